@@ -1,0 +1,42 @@
+# Two entry points: `make run` and `make test`. Both install what the build
+# needs (Debian packages, only when missing), configure and build.
+BUILD_DIR ?= build
+JOBS ?= $(shell nproc)
+DEPS := cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
+        qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev xvfb xauth
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: all deps configure build run test bench clean
+
+all: build
+
+deps:
+	@missing=""; for p in $(DEPS); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
+	fi
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	@if [ -x $(BUILD_DIR)/bin/prvl-editor ]; then \
+	  $(BUILD_DIR)/bin/prvl-editor levels/demo.map; \
+	else \
+	  $(BUILD_DIR)/bin/prvl info levels/demo.map; \
+	fi
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	$(BUILD_DIR)/bin/prvl_bench
+
+clean:
+	rm -rf $(BUILD_DIR)

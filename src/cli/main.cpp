@@ -1,0 +1,52 @@
+// prvl: the level editor's command-line tool. It opens, inspects, converts
+// and renders levelmaps with the same core as the editor window.
+#include <cstring>
+#include <exception>
+#include <iostream>
+#include <string>
+
+#include "cli/commands.h"
+
+namespace {
+
+struct Command {
+  const char* name;
+  int (*run)(const pyrovel::cli::Args&);
+  const char* usage;
+};
+
+constexpr Command kCommands[] = {
+    {"info", pyrovel::cli::cmdInfo, "info FILE [--json]        list the levels of a levelmap"},
+    {"convert", pyrovel::cli::cmdConvert,
+     "convert IN OUT [--format F]  write IN as OUT, the writer chosen by OUT's extension"},
+    {"compile", pyrovel::cli::cmdCompile,
+     "compile SOURCE.txt OUT.map   build a levelmap from a level text source"},
+};
+
+void usage(std::ostream& out) {
+  out << "usage: prvl COMMAND ...\n\ncommands:\n";
+  for (const Command& c : kCommands) out << "  " << c.usage << "\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+    usage(argc < 2 ? std::cerr : std::cout);
+    return argc < 2 ? 2 : 0;
+  }
+  pyrovel::cli::Args args(argv + 2, argv + argc);
+  for (const Command& c : kCommands) {
+    if (argv[1] == std::string(c.name)) {
+      try {
+        return c.run(args);
+      } catch (const std::exception& e) {
+        std::cerr << "prvl " << c.name << ": " << e.what() << "\n";
+        return 1;
+      }
+    }
+  }
+  std::cerr << "prvl: unknown command '" << argv[1] << "'\n";
+  usage(std::cerr);
+  return 2;
+}

@@ -1,0 +1,29 @@
+// Levelset readers and writers that this build does not have yet. Each
+// ends the operation with a clear error instead of silently doing nothing;
+// a format's own file replaces its entry here when it lands.
+#include "formats/levelset_io.h"
+#include "model/editor_session.h"
+#include "model/errors.h"
+
+namespace pyrovel {
+
+namespace {
+[[noreturn]] void notYet(const std::string& path, const char* format) {
+  throw LevelError(path, std::nullopt, std::nullopt,
+                   std::string(format) + ": format not supported yet");
+}
+}  // namespace
+
+void ReadRushLevel(EditorSession&, const std::string& p) { notYet(p, "Amiga GAM levelset"); }
+void ReadABDLevel(EditorSession&, const std::string& p) { notYet(p, "ABD / Boulderoid levelset"); }
+void ReadBD4Level(EditorSession&, const std::string& p) { notYet(p, "BD4 levelset"); }
+void ReadBD4V2Level(EditorSession&, const std::string& p) { notYet(p, "BD4 version 2 level"); }
+void ReadDasLevel(EditorSession&, const std::string& p) { notYet(p, "DAS text levelset"); }
+void ImportBDCFF(EditorSession&, const std::string& p) { notYet(p, "BDCFF levelset"); }
+void ReadBpbdLevelset(EditorSession&, const std::string& p) { notYet(p, "BPBD levelset"); }
+void ReadSupaplexLevel(EditorSession&, const std::string& p) { notYet(p, "Supaplex levels"); }
+void SaveasBD4(EditorSession&, const std::string& p) { notYet(p, "BD4 levelset"); }
+void SaveasEMV6(EditorSession&, const std::string& p) { notYet(p, "Emerald Mine V6 levelset"); }
+void SaveasBDCFF(EditorSession&, const std::string& p) { notYet(p, "BDCFF levelset"); }
+
+}  // namespace pyrovel

@@ -1,0 +1,116 @@
+#pragma once
+// The editor session: the one levelmap being edited and everything the
+// editor keeps around it (current level and layer, undo, the drawing
+// object, file names and history). The window owns one and forwards to it;
+// the command line and the tests drive it directly.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "model/frontend.h"
+#include "model/levelmap.h"
+#include "model/object_catalogue.h"
+#include "model/undo_ring.h"
+
+namespace pyrovel {
+
+class EditorSession {
+ public:
+  explicit EditorSession(Frontend& ui);
+  EditorSession(const EditorSession&) = delete;
+  EditorSession& operator=(const EditorSession&) = delete;
+
+  Frontend& ui() { return *ui_; }
+  void setFrontend(Frontend& ui) { ui_ = &ui; }
+
+  // --- the document -------------------------------------------------------
+  Levelmap map;
+  ObjectCatalogue catalogue;
+  std::string LevelPath;   // where the levelmap was opened from; empty when new
+  std::string FormatName;  // a hint the dispatcher leaves for a reader
+  std::string ReaderInfo;  // the last reader's note for the information panel
+  std::array<std::string, 4> History{"---", "---", "---", "---"};
+  bool appendFlag = false;                // "Append levelset" is running
+  std::vector<std::string> Messagememo;  // importers' notes, shown in the message panel
+  bool startupComplete = false;
+
+  // --- editing state ---------------------------------------------------------
+  int DrawingObject = 1;
+  bool strokeUndoMark = false;
+  bool allowOnlyOneLittleFellow = true;  // the options panel's check box
+
+  // --- levels ---------------------------------------------------------------
+  // The one way to show a level (slot 1..100).
+  void SelectLevel(int slot);
+  void nextlevel();
+  void Prevlevel();
+  // The "Go" button: returns the value the number field shows afterwards.
+  int GoLevel(int number);
+  // Titles empty slots "Empty" and untitled ones "Level n" (the records change).
+  void UpdateLevelList();
+  // Sets a title from the level list (cut to 20 characters).
+  void setLevelTitle(int slot, const std::string& title);
+  // Each asks its question first; false when the user said No.
+  bool DeleteLEvel();
+  bool Insertlevel1Click();
+  // Moves the current level to level number `target` (0..99).
+  void MoveLevel(int target);
+  // A level-list row dragged from row a to row b.
+  void dragLevel(int fromNumber, int toNumber);
+
+  // --- undo ---------------------------------------------------------------
+  void RecordUndo();
+  // Records one step per stroke: only when the stroke undo mark is clear.
+  void recordStrokeUndo() {
+    if (!strokeUndoMark) RecordUndo();
+  }
+  void endStroke() { strokeUndoMark = false; }
+  bool Undo1Click();
+  bool Redo1click();
+  bool canUndo() const { return undo_.canUndo(); }
+  bool canRedo() const { return undo_.canRedo(); }
+  const UndoRing& undoRing() const { return undo_; }
+
+  // --- cells ----------------------------------------------------------------
+  void ClearLevel();
+  // Puts `object` at (x, y) of the current layer following the player rules
+  // (one Little Fellow with its question, Fellow2's position). Returns the
+  // cells that changed: the target and, when the player moved, the old cell.
+  struct Placed {
+    bool changed = false;
+    bool movedPlayer = false;
+    int oldX = 0, oldY = 0;
+  };
+  Placed placeObject(int x, int y, int object);
+
+  // --- files ---------------------------------------------------------------
+  // The dispatcher: picks readers by extension and magic and runs them.
+  void readlevel(const std::string& path);
+  enum class OpenSource { Dialog, AppendDialog, History, Path };
+  // Opening with everything around it (save question, reset to level 0).
+  void LevelEdit(OpenSource source, const std::string& path = {});
+  // Save to where the levelmap came from, or ask for a name. False when
+  // nothing was written.
+  bool SaveLevelsClick();
+  bool Saveas1Click();
+  // Writes the levelmap as save-as type 1..4 to `path` (the name rules of
+  // save-as are applied by Saveas1Click, not here).
+  void saveAsType(int type, const std::string& path);
+  void Newlevelmap();
+  // Asks "This will erase changes ..." when modified; false never (kept for callers).
+  void offerSaveBeforeReplacing();
+
+  // The level caption: "cave.map Level 3: Lava by Unknown".
+  std::string levelCaption() const;
+
+  void notify(unsigned what) { ui_->changed(what); }
+
+ private:
+  void showLevel(int slot, bool resetUndo);
+  void pushHistory(const std::string& path);
+
+  Frontend* ui_;
+  UndoRing undo_;
+};
+
+}  // namespace pyrovel

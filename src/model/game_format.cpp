@@ -1,0 +1,223 @@
+#include "model/game_format.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "model/file_io.h"
+#include "model/object_catalogue.h"
+
+namespace pyrovel {
+
+namespace {
+
+constexpr std::size_t kRecordV20 = LevelHeader::kSize;
+constexpr std::size_t kRecordV11 = 358;
+constexpr std::size_t kRecordOldest = 256;
+
+// Checks a level's size before any cell is written: a grid holds at most 128.
+void checkSize(const ByteReader& in, std::size_t recordAt, int slot, int w, int h) {
+  if (w > kMaxLevelSide || h > kMaxLevelSide) {
+    in.fail(recordAt, "level size " + std::to_string(w) + " x " + std::to_string(h) +
+                          " is larger than 128 x 128");
+  }
+  (void)slot;
+}
+
+// Moves the fields of an old record (358 bytes, or its first 256 in the
+// oldest files) into a 460-byte header. Bytes the old record lacks are zero.
+LevelHeader convertOldRecord(std::span<const std::uint8_t> rec) {
+  std::uint8_t old[kRecordV11] = {};
+  std::copy(rec.begin(), rec.end(), old);
+  LevelHeader h;
+  h.setWidth(old[0]);
+  h.setHeight(old[1]);
+  h.setPlayerX(old[2]);
+  h.setPlayerY(old[3]);
+  h.setDiamondsNeeded(old[4]);
+  for (int k = 0; k < 8; ++k)
+    for (int x = 0; x < 3; ++x)
+      for (int y = 0; y < 3; ++y) h.setYam(k, x, y, old[5 + 9 * k + 3 * x + y]);
+  h.setLevelTime(old[77]);
+  h.setMagicTime(getU16le(&old[78]));
+  h.setWheelTime(getU16le(&old[80]));
+  h.setAmoebaGrowth(getU16le(&old[82]));
+  std::memcpy(&h.bytes[158], &old[84], 11);
+  std::memcpy(&h.bytes[LevelHeader::oTitle], &old[95], 21);
+  std::memcpy(&h.bytes[LevelHeader::oAuthor], &old[116], 21);
+  std::memcpy(&h.bytes[LevelHeader::oDate], &old[137], 11);
+  std::memcpy(&h.bytes[LevelHeader::oInfo], &old[148], 101);
+  std::memcpy(&h.bytes[323], &old[249], 16);
+  for (int x = 0; x < 3; ++x)
+    for (int y = 0; y < 3; ++y) h.setWell(x, y, old[265 + 3 * x + y]);
+  h.setWellActive(old[274]);
+  return h;
+}
+
+enum class Version { Oldest, V11, V20 };
+
+void readAny(Levelmap& map, const Bytes& data, const std::string& file, Version v) {
+  ByteReader in(data, file);
+  map.CurrentLevel = 1;
+  if (v != Version::Oldest) {
+    auto head = in.bytes(kLevelmapHeaderSize);
+    std::copy(head.begin(), head.end(), map.LevelmapHeader.begin());
+  } else {
+    in.seek(16);
+  }
+  const std::size_t recordSize =
+      v == Version::V20 ? kRecordV20 : v == Version::V11 ? kRecordV11 : kRecordOldest;
+  for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
+    in.setLevel(Levelmap::levelNumber(slot));
+    const std::size_t recordAt = in.pos();
+    auto rec = in.bytes(recordSize);
+    LevelHeader h;
+    if (v == Version::V20) {
+      std::copy(rec.begin(), rec.end(), h.bytes.begin());
+    } else {
+      h = convertOldRecord(rec);
+    }
+    const int w = h.Width(), hh = h.Height();
+    checkSize(in, recordAt, slot, w, hh);
+    const int layers = (v == Version::V20 && h.HasBackgroundLayer() != 0) ? 2 : 1;
+    const std::size_t cellSize = v == Version::V20 ? 2 : 1;
+    // The whole block must be there before anything of this slot changes.
+    auto cells = in.bytes(cellSize * static_cast<std::size_t>(w * hh * layers));
+    std::size_t i = 0;
+    for (int layer = 0; layer < layers; ++layer) {
+      for (int y = 0; y < hh; ++y) {
+        for (int x = 0; x < w; ++x, i += cellSize) {
+          map.cell(layer, slot, x, y) = cellSize == 2 ? getU16le(&cells[i]) : cells[i];
+        }
+      }
+    }
+    if (h.Title().empty()) h.setTitle("Level " + std::to_string(Levelmap::levelNumber(slot)));
+    if (h.Author().empty()) h.setAuthor("Unknown");
+    map.header(slot) = h;
+  }
+  for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
+    LevelHeader& h = map.header(slot);
+    if (h.Width() == 0) h.setWidth(1);
+    if (h.Height() == 0) h.setHeight(1);
+  }
+}
+
+void putGrid(ByteWriter& out, const Levelmap& map, int layer, int slot, int w, int h) {
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) out.u16le(static_cast<std::uint16_t>(map.cell(layer, slot, x, y)));
+}
+
+// Sizes as written: never beyond what a grid holds.
+int clampSide(int v) { return std::min(v, kMaxLevelSide); }
+
+}  // namespace
+
+void readGrotLevel(Levelmap& map, const Bytes& data, const std::string& file) {
+  readAny(map, data, file, Version::Oldest);
+}
+void readGrot2Level(Levelmap& map, const Bytes& data, const std::string& file) {
+  readAny(map, data, file, Version::V11);
+}
+void readGrot3Level(Levelmap& map, const Bytes& data, const std::string& file) {
+  readAny(map, data, file, Version::V20);
+}
+
+int computeLevelCount(const Levelmap& map) {
+  int count = 100;
+  for (int slot = kLastSlot; slot >= kFirstSlot; --slot) {
+    if (map.IsEmptyLevel(slot)) count = static_cast<std::uint8_t>(slot - 3);
+  }
+  return count;
+}
+
+ObjectSurvey surveyObjects(const Levelmap& map, int levelCount) {
+  bool present[9] = {};
+  ObjectSurvey s;
+  for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
+    const LevelHeader& h = map.header(slot);
+    const int layer = map.CurrentLayer;
+    bool hasFellow2 = false;
+    const int w = clampSide(h.Width()), hh = clampSide(h.Height());
+    for (int x = 0; x < w; ++x) {
+      for (int y = 0; y < hh; ++y) {
+        const int n = map.cell(layer, slot, x, y);
+        const int f = ObjectCatalogue::family(n);
+        if (f >= 2) present[f] = true;
+        if (n == obj::Fellow2) hasFellow2 = true;
+      }
+    }
+    if (slot < levelCount) {
+      if (hasFellow2) s.players.someHaveTwo = true;
+      else s.players.someLackTwo = true;
+    }
+  }
+  // Mixed object sets count as family 7; families 2 and 6 together do not.
+  const auto both = [&](int a, int b) { return present[a] && present[b]; };
+  if (present[8] || both(2, 3) || both(2, 4) || both(2, 5) || both(3, 4) || both(3, 5) ||
+      both(4, 5) || both(6, 3) || both(6, 4) || both(6, 5)) {
+    present[7] = true;
+  }
+  // The last rule that applies wins.
+  constexpr std::pair<int, int> kRules[] = {{5, 5}, {2, 2}, {6, 6}, {3, 3}, {4, 3}, {7, 7}};
+  for (auto [family, kind] : kRules)
+    if (present[family]) s.gameKind = kind;
+  return s;
+}
+
+Bytes encodeLevelmap(Levelmap& map, Frontend& ui) {
+  const int levelCount = computeLevelCount(map);
+  const ObjectSurvey survey = surveyObjects(map, levelCount);
+  int players = survey.players.someHaveTwo ? 2 : 1;
+  if (survey.players.someHaveTwo && survey.players.someLackTwo) {
+    players = ui.ask("Not all levels have 2 players. (but some do.) Do you want to save the "
+                     "levelmap as 2 player map?") == Answer::Yes
+                  ? 2
+                  : 1;
+  }
+  auto& head = map.LevelmapHeader;
+  std::memcpy(head.data(), kMagicV20, 12);
+  head[12] = static_cast<std::uint8_t>(levelCount);
+  head[270] = static_cast<std::uint8_t>(players);
+  head[271] = static_cast<std::uint8_t>(survey.gameKind);
+
+  ByteWriter out;
+  out.reserve(kLevelmapHeaderSize + 100 * (kRecordV20 + 4 * 16384));
+  out.bytes(head);
+  for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
+    LevelHeader& h = map.header(slot);
+    for (int k = 0; k < 8; ++k)
+      for (int x = 0; x < 3; ++x)
+        for (int y = 0; y < 3; ++y)
+          if (h.yam(k, x, y) == obj::YamRandom) h.setYam(k, x, y, obj::YamUp);
+    const int w = clampSide(h.Width()), hh = clampSide(h.Height());
+    h.setWidth(w);
+    h.setHeight(hh);
+    out.bytes(h.bytes);
+    putGrid(out, map, kGameLayer, slot, w, hh);
+    if (h.HasBackgroundLayer() != 0) putGrid(out, map, kBackgroundLayer, slot, w, hh);
+  }
+  return out.take();
+}
+
+void Writelevel(Levelmap& map, Frontend& ui, const std::string& path) {
+  Bytes bytes = encodeLevelmap(map, ui);
+  writeFileAtomically(path, bytes);
+  map.Modified = false;
+}
+
+Bytes encodeTestLevel(const Levelmap& map) {
+  ByteWriter out;
+  auto head = map.LevelmapHeader;
+  std::memcpy(head.data(), kMagicV20, 12);
+  out.bytes(head);
+  const LevelHeader& h = map.current();
+  out.bytes(h.bytes);
+  putGrid(out, map, map.CurrentLayer, map.CurrentLevel, clampSide(h.Width()),
+          clampSide(h.Height()));
+  return out.take();
+}
+
+void writeTestLevelFile(const Levelmap& map, const std::string& path) {
+  writeFileAtomically(path, encodeTestLevel(map));
+}
+
+}  // namespace pyrovel

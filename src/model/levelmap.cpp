@@ -1,0 +1,57 @@
+#include "model/levelmap.h"
+
+#include <utility>
+
+#include "model/object_catalogue.h"
+
+namespace pyrovel {
+
+Levelmap::Levelmap() {
+  grids_.reserve(2 * kSlotCount);
+  for (int i = 0; i < 2 * kSlotCount; ++i) {
+    auto g = std::make_unique<LevelGrid>();
+    g->fill(0);
+    grids_.push_back(std::move(g));
+  }
+  ResetLevelmap();
+}
+
+void Levelmap::ResetLevelmap() {
+  for (auto& h : Levels) {
+    h.setWidth(1);
+    h.setHeight(1);
+  }
+}
+
+void Levelmap::copySlot(int from, int to) {
+  if (from == to) return;
+  header(to) = header(from);
+  grid(kGameLayer, to) = grid(kGameLayer, from);
+  grid(kBackgroundLayer, to) = grid(kBackgroundLayer, from);
+  // The BDCFF lines belong to the level, so they travel with it.
+  BdcffMemo[static_cast<std::size_t>(to)] = BdcffMemo[static_cast<std::size_t>(from)];
+}
+
+void Levelmap::swapSlots(int a, int b) {
+  std::swap(header(a), header(b));
+  std::swap(grids_[index(kGameLayer, a)], grids_[index(kGameLayer, b)]);
+  std::swap(grids_[index(kBackgroundLayer, a)], grids_[index(kBackgroundLayer, b)]);
+  std::swap(BdcffMemo[static_cast<std::size_t>(a)], BdcffMemo[static_cast<std::size_t>(b)]);
+}
+
+void Levelmap::clearLayer(int layer, int slot) {
+  LevelHeader& h = header(slot);
+  const int w = h.Width(), hh = h.Height();
+  for (int x = 0; x < w && x < kGridSide; ++x) {
+    for (int y = 0; y < hh && y < kGridSide; ++y) {
+      bool border = x == 0 || x == w - 1 || y == 0 || y == hh - 1;
+      cell(layer, slot, x, y) = border ? obj::SolidWall : obj::Dirt;
+    }
+  }
+  h.setPlayerX(1);
+  h.setPlayerY(1);
+  cell(layer, slot, 1, 1) = obj::LittleFellow;
+  h.setConvertTrappedAmoeba(0);
+}
+
+}  // namespace pyrovel

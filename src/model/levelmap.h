@@ -1,0 +1,81 @@
+#pragma once
+// The levelmap: 101 level slots (1..100 are the levels, shown to the user as
+// 0..99), a header record per slot, two 129 x 129 grids per slot, and the
+// 398-byte levelmap header kept byte for byte.
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/level_header.h"
+
+namespace pyrovel {
+
+inline constexpr int kSlotCount = 101;     // slot 0 exists but is never shown or saved
+inline constexpr int kFirstSlot = 1;
+inline constexpr int kLastSlot = 100;
+inline constexpr int kGridSide = 129;      // fixed stride, whatever the level's width
+inline constexpr int kMaxLevelSide = 128;  // the largest width or height of a level
+inline constexpr int kGameLayer = 0;
+inline constexpr int kBackgroundLayer = 1;
+inline constexpr std::size_t kLevelmapHeaderSize = 398;
+
+// One layer of one level: 129 x 129 cells, column-major (x * 129 + y).
+using LevelGrid = std::array<std::int32_t, kGridSide * kGridSide>;
+
+class Levelmap {
+ public:
+  Levelmap();
+
+  std::array<std::uint8_t, kLevelmapHeaderSize> LevelmapHeader{};
+  std::array<LevelHeader, kSlotCount> Levels{};
+  std::array<std::vector<std::string>, kSlotCount> BdcffMemo;
+
+  int CurrentLevel = 1;  // slot 1..100
+  int CurrentLayer = kGameLayer;
+  bool Modified = false;
+  std::string FileName = "New.map";
+
+  // The only access path to cells; 0 <= x, y <= 128.
+  std::int32_t& cell(int layer, int slot, int x, int y) {
+    return grid(layer, slot)[static_cast<std::size_t>(x * kGridSide + y)];
+  }
+  std::int32_t cell(int layer, int slot, int x, int y) const {
+    return grid(layer, slot)[static_cast<std::size_t>(x * kGridSide + y)];
+  }
+  // Cells of the current layer of the current level.
+  std::int32_t& at(int x, int y) { return cell(CurrentLayer, CurrentLevel, x, y); }
+  std::int32_t at(int x, int y) const { return cell(CurrentLayer, CurrentLevel, x, y); }
+  static bool inGrid(int x, int y) { return x >= 0 && y >= 0 && x < kGridSide && y < kGridSide; }
+
+  LevelGrid& grid(int layer, int slot) { return *grids_[index(layer, slot)]; }
+  const LevelGrid& grid(int layer, int slot) const { return *grids_[index(layer, slot)]; }
+
+  LevelHeader& header(int slot) { return Levels[static_cast<std::size_t>(slot)]; }
+  const LevelHeader& header(int slot) const { return Levels[static_cast<std::size_t>(slot)]; }
+  LevelHeader& current() { return header(CurrentLevel); }
+  const LevelHeader& current() const { return header(CurrentLevel); }
+
+  bool IsEmptyLevel(int slot) const { return header(slot).Width() < 3 && header(slot).Height() < 3; }
+  // Every slot becomes empty (1 x 1); done once at start.
+  void ResetLevelmap();
+  // Slot `to` takes the header and both grids of slot `from`.
+  void copySlot(int from, int to);
+  // Exchanges header and grids of two slots (cheap: grids are swapped by pointer).
+  void swapSlots(int a, int b);
+  // Fills the level area of one layer as a cleared level: Dirt inside a
+  // Solid Wall border, the Little Fellow at (1, 1).
+  void clearLayer(int layer, int slot);
+
+  // Level number shown to the user for a slot.
+  static int levelNumber(int slot) { return slot - 1; }
+
+ private:
+  static std::size_t index(int layer, int slot) {
+    return static_cast<std::size_t>(layer * kSlotCount + slot);
+  }
+  std::vector<std::unique_ptr<LevelGrid>> grids_;
+};
+
+}  // namespace pyrovel

@@ -1,0 +1,214 @@
+// Opening and saving around the readers and writers: the dispatcher that
+// picks readers by extension and magic, the file history, save and save-as,
+// and the new levelmap.
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+
+#include "formats/levelset_io.h"
+#include "model/editor_session.h"
+#include "model/file_io.h"
+#include "model/game_format.h"
+
+namespace pyrovel {
+
+namespace {
+
+std::string lower(std::string s) {
+  std::transform(s.begin(), s.end(), s.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return s;
+}
+
+using Reader = void (*)(EditorSession&, const std::string&);
+
+// Extension rows, compared exactly (letter case included), in this order;
+// every row that matches runs.
+struct ExtensionRow {
+  const char* extension;
+  Reader reader;
+};
+constexpr ExtensionRow kExtensionRows[] = {
+    {".gam", ReadRushLevel},   {".caves", ReadABDLevel},  {".lev", ReadBD4Level},
+    {".bd4", ReadBD4V2Level},  {".levels", ReadBD4Level}, {".das", ReadDasLevel},
+    {".bd", ImportBDCFF},
+};
+
+void readGameFormat(EditorSession& s, const std::string& path,
+                    void (*reader)(Levelmap&, const Bytes&, const std::string&)) {
+  Bytes data = readFileBytes(path);
+  reader(s.map, data, path);
+}
+
+// ".map" files are told apart by their first bytes.
+void dispatchMap(EditorSession& s, const std::string& path) {
+  Bytes head = readFileHead(path, 12);
+  if (head.size() < 12) {
+    throw LevelError(path, std::nullopt, head.size(),
+                     "file too short for a levelmap (" + std::to_string(head.size()) +
+                         " bytes)");
+  }
+  const std::string magic(head.begin(), head.end());
+  if (magic == kMagicOldest) readGameFormat(s, path, readGrotLevel);
+  if (magic == kMagicV11) readGameFormat(s, path, readGrot2Level);
+  if (magic == kMagicV20) readGameFormat(s, path, readGrot3Level);
+  if (magic == "# Boulderoid" || magic == "# CaveToMap ") {
+    s.FormatName = "Boulderoid";
+    ReadABDLevel(s, path);
+  }
+  if (magic.compare(0, 4, "BPBD") == 0) ReadBpbdLevelset(s, path);
+}
+
+// Replaces the extension of the file name (or adds one when it has none).
+std::string withExtension(const std::string& path, const std::string& ext) {
+  const std::string ext0 = extensionOf(path);
+  return path.substr(0, path.size() - ext0.size()) + ext;
+}
+
+}  // namespace
+
+void EditorSession::pushHistory(const std::string& path) {
+  if (History[0] == path) return;
+  auto found = std::find(History.begin() + 1, History.end(), path);
+  if (found != History.end()) {
+    std::rotate(History.begin(), found, found + 1);
+  } else {
+    std::rotate(History.begin(), History.end() - 1, History.end());
+    History[0] = path;
+  }
+  notify(kHistory);
+}
+
+void EditorSession::readlevel(const std::string& path) {
+  ReaderInfo.clear();
+  LevelPath = path;
+  map.FileName = fileNamePart(path);
+  pushHistory(path);
+
+  const std::string ext = extensionOf(path);
+  for (const ExtensionRow& row : kExtensionRows) {
+    if (ext == row.extension) row.reader(*this, path);
+  }
+  if (ext == ".map") dispatchMap(*this, path);
+
+  // Supaplex level files: "levels.d*" in any letter case.
+  if (ext.size() >= 2 && std::tolower(static_cast<unsigned char>(ext[1])) == 'd' &&
+      lower(map.FileName.substr(0, 6)) == "levels") {
+    ReadSupaplexLevel(*this, path);
+  }
+  notify(kReaderInfo);
+}
+
+void EditorSession::offerSaveBeforeReplacing() {
+  if (!map.Modified) return;
+  if (ui_->ask("This will erase changes you have made. Do you want to save the current "
+               "levelmap ?") == Answer::Yes) {
+    SaveLevelsClick();
+  }
+}
+
+void EditorSession::LevelEdit(OpenSource source, const std::string& path) {
+  // After the open (or a cancelled dialog, or a failed read) the editor shows level 0.
+  auto showFirstLevel = [this] {
+    map.CurrentLevel = 1;
+    DrawingObject = 1;
+    UpdateLevelList();
+    startupComplete = true;
+    map.Modified = false;
+    SelectLevel(1);
+  };
+  try {
+    if (startupComplete) offerSaveBeforeReplacing();
+    switch (source) {
+      case OpenSource::Dialog:
+      case OpenSource::AppendDialog: {
+        appendFlag = source == OpenSource::AppendDialog;
+        auto chosen = ui_->chooseOpenFile(appendFlag);
+        if (chosen) readlevel(*chosen);
+        break;
+      }
+      case OpenSource::History:
+      case OpenSource::Path:
+        readlevel(path);
+        break;
+    }
+  } catch (...) {
+    appendFlag = false;
+    showFirstLevel();
+    throw;
+  }
+  appendFlag = false;
+  showFirstLevel();
+}
+
+bool EditorSession::SaveLevelsClick() {
+  if (!LevelPath.empty() && !map.FileName.empty() && map.FileName != "New.map") {
+    map.FileName = LevelPath;
+    saveAsType(extensionOf(LevelPath) == ".bd" ? 4 : 1, LevelPath);
+    return true;
+  }
+  return Saveas1Click();
+}
+
+bool EditorSession::Saveas1Click() {
+  auto choice = ui_->chooseSaveAs(map.FileName);
+  if (!choice) return false;
+  std::string path = choice->path;
+  switch (choice->type) {
+    case 2:
+    case 3:
+      path = withExtension(path, ".lev");
+      break;
+    case 4:
+      path = withExtension(path, ".bd");
+      break;
+    default:
+      break;
+  }
+  map.FileName = path;
+  saveAsType(choice->type, path);
+  return true;
+}
+
+void EditorSession::saveAsType(int type, const std::string& path) {
+  switch (type) {
+    case 2:
+      SaveasBD4(*this, path);
+      break;
+    case 3:
+      SaveasEMV6(*this, path);
+      break;
+    case 4:
+      SaveasBDCFF(*this, path);
+      break;
+    default:
+      Writelevel(map, *ui_, path);
+      break;
+  }
+}
+
+void EditorSession::Newlevelmap() {
+  offerSaveBeforeReplacing();
+  // The size fields' "Apply" takes the title and author the panel still shows.
+  const std::string shownTitle = map.current().Title();
+  const std::string shownAuthor = map.current().Author();
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    map.header(slot).clear();
+    map.grid(kGameLayer, slot).fill(0);
+  }
+  UpdateLevelList();
+  map.CurrentLevel = 1;
+  LevelHeader& h = map.current();
+  h.setWidth(64);
+  h.setHeight(32);
+  h.setTitle(shownTitle);
+  h.setAuthor(shownAuthor);
+  map.FileName = "New.map";
+  LevelPath.clear();
+  ClearLevel();
+  undo_.reset();
+  map.Modified = false;
+  notify(kLevelList | kLevelShown | kUndoState | kProperties);
+}
+
+}  // namespace pyrovel

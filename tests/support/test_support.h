@@ -1,0 +1,63 @@
+#pragma once
+// Helpers shared by the test suites.
+#include <deque>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "model/frontend.h"
+
+namespace pyrovel::testing {
+
+// A front end with scripted answers that records what it was asked and told.
+class ScriptedFrontend : public Frontend {
+ public:
+  std::deque<Answer> answers;  // taken in order; No when empty
+  std::vector<std::string> questions;
+  std::vector<std::string> messages;
+  unsigned changes = 0;
+  std::deque<std::string> openChoices;
+  std::deque<SaveAsChoice> saveAsChoices;
+
+  Answer ask(std::string_view q, bool) override {
+    questions.emplace_back(q);
+    if (answers.empty()) return Answer::No;
+    Answer a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+  void inform(std::string_view text) override { messages.emplace_back(text); }
+  void changed(unsigned what) override { changes |= what; }
+  std::optional<std::string> chooseOpenFile(bool) override {
+    if (openChoices.empty()) return std::nullopt;
+    auto p = openChoices.front();
+    openChoices.pop_front();
+    return p;
+  }
+  std::optional<SaveAsChoice> chooseSaveAs(const std::string&) override {
+    if (saveAsChoices.empty()) return std::nullopt;
+    auto c = saveAsChoices.front();
+    saveAsChoices.pop_front();
+    return c;
+  }
+};
+
+// A fresh temporary folder, removed with the object.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  std::string path(const std::string& name) const { return (dir_ / name).string(); }
+  const std::filesystem::path& dir() const { return dir_; }
+
+ private:
+  std::filesystem::path dir_;
+};
+
+// The shared corpus of real files from other projects, when present.
+std::string corpusPath(const std::string& relative);  // empty when missing
+
+std::vector<std::uint8_t> readAll(const std::string& path);
+void writeAll(const std::string& path, const std::vector<std::uint8_t>& data);
+
+}  // namespace pyrovel::testing

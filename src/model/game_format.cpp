@@ -102,8 +102,14 @@ void readAny(Levelmap& map, const Bytes& data, const std::string& file, Version 
 }
 
 void putGrid(ByteWriter& out, const Levelmap& map, int layer, int slot, int w, int h) {
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) out.u16le(static_cast<std::uint16_t>(map.cell(layer, slot, x, y)));
+  Bytes& data = out.data();
+  std::size_t at = data.size();
+  data.resize(at + 2 * static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
+  const LevelGrid& g = map.grid(layer, slot);
+  for (int y = 0; y < h; ++y, at += 2 * static_cast<std::size_t>(w))
+    for (int x = 0; x < w; ++x)
+      putU16le(&data[at + 2 * static_cast<std::size_t>(x)],
+               static_cast<std::uint16_t>(g[static_cast<std::size_t>(x * kGridSide + y)]));
 }
 
 // Sizes as written: never beyond what a grid holds.

@@ -1,6 +1,7 @@
 #include "model/object_catalogue.h"
 
 #include <array>
+#include <cstdint>
 #include <fstream>
 
 #include "model/errors.h"
@@ -149,10 +150,15 @@ std::string ObjectCatalogue::builtInName(int number) {
 }
 
 int ObjectCatalogue::family(int number) {
-  for (const FamilyRange& r : kFamilies) {
-    if (number >= r.from && number <= r.to) return r.family;
-  }
-  return 1;  // numbers beyond 255 behave like ordinary objects
+  // Looked up once per cell on every save, so the ranges become a table.
+  static const std::array<std::uint8_t, 256> table = [] {
+    std::array<std::uint8_t, 256> t{};
+    for (const FamilyRange& r : kFamilies)
+      for (int n = r.from; n <= r.to; ++n) t[static_cast<std::size_t>(n)] = static_cast<std::uint8_t>(r.family);
+    return t;
+  }();
+  if (number < 0 || number > 255) return 1;  // numbers beyond 255 behave like ordinary objects
+  return table[static_cast<std::size_t>(number)];
 }
 
 }  // namespace pyrovel

@@ -1,0 +1,78 @@
+// prvl as a user runs it: real processes, real files.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <memory>
+
+#include "model/editor_session.h"
+#include "model/game_format.h"
+#include "support/test_support.h"
+
+namespace pyrovel {
+namespace {
+
+struct Outcome {
+  int status = -1;
+  std::string out;
+};
+
+Outcome prvl(const std::string& args) {
+  const std::string cmd = std::string(PYROVEL_BIN_DIR) + "/prvl " + args + " 2>&1";
+  Outcome r;
+  FILE* p = popen(cmd.c_str(), "r");
+  if (!p) return r;
+  std::array<char, 4096> buf{};
+  std::size_t n;
+  while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) r.out.append(buf.data(), n);
+  r.status = pclose(p);
+  return r;
+}
+
+const std::string kDemo = std::string(PYROVEL_SOURCE_DIR) + "/levels/demo.map";
+
+TEST(Prvl, InfoListsTheDemoLevelsAsJson) {
+  Outcome r = prvl("info " + kDemo + " --json");
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_NE(r.out.find("\"levels\": [{\"number\": 0, \"width\": 40, \"height\": 22, "
+                       "\"title\": \"First Steps\", \"author\": \"Pyrovel Team\", "
+                       "\"player\": [1, 1], \"diamonds\": 12, \"time\": 150, "
+                       "\"background\": false}"),
+            std::string::npos)
+      << r.out;
+  EXPECT_EQ(r.out.find("\"number\": 7"), std::string::npos);  // empty levels are left out
+}
+
+TEST(Prvl, ConvertRoundTripsTheGameFormat) {
+  testing::TempDir dir;
+  Outcome r = prvl("convert " + kDemo + " " + dir.path("copy.map"));
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_EQ(prvl("info " + dir.path("copy.map")).out, prvl("info " + kDemo).out);
+}
+
+TEST(Prvl, FailuresExitNonZeroWithTheReason) {
+  testing::TempDir dir;
+  Outcome missing = prvl("info " + dir.path("nope.map"));
+  EXPECT_NE(missing.status, 0);
+  EXPECT_NE(missing.out.find("nope.map"), std::string::npos);
+  Outcome badExt = prvl("convert " + kDemo + " " + dir.path("out.xyz"));
+  EXPECT_NE(badExt.status, 0);
+  Bytes demo = testing::readAll(kDemo);
+  demo.resize(1000);
+  testing::writeAll(dir.path("cut.map"), demo);
+  Outcome cut = prvl("info " + dir.path("cut.map"));
+  EXPECT_NE(cut.status, 0);
+  EXPECT_NE(cut.out.find("offset"), std::string::npos) << cut.out;
+  EXPECT_NE(prvl("frobnicate").status, 0);
+}
+
+TEST(Prvl, DemoSourceCompilesToTheBundledLevelmap) {
+  testing::TempDir dir;
+  Outcome r = prvl("compile " + std::string(PYROVEL_SOURCE_DIR) + "/levels/demo.txt " +
+               dir.path("demo.map"));
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_EQ(testing::readAll(dir.path("demo.map")), testing::readAll(kDemo));
+}
+
+}  // namespace
+}  // namespace pyrovel

@@ -1,0 +1,132 @@
+#include "model/configuration.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace pyrovel {
+
+namespace {
+
+constexpr const char* kLocations = "File Locations";
+constexpr const char* kTestIn = "Test level in";
+constexpr const char* kPanels = "PanelStates";
+constexpr const char* kHistory = "History";
+
+struct TargetKey {
+  TestTarget target;
+  const char* key;
+};
+// In the order in which they are applied when read.
+constexpr TargetKey kTargetKeys[] = {
+    {TestTarget::BD4, "BD4"},
+    {TestTarget::Emerald, "Emerald"},
+    {TestTarget::Pyrovel, "Pyrovel"},
+    {TestTarget::Boulderflash, "Boulderflash"},
+};
+
+bool isYes(const std::string& v) {
+  std::string s = v;
+  std::transform(s.begin(), s.end(), s.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return s == "yes";
+}
+
+PanelPosition readPosition(const IniFile& ini, const char* xKey, const char* yKey) {
+  return {ini.readInteger(kPanels, xKey, 100), ini.readInteger(kPanels, yKey, 100)};
+}
+
+void writePosition(IniFile& ini, const char* xKey, const char* yKey, PanelPosition p) {
+  ini.writeInteger(kPanels, xKey, p.x);
+  ini.writeInteger(kPanels, yKey, p.y);
+}
+
+}  // namespace
+
+const char* dockStateText(DockState state) {
+  switch (state) {
+    case DockState::Left:
+      return "Left";
+    case DockState::Right:
+      return "Right";
+    case DockState::Bottom:
+      return "Bottom";
+    case DockState::Invisible:
+      return "Invisible";
+    default:
+      return "Floating";
+  }
+}
+
+void Configuration::read(const IniFile& ini) {
+  GameDir = ini.readString(kLocations, "Pyrovel", "");
+  BD4Dir = ini.readString(kLocations, "BD4", "");
+  EmeraldDir = ini.readString(kLocations, "Emerald", "");
+  BoulderflashDir = ini.readString(kLocations, "Boulderflash", "");
+
+  for (const TargetKey& t : kTargetKeys) {
+    if (isYes(ini.readString(kTestIn, t.key, "no"))) testTarget = t.target;
+  }
+
+  const std::string properties = ini.readString(kPanels, "Property state", "Invisible");
+  if (properties == "Invisible") {
+    propertiesState = DockState::Invisible;
+  } else if (properties == "Bottom") {
+    propertiesState = DockState::Bottom;
+  } else if (properties == "Right") {
+    propertiesState = DockState::Right;
+  } else {
+    propertiesState = DockState::Floating;
+  }
+  propertiesPos = readPosition(ini, "PropertyX", "PropertyY");
+
+  toolsState = ini.readString(kPanels, "Tools state", "Left") == "Left" ? DockState::Left
+                                                                         : DockState::Floating;
+  toolsPos = readPosition(ini, "ToolsX", "ToolsY");
+
+  const std::string objects = ini.readString(kPanels, "Objects state", "Floating");
+  objectsState = objects == "Bottom" ? DockState::Bottom
+                 : objects == "Left" ? DockState::Left
+                                     : DockState::Floating;
+  objectsPos = readPosition(ini, "ObjectsX", "ObjectsY");
+
+  // Read but not applied: the level list always starts hidden.
+  ini.readString(kPanels, "LevelList state", "Invisible");
+  levelListState = DockState::Invisible;
+
+  statusBarVisible = ini.readString(kPanels, "StatusBar state", "Visible") != "Invisible";
+
+  for (std::size_t i = 0; i < History.size(); ++i) {
+    History[i] = ini.readString(kHistory, std::to_string(i + 1), "---");
+  }
+}
+
+void Configuration::write(IniFile& ini) const {
+  ini.writeString(kLocations, "Pyrovel", GameDir);
+  ini.writeString(kLocations, "BD4", BD4Dir);
+  ini.writeString(kLocations, "Emerald", EmeraldDir);
+  ini.writeString(kLocations, "Boulderflash", BoulderflashDir);
+
+  for (const TargetKey& t : kTargetKeys) {
+    ini.writeString(kTestIn, t.key, t.target == testTarget ? "yes" : "no");
+  }
+
+  ini.writeString(kPanels, "Property state", dockStateText(propertiesState));
+  writePosition(ini, "PropertyX", "PropertyY", propertiesPos);
+  ini.writeString(kPanels, "Tools state", dockStateText(toolsState));
+  writePosition(ini, "ToolsX", "ToolsY", toolsPos);
+  ini.writeString(kPanels, "Objects state", dockStateText(objectsState));
+  writePosition(ini, "ObjectsX", "ObjectsY", objectsPos);
+  ini.writeString(kPanels, "LevelList state",
+                  levelListState == DockState::Invisible ? "Invisible" : "Right");
+  ini.writeString(kPanels, "StatusBar state", statusBarVisible ? "Visible" : "Invisible");
+
+  for (std::size_t i = 0; i < History.size(); ++i) {
+    ini.writeString(kHistory, std::to_string(i + 1), History[i]);
+  }
+}
+
+void Configuration::defaultGameDir(const std::string& programDir) {
+  if (GameDir.empty()) GameDir = programDir;
+}
+
+}  // namespace pyrovel

@@ -1,0 +1,58 @@
+#pragma once
+// The editor's settings kept in Edit.ini: the players' folders, the test
+// target, where the tool windows were, and the file history. Read once at
+// start, written once at close.
+#include <array>
+#include <string>
+
+#include "model/ini_file.h"
+
+namespace pyrovel {
+
+inline constexpr const char* kConfigFileName = "Edit.ini";
+inline constexpr const char* kVersionText = "V 0.26 alpha";
+inline constexpr const char* kMainCaptionPrefix = "PRVL Level Editor ";
+
+// The four external players a level can be tested in.
+enum class TestTarget { Pyrovel, BD4, Emerald, Boulderflash };
+
+// Where a tool window is. Not every window can be in every state.
+enum class DockState { Floating, Left, Right, Bottom, Invisible };
+
+struct PanelPosition {
+  int x = 100;
+  int y = 100;
+};
+
+struct Configuration {
+  std::string GameDir, BD4Dir, EmeraldDir, BoulderflashDir;
+  TestTarget testTarget = TestTarget::Pyrovel;
+
+  // The states as they are applied at start (see the read rules below).
+  DockState propertiesState = DockState::Invisible;
+  DockState toolsState = DockState::Left;
+  DockState objectsState = DockState::Floating;
+  DockState levelListState = DockState::Invisible;
+  bool statusBarVisible = true;
+  PanelPosition propertiesPos, toolsPos, objectsPos;
+
+  std::array<std::string, 4> History{"---", "---", "---", "---"};
+
+  // Reads every key; missing keys keep their defaults. The properties
+  // window shows for any state but "Invisible"; the tools window floats for
+  // any state but "Left"; the objects window docks only for "Bottom" or
+  // "Left"; the level list always starts hidden. Of several test targets
+  // reading "yes" the last one in BD4, Emerald, Pyrovel, Boulderflash order
+  // wins.
+  void read(const IniFile& ini);
+  // Writes every key. The test targets not chosen are written "no", so an
+  // earlier choice cannot come back at the next start.
+  void write(IniFile& ini) const;
+
+  // The game folder, or the program folder when none is set.
+  void defaultGameDir(const std::string& programDir);
+};
+
+const char* dockStateText(DockState state);
+
+}  // namespace pyrovel

@@ -1,0 +1,87 @@
+#include "model/startup.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "model/file_io.h"
+
+namespace pyrovel {
+
+namespace fs = std::filesystem;
+
+bool folderIsWritable(const std::string& folder) {
+  std::error_code ec;
+  if (!fs::is_directory(folder, ec)) return false;
+  std::random_device rd;
+  const fs::path probe = fs::path(folder) / (".prvl-write-test-" + std::to_string(rd()));
+  bool ok = false;
+  {
+    std::ofstream out(probe, std::ios::binary);
+    ok = static_cast<bool>(out << 'x') && static_cast<bool>(out.flush());
+  }
+  fs::remove(probe, ec);
+  return ok;
+}
+
+std::string chooseSettingsFolder(const std::string& programDir, const std::string& userDir,
+                                 bool programDirWritable) {
+  return programDirWritable || userDir.empty() ? programDir : userDir;
+}
+
+ImageLibraryFiles findImageLibrary(const std::string& gameDir) {
+  ImageLibraryFiles files{"Emerald.iml", "Emerald.bam", false};
+  const fs::path dir(gameDir);
+  const std::string iml = (dir / files.iml).string(), bam = (dir / files.bam).string();
+  if (!gameDir.empty() && fileExists(iml) && fileExists(bam)) {
+    files.iml = iml;
+    files.bam = bam;
+  }
+  files.found = fileExists(files.iml) && fileExists(files.bam);
+  return files;
+}
+
+std::vector<std::string> listSpriteSets(const std::string& folder) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (const auto& entry : fs::directory_iterator(folder, ec)) {
+    if (entry.is_regular_file(ec) && entry.path().extension() == ".iml") {
+      names.push_back(entry.path().filename().string());
+    }
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+void prepareEmptyLevelmap(EditorSession& session) {
+  Levelmap& map = session.map;
+  map.ResetLevelmap();
+  map.CurrentLevel = kFirstSlot;
+  session.DrawingObject = 1;
+  session.UpdateLevelList();  // every slot is empty now: all titled "Empty"
+  LevelHeader& first = map.current();
+  first.setWidth(64);
+  first.setHeight(32);
+  first.setTitle("Empty");
+  first.setAuthor("");
+  map.FileName = "New.map";
+  map.clearLayer(map.CurrentLayer, kFirstSlot);
+  session.startupComplete = true;
+  session.SelectLevel(kFirstSlot);
+  session.UpdateLevelList();
+  map.Modified = false;
+}
+
+void Showbackgroundlayer(EditorSession& session) {
+  session.map.current().setHasBackgroundLayer(1);
+  session.map.CurrentLayer = kBackgroundLayer;
+  session.notify(kLayer | kCellsChanged | kProperties);
+}
+
+void Showgamelayer(EditorSession& session) {
+  session.map.CurrentLayer = kGameLayer;
+  session.notify(kLayer | kCellsChanged);
+}
+
+}  // namespace pyrovel

@@ -1,0 +1,82 @@
+// Edit.ini: the keys the editor reads at start and writes at close.
+#include <gtest/gtest.h>
+
+#include "model/configuration.h"
+
+using namespace pyrovel;
+
+TEST(EditIni, MissingKeysGiveTheDefaults) {
+  Configuration c;
+  c.read(IniFile{});
+  EXPECT_EQ(c.GameDir, "");
+  EXPECT_EQ(c.testTarget, TestTarget::Pyrovel);
+  EXPECT_EQ(c.propertiesState, DockState::Invisible);
+  EXPECT_EQ(c.toolsState, DockState::Left);
+  EXPECT_EQ(c.objectsState, DockState::Floating);
+  EXPECT_EQ(c.levelListState, DockState::Invisible);
+  EXPECT_TRUE(c.statusBarVisible);
+  EXPECT_EQ(c.objectsPos.x, 100);
+  EXPECT_EQ(c.toolsPos.y, 100);
+  EXPECT_EQ(c.History[3], "---");
+  c.defaultGameDir("/opt/prvl/");
+  EXPECT_EQ(c.GameDir, "/opt/prvl/");
+}
+
+TEST(EditIni, PanelStatesFollowTheReadRules) {
+  Configuration c;
+  c.read(IniFile::parse(
+      "[PanelStates]\nProperty state=Sideways\nTools state=Right\nObjects state=Invisible\n"
+      "LevelList state=Right\nStatusBar state=Invisible\nObjectsX=-5\nObjectsY=300\n"));
+  EXPECT_EQ(c.propertiesState, DockState::Floating);  // anything but "Invisible" shows it
+  EXPECT_EQ(c.toolsState, DockState::Floating);       // anything but "Left" floats
+  EXPECT_EQ(c.objectsState, DockState::Floating);     // "Invisible" has no effect
+  EXPECT_EQ(c.levelListState, DockState::Invisible);  // always starts hidden
+  EXPECT_FALSE(c.statusBarVisible);
+  EXPECT_EQ(c.objectsPos.x, -5);
+  EXPECT_EQ(c.objectsPos.y, 300);
+
+  c.read(IniFile::parse("[PanelStates]\nProperty state=Right\nObjects state=Bottom\n"));
+  EXPECT_EQ(c.propertiesState, DockState::Right);
+  EXPECT_EQ(c.objectsState, DockState::Bottom);
+}
+
+TEST(EditIni, TheLastTestTargetReadingYesWins) {
+  Configuration c;
+  c.read(IniFile::parse("[Test level in]\nBoulderflash=yes\nBD4=yes\nPyrovel=no\n"));
+  EXPECT_EQ(c.testTarget, TestTarget::Boulderflash);
+  c = Configuration{};
+  c.read(IniFile::parse("[Test level in]\nBD4=yes\nEmerald=yes\n"));
+  EXPECT_EQ(c.testTarget, TestTarget::Emerald);
+}
+
+TEST(EditIni, WriteThenReadGivesTheSameSettings) {
+  Configuration c;
+  c.GameDir = "/games/prv";
+  c.BD4Dir = "C:\\BD4";
+  c.testTarget = TestTarget::BD4;
+  c.propertiesState = DockState::Right;
+  c.toolsState = DockState::Floating;
+  c.objectsState = DockState::Left;
+  c.statusBarVisible = false;
+  c.toolsPos = {33, 44};
+  c.History = {"/a.map", "/b.map", "---", "---"};
+  IniFile ini = IniFile::parse("[Test level in]\nBoulderflash=yes\n[Mine]\nx=1\n");
+  c.write(ini);
+
+  Configuration back;
+  back.read(ini);
+  EXPECT_EQ(back.GameDir, "/games/prv");
+  EXPECT_EQ(back.BD4Dir, "C:\\BD4");
+  // The earlier "yes" of another target was overwritten, so BD4 stays chosen.
+  EXPECT_EQ(back.testTarget, TestTarget::BD4);
+  EXPECT_EQ(back.propertiesState, DockState::Right);
+  EXPECT_EQ(back.toolsState, DockState::Floating);
+  EXPECT_EQ(back.objectsState, DockState::Left);
+  EXPECT_FALSE(back.statusBarVisible);
+  EXPECT_EQ(back.toolsPos.x, 33);
+  EXPECT_EQ(back.History[1], "/b.map");
+  EXPECT_EQ(ini.readString("Mine", "x", ""), "1");
+  EXPECT_EQ(ini.readString("PanelStates", "Property state", ""), "Right");
+  EXPECT_EQ(ini.readString("PanelStates", "LevelList state", ""), "Invisible");
+  EXPECT_EQ(ini.readString("Test level in", "Pyrovel", ""), "no");
+}

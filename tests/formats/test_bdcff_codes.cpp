@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include "formats/bdcff_codes.h"
+
+namespace pyrovel {
+namespace {
+
+TEST(BdcffCodes, LaterEntriesOverrideEarlierOnes) {
+  EXPECT_EQ(BdcffCodeToObject("Dy"), 54);  // not 71 (Dynamite)
+  EXPECT_EQ(BdcffCodeToObject("Kb"), 58);  // not 252 (Key Gray)
+}
+
+TEST(BdcffCodes, OneAndTwoCharacterCodesShareTheTable) {
+  EXPECT_EQ(BdcffCodeToObject(" "), 0);
+  EXPECT_EQ(BdcffCodeToObject("  "), 0);
+  EXPECT_EQ(BdcffCodeToObject("W"), 6);
+  EXPECT_EQ(BdcffCodeToObject("Ws"), 6);
+  EXPECT_EQ(BdcffCodeToObject("H"), 7);
+  EXPECT_EQ(BdcffCodeToObject("o"), 85);
+  EXPECT_EQ(BdcffCodeToObject("ou"), 232);
+  EXPECT_EQ(BdcffCodeToObject(".P"), 255);
+}
+
+TEST(BdcffCodes, UnknownCodesAreGrover) {
+  EXPECT_EQ(BdcffCodeToObject("ZZ"), 15);
+  EXPECT_EQ(BdcffCodeToObject("z"), 15);
+  EXPECT_EQ(BdcffCodeToObject("dY"), 15);  // case matters
+  EXPECT_EQ(BdcffCodeToObject(""), 15);
+  EXPECT_EQ(BdcffCodeToObject("WWW"), 15);
+}
+
+TEST(BdcffCodes, ObjectsWithoutCodeExportAsSolidWall) {
+  EXPECT_EQ(BdcffObjectToCode(20, 1), "W");
+  EXPECT_EQ(BdcffObjectToCode(20, 2), "Ws");
+  EXPECT_EQ(BdcffObjectToCode(4, 1), "W");  // Diamond has only a two-character code
+  EXPECT_EQ(BdcffObjectToCode(4, 2), "$1");
+}
+
+TEST(BdcffCodes, ExportUsesTheLowByte) {
+  EXPECT_EQ(BdcffObjectToCode(256 + 2, 1), "P");
+  EXPECT_EQ(BdcffObjectToCode(512 + 197, 2), "PF");
+}
+
+// Every exported code reads back as its object, except the two codes that
+// two objects share.
+TEST(BdcffCodes, ExportedCodesReadBack) {
+  for (int length = 1; length <= 2; ++length) {
+    for (int object = 0; object < 256; ++object) {
+      const std::string_view code = BdcffObjectToCode(object, length);
+      ASSERT_EQ(code.size(), static_cast<std::size_t>(length)) << object;
+      const int back = BdcffCodeToObject(code);
+      if (code == "W" || code == "Ws") {
+        EXPECT_EQ(back, 6) << object;
+      } else if (object == 71) {
+        EXPECT_EQ(back, 54);
+      } else if (object == 252) {
+        EXPECT_EQ(back, 58);
+      } else {
+        EXPECT_EQ(back, object) << "length " << length << " code '" << code << "'";
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace pyrovel

@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "formats/bdcff.h"
+#include "formats/bdcff_das_text.h"
+#include "formats/levelset_io.h"
+#include "model/editor_session.h"
+#include "model/errors.h"
+#include "support/test_support.h"
+
+namespace pyrovel {
+namespace {
+
+class BdcffImportTest : public ::testing::Test {
+ protected:
+  // Writes the text as a .bd file and imports it.
+  void import(const std::string& text) {
+    const std::string path = dir.path("in.bd");
+    testing::writeAll(path, std::vector<std::uint8_t>(text.begin(), text.end()));
+    ImportBDCFF(session, path);
+  }
+  int cell(int slot, int x, int y) const { return session.map.cell(0, slot, x, y); }
+  const LevelHeader& header(int slot) const { return session.map.header(slot); }
+
+  testing::TempDir dir;
+  testing::ScriptedFrontend ui;
+  EditorSession session{ui};
+};
+
+TEST_F(BdcffImportTest, CaveKeysMapAndPlayer) {
+  import("[BDCFF]\n[game]\nName=The game\n[cave]\nName=Start\nDiamondsRequired=12 13 14\n"
+         "CaveTime=300\nMagicWallTime=$1F\n[map]\nWWWWW\nW.P.W\nWr dW\nWWWWW\n[/map]\n"
+         "[/cave]\n[/game]\n[/BDCFF]\n");
+  const LevelHeader& h = header(1);
+  EXPECT_EQ(h.Title(), "Start");
+  EXPECT_EQ(h.DiamondsNeeded(), 12);
+  EXPECT_EQ(h.LevelTime(), 300 & 0xFF);
+  EXPECT_EQ(h.MagicTime(), 31);
+  EXPECT_EQ(h.Width(), 5);
+  EXPECT_EQ(h.Height(), 4);
+  EXPECT_EQ(h.PlayerX(), 2);
+  EXPECT_EQ(h.PlayerY(), 1);
+  EXPECT_EQ(cell(1, 1, 2), 3);
+  EXPECT_EQ(cell(1, 2, 2), 0);
+  EXPECT_EQ(cell(1, 3, 2), 13);
+  EXPECT_TRUE(session.map.BdcffMemo[1].empty());
+  EXPECT_EQ(session.ReaderInfo,
+            std::string("Imported with BDCFF importfilter V0.1 beta. Editor version:") +
+                kEditorVersion);
+}
+
+TEST_F(BdcffImportTest, TwoCharacterCodesAfterMapcodes) {
+  // Rows of 7 characters: the last, incomplete code is dropped.
+  import("[mapcodes]\r\n  Length=2  \r\n$=whatever\r\n[/mapcodes]\r\n[cave]\r\n[map]\r\n"
+         "WsDyKb.\r\nP1ZZ  x\r\n[/map]\r\n[/cave]\r\n");
+  const LevelHeader& h = header(1);
+  EXPECT_EQ(h.Width(), 3);
+  EXPECT_EQ(h.Height(), 2);
+  EXPECT_EQ(cell(1, 0, 0), 6);
+  EXPECT_EQ(cell(1, 1, 0), 54);  // Door Yellow Closed, also when written for Dynamite
+  EXPECT_EQ(cell(1, 2, 0), 58);
+  EXPECT_EQ(cell(1, 0, 1), 2);
+  EXPECT_EQ(cell(1, 1, 1), 15);
+  EXPECT_EQ(cell(1, 2, 1), 0);
+  EXPECT_EQ(h.PlayerX(), 0);
+  EXPECT_EQ(h.PlayerY(), 1);
+}
+
+TEST_F(BdcffImportTest, OtherLengthValuesKeepOneCharacter) {
+  import("[mapcodes]\nLength=3\n[/mapcodes]\n[cave]\n[map]\nWdW\n[/map]\n[/cave]\n");
+  EXPECT_EQ(header(1).Width(), 3);
+  EXPECT_EQ(cell(1, 1, 0), 13);
+}
+
+TEST_F(BdcffImportTest, UnknownLinesAreKeptAndWrittenBack) {
+  import("[cave]\nName=Kept\nColors=1 2 3\n\n[objects]\nPoint=1 1 DIRT\n[/objects]\n[map]\n"
+         "WWWW\nWPxW\nWWWW\n[/map]\nAfterMap=yes\n[/cave]\n");
+  const std::vector<std::string> memo = {"Colors=1 2 3", "",           "[objects]",
+                                         "Point=1 1 DIRT", "[/objects]", "AfterMap=yes"};
+  EXPECT_EQ(session.map.BdcffMemo[1], memo);
+
+  const std::string exported = bdcffLevelsetText(session.map);
+  EXPECT_NE(exported.find("MagicWallTime=0\r\nColors=1 2 3\r\n\r\n[objects]\r\n"),
+            std::string::npos);
+  EditorSession again(ui);
+  const std::string path = dir.path("again.bd");
+  testing::writeAll(path, std::vector<std::uint8_t>(exported.begin(), exported.end()));
+  ImportBDCFF(again, path);
+  EXPECT_EQ(again.map.BdcffMemo[1], memo);
+  EXPECT_EQ(again.map.header(1).Title(), "Kept");
+  EXPECT_EQ(again.map.cell(0, 1, 2, 1), 155);
+  EXPECT_EQ(bdcffLevelsetText(again.map), exported);
+}
+
+TEST_F(BdcffImportTest, TheNextCaveClearsTheKeptLinesOfItsSlot) {
+  session.map.BdcffMemo[1] = {"Old=1"};
+  session.map.BdcffMemo[3] = {"Untouched=1"};
+  import("[cave]\nNew=2\n[/cave]\n");
+  EXPECT_EQ(session.map.BdcffMemo[1], std::vector<std::string>{"New=2"});
+  EXPECT_EQ(session.map.BdcffMemo[3], std::vector<std::string>{"Untouched=1"});
+}
+
+TEST_F(BdcffImportTest, LongNameIsCutAndTheSlotAfterTheLastCaveIsPrepared) {
+  session.map.header(3).setHatchTime(7);
+  import("[cave]\nName=123456789012345678901234567890\n[/cave]\n[cave]\nName=Two\n[/cave]\n");
+  EXPECT_EQ(header(1).Title(), "12345678901234567890");
+  EXPECT_EQ(header(2).Title(), "Two");
+  EXPECT_EQ(header(3).Title(), "Cave3");
+  EXPECT_EQ(header(3).HatchTime(), 24);
+  EXPECT_EQ(header(3).AmoebaGrowth(), 24);
+  EXPECT_EQ(header(4).Title(), "");
+}
+
+TEST_F(BdcffImportTest, OversizedMapIsCutWithOneMessage) {
+  std::string text = "[cave]\n[map]\n";
+  for (int y = 0; y < 140; ++y) text += std::string(200, y == 139 ? 'P' : 'd') + "\n";
+  text += "[/map]\n[/cave]\n";
+  import(text);
+  EXPECT_EQ(header(1).Width(), 128);
+  EXPECT_EQ(header(1).Height(), 128);
+  EXPECT_EQ(cell(1, 127, 127), 13);
+  EXPECT_EQ(cell(1, 128, 0), 0);  // the spare column of the grid stays as it was
+  EXPECT_EQ(header(1).PlayerX(), 0);  // the row with the player was dropped
+  ASSERT_EQ(session.Messagememo.size(), 1u);
+  EXPECT_NE(session.Messagememo[0].find("Level 0"), std::string::npos);
+  EXPECT_TRUE(ui.changes & kMessages);
+}
+
+TEST_F(BdcffImportTest, AHundredCavesFillEverySlotAndNoMore) {
+  std::string text;
+  for (int i = 1; i <= 101; ++i) text += "[cave]\nName=C" + std::to_string(i) + "\n[/cave]\n";
+  import(text);
+  EXPECT_EQ(header(1).Title(), "C1");
+  EXPECT_EQ(header(100).Title(), "C100");
+  EXPECT_EQ(header(0).Title(), "");
+}
+
+TEST_F(BdcffImportTest, EmptyAndGarbageFilesEndWithAMessage) {
+  import("");
+  ASSERT_EQ(session.Messagememo.size(), 1u);
+  EXPECT_NE(session.Messagememo[0].find("No BDCFF cave"), std::string::npos);
+  std::string garbage;
+  for (int i = 0; i < 5000; ++i) garbage += static_cast<char>((i * 37) % 256);
+  import(garbage + "\n[cave]\n[map]\n" + garbage);  // a map that never ends
+  const auto rows = std::count(garbage.begin(), garbage.end(), '\n') + 1;
+  EXPECT_EQ(header(1).Height(), rows);
+  EXPECT_THROW(ImportBDCFF(session, dir.path("missing.bd")), LevelError);
+}
+
+TEST_F(BdcffImportTest, DispatcherReadsBdFiles) {
+  const std::string path = dir.path("set.bd");
+  const std::string text = "[cave]\nName=Via open\n[/cave]\n";
+  testing::writeAll(path, std::vector<std::uint8_t>(text.begin(), text.end()));
+  session.readlevel(path);
+  EXPECT_EQ(header(1).Title(), "Via open");
+  EXPECT_FALSE(session.ReaderInfo.empty());
+}
+
+TEST_F(BdcffImportTest, TutorialCorpusHas34MapCaves) {
+  const std::string path = testing::corpusPath("bdcff/Tutorial.bd");
+  if (path.empty()) GTEST_SKIP() << "corpus not present";
+  ImportBDCFF(session, path);
+  for (int slot = 1; slot <= 34; ++slot) {
+    EXPECT_EQ(header(slot).Width(), 40) << slot;
+    EXPECT_EQ(header(slot).Height(), 22) << slot;
+  }
+  EXPECT_EQ(header(35).Title(), "Cave35");
+  EXPECT_EQ(header(1).Title(), "Diamonds");
+  EXPECT_EQ(header(1).DiamondsNeeded(), 10);
+  EXPECT_EQ(header(1).LevelTime(), 250);
+  EXPECT_EQ(header(1).MagicTime(), 20);
+  EXPECT_EQ(header(1).PlayerX(), 4);
+  EXPECT_EQ(header(1).PlayerY(), 5);
+  EXPECT_EQ(header(23).Title(), "Indestructible door ");
+  EXPECT_EQ(header(34).Title(), "Amoeba effect");
+  EXPECT_TRUE(session.Messagememo.empty());
+}
+
+TEST_F(BdcffImportTest, DustinCorpusReadsWithoutError) {
+  const std::string path = testing::corpusPath("bdcff/Dustin_s_Boulder_Dash_1.bd");
+  if (path.empty()) GTEST_SKIP() << "corpus not present";
+  ASSERT_NO_THROW(ImportBDCFF(session, path));
+  EXPECT_EQ(header(1).Title(), "A");
+  EXPECT_EQ(header(21).Title(), "Cave21");
+  EXPECT_EQ(header(1).DiamondsNeeded(), 3);
+  // Caves drawn by objects keep their lines (CR LF file, ends stripped).
+  const auto& memo = session.map.BdcffMemo[1];
+  EXPECT_NE(std::find(memo.begin(), memo.end(), "Rectangle=1 1 38 20 DIRT"), memo.end());
+}
+
+}  // namespace
+}  // namespace pyrovel

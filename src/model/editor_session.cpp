@@ -145,7 +145,14 @@ EditorSession::Placed EditorSession::placeObject(int x, int y, int object) {
     }
     result.oldX = h.PlayerX();
     result.oldY = h.PlayerY();
-    map.at(result.oldX, result.oldY) = obj::EmptySpace;
+    // The stored position may be stale (erased, shrunk away, a foreign file
+    // with any byte there): only a Little Fellow found there is taken away,
+    // and never outside the level or the grid.
+    if (result.oldX < h.Width() && result.oldY < h.Height() &&
+        Levelmap::inGrid(result.oldX, result.oldY) &&
+        map.at(result.oldX, result.oldY) == obj::LittleFellow) {
+      map.at(result.oldX, result.oldY) = obj::EmptySpace;
+    }
     result.movedPlayer = true;
     h.setPlayerX(x);
     h.setPlayerY(y);

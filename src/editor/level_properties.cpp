@@ -1,0 +1,189 @@
+#include "editor/level_properties.h"
+
+#include <algorithm>
+#include <array>
+
+#include "editor/score_grid.h"
+#include "model/object_catalogue.h"
+
+namespace pyrovel {
+
+std::string_view LevelProperties::tabCaption(Tab tab) {
+  static constexpr std::array<std::string_view, 5> kCaptions{"Size", "Scores", "Yam", "Well",
+                                                             "BDCFF"};
+  return kCaptions[static_cast<std::size_t>(tab)];
+}
+
+LevelProperties::LevelProperties(EditorSession& session) : session_(session) {}
+
+template <typename Edit>
+void LevelProperties::editRecord(Edit edit) {
+  LevelHeader& h = header();
+  const auto before = h.bytes;
+  edit(h);
+  if (h.bytes != before) session_.map.Modified = true;
+}
+
+// --- the Size tab --------------------------------------------------------------------
+
+void LevelProperties::setWidthEdit(int v) { WidthEdit = std::clamp(v, kMinSide, kMaxSide); }
+void LevelProperties::setHeightEdit(int v) { HeightEdit = std::clamp(v, kMinSide, kMaxSide); }
+
+void LevelProperties::ShowYam() {
+  const LevelHeader& h = header();
+  TitleEdit = h.Title();
+  AuthorEdit = h.Author();
+  DateEdit = h.Date();
+  DescriptionEdit = h.Info();
+}
+
+void LevelProperties::ResetLevelSize() {
+  setWidthEdit(header().Width());
+  setHeightEdit(header().Height());
+}
+
+LevelProperties::Applied LevelProperties::ApplyLevelSize(int viewWidth, int cellSize) {
+  // Cells are left alone: shrinking hides columns and rows, enlarging shows
+  // what they held before.
+  editRecord([&](LevelHeader& h) {
+    h.setWidth(std::clamp(WidthEdit, kMinSide, kMaxSide));
+    h.setHeight(std::clamp(HeightEdit, kMinSide, kMaxSide));
+    h.setTitle(TitleEdit);
+    h.setAuthor(AuthorEdit);
+    h.setDate(DateEdit);
+    h.setInfo(DescriptionEdit);
+  });
+  const LevelHeader& h = header();
+  Applied applied;
+  // Zoom out to fit the new width; never zoom in here.
+  applied.cellSize = std::min(cellSize, std::max(viewWidth, 0) / h.Width());
+  applied.widthStatus = "Level Width: " + std::to_string(h.Width());
+  applied.heightStatus = "Level Height: " + std::to_string(h.Height());
+  session_.SelectLevel(session_.map.CurrentLevel);
+  session_.UpdateLevelList();
+  ResetLevelSize();
+  ShowYam();
+  return applied;
+}
+
+LevelProperties::SizeRequest LevelProperties::SetSize(SizeButton button, bool dockedAtBottom) {
+  ResetLevelSize();
+  SizeRequest request;
+  if (dockedAtBottom) return request;
+  request.showPanel = true;
+  switch (button) {
+    case SizeButton::IEButton1: request.tab = Tab::Size; break;
+    case SizeButton::IEButton2:
+      request.tab = Tab::Scores;
+      ShowYam();
+      request.refreshed = true;
+      break;
+    case SizeButton::IEButton3: request.tab = Tab::Yam; break;
+    case SizeButton::IEButton12: break;
+  }
+  return request;
+}
+
+// --- flag boxes ------------------------------------------------------------------------
+
+bool LevelProperties::AmoebaCheck() const { return header().ConvertTrappedAmoeba() != 0; }
+bool LevelProperties::IntermissionCheck() const { return header().Intermission() != 0; }
+bool LevelProperties::WellActive() const { return header().WellActive() != 0; }
+
+void LevelProperties::setAmoebaCheck(bool checked) {
+  editRecord([&](LevelHeader& h) { h.setConvertTrappedAmoeba(checked ? 255 : 0); });
+}
+void LevelProperties::setIntermissionCheck(bool checked) {
+  editRecord([&](LevelHeader& h) { h.setIntermission(checked ? 255 : 0); });
+}
+void LevelProperties::WellActiveClick(bool checked) {
+  editRecord([&](LevelHeader& h) { h.setWellActive(checked ? 1 : 0); });
+}
+
+// --- the score grid ----------------------------------------------------------------------
+
+std::string_view LevelProperties::scoreLabel(int row) {
+  const ScoreRow* r = scoreRow(row);
+  return r ? r->label : std::string_view{};
+}
+
+std::string LevelProperties::scoreText(int row) const {
+  return scoreRow(row) ? std::to_string(scoreValue(header(), row)) : std::string{};
+}
+
+void LevelProperties::Scoregrid1SetEditText(int column, int row, std::string_view text) {
+  if (column != 1 || !scoreRow(row)) return;
+  editRecord([&](LevelHeader& h) { setScoreValue(h, row, parseScoreText(text)); });
+}
+
+// --- the yam and well boxes -----------------------------------------------------------------
+
+int LevelProperties::yamObject(int k, int c, int r) const {
+  if (k < 0 || k >= kYamBoxes || c < 0 || c > 2 || r < 0 || r > 2) return obj::EmptySpace;
+  return header().yam(k, c, r);
+}
+
+int LevelProperties::wellObject(int c, int r) const {
+  if (c < 0 || c > 2 || r < 0 || r > 2) return obj::EmptySpace;
+  // The centre word is the well delay, not an object.
+  return c == 1 && r == 1 ? obj::WellSign : header().well(c, r);
+}
+
+std::optional<CellPos> LevelProperties::boxCell(MouseButton button, int x, int y) {
+  if (button != MouseButton::Left || x < 0 || y < 0 || x >= kBoxSide || y >= kBoxSide) {
+    return std::nullopt;
+  }
+  return CellPos{x / kBoxCell, y / kBoxCell};
+}
+
+bool LevelProperties::PaintBox2MouseDown(int k, MouseButton button, int x, int y) {
+  const auto cell = boxCell(button, x, y);
+  if (!cell || k < 0 || k >= kYamBoxes) return false;
+  editRecord([&](LevelHeader& h) { h.setYam(k, cell->x, cell->y, session_.DrawingObject); });
+  return true;
+}
+
+bool LevelProperties::PaintBox1MouseDown(MouseButton button, int x, int y) {
+  const auto cell = boxCell(button, x, y);
+  if (!cell || (cell->x == 1 && cell->y == 1)) return false;
+  editRecord([&](LevelHeader& h) { h.setWell(cell->x, cell->y, session_.DrawingObject); });
+  return true;
+}
+
+int LevelProperties::WellEdit() const { return header().wellDelay(); }
+
+void LevelProperties::WellEditChange(int delay) {
+  editRecord([&](LevelHeader& h) { h.setWellDelay(std::clamp(delay, 0, kMaxWellDelay)); });
+}
+
+// --- the BDCFF tab ----------------------------------------------------------------------------
+
+std::string LevelProperties::BDCFFmemoText() const {
+  const auto& lines = session_.map.BdcffMemo[static_cast<std::size_t>(session_.map.CurrentLevel)];
+  std::string text;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i > 0) text += '\n';
+    text += lines[i];
+  }
+  return text;
+}
+
+void LevelProperties::BDCFFmemoChange(std::string_view text) {
+  // The inverse of BDCFFmemoText: n newlines make n + 1 lines, no text no lines.
+  std::vector<std::string> lines;
+  for (std::size_t start = 0; !text.empty();) {
+    const std::size_t end = text.find('\n', start);
+    std::string line(text.substr(start, end == std::string_view::npos ? end : end - start));
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(std::move(line));
+    if (end == std::string_view::npos) break;
+    start = end + 1;
+  }
+  auto& memo = session_.map.BdcffMemo[static_cast<std::size_t>(session_.map.CurrentLevel)];
+  if (memo != lines) {
+    memo = std::move(lines);
+    session_.map.Modified = true;
+  }
+}
+
+}  // namespace pyrovel

@@ -1,0 +1,89 @@
+#include "editor/score_grid.h"
+
+#include <array>
+#include <limits>
+
+#include "editor/int_math.h"
+
+namespace pyrovel {
+
+namespace {
+
+using H = LevelHeader;
+
+constexpr std::array<ScoreRow, kScoreRowCount> kRows{{
+    {"Key Sore", H::oKeyScore, ScoreWidth::Byte},
+    {"Time Score", H::oTimeScore, ScoreWidth::Byte},
+    {"Emerald Score", H::oEmeraldScore, ScoreWidth::Byte},
+    {"Diamond Score", H::oDiamondScore, ScoreWidth::Byte},
+    {"Nut Score", H::oNutScore, ScoreWidth::Byte},
+    {"Yam Score", H::oYamScore, ScoreWidth::Byte},
+    {"Bug Score", H::oBugScore, ScoreWidth::Byte},
+    {"Ship Score", H::oShipScore, ScoreWidth::Byte},
+    {"Robot Score", H::oRobotScore, ScoreWidth::Byte},
+    {"Dynamite Score", H::oDynamiteScore, ScoreWidth::Byte},
+    {"Level Time", H::oLevelTime, ScoreWidth::Byte},
+    {"Magic Time", H::oMagicTime, ScoreWidth::Word},
+    {"Amoeba Growth", H::oAmoebaGrowth, ScoreWidth::Word},
+    {"Wheel Time", H::oWheelTime, ScoreWidth::Word},
+    {"Diamonds to Collect", H::oDiamondsNeeded, ScoreWidth::DiamondsToCollect},
+    {"Pearl Score", H::oPearlScore, ScoreWidth::Byte},
+    {"Chrystal Score", H::oCrystalScore, ScoreWidth::Byte},
+    {"Gate Wheel time", H::oGateWheelTime, ScoreWidth::Byte},
+    {"Hatch time", H::oHatchTime, ScoreWidth::Byte},
+    {"Max Amoeba (%)", H::oMaxAmoeba, ScoreWidth::Byte},
+    {"Amoeba brake", H::oAmoebaBrake, ScoreWidth::Byte},
+    {"Slime Permeability", H::oSlimePermeability, ScoreWidth::Byte},
+    {"PacmanScore", H::oPacmanScore, ScoreWidth::Byte},
+    {"Extra Time", H::oExtraTime, ScoreWidth::Byte},
+    {"Forcefield Time", H::oForcefieldTime, ScoreWidth::Byte},
+}};
+
+}  // namespace
+
+const ScoreRow* scoreRow(int row) {
+  return row >= 0 && row < kScoreRowCount ? &kRows[static_cast<std::size_t>(row)] : nullptr;
+}
+
+int scoreValue(const LevelHeader& h, int row) {
+  const ScoreRow* r = scoreRow(row);
+  if (!r) return 0;
+  switch (r->width) {
+    case ScoreWidth::Byte: return h.u8(r->offset);
+    case ScoreWidth::Word: return h.u16(r->offset);
+    case ScoreWidth::DiamondsToCollect: return h.diamondsToCollect();
+  }
+  return 0;
+}
+
+void setScoreValue(LevelHeader& h, int row, int value) {
+  const ScoreRow* r = scoreRow(row);
+  if (!r) return;
+  switch (r->width) {
+    case ScoreWidth::Byte: h.setU8(r->offset, floorMod(value, 256)); break;
+    case ScoreWidth::Word: h.setU16(r->offset, floorMod(value, 65536)); break;
+    case ScoreWidth::DiamondsToCollect:
+      // Low part value mod 256, high byte (value div 256) mod 256.
+      h.setDiamondsToCollect(floorMod(value, 65536));
+      break;
+  }
+}
+
+int parseScoreText(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  std::size_t i = 0;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  if (i == text.size()) return 0;
+  long long value = 0;
+  for (; i < text.size(); ++i) {
+    if (text[i] < '0' || text[i] > '9') return 0;
+    value = value * 10 + (text[i] - '0');
+    if (value > static_cast<long long>(std::numeric_limits<int>::max()) + 1) return 0;
+  }
+  value = negative ? -value : value;
+  return value > std::numeric_limits<int>::max() ? 0 : static_cast<int>(value);
+}
+
+}  // namespace pyrovel

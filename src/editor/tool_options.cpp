@@ -1,0 +1,47 @@
+#include "editor/tool_options.h"
+
+#include <algorithm>
+
+namespace pyrovel {
+
+namespace {
+
+struct ChaosBox {
+  std::string_view caption;
+  int object;  // -1: the value of RandomFillEdit
+};
+
+// "Emerald" puts in object 4 and "Diamond" object 13: the boxes were
+// labelled that way and levels made with them rely on it.
+constexpr std::array<ChaosBox, Chaosoptions::kBoxes> kChaosBoxes{{
+    {"Dirt", 1},
+    {"Rocks", 3},
+    {"Emerald", 4},
+    {"Diamond", 13},
+    {"Bomb", 9},
+    {"Dynamite", 71},
+    {"Yam", 89},
+    {"Robot", 61},
+    {"Ship", 70},
+    {"Bug", 5},
+    {"Object Number", -1},
+}};
+
+}  // namespace
+
+std::string_view Chaosoptions::caption(int box) {
+  return box >= 0 && box < kBoxes ? kChaosBoxes[static_cast<std::size_t>(box)].caption
+                                  : std::string_view{};
+}
+
+std::vector<int> Chaosoptions::chaosList() const {
+  std::vector<int> list;
+  for (std::size_t i = 0; i < kChaosBoxes.size(); ++i) {
+    if (!randomfillcheck[i]) continue;
+    const int object = kChaosBoxes[i].object;
+    list.push_back(object >= 0 ? object : std::clamp(RandomFillEdit, 0, kMaxObjectNumber));
+  }
+  return list;
+}
+
+}  // namespace pyrovel

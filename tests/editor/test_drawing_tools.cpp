@@ -1,0 +1,392 @@
+// The pen, the eraser, the spray, the rectangle and chaos tools and the
+// rules that go with them, driven through the tool controller by pixel.
+#include <algorithm>
+
+#include "editor_fixture.h"
+
+namespace pyrovel {
+namespace {
+
+using DrawingTools = EditorFixture;
+
+TEST_F(DrawingTools, PenStrokeRecordsOneUndoEntryAndUndoesWhole) {
+  s.DrawingObject = obj::Rock;
+  pressCell(3, 3);
+  for (int x = 4; x <= 8; ++x) moveCell(x, 3, kHeldLeft);
+  tools.release(MouseButton::Left);
+  for (int x = 3; x <= 8; ++x) EXPECT_EQ(at(x, 3), obj::Rock) << x;
+  EXPECT_EQ(undoSteps(), 1);
+  EXPECT_TRUE(s.map.Modified);
+
+  pressCell(3, 5);
+  tools.release(MouseButton::Left);
+  EXPECT_EQ(undoSteps(), 2);
+  ASSERT_TRUE(s.Undo1Click());
+  ASSERT_TRUE(s.Undo1Click());
+  EXPECT_EQ(at(3, 3), obj::Dirt);
+  EXPECT_EQ(at(8, 3), obj::Dirt);
+}
+
+TEST_F(DrawingTools, MovesPaintOnlyWithExactlyTheLeftButtonHeld) {
+  s.DrawingObject = obj::Rock;
+  moveCell(4, 4, kHeldLeft | kHeldShift);
+  moveCell(5, 4, kHeldLeft | kHeldRight);
+  moveCell(6, 4, 0);
+  EXPECT_EQ(at(4, 4), obj::Dirt);
+  EXPECT_EQ(at(5, 4), obj::Dirt);
+  moveCell(7, 4, kHeldRight);
+  EXPECT_EQ(at(7, 4), obj::EmptySpace);
+}
+
+TEST_F(DrawingTools, NothingIsWrittenOutsideTheLevelOrTheGrid) {
+  s.map.at(25, 3) = 99;  // a hidden cell beyond the level's width
+  s.DrawingObject = obj::Rock;
+  const ViewUpdate u = pressCell(25, 3);
+  EXPECT_TRUE(u.cells.empty());
+  EXPECT_EQ(at(25, 3), 99);
+  pressCell(25, 3, MouseButton::Right);
+  EXPECT_EQ(at(25, 3), 99);
+  EXPECT_EQ(undoSteps(), 0);
+  // Left of the view is column -1, not column 0.
+  tools.press(-3, px(2), MouseButton::Left, kCell);
+  EXPECT_EQ(at(0, 2), obj::Dirt);
+  // A record claiming more than the grid holds stops at the grid.
+  s.map.current().setWidth(200);
+  pressCell(140, 3);
+  pressCell(128, 3);
+  EXPECT_EQ(at(128, 3), obj::Rock);
+  // A view without cells does nothing at all.
+  EXPECT_FALSE(tools.press(5, 5, MouseButton::Left, 0).any());
+}
+
+TEST_F(DrawingTools, LittleFellowQuestionAnsweredNoThenYes) {
+  s.DrawingObject = obj::LittleFellow;
+  ui.answers = {Answer::No};
+  pressCell(5, 5);
+  tools.release(MouseButton::Left);
+  ASSERT_EQ(ui.questions.size(), 1u);
+  EXPECT_EQ(ui.questions[0], "You can only have 1 Little Fellow, Do you want to move it here ?");
+  EXPECT_EQ(at(5, 5), obj::Dirt);
+  EXPECT_EQ(at(1, 1), obj::LittleFellow);
+
+  ui.answers = {Answer::Yes};
+  ViewUpdate u = pressCell(5, 5);
+  // A drag after the question neither asks again nor paints.
+  moveCell(6, 5, kHeldLeft);
+  tools.release(MouseButton::Left);
+  EXPECT_EQ(ui.questions.size(), 2u);
+  EXPECT_EQ(at(5, 5), obj::LittleFellow);
+  EXPECT_EQ(at(1, 1), obj::EmptySpace);
+  EXPECT_EQ(at(6, 5), obj::Dirt);
+  EXPECT_EQ(s.map.current().PlayerX(), 5);
+  EXPECT_EQ(s.map.current().PlayerY(), 5);
+  EXPECT_NE(std::find(u.cells.begin(), u.cells.end(), CellPos{1, 1}), u.cells.end());
+  EXPECT_NE(std::find(u.cells.begin(), u.cells.end(), CellPos{5, 5}), u.cells.end());
+
+  // On its own cell it is only drawn again.
+  u = pressCell(5, 5);
+  EXPECT_EQ(ui.questions.size(), 2u);
+  EXPECT_EQ(u.cells, std::vector<CellPos>{CellPos(5, 5)});
+}
+
+TEST_F(DrawingTools, AStalePlayerPositionNeverErasesAnotherObject) {
+  s.map.at(1, 1) = obj::SolidWall;  // the player was drawn over
+  s.DrawingObject = obj::LittleFellow;
+  ui.answers = {Answer::Yes};
+  pressCell(4, 4);
+  EXPECT_EQ(at(1, 1), obj::SolidWall);
+  EXPECT_EQ(at(4, 4), obj::LittleFellow);
+  // A position far outside the grid is harmless too.
+  s.map.current().setPlayerX(250);
+  ui.answers = {Answer::Yes};
+  pressCell(6, 6);
+  EXPECT_EQ(s.map.current().PlayerX(), 6);
+}
+
+TEST_F(DrawingTools, WithoutTheOptionTheLittleFellowIsAnOrdinaryObject) {
+  s.allowOnlyOneLittleFellow = false;
+  s.DrawingObject = obj::LittleFellow;
+  pressCell(5, 5);
+  EXPECT_TRUE(ui.questions.empty());
+  EXPECT_EQ(at(5, 5), obj::LittleFellow);
+  EXPECT_EQ(at(1, 1), obj::LittleFellow);
+  EXPECT_EQ(s.map.current().PlayerX(), 1);
+}
+
+TEST_F(DrawingTools, Fellow2PositionFollowsEachNewCell) {
+  s.DrawingObject = obj::Fellow2;
+  pressCell(3, 4);
+  pressCell(6, 7);
+  EXPECT_EQ(s.map.current().Player2X(), 6);
+  EXPECT_EQ(s.map.current().Player2Y(), 7);
+  EXPECT_EQ(at(3, 4), obj::Fellow2);  // the earlier one stays
+}
+
+TEST_F(DrawingTools, SprayScattersOverTheSquareAroundThePressedCell) {
+  makeLevel(30, 30);
+  tools.SpraybuttonClick();
+  s.DrawingObject = obj::Diamond;
+  // With amount 2 and size 10 the extremes are column-5 .. column+4.
+  tools.sprayOptions.SprayAmount = 2;
+  random.values = {0, 0, 9, 9};
+  pressCell(15, 15);
+  EXPECT_EQ(at(10, 10), obj::Diamond);
+  EXPECT_EQ(at(19, 19), obj::Diamond);
+  EXPECT_EQ(random.reseeds, 1);
+  // Every move of the drag sprays again, still in one undo entry.
+  random.values = {3, 3};
+  moveCell(15, 15, kHeldLeft);
+  tools.release(MouseButton::Left);
+  EXPECT_EQ(at(13, 13), obj::Diamond);
+  EXPECT_EQ(undoSteps(), 1);
+  EXPECT_EQ(tools.tool(), Tool::Spray);  // the spray stays on
+}
+
+TEST_F(DrawingTools, SprayNeverTouchesTheOuterRingOrLeavesTheLevel) {
+  makeLevel(8, 6);
+  for (int x = 0; x < kGridSide; ++x) {
+    for (int y = 0; y < kGridSide; ++y) s.map.at(x, y) = 99;
+  }
+  SeededRandom seeded(7);
+  ToolController sprayer(s, seeded);
+  sprayer.SpraybuttonClick();
+  s.DrawingObject = obj::Diamond;
+  sprayer.sprayOptions.SprayAmount = 100;
+  sprayer.sprayOptions.Spraysize = 100;
+  for (int i = 0; i < 100; ++i) sprayer.press(px(1), px(1), MouseButton::Left, kCell);
+  int sprayed = 0;
+  for (int x = 0; x < kGridSide; ++x) {
+    for (int y = 0; y < kGridSide; ++y) {
+      const bool inner = x >= 1 && x <= 6 && y >= 1 && y <= 4;
+      if (!inner) {
+        ASSERT_EQ(at(x, y), 99) << x << "," << y;
+      }
+      if (at(x, y) == obj::Diamond) ++sprayed;
+    }
+  }
+  EXPECT_GT(sprayed, 0);
+  // Size and amount out of range neither crash nor spray outside.
+  sprayer.sprayOptions.Spraysize = 0;
+  sprayer.sprayOptions.SprayAmount = -4;
+  sprayer.press(px(3), px(3), MouseButton::Left, kCell);
+}
+
+TEST_F(DrawingTools, SprayOnlyInSpaceAndDirtLeavesRocksAlone) {
+  for (int x = 1; x < 19; ++x) {
+    for (int y = 1; y < 11; ++y) s.map.at(x, y) = (x + y) % 3 == 0 ? obj::Rock : (x % 2);
+  }
+  s.DrawingObject = obj::Diamond;
+  SeededRandom seeded(3);
+  ToolController sprayer(s, seeded);
+  sprayer.SpraybuttonClick();
+  sprayer.sprayOptions.Spraycheck = true;
+  sprayer.sprayOptions.SprayAmount = 100;
+  for (int i = 0; i < 10; ++i) sprayer.press(px(9), px(6), MouseButton::Left, kCell);
+  int diamonds = 0;
+  for (int x = 1; x < 19; ++x) {
+    for (int y = 1; y < 11; ++y) {
+      if ((x + y) % 3 == 0) {
+        EXPECT_EQ(at(x, y), obj::Rock) << x << "," << y;
+      }
+      diamonds += at(x, y) == obj::Diamond;
+    }
+  }
+  EXPECT_GT(diamonds, 0);
+}
+
+TEST_F(DrawingTools, RectangleCoversPressedCellUpToButNotThePointerCell) {
+  tools.DrawrectangleToolclick();
+  EXPECT_EQ(tools.cursor(), CursorKind::Cross);
+  s.DrawingObject = obj::Rock;
+  pressCell(2, 3);
+  moveCell(6, 5, kHeldLeft);
+  ASSERT_TRUE(tools.rubberBand());
+  EXPECT_EQ(*tools.rubberBand(), (ViewRect{31, 47, 97, 81}));
+  EXPECT_EQ(at(2, 3), obj::Dirt);  // nothing changes during the drag
+  const ViewUpdate u = tools.release(MouseButton::Left);
+  for (int x = 0; x < 10; ++x) {
+    for (int y = 0; y < 8; ++y) {
+      const bool in = x >= 2 && x <= 5 && y >= 3 && y <= 4;
+      if (x == 1 && y == 1) continue;
+      EXPECT_EQ(at(x, y), in ? obj::Rock : obj::Dirt) << x << "," << y;
+    }
+  }
+  EXPECT_EQ(u.cells.size(), 8u);
+  EXPECT_TRUE(u.overlay);
+  EXPECT_FALSE(tools.rubberBand());
+  EXPECT_EQ(tools.tool(), Tool::Pen);  // one-shot
+  EXPECT_EQ(tools.cursor(), CursorKind::Default);
+  EXPECT_EQ(undoSteps(), 1);
+}
+
+TEST_F(DrawingTools, RectangleDraggedUpOrWithoutMovingChangesNothing) {
+  s.DrawingObject = obj::Rock;
+  tools.DrawrectangleToolclick();
+  dragCells(6, 6, 3, 3);
+  EXPECT_EQ(tools.tool(), Tool::Pen);
+  tools.DrawrectangleToolclick();
+  pressCell(4, 4);
+  tools.release(MouseButton::Left);
+  EXPECT_EQ(tools.tool(), Tool::Pen);
+  for (int x = 2; x < 8; ++x) {
+    for (int y = 2; y < 8; ++y) EXPECT_EQ(at(x, y), obj::Dirt);
+  }
+  EXPECT_EQ(undoSteps(), 0);
+}
+
+TEST_F(DrawingTools, OutlineStyleAndItsGlyphs) {
+  EXPECT_EQ(tools.rectangleGlyph(), 0);
+  tools.IEButton23MouseDown(20, 10);  // lower-right half of the button
+  tools.DrawrectangleToolclick();
+  EXPECT_EQ(tools.rectangleStyle(), RectangleStyle::Outline);
+  EXPECT_EQ(tools.rectangleGlyph(), 2);
+  s.DrawingObject = obj::SolidWall;
+  dragCells(2, 2, 5, 5);  // 3 x 3: the centre stays
+  EXPECT_EQ(at(3, 3), obj::Dirt);
+  EXPECT_EQ(at(4, 3), obj::SolidWall);
+  EXPECT_EQ(at(2, 4), obj::SolidWall);
+  EXPECT_EQ(tools.rectangleGlyph(), 0);
+
+  // A one-cell-wide area is all border.
+  tools.DrawrectangleToolclick();
+  s.DrawingObject = obj::Rock;
+  dragCells(8, 2, 9, 8);
+  for (int y = 2; y <= 7; ++y) EXPECT_EQ(at(8, y), obj::Rock) << y;
+  EXPECT_EQ(at(8, 8), obj::Dirt);
+
+  tools.IEButton23MouseDown(3, 3);
+  tools.DrawrectangleToolclick();
+  EXPECT_EQ(tools.rectangleStyle(), RectangleStyle::Filled);
+  EXPECT_EQ(tools.rectangleGlyph(), 1);
+}
+
+TEST_F(DrawingTools, OutlineCutByTheLevelEdgeKeepsTheDraggedBorders) {
+  s.map.at(20, 4) = 99;
+  tools.IEButton23MouseDown(24, 24);
+  tools.DrawrectangleToolclick();
+  s.DrawingObject = obj::Rock;
+  dragCells(16, 2, 23, 6);  // columns 16..22, the level ends at 19
+  EXPECT_EQ(at(16, 3), obj::Rock);
+  EXPECT_EQ(at(19, 2), obj::Rock);
+  EXPECT_EQ(at(19, 3), obj::Dirt);  // not on the dragged area's border
+  EXPECT_EQ(at(20, 4), 99);
+}
+
+TEST_F(DrawingTools, ChaosFillsFromTheCheckedBoxes) {
+  tools.Drawchaosclick();
+  EXPECT_TRUE(tools.chaosOptionsVisible());
+  tools.chaosOptions.randomfillcheck[2] = true;  // "Emerald"
+  dragCells(2, 2, 5, 4);
+  for (int x = 2; x <= 4; ++x) {
+    for (int y = 2; y <= 3; ++y) EXPECT_EQ(at(x, y), obj::Diamond);
+  }
+  EXPECT_FALSE(tools.chaosOptionsVisible());
+
+  tools.chaosOptions.randomfillcheck[2] = false;
+  tools.chaosOptions.randomfillcheck[1] = true;   // "Rocks"
+  tools.chaosOptions.randomfillcheck[10] = true;  // "Object Number"
+  tools.chaosOptions.RandomFillEdit = 200;
+  random.values = {0, 1, 1, 0};
+  tools.Drawchaosclick();
+  dragCells(6, 2, 8, 4);  // column by column, row by row
+  EXPECT_EQ(at(6, 2), obj::Rock);
+  EXPECT_EQ(at(6, 3), 200);
+  EXPECT_EQ(at(7, 2), 200);
+  EXPECT_EQ(at(7, 3), obj::Rock);
+  EXPECT_EQ(undoSteps(), 2);
+}
+
+TEST_F(DrawingTools, ChaosWithNoBoxCheckedChangesNothing) {
+  tools.Drawchaosclick();
+  dragCells(2, 2, 6, 6);
+  EXPECT_EQ(at(3, 3), obj::Dirt);
+  EXPECT_EQ(undoSteps(), 0);
+  EXPECT_EQ(tools.tool(), Tool::Pen);
+}
+
+TEST_F(DrawingTools, RightButtonErasesDuringARubberBand) {
+  tools.DrawrectangleToolclick();
+  s.DrawingObject = obj::Rock;
+  pressCell(2, 2);
+  moveCell(5, 5, kHeldLeft);
+  // The right button comes down and up in the middle of the drag.
+  const ViewUpdate erase = tools.press(px(9), px(9), MouseButton::Right, kCell);
+  EXPECT_EQ(erase.cells, std::vector<CellPos>{CellPos(9, 9)});
+  tools.release(MouseButton::Right);
+  EXPECT_EQ(at(9, 9), obj::EmptySpace);
+  EXPECT_TRUE(tools.rubberBand());
+  EXPECT_EQ(tools.tool(), Tool::Rectangle);
+  tools.release(MouseButton::Left);
+  EXPECT_EQ(at(4, 4), obj::Rock);
+  EXPECT_EQ(at(5, 5), obj::Dirt);
+  EXPECT_EQ(undoSteps(), 2);
+  EXPECT_FALSE(tools.rubberBand());
+}
+
+TEST_F(DrawingTools, RightClickWithARubberBandToolOnlyErasesAndSwitchesItOff) {
+  tools.SelectionToolClick();
+  pressCell(4, 4, MouseButton::Right);
+  tools.release(MouseButton::Right);
+  EXPECT_EQ(at(4, 4), obj::EmptySpace);
+  EXPECT_EQ(tools.tool(), Tool::Pen);
+  EXPECT_FALSE(tools.clipboard().visible());
+}
+
+TEST_F(DrawingTools, ToolSwitchingKeepsAtMostOneToolOn) {
+  tools.SelectionToolClick();
+  EXPECT_TRUE(tools.buttonHighlighted(Tool::Selection));
+  tools.SpraybuttonClick();
+  EXPECT_EQ(tools.tool(), Tool::Spray);
+  EXPECT_FALSE(tools.buttonHighlighted(Tool::Selection));
+  EXPECT_TRUE(tools.sprayButtonDown());
+  EXPECT_TRUE(tools.sprayOptionsVisible());
+  EXPECT_EQ(tools.cursor(), CursorKind::Default);
+  tools.Drawchaosclick();
+  EXPECT_FALSE(tools.sprayOptionsVisible());
+  EXPECT_TRUE(tools.chaosOptionsVisible());
+  tools.Drawchaosclick();
+  EXPECT_EQ(tools.tool(), Tool::Pen);
+  // Switching off in the middle of a drag leaves no band behind.
+  tools.SelectionToolClick();
+  pressCell(2, 2);
+  EXPECT_TRUE(tools.DrawrectangleToolclick().overlay);
+  EXPECT_FALSE(tools.rubberBand());
+}
+
+TEST_F(DrawingTools, StatusBarReadsTheCellUnderThePointer) {
+  s.map.at(3, 4) = obj::Rock;
+  const ViewUpdate u = moveCell(3, 4, 0);
+  EXPECT_TRUE(u.status);
+  EXPECT_EQ(tools.statusCoordinates(), "Co: 3,4");
+  EXPECT_EQ(tools.statusObject(), "LevelObject: 3 :Rock");
+  moveCell(22, 4, 0);
+  EXPECT_EQ(tools.statusCoordinates(), "Co: 22,4");
+  EXPECT_EQ(tools.statusObject(), "Outside level area");
+}
+
+TEST_F(DrawingTools, GroverShowsWhereItCameFrom) {
+  s.map.at(3, 4) = obj::Grover;
+  moveCell(3, 4, 0);
+  EXPECT_EQ(tools.statusObject(), "LevelObject: 15:Grover unknown conversion");
+  // Level 10's note must not be taken for level 0's.
+  s.Messagememo = {"Unsupported at level 10:3,4 :42", "Unsupported at level 0:3,4 :7",
+                   "Unsupported at level 0:3,4 :9", "Unsupported at level 10:3,4 :5"};
+  moveCell(3, 4, 0);
+  EXPECT_EQ(tools.statusObject(), "Unsupported at level 0:3,4 :9");
+}
+
+TEST_F(DrawingTools, PropertiesDragFreezesTheViewButNotTheBand) {
+  s.DrawingObject = obj::Rock;
+  moveCell(2, 2, 0);
+  tools.propertiesDragActive = true;
+  const ViewUpdate u = moveCell(5, 5, kHeldLeft);
+  EXPECT_FALSE(u.status);
+  EXPECT_EQ(at(5, 5), obj::Dirt);
+  EXPECT_EQ(tools.statusCoordinates(), "Co: 2,2");
+  tools.propertiesDragActive = false;
+  moveCell(5, 5, kHeldLeft);
+  EXPECT_EQ(at(5, 5), obj::Rock);
+}
+
+}  // namespace
+}  // namespace pyrovel

@@ -156,10 +156,11 @@ void ImportBDCFF(EditorSession& session, const std::string& path) {
     GaugeShown gauge(session.ui());
     slot = BdcffImport(session, asText(data), path).run();
   }
-  if (slot == kFirstSlot) session.Messagememo.push_back("No BDCFF cave found in " + path);
   // The slot after the last cave is prepared as the next level to fill; after
-  // a 100th cave there is none.
-  if (slot <= kLastSlot) {
+  // a 100th cave there is none, and a file without caves changes nothing.
+  if (slot == kFirstSlot) {
+    session.Messagememo.push_back("No BDCFF cave found in " + path);
+  } else if (slot <= kLastSlot) {
     LevelHeader& next = session.map.header(slot);
     next.setTitle("Cave" + std::to_string(slot));
     next.setHatchTime(24);

@@ -137,7 +137,9 @@ TEST_F(BdcffImportTest, AHundredCavesFillEverySlotAndNoMore) {
 }
 
 TEST_F(BdcffImportTest, EmptyAndGarbageFilesEndWithAMessage) {
+  session.map.header(1).setTitle("Mine");
   import("");
+  EXPECT_EQ(header(1).Title(), "Mine");
   ASSERT_EQ(session.Messagememo.size(), 1u);
   EXPECT_NE(session.Messagememo[0].find("No BDCFF cave"), std::string::npos);
   std::string garbage;

@@ -16,11 +16,7 @@ namespace {
 
 void ReadRushLevel(EditorSession&, const std::string& p) { notYet(p, "Amiga GAM levelset"); }
 void ReadABDLevel(EditorSession&, const std::string& p) { notYet(p, "ABD / Boulderoid levelset"); }
-void ReadBD4Level(EditorSession&, const std::string& p) { notYet(p, "BD4 levelset"); }
-void ReadBD4V2Level(EditorSession&, const std::string& p) { notYet(p, "BD4 version 2 level"); }
 void ReadBpbdLevelset(EditorSession&, const std::string& p) { notYet(p, "BPBD levelset"); }
 void ReadSupaplexLevel(EditorSession&, const std::string& p) { notYet(p, "Supaplex levels"); }
-void SaveasBD4(EditorSession&, const std::string& p) { notYet(p, "BD4 levelset"); }
-void SaveasEMV6(EditorSession&, const std::string& p) { notYet(p, "Emerald Mine V6 levelset"); }
 
 }  // namespace pyrovel

@@ -1,0 +1,100 @@
+// BD4 levelsets: 80 level records, back to back in ".lev" files, and in
+// ".levels" files after a 100-byte head with 326 unread bytes after each.
+#include "formats/bd4_levelset.h"
+
+#include "formats/bd4_record.h"
+#include "formats/levelset_io.h"
+#include "formats/memo_lines.h"
+#include "model/editor_session.h"
+#include "model/file_io.h"
+
+namespace pyrovel {
+
+namespace {
+
+struct Bd4Layout {
+  std::size_t first;
+  std::size_t stride;
+};
+
+Bd4Layout layoutFor(const std::string& path) {
+  if (extensionOf(path) == ".levels") return {100, 2432};
+  return {0, kBd4RecordSize};
+}
+
+// Hides the conversion gauge however the read ends.
+struct GaugeGuard {
+  Frontend& ui;
+  ~GaugeGuard() { ui.progress(0, 0, {}); }
+};
+
+}  // namespace
+
+void ReadBD4Level(EditorSession& session, const std::string& path) {
+  const Bytes data = readFileBytes(path);
+  const Bd4Layout layout = layoutFor(path);
+  Levelmap& map = session.map;
+  const int layer = map.CurrentLayer;
+  map.CurrentLevel = kFirstSlot;
+
+  GaugeGuard gauge{session.ui()};
+  session.ui().progress(0, kBd4LevelsetSlots, "Reading BD4 levels");
+  std::vector<std::string> lines;
+  std::size_t offset = layout.first;
+  for (int slot = kFirstSlot; slot <= kBd4LevelsetSlots; ++slot) {
+    // A record is taken whole or not at all: a short file keeps the levels before it.
+    if (offset > data.size() || data.size() - offset < kBd4RecordSize) {
+      appendMemoLines(session, lines);
+      throw LevelError(path, Levelmap::levelNumber(slot), offset,
+                       "file ends inside the level record (needs " +
+                           std::to_string(kBd4RecordSize) + " bytes, " +
+                           std::to_string(offset > data.size() ? 0 : data.size() - offset) +
+                           " left)");
+    }
+    const std::span<const std::uint8_t> record(data.data() + offset, kBd4RecordSize);
+    LevelHeader& h = map.header(slot);
+    h.setWidth(kEmMapWidth);
+    h.setHeight(kEmMapHeight);
+    decodeEmMap(record.first(kEmMapBytes), map, slot, layer);
+    const EmStarts starts = readBd4Header(record, h, true);
+    for (std::string& line : placeEmPlayers(starts, map, slot, layer)) lines.push_back(line);
+    h.setIntermission(0);
+    h.setConvertTrappedAmoeba(0);
+    offset += layout.stride;
+    session.ui().progress(slot, kBd4LevelsetSlots, "Reading BD4 levels");
+  }
+  raiseZeroSizes(map);
+  for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
+    LevelHeader& h = map.header(slot);
+    h.setIntermission(0);
+    h.setConvertTrappedAmoeba(0);
+  }
+  appendMemoLines(session, lines);
+}
+
+void raiseZeroSizes(Levelmap& map) {
+  for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
+    LevelHeader& h = map.header(slot);
+    if (h.Width() == 0) h.setWidth(1);
+    if (h.Height() == 0) h.setHeight(1);
+  }
+}
+
+Bytes encodeBd4Levelset(Levelmap& map) {
+  return encodeLevelsetRecords(map, kBd4RecordSize, writeBd4Record);
+}
+
+void finishLevelsetSave(EditorSession& session, const std::string& path) {
+  Levelmap& map = session.map;
+  map.FileName = fileNamePart(path);
+  map.CurrentLevel = 0;
+  session.nextlevel();
+  map.Modified = false;
+}
+
+void SaveasBD4(EditorSession& session, const std::string& path) {
+  writeFileAtomically(path, encodeBd4Levelset(session.map));
+  finishLevelsetSave(session, path);
+}
+
+}  // namespace pyrovel

@@ -1,0 +1,55 @@
+#include "formats/bd4_record.h"
+
+namespace pyrovel {
+
+void makeLevelFit(Levelmap& map, int slot, int layer) {
+  const LevelHeader& h = map.header(slot);
+  const int width = h.Width(), height = h.Height();
+  // One column and one row beyond the map are walled too; they lie in the grid.
+  if (width < kEmMapWidth) {
+    for (int x = width; x <= kEmMapWidth; ++x) {
+      for (int y = 0; y < kEmMapHeight; ++y) map.cell(layer, slot, x, y) = obj::SolidWall;
+    }
+  }
+  if (height < kEmMapHeight) {
+    for (int y = height; y <= kEmMapHeight; ++y) {
+      for (int x = 0; x < kEmMapWidth; ++x) map.cell(layer, slot, x, y) = obj::SolidWall;
+    }
+  }
+}
+
+Bd4Record writeBd4Record(Levelmap& map, int slot, int layer) {
+  makeLevelFit(map, slot, layer);
+  const LevelHeader& h = map.header(slot);
+  Bd4Record record{};
+  encodeEmMap(map, slot, layer, record);
+  // The last two map bytes read "tt".
+  record[2046] = 't';
+  record[2047] = 't';
+  for (int p = 0; p < 4; ++p) {
+    for (int c = 0; c < 3; ++c) {
+      for (int r = 0; r < 3; ++r) record[bd4YamOffset(p, r, c)] = EmYamCode(h.yam(p, c, r));
+    }
+  }
+  encodeEmCommonHeader(h, record);
+  record[emrec::oLevelTimeV4] = static_cast<std::uint8_t>(h.LevelTime());
+  // Bytes 2098..2100 (second player and a spare byte) stay 0.
+  putU16be(&record[emrec::oWheelV4], static_cast<std::uint16_t>(h.WheelTime()));
+  return record;
+}
+
+EmStarts readBd4Header(std::span<const std::uint8_t> record, LevelHeader& h,
+                       bool setDiamondsHigh) {
+  for (int p = 0; p < 4; ++p) {
+    for (int c = 0; c < 3; ++c) {
+      for (int r = 0; r < 3; ++r) h.setYam(p, c, r, EmYamToObject(record[bd4YamOffset(p, r, c)]));
+    }
+  }
+  EmStarts starts = decodeEmCommonHeader(record, h);
+  if (setDiamondsHigh) h.setDiamondsNeededHigh(0);
+  h.setLevelTime(record[emrec::oLevelTimeV4]);
+  h.setWheelTime(getU16be(&record[emrec::oWheelV4]));
+  return starts;
+}
+
+}  // namespace pyrovel

@@ -1,0 +1,8 @@
+#pragma once
+// BD4 version 2 text levels: two-character cell codes -> object numbers.
+namespace pyrovel {
+
+// The pair is compared exactly, letter case included; unknown pairs give 0.
+int Bd4V2CodeToObject(char first, char second);
+
+}  // namespace pyrovel

@@ -1,0 +1,8 @@
+#pragma once
+// Boulderoid map characters -> object numbers.
+namespace pyrovel {
+
+// Any character not in the table gives 0 (Empty Space).
+int BoulderoidCharToObject(char c);
+
+}  // namespace pyrovel

@@ -1,0 +1,10 @@
+#pragma once
+// Amiga GAM and BoulderRush cell bytes -> object numbers.
+#include <cstdint>
+
+namespace pyrovel {
+
+// Unknown bytes give 15 (Grover).
+int BoulderRushCodeToObject(std::uint8_t code);
+
+}  // namespace pyrovel

@@ -1,0 +1,33 @@
+#pragma once
+// Emerald Mine level files: single levels in V4 (the BD4 record) or V6,
+// V6 levelsets, and the import of one level file of either version.
+#include <string>
+
+#include "model/bytes.h"
+#include "model/levelmap.h"
+
+namespace pyrovel {
+
+class EditorSession;
+
+// File sizes that tell the versions apart.
+inline constexpr std::size_t kEmV4MinSize = 2106;  // 2106..2109: V4
+inline constexpr std::size_t kEmMapOnlySize = 2110; // the map and nothing more
+inline constexpr std::size_t kEmV6MinSize = 2111;  // 2111 and more: V6
+
+// Writes the current level (current layer) as one record of `version` (4 or
+// 6) to `path`; any other version writes an empty file. The level is fitted
+// to 64 x 32 first, which walls off the cells beyond a smaller level.
+void ExporttoEM(Levelmap& map, const std::string& path, int version);
+
+// The bytes of a V6 levelset of slots 1..80 (current layer).
+Bytes encodeEmV6Levelset(Levelmap& map);
+
+// Reads one Emerald Mine level file into the current level (game layer)
+// and steps to the next level. Unknown codes and objects in states the
+// editor lacks are noted in the message memo.
+void ImportEMLevel(EditorSession& session, const std::string& path);
+// The same for bytes already in memory; `name` names them in messages.
+void importEMLevelBytes(EditorSession& session, const Bytes& data, const std::string& name);
+
+}  // namespace pyrovel

@@ -1,0 +1,61 @@
+// The import of one Emerald Mine level file. The version follows from the
+// file size: 2106..2109 bytes V4 (the BD4 record), 2110 the map alone, 2111
+// and more V6.
+#include "formats/bd4_record.h"
+#include "formats/bdcff_das_text.h"
+#include "formats/em_formats.h"
+#include "formats/em_v6_record.h"
+#include "formats/memo_lines.h"
+#include "model/editor_session.h"
+#include "model/file_io.h"
+
+namespace pyrovel {
+
+void ImportEMLevel(EditorSession& session, const std::string& path) {
+  importEMLevelBytes(session, readFileBytes(path), path);
+}
+
+void importEMLevelBytes(EditorSession& session, const Bytes& data, const std::string& name) {
+  session.ReaderInfo =
+      std::string("Imported with Emerald Mine importfilter V0.3 beta. Editor version:") +
+      kEditorVersion;
+  session.notify(kReaderInfo);
+
+  Levelmap& map = session.map;
+  const int slot = map.CurrentLevel, layer = kGameLayer;
+  const int level = Levelmap::levelNumber(slot);
+  const std::size_t size = data.size();
+  if (size < kEmV4MinSize) {
+    // Not a level: the current level stays as it is.
+    appendMemoLines(session, {"Not an Emerald Mine level: " + name + " (" +
+                              std::to_string(size) + " bytes)"});
+    return;
+  }
+  // Checked before anything is filled, so a short V6 file leaves the level alone.
+  if (size >= kEmV6MinSize && size < kEmV6RecordSize) {
+    throw LevelError(name, level, size,
+                     "file too short for an Emerald Mine V6 level (needs " +
+                         std::to_string(kEmV6RecordSize) + " bytes, has " +
+                         std::to_string(size) + ")");
+  }
+
+  const std::span<const std::uint8_t> record(data);
+  std::vector<std::string> lines;
+  for (const EmMapNote& note : decodeEmMap(record.first(kEmMapBytes), map, slot, layer)) {
+    lines.push_back(emNoteText(note, level));
+  }
+  if (size != kEmMapOnlySize) {
+    LevelHeader& h = map.header(slot);
+    const EmStarts starts =
+        size < kEmMapOnlySize ? readBd4Header(record, h, false) : readEmV6Header(record, h);
+    h.setWidth(kEmMapWidth);
+    h.setHeight(kEmMapHeight);
+    for (std::string& line : placeEmPlayers(starts, map, slot, layer)) lines.push_back(line);
+    h.setIntermission(0);
+  }
+  appendMemoLines(session, lines);
+  session.nextlevel();
+  map.Modified = true;
+}
+
+}  // namespace pyrovel

@@ -1,0 +1,16 @@
+#pragma once
+// Importers' notes go to the message memo, and the message panel is shown.
+#include <string>
+#include <vector>
+
+#include "model/editor_session.h"
+
+namespace pyrovel {
+
+inline void appendMemoLines(EditorSession& session, const std::vector<std::string>& lines) {
+  if (lines.empty()) return;
+  session.Messagememo.insert(session.Messagememo.end(), lines.begin(), lines.end());
+  session.notify(kMessages);
+}
+
+}  // namespace pyrovel

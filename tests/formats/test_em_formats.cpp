@@ -1,0 +1,333 @@
+// Emerald Mine files: the V4 and V6 writers against the record layout, the
+// import's size rule, its messages and warnings, and a V6 round trip.
+#include <gtest/gtest.h>
+
+#include "formats/em_formats.h"
+#include "formats/levelset_io.h"
+#include "formats/test_em_support.h"
+#include "model/editor_session.h"
+#include "model/errors.h"
+#include "support/test_support.h"
+
+namespace pyrovel {
+namespace {
+
+using testing::be16;
+using testing::emRecord;
+using testing::putBe16;
+using testing::putCell;
+using testing::RecordBytes;
+
+constexpr std::size_t kV4 = 2106, kV6 = 2172;
+const std::string kReaderInfo =
+    "Imported with Emerald Mine importfilter V0.3 beta. Editor version:";
+
+struct EmFixture : ::testing::Test {
+  testing::ScriptedFrontend ui;
+  EditorSession session{ui};
+  testing::TempDir dir;
+
+  // Imports the bytes as a file into the given slot.
+  void import(const RecordBytes& bytes, int slot = 1) {
+    const std::string path = dir.path("level" + std::to_string(bytes.size()));
+    testing::writeAll(path, bytes);
+    session.map.CurrentLevel = slot;
+    ImportEMLevel(session, path);
+  }
+  std::int32_t cell(int slot, int x, int y) const { return session.map.cell(kGameLayer, slot, x, y); }
+};
+
+// V6 yam pattern p, row r, column c.
+std::size_t v6Yam(int p, int r, int c) {
+  return (p < 4 ? 2048 + 9 * p : 2112 + 9 * (p - 4)) + 3 * r + c;
+}
+
+TEST_F(EmFixture, V6ExportOfSmallLevel) {
+  testing::makeSmallLevel(session.map, 1);
+  session.map.header(1).setYam(5, 2, 1, 13);  // pattern 5, column 2, row 1: emerald
+  session.map.header(1).setWellDelay(40);
+  const std::string path = dir.path("v6.lev");
+  ExporttoEM(session.map, path, 6);
+  const RecordBytes r = testing::readAll(path);
+  ASSERT_EQ(r.size(), kV6);
+  EXPECT_EQ(r[64 * 4 + 3], 18);
+  EXPECT_EQ(r[64 * 9 + 25], 131);
+  EXPECT_EQ(r[2046], 131);  // no "tt" in V6
+  EXPECT_EQ(r[2047], 131);
+  // Yam patterns row by row in EM cell codes.
+  EXPECT_EQ(r[v6Yam(0, 0, 0)], 18);
+  EXPECT_EQ(r[v6Yam(1, 0, 2)], 0);     // rock
+  EXPECT_EQ(r[v6Yam(3, 2, 1)], 16);    // bomb
+  EXPECT_EQ(r[v6Yam(3, 1, 2)], 128);   // empty space (transposition check)
+  EXPECT_EQ(r[v6Yam(5, 1, 2)], 2);     // emerald
+  EXPECT_EQ(r[2094], 0);
+  testing::expectSmallLevelHeaderBytes(r);
+  EXPECT_EQ(be16(r, 2104), 0);
+  EXPECT_EQ(r[2106], 255);
+  EXPECT_EQ(r[2107], 54);
+  EXPECT_EQ(r[2108], 48);
+  EXPECT_EQ(r[2109], 48);
+  EXPECT_EQ(be16(r, 2110), 1500);  // level time in seconds
+  for (std::size_t i = 2148; i < kV6; ++i) EXPECT_EQ(r[i], 0) << i;  // the well is not written
+}
+
+TEST_F(EmFixture, V4ExportIsTheBd4Record) {
+  testing::makeSmallLevel(session.map, 1);
+  const std::string path = dir.path("v4.lev");
+  ExporttoEM(session.map, path, 4);
+  const RecordBytes r = testing::readAll(path);
+  ASSERT_EQ(r.size(), kV4);
+  EXPECT_EQ(r[2046], 't');
+  EXPECT_EQ(r[2094], 150);
+  EXPECT_EQ(r[2048 + 9 + 6], 3);
+  EXPECT_EQ(be16(r, 2104), 0x0304);
+
+  const std::string other = dir.path("v5.lev");
+  ExporttoEM(session.map, other, 5);
+  EXPECT_TRUE(testing::readAll(other).empty());
+}
+
+TEST_F(EmFixture, V6LevelsetHoldsEightyRecords) {
+  testing::makeSmallLevel(session.map, 3);
+  session.map.CurrentLevel = 7;
+  session.saveAsType(3, dir.path("all.lev"));
+  const RecordBytes f = testing::readAll(dir.path("all.lev"));
+  ASSERT_EQ(f.size(), 80 * kV6);
+  EXPECT_EQ(f[2 * kV6 + 64 * 4 + 3], 18);
+  EXPECT_EQ(f[79 * kV6 + 2106], 255);
+  EXPECT_EQ(session.map.CurrentLevel, 1);
+  EXPECT_EQ(session.map.FileName, "all.lev");
+}
+
+TEST_F(EmFixture, V6RoundTripGivesBackEveryField) {
+  LevelHeader& h = session.map.header(1);
+  testing::makeSmallLevel(session.map, 1);
+  h.setDiamondsToCollect(200);
+  h.setLevelTime(255);
+  h.setAmoebaGrowth(90);
+  for (int p = 0; p < 8; ++p) {
+    for (int c = 0; c < 3; ++c) {
+      for (int r = 0; r < 3; ++r) h.setYam(p, c, r, (p * 9 + c * 3 + r) % 2 ? 61 : 4);
+    }
+  }
+  h.setYam(7, 2, 2, 72);
+  const std::string path = dir.path("trip.lev");
+  ExporttoEM(session.map, path, 6);
+
+  session.map.CurrentLevel = 5;
+  ImportEMLevel(session, path);
+  const LevelHeader& g = session.map.header(5);
+  EXPECT_EQ(session.map.CurrentLevel, 6);
+  for (int x = 0; x < 64; ++x) {
+    for (int y = 0; y < 32; ++y) EXPECT_EQ(cell(5, x, y), cell(1, x, y)) << x << "," << y;
+  }
+  for (int p = 0; p < 8; ++p) {
+    for (int c = 0; c < 3; ++c) {
+      for (int r = 0; r < 3; ++r) EXPECT_EQ(g.yam(p, c, r), h.yam(p, c, r)) << p << c << r;
+    }
+  }
+  EXPECT_EQ(g.EmeraldScore(), h.EmeraldScore());
+  EXPECT_EQ(g.DiamondScore(), h.DiamondScore());
+  EXPECT_EQ(g.RobotScore(), h.RobotScore());
+  EXPECT_EQ(g.ShipScore(), h.ShipScore());
+  EXPECT_EQ(g.BugScore(), h.BugScore());
+  EXPECT_EQ(g.YamScore(), h.YamScore());
+  EXPECT_EQ(g.NutScore(), h.NutScore());
+  EXPECT_EQ(g.DynamiteScore(), h.DynamiteScore());
+  EXPECT_EQ(g.KeyScore(), h.KeyScore());
+  EXPECT_EQ(g.TimeScore(), h.TimeScore());
+  EXPECT_EQ(g.DiamondsNeeded(), 200);
+  EXPECT_EQ(g.LevelTime(), 255);
+  EXPECT_EQ(g.AmoebaGrowth(), 90);
+  EXPECT_EQ(g.MagicTime(), h.MagicTime());
+  EXPECT_EQ(g.PlayerX(), 1);
+  EXPECT_EQ(g.PlayerY(), 1);
+  EXPECT_EQ(g.Width(), 64);
+  EXPECT_EQ(g.Height(), 32);
+  EXPECT_TRUE(session.Messagememo.empty());
+}
+
+TEST_F(EmFixture, SizeRuleDecidesTheVersion) {
+  // Below 2106: not a level; the level stays and stays current.
+  session.map.header(1).setWidth(9);
+  import(RecordBytes(2000, 0));
+  EXPECT_EQ(session.map.CurrentLevel, 1);
+  EXPECT_EQ(session.map.header(1).Width(), 9);
+  EXPECT_EQ(cell(1, 0, 0), 0);
+  ASSERT_EQ(session.Messagememo.size(), 1u);
+  EXPECT_NE(session.Messagememo[0].find("2000 bytes"), std::string::npos);
+  EXPECT_EQ(session.ReaderInfo.rfind(kReaderInfo, 0), 0u);
+
+  // 2110 bytes: the map alone.
+  session.map.header(2).setWidth(9);
+  session.map.header(2).setLevelTime(7);
+  import(emRecord(2110, 130), 2);
+  EXPECT_EQ(cell(2, 40, 20), 1);
+  EXPECT_EQ(session.map.header(2).Width(), 9);
+  EXPECT_EQ(session.map.header(2).LevelTime(), 7);
+  EXPECT_EQ(session.map.CurrentLevel, 3);
+  EXPECT_TRUE(session.map.Modified);
+
+  // 2111..2171: too short for V6; nothing is filled.
+  session.map.cell(kGameLayer, 3, 40, 20) = 4;
+  try {
+    import(emRecord(2150, 130), 3);
+    FAIL() << "no error";
+  } catch (const LevelError& e) {
+    EXPECT_EQ(e.level(), 2);
+    EXPECT_EQ(e.offset(), 2150u);
+  }
+  EXPECT_EQ(cell(3, 40, 20), 4);
+  EXPECT_EQ(session.map.CurrentLevel, 3);
+
+  EXPECT_THROW(ImportEMLevel(session, dir.path("missing")), LevelError);
+}
+
+TEST_F(EmFixture, V4ImportReadsTheBd4Header) {
+  RecordBytes r = emRecord(2108, 130);
+  r[2048 + 3 * 2 + 1] = 1;  // p0 c2 r1: diamond
+  r[2048 + 9] = 30;         // beyond the yam codes
+  r[2094] = 120;
+  r[2095] = 33;
+  putBe16(r, 2096, 64 * 3 + 4);
+  putBe16(r, 2098, 0);
+  putBe16(r, 2104, 500);
+  session.map.header(1).setDiamondsNeededHigh(2);
+  session.map.header(1).setIntermission(255);
+  import(r);
+  const LevelHeader& h = session.map.header(1);
+  EXPECT_EQ(h.yam(0, 2, 1), 4);
+  EXPECT_EQ(h.yam(1, 0, 0), 0);
+  EXPECT_EQ(h.LevelTime(), 120);
+  EXPECT_EQ(h.DiamondsNeeded(), 33);
+  EXPECT_EQ(h.DiamondsNeededHigh(), 2);  // the import keeps the high byte
+  EXPECT_EQ(h.WheelTime(), 500);
+  EXPECT_EQ(h.Intermission(), 0);
+  EXPECT_EQ(cell(1, 4, 3), 2);
+  EXPECT_EQ(cell(1, 0, 0), 1);  // no second player at (0, 0)
+}
+
+TEST_F(EmFixture, WarningsAndUnsupportedCodesWithTheirTexts) {
+  RecordBytes r = emRecord(kV4, 130);
+  putCell(r, 5, 7, 1);       // unknown
+  putCell(r, 2, 9, 36);      // magic wall active
+  putCell(r, 3, 9, 40);      // wheel active
+  putCell(r, 10, 10, 121);   // rock left
+  putCell(r, 20, 10, 122);   // rock right
+  putCell(r, 30, 10, 114);   // nut left
+  putCell(r, 40, 10, 115);   // nut right
+  putCell(r, 50, 10, 119);   // bomb left
+  putCell(r, 60, 10, 120);   // bomb right
+  putBe16(r, 2096, 64 * 1 + 1);
+  session.map.CurrentLevel = 5;  // level number 4
+  import(r, 5);
+
+  const std::vector<std::string> expected{
+      "Unsupported at level 4:5,7 :1",
+      "Warning: Magic Wall active used",
+      "Warning: Wheel active used",
+      "Warning: Rock Move left used in level 4",
+      "Warning: Rock Move right used in level 4",
+      "Warning: Nut Move left used in level 4",
+      "Warning: Nut Move right used in level 4",
+      "Warning: Bomb Move left used in level 4",
+      "Warning: Bomb Move right used in level 4",
+  };
+  EXPECT_EQ(session.Messagememo, expected);
+  EXPECT_TRUE(ui.changes & kMessages);
+  EXPECT_EQ(cell(5, 5, 7), 15);
+  EXPECT_EQ(cell(5, 2, 9), 16);
+  EXPECT_EQ(cell(5, 3, 9), 72);
+  EXPECT_EQ(cell(5, 10, 10), 0);
+  EXPECT_EQ(cell(5, 9, 10), 3);
+  EXPECT_EQ(cell(5, 20, 10), 0);
+  EXPECT_EQ(cell(5, 21, 10), 3);
+  EXPECT_EQ(cell(5, 29, 10), 12);
+  EXPECT_EQ(cell(5, 41, 10), 12);
+  EXPECT_EQ(cell(5, 49, 10), 9);
+  EXPECT_EQ(cell(5, 61, 10), 9);
+  EXPECT_EQ(session.map.CurrentLevel, 6);
+}
+
+TEST_F(EmFixture, MovingObjectsAtTheEdgesAndInARow) {
+  RecordBytes r = emRecord(kV4, 130);
+  putCell(r, 0, 3, 119);     // bomb moving left at x = 0: stays
+  putCell(r, 63, 3, 122);    // rock moving right at x = 63: stays
+  putCell(r, 10, 4, 122);    // two rocks moving right in a row
+  putCell(r, 11, 4, 122);
+  putCell(r, 20, 5, 115);    // a nut moving right into a wheel's byte: the nut wins
+  putCell(r, 21, 5, 40);
+  putBe16(r, 2096, 64 * 1 + 1);
+  import(r);
+  EXPECT_EQ(cell(1, 0, 3), 9);
+  EXPECT_EQ(cell(1, 63, 3), 3);
+  EXPECT_EQ(cell(1, 64, 3), 0);  // nothing beyond the map
+  EXPECT_EQ(cell(1, 10, 4), 0);
+  EXPECT_EQ(cell(1, 11, 4), 3);
+  EXPECT_EQ(cell(1, 12, 4), 3);
+  EXPECT_EQ(cell(1, 21, 5), 12);
+  EXPECT_EQ(session.Messagememo.size(), 6u);
+}
+
+TEST_F(EmFixture, V6HeaderTimeWellAndMarkersInPatterns) {
+  RecordBytes r = emRecord(kV6, 130);
+  putBe16(r, 2096, 64 * 2 + 2);
+  putBe16(r, 2098, 64 * 2 + 2);  // same as the player: no Fellow2
+  r[2110] = 0;
+  r[2111] = 200;                 // 200 seconds
+  r[v6Yam(0, 1, 2)] = 122;       // rock moving right: a rock
+  r[v6Yam(6, 2, 0)] = 36;        // magic wall active
+  r[v6Yam(7, 0, 0)] = 1;         // unknown
+  r[2159] = 40;                  // the well gives out a wheel (active)
+  putBe16(r, 2160, 77);
+  r[2162] = 9;
+  r[2163] = 4;                   // row 0, column 1
+  import(r);
+  const LevelHeader& h = session.map.header(1);
+  EXPECT_EQ(h.LevelTime(), 20);
+  EXPECT_EQ(h.yam(0, 2, 1), 3);
+  EXPECT_EQ(h.yam(6, 0, 2), 16);
+  EXPECT_EQ(h.yam(7, 0, 0), 15);
+  EXPECT_EQ(h.well(1, 0), 72);
+  EXPECT_EQ(h.wellDelay(), 77);
+  EXPECT_EQ(h.WellActive(), 1);
+  EXPECT_EQ(cell(1, 2, 2), 2);
+  EXPECT_EQ(h.Player2X(), 2);
+
+  r[2110] = 0xFF;
+  r[2111] = 0xFF;
+  r[2163] = 9;  // no such direction
+  putBe16(r, 2098, 64 * 4 + 6);
+  session.map.header(2).setWell(2, 2, 5);
+  import(r, 2);
+  EXPECT_EQ(session.map.header(2).LevelTime(), 255);
+  EXPECT_EQ(session.map.header(2).well(2, 2), 5);
+  EXPECT_EQ(cell(2, 6, 4), 237);
+}
+
+TEST_F(EmFixture, WellDirectionsNameTheirCells) {
+  // Direction d puts the well object at (row, column).
+  const int rows[] = {2, 1, 0, 0, 0, 1, 2, 2};
+  const int columns[] = {2, 2, 2, 1, 0, 0, 0, 1};
+  for (int d = 1; d <= 8; ++d) {
+    RecordBytes r = emRecord(kV6, 130);
+    r[2159] = 18;  // diamond
+    r[2163] = static_cast<std::uint8_t>(d);
+    session.map.header(d).clear();
+    import(r, d);
+    EXPECT_EQ(session.map.header(d).well(columns[d - 1], rows[d - 1]), 4) << d;
+  }
+}
+
+TEST_F(EmFixture, GarbageStartWordsAreReported) {
+  RecordBytes r = emRecord(kV6, 130);
+  putBe16(r, 2096, 4096);
+  putBe16(r, 2098, 65535);
+  import(r);
+  const std::vector<std::string> expected{"Player start outside the map at level 0 :4096",
+                                          "Player 2 start outside the map at level 0 :65535"};
+  EXPECT_EQ(session.Messagememo, expected);
+}
+
+}  // namespace
+}  // namespace pyrovel

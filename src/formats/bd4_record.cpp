@@ -12,8 +12,8 @@ void makeLevelFit(Levelmap& map, int slot, int layer) {
     }
   }
   if (height < kEmMapHeight) {
-    for (int y = height; y <= kEmMapHeight; ++y) {
-      for (int x = 0; x < kEmMapWidth; ++x) map.cell(layer, slot, x, y) = obj::SolidWall;
+    for (int x = 0; x < kEmMapWidth; ++x) {
+      for (int y = height; y <= kEmMapHeight; ++y) map.cell(layer, slot, x, y) = obj::SolidWall;
     }
   }
 }

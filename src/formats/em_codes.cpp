@@ -129,6 +129,8 @@ std::uint8_t EmExportCode(int object) {
   return static_cast<std::uint8_t>(kEmExportTable[static_cast<std::size_t>(object)]);
 }
 
+const EmExportTable& emExportTable() { return kEmExportTable; }
+
 std::uint8_t EmYamCode(int object) {
   if (object < 0 || object > 255) return 0;
   return static_cast<std::uint8_t>(kEmYamTable[static_cast<std::size_t>(object)]);

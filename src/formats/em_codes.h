@@ -2,6 +2,7 @@
 // Translations between object numbers and Emerald Mine codes: cell codes
 // (used by the BD4 and Emerald Mine records) and the small yam code set of
 // the V4 record's yam patterns.
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -20,6 +21,10 @@ int EmCodeToObject(std::uint8_t code);
 // Object -> EM cell code. The players are written as empty space: the EM
 // records keep their positions in the header.
 std::uint8_t EmExportCode(int object);
+
+// The whole export table, for encoders that translate a map at a time.
+using EmExportTable = std::array<std::int16_t, 256>;
+const EmExportTable& emExportTable();
 
 // Object -> EM yam code 0..23 (0 for objects the yam code set lacks).
 std::uint8_t EmYamCode(int object);

@@ -5,9 +5,16 @@
 namespace pyrovel {
 
 void encodeEmMap(const Levelmap& map, int slot, int layer, std::span<std::uint8_t> out) {
-  for (int y = 0; y < kEmMapHeight; ++y) {
-    for (int x = 0; x < kEmMapWidth; ++x) {
-      out[static_cast<std::size_t>(kEmMapWidth * y + x)] = EmExportCode(map.cell(layer, slot, x, y));
+  // Column by column, the order the grid keeps its cells in.
+  const LevelGrid& grid = map.grid(layer, slot);
+  const EmExportTable& table = emExportTable();
+  for (int x = 0; x < kEmMapWidth; ++x) {
+    const std::int32_t* column = &grid[static_cast<std::size_t>(x * kGridSide)];
+    for (int y = 0; y < kEmMapHeight; ++y) {
+      const std::int32_t object = column[y];
+      out[static_cast<std::size_t>(kEmMapWidth * y + x)] =
+          object >= 0 && object < 256 ? static_cast<std::uint8_t>(table[static_cast<std::size_t>(object)])
+                                      : kEmFallbackCode;
     }
   }
 }

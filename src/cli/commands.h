@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "render/sprite_strip.h"
+
 namespace pyrovel::cli {
 
 using Args = std::vector<std::string>;
@@ -11,5 +13,12 @@ using Args = std::vector<std::string>;
 int cmdInfo(const Args& args);
 int cmdConvert(const Args& args);
 int cmdCompile(const Args& args);
+int cmdRender(const Args& args);
+int cmdSprites(const Args& args);
+
+// The sprite strip for a command: the library given with --iml (its object
+// table beside it, ".bam" for its last four characters) or else
+// Emerald.iml and Emerald.bam beside prvl.
+SpriteStrip loadCliSprites(const std::string& imlOption);
 
 }  // namespace pyrovel::cli

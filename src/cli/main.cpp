@@ -21,6 +21,11 @@ constexpr Command kCommands[] = {
      "convert IN OUT [--format F]  write IN as OUT, the writer chosen by OUT's extension"},
     {"compile", pyrovel::cli::cmdCompile,
      "compile SOURCE.txt OUT.map   build a levelmap from a level text source"},
+    {"render", pyrovel::cli::cmdRender,
+     "render FILE --level N -o OUT.png [--cell PX] [--layer game|background] [--iml PATH]\n"
+     "                             draw one level as PNG with the sprite set"},
+    {"sprites", pyrovel::cli::cmdSprites,
+     "sprites --sheet OUT.png [--iml PATH]  a contact sheet of all sprites"},
 };
 
 void usage(std::ostream& out) {

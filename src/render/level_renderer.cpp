@@ -1,0 +1,109 @@
+#include "render/level_renderer.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <vector>
+
+namespace pyrovel {
+
+namespace {
+
+// Sprites up to this side are scaled once and kept; larger ones (a tiny
+// level zoomed far in) are scaled row by row while copying, so the cache
+// never holds hundreds of megabytes.
+constexpr int kMaxKeptSide = 256;
+
+PixelRect intersect(const PixelRect& a, const PixelRect& b) {
+  return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+          std::min(a.bottom, b.bottom)};
+}
+
+bool isEmpty(const PixelRect& r) { return r.left >= r.right || r.top >= r.bottom; }
+
+// A cell's rectangle; computed wide so that huge cell sizes cannot overflow.
+PixelRect cellArea(int left, int top, int side) {
+  auto end = [side](int from) {
+    return static_cast<int>(std::min<long long>(static_cast<long long>(from) + side, INT_MAX));
+  };
+  return {left, top, end(left), end(top)};
+}
+
+void fillBlack(PixelBuffer& out, const PixelRect& area) {
+  for (int y = area.top; y < area.bottom; ++y) {
+    std::fill(out.row(y) + area.left, out.row(y) + area.right, argb(0, 0, 0));
+  }
+}
+
+// Copies the part of object n's sprite, scaled to `side`, that falls inside
+// `area`, with the sprite's top-left corner at (left, top).
+void copySprite(const SpriteStrip& strip, int object, int side, PixelBuffer& out, int left,
+                int top, const PixelRect& area) {
+  const PixelRect part = intersect(cellArea(left, top, side), area);
+  if (isEmpty(part)) return;
+  const int dx = part.left - left, width = part.right - part.left;
+  if (side <= kMaxKeptSide) {
+    const std::uint32_t* sprite = strip.scaledSprite(object, side);
+    for (int y = part.top; y < part.bottom; ++y) {
+      const std::uint32_t* src = sprite + static_cast<std::size_t>(y - top) * side + dx;
+      std::memcpy(out.row(y) + part.left, src, static_cast<std::size_t>(width) * sizeof(std::uint32_t));
+    }
+    return;
+  }
+  const std::uint32_t* sprite = strip.sprite(object);
+  for (int y = part.top; y < part.bottom; ++y) {
+    const std::uint32_t* src =
+        sprite + static_cast<std::size_t>(static_cast<long long>(y - top) * kSpriteSide / side) * kSpriteSide;
+    std::uint32_t* dst = out.row(y) + part.left;
+    for (int x = 0; x < width; ++x) dst[x] = src[static_cast<long long>(dx + x) * kSpriteSide / side];
+  }
+}
+
+}  // namespace
+
+int ComputeCellSize(int viewWidth, int viewHeight, int levelWidth, int levelHeight) {
+  if (levelWidth <= 0 || levelHeight <= 0 || viewWidth <= 0 || viewHeight <= 0) return 0;
+  return std::min(viewWidth / levelWidth, viewHeight / levelHeight);
+}
+
+CellRect cellRect(int x, int y, int cellSize) {
+  return {x * cellSize, y * cellSize, (x + 1) * cellSize, (y + 1) * cellSize};
+}
+
+void Drawlevel(const Levelmap& map, int slot, int layer, const SpriteStrip& strip, int cellSize,
+               PixelBuffer& out, std::optional<PixelRect> clip) {
+  PixelRect area{0, 0, out.width, out.height};
+  if (clip) area = intersect(area, *clip);
+  if (isEmpty(area)) return;
+  fillBlack(out, area);
+  if (cellSize <= 0 || slot < 0 || slot >= kSlotCount || (layer != kGameLayer && layer != kBackgroundLayer)) {
+    return;
+  }
+  const LevelHeader& h = map.header(slot);
+  // A corrupt header may claim more than the grid holds.
+  const int width = std::min(h.Width(), kMaxLevelSide);
+  const int height = std::min(h.Height(), kMaxLevelSide);
+  // Only the cells that meet the area.
+  auto cellsUpTo = [cellSize](int pixels) {
+    return static_cast<int>((static_cast<long long>(pixels) + cellSize - 1) / cellSize);
+  };
+  const int x0 = area.left / cellSize, x1 = std::min(width, cellsUpTo(area.right));
+  const int y0 = area.top / cellSize, y1 = std::min(height, cellsUpTo(area.bottom));
+  for (int y = y0; y < y1; ++y) {
+    for (int x = x0; x < x1; ++x) {
+      const int n = map.cell(layer, slot, x, y);
+      if (strip.drawable(n)) copySprite(strip, n, cellSize, out, x * cellSize, y * cellSize, area);
+    }
+  }
+}
+
+void drawCell(const SpriteStrip& strip, int object, int cellSize, PixelBuffer& out, int left, int top) {
+  if (cellSize <= 0) return;
+  const PixelRect all{0, 0, out.width, out.height};
+  const PixelRect cell = intersect(cellArea(left, top, cellSize), all);
+  if (isEmpty(cell)) return;
+  fillBlack(out, cell);
+  if (strip.drawable(object)) copySprite(strip, object, cellSize, out, left, top, all);
+}
+
+}  // namespace pyrovel

@@ -1,0 +1,95 @@
+#include "render/sprite_strip.h"
+
+#include <algorithm>
+#include <new>
+
+namespace pyrovel {
+
+namespace {
+// Sizes kept at once; zooming back and forth between a few sizes stays cheap.
+constexpr std::size_t kKeptSizes = 4;
+}  // namespace
+
+SpriteStrip::SpriteStrip(std::shared_ptr<const ImageLibrary> library, ObjectTable table)
+    : library_(library ? std::move(library) : std::make_shared<ImageLibrary>()),
+      table_(std::move(table)),
+      pixels_(kSpriteSide, kSpriteSide * table_.count) {
+  if (table_.records.size() < static_cast<std::size_t>(table_.count)) {
+    table_.records.resize(static_cast<std::size_t>(table_.count));
+  }
+  // Each sprite is the top-left 16 x 16 of its image, doubled. Images that
+  // are smaller leave the rest black; larger ones are cut.
+  PixelBuffer square(kLibrarySpriteSide, kLibrarySpriteSide);
+  for (int n = 0; n < table_.count; ++n) {
+    const int k = table_.records[static_cast<std::size_t>(n)].image;
+    if (k >= library_->imageCount()) continue;
+    std::fill(square.pixels.begin(), square.pixels.end(), argb(0, 0, 0));
+    library_->drawImage(k, square, 0, 0);
+    constexpr int scale = kSpriteSide / kLibrarySpriteSide;
+    for (int y = 0; y < kSpriteSide; ++y) {
+      std::uint32_t* dst = pixels_.row(n * kSpriteSide + y);
+      const std::uint32_t* src = square.row(y / scale);
+      for (int x = 0; x < kSpriteSide; ++x) dst[x] = src[x / scale];
+    }
+  }
+}
+
+int SpriteStrip::image(int object) const {
+  if (object < 0 || static_cast<std::size_t>(object) >= table_.records.size()) return -1;
+  return table_.records[static_cast<std::size_t>(object)].image;
+}
+
+int SpriteStrip::secondImage(int object) const {
+  if (object < 0 || static_cast<std::size_t>(object) >= table_.records.size()) return -1;
+  return table_.records[static_cast<std::size_t>(object)].secondImage;
+}
+
+const std::uint32_t* SpriteStrip::scaledSprite(int object, int side) const {
+  auto it = scaled_.find(side);
+  if (it == scaled_.end()) {
+    if (scaled_.size() >= kKeptSizes) scaled_.clear();
+    it = scaled_.emplace(side, std::vector<std::vector<std::uint32_t>>(
+                                   static_cast<std::size_t>(count())))
+             .first;
+  }
+  std::vector<std::uint32_t>& sprite = it->second[static_cast<std::size_t>(object)];
+  if (sprite.empty()) {
+    sprite.resize(static_cast<std::size_t>(side) * static_cast<std::size_t>(side));
+    std::vector<int> column(static_cast<std::size_t>(side));
+    for (int x = 0; x < side; ++x) column[static_cast<std::size_t>(x)] = x * kSpriteSide / side;
+    const std::uint32_t* src = this->sprite(object);
+    for (int y = 0; y < side; ++y) {
+      const std::uint32_t* srcRow = src + static_cast<std::size_t>(y * kSpriteSide / side) * kSpriteSide;
+      std::uint32_t* dst = sprite.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(side);
+      for (int x = 0; x < side; ++x) dst[x] = srcRow[column[static_cast<std::size_t>(x)]];
+    }
+  }
+  return sprite.data();
+}
+
+void SpriteStrip::swap(SpriteStrip& other) noexcept {
+  library_.swap(other.library_);
+  std::swap(table_, other.table_);
+  std::swap(pixels_, other.pixels_);
+  scaled_.swap(other.scaled_);
+}
+
+void loadSpriteStrip(SpriteStrip& strip, const std::string& imlPath, const std::string& bamPath) {
+  auto library = std::make_shared<const ImageLibrary>(loadImageLibrary(imlPath));
+  ObjectTable table = loadObjectTable(bamPath);
+  const int count = table.count;
+  try {
+    SpriteStrip fresh(std::move(library), std::move(table));
+    strip.swap(fresh);
+  } catch (const std::bad_alloc&) {
+    throw LevelError(bamPath, std::nullopt, 2,
+                     "not enough memory for a sprite strip of " + std::to_string(count) + " sprites");
+  }
+}
+
+std::string objectTableNameFor(const std::string& imlPath) {
+  const std::string stem = imlPath.size() >= 4 ? imlPath.substr(0, imlPath.size() - 4) : std::string();
+  return stem + ".bam";
+}
+
+}  // namespace pyrovel

@@ -13,8 +13,10 @@ int cmdInfo(const Args& args) {
   std::string file;
   bool json = false;
   for (const std::string& a : args) {
-    if (a == "--json") json = true;
-    else if (file.empty()) file = a;
+    if (a == "--json")
+      json = true;
+    else if (file.empty())
+      file = a;
     else {
       std::cerr << "prvl info: unexpected argument '" << a << "'\n";
       return 2;
@@ -40,22 +42,27 @@ int cmdInfo(const Args& args) {
     if (json) {
       out << (first ? "" : ", ") << "{\"number\": " << number << ", \"width\": " << h.Width()
           << ", \"height\": " << h.Height() << ", \"title\": " << jsonString(h.Title())
-          << ", \"author\": " << jsonString(h.Author()) << ", \"player\": [" << h.PlayerX()
-          << ", " << h.PlayerY() << "], \"diamonds\": " << h.diamondsToCollect()
-          << ", \"time\": " << h.LevelTime() << ", \"background\": "
-          << (background ? "true" : "false") << "}";
+          << ", \"author\": " << jsonString(h.Author()) << ", \"player\": [" << h.PlayerX() << ", "
+          << h.PlayerY() << "], \"diamonds\": " << h.diamondsToCollect()
+          << ", \"time\": " << h.LevelTime()
+          << ", \"background\": " << (background ? "true" : "false") << "}";
     } else {
-      out << "Level " << number << ": " << h.Width() << " x " << h.Height() << "  \""
-          << h.Title() << "\" by " << h.Author() << "  player " << h.PlayerX() << ","
-          << h.PlayerY() << "  diamonds " << h.diamondsToCollect() << "  time "
-          << h.LevelTime() << (background ? "  background layer" : "") << "\n";
+      out << "Level " << number << ": " << h.Width() << " x " << h.Height() << "  \"" << h.Title()
+          << "\" by " << h.Author() << "  player " << h.PlayerX() << "," << h.PlayerY()
+          << "  diamonds " << h.diamondsToCollect() << "  time " << h.LevelTime()
+          << (background ? "  background layer" : "") << "\n";
     }
     first = false;
   }
-  if (json) out << "]}\n";
-  else if (first) out << "no levels\n";
+  if (json)
+    out << "]}\n";
+  else if (first)
+    out << "no levels\n";
   std::cout << out.str();
+  // The reader's note and what it could not convert go to standard error, so
+  // standard output stays clean for scripts.
   if (!session.ReaderInfo.empty() && !json) std::cerr << session.ReaderInfo << "\n";
+  for (const std::string& line : session.Messagememo) std::cerr << line << "\n";
   return 0;
 }
 

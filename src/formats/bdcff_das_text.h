@@ -8,11 +8,9 @@
 #include <vector>
 
 #include "model/bytes.h"
+#include "model/version.h"
 
 namespace pyrovel {
-
-// Shown after the importers' notes in the information panel.
-inline constexpr const char* kEditorVersion = "0.26";
 
 // The lines of a text, each without its line end. A last line without a line
 // end counts; a text ending with a line end has no empty line after it.

@@ -9,6 +9,7 @@
 #include "formats/levelset_io.h"
 #include "model/editor_session.h"
 #include "model/file_io.h"
+#include "model/version.h"
 
 namespace pyrovel {
 
@@ -122,10 +123,10 @@ class BdcffImport {
       ++y;
     }
     if (cut) {
-      session_.Messagememo.push_back(
-          "Level " + std::to_string(Levelmap::levelNumber(slot)) +
-          ": BDCFF map larger than 128 x 128 cells, cut to 128 (" + file_ + ", map from line " +
-          std::to_string(firstRowLine) + ")");
+      session_.Messagememo.push_back("Level " + std::to_string(Levelmap::levelNumber(slot)) +
+                                     ": BDCFF map larger than 128 x 128 cells, cut to 128 (" +
+                                     file_ + ", map from line " + std::to_string(firstRowLine) +
+                                     ")");
     }
   }
 

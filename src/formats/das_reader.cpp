@@ -13,6 +13,7 @@
 #include "formats/levelset_io.h"
 #include "model/editor_session.h"
 #include "model/file_io.h"
+#include "model/version.h"
 
 namespace pyrovel {
 
@@ -50,8 +51,7 @@ class DasReader {
       session_.Messagememo.push_back("No DAS level found in " + file_);
       return;
     }
-    slot_ = session_.appendFlag ? std::clamp(map_.CurrentLevel, kFirstSlot, kLastSlot)
-                                : kFirstSlot;
+    slot_ = session_.appendFlag ? std::clamp(map_.CurrentLevel, kFirstSlot, kLastSlot) : kFirstSlot;
     for (;;) {
       session_.ui().progress(slot_, kLastSlot, "DAS import");
       setDefaults();
@@ -59,8 +59,8 @@ class DasReader {
         readLevel();
       } catch (const EndOfText&) {
         session_.Messagememo.push_back("Unexpected end of file in level " +
-                                       std::to_string(Levelmap::levelNumber(slot_)) + " (" +
-                                       file_ + ", line " + std::to_string(lines_.size()) + ")");
+                                       std::to_string(Levelmap::levelNumber(slot_)) + " (" + file_ +
+                                       ", line " + std::to_string(lines_.size()) + ")");
         return;
       }
       if (atEnd()) return;

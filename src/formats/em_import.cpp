@@ -8,6 +8,7 @@
 #include "formats/memo_lines.h"
 #include "model/editor_session.h"
 #include "model/file_io.h"
+#include "model/version.h"
 
 namespace pyrovel {
 
@@ -27,16 +28,16 @@ void importEMLevelBytes(EditorSession& session, const Bytes& data, const std::st
   const std::size_t size = data.size();
   if (size < kEmV4MinSize) {
     // Not a level: the current level stays as it is.
-    appendMemoLines(session, {"Not an Emerald Mine level: " + name + " (" +
-                              std::to_string(size) + " bytes)"});
+    appendMemoLines(
+        session, {"Not an Emerald Mine level: " + name + " (" + std::to_string(size) + " bytes)"});
     return;
   }
   // Checked before anything is filled, so a short V6 file leaves the level alone.
   if (size >= kEmV6MinSize && size < kEmV6RecordSize) {
     throw LevelError(name, level, size,
                      "file too short for an Emerald Mine V6 level (needs " +
-                         std::to_string(kEmV6RecordSize) + " bytes, has " +
-                         std::to_string(size) + ")");
+                         std::to_string(kEmV6RecordSize) + " bytes, has " + std::to_string(size) +
+                         ")");
   }
 
   const std::span<const std::uint8_t> record(data);

@@ -3,6 +3,7 @@
 #include "formats/bd4_levelset.h"
 
 #include "formats/bd4_record.h"
+#include "formats/em_formats.h"
 #include "formats/levelset_io.h"
 #include "formats/memo_lines.h"
 #include "model/editor_session.h"
@@ -33,6 +34,10 @@ struct GaugeGuard {
 void ReadBD4Level(EditorSession& session, const std::string& path) {
   const Bytes data = readFileBytes(path);
   const Bd4Layout layout = layoutFor(path);
+  if (layout.first == 0 && isEmV6LevelsetSize(data.size())) {
+    readEmV6Levelset(session, data, path);
+    return;
+  }
   Levelmap& map = session.map;
   const int layer = map.CurrentLayer;
   map.CurrentLevel = kFirstSlot;

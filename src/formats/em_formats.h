@@ -30,4 +30,10 @@ void ImportEMLevel(EditorSession& session, const std::string& path);
 // The same for bytes already in memory; `name` names them in messages.
 void importEMLevelBytes(EditorSession& session, const Bytes& data, const std::string& name);
 
+// V6 levelsets share the ".lev" extension with BD4 levelsets; their size
+// (whole V6 records, never whole BD4 records) tells them apart, so the
+// levelsets this editor writes open again.
+bool isEmV6LevelsetSize(std::size_t size);
+void readEmV6Levelset(EditorSession& session, const Bytes& data, const std::string& name);
+
 }  // namespace pyrovel

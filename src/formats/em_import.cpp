@@ -59,4 +59,19 @@ void importEMLevelBytes(EditorSession& session, const Bytes& data, const std::st
   map.Modified = true;
 }
 
+bool isEmV6LevelsetSize(std::size_t size) {
+  return size > 0 && size % kEmV6RecordSize == 0 && size % kBd4RecordSize != 0;
+}
+
+void readEmV6Levelset(EditorSession& session, const Bytes& data, const std::string& name) {
+  Levelmap& map = session.map;
+  const std::size_t records = std::min<std::size_t>(data.size() / kEmV6RecordSize, kLastSlot);
+  map.CurrentLevel = kFirstSlot;
+  for (std::size_t i = 0; i < records; ++i) {
+    const auto* first = data.data() + i * kEmV6RecordSize;
+    importEMLevelBytes(session, Bytes(first, first + kEmV6RecordSize), name);
+  }
+  map.CurrentLevel = kFirstSlot;
+}
+
 }  // namespace pyrovel

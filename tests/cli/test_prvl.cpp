@@ -50,6 +50,27 @@ TEST(Prvl, ConvertRoundTripsTheGameFormat) {
   EXPECT_EQ(prvl("info " + dir.path("copy.map")).out, prvl("info " + kDemo).out);
 }
 
+// Each levelset writer's output opens again with the demo's levels in it.
+TEST(Prvl, ConvertWritesEveryLevelsetFormatThatOpensAgain) {
+  testing::TempDir dir;
+  struct Case {
+    std::string out, extra, firstLevel;
+  };
+  const Case cases[] = {
+      {"demo.bd", "", "Level 0: 40 x 22  \"First Steps\""},
+      {"demo.lev", "", "Level 0: 64 x 32"},
+      {"demo6.lev", "--format emv6", "Level 0: 64 x 32"},
+  };
+  for (const Case& c : cases) {
+    Outcome w = prvl("convert " + kDemo + " " + dir.path(c.out) + " " + c.extra);
+    ASSERT_EQ(w.status, 0) << c.out << ": " << w.out;
+    Outcome r = prvl("info " + dir.path(c.out));
+    ASSERT_EQ(r.status, 0) << c.out << ": " << r.out;
+    EXPECT_NE(r.out.find(c.firstLevel), std::string::npos) << c.out << ": " << r.out;
+    EXPECT_NE(r.out.find("diamonds 40  time 250"), std::string::npos) << c.out << ": " << r.out;
+  }
+}
+
 TEST(Prvl, FailuresExitNonZeroWithTheReason) {
   testing::TempDir dir;
   Outcome missing = prvl("info " + dir.path("nope.map"));

@@ -141,9 +141,11 @@ void drawFirefly(Canvas& c, int facing) {
   // Pale wings, an orange body and a glowing tail.
   c.ball(8, 3.5, 4.2, 2.6, Hue::Pearl, 0.0, true, -2);
   c.ball(8, 12.5, 4.2, 2.6, Hue::Pearl, 0.0, true, -2);
-  c.ball(3.8, 8, 3.6, 3.2, Hue::Yellow, 0.0, false, 2);
-  c.ball(9, 8, 3.2, 2.4, Hue::Orange, 0.0);
-  c.ball(13, 8, 2.2, 2.2, Hue::Grey, 0.0, true, -3);
+  c.ball(4.0, 8, 2.8, 2.5, Hue::Yellow, 0.0, false, 2);
+  c.ball(8.5, 8, 3.4, 2.4, Hue::Orange, 0.0);
+  c.ball(12.6, 8, 2.4, 2.4, Hue::Grey, 0.0, true, -3);
+  c.line(14, 6, 15, 4, outlineInk());
+  c.line(14, 9, 15, 11, outlineInk());
   c.dots(shade(Hue::Red, 6), {{14, 7}, {14, 9}});
   c.dots(whiteInk(), {{2, 7}, {3, 6}});
   turn(c, facingOf(facing));

@@ -120,7 +120,7 @@ void drawDirt(Canvas& c, int variant) {
       }
       break;
     default:  // invisible: only a faint trace of the grains
-      c.speckle(11, 18, {shade(Hue::Dirt, 1), shade(Hue::DarkEarth, 2)});
+      c.speckle(11, 44, {shade(Hue::Dirt, 1), shade(Hue::DarkEarth, 2), shade(Hue::DarkEarth, 3)});
       break;
   }
 }
@@ -364,14 +364,12 @@ void drawBiomaze(Canvas& c, int) {
 }
 
 void drawSteel(Canvas& c, int variant) {
-  if (variant == 2) {  // invisible steel: only its corners show
-    const Ink dim = shade(Hue::Steel, 2);
-    for (int i = 0; i < 3; ++i) {
-      c.set(i, 0, dim);  c.set(0, i, dim);
-      c.set(15 - i, 0, dim);  c.set(15, i, dim);
-      c.set(i, 15, dim);  c.set(0, 15 - i, dim);
-      c.set(15 - i, 15, dim);  c.set(15, 15 - i, dim);
+  if (variant == 2) {  // invisible steel: dotted outlines of the plate and its rivets
+    for (int i = 0; i < kSide; i += 2) {
+      c.dots(shade(Hue::Steel, 2), {{i, 0}, {0, i}, {15 - i, 15}, {15, 15 - i}});
+      if (i >= 3 && i <= 12) c.dots(shade(Hue::Steel, 1), {{i, 3}, {3, i}, {15 - i, 12}, {12, 15 - i}});
     }
+    c.dots(shade(Hue::Steel, 4), {{1, 1}, {13, 1}, {1, 13}, {13, 13}});
     return;
   }
   c.bevel(0, 0, 15, 15, Hue::Steel, 4);
@@ -493,12 +491,13 @@ void drawCrumbleWall(Canvas& c, int stage) {
 }
 
 void drawInvisibleWall(Canvas& c, int) {
-  const Ink dim = shade(Hue::Grey, 1);
-  for (int i = 0; i < kSide; i += 2) {
-    c.set(i, 0, dim);
-    c.set(0, i, dim);
-    c.set(15 - i, 15, dim);
-    c.set(15, 15 - i, dim);
+  // A ghost of a brick wall: dotted mortar lines, so the editor still shows it.
+  Canvas wall;
+  bricks(wall, Hue::Grey, whiteInk(), 8, 4, 2);
+  for (int y = 0; y < kSide; ++y) {
+    for (int x = 0; x < kSide; ++x) {
+      if (wall.px[y][x] == whiteInk() && (x + y) % 2 == 0) c.set(x, y, shade(Hue::Grey, (x + y) % 4 ? 2 : 3));
+    }
   }
 }
 

@@ -341,8 +341,9 @@ void drawWind(Canvas& c, int variant) {
   const Ink streak = still ? mid : light;
   for (auto [y, from, to] : {std::tuple{3, 1, 9}, {8, 0, 11}, {12, 3, 10}}) {
     c.line(from, y, to, y, streak);
-    c.set(from - 1, y + 1, still ? mid : shade(Hue::Pearl, 4));
-    c.set(to + 2, y, still ? mid : shade(Hue::Pearl, 4));
+    const Ink tail = shade(Hue::Pearl, still ? 1 : 4);
+    c.set(from - 1, y + 1, tail);
+    c.set(to + 2, y, tail);
   }
   if (!still) {
     c.polygon({{15.9, 8.5}, {12, 4.5}, {12, 12.5}}, light);

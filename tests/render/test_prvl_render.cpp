@@ -1,0 +1,68 @@
+// prvl render and prvl sprites as a user runs them.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+
+#include "model/file_io.h"
+#include "render/render_test_support.h"
+#include "support/test_support.h"
+
+namespace pyrovel {
+namespace {
+
+const std::string kPrvl = std::string(PYROVEL_BIN_DIR) + "/prvl";
+const std::string kDemo = std::string(PYROVEL_SOURCE_DIR) + "/levels/demo.map";
+
+int run(const std::string& args, std::string* out = nullptr) {
+  FILE* p = popen((kPrvl + " " + args + " 2>&1").c_str(), "r");
+  if (!p) return -1;
+  std::array<char, 4096> buf{};
+  std::size_t n;
+  std::string text;
+  while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) text.append(buf.data(), n);
+  if (out) *out = text;
+  return pclose(p);
+}
+
+class PrvlRender : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!fileExists(kPrvl) || !fileExists(std::string(PYROVEL_BIN_DIR) + "/Emerald.iml")) {
+      GTEST_SKIP() << "prvl or the sprite set is not built";
+    }
+  }
+  testing::TempDir dir;
+};
+
+TEST_F(PrvlRender, RendersADemoLevelAtTheChosenCellSize) {
+  if (!fileExists(kDemo)) GTEST_SKIP() << "no demo levelmap";
+  std::string out;
+  ASSERT_EQ(run("render " + kDemo + " --level 0 -o " + dir.path("l.png"), &out), 0) << out;
+  const testing::DecodedPng d = testing::decodeStoredPng(testing::readAll(dir.path("l.png")));
+  ASSERT_TRUE(d.ok) << d.error;
+  EXPECT_EQ(d.width, 40u * 16u);
+  EXPECT_EQ(d.height, 22u * 16u);
+  ASSERT_EQ(run("render " + kDemo + " --level 0 --cell 4 --layer background -o " + dir.path("b.png"), &out), 0) << out;
+  const testing::DecodedPng b = testing::decodeStoredPng(testing::readAll(dir.path("b.png")));
+  EXPECT_EQ(b.width, 160u);
+}
+
+TEST_F(PrvlRender, ContactSheetAndErrors) {
+  std::string out;
+  ASSERT_EQ(run("sprites --sheet " + dir.path("s.png"), &out), 0) << out;
+  EXPECT_TRUE(testing::decodeStoredPng(testing::readAll(dir.path("s.png"))).ok);
+
+  EXPECT_NE(run("render " + kDemo + " --level 0 -o " + dir.path("x.png") + " --cell 0", &out), 0);
+  EXPECT_NE(out.find("--cell"), std::string::npos) << out;
+  EXPECT_NE(run("render " + kDemo + " --level 100 -o " + dir.path("x.png"), &out), 0);
+  EXPECT_NE(run("render " + kDemo + " --level 99 -o " + dir.path("x.png"), &out), 0);
+  EXPECT_NE(out.find("empty"), std::string::npos) << out;
+  testing::writeAll(dir.path("bad.iml"), {'N', 'O', 'P', 'E'});
+  EXPECT_NE(run("sprites --sheet " + dir.path("y.png") + " --iml " + dir.path("bad.iml"), &out), 0);
+  EXPECT_NE(out.find("Not a valid Image Library File"), std::string::npos) << out;
+  EXPECT_FALSE(fileExists(dir.path("y.png")));
+}
+
+}  // namespace
+}  // namespace pyrovel

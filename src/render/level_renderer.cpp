@@ -30,6 +30,7 @@ PixelRect cellArea(int left, int top, int side) {
 }
 
 void fillBlack(PixelBuffer& out, const PixelRect& area) {
+  if (isEmpty(area)) return;
   for (int y = area.top; y < area.bottom; ++y) {
     std::fill(out.row(y) + area.left, out.row(y) + area.right, argb(0, 0, 0));
   }
@@ -75,8 +76,8 @@ void Drawlevel(const Levelmap& map, int slot, int layer, const SpriteStrip& stri
   PixelRect area{0, 0, out.width, out.height};
   if (clip) area = intersect(area, *clip);
   if (isEmpty(area)) return;
-  fillBlack(out, area);
   if (cellSize <= 0 || slot < 0 || slot >= kSlotCount || (layer != kGameLayer && layer != kBackgroundLayer)) {
+    fillBlack(out, area);
     return;
   }
   const LevelHeader& h = map.header(slot);
@@ -87,14 +88,48 @@ void Drawlevel(const Levelmap& map, int slot, int layer, const SpriteStrip& stri
   auto cellsUpTo = [cellSize](int pixels) {
     return static_cast<int>((static_cast<long long>(pixels) + cellSize - 1) / cellSize);
   };
-  const int x0 = area.left / cellSize, x1 = std::min(width, cellsUpTo(area.right));
-  const int y0 = area.top / cellSize, y1 = std::min(height, cellsUpTo(area.bottom));
+  const int x0 = area.left / cellSize, x1 = std::max(x0, std::min(width, cellsUpTo(area.right)));
+  const int y0 = area.top / cellSize, y1 = std::max(y0, std::min(height, cellsUpTo(area.bottom)));
+
+  if (cellSize > kMaxKeptSide) {
+    fillBlack(out, area);
+    for (int y = y0; y < y1; ++y) {
+      for (int x = x0; x < x1; ++x) {
+        const int n = map.cell(layer, slot, x, y);
+        if (strip.drawable(n)) copySprite(strip, n, cellSize, out, x * cellSize, y * cellSize, area);
+      }
+    }
+    return;
+  }
+
+  // Row by row across each band of cells, so every output row is written
+  // once, left to right: a sprite row copied or a black run.
+  std::vector<const std::uint32_t*> sprites(static_cast<std::size_t>(x1 - x0));
   for (int y = y0; y < y1; ++y) {
     for (int x = x0; x < x1; ++x) {
       const int n = map.cell(layer, slot, x, y);
-      if (strip.drawable(n)) copySprite(strip, n, cellSize, out, x * cellSize, y * cellSize, area);
+      sprites[static_cast<std::size_t>(x - x0)] = strip.drawable(n) ? strip.scaledSprite(n, cellSize) : nullptr;
+    }
+    const int top = std::max(y * cellSize, area.top), bottom = std::min((y + 1) * cellSize, area.bottom);
+    for (int py = top; py < bottom; ++py) {
+      std::uint32_t* row = out.row(py);
+      const std::size_t spriteRow = static_cast<std::size_t>(py - y * cellSize) * static_cast<std::size_t>(cellSize);
+      for (int x = x0; x < x1; ++x) {
+        const int left = std::max(x * cellSize, area.left), right = std::min((x + 1) * cellSize, area.right);
+        const std::uint32_t* sprite = sprites[static_cast<std::size_t>(x - x0)];
+        if (sprite) {
+          std::memcpy(row + left, sprite + spriteRow + (left - x * cellSize),
+                      static_cast<std::size_t>(right - left) * sizeof(std::uint32_t));
+        } else {
+          std::fill(row + left, row + right, argb(0, 0, 0));
+        }
+      }
     }
   }
+  // Beyond the level: black to the right of its cells and below them.
+  const int levelRight = std::max(area.left, x1 * cellSize), levelBottom = std::max(area.top, y1 * cellSize);
+  fillBlack(out, {levelRight, area.top, area.right, std::min(area.bottom, levelBottom)});
+  fillBlack(out, {area.left, levelBottom, area.right, area.bottom});
 }
 
 void drawCell(const SpriteStrip& strip, int object, int cellSize, PixelBuffer& out, int left, int top) {

@@ -187,13 +187,17 @@ void drawPacman(Canvas& c, int facing) {
 }
 
 void drawMole(Canvas& c, int facing) {
-  c.ball(6.5, 8.5, 6.2, 5.6, Hue::DarkEarth, 0.06);
-  c.speckle(71, 10, {shade(Hue::DarkEarth, 2), shade(Hue::DarkEarth, 5)}, 2, 5, 10, 12);
-  c.ball(13.2, 9.2, 2.4, 2.0, Hue::Pink, 0.0);
-  c.set(10, 6, outlineInk());
-  c.set(10, 5, whiteInk());
-  // Digging claws.
-  for (auto [x, y] : {std::pair{10, 13}, {12, 13}, {11, 14}, {13, 12}}) c.set(x, y, shade(Hue::Pearl, 5));
+  // A velvet-grey digger: big pink paws forward, a long pink snout.
+  c.ball(6.0, 8, 6.0, 6.2, Hue::Grey, 0.05, true, -2);
+  c.speckle(71, 10, {shade(Hue::Grey, 1), shade(Hue::Grey, 4)}, 2, 4, 9, 12);
+  c.polygon({{9.5, 6}, {15.6, 7.6}, {15.6, 8.6}, {9.5, 10.5}}, Hue::Pink, 6, 3);
+  c.dots(shade(Hue::Red, 3), {{15, 7}, {15, 8}});
+  for (double py : {3.6, 12.4}) {
+    c.ball(10.6, py, 2.4, 2.0, Hue::Pink, 0.0, false, 1);
+  }
+  c.dots(whiteInk(), {{13, 3}, {13, 12}, {12, 2}, {12, 13}});
+  c.dots(outlineInk(), {{9, 5}});
+  c.dots(whiteInk(), {{8, 5}});
   turn(c, facingOf(facing));
 }
 

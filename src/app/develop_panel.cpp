@@ -1,0 +1,77 @@
+#include "app/develop_panel.h"
+
+#include <QGridLayout>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/level_paint.h"
+
+namespace pyrovel::app {
+
+DevelopPanel::DevelopPanel(QWidget* owner) : ToolWindow(owner, "DevelopPanel", "  Development") {
+  auto* layout = new QVBoxLayout(this);
+  auto* pages = new QTabWidget(this);
+  pages->setObjectName("DevelopPages");
+  layout->addWidget(pages);
+
+  listBox1_ = new QListWidget;
+  listBox1_->setObjectName("ListBox1");
+  listBox1_->setIconSize(QSize(20, 20));
+  listBox1_->setUniformItemSizes(true);
+  pages->addTab(listBox1_, "All Objects");
+  connect(listBox1_, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row >= 0) emit objectPicked(row);
+  });
+
+  auto* temp = new QWidget;
+  auto* grid = new QGridLayout(temp);
+  const char* captions[] = {"Redraw Objects", "Load Brel", "Go Emerald", "New Window",
+                            "Hide Form1 canvas", "EM", "Das", "Button15", "Button16"};
+  int i = 0;
+  for (const char* caption : captions) {
+    auto* b = new QPushButton(caption, temp);
+    b->setObjectName(QString("Develop_") + QString(caption).remove(' '));
+    grid->addWidget(b, i / 2, i % 2);
+    ++i;
+  }
+  grid->setRowStretch(i / 2 + 1, 1);
+  pages->addTab(temp, "Temp");
+
+  auto* imports = new QWidget;
+  auto* col = new QVBoxLayout(imports);
+  viewUnknown_ = new QCheckBox("View unknown", imports);
+  clearInBetween_ = new QCheckBox("Clear in between", imports);
+  viewOnly_ = new QCheckBox("View only", imports);
+  for (QCheckBox* c : {viewUnknown_, clearInBetween_, viewOnly_}) col->addWidget(c);
+  auto* row = new QHBoxLayout;
+  for (const char* caption : {"Show levelinfo", "Clear"}) {
+    auto* b = new QPushButton(caption, imports);
+    b->setObjectName(QString("Develop_") + QString(caption).remove(' '));
+    row->addWidget(b);
+  }
+  col->addLayout(row);
+  memo1_ = new QPlainTextEdit(imports);
+  memo1_->setObjectName("Memo1");
+  col->addWidget(memo1_, 1);
+  pages->addTab(imports, "ImportRoutines");
+  connect(button("Clear"), &QPushButton::clicked, memo1_, &QPlainTextEdit::clear);
+
+  resize(305, 401);
+}
+
+QPushButton* DevelopPanel::button(const QString& caption) const {
+  return findChild<QPushButton*>("Develop_" + QString(caption).remove(' '));
+}
+
+void DevelopPanel::fillObjects(const SpriteStrip& strip, const ObjectCatalogue& catalogue) {
+  QSignalBlocker block(listBox1_);
+  listBox1_->clear();
+  for (int n = 0; n < strip.count(); ++n) {
+    auto* item = new QListWidgetItem(QIcon(spritePixmap(strip, n, 20)),
+                                     QString::fromStdString(catalogue.item(n)));
+    item->setSizeHint(QSize(0, 20));
+    listBox1_->addItem(item);
+  }
+}
+
+}  // namespace pyrovel::app

@@ -1,0 +1,40 @@
+#pragma once
+// The Development panel (`DevelopPanel`): developer pages. "All Objects"
+// lists every sprite (`ListBox1`) to pick a drawing object from, "Temp" holds
+// one-off buttons, "ImportRoutines" the importers' switches and a memo.
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "app/tool_windows.h"
+#include "model/object_catalogue.h"
+#include "render/sprite_strip.h"
+
+namespace pyrovel::app {
+
+class DevelopPanel : public ToolWindow {
+  Q_OBJECT
+ public:
+  explicit DevelopPanel(QWidget* owner);
+
+  // One row per object of the strip: its sprite and its name list entry.
+  void fillObjects(const SpriteStrip& strip, const ObjectCatalogue& catalogue);
+  QPushButton* button(const QString& caption) const;
+  QPlainTextEdit* memo() const { return memo1_; }
+  bool viewUnknown() const { return viewUnknown_->isChecked(); }
+  bool clearInBetween() const { return clearInBetween_->isChecked(); }
+  bool viewOnly() const { return viewOnly_->isChecked(); }
+
+ signals:
+  void objectPicked(int object);
+
+ private:
+  QListWidget* listBox1_;
+  QPlainTextEdit* memo1_;
+  QCheckBox* viewUnknown_;
+  QCheckBox* clearInBetween_;
+  QCheckBox* viewOnly_;
+};
+
+}  // namespace pyrovel::app

@@ -1,0 +1,96 @@
+#include "app/dialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace pyrovel::app {
+
+namespace {
+
+QString caption() { return QApplication::applicationDisplayName(); }
+
+}  // namespace
+
+QStringList openFileTypes() {
+  return {
+      "Boulderdash levels (.map  .caves) (*.map *.caves *.lev)",
+      "ABD level file (.caves) (*.caves)",
+      "Pyrovel (.map) (*.map)",
+      "Supaplex (levels.d*) (levels.d*)",
+      "BoulderDash 4 (.lev ; .BD4; .levels) (*.lev *.BD4 *.levels)",
+      "Emerald Mines (.lev) (*.lev)",
+      "Brel Boulder (.map) (*.map)",
+      "Dash Dimentions (.das) (*.das)",
+      "BDCFF (.bd) (*.bd)",
+      // Beyond the old list: upper-case names on case-sensitive file systems.
+      "All files (*)",
+  };
+}
+
+QStringList saveAsFileTypes() {
+  return {
+      "Pyrovel (*.map)",
+      "Emerald Mines V4 / BD4 (*.lev)",
+      "Emerald Mines V6 (*.lev)",
+      "Boulderdash Common File Format (*.bd)",
+  };
+}
+
+QStringList imageLibraryFileTypes() { return {"Image Library (.iml) (*.iml)", "All Files (*)"}; }
+
+Answer QtDialogs::ask(QWidget* parent, const QString& question, bool withCancel) {
+  QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
+  if (withCancel) buttons |= QMessageBox::Cancel;
+  const auto choice = QMessageBox::question(parent, caption(), question, buttons,
+                                            withCancel ? QMessageBox::Cancel : QMessageBox::No);
+  if (choice == QMessageBox::Yes) return Answer::Yes;
+  if (choice == QMessageBox::No) return Answer::No;
+  return withCancel ? Answer::Cancel : Answer::No;
+}
+
+void QtDialogs::inform(QWidget* parent, const QString& text) {
+  QMessageBox::information(parent, caption(), text);
+}
+
+void QtDialogs::error(QWidget* parent, const QString& text) {
+  QMessageBox::critical(parent, caption(), text);
+}
+
+std::optional<QString> QtDialogs::chooseOpenFile(QWidget* parent, const QString& folder,
+                                                 bool append) {
+  QFileDialog dialog(parent, append ? "Append levelset" : "Open levelset", folder);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setNameFilters(openFileTypes());
+  dialog.selectNameFilter(openFileTypes().at(2));
+  dialog.setOption(QFileDialog::HideNameFilterDetails);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().first();
+}
+
+std::optional<Frontend::SaveAsChoice> QtDialogs::chooseSaveAs(QWidget* parent,
+                                                              const QString& folder,
+                                                              const QString& proposed) {
+  QFileDialog dialog(parent, "Save Levelset As", folder);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setNameFilters(saveAsFileTypes());
+  dialog.setDefaultSuffix("map");
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+  if (!proposed.isEmpty()) dialog.selectFile(QFileInfo(proposed).fileName());
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  Frontend::SaveAsChoice choice;
+  choice.path = dialog.selectedFiles().first().toStdString();
+  choice.type = static_cast<int>(saveAsFileTypes().indexOf(dialog.selectedNameFilter())) + 1;
+  if (choice.type < 1) choice.type = 1;
+  return choice;
+}
+
+std::optional<QString> QtDialogs::chooseImageLibrary(QWidget* parent, const QString& folder) {
+  const QString path = QFileDialog::getOpenFileName(parent, "Load Image Library", folder,
+                                                    imageLibraryFileTypes().join(";;"));
+  if (path.isEmpty()) return std::nullopt;
+  return path;
+}
+
+}  // namespace pyrovel::app

@@ -1,0 +1,49 @@
+#pragma once
+// The modal questions and file dialogs of the editor, behind one interface
+// so that tests can answer them without a person.
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include "model/frontend.h"
+
+class QWidget;
+
+namespace pyrovel::app {
+
+// The open dialog's file types, in order (the dialog starts on the third).
+QStringList openFileTypes();
+// The save-as dialog's four file types: 1 game, 2 EM V4 / BD4, 3 EM V6, 4 BDCFF.
+QStringList saveAsFileTypes();
+// The "&Load Image Library" dialog's file types.
+QStringList imageLibraryFileTypes();
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  virtual Answer ask(QWidget* parent, const QString& question, bool withCancel) = 0;
+  virtual void inform(QWidget* parent, const QString& text) = 0;
+  // The generic error report.
+  virtual void error(QWidget* parent, const QString& text) = 0;
+  virtual std::optional<QString> chooseOpenFile(QWidget* parent, const QString& folder,
+                                                bool append) = 0;
+  virtual std::optional<Frontend::SaveAsChoice> chooseSaveAs(QWidget* parent,
+                                                             const QString& folder,
+                                                             const QString& proposed) = 0;
+  virtual std::optional<QString> chooseImageLibrary(QWidget* parent, const QString& folder) = 0;
+};
+
+// Message boxes and the Qt file dialogs.
+class QtDialogs : public Dialogs {
+ public:
+  Answer ask(QWidget* parent, const QString& question, bool withCancel) override;
+  void inform(QWidget* parent, const QString& text) override;
+  void error(QWidget* parent, const QString& text) override;
+  std::optional<QString> chooseOpenFile(QWidget* parent, const QString& folder,
+                                        bool append) override;
+  std::optional<Frontend::SaveAsChoice> chooseSaveAs(QWidget* parent, const QString& folder,
+                                                     const QString& proposed) override;
+  std::optional<QString> chooseImageLibrary(QWidget* parent, const QString& folder) override;
+};
+
+}  // namespace pyrovel::app

@@ -1,0 +1,265 @@
+// The main window: construction, start-up, the core's front end, closing.
+#include "app/form1.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QDockWidget>
+#include <QFileInfo>
+#include <QLabel>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QSysInfo>
+
+#include "app/develop_panel.h"
+#include "app/dialogs.h"
+#include "app/icons.h"
+#include "app/level_list.h"
+#include "app/level_view.h"
+#include "app/objects_palette.h"
+#include "app/preview_window.h"
+#include "app/properties_panel.h"
+#include "app/splash_window.h"
+#include "app/tool_windows.h"
+#include "app/tools_panel.h"
+#include "model/file_io.h"
+#include "model/startup.h"
+
+namespace pyrovel::app {
+
+namespace {
+
+constexpr unsigned kEverything = kLevelShown | kCellsChanged | kLevelList | kUndoState |
+                                 kHistory | kReaderInfo | kPalette | kProperties | kLayer;
+
+QString fromStd(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QString withSlash(QString dir) {
+  if (!dir.endsWith('/')) dir += '/';
+  return dir;
+}
+
+}  // namespace
+
+TForm1::TForm1(AppOptions options) : options_(std::move(options)), session_(*this) {
+  setObjectName("Form1");
+  setWindowTitle(QString(kMainCaptionPrefix) + kVersionText);
+  setWindowIcon(glyphIcon(Glyph::ProgramIcon));
+  if (options_.dialogs) {
+    dialogs_ = options_.dialogs;
+  } else {
+    ownDialogs_ = std::make_unique<QtDialogs>();
+    dialogs_ = ownDialogs_.get();
+  }
+
+  createActions();
+  createMenus();
+  createToolBar();
+  createCentralArea();
+  createStatusBar();
+  createDocks();
+  createToolWindows();
+  connectSignals();
+  uiReady_ = true;
+
+  chooseFolders();
+  openFolder_ = programDir_;
+  computerName_ = QSysInfo::machineHostName();
+  resize(1028, 617 + 60);
+  Setup();
+  readStartPalette();
+  if (!checkImageLibrary()) {
+    startupFailed_ = true;
+    return;
+  }
+  guarded([this] { loadSpriteStrip(strip_, findImageLibrary(config_.GameDir).iml,
+                                   findImageLibrary(config_.GameDir).bam); });
+  developPanel_->fillObjects(strip_, session_.catalogue);
+  guarded([this] { prepareEmptyLevelmap(session_); });
+  applyPanelStates();
+  refresh(kEverything);
+  openCommandLineFile();
+}
+
+TForm1::~TForm1() = default;
+
+QString TForm1::configFilePath() const { return settingsDir_ + kConfigFileName; }
+
+QLabel* TForm1::statusPanel(int index) const {
+  return index >= 0 && index < static_cast<int>(statusPanels_.size())
+             ? statusPanels_[static_cast<std::size_t>(index)]
+             : nullptr;
+}
+
+QAction* TForm1::action(const QString& objectName) const { return actions_.value(objectName); }
+
+// --- start-up ------------------------------------------------------------------
+
+void TForm1::chooseFolders() {
+  programDir_ = withSlash(options_.programDir.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                        : options_.programDir);
+  QString userDir = options_.userConfigDir;
+  if (userDir.isEmpty()) {
+    userDir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+  }
+  const bool writable =
+      options_.programDirWritable.value_or(folderIsWritable(programDir_.toStdString()));
+  settingsDir_ = withSlash(fromStd(
+      chooseSettingsFolder(programDir_.toStdString(), userDir.toStdString(), writable)));
+  QDir().mkpath(settingsDir_);
+}
+
+void TForm1::Setup() {
+  guarded([this] {
+    QString ini = configFilePath();
+    // An installed editor may ship its defaults beside the program.
+    if (!QFileInfo::exists(ini) && QFileInfo::exists(programDir_ + kConfigFileName)) {
+      ini = programDir_ + kConfigFileName;
+    }
+    if (QFileInfo::exists(ini)) config_.read(IniFile::load(ini.toStdString()));
+  });
+  session_.History = config_.History;
+  updatemenu();
+  config_.defaultGameDir(programDir_.toStdString());
+  spriteSets_ = listSpriteSets(config_.GameDir);
+  const std::string objectList = (QDir(fromStd(config_.GameDir)).filePath("Objectlist.txt")).toStdString();
+  if (fileExists(objectList)) guarded([&] { session_.catalogue.loadFile(objectList); });
+  EditMode_ = kGameMode;
+  action("SwitchtoPyrovelmode1")->setChecked(true);
+  for (QAction* a : testTargetGroup_->actions()) {
+    a->setChecked(a->data().toInt() == static_cast<int>(config_.testTarget));
+  }
+}
+
+void TForm1::readStartPalette() {
+  const QString path = programDir_ + kPaletteFileName;
+  std::optional<Palette> found;
+  if (QFileInfo::exists(path)) {
+    guarded([&] { found = readPaletteFile(path.toStdString(), kGameMode); });
+    if (found) palette_ = *found;
+    if (found || !palette_.empty()) return;
+  } else {
+    if (options_.splash) options_.splash->close();
+    dialogs_->inform(this,
+                     "Some files to start the Pyrovel editor properly are missing ... Please "
+                     "reinstall this package.");
+  }
+  palette_ = builtInPalette();
+}
+
+bool TForm1::checkImageLibrary() {
+  if (findImageLibrary(config_.GameDir).found) return true;
+  if (options_.splash) options_.splash->close();
+  dialogs_->inform(this,
+                   "No ImageLib found ... This causes SERIOUS problems. Please reinstall this "
+                   "package or supply the location of Pyrovel in the Options menu");
+  return false;
+}
+
+void TForm1::openCommandLineFile() {
+  if (options_.arguments.isEmpty()) return;
+  const QFileInfo file(options_.arguments.first());
+  if (!file.isFile()) return;
+  const QString path = file.absoluteFilePath();
+  QDir::setCurrent(file.absolutePath());
+  LevelEdit(EditorSession::OpenSource::Path, path);
+  Zoomout();
+}
+
+// --- the core's front end -------------------------------------------------------
+
+Answer TForm1::ask(std::string_view question, bool withCancel) {
+  return dialogs_->ask(this, fromStd(question), withCancel);
+}
+
+void TForm1::inform(std::string_view text) { dialogs_->inform(this, fromStd(text)); }
+
+void TForm1::progress(int value, int max, std::string_view label) {
+  convertPanel_->progress(value, max, fromStd(label));
+}
+
+void TForm1::changed(unsigned what) { refresh(what); }
+
+std::optional<std::string> TForm1::chooseOpenFile(bool append) {
+  const auto chosen = dialogs_->chooseOpenFile(this, openFolder_, append);
+  if (!chosen) return std::nullopt;
+  openFolder_ = QFileInfo(*chosen).absolutePath();
+  return chosen->toStdString();
+}
+
+std::optional<Frontend::SaveAsChoice> TForm1::chooseSaveAs(const std::string& proposed) {
+  return dialogs_->chooseSaveAs(this, openFolder_, fromStd(proposed));
+}
+
+bool TForm1::guarded(const std::function<void()>& action) {
+  try {
+    action();
+    return true;
+  } catch (const std::exception& e) {
+    dialogs_->error(this, QString::fromUtf8(e.what()));
+  }
+  // Whatever the action got done before it failed is shown.
+  refresh(kEverything);
+  return false;
+}
+
+// --- closing ----------------------------------------------------------------------
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  bool keepOpen = false;
+  if (session_.map.Modified) {
+    switch (dialogs_->ask(this, "The Levelmap is changed. Do you want to save the changes ?", true)) {
+      case Answer::Cancel:
+        keepOpen = true;
+        break;
+      case Answer::Yes: {
+        // A save that was cancelled or failed must not lose the changes.
+        bool saved = false;
+        if (!guarded([&] { saved = session_.SaveLevelsClick(); }) || !saved) keepOpen = true;
+        break;
+      }
+      case Answer::No:
+        break;
+    }
+  }
+  writeSettings();
+  if (keepOpen) {
+    event->ignore();
+    return;
+  }
+  for (TForm2* preview : previews_) preview->close();
+  for (QWidget* w : std::initializer_list<QWidget*>{movePanel_, viewPanel_, developPanel_, convertPanel_}) {
+    w->close();
+  }
+  event->accept();
+}
+
+void TForm1::writeSettings() {
+  capturePanelStates();
+  config_.History = session_.History;
+  guarded([this] {
+    const std::string path = configFilePath().toStdString();
+    IniFile ini;
+    try {
+      ini = IniFile::load(path);
+    } catch (const LevelError&) {
+      // An unreadable file is replaced by the settings of this run.
+    }
+    config_.write(ini);
+    ini.save(path);
+  });
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!placedPanels_) {
+    placedPanels_ = true;
+    placeFloatingPanels();
+  }
+}
+
+}  // namespace pyrovel::app

@@ -1,0 +1,223 @@
+#pragma once
+// The main window (`TForm1`): it owns the editor session and the settings,
+// shows the level view with its menus, tool bar, tool windows and status
+// bar, and forwards every action to the core. It is the core's front end:
+// questions, messages and "something changed" come back through it.
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "model/configuration.h"
+#include "model/editor_session.h"
+#include "model/palette_file.h"
+#include "render/sprite_strip.h"
+
+class QActionGroup;
+class QDockWidget;
+class QLabel;
+class QMenu;
+class QToolBar;
+
+namespace pyrovel::app {
+
+class ConvertPanel;
+class DevelopPanel;
+class Dialogs;
+class LevelList;
+class LevelScrollBox;
+class LevelView;
+class MoveLevelPanel;
+class ObjectsPanel;
+class PropertiesPage;
+class SplashWindow;
+class TForm2;
+class ToolsCanvas;
+class ViewPanel;
+
+struct AppOptions {
+  QString programDir;     // empty: the folder of the executable
+  QString userConfigDir;  // empty: the per-user configuration folder
+  // Unset: tried. Tests set it to play an installed, read-only editor.
+  std::optional<bool> programDirWritable;
+  QStringList arguments;       // the command line after the program name
+  Dialogs* dialogs = nullptr;  // null: message boxes and file dialogs
+  SplashWindow* splash = nullptr;  // the start-up splash, reused as the about box
+};
+
+class TForm1 : public QMainWindow, public Frontend {
+  Q_OBJECT
+ public:
+  explicit TForm1(AppOptions options = {});
+  ~TForm1() override;
+
+  // The image library was missing: the message was shown, the program ends.
+  bool startupFailed() const { return startupFailed_; }
+
+  EditorSession& session() { return session_; }
+  const Configuration& configuration() const { return config_; }
+  const SpriteStrip& spriteStrip() const { return strip_; }
+  const Palette& activePalette() const { return palette_; }
+  EditMode editMode() const { return EditMode_; }
+  QString programDir() const { return programDir_; }
+  // Where Edit.ini and the temporary files go.
+  QString settingsDir() const { return settingsDir_; }
+  QString configFilePath() const;
+
+  LevelView* levelView() const { return view_; }
+  LevelScrollBox* scrollBox() const { return scroll_; }
+  ToolsCanvas* toolsCanvas() const { return tools_; }
+  ObjectsPanel* objectsPanel() const { return objects_; }
+  PropertiesPage* propertiesPage() const { return properties_; }
+  QDockWidget* toolsDock() const { return toolsDock_; }
+  QDockWidget* objectsDock() const { return objectsDock_; }
+  QDockWidget* propertiesDock() const { return propertiesDock_; }
+  QDockWidget* levelListDock() const { return levelListDock_; }
+  // Status bar panels 0..4: "Co:", width, height, "Object:", free.
+  QLabel* statusPanel(int index) const;
+  QAction* action(const QString& objectName) const;
+
+  // --- the core's front end ---------------------------------------------------
+  Answer ask(std::string_view question, bool withCancel) override;
+  void inform(std::string_view text) override;
+  void progress(int value, int max, std::string_view label) override;
+  void changed(unsigned what) override;
+  std::optional<std::string> chooseOpenFile(bool append) override;
+  std::optional<SaveAsChoice> chooseSaveAs(const std::string& proposed) override;
+
+  // Runs an action; an error from the core is shown as a message box with
+  // its text and the editor goes on. False when it failed.
+  bool guarded(const std::function<void()>& action);
+
+  // --- actions ----------------------------------------------------------------
+  void LevelEdit(EditorSession::OpenSource source, const QString& path = {});
+  void Newlevelmap();
+  void SaveLevelsClick();
+  void Saveas1Click();
+  void SelectLevel(int slot);
+  void nextlevel();
+  void Prevlevel();
+  void GoLevel();
+  void DeleteLEvel();
+  void Insertlevel1Click();
+  void MoveLevel1Click();
+  void ClearLevel();
+  void Undo1Click();
+  void Redo1click();
+  void ZoomIn();
+  void Zoomout();
+  void Showbackgroundlayer();
+  void Showgamelayer();
+  void switchMode(EditMode mode);
+  void loadImageLibrary();
+  void FullscreenEdit1Click();
+  void Statusbar2Click();
+  void Properties1Click();
+  void Levellist1Click();
+  void ShowDevelopmentPanel1Click();
+  void ExitDevelopment();
+  void About1Click();
+  // The level size, score and yam buttons: show the properties.
+  void SetSize(int tab);
+  void chooseDrawingObject(int object, int libraryImage = -1);
+  // Hides or shows the main editing area; hidden, previews follow the level.
+  void hideEditingArea(bool hide);
+  bool editingAreaHidden() const;
+  TForm2* newPreviewWindow();
+  // Writes Edit.ini (the settings of this run, other entries kept).
+  void writeSettings();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  // Construction, in this order.
+  void createActions();
+  void createMenus();
+  void createToolBar();
+  void createCentralArea();
+  void createStatusBar();
+  void createDocks();
+  void createToolWindows();
+  void connectSignals();
+  // Start-up.
+  void chooseFolders();
+  void Setup();
+  void readStartPalette();
+  bool checkImageLibrary();
+  void openCommandLineFile();
+
+  QAction* makeAction(const QString& name, const QString& text, const QKeySequence& shortcut,
+                      std::function<void()> handler);
+  void refresh(unsigned what);
+  void updatemenu();
+  void updateUndoState();
+  void showDrawingObject();
+  void followCurrentLevelInPreview();
+  // Tool windows: states, positions, palette columns.
+  void applyPanelStates();
+  // Floats, docks (left, right or bottom) or hides a tool window.
+  void putDock(QDockWidget* dock, DockState state);
+  void capturePanelStates();
+  void placeFloatingPanels();
+  void updatePaletteColumns();
+  void fitObjectsDock();
+  void fitToolsDock();
+  int titleHeight(const QDockWidget* dock) const;
+
+  AppOptions options_;
+  std::unique_ptr<Dialogs> ownDialogs_;
+  Dialogs* dialogs_ = nullptr;
+  EditorSession session_;
+  Configuration config_;
+  SpriteStrip strip_;
+  Palette palette_;
+  EditMode EditMode_ = kGameMode;
+  QString programDir_, settingsDir_, computerName_;
+  QString openFolder_;
+  std::vector<std::string> spriteSets_;
+  bool uiReady_ = false;
+  bool startupFailed_ = false;
+  bool placedPanels_ = false;
+  bool fullScreen_ = false;
+  bool wasMaximized_ = false;
+  bool statusBarWanted_ = true;
+  int drawingLibraryImage_ = -1;
+
+  QHash<QString, QAction*> actions_;
+  QActionGroup* layerGroup_ = nullptr;
+  QActionGroup* modeGroup_ = nullptr;
+  QActionGroup* testTargetGroup_ = nullptr;
+  QMenu* popupMenu1_ = nullptr;
+  QMenu* popupMenu2_ = nullptr;
+  QToolBar* panel14_ = nullptr;
+  QWidget* editingArea_ = nullptr;
+  QWidget* levelCaption_ = nullptr;
+  QLabel* label8_ = nullptr;
+  QWidget* infoPanel_ = nullptr;
+  QLabel* infoLabel_ = nullptr;
+  LevelView* view_ = nullptr;
+  LevelScrollBox* scroll_ = nullptr;
+  std::vector<QLabel*> statusPanels_;
+  QDockWidget* toolsDock_ = nullptr;
+  QDockWidget* objectsDock_ = nullptr;
+  QDockWidget* propertiesDock_ = nullptr;
+  QDockWidget* levelListDock_ = nullptr;
+  ToolsCanvas* tools_ = nullptr;
+  ObjectsPanel* objects_ = nullptr;
+  PropertiesPage* properties_ = nullptr;
+  LevelList* levelList_ = nullptr;
+  MoveLevelPanel* movePanel_ = nullptr;
+  ViewPanel* viewPanel_ = nullptr;
+  DevelopPanel* developPanel_ = nullptr;
+  ConvertPanel* convertPanel_ = nullptr;
+  std::vector<TForm2*> previews_;
+  QPointer<TForm2> registeredPreview_;
+  std::unique_ptr<SplashWindow> ownSplash_;
+};
+
+}  // namespace pyrovel::app

@@ -1,0 +1,477 @@
+// The main window's menus, tool bar, central area, status bar and the
+// wiring of its widgets.
+#include <QAction>
+#include <QActionGroup>
+#include <QDockWidget>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/develop_panel.h"
+#include "app/form1.h"
+#include "app/icons.h"
+#include "app/level_list.h"
+#include "app/level_view.h"
+#include "app/objects_palette.h"
+#include "app/preview_window.h"
+#include "app/tool_windows.h"
+#include "app/tools_panel.h"
+
+namespace pyrovel::app {
+
+namespace {
+using OpenSource = EditorSession::OpenSource;
+}  // namespace
+
+QAction* TForm1::makeAction(const QString& name, const QString& text, const QKeySequence& shortcut,
+                            std::function<void()> handler) {
+  auto* a = new QAction(text, this);
+  a->setObjectName(name);
+  if (!shortcut.isEmpty()) a->setShortcut(shortcut);
+  if (handler) {
+    connect(a, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+  } else {
+    a->setEnabled(false);  // its part of the editor is not there yet
+  }
+  // Shortcuts keep working while the menu bar is hidden (full-screen editing).
+  addAction(a);
+  actions_.insert(name, a);
+  return a;
+}
+
+void TForm1::createActions() {
+  const auto none = QKeySequence();
+  // File
+  makeAction("Newlevelset1", "New levelset", QKeySequence("Ctrl+N"), [this] { Newlevelmap(); })
+      ->setToolTip("New Levelmap");
+  makeAction("Openlevelset1", "&Open levelset", QKeySequence("Ctrl+O"),
+             [this] { LevelEdit(OpenSource::Dialog); })
+      ->setToolTip("Open LevelMap");
+  makeAction("Appendlevelset1", "Append levelset", none,
+             [this] { LevelEdit(OpenSource::AppendDialog); });
+  makeAction("Savelevelset1", "&Save levelset", QKeySequence("Ctrl+S"), [this] { SaveLevelsClick(); })
+      ->setToolTip("Save Levelmap");
+  makeAction("Saveas1", "Save Levelset &As", QKeySequence("F12"), [this] { Saveas1Click(); });
+  makeAction("Importlevel1", "&Import level", QKeySequence("Ctrl+I"), nullptr)
+      ->setToolTip("Import Level");
+  makeAction("ExportLevel1", "&Export Level", QKeySequence("Ctrl+E"), nullptr)
+      ->setToolTip("Export Level");
+  makeAction("ImportDLL", "Import from DLL", none, nullptr);
+  makeAction("ImportfromADFimage1", "Import from ADF image", none, nullptr);
+  makeAction("ImportfromD64image1", "Import from D64 image", none, nullptr);
+  makeAction("DasHimport", "Import from C64 memory dump", none, nullptr);
+  makeAction("Merge1", "Merge", none, nullptr);
+  makeAction("PrintLevel1", "Print Level", QKeySequence("Ctrl+P"), nullptr);
+  makeAction("Quit1", "&Quit", QKeySequence("Ctrl+Q"), [this] { close(); });
+  for (int i = 1; i <= 4; ++i) {
+    QAction* h = makeAction(QString("History%1").arg(i), "---", none, [this, i] {
+      LevelEdit(OpenSource::History, QString::fromStdString(session_.History[static_cast<std::size_t>(i - 1)]));
+    });
+    h->setVisible(false);
+  }
+  // Images
+  makeAction("LoadImageLibrary1", "&Load Image Library", none, [this] { loadImageLibrary(); });
+  // Edit
+  makeAction("Undo1", "&Undo", QKeySequence("Ctrl+Z"), [this] { Undo1Click(); })->setToolTip("Undo");
+  makeAction("Redo1", "&Redo", QKeySequence("Ctrl+Y"), [this] { Redo1click(); })->setToolTip("Redo");
+  action("Redo1")->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
+  makeAction("ClearLevel1", "&Clear Level", QKeySequence("Shift+Del"), [this] { ClearLevel(); });
+  makeAction("DeleteLevel1", "&Delete Level", QKeySequence("Ctrl+Del"), [this] { DeleteLEvel(); });
+  makeAction("Insertlevel1", "&Insert level", QKeySequence("Ctrl+Shift+I"),
+             [this] { Insertlevel1Click(); });
+  makeAction("MoveLevel1", "&Move Level", QKeySequence("Ctrl+M"), [this] { MoveLevel1Click(); });
+  makeAction("Cut1", "Cu&t", QKeySequence("Ctrl+X"), nullptr)->setToolTip("Cut");
+  makeAction("Copy1", "&Copy", QKeySequence("Ctrl+C"), nullptr)->setToolTip("Copy");
+  makeAction("Paste1", "&Paste", QKeySequence("Ctrl+V"), nullptr)->setToolTip("Paste");
+  makeAction("Search1", "Search", none, nullptr);
+  makeAction("Replace1", "Replace", none, nullptr);
+  // View
+  makeAction("ZoomIn1", "Zoom &In", none, [this] { ZoomIn(); })
+      ->setShortcuts({QKeySequence("Ctrl+D"), QKeySequence("Ctrl++"), QKeySequence("Ctrl+=")});
+  makeAction("Zoomout1", "Zoom &Out", none, [this] { Zoomout(); })
+      ->setShortcuts({QKeySequence("Ctrl+A"), QKeySequence("Ctrl+-")});
+  makeAction("FullscreenEdit1", "&Full screen Edit", QKeySequence("Ctrl+F"),
+             [this] { FullscreenEdit1Click(); })
+      ->setToolTip("Full Screen Edit");
+  makeAction("Objects1", "&Objects", QKeySequence("Ctrl+1"),
+             [this] { objectsDock_->setVisible(objectsDock_->isHidden()); });
+  makeAction("Properties1", "&Properties", QKeySequence("Ctrl+2"), [this] { Properties1Click(); });
+  makeAction("Levellist1", "&Levellist", QKeySequence("Ctrl+3"), [this] { Levellist1Click(); });
+  makeAction("Tools1", "&Tools", QKeySequence("Ctrl+4"),
+             [this] { toolsDock_->setVisible(toolsDock_->isHidden()); });
+  makeAction("Statusbar2", "Statusbar", QKeySequence("Ctrl+5"), [this] { Statusbar2Click(); });
+  for (const char* name : {"FullscreenEdit1", "Objects1", "Properties1", "Levellist1", "Tools1", "Statusbar2"}) {
+    action(name)->setCheckable(true);
+  }
+  action("Statusbar2")->setChecked(true);
+  makeAction("Options1", "&Options", none, nullptr);
+  // Mode
+  modeGroup_ = new QActionGroup(this);
+  const struct {
+    const char* name;
+    const char* text;
+    EditMode mode;
+  } modes[] = {
+      {"SwitchtoPyrovelmode1", "Switch to Pyrovel mode", kGameMode},
+      {"SwitchtoEmeraldmineV4mode1", "Switch to Emerald mine V4 mode", kEmeraldMode},
+      {"SwitchtoC64Boulderdashmode1", "Switch to C64 Boulderdash mode", kC64Mode},
+  };
+  for (const auto& m : modes) {
+    QAction* a = makeAction(m.name, m.text, none, [this, mode = m.mode] { switchMode(mode); });
+    a->setCheckable(true);
+    modeGroup_->addAction(a);
+  }
+  // Development
+  makeAction("EditReadme1", "Edit Readme", none, nullptr);
+  makeAction("EditGameTech1", "Edit Game_Tech", none, nullptr);
+  makeAction("EditIdeas1", "Edit Ideas", none, nullptr);
+  makeAction("EditEditortodo1", "Edit Editor to do", none, nullptr);
+  makeAction("ShowDevelopmentPanel1", "Show Development Panel", none,
+             [this] { ShowDevelopmentPanel1Click(); });
+  // Help
+  makeAction("About1", "&About", none, [this] { About1Click(); });
+  makeAction("ObjectsHelp1", "&Objects Help", QKeySequence("F1"), nullptr)->setToolTip("Help");
+  makeAction("Help2", "&Help", none, nullptr);
+
+  // The layer switch of the tool bar.
+  layerGroup_ = new QActionGroup(this);
+  QAction* background = makeAction("BackgroundLayer", "Background", none, [this] { Showbackgroundlayer(); });
+  QAction* gamegrid = makeAction("GamegridLayer", "Gamegrid", none, [this] { Showgamelayer(); });
+  background->setToolTip("Show and edit the background layer");
+  gamegrid->setToolTip("Show and edit the game layer");
+  for (QAction* a : {background, gamegrid}) {
+    a->setCheckable(true);
+    layerGroup_->addAction(a);
+  }
+  gamegrid->setChecked(true);
+
+  // The property buttons of the tool bar.
+  makeAction("SetSizeProperty", "LevelSize Property", none, [this] { SetSize(0); });
+  makeAction("SetScoreProperty", "Score Property", none, [this] { SetSize(1); });
+  makeAction("SetYamProperty", "Yam Content", none, [this] { SetSize(2); });
+
+  // The test target menu `PopupMenu2`.
+  testTargetGroup_ = new QActionGroup(this);
+  const struct {
+    const char* name;
+    const char* text;
+    TestTarget target;
+  } targets[] = {
+      {"testlevelinPyrovel1", "Test level in Pyrovel", TestTarget::Pyrovel},
+      {"testlevelinBD41", "Test level in BD4", TestTarget::BD4},
+      {"testlevelinEMCplayer1", "Test level in EMC player", TestTarget::Emerald},
+      {"testlevelinBoulderflash1", "Test level in Boulderflash", TestTarget::Boulderflash},
+  };
+  for (const auto& t : targets) {
+    QAction* a = makeAction(t.name, t.text, none, [this, target = t.target] { config_.testTarget = target; });
+    a->setCheckable(true);
+    a->setData(static_cast<int>(t.target));
+    testTargetGroup_->addAction(a);
+  }
+  action("testlevelinPyrovel1")->setChecked(true);
+}
+
+void TForm1::createMenus() {
+  QMenuBar* bar = menuBar();
+  bar->setObjectName("MainMenu1");
+  auto addMenu = [bar](const char* name, const QString& title, std::initializer_list<const char*> items,
+                       TForm1* self) {
+    QMenu* menu = bar->addMenu(title);
+    menu->setObjectName(name);
+    for (const char* item : items) {
+      if (std::string_view(item) == "-") {
+        menu->addSeparator();
+      } else {
+        menu->addAction(self->action(item));
+      }
+    }
+    return menu;
+  };
+  addMenu("File1", "&File",
+          {"Newlevelset1", "Openlevelset1", "Appendlevelset1", "Savelevelset1", "Saveas1", "-",
+           "Importlevel1", "ExportLevel1", "-", "ImportDLL", "ImportfromADFimage1",
+           "ImportfromD64image1", "DasHimport", "-", "Merge1", "PrintLevel1", "-", "History1",
+           "History2", "History3", "History4", "-", "Quit1"},
+          this);
+  addMenu("Images1", "&Images", {"LoadImageLibrary1"}, this);
+  addMenu("Edit1", "&Edit",
+          {"Undo1", "Redo1", "-", "ClearLevel1", "DeleteLevel1", "Insertlevel1", "MoveLevel1", "-",
+           "Cut1", "Copy1", "Paste1", "-", "Search1", "Replace1"},
+          this);
+  addMenu("View1", "&View",
+          {"ZoomIn1", "Zoomout1", "-", "FullscreenEdit1", "-", "Objects1", "Properties1",
+           "Levellist1", "Tools1", "Statusbar2", "-", "Options1"},
+          this);
+  addMenu("Mode1", "&Mode",
+          {"SwitchtoPyrovelmode1", "SwitchtoEmeraldmineV4mode1", "SwitchtoC64Boulderdashmode1"}, this);
+  addMenu("Development1", "Development",
+          {"EditReadme1", "EditGameTech1", "EditIdeas1", "EditEditortodo1", "-",
+           "ShowDevelopmentPanel1"},
+          this);
+  addMenu("Help1", "&Help", {"About1", "ObjectsHelp1", "Help2"}, this);
+
+  popupMenu1_ = new QMenu(this);
+  popupMenu1_->setObjectName("PopupMenu1");
+  const struct {
+    const char* name;
+    const char* text;
+    std::function<void()> handler;
+  } popup[] = {
+      {"PopupUndo", "Undo", [this] { Undo1Click(); }},
+      {"PopupClearLevel", "Clear Level", [this] { ClearLevel(); }},
+      {"PopupInsertLevel", "Insert Level", [this] { Insertlevel1Click(); }},
+      {"PopupDeleteLevel", "Delete Level", [this] { DeleteLEvel(); }},
+      {"PopupObjectsHelp", "Objects Help", nullptr},
+      {"PopupShowProperties", "Show Properties", [this] { Properties1Click(); }},
+      {"PopupShowTools", "Show Tools Menu", [this] { toolsDock_->show(); }},
+      {"PopupShowLevelList", "Show Level List", [this] { Levellist1Click(); }},
+  };
+  for (const auto& p : popup) {
+    auto* a = new QAction(p.text, popupMenu1_);
+    a->setObjectName(p.name);
+    if (p.handler) {
+      connect(a, &QAction::triggered, this, p.handler);
+    } else {
+      a->setEnabled(false);
+    }
+    popupMenu1_->addAction(a);
+  }
+
+  popupMenu2_ = new QMenu(this);
+  popupMenu2_->setObjectName("PopupMenu2");
+  popupMenu2_->addActions(testTargetGroup_->actions());
+}
+
+void TForm1::createToolBar() {
+  panel14_ = addToolBar("Tool bar");
+  panel14_->setObjectName("Panel14");
+  panel14_->setMovable(false);
+  panel14_->setFloatable(false);
+  panel14_->setIconSize(QSize(22, 22));
+  panel14_->toggleViewAction()->setVisible(false);
+  const struct {
+    const char* action;
+    const char* button;
+    Glyph glyph;
+  } buttons[] = {
+      {"Newlevelset1", "IEButton22", Glyph::NewMap},
+      {"Openlevelset1", "IEButton7", Glyph::OpenMap},
+      {"Savelevelset1", "IEButton8", Glyph::SaveMap},
+      {"-", nullptr, Glyph::NewMap},
+      {"Importlevel1", "IEButton5", Glyph::ImportLevel},
+      {"ExportLevel1", "IEButton6", Glyph::ExportLevel},
+      {"-", nullptr, Glyph::NewMap},
+      {"Undo1", "UndoButton", Glyph::Undo},
+      {"Redo1", "RedoButton", Glyph::Redo},
+      {"-", nullptr, Glyph::NewMap},
+      {"Cut1", "IEButton21", Glyph::Cut},
+      {"Copy1", "IEButton20", Glyph::Copy},
+      {"Paste1", "IEButton19", Glyph::Paste},
+      {"-", nullptr, Glyph::NewMap},
+      {"SetSizeProperty", "IEButton1", Glyph::LevelSize},
+      {"SetScoreProperty", "IEButton2", Glyph::Scores},
+      {"SetYamProperty", "IEButton3", Glyph::Yam},
+      {"-", nullptr, Glyph::NewMap},
+      {"FullscreenEdit1", "IEButton27", Glyph::FullScreen},
+      {"ObjectsHelp1", "IEButton4", Glyph::Help},
+  };
+  for (const auto& b : buttons) {
+    if (std::string_view(b.action) == "-") {
+      panel14_->addSeparator();
+      continue;
+    }
+    QAction* a = action(b.action);
+    a->setIcon(glyphIcon(b.glyph));
+    panel14_->addAction(a);
+    panel14_->widgetForAction(a)->setObjectName(b.button);
+  }
+  // Menus show no icons: the tool bar is where they help.
+  for (QAction* a : actions_) a->setIconVisibleInMenu(false);
+
+  panel14_->addSeparator();
+  for (const char* name : {"BackgroundLayer", "GamegridLayer"}) {
+    QAction* a = action(name);
+    panel14_->addAction(a);
+    auto* button = qobject_cast<QToolButton*>(panel14_->widgetForAction(a));
+    button->setObjectName(name == std::string_view("BackgroundLayer") ? "BackgroundButton"
+                                                                     : "GamegridButton");
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  }
+}
+
+void TForm1::createCentralArea() {
+  editingArea_ = new QWidget(this);
+  editingArea_->setObjectName("Panel2");
+  auto* layout = new QVBoxLayout(editingArea_);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+
+  // The option bars of the tools and the reader's note, each shown when needed.
+  auto* bars = new QHBoxLayout;
+  bars->setContentsMargins(0, 0, 0, 0);
+  for (const char* name : {"SprayOptions", "Chaosoptions"}) {
+    auto* bar = new QFrame(editingArea_);
+    bar->setObjectName(name);
+    bar->setFrameShape(QFrame::StyledPanel);
+    bar->hide();
+    bars->addWidget(bar);
+  }
+  infoPanel_ = new QFrame(editingArea_);
+  infoPanel_->setObjectName("InfoPanel");
+  static_cast<QFrame*>(infoPanel_)->setFrameShape(QFrame::StyledPanel);
+  auto* info = new QHBoxLayout(infoPanel_);
+  info->setContentsMargins(6, 2, 2, 2);
+  infoLabel_ = new QLabel(infoPanel_);
+  infoLabel_->setObjectName("InfoLabel");
+  infoLabel_->setTextFormat(Qt::PlainText);
+  infoLabel_->setWordWrap(true);
+  auto* closeInfo = new QToolButton(infoPanel_);
+  closeInfo->setObjectName("InfoClose");
+  closeInfo->setText("x");
+  closeInfo->setAutoRaise(true);
+  closeInfo->setToolTip("Hide this note");
+  connect(closeInfo, &QToolButton::clicked, infoPanel_, &QWidget::hide);
+  info->addWidget(infoLabel_, 1);
+  info->addWidget(closeInfo);
+  infoPanel_->hide();
+  bars->addWidget(infoPanel_, 1);
+  layout->addLayout(bars);
+
+  levelCaption_ = new QFrame(editingArea_);
+  levelCaption_->setObjectName("LevelCaption");
+  auto* captionLayout = new QHBoxLayout(levelCaption_);
+  captionLayout->setContentsMargins(6, 2, 6, 2);
+  label8_ = new QLabel(levelCaption_);
+  label8_->setObjectName("Label8");
+  label8_->setTextFormat(Qt::PlainText);
+  QFont bold = label8_->font();
+  bold.setBold(true);
+  label8_->setFont(bold);
+  captionLayout->addWidget(label8_);
+  layout->addWidget(levelCaption_);
+
+  view_ = new LevelView;
+  scroll_ = new LevelScrollBox(view_, editingArea_);
+  view_->setSource(&session_.map, &strip_);
+  layout->addWidget(scroll_, 1);
+  setCentralWidget(editingArea_);
+}
+
+void TForm1::createStatusBar() {
+  QStatusBar* bar = statusBar();
+  bar->setObjectName("StatusBar1");
+  const struct {
+    const char* text;
+    int width;
+  } panels[] = {{"Co:", 60}, {"Level Width", 100}, {"Level Height", 100}, {"Object:", 250}, {"", 50}};
+  int index = 0;
+  for (const auto& p : panels) {
+    auto* label = new QLabel(p.text, bar);
+    label->setObjectName(QString("StatusPanel%1").arg(index++));
+    label->setMinimumWidth(p.width);
+    label->setFrameShape(QFrame::StyledPanel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setTextFormat(Qt::PlainText);
+    bar->addWidget(label, p.width >= 250 ? 1 : 0);
+    statusPanels_.push_back(label);
+  }
+}
+
+void TForm1::createToolWindows() {
+  movePanel_ = new MoveLevelPanel(this);
+  viewPanel_ = new ViewPanel(this);
+  developPanel_ = new DevelopPanel(this);
+  convertPanel_ = new ConvertPanel(this);
+  newPreviewWindow();  // one preview exists from the start
+}
+
+void TForm1::connectSignals() {
+  // Level view zoom with Ctrl and the wheel.
+  connect(view_, &LevelView::zoomRequested, this, [this](int step) { step > 0 ? ZoomIn() : Zoomout(); });
+
+  // Tools panel.
+  connect(tools_->button("IEButton17"), &QToolButton::clicked, this, [this] { GoLevel(); });
+  connect(tools_->levelNumber(), &QSpinBox::editingFinished, this, [this] {
+    if (tools_->levelNumber()->hasFocus()) GoLevel();
+  });
+  connect(tools_->button("IEButton9"), &QToolButton::clicked, this, [this] { Prevlevel(); });
+  connect(tools_->button("IEButton10"), &QToolButton::clicked, this, [this] { nextlevel(); });
+  connect(tools_->button("IEButton12"), &QToolButton::clicked, this, [this] { SetSize(-1); });
+  connect(tools_->button("IEButton11"), &QToolButton::clicked, this, [this] { ClearLevel(); });
+  connect(tools_->button("IEButton13"), &QToolButton::clicked, this, [this] { ZoomIn(); });
+  connect(tools_->button("IEButton14"), &QToolButton::clicked, this, [this] { Zoomout(); });
+  // The drawing tools and the test run come with their parts of the editor.
+  for (const char* name : {"IEButton18", "IEButton23", "Spraybutton", "IEButtonchaos", "IEButton15"}) {
+    tools_->button(name)->setEnabled(false);
+  }
+  QToolButton* target = tools_->button("IEButton16");
+  target->setMenu(popupMenu2_);
+  target->setPopupMode(QToolButton::InstantPopup);
+  target->setStyleSheet("QToolButton::menu-indicator { image: none; }");
+
+  for (QWidget* w : std::initializer_list<QWidget*>{tools_, objects_->canvas()}) {
+    w->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(w, &QWidget::customContextMenuRequested, this,
+            [this, w](const QPoint& pos) { popupMenu1_->popup(w->mapToGlobal(pos)); });
+  }
+
+  // Objects panel.
+  connect(objects_->canvas(), &ObjectsCanvas::hovered, this,
+          [this](int object) { objects_->showHint(object, session_.catalogue); });
+  connect(objects_->canvas(), &ObjectsCanvas::chosen, this, [this](int object) {
+    chooseDrawingObject(object, strip_.image(object));
+  });
+
+  // Level list.
+  connect(levelList_, &LevelList::levelClicked, this, [this](int number) { SelectLevel(number + 1); });
+  connect(levelList_, &LevelList::titleEdited, this, [this](int number, const QString& title) {
+    guarded([&] { session_.setLevelTitle(number + 1, title.toStdString()); });
+  });
+  connect(levelList_, &LevelList::rowDragged, this, [this](int from, int to) {
+    movePanel_->target()->setValue(to);
+    guarded([&] { session_.dragLevel(from, to); });
+  });
+
+  // Move panel.
+  connect(movePanel_, &MoveLevelPanel::moveConfirmed, this,
+          [this](int target) { guarded([&] { session_.MoveLevel(target); }); });
+
+  // View panel and Escape leave full-screen editing.
+  connect(viewPanel_->leaveButton(), &QPushButton::clicked, this, [this] { FullscreenEdit1Click(); });
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, [this] {
+    if (fullScreen_) FullscreenEdit1Click();
+  });
+
+  // Development panel.
+  connect(developPanel_, &DevelopPanel::objectPicked, this,
+          [this](int object) { chooseDrawingObject(object, strip_.secondImage(object)); });
+  connect(developPanel_->button("Redraw Objects"), &QPushButton::clicked, this,
+          [this] { objects_->canvas()->update(); });
+  connect(developPanel_->button("Go Emerald"), &QPushButton::clicked, this,
+          [this] { switchMode(kEmeraldMode); });
+  connect(developPanel_->button("New Window"), &QPushButton::clicked, this, [this] {
+    TForm2* preview = newPreviewWindow();
+    preview->show();
+    preview->activateWindow();
+  });
+  connect(developPanel_->button("Hide Form1 canvas"), &QPushButton::clicked, this,
+          [this] { hideEditingArea(!editingAreaHidden()); });
+  connect(developPanel_->button("Show levelinfo"), &QPushButton::clicked, this, [this] {
+    for (const std::string& line : session_.map.BdcffMemo[static_cast<std::size_t>(session_.map.CurrentLevel)]) {
+      developPanel_->memo()->appendPlainText(QString::fromStdString(line));
+    }
+  });
+  for (const char* caption : {"Load Brel", "EM", "Das", "Button15", "Button16"}) {
+    developPanel_->button(caption)->setEnabled(false);
+  }
+}
+
+}  // namespace pyrovel::app

@@ -1,0 +1,83 @@
+#pragma once
+// The level view (`Background`): the current layer of the current level as
+// a grid of square cells, inside the scroll box `ScrollBox1` that zooms it.
+// Mouse actions are handed on with the pixel position and the cell size, so
+// the drawing tools work in cells without knowing about widgets.
+#include <QScrollArea>
+#include <QWidget>
+
+#include "model/levelmap.h"
+#include "render/sprite_strip.h"
+
+namespace pyrovel::app {
+
+class LevelView : public QWidget {
+  Q_OBJECT
+ public:
+  explicit LevelView(QWidget* parent = nullptr);
+
+  // What to draw; both must outlive the view.
+  void setSource(const Levelmap* map, const SpriteStrip* strip);
+  // Which slot and layer to show; the main view follows the levelmap's
+  // current ones (slot 0), a preview keeps its own slot.
+  void setFixedSlot(int slot);
+
+  int cellSize() const { return cellSize_; }
+  // Recomputes the cell size from the view size and the level size.
+  void ComputeCellSize();
+  QRect CellRect(int x, int y) const;
+  // The cell under a view pixel (may lie outside the level).
+  QPoint cellAt(const QPoint& pixel) const;
+  // Repaints one cell after a tool changed it.
+  void updateCell(int x, int y);
+
+ signals:
+  void pressed(QPoint pixel, int cellSize, Qt::MouseButton button, Qt::MouseButtons buttons,
+               Qt::KeyboardModifiers modifiers);
+  void moved(QPoint pixel, int cellSize, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+  void released(QPoint pixel, int cellSize, Qt::MouseButton button, Qt::MouseButtons buttons,
+                Qt::KeyboardModifiers modifiers);
+  // Ctrl and the mouse wheel: +1 zoom in, -1 zoom out.
+  void zoomRequested(int step);
+  void cellSizeChanged(int cellSize);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+
+ private:
+  int slot() const;
+  int layer() const;
+
+  const Levelmap* map_ = nullptr;
+  const SpriteStrip* strip_ = nullptr;
+  int fixedSlot_ = 0;
+  int cellSize_ = 0;
+  int wheelAngle_ = 0;
+};
+
+// The scroll box: the view fills it until it is zoomed in; zooming out again
+// far enough makes it fill the box once more.
+class LevelScrollBox : public QScrollArea {
+  Q_OBJECT
+ public:
+  explicit LevelScrollBox(LevelView* view, QWidget* parent = nullptr);
+
+  LevelView* view() const { return view_; }
+  bool fillsBox() const { return widgetResizable(); }
+  void ZoomIn();
+  void Zoomout();
+  // Back to filling the box (before a levelmap is opened).
+  void fitView();
+
+ private:
+  void keepCentre(const QSizeF& before);
+
+  LevelView* view_;
+};
+
+}  // namespace pyrovel::app

@@ -1,0 +1,69 @@
+#include "app/preview_window.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QPaintEvent>
+#include <QVBoxLayout>
+
+#include "app/level_paint.h"
+
+namespace pyrovel::app {
+
+// The paint area: the slot at the main window's cell size and layer.
+class TForm2::Canvas : public QWidget {
+ public:
+  Canvas(TForm2* owner, const Levelmap* map, const SpriteStrip* strip, std::function<int()> cell)
+      : QWidget(owner), owner_(owner), map_(map), strip_(strip), cell_(std::move(cell)) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMinimumSize(160, 100);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QPainter p(this);
+    const QRect area = event->rect();
+    const int slot = owner_->slot() > 0 ? owner_->slot() : map_->CurrentLevel;
+    const PixelBuffer pixels =
+        drawLevelArea(*map_, slot, map_->CurrentLayer, *strip_, cell_(), area);
+    p.drawImage(area.topLeft(), imageOf(pixels));
+  }
+
+ private:
+  TForm2* owner_;
+  const Levelmap* map_;
+  const SpriteStrip* strip_;
+  std::function<int()> cell_;
+};
+
+TForm2::TForm2(QWidget* owner, const Levelmap* map, const SpriteStrip* strip,
+               std::function<int()> cellSize)
+    : QWidget(owner, Qt::Tool), map_(map) {
+  setObjectName("Form2");
+  setWindowTitle("Level preview");
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(2, 2, 2, 2);
+  canvas_ = new Canvas(this, map, strip, std::move(cellSize));
+  canvas_->setObjectName("Form2Canvas");
+  button_ = new QPushButton("Draw Form2", this);
+  button_->setObjectName("DrawForm2");
+  layout->addWidget(canvas_, 1);
+  layout->addWidget(button_);
+  connect(button_, &QPushButton::clicked, this, &TForm2::drawForm2);
+  resize(480, 300);
+}
+
+void TForm2::drawForm2() {
+  slot_ = map_->CurrentLevel;
+  setWindowTitle("Level preview: level " + QString::number(Levelmap::levelNumber(slot_)));
+  canvas_->update();
+}
+
+bool TForm2::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) {
+    if (slot_ == 0) slot_ = 1;
+    emit activated(this);
+  }
+  return QWidget::event(event);
+}
+
+}  // namespace pyrovel::app

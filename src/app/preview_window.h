@@ -1,0 +1,42 @@
+#pragma once
+// The level preview window (`TForm2`): a level drawn as the main view draws
+// it, for a slot of its own. "Draw Form2" takes the main window's current
+// level; the last preview activated follows the current level while the
+// main editing area is hidden.
+#include <QPushButton>
+#include <QWidget>
+
+#include <functional>
+
+#include "model/levelmap.h"
+#include "render/sprite_strip.h"
+
+namespace pyrovel::app {
+
+class TForm2 : public QWidget {
+  Q_OBJECT
+ public:
+  // `cellSize` gives the main window's cell size at paint time.
+  TForm2(QWidget* owner, const Levelmap* map, const SpriteStrip* strip,
+         std::function<int()> cellSize);
+
+  int slot() const { return slot_; }
+  // The "Draw Form2" button: take the main window's current level, repaint.
+  void drawForm2();
+  QPushButton* drawButton() const { return button_; }
+
+ signals:
+  void activated(TForm2* preview);
+
+ protected:
+  bool event(QEvent* event) override;
+
+ private:
+  class Canvas;
+  const Levelmap* map_;
+  int slot_ = 0;  // 0 until first activated
+  Canvas* canvas_;
+  QPushButton* button_;
+};
+
+}  // namespace pyrovel::app

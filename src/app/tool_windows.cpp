@@ -1,0 +1,99 @@
+#include "app/tool_windows.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace pyrovel::app {
+
+ToolWindow::ToolWindow(QWidget* owner, const char* objectName, const QString& caption)
+    : QWidget(owner, Qt::Tool) {
+  setObjectName(objectName);
+  setWindowTitle(caption);
+  setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+MoveLevelPanel::MoveLevelPanel(QWidget* owner) : ToolWindow(owner, "MovelevelPanel", "Move Level") {
+  auto* layout = new QVBoxLayout(this);
+  label_ = new QLabel(this);
+  label_->setObjectName("MoveLevelLabel");
+  target_ = new QSpinBox(this);
+  target_->setObjectName("MoveLevelNumber");
+  target_->setRange(0, 99);
+  auto* row = new QHBoxLayout;
+  row->addWidget(label_);
+  row->addWidget(target_);
+  layout->addLayout(row);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  buttons->button(QDialogButtonBox::Ok)->setObjectName("MoveLevelOK");
+  buttons->button(QDialogButtonBox::Cancel)->setObjectName("MoveLevelCancel");
+  layout->addWidget(buttons);
+  connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+    hide();
+    emit moveConfirmed(target_->value());
+  });
+  connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::hide);
+}
+
+void MoveLevelPanel::open(int levelNumber) {
+  label_->setText("Move level " + QString::number(levelNumber) + " to:");
+  target_->setValue(levelNumber);
+  show();
+  raise();
+  activateWindow();
+  target_->setFocus();
+  target_->selectAll();
+}
+
+ViewPanel::ViewPanel(QWidget* owner) : ToolWindow(owner, "ViewPanel", " View") {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(4, 4, 4, 4);
+  leave_ = new QPushButton("Leave full screen", this);
+  leave_->setObjectName("ViewPanelButton");
+  leave_->setToolTip("Back to the normal window (Ctrl+F)");
+  layout->addWidget(leave_);
+}
+
+ConvertPanel::ConvertPanel(QWidget* owner) : ToolWindow(owner, "Convertpanel", "Converting") {
+  auto* layout = new QVBoxLayout(this);
+  auto* title = new QLabel("Converting Boulder Dash levels", this);
+  QFont bold = title->font();
+  bold.setBold(true);
+  title->setFont(bold);
+  layout->addWidget(title);
+  layout->addWidget(new QLabel("Please Wait", this));
+  gauge1_ = new QProgressBar(this);
+  gauge1_->setObjectName("Gauge1");
+  layout->addWidget(gauge1_);
+  listBox2_ = new QListWidget(this);
+  listBox2_->setObjectName("ListBox2");
+  layout->addWidget(listBox2_, 1);
+  auto* ok = new QPushButton("OK", this);
+  ok->setObjectName("ConvertOK");
+  layout->addWidget(ok, 0, Qt::AlignRight);
+  connect(ok, &QPushButton::clicked, this, [this] {
+    hide();
+    listBox2_->clear();
+  });
+  resize(393, 217);
+}
+
+void ConvertPanel::progress(int value, int max, const QString& label) {
+  if (max <= 0) {
+    hide();
+    return;
+  }
+  gauge1_->setRange(0, max);
+  gauge1_->setValue(value);
+  if (!label.isEmpty() &&
+      (listBox2_->count() == 0 || listBox2_->item(listBox2_->count() - 1)->text() != label)) {
+    listBox2_->addItem(label);
+    listBox2_->scrollToBottom();
+  }
+  if (!isVisible()) show();
+  // Long imports run on the interface thread: let the gauge paint.
+  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+}  // namespace pyrovel::app

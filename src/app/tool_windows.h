@@ -1,0 +1,63 @@
+#pragma once
+// The small movable tool windows of the main window: Move Level, View (leaves
+// full-screen editing) and the conversion progress panel.
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QWidget>
+
+namespace pyrovel::app {
+
+// A window that floats over the main window and can be moved by its title.
+class ToolWindow : public QWidget {
+  Q_OBJECT
+ public:
+  ToolWindow(QWidget* owner, const char* objectName, const QString& caption);
+};
+
+// `MovelevelPanel`: "Move level n to:", a number 0..99, OK and Cancel.
+class MoveLevelPanel : public ToolWindow {
+  Q_OBJECT
+ public:
+  explicit MoveLevelPanel(QWidget* owner);
+  // Sets the label for the level being moved and shows the panel.
+  void open(int levelNumber);
+  QSpinBox* target() const { return target_; }
+
+ signals:
+  void moveConfirmed(int targetNumber);
+
+ private:
+  QLabel* label_;
+  QSpinBox* target_;
+};
+
+// `ViewPanel`: shown during full-screen editing, with one button back.
+class ViewPanel : public ToolWindow {
+  Q_OBJECT
+ public:
+  explicit ViewPanel(QWidget* owner);
+  QPushButton* leaveButton() const { return leave_; }
+
+ private:
+  QPushButton* leave_;
+};
+
+// `Convertpanel`: progress of a long import and the list of its notes.
+class ConvertPanel : public ToolWindow {
+  Q_OBJECT
+ public:
+  explicit ConvertPanel(QWidget* owner);
+  // max 0 hides the panel; a label different from the last one is listed.
+  void progress(int value, int max, const QString& label);
+  QProgressBar* gauge() const { return gauge1_; }
+  QListWidget* list() const { return listBox2_; }
+
+ private:
+  QProgressBar* gauge1_;
+  QListWidget* listBox2_;
+};
+
+}  // namespace pyrovel::app

@@ -1,0 +1,153 @@
+// Starting the editor: defaults without Edit.ini, missing files, the
+// command-line file, a read-only program folder.
+#include <QAction>
+#include <QDockWidget>
+#include <QLabel>
+#include <QStatusBar>
+#include <QToolButton>
+
+#include "app/level_view.h"
+#include "app/objects_palette.h"
+#include "app_fixture.h"
+#include "model/ini_file.h"
+
+using namespace pyrovel;
+using namespace pyrovel::app;
+using namespace pyrovel::app::testing;
+
+class StartupTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() { quietPlatform(); }
+  void firstStartUsesDefaultsAndWritesEditIniOnClose() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs);
+    QVERIFY(!w->startupFailed());
+    QVERIFY(dialogs.messages.isEmpty());
+    QCOMPARE(w->windowTitle(), QString("PRVL Level Editor V 0.26 alpha"));
+    QCOMPARE(QDir(QString::fromStdString(w->configuration().GameDir)), QDir(folder.path()));
+
+    // Tools docked left, Objects floating, Properties and the level list hidden.
+    QVERIFY(!w->toolsDock()->isFloating());
+    QCOMPARE(w->dockWidgetArea(w->toolsDock()), Qt::LeftDockWidgetArea);
+    QVERIFY(w->objectsDock()->isFloating());
+    QVERIFY(w->objectsDock()->isVisible());
+    QVERIFY(w->propertiesDock()->isHidden());
+    QVERIFY(w->levelListDock()->isHidden());
+    QVERIFY(w->statusBar()->isVisible());
+
+    // Level 0 is a cleared 64 x 32 level titled "Empty", nothing to undo.
+    const Levelmap& map = w->session().map;
+    QCOMPARE(map.header(1).Width(), 64);
+    QCOMPARE(map.header(1).Height(), 32);
+    QCOMPARE(w->findChild<QLabel*>("Label8")->text(), QString("New.map Level 0: Empty by "));
+    QCOMPARE(w->statusPanel(1)->text(), QString("Level Width: 64"));
+    QCOMPARE(w->statusPanel(2)->text(), QString("Level Height: 32"));
+    QVERIFY(!w->findChild<QToolButton*>("UndoButton")->isEnabled());
+    QVERIFY(!w->findChild<QToolButton*>("RedoButton")->isEnabled());
+    QVERIFY(!map.Modified);
+    QVERIFY(w->levelView()->cellSize() > 0);
+
+    // The game palette of the shipped Edit.bdi, ten columns while floating.
+    QVERIFY(w->activePalette().size() > 100);
+    QCOMPARE(w->objectsPanel()->canvas()->columns(), 10);
+
+    QVERIFY(!QFile::exists(folder.file("Edit.ini")));
+    QVERIFY(w->close());
+    const IniFile ini = IniFile::load(folder.file("Edit.ini").toStdString());
+    QCOMPARE(ini.readString("PanelStates", "Property state", ""), std::string("Invisible"));
+    QCOMPARE(ini.readString("PanelStates", "Tools state", ""), std::string("Left"));
+    QCOMPARE(ini.readString("PanelStates", "Objects state", ""), std::string("Floating"));
+    QCOMPARE(ini.readString("PanelStates", "LevelList state", ""), std::string("Invisible"));
+    QCOMPARE(ini.readString("PanelStates", "StatusBar state", ""), std::string("Visible"));
+    QCOMPARE(ini.readString("Test level in", "Pyrovel", ""), std::string("yes"));
+    QCOMPARE(ini.readString("History", "1", ""), std::string("---"));
+  }
+
+  void missingPaletteFileIsReportedAndObjectsZeroToHundredAreOffered() {
+    ProgramFolder folder(/*withPalettes=*/false);
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs);
+    QVERIFY(!w->startupFailed());
+    QCOMPARE(dialogs.messages.size(), 1);
+    QVERIFY(dialogs.messages.first().startsWith("Some files to start the Pyrovel editor properly are missing"));
+    QCOMPARE(w->activePalette(), builtInPalette());
+  }
+
+  void missingImageLibraryEndsTheProgram() {
+    ProgramFolder folder(true, /*withLibrary=*/false);
+    ScriptedDialogs dialogs;
+    // The bare names are looked up in the working folder too.
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    auto w = makeWindow(folder, dialogs);
+    QDir::setCurrent(before);
+    QVERIFY(w->startupFailed());
+    QCOMPARE(dialogs.messages.size(), 1);
+    QVERIFY(dialogs.messages.first().startsWith("No ImageLib found ... This causes SERIOUS problems."));
+  }
+
+  void commandLineFileIsOpenedAndFillsTheView() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    const QString before = QDir::currentPath();
+    auto w = makeWindow(folder, dialogs, {demoMap()});
+    QVERIFY(dialogs.errors.isEmpty());
+    QCOMPARE(w->session().map.FileName, std::string("demo.map"));
+    QCOMPARE(QString::fromStdString(w->session().History[0]), QFileInfo(demoMap()).absoluteFilePath());
+    QVERIFY(w->findChild<QLabel*>("Label8")->text().startsWith("demo.map Level 0: "));
+    QVERIFY(w->scrollBox()->fillsBox());
+    QCOMPARE(w->action("History1")->text(), QFileInfo(demoMap()).absoluteFilePath());
+    QVERIFY(w->action("History1")->isVisible());
+    QVERIFY(!w->action("History2")->isVisible());
+    // The file's folder became the working folder.
+    QCOMPARE(QDir::currentPath(), QFileInfo(demoMap()).absolutePath());
+    QDir::setCurrent(before);
+    QVERIFY(!w->session().map.Modified);
+  }
+
+  void aMissingCommandLineFileIsIgnored() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {folder.file("nothing-here.map")});
+    QVERIFY(dialogs.errors.isEmpty());
+    QCOMPARE(w->session().map.FileName, std::string("New.map"));
+  }
+
+  void readOnlyProgramFolderKeepsSettingsInTheUserFolder() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {}, /*writable=*/false);
+    QCOMPARE(QDir(w->settingsDir()), QDir(folder.userDir()));
+    QVERIFY(w->close());
+    QVERIFY(QFile::exists(folder.userDir() + "/Edit.ini"));
+    QVERIFY(!QFile::exists(folder.file("Edit.ini")));
+  }
+
+  void historyAndTestTargetAreReadFromEditIni() {
+    ProgramFolder folder;
+    {
+      QFile ini(folder.file("Edit.ini"));
+      QVERIFY(ini.open(QIODevice::WriteOnly));
+      ini.write("[History]\n1=/a/one.map\n2=/b/two.map\n3=---\n4=---\n"
+                "[Test level in]\nBD4=yes\n[Mine]\nkeep=me\n");
+    }
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs);
+    QCOMPARE(w->action("History2")->text(), QString("/b/two.map"));
+    QVERIFY(w->action("History2")->isVisible());
+    QVERIFY(!w->action("History3")->isVisible());
+    QVERIFY(w->action("testlevelinBD41")->isChecked());
+    QVERIFY(!w->action("testlevelinPyrovel1")->isChecked());
+    w->action("testlevelinBoulderflash1")->trigger();
+    QVERIFY(w->close());
+    const QString text = readText(folder.file("Edit.ini"));
+    QVERIFY(text.contains("keep=me"));
+    QVERIFY(text.contains("Boulderflash=yes"));
+    QVERIFY(text.contains("BD4=no"));
+  }
+};
+
+QTEST_MAIN(StartupTest)
+#include "test_startup.moc"

@@ -12,6 +12,7 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QSysInfo>
+#include <QTimer>
 
 #include "app/develop_panel.h"
 #include "app/dialogs.h"
@@ -258,7 +259,8 @@ void TForm1::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (!placedPanels_) {
     placedPanels_ = true;
-    placeFloatingPanels();
+    // Once the floating windows exist on screen, so their frames are known.
+    QTimer::singleShot(0, this, [this] { placeFloatingPanels(); });
   }
 }
 

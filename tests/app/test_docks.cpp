@@ -1,0 +1,173 @@
+// The tool windows: where they are kept in Edit.ini, the palette's columns,
+// choosing the drawing object, and the editing modes.
+#include <QAction>
+#include <QDockWidget>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QStatusBar>
+
+#include "app/objects_palette.h"
+#include "app_fixture.h"
+#include "model/ini_file.h"
+#include "model/palette_file.h"
+
+using namespace pyrovel;
+using namespace pyrovel::app;
+using namespace pyrovel::app::testing;
+
+namespace {
+void mouse(QWidget* w, QEvent::Type type, QPoint at) {
+  QMouseEvent e(type, QPointF(at), w->mapToGlobal(QPointF(at)), Qt::LeftButton,
+                type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(w, &e);
+}
+
+Palette paletteOf(const ProgramFolder& folder, EditMode mode) {
+  return *readPaletteFile(folder.file("Edit.bdi").toStdString(), mode);
+}
+}  // namespace
+
+class DocksTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() { quietPlatform(); }
+
+  void dockStatesAreWrittenToEditIniAndRestored() {
+    ProgramFolder folder;
+    {
+      ScriptedDialogs dialogs;
+      auto w = makeWindow(folder, dialogs);
+      w->addDockWidget(Qt::RightDockWidgetArea, w->propertiesDock());
+      w->propertiesDock()->setFloating(false);
+      w->propertiesDock()->show();
+      w->addDockWidget(Qt::BottomDockWidgetArea, w->objectsDock());
+      w->objectsDock()->setFloating(false);
+      w->toolsDock()->setFloating(true);
+      w->toolsDock()->move(w->mapToGlobal(QPoint(300, 200)));
+      w->action("Levellist1")->trigger();
+      w->action("Statusbar2")->trigger();
+      QVERIFY(!w->statusBar()->isVisible());
+      QVERIFY(w->close());
+    }
+    const IniFile ini = IniFile::load(folder.file("Edit.ini").toStdString());
+    QCOMPARE(ini.readString("PanelStates", "Property state", ""), std::string("Right"));
+    QCOMPARE(ini.readString("PanelStates", "Objects state", ""), std::string("Bottom"));
+    QCOMPARE(ini.readString("PanelStates", "Tools state", ""), std::string("Floating"));
+    QCOMPARE(ini.readInteger("PanelStates", "ToolsX", 0), 300);
+    QCOMPARE(ini.readInteger("PanelStates", "ToolsY", 0), 200);
+    QCOMPARE(ini.readString("PanelStates", "LevelList state", ""), std::string("Right"));
+    QCOMPARE(ini.readString("PanelStates", "StatusBar state", ""), std::string("Invisible"));
+
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs);
+    QVERIFY(w->propertiesDock()->isVisible());
+    QVERIFY(!w->propertiesDock()->isFloating());
+    QCOMPARE(w->dockWidgetArea(w->propertiesDock()), Qt::RightDockWidgetArea);
+    QVERIFY(!w->objectsDock()->isFloating());
+    QCOMPARE(w->dockWidgetArea(w->objectsDock()), Qt::BottomDockWidgetArea);
+    QVERIFY(w->toolsDock()->isFloating());
+    QCOMPARE(w->mapFromGlobal(w->toolsDock()->pos()), QPoint(300, 200));
+    QVERIFY(w->levelListDock()->isHidden());  // the level list always starts hidden
+    QVERIFY(!w->statusBar()->isVisible());
+    QVERIFY(!w->action("Statusbar2")->isChecked());
+    QVERIFY(w->action("Properties1")->isChecked());
+  }
+
+  void propertiesAtTheBottomAndHiddenPanelsComeBackSo() {
+    ProgramFolder folder;
+    {
+      ScriptedDialogs dialogs;
+      auto w = makeWindow(folder, dialogs);
+      w->addDockWidget(Qt::BottomDockWidgetArea, w->propertiesDock());
+      w->propertiesDock()->setFloating(false);
+      w->propertiesDock()->show();
+      w->addDockWidget(Qt::LeftDockWidgetArea, w->objectsDock());
+      w->objectsDock()->setFloating(false);
+      QVERIFY(w->close());
+    }
+    {
+      ScriptedDialogs dialogs;
+      auto w = makeWindow(folder, dialogs);
+      QCOMPARE(w->dockWidgetArea(w->propertiesDock()), Qt::BottomDockWidgetArea);
+      QVERIFY(w->propertiesDock()->isVisible());
+      QCOMPARE(w->dockWidgetArea(w->objectsDock()), Qt::LeftDockWidgetArea);
+      QCOMPARE(w->objectsPanel()->canvas()->columns(), 4);
+      w->action("Properties1")->trigger();  // hide
+      QVERIFY(w->propertiesDock()->isHidden());
+      QVERIFY(!w->action("Properties1")->isChecked());
+      QVERIFY(w->close());
+    }
+    const IniFile ini = IniFile::load(folder.file("Edit.ini").toStdString());
+    QCOMPARE(ini.readString("PanelStates", "Property state", ""), std::string("Invisible"));
+    QCOMPARE(ini.readString("PanelStates", "Objects state", ""), std::string("Left"));
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs);
+    QVERIFY(w->propertiesDock()->isHidden());
+  }
+
+  void paletteColumnsFollowTheDock() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs);
+    ObjectsCanvas* canvas = w->objectsPanel()->canvas();
+    QCOMPARE(canvas->columns(), 10);
+    w->addDockWidget(Qt::LeftDockWidgetArea, w->objectsDock());
+    w->objectsDock()->setFloating(false);
+    QTest::qWait(20);
+    QCOMPARE(canvas->columns(), 4);
+    w->addDockWidget(Qt::BottomDockWidgetArea, w->objectsDock());
+    QTest::qWait(20);
+    const int width = w->objectsPanel()->scrollBox()->viewport()->width();
+    QCOMPARE(canvas->columns(), width / ObjectsCanvas::kCell);
+    QVERIFY(canvas->columns() > 10);
+    w->objectsDock()->setFloating(true);
+    QTest::qWait(20);
+    QCOMPARE(canvas->columns(), 10);
+  }
+
+  void hoveringNamesAnObjectAndAClickChoosesIt() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs);
+    ObjectsCanvas* canvas = w->objectsPanel()->canvas();
+    const Palette& palette = w->activePalette();
+    QCOMPARE(canvas->entryAt(QPoint(37, 20)), 12);
+    mouse(canvas, QEvent::MouseMove, QPoint(37, 20));
+    const int object = palette[12];
+    QCOMPARE(w->findChild<QLabel*>("objectHint")->text(),
+             "  " + QString::fromStdString(w->session().catalogue.item(object)));
+    mouse(canvas, QEvent::MouseButtonPress, QPoint(37, 20));
+    mouse(canvas, QEvent::MouseButtonRelease, QPoint(37, 20));
+    QCOMPARE(w->session().DrawingObject, object);
+    auto* image2 = w->findChild<QLabel*>("Image2");
+    QCOMPARE(image2->pixmap().size(), QSize(36, 36));
+    // Beyond the last column nothing is named.
+    QCOMPARE(canvas->entryAt(QPoint(10 * 16 + 1, 0)), -1);
+  }
+
+  void modesTakeTheirPalettesFromEditBdi() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs);
+    QCOMPARE(w->activePalette(), paletteOf(folder, kGameMode));
+    w->action("SwitchtoEmeraldmineV4mode1")->trigger();
+    QCOMPARE(w->editMode(), kEmeraldMode);
+    QCOMPARE(w->activePalette(), paletteOf(folder, kEmeraldMode));
+    QCOMPARE(w->objectsPanel()->canvas()->entries(), paletteOf(folder, kEmeraldMode));
+    w->action("SwitchtoC64Boulderdashmode1")->trigger();
+    QCOMPARE(w->activePalette(), paletteOf(folder, kC64Mode));
+
+    // Without the file: C64 and game mode keep the palette, Emerald mode reports it.
+    const Palette c64 = w->activePalette();
+    QVERIFY(QFile::remove(folder.file("Edit.bdi")));
+    w->action("SwitchtoPyrovelmode1")->trigger();
+    QCOMPARE(w->activePalette(), c64);
+    QVERIFY(dialogs.errors.isEmpty());
+    w->action("SwitchtoEmeraldmineV4mode1")->trigger();
+    QCOMPARE(dialogs.errors.size(), 1);
+    QVERIFY(dialogs.errors.first().contains("Edit.bdi"));
+  }
+};
+
+QTEST_MAIN(DocksTest)
+#include "test_docks.moc"

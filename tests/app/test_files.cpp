@@ -1,0 +1,162 @@
+// Opening, saving and the file history through the window.
+#include <QAction>
+#include <QLabel>
+
+#include "app_fixture.h"
+#include "model/editor_session.h"
+
+using namespace pyrovel;
+using namespace pyrovel::app;
+using namespace pyrovel::app::testing;
+
+namespace {
+std::array<std::string, 4> historyOf(TForm1& w) { return w.session().History; }
+
+// The levelmap as a fresh session reads it from disk.
+std::unique_ptr<EditorSession> readBack(const QString& path) {
+  static SilentFrontend silent;
+  auto s = std::make_unique<EditorSession>(silent);
+  s->readlevel(path.toStdString());
+  return s;
+}
+}  // namespace
+
+class FilesTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() { quietPlatform(); }
+
+  void fileTypesAreListedInOrder() {
+    const QStringList open = openFileTypes();
+    QVERIFY(open.size() >= 9);
+    QCOMPARE(open.at(0), QString("Boulderdash levels (.map  .caves) (*.map *.caves *.lev)"));
+    QCOMPARE(open.at(2), QString("Pyrovel (.map) (*.map)"));
+    QCOMPARE(open.at(3), QString("Supaplex (levels.d*) (levels.d*)"));
+    QCOMPARE(open.at(8), QString("BDCFF (.bd) (*.bd)"));
+    QCOMPARE(saveAsFileTypes(), QStringList({"Pyrovel (*.map)", "Emerald Mines V4 / BD4 (*.lev)",
+                                             "Emerald Mines V6 (*.lev)",
+                                             "Boulderdash Common File Format (*.bd)"}));
+  }
+
+  void historyKeepsTheFourLastFilesMostRecentFirst() {
+    ProgramFolder folder;
+    QTemporaryDir files;
+    const QString a = copyOfDemo(files, "a.map"), b = copyOfDemo(files, "b.map"),
+                  c = copyOfDemo(files, "c.map");
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs);
+    dialogs.openChoices = {a, b, c};
+    for (int i = 0; i < 3; ++i) w->action("Openlevelset1")->trigger();
+    QCOMPARE(dialogs.openFolders.first(), folder.path() + "/");  // starts in the program folder
+    QCOMPARE(dialogs.openFolders.last(), files.path());           // then where the last file was
+    QCOMPARE(historyOf(*w), (std::array<std::string, 4>{c.toStdString(), b.toStdString(),
+                                                         a.toStdString(), "---"}));
+    QVERIFY(w->action("History3")->isVisible());
+    QVERIFY(!w->action("History4")->isVisible());
+
+    // Entry 3 moves to the front; entry 1 again changes nothing.
+    w->action("History3")->trigger();
+    QCOMPARE(w->session().map.FileName, std::string("a.map"));
+    QCOMPARE(historyOf(*w), (std::array<std::string, 4>{a.toStdString(), c.toStdString(),
+                                                         b.toStdString(), "---"}));
+    w->action("History1")->trigger();
+    QCOMPARE(w->action("History1")->text(), a);
+    QCOMPARE(w->action("History2")->text(), c);
+    QVERIFY(dialogs.errors.isEmpty());
+  }
+
+  void cancelledOpenShowsLevelZeroUnchanged() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {demoMap()});
+    w->nextlevel();
+    w->nextlevel();
+    w->session().map.Modified = true;
+    dialogs.answers = {Answer::No};  // do not save first
+    w->action("Openlevelset1")->trigger();
+    QCOMPARE(dialogs.questions.size(), 1);
+    QCOMPARE(dialogs.questions.first(),
+             QString("This will erase changes you have made. Do you want to save the current levelmap ?"));
+    QCOMPARE(w->session().map.CurrentLevel, 1);
+    QCOMPARE(w->session().map.FileName, std::string("demo.map"));
+    QVERIFY(!w->session().map.Modified);
+  }
+
+  void aBrokenFileIsReportedAndTheEditorGoesOn() {
+    ProgramFolder folder;
+    QTemporaryDir files;
+    const QString broken = files.filePath("short.map");
+    {
+      QFile f(broken);
+      QVERIFY(f.open(QIODevice::WriteOnly));
+      f.write("GrotPRV");
+    }
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs);
+    dialogs.openChoices = {broken};
+    w->action("Openlevelset1")->trigger();
+    QCOMPARE(dialogs.errors.size(), 1);
+    QVERIFY(dialogs.errors.first().contains("short.map"));
+    // Still working: level 0 shown, stepping on works.
+    QCOMPARE(w->session().map.CurrentLevel, 1);
+    w->nextlevel();
+    QCOMPARE(w->session().map.CurrentLevel, 2);
+    QVERIFY(w->isVisible());
+  }
+
+  void saveAsThenSaveWritesTheOpenedFileAgain() {
+    ProgramFolder folder;
+    QTemporaryDir files;
+    const QString opened = copyOfDemo(files, "work.map");
+    const QString other = files.filePath("copy.map");
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {opened});
+    Levelmap& map = w->session().map;
+
+    map.cell(kGameLayer, 1, 2, 2) = 13;
+    dialogs.saveChoices.push_back(Frontend::SaveAsChoice{other.toStdString(), 1});
+    w->action("Saveas1")->trigger();
+    QVERIFY(QFile::exists(other));
+    QCOMPARE(readBack(other)->map.cell(kGameLayer, 1, 2, 2), 13);
+
+    map.cell(kGameLayer, 1, 2, 2) = 9;
+    w->action("Savelevelset1")->trigger();
+    QVERIFY(dialogs.errors.isEmpty());
+    QCOMPARE(readBack(opened)->map.cell(kGameLayer, 1, 2, 2), 9);
+    QCOMPARE(readBack(other)->map.cell(kGameLayer, 1, 2, 2), 13);
+  }
+
+  void newLevelsetAsksFirstAndStartsAnEmptyMap() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {demoMap()});
+    w->session().map.Modified = true;
+    dialogs.answers = {Answer::No};
+    w->action("Newlevelset1")->trigger();
+    QCOMPARE(dialogs.questions.size(), 1);
+    const Levelmap& map = w->session().map;
+    QCOMPARE(map.FileName, std::string("New.map"));
+    QCOMPARE(map.header(1).Width(), 64);
+    QCOMPARE(map.header(1).Height(), 32);
+    QCOMPARE(map.header(2).Width(), 0);
+    QVERIFY(!map.Modified);
+    QVERIFY(w->findChild<QLabel*>("Label8")->text().startsWith("New.map Level 0: "));
+    // Save without a file of its own asks for a name; a cancelled dialog writes nothing.
+    w->action("Savelevelset1")->trigger();
+    QVERIFY(dialogs.errors.isEmpty());
+  }
+
+  void readerNotesShowInTheInformationPanel() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs);
+    w->session().ReaderInfo = "Imported with a test filter";
+    w->changed(kReaderInfo);
+    auto* panel = w->findChild<QWidget*>("InfoPanel");
+    QVERIFY(panel->isVisible());
+    QCOMPARE(w->findChild<QLabel*>("InfoLabel")->text(), QString("Imported with a test filter"));
+  }
+};
+
+QTEST_MAIN(FilesTest)
+#include "test_files.moc"

@@ -1,0 +1,159 @@
+// Stepping through levels and rearranging them through the window.
+#include <QAction>
+#include <QDockWidget>
+#include <QLabel>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QToolButton>
+
+#include "app/level_list.h"
+#include "app/tool_windows.h"
+#include "app_fixture.h"
+
+using namespace pyrovel;
+using namespace pyrovel::app;
+using namespace pyrovel::app::testing;
+
+namespace {
+QToolButton* button(TForm1& w, const char* name) { return w.findChild<QToolButton*>(name); }
+int shownLevel(TForm1& w) { return Levelmap::levelNumber(w.session().map.CurrentLevel); }
+}  // namespace
+
+class LevelsTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() { quietPlatform(); }
+
+  void nextPreviousAndGoStopAtTheEnds() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {demoMap()});
+    QToolButton* previous = button(*w, "IEButton9");
+    QToolButton* next = button(*w, "IEButton10");
+    QToolButton* go = button(*w, "IEButton17");
+    auto* field = w->findChild<QSpinBox*>("SpinEdit1");
+
+    previous->click();
+    QCOMPARE(shownLevel(*w), 0);
+    next->click();
+    QCOMPARE(shownLevel(*w), 1);
+    QVERIFY(w->findChild<QLabel*>("Label8")->text().startsWith("demo.map Level 1: "));
+
+    field->setValue(99);
+    go->click();
+    QCOMPARE(shownLevel(*w), 99);
+    next->click();
+    QCOMPARE(shownLevel(*w), 99);
+    // 100 and more show level 99 and leave 100 in the field.
+    field->setValue(100);
+    go->click();
+    QCOMPARE(shownLevel(*w), 99);
+    QCOMPARE(field->value(), 100);
+    field->setValue(0);
+    go->click();
+    QCOMPARE(shownLevel(*w), 0);
+    // An empty level becomes 3 x 3 once shown.
+    QCOMPARE(w->session().map.header(100).Width(), 3);
+  }
+
+  void levelListShowsTitlesAndSelectsEditsAndMovesLevels() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {demoMap()});
+    w->action("Levellist1")->trigger();
+    QVERIFY(w->levelListDock()->isVisible());
+    QVERIFY(w->action("Levellist1")->isChecked());
+    auto* list = w->findChild<LevelList*>("Levelnames");
+    const QString title2 = QString::fromStdString(w->session().map.header(3).Title());
+    QCOMPARE(list->item(2, 0)->text(), QString("2"));
+    QCOMPARE(list->item(2, 1)->text(), title2);
+    QCOMPARE(list->item(99, 1)->text(), QString("Empty"));
+
+    emit list->cellClicked(4, 1);
+    QCOMPARE(shownLevel(*w), 4);
+
+    // A title typed in the list is kept, cut to 20 characters.
+    list->item(4, 1)->setText("A very long title indeed for a level");
+    QCOMPARE(w->session().map.header(5).Title(), std::string("A very long title in"));
+    QCOMPARE(list->item(4, 1)->text(), QString("A very long title in"));
+    QVERIFY(w->session().map.Modified);
+
+    // Dragging row 2 onto row 5 moves level 2 to 5.
+    emit list->rowDragged(2, 5);
+    QCOMPARE(QString::fromStdString(w->session().map.header(6).Title()), title2);
+    QCOMPARE(list->item(5, 1)->text(), title2);
+    QCOMPARE(shownLevel(*w), 5);
+    QCOMPARE(w->findChild<QSpinBox*>("MoveLevelNumber")->value(), 5);
+  }
+
+  void movePanelMovesTheCurrentLevel() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {demoMap()});
+    const std::string title0 = w->session().map.header(1).Title();
+    w->action("MoveLevel1")->trigger();
+    auto* panel = w->findChild<MoveLevelPanel*>("MovelevelPanel");
+    QVERIFY(panel->isVisible());
+    QCOMPARE(panel->findChild<QLabel*>("MoveLevelLabel")->text(), QString("Move level 0 to:"));
+    panel->target()->setValue(3);
+    panel->findChild<QPushButton*>("MoveLevelCancel")->click();
+    QVERIFY(!panel->isVisible());
+    QCOMPARE(w->session().map.header(1).Title(), title0);
+
+    w->action("MoveLevel1")->trigger();
+    panel->target()->setValue(3);
+    panel->findChild<QPushButton*>("MoveLevelOK")->click();
+    QVERIFY(!panel->isVisible());
+    QCOMPARE(w->session().map.header(4).Title(), title0);
+    QCOMPARE(shownLevel(*w), 3);
+  }
+
+  void undoAndRedoAreEnabledExactlyAsTheCoreSays() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {demoMap()});
+    QToolButton* undo = button(*w, "UndoButton");
+    QToolButton* redo = button(*w, "RedoButton");
+    QVERIFY(!undo->isEnabled());
+    QVERIFY(!redo->isEnabled());
+
+    w->action("ClearLevel1")->trigger();  // records one step
+    QVERIFY(undo->isEnabled());
+    QVERIFY(w->action("Undo1")->isEnabled());
+    QVERIFY(!redo->isEnabled());
+    undo->click();
+    QVERIFY(!undo->isEnabled());
+    QVERIFY(redo->isEnabled());
+    QVERIFY(w->action("Redo1")->isEnabled());
+    redo->click();
+    QVERIFY(undo->isEnabled());
+    QVERIFY(!redo->isEnabled());
+    // Another level starts with nothing to undo.
+    w->nextlevel();
+    QVERIFY(!undo->isEnabled());
+    QVERIFY(!w->action("Undo1")->isEnabled());
+  }
+
+  void deleteAndInsertAskFirst() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {demoMap()});
+    const std::string title1 = w->session().map.header(2).Title();
+    dialogs.answers = {Answer::No};
+    w->action("DeleteLevel1")->trigger();
+    QCOMPARE(dialogs.questions.last(),
+             QString("Are you sure you want to remove this level from the levelmap ?"));
+    QVERIFY(w->session().map.header(2).Title() == title1);
+    dialogs.answers = {Answer::Yes};
+    w->action("DeleteLevel1")->trigger();
+    QCOMPARE(w->session().map.header(1).Title(), title1);
+
+    const int questions = dialogs.questions.size();
+    w->action("Insertlevel1")->trigger();  // level 99 is empty: no question
+    QCOMPARE(dialogs.questions.size(), questions);
+    QCOMPARE(w->session().map.header(2).Title(), title1);
+  }
+};
+
+QTEST_MAIN(LevelsTest)
+#include "test_levels.moc"

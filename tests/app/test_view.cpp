@@ -1,0 +1,141 @@
+// The level view: zoom, cell size, layers, and partial repaints.
+#include <QAction>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QWheelEvent>
+
+#include "app/level_paint.h"
+#include "app/level_view.h"
+#include "app_fixture.h"
+#include "render/level_renderer.h"
+
+using namespace pyrovel;
+using namespace pyrovel::app;
+using namespace pyrovel::app::testing;
+
+class ViewTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() { quietPlatform(); }
+
+  void zoomingInTwiceAndOutTwiceFillsTheBoxAgain() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {demoMap()});
+    LevelScrollBox* box = w->scrollBox();
+    LevelView* view = w->levelView();
+    const QSize fitted = view->size();
+    QCOMPARE(fitted, box->viewport()->size());
+    const int cell = view->cellSize();
+    const Levelmap& map = w->session().map;
+    QCOMPARE(cell, ComputeCellSize(fitted.width(), fitted.height(), map.current().Width(),
+                                   map.current().Height()));
+
+    w->action("ZoomIn1")->trigger();
+    QCOMPARE(view->size(), fitted * 2);
+    QVERIFY(!box->fillsBox());
+    w->findChild<QToolButton*>("IEButton13")->click();
+    QCOMPARE(view->size(), fitted * 4);
+    QVERIFY(view->cellSize() >= 4 * cell);
+
+    w->action("Zoomout1")->trigger();
+    QCOMPARE(view->size(), fitted * 2);
+    w->findChild<QToolButton*>("IEButton14")->click();
+    QVERIFY(box->fillsBox());
+    QCOMPARE(view->size(), box->viewport()->size());
+    QCOMPARE(view->cellSize(), cell);
+    // Zooming out of a fitted view changes nothing.
+    w->action("Zoomout1")->trigger();
+    QCOMPARE(view->size(), box->viewport()->size());
+  }
+
+  void controlAndTheWheelZoom() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {demoMap()});
+    LevelView* view = w->levelView();
+    const QSize fitted = view->size();
+    auto wheel = [view](int delta, Qt::KeyboardModifiers modifiers) {
+      QWheelEvent e(QPointF(10, 10), view->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, delta),
+                    Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+      QApplication::sendEvent(view, &e);
+    };
+    wheel(120, Qt::ControlModifier);
+    QCOMPARE(view->size(), fitted * 2);
+    wheel(120, Qt::NoModifier);  // scrolls, no zoom
+    QCOMPARE(view->size(), fitted * 2);
+    wheel(-60, Qt::ControlModifier);  // half a notch: not yet
+    QCOMPARE(view->size(), fitted * 2);
+    wheel(-60, Qt::ControlModifier);
+    QVERIFY(w->scrollBox()->fillsBox());
+  }
+
+  void resizingTheWindowRecomputesTheCellSize() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {demoMap()});
+    const int before = w->levelView()->cellSize();
+    w->resize(800, 500);
+    QTest::qWait(20);
+    const QSize view = w->levelView()->size();
+    const LevelHeader& h = w->session().map.current();
+    QCOMPARE(w->levelView()->cellSize(), ComputeCellSize(view.width(), view.height(), h.Width(), h.Height()));
+    QVERIFY(w->levelView()->cellSize() < before);
+  }
+
+  void layerButtonsSwitchWhatIsShown() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {demoMap()});
+    auto* background = w->findChild<QToolButton*>("BackgroundButton");
+    auto* gamegrid = w->findChild<QToolButton*>("GamegridButton");
+    QVERIFY(gamegrid->isChecked());
+    background->click();
+    QCOMPARE(w->session().map.CurrentLayer, kBackgroundLayer);
+    QCOMPARE(w->session().map.current().HasBackgroundLayer(), 1);
+    QVERIFY(background->isChecked());
+    gamegrid->click();
+    QCOMPARE(w->session().map.CurrentLayer, kGameLayer);
+    QVERIFY(gamegrid->isChecked());
+  }
+
+  void aPartialRepaintEqualsTheFullRedraw() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {demoMap()});
+    const Levelmap& map = w->session().map;
+    const SpriteStrip& strip = w->spriteStrip();
+    for (int cell : {1, 7, 24, 300}) {
+      const int width = map.current().Width() * cell, height = map.current().Height() * cell;
+      PixelBuffer full(width, height);
+      Drawlevel(map, map.CurrentLevel, map.CurrentLayer, strip, cell, full);
+      for (const QRect area : {QRect(0, 0, width, height), QRect(cell / 2, cell / 3, cell * 3 + 5, cell * 2 + 1),
+                               QRect(width - 17, height - 9, 17, 9)}) {
+        const PixelBuffer part = drawLevelArea(map, map.CurrentLevel, map.CurrentLayer, strip, cell, area);
+        bool same = true;
+        for (int y = 0; y < area.height() && same; ++y) {
+          for (int x = 0; x < area.width() && same; ++x) {
+            same = part.at(x, y) == full.at(area.left() + x, area.top() + y);
+          }
+        }
+        QVERIFY2(same, qPrintable(QString("cell %1").arg(cell)));
+      }
+    }
+  }
+
+  void theViewPaintsTheLevelFromTheSpriteStrip() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {demoMap()});
+    LevelView* view = w->levelView();
+    const QImage shot = view->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    const int cell = view->cellSize();
+    // Cell (0, 0) of the first demo level is a wall: its sprite, scaled.
+    PixelBuffer sprite(cell, cell);
+    drawCell(w->spriteStrip(), w->session().map.at(0, 0), cell, sprite, 0, 0);
+    QCOMPARE(shot.pixel(cell / 2, cell / 2), sprite.at(cell / 2, cell / 2));
+  }
+};
+
+QTEST_MAIN(ViewTest)
+#include "test_view.moc"

@@ -13,14 +13,14 @@ namespace {
 
 constexpr double kPi = 3.14159265358979;
 
-struct DoorSpec {
+struct DoorLook {
   int object;
   Hue leaf;
   Hue mark;  // the keyhole plate: grey doors show the colour of their key here
   bool open;
 };
 
-constexpr DoorSpec kDoors[] = {
+constexpr DoorLook kDoors[] = {
     {47, Hue::Emerald, Hue::Gold, true},   {48, Hue::Blue, Hue::Gold, true},
     {49, Hue::Yellow, Hue::Gold, true},    {50, Hue::Red, Hue::Gold, true},
     {51, Hue::Grey, Hue::Grey, true},      {52, Hue::Emerald, Hue::Gold, false},
@@ -32,12 +32,12 @@ constexpr DoorSpec kDoors[] = {
     {218, Hue::Dirt, Hue::Gold, true},     {219, Hue::Dirt, Hue::Gold, false},
 };
 
-struct KeySpec {
+struct KeyLook {
   int object;
   Hue hue;
 };
 
-constexpr KeySpec kKeys[] = {
+constexpr KeyLook kKeys[] = {
     {57, Hue::Emerald}, {58, Hue::Blue}, {59, Hue::Yellow}, {60, Hue::Red},
     {179, Hue::Pearl},  {252, Hue::Grey}, {253, Hue::Dirt},
 };
@@ -45,26 +45,26 @@ constexpr KeySpec kKeys[] = {
 // Sides a tube opens to.
 enum Side { kLeft = 1, kUp = 2, kRight = 4, kDown = 8 };
 
-struct PipeSpec {
+struct PipeShape {
   int object;
   int sides;
 };
 
-constexpr PipeSpec kPipes[] = {
+constexpr PipeShape kPipes[] = {
     {158, kLeft | kUp | kRight | kDown}, {159, kUp | kDown},          {160, kLeft | kRight},
     {161, kLeft | kUp | kDown},          {162, kLeft | kUp | kRight}, {163, kUp | kRight | kDown},
     {164, kLeft | kRight | kDown},       {165, kRight | kDown},       {166, kLeft | kDown},
     {167, kUp | kRight},                 {168, kLeft | kUp},
 };
 
-struct PortSpec {
+struct PortShape {
   int object;
   int sides;    // the tube's openings
   int arrow;    // the side the arrow points to, 0 for none
   bool gravity;  // toggles gravity: orange collars
 };
 
-constexpr PortSpec kPorts[] = {
+constexpr PortShape kPorts[] = {
     {35, kLeft | kRight, kLeft, false},        {36, kLeft | kRight, kRight, false},
     {37, kUp | kDown, kUp, false},             {38, kUp | kDown, kDown, false},
     {39, kUp | kDown, 0, false},               {40, kLeft | kRight, 0, false},
@@ -147,7 +147,7 @@ void clockFace(Canvas& c, double cx, double cy, double r) {
 }  // namespace
 
 void drawDoor(Canvas& c, int object) {
-  for (const DoorSpec& d : kDoors) {
+  for (const DoorLook& d : kDoors) {
     if (d.object != object) continue;
     if (d.open) {
       c.bevel(0, 0, 15, 15, d.leaf, 4);
@@ -174,7 +174,7 @@ void drawDoor(Canvas& c, int object) {
 
 void drawKey(Canvas& c, int object) {
   Hue hue = Hue::Grey;
-  for (const KeySpec& k : kKeys) {
+  for (const KeyLook& k : kKeys) {
     if (k.object == object) hue = k.hue;
   }
   c.ball(4.5, 7.5, 3.8, 3.8, hue, 0.0, false, 1);
@@ -275,7 +275,7 @@ void drawForcefield(Canvas& c, int) {
 }
 
 void drawPort(Canvas& c, int object) {
-  for (const PortSpec& p : kPorts) {
+  for (const PortShape& p : kPorts) {
     if (p.object != object) continue;
     tubes(c, p.sides, Hue::Steel, p.gravity ? Hue::Orange : Hue::Steel, 4.6);
     // Gravity ports point with an orange arrow, the others with a dark one.
@@ -285,7 +285,7 @@ void drawPort(Canvas& c, int object) {
 }
 
 void drawPipe(Canvas& c, int object) {
-  for (const PipeSpec& p : kPipes) {
+  for (const PipeShape& p : kPipes) {
     if (p.object == object) tubes(c, p.sides, Hue::Copper, Hue::Gold, 3.6);
   }
 }

@@ -46,7 +46,9 @@ class SpriteStrip {
 
   // Object n's sprite scaled to side x side pixels (nearest neighbour),
   // row-major with stride `side`; prepared once per size and object and then
-  // kept, so a redraw only copies rows. 0 < side; 0 <= object < N.
+  // kept, so a redraw only copies rows. 0 < side; 0 <= object < N. Every
+  // size kept costs side * side * 4 bytes per object used, so the level
+  // drawing scales very large cells while copying instead.
   const std::uint32_t* scaledSprite(int object, int side) const;
 
   void swap(SpriteStrip& other) noexcept;

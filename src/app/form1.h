@@ -20,6 +20,7 @@ class QActionGroup;
 class QDockWidget;
 class QLabel;
 class QMenu;
+class QStackedWidget;
 class QToolBar;
 
 namespace pyrovel::app {
@@ -195,6 +196,7 @@ class TForm1 : public QMainWindow, public Frontend {
   QMenu* popupMenu1_ = nullptr;
   QMenu* popupMenu2_ = nullptr;
   QToolBar* panel14_ = nullptr;
+  QStackedWidget* centralPages_ = nullptr;
   QWidget* editingArea_ = nullptr;
   QWidget* levelCaption_ = nullptr;
   QLabel* label8_ = nullptr;

@@ -7,7 +7,9 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSpinBox>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -204,7 +206,9 @@ void TForm1::FullscreenEdit1Click() {
     wasMaximized_ = isMaximized();
     showFullScreen();
     viewPanel_->show();
-    viewPanel_->move(mapToGlobal(QPoint(8, 8)));
+    // Top right, clear of the tools on the left.
+    const QRect screenArea = screen()->geometry();
+    viewPanel_->move(screenArea.right() - viewPanel_->frameGeometry().width() - 24, screenArea.top() + 24);
   } else {
     viewPanel_->hide();
     if (wasMaximized_) {
@@ -261,10 +265,10 @@ TForm2* TForm1::newPreviewWindow() {
   return preview;
 }
 
-bool TForm1::editingAreaHidden() const { return editingArea_->isHidden(); }
+bool TForm1::editingAreaHidden() const { return centralPages_->currentWidget() != editingArea_; }
 
 void TForm1::hideEditingArea(bool hide) {
-  editingArea_->setVisible(!hide);
+  centralPages_->setCurrentIndex(hide ? 1 : 0);
   if (hide && !previews_.empty()) {
     TForm2* preview = registeredPreview_ ? registeredPreview_.data() : previews_.front();
     preview->show();

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QShortcut>
 #include <QSpinBox>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -361,7 +362,15 @@ void TForm1::createCentralArea() {
   scroll_ = new LevelScrollBox(view_, editingArea_);
   view_->setSource(&session_.map, &strip_);
   layout->addWidget(scroll_, 1);
-  setCentralWidget(editingArea_);
+  // Hiding the editing area leaves an empty page in its place, so the docks
+  // keep their sizes.
+  centralPages_ = new QStackedWidget(this);
+  centralPages_->setObjectName("Panel18");
+  centralPages_->addWidget(editingArea_);
+  auto* emptyPage = new QWidget(centralPages_);
+  emptyPage->setObjectName("EditingAreaHidden");
+  centralPages_->addWidget(emptyPage);
+  setCentralWidget(centralPages_);
 }
 
 void TForm1::createStatusBar() {

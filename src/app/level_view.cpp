@@ -82,6 +82,12 @@ void LevelView::paintEvent(QPaintEvent* event) {
   }
   const QRegion outside = QRegion(area) - QRegion(level);
   for (const QRect& r : outside) p.fillRect(r, kOutsideLevel);
+  if (overlay_) overlay_(p, cellSize_);
+}
+
+void LevelView::setOverlay(Overlay overlay) {
+  overlay_ = std::move(overlay);
+  update();
 }
 
 void LevelView::resizeEvent(QResizeEvent*) { ComputeCellSize(); }

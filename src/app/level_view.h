@@ -5,9 +5,12 @@
 // the drawing tools work in cells without knowing about widgets.
 #include <QScrollArea>
 #include <QWidget>
+#include <functional>
 
 #include "model/levelmap.h"
 #include "render/sprite_strip.h"
+
+class QPainter;
 
 namespace pyrovel::app {
 
@@ -30,6 +33,10 @@ class LevelView : public QWidget {
   QPoint cellAt(const QPoint& pixel) const;
   // Repaints one cell after a tool changed it.
   void updateCell(int x, int y);
+  // Drawn over the level after every paint (the tools' rubber band and
+  // floating selection); an empty function draws nothing.
+  using Overlay = std::function<void(QPainter&, int cellSize)>;
+  void setOverlay(Overlay overlay);
 
  signals:
   void pressed(QPoint pixel, int cellSize, Qt::MouseButton button, Qt::MouseButtons buttons,
@@ -55,6 +62,7 @@ class LevelView : public QWidget {
 
   const Levelmap* map_ = nullptr;
   const SpriteStrip* strip_ = nullptr;
+  Overlay overlay_;
   int fixedSlot_ = 0;
   int cellSize_ = 0;
   int wheelAngle_ = 0;

@@ -75,9 +75,9 @@ QPixmap splashPicture(const QSize& size) {
   drawRock(p, QPointF(w * 0.12, ground + 30), 16);
   drawRock(p, QPointF(w * 0.30, ground + 48), 13);
   drawRock(p, QPointF(w * 0.86, ground + 36), 17);
-  drawGem(p, QPointF(w * 0.55, ground + 34), 12, QColor(0x46, 0xd0, 0xe8));
-  drawGem(p, QPointF(w * 0.70, ground + 56), 10, QColor(0x4c, 0xc0, 0x58));
-  drawGem(p, QPointF(w * 0.42, ground + 60), 9, QColor(0xe8, 0x4a, 0x70));
+  drawGem(p, QPointF(w * 0.55, ground + 34), 17, QColor(0x46, 0xd0, 0xe8));
+  drawGem(p, QPointF(w * 0.70, ground + 58), 14, QColor(0x4c, 0xc0, 0x58));
+  drawGem(p, QPointF(w * 0.40, ground + 58), 13, QColor(0xe8, 0x4a, 0x70));
 
   QFont title;
   title.setPixelSize(static_cast<int>(h * 0.13));

@@ -1,10 +1,13 @@
 // The level view: zoom, cell size, layers, and partial repaints.
 #include <QAction>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QToolButton>
 #include <QWheelEvent>
 
 #include "app/level_paint.h"
+#include "app/preview_window.h"
 #include "app/level_view.h"
 #include "app_fixture.h"
 #include "render/level_renderer.h"
@@ -134,6 +137,51 @@ class ViewTest : public QObject {
     PixelBuffer sprite(cell, cell);
     drawCell(w->spriteStrip(), w->session().map.at(0, 0), cell, sprite, 0, 0);
     QCOMPARE(shot.pixel(cell / 2, cell / 2), sprite.at(cell / 2, cell / 2));
+  }
+
+  void theLastActivatedPreviewFollowsTheLevelWhileTheEditingAreaIsHidden() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {demoMap()});
+    TForm2* preview = w->newPreviewWindow();
+    preview->show();
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(preview, &activate);
+    QCOMPARE(preview->slot(), 1);
+    w->nextlevel();
+    QCOMPARE(preview->slot(), 1);  // the editing area is shown: the preview keeps its level
+    preview->drawButton()->click();
+    QCOMPARE(preview->slot(), 2);
+
+    w->hideEditingArea(true);
+    QVERIFY(w->editingAreaHidden());
+    w->nextlevel();
+    QCOMPARE(preview->slot(), 3);
+    w->hideEditingArea(false);
+    w->nextlevel();
+    QCOMPARE(preview->slot(), 3);
+  }
+
+  void fullScreenEditingHidesTheBarsAndComesBack() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {demoMap()});
+    auto* toolBar = w->findChild<QWidget*>("Panel14");
+    auto* caption = w->findChild<QWidget*>("LevelCaption");
+    auto* viewPanel = w->findChild<QWidget*>("ViewPanel");
+    w->action("FullscreenEdit1")->trigger();
+    QVERIFY(w->action("FullscreenEdit1")->isChecked());
+    QVERIFY(!toolBar->isVisible());
+    QVERIFY(!caption->isVisible());
+    QVERIFY(!w->statusBar()->isVisible());
+    QVERIFY(viewPanel->isVisible());
+    QVERIFY(w->scrollBox()->fillsBox());
+    viewPanel->findChild<QPushButton*>("ViewPanelButton")->click();
+    QVERIFY(!w->action("FullscreenEdit1")->isChecked());
+    QVERIFY(toolBar->isVisible());
+    QVERIFY(caption->isVisible());
+    QVERIFY(w->statusBar()->isVisible());
+    QVERIFY(!viewPanel->isVisible());
   }
 };
 

@@ -77,8 +77,8 @@ TForm1::TForm1(AppOptions options) : options_(std::move(options)), session_(*thi
     startupFailed_ = true;
     return;
   }
-  guarded([this] { loadSpriteStrip(strip_, findImageLibrary(config_.GameDir).iml,
-                                   findImageLibrary(config_.GameDir).bam); });
+  const ImageLibraryFiles library = findImageLibrary(config_.GameDir);
+  guarded([&] { loadSpriteStrip(strip_, library.iml, library.bam); });
   developPanel_->fillObjects(strip_, session_.catalogue);
   guarded([this] { prepareEmptyLevelmap(session_); });
   applyPanelStates();
@@ -141,15 +141,14 @@ void TForm1::readStartPalette() {
   std::optional<Palette> found;
   if (QFileInfo::exists(path)) {
     guarded([&] { found = readPaletteFile(path.toStdString(), kGameMode); });
-    if (found) palette_ = *found;
-    if (found || !palette_.empty()) return;
   } else {
     if (options_.splash) options_.splash->close();
     dialogs_->inform(this,
                      "Some files to start the Pyrovel editor properly are missing ... Please "
                      "reinstall this package.");
   }
-  palette_ = builtInPalette();
+  // A file without the game palette would leave the Objects panel empty.
+  palette_ = found ? *found : builtInPalette();
 }
 
 bool TForm1::checkImageLibrary() {
@@ -167,6 +166,7 @@ void TForm1::openCommandLineFile() {
   if (!file.isFile()) return;
   const QString path = file.absoluteFilePath();
   QDir::setCurrent(file.absolutePath());
+  openFolder_ = file.absolutePath();
   LevelEdit(EditorSession::OpenSource::Path, path);
   Zoomout();
 }

@@ -67,6 +67,9 @@ class TForm1 : public QMainWindow, public Frontend {
   // Where Edit.ini and the temporary files go.
   QString settingsDir() const { return settingsDir_; }
   QString configFilePath() const;
+  // The sprite sets (*.iml) of the game folder, sorted, for the options.
+  const std::vector<std::string>& spriteSets() const { return spriteSets_; }
+  QString computerName() const { return computerName_; }
 
   LevelView* levelView() const { return view_; }
   LevelScrollBox* scrollBox() const { return scroll_; }

@@ -84,9 +84,11 @@ void readAny(Levelmap& map, const Bytes& data, const std::string& file, Version 
     auto cells = in.bytes(cellSize * static_cast<std::size_t>(w * hh * layers));
     std::size_t i = 0;
     for (int layer = 0; layer < layers; ++layer) {
+      LevelGrid& g = map.grid(layer, slot);
       for (int y = 0; y < hh; ++y) {
         for (int x = 0; x < w; ++x, i += cellSize) {
-          map.cell(layer, slot, x, y) = cellSize == 2 ? getU16le(&cells[i]) : cells[i];
+          g[static_cast<std::size_t>(x * kGridSide + y)] =
+              cellSize == 2 ? getU16le(&cells[i]) : cells[i];
         }
       }
     }

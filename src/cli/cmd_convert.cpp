@@ -48,7 +48,10 @@ int cmdConvert(const Args& args) {
   }
   CliFrontend ui;
   EditorSession session(ui);
-  session.readlevel(in);
+  if (!session.readlevel(in)) {
+    std::cerr << "prvl convert: " << in << ": no reader for this kind of file\n";
+    return 1;
+  }
   session.saveAsType(type, out);
   return 0;
 }

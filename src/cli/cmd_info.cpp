@@ -28,7 +28,10 @@ int cmdInfo(const Args& args) {
   }
   CliFrontend ui;
   EditorSession session(ui);
-  session.readlevel(file);
+  if (!session.readlevel(file)) {
+    std::cerr << "prvl info: " << file << ": no reader for this kind of file\n";
+    return 1;
+  }
   const Levelmap& map = session.map;
 
   std::ostringstream out;

@@ -92,7 +92,10 @@ int cmdRender(const Args& args) {
   const SpriteStrip strip = loadCliSprites(iml);
   CliFrontend ui;
   EditorSession session(ui);
-  session.readlevel(file);
+  if (!session.readlevel(file)) {
+    std::cerr << "prvl render: " << file << ": no reader for this kind of file\n";
+    return 1;
+  }
   const int slot = level + 1;
   const Levelmap& map = session.map;
   if (map.IsEmptyLevel(slot)) {

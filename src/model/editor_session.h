@@ -85,7 +85,8 @@ class EditorSession {
 
   // --- files ---------------------------------------------------------------
   // The dispatcher: picks readers by extension and magic and runs them.
-  void readlevel(const std::string& path);
+  // False when no reader takes the file (nothing was read).
+  bool readlevel(const std::string& path);
   enum class OpenSource { Dialog, AppendDialog, History, Path };
   // Opening with everything around it (save question, reset to level 0).
   void LevelEdit(OpenSource source, const std::string& path = {});

@@ -40,8 +40,8 @@ void readGameFormat(EditorSession& s, const std::string& path,
   reader(s.map, data, path);
 }
 
-// ".map" files are told apart by their first bytes.
-void dispatchMap(EditorSession& s, const std::string& path) {
+// ".map" files are told apart by their first bytes. False when none matches.
+bool dispatchMap(EditorSession& s, const std::string& path) {
   Bytes head = readFileHead(path, 12);
   if (head.size() < 12) {
     throw LevelError(path, std::nullopt, head.size(),
@@ -49,14 +49,19 @@ void dispatchMap(EditorSession& s, const std::string& path) {
                          " bytes)");
   }
   const std::string magic(head.begin(), head.end());
+  bool read = true;
   if (magic == kMagicOldest) readGameFormat(s, path, readGrotLevel);
-  if (magic == kMagicV11) readGameFormat(s, path, readGrot2Level);
-  if (magic == kMagicV20) readGameFormat(s, path, readGrot3Level);
-  if (magic == "# Boulderoid" || magic == "# CaveToMap ") {
+  else if (magic == kMagicV11) readGameFormat(s, path, readGrot2Level);
+  else if (magic == kMagicV20) readGameFormat(s, path, readGrot3Level);
+  else if (magic == "# Boulderoid" || magic == "# CaveToMap ") {
     s.FormatName = "Boulderoid";
     ReadABDLevel(s, path);
+  } else if (magic.compare(0, 4, "BPBD") == 0) {
+    ReadBpbdLevelset(s, path);
+  } else {
+    read = false;
   }
-  if (magic.compare(0, 4, "BPBD") == 0) ReadBpbdLevelset(s, path);
+  return read;
 }
 
 // Replaces the extension of the file name (or adds one when it has none).
@@ -79,24 +84,30 @@ void EditorSession::pushHistory(const std::string& path) {
   notify(kHistory);
 }
 
-void EditorSession::readlevel(const std::string& path) {
+bool EditorSession::readlevel(const std::string& path) {
   ReaderInfo.clear();
   LevelPath = path;
   map.FileName = fileNamePart(path);
   pushHistory(path);
 
   const std::string ext = extensionOf(path);
+  bool read = false;
   for (const ExtensionRow& row : kExtensionRows) {
-    if (ext == row.extension) row.reader(*this, path);
+    if (ext == row.extension) {
+      row.reader(*this, path);
+      read = true;
+    }
   }
-  if (ext == ".map") dispatchMap(*this, path);
+  if (ext == ".map") read = dispatchMap(*this, path) || read;
 
   // Supaplex level files: "levels.d*" in any letter case.
   if (ext.size() >= 2 && std::tolower(static_cast<unsigned char>(ext[1])) == 'd' &&
       lower(map.FileName.substr(0, 6)) == "levels") {
     ReadSupaplexLevel(*this, path);
+    read = true;
   }
   notify(kReaderInfo);
+  return read;
 }
 
 void EditorSession::offerSaveBeforeReplacing() {

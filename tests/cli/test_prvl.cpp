@@ -85,6 +85,10 @@ TEST(Prvl, FailuresExitNonZeroWithTheReason) {
   EXPECT_NE(cut.status, 0);
   EXPECT_NE(cut.out.find("offset"), std::string::npos) << cut.out;
   EXPECT_NE(prvl("frobnicate").status, 0);
+  testing::writeAll(dir.path("disk.adf"), Bytes(512, 0));
+  Outcome unknown = prvl("info " + dir.path("disk.adf"));
+  EXPECT_NE(unknown.status, 0);
+  EXPECT_NE(unknown.out.find("no reader for this kind of file"), std::string::npos);
 }
 
 TEST(Prvl, DemoSourceCompilesToTheBundledLevelmap) {

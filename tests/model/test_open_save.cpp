@@ -51,13 +51,13 @@ TEST_F(OpenSave, HistoryMovesEntriesToTheFront) {
 
 TEST_F(OpenSave, ExtensionsAreComparedWithTheirLetterCase) {
   const std::string lower = writeMap("levels.map", "Game");
-  s.readlevel(lower);  // a game magic: the game reader only (no 'd' after the dot)
+  EXPECT_TRUE(s.readlevel(lower));  // a game magic: the game reader only (no 'd' after the dot)
   EXPECT_EQ(s.map.header(1).Title(), "Game");
 
   const std::string upper = dir.path("X.MAP");
   std::filesystem::copy_file(writeMap("other.map", "Other"), upper);
   EditorSession fresh(ui);
-  fresh.readlevel(upper);  // upper-case extension: not read at all
+  EXPECT_FALSE(fresh.readlevel(upper));  // upper-case extension: not read at all
   EXPECT_EQ(fresh.map.header(1).Width(), 1);
   EXPECT_EQ(fresh.map.FileName, "X.MAP");
   EXPECT_EQ(fresh.History[0], upper);
@@ -69,7 +69,7 @@ TEST_F(OpenSave, ShortOrUnknownMapFilesAreErrors) {
   EXPECT_THROW(s.readlevel(path), LevelError);
   const std::string other = dir.path("other.map");
   testing::writeAll(other, Bytes(64, 'x'));
-  s.readlevel(other);  // no magic matches: nothing is read
+  EXPECT_FALSE(s.readlevel(other));  // no magic matches: nothing is read
   EXPECT_EQ(s.map.header(1).Width(), 1);
   EXPECT_THROW(s.readlevel(dir.path("missing.map")), LevelError);
 }

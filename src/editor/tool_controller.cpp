@@ -69,6 +69,10 @@ void ToolController::paint(CellPos cell, ViewUpdate& u) {
     strokeBroken_ = true;
   }
   const EditorSession::Placed placed = session_.placeObject(cell.x, cell.y, object);
+  // The release of a press that opened a question goes to the question box,
+  // never to the view: the stroke ends here, or the next one would record
+  // no undo entry of its own.
+  if (strokeBroken_) session_.endStroke();
   if (map.at(cell.x, cell.y) == object) u.cells.push_back(cell);
   if (placed.movedPlayer && insideLevel(map.current(), placed.oldX, placed.oldY)) {
     u.cells.push_back(CellPos{placed.oldX, placed.oldY});

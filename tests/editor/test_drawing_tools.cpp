@@ -89,6 +89,22 @@ TEST_F(DrawingTools, LittleFellowQuestionAnsweredNoThenYes) {
   EXPECT_EQ(u.cells, std::vector<CellPos>{CellPos(5, 5)});
 }
 
+TEST_F(DrawingTools, AStrokeBrokenOffByTheQuestionEndsWithoutItsRelease) {
+  // The question box takes the button's release; the next stroke must
+  // still be undone on its own.
+  s.DrawingObject = obj::LittleFellow;
+  ui.answers = {Answer::Yes};
+  pressCell(5, 5);
+  const int afterQuestion = undoSteps();
+  s.DrawingObject = obj::Rock;
+  pressCell(8, 8);
+  tools.release(MouseButton::Left);
+  EXPECT_EQ(undoSteps(), afterQuestion + 1);
+  ASSERT_TRUE(s.Undo1Click());
+  EXPECT_EQ(at(8, 8), obj::Dirt);
+  EXPECT_EQ(at(5, 5), obj::LittleFellow);
+}
+
 TEST_F(DrawingTools, AStalePlayerPositionNeverErasesAnotherObject) {
   s.map.at(1, 1) = obj::SolidWall;  // the player was drawn over
   s.DrawingObject = obj::LittleFellow;

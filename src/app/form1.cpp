@@ -23,6 +23,7 @@
 #include "app/preview_window.h"
 #include "app/properties_panel.h"
 #include "app/splash_window.h"
+#include "app/tool_option_bars.h"
 #include "app/tool_windows.h"
 #include "app/tools_panel.h"
 #include "model/file_io.h"
@@ -46,7 +47,11 @@ QString withSlash(QString dir) {
 
 }  // namespace
 
-TForm1::TForm1(AppOptions options) : options_(std::move(options)), session_(*this) {
+TForm1::TForm1(AppOptions options)
+    : options_(std::move(options)),
+      session_(*this),
+      drawingTools_(session_, clockRandom_),
+      levelProperties_(session_) {
   setObjectName("Form1");
   setWindowTitle(QString(kMainCaptionPrefix) + kVersionText);
   setWindowIcon(glyphIcon(Glyph::ProgramIcon));
@@ -80,6 +85,7 @@ TForm1::TForm1(AppOptions options) : options_(std::move(options)), session_(*thi
   const ImageLibraryFiles library = findImageLibrary(config_.GameDir);
   guarded([&] { loadSpriteStrip(strip_, library.iml, library.bam); });
   developPanel_->fillObjects(strip_, session_.catalogue);
+  chaosBar_->showSprites(strip_);
   guarded([this] { prepareEmptyLevelmap(session_); });
   applyPanelStates();
   refresh(kEverything);

@@ -6,11 +6,15 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
+#include <QRegion>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
 
+#include "editor/level_properties.h"
+#include "editor/random_source.h"
+#include "editor/tool_controller.h"
 #include "model/configuration.h"
 #include "model/editor_session.h"
 #include "model/palette_file.h"
@@ -22,9 +26,11 @@ class QLabel;
 class QMenu;
 class QStackedWidget;
 class QToolBar;
+class QToolButton;
 
 namespace pyrovel::app {
 
+class ChaosOptionsBar;
 class ConvertPanel;
 class DevelopPanel;
 class Dialogs;
@@ -35,6 +41,7 @@ class MoveLevelPanel;
 class ObjectsPanel;
 class PropertiesPage;
 class SplashWindow;
+class SprayOptionsBar;
 class TForm2;
 class ToolsCanvas;
 class ViewPanel;
@@ -59,6 +66,8 @@ class TForm1 : public QMainWindow, public Frontend {
   bool startupFailed() const { return startupFailed_; }
 
   EditorSession& session() { return session_; }
+  ToolController& drawingTools() { return drawingTools_; }
+  LevelProperties& levelProperties() { return levelProperties_; }
   const Configuration& configuration() const { return config_; }
   const SpriteStrip& spriteStrip() const { return strip_; }
   const Palette& activePalette() const { return palette_; }
@@ -124,8 +133,14 @@ class TForm1 : public QMainWindow, public Frontend {
   void ShowDevelopmentPanel1Click();
   void ExitDevelopment();
   void About1Click();
-  // The level size, score and yam buttons: show the properties.
-  void SetSize(int tab);
+  // The level size, score and yam buttons and IEButton12: show the properties.
+  void SetSize(LevelProperties::SizeButton button);
+  // The Properties window's "Apply".
+  void ApplyLevelSize();
+  // Edit menu and tool bar: the editor's own clipboard.
+  void Paste1Click();
+  void Copy1Click();
+  void Cut1Click();
   void chooseDrawingObject(int object, int libraryImage = -1);
   // Hides or shows the main editing area; hidden, previews follow the level.
   void hideEditingArea(bool hide);
@@ -172,11 +187,31 @@ class TForm1 : public QMainWindow, public Frontend {
   void fitObjectsDock();
   void fitToolsDock();
   int titleHeight(const QDockWidget* dock) const;
+  // The Properties window's contents follow where it is: the strip at the
+  // bottom, the tabs elsewhere.
+  void placePropertiesContents();
+  bool propertiesAtBottom() const;
+  // The Properties strip and the Objects panel share the bottom dock.
+  bool propertiesStripBesideObjects() const;
+  int bottomObjectsHeight() const;
+  // The drawing tools on the level view.
+  void connectDrawingTools();
+  void viewPressed(QPoint at, int cellSize, Qt::MouseButton button);
+  void viewMoved(QPoint at, int cellSize, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+  void viewReleased(Qt::MouseButton button);
+  // Shows what an answer of the drawing tools names.
+  void applyUpdate(const ViewUpdate& update);
+  void updateOverlay();
+  void updateToolControls();
+  void updateViewCursor(QPoint at, int cellSize);
 
   AppOptions options_;
   std::unique_ptr<Dialogs> ownDialogs_;
   Dialogs* dialogs_ = nullptr;
   EditorSession session_;
+  ClockRandom clockRandom_;
+  ToolController drawingTools_;
+  LevelProperties levelProperties_;
   Configuration config_;
   SpriteStrip strip_;
   Palette palette_;
@@ -199,6 +234,12 @@ class TForm1 : public QMainWindow, public Frontend {
   QMenu* popupMenu1_ = nullptr;
   QMenu* popupMenu2_ = nullptr;
   QToolBar* panel14_ = nullptr;
+  QToolBar* optionsRow_ = nullptr;  // the option bars of the tools, under the tool bar
+  SprayOptionsBar* sprayBar_ = nullptr;
+  ChaosOptionsBar* chaosBar_ = nullptr;
+  QLabel* toolHint_ = nullptr;
+  QRegion lastOverlay_;  // view pixels the tools' overlay covered when last shown
+  bool draggingSelection_ = false;
   QStackedWidget* centralPages_ = nullptr;
   QWidget* editingArea_ = nullptr;
   QWidget* levelCaption_ = nullptr;

@@ -23,6 +23,7 @@
 #include "app/preview_window.h"
 #include "app/properties_panel.h"
 #include "app/splash_window.h"
+#include "app/tool_option_bars.h"
 #include "app/tool_windows.h"
 #include "app/tools_panel.h"
 #include "model/startup.h"
@@ -59,7 +60,12 @@ void TForm1::refresh(unsigned what) {
     infoPanel_->setVisible(!session_.ReaderInfo.empty());
   }
   if (what & kPalette) objects_->canvas()->setEntries(palette_);
-  if (what & (kProperties | kLevelShown)) properties_->ShowYam(session_);
+  if (what & kLevelShown) levelProperties_.ResetLevelSize();
+  // Every redraw of the level fills the Properties window anew.
+  if (what & (kProperties | kLevelShown | kCellsChanged)) {
+    levelProperties_.ShowYam();
+    properties_->readAll();
+  }
 }
 
 void TForm1::updateUndoState() {
@@ -120,6 +126,8 @@ void TForm1::loadImageLibrary() {
   if (!guarded([&] { loadSpriteStrip(strip_, iml, objectTableNameFor(iml)); })) return;
   developPanel_->fillObjects(strip_, session_.catalogue);
   objects_->canvas()->update();
+  chaosBar_->showSprites(strip_);
+  properties_->setStrip(&strip_);
   refresh(kLevelShown | kCellsChanged);
 }
 
@@ -199,6 +207,7 @@ void TForm1::FullscreenEdit1Click() {
   action("FullscreenEdit1")->setChecked(fullScreen_);
   levelCaption_->setVisible(!fullScreen_);
   panel14_->setVisible(!fullScreen_);
+  optionsRow_->setVisible(!fullScreen_);
   menuBar()->setVisible(!fullScreen_);
   statusBar()->setVisible(statusBarWanted_ && !fullScreen_);
   scroll_->setFrameShape(fullScreen_ ? QFrame::NoFrame : QFrame::StyledPanel);
@@ -230,12 +239,6 @@ void TForm1::Properties1Click() { propertiesDock_->setVisible(propertiesDock_->i
 
 void TForm1::Levellist1Click() { levelListDock_->setVisible(levelListDock_->isHidden()); }
 
-void TForm1::SetSize(int tab) {
-  propertiesDock_->show();
-  propertiesDock_->raise();
-  if (tab >= 0) properties_->pages()->setCurrentIndex(tab);
-  properties_->ShowYam(session_);
-}
 
 void TForm1::ShowDevelopmentPanel1Click() {
   developPanel_->show();

@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "app/dock_title_bar.h"
+#include "app/event_watcher.h"
 #include "app/form1.h"
 #include "app/level_list.h"
 #include "app/objects_palette.h"
@@ -21,20 +22,6 @@
 namespace pyrovel::app {
 
 namespace {
-
-// Follows a dock's size, so the palette can take as many columns as fit.
-class ResizeWatcher : public QObject {
- public:
-  ResizeWatcher(QObject* parent, std::function<void()> onResize)
-      : QObject(parent), onResize_(std::move(onResize)) {}
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Resize) onResize_();
-    return false;
-  }
-
- private:
-  std::function<void()> onResize_;
-};
 
 QDockWidget* makeDock(QMainWindow* owner, const char* name, const QString& title, QWidget* contents,
                       Qt::DockWidgetAreas areas, QDockWidget::DockWidgetFeatures features) {
@@ -92,12 +79,13 @@ void TForm1::createDocks() {
   addDockWidget(Qt::LeftDockWidgetArea, objectsDock_);
   objectsDock_->setFloating(true);
 
-  properties_ = new PropertiesPage;
+  properties_ = new PropertiesPage(levelProperties_);
+  properties_->setStrip(&strip_);
   propertiesDock_ = makeDock(this, "PropertiesPanel", "   Properties", properties_,
                              Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea, all);
   addDockWidget(Qt::RightDockWidgetArea, propertiesDock_);
   propertiesDock_->setFloating(true);
-  propertiesDock_->resize(233, 345);
+  propertiesDock_->resize(propertiesDock_->sizeHint().expandedTo(QSize(233, 345)));
   propertiesDock_->hide();
 
   levelList_ = new LevelList;
@@ -124,7 +112,11 @@ void TForm1::createDocks() {
   connect(toolsDock_, &QDockWidget::topLevelChanged, this, [this] { fitToolsDock(); });
   connect(objectsDock_, &QDockWidget::topLevelChanged, this, [this] { fitObjectsDock(); });
   connect(objectsDock_, &QDockWidget::dockLocationChanged, this, [this] { fitObjectsDock(); });
-  objectsDock_->installEventFilter(new ResizeWatcher(this, [this] { updatePaletteColumns(); }));
+  // The palette takes as many columns as the dock's width holds.
+  EventWatcher::watch(objectsDock_, this, [this](QObject*, QEvent* event) {
+    if (event->type() == QEvent::Resize) updatePaletteColumns();
+    return false;
+  });
 }
 
 void TForm1::updatePaletteColumns() {
@@ -145,10 +137,20 @@ void TForm1::updatePaletteColumns() {
   // once the layout that is resizing it has settled.
   QTimer::singleShot(0, this, [this] {
     if (!objectsDock_->isFloating() && dockWidgetArea(objectsDock_) == Qt::BottomDockWidgetArea) {
-      resizeDocks({objectsDock_}, {objects_->fittingSize().height() + titleHeight(objectsDock_)},
-                  Qt::Vertical);
+      resizeDocks({objectsDock_}, {bottomObjectsHeight()}, Qt::Vertical);
     }
   });
+}
+
+bool TForm1::propertiesStripBesideObjects() const {
+  return propertiesAtBottom() && !propertiesDock_->isHidden() && !objectsDock_->isFloating() &&
+         dockWidgetArea(objectsDock_) == Qt::BottomDockWidgetArea;
+}
+
+int TForm1::bottomObjectsHeight() const {
+  // Beside the Properties strip the palette keeps to the strip's height and scrolls.
+  if (propertiesStripBesideObjects()) return properties_->stripHeight();
+  return objects_->fittingSize().height() + titleHeight(objectsDock_);
 }
 
 int TForm1::titleHeight(const QDockWidget* dock) const {
@@ -172,7 +174,12 @@ void TForm1::fitObjectsDock() {
   } else if (objectsLeft) {
     resizeDocks({objectsDock_}, {fit.width() + scrollBar}, Qt::Horizontal);
   } else {
-    resizeDocks({objectsDock_}, {fit.height() + titleHeight(objectsDock_)}, Qt::Vertical);
+    if (propertiesStripBesideObjects()) {
+      // The strip keeps its width; the palette takes the rest in whole columns.
+      const int strip = propertiesDock_->sizeHint().width();
+      resizeDocks({propertiesDock_, objectsDock_}, {strip, std::max(0, width() - strip)}, Qt::Horizontal);
+    }
+    resizeDocks({objectsDock_}, {bottomObjectsHeight()}, Qt::Vertical);
   }
   fitToolsDock();
 }

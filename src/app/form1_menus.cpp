@@ -16,12 +16,14 @@
 #include <QVBoxLayout>
 
 #include "app/develop_panel.h"
+#include "app/event_watcher.h"
 #include "app/form1.h"
 #include "app/icons.h"
 #include "app/level_list.h"
 #include "app/level_view.h"
 #include "app/objects_palette.h"
 #include "app/preview_window.h"
+#include "app/tool_option_bars.h"
 #include "app/tool_windows.h"
 #include "app/tools_panel.h"
 
@@ -88,9 +90,9 @@ void TForm1::createActions() {
   makeAction("Insertlevel1", "&Insert level", QKeySequence("Ctrl+Shift+I"),
              [this] { Insertlevel1Click(); });
   makeAction("MoveLevel1", "&Move Level", QKeySequence("Ctrl+M"), [this] { MoveLevel1Click(); });
-  makeAction("Cut1", "Cu&t", QKeySequence("Ctrl+X"), nullptr)->setToolTip("Cut");
-  makeAction("Copy1", "&Copy", QKeySequence("Ctrl+C"), nullptr)->setToolTip("Copy");
-  makeAction("Paste1", "&Paste", QKeySequence("Ctrl+V"), nullptr)->setToolTip("Paste");
+  makeAction("Cut1", "Cu&t", QKeySequence("Ctrl+X"), [this] { Cut1Click(); })->setToolTip("Cut");
+  makeAction("Copy1", "&Copy", QKeySequence("Ctrl+C"), [this] { Copy1Click(); })->setToolTip("Copy");
+  makeAction("Paste1", "&Paste", QKeySequence("Ctrl+V"), [this] { Paste1Click(); })->setToolTip("Paste");
   makeAction("Search1", "Search", none, nullptr);
   makeAction("Replace1", "Replace", none, nullptr);
   // View
@@ -154,9 +156,10 @@ void TForm1::createActions() {
   gamegrid->setChecked(true);
 
   // The property buttons of the tool bar.
-  makeAction("SetSizeProperty", "LevelSize Property", none, [this] { SetSize(0); });
-  makeAction("SetScoreProperty", "Score Property", none, [this] { SetSize(1); });
-  makeAction("SetYamProperty", "Yam Content", none, [this] { SetSize(2); });
+  using SizeButton = LevelProperties::SizeButton;
+  makeAction("SetSizeProperty", "LevelSize Property", none, [this] { SetSize(SizeButton::IEButton1); });
+  makeAction("SetScoreProperty", "Score Property", none, [this] { SetSize(SizeButton::IEButton2); });
+  makeAction("SetYamProperty", "Yam Content", none, [this] { SetSize(SizeButton::IEButton3); });
 
   // The test target menu `PopupMenu2`.
   testTargetGroup_ = new QActionGroup(this);
@@ -305,6 +308,41 @@ void TForm1::createToolBar() {
                                                                      : "GamegridButton");
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
   }
+
+  // Under the buttons, a row of its own for the option bars of the tools:
+  // it keeps its height whatever is shown, so switching a tool never moves
+  // or rescales the level view. Without options it names the tool's use.
+  addToolBarBreak();
+  optionsRow_ = addToolBar("Tool options");
+  optionsRow_->setObjectName("ToolOptionsRow");
+  optionsRow_->setMovable(false);
+  optionsRow_->setFloatable(false);
+  optionsRow_->toggleViewAction()->setVisible(false);
+  auto* row = new QWidget(optionsRow_);
+  auto* rowLayout = new QHBoxLayout(row);
+  rowLayout->setContentsMargins(2, 0, 2, 0);
+  sprayBar_ = new SprayOptionsBar(drawingTools_.sprayOptions, row);
+  chaosBar_ = new ChaosOptionsBar(drawingTools_.chaosOptions, row);
+  toolHint_ = new QLabel(row);
+  toolHint_->setObjectName("ToolHint");
+  toolHint_->setTextFormat(Qt::PlainText);
+  toolHint_->setEnabled(false);  // greyed: a note, not a control
+  rowLayout->addWidget(sprayBar_);
+  rowLayout->addWidget(chaosBar_);
+  rowLayout->addWidget(toolHint_, 1);
+  rowLayout->addStretch(0);
+  row->setFixedHeight(std::max({sprayBar_->sizeHint().height(), chaosBar_->sizeHint().height(),
+                                toolHint_->sizeHint().height()}));
+  optionsRow_->addWidget(row);
+  // Whatever the window's width, the row never spills into the tool bar's
+  // overflow menu: it takes the width there is, and the chaos boxes drop
+  // their sprites before a caption would be cut.
+  row->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+  row->setMinimumWidth(0);
+  EventWatcher::watch(row, this, [this, row](QObject*, QEvent* event) {
+    if (event->type() == QEvent::Resize) chaosBar_->fitWidth(row->width());
+    return false;
+  });
 }
 
 void TForm1::createCentralArea() {
@@ -314,16 +352,9 @@ void TForm1::createCentralArea() {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
 
-  // The option bars of the tools and the reader's note, each shown when needed.
+  // The reader's note, shown when there is one.
   auto* bars = new QHBoxLayout;
   bars->setContentsMargins(0, 0, 0, 0);
-  for (const char* name : {"SprayOptions", "Chaosoptions"}) {
-    auto* bar = new QFrame(editingArea_);
-    bar->setObjectName(name);
-    bar->setFrameShape(QFrame::StyledPanel);
-    bar->hide();
-    bars->addWidget(bar);
-  }
   infoPanel_ = new QFrame(editingArea_);
   infoPanel_->setObjectName("InfoPanel");
   static_cast<QFrame*>(infoPanel_)->setFrameShape(QFrame::StyledPanel);
@@ -412,14 +443,14 @@ void TForm1::connectSignals() {
   });
   connect(tools_->button("IEButton9"), &QToolButton::clicked, this, [this] { Prevlevel(); });
   connect(tools_->button("IEButton10"), &QToolButton::clicked, this, [this] { nextlevel(); });
-  connect(tools_->button("IEButton12"), &QToolButton::clicked, this, [this] { SetSize(-1); });
+  connect(tools_->button("IEButton12"), &QToolButton::clicked, this,
+          [this] { SetSize(LevelProperties::SizeButton::IEButton12); });
   connect(tools_->button("IEButton11"), &QToolButton::clicked, this, [this] { ClearLevel(); });
   connect(tools_->button("IEButton13"), &QToolButton::clicked, this, [this] { ZoomIn(); });
   connect(tools_->button("IEButton14"), &QToolButton::clicked, this, [this] { Zoomout(); });
-  // The drawing tools and the test run come with their parts of the editor.
-  for (const char* name : {"IEButton18", "IEButton23", "Spraybutton", "IEButtonchaos", "IEButton15"}) {
-    tools_->button(name)->setEnabled(false);
-  }
+  // The test run comes with its part of the editor.
+  tools_->button("IEButton15")->setEnabled(false);
+  connectDrawingTools();
   QToolButton* target = tools_->button("IEButton16");
   target->setMenu(popupMenu2_);
   target->setPopupMode(QToolButton::InstantPopup);

@@ -36,7 +36,9 @@ QImage imageOf(const PixelBuffer& buffer) {
 QPixmap spritePixmap(const SpriteStrip& strip, int object, int side) {
   PixelBuffer out(side, side);
   if (strip.drawable(object)) drawCell(strip, object, side, out, 0, 0);
-  return QPixmap::fromImage(imageOf(out));
+  // The image only borrows the buffer's pixels, and a pixmap made from it
+  // may keep sharing them: copy before the buffer goes.
+  return QPixmap::fromImage(imageOf(out).copy());
 }
 
 }  // namespace pyrovel::app

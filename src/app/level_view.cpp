@@ -19,6 +19,26 @@ constexpr int kMaxViewSide = 1 << 20;
 const QColor kOutsideLevel(0x1c, 0x1f, 0x26);
 }  // namespace
 
+std::optional<MouseButton> toCoreButton(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::LeftButton: return MouseButton::Left;
+    case Qt::RightButton: return MouseButton::Right;
+    case Qt::MiddleButton: return MouseButton::Middle;
+    default: return std::nullopt;
+  }
+}
+
+unsigned heldState(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+  unsigned held = 0;
+  if (buttons & Qt::LeftButton) held |= kHeldLeft;
+  if (buttons & Qt::RightButton) held |= kHeldRight;
+  if (buttons & Qt::MiddleButton) held |= kHeldMiddle;
+  if (modifiers & Qt::ShiftModifier) held |= kHeldShift;
+  if (modifiers & Qt::ControlModifier) held |= kHeldCtrl;
+  if (modifiers & Qt::AltModifier) held |= kHeldAlt;
+  return held;
+}
+
 LevelView::LevelView(QWidget* parent) : QWidget(parent) {
   setObjectName("Background");
   setMouseTracking(true);
@@ -75,14 +95,17 @@ void LevelView::paintEvent(QPaintEvent* event) {
   const LevelHeader& h = map_->header(slot());
   const QRect level(0, 0, std::min(h.Width(), kMaxLevelSide) * cellSize_,
                     std::min(h.Height(), kMaxLevelSide) * cellSize_);
-  const QRect inside = area & level;
-  if (!inside.isEmpty()) {
+  // Rectangle by rectangle: a tool that repaints a few scattered cells or a
+  // frame's edges costs only those.
+  for (const QRect& part : event->region()) {
+    const QRect inside = part & level;
+    if (inside.isEmpty()) continue;
     const PixelBuffer pixels = drawLevelArea(*map_, slot(), layer(), *strip_, cellSize_, inside);
     p.drawImage(inside.topLeft(), imageOf(pixels));
   }
-  const QRegion outside = QRegion(area) - QRegion(level);
+  const QRegion outside = event->region() - QRegion(level);
   for (const QRect& r : outside) p.fillRect(r, kOutsideLevel);
-  if (overlay_) overlay_(p, cellSize_);
+  if (overlay_) overlay_(p, cellSize_, area);
 }
 
 void LevelView::setOverlay(Overlay overlay) {

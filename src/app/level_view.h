@@ -6,13 +6,19 @@
 #include <QScrollArea>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
+#include "editor/view_events.h"
 #include "model/levelmap.h"
 #include "render/sprite_strip.h"
 
 class QPainter;
 
 namespace pyrovel::app {
+
+// Qt's mouse buttons and keys as the editing core takes them.
+std::optional<MouseButton> toCoreButton(Qt::MouseButton button);
+unsigned heldState(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
 
 class LevelView : public QWidget {
   Q_OBJECT
@@ -34,8 +40,9 @@ class LevelView : public QWidget {
   // Repaints one cell after a tool changed it.
   void updateCell(int x, int y);
   // Drawn over the level after every paint (the tools' rubber band and
-  // floating selection); an empty function draws nothing.
-  using Overlay = std::function<void(QPainter&, int cellSize)>;
+  // floating selection), given the area being painted; an empty function
+  // draws nothing.
+  using Overlay = std::function<void(QPainter&, int cellSize, const QRect& area)>;
   void setOverlay(Overlay overlay);
 
  signals:

@@ -45,12 +45,12 @@ ToolsCanvas::ToolsCanvas(QWidget* parent) : QFrame(parent) {
   grid->addWidget(spinEdit1_, 0, 0, 1, 2);
   grid->addWidget(go, 1, 0, 1, 2);
 
-  struct Spec {
+  struct ToolButtonDef {
     const char* name;
     const char* hint;
     Glyph glyph;
   };
-  const Spec specs[] = {
+  const ToolButtonDef buttons[] = {
       {"IEButton9", "Previous Level", Glyph::Previous},
       {"IEButton10", "Next Level", Glyph::Next},
       {"IEButton12", "Level size", Glyph::SetSize},
@@ -66,7 +66,7 @@ ToolsCanvas::ToolsCanvas(QWidget* parent) : QFrame(parent) {
       {"IEButton16", "Test Level in Bd4 V1.03", Glyph::TestTarget},
   };
   int index = 0;
-  for (const Spec& s : specs) {
+  for (const ToolButtonDef& s : buttons) {
     // The chaos tool sits beside the rectangle it shares its glyph logic with,
     // the two test buttons form the last row.
     if (std::string_view(s.name) == "IEButton15" && index % 2) ++index;

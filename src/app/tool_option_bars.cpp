@@ -1,0 +1,114 @@
+#include "app/tool_option_bars.h"
+
+#include <QHBoxLayout>
+
+#include "app/controls.h"
+#include "app/level_paint.h"
+
+namespace pyrovel::app {
+
+namespace {
+
+constexpr int kSpriteIcon = 16;
+
+QHBoxLayout* barLayout(QFrame* bar) {
+  bar->setFrameShape(QFrame::NoFrame);
+  auto* layout = new QHBoxLayout(bar);
+  layout->setContentsMargins(4, 0, 4, 0);
+  layout->setSpacing(6);
+  return layout;
+}
+
+QSpinBox* spinEdit(QWidget* parent, const char* name, int min, int max, int value) {
+  auto* spin = namedSpinEdit(parent, name, min, max);
+  spin->setValue(value);
+  spin->setAccelerated(true);
+  spin->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  return spin;
+}
+
+}  // namespace
+
+SprayOptionsBar::SprayOptionsBar(SprayOptions& options, QWidget* parent)
+    : QFrame(parent), options_(options) {
+  setObjectName("SprayOptions");
+  QHBoxLayout* layout = barLayout(this);
+  auto* amount = spinEdit(this, "SprayAmount", SprayOptions::kMin, SprayOptions::kMax, options.SprayAmount);
+  amount->setToolTip("Objects put down at each spray");
+  auto* size = spinEdit(this, "Spraysize", SprayOptions::kMin, SprayOptions::kMax, options.Spraysize);
+  size->setToolTip("Side of the square the spray scatters in");
+  auto* check = new QCheckBox("Spray only in space and dirt", this);
+  check->setObjectName("Spraycheck");
+  check->setChecked(options.Spraycheck);
+  layout->addWidget(plainLabel("Amount", this));
+  layout->addWidget(amount);
+  layout->addSpacing(6);
+  layout->addWidget(plainLabel("Size", this));
+  layout->addWidget(size);
+  layout->addSpacing(6);
+  layout->addWidget(check);
+  connect(amount, &QSpinBox::valueChanged, this, [this](int v) { options_.SprayAmount = v; });
+  connect(size, &QSpinBox::valueChanged, this, [this](int v) { options_.Spraysize = v; });
+  connect(check, &QCheckBox::toggled, this, [this](bool on) { options_.Spraycheck = on; });
+}
+
+ChaosOptionsBar::ChaosOptionsBar(Chaosoptions& options, QWidget* parent)
+    : QFrame(parent), options_(options) {
+  setObjectName("Chaosoptions");
+  QHBoxLayout* layout = barLayout(this);
+  auto* include = plainLabel("Include", this);
+  QFont bold = include->font();
+  bold.setBold(true);
+  include->setFont(bold);
+  layout->addWidget(include);
+  for (int i = 0; i < Chaosoptions::kBoxes; ++i) {
+    auto* box = new QCheckBox(QString::fromUtf8(Chaosoptions::caption(i).data(),
+                                                static_cast<qsizetype>(Chaosoptions::caption(i).size())),
+                              this);
+    box->setObjectName(QString("randomfillcheck%1").arg(i + 1));
+    box->setChecked(options.randomfillcheck[static_cast<std::size_t>(i)]);
+    box->setIconSize(QSize(kSpriteIcon, kSpriteIcon));
+    connect(box, &QCheckBox::toggled, this,
+            [this, i](bool on) { options_.randomfillcheck[static_cast<std::size_t>(i)] = on; });
+    boxes_[static_cast<std::size_t>(i)] = box;
+    layout->addWidget(box);
+  }
+  randomFillEdit_ = spinEdit(this, "RandomFillEdit", 0, Chaosoptions::kMaxObjectNumber, options.RandomFillEdit);
+  randomFillEdit_->setToolTip("The object number \"Object Number\" adds");
+  layout->addWidget(randomFillEdit_);
+  connect(randomFillEdit_, &QSpinBox::valueChanged, this, [this](int v) {
+    options_.RandomFillEdit = v;
+    if (strip_) showSprites(*strip_);
+  });
+}
+
+void ChaosOptionsBar::showSprites(const SpriteStrip& strip) {
+  strip_ = &strip;
+  // The boxes in order give the same objects as the chaos list with every box checked.
+  Chaosoptions all = options_;
+  all.randomfillcheck.fill(true);
+  const std::vector<int> objects = all.chaosList();
+  for (std::size_t i = 0; i < sprites_.size() && i < objects.size(); ++i) {
+    sprites_[i] = QIcon(spritePixmap(strip, objects[i], kSpriteIcon));
+  }
+  const bool shown = spritesShown_;
+  spritesShown_ = true;
+  applySprites();
+  layout()->invalidate();
+  widthWithSprites_ = layout()->sizeHint().width();
+  spritesShown_ = shown;
+  applySprites();
+}
+
+void ChaosOptionsBar::fitWidth(int available) {
+  const bool show = available >= widthWithSprites_;
+  if (show == spritesShown_) return;
+  spritesShown_ = show;
+  applySprites();
+}
+
+void ChaosOptionsBar::applySprites() {
+  for (std::size_t i = 0; i < boxes_.size(); ++i) boxes_[i]->setIcon(spritesShown_ ? sprites_[i] : QIcon());
+}
+
+}  // namespace pyrovel::app

@@ -1,0 +1,48 @@
+#pragma once
+// The option bars of the drawing tools, in the row under the main tool bar:
+// `SprayOptions` (amount, size, "Spray only in space and dirt") and
+// `Chaosoptions` (the "Include" boxes and the object number). Their
+// controls write straight into the tool controller's option values.
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QSpinBox>
+#include <array>
+
+#include "editor/tool_options.h"
+#include "render/sprite_strip.h"
+
+namespace pyrovel::app {
+
+class SprayOptionsBar : public QFrame {
+  Q_OBJECT
+ public:
+  SprayOptionsBar(SprayOptions& options, QWidget* parent = nullptr);
+
+ private:
+  SprayOptions& options_;
+};
+
+class ChaosOptionsBar : public QFrame {
+  Q_OBJECT
+ public:
+  ChaosOptionsBar(Chaosoptions& options, QWidget* parent = nullptr);
+  // Each box shows the sprite of the object it adds.
+  void showSprites(const SpriteStrip& strip);
+  // Drops the sprites while `available` pixels cannot hold them with the
+  // captions, so that no caption is ever cut.
+  void fitWidth(int available);
+
+ private:
+  void applySprites();
+
+  Chaosoptions& options_;
+  std::array<QCheckBox*, Chaosoptions::kBoxes> boxes_{};
+  std::array<QIcon, Chaosoptions::kBoxes> sprites_{};
+  int widthWithSprites_ = 0;
+  bool spritesShown_ = true;
+  QSpinBox* randomFillEdit_;
+  const SpriteStrip* strip_ = nullptr;
+};
+
+}  // namespace pyrovel::app

@@ -1,0 +1,304 @@
+// Drawing on the level view with the mouse: the tools end to end, from Qt
+// mouse events to cells, undo entries, what the view shows and the tool
+// controls around it.
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QSpinBox>
+#include <QScreen>
+#include <QToolButton>
+
+#include "app/level_paint.h"
+#include "app/level_view.h"
+#include "app_fixture.h"
+#include "model/object_catalogue.h"
+
+using namespace pyrovel;
+using namespace pyrovel::app;
+using namespace pyrovel::app::testing;
+
+namespace {
+
+// Mouse events with the buttons held stated outright, as a drag sends them.
+void send(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+  QMouseEvent e(type, QPointF(at), w->mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
+  QApplication::sendEvent(w, &e);
+}
+
+class Drag {
+ public:
+  explicit Drag(LevelView* view) : view_(view) {}
+  QPoint centre(int x, int y) const {
+    const int cs = view_->cellSize();
+    return {x * cs + cs / 2, y * cs + cs / 2};
+  }
+  void press(int x, int y, Qt::MouseButton b = Qt::LeftButton) {
+    held_ |= b;
+    send(view_, QEvent::MouseButtonPress, centre(x, y), b, held_);
+  }
+  void move(int x, int y) { send(view_, QEvent::MouseMove, centre(x, y), Qt::NoButton, held_); }
+  void release(int x, int y, Qt::MouseButton b = Qt::LeftButton) {
+    held_ &= ~b;
+    send(view_, QEvent::MouseButtonRelease, centre(x, y), b, held_);
+  }
+
+ private:
+  LevelView* view_;
+  Qt::MouseButtons held_;
+};
+
+QToolButton* button(TForm1& w, const char* name) { return w.findChild<QToolButton*>(name); }
+
+// What the screen shows of the view now, stale pixels included.
+QImage onScreen(LevelView* view) {
+  QTest::qWait(30);
+  return view->screen()->grabWindow(view->window()->winId()).toImage().copy(
+      QRect(view->mapTo(view->window(), QPoint(0, 0)), view->size()));
+}
+
+// The view as a full repaint draws it.
+QImage repainted(LevelView* view) { return view->grab().toImage(); }
+
+}  // namespace
+
+class DrawingTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() { quietPlatform(); }
+
+  void aPenStrokeIsOneUndoEntryAndTheStatusBarReadsTheCell() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {demoMap()});
+    EditorSession& s = w->session();
+    w->chooseDrawingObject(obj::SolidWall);
+    std::vector<std::int32_t> before;
+    for (int x = 10; x <= 14; ++x) before.push_back(s.map.at(x, 10));
+    Drag drag(w->levelView());
+    drag.press(10, 10);
+    for (int x = 11; x <= 14; ++x) drag.move(x, 10);
+    drag.release(14, 10);
+    for (int x = 10; x <= 14; ++x) QCOMPARE(s.map.at(x, 10), obj::SolidWall);
+    QCOMPARE(s.undoRing().undoCount(), 1);
+    QVERIFY(s.map.Modified);
+    drag.move(14, 10);  // the readout names what was there before a move draws
+    QCOMPARE(w->statusPanel(0)->text(), QString("Co: 14,10"));
+    QCOMPARE(w->statusPanel(3)->text(),
+             "LevelObject: " + QString::fromStdString(s.catalogue.item(obj::SolidWall)));
+    drag.move(60, 10);  // beyond the 40 columns
+    QCOMPARE(w->statusPanel(3)->text(), QString("Outside level area"));
+
+    w->action("Undo1")->trigger();
+    for (int x = 10; x <= 14; ++x) QCOMPARE(s.map.at(x, 10), before[static_cast<std::size_t>(x - 10)]);
+    QVERIFY(onScreen(w->levelView()) == repainted(w->levelView()));
+  }
+
+  void theLittleFellowQuestionIsAskedThroughTheWindow() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {demoMap()});
+    EditorSession& s = w->session();
+    const int oldX = s.map.current().PlayerX(), oldY = s.map.current().PlayerY();
+    QCOMPARE(s.map.at(oldX, oldY), obj::LittleFellow);
+    w->chooseDrawingObject(obj::LittleFellow);
+    dialogs.answers = {Answer::Yes};
+    Drag drag(w->levelView());
+    drag.press(20, 12);
+    // The question box took the release: the next stroke is undone on its own.
+    QCOMPARE(dialogs.questions,
+             QStringList{"You can only have 1 Little Fellow, Do you want to move it here ?"});
+    QCOMPARE(s.map.at(20, 12), obj::LittleFellow);
+    QCOMPARE(s.map.at(oldX, oldY), obj::EmptySpace);
+    w->chooseDrawingObject(obj::SolidWall);
+    const std::int32_t before = s.map.at(25, 12);
+    drag.press(25, 12);
+    drag.release(25, 12);
+    QCOMPARE(s.map.at(25, 12), obj::SolidWall);
+    w->action("Undo1")->trigger();
+    QCOMPARE(s.map.at(25, 12), before);
+    QCOMPARE(s.map.at(20, 12), obj::LittleFellow);
+  }
+
+  void aRectangleDragFillsTheAreaAndLeavesNoTraceOfItsBand() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {demoMap()});
+    EditorSession& s = w->session();
+    LevelView* view = w->levelView();
+    w->chooseDrawingObject(obj::Rock);
+    QToolButton* rectangle = button(*w, "IEButton23");
+    QVERIFY(rectangle->isEnabled());
+    QTest::mouseClick(rectangle, Qt::LeftButton, {}, QPoint(3, 3));  // upper left: filled
+    QCOMPARE(w->drawingTools().tool(), Tool::Rectangle);
+    QCOMPARE(w->drawingTools().rectangleGlyph(), 1);
+    QCOMPARE(view->cursor().shape(), Qt::CrossCursor);
+    const QImage untouched = onScreen(view);
+    const std::int32_t inside = s.map.at(3, 3), right = s.map.at(6, 4), below = s.map.at(3, 5);
+
+    Drag drag(view);
+    drag.press(2, 3);
+    drag.move(4, 4);
+    drag.move(6, 5);
+    QVERIFY(w->drawingTools().rubberBand().has_value());
+    const QImage during = onScreen(view);
+    // The band runs just outside the area: along the row above cell (2, 3) to
+    // the column of the pointer's cell it changes most pixels...
+    const int cs = view->cellSize();
+    int changed = 0;
+    for (int x = 2 * cs; x < 6 * cs; ++x) changed += during.pixel(x, 3 * cs - 1) != untouched.pixel(x, 3 * cs - 1);
+    QVERIFY2(changed > cs, qPrintable(QString::number(changed)));
+    // ... and no cell has changed yet.
+    QCOMPARE(s.map.at(3, 3), inside);
+    drag.release(6, 5);
+
+    for (int x = 2; x <= 5; ++x) {
+      for (int y = 3; y <= 4; ++y) QCOMPARE(s.map.at(x, y), obj::Rock);
+    }
+    QCOMPARE(s.map.at(6, 4), right);
+    QCOMPARE(s.map.at(3, 5), below);
+    QCOMPARE(s.undoRing().undoCount(), 1);
+    QCOMPARE(w->drawingTools().tool(), Tool::Pen);
+    QCOMPARE(view->cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(w->drawingTools().rectangleGlyph(), 0);
+    // What the screen shows is what a full repaint draws: no band is left.
+    QVERIFY(onScreen(view) == repainted(view));
+  }
+
+  void theRightButtonErasesDuringARubberBand() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {demoMap()});
+    EditorSession& s = w->session();
+    w->chooseDrawingObject(obj::Rock);
+    s.map.at(8, 8) = obj::Diamond;
+    s.map.at(3, 4) = obj::Diamond;
+    QTest::mouseClick(button(*w, "IEButton23"), Qt::LeftButton, {}, QPoint(20, 20));  // outline
+    QCOMPARE(w->drawingTools().rectangleGlyph(), 2);
+    Drag drag(w->levelView());
+    drag.press(2, 3);
+    drag.move(6, 6);
+    drag.press(8, 8, Qt::RightButton);
+    drag.release(8, 8, Qt::RightButton);
+    QCOMPARE(s.map.at(8, 8), obj::EmptySpace);
+    QVERIFY(w->drawingTools().rubberBand().has_value());  // the band lives on
+    drag.move(6, 6);
+    drag.release(6, 6);
+    // Outline of columns 2..5, rows 3..5; the inside keeps what it had.
+    QCOMPARE(s.map.at(2, 4), obj::Rock);
+    QCOMPARE(s.map.at(5, 5), obj::Rock);
+    QCOMPARE(s.map.at(3, 4), obj::Diamond);
+    QCOMPARE(w->drawingTools().tool(), Tool::Pen);
+
+    // Without a band, a right click erases and the release switches the tool off.
+    button(*w, "IEButtonchaos")->click();
+    QVERIFY(w->findChild<QWidget*>("Chaosoptions")->isVisible());
+    s.map.at(9, 9) = obj::Diamond;
+    drag.press(9, 9, Qt::RightButton);
+    drag.release(9, 9, Qt::RightButton);
+    QCOMPARE(s.map.at(9, 9), obj::EmptySpace);
+    QCOMPARE(w->drawingTools().tool(), Tool::Pen);
+    QVERIFY(!w->findChild<QWidget*>("Chaosoptions")->isVisible());
+  }
+
+  void aPasteAfterASelectionWritesWhereTheSelectionWasDragged() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {demoMap()});
+    EditorSession& s = w->session();
+    LevelView* view = w->levelView();
+    for (int x = 2; x <= 4; ++x) {
+      for (int y = 3; y <= 4; ++y) s.map.at(x, y) = 100 + x * 10 + y;
+    }
+    button(*w, "IEButton18")->click();
+    Drag drag(view);
+    drag.press(2, 3);
+    drag.move(5, 5);
+    drag.release(5, 5);
+    const SelectionClipboard& clip = w->drawingTools().clipboard();
+    QVERIFY(clip.visible());
+    QCOMPARE(clip.width(), 3);
+    QCOMPARE(clip.height(), 2);
+    // The floating selection is drawn over the view, its frame at cell (2, 3).
+    const int cs = view->cellSize();
+    const QImage shown = onScreen(view);
+    QCOMPARE(QColor(shown.pixel(2 * cs + cs / 2, 3 * cs)), QColor(0xff, 0xd8, 0x40));
+    QVERIFY(shown == repainted(view));
+
+    // Dragged by four cells right and six down, it snaps to the cells there.
+    drag.press(3, 3);
+    drag.move(5, 6);
+    drag.move(7, 9);
+    drag.release(7, 9);
+    QCOMPARE(clip.position(), (CellPos{6, 9}));
+    QVERIFY(onScreen(view) == repainted(view));  // nothing left where it was
+    const int undo = s.undoRing().undoCount();
+    w->action("Paste1")->trigger();
+    for (int x = 0; x < 3; ++x) {
+      for (int y = 0; y < 2; ++y) QCOMPARE(s.map.at(6 + x, 9 + y), 100 + (2 + x) * 10 + 3 + y);
+    }
+    QCOMPARE(s.undoRing().undoCount(), undo + 1);
+    // Repeated pastes climb a staircase up and to the right.
+    QCOMPARE(clip.position(), (CellPos{7, 8}));
+
+    // Cut empties the cells under the selection, with one undo entry.
+    w->action("Cut1")->trigger();
+    for (int x = 7; x < 10; ++x) QCOMPARE(s.map.at(x, 8), obj::EmptySpace);
+    QCOMPARE(s.undoRing().undoCount(), undo + 2);
+    QVERIFY(onScreen(view) == repainted(view));
+  }
+
+  void sprayAndChaosShowTheirOptionBars() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {demoMap()});
+    auto* spray = w->findChild<QWidget*>("SprayOptions");
+    auto* chaos = w->findChild<QWidget*>("Chaosoptions");
+    QToolButton* sprayButton = button(*w, "Spraybutton");
+    const int viewHeight = w->levelView()->height();
+    sprayButton->click();
+    QVERIFY(spray->isVisible());
+    QVERIFY(sprayButton->isChecked());
+    QVERIFY(!chaos->isVisible());
+    // Showing a bar never moves or rescales the level view.
+    QTest::qWait(20);
+    QCOMPARE(w->levelView()->height(), viewHeight);
+    // The bar's controls are the spray's options.
+    w->findChild<QSpinBox*>("SprayAmount")->setValue(25);
+    QCOMPARE(w->drawingTools().sprayOptions.SprayAmount, 25);
+    w->findChild<QCheckBox*>("Spraycheck")->setChecked(true);
+    QVERIFY(w->drawingTools().sprayOptions.Spraycheck);
+
+    button(*w, "IEButtonchaos")->click();
+    QVERIFY(chaos->isVisible());
+    QVERIFY(!spray->isVisible());
+    QVERIFY(!sprayButton->isChecked());
+    w->findChild<QCheckBox*>("randomfillcheck3")->setChecked(true);
+    QCOMPARE(w->drawingTools().chaosOptions.chaosList(), std::vector<int>{4});
+    // A chaos fill with only "Emerald" checked puts object 4 everywhere.
+    Drag drag(w->levelView());
+    drag.press(2, 3);
+    drag.move(5, 5);
+    drag.release(5, 5);
+    for (int x = 2; x <= 4; ++x) QCOMPARE(w->session().map.at(x, 4), 4);
+  }
+
+  void movesAreIgnoredWhileThePropertiesWindowIsDragged() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {demoMap()});
+    w->action("Properties1")->trigger();
+    QWidget* dock = w->findChild<QWidget*>("PropertiesPanel");
+    send(dock, QEvent::MouseButtonPress, QPoint(20, 5), Qt::LeftButton, Qt::LeftButton);
+    QVERIFY(w->drawingTools().propertiesDragActive);
+    Drag drag(w->levelView());
+    drag.move(3, 3);
+    QCOMPARE(w->statusPanel(0)->text(), QString("Co:"));
+    send(dock, QEvent::MouseButtonRelease, QPoint(20, 5), Qt::LeftButton, Qt::NoButton);
+    QVERIFY(!w->drawingTools().propertiesDragActive);
+    drag.move(3, 3);
+    QCOMPARE(w->statusPanel(0)->text(), QString("Co: 3,3"));
+  }
+};
+
+QTEST_MAIN(DrawingTest)
+#include "test_drawing.moc"

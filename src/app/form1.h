@@ -203,6 +203,7 @@ class TForm1 : public QMainWindow, public Frontend {
   void applyUpdate(const ViewUpdate& update);
   void updateOverlay();
   void updateToolControls();
+  void updateToolHint();
   void updateViewCursor(QPoint at, int cellSize);
 
   AppOptions options_;

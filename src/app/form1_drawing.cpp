@@ -130,6 +130,9 @@ void TForm1::viewPressed(QPoint at, int cellSize, Qt::MouseButton qtButton) {
 
 void TForm1::viewMoved(QPoint at, int cellSize, Qt::MouseButtons buttons,
                        Qt::KeyboardModifiers modifiers) {
+  // A window move handed to the system may end without a release reaching
+  // the Properties window: a move with the button up shows the drag is over.
+  if (!(buttons & Qt::LeftButton)) drawingTools_.propertiesDragActive = false;
   if (draggingSelection_) {
     applyUpdate(drawingTools_.SelectionbitmapMouseMove(at.x(), at.y(), cellSize));
   } else {
@@ -161,7 +164,11 @@ void TForm1::applyUpdate(const ViewUpdate& update) {
     statusPanels_[0]->setText(QString::fromStdString(drawingTools_.statusCoordinates()));
     statusPanels_[3]->setText(QString::fromStdString(drawingTools_.statusObject()));
   }
-  if (update.tools || update.overlay) updateToolControls();
+  if (update.tools) {
+    updateToolControls();
+  } else if (update.overlay) {
+    updateToolHint();  // a selection shown or gone changes what the pen's hint says
+  }
 }
 
 void TForm1::updateOverlay() {
@@ -182,9 +189,14 @@ void TForm1::updateToolControls() {
   tools_->button("IEButton23")->setIcon(glyphIcon(kRectangleGlyphs[drawingTools_.rectangleGlyph()]));
   sprayBar_->setVisible(drawingTools_.sprayOptionsVisible());
   chaosBar_->setVisible(drawingTools_.chaosOptionsVisible());
-  toolHint_->setText(toolHintText(drawingTools_));
-  toolHint_->setVisible(!toolHint_->text().isEmpty());
+  updateToolHint();
   updateViewCursor(view_->mapFromGlobal(QCursor::pos()), view_->cellSize());
+}
+
+void TForm1::updateToolHint() {
+  const QString hint = toolHintText(drawingTools_);
+  if (hint != toolHint_->text()) toolHint_->setText(hint);
+  toolHint_->setVisible(!hint.isEmpty());
 }
 
 void TForm1::updateViewCursor(QPoint at, int cellSize) {

@@ -24,6 +24,9 @@ QSpinBox* spinEdit(QWidget* parent, const char* name, int min, int max, int valu
   spin->setValue(value);
   spin->setAccelerated(true);
   spin->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  // Only a click puts the keyboard here: a bar that appears must not take
+  // it, or Ctrl+Z would undo in the number instead of in the level.
+  spin->setFocusPolicy(Qt::ClickFocus);
   return spin;
 }
 
@@ -40,6 +43,7 @@ SprayOptionsBar::SprayOptionsBar(SprayOptions& options, QWidget* parent)
   auto* check = new QCheckBox("Spray only in space and dirt", this);
   check->setObjectName("Spraycheck");
   check->setChecked(options.Spraycheck);
+  check->setFocusPolicy(Qt::ClickFocus);
   layout->addWidget(plainLabel("Amount", this));
   layout->addWidget(amount);
   layout->addSpacing(6);
@@ -68,6 +72,7 @@ ChaosOptionsBar::ChaosOptionsBar(Chaosoptions& options, QWidget* parent)
     box->setObjectName(QString("randomfillcheck%1").arg(i + 1));
     box->setChecked(options.randomfillcheck[static_cast<std::size_t>(i)]);
     box->setIconSize(QSize(kSpriteIcon, kSpriteIcon));
+    box->setFocusPolicy(Qt::ClickFocus);
     connect(box, &QCheckBox::toggled, this,
             [this, i](bool on) { options_.randomfillcheck[static_cast<std::size_t>(i)] = on; });
     boxes_[static_cast<std::size_t>(i)] = box;

@@ -290,13 +290,24 @@ class DrawingTest : public QObject {
     QWidget* dock = w->findChild<QWidget*>("PropertiesPanel");
     send(dock, QEvent::MouseButtonPress, QPoint(20, 5), Qt::LeftButton, Qt::LeftButton);
     QVERIFY(w->drawingTools().propertiesDragActive);
-    Drag drag(w->levelView());
-    drag.move(3, 3);
+    // Moves with the button held (the drag going on) neither draw nor read out.
+    LevelView* view = w->levelView();
+    const int cs = view->cellSize();
+    const std::int32_t before = w->session().map.at(3, 3);
+    w->chooseDrawingObject(obj::SolidWall);
+    send(view, QEvent::MouseMove, QPoint(3 * cs + 1, 3 * cs + 1), Qt::NoButton, Qt::LeftButton);
     QCOMPARE(w->statusPanel(0)->text(), QString("Co:"));
+    QCOMPARE(w->session().map.at(3, 3), before);
     send(dock, QEvent::MouseButtonRelease, QPoint(20, 5), Qt::LeftButton, Qt::NoButton);
     QVERIFY(!w->drawingTools().propertiesDragActive);
+    Drag drag(view);
     drag.move(3, 3);
     QCOMPARE(w->statusPanel(0)->text(), QString("Co: 3,3"));
+    // A drag whose release never came ends at the first move with the button up.
+    send(dock, QEvent::MouseButtonPress, QPoint(20, 5), Qt::LeftButton, Qt::LeftButton);
+    drag.move(4, 4);
+    QVERIFY(!w->drawingTools().propertiesDragActive);
+    QCOMPARE(w->statusPanel(0)->text(), QString("Co: 4,4"));
   }
 };
 

@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include "app/develop_panel.h"
+#include "app/levelmap_panels.h"
 #include "app/dialogs.h"
 #include "app/icons.h"
 #include "app/level_list.h"
@@ -239,7 +240,9 @@ void TForm1::closeEvent(QCloseEvent* event) {
     return;
   }
   for (TForm2* preview : previews_) preview->close();
-  for (QWidget* w : std::initializer_list<QWidget*>{movePanel_, viewPanel_, developPanel_, convertPanel_}) {
+  for (QWidget* w : std::initializer_list<QWidget*>{movePanel_, viewPanel_, developPanel_,
+                                                    convertPanel_, searchPanel_, replacePanel_,
+                                                    messagePanel_}) {
     w->close();
   }
   event->accept();

@@ -38,6 +38,9 @@ class LevelList;
 class LevelScrollBox;
 class LevelView;
 class MoveLevelPanel;
+class MessagePanel;
+class ReplacePanel;
+class SearchPanel;
 class ObjectsPanel;
 class PropertiesPage;
 class SplashWindow;
@@ -131,6 +134,8 @@ class TForm1 : public QMainWindow, public Frontend {
   void Properties1Click();
   void Levellist1Click();
   void ShowDevelopmentPanel1Click();
+  // Shows a small tool window near the top right of the level view.
+  void showPanel(QWidget* panel);
   void ExitDevelopment();
   void About1Click();
   // The level size, score and yam buttons and IEButton12: show the properties.
@@ -262,6 +267,9 @@ class TForm1 : public QMainWindow, public Frontend {
   ViewPanel* viewPanel_ = nullptr;
   DevelopPanel* developPanel_ = nullptr;
   ConvertPanel* convertPanel_ = nullptr;
+  SearchPanel* searchPanel_ = nullptr;
+  ReplacePanel* replacePanel_ = nullptr;
+  MessagePanel* messagePanel_ = nullptr;
   std::vector<TForm2*> previews_;
   QPointer<TForm2> registeredPreview_;
   std::unique_ptr<SplashWindow> ownSplash_;

@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -17,6 +18,7 @@
 #include "app/develop_panel.h"
 #include "app/dialogs.h"
 #include "app/form1.h"
+#include "app/levelmap_panels.h"
 #include "app/level_list.h"
 #include "app/level_view.h"
 #include "app/objects_palette.h"
@@ -60,6 +62,11 @@ void TForm1::refresh(unsigned what) {
     infoPanel_->setVisible(!session_.ReaderInfo.empty());
   }
   if (what & kPalette) objects_->canvas()->setEntries(palette_);
+  // Importers' notes: the message panel shows them whenever there are some.
+  if (what & kMessages) {
+    messagePanel_->setLines(session_.Messagememo);
+    if (!session_.Messagememo.empty()) showPanel(messagePanel_);
+  }
   if (what & kLevelShown) levelProperties_.ResetLevelSize();
   // Every redraw of the level fills the Properties window anew.
   if (what & (kProperties | kLevelShown | kCellsChanged)) {
@@ -246,6 +253,25 @@ void TForm1::ShowDevelopmentPanel1Click() {
 }
 
 void TForm1::ExitDevelopment() { developPanel_->hide(); }
+
+void TForm1::showPanel(QWidget* panel) {
+  // During start-up (a file from the command line) the window has no place
+  // on the screen yet: show the panel once it has.
+  if (!isVisible()) {
+    QTimer::singleShot(0, this, [this, panel] {
+      if (isVisible()) showPanel(panel);
+    });
+    return;
+  }
+  if (!panel->isVisible()) {
+    panel->adjustSize();
+    const QPoint corner = scroll_->mapToGlobal(scroll_->rect().topRight());
+    panel->move(corner.x() - panel->width() - 24, corner.y() + 24);
+  }
+  panel->show();
+  panel->raise();
+  panel->activateWindow();
+}
 
 void TForm1::About1Click() {
   SplashWindow* splash = options_.splash;

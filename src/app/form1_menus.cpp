@@ -16,14 +16,18 @@
 #include <QVBoxLayout>
 
 #include "app/develop_panel.h"
+#include "app/levelmap_panels.h"
 #include "app/event_watcher.h"
 #include "app/form1.h"
 #include "app/icons.h"
 #include "app/level_list.h"
 #include "app/level_view.h"
+#include "editor/levelmap_search.h"
 #include "app/objects_palette.h"
 #include "app/preview_window.h"
 #include "app/tool_option_bars.h"
+#include "app/levelmap_panels.h"
+#include "editor/levelmap_search.h"
 #include "app/tool_windows.h"
 #include "app/tools_panel.h"
 
@@ -93,8 +97,8 @@ void TForm1::createActions() {
   makeAction("Cut1", "Cu&t", QKeySequence("Ctrl+X"), [this] { Cut1Click(); })->setToolTip("Cut");
   makeAction("Copy1", "&Copy", QKeySequence("Ctrl+C"), [this] { Copy1Click(); })->setToolTip("Copy");
   makeAction("Paste1", "&Paste", QKeySequence("Ctrl+V"), [this] { Paste1Click(); })->setToolTip("Paste");
-  makeAction("Search1", "Search", none, nullptr);
-  makeAction("Replace1", "Replace", none, nullptr);
+  makeAction("Search1", "Search", none, [this] { showPanel(searchPanel_); });
+  makeAction("Replace1", "Replace", none, [this] { showPanel(replacePanel_); });
   // View
   makeAction("ZoomIn1", "Zoom &In", none, [this] { ZoomIn(); })
       ->setShortcuts({QKeySequence("Ctrl+D"), QKeySequence("Ctrl++"), QKeySequence("Ctrl+=")});
@@ -429,6 +433,9 @@ void TForm1::createToolWindows() {
   viewPanel_ = new ViewPanel(this);
   developPanel_ = new DevelopPanel(this);
   convertPanel_ = new ConvertPanel(this);
+  searchPanel_ = new SearchPanel(this);
+  replacePanel_ = new ReplacePanel(this);
+  messagePanel_ = new MessagePanel(this);
   newPreviewWindow();  // one preview exists from the start
 }
 
@@ -478,6 +485,21 @@ void TForm1::connectSignals() {
     movePanel_->target()->setValue(to);
     guarded([&] { session_.dragLevel(from, to); });
   });
+
+  // Levelmap-wide panels.
+  connect(searchPanel_, &SearchPanel::searchRequested, this, [this](int object) {
+    bool found = true;
+    guarded([&] { found = Search(session_, object); });
+    if (!found) inform("Object not found");
+  });
+  connect(replacePanel_, &ReplacePanel::authorRequested, this,
+          [this](const QString& author, int start) {
+            guarded([&] { ReplaceAuthor(session_, author.toStdString(), start); });
+          });
+  connect(replacePanel_, &ReplacePanel::amoebaRequested, this,
+          [this](bool on) { guarded([&] { convertamoebaAll(session_, on); }); });
+  connect(messagePanel_, &MessagePanel::clearRequested, this,
+          [this] { guarded([&] { Button18Click(session_); }); });
 
   // Move panel.
   connect(movePanel_, &MoveLevelPanel::moveConfirmed, this,

@@ -14,9 +14,6 @@ namespace {
 }
 }  // namespace
 
-void ReadRushLevel(EditorSession&, const std::string& p) { notYet(p, "Amiga GAM levelset"); }
-void ReadABDLevel(EditorSession&, const std::string& p) { notYet(p, "ABD / Boulderoid levelset"); }
 void ReadBpbdLevelset(EditorSession&, const std::string& p) { notYet(p, "BPBD levelset"); }
-void ReadSupaplexLevel(EditorSession&, const std::string& p) { notYet(p, "Supaplex levels"); }
 
 }  // namespace pyrovel

@@ -121,17 +121,6 @@ TEST_F(OpenSave, OpeningAsksToSaveChangesFirst) {
   EXPECT_FALSE(s.map.Modified);
 }
 
-TEST_F(OpenSave, NotYetSupportedFormatsSaySo) {
-  const std::string gam = dir.path("x.gam");
-  testing::writeAll(gam, Bytes(100, 0));
-  try {
-    s.readlevel(gam);
-    FAIL();
-  } catch (const LevelError& e) {
-    EXPECT_NE(std::string(e.what()).find("not supported yet"), std::string::npos);
-  }
-}
-
 TEST_F(OpenSave, NewLevelmapLeavesOneClearedLevel) {
   const std::string a = writeMap("a.map", "A");
   s.readlevel(a);

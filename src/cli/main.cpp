@@ -26,6 +26,9 @@ constexpr Command kCommands[] = {
      "                             draw one level as PNG with the sprite set"},
     {"sprites", pyrovel::cli::cmdSprites,
      "sprites --sheet OUT.png [--iml PATH]  a contact sheet of all sprites"},
+    {"import", pyrovel::cli::cmdImport,
+     "import OUT.map FILE... [--type N|name] [--into LEVELMAP]\n"
+     "                             single levels of other games as consecutive levels"},
 };
 
 void usage(std::ostream& out) {

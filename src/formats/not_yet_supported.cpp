@@ -14,6 +14,5 @@ namespace {
 }
 }  // namespace
 
-void ReadBpbdLevelset(EditorSession&, const std::string& p) { notYet(p, "BPBD levelset"); }
 
 }  // namespace pyrovel

@@ -1,0 +1,42 @@
+// BoulderRush caves. Only the rock byte is understood so far; every other
+// byte leaves its cell alone.
+#include "import/boulderrush_cave_import.h"
+
+#include "import/import_steps.h"
+#include "model/file_io.h"
+
+namespace pyrovel {
+
+namespace {
+constexpr int kRows = 20, kColumns = 40;
+constexpr std::uint8_t kRockByte = 4;
+constexpr int kRock = 3;
+}  // namespace
+
+void ImportBoulderRushLevel(EditorSession& session, const std::string& path) {
+  importBoulderRushLevelBytes(session, readFileBytes(path), path);
+}
+
+void importBoulderRushLevelBytes(EditorSession& session, const Bytes& data,
+                                 const std::string& name) {
+  noteImportFilter(session, "BoulderRush");
+  Levelmap& map = session.map;
+  const int slot = map.CurrentLevel;
+  ByteReader in = levelReader(data, name, slot);
+  in.seek(kBoulderRushMapOffset);
+  const auto cells = in.bytes(static_cast<std::size_t>(kRows * kColumns));
+
+  LevelHeader& h = beginFillingLevel(map, slot);
+  for (int y = 0; y < kRows; ++y) {
+    for (int x = 0; x < kColumns; ++x) {
+      if (cells[static_cast<std::size_t>(y * kColumns + x)] == kRockByte) {
+        putImportedCell(map, slot, x, y, kRock);
+      }
+    }
+  }
+  h.setWidth(kColumns);
+  h.setHeight(22);
+  finishLevelImport(session);
+}
+
+}  // namespace pyrovel

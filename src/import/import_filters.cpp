@@ -1,0 +1,81 @@
+// The import filters and their routines.
+#include "import/import_filters.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+#include "formats/em_formats.h"
+#include "import/atari_cave_import.h"
+#include "import/boulderoid_level_import.h"
+#include "import/boulderrush_cave_import.h"
+#include "import/ck_cave_import.h"
+#include "import/dc2_level_import.h"
+#include "import/mikeysoft_level.h"
+#include "import/rnd_level_import.h"
+#include "model/file_io.h"
+
+namespace pyrovel {
+
+namespace {
+
+// Routines that cannot turn a file down, in the registry's shape.
+template <void (*Import)(EditorSession&, const std::string&)>
+bool alwaysReads(EditorSession& session, const std::string& path) {
+  Import(session, path);
+  return true;
+}
+
+bool importCav(EditorSession& session, const std::string& path) {
+  return ImportCavLevel(session, path);
+}
+
+// Files under the V4 size are turned down by the Emerald Mine import itself.
+bool importEm(EditorSession& session, const std::string& path) {
+  const Bytes data = readFileBytes(path);
+  importEMLevelBytes(session, data, path);
+  return data.size() >= kEmV4MinSize;
+}
+
+constexpr std::array<ImportFilter, 9> kFilters{{
+    {1, "Pyrovel level", "*.lev", "lev", nullptr},
+    {2, "Boulderoid levels", "*.map", "boulderoid", alwaysReads<ImportBoulderoidLevel>},
+    {3, "Boulderdash Construction Kit levels", "*.cav;*.int", "cav", importCav},
+    {4, "Atari", "*.cav", "atari", alwaysReads<ImportAtariLevel>},
+    {5, "Diamond Caves 2", "*.*", "dc2", alwaysReads<ImportDc2Level>},
+    {6, "BoulderRush", "*.cav", "boulderrush", alwaysReads<ImportBoulderRushLevel>},
+    {7, "Rocks & Diamonds", "*.lvl", "rnd", alwaysReads<ImportRndLevel>},
+    {8, "Emerald Mine Level", "*.*", "em", importEm},
+    {9, "Mikeysoft Boulder level", "*.bou", "bou", alwaysReads<DecodeMikeysoftLevel>},
+}};
+
+bool sameText(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) ==
+           std::tolower(static_cast<unsigned char>(y));
+  });
+}
+
+}  // namespace
+
+std::span<const ImportFilter> importFilters() { return kFilters; }
+
+const ImportFilter* findImportFilter(std::string_view wanted) {
+  for (const ImportFilter& f : kFilters) {
+    if (wanted == std::to_string(f.index) || sameText(wanted, f.key) || sameText(wanted, f.name)) {
+      return &f;
+    }
+  }
+  return nullptr;
+}
+
+std::string importFilterText() {
+  std::string text;
+  for (const ImportFilter& f : kFilters) {
+    if (!text.empty()) text += '|';
+    text += std::string(f.name) + "|" + f.patterns;
+  }
+  return text;
+}
+
+}  // namespace pyrovel

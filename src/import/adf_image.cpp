@@ -120,15 +120,9 @@ std::vector<AdfEntry> AdfImage::entries(int directoryBlock, std::vector<std::str
 }
 
 std::optional<AdfEntry> AdfImage::findEntry(std::string_view path) const {
-  if (!path.empty() && path.front() == '#') {
-    const std::string digits(path.substr(1));
-    if (digits.empty() || digits.size() > 4 ||
-        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-      return std::nullopt;
-    }
-    const int n = std::stoi(digits);
-    if (!validBlock(n)) return std::nullopt;
-    return entry(n);
+  if (const auto n = numberAfterHash(path)) {
+    if (!validBlock(*n)) return std::nullopt;
+    return entry(*n);
   }
   const std::string wanted = utf8ToLatin1(path).value_or(std::string(path));
   int directory = kAdfRootBlock;

@@ -172,15 +172,9 @@ void D64Image::readDirectory() {
 }
 
 std::optional<D64Entry> D64Image::findEntry(std::string_view name) const {
-  if (!name.empty() && name.front() == '#') {
-    const std::string digits(name.substr(1));
-    if (digits.empty() || digits.size() > 3 ||
-        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-      return std::nullopt;
-    }
-    const std::size_t index = std::stoul(digits);
-    if (index >= entries_.size()) return std::nullopt;
-    return entries_[index];
+  if (const auto n = numberAfterHash(name)) {
+    if (*n >= static_cast<int>(entries_.size())) return std::nullopt;
+    return entries_[static_cast<std::size_t>(*n)];
   }
   // An exact match first, then one without regard to case.
   for (const D64Entry& e : entries_) {

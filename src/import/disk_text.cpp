@@ -55,4 +55,14 @@ std::string safeHostFileName(std::string_view name) {
   return out;
 }
 
+std::optional<int> numberAfterHash(std::string_view text) {
+  if (text.size() < 2 || text.size() > 7 || text.front() != '#') return std::nullopt;
+  int n = 0;
+  for (char c : text.substr(1)) {
+    if (c < '0' || c > '9') return std::nullopt;
+    n = n * 10 + (c - '0');
+  }
+  return n;
+}
+
 }  // namespace pyrovel

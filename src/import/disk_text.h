@@ -24,4 +24,8 @@ std::optional<std::string> utf8ToLatin1(std::string_view text);
 // crafted image cannot make a save land outside the chosen folder.
 std::string safeHostFileName(std::string_view name);
 
+// The number in "#123" (at most six digits), by which the command line names
+// a block or a directory slot; nothing for any other text.
+std::optional<int> numberAfterHash(std::string_view text);
+
 }  // namespace pyrovel

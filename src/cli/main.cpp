@@ -29,6 +29,12 @@ constexpr Command kCommands[] = {
     {"import", pyrovel::cli::cmdImport,
      "import OUT.map FILE... [--type N|name] [--into LEVELMAP]\n"
      "                             single levels of other games as consecutive levels"},
+    {"disk", pyrovel::cli::cmdDisk,
+     "disk ls IMAGE [FOLDER]        list the files on an Amiga .adf or C64 .d64 disk image\n"
+     "  disk extract IMAGE NAME [-o OUT]  copy one file off the image\n"
+     "  disk import IMAGE NAME --into LEVELMAP [-o OUT.map]\n"
+     "                             put a level file (Emerald Mine on ADF, Construction Kit\n"
+     "                             cave on D64) into the levelmap's first empty level"},
 };
 
 void usage(std::ostream& out) {

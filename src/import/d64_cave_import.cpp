@@ -1,0 +1,21 @@
+#include "import/d64_cave_import.h"
+
+#include "import/ck_cave_import.h"
+#include "import/disk_level_import.h"
+
+namespace pyrovel {
+
+bool importD64Entry(EditorSession& session, const D64Image& image, const D64Entry& entry) {
+  if (!entry.isCave() && !entry.isIntermission()) return false;
+  const Bytes cave = image.extract(entry);
+  CavImportOptions options;
+  options.title = entry.plainName();
+  options.intermission = entry.isIntermission();
+  const std::string name = image.path() + ":" + entry.displayName();
+  bool imported = false;
+  importIntoShownLevel(session,
+                       [&] { imported = importCavLevelBytes(session, cave, name, options); });
+  return imported;
+}
+
+}  // namespace pyrovel

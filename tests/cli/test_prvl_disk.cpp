@@ -1,0 +1,154 @@
+// prvl disk on images built block by block: listing, copying a file off,
+// importing a level into a levelmap, and the ways that fails.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+
+#include "import/test_adf_builder.h"
+#include "import/test_d64_builder.h"
+#include "support/test_support.h"
+
+namespace pyrovel {
+namespace {
+
+struct Outcome {
+  int status = -1;
+  std::string out;
+};
+
+Outcome prvl(const std::string& args) {
+  const std::string cmd = std::string(PYROVEL_BIN_DIR) + "/prvl " + args + " 2>&1";
+  Outcome r;
+  FILE* p = popen(cmd.c_str(), "r");
+  if (!p) return r;
+  std::array<char, 4096> buf{};
+  std::size_t n;
+  while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) r.out.append(buf.data(), n);
+  r.status = pclose(p);
+  return r;
+}
+
+bool has(const Outcome& r, const std::string& text) {
+  return r.out.find(text) != std::string::npos;
+}
+
+class PrvlDisk : public ::testing::Test {
+ protected:
+  PrvlDisk() {
+    // An Amiga disk with an Emerald Mine V4 level (2106 bytes) and a note.
+    testing::AdfBuilder adf;
+    adf.root("EMDISK");
+    adf.header(890, "Levels");
+    adf.hash(880, 4, 890);
+    level = std::vector<std::uint8_t>(2106, 0);
+    level[64 * 3 + 4] = 1;
+    adf.file(900, "Level1", level);
+    adf.hash(890, 11, 900);
+    adf.file(1000, "Readme", testing::countingBytes(700));
+    adf.hash(880, 5, 1000);
+    testing::writeAll(dir.path("em.adf"), adf.image);
+
+    // A C64 disk with a Construction Kit cave (a plain 500-byte file).
+    testing::D64Builder d64;
+    d64.header("CAVES");
+    d64.link(18, 1, 0, 0xFF);
+    std::vector<std::uint8_t> cave(500, 0x77);  // dirt everywhere
+    cave[444] = 150;
+    d64.file({{1, 0}, {1, 1}}, cave);
+    d64.entry(18, 1, 0, 0x82, 1, 0, "BOULDER1.CAV", 2);
+    d64.file({{2, 0}}, testing::countingBytes(30));
+    d64.entry(18, 1, 1, 0x81, 2, 0, "NOTES", 1);
+    testing::writeAll(dir.path("caves.d64"), d64.image);
+  }
+
+  testing::TempDir dir;
+  std::vector<std::uint8_t> level;
+};
+
+TEST_F(PrvlDisk, ListsBothKindsOfImage) {
+  Outcome adf = prvl("disk ls " + dir.path("em.adf"));
+  ASSERT_EQ(adf.status, 0) << adf.out;
+  EXPECT_TRUE(has(adf, "Amiga disk \"EMDISK\" (OFS)")) << adf.out;
+  EXPECT_TRUE(has(adf, "  890  dir")) << adf.out;
+  EXPECT_TRUE(has(adf, " 1000  file         700  Readme")) << adf.out;
+  Outcome folder = prvl("disk ls " + dir.path("em.adf") + " levels");
+  EXPECT_TRUE(has(folder, "  900  file        2106  Level1")) << folder.out;
+
+  Outcome d64 = prvl("disk ls " + dir.path("caves.d64"));
+  ASSERT_EQ(d64.status, 0) << d64.out;
+  EXPECT_TRUE(has(d64, "C64 disk \"CAVES\"")) << d64.out;
+  EXPECT_TRUE(has(d64, "  0  PRG        2    1/0  BOULDER1.CAV")) << d64.out;
+  EXPECT_TRUE(has(d64, "  1  SEQ        1    2/0  NOTES")) << d64.out;
+  EXPECT_FALSE(has(d64, "\n  2  ")) << d64.out;  // empty slots are left out
+
+  // Told apart by size when the name does not say.
+  std::filesystem::copy_file(dir.path("caves.d64"), dir.path("disk.img"));
+  EXPECT_TRUE(has(prvl("disk ls " + dir.path("disk.img")), "BOULDER1.CAV"));
+}
+
+TEST_F(PrvlDisk, ExtractCopiesTheFileBytes) {
+  Outcome r = prvl("disk extract " + dir.path("em.adf") + " LEVELS/level1 -o " + dir.path("l.em"));
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_EQ(testing::readAll(dir.path("l.em")), level);
+  r = prvl("disk extract " + dir.path("caves.d64") + " notes -o " + dir.path("notes.seq"));
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_EQ(testing::readAll(dir.path("notes.seq")), testing::countingBytes(30));
+}
+
+TEST_F(PrvlDisk, ImportFillsTheFirstEmptyLevels) {
+  const std::string map = dir.path("new.map");
+  Outcome first = prvl("disk import " + dir.path("em.adf") + " Levels/Level1 --into " + map);
+  ASSERT_EQ(first.status, 0) << first.out;
+  EXPECT_TRUE(has(first, "into level 0 of " + map)) << first.out;
+  EXPECT_TRUE(has(first, "Unsupported at level 0:4,3 :1")) << first.out;
+  Outcome second = prvl("disk import " + dir.path("caves.d64") + " BOULDER1.CAV --into " + map);
+  ASSERT_EQ(second.status, 0) << second.out;
+  EXPECT_TRUE(has(second, "into level 1 of " + map)) << second.out;
+
+  Outcome info = prvl("info " + map);
+  EXPECT_TRUE(has(info, "Level 0: 64 x 32")) << info.out;
+  EXPECT_TRUE(has(info, "Level 1: 40 x 22  \"BOULDER1.CAV\"")) << info.out;
+  EXPECT_TRUE(has(info, "time 150")) << info.out;
+  EXPECT_FALSE(has(info, "Level 2:")) << info.out;
+}
+
+TEST_F(PrvlDisk, ImportIntoACopyLeavesTheLevelmapAlone) {
+  const std::string demo = std::string(PYROVEL_SOURCE_DIR) + "/levels/demo.map";
+  const auto before = testing::readAll(demo);
+  Outcome r = prvl("disk import " + dir.path("caves.d64") + " '#0' --into " + demo + " -o " +
+                   dir.path("more.map"));
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_EQ(testing::readAll(demo), before);
+  EXPECT_TRUE(has(prvl("info " + dir.path("more.map")), "40 x 22  \"BOULDER1.CAV\""));
+}
+
+TEST_F(PrvlDisk, FailuresSayWhyAndWriteNothing) {
+  const std::string map = dir.path("out.map");
+  struct Case {
+    std::string args, reason;
+  };
+  testing::writeAll(dir.path("short.adf"), std::vector<std::uint8_t>(1000, 0));
+  const Case cases[] = {
+      {"disk extract " + dir.path("em.adf") + " Nothing -o " + dir.path("x"),
+       "no file named Nothing"},
+      {"disk ls " + dir.path("short.adf"), "not a whole Amiga disk image"},
+      {"disk import " + dir.path("em.adf") + " Readme --into " + map, "holds no level"},
+      {"disk import " + dir.path("caves.d64") + " NOTES --into " + map,
+       "not a Construction Kit cave"},
+      {"disk import " + dir.path("caves.d64") + " '#0' --into " + dir.path("set.bd"), "-o OUT.map"},
+      {"disk ls " + dir.path("README"), "README"},
+      {"disk frob", "usage: prvl disk"},
+  };
+  for (const Case& c : cases) {
+    Outcome r = prvl(c.args);
+    EXPECT_NE(r.status, 0) << c.args;
+    EXPECT_TRUE(has(r, c.reason)) << c.args << "\n" << r.out;
+  }
+  EXPECT_FALSE(std::filesystem::exists(map));
+  EXPECT_FALSE(std::filesystem::exists(dir.path("x")));
+}
+
+}  // namespace
+}  // namespace pyrovel

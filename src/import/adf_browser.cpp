@@ -1,0 +1,73 @@
+#include "import/adf_browser.h"
+
+#include <algorithm>
+
+#include "import/adf_level_import.h"
+
+namespace pyrovel {
+
+void AdfBrowser::OpenFile(const std::string& path) {
+  AdfImage opened = AdfImage::load(path);
+  image_.emplace(std::move(opened));
+  getdir(kAdfRootBlock);
+  Showblock(0);
+}
+
+void AdfBrowser::getdir(int block) {
+  std::vector<std::string> notes;
+  auto entries = image().entries(block, &notes);
+  listing_ = std::move(entries);
+  notes_ = std::move(notes);
+  listedDirectory_ = block;
+}
+
+void AdfBrowser::previousFolder() {
+  getdir(kAdfRootBlock);
+  Showblock(kAdfRootBlock);
+}
+
+void AdfBrowser::Showblock(int n) {
+  AdfBlockInfo info = image().describeBlock(n);
+  blockDump_ = image().hexDump(n);
+  info2_ = info.info2;
+  blockInfo_ = std::move(info);
+  currentBlock_ = n;
+}
+
+void AdfBrowser::previousBlock() {
+  Showblock(std::max(currentBlock_ - 1, 0));
+}
+
+void AdfBrowser::nextBlock() {
+  Showblock(std::min(currentBlock_ + 1, kAdfBlockCount - 1));
+}
+
+void AdfBrowser::goToBlock(int value) {
+  Showblock(std::clamp(value, 0, kAdfBlockCount - 1));
+}
+
+void AdfBrowser::click(const AdfEntry& entry) {
+  info2_ = std::to_string(entry.block);
+}
+
+std::optional<int> AdfBrowser::search(const std::string& text, int fromBlock) {
+  const auto found = image().find(text, fromBlock);
+  if (found) Showblock(*found);
+  return found;
+}
+
+AdfBrowser::Opened AdfBrowser::doubleClick(EditorSession& session, const AdfEntry& entry) {
+  Showblock(entry.block);
+  if (entry.folder) {
+    getdir(entry.block);
+    return Opened::Folder;
+  }
+  return importAdfLevel(session, image(), entry.block) ? Opened::Level : Opened::NotALevel;
+}
+
+std::string AdfBrowser::SaveFile(const AdfEntry& entry, const std::string& directory) {
+  info2_ = std::to_string(entry.size);
+  return image().saveFile(entry.block, directory);
+}
+
+}  // namespace pyrovel

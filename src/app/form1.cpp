@@ -15,6 +15,8 @@
 #include <QTimer>
 
 #include "app/develop_panel.h"
+#include "app/find_panel.h"
+#include "app/options_window.h"
 #include "app/levelmap_panels.h"
 #include "app/dialogs.h"
 #include "app/icons.h"
@@ -71,6 +73,7 @@ TForm1::TForm1(AppOptions options)
   createDocks();
   createToolWindows();
   connectSignals();
+  connectOptions();
   uiReady_ = true;
 
   chooseFolders();
@@ -134,6 +137,8 @@ void TForm1::Setup() {
   updatemenu();
   config_.defaultGameDir(programDir_.toStdString());
   spriteSets_ = listSpriteSets(config_.GameDir);
+  optionsPanel_->showFolders(config_);
+  optionsPanel_->setSpriteSets(spriteSets_);
   const std::string objectList = (QDir(fromStd(config_.GameDir)).filePath("Objectlist.txt")).toStdString();
   if (fileExists(objectList)) guarded([&] { session_.catalogue.loadFile(objectList); });
   EditMode_ = kGameMode;
@@ -242,7 +247,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
   for (TForm2* preview : previews_) preview->close();
   for (QWidget* w : std::initializer_list<QWidget*>{movePanel_, viewPanel_, developPanel_,
                                                     convertPanel_, searchPanel_, replacePanel_,
-                                                    messagePanel_}) {
+                                                    messagePanel_, optionsPanel_, findPanel_}) {
     w->close();
   }
   event->accept();

@@ -12,6 +12,7 @@
 #include <optional>
 #include <vector>
 
+#include "editor/app_exec.h"
 #include "editor/level_properties.h"
 #include "editor/random_source.h"
 #include "editor/tool_controller.h"
@@ -34,6 +35,7 @@ class ChaosOptionsBar;
 class ConvertPanel;
 class DevelopPanel;
 class Dialogs;
+class FindPanel;
 class LevelList;
 class LevelScrollBox;
 class LevelView;
@@ -42,6 +44,7 @@ class MessagePanel;
 class ReplacePanel;
 class SearchPanel;
 class ObjectsPanel;
+class OptionsWindow;
 class PropertiesPage;
 class SplashWindow;
 class SprayOptionsBar;
@@ -57,6 +60,9 @@ struct AppOptions {
   QStringList arguments;       // the command line after the program name
   Dialogs* dialogs = nullptr;  // null: message boxes and file dialogs
   SplashWindow* splash = nullptr;  // the start-up splash, reused as the about box
+  TAppExec* launcher = nullptr;    // null: players are really started
+  // Opens a text file in the desktop's editor; null: the desktop's default.
+  std::function<bool(const QString& path)> openDocument;
 };
 
 class TForm1 : public QMainWindow, public Frontend {
@@ -95,6 +101,8 @@ class TForm1 : public QMainWindow, public Frontend {
   // Status bar panels 0..4: "Co:", width, height, "Object:", free.
   QLabel* statusPanel(int index) const;
   QAction* action(const QString& objectName) const;
+  OptionsWindow* optionsWindow() const { return optionsPanel_; }
+  FindPanel* findPanel() const { return findPanel_; }
 
   // --- the core's front end ---------------------------------------------------
   Answer ask(std::string_view question, bool withCancel) override;
@@ -153,6 +161,19 @@ class TForm1 : public QMainWindow, public Frontend {
   TForm2* newPreviewWindow();
   // Writes Edit.ini (the settings of this run, other entries kept).
   void writeSettings();
+  // Testing the level in a player, and the Options window.
+  void TestlevelExternal();
+  void SetTesttarget(TestTarget target);
+  void Options1Click();
+  void showFileLocations();
+  void Button4Click();
+  void findPlayer(TestTarget target);
+  // Development "Edit ..." entries and Help "&Help": a text file in the
+  // desktop's editor.
+  void editTextFile(const QString& folder, const QString& name);
+  void Help2Click();
+  // A message box with a caption of its own (the players' not-found boxes).
+  void captionedMessage(const QString& caption, const QString& text);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -168,6 +189,7 @@ class TForm1 : public QMainWindow, public Frontend {
   void createDocks();
   void createToolWindows();
   void connectSignals();
+  void connectOptions();
   // Start-up.
   void chooseFolders();
   void Setup();
@@ -270,6 +292,10 @@ class TForm1 : public QMainWindow, public Frontend {
   SearchPanel* searchPanel_ = nullptr;
   ReplacePanel* replacePanel_ = nullptr;
   MessagePanel* messagePanel_ = nullptr;
+  OptionsWindow* optionsPanel_ = nullptr;
+  FindPanel* findPanel_ = nullptr;
+  std::unique_ptr<TAppExec> ownLauncher_;
+  TAppExec* launcher_ = nullptr;
   std::vector<TForm2*> previews_;
   QPointer<TForm2> registeredPreview_;
   std::unique_ptr<SplashWindow> ownSplash_;

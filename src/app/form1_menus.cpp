@@ -16,6 +16,8 @@
 #include <QVBoxLayout>
 
 #include "app/develop_panel.h"
+#include "app/find_panel.h"
+#include "app/options_window.h"
 #include "app/levelmap_panels.h"
 #include "app/event_watcher.h"
 #include "app/form1.h"
@@ -118,7 +120,7 @@ void TForm1::createActions() {
     action(name)->setCheckable(true);
   }
   action("Statusbar2")->setChecked(true);
-  makeAction("Options1", "&Options", none, nullptr);
+  makeAction("Options1", "&Options", none, [this] { Options1Click(); });
   // Mode
   modeGroup_ = new QActionGroup(this);
   const struct {
@@ -136,16 +138,19 @@ void TForm1::createActions() {
     modeGroup_->addAction(a);
   }
   // Development
-  makeAction("EditReadme1", "Edit Readme", none, nullptr);
-  makeAction("EditGameTech1", "Edit Game_Tech", none, nullptr);
-  makeAction("EditIdeas1", "Edit Ideas", none, nullptr);
-  makeAction("EditEditortodo1", "Edit Editor to do", none, nullptr);
+  const auto gameDir = [this] { return QString::fromStdString(config_.GameDir); };
+  makeAction("EditReadme1", "Edit Readme", none, [this, gameDir] { editTextFile(gameDir(), "readme.txt"); });
+  makeAction("EditGameTech1", "Edit Game_Tech", none,
+             [this, gameDir] { editTextFile(gameDir(), "Gametech.txt"); });
+  makeAction("EditIdeas1", "Edit Ideas", none, [this, gameDir] { editTextFile(gameDir(), "Ideas.txt"); });
+  makeAction("EditEditortodo1", "Edit Editor to do", none,
+             [this] { editTextFile(programDir_, "ToDo.txt"); });
   makeAction("ShowDevelopmentPanel1", "Show Development Panel", none,
              [this] { ShowDevelopmentPanel1Click(); });
   // Help
   makeAction("About1", "&About", none, [this] { About1Click(); });
   makeAction("ObjectsHelp1", "&Objects Help", QKeySequence("F1"), nullptr)->setToolTip("Help");
-  makeAction("Help2", "&Help", none, nullptr);
+  makeAction("Help2", "&Help", none, [this] { Help2Click(); });
 
   // The layer switch of the tool bar.
   layerGroup_ = new QActionGroup(this);
@@ -178,7 +183,7 @@ void TForm1::createActions() {
       {"testlevelinBoulderflash1", "Test level in Boulderflash", TestTarget::Boulderflash},
   };
   for (const auto& t : targets) {
-    QAction* a = makeAction(t.name, t.text, none, [this, target = t.target] { config_.testTarget = target; });
+    QAction* a = makeAction(t.name, t.text, none, [this, target = t.target] { SetTesttarget(target); });
     a->setCheckable(true);
     a->setData(static_cast<int>(t.target));
     testTargetGroup_->addAction(a);
@@ -436,6 +441,8 @@ void TForm1::createToolWindows() {
   searchPanel_ = new SearchPanel(this);
   replacePanel_ = new ReplacePanel(this);
   messagePanel_ = new MessagePanel(this);
+  optionsPanel_ = new OptionsWindow(this);
+  findPanel_ = new FindPanel(this);
   newPreviewWindow();  // one preview exists from the start
 }
 
@@ -455,8 +462,6 @@ void TForm1::connectSignals() {
   connect(tools_->button("IEButton11"), &QToolButton::clicked, this, [this] { ClearLevel(); });
   connect(tools_->button("IEButton13"), &QToolButton::clicked, this, [this] { ZoomIn(); });
   connect(tools_->button("IEButton14"), &QToolButton::clicked, this, [this] { Zoomout(); });
-  // The test run comes with its part of the editor.
-  tools_->button("IEButton15")->setEnabled(false);
   connectDrawingTools();
   QToolButton* target = tools_->button("IEButton16");
   target->setMenu(popupMenu2_);

@@ -1,0 +1,66 @@
+#pragma once
+// The Options window (`Optionspanel`): the players' folders, the options
+// the game is tested with, and the editor's own options. It changes only
+// values in memory; the folders reach the settings when "OK" is pressed.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <vector>
+
+#include "app/tool_windows.h"
+#include "editor/level_test.h"
+#include "model/configuration.h"
+
+namespace pyrovel::app {
+
+class OptionsWindow : public ToolWindow {
+  Q_OBJECT
+ public:
+  enum Page { FileLocations = 0, PyrovelOptions = 1, EditorPage = 2 };
+
+  explicit OptionsWindow(QWidget* owner);
+
+  // The four folder edits.
+  QLineEdit* folderEdit(TestTarget target) const;
+  void showFolders(const Configuration& config);
+  void showFolder(TestTarget target, const QString& dir);
+  // Copies the four edits into the settings (`Button4Click`).
+  void copyFolders(Configuration& config) const;
+
+  // The sprite sets of the game folder, for `Spritesetlist`.
+  void setSpriteSets(const std::vector<std::string>& names);
+  GameTestOptions gameTestOptions() const;
+
+  QTabWidget* pages() const { return pageControl1_; }
+  QCheckBox* onefellow() const { return onefellow_; }
+
+ signals:
+  void accepted();                       // "OK"
+  void findRequested(TestTarget target);  // one of the "..." buttons
+  void onefellowChanged(bool allowOnlyOne);
+
+ private:
+  QWidget* makeFileLocations();
+  QWidget* makePyrovelOptions();
+  QWidget* makeEditorPage();
+  QComboBox* addList(const char* name, const QStringList& items, const QString& text,
+                     bool editable);
+
+  QTabWidget* pageControl1_;
+  QLineEdit* pyrovelDirEdit_ = nullptr;
+  QLineEdit* bd4DirEdit_ = nullptr;
+  QLineEdit* emeralddirEdit_ = nullptr;
+  QLineEdit* boulderflashdirEdit_ = nullptr;
+  QComboBox* resolutionlist_ = nullptr;
+  QComboBox* speedlist_ = nullptr;
+  QComboBox* spritesetlist_ = nullptr;
+  QComboBox* playerlist_ = nullptr;
+  QComboBox* windowlist_ = nullptr;
+  QComboBox* soundlist_ = nullptr;
+  QComboBox* defaultSpritesetSelect_ = nullptr;
+  QCheckBox* checkBox1_ = nullptr;
+  QCheckBox* onefellow_ = nullptr;
+};
+
+}  // namespace pyrovel::app

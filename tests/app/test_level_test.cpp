@@ -1,0 +1,233 @@
+// Testing the level from the window: the test button with each target,
+// the Options window with OK and Cancel, the folder finder and the menu
+// entries that open text files.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include "app/find_panel.h"
+#include "app/options_window.h"
+#include "app_fixture.h"
+#include "editor/app_exec.h"
+#include "model/ini_file.h"
+
+using namespace pyrovel;
+using namespace pyrovel::app;
+using namespace pyrovel::app::testing;
+
+namespace {
+
+void touch(const QString& path) {
+  QFile f(path);
+  f.open(QIODevice::WriteOnly);
+  f.write("x");
+}
+
+}  // namespace
+
+class LevelTestWindowTest : public QObject {
+  Q_OBJECT
+
+  struct Editor {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    RecordingAppExec launcher;
+    QStringList opened;
+    std::unique_ptr<TForm1> w;
+
+    Editor() {
+      AppOptions options;
+      options.programDir = folder.path();
+      options.userConfigDir = folder.userDir();
+      options.dialogs = &dialogs;
+      options.launcher = &launcher;
+      options.openDocument = [this](const QString& path) {
+        opened << path;
+        return true;
+      };
+      w = std::make_unique<TForm1>(options);
+      w->resize(1280, 800);
+      w->show();
+      QTest::qWait(20);
+    }
+    OptionsWindow* options() const { return w->optionsWindow(); }
+    void clickTest() { QTest::mouseClick(w->findChild<QToolButton*>("IEButton15"), Qt::LeftButton); }
+  };
+
+ private slots:
+  void initTestCase() { quietPlatform(); }
+
+  void optionsWindowShowsItsDefaults() {
+    Editor e;
+    e.w->action("Options1")->trigger();
+    OptionsWindow* o = e.options();
+    QVERIFY(o->isVisible());
+    QCOMPARE(o->objectName(), QString("Optionspanel"));
+    QTabWidget* tabs = o->pages();
+    QCOMPARE(tabs->count(), 3);
+    QCOMPARE(tabs->tabText(0), QString("File Locations"));
+    QCOMPARE(tabs->tabText(1), QString("Pyrovel Options"));
+    QCOMPARE(tabs->tabText(2), QString("Editor"));
+
+    QCOMPARE(QDir(o->findChild<QLineEdit*>("PyrovelDirEdit")->text()), QDir(e.folder.path()));
+    QCOMPARE(o->findChild<QLineEdit*>("BD4DirEdit")->text(), QString());
+    QCOMPARE(o->findChild<QComboBox*>("Resolutionlist")->currentText(), QString("640x480"));
+    QCOMPARE(o->findChild<QComboBox*>("Resolutionlist")->count(), 6);
+    QCOMPARE(o->findChild<QComboBox*>("Speedlist")->currentText(), QString("8"));
+    QCOMPARE(o->findChild<QComboBox*>("Speedlist")->count(), 25);
+    QComboBox* sprites = o->findChild<QComboBox*>("Spritesetlist");
+    QCOMPARE(sprites->currentText(), QString("emerald.iml"));
+    QCOMPARE(sprites->count(), 1);  // the sets of the game folder
+    QCOMPARE(sprites->itemText(0), QString("Emerald.iml"));
+    QCOMPARE(o->findChild<QComboBox*>("Playerlist")->currentText(), QString("1"));
+    QCOMPARE(o->findChild<QComboBox*>("Windowlist")->currentText(), QString("no"));
+    QCOMPARE(o->findChild<QComboBox*>("Soundlist")->currentText(), QString("no"));
+    QCOMPARE(o->findChild<QComboBox*>("DefaultSpritesetSelect")->currentText(), QString("Emerald"));
+    QVERIFY(!o->findChild<QCheckBox*>("CheckBox1")->isEnabled());
+
+    // The Little Fellow box is the session's rule.
+    QCheckBox* one = o->onefellow();
+    QVERIFY(one->isChecked());
+    one->click();
+    QVERIFY(!e.w->session().allowOnlyOneLittleFellow);
+    one->click();
+    QVERIFY(e.w->session().allowOnlyOneLittleFellow);
+  }
+
+  void okCopiesTheFoldersAndCancelDoesNot() {
+    Editor e;
+    e.w->Options1Click();
+    OptionsWindow* o = e.options();
+    o->folderEdit(TestTarget::BD4)->setText("/games/bd4");
+    o->findChild<QPushButton*>("OptionsCancel")->click();
+    QVERIFY(!o->isVisible());
+    QCOMPARE(e.w->configuration().BD4Dir, std::string());
+
+    e.w->Options1Click();
+    o->folderEdit(TestTarget::Emerald)->setText("/games/emc");
+    o->findChild<QPushButton*>("Button4")->click();
+    QVERIFY(!o->isVisible());
+    QCOMPARE(e.w->configuration().BD4Dir, std::string("/games/bd4"));
+    QCOMPARE(e.w->configuration().EmeraldDir, std::string("/games/emc"));
+
+    QVERIFY(e.w->close());
+    const IniFile ini = IniFile::load(e.folder.file("Edit.ini").toStdString());
+    QCOMPARE(ini.readString("File Locations", "BD4", ""), std::string("/games/bd4"));
+    QCOMPARE(ini.readString("File Locations", "Emerald", ""), std::string("/games/emc"));
+  }
+
+  void testButtonStartsTheChosenPlayer() {
+    Editor e;
+    QTemporaryDir emc;
+    touch(emc.filePath("emcgame.exe"));
+    e.w->action("testlevelinEMCplayer1")->trigger();
+    QCOMPARE(e.w->configuration().testTarget, TestTarget::Emerald);
+    QVERIFY(!e.w->action("testlevelinPyrovel1")->isChecked());
+    e.options()->folderEdit(TestTarget::Emerald)->setText(emc.path());
+    e.w->Button4Click();
+
+    QVERIFY(e.w->findChild<QToolButton*>("IEButton15")->isEnabled());
+    e.clickTest();
+    QVERIFY2(e.dialogs.messages.isEmpty(), qPrintable(e.dialogs.messages.join("; ")));
+    QVERIFY2(e.dialogs.errors.isEmpty(), qPrintable(e.dialogs.errors.join("; ")));
+    QCOMPARE(e.launcher.launches.size(), std::size_t(1));
+    QCOMPARE(QString::fromStdString(e.launcher.launches[0].program), emc.filePath("emcgame.exe"));
+    QVERIFY(!e.launcher.launches[0].wait);
+    QCOMPARE(QFileInfo(emc.filePath("cave/test.lev")).size(), qint64(2172));
+  }
+
+  void gameTestUsesTheOptionsAndWaits() {
+    Editor e;
+    touch(e.folder.file("Pyrovel.exe"));
+    e.w->SetTesttarget(TestTarget::Pyrovel);
+    QVERIFY(e.w->action("testlevelinPyrovel1")->isChecked());
+    e.options()->findChild<QComboBox*>("Speedlist")->setCurrentText("12");
+    e.options()->findChild<QComboBox*>("Soundlist")->setCurrentText("yes");
+    e.clickTest();
+    QCOMPARE(e.launcher.launches.size(), std::size_t(1));
+    QVERIFY(e.launcher.launches[0].wait);
+    // The empty start level: 64 x 32.
+    QCOMPARE(QFileInfo(e.folder.file("test.tmp")).size(), qint64(398 + 460 + 2 * 64 * 32));
+    const IniFile opt = IniFile::load(e.folder.file("Opt.bdi").toStdString());
+    QCOMPARE(opt.readInteger("Messages", "Testing", -1), 0);
+    QCOMPARE(opt.readInteger("Options", "Speed", -1), 12);
+    QCOMPARE(opt.readString("Options", "SoundFX", ""), std::string("yes"));
+  }
+
+  void missingPlayerOpensTheFileLocations() {
+    Editor e;
+    e.w->SetTesttarget(TestTarget::BD4);
+    e.options()->pages()->setCurrentIndex(OptionsWindow::EditorPage);
+    e.clickTest();
+    QCOMPARE(e.dialogs.messages.size(), 1);
+    QVERIFY(e.dialogs.messages[0].startsWith("BD4 was not found, please supply the correct BD4 directory"));
+    QVERIFY(e.options()->isVisible());
+    QCOMPARE(e.options()->pages()->currentIndex(), int(OptionsWindow::FileLocations));
+    QVERIFY(e.launcher.launches.empty());
+  }
+
+  void finderStoresAFolderOnceThePlayerIsThere() {
+    Editor e;
+    e.w->Options1Click();
+    e.options()->findChild<QToolButton*>("FindPyrovelButton")->click();
+    FindPanel* find = e.w->findPanel();
+    QVERIFY(find->isVisible());
+    QCOMPARE(find->prompt()->text(), QString("Please specify the directory of Pyrovel"));
+    // The program folder has the sprite set but no game.
+    QCOMPARE(find->result()->text(), QString("File not Found"));
+
+    QTemporaryDir gameOnly, game;
+    touch(gameOnly.filePath("pyrovel.exe"));
+    find->directory()->setText(gameOnly.path());
+    QCOMPARE(find->result()->text(), QString("File not Found"));  // left as it was
+    QCOMPARE(QDir(QString::fromStdString(e.w->configuration().GameDir)), QDir(e.folder.path()));
+
+    touch(game.filePath("Pyrovel.exe"));
+    touch(game.filePath("emerald.iml"));
+    find->directory()->setText(game.path());
+    QCOMPARE(find->result()->text(), QString("Pyrovel found!"));
+    QCOMPARE(QString::fromStdString(e.w->configuration().GameDir), game.path());
+    QCOMPARE(e.options()->folderEdit(TestTarget::Pyrovel)->text(), game.path());
+    find->findChild<QPushButton*>("FindCancel")->click();
+    QVERIFY(!find->isVisible());
+    QCOMPARE(QString::fromStdString(e.w->configuration().GameDir), game.path());
+
+    e.options()->findChild<QToolButton*>("FindBoulderflashButton")->click();
+    QCOMPARE(find->prompt()->text(), QString("Please specify the directory of Boulderflash"));
+    touch(game.filePath("boulderflash.swf"));
+    find->directory()->setText(game.path() + "/");
+    QCOMPARE(find->result()->text(), QString("Boulderflash found!"));
+    QCOMPARE(e.options()->folderEdit(TestTarget::Boulderflash)->text(), game.path() + "/");
+  }
+
+  void textFilesOpenInTheDesktopsEditor() {
+    Editor e;
+    e.w->action("Help2")->trigger();
+    QCOMPARE(e.dialogs.questions.size(), 1);
+    QCOMPARE(e.dialogs.questions[0],
+             QString("Sorry, Help is not yet available in the beta-version. Do you want to read the readme.txt ?"));
+    QVERIFY(e.opened.isEmpty());  // answered No
+
+    touch(e.folder.file("EditorReadme.txt"));
+    e.dialogs.answers.push_back(Answer::Yes);
+    e.w->action("Help2")->trigger();
+    QCOMPARE(e.opened, QStringList{e.folder.file("EditorReadme.txt")});
+
+    touch(e.folder.file("ReadMe.txt"));
+    e.w->action("EditReadme1")->trigger();
+    QCOMPARE(e.opened.last(), e.folder.file("ReadMe.txt"));
+    e.w->action("EditIdeas1")->trigger();
+    QCOMPARE(e.opened.size(), 2);
+    QCOMPARE(e.dialogs.messages.size(), 1);
+    QVERIFY(e.dialogs.messages[0].endsWith("Ideas.txt was not found."));
+  }
+};
+
+QTEST_MAIN(LevelTestWindowTest)
+#include "test_level_test.moc"

@@ -45,10 +45,9 @@ class WindowAppExec : public SystemAppExec {
     QTimer poll;
     bool ended = false;
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-      if (hasEnded(pid)) {
-        ended = true;
-        loop.quit();
-      }
+      ended = hasEnded(pid);
+      // Escape or closing the note give up waiting as the button does.
+      if (ended || note.wasCanceled()) loop.quit();
     });
     QObject::connect(&note, &QProgressDialog::canceled, &loop, &QEventLoop::quit);
     poll.start(100);

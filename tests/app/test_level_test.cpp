@@ -7,8 +7,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QElapsedTimer>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 
 #include "app/find_panel.h"
@@ -158,6 +161,47 @@ class LevelTestWindowTest : public QObject {
     QCOMPARE(opt.readInteger("Messages", "Testing", -1), 0);
     QCOMPARE(opt.readInteger("Options", "Speed", -1), 12);
     QCOMPARE(opt.readString("Options", "SoundFX", ""), std::string("yes"));
+  }
+
+  void gameRunsForRealBehindANoteThatCanStopWaiting() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs);  // the real launcher
+    const QString game = folder.file("Pyrovel.exe");
+    auto writeGame = [&](const QByteArray& script) {
+      QFile f(game);
+      QVERIFY(f.open(QIODevice::WriteOnly));
+      f.write("#!/bin/sh\n" + script + "\n");
+      f.close();
+      f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    };
+    const QString editorDir = QDir::currentPath();
+
+    // A game that ends by itself: the note goes with it.
+    writeGame("pwd > ran-in.txt");
+    w->TestlevelExternal();
+    QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.join("; ")));
+    QCOMPARE(QDir(readText(folder.file("ran-in.txt")).trimmed()), QDir(folder.path()));
+    QCOMPARE(QDir::currentPath(), editorDir);
+    QVERIFY(!w->findChild<QWidget*>("TestingNote"));
+
+    // A game that goes on: "Stop waiting" gives the editor back.
+    writeGame("sleep 2");
+    bool sawNote = false;
+    QTimer::singleShot(300, w.get(), [&] {
+      auto* note = w->findChild<QProgressDialog*>("TestingNote");
+      sawNote = note && note->isVisible();
+      for (QPushButton* b : note ? note->findChildren<QPushButton*>() : QList<QPushButton*>{}) {
+        if (b->text() == "Stop waiting") b->click();
+      }
+    });
+    QElapsedTimer clock;
+    clock.start();
+    w->TestlevelExternal();
+    QVERIFY(sawNote);
+    QVERIFY(clock.elapsed() < 1500);
+    const IniFile opt = IniFile::load(folder.file("Opt.bdi").toStdString());
+    QCOMPARE(opt.readInteger("Messages", "Testing", -1), 0);
   }
 
   void missingPlayerOpensTheFileLocations() {

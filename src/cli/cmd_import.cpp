@@ -108,7 +108,6 @@ int cmdImport(const Args& args) {
       std::cerr << "prvl import: " << into << ": no reader for this kind of file\n";
       return 1;
     }
-    slot = kFirstSlot;
     while (slot <= kLastSlot && !map.IsEmptyLevel(slot)) ++slot;
   }
   const int room = kLastSlot - slot + 1;

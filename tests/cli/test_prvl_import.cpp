@@ -1,0 +1,143 @@
+// prvl import as a user runs it: level files of other games made byte by
+// byte, imported into a new levelmap or after the levels of an existing one.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+
+#include "support/test_support.h"
+
+namespace pyrovel {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+struct Outcome {
+  int status = -1;
+  std::string out;  // standard output and error together
+};
+
+class PrvlImport : public ::testing::Test {
+ protected:
+  testing::TempDir dir;
+
+  Outcome prvl(const std::string& args) {
+    const std::string log = dir.path("prvl.log");
+    const std::string cmd = std::string(PYROVEL_BIN_DIR) + "/prvl " + args + " >" + log + " 2>&1";
+    Outcome r;
+    const int raw = std::system(cmd.c_str());
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    std::ifstream in(log);
+    std::stringstream text;
+    text << in.rdbuf();
+    r.out = text.str();
+    return r;
+  }
+  std::string file(const std::string& name, const Bytes& bytes) {
+    testing::writeAll(dir.path(name), bytes);
+    return dir.path(name);
+  }
+  static bool has(const Outcome& r, const std::string& words) {
+    return r.out.find(words) != std::string::npos;
+  }
+};
+
+// A plain Construction Kit cave: Dirt with the player at (0, 0).
+Bytes cave() {
+  Bytes b(498, 0);
+  std::fill(b.begin() + 2, b.begin() + 442, 0x77);
+  b[2 + 20] = 0xE7;
+  b[444] = 99;
+  return b;
+}
+
+// A Rocks & Diamonds level of 10 x 5 with one code the table lacks.
+Bytes rndLevel(std::size_t mapBytes = 50) {
+  Bytes b(150 + mapBytes, 1);  // Dirt
+  std::fill(b.begin(), b.begin() + 150, 0);
+  b[38] = 10;
+  b[39] = 5;
+  b[41] = 200;  // time 200 gives 20
+  const std::string name = "Rocky";
+  std::copy(name.begin(), name.end(), b.begin() + 44);
+  if (mapBytes > 3) b[150 + 3] = 255;
+  return b;
+}
+
+TEST_F(PrvlImport, FilesBecomeConsecutiveLevelsOfANewLevelmap) {
+  const std::string text = "# Boulderoid\nx\nwidth=5\nheight=3\nmap\nWWWWW\nWP.dW\nWWWWW\n"
+                           "v\nscroll\ntime=80\ndiamond=4\ndvalue =5\ntscore=1\ns\namoeba =8\n";
+  const std::string a = file("a.cav", cave()), b = file("b.lvl", rndLevel()),
+                    c = file("c.map", Bytes(text.begin(), text.end()));
+  const std::string out = dir.path("out.map");
+  const Outcome r = prvl("import " + out + " " + a + " " + b + " " + c);
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_TRUE(has(r, a + " -> level 0")) << r.out;
+  EXPECT_TRUE(has(r, b + " -> level 1")) << r.out;
+  EXPECT_TRUE(has(r, c + " -> level 2")) << r.out;
+  EXPECT_TRUE(has(r, "Unsupported at level 1:4,1 :255")) << r.out;
+
+  const Outcome info = prvl("info " + out);
+  ASSERT_EQ(info.status, 0) << info.out;
+  EXPECT_TRUE(has(info, "Level 0: 40 x 22  \"a.cav\" by Unknown  player 0,0  diamonds 0  time 99"))
+      << info.out;
+  EXPECT_TRUE(has(info, "Level 1: 12 x 7  \"Rocky\"")) << info.out;
+  EXPECT_TRUE(has(info, "Level 2: 5 x 3  \"c.map\" by Unknown  player 1,1  diamonds 4")) << info.out;
+  EXPECT_FALSE(has(info, "Level 3:")) << info.out;  // the slot after keeps its size
+}
+
+TEST_F(PrvlImport, IntoAnExistingLevelmapAfterItsLevels) {
+  const std::string demo = std::string(PYROVEL_SOURCE_DIR) + "/levels/demo.map";
+  const std::string out = dir.path("more.map");
+  const Outcome r = prvl("import " + out + " " + file("x.cav", cave()) + " --type atari --into " + demo);
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_TRUE(has(r, "-> level 7")) << r.out;
+  const Outcome info = prvl("info " + out);
+  EXPECT_TRUE(has(info, "Level 0: 40 x 22  \"First Steps\"")) << info.out;
+  EXPECT_TRUE(has(info, "Level 7: 40 x 22")) << info.out;
+  EXPECT_FALSE(has(info, "Level 8:")) << info.out;
+}
+
+TEST_F(PrvlImport, RefusalsAndFailuresWriteNothing) {
+  const std::string out = dir.path("never.map");
+  const std::string cav = file("a.cav", cave());
+
+  Outcome r = prvl("import " + out + " " + file("level.xyz", cave()));
+  EXPECT_EQ(r.status, 2);
+  EXPECT_TRUE(has(r, "say --type")) << r.out;
+
+  r = prvl("import " + out + " " + cav + " --type 1");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_TRUE(has(r, "\"Pyrovel level\" levels cannot be imported yet")) << r.out;
+
+  r = prvl("import " + out + " " + cav + " --type nonsense");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_TRUE(has(r, "Boulderdash Construction Kit levels")) << r.out;  // the types are listed
+
+  std::string many;
+  for (int i = 0; i < 101; ++i) many += " " + cav;
+  r = prvl("import " + out + many);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_TRUE(has(r, "101 files do not fit")) << r.out;
+
+  r = prvl("import " + out + " " + cav + " " + file("cut.lvl", rndLevel(20)));
+  EXPECT_EQ(r.status, 1);
+  EXPECT_TRUE(has(r, "cut.lvl: level 1: offset 170: unexpected end of file")) << r.out;
+  EXPECT_TRUE(has(r, "Unsupported at level 1:4,1 :255")) << r.out;  // notes made before the end
+
+  EXPECT_FALSE(std::ifstream(out).good());
+}
+
+TEST_F(PrvlImport, ShortCaveIsNotImportedAndTakesNoLevel) {
+  const std::string out = dir.path("two.map");
+  const Outcome r = prvl("import " + out + " " + file("short.cav", Bytes(100, 0)) + " " +
+                     file("good.cav", cave()));
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_TRUE(has(r, "short.cav: not imported")) << r.out;
+  EXPECT_TRUE(has(r, "good.cav -> level 0")) << r.out;
+}
+
+}  // namespace
+}  // namespace pyrovel

@@ -130,18 +130,19 @@ int cmdImport(const Args& args) {
     const ImportFilter& f = *filters[i];
     map.CurrentLevel = slot;
     const std::size_t memoBefore = session.Messagememo.size();
+    auto printNotes = [&] {
+      for (std::size_t m = memoBefore; m < session.Messagememo.size(); ++m) {
+        std::cerr << "prvl: " << session.Messagememo[m] << "\n";
+      }
+    };
     bool read = false;
     try {
       read = f.routine(session, files[i]);
     } catch (...) {
-      for (std::size_t m = memoBefore; m < session.Messagememo.size(); ++m) {
-        std::cerr << "prvl: " << session.Messagememo[m] << "\n";
-      }
+      printNotes();
       throw;  // reported by main; nothing is written
     }
-    for (std::size_t m = memoBefore; m < session.Messagememo.size(); ++m) {
-      std::cerr << "prvl: " << session.Messagememo[m] << "\n";
-    }
+    printNotes();
     if (std::string_view(f.key) == "bou") {  // fills no level
       std::cout << files[i] << ": descrambled into " << mikeysoftScratchPath(files[i]) << "\n";
     } else if (!read) {

@@ -1,5 +1,6 @@
 // The main window: construction, start-up, the core's front end, closing.
 #include "app/form1.h"
+#include "app/text_codec.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -38,10 +39,6 @@ namespace {
 
 constexpr unsigned kEverything = kLevelShown | kCellsChanged | kLevelList | kUndoState |
                                  kHistory | kReaderInfo | kPalette | kProperties | kLayer;
-
-QString fromStd(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 QString withSlash(QString dir) {
   if (!dir.endsWith('/')) dir += '/';

@@ -16,6 +16,7 @@
 #include <QToolBar>
 
 #include "app/develop_panel.h"
+#include "app/text_codec.h"
 #include "app/dialogs.h"
 #include "app/form1.h"
 #include "app/levelmap_panels.h"
@@ -40,7 +41,13 @@ void TForm1::refresh(unsigned what) {
   if (what & kLevelList) levelList_->fill(map);
   if (what & kLevelShown) {
     view_->ComputeCellSize();
-    label8_->setText(QString::fromStdString(session_.levelCaption()));
+    {
+      // The file name is a path (UTF-8); title and author are record texts.
+      const LevelHeader& h = map.current();
+      label8_->setText(fromStd(map.FileName) + " Level " +
+                       QString::number(Levelmap::levelNumber(map.CurrentLevel)) + ": " +
+                       fromRecordText(h.Title()) + " by " + fromRecordText(h.Author()));
+    }
     statusPanels_[1]->setText("Level Width: " + QString::number(map.current().Width()));
     statusPanels_[2]->setText("Level Height: " + QString::number(map.current().Height()));
     levelList_->markCurrent(Levelmap::levelNumber(map.CurrentLevel));

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "app/develop_panel.h"
+#include "app/text_codec.h"
 #include "app/find_panel.h"
 #include "app/options_window.h"
 #include "app/levelmap_panels.h"
@@ -24,14 +25,12 @@
 #include "app/icons.h"
 #include "app/level_list.h"
 #include "app/level_view.h"
-#include "editor/levelmap_search.h"
 #include "app/objects_palette.h"
 #include "app/preview_window.h"
 #include "app/tool_option_bars.h"
-#include "app/levelmap_panels.h"
-#include "editor/levelmap_search.h"
 #include "app/tool_windows.h"
 #include "app/tools_panel.h"
+#include "editor/levelmap_search.h"
 
 namespace pyrovel::app {
 
@@ -484,7 +483,7 @@ void TForm1::connectSignals() {
   // Level list.
   connect(levelList_, &LevelList::levelClicked, this, [this](int number) { SelectLevel(number + 1); });
   connect(levelList_, &LevelList::titleEdited, this, [this](int number, const QString& title) {
-    guarded([&] { session_.setLevelTitle(number + 1, title.toStdString()); });
+    guarded([&] { session_.setLevelTitle(number + 1, toRecordText(title)); });
   });
   connect(levelList_, &LevelList::rowDragged, this, [this](int from, int to) {
     movePanel_->target()->setValue(to);
@@ -533,7 +532,7 @@ void TForm1::connectSignals() {
           [this] { hideEditingArea(!editingAreaHidden()); });
   connect(developPanel_->button("Show levelinfo"), &QPushButton::clicked, this, [this] {
     for (const std::string& line : session_.map.BdcffMemo[static_cast<std::size_t>(session_.map.CurrentLevel)]) {
-      developPanel_->memo()->appendPlainText(QString::fromStdString(line));
+      developPanel_->memo()->appendPlainText(fromRecordText(line));
     }
   });
   for (const char* caption : {"Load Brel", "EM", "Das", "Button15", "Button16"}) {

@@ -1,4 +1,5 @@
 #include "app/level_list.h"
+#include "app/text_codec.h"
 
 #include <QDrag>
 #include <QDropEvent>
@@ -47,7 +48,7 @@ LevelList::LevelList(QWidget* parent) : QTableWidget(100, 2, parent) {
 void LevelList::fill(const Levelmap& map) {
   filling_ = true;
   for (int row = 0; row < 100; ++row) {
-    item(row, 1)->setText(QString::fromStdString(map.header(row + 1).Title()));
+    item(row, 1)->setText(fromRecordText(map.header(row + 1).Title()));
   }
   filling_ = false;
 }

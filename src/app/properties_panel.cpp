@@ -1,4 +1,5 @@
 #include "app/properties_panel.h"
+#include "app/text_codec.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -23,10 +24,6 @@
 namespace pyrovel::app {
 
 namespace {
-
-QString fromStd(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // Column 1 of the score grid: every keystroke is stored at once, and when
 // the cell is left it shows the value as stored (300 in a byte reads 44).
@@ -186,7 +183,7 @@ QWidget* PropertiesPage::makeSizePanel() {
       {descriptionEdit_, &LevelProperties::DescriptionEdit}};
   for (const auto& [edit, field] : texts) {
     connect(edit, &QLineEdit::textEdited, this,
-            [this, field = field](const QString& text) { props_.*field = text.toStdString(); });
+            [this, field = field](const QString& text) { props_.*field = toRecordText(text); });
     connect(edit, &QLineEdit::returnPressed, this, &PropertiesPage::applyRequested);
   }
   connect(amoebaCheck_, &QCheckBox::clicked, this, [this](bool on) { props_.setAmoebaCheck(on); });
@@ -322,7 +319,7 @@ QWidget* PropertiesPage::makeMemo() {
   mono.setStyleHint(QFont::TypeWriter);
   bdcffMemo_->setFont(mono);
   connect(bdcffMemo_, &QPlainTextEdit::textChanged, this, [this] {
-    if (!filling_) props_.BDCFFmemoChange(bdcffMemo_->toPlainText().toStdString());
+    if (!filling_) props_.BDCFFmemoChange(toRecordText(bdcffMemo_->toPlainText()));
   });
   return bdcffMemo_;
 }
@@ -347,10 +344,10 @@ void PropertiesPage::readPatterns() {
 void PropertiesPage::readAll() {
   readSize();
   filling_ = true;
-  titleEdit_->setText(QString::fromStdString(props_.TitleEdit));
-  authorEdit_->setText(QString::fromStdString(props_.AuthorEdit));
-  dateEdit_->setText(QString::fromStdString(props_.DateEdit));
-  descriptionEdit_->setText(QString::fromStdString(props_.DescriptionEdit));
+  titleEdit_->setText(fromRecordText(props_.TitleEdit));
+  authorEdit_->setText(fromRecordText(props_.AuthorEdit));
+  dateEdit_->setText(fromRecordText(props_.DateEdit));
+  descriptionEdit_->setText(fromRecordText(props_.DescriptionEdit));
   amoebaCheck_->setChecked(props_.AmoebaCheck());
   intermissionCheck_->setChecked(props_.IntermissionCheck());
   for (int row = 0; row < kScoreRowCount; ++row) {
@@ -360,7 +357,7 @@ void PropertiesPage::readAll() {
   wellEdit_->setValue(props_.WellEdit());
   wellActive_->setChecked(props_.WellActive());
   // Filling the memo anew would throw away its cursor and scroll position.
-  const QString memo = QString::fromStdString(props_.BDCFFmemoText());
+  const QString memo = fromRecordText(props_.BDCFFmemoText());
   if (bdcffMemo_->toPlainText() != memo) bdcffMemo_->setPlainText(memo);
   filling_ = false;
 }

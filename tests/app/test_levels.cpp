@@ -78,6 +78,13 @@ class LevelsTest : public QObject {
     QCOMPARE(list->item(4, 1)->text(), QString("A very long title in"));
     QVERIFY(w->session().map.Modified);
 
+    // Record texts are 8-bit: a byte such as 0xE9 shows as "é" and is stored
+    // back as the same single byte.
+    w->session().setLevelTitle(8, "Caf\xe9");
+    QCOMPARE(list->item(7, 1)->text(), QString::fromUtf8("Caf\u00e9"));
+    list->item(7, 1)->setText(QString::fromUtf8("D\u00e9j\u00e0 vu"));
+    QCOMPARE(w->session().map.header(8).Title(), std::string("D\xe9j\xe0 vu"));
+
     // Dragging row 2 onto row 5 moves level 2 to 5.
     emit list->rowDragged(2, 5);
     QCOMPARE(QString::fromStdString(w->session().map.header(6).Title()), title2);

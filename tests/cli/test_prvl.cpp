@@ -12,22 +12,8 @@
 namespace pyrovel {
 namespace {
 
-struct Outcome {
-  int status = -1;
-  std::string out;
-};
-
-Outcome prvl(const std::string& args) {
-  const std::string cmd = std::string(PYROVEL_BIN_DIR) + "/prvl " + args + " 2>&1";
-  Outcome r;
-  FILE* p = popen(cmd.c_str(), "r");
-  if (!p) return r;
-  std::array<char, 4096> buf{};
-  std::size_t n;
-  while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) r.out.append(buf.data(), n);
-  r.status = pclose(p);
-  return r;
-}
+using Outcome = testing::ProcessOutcome;
+using testing::prvl;
 
 const std::string kDemo = std::string(PYROVEL_SOURCE_DIR) + "/levels/demo.map";
 

@@ -14,27 +14,13 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-struct Outcome {
-  int status = -1;
-  std::string out;  // standard output and error together
-};
+using Outcome = testing::ProcessOutcome;
 
 class PrvlImport : public ::testing::Test {
  protected:
   testing::TempDir dir;
 
-  Outcome prvl(const std::string& args) {
-    const std::string log = dir.path("prvl.log");
-    const std::string cmd = std::string(PYROVEL_BIN_DIR) + "/prvl " + args + " >" + log + " 2>&1";
-    Outcome r;
-    const int raw = std::system(cmd.c_str());
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::ifstream in(log);
-    std::stringstream text;
-    text << in.rdbuf();
-    r.out = text.str();
-    return r;
-  }
+  static Outcome prvl(const std::string& args) { return testing::prvl(args); }
   std::string file(const std::string& name, const Bytes& bytes) {
     testing::writeAll(dir.path(name), bytes);
     return dir.path(name);

@@ -1,9 +1,6 @@
 // prvl render and prvl sprites as a user runs them.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-
 #include "model/file_io.h"
 #include "render/render_test_support.h"
 #include "support/test_support.h"
@@ -15,14 +12,9 @@ const std::string kPrvl = std::string(PYROVEL_BIN_DIR) + "/prvl";
 const std::string kDemo = std::string(PYROVEL_SOURCE_DIR) + "/levels/demo.map";
 
 int run(const std::string& args, std::string* out = nullptr) {
-  FILE* p = popen((kPrvl + " " + args + " 2>&1").c_str(), "r");
-  if (!p) return -1;
-  std::array<char, 4096> buf{};
-  std::size_t n;
-  std::string text;
-  while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) text.append(buf.data(), n);
-  if (out) *out = text;
-  return pclose(p);
+  const testing::ProcessOutcome r = testing::prvl(args);
+  if (out) *out = r.out;
+  return r.status;
 }
 
 class PrvlRender : public ::testing::Test {

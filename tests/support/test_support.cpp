@@ -1,5 +1,9 @@
 #include "support/test_support.h"
 
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
 #include <fstream>
 #include <random>
 
@@ -32,6 +36,19 @@ std::vector<std::uint8_t> readAll(const std::string& path) {
 void writeAll(const std::string& path, const std::vector<std::uint8_t>& data) {
   std::ofstream out(path, std::ios::binary);
   out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
+}
+
+ProcessOutcome prvl(const std::string& args) {
+  const std::string cmd = std::string(PYROVEL_BIN_DIR) + "/prvl " + args + " 2>&1";
+  ProcessOutcome r;
+  FILE* p = popen(cmd.c_str(), "r");
+  if (!p) return r;
+  std::array<char, 4096> buf{};
+  std::size_t n;
+  while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) r.out.append(buf.data(), n);
+  const int raw = pclose(p);
+  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  return r;
 }
 
 }  // namespace pyrovel::testing

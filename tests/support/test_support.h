@@ -58,6 +58,15 @@ class TempDir {
 std::string corpusPath(const std::string& relative);  // empty when missing
 
 std::vector<std::uint8_t> readAll(const std::string& path);
+
+// prvl run as a user runs it: its exit code and what it printed (standard
+// output and error together).
+struct ProcessOutcome {
+  int status = -1;  // the exit code; -1 when it did not exit normally
+  std::string out;
+  bool has(const std::string& text) const { return out.find(text) != std::string::npos; }
+};
+ProcessOutcome prvl(const std::string& args);
 void writeAll(const std::string& path, const std::vector<std::uint8_t>& data);
 
 }  // namespace pyrovel::testing

@@ -11,6 +11,7 @@
 #include "formats/boulderoid_codes.h"
 #include "formats/levelset_io.h"
 #include "formats/levelset_read_end.h"
+#include "formats/memo_lines.h"
 #include "model/editor_session.h"
 #include "model/file_io.h"
 
@@ -73,8 +74,8 @@ class AbdReader {
   // The number written as two digits `before` bytes ahead of the map.
   int twoDigits(int slot, std::size_t mapStart, std::size_t before, const char* what) const {
     if (mapStart < before || mapStart - before + 2 > text_.size()) {
-      fail(slot, found(mapStart), std::string("no room for the cave's ") + what +
-                                      " before \"mapstart\"");
+      fail(slot, found(mapStart),
+           std::string("no room for the cave's ") + what + " before \"mapstart\"");
     }
     const std::size_t at = mapStart - before;
     const char tens = text_[at], units = text_[at + 1];
@@ -97,8 +98,9 @@ class AbdReader {
     for (int y = 0; y < h.Height(); ++y) {
       for (int x = 0; x < h.Width(); ++x) {
         if (pos >= text_.size()) {
-          fail(slot, pos, "file ends inside the cave's map (row " + std::to_string(y) + " of " +
-                              std::to_string(h.Height()) + ")");
+          fail(slot, pos,
+               "file ends inside the cave's map (row " + std::to_string(y) + " of " +
+                   std::to_string(h.Height()) + ")");
         }
         const char c = text_[pos++];
         int object = boulderoid_ ? BoulderoidCharToObject(c) : AbdCharToObject(c);
@@ -106,9 +108,7 @@ class AbdReader {
           // A Grover with a memo line, so the status bar can tell what it was.
           const int code = static_cast<unsigned char>(c);
           map_.cell(layer, slot, x, y) = 15;
-          session_.Messagememo.push_back("Unsupported at level " + std::to_string(level) + ":" +
-                                         std::to_string(x) + "," + std::to_string(y) + " :" +
-                                         std::to_string(code));
+          session_.Messagememo.push_back(unsupportedAt(level, x, y, code));
           if (session_.ui().ask("Onbekend karakter: " + std::to_string(code) + " Exit ?") ==
               Answer::Yes) {
             return false;

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "formats/memo_lines.h"
+
 namespace pyrovel {
 
 void encodeEmMap(const Levelmap& map, int slot, int layer, std::span<std::uint8_t> out) {
@@ -13,8 +15,9 @@ void encodeEmMap(const Levelmap& map, int slot, int layer, std::span<std::uint8_
     for (int y = 0; y < kEmMapHeight; ++y) {
       const std::int32_t object = column[y];
       out[static_cast<std::size_t>(kEmMapWidth * y + x)] =
-          object >= 0 && object < 256 ? static_cast<std::uint8_t>(table[static_cast<std::size_t>(object)])
-                                      : kEmFallbackCode;
+          object >= 0 && object < 256
+              ? static_cast<std::uint8_t>(table[static_cast<std::size_t>(object)])
+              : kEmFallbackCode;
     }
   }
 }
@@ -47,8 +50,7 @@ std::vector<EmMapNote> decodeEmMap(std::span<const std::uint8_t> bytes, Levelmap
 
 std::string emNoteText(const EmMapNote& note, int level) {
   if (!note.marker) {
-    return "Unsupported at level " + std::to_string(level) + ":" + std::to_string(note.x) + "," +
-           std::to_string(note.y) + " :" + std::to_string(note.code);
+    return unsupportedAt(level, note.x, note.y, note.code);
   }
   std::string text = note.marker->warning;
   if (note.marker->move != 0) text += std::to_string(level);
@@ -67,8 +69,8 @@ std::uint16_t encodeStartWord(int x, int y) {
 namespace {
 // The records' score order.
 constexpr std::array<std::size_t, 10> kScoreFields{
-    LevelHeader::oEmeraldScore, LevelHeader::oDiamondScore, LevelHeader::oRobotScore,
-    LevelHeader::oShipScore,    LevelHeader::oBugScore,     LevelHeader::oYamScore,
+    LevelHeader::oEmeraldScore, LevelHeader::oDiamondScore,  LevelHeader::oRobotScore,
+    LevelHeader::oShipScore,    LevelHeader::oBugScore,      LevelHeader::oYamScore,
     LevelHeader::oNutScore,     LevelHeader::oDynamiteScore, LevelHeader::oKeyScore,
     LevelHeader::oTimeScore,
 };
@@ -119,8 +121,8 @@ std::vector<std::string> placeEmPlayers(const EmStarts& starts, Levelmap& map, i
   std::vector<std::string> lines;
   const int level = Levelmap::levelNumber(slot);
   auto outside = [&](const char* who, std::uint16_t word) {
-    lines.push_back(std::string(who) + " start outside the map at level " +
-                    std::to_string(level) + " :" + std::to_string(word));
+    lines.push_back(std::string(who) + " start outside the map at level " + std::to_string(level) +
+                    " :" + std::to_string(word));
   };
   if (starts.player) {
     map.cell(layer, slot, starts.player->x, starts.player->y) = obj::LittleFellow;

@@ -14,6 +14,7 @@
 #include "formats/boulderrush_codes.h"
 #include "formats/levelset_io.h"
 #include "formats/levelset_read_end.h"
+#include "formats/memo_lines.h"
 #include "model/editor_session.h"
 #include "model/file_io.h"
 
@@ -36,8 +37,14 @@ constexpr const char* kGaugeLabel = "Amiga GAM import";
 
 // Header fields, offsets into the 292-byte header.
 enum HeaderOffset : std::size_t {
-  hName = 0, hWidth = 44, hHeight = 46, hSlime = 52, hMagic = 54, hTime = 56,
-  hDiamondsNeeded = 62, hDiamondScore = 67,
+  hName = 0,
+  hWidth = 44,
+  hHeight = 46,
+  hSlime = 52,
+  hMagic = 54,
+  hTime = 56,
+  hDiamondsNeeded = 62,
+  hDiamondScore = 67,
 };
 constexpr std::size_t kNameSize = 34;
 constexpr std::size_t kTitleBytes = 20;
@@ -93,12 +100,11 @@ class GamReader {
     if (width == 0) width = kDefaultWidth;
     if (height == 0) height = kDefaultHeight;
     if (width > kMaxLevelSide || height > kMaxLevelSide) {
-      session_.Messagememo.push_back("Level " + std::to_string(level) + " of " + r_.file() +
-                                     " is " + std::to_string(width) + " x " +
-                                     std::to_string(height) + " (offset " +
-                                     std::to_string(headerOffset + hWidth) + "): cut to " +
-                                     std::to_string(std::min(width, kMaxLevelSide)) + " x " +
-                                     std::to_string(std::min(height, kMaxLevelSide)));
+      session_.Messagememo.push_back(
+          "Level " + std::to_string(level) + " of " + r_.file() + " is " + std::to_string(width) +
+          " x " + std::to_string(height) + " (offset " + std::to_string(headerOffset + hWidth) +
+          "): cut to " + std::to_string(std::min(width, kMaxLevelSide)) + " x " +
+          std::to_string(std::min(height, kMaxLevelSide)));
     }
     h.setWidth(std::min(width, kMaxLevelSide));
     h.setHeight(std::min(height, kMaxLevelSide));
@@ -136,10 +142,7 @@ class GamReader {
       map_.header(slot).setPlayerY(static_cast<int>(y));
     }
     if (object == kGrover) {
-      session_.Messagememo.push_back("Unsupported at level " +
-                                     std::to_string(Levelmap::levelNumber(slot)) + ":" +
-                                     std::to_string(x) + "," + std::to_string(y) + " :" +
-                                     std::to_string(code));
+      session_.Messagememo.push_back(unsupportedAt(Levelmap::levelNumber(slot), x, y, code));
     }
   }
 

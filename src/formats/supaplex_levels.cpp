@@ -6,6 +6,7 @@
 
 #include "formats/levelset_io.h"
 #include "formats/levelset_read_end.h"
+#include "formats/memo_lines.h"
 #include "formats/supaplex_codes.h"
 #include "model/editor_session.h"
 #include "model/file_io.h"
@@ -62,9 +63,7 @@ class SupaplexReader {
         if (object == kSupaplexUnknown) {
           // A Grover with a memo line, so the status bar can tell what it was.
           object = 15;
-          session_.Messagememo.push_back("Unsupported at level " + std::to_string(level) + ":" +
-                                         std::to_string(x) + "," + std::to_string(y) + " :" +
-                                         std::to_string(b));
+          session_.Messagememo.push_back(unsupportedAt(level, x, y, b));
           if (!asked_) {
             asked_ = true;
             stop = session_.ui().ask("Onbekend karakter: " + std::to_string(b) + " Exit ?") ==

@@ -1,0 +1,167 @@
+// Single levels in and out of the levelmap.
+#include "editor/single_level_io.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <exception>
+
+#include "formats/bdcff.h"
+#include "formats/em_formats.h"
+#include "formats/single_level_file.h"
+#include "import/ck_cave_import.h"
+#include "import/import_filters.h"
+#include "model/editor_session.h"
+#include "model/errors.h"
+#include "model/file_io.h"
+
+namespace pyrovel {
+
+namespace {
+
+constexpr std::array<LevelExportFormat, 5> kExportFormats{{
+    {1, "Pyrovel level", "*.lev"},
+    {2, "Emerald Mine level V4", "*.*"},
+    {3, "Emerald Mine level V6", "*.*"},
+    {4, "Boulderdash Common File Format", "*.bd"},
+    {5, "Boulderdash Common File Format XML", "*.xml"},
+}};
+
+constexpr int kPyrovelLevelFilter = 1;
+constexpr int kCavFilter = 3;
+constexpr int kDc2Filter = 5;
+
+std::string upperCase(std::string_view text) {
+  std::string out(text);
+  std::transform(out.begin(), out.end(), out.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  return out;
+}
+
+// The Construction Kit routine with the development page's view of the
+// bytes nobody knows the meaning of.
+bool importCavWithView(EditorSession& session, const std::string& path,
+                       const UnknownByteView& view) {
+  CavImportOptions options;
+  if (view.viewUnknown && view.show) {
+    options.showUnknownBytes = [&view](const CavUnknownBytes& bytes) {
+      const auto lines = view.viewOnly ? cavUnknownByteLines(bytes, view.onlyKey)
+                                       : cavUnknownByteLines(bytes);
+      view.show(view.clearInBetween, lines);
+    };
+  }
+  return ImportCavLevel(session, path, options);
+}
+
+std::string listOfNames(const std::vector<std::string>& paths) {
+  std::string text;
+  for (const std::string& p : paths) text += (text.empty() ? "" : ", ") + fileNamePart(p);
+  return text;
+}
+
+}  // namespace
+
+std::span<const LevelExportFormat> levelExportFormats() { return kExportFormats; }
+
+std::string exportFilterText() {
+  std::string text;
+  for (const LevelExportFormat& f : kExportFormats) {
+    if (!text.empty()) text += '|';
+    text += std::string(f.name) + "|" + f.patterns;
+  }
+  return text;
+}
+
+std::string proposedExportName(const Levelmap& map) { return map.current().Title() + ".lev"; }
+
+void Exportlevel(Levelmap& map, int filterIndex, const std::string& path) {
+  switch (filterIndex) {
+    case 1: writeFileAtomically(path, encodeSingleLevel(map)); return;
+    case 2: ExporttoEM(map, path, 4); return;
+    case 3: ExporttoEM(map, path, 6); return;
+    case 4: ExporttoBDCFF(map, path, false); return;
+    case 5: ExporttoBDCFF(map, path, true); return;
+    default: throw LevelError("no level export format " + std::to_string(filterIndex));
+  }
+}
+
+bool dc2ImportDisabledOn(std::string_view computerName) {
+  return upperCase(computerName) == kDc2BlockedComputer;
+}
+
+bool importSingleLevelFile(EditorSession& session, const std::string& path) {
+  const int slot = session.map.CurrentLevel;
+  readSingleLevel(session.map, slot, readFileBytes(path), path);
+  session.map.Modified = true;
+  session.nextlevel();
+  return true;
+}
+
+LevelImportResult Imporlevel(EditorSession& session, int filterIndex,
+                             const std::vector<std::string>& paths,
+                             const LevelImportOptions& options) {
+  LevelImportResult result;
+  const ImportFilter* filter = findImportFilter(std::to_string(filterIndex));
+  if (!filter) throw LevelError("no level import filter " + std::to_string(filterIndex));
+  if (filterIndex != kPyrovelLevelFilter && !filter->routine) {
+    throw LevelError(std::string("\"") + filter->name + "\" levels cannot be imported yet");
+  }
+  session.ReaderInfo.clear();
+  if (filterIndex == kDc2Filter && dc2ImportDisabledOn(options.computerName)) {
+    session.ui().inform(kDc2DisabledMessage);
+    result.refused = true;
+    return result;
+  }
+
+  Levelmap& map = session.map;
+  const int startSlot = map.CurrentLevel;
+  const std::size_t memoBefore = session.Messagememo.size();
+  auto finish = [&] {
+    // The last level that received a file is shown.
+    session.SelectLevel(result.filledSlots.empty() ? startSlot : result.filledSlots.back());
+    map.Modified = true;
+    session.UpdateLevelList();
+    unsigned what = kLevelList | kLevelShown | kProperties | kReaderInfo;
+    if (session.Messagememo.size() != memoBefore) what |= kMessages;
+    session.notify(what);
+  };
+
+  try {
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+      const int slot = map.CurrentLevel;
+      // Stepping on stops at level 99: a second file would overwrite it.
+      if (std::find(result.filledSlots.begin(), result.filledSlots.end(), slot) !=
+          result.filledSlots.end()) {
+        result.notImported.assign(paths.begin() + static_cast<std::ptrdiff_t>(i), paths.end());
+        break;
+      }
+      bool read = false;
+      if (filterIndex == kPyrovelLevelFilter) {
+        read = importSingleLevelFile(session, paths[i]);
+      } else if (filterIndex == kCavFilter) {
+        read = importCavWithView(session, paths[i], options.unknownBytes);
+      } else {
+        read = filter->routine(session, paths[i]);
+      }
+      // The Mikeysoft routine only descrambles into a file of its own.
+      const bool fillsLevel = std::string_view(filter->key) != "bou";
+      if (read && fillsLevel) {
+        result.filledSlots.push_back(slot);
+      } else if (!read) {
+        result.turnedDown.push_back(paths[i]);
+      }
+    }
+  } catch (...) {
+    finish();
+    throw;
+  }
+  finish();
+  if (!result.notImported.empty()) {
+    session.ui().inform("Level " + std::to_string(Levelmap::levelNumber(kLastSlot)) +
+                        " is the last level: " + std::to_string(result.notImported.size()) +
+                        " file(s) not imported (" + listOfNames(result.notImported) + ")");
+  }
+  return result;
+}
+
+}  // namespace pyrovel

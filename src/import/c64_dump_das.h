@@ -1,0 +1,34 @@
+#pragma once
+// The DAS text the dump converter writes (one token per line), and reading
+// such a text into the levelmap without a file of the caller's.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pyrovel {
+
+class EditorSession;
+
+class DasTextWriter {
+ public:
+  void line(std::string_view text) { lines_.emplace_back(text); }
+  void line(int value) { lines_.push_back(std::to_string(value)); }
+  // A key followed by its value lines.
+  void key(std::string_view name, std::initializer_list<int> values) {
+    line(name);
+    for (int v : values) line(v);
+  }
+  const std::vector<std::string>& lines() const { return lines_; }
+  // The lines with CR LF ends, as DAS files are written.
+  std::string text() const;
+
+ private:
+  std::vector<std::string> lines_;
+};
+
+// Reads a DAS text with ReadDasLevel through a temporary file in the
+// system's temporary folder (the program's own folder may be read-only).
+// The file is removed again, also when the read fails.
+void ReadDasText(EditorSession& session, std::string_view text);
+
+}  // namespace pyrovel

@@ -1,0 +1,121 @@
+#include "import/resource_import.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "import/ck_cave_import.h"
+#include "import/disk_level_import.h"
+#include "model/editor_session.h"
+#include "model/file_io.h"
+
+namespace pyrovel {
+
+namespace {
+
+// A folder of our own in the system's temporary folder, removed with the
+// object: the program folder may not be writable, and a fixed name there
+// could be another program's file.
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    std::error_code ec;
+    const auto base = std::filesystem::temp_directory_path(ec);
+    std::string pattern = ((ec ? std::filesystem::path("/tmp") : base) / "prvl-res-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) {
+      throw LevelError(pattern, std::nullopt, std::nullopt,
+                       "cannot create a temporary folder for the levelset");
+    }
+    dir_ = pattern;
+  }
+  ~ScratchFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(dir_, ec);
+  }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+  std::string path(const std::string& name) const { return (dir_ / name).string(); }
+
+ private:
+  std::filesystem::path dir_;
+};
+
+// Opens the levelset through the session's open operation, then unties the
+// levelmap from the scratch file, which is gone afterwards: a later Save
+// must ask for a name (or, when appending, go to the levelmap's own file),
+// the history must not offer the scratch file, and the levels read are not
+// saved anywhere yet.
+void openGameLevelset(EditorSession& session, const Bytes& data, bool append) {
+  ScratchFolder scratch;
+  const std::string path = scratch.path("test.gam");
+  writeFileAtomically(path, data);
+
+  const std::string levelPath = session.LevelPath;
+  const std::string fileName = session.map.FileName;
+  const auto history = session.History;
+  auto untie = [&] {
+    session.History = history;
+    session.LevelPath = append ? levelPath : std::string();
+    session.map.FileName = append ? fileName : "New.map";
+  };
+  session.appendFlag = append;
+  try {
+    session.LevelEdit(EditorSession::OpenSource::Path, path);
+  } catch (...) {
+    untie();
+    throw;
+  }
+  untie();
+  session.map.Modified = true;
+  session.notify(kHistory);
+}
+
+}  // namespace
+
+ResourceLevelKind resourceLevelKind(const ResourceKey& type) {
+  if (!type.name) return ResourceLevelKind::None;
+  if (*type.name == "BDCAV") return ResourceLevelKind::Cave;
+  if (*type.name == "BDINT") return ResourceLevelKind::Intermission;
+  if (*type.name == "BDGAME") return ResourceLevelKind::Levelset;
+  return ResourceLevelKind::None;
+}
+
+void saveResource(const PeResources& pe, const ResourceNode* selected, const std::string& path) {
+  const ResourceData* data = selected && !selected->isList() ? selected->leafData() : nullptr;
+  if (!data) throw LevelError("No resource selected");
+  writeFileAtomically(path, pe.bytes(*data));
+}
+
+ResourceLevelKind importResource(EditorSession& session, const PeResources& pe,
+                                 const ResourceNode& type, const ResourceNode& item, bool append) {
+  const ResourceLevelKind kind = resourceLevelKind(type.key);
+  const ResourceData* data = item.isList() ? nullptr : item.leafData();
+  if (kind == ResourceLevelKind::None || !data) return ResourceLevelKind::None;
+  const Bytes bytes = pe.bytes(*data);
+  if (kind == ResourceLevelKind::Levelset) {
+    openGameLevelset(session, bytes, append);
+    return kind;
+  }
+  CavImportOptions options;
+  options.intermission = kind == ResourceLevelKind::Intermission;
+  options.title = item.key.text();
+  const std::string name = pe.path() + ":" + type.key.text() + "/" + item.key.text();
+  bool imported = false;
+  importIntoShownLevel(session,
+                       [&] { imported = importCavLevelBytes(session, bytes, name, options); });
+  return imported ? kind : ResourceLevelKind::None;
+}
+
+std::string resourceStatusText(const ResourceNode& node) {
+  char buf[64];
+  const ResourceData* data = node.isList() ? nullptr : node.leafData();
+  if (data) {
+    std::snprintf(buf, sizeof buf, " Offset: %x  Size: %x", data->rva, data->size);
+  } else {
+    std::snprintf(buf, sizeof buf, " Offset: %x", node.offset);
+  }
+  return buf;
+}
+
+}  // namespace pyrovel

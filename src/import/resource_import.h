@@ -1,0 +1,35 @@
+#pragma once
+// What the resource explorer does with a resource: save it raw, or import
+// it when its type is one of the level types (a Construction Kit cave or
+// intermission, or a whole game levelset).
+#include <string>
+
+#include "import/pe_resources.h"
+
+namespace pyrovel {
+
+class EditorSession;
+
+enum class ResourceLevelKind { None, Cave, Intermission, Levelset };
+
+// By the text of the type node above the resource: "BDCAV", "BDINT",
+// "BDGAME". Numbered types never hold levels.
+ResourceLevelKind resourceLevelKind(const ResourceKey& type);
+
+// Writes the leaf's raw bytes, without any header. A missing or list node
+// throws "No resource selected".
+void saveResource(const PeResources& pe, const ResourceNode* selected, const std::string& path);
+
+// A click on a leaf below `type`: a cave or intermission goes into the
+// current level, which stays shown (so the next click overwrites it); a
+// levelset is opened as the game's levelmap, from the current level on when
+// `append` is set. Returns the kind imported (None when the type holds no
+// levels, or the cave was too short to be one).
+ResourceLevelKind importResource(EditorSession& session, const PeResources& pe,
+                                 const ResourceNode& type, const ResourceNode& item, bool append);
+
+// The explorer's status bar text for a node: " Offset: %x" for a list (its
+// directory offset), " Offset: %x  Size: %x" for data.
+std::string resourceStatusText(const ResourceNode& node);
+
+}  // namespace pyrovel

@@ -5,11 +5,30 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include "app/export_level_dialog.h"
+#include "app/import_level_dialog.h"
+#include "editor/single_level_io.h"
+#include "import/import_filters.h"
+
 namespace pyrovel::app {
 
 namespace {
 
 QString caption() { return QApplication::applicationDisplayName(); }
+
+// "name|patterns|..." as Qt name filters; "*.*" means every file, also
+// those without a dot in their names.
+QStringList nameFilters(const std::string& filterText) {
+  const QStringList parts = QString::fromStdString(filterText).split('|');
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    QString patterns = parts.at(i + 1);
+    patterns.replace(';', ' ');
+    if (patterns == "*.*") patterns = "*";
+    filters << parts.at(i) + " (" + patterns + ")";
+  }
+  return filters;
+}
 
 }  // namespace
 
@@ -39,6 +58,9 @@ QStringList saveAsFileTypes() {
 }
 
 QStringList imageLibraryFileTypes() { return {"Image Library (.iml) (*.iml)", "All Files (*)"}; }
+
+QStringList levelImportFileTypes() { return nameFilters(importFilterText()); }
+QStringList levelExportFileTypes() { return nameFilters(exportFilterText()); }
 
 Answer QtDialogs::ask(QWidget* parent, const QString& question, bool withCancel) {
   QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
@@ -91,6 +113,21 @@ std::optional<QString> QtDialogs::chooseImageLibrary(QWidget* parent, const QStr
                                                     imageLibraryFileTypes().join(";;"));
   if (path.isEmpty()) return std::nullopt;
   return path;
+}
+
+std::optional<LevelImportChoice> QtDialogs::chooseImportLevels(QWidget* parent,
+                                                               const QString& folder) {
+  ImportLevelDialog dialog(parent, folder);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return LevelImportChoice{dialog.filterIndex(), dialog.selectedFiles()};
+}
+
+std::optional<LevelExportChoice> QtDialogs::chooseExportLevel(QWidget* parent,
+                                                              const QString& folder,
+                                                              const QString& proposed) {
+  ExportLevelDialog dialog(parent, folder, proposed);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return LevelExportChoice{dialog.filterIndex(), dialog.selectedFiles().first()};
 }
 
 }  // namespace pyrovel::app

@@ -17,6 +17,20 @@ QStringList openFileTypes();
 QStringList saveAsFileTypes();
 // The "&Load Image Library" dialog's file types.
 QStringList imageLibraryFileTypes();
+// The "Import Level" and "Save Level" dialogs' file types, by filter index.
+QStringList levelImportFileTypes();
+QStringList levelExportFileTypes();
+
+// What the "Import Level" dialog returns: the files in the dialog's order.
+struct LevelImportChoice {
+  int filterIndex = 1;
+  QStringList paths;
+};
+// What the "Save Level" dialog returns.
+struct LevelExportChoice {
+  int filterIndex = 1;
+  QString path;
+};
 
 class Dialogs {
  public:
@@ -31,6 +45,14 @@ class Dialogs {
                                                              const QString& folder,
                                                              const QString& proposed) = 0;
   virtual std::optional<QString> chooseImageLibrary(QWidget* parent, const QString& folder) = 0;
+  // Nothing when cancelled.
+  virtual std::optional<LevelImportChoice> chooseImportLevels(QWidget*, const QString&) {
+    return std::nullopt;
+  }
+  virtual std::optional<LevelExportChoice> chooseExportLevel(QWidget*, const QString&,
+                                                             const QString&) {
+    return std::nullopt;
+  }
 };
 
 // Message boxes and the Qt file dialogs.
@@ -44,6 +66,10 @@ class QtDialogs : public Dialogs {
   std::optional<Frontend::SaveAsChoice> chooseSaveAs(QWidget* parent, const QString& folder,
                                                      const QString& proposed) override;
   std::optional<QString> chooseImageLibrary(QWidget* parent, const QString& folder) override;
+  std::optional<LevelImportChoice> chooseImportLevels(QWidget* parent,
+                                                      const QString& folder) override;
+  std::optional<LevelExportChoice> chooseExportLevel(QWidget* parent, const QString& folder,
+                                                     const QString& proposed) override;
 };
 
 }  // namespace pyrovel::app

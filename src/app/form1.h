@@ -121,6 +121,9 @@ class TForm1 : public QMainWindow, public Frontend {
   void Newlevelmap();
   void SaveLevelsClick();
   void Saveas1Click();
+  // "Import level" and "Export Level": single levels in other files.
+  void Imporlevel();
+  void Exportlevel();
   void SelectLevel(int slot);
   void nextlevel();
   void Prevlevel();

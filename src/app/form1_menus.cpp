@@ -67,9 +67,9 @@ void TForm1::createActions() {
   makeAction("Savelevelset1", "&Save levelset", QKeySequence("Ctrl+S"), [this] { SaveLevelsClick(); })
       ->setToolTip("Save Levelmap");
   makeAction("Saveas1", "Save Levelset &As", QKeySequence("F12"), [this] { Saveas1Click(); });
-  makeAction("Importlevel1", "&Import level", QKeySequence("Ctrl+I"), nullptr)
+  makeAction("Importlevel1", "&Import level", QKeySequence("Ctrl+I"), [this] { Imporlevel(); })
       ->setToolTip("Import Level");
-  makeAction("ExportLevel1", "&Export Level", QKeySequence("Ctrl+E"), nullptr)
+  makeAction("ExportLevel1", "&Export Level", QKeySequence("Ctrl+E"), [this] { Exportlevel(); })
       ->setToolTip("Export Level");
   makeAction("ImportDLL", "Import from DLL", none, nullptr);
   makeAction("ImportfromADFimage1", "Import from ADF image", none, nullptr);

@@ -1,0 +1,43 @@
+// The main window's "Import level" and "Export Level".
+#include <QPlainTextEdit>
+
+#include "app/develop_panel.h"
+#include "app/dialogs.h"
+#include "app/form1.h"
+#include "app/text_codec.h"
+#include "editor/single_level_io.h"
+
+namespace pyrovel::app {
+
+void TForm1::Imporlevel() {
+  const auto choice = dialogs_->chooseImportLevels(this, openFolder_);
+  if (!choice) return;
+  std::vector<std::string> paths;
+  for (const QString& p : choice->paths) paths.push_back(p.toStdString());
+
+  LevelImportOptions options;
+  options.computerName = computerName_.toStdString();
+  // The development page's switches for the Construction Kit's unknown bytes.
+  UnknownByteView& view = options.unknownBytes;
+  view.viewUnknown = developPanel_->viewUnknown();
+  view.clearInBetween = developPanel_->clearInBetween();
+  view.viewOnly = developPanel_->viewOnly();
+  view.show = [this](bool clearFirst, const std::vector<std::string>& lines) {
+    if (clearFirst) developPanel_->memo()->clear();
+    for (const std::string& line : lines) developPanel_->memo()->appendPlainText(fromStd(line));
+  };
+  guarded([&] { pyrovel::Imporlevel(session_, choice->filterIndex, paths, options); });
+}
+
+void TForm1::Exportlevel() {
+  const QString proposed = fromRecordText(proposedExportName(session_.map));
+  const auto choice = dialogs_->chooseExportLevel(this, openFolder_, proposed);
+  if (!choice) return;
+  guarded([&] {
+    pyrovel::Exportlevel(session_.map, choice->filterIndex, choice->path.toStdString());
+  });
+  // The Emerald Mine writers wall off the cells beyond a smaller level.
+  refresh(kCellsChanged);
+}
+
+}  // namespace pyrovel::app

@@ -1,0 +1,151 @@
+// "Import level" and "Export Level" through the window: the dialogs' file
+// types, two files imported into consecutive levels, one level exported,
+// and a bad file reported by the window's error box.
+#include <QAction>
+#include <QPlainTextEdit>
+#include <utility>
+
+#include "app/export_level_dialog.h"
+#include "app/import_level_dialog.h"
+#include "app_fixture.h"
+#include "formats/single_level_file.h"
+#include "model/editor_session.h"
+
+using namespace pyrovel;
+using namespace pyrovel::app;
+using namespace pyrovel::app::testing;
+
+namespace {
+
+class LevelDialogs : public ScriptedDialogs {
+ public:
+  std::optional<LevelImportChoice> importChoice;
+  std::optional<LevelExportChoice> exportChoice;
+  QString proposedName;
+
+  std::optional<LevelImportChoice> chooseImportLevels(QWidget*, const QString&) override {
+    return std::exchange(importChoice, std::nullopt);
+  }
+  std::optional<LevelExportChoice> chooseExportLevel(QWidget*, const QString&,
+                                                     const QString& proposed) override {
+    proposedName = proposed;
+    return std::exchange(exportChoice, std::nullopt);
+  }
+};
+
+// A one-level file: magic, the 460-byte record (size and title), the cells.
+QByteArray levelFile(int w, int h, const QByteArray& title) {
+  QByteArray f(32 + 460, '\0');
+  f.replace(0, 16, "Pyrovel Level V2");
+  f[32] = static_cast<char>(w);
+  f[33] = static_cast<char>(h);
+  f[32 + 169] = static_cast<char>(title.size());
+  f.replace(32 + 170, title.size(), title);
+  f.append(QByteArray(w * h, '\x03'));
+  return f;
+}
+
+QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+  QFile f(dir.filePath(name));
+  f.open(QIODevice::WriteOnly);
+  f.write(bytes);
+  return f.fileName();
+}
+
+}  // namespace
+
+class SingleLevelTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() { quietPlatform(); }
+
+  void dialogsListTheFileTypesInOrder() {
+    ImportLevelDialog in(nullptr, QDir::tempPath());
+    QCOMPARE(in.objectName(), QString("LevelopenDialog"));
+    QCOMPARE(in.windowTitle(), QString("Import Level"));
+    QCOMPARE(in.fileMode(), QFileDialog::ExistingFiles);
+    QCOMPARE(in.defaultSuffix(), QString("lev"));
+    const QStringList types = in.nameFilters();
+    QCOMPARE(types.size(), 9);
+    QCOMPARE(types.at(0), QString("Pyrovel level (*.lev)"));
+    QCOMPARE(types.at(2), QString("Boulderdash Construction Kit levels (*.cav *.int)"));
+    QCOMPARE(types.at(4), QString("Diamond Caves 2 (*)"));
+    QCOMPARE(types.at(6), QString("Rocks & Diamonds (*.lvl)"));
+    QCOMPARE(types.at(8), QString("Mikeysoft Boulder level (*.bou)"));
+    in.selectNameFilter(types.at(6));
+    QCOMPARE(in.filterIndex(), 7);
+
+    ExportLevelDialog out(nullptr, QDir::tempPath(), "Cave.lev");
+    QCOMPARE(out.objectName(), QString("LevelSaveDialog"));
+    QCOMPARE(out.windowTitle(), QString("Save Level"));
+    QCOMPARE(out.acceptMode(), QFileDialog::AcceptSave);
+    QVERIFY(!out.testOption(QFileDialog::DontConfirmOverwrite));
+    QCOMPARE(out.nameFilters(),
+             QStringList({"Pyrovel level (*.lev)", "Emerald Mine level V4 (*)",
+                          "Emerald Mine level V6 (*)", "Boulderdash Common File Format (*.bd)",
+                          "Boulderdash Common File Format XML (*.xml)"}));
+    out.selectNameFilter(out.nameFilters().at(4));
+    QCOMPARE(out.filterIndex(), 5);
+  }
+
+  void importTwoFilesThenExportOne() {
+    ProgramFolder folder;
+    QTemporaryDir files;
+    LevelDialogs dialogs;
+    auto w = makeWindow(folder, dialogs);
+    QVERIFY(w->action("Importlevel1")->isEnabled());
+    QVERIFY(w->action("ExportLevel1")->isEnabled());
+    w->SelectLevel(4);  // level 3
+
+    const QString a = writeFile(files, "a.lev", levelFile(10, 5, "Cave"));
+    const QString b = writeFile(files, "b.lev", levelFile(8, 6, ""));
+    dialogs.importChoice = LevelImportChoice{1, {a, b}};
+    w->session().map.Modified = false;
+    w->action("Importlevel1")->trigger();
+    const Levelmap& map = w->session().map;
+    QVERIFY(dialogs.errors.isEmpty());
+    QCOMPARE(map.header(4).Title(), std::string("Cave"));
+    QCOMPARE(map.header(5).Title(), std::string("Level 4"));
+    QCOMPARE(map.header(5).Width(), 8);
+    QCOMPARE(map.CurrentLevel, 5);  // the last level filled is shown
+    QVERIFY(map.Modified);
+
+    // Back to "Cave" and out again in the game's one-level format.
+    w->SelectLevel(4);
+    const QString out = files.filePath("out.lev");
+    dialogs.exportChoice = LevelExportChoice{1, out};
+    w->action("ExportLevel1")->trigger();
+    QCOMPARE(dialogs.proposedName, QString("Cave.lev"));
+    QFile written(out);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray bytes = written.readAll();
+    QCOMPARE(bytes.size(), 32 + 460 + 50);
+    QCOMPARE(bytes.left(16), QByteArray("Pyrovel Level V2"));
+    QCOMPARE(bytes.at(32), '\x0a');
+
+    // A cancelled dialog changes nothing.
+    w->action("ExportLevel1")->trigger();
+    w->action("Importlevel1")->trigger();
+    QCOMPARE(map.CurrentLevel, 4);
+  }
+
+  void aBadFileIsReportedAndEarlierLevelsStay() {
+    ProgramFolder folder;
+    QTemporaryDir files;
+    LevelDialogs dialogs;
+    auto w = makeWindow(folder, dialogs);
+    w->SelectLevel(2);
+    QByteArray big = levelFile(5, 5, "Big");
+    big[32] = static_cast<char>(200);
+    dialogs.importChoice = LevelImportChoice{
+        1, {writeFile(files, "ok.lev", levelFile(6, 6, "Ok")), writeFile(files, "big.lev", big)}};
+    w->action("Importlevel1")->trigger();
+    QCOMPARE(dialogs.errors.size(), 1);
+    QVERIFY(dialogs.errors.first().contains("big.lev"));
+    QCOMPARE(w->session().map.header(2).Title(), std::string("Ok"));
+    QCOMPARE(w->session().map.CurrentLevel, 2);
+  }
+};
+
+QTEST_MAIN(SingleLevelTest)
+#include "test_single_level.moc"

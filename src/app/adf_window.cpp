@@ -1,0 +1,403 @@
+#include "app/adf_window.h"
+
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "app/controls.h"
+#include "app/text_codec.h"
+#include "model/editor_session.h"
+
+namespace pyrovel::app {
+
+namespace {
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
+  auto* b = new QPushButton(caption, parent);
+  b->setObjectName(name);
+  return b;
+}
+
+QToolButton* speedButton(QWidget* parent, const char* name, const QString& hint,
+                         QStyle::StandardPixmap icon, const QString& text) {
+  auto* b = new QToolButton(parent);
+  b->setObjectName(name);
+  b->setToolTip(hint);
+  b->setText(text);
+  b->setIcon(parent->style()->standardIcon(icon));
+  b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  b->setAutoRaise(true);
+  return b;
+}
+
+QSpinBox* blockNumberEdit(QWidget* parent, const char* name) {
+  return namedSpinEdit(parent, name, 0, kAdfBlockCount - 1);
+}
+
+constexpr int kBlockColumn = 1;
+constexpr int kSizeColumn = 2;
+
+}  // namespace
+
+TADFForm::TADFForm(EditorSession& session, Dialogs* dialogs, QWidget* parent)
+    : DiskImageWindow(session, dialogs, parent, "Open adf image",
+                      "Amiga disk image (*.adf *.ADF);;All files (*)", "Save Amiga Files") {
+  setObjectName("ADFForm");
+  setWindowTitle("ADF import");
+
+  auto* file = menuBar()->addMenu("&File");
+  auto* open1 = file->addAction("Open adf image", this, &TADFForm::OpenFile);
+  open1->setObjectName("Open1");
+  QAction* save = file->addAction("Save Amiga Files", this, &TADFForm::SaveClick);
+  save->setObjectName("SaveAmigaFiles1");
+  auto* view = menuBar()->addMenu("&View");
+  showBlockDump1_ = view->addAction("Show Block Dump");
+  showBlockDump1_->setObjectName("ShowBlockDump1");
+  showBlockDump1_->setCheckable(true);
+  showBlockDump1_->setChecked(true);
+  auto* search1 = view->addAction("Search");
+  search1->setObjectName("Search1");
+  search1->setShortcut(QKeySequence::Find);
+
+  auto* central = new QWidget(this);
+  auto* column = new QVBoxLayout(central);
+  panel2_ = plainLabel("No image open", central);
+  panel2_->setObjectName("Panel2");
+  panel2_->setFrameShape(QFrame::StyledPanel);
+  panel2_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  column->addWidget(panel2_);
+  auto* splitter = new QSplitter(Qt::Horizontal, central);
+  splitter->addWidget(makeListSide());
+  panel6_ = makeDumpPanel();
+  splitter->addWidget(panel6_);
+  splitter->setStretchFactor(0, 1);
+  splitter->setStretchFactor(1, 2);
+  splitter->setChildrenCollapsible(false);
+  splitter->setSizes({320, 660});
+  column->addWidget(splitter, 1);
+  searchPanel_ = makeSearchPanel();
+  column->addWidget(searchPanel_);
+  searchPanel_->hide();
+  setCentralWidget(central);
+  statusBar();
+
+  connect(showBlockDump1_, &QAction::toggled, panel6_, &QWidget::setVisible);
+  connect(search1, &QAction::triggered, this, [this] {
+    searchPanel_->show();
+    edit2_->setFocus();
+  });
+  saveAmigaFiles1_ = save;
+  search1_ = search1;
+  save->setEnabled(false);
+  search1->setEnabled(false);
+  resize(980, 620);
+}
+
+TADFForm::~TADFForm() = default;
+
+QWidget* TADFForm::makeListSide() {
+  auto* side = new QWidget(this);
+  auto* column = new QVBoxLayout(side);
+  column->setContentsMargins(0, 0, 0, 0);
+  auto* buttons = new QHBoxLayout;
+  auto* up = speedButton(side, "SpeedButton2", "Previous folder", QStyle::SP_FileDialogToParent,
+                         "Root folder");
+  auto* large = speedButton(side, "SpeedButton1", "Large icons", QStyle::SP_FileDialogContentsView,
+                            QString());
+  auto* list = speedButton(side, "SpeedButton3", "List", QStyle::SP_FileDialogListView, QString());
+  auto* report = speedButton(side, "SpeedButton4", "Report", QStyle::SP_FileDialogDetailedView,
+                             QString());
+  buttons->addWidget(up);
+  buttons->addStretch(1);
+  buttons->addWidget(large);
+  buttons->addWidget(list);
+  buttons->addWidget(report);
+  column->addLayout(buttons);
+
+  listView1_ = new QTreeWidget(side);
+  listView1_->setObjectName("ListView1");
+  listView1_->setHeaderLabels({"Name", "Block", "Size"});
+  listView1_->setRootIsDecorated(false);
+  listView1_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  listView1_->setUniformRowHeights(true);
+  listView1_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+  listView1_->header()->setStretchLastSection(false);
+  column->addWidget(listView1_, 1);
+  setListStyle(ListStyle::Report);
+
+  connect(up, &QToolButton::clicked, this, [this] {
+    if (!browser_.isOpen()) return;
+    browser_.previousFolder();
+    showListing();
+    showBlockView();
+  });
+  connect(large, &QToolButton::clicked, this, [this] { setListStyle(ListStyle::LargeIcons); });
+  connect(list, &QToolButton::clicked, this, [this] { setListStyle(ListStyle::List); });
+  connect(report, &QToolButton::clicked, this, [this] { setListStyle(ListStyle::Report); });
+  connect(listView1_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+    if (const AdfEntry* e = entryOf(item)) {
+      browser_.click(*e);
+      info2_->setText(fromStd(browser_.info2()));
+    }
+  });
+  connect(listView1_, &QTreeWidget::itemDoubleClicked, this,
+          [this](QTreeWidgetItem* item) { ListView1DblClick(item); });
+  return side;
+}
+
+QWidget* TADFForm::makeDumpPanel() {
+  auto* panel = new QWidget(this);
+  panel->setObjectName("Panel6");
+  auto* column = new QVBoxLayout(panel);
+  column->setContentsMargins(0, 0, 0, 0);
+  label1_ = new QLabel(panel);
+  label1_->setObjectName("Label1");
+  QFont bold = label1_->font();
+  bold.setBold(true);
+  label1_->setFont(bold);
+  info_ = plainLabel({}, panel);
+  info_->setObjectName("info");
+  info_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  info2_ = plainLabel({}, panel);
+  info2_->setObjectName("info2");
+  column->addWidget(label1_);
+  column->addWidget(info_);
+  column->addWidget(info2_);
+
+  memo1_ = new QPlainTextEdit(panel);
+  memo1_->setObjectName("Memo1");
+  memo1_->setReadOnly(true);
+  memo1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  memo1_->setFont(fixed);
+  // Wide enough for a whole dump line: offset, 16 hex bytes, 16 characters.
+  memo1_->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QString(73, 'M')) + 30);
+  column->addWidget(memo1_, 1);
+
+  auto* row = new QHBoxLayout;
+  auto* prev = button(panel, "Button2", "Prev");
+  auto* next = button(panel, "Button3", "Next");
+  spinEdit1_ = blockNumberEdit(panel, "SpinEdit1");
+  spinEdit1_->setToolTip("Block number (shows the next block of a chain after each block)");
+  auto* go = button(panel, "Button4", "Go");
+  auto* root = button(panel, "Button5", "Root");
+  root->setToolTip("Show the root block");
+  row->addWidget(prev);
+  row->addWidget(next);
+  row->addSpacing(12);
+  row->addWidget(new QLabel("Block:", panel));
+  row->addWidget(spinEdit1_);
+  row->addWidget(go);
+  row->addStretch(1);
+  row->addWidget(root);
+  column->addLayout(row);
+
+  connect(prev, &QPushButton::clicked, this, [this] {
+    if (!browser_.isOpen()) return;
+    browser_.previousBlock();
+    showBlockView();
+  });
+  connect(next, &QPushButton::clicked, this, [this] {
+    if (!browser_.isOpen()) return;
+    browser_.nextBlock();
+    showBlockView();
+  });
+  connect(go, &QPushButton::clicked, this, [this] {
+    if (!browser_.isOpen()) return;
+    browser_.goToBlock(spinEdit1_->value());
+    showBlockView();
+  });
+  connect(root, &QPushButton::clicked, this, [this] { Showblock(kAdfRootBlock); });
+  needImage_ << prev << next << go << root << spinEdit1_;
+  for (QWidget* w : needImage_) w->setEnabled(false);
+  return panel;
+}
+
+QWidget* TADFForm::makeSearchPanel() {
+  auto* panel = new QFrame(this);
+  panel->setObjectName("SearchPanel");
+  panel->setFrameShape(QFrame::StyledPanel);
+  auto* row = new QHBoxLayout(panel);
+  row->addWidget(new QLabel("Search for:", panel));
+  edit2_ = new QLineEdit(panel);
+  edit2_->setObjectName("Edit2");
+  row->addWidget(edit2_, 1);
+  row->addWidget(new QLabel("start at block", panel));
+  spinEdit2_ = blockNumberEdit(panel, "SpinEdit2");
+  row->addWidget(spinEdit2_);
+  auto* go = button(panel, "Button7", "Go");
+  go->setDefault(true);
+  row->addWidget(go);
+  auto* close = new QToolButton(panel);
+  close->setObjectName("Panel3");
+  close->setText("X");
+  close->setToolTip("Close the search");
+  close->setAutoRaise(true);
+  row->addWidget(close);
+  connect(go, &QPushButton::clicked, this, &TADFForm::Button7Click);
+  connect(edit2_, &QLineEdit::returnPressed, this, &TADFForm::Button7Click);
+  connect(close, &QToolButton::clicked, panel, &QWidget::hide);
+  return panel;
+}
+
+void TADFForm::setListStyle(ListStyle style) {
+  const bool report = style == ListStyle::Report;
+  listView1_->setHeaderHidden(!report);
+  listView1_->setColumnHidden(kBlockColumn, !report);
+  listView1_->setColumnHidden(kSizeColumn, !report);
+  const int side = style == ListStyle::LargeIcons ? 32 : 16;
+  listView1_->setIconSize(QSize(side, side));
+}
+
+bool TADFForm::openImage(const QString& path) {
+  try {
+    browser_.OpenFile(path.toStdString());
+  } catch (const std::exception& e) {
+    error(e);
+    return false;
+  }
+  panel2_->setText(fromRecordText(browser_.image().diskName()));
+  panel2_->setToolTip(QFileInfo(path).fileName());
+  setWindowTitle(QString("ADF import - %1").arg(QFileInfo(path).fileName()));
+  for (QWidget* w : needImage_) w->setEnabled(true);
+  saveAmigaFiles1_->setEnabled(true);
+  search1_->setEnabled(true);
+  showListing();
+  showBlockView();
+  return true;
+}
+
+void TADFForm::OpenFile() {
+  const auto path = chooseImage ? chooseImage() : std::nullopt;
+  if (path) openImage(*path);
+}
+
+void TADFForm::getdir(int block) {
+  if (!browser_.isOpen()) return;
+  browser_.getdir(block);
+  showListing();
+}
+
+void TADFForm::Showblock(int n) {
+  if (!browser_.isOpen()) return;
+  browser_.Showblock(n);
+  showBlockView();
+}
+
+void TADFForm::showListing() {
+  listView1_->clear();
+  const QIcon folder = style()->standardIcon(QStyle::SP_DirIcon);
+  const QIcon file = style()->standardIcon(QStyle::SP_FileIcon);
+  const auto& entries = browser_.listing();
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    const AdfEntry& e = entries[i];
+    auto* item = new QTreeWidgetItem(listView1_);
+    item->setText(0, fromRecordText(e.name));
+    item->setText(kBlockColumn, QString::number(e.block));
+    item->setText(kSizeColumn, e.folder ? QString() : QString::number(e.size));
+    item->setTextAlignment(kBlockColumn, Qt::AlignRight | Qt::AlignVCenter);
+    item->setTextAlignment(kSizeColumn, Qt::AlignRight | Qt::AlignVCenter);
+    item->setIcon(0, e.folder ? folder : file);
+    item->setData(0, Qt::UserRole, static_cast<int>(i));
+  }
+  listView1_->resizeColumnToContents(kBlockColumn);
+  listView1_->resizeColumnToContents(kSizeColumn);
+  if (!browser_.listingNotes().empty()) {
+    QStringList notes;
+    for (const auto& n : browser_.listingNotes()) notes << fromStd(n);
+    listView1_->setToolTip(notes.join('\n'));
+  } else {
+    listView1_->setToolTip({});
+  }
+}
+
+void TADFForm::showBlockView() {
+  const AdfBlockInfo& info = browser_.blockInfo();
+  label1_->setText(fromStd(info.label));
+  info_->setText(fromStd(info.info));
+  info2_->setText(fromStd(browser_.info2()));
+  spinEdit1_->setValue(info.nextBlock);
+  memo1_->setPlainText(fromStd(browser_.blockDump()));
+}
+
+const AdfEntry* TADFForm::entryOf(QTreeWidgetItem* item) const {
+  if (!item) return nullptr;
+  const int i = item->data(0, Qt::UserRole).toInt();
+  const auto& entries = browser_.listing();
+  if (i < 0 || i >= static_cast<int>(entries.size())) return nullptr;
+  return &entries[static_cast<std::size_t>(i)];
+}
+
+void TADFForm::SaveClick() {
+  if (!browser_.isOpen()) return;
+  std::vector<AdfEntry> chosen;
+  for (int i = 0; i < listView1_->topLevelItemCount(); ++i) {
+    QTreeWidgetItem* item = listView1_->topLevelItem(i);
+    if (item->isSelected()) {
+      if (const AdfEntry* e = entryOf(item)) chosen.push_back(*e);
+    }
+  }
+  if (chosen.empty()) {
+    report("Select the files to save first.");
+    return;
+  }
+  const auto path = chooseSaveFile ? chooseSaveFile(fromRecordText(chosen.front().name))
+                                   : std::nullopt;
+  if (!path) return;
+  const std::string directory = QFileInfo(*path).absolutePath().toStdString();
+  try {
+    for (const AdfEntry& e : chosen) browser_.SaveFile(e, directory);
+  } catch (const std::exception& e) {
+    error(e);
+  }
+  info2_->setText(fromStd(browser_.info2()));
+}
+
+void TADFForm::Button7Click() {
+  if (!browser_.isOpen()) return;
+  const QString text = edit2_->text();
+  if (text.isEmpty()) {
+    report("Type the text to search for.");
+    return;
+  }
+  if (browser_.search(text.toStdString(), spinEdit2_->value())) {
+    showBlockView();
+  } else {
+    report(text + " not found");
+  }
+}
+
+void TADFForm::ListView1DblClick(QTreeWidgetItem* item) {
+  const AdfEntry* found = entryOf(item);
+  if (!found) return;
+  const AdfEntry entry = *found;  // the listing changes when a folder opens
+  try {
+    const auto opened = browser_.doubleClick(session_, entry);
+    const QString name = fromRecordText(entry.name);
+    if (opened == AdfBrowser::Opened::Level) {
+      statusBar()->showMessage(
+          QString("%1 imported into level %2").arg(name).arg(session_.map.CurrentLevel - 1));
+    } else if (opened == AdfBrowser::Opened::NotALevel) {
+      statusBar()->showMessage(QString("%1 is no Emerald Mine level").arg(name));
+    }
+  } catch (const std::exception& e) {
+    error(e);
+  }
+  if (entry.folder) showListing();
+  showBlockView();
+}
+
+}  // namespace pyrovel::app

@@ -1,0 +1,71 @@
+#pragma once
+// `TADFForm`, "ADF import": browses an Amiga floppy image. Lists a directory
+// of the image, shows any block as a hex dump with what the block is,
+// searches the image for a text, saves files to the host disk and imports an
+// Emerald Mine level into the current level with a double click. What it
+// shows comes from AdfBrowser; the window only lays it out.
+#include "app/disk_image_window.h"
+#include "import/adf_browser.h"
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QSpinBox;
+class QToolButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace pyrovel::app {
+
+class TADFForm : public DiskImageWindow {
+  Q_OBJECT
+ public:
+  // `dialogs` shows errors and messages; null means message boxes.
+  TADFForm(EditorSession& session, Dialogs* dialogs, QWidget* parent = nullptr);
+  ~TADFForm() override;
+
+  const AdfBrowser& browser() const { return browser_; }
+  // Opens an image without the dialog; false (after the error message) when
+  // it cannot be read.
+  bool openImage(const QString& path);
+
+  // "Open adf image".
+  void OpenFile();
+  // "Save Amiga Files": the selected entries, in list order.
+  void SaveClick();
+  void Showblock(int n);
+  void getdir(int block);
+  void Button7Click();  // the search's "Go"
+  void ListView1DblClick(QTreeWidgetItem* item);
+
+ private:
+  enum class ListStyle { LargeIcons, List, Report };
+  QWidget* makeListSide();
+  QWidget* makeDumpPanel();
+  QWidget* makeSearchPanel();
+  void setListStyle(ListStyle style);
+  void showListing();
+  void showBlockView();
+  const AdfEntry* entryOf(QTreeWidgetItem* item) const;
+  AdfBrowser browser_;
+
+  QAction* saveAmigaFiles1_;
+  QAction* showBlockDump1_;
+  QAction* search1_;
+  QLabel* panel2_;
+  QTreeWidget* listView1_;
+  QWidget* panel6_;
+  QLabel* label1_;
+  QLabel* info_;
+  QLabel* info2_;
+  QPlainTextEdit* memo1_;
+  QSpinBox* spinEdit1_;
+  QWidget* searchPanel_;
+  QLineEdit* edit2_;
+  QSpinBox* spinEdit2_;
+  QList<QWidget*> needImage_;
+};
+
+}  // namespace pyrovel::app

@@ -35,6 +35,16 @@ constexpr Command kCommands[] = {
      "  disk import IMAGE NAME --into LEVELMAP [-o OUT.map]\n"
      "                             put a level file (Emerald Mine on ADF, Construction Kit\n"
      "                             cave on D64) into the levelmap's first empty level"},
+    {"res", pyrovel::cli::cmdRes,
+     "res ls EXE                    list the resources of a Windows .exe or .dll\n"
+     "  res extract EXE TYPE NAME [LANG] [-o OUT]  copy one resource's bytes out\n"
+     "  res import EXE TYPE NAME --into LEVELMAP [-o OUT.map]\n"
+     "                             put a level resource (BDCAV or BDINT cave, BDGAME\n"
+     "                             levelset) into the levelmap's first empty levels"},
+    {"c64", pyrovel::cli::cmdC64,
+     "c64 scan DUMP                 the input kind, game engine and caves of a C64 memory\n"
+     "                             dump, PC64 image (.P00) or program file (.PRG)\n"
+     "  c64 convert DUMP OUT.map [--das OUT.das]  its caves as a levelmap"},
 };
 
 void usage(std::ostream& out) {

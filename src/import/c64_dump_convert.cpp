@@ -6,10 +6,13 @@
 #include "import/c64_dump_caves.h"
 #include "import/c64_dump_das.h"
 #include "model/editor_session.h"
+#include "model/file_io.h"
 
 namespace pyrovel {
 
 const char* const kC64ConverterBanner = " XXX to DAS - FREEWARE 1998 by Tavik. 1.2 beta 1 ";
+const char* const kC64ConverterIdleLine =
+    " based on XXX to DAS - FREEWARE 1998 by Tavik. 1.2 beta 1 ";
 
 std::vector<std::string> c64ConverterHelp() {
   return {"  Supported file formats:",
@@ -172,6 +175,12 @@ void loadC64Conversion(EditorSession& session, const C64Conversion& conversion, 
     throw;
   }
   session.appendFlag = appendBefore;
+}
+
+C64Conversion runC64Converter(EditorSession& session, const std::string& path, bool append) {
+  C64Conversion conversion = convertC64Dump(readFileBytes(path), path);
+  loadC64Conversion(session, conversion, append);
+  return conversion;
 }
 
 }  // namespace pyrovel

@@ -43,6 +43,14 @@ C64Conversion convertC64Dump(const Bytes& data, const std::string& file);
 // reader, from level 1 or, with `append`, from the current level on.
 void loadC64Conversion(EditorSession& session, const C64Conversion& conversion, bool append);
 
+// What the converter's "Open" does once a file is chosen: reads it, converts
+// it and loads what it could convert. The report is the window's; an
+// unreadable or truncated file throws a LevelError with the levelmap as it was.
+C64Conversion runC64Converter(EditorSession& session, const std::string& path, bool append);
+
+// The line the converter's window shows before anything is opened.
+extern const char* const kC64ConverterIdleLine;
+
 // The report lines the converter starts with and ends with when it finds
 // nothing to convert.
 extern const char* const kC64ConverterBanner;

@@ -296,3 +296,30 @@ TEST_F(ImportFixture, DasTextIsReadThroughATemporaryFileThatIsRemoved) {
 
 }  // namespace
 }  // namespace pyrovel
+
+namespace pyrovel {
+namespace {
+
+TEST_F(ImportFixture, ConverterRunReadsConvertsAndLoadsAFile) {
+  DumpBytes program{0x00, 0xBE};
+  const DumpBytes block = testing::kitCaveBlock();
+  program.insert(program.end(), block.begin(), block.end());
+  at(4);
+  const C64Conversion c = runC64Converter(session, file("ONE.PRG", program), true);
+  EXPECT_EQ(c.report.front(), kC64ConverterBanner);
+  EXPECT_EQ(header(4).Title(), "ONE");
+  EXPECT_THROW(runC64Converter(session, dir.path("missing.prg"), false), LevelError);
+}
+
+// A real disk image is no memory dump: it is reported, not converted.
+TEST_F(ImportFixture, RealDiskImageIsNotTakenForADump) {
+  const std::string d64 = testing::corpusPath("d64/validated.d64");
+  if (d64.empty()) GTEST_SKIP() << "no corpus";
+  const C64Conversion c = runC64Converter(session, d64, false);
+  EXPECT_FALSE(c.loadable());
+  EXPECT_EQ(c.report.back(), "  *: full Ondrel-effects support now.");
+  EXPECT_TRUE(session.map.IsEmptyLevel(1));
+}
+
+}  // namespace
+}  // namespace pyrovel

@@ -1,0 +1,246 @@
+#include "app/d64_window.h"
+
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QShowEvent>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/controls.h"
+#include "app/text_codec.h"
+#include "model/editor_session.h"
+
+namespace pyrovel::app {
+
+namespace {
+
+constexpr int kSidePanelWidth = 420;
+constexpr int kSideGap = 6;
+
+const char* const kImportNote =
+    "Opening a .d64 file lists the files on the disk.\n\n"
+    "Clicking a *.cav or *.int file imports that Boulder Dash level into the "
+    "editor at the current level position.\n\n"
+    "All level data of that level will be overwritten.";
+
+}  // namespace
+
+TD64Form::TD64Form(EditorSession& session, Dialogs* dialogs, QWidget* parent)
+    : DiskImageWindow(session, dialogs, parent, "Open D64 Image",
+                      "C64 diskimiage (*.d64 *.D64);;All files (*)", "Save file") {
+  setObjectName("D64Form");
+  setWindowTitle("D64");
+
+  auto* file = menuBar()->addMenu("&File");
+  file->addAction("Open D64 Image", this, &TD64Form::Loadimage)->setObjectName("OpenD64Image1");
+  QAction* save1 = file->addAction("Save file", this, &TD64Form::Savefile);
+  save1->setObjectName("Savefile1");
+  file->addSeparator();
+  file->addAction("Exit", this, &QWidget::close)->setObjectName("Exit1");
+  auto* help = menuBar()->addMenu("&Help");
+  help->addAction("Note about the .d64 import", this, &TD64Form::showNote)
+      ->setObjectName("Noteaboutthed64import1");
+
+  auto* central = new QWidget(this);
+  auto* row = new QHBoxLayout(central);
+  row->setSpacing(kSideGap);
+  listPanel_ = makeListPanel();
+  row->addWidget(listPanel_, 1);
+  memo1_ = new QPlainTextEdit(central);
+  memo1_->setObjectName("Memo1");
+  memopanel_ = makeSidePanel("Memopanel", "Ascii Display", memo1_);
+  memo1_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  memo1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  row->addWidget(memopanel_);
+  memo2_ = new QPlainTextEdit(central);
+  memo2_->setObjectName("Memo2");
+  memo2_->setPlainText(kImportNote);
+  notePanel_ = makeSidePanel("NotePanel", "Note about the .d64 import", memo2_);
+  row->addWidget(notePanel_);
+  memopanel_->hide();
+  notePanel_->hide();
+  setCentralWidget(central);
+  statusBar();
+
+  // The pop-up menu of the file list.
+  auto* popup = new QMenu(this);
+  popup->setObjectName("PopupMenu1");
+  popup->addAction("Save file", this, &TD64Form::Savefile)->setObjectName("Savefile2");
+  popup->addAction("view as Ascii", this, &TD64Form::viewasAscii1Click)
+      ->setObjectName("viewasAscii1");
+  filenames_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(filenames_, &QWidget::customContextMenuRequested, this, [this, popup](const QPoint& at) {
+    if (filenames_->itemAt(at)) popup->popup(filenames_->viewport()->mapToGlobal(at));
+  });
+  resize(360, 520);
+}
+
+TD64Form::~TD64Form() = default;
+
+QWidget* TD64Form::makeListPanel() {
+  auto* panel = new QWidget(this);
+  panel->setObjectName("ListPanel");
+  panel->setMinimumWidth(240);
+  auto* column = new QVBoxLayout(panel);
+  column->setContentsMargins(0, 0, 0, 0);
+  panel5_ = plainLabel("Title:", panel);
+  panel5_->setObjectName("Panel5");
+  panel5_->setFrameShape(QFrame::StyledPanel);
+  column->addWidget(panel5_);
+  filenames_ = new QListWidget(panel);
+  filenames_->setObjectName("Filenames");
+  filenames_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  column->addWidget(filenames_, 1);
+  connect(filenames_, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { FilenamesClick(filenames_->row(item)); });
+  return panel;
+}
+
+QWidget* TD64Form::makeSidePanel(const char* name, const QString& caption, QPlainTextEdit* memo) {
+  auto* panel = new QFrame(this);
+  panel->setObjectName(name);
+  panel->setFrameShape(QFrame::StyledPanel);
+  panel->setFixedWidth(kSidePanelWidth);
+  auto* column = new QVBoxLayout(panel);
+  column->setContentsMargins(4, 4, 4, 4);
+  auto* bar = new QHBoxLayout;
+  auto* title = new QLabel(caption, panel);
+  QFont bold = title->font();
+  bold.setBold(true);
+  title->setFont(bold);
+  bar->addWidget(title, 1);
+  auto* close = new QToolButton(panel);
+  close->setObjectName("Label1");
+  close->setText("X");
+  close->setToolTip("Close");
+  close->setAutoRaise(true);
+  bar->addWidget(close);
+  column->addLayout(bar);
+  memo->setParent(panel);
+  memo->setReadOnly(true);
+  column->addWidget(memo, 1);
+  connect(close, &QToolButton::clicked, this, &TD64Form::closeSidePanel);
+  return panel;
+}
+
+void TD64Form::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // Showing the window asks for an image, once the window is on the screen.
+  if (!event->spontaneous()) QTimer::singleShot(0, this, &TD64Form::Loadimage);
+}
+
+bool TD64Form::openImage(const QString& path) {
+  try {
+    browser_.Loadimage(path.toStdString());
+  } catch (const std::exception& e) {
+    error(e);
+    return false;
+  }
+  panel5_->setText("Title: " + fromStd(browser_.title()));
+  setWindowTitle(QString("D64 - %1").arg(QFileInfo(path).fileName()));
+  filenames_->clear();
+  const auto& directory = browser_.image().directory();
+  for (const D64Entry& e : directory) {
+    auto* item = new QListWidgetItem(fromStd(e.displayName()), filenames_);
+    if (e.isUnused()) {
+      item->setForeground(palette().brush(QPalette::Disabled, QPalette::Text));
+      item->setToolTip("Empty directory slot");
+    } else {
+      item->setToolTip(QString("%1, %2 blocks").arg(fromStd(e.typeName())).arg(e.blocks));
+    }
+  }
+  if (!browser_.image().notes().empty()) {
+    statusBar()->showMessage(fromStd(browser_.image().notes().front()));
+  } else {
+    statusBar()->clearMessage();
+  }
+  return true;
+}
+
+void TD64Form::Loadimage() {
+  const auto path = chooseImage ? chooseImage() : std::nullopt;
+  if (path) openImage(*path);
+}
+
+int TD64Form::selectedIndex() const {
+  if (!browser_.isOpen()) return -1;
+  return filenames_->currentRow();
+}
+
+void TD64Form::Savefile() {
+  const int index = selectedIndex();
+  if (index < 0) return;
+  const auto path = chooseSaveFile
+                        ? chooseSaveFile(fromStd(browser_.proposedFileName(index)))
+                        : std::nullopt;
+  if (!path) return;
+  try {
+    browser_.Savefile(index, path->toStdString());
+  } catch (const std::exception& e) {
+    error(e);
+  }
+}
+
+void TD64Form::viewasAscii1Click() {
+  const int index = selectedIndex();
+  if (index < 0) return;
+  QString text;
+  try {
+    text = fromStd(browser_.viewasAscii(index));
+  } catch (const std::exception& e) {
+    error(e);
+    return;
+  }
+  openSidePanel(memopanel_);
+  memo1_->setPlainText(text);
+}
+
+void TD64Form::FilenamesClick(int index) {
+  if (!browser_.isOpen() || index < 0) return;
+  if (filenames_->currentRow() != index) filenames_->setCurrentRow(index);
+  try {
+    if (browser_.FilenamesClick(session_, index)) {
+      statusBar()->showMessage(QString("%1 imported into level %2")
+                                   .arg(fromStd(browser_.entry(index).displayName()))
+                                   .arg(session_.map.CurrentLevel - 1));
+    }
+  } catch (const std::exception& e) {
+    error(e);
+  }
+  if (!memopanel_->isHidden()) viewasAscii1Click();
+}
+
+void TD64Form::showNote() { openSidePanel(notePanel_); }
+
+void TD64Form::openSidePanel(QWidget* panel) {
+  QWidget* other = panel == memopanel_ ? notePanel_ : memopanel_;
+  if (!panel->isHidden()) return;
+  if (!other->isHidden()) {
+    other->hide();
+    panel->show();
+    return;
+  }
+  widthBeforeSidePanel_ = width();
+  panel->show();
+  resize(listPanel_->width() + kSidePanelWidth + kSideGap +
+             centralWidget()->layout()->contentsMargins().left() +
+             centralWidget()->layout()->contentsMargins().right(),
+         height());
+}
+
+void TD64Form::closeSidePanel() {
+  if (memopanel_->isHidden() && notePanel_->isHidden()) return;
+  memopanel_->hide();
+  notePanel_->hide();
+  if (widthBeforeSidePanel_ > 0) resize(widthBeforeSidePanel_, height());
+}
+
+}  // namespace pyrovel::app

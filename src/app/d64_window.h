@@ -1,0 +1,59 @@
+#pragma once
+// `TD64Form`, "D64": browses a Commodore 64 disk image. Lists the files of
+// its directory, shows a file as text, saves files to the host disk and
+// imports a Construction Kit cave (".cav") or intermission (".int") into the
+// current level when it is clicked. What it shows comes from D64Browser.
+#include "app/disk_image_window.h"
+#include "import/d64_browser.h"
+
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+
+namespace pyrovel::app {
+
+class TD64Form : public DiskImageWindow {
+  Q_OBJECT
+ public:
+  // `dialogs` shows errors; null means message boxes.
+  TD64Form(EditorSession& session, Dialogs* dialogs, QWidget* parent = nullptr);
+  ~TD64Form() override;
+
+  const D64Browser& browser() const { return browser_; }
+  // Opens an image without the dialog; false (after the error message)
+  // when it cannot be read.
+  bool openImage(const QString& path);
+
+  // "Open D64 Image" (also when the window is shown).
+  void Loadimage();
+  // "Save file": the selected file through the save dialog.
+  void Savefile();
+  // "view as Ascii": the selected file in the text panel.
+  void viewasAscii1Click();
+  // A click on a file: it becomes current and a cave is imported.
+  void FilenamesClick(int index);
+  // The note about the import in the side panel.
+  void showNote();
+  void closeSidePanel();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  QWidget* makeListPanel();
+  QWidget* makeSidePanel(const char* name, const QString& caption, QPlainTextEdit* memo);
+  void openSidePanel(QWidget* panel);
+  int selectedIndex() const;
+  D64Browser browser_;
+
+  QWidget* listPanel_;
+  QLabel* panel5_;
+  QListWidget* filenames_;
+  QPlainTextEdit* memo1_;
+  QPlainTextEdit* memo2_;
+  QWidget* memopanel_;
+  QWidget* notePanel_;
+  int widthBeforeSidePanel_ = 0;
+};
+
+}  // namespace pyrovel::app

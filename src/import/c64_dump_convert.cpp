@@ -163,18 +163,22 @@ void loadC64Conversion(EditorSession& session, const C64Conversion& conversion, 
     }
     map.CurrentLevel = kFirstSlot - 1;
     session.nextlevel();
+  } else if (!conversion.dasText.empty()) {
+    const bool appendBefore = session.appendFlag;
+    session.appendFlag = append;
+    try {
+      ReadDasText(session, conversion.dasText);
+    } catch (...) {
+      session.appendFlag = appendBefore;
+      throw;
+    }
+    session.appendFlag = appendBefore;
+  } else {
     return;
   }
-  if (conversion.dasText.empty()) return;
-  const bool appendBefore = session.appendFlag;
-  session.appendFlag = append;
-  try {
-    ReadDasText(session, conversion.dasText);
-  } catch (...) {
-    session.appendFlag = appendBefore;
-    throw;
-  }
-  session.appendFlag = appendBefore;
+  // New levels in the levelmap that no file holds yet: closing asks to save.
+  map.Modified = true;
+  session.notify(kLevelList | kCellsChanged | kProperties);
 }
 
 C64Conversion runC64Converter(EditorSession& session, const std::string& path, bool append) {

@@ -308,6 +308,8 @@ TEST_F(ImportFixture, ConverterRunReadsConvertsAndLoadsAFile) {
   const C64Conversion c = runC64Converter(session, file("ONE.PRG", program), true);
   EXPECT_EQ(c.report.front(), kC64ConverterBanner);
   EXPECT_EQ(header(4).Title(), "ONE");
+  EXPECT_TRUE(session.map.Modified) << "closing asks to save the converted caves";
+  EXPECT_TRUE(ui.changes & kLevelList);
   EXPECT_THROW(runC64Converter(session, dir.path("missing.prg"), false), LevelError);
 }
 
@@ -319,6 +321,7 @@ TEST_F(ImportFixture, RealDiskImageIsNotTakenForADump) {
   EXPECT_FALSE(c.loadable());
   EXPECT_EQ(c.report.back(), "  *: full Ondrel-effects support now.");
   EXPECT_TRUE(session.map.IsEmptyLevel(1));
+  EXPECT_FALSE(session.map.Modified);
 }
 
 }  // namespace

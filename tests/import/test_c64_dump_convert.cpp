@@ -326,3 +326,35 @@ TEST_F(ImportFixture, RealDiskImageIsNotTakenForADump) {
 
 }  // namespace
 }  // namespace pyrovel
+
+namespace pyrovel {
+namespace {
+
+// Damaged images: cut at many lengths and with bytes changed where the
+// engines look. Each either converts and loads or ends with a LevelError.
+TEST_F(ImportFixture, DamagedImagesConvertOrFailCleanly) {
+  std::uint32_t seed = 12345;
+  auto next = [&] { return seed = seed * 1103515245u + 12345u, (seed >> 16) & 0x7FFF; };
+  std::vector<testing::DumpBytes> images{testing::bd1Memory(),
+                                         testing::plckMemory({25, 14, 25, 25}, true)};
+  int converted = 0;
+  for (int round = 0; round < 60; ++round) {
+    testing::DumpBytes d = images[round % 2];
+    for (int k = 0; k < 40; ++k) {
+      const std::size_t at = round % 2 == 0 ? 0x5806 + next() % 0x200 : 0x5E8B + next() % 0x1400;
+      d[at] = static_cast<std::uint8_t>(next());
+    }
+    if (round % 3 == 0) d.resize(0x5F3E + next() % (d.size() - 0x5F3E));
+    try {
+      const C64Conversion c = convertC64Dump(d, "damaged.ram");
+      loadC64Conversion(session, c, false);
+      ++converted;
+    } catch (const LevelError& e) {
+      EXPECT_TRUE(e.offset().has_value()) << e.what();
+    }
+  }
+  EXPECT_GT(converted, 0);
+}
+
+}  // namespace
+}  // namespace pyrovel

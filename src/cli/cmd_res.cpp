@@ -124,10 +124,10 @@ std::optional<int> firstEmptyRun(const Levelmap& map, int count) {
 
 // How many levels a levelset resource holds: read on its own first, so the
 // import into the levelmap only ever fills empty levels.
-int levelsetSize(const PeResources& pe, const ResourceNode& type, const ResourceNode& item) {
+int levelsetSize(const PeResources& pe, const ResourceNode& item) {
   CliFrontend ui;
   EditorSession trial(ui);
-  importResource(trial, pe, type, item, false);
+  readGameLevelset(trial, pe.bytes(*item.leafData()), false);
   int last = 0;
   for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
     if (!trial.map.IsEmptyLevel(slot)) last = slot;
@@ -171,7 +171,7 @@ int importLevel(const ResArgs& a) {
     std::cerr << "prvl res: " << a.into << ": no reader for this kind of file\n";
     return 1;
   }
-  const int count = kind == ResourceLevelKind::Levelset ? levelsetSize(pe, *type, *item) : 1;
+  const int count = kind == ResourceLevelKind::Levelset ? levelsetSize(pe, *item) : 1;
   if (count == 0) {
     std::cerr << "prvl res: " << item->key.text() << " holds no level; " << out
               << " is left as it was\n";
@@ -193,7 +193,12 @@ int importLevel(const ResArgs& a) {
       emptySizes.push_back({s, {h.Width(), h.Height()}});
     }
   }
-  const ResourceLevelKind imported = importResource(session, pe, *type, *item, true);
+  ResourceLevelKind imported = kind;
+  if (kind == ResourceLevelKind::Levelset) {
+    readGameLevelset(session, pe.bytes(*item->leafData()), true);
+  } else {
+    imported = importResource(session, pe, *type, *item, false);
+  }
   for (const auto& [s, size] : emptySizes) {
     session.map.header(s).setWidth(size.first);
     session.map.header(s).setHeight(size.second);

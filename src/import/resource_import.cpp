@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "import/ck_cave_import.h"
+#include "formats/levelset_io.h"
 #include "import/disk_level_import.h"
 #include "model/editor_session.h"
 #include "model/file_io.h"
@@ -41,6 +42,13 @@ class ScratchFolder {
   std::filesystem::path dir_;
 };
 
+// Clears the append flag however the read ends.
+struct AppendFlag {
+  AppendFlag(EditorSession& s, bool append) : session(s) { session.appendFlag = append; }
+  ~AppendFlag() { session.appendFlag = false; }
+  EditorSession& session;
+};
+
 // Opens the levelset through the session's open operation, then unties the
 // levelmap from the scratch file, which is gone afterwards: a later Save
 // must ask for a name (or, when appending, go to the levelmap's own file),
@@ -59,7 +67,7 @@ void openGameLevelset(EditorSession& session, const Bytes& data, bool append) {
     session.LevelPath = append ? levelPath : std::string();
     session.map.FileName = append ? fileName : "New.map";
   };
-  session.appendFlag = append;
+  AppendFlag flag(session, append);
   try {
     session.LevelEdit(EditorSession::OpenSource::Path, path);
   } catch (...) {
@@ -72,6 +80,14 @@ void openGameLevelset(EditorSession& session, const Bytes& data, bool append) {
 }
 
 }  // namespace
+
+void readGameLevelset(EditorSession& session, const Bytes& data, bool append) {
+  ScratchFolder scratch;
+  const std::string path = scratch.path("test.gam");
+  writeFileAtomically(path, data);
+  AppendFlag flag(session, append);
+  ReadRushLevel(session, path);
+}
 
 ResourceLevelKind resourceLevelKind(const ResourceKey& type) {
   if (!type.name) return ResourceLevelKind::None;

@@ -28,6 +28,11 @@ void saveResource(const PeResources& pe, const ResourceNode* selected, const std
 ResourceLevelKind importResource(EditorSession& session, const PeResources& pe,
                                  const ResourceNode& type, const ResourceNode& item, bool append);
 
+// Reads a levelset resource straight through the game-file reader, from
+// the current level on when `append` is set: no save question and no level
+// shown afterwards (the command line's batch import).
+void readGameLevelset(EditorSession& session, const Bytes& data, bool append);
+
 // The explorer's status bar text for a node: " Offset: %x" for a list (its
 // directory offset), " Offset: %x  Size: %x" for data.
 std::string resourceStatusText(const ResourceNode& node);

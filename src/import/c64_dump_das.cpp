@@ -13,6 +13,13 @@
 
 namespace pyrovel {
 
+void DasTextWriter::line(std::string_view text) {
+  std::string& l = lines_.emplace_back();
+  for (const char c : text) {
+    if (c != '\r' && c != '\n') l += c;
+  }
+}
+
 std::string DasTextWriter::text() const {
   std::string out;
   for (const std::string& l : lines_) {

@@ -11,7 +11,9 @@ class EditorSession;
 
 class DasTextWriter {
  public:
-  void line(std::string_view text) { lines_.emplace_back(text); }
+  // A line break inside a token (a cave name may hold any byte) would shift
+  // every following line, so CR and LF are left out.
+  void line(std::string_view text);
   void line(int value) { lines_.push_back(std::to_string(value)); }
   // A key followed by its value lines.
   void key(std::string_view name, std::initializer_list<int> values) {

@@ -169,6 +169,11 @@ TEST_F(C64Dump, PlckGameWithNamesAndTheEffectKit) {
             std::string::npos)
       << "an Effect object past the table is written as unsupported";
   EXPECT_TRUE(has(c.report, "Found an Effect Construction Kit Game."));
+
+  // A name with a line break stays one line, so the keys after it keep their place.
+  put(m, 0x5E8B + 13, "A\r\ntime");
+  const C64Conversion broken = convert(m);
+  EXPECT_EQ(findRun(linesOf(broken.dasText), {"level", "1", "name", "Atime", "boxb"}), 0u);
 }
 
 TEST_F(C64Dump, SingleCaveIsNamedFromThePc64HeaderOrElseAfterTheFile) {

@@ -72,6 +72,9 @@ class TreeReader {
     if (std::find(path_.begin(), path_.end(), offset) != path_.end()) {
       fail(offset, "resource directory refers back to itself");
     }
+    if (offset > r_.size() || r_.size() - offset < kDirectoryHeaderSize) {
+      fail(offset, "resource directory outside the resource data");
+    }
     path_.push_back(offset);
     r_.seek(offset);
     r_.skip(12);
@@ -125,7 +128,7 @@ class TreeReader {
     }
     r_.seek(at);
     ResourceData d;
-    d.entryOffset = at;
+    d.entryOffset = static_cast<std::uint64_t>(base_ + at);
     d.rva = r_.u32le();
     d.size = r_.u32le();
     d.codePage = r_.u32le();
@@ -385,6 +388,50 @@ std::vector<std::string> menuLines(const Bytes& menu, const std::string& file) {
     }
   }
   return lines;
+}
+
+IconFile iconFile(const Bytes& image, bool cursor, const std::string& file) {
+  constexpr std::uint8_t kPngSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  ByteReader r(image, file);
+  std::uint16_t hotX = 0, hotY = 0;
+  if (cursor) {
+    hotX = r.u16le();
+    hotY = r.u16le();
+  }
+  const std::size_t start = r.pos();
+  IconFile out;
+  const auto head = r.bytes(std::min<std::size_t>(r.remaining(), 26));
+  if (head.size() >= 26 && std::equal(std::begin(kPngSignature), std::end(kPngSignature),
+                                      head.begin())) {
+    out.width = static_cast<int>(getU32be(&head[16]));
+    out.height = static_cast<int>(getU32be(&head[20]));
+    out.bitCount = head[24];
+  } else {
+    r.seek(start);
+    const std::uint32_t headerSize = r.u32le();
+    if (headerSize < 16) r.fail(start, "icon image without a bitmap header");
+    out.width = static_cast<int>(r.u32le());
+    out.height = static_cast<int>(r.u32le()) / 2;  // the colour and mask bitmaps
+    r.skip(2);
+    out.bitCount = r.u16le();
+  }
+  const std::size_t size = image.size() - start;
+  ByteWriter w;
+  w.u16le(0);
+  w.u16le(cursor ? 2 : 1);
+  w.u16le(1);
+  auto sizeByte = [](int v) { return static_cast<std::uint8_t>(v >= 256 || v < 0 ? 0 : v); };
+  w.u8(sizeByte(out.width));
+  w.u8(sizeByte(out.height));
+  w.u8(out.bitCount >= 8 || out.bitCount <= 0 ? 0 : static_cast<std::uint8_t>(1 << out.bitCount));
+  w.u8(0);
+  w.u16le(cursor ? hotX : 1);
+  w.u16le(cursor ? hotY : static_cast<std::uint16_t>(out.bitCount));
+  w.u32le(static_cast<std::uint32_t>(size));
+  w.u32le(22);
+  w.bytes(std::span<const std::uint8_t>(image).subspan(start));
+  out.bytes = w.take();
+  return out;
 }
 
 Bytes bitmapFile(const Bytes& bitmap) {

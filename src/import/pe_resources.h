@@ -32,7 +32,7 @@ struct ResourceData {
   std::uint32_t rva = 0;
   std::uint32_t size = 0;
   std::uint32_t codePage = 0;
-  std::uint32_t entryOffset = 0;  // of the 16-byte data entry, from the directory start
+  std::uint64_t entryOffset = 0;  // of the 16-byte data entry in the file
 };
 
 struct ResourceNode {
@@ -111,6 +111,14 @@ std::vector<std::string> stringTableLines(const Bytes& block, std::uint32_t bloc
                                           const std::string& file);
 // A menu resource as RC-like lines ("POPUP", "MENUITEM", "ENDPOPUP").
 std::vector<std::string> menuLines(const Bytes& menu, const std::string& file);
+// An icon image (type 3) or cursor image (type 1, its hot spot first) as a
+// one-image ".ico" or ".cur" file that picture readers take, with the
+// image's size and bit depth (from its bitmap header or PNG header).
+struct IconFile {
+  Bytes bytes;
+  int width = 0, height = 0, bitCount = 0;
+};
+IconFile iconFile(const Bytes& image, bool cursor, const std::string& file);
 // A bitmap resource with the 14-byte file header in front.
 Bytes bitmapFile(const Bytes& bitmap);
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "import/ck_cave_import.h"
@@ -121,6 +122,41 @@ ResourceLevelKind importResource(EditorSession& session, const PeResources& pe,
   importIntoShownLevel(session,
                        [&] { imported = importCavLevelBytes(session, bytes, name, options); });
   return imported ? kind : ResourceLevelKind::None;
+}
+
+std::vector<std::string> collectStringLines(const PeResources& pe) {
+  std::vector<std::string> lines;
+  const ResourceNode* strings = nullptr;
+  for (const ResourceNode& t : pe.types()) {
+    if (!t.key.name && t.key.id == kResString) strings = &t;
+  }
+  if (!strings) return lines;
+  for (const ResourceNode& block : strings->children) {
+    const ResourceData* data = block.isList() ? nullptr : block.leafData();
+    if (!data || block.key.name) continue;  // string blocks are numbered from 1
+    for (std::string& line : stringTableLines(pe.bytes(*data), block.key.id, pe.path())) {
+      lines.push_back(std::move(line));
+    }
+  }
+  return lines;
+}
+
+void assignLevelsetNames(std::vector<std::string>& names, std::vector<std::string>& lines) {
+  for (std::string& name : names) {
+    if (name.empty() || name.size() > 9 ||
+        name.find_first_not_of("0123456789") != std::string::npos) {
+      continue;
+    }
+    const long v = std::stol(name);
+    if (v <= 0 || v % 10 != 0) continue;
+    std::optional<std::size_t> last;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      if (lines[i].find(name) != std::string::npos) last = i;
+    }
+    if (!last || lines[*last] == name) continue;
+    name = lines[*last];
+    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(*last));
+  }
 }
 
 std::string resourceStatusText(const ResourceNode& node) {

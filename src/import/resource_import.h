@@ -3,6 +3,7 @@
 // it when its type is one of the level types (a Construction Kit cave or
 // intermission, or a whole game levelset).
 #include <string>
+#include <vector>
 
 #include "import/pe_resources.h"
 
@@ -32,6 +33,15 @@ ResourceLevelKind importResource(EditorSession& session, const PeResources& pe,
 // the current level on when `append` is set: no save question and no level
 // shown afterwards (the command line's batch import).
 void readGameLevelset(EditorSession& session, const Bytes& data, bool append);
+
+// The lines of every string block of the "String" type, block by block
+// (the explorer's collected string list).
+std::vector<std::string> collectStringLines(const PeResources& pe);
+
+// "Assign Names": every name that is a number v > 0 divisible by 10 takes
+// the whole of the last line that contains it; that line leaves the list
+// when the name changed.
+void assignLevelsetNames(std::vector<std::string>& names, std::vector<std::string>& lines);
 
 // The explorer's status bar text for a node: " Offset: %x" for a list (its
 // directory offset), " Offset: %x  Size: %x" for data.

@@ -244,6 +244,7 @@ TEST(PeDamage, DataOutsideTheSectionsEndsExtractionWithTheEntryOffset) {
   for (const char* lang : {"1033", "1031"}) {
     const ResourceData* d = pe.find("RCData", "1", lang);
     ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->entryOffset, img.dataEntries[lang[3] == '3' ? 4 : 5]);
     try {
       pe.bytes(*d);
       ADD_FAILURE() << "read data outside the file";
@@ -270,6 +271,12 @@ TEST(PeDamage, DirectoriesThatLoopOrOverflowAreRefused) {
   Bytes badName = img.bytes;
   testing::put32(badName, img.typeEntries[0], 0x80000000u | 0x7FFFFF00u);
   EXPECT_NE(errorOf(badName).detail().find("resource name outside"), std::string::npos);
+
+  Bytes badDirectory = img.bytes;  // BDCAV's directory past the section
+  testing::put32(badDirectory, img.typeEntries[0] + 4, 0x80000000u | 0x7FFFFFF0u);
+  e = errorOf(badDirectory);
+  EXPECT_EQ(e.detail(), "resource directory outside the resource data");
+  EXPECT_EQ(e.offset(), img.rsrcStart + 0x7FFFFFF0u);
 
   Bytes badData = img.bytes;  // CAVE1's language names a data entry past the section
   testing::put32(badData, img.languageEntries[0] + 4, 0x7FFFFFF8u);
@@ -344,6 +351,61 @@ TEST(PeTexts, StringTableMenuAndBitmap) {
 
   const Bytes bmp = bitmapFile({7, 8});
   EXPECT_EQ(bmp, (Bytes{'B', 'M', 16, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 7, 8}));
+}
+
+TEST(PeTexts, IconImagesBecomeIconFiles) {
+  // A 16 x 16, 4-bit icon image: bitmap header (height doubled) and pixels.
+  Bytes icon(40 + 64 + 128 + 32, 0);
+  testing::put32(icon, 0, 40);
+  testing::put32(icon, 4, 16);
+  testing::put32(icon, 8, 32);
+  testing::put16(icon, 12, 1);
+  testing::put16(icon, 14, 4);
+  const IconFile ico = iconFile(icon, false, "i");
+  EXPECT_EQ(ico.width, 16);
+  EXPECT_EQ(ico.height, 16);
+  EXPECT_EQ(ico.bitCount, 4);
+  ASSERT_EQ(ico.bytes.size(), 22 + icon.size());
+  EXPECT_EQ(Bytes(ico.bytes.begin(), ico.bytes.begin() + 22),
+            (Bytes{0, 0, 1, 0, 1, 0, 16, 16, 16, 0, 1, 0, 4, 0, 8, 1, 0, 0, 22, 0, 0, 0}));
+
+  // A cursor keeps its hot spot in the directory entry; a PNG image its own header.
+  Bytes cursor = {3, 0, 5, 0};
+  cursor.insert(cursor.end(), {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H',
+                               'D', 'R', 0, 0, 1, 0, 0, 0, 1, 0, 32, 6});
+  const IconFile cur = iconFile(cursor, true, "c");
+  EXPECT_EQ(cur.width, 256);
+  EXPECT_EQ(cur.bitCount, 32);
+  EXPECT_EQ(Bytes(cur.bytes.begin(), cur.bytes.begin() + 14),
+            (Bytes{0, 0, 2, 0, 1, 0, 0, 0, 0, 0, 3, 0, 5, 0}));
+  EXPECT_THROW(iconFile({1, 2, 3}, false, "short"), LevelError);
+}
+
+TEST(PeTexts, StringBlocksAreCollectedAndNameTheLevelsets) {
+  // Block 1 holds string 10, block 7 string 110.
+  auto block = [](int index, const std::string& text) {
+    Bytes b;
+    for (int i = 0; i < 16; ++i) {
+      const std::string t = i == index ? text : "";
+      b.insert(b.end(), {static_cast<std::uint8_t>(t.size()), 0});
+      for (char c : t) b.insert(b.end(), {static_cast<std::uint8_t>(c), 0});
+    }
+    return b;
+  };
+  const PeResources pe = PeResources::parse(
+      testing::buildPe({{{"", 6}, {"", 1}, 0x409, block(10, "Caves one")},
+                        {{"", 6}, {"", 7}, 0x409, block(14, "Caves two")},
+                        {{"BDGAME"}, {"", 10}, 0x409, testing::gamLevelset(1)}})
+          .bytes,
+      "s.dll");
+  std::vector<std::string> lines = collectStringLines(pe);
+  EXPECT_EQ(lines, (std::vector<std::string>{"10,  \"Caves one\"", "110,  \"Caves two\""}));
+
+  // The later line that holds "10" wins and leaves the list; 15 is no multiple of 10.
+  std::vector<std::string> names = {"10", "15", "0", "CAVE"};
+  assignLevelsetNames(names, lines);
+  EXPECT_EQ(names, (std::vector<std::string>{"110,  \"Caves two\"", "15", "0", "CAVE"}));
+  EXPECT_EQ(lines, (std::vector<std::string>{"10,  \"Caves one\""}));
 }
 
 }  // namespace

@@ -58,8 +58,8 @@ int convert(const std::string& dump, const std::string& out, const std::string& 
   }
   if (!dasOut.empty()) {
     if (c.dasText.empty()) {
-      std::cerr << "prvl c64: a Deluxe Construction Kit game is read without DAS text; "
-                << dasOut << " not written\n";
+      std::cerr << "prvl c64: a Deluxe Construction Kit game is read without DAS text; " << dasOut
+                << " not written\n";
     } else {
       writeFileAtomically(dasOut, c.dasText);
     }

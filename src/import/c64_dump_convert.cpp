@@ -92,7 +92,8 @@ C64DumpScan scanC64Dump(const Bytes& data, const std::string& file) {
       scan.report.push_back("(But that import filter is currently disabled) ");
       scan.recognised = true;
       break;
-    case C64InputKind::Raw: break;
+    case C64InputKind::Raw:
+      break;
   }
   if (!scan.recognised) {
     scan.report.push_back("Checking for raw C64 file.");
@@ -121,8 +122,7 @@ C64Conversion convertC64Dump(const Bytes& data, const std::string& file) {
   switch (m.engine) {
     case C64Engine::DeluxeKitGame:
       for (std::size_t i = 0; i < m.caves.size(); ++i) {
-        out.deluxeCaves.push_back(
-            decodeDeluxeCave(bytes, m.caves[i].offset, static_cast<int>(i)));
+        out.deluxeCaves.push_back(decodeDeluxeCave(bytes, m.caves[i].offset, static_cast<int>(i)));
       }
       return out;
     case C64Engine::KitCave:
@@ -149,8 +149,7 @@ C64Conversion convertC64Dump(const Bytes& data, const std::string& file) {
 void loadC64Conversion(EditorSession& session, const C64Conversion& conversion, bool append) {
   Levelmap& map = session.map;
   if (!conversion.deluxeCaves.empty()) {
-    for (std::size_t i = 0; i < conversion.deluxeCaves.size() && kFirstSlot + i <= kLastSlot;
-         ++i) {
+    for (std::size_t i = 0; i < conversion.deluxeCaves.size() && kFirstSlot + i <= kLastSlot; ++i) {
       const int slot = kFirstSlot + static_cast<int>(i);
       map.header(slot).setWidth(kC64CaveWidth);
       map.header(slot).setHeight(kC64CaveHeight);

@@ -27,8 +27,8 @@ C64DumpScan scanC64Dump(const Bytes& data, const std::string& file);
 
 struct C64Conversion {
   C64DumpScan scan;
-  std::vector<std::string> report;         // the whole report, the scan's lines first
-  std::string dasText;                     // the DAS levelset; empty without one
+  std::vector<std::string> report;            // the whole report, the scan's lines first
+  std::string dasText;                        // the DAS levelset; empty without one
   std::vector<std::vector<int>> deluxeCaves;  // Deluxe kit caves, 40 x 22 objects each
 
   bool loadable() const { return !dasText.empty() || !deluxeCaves.empty(); }

@@ -74,10 +74,14 @@ void listPlckCaves(const C64DumpBytes& bytes, C64EngineMatch& m) {
 
 std::string_view c64EngineName(C64Engine engine) {
   switch (engine) {
-    case C64Engine::DeluxeKitGame: return "Deluxe Construction Kit game";
-    case C64Engine::KitCave: return "single Construction Kit cave";
-    case C64Engine::PlckGame: return "PLCK engine game";
-    case C64Engine::Bd1Game: return "BD1 engine game";
+    case C64Engine::DeluxeKitGame:
+      return "Deluxe Construction Kit game";
+    case C64Engine::KitCave:
+      return "single Construction Kit cave";
+    case C64Engine::PlckGame:
+      return "PLCK engine game";
+    case C64Engine::Bd1Game:
+      return "BD1 engine game";
   }
   return "";
 }
@@ -98,7 +102,9 @@ std::optional<C64EngineMatch> detectC64Engine(const C64DumpBytes& bytes, std::si
     }
     return m;
   }
-  if (bytes.tag(base) == std::string("\x00\xBE" "DD", 4)) {
+  if (bytes.tag(base) == std::string("\x00\xBE"
+                                     "DD",
+                                     4)) {
     m.engine = C64Engine::KitCave;
     m.kit = kitAt(bytes, base + kKitCaveBlock, m);
     C64Cave cave;

@@ -23,8 +23,8 @@ enum class C64Kit { None, Effect, Kestrin };
 std::string_view c64EngineName(C64Engine engine);
 
 struct C64Cave {
-  int dasNumber = 1;       // the level number written to DAS: negative for intermissions
-  std::string name;        // the name written to DAS ("" when the engine writes none)
+  int dasNumber = 1;  // the level number written to DAS: negative for intermissions
+  std::string name;   // the name written to DAS ("" when the engine writes none)
   bool intermission = false;
   std::size_t offset = 0;  // file offset: the cave block, or for BD1 its pointer
   char letter = 0;         // BD1 caves only

@@ -11,11 +11,16 @@ constexpr std::size_t kPC64NameOffset = 8, kPC64NameBytes = 16, kMaxNameChars = 
 
 std::string_view c64InputKindName(C64InputKind kind) {
   switch (kind) {
-    case C64InputKind::PC64RamImage: return "PC64 RAM image";
-    case C64InputKind::PC64FileImage: return "PC64 file image";
-    case C64InputKind::AmigaCave: return "Amiga Construction Kit cave";
-    case C64InputKind::AmigaGame: return "Amiga game sequence";
-    case C64InputKind::Raw: return "raw C64 file";
+    case C64InputKind::PC64RamImage:
+      return "PC64 RAM image";
+    case C64InputKind::PC64FileImage:
+      return "PC64 file image";
+    case C64InputKind::AmigaCave:
+      return "Amiga Construction Kit cave";
+    case C64InputKind::AmigaGame:
+      return "Amiga game sequence";
+    case C64InputKind::Raw:
+      return "raw C64 file";
   }
   return "raw C64 file";
 }

@@ -1,11 +1,11 @@
 // prvl c64 as a user runs it: C64 memory images laid out byte by byte,
 // scanned and converted into levelmaps.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
-#include <sys/wait.h>
 
 #include "import/test_c64_dump_builder.h"
 #include "model/editor_session.h"
@@ -84,8 +84,7 @@ TEST_F(PrvlC64, ConvertWritesTheLevelmapAndTheDasText) {
 
 TEST_F(PrvlC64, NothingToConvertWritesNothing) {
   DumpBytes garbage(3000, 0x5A);
-  const Outcome r =
-      prvl("c64 convert " + file("junk.bin", garbage) + " " + dir.path("out.map"));
+  const Outcome r = prvl("c64 convert " + file("junk.bin", garbage) + " " + dir.path("out.map"));
   EXPECT_EQ(r.status, 1) << r.out;
   EXPECT_TRUE(has(r, "Cannot convert: unknown Boulder Dash Engine")) << r.out;
   EXPECT_FALSE(std::ifstream(dir.path("out.map")).good());

@@ -91,16 +91,16 @@ inline DumpBytes bd1Memory() {
   put(m, 0x5806, {caveA & 255, caveA >> 8});
   put(m, 0x5808, {0xFF, 0xFF});
   const std::size_t a = records + caveA;
-  put(m, a + 1, {20, 5, 7, 0x42});    // magic wall / amoeba time, score, bonus, seed
-  m[a + 9] = 12;                      // diamonds needed
-  m[a + 14] = 150;                    // time
-  m[a + 22] = 3;                      // slime permeability
-  put(m, a + 24, {1, 9, 8, 6});       // random objects (6 has no code)
-  put(m, a + 28, {100, 60, 0, 0});    // thresholds
-  put(m, a + 32, {3, 5, 4,                        // set magic wall at (5, 4 - 2)
-                  64 + 58, 2, 3, 4, 2,            // line of amoeba
-                  128 + 63, 1, 2, 3, 3, 61,       // slime box filled with object 61
-                  192 + 7, 10, 10, 5, 4,          // outline
+  put(m, a + 1, {20, 5, 7, 0x42});             // magic wall / amoeba time, score, bonus, seed
+  m[a + 9] = 12;                               // diamonds needed
+  m[a + 14] = 150;                             // time
+  m[a + 22] = 3;                               // slime permeability
+  put(m, a + 24, {1, 9, 8, 6});                // random objects (6 has no code)
+  put(m, a + 28, {100, 60, 0, 0});             // thresholds
+  put(m, a + 32, {3,        5,  4,             // set magic wall at (5, 4 - 2)
+                  64 + 58,  2,  3,  4, 2,      // line of amoeba
+                  128 + 63, 1,  2,  3, 3, 61,  // slime box filled with object 61
+                  192 + 7,  10, 10, 5, 4,      // outline
                   255});
   m[records + empty + 32] = 255;
   return m;

@@ -3,9 +3,9 @@
 // then makes of that text.
 #include <gtest/gtest.h>
 
-#include "formats/das_codes.h"
 #include <filesystem>
 
+#include "formats/das_codes.h"
 #include "import/c64_dump_convert.h"
 #include "import/c64_dump_das.h"
 #include "import/import_test_support.h"
@@ -45,7 +45,9 @@ bool has(const Lines& lines, const std::string& line) {
   return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
-int das(const char* code) { return DasCodeToObject(code); }
+int das(const char* code) {
+  return DasCodeToObject(code);
+}
 
 struct C64Dump : ImportFixture {
   C64Conversion convert(const DumpBytes& bytes, const std::string& name = "dump.ram") {
@@ -60,6 +62,7 @@ TEST_F(C64Dump, Bd1GameInRawMemoryWritesTwentyCavesWithEveryCommand) {
   EXPECT_EQ(c.scan.match->engine, C64Engine::Bd1Game);
   ASSERT_EQ(c.scan.match->caves.size(), 20u);
   const Lines l = linesOf(c.dasText);
+  // clang-format off
   const Lines caveA{"level", "1", "name", " Cave A", "cavetype", "0",
                     "wurf", "66", "1", "10", "9", "255", "100", "60", "0", "0",
                     "set", "3", "5", "2",
@@ -71,14 +74,16 @@ TEST_F(C64Dump, Bd1GameInRawMemoryWritesTwentyCavesWithEveryCommand) {
                     "level", "2", "name", " Cave B", "cavetype", "0",
                     "level", "3", "name", " Cave C", "cavetype", "0",
                     "level", "4"};
+  // clang-format on
   EXPECT_EQ(findRun(l, caveA), 0u);
-  EXPECT_NE(findRun(l, {"level", "-5", "name", " Cave Q", "cavetype", "1", "delay", ".08",
-                        "level", "6", "name", " Cave E"}),
+  EXPECT_NE(findRun(l, {"level", "-5", "name", " Cave Q", "cavetype", "1", "delay", ".08", "level",
+                        "6", "name", " Cave E"}),
             std::string::npos);
   EXPECT_NE(findRun(l, {"level", "-20", "name", " Cave T"}), std::string::npos);
   ASSERT_GE(l.size(), 2u);
   EXPECT_EQ(Lines(l.end() - 2, l.end()), (Lines{"level", "1"}));
-  EXPECT_EQ(std::count(c.report.begin(), c.report.end(), "(Cave A contains unsupported items!)"), 1);
+  EXPECT_EQ(std::count(c.report.begin(), c.report.end(), "(Cave A contains unsupported items!)"),
+            1);
   EXPECT_TRUE(has(c.report, "(Cave B is out of filerange!)"));
   EXPECT_TRUE(has(c.report, "Found a BD1-Engine Game."));
   EXPECT_EQ(c.report.back(), " done.");
@@ -93,7 +98,7 @@ TEST_F(C64Dump, Bd1GameInRawMemoryWritesTwentyCavesWithEveryCommand) {
   EXPECT_EQ(cell(1, 4, 1), das("87"));
   EXPECT_EQ(cell(1, 5, 1), das("87"));
   EXPECT_EQ(cell(1, 2, 0), das("57"));  // the box's border reaches row 0
-  EXPECT_EQ(cell(1, 2, 1), das("6"));  // the box's fill over the line drawn before it
+  EXPECT_EQ(cell(1, 2, 1), das("6"));   // the box's fill over the line drawn before it
   EXPECT_EQ(cell(1, 10, 8), das("56"));
   EXPECT_EQ(cell(1, 11, 9), cell(2, 11, 9)) << "an outline leaves its inside";
   EXPECT_EQ(header(5).Intermission(), 255);
@@ -163,9 +168,9 @@ TEST_F(C64Dump, PlckGameWithNamesAndTheEffectKit) {
   EXPECT_EQ(c.scan.match->caves[0].name, "ABCD");
   const Lines l = linesOf(c.dasText);
   EXPECT_NE(findRun(l, {"level", "2", "name", "SECOND", "boxb"}), std::string::npos);
-  EXPECT_NE(findRun(l, {"filterzeit", "7", "ammax", "99", "effect", "201", "13", "effect", "204",
-                        "3", "effect", "77", "255", "effect", "1", "41", "effect", "42", "194",
-                        "level"}),
+  EXPECT_NE(findRun(l, {"filterzeit", "7",   "ammax",  "99",     "effect", "201",  "13",
+                        "effect",     "204", "3",      "effect", "77",     "255",  "effect",
+                        "1",          "41",  "effect", "42",     "194",    "level"}),
             std::string::npos)
       << "an Effect object past the table is written as unsupported";
   EXPECT_TRUE(has(c.report, "Found an Effect Construction Kit Game."));
@@ -240,7 +245,8 @@ TEST_F(C64Dump, FilesThatAreNotConverted) {
   EXPECT_FALSE(b.loadable());
 
   DumpBytes garbage(70000);
-  for (std::size_t i = 0; i < garbage.size(); ++i) garbage[i] = static_cast<std::uint8_t>(i * 7 + 3);
+  for (std::size_t i = 0; i < garbage.size(); ++i)
+    garbage[i] = static_cast<std::uint8_t>(i * 7 + 3);
   for (const DumpBytes& d : {garbage, DumpBytes{}, DumpBytes{0x01, 0x02}}) {
     const C64Conversion g = convert(d);
     EXPECT_FALSE(g.loadable());
@@ -271,7 +277,7 @@ TEST_F(C64Dump, TruncatedImagesEndWithAnErrorNamingTheOffset) {
 
   // A BD1 cave whose commands run off the end is reported and left.
   DumpBytes bd1 = bd1Memory();
-  put(bd1, 0x5806, {0xF0, 0xA7});  // cave A at 0x582E + 0xA7F0 = 0xFE1E
+  put(bd1, 0x5806, {0xF0, 0xA7});                      // cave A at 0x582E + 0xA7F0 = 0xFE1E
   std::fill(bd1.begin() + 0xFE1E + 32, bd1.end(), 0);  // "set" commands without an end
   const C64Conversion c = convert(bd1);
   EXPECT_TRUE(has(c.report, "(Cave A is out of filerange!)"));
@@ -286,7 +292,8 @@ namespace {
 
 int leftoverDasFiles() {
   int n = 0;
-  for (const auto& e : std::filesystem::directory_iterator(std::filesystem::temp_directory_path())) {
+  for (const auto& e :
+       std::filesystem::directory_iterator(std::filesystem::temp_directory_path())) {
     if (e.path().filename().string().starts_with("prvl-c64-das-")) ++n;
   }
   return n;

@@ -129,13 +129,14 @@ std::vector<std::string> ObjectsHelp::section(int n) const {
   return {document_.begin() + first, document_.begin() + last};
 }
 
-int ObjectsHelp::displayedObject(int nameCount) const {
-  if (current_ >= nameCount || current_ > kLastObject || current_ < 0) return 0;
+int ObjectsHelp::displayObjectHelp(int nameCount) {
+  if (current_ >= nameCount || current_ > kLastObject || current_ < 0) current_ = 0;
   return current_;
 }
 
 void ObjectsHelp::Inserttext(const std::vector<std::string>& lines) {
-  const int n = std::clamp(current_, 0, kLastObject);
+  if (current_ < 0 || current_ > kLastObject) return;  // no section to write into
+  const int n = current_;
   for (const auto& line : lines) {
     if (line.size() > 4 && line.starts_with("--") && line.ends_with("--") &&
         line.find_first_not_of("0123456789", 2) == line.size() - 2) {
@@ -159,7 +160,7 @@ void ObjectsHelp::writeBack(const std::vector<std::string>& shownText) {
 
 void ObjectsHelp::select(int n, const std::vector<std::string>& shownText) {
   writeBack(shownText);
-  current_ = std::clamp(n, 0, kLastObject);
+  current_ = n;
 }
 
 void ObjectsHelp::NextObject(const std::vector<std::string>& shownText) {

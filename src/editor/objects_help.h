@@ -29,11 +29,12 @@ class ObjectsHelp {
   // The text lines of section n (0..160); empty for any other n.
   std::vector<std::string> section(int n) const;
 
-  // The object whose help is shown. Beyond what the name list or the
-  // sections cover it falls back to 0 when displayed.
+  // The object whose help is shown.
   int currentObject() const { return current_; }
-  int displayedObject(int nameCount) const;
-  // Makes n (0..160) current, writing back a pending edit first.
+  // The object to display: the current one, which becomes 0 when it lies
+  // beyond the name list (`nameCount` items) or the sections.
+  int displayObjectHelp(int nameCount);
+  // Makes n current (a palette entry), writing back a pending edit first.
   void select(int n, const std::vector<std::string>& shownText);
   // "next" / "previous": write back a pending edit, then step (not beyond
   // 0..160).

@@ -57,10 +57,13 @@ TEST(ObjectsHelp, StepsStayInsideTheObjects) {
   EXPECT_EQ(help.currentObject(), 0);
   help.NextObject({});
   EXPECT_EQ(help.currentObject(), 1);
-  // Beyond the name list the first section is shown.
+  // Beyond the name list or the sections the first section is shown.
   help.select(150, {});
-  EXPECT_EQ(help.displayedObject(100), 0);
-  EXPECT_EQ(help.displayedObject(275), 150);
+  EXPECT_EQ(help.displayObjectHelp(275), 150);
+  EXPECT_EQ(help.displayObjectHelp(100), 0);
+  EXPECT_EQ(help.currentObject(), 0);
+  help.select(237, {});  // Fellow2 from the palette
+  EXPECT_EQ(help.displayObjectHelp(275), 0);
 }
 
 TEST(ObjectsHelp, AnEditIsWrittenBackWhenMovingOn) {

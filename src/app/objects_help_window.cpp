@@ -1,0 +1,232 @@
+#include "app/objects_help_window.h"
+
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/controls.h"
+#include "app/dialogs.h"
+#include "app/level_paint.h"
+#include "app/objects_palette.h"
+#include "app/text_codec.h"
+#include "model/object_catalogue.h"
+#include "render/sprite_strip.h"
+
+namespace pyrovel::app {
+
+namespace {
+
+QToolButton* arrow(QWidget* parent, const char* name, const QString& hint, Qt::ArrowType type) {
+  auto* b = new QToolButton(parent);
+  b->setObjectName(name);
+  b->setToolTip(hint);
+  b->setArrowType(type);
+  b->setAutoRaise(true);
+  return b;
+}
+
+}  // namespace
+
+THelpForm::THelpForm(const ObjectCatalogue& catalogue, const SpriteStrip& strip, Dialogs* dialogs,
+                     QWidget* parent)
+    : QWidget(parent), catalogue_(catalogue), strip_(strip), dialogs_(dialogs) {
+  setObjectName("HelpForm");
+  setWindowTitle("Help");
+  setWindowFlag(Qt::Window);
+
+  auto* row = new QHBoxLayout(this);
+  // Left: the hint line above the palette.
+  auto* left = new QVBoxLayout;
+  objecthint_ = plainLabel({}, this);
+  objecthint_->setToolTip("Point at an object to see its name, click it for its help");
+  objecthint_->setObjectName("Objecthint");
+  objecthint_->setFixedHeight(40);
+  objecthint_->setWordWrap(true);
+  objecthint_->setFixedWidth(ObjectsCanvas::kCell * kPaletteColumns + 6);
+  paintBox1_ = new ObjectsCanvas(this);
+  paintBox1_->setObjectName("PaintBox1");
+  paintBox1_->setColumns(kPaletteColumns);
+  paintBox1_->setStrip(&strip_);
+  left->addWidget(objecthint_);
+  left->addWidget(paintBox1_, 0, Qt::AlignTop | Qt::AlignHCenter);
+  left->addStretch(1);
+  row->addLayout(left);
+
+  // Right: previous / next, the sprite and name, the text.
+  auto* right = new QVBoxLayout;
+  auto* header = new QHBoxLayout;
+  auto* prev = arrow(this, "PrevImage", "previous", Qt::LeftArrow);
+  auto* next = arrow(this, "NextImage", "next", Qt::RightArrow);
+  image1_ = new QLabel(this);
+  image1_->setObjectName("Image1");
+  image1_->setFixedSize(kSpriteSide, kSpriteSide);
+  label1_ = plainLabel({}, this);
+  label1_->setObjectName("Label1");
+  QFont bold = label1_->font();
+  bold.setBold(true);
+  label1_->setFont(bold);
+  header->addWidget(image1_);
+  header->addWidget(label1_, 1);
+  header->addWidget(prev);
+  header->addWidget(next);
+  right->addLayout(header);
+  memo1_ = new QPlainTextEdit(this);
+  memo1_->setObjectName("Memo1");
+  memo1_->setReadOnly(true);
+  memo1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  memo1_->setStyleSheet("QPlainTextEdit { background: black; color: white; }");
+  right->addWidget(memo1_, 1);
+  row->addLayout(right, 1);
+
+  basePanel_ = makeBasePanel();
+  basePanel_->hide();
+  row->addWidget(basePanel_);
+
+  connect(prev, &QToolButton::clicked, this, &THelpForm::Prevobject);
+  connect(next, &QToolButton::clicked, this, &THelpForm::NextObject);
+  connect(paintBox1_, &ObjectsCanvas::hovered, this, [this](int object) {
+    objecthint_->setText(object < 0 ? QString() : "  " + fromStd(catalogue_.item(object)));
+  });
+  connect(paintBox1_, &ObjectsCanvas::chosen, this, &THelpForm::chooseObject);
+  connect(memo1_, &QPlainTextEdit::textChanged, this, [this] {
+    if (!showing_ && !memo1_->isReadOnly()) help_.markChanged();
+  });
+  resize(583, 499);
+}
+
+QWidget* THelpForm::makeBasePanel() {
+  auto* panel = new QWidget(this);
+  panel->setObjectName("BasePanel");
+  auto* column = new QVBoxLayout(panel);
+  column->setContentsMargins(0, 0, 0, 0);
+  auto* buttons = new QHBoxLayout;
+  auto* save = new QPushButton("Save", panel);
+  save->setObjectName("SaveButton");
+  save->setToolTip("Writes ObjectsHelp.txt and Offsets.txt into the current folder");
+  auto* rescan = new QPushButton("ReScan", panel);
+  rescan->setObjectName("ReScanButton");
+  buttons->addWidget(save);
+  buttons->addWidget(rescan);
+  column->addLayout(buttons);
+  auto* lists = new QHBoxLayout;
+  listBox1_ = new QListWidget(panel);
+  listBox1_->setObjectName("ListBox1");
+  listBox1_->setFixedWidth(60);
+  baseTExt_ = new QPlainTextEdit(panel);
+  baseTExt_->setObjectName("BaseTExt");
+  baseTExt_->setReadOnly(true);
+  baseTExt_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  baseTExt_->setMinimumWidth(260);
+  lists->addWidget(listBox1_);
+  lists->addWidget(baseTExt_, 1);
+  column->addLayout(lists, 1);
+  connect(save, &QPushButton::clicked, this, [this] { Savetext(QDir::currentPath()); });
+  connect(rescan, &QPushButton::clicked, this, &THelpForm::Scantext);
+  return panel;
+}
+
+void THelpForm::setObjects(const Palette& palette) {
+  paintBox1_->setEntries(palette);
+  paintBox1_->setColumns(kPaletteColumns);
+  paintBox1_->setFixedSize(paintBox1_->sizeHint());
+}
+
+void THelpForm::setDevelopmentMode(bool on) {
+  if (on == !basePanel_->isHidden()) return;
+  // The document editor comes beside the help, so the window grows by it.
+  const int extra = basePanel_->sizeHint().width() + layout()->spacing();
+  basePanel_->setVisible(on);
+  resize(width() + (on ? extra : -extra), height());
+  memo1_->setReadOnly(!on);
+  if (on) showDocument();
+}
+
+void THelpForm::refreshSprites() {
+  paintBox1_->update();
+  displayObjectHelp();
+}
+
+void THelpForm::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  paintBox1_->setColumns(kPaletteColumns);
+  if (help_.currentObject() == 0) help_.select(2, {});
+  displayObjectHelp();
+}
+
+void THelpForm::displayObjectHelp() {
+  const int n = help_.displayObjectHelp(catalogue_.size());
+  label1_->setText("Object: " + fromStd(catalogue_.item(n)));
+  QStringList lines;
+  for (const auto& line : help_.section(n)) lines << fromRecordText(line);
+  showing_ = true;
+  memo1_->setPlainText(lines.join('\n'));
+  showing_ = false;
+  image1_->setPixmap(n < strip_.count() ? spritePixmap(strip_, n, kSpriteSide) : QPixmap());
+}
+
+std::vector<std::string> THelpForm::shownLines() const {
+  std::vector<std::string> lines;
+  for (const QString& line : memo1_->toPlainText().split('\n')) lines.push_back(toRecordText(line));
+  return lines;
+}
+
+template <class Step>
+void THelpForm::guarded(Step&& step) {
+  const bool wasChanged = help_.changed();
+  try {
+    step();
+  } catch (const std::exception& e) {
+    if (dialogs_) {
+      dialogs_->error(this, fromStd(e.what()));
+    } else {
+      QMessageBox::critical(this, windowTitle(), fromStd(e.what()));
+    }
+    return;  // the edit stays in the text box
+  }
+  if (wasChanged) showDocument();
+  displayObjectHelp();
+}
+
+void THelpForm::NextObject() {
+  guarded([this] { help_.NextObject(shownLines()); });
+}
+
+void THelpForm::Prevobject() {
+  guarded([this] { help_.Prevobject(shownLines()); });
+}
+
+void THelpForm::chooseObject(int object) {
+  guarded([this, object] { help_.select(object, shownLines()); });
+}
+
+void THelpForm::Scantext() {
+  guarded([this] {
+    help_.Scantext();
+    showDocument();
+  });
+}
+
+void THelpForm::Savetext(const QString& directory) {
+  guarded([this, &directory] {
+    if (help_.changed()) help_.select(help_.currentObject(), shownLines());
+    help_.Savetext(directory.toStdString());
+  });
+}
+
+void THelpForm::showDocument() {
+  if (basePanel_->isHidden()) return;
+  QStringList doc;
+  for (const auto& line : help_.BaseTExt()) doc << fromRecordText(line);
+  baseTExt_->setPlainText(doc.join('\n'));
+  listBox1_->clear();
+  for (int offset : help_.offsets()) listBox1_->addItem(QString::number(offset));
+}
+
+}  // namespace pyrovel::app

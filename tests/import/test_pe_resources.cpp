@@ -139,6 +139,20 @@ TEST_F(ResourceImport, LevelsetOpensAsTheLevelmapAndLeavesNoScratchFile) {
   for (const std::string& h : session.History) EXPECT_EQ(h.find("prvl-res-"), std::string::npos);
 }
 
+TEST_F(ResourceImport, BrokenLevelsetEndsWithAnErrorAndUntiesTheScratchFile) {
+  Bytes game = testing::gamLevelset(1);
+  game.resize(84 + 100);  // ends inside the first level's header
+  const PeResources pe = parsed(testing::buildPe({{{"BDGAME"}, {"", 10}, 0x409, game}}));
+  const ResourceNode& games = *pe.findType("BDGAME");
+  session.LevelPath = dir.path("mine.map");
+  session.map.FileName = "mine.map";
+  EXPECT_THROW(importResource(session, pe, games, games.children[0], true), LevelError);
+  EXPECT_FALSE(session.appendFlag);
+  EXPECT_EQ(session.LevelPath, dir.path("mine.map"));
+  EXPECT_EQ(session.map.FileName, "mine.map");
+  for (const std::string& h : session.History) EXPECT_EQ(h.find("prvl-res-"), std::string::npos);
+}
+
 TEST_F(ResourceImport, AppendPutsTheLevelsetFromTheCurrentLevelOn) {
   const PeResources pe = parsed(testing::buildPe(sampleResources()));
   const ResourceNode& games = *pe.findType("BDGAME");

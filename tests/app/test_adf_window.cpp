@@ -225,6 +225,32 @@ class AdfWindowTest : public QObject {
     QCOMPARE(f.label("Label1"), QString("Block 880"));
   }
 
+  void aDamagedLevelFileIsReportedAndChangesNothing() {
+    Fixture f;
+    AdfBuilder b = emDisk();
+    b.put32(903, 16, 901);  // the level's data chain loops
+    QVERIFY(f.form.openImage(writeImage(f.dir, b.image)));
+    f.session.SelectLevel(5);
+    f.session.map.Modified = false;
+    f.form.ListView1DblClick(itemNamed(f.list(), "LEVEL1"));
+    QCOMPARE(f.dialogs.errors.size(), 1);
+    QVERIFY(!f.session.map.Modified);
+    QCOMPARE(f.session.map.header(5).Width(), 3);
+  }
+
+  void listStylesShowTheColumnsOnlyInTheReport() {
+    Fixture f;
+    f.child<QToolButton>("SpeedButton1")->click();
+    QVERIFY(f.list()->isColumnHidden(1));
+    QCOMPARE(f.list()->iconSize(), QSize(32, 32));
+    f.child<QToolButton>("SpeedButton3")->click();
+    QCOMPARE(f.list()->iconSize(), QSize(16, 16));
+    QVERIFY(f.list()->isHeaderHidden());
+    f.child<QToolButton>("SpeedButton4")->click();
+    QVERIFY(!f.list()->isColumnHidden(2));
+    QVERIFY(!f.list()->isHeaderHidden());
+  }
+
   void readsTheSampleDisk() {
     const QString sample = QString(PYROVEL_SOURCE_DIR) + "/../shared/corpus/adf/testofs.adf";
     if (!QFile::exists(sample)) QSKIP("sample ADF image not present");

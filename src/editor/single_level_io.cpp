@@ -27,7 +27,6 @@ constexpr std::array<LevelExportFormat, 5> kExportFormats{{
     {5, "Boulderdash Common File Format XML", "*.xml"},
 }};
 
-constexpr int kPyrovelLevelFilter = 1;
 constexpr int kCavFilter = 3;
 constexpr int kDc2Filter = 5;
 
@@ -89,21 +88,13 @@ bool dc2ImportDisabledOn(std::string_view computerName) {
   return upperCase(computerName) == kDc2BlockedComputer;
 }
 
-bool importSingleLevelFile(EditorSession& session, const std::string& path) {
-  const int slot = session.map.CurrentLevel;
-  readSingleLevel(session.map, slot, readFileBytes(path), path);
-  session.map.Modified = true;
-  session.nextlevel();
-  return true;
-}
-
 LevelImportResult Imporlevel(EditorSession& session, int filterIndex,
                              const std::vector<std::string>& paths,
                              const LevelImportOptions& options) {
   LevelImportResult result;
   const ImportFilter* filter = findImportFilter(std::to_string(filterIndex));
   if (!filter) throw LevelError("no level import filter " + std::to_string(filterIndex));
-  if (filterIndex != kPyrovelLevelFilter && !filter->routine) {
+  if (!filter->routine) {
     throw LevelError(std::string("\"") + filter->name + "\" levels cannot be imported yet");
   }
   session.ReaderInfo.clear();
@@ -136,9 +127,7 @@ LevelImportResult Imporlevel(EditorSession& session, int filterIndex,
         break;
       }
       bool read = false;
-      if (filterIndex == kPyrovelLevelFilter) {
-        read = importSingleLevelFile(session, paths[i]);
-      } else if (filterIndex == kCavFilter) {
+      if (filterIndex == kCavFilter) {
         read = importCavWithView(session, paths[i], options.unknownBytes);
       } else {
         read = filter->routine(session, paths[i]);

@@ -77,8 +77,5 @@ LevelImportResult Imporlevel(EditorSession& session, int filterIndex,
                              const std::vector<std::string>& paths,
                              const LevelImportOptions& options = {});
 
-// Reads the game's one-level file into the current level and steps on
-// (stays at level 99).
-bool importSingleLevelFile(EditorSession& session, const std::string& path);
 
 }  // namespace pyrovel

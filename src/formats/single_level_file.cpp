@@ -3,7 +3,9 @@
 
 #include <cstring>
 
+#include "model/editor_session.h"
 #include "model/errors.h"
+#include "model/file_io.h"
 
 namespace pyrovel {
 
@@ -29,9 +31,9 @@ void readSingleLevel(Levelmap& map, int slot, const Bytes& data, const std::stri
   std::memcpy(record.bytes.data(), recordBytes.data(), LevelHeader::kSize);
   const int width = record.Width(), height = record.Height();
   if (width > kMaxLevelSide || height > kMaxLevelSide) {
-    in.fail(kSingleLevelMagicSize + LevelHeader::oWidth,
-            "level size " + std::to_string(width) + " x " + std::to_string(height) +
-                " is larger than 128 x 128");
+    in.fail(kSingleLevelMagicSize + LevelHeader::oWidth, "level size " + std::to_string(width) +
+                                                             " x " + std::to_string(height) +
+                                                             " is larger than 128 x 128");
   }
   const auto cells = in.bytes(static_cast<std::size_t>(width * height));
 
@@ -44,6 +46,13 @@ void readSingleLevel(Levelmap& map, int slot, const Bytes& data, const std::stri
   LevelHeader& h = map.header(slot);
   if (h.Title().empty()) h.setTitle("Level " + std::to_string(Levelmap::levelNumber(slot)));
   if (h.Author().empty()) h.setAuthor("Unknown");
+}
+
+bool importSingleLevelFile(EditorSession& session, const std::string& path) {
+  readSingleLevel(session.map, session.map.CurrentLevel, readFileBytes(path), path);
+  session.map.Modified = true;
+  session.nextlevel();
+  return true;
 }
 
 }  // namespace pyrovel

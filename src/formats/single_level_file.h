@@ -23,4 +23,9 @@ Bytes encodeSingleLevel(const Levelmap& map);
 // level is touched.
 void readSingleLevel(Levelmap& map, int slot, const Bytes& data, const std::string& name);
 
+class EditorSession;
+// The import filter's routine: reads the file into the current level and
+// steps on (stays at level 99).
+bool importSingleLevelFile(EditorSession& session, const std::string& path);
+
 }  // namespace pyrovel

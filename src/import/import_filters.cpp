@@ -6,6 +6,7 @@
 #include <cctype>
 
 #include "formats/em_formats.h"
+#include "formats/single_level_file.h"
 #include "import/atari_cave_import.h"
 #include "import/boulderoid_level_import.h"
 #include "import/boulderrush_cave_import.h"
@@ -38,7 +39,7 @@ bool importEm(EditorSession& session, const std::string& path) {
 }
 
 constexpr std::array<ImportFilter, 9> kFilters{{
-    {1, "Pyrovel level", "*.lev", "lev", nullptr},
+    {1, "Pyrovel level", "*.lev", "lev", importSingleLevelFile},
     {2, "Boulderoid levels", "*.map", "boulderoid", alwaysReads<ImportBoulderoidLevel>},
     {3, "Boulderdash Construction Kit levels", "*.cav;*.int", "cav", importCav},
     {4, "Atari", "*.cav", "atari", alwaysReads<ImportAtariLevel>},

@@ -16,28 +16,14 @@ namespace {
 
 using namespace testing;
 
-struct Outcome {
-  int status = -1;
-  std::string out;  // standard output and error together
-};
+using Outcome = ProcessOutcome;
 
 class PrvlC64 : public ::testing::Test {
  protected:
   TempDir dir;
   ScriptedFrontend ui;
 
-  Outcome prvl(const std::string& args) {
-    const std::string log = dir.path("prvl.log");
-    const std::string cmd = std::string(PYROVEL_BIN_DIR) + "/prvl " + args + " >" + log + " 2>&1";
-    Outcome r;
-    const int raw = std::system(cmd.c_str());
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::ifstream in(log);
-    std::stringstream text;
-    text << in.rdbuf();
-    r.out = text.str();
-    return r;
-  }
+  static Outcome prvl(const std::string& args) { return testing::prvl(args); }
   std::string file(const std::string& name, const DumpBytes& bytes) {
     writeAll(dir.path(name), bytes);
     return dir.path(name);

@@ -7,6 +7,7 @@
 #include <sstream>
 #include <sys/wait.h>
 
+#include "formats/single_level_file.h"
 #include "support/test_support.h"
 
 namespace pyrovel {
@@ -94,10 +95,6 @@ TEST_F(PrvlImport, RefusalsAndFailuresWriteNothing) {
   EXPECT_EQ(r.status, 2);
   EXPECT_TRUE(has(r, "say --type")) << r.out;
 
-  r = prvl("import " + out + " " + cav + " --type 1");
-  EXPECT_EQ(r.status, 2);
-  EXPECT_TRUE(has(r, "\"Pyrovel level\" levels cannot be imported yet")) << r.out;
-
   r = prvl("import " + out + " " + cav + " --type nonsense");
   EXPECT_EQ(r.status, 2);
   EXPECT_TRUE(has(r, "Boulderdash Construction Kit levels")) << r.out;  // the types are listed
@@ -123,6 +120,20 @@ TEST_F(PrvlImport, ShortCaveIsNotImportedAndTakesNoLevel) {
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_TRUE(has(r, "short.cav: not imported")) << r.out;
   EXPECT_TRUE(has(r, "good.cav -> level 0")) << r.out;
+}
+
+// The game's own one-level files import through filter 1.
+TEST_F(PrvlImport, GameLevelFilesImportAsFilterOne) {
+  Levelmap map;
+  map.header(1).setWidth(12);
+  map.header(1).setHeight(7);
+  map.header(1).setTitle("Single");
+  map.clearLayer(kGameLayer, 1);
+  const std::string lev = file("single.lev", encodeSingleLevel(map));
+  Outcome r = prvl("import " + dir.path("out.map") + " " + lev + " --type 1");
+  ASSERT_EQ(r.status, 0) << r.out;
+  r = prvl("info " + dir.path("out.map"));
+  EXPECT_TRUE(has(r, "Level 0: 12 x 7  \"Single\"")) << r.out;
 }
 
 }  // namespace

@@ -223,25 +223,36 @@ PeResources PeResources::parse(Bytes data, const std::string& file) {
     if (!rsrcSection && equalsNoCase(name, ".rsrc")) rsrcSection = i;
     pe.sections_.push_back(s);
   }
-  if (resourceRva == 0 && rsrcSection) resourceRva = pe.sections_[*rsrcSection].virtualAddress;
-  if (resourceRva == 0) throw LevelError(file, std::nullopt, std::nullopt, "No resources in this file.");
-
   // The directory reaches to the end of the section's raw data that holds it.
-  std::optional<std::uint64_t> start;
-  std::uint64_t end = 0;
-  for (const Section& s : pe.sections_) {
-    if (resourceRva >= s.virtualAddress && resourceRva - s.virtualAddress < s.rawSize) {
-      start = std::uint64_t{s.rawPointer} + (resourceRva - s.virtualAddress);
-      end = std::min<std::uint64_t>(std::uint64_t{s.rawPointer} + s.rawSize, d.size());
-      break;
+  struct Place {
+    std::uint64_t start, end;
+  };
+  auto locate = [&](std::uint32_t rva) -> std::optional<Place> {
+    if (rva == 0) return std::nullopt;
+    for (const Section& s : pe.sections_) {
+      if (rva >= s.virtualAddress && rva - s.virtualAddress < s.rawSize) {
+        const std::uint64_t start = std::uint64_t{s.rawPointer} + (rva - s.virtualAddress);
+        const std::uint64_t end =
+            std::min<std::uint64_t>(std::uint64_t{s.rawPointer} + s.rawSize, d.size());
+        if (start < end) return Place{start, end};
+      }
     }
+    return std::nullopt;
+  };
+  // The data directory names the resources; a ".rsrc" section stands in
+  // when it names none or names a place outside the file.
+  std::optional<Place> place = locate(resourceRva);
+  if (!place && rsrcSection) place = locate(pe.sections_[*rsrcSection].virtualAddress);
+  if (!place && resourceRva == 0 && !rsrcSection) {
+    throw LevelError(file, std::nullopt, std::nullopt, "No resources in this file.");
   }
-  if (!start || *start >= end) {
+  if (!place) {
     r.fail(table, "resource directory at RVA " + hex(resourceRva) +
                       " lies outside the file's sections");
   }
-  const std::span<const std::uint8_t> dir(d.data() + *start, end - *start);
-  TreeReader reader(dir, file, *start);
+  const std::uint64_t start = place->start, end = place->end;
+  const std::span<const std::uint8_t> dir(d.data() + start, end - start);
+  TreeReader reader(dir, file, start);
   pe.types_ = reader.read(0, 0);
   return pe;
 }

@@ -43,6 +43,16 @@ class ScratchFolder {
   std::filesystem::path dir_;
 };
 
+// The levelset's bytes as "test.gam" in a scratch folder, for the reader
+// that picks game files by their extension.
+struct ScratchGameFile {
+  explicit ScratchGameFile(const Bytes& data) : path(folder.path("test.gam")) {
+    writeFileAtomically(path, data);
+  }
+  ScratchFolder folder;
+  std::string path;
+};
+
 // Clears the append flag however the read ends.
 struct AppendFlag {
   AppendFlag(EditorSession& s, bool append) : session(s) { session.appendFlag = append; }
@@ -56,9 +66,7 @@ struct AppendFlag {
 // the history must not offer the scratch file, and the levels read are not
 // saved anywhere yet.
 void openGameLevelset(EditorSession& session, const Bytes& data, bool append) {
-  ScratchFolder scratch;
-  const std::string path = scratch.path("test.gam");
-  writeFileAtomically(path, data);
+  const ScratchGameFile scratch(data);
 
   const std::string levelPath = session.LevelPath;
   const std::string fileName = session.map.FileName;
@@ -70,9 +78,10 @@ void openGameLevelset(EditorSession& session, const Bytes& data, bool append) {
   };
   AppendFlag flag(session, append);
   try {
-    session.LevelEdit(EditorSession::OpenSource::Path, path);
+    session.LevelEdit(EditorSession::OpenSource::Path, scratch.path);
   } catch (...) {
     untie();
+    session.map.Modified = true;  // what was read before the error is in no file
     throw;
   }
   untie();
@@ -83,11 +92,9 @@ void openGameLevelset(EditorSession& session, const Bytes& data, bool append) {
 }  // namespace
 
 void readGameLevelset(EditorSession& session, const Bytes& data, bool append) {
-  ScratchFolder scratch;
-  const std::string path = scratch.path("test.gam");
-  writeFileAtomically(path, data);
+  const ScratchGameFile scratch(data);
   AppendFlag flag(session, append);
-  ReadRushLevel(session, path);
+  ReadRushLevel(session, scratch.path);
 }
 
 ResourceLevelKind resourceLevelKind(const ResourceKey& type) {

@@ -148,6 +148,7 @@ TEST_F(ResourceImport, BrokenLevelsetEndsWithAnErrorAndUntiesTheScratchFile) {
   session.map.FileName = "mine.map";
   EXPECT_THROW(importResource(session, pe, games, games.children[0], true), LevelError);
   EXPECT_FALSE(session.appendFlag);
+  EXPECT_TRUE(session.map.Modified);
   EXPECT_EQ(session.LevelPath, dir.path("mine.map"));
   EXPECT_EQ(session.map.FileName, "mine.map");
   for (const std::string& h : session.History) EXPECT_EQ(h.find("prvl-res-"), std::string::npos);
@@ -229,6 +230,15 @@ TEST(PeDamage, HeadersRefusedWithTheirMessages) {
   testing::put32(none, img.ntHeaders + 24 + 92 + 4 + 16, 0);
   none[img.sectionTable + 40 + 1] = 'x';
   EXPECT_EQ(errorOf(none).detail(), "No resources in this file.");
+
+  // A data directory that names no place in the file: ".rsrc" stands in,
+  // and without it the error says where the resources were looked for.
+  Bytes lost = img.bytes;
+  testing::put32(lost, img.ntHeaders + 24 + 92 + 4 + 16, 0x55555);
+  EXPECT_NE(PeResources::parse(lost, "lost.dll").findType("BDCAV"), nullptr);
+  lost[img.sectionTable + 40 + 1] = 'x';
+  EXPECT_NE(errorOf(lost).detail().find("RVA 0x55555 lies outside the file's sections"),
+            std::string::npos);
 
   // A section table that runs past the end.
   Bytes manySections = img.bytes;

@@ -9,6 +9,7 @@
 
 #include "cli/cli_frontend.h"
 #include "cli/commands.h"
+#include "cli/import_args.h"
 #include "import/adf_image.h"
 #include "import/adf_level_import.h"
 #include "import/d64_cave_import.h"
@@ -104,27 +105,9 @@ int noSuchFile(const std::string& image, const std::string& name) {
   return 1;
 }
 
-// Parsed arguments after the subcommand: positionals, -o and --into.
-struct DiskArgs {
-  std::vector<std::string> positional;
-  std::string out, into;
-};
+using DiskArgs = ImportArgs;
 
-std::optional<DiskArgs> parse(const Args& args) {
-  DiskArgs d;
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    if ((args[i] == "-o" || args[i] == "--into") && i + 1 < args.size()) {
-      (args[i] == "-o" ? d.out : d.into) = args[i + 1];
-      ++i;
-    } else if (!args[i].empty() && args[i][0] == '-') {
-      std::cerr << "prvl disk: unknown option '" << args[i] << "'\n";
-      return std::nullopt;
-    } else {
-      d.positional.push_back(args[i]);
-    }
-  }
-  return d;
-}
+std::optional<DiskArgs> parse(const Args& args) { return parseImportArgs(args, "prvl disk"); }
 
 int extract(const DiskArgs& d) {
   const std::string& path = d.positional[0];

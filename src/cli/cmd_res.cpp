@@ -8,6 +8,7 @@
 
 #include "cli/cli_frontend.h"
 #include "cli/commands.h"
+#include "cli/import_args.h"
 #include "import/disk_text.h"
 #include "import/pe_resources.h"
 #include "import/resource_import.h"
@@ -26,26 +27,9 @@ constexpr const char* kUsage =
     "TYPE is a type's name or number (BDCAV, RCData, 10); NAME a resource's name\n"
     "or number; LANG a language number (the first language when left out).\n";
 
-struct ResArgs {
-  std::vector<std::string> positional;
-  std::string out, into;
-};
+using ResArgs = ImportArgs;
 
-std::optional<ResArgs> parse(const Args& args) {
-  ResArgs r;
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    if ((args[i] == "-o" || args[i] == "--into") && i + 1 < args.size()) {
-      (args[i] == "-o" ? r.out : r.into) = args[i + 1];
-      ++i;
-    } else if (!args[i].empty() && args[i][0] == '-') {
-      std::cerr << "prvl res: unknown option '" << args[i] << "'\n";
-      return std::nullopt;
-    } else {
-      r.positional.push_back(args[i]);
-    }
-  }
-  return r;
-}
+std::optional<ResArgs> parse(const Args& args) { return parseImportArgs(args, "prvl res"); }
 
 std::string lower(std::string s) {
   for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));

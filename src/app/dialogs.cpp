@@ -130,4 +130,13 @@ std::optional<LevelExportChoice> QtDialogs::chooseExportLevel(QWidget* parent,
   return LevelExportChoice{dialog.filterIndex(), dialog.selectedFiles().first()};
 }
 
+std::optional<QString> QtDialogs::chooseC64Dump(QWidget* parent, const QString& folder) {
+  const QString path = QFileDialog::getOpenFileName(
+      parent, "Open", folder,
+      "C64 memory dumps and programs (*.ram *.RAM *.c64 *.C64 *.p?? *.P?? *.prg *.PRG);;"
+      "All files (*)");
+  if (path.isEmpty()) return std::nullopt;
+  return path;
+}
+
 }  // namespace pyrovel::app

@@ -53,6 +53,8 @@ class Dialogs {
                                                              const QString&) {
     return std::nullopt;
   }
+  // The C64 converter's input: a memory dump or a C64 program file.
+  virtual std::optional<QString> chooseC64Dump(QWidget*, const QString&) { return std::nullopt; }
 };
 
 // Message boxes and the Qt file dialogs.
@@ -70,6 +72,7 @@ class QtDialogs : public Dialogs {
                                                       const QString& folder) override;
   std::optional<LevelExportChoice> chooseExportLevel(QWidget* parent, const QString& folder,
                                                      const QString& proposed) override;
+  std::optional<QString> chooseC64Dump(QWidget* parent, const QString& folder) override;
 };
 
 }  // namespace pyrovel::app

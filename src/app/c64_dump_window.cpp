@@ -1,0 +1,150 @@
+#include "app/c64_dump_window.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QStringDecoder>
+#include <QVBoxLayout>
+#include <exception>
+
+#include "app/dialogs.h"
+#include "app/text_codec.h"
+#include "model/editor_session.h"
+#include "model/file_io.h"
+
+namespace pyrovel::app {
+
+namespace {
+
+// Report lines carry paths (UTF-8) and cave names taken from C64 memory
+// (any byte): show a line as UTF-8 when it is, byte for byte otherwise.
+QString reportText(const std::string& line) {
+  QStringDecoder utf8(QStringDecoder::Utf8);
+  QString text = utf8(QByteArrayView(line.data(), static_cast<qsizetype>(line.size())));
+  if (utf8.hasError()) return fromRecordText(line);
+  return text;
+}
+
+}  // namespace
+
+TDasForm::TDasForm(EditorSession& session, Dialogs* dialogs, QWidget* parent)
+    : QMainWindow(parent), session_(session), dialogs_(dialogs) {
+  setWindowFlag(Qt::Window);
+  setObjectName("DasForm");
+  setWindowTitle("Import from C64 memory dump");
+
+  auto* file = menuBar()->addMenu("&File");
+  file->addAction("Open", this, &TDasForm::Start)->setObjectName("Open1");
+  file->addSeparator();
+  file->addAction("Exit", this, &QWidget::close)->setObjectName("Exit1");
+
+  auto* central = new QWidget(this);
+  auto* column = new QVBoxLayout(central);
+  auto* options = new QHBoxLayout;
+  checkBox1_ = new QCheckBox("Append", central);
+  checkBox1_->setObjectName("CheckBox1");
+  checkBox1_->setToolTip("Put the converted levels from the current level on instead of from level 0");
+  options->addWidget(checkBox1_);
+  options->addStretch(1);
+  column->addLayout(options);
+  memo1_ = new QPlainTextEdit(central);
+  memo1_->setObjectName("Memo1");
+  memo1_->setReadOnly(true);
+  memo1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  memo1_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  memo1_->setPlainText(kC64ConverterIdleLine);
+  column->addWidget(memo1_, 1);
+  setCentralWidget(central);
+  statusBar();
+  resize(560, 440);
+}
+
+TDasForm::~TDasForm() = default;
+
+bool TDasForm::append() const { return checkBox1_->isChecked(); }
+void TDasForm::setAppend(bool on) { checkBox1_->setChecked(on); }
+
+QStringList TDasForm::reportLines() const { return memo1_->toPlainText().split('\n'); }
+
+void TDasForm::Start() {
+  memo1_->clear();
+  statusBar()->clearMessage();
+  addReportLine(kC64ConverterBanner);
+  std::optional<QString> path;
+  if (dialogs_) {
+    path = dialogs_->chooseC64Dump(this, lastFolder_);
+  } else {
+    QtDialogs dialogs;
+    path = dialogs.chooseC64Dump(this, lastFolder_);
+  }
+  if (!path) return;
+  lastFolder_ = QFileInfo(*path).absolutePath();
+  convertFile(*path);
+}
+
+bool TDasForm::convertFile(const QString& path) {
+  last_.reset();
+  statusBar()->clearMessage();
+  const std::string file = path.toStdString();
+  try {
+    last_ = convertC64Dump(readFileBytes(file), file);
+  } catch (const std::exception& e) {
+    setReport({kC64ConverterBanner});
+    addReportLine(fromStd(e.what()));
+    error(fromStd(e.what()));
+    return false;
+  }
+  setReport(last_->report);
+  showDetection(last_->scan);
+  if (!last_->loadable()) return false;
+  try {
+    loadC64Conversion(session_, *last_, append());
+  } catch (const std::exception& e) {
+    addReportLine(fromStd(e.what()));
+    error(fromStd(e.what()));
+    return false;
+  }
+  emit levelsLoaded();
+  if (!last_->dasText.empty()) emit dasLevelsetRead();
+  return true;
+}
+
+void TDasForm::setReport(const std::vector<std::string>& lines) {
+  QStringList text;
+  for (const std::string& line : lines) text << reportText(line);
+  memo1_->setPlainText(text.join('\n'));
+}
+
+void TDasForm::addReportLine(const QString& line) { memo1_->appendPlainText(line); }
+
+void TDasForm::showDetection(const C64DumpScan& scan) {
+  QString text = fromStd(c64InputKindName(scan.kind));
+  if (scan.match) {
+    const auto caves = scan.match->caves.size();
+    text += QString(", %1, %2 %3")
+                .arg(fromStd(c64EngineName(scan.match->engine)))
+                .arg(caves)
+                .arg(caves == 1 ? "cave" : "caves");
+  } else if (!scan.recognised) {
+    text += ", no known engine";
+  }
+  if (!text.isEmpty()) text[0] = text[0].toUpper();
+  statusBar()->showMessage(text);
+}
+
+void TDasForm::error(const QString& text) {
+  if (dialogs_) {
+    dialogs_->error(this, text);
+  } else {
+    QMessageBox::critical(this, windowTitle(), text);
+  }
+}
+
+}  // namespace pyrovel::app

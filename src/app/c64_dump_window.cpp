@@ -7,7 +7,6 @@
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QStringDecoder>
@@ -77,13 +76,7 @@ void TDasForm::Start() {
   memo1_->clear();
   statusBar()->clearMessage();
   addReportLine(kC64ConverterBanner);
-  std::optional<QString> path;
-  if (dialogs_) {
-    path = dialogs_->chooseC64Dump(this, lastFolder_);
-  } else {
-    QtDialogs dialogs;
-    path = dialogs.chooseC64Dump(this, lastFolder_);
-  }
+  const std::optional<QString> path = dialogsOr(dialogs_).chooseC64Dump(this, lastFolder_);
   if (!path) return;
   lastFolder_ = QFileInfo(*path).absolutePath();
   convertFile(*path);
@@ -140,11 +133,7 @@ void TDasForm::showDetection(const C64DumpScan& scan) {
 }
 
 void TDasForm::error(const QString& text) {
-  if (dialogs_) {
-    dialogs_->error(this, text);
-  } else {
-    QMessageBox::critical(this, windowTitle(), text);
-  }
+  dialogsOr(dialogs_).error(this, text);
 }
 
 }  // namespace pyrovel::app

@@ -139,4 +139,29 @@ std::optional<QString> QtDialogs::chooseC64Dump(QWidget* parent, const QString& 
   return path;
 }
 
+std::optional<QString> QtDialogs::chooseExecutable(QWidget* parent, const QString& folder) {
+  const QString path = QFileDialog::getOpenFileName(
+      parent, "Open", folder,
+      "Executable File Images (*.EXE *.DLL *.exe *.dll);;All Files (*)");
+  if (path.isEmpty()) return std::nullopt;
+  return path;
+}
+
+std::optional<QString> QtDialogs::chooseResourceSave(QWidget* parent, const QString& folder,
+                                                     int filterIndex) {
+  const QStringList types{"Other Resource (*)", "Bitmaps (*.BMP *.bmp)", "Icons (*.ICO *.ico)",
+                          "Cursor (*.CUR *.cur)"};
+  QFileDialog dialog(parent, "Save Resource", folder);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setNameFilters(types);
+  dialog.selectNameFilter(types.value(filterIndex - 1, types.first()));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().first();
+}
+
+Dialogs& dialogsOr(Dialogs* dialogs) {
+  static QtDialogs qtDialogs;
+  return dialogs ? *dialogs : qtDialogs;
+}
+
 }  // namespace pyrovel::app

@@ -55,6 +55,12 @@ class Dialogs {
   }
   // The C64 converter's input: a memory dump or a C64 program file.
   virtual std::optional<QString> chooseC64Dump(QWidget*, const QString&) { return std::nullopt; }
+  // The resource explorer's executable, and the file a resource is saved
+  // to; `filterIndex` (1..4) is the file type the save dialog starts on.
+  virtual std::optional<QString> chooseExecutable(QWidget*, const QString&) { return std::nullopt; }
+  virtual std::optional<QString> chooseResourceSave(QWidget*, const QString&, int) {
+    return std::nullopt;
+  }
 };
 
 // Message boxes and the Qt file dialogs.
@@ -73,6 +79,12 @@ class QtDialogs : public Dialogs {
   std::optional<LevelExportChoice> chooseExportLevel(QWidget* parent, const QString& folder,
                                                      const QString& proposed) override;
   std::optional<QString> chooseC64Dump(QWidget* parent, const QString& folder) override;
+  std::optional<QString> chooseExecutable(QWidget* parent, const QString& folder) override;
+  std::optional<QString> chooseResourceSave(QWidget* parent, const QString& folder,
+                                            int filterIndex) override;
 };
+
+// `dialogs`, or message boxes and the Qt file dialogs when it is null.
+Dialogs& dialogsOr(Dialogs* dialogs);
 
 }  // namespace pyrovel::app

@@ -1,0 +1,341 @@
+#include "app/resource_window.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <exception>
+
+#include "app/dialogs.h"
+#include "app/text_codec.h"
+#include "model/editor_session.h"
+#include "model/file_io.h"
+
+namespace pyrovel::app {
+
+namespace {
+
+constexpr int kEntryRole = Qt::UserRole;
+constexpr std::size_t kHexBytesShown = 4096;
+
+std::uint32_t typeNumber(const ResourceNode& type) { return type.key.name ? 0 : type.key.id; }
+
+bool isGroupType(const ResourceNode& type) {
+  return !type.key.name && (type.key.id == kResIcon || type.key.id == kResCursor);
+}
+
+QStringList toLines(const std::vector<std::string>& lines) {
+  QStringList out;
+  for (const std::string& line : lines) out << fromRecordText(line);
+  return out;
+}
+
+// Sixteen bytes a line with their offset, printable ones beside.
+QStringList hexLines(const Bytes& bytes) {
+  QStringList lines;
+  const std::size_t shown = std::min(bytes.size(), kHexBytesShown);
+  for (std::size_t at = 0; at < shown; at += 16) {
+    QString hex, text;
+    for (std::size_t i = at; i < at + 16; ++i) {
+      if (i < shown) {
+        hex += QString("%1 ").arg(bytes[i], 2, 16, QChar('0'));
+        text += bytes[i] >= 32 && bytes[i] < 127 ? QChar(bytes[i]) : QChar('.');
+      } else {
+        hex += "   ";
+      }
+    }
+    lines << QString("%1  %2 %3").arg(at, 6, 16, QChar('0')).arg(hex, text);
+  }
+  if (shown < bytes.size()) lines << QString("... %1 bytes in all").arg(bytes.size());
+  return lines;
+}
+
+}  // namespace
+
+TResForm::TResForm(EditorSession& session, Dialogs* dialogs, QWidget* parent)
+    : QMainWindow(parent), session_(session), dialogs_(dialogs) {
+  setWindowFlag(Qt::Window);
+  setObjectName("ResForm");
+  setWindowTitle("Resource Explorer");
+
+  auto* file = menuBar()->addMenu("&File");
+  file->addAction("&Open...", this, &TResForm::miFileOpenClick)->setObjectName("miFileOpen");
+  file->addAction("&Save Resource...", this, &TResForm::miFileSaveClick)
+      ->setObjectName("miFileSave");
+  file->addSeparator();
+  file->addAction("E&xit", this, &QWidget::close)->setObjectName("miFileExit");
+
+  auto* central = new QWidget(this);
+  auto* column = new QVBoxLayout(central);
+  auto* bar = new QHBoxLayout;
+  checkBox1_ = new QCheckBox("Append", central);
+  checkBox1_->setObjectName("CheckBox1");
+  checkBox1_->setToolTip("Put a levelset from the current level on instead of from level 0");
+  bar->addWidget(checkBox1_);
+  auto* button1 = new QPushButton("Assign Names", central);
+  button1->setObjectName("Button1");
+  button1->setToolTip("Name the levelset resources from the string tables");
+  bar->addWidget(button1);
+  bar->addStretch(1);
+  column->addLayout(bar);
+
+  auto* split = new QSplitter(Qt::Horizontal, central);
+  treeView_ = new QTreeWidget(split);
+  treeView_->setObjectName("TreeView");
+  treeView_->setHeaderHidden(true);
+  auto* right = new QSplitter(Qt::Vertical, split);
+  details_ = new QStackedWidget(right);
+  details_->setObjectName("DetailsPanel");
+  text_ = new QPlainTextEdit(details_);
+  text_->setObjectName("Details");
+  text_->setReadOnly(true);
+  text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  details_->addWidget(text_);
+  picture_ = new QLabel(details_);
+  picture_->setObjectName("Picture");
+  picture_->setAlignment(Qt::AlignCenter);
+  details_->addWidget(picture_);
+  listBox1_ = new QListWidget(right);
+  listBox1_->setObjectName("ListBox1");
+  listBox1_->setToolTip("The lines of the string tables");
+  split->setStretchFactor(1, 2);
+  column->addWidget(split, 1);
+  setCentralWidget(central);
+
+  statusPanel1_ = new QLabel(this);
+  statusPanel1_->setObjectName("StatusPanel1");
+  statusBar()->addPermanentWidget(statusPanel1_);
+
+  connect(button1, &QPushButton::clicked, this, &TResForm::Button1Click);
+  connect(treeView_, &QTreeWidget::currentItemChanged, this,
+          [this](QTreeWidgetItem* item) { TreeViewChange(item); });
+  resize(640, 480);
+}
+
+TResForm::~TResForm() = default;
+
+void TResForm::miFileOpenClick() {
+  const std::optional<QString> path = dialogsOr(dialogs_).chooseExecutable(this, lastFolder_);
+  if (!path) return;
+  lastFolder_ = QFileInfo(*path).absolutePath();
+  openImage(*path);
+}
+
+bool TResForm::openImage(const QString& path) {
+  try {
+    PeResources loaded = PeResources::load(path.toStdString());
+    // The tree points into the image: let go of it before the image goes.
+    treeView_->clear();
+    entries_.clear();
+    pe_ = std::move(loaded);
+  } catch (const std::exception& e) {
+    error(fromStd(e.what()));
+    return false;
+  }
+  buildTree();
+  setWindowTitle(QString("%1 - %2").arg("Resource Explorer", QFileInfo(path).fileName().toLower()));
+  return true;
+}
+
+void TResForm::buildTree() {
+  const QSignalBlocker quiet(treeView_);
+  treeView_->clear();
+  entries_.clear();
+  listBox1_->clear();
+  text_->clear();
+  picture_->clear();
+  details_->setCurrentWidget(text_);
+  statusBar()->clearMessage();
+  statusPanel1_->clear();
+  if (!pe_) return;
+  const std::vector<const ResourceNode*> types = pe_->tree();
+  for (const ResourceNode* type : types) {
+    QTreeWidgetItem* item =
+        addItem(nullptr, fromRecordText(resourceTypeName(type->key)), {type, type, {}, false}, 1);
+    addChildren(item, *type, *type);
+  }
+  try {
+    for (const std::string& line : collectStringLines(*pe_)) listBox1_->addItem(fromRecordText(line));
+  } catch (const std::exception& e) {
+    statusBar()->showMessage(fromStd(e.what()));
+  }
+  if (treeView_->topLevelItemCount() > 0) {
+    treeView_->setCurrentItem(treeView_->topLevelItem(0));
+    statusPanel1_->setText(fromStd(resourceStatusText(*types.front())));
+  }
+}
+
+void TResForm::addChildren(QTreeWidgetItem* parent, const ResourceNode& node,
+                           const ResourceNode& type) {
+  for (const ResourceNode& child : node.children) {
+    const QString text = fromRecordText(child.key.text());
+    if (child.isList()) {
+      addChildren(addItem(parent, text, {&child, &type, {}, false}, 1), child, type);
+      continue;
+    }
+    const bool group = isGroupType(type);
+    QTreeWidgetItem* item = addItem(parent, text, {&child, &type, {}, false}, group ? 1 : 2);
+    const ResourceData* data = child.leafData();
+    if (!group || !data) continue;
+    const bool cursor = type.key.id == kResCursor;
+    try {
+      for (const IconGroupEntry& image : pe_->iconGroup(*data, cursor)) {
+        const ResourceData* found = pe_->iconImage(image.imageId, cursor);
+        if (!found) continue;
+        addItem(item, fromStd(image.displayName), {nullptr, &type, *found, cursor}, 3);
+      }
+    } catch (const std::exception&) {
+      // A damaged group shows no images; its bytes can still be saved.
+    }
+  }
+}
+
+QTreeWidgetItem* TResForm::addItem(QTreeWidgetItem* parent, const QString& text, Entry entry,
+                                   int icon) {
+  auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(treeView_);
+  item->setText(0, text);
+  item->setData(0, kEntryRole, static_cast<int>(entries_.size()));
+  item->setIcon(0, style()->standardIcon(icon == 1 ? QStyle::SP_DirIcon : QStyle::SP_FileIcon));
+  entries_.push_back(std::move(entry));
+  return item;
+}
+
+const TResForm::Entry* TResForm::entryOf(QTreeWidgetItem* item) const {
+  if (!item) return nullptr;
+  const int index = item->data(0, kEntryRole).toInt();
+  if (index < 0 || static_cast<std::size_t>(index) >= entries_.size()) return nullptr;
+  return &entries_[static_cast<std::size_t>(index)];
+}
+
+// The data a node stands for; none for a list.
+const ResourceData* TResForm::dataOf(const Entry& entry) const {
+  if (entry.image) return &*entry.image;
+  if (!entry.node || entry.node == entry.type || entry.node->isList()) return nullptr;
+  return entry.node->leafData();
+}
+
+void TResForm::TreeViewChange(QTreeWidgetItem* item) {
+  const Entry* entry = entryOf(item);
+  if (!entry || !pe_) return;
+  statusBar()->clearMessage();
+  const ResourceData* data = dataOf(*entry);
+  if (!data) {
+    statusPanel1_->setText(fromStd(resourceStatusText(*entry->node)));
+    return;
+  }
+  ResourceNode shown;
+  shown.data = *data;
+  statusPanel1_->setText(fromStd(resourceStatusText(shown)));
+  showResource(*entry);
+  if (!entry->node) return;
+  try {
+    if (importResource(session_, *pe_, *entry->type, *entry->node, checkBox1_->isChecked()) !=
+        ResourceLevelKind::None) {
+      statusBar()->showMessage(QString("Imported into level %1").arg(session_.map.CurrentLevel - 1));
+      emit levelsImported();
+    }
+  } catch (const std::exception& e) {
+    error(fromStd(e.what()));
+  }
+}
+
+void TResForm::showResource(const Entry& entry) {
+  const ResourceData* data = dataOf(entry);
+  const std::string& file = pe_->path();
+  try {
+    const Bytes bytes = pe_->bytes(*data);
+    const std::uint32_t type = typeNumber(*entry.type);
+    QPixmap picture;
+    if (entry.image) {
+      const Bytes ico = iconFile(bytes, entry.cursor, file).bytes;
+      picture.loadFromData(ico.data(), static_cast<uint>(ico.size()));
+    } else if (type == kResBitmap) {
+      const Bytes bmp = bitmapFile(bytes);
+      picture.loadFromData(bmp.data(), static_cast<uint>(bmp.size()), "BMP");
+    } else if (type == kResString) {
+      showText(toLines(stringTableLines(bytes, entry.node->key.id, file)));
+      return;
+    } else if (type == kResMenu) {
+      showText(toLines(menuLines(bytes, file)));
+      return;
+    }
+    if (!picture.isNull()) {
+      picture_->setPixmap(picture);
+      details_->setCurrentWidget(picture_);
+      return;
+    }
+    showText(hexLines(bytes));
+  } catch (const std::exception& e) {
+    showText({fromStd(e.what())});
+  }
+}
+
+void TResForm::showText(const QStringList& lines) {
+  text_->setPlainText(lines.join('\n'));
+  details_->setCurrentWidget(text_);
+}
+
+void TResForm::miFileSaveClick() {
+  const Entry* entry = entryOf(treeView_->currentItem());
+  const ResourceData* data = entry && pe_ ? dataOf(*entry) : nullptr;
+  if (!data) {
+    error("No resource selected");
+    return;
+  }
+  int filterIndex = 1;
+  if (entry->image) {
+    filterIndex = entry->cursor ? 4 : 3;
+  } else if (typeNumber(*entry->type) == kResBitmap) {
+    filterIndex = 2;
+  }
+  const std::optional<QString> path =
+      dialogsOr(dialogs_).chooseResourceSave(this, lastFolder_, filterIndex);
+  if (!path) return;
+  try {
+    if (entry->node) {
+      saveResource(*pe_, entry->node, path->toStdString());
+    } else {
+      writeFileAtomically(path->toStdString(), pe_->bytes(*data));
+    }
+  } catch (const std::exception& e) {
+    error(fromStd(e.what()));
+  }
+}
+
+void TResForm::Button1Click() {
+  QTreeWidgetItem* games = nullptr;
+  for (int i = 0; i < treeView_->topLevelItemCount() && !games; ++i) {
+    if (treeView_->topLevelItem(i)->text(0) == "BDGAME") games = treeView_->topLevelItem(i);
+  }
+  if (!games) return;
+  std::vector<std::string> names, lines;
+  for (int i = 0; i < games->childCount(); ++i) names.push_back(toRecordText(games->child(i)->text(0)));
+  for (int i = 0; i < listBox1_->count(); ++i) lines.push_back(toRecordText(listBox1_->item(i)->text()));
+  assignLevelsetNames(names, lines);
+  for (int i = 0; i < games->childCount(); ++i) {
+    games->child(i)->setText(0, fromRecordText(names[static_cast<std::size_t>(i)]));
+  }
+  listBox1_->clear();
+  for (const std::string& line : lines) listBox1_->addItem(fromRecordText(line));
+}
+
+void TResForm::error(const QString& text) {
+  dialogsOr(dialogs_).error(this, text);
+}
+
+}  // namespace pyrovel::app

@@ -1,0 +1,191 @@
+// The resource explorer: the tree of an executable built byte by byte,
+// the import of a cave on selection, saving a resource raw, the string
+// tables and "Assign Names", and files it refuses.
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTreeWidget>
+
+#include "app/resource_window.h"
+#include "app_fixture.h"
+#include "import/test_pe_builder.h"
+#include "model/editor_session.h"
+
+using namespace pyrovel;
+using namespace pyrovel::app;
+using namespace pyrovel::app::testing;
+
+namespace {
+
+class ResourceDialogs : public ScriptedDialogs {
+ public:
+  QStringList executableChoices, saveChoices;  // an empty entry cancels
+  QList<int> saveFilterIndexes;
+  std::optional<QString> chooseExecutable(QWidget*, const QString&) override {
+    return take(executableChoices);
+  }
+  std::optional<QString> chooseResourceSave(QWidget*, const QString&, int filterIndex) override {
+    saveFilterIndexes << filterIndex;
+    return take(saveChoices);
+  }
+
+ private:
+  static std::optional<QString> take(QStringList& choices) {
+    const QString chosen = choices.isEmpty() ? QString() : choices.takeFirst();
+    if (chosen.isEmpty()) return std::nullopt;
+    return chosen;
+  }
+};
+
+// A string block holding `text` as string `index` of its 16.
+std::vector<std::uint8_t> stringBlock(int index, const std::string& text) {
+  std::vector<std::uint8_t> b;
+  for (int i = 0; i < 16; ++i) {
+    const std::string t = i == index ? text : "";
+    b.insert(b.end(), {static_cast<std::uint8_t>(t.size()), 0});
+    for (char c : t) b.insert(b.end(), {static_cast<std::uint8_t>(c), 0});
+  }
+  return b;
+}
+
+std::vector<pyrovel::testing::PeResource> gameResources() {
+  return {
+      {{"BDCAV"}, {"CAVE1"}, 0x409, pyrovel::testing::ckCave()},
+      {{"BDCAV"}, {"CAVE2"}, 0x409, pyrovel::testing::ckCave()},
+      {{"BDGAME"}, {"", 10}, 0x409, pyrovel::testing::gamLevelset(3)},
+      {{"", 6}, {"", 1}, 0x409, stringBlock(10, "Caves one")},
+      {{"", 6}, {"", 7}, 0x409, stringBlock(14, "Caves two")},
+      {{"", 10}, {"", 1}, 0x409, {1, 2, 3}},
+  };
+}
+
+struct Fixture {
+  SilentFrontend ui;
+  EditorSession session{ui};
+  ResourceDialogs dialogs;
+  QTemporaryDir dir;
+  TResForm form{session, &dialogs};
+  QSignalSpy imported{&form, &TResForm::levelsImported};
+
+  QString write(const QString& name, const std::vector<std::uint8_t>& bytes) {
+    const QString path = dir.filePath(name);
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+    return path;
+  }
+  void open(const QString& path) {
+    dialogs.executableChoices << path;
+    form.findChild<QAction*>("miFileOpen")->trigger();
+  }
+  QTreeWidget* tree() { return form.findChild<QTreeWidget*>("TreeView"); }
+  QTreeWidgetItem* type(const QString& text) {
+    const auto found = tree()->findItems(text, Qt::MatchExactly);
+    return found.isEmpty() ? nullptr : found.first();
+  }
+  QString status() { return form.findChild<QLabel*>("StatusPanel1")->text(); }
+  QStringList strings() {
+    QStringList out;
+    auto* list = form.findChild<QListWidget*>("ListBox1");
+    for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+    return out;
+  }
+};
+
+}  // namespace
+
+class ResourceWindowTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() { quietPlatform(); }
+
+  void showsTypesAndNamesAndCollectsTheStrings() {
+    Fixture f;
+    QCOMPARE(f.form.windowTitle(), QString("Resource Explorer"));
+    QCOMPARE(f.form.findChild<QPushButton*>("Button1")->text(), QString("Assign Names"));
+    f.open(f.write("Game.DLL", pyrovel::testing::buildPe(gameResources()).bytes));
+    QCOMPARE(f.form.windowTitle(), QString("Resource Explorer - game.dll"));
+    QStringList types;
+    for (int i = 0; i < f.tree()->topLevelItemCount(); ++i) types << f.tree()->topLevelItem(i)->text(0);
+    QCOMPARE(types, (QStringList{"BDCAV", "BDGAME", "String", "RCData"}));
+    QCOMPARE(f.type("BDCAV")->childCount(), 2);
+    QCOMPARE(f.type("BDCAV")->child(1)->text(0), QString("CAVE2"));
+    QCOMPARE(f.type("BDCAV")->child(0)->childCount(), 0);  // a name with its language is a leaf
+    QCOMPARE(f.tree()->currentItem(), f.tree()->topLevelItem(0));
+    QVERIFY(f.status().startsWith(" Offset: "));
+    QVERIFY(!f.status().contains("Size"));
+    QCOMPARE(f.strings(), (QStringList{"10,  \"Caves one\"", "110,  \"Caves two\""}));
+
+    // A string block shows its lines.
+    f.tree()->setCurrentItem(f.type("String")->child(1));
+    QCOMPARE(f.form.findChild<QPlainTextEdit*>("Details")->toPlainText(),
+             QString("110,  \"Caves two\""));
+    QCOMPARE(f.imported.count(), 0);
+  }
+
+  void selectingACaveImportsItIntoTheShownLevel() {
+    Fixture f;
+    f.open(f.write("game.dll", pyrovel::testing::buildPe(gameResources()).bytes));
+    f.session.SelectLevel(5);
+    f.session.map.Modified = false;
+    f.tree()->setCurrentItem(f.type("BDCAV")->child(0));
+    QCOMPARE(f.session.map.CurrentLevel, 5);
+    QCOMPARE(QString::fromStdString(f.session.map.header(5).Title()), QString("CAVE1"));
+    QCOMPARE(f.session.map.header(5).LevelTime(), 150);
+    QVERIFY(f.session.map.Modified);
+    QCOMPARE(f.imported.count(), 1);
+    QVERIFY(f.status().contains("Size: "));
+    QVERIFY(f.dialogs.errors.isEmpty());
+
+    // The levelset goes in from the current level on with Append.
+    f.form.findChild<QCheckBox*>("CheckBox1")->setChecked(true);
+    f.tree()->setCurrentItem(f.type("BDGAME")->child(0));
+    QCOMPARE(f.imported.count(), 2);
+    QCOMPARE(QString::fromStdString(f.session.map.header(5).Title()), QString("Cave 1"));
+    QCOMPARE(QString::fromStdString(f.session.map.header(7).Title()), QString("Cave 3"));
+    QVERIFY(f.dialogs.errors.isEmpty());
+  }
+
+  void savesTheSelectedResourceRaw() {
+    Fixture f;
+    f.open(f.write("game.dll", pyrovel::testing::buildPe(gameResources()).bytes));
+    f.form.findChild<QAction*>("miFileSave")->trigger();
+    QCOMPARE(f.dialogs.errors, QStringList{"No resource selected"});
+    QVERIFY(f.dialogs.saveFilterIndexes.isEmpty());
+
+    f.tree()->setCurrentItem(f.type("RCData")->child(0));
+    const QString out = f.dir.filePath("data.bin");
+    f.dialogs.saveChoices << out;
+    f.form.findChild<QAction*>("miFileSave")->trigger();
+    QCOMPARE(f.dialogs.saveFilterIndexes, QList<int>{1});
+    QFile saved(out);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), QByteArray("\x01\x02\x03", 3));
+    QCOMPARE(f.imported.count(), 0);
+  }
+
+  void assignNamesRenamesTheLevelsetFromTheStrings() {
+    Fixture f;
+    f.open(f.write("game.dll", pyrovel::testing::buildPe(gameResources()).bytes));
+    f.form.findChild<QPushButton*>("Button1")->click();
+    QCOMPARE(f.type("BDGAME")->child(0)->text(0), QString("110,  \"Caves two\""));
+    QCOMPARE(f.strings(), QStringList{"10,  \"Caves one\""});
+  }
+
+  void aFileThatIsNoExecutableKeepsTheImageShown() {
+    Fixture f;
+    f.open(f.write("game.dll", pyrovel::testing::buildPe(gameResources()).bytes));
+    f.open(f.write("notes.txt", {'h', 'e', 'l', 'l', 'o'}));
+    QCOMPARE(f.dialogs.errors.size(), 1);
+    QVERIFY(f.dialogs.errors.first().contains("unrecognized file format"));
+    QCOMPARE(f.tree()->topLevelItemCount(), 4);
+    QCOMPARE(f.form.windowTitle(), QString("Resource Explorer - game.dll"));
+  }
+};
+
+QTEST_MAIN(ResourceWindowTest)
+#include "test_resource_window.moc"

@@ -15,7 +15,10 @@
 #include <QSysInfo>
 #include <QTimer>
 
+#include "app/adf_window.h"
+#include "app/d64_window.h"
 #include "app/develop_panel.h"
+#include "app/objects_help_window.h"
 #include "app/find_panel.h"
 #include "app/options_window.h"
 #include "app/levelmap_panels.h"
@@ -244,7 +247,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
   for (TForm2* preview : previews_) preview->close();
   for (QWidget* w : std::initializer_list<QWidget*>{movePanel_, viewPanel_, developPanel_,
                                                     convertPanel_, searchPanel_, replacePanel_,
-                                                    messagePanel_, optionsPanel_, findPanel_}) {
+                                                    messagePanel_, optionsPanel_, findPanel_, adfForm_,
+                                                    d64Form_, helpForm_}) {
     w->close();
   }
   event->accept();

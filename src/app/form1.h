@@ -41,6 +41,9 @@ class LevelScrollBox;
 class LevelView;
 class MoveLevelPanel;
 class MessagePanel;
+class TADFForm;
+class TD64Form;
+class THelpForm;
 class ReplacePanel;
 class SearchPanel;
 class ObjectsPanel;
@@ -147,6 +150,8 @@ class TForm1 : public QMainWindow, public Frontend {
   void ShowDevelopmentPanel1Click();
   // Shows a small tool window near the top right of the level view.
   void showPanel(QWidget* panel);
+  // Shows a secondary window (disk images, objects help) in front.
+  static void showWindow(QWidget* window);
   void ExitDevelopment();
   void About1Click();
   // The level size, score and yam buttons and IEButton12: show the properties.
@@ -295,6 +300,9 @@ class TForm1 : public QMainWindow, public Frontend {
   SearchPanel* searchPanel_ = nullptr;
   ReplacePanel* replacePanel_ = nullptr;
   MessagePanel* messagePanel_ = nullptr;
+  TADFForm* adfForm_ = nullptr;
+  TD64Form* d64Form_ = nullptr;
+  THelpForm* helpForm_ = nullptr;
   OptionsWindow* optionsPanel_ = nullptr;
   FindPanel* findPanel_ = nullptr;
   std::unique_ptr<TAppExec> ownLauncher_;

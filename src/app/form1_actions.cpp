@@ -20,6 +20,7 @@
 #include "app/dialogs.h"
 #include "app/form1.h"
 #include "app/levelmap_panels.h"
+#include "app/objects_help_window.h"
 #include "app/level_list.h"
 #include "app/level_view.h"
 #include "app/objects_palette.h"
@@ -68,7 +69,10 @@ void TForm1::refresh(unsigned what) {
     infoLabel_->setText(QString::fromStdString(session_.ReaderInfo));
     infoPanel_->setVisible(!session_.ReaderInfo.empty());
   }
-  if (what & kPalette) objects_->canvas()->setEntries(palette_);
+  if (what & kPalette) {
+    objects_->canvas()->setEntries(palette_);
+    helpForm_->setObjects(palette_);
+  }
   // Importers' notes: the message panel shows them whenever there are some.
   if (what & kMessages) {
     messagePanel_->setLines(session_.Messagememo);
@@ -142,6 +146,7 @@ void TForm1::loadImageLibrary() {
   objects_->canvas()->update();
   chaosBar_->showSprites(strip_);
   properties_->setStrip(&strip_);
+  helpForm_->refreshSprites();
   refresh(kLevelShown | kCellsChanged);
 }
 
@@ -257,9 +262,19 @@ void TForm1::Levellist1Click() { levelListDock_->setVisible(levelListDock_->isHi
 void TForm1::ShowDevelopmentPanel1Click() {
   developPanel_->show();
   developPanel_->raise();
+  helpForm_->setDevelopmentMode(true);
 }
 
-void TForm1::ExitDevelopment() { developPanel_->hide(); }
+void TForm1::ExitDevelopment() {
+  developPanel_->hide();
+  helpForm_->setDevelopmentMode(false);
+}
+
+void TForm1::showWindow(QWidget* window) {
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
 
 void TForm1::showPanel(QWidget* panel) {
   // During start-up (a file from the command line) the window has no place

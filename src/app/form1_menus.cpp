@@ -15,6 +15,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/adf_window.h"
+#include "app/d64_window.h"
 #include "app/develop_panel.h"
 #include "app/text_codec.h"
 #include "app/find_panel.h"
@@ -25,6 +27,7 @@
 #include "app/icons.h"
 #include "app/level_list.h"
 #include "app/level_view.h"
+#include "app/objects_help_window.h"
 #include "app/objects_palette.h"
 #include "app/preview_window.h"
 #include "app/tool_option_bars.h"
@@ -72,8 +75,8 @@ void TForm1::createActions() {
   makeAction("ExportLevel1", "&Export Level", QKeySequence("Ctrl+E"), [this] { Exportlevel(); })
       ->setToolTip("Export Level");
   makeAction("ImportDLL", "Import from DLL", none, nullptr);
-  makeAction("ImportfromADFimage1", "Import from ADF image", none, nullptr);
-  makeAction("ImportfromD64image1", "Import from D64 image", none, nullptr);
+  makeAction("ImportfromADFimage1", "Import from ADF image", none, [this] { showWindow(adfForm_); });
+  makeAction("ImportfromD64image1", "Import from D64 image", none, [this] { showWindow(d64Form_); });
   makeAction("DasHimport", "Import from C64 memory dump", none, nullptr);
   makeAction("Merge1", "Merge", none, nullptr);
   makeAction("PrintLevel1", "Print Level", QKeySequence("Ctrl+P"), nullptr);
@@ -148,7 +151,8 @@ void TForm1::createActions() {
              [this] { ShowDevelopmentPanel1Click(); });
   // Help
   makeAction("About1", "&About", none, [this] { About1Click(); });
-  makeAction("ObjectsHelp1", "&Objects Help", QKeySequence("F1"), nullptr)->setToolTip("Help");
+  makeAction("ObjectsHelp1", "&Objects Help", QKeySequence("F1"), [this] { showWindow(helpForm_); })
+      ->setToolTip("Help");
   makeAction("Help2", "&Help", none, [this] { Help2Click(); });
 
   // The layer switch of the tool bar.
@@ -240,7 +244,7 @@ void TForm1::createMenus() {
       {"PopupClearLevel", "Clear Level", [this] { ClearLevel(); }},
       {"PopupInsertLevel", "Insert Level", [this] { Insertlevel1Click(); }},
       {"PopupDeleteLevel", "Delete Level", [this] { DeleteLEvel(); }},
-      {"PopupObjectsHelp", "Objects Help", nullptr},
+      {"PopupObjectsHelp", "Objects Help", [this] { showWindow(helpForm_); }},
       {"PopupShowProperties", "Show Properties", [this] { Properties1Click(); }},
       {"PopupShowTools", "Show Tools Menu", [this] { toolsDock_->show(); }},
       {"PopupShowLevelList", "Show Level List", [this] { Levellist1Click(); }},
@@ -440,6 +444,9 @@ void TForm1::createToolWindows() {
   searchPanel_ = new SearchPanel(this);
   replacePanel_ = new ReplacePanel(this);
   messagePanel_ = new MessagePanel(this);
+  adfForm_ = new TADFForm(session_, dialogs_, this);
+  d64Form_ = new TD64Form(session_, dialogs_, this);
+  helpForm_ = new THelpForm(session_.catalogue, strip_, dialogs_, this);
   optionsPanel_ = new OptionsWindow(this);
   findPanel_ = new FindPanel(this);
   newPreviewWindow();  // one preview exists from the start

@@ -168,6 +168,28 @@ class ResourceWindowTest : public QObject {
     QCOMPARE(f.imported.count(), 0);
   }
 
+  void anIconGroupListsItsImagesWhichSaveAsIcons() {
+    Fixture f;
+    f.open(f.write("icons.exe",
+                   pyrovel::testing::buildPe(
+                       {{{"", 3}, {"", 1}, 0, std::vector<std::uint8_t>(40, 9)},
+                        {{"", 14}, {"", 5}, 0x409, {0, 0, 1, 0, 1, 0, 32, 32, 16, 0, 1, 0, 1, 0,
+                                                    40, 0, 0, 0, 1, 0}}})
+                       .bytes));
+    QCOMPARE(f.tree()->topLevelItemCount(), 1);  // icon images only below their groups
+    QTreeWidgetItem* group = f.type("Icon")->child(0);
+    QCOMPARE(group->childCount(), 1);
+    QCOMPARE(group->child(0)->text(0), QString("32 X 32 16 Colors"));
+    f.tree()->setCurrentItem(group->child(0));
+    QVERIFY(f.status().contains("Size: 28"));
+    const QString out = f.dir.filePath("one.ico");
+    f.dialogs.saveChoices << out;
+    f.form.findChild<QAction*>("miFileSave")->trigger();
+    QCOMPARE(f.dialogs.saveFilterIndexes, QList<int>{3});
+    QCOMPARE(QFileInfo(out).size(), 40);
+    QCOMPARE(f.imported.count(), 0);
+  }
+
   void assignNamesRenamesTheLevelsetFromTheStrings() {
     Fixture f;
     f.open(f.write("game.dll", pyrovel::testing::buildPe(gameResources()).bytes));

@@ -16,9 +16,11 @@
 #include <QTimer>
 
 #include "app/adf_window.h"
+#include "app/c64_dump_window.h"
 #include "app/d64_window.h"
 #include "app/develop_panel.h"
 #include "app/objects_help_window.h"
+#include "app/resource_window.h"
 #include "app/find_panel.h"
 #include "app/options_window.h"
 #include "app/levelmap_panels.h"
@@ -248,7 +250,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
   for (QWidget* w : std::initializer_list<QWidget*>{movePanel_, viewPanel_, developPanel_,
                                                     convertPanel_, searchPanel_, replacePanel_,
                                                     messagePanel_, optionsPanel_, findPanel_, adfForm_,
-                                                    d64Form_, helpForm_}) {
+                                                    d64Form_, helpForm_, dasForm_, resForm_}) {
     w->close();
   }
   event->accept();

@@ -42,6 +42,8 @@ class LevelView;
 class MoveLevelPanel;
 class MessagePanel;
 class TADFForm;
+class TDasForm;
+class TResForm;
 class TD64Form;
 class THelpForm;
 class ReplacePanel;
@@ -303,6 +305,8 @@ class TForm1 : public QMainWindow, public Frontend {
   TADFForm* adfForm_ = nullptr;
   TD64Form* d64Form_ = nullptr;
   THelpForm* helpForm_ = nullptr;
+  TDasForm* dasForm_ = nullptr;
+  TResForm* resForm_ = nullptr;
   OptionsWindow* optionsPanel_ = nullptr;
   FindPanel* findPanel_ = nullptr;
   std::unique_ptr<TAppExec> ownLauncher_;

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "app/adf_window.h"
+#include "app/c64_dump_window.h"
 #include "app/d64_window.h"
 #include "app/develop_panel.h"
 #include "app/text_codec.h"
@@ -30,6 +31,7 @@
 #include "app/objects_help_window.h"
 #include "app/objects_palette.h"
 #include "app/preview_window.h"
+#include "app/resource_window.h"
 #include "app/tool_option_bars.h"
 #include "app/tool_windows.h"
 #include "app/tools_panel.h"
@@ -74,10 +76,10 @@ void TForm1::createActions() {
       ->setToolTip("Import Level");
   makeAction("ExportLevel1", "&Export Level", QKeySequence("Ctrl+E"), [this] { Exportlevel(); })
       ->setToolTip("Export Level");
-  makeAction("ImportDLL", "Import from DLL", none, nullptr);
+  makeAction("ImportDLL", "Import from DLL", none, [this] { showWindow(resForm_); });
   makeAction("ImportfromADFimage1", "Import from ADF image", none, [this] { showWindow(adfForm_); });
   makeAction("ImportfromD64image1", "Import from D64 image", none, [this] { showWindow(d64Form_); });
-  makeAction("DasHimport", "Import from C64 memory dump", none, nullptr);
+  makeAction("DasHimport", "Import from C64 memory dump", none, [this] { showWindow(dasForm_); });
   makeAction("Merge1", "Merge", none, nullptr);
   makeAction("PrintLevel1", "Print Level", QKeySequence("Ctrl+P"), nullptr);
   makeAction("Quit1", "&Quit", QKeySequence("Ctrl+Q"), [this] { close(); });
@@ -447,6 +449,10 @@ void TForm1::createToolWindows() {
   adfForm_ = new TADFForm(session_, dialogs_, this);
   d64Form_ = new TD64Form(session_, dialogs_, this);
   helpForm_ = new THelpForm(session_.catalogue, strip_, dialogs_, this);
+  dasForm_ = new TDasForm(session_, dialogs_, this);
+  resForm_ = new TResForm(session_, dialogs_, this);
+  // A converted memory dump is shown zoomed out once, like a file from the command line.
+  connect(dasForm_, &TDasForm::dasLevelsetRead, this, [this] { Zoomout(); });
   optionsPanel_ = new OptionsWindow(this);
   findPanel_ = new FindPanel(this);
   newPreviewWindow();  // one preview exists from the start

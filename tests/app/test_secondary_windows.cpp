@@ -1,7 +1,9 @@
 // The main window opens its secondary windows from the menus.
 #include "app/adf_window.h"
+#include "app/c64_dump_window.h"
 #include "app/d64_window.h"
 #include "app/objects_help_window.h"
+#include "app/resource_window.h"
 #include "app_fixture.h"
 
 using namespace pyrovel;
@@ -37,9 +39,18 @@ class SecondaryWindowsTest : public QObject {
     w->action("ObjectsHelp1")->trigger();
     QVERIFY(help->isVisible());
 
+    auto* das = w->findChild<TDasForm*>();
+    w->action("DasHimport")->trigger();
+    QVERIFY(das->isVisible());
+    auto* res = w->findChild<TResForm*>();
+    w->action("ImportDLL")->trigger();
+    QVERIFY(res->isVisible());
+
     // Closing the main window closes them too.
     w->close();
-    QVERIFY(!adf->isVisible() && !d64->isVisible() && !help->isVisible());
+    for (QWidget* window : std::initializer_list<QWidget*>{adf, d64, help, das, res}) {
+      QVERIFY(!window->isVisible());
+    }
   }
 };
 

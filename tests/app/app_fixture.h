@@ -9,6 +9,7 @@
 #include <QtTest>
 #include <deque>
 #include <memory>
+#include <vector>
 
 #include "app/dialogs.h"
 #include "app/form1.h"
@@ -107,6 +108,17 @@ inline QString copyOfDemo(const QTemporaryDir& dir, const QString& name) {
   const QString path = dir.filePath(name);
   QFile::copy(demoMap(), path);
   QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+  return path;
+}
+
+// Writes `bytes` as the file `name` in `dir` and returns its path.
+inline QString writeBytes(const QTemporaryDir& dir, const QString& name,
+                          const std::vector<std::uint8_t>& bytes) {
+  const QString path = dir.filePath(name);
+  QFile f(path);
+  if (f.open(QIODevice::WriteOnly)) {
+    f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+  }
   return path;
 }
 

@@ -40,13 +40,7 @@ struct Fixture {
   QSignalSpy loaded{&form, &TDasForm::levelsLoaded};
   QSignalSpy dasRead{&form, &TDasForm::dasLevelsetRead};
 
-  QString write(const QString& name, const DumpBytes& bytes) {
-    const QString path = dir.filePath(name);
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
-    return path;
-  }
+  QString write(const QString& name, const DumpBytes& bytes) { return writeBytes(dir, name, bytes); }
   // "Open" with `path` chosen in the file dialog.
   void open(const QString& path) {
     dialogs.dumpChoices << path;

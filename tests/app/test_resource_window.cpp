@@ -71,13 +71,7 @@ struct Fixture {
   TResForm form{session, &dialogs};
   QSignalSpy imported{&form, &TResForm::levelsImported};
 
-  QString write(const QString& name, const std::vector<std::uint8_t>& bytes) {
-    const QString path = dir.filePath(name);
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
-    return path;
-  }
+  QString write(const QString& name, const std::vector<std::uint8_t>& bytes) { return writeBytes(dir, name, bytes); }
   void open(const QString& path) {
     dialogs.executableChoices << path;
     form.findChild<QAction*>("miFileOpen")->trigger();

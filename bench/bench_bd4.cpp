@@ -44,7 +44,7 @@ void BM_SaveasBD4_100Levels(benchmark::State& state) {
   const std::string path = bd4BenchPath("prvl_bench_set.lev");
   const Bytes bytes = encodeBd4Levelset(session->map);
   const double raw = bench::secondsPerCall([&] { writeFileAtomically(path, bytes); });
-  bench::runAgainstBaseline(state, raw, [&] { SaveasBD4(*session, path); });
+  bench::runAgainstBaseline(state, raw, [&] { saveAsBd4(*session, path); });
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
 }
 BENCHMARK(BM_SaveasBD4_100Levels)->Unit(benchmark::kMillisecond);

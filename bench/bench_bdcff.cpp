@@ -49,7 +49,7 @@ void BM_BdcffImport100Caves(benchmark::State& state) {
   SilentFrontend ui;
   EditorSession session(ui);
   for (auto _ : state) {
-    ImportBDCFF(session, path);
+    importBdcff(session, path);
     benchmark::DoNotOptimize(session.map.cell(0, 100, 39, 21));
   }
 }

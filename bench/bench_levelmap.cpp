@@ -39,7 +39,7 @@ void BM_ReadLevelmap(benchmark::State& state) {
   auto map = fullLevelmap();
   SilentFrontend ui;
   const std::string path = benchPath("prvl_bench_read.map");
-  Writelevel(*map, ui, path);
+  writeLevel(*map, ui, path);
   const double raw = bench::secondsPerCall([&] { benchmark::DoNotOptimize(readFileBytes(path)); });
   auto target = std::make_unique<Levelmap>();
   bench::runAgainstBaseline(state, raw, [&] {
@@ -55,7 +55,7 @@ void BM_WriteLevelmap(benchmark::State& state) {
   const std::string path = benchPath("prvl_bench_write.map");
   const Bytes bytes = encodeLevelmap(*map, ui);
   const double raw = bench::secondsPerCall([&] { writeFileAtomically(path, bytes); });
-  bench::runAgainstBaseline(state, raw, [&] { Writelevel(*map, ui, path); });
+  bench::runAgainstBaseline(state, raw, [&] { writeLevel(*map, ui, path); });
 }
 
 BENCHMARK(BM_ReadLevelmap)->Unit(benchmark::kMillisecond);

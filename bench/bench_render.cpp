@@ -37,12 +37,12 @@ void BM_DrawlevelVsCopy(benchmark::State& state) {
   pyrovel::PixelBuffer out(128 * cell, 128 * cell);
   pyrovel::PixelBuffer source(128 * cell, 128 * cell, 0xff123456u), copy(128 * cell, 128 * cell);
   const std::size_t bytes = source.pixels.size() * sizeof(std::uint32_t);
-  pyrovel::Drawlevel(map, 1, pyrovel::kGameLayer, strip, cell, out);  // sprites scaled once, as the view does
+  pyrovel::drawLevel(map, 1, pyrovel::kGameLayer, strip, cell, out);  // sprites scaled once, as the view does
 
   double drawSeconds = 0, copySeconds = 0;
   for (auto _ : state) {
     const auto t0 = Clock::now();
-    pyrovel::Drawlevel(map, 1, pyrovel::kGameLayer, strip, cell, out);
+    pyrovel::drawLevel(map, 1, pyrovel::kGameLayer, strip, cell, out);
     benchmark::DoNotOptimize(out.pixels.data());
     const auto t1 = Clock::now();
     std::memcpy(copy.pixels.data(), source.pixels.data(), bytes);

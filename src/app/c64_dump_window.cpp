@@ -33,14 +33,14 @@ QString reportText(const std::string& line) {
 
 }  // namespace
 
-TDasForm::TDasForm(EditorSession& session, Dialogs* dialogs, QWidget* parent)
+C64DumpWindow::C64DumpWindow(EditorSession& session, Dialogs* dialogs, QWidget* parent)
     : QMainWindow(parent), session_(session), dialogs_(dialogs) {
   setWindowFlag(Qt::Window);
   setObjectName("DasForm");
   setWindowTitle("Import from C64 memory dump");
 
   auto* file = menuBar()->addMenu("&File");
-  file->addAction("Open", this, &TDasForm::Start)->setObjectName("Open1");
+  file->addAction("Open", this, &C64DumpWindow::startConversion)->setObjectName("Open1");
   file->addSeparator();
   file->addAction("Exit", this, &QWidget::close)->setObjectName("Exit1");
 
@@ -65,14 +65,14 @@ TDasForm::TDasForm(EditorSession& session, Dialogs* dialogs, QWidget* parent)
   resize(560, 440);
 }
 
-TDasForm::~TDasForm() = default;
+C64DumpWindow::~C64DumpWindow() = default;
 
-bool TDasForm::append() const { return checkBox1_->isChecked(); }
-void TDasForm::setAppend(bool on) { checkBox1_->setChecked(on); }
+bool C64DumpWindow::append() const { return checkBox1_->isChecked(); }
+void C64DumpWindow::setAppend(bool on) { checkBox1_->setChecked(on); }
 
-QStringList TDasForm::reportLines() const { return memo1_->toPlainText().split('\n'); }
+QStringList C64DumpWindow::reportLines() const { return memo1_->toPlainText().split('\n'); }
 
-void TDasForm::Start() {
+void C64DumpWindow::startConversion() {
   memo1_->clear();
   statusBar()->clearMessage();
   addReportLine(kC64ConverterBanner);
@@ -82,7 +82,7 @@ void TDasForm::Start() {
   convertFile(*path);
 }
 
-bool TDasForm::convertFile(const QString& path) {
+bool C64DumpWindow::convertFile(const QString& path) {
   last_.reset();
   statusBar()->clearMessage();
   const std::string file = path.toStdString();
@@ -109,15 +109,15 @@ bool TDasForm::convertFile(const QString& path) {
   return true;
 }
 
-void TDasForm::setReport(const std::vector<std::string>& lines) {
+void C64DumpWindow::setReport(const std::vector<std::string>& lines) {
   QStringList text;
   for (const std::string& line : lines) text << reportText(line);
   memo1_->setPlainText(text.join('\n'));
 }
 
-void TDasForm::addReportLine(const QString& line) { memo1_->appendPlainText(line); }
+void C64DumpWindow::addReportLine(const QString& line) { memo1_->appendPlainText(line); }
 
-void TDasForm::showDetection(const C64DumpScan& scan) {
+void C64DumpWindow::showDetection(const C64DumpScan& scan) {
   QString text = fromStd(c64InputKindName(scan.kind));
   if (scan.match) {
     const auto caves = scan.match->caves.size();
@@ -132,7 +132,7 @@ void TDasForm::showDetection(const C64DumpScan& scan) {
   statusBar()->showMessage(text);
 }
 
-void TDasForm::error(const QString& text) {
+void C64DumpWindow::error(const QString& text) {
   dialogsOr(dialogs_).error(this, text);
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// `TDasForm`, "Import from C64 memory dump": converts the caves of a C64
+// `C64DumpWindow`, "Import from C64 memory dump": converts the caves of a C64
 // memory image or program file into a DAS levelset and reads that into the
 // levelmap. The window shows the converter's report and what it detected;
 // the conversion itself is the core's (import/c64_dump_convert.h).
@@ -19,16 +19,16 @@ namespace pyrovel::app {
 
 class Dialogs;
 
-class TDasForm : public QMainWindow {
+class C64DumpWindow : public QMainWindow {
   Q_OBJECT
  public:
   // `dialogs` chooses the input file and shows errors; null means the Qt
   // file dialog and message boxes.
-  TDasForm(EditorSession& session, Dialogs* dialogs, QWidget* parent = nullptr);
-  ~TDasForm() override;
+  C64DumpWindow(EditorSession& session, Dialogs* dialogs, QWidget* parent = nullptr);
+  ~C64DumpWindow() override;
 
   // "Open": asks for a file and converts it.
-  void Start();
+  void startConversion();
   // Converts `path` without the dialog; true when levels were loaded.
   bool convertFile(const QString& path);
 

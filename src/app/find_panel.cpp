@@ -41,7 +41,7 @@ FindPanel::FindPanel(QWidget* owner) : ToolWindow(owner, "FindPanel", "  Find") 
   buttons->button(QDialogButtonBox::Cancel)->setObjectName("FindCancel");
   layout->addWidget(buttons);
 
-  connect(directoryListBox1_, &QLineEdit::textChanged, this, [this] { DirectoryListBox1Change(); });
+  connect(directoryListBox1_, &QLineEdit::textChanged, this, [this] { setFolder(); });
   connect(browse, &QPushButton::clicked, this, [this] { this->browse(); });
   // `ExitFind`: a folder found was stored already.
   connect(buttons, &QDialogButtonBox::accepted, this, &QWidget::hide);
@@ -65,13 +65,13 @@ void FindPanel::find(TestTarget target, const QString& startDir) {
     const QSignalBlocker quiet(directoryListBox1_);
     directoryListBox1_->setText(startDir);
   }
-  DirectoryListBox1Change();
+  setFolder();
   show();
   raise();
   activateWindow();
 }
 
-void FindPanel::DirectoryListBox1Change() {
+void FindPanel::setFolder() {
   const QString dir = directoryListBox1_->text();
   const FolderCheck check = checkPlayerFolder(target_, dir.toStdString());
   if (check.result == FolderCheck::Incomplete) return;  // label and settings stay

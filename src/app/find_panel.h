@@ -29,7 +29,7 @@ class FindPanel : public ToolWindow {
 
  private:
   // Runs on every change of the folder shown.
-  void DirectoryListBox1Change();
+  void setFolder();
   void browse();
 
   TestTarget target_ = TestTarget::Pyrovel;

@@ -48,7 +48,7 @@ LevelList::LevelList(QWidget* parent) : QTableWidget(100, 2, parent) {
 void LevelList::fill(const Levelmap& map) {
   filling_ = true;
   for (int row = 0; row < 100; ++row) {
-    item(row, 1)->setText(fromRecordText(map.header(row + 1).Title()));
+    item(row, 1)->setText(fromRecordText(map.header(row + 1).title()));
   }
   filling_ = false;
 }

@@ -11,8 +11,8 @@ PixelBuffer drawLevelArea(const Levelmap& map, int slot, int layer, const Sprite
   PixelBuffer out(std::max(0, area.width()), std::max(0, area.height()));
   if (cellSize <= 0 || area.isEmpty() || slot < 0 || slot >= kSlotCount) return out;
   const LevelHeader& h = map.header(slot);
-  const int width = std::min(h.Width(), kMaxLevelSide);
-  const int height = std::min(h.Height(), kMaxLevelSide);
+  const int width = std::min(h.width(), kMaxLevelSide);
+  const int height = std::min(h.height(), kMaxLevelSide);
   const int x0 = std::max(0, area.left() / cellSize);
   const int y0 = std::max(0, area.top() / cellSize);
   const int x1 = std::min(width, area.right() / cellSize + 1);

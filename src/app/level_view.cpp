@@ -49,22 +49,22 @@ LevelView::LevelView(QWidget* parent) : QWidget(parent) {
 void LevelView::setSource(const Levelmap* map, const SpriteStrip* strip) {
   map_ = map;
   strip_ = strip;
-  ComputeCellSize();
+  computeCellSize();
 }
 
 void LevelView::setFixedSlot(int slot) {
   fixedSlot_ = slot;
-  ComputeCellSize();
+  computeCellSize();
 }
 
-int LevelView::slot() const { return fixedSlot_ > 0 ? fixedSlot_ : (map_ ? map_->CurrentLevel : 1); }
-int LevelView::layer() const { return map_ ? map_->CurrentLayer : kGameLayer; }
+int LevelView::slot() const { return fixedSlot_ > 0 ? fixedSlot_ : (map_ ? map_->currentLevel : 1); }
+int LevelView::layer() const { return map_ ? map_->currentLayer : kGameLayer; }
 
-void LevelView::ComputeCellSize() {
+void LevelView::computeCellSize() {
   int cell = 0;
   if (map_) {
     const LevelHeader& h = map_->header(slot());
-    cell = pyrovel::ComputeCellSize(width(), height(), h.Width(), h.Height());
+    cell = pyrovel::computeCellSize(width(), height(), h.width(), h.height());
   }
   if (cell != cellSize_) {
     cellSize_ = cell;
@@ -73,7 +73,7 @@ void LevelView::ComputeCellSize() {
   update();
 }
 
-QRect LevelView::CellRect(int x, int y) const {
+QRect LevelView::cellRect(int x, int y) const {
   const auto r = pyrovel::cellRect(x, y, cellSize_);
   return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
 }
@@ -83,7 +83,7 @@ QPoint LevelView::cellAt(const QPoint& pixel) const {
   return {pixel.x() / cellSize_, pixel.y() / cellSize_};
 }
 
-void LevelView::updateCell(int x, int y) { update(CellRect(x, y)); }
+void LevelView::updateCell(int x, int y) { update(cellRect(x, y)); }
 
 void LevelView::paintEvent(QPaintEvent* event) {
   QPainter p(this);
@@ -93,8 +93,8 @@ void LevelView::paintEvent(QPaintEvent* event) {
     return;
   }
   const LevelHeader& h = map_->header(slot());
-  const QRect level(0, 0, std::min(h.Width(), kMaxLevelSide) * cellSize_,
-                    std::min(h.Height(), kMaxLevelSide) * cellSize_);
+  const QRect level(0, 0, std::min(h.width(), kMaxLevelSide) * cellSize_,
+                    std::min(h.height(), kMaxLevelSide) * cellSize_);
   // Rectangle by rectangle: a tool that repaints a few scattered cells or a
   // frame's edges costs only those.
   for (const QRect& part : event->region()) {
@@ -113,7 +113,7 @@ void LevelView::setOverlay(Overlay overlay) {
   update();
 }
 
-void LevelView::resizeEvent(QResizeEvent*) { ComputeCellSize(); }
+void LevelView::resizeEvent(QResizeEvent*) { computeCellSize(); }
 
 void LevelView::mousePressEvent(QMouseEvent* event) {
   emit pressed(event->position().toPoint(), cellSize_, event->button(), event->buttons(),
@@ -172,7 +172,7 @@ void LevelScrollBox::keepCentre(const QSizeF& before) {
   centre(verticalScrollBar(), fy);
 }
 
-void LevelScrollBox::ZoomIn() {
+void LevelScrollBox::zoomIn() {
   const QSize before = view_->size();
   const QSize doubled = before * 2;
   if (doubled.width() > kMaxViewSide || doubled.height() > kMaxViewSide || before.isEmpty()) {
@@ -183,7 +183,7 @@ void LevelScrollBox::ZoomIn() {
   keepCentre(before);
 }
 
-void LevelScrollBox::Zoomout() {
+void LevelScrollBox::zoomOut() {
   const QSize before = view_->size();
   const QSize halved(before.width() / 2, before.height() / 2);
   if (viewport()->width() >= halved.width()) {
@@ -192,13 +192,13 @@ void LevelScrollBox::Zoomout() {
     view_->resize(halved);
     if (!before.isEmpty()) keepCentre(before);
   }
-  view_->ComputeCellSize();
+  view_->computeCellSize();
 }
 
 void LevelScrollBox::fitView() {
   setWidgetResizable(true);
   view_->resize(viewport()->size());
-  view_->ComputeCellSize();
+  view_->computeCellSize();
 }
 
 }  // namespace pyrovel::app

@@ -33,8 +33,8 @@ class LevelView : public QWidget {
 
   int cellSize() const { return cellSize_; }
   // Recomputes the cell size from the view size and the level size.
-  void ComputeCellSize();
-  QRect CellRect(int x, int y) const;
+  void computeCellSize();
+  QRect cellRect(int x, int y) const;
   // The cell under a view pixel (may lie outside the level).
   QPoint cellAt(const QPoint& pixel) const;
   // Repaints one cell after a tool changed it.
@@ -84,8 +84,8 @@ class LevelScrollBox : public QScrollArea {
 
   LevelView* view() const { return view_; }
   bool fillsBox() const { return widgetResizable(); }
-  void ZoomIn();
-  void Zoomout();
+  void zoomIn();
+  void zoomOut();
   // Back to filling the box (before a levelmap is opened).
   void fitView();
 

@@ -1,7 +1,7 @@
 // prvl-editor: the Pyrovel level editor.
 #include <QApplication>
 
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "app/splash_window.h"
 #include "model/configuration.h"
 
@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
   pyrovel::app::AppOptions options;
   options.arguments = QApplication::arguments().mid(1);
   options.splash = &splash;
-  pyrovel::app::TForm1 window(options);
+  pyrovel::app::MainWindow window(options);
   if (window.startupFailed()) return 1;
   window.showMaximized();
   splash.close();

@@ -34,7 +34,7 @@ QToolButton* arrow(QWidget* parent, const char* name, const QString& hint, Qt::A
 
 }  // namespace
 
-THelpForm::THelpForm(const ObjectCatalogue& catalogue, const SpriteStrip& strip, Dialogs* dialogs,
+ObjectsHelpWindow::ObjectsHelpWindow(const ObjectCatalogue& catalogue, const SpriteStrip& strip, Dialogs* dialogs,
                      QWidget* parent)
     : QWidget(parent), catalogue_(catalogue), strip_(strip), dialogs_(dialogs) {
   setObjectName("HelpForm");
@@ -89,19 +89,19 @@ THelpForm::THelpForm(const ObjectCatalogue& catalogue, const SpriteStrip& strip,
   basePanel_->hide();
   row->addWidget(basePanel_);
 
-  connect(prev, &QToolButton::clicked, this, &THelpForm::Prevobject);
-  connect(next, &QToolButton::clicked, this, &THelpForm::NextObject);
+  connect(prev, &QToolButton::clicked, this, &ObjectsHelpWindow::previousObject);
+  connect(next, &QToolButton::clicked, this, &ObjectsHelpWindow::nextObject);
   connect(paintBox1_, &ObjectsCanvas::hovered, this, [this](int object) {
     objecthint_->setText(object < 0 ? QString() : "  " + fromStd(catalogue_.item(object)));
   });
-  connect(paintBox1_, &ObjectsCanvas::chosen, this, &THelpForm::chooseObject);
+  connect(paintBox1_, &ObjectsCanvas::chosen, this, &ObjectsHelpWindow::chooseObject);
   connect(memo1_, &QPlainTextEdit::textChanged, this, [this] {
     if (!showing_ && !memo1_->isReadOnly()) help_.markChanged();
   });
   resize(583, 499);
 }
 
-QWidget* THelpForm::makeBasePanel() {
+QWidget* ObjectsHelpWindow::makeBasePanel() {
   auto* panel = new QWidget(this);
   panel->setObjectName("BasePanel");
   auto* column = new QVBoxLayout(panel);
@@ -119,26 +119,26 @@ QWidget* THelpForm::makeBasePanel() {
   listBox1_ = new QListWidget(panel);
   listBox1_->setObjectName("ListBox1");
   listBox1_->setFixedWidth(60);
-  baseTExt_ = new QPlainTextEdit(panel);
-  baseTExt_->setObjectName("BaseTExt");
-  baseTExt_->setReadOnly(true);
-  baseTExt_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  baseTExt_->setMinimumWidth(260);
+  documentView_ = new QPlainTextEdit(panel);
+  documentView_->setObjectName("BaseTExt");
+  documentView_->setReadOnly(true);
+  documentView_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  documentView_->setMinimumWidth(260);
   lists->addWidget(listBox1_);
-  lists->addWidget(baseTExt_, 1);
+  lists->addWidget(documentView_, 1);
   column->addLayout(lists, 1);
-  connect(save, &QPushButton::clicked, this, [this] { Savetext(QDir::currentPath()); });
-  connect(rescan, &QPushButton::clicked, this, &THelpForm::Scantext);
+  connect(save, &QPushButton::clicked, this, [this] { saveText(QDir::currentPath()); });
+  connect(rescan, &QPushButton::clicked, this, &ObjectsHelpWindow::scanText);
   return panel;
 }
 
-void THelpForm::setObjects(const Palette& palette) {
+void ObjectsHelpWindow::setObjects(const Palette& palette) {
   paintBox1_->setEntries(palette);
   paintBox1_->setColumns(kPaletteColumns);
   paintBox1_->setFixedSize(paintBox1_->sizeHint());
 }
 
-void THelpForm::setDevelopmentMode(bool on) {
+void ObjectsHelpWindow::setDevelopmentMode(bool on) {
   if (on == !basePanel_->isHidden()) return;
   // The document editor comes beside the help, so the window grows by it.
   const int extra = basePanel_->sizeHint().width() + layout()->spacing();
@@ -148,19 +148,19 @@ void THelpForm::setDevelopmentMode(bool on) {
   if (on) showDocument();
 }
 
-void THelpForm::refreshSprites() {
+void ObjectsHelpWindow::refreshSprites() {
   paintBox1_->update();
   displayObjectHelp();
 }
 
-void THelpForm::showEvent(QShowEvent* event) {
+void ObjectsHelpWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   paintBox1_->setColumns(kPaletteColumns);
   if (help_.currentObject() == 0) help_.select(2, {});
   displayObjectHelp();
 }
 
-void THelpForm::displayObjectHelp() {
+void ObjectsHelpWindow::displayObjectHelp() {
   const int n = help_.displayObjectHelp(catalogue_.size());
   label1_->setText("Object: " + fromStd(catalogue_.item(n)));
   QStringList lines;
@@ -171,14 +171,14 @@ void THelpForm::displayObjectHelp() {
   image1_->setPixmap(n < strip_.count() ? spritePixmap(strip_, n, kSpriteSide) : QPixmap());
 }
 
-std::vector<std::string> THelpForm::shownLines() const {
+std::vector<std::string> ObjectsHelpWindow::shownLines() const {
   std::vector<std::string> lines;
   for (const QString& line : memo1_->toPlainText().split('\n')) lines.push_back(toRecordText(line));
   return lines;
 }
 
 template <class Step>
-void THelpForm::guarded(Step&& step) {
+void ObjectsHelpWindow::guarded(Step&& step) {
   const bool wasChanged = help_.changed();
   try {
     step();
@@ -194,37 +194,37 @@ void THelpForm::guarded(Step&& step) {
   displayObjectHelp();
 }
 
-void THelpForm::NextObject() {
-  guarded([this] { help_.NextObject(shownLines()); });
+void ObjectsHelpWindow::nextObject() {
+  guarded([this] { help_.nextObject(shownLines()); });
 }
 
-void THelpForm::Prevobject() {
-  guarded([this] { help_.Prevobject(shownLines()); });
+void ObjectsHelpWindow::previousObject() {
+  guarded([this] { help_.previousObject(shownLines()); });
 }
 
-void THelpForm::chooseObject(int object) {
+void ObjectsHelpWindow::chooseObject(int object) {
   guarded([this, object] { help_.select(object, shownLines()); });
 }
 
-void THelpForm::Scantext() {
+void ObjectsHelpWindow::scanText() {
   guarded([this] {
-    help_.Scantext();
+    help_.scanText();
     showDocument();
   });
 }
 
-void THelpForm::Savetext(const QString& directory) {
+void ObjectsHelpWindow::saveText(const QString& directory) {
   guarded([this, &directory] {
     if (help_.changed()) help_.select(help_.currentObject(), shownLines());
-    help_.Savetext(directory.toStdString());
+    help_.saveText(directory.toStdString());
   });
 }
 
-void THelpForm::showDocument() {
+void ObjectsHelpWindow::showDocument() {
   if (basePanel_->isHidden()) return;
   QStringList doc;
-  for (const auto& line : help_.BaseTExt()) doc << fromRecordText(line);
-  baseTExt_->setPlainText(doc.join('\n'));
+  for (const auto& line : help_.document()) doc << fromRecordText(line);
+  documentView_->setPlainText(doc.join('\n'));
   listBox1_->clear();
   for (int offset : help_.offsets()) listBox1_->addItem(QString::number(offset));
 }

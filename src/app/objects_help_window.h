@@ -1,5 +1,5 @@
 #pragma once
-// `THelpForm`, "Help": explains the objects one at a time. The user picks an
+// `ObjectsHelpWindow`, "Help": explains the objects one at a time. The user picks an
 // object from a palette of 7 columns or steps with "previous" and "next";
 // the window shows the object's sprite, name and help text. In development
 // mode the text can be edited and the whole document saved.
@@ -23,14 +23,14 @@ namespace pyrovel::app {
 class Dialogs;
 class ObjectsCanvas;
 
-class THelpForm : public QWidget {
+class ObjectsHelpWindow : public QWidget {
   Q_OBJECT
  public:
   static constexpr int kPaletteColumns = 7;
 
   // `catalogue` names the objects, `strip` draws them; both outlive the
   // window. `dialogs` shows errors; null means message boxes.
-  THelpForm(const ObjectCatalogue& catalogue, const SpriteStrip& strip, Dialogs* dialogs,
+  ObjectsHelpWindow(const ObjectCatalogue& catalogue, const SpriteStrip& strip, Dialogs* dialogs,
             QWidget* parent = nullptr);
 
   const ObjectsHelp& help() const { return help_; }
@@ -43,13 +43,13 @@ class THelpForm : public QWidget {
   void refreshSprites();
 
   void displayObjectHelp();
-  void NextObject();
-  void Prevobject();
+  void nextObject();
+  void previousObject();
   // A palette press.
   void chooseObject(int object);
-  void Scantext();  // "ReScan"
+  void scanText();  // "ReScan"
   // "Save" into `directory` (the current directory from the button).
-  void Savetext(const QString& directory);
+  void saveText(const QString& directory);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -75,7 +75,7 @@ class THelpForm : public QWidget {
   QPlainTextEdit* memo1_;
   QWidget* basePanel_;
   QListWidget* listBox1_;
-  QPlainTextEdit* baseTExt_;
+  QPlainTextEdit* documentView_;
 };
 
 }  // namespace pyrovel::app

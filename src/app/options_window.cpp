@@ -147,19 +147,19 @@ QLineEdit* OptionsWindow::folderEdit(TestTarget target) const {
 }
 
 void OptionsWindow::showFolders(const Configuration& config) {
-  pyrovelDirEdit_->setText(QString::fromStdString(config.GameDir));
-  bd4DirEdit_->setText(QString::fromStdString(config.BD4Dir));
-  emeralddirEdit_->setText(QString::fromStdString(config.EmeraldDir));
-  boulderflashdirEdit_->setText(QString::fromStdString(config.BoulderflashDir));
+  pyrovelDirEdit_->setText(QString::fromStdString(config.gameDir));
+  bd4DirEdit_->setText(QString::fromStdString(config.bd4Dir));
+  emeralddirEdit_->setText(QString::fromStdString(config.emeraldDir));
+  boulderflashdirEdit_->setText(QString::fromStdString(config.boulderflashDir));
 }
 
 void OptionsWindow::showFolder(TestTarget target, const QString& dir) { folderEdit(target)->setText(dir); }
 
 void OptionsWindow::copyFolders(Configuration& config) const {
-  config.GameDir = pyrovelDirEdit_->text().toStdString();
-  config.BD4Dir = bd4DirEdit_->text().toStdString();
-  config.EmeraldDir = emeralddirEdit_->text().toStdString();
-  config.BoulderflashDir = boulderflashdirEdit_->text().toStdString();
+  config.gameDir = pyrovelDirEdit_->text().toStdString();
+  config.bd4Dir = bd4DirEdit_->text().toStdString();
+  config.emeraldDir = emeralddirEdit_->text().toStdString();
+  config.boulderflashDir = boulderflashdirEdit_->text().toStdString();
 }
 
 void OptionsWindow::setSpriteSets(const std::vector<std::string>& names) {
@@ -171,11 +171,11 @@ void OptionsWindow::setSpriteSets(const std::vector<std::string>& names) {
 
 GameTestOptions OptionsWindow::gameTestOptions() const {
   GameTestOptions o;
-  o.GameResolution = resolutionlist_->currentText().toStdString();
-  o.Speed = speedlist_->currentText().toStdString();
-  o.Look = spritesetlist_->currentText().toStdString();
-  o.WindowMode = windowlist_->currentText().toStdString();
-  o.SoundFX = soundlist_->currentText().toStdString();
+  o.resolution = resolutionlist_->currentText().toStdString();
+  o.speed = speedlist_->currentText().toStdString();
+  o.spriteSet = spritesetlist_->currentText().toStdString();
+  o.windowed = windowlist_->currentText().toStdString();
+  o.soundEffects = soundlist_->currentText().toStdString();
   return o;
 }
 

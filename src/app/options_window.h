@@ -25,7 +25,7 @@ class OptionsWindow : public ToolWindow {
   QLineEdit* folderEdit(TestTarget target) const;
   void showFolders(const Configuration& config);
   void showFolder(TestTarget target, const QString& dir);
-  // Copies the four edits into the settings (`Button4Click`).
+  // Copies the four edits into the settings (`findPlayersDialog`).
   void copyFolders(Configuration& config) const;
 
   // The sprite sets of the game folder, for `Spritesetlist`.

@@ -36,7 +36,7 @@ class ScoreDelegate : public QStyledItemDelegate {
     editor->setFrame(false);
     const int row = index.row();
     connect(editor, &QLineEdit::textEdited, editor, [this, row](const QString& text) {
-      props_.Scoregrid1SetEditText(1, row, text.toStdString());
+      props_.setScoreText(1, row, text.toStdString());
     });
     return editor;
   }
@@ -177,10 +177,10 @@ QWidget* PropertiesPage::makeSizePanel() {
     if (!filling_) props_.setHeightEdit(v);
   });
   const std::pair<QLineEdit*, std::string LevelProperties::*> texts[] = {
-      {titleEdit_, &LevelProperties::TitleEdit},
-      {authorEdit_, &LevelProperties::AuthorEdit},
-      {dateEdit_, &LevelProperties::DateEdit},
-      {descriptionEdit_, &LevelProperties::DescriptionEdit}};
+      {titleEdit_, &LevelProperties::editTitle},
+      {authorEdit_, &LevelProperties::editAuthor},
+      {dateEdit_, &LevelProperties::editDate},
+      {descriptionEdit_, &LevelProperties::editDescription}};
   for (const auto& [edit, field] : texts) {
     connect(edit, &QLineEdit::textEdited, this,
             [this, field = field](const QString& text) { props_.*field = toRecordText(text); });
@@ -190,7 +190,7 @@ QWidget* PropertiesPage::makeSizePanel() {
   connect(intermissionCheck_, &QCheckBox::clicked, this,
           [this](bool on) { props_.setIntermissionCheck(on); });
   connect(reset, &QPushButton::clicked, this, [this] {
-    props_.ResetLevelSize();
+    props_.resetLevelSize();
     readSize();
   });
   connect(apply, &QPushButton::clicked, this, &PropertiesPage::applyRequested);
@@ -272,7 +272,7 @@ QWidget* PropertiesPage::makeYamPanel() {
     const QByteArray name = QString("PaintBox%1").arg(k + 2).toLatin1();
     auto* box = new PatternBox(
         name.constData(), [this, k](int c, int r) { return props_.yamObject(k, c, r); },
-        [this, k](MouseButton b, int x, int y) { return props_.PaintBox2MouseDown(k, b, x, y); }, panel);
+        [this, k](MouseButton b, int x, int y) { return props_.clickYamBox(k, b, x, y); }, panel);
     box->setToolTip(QString("Yam pattern %1: click a cell to put the drawing object there").arg(k + 1));
     yamBoxes_[static_cast<std::size_t>(k)] = box;
     grid->addWidget(framed(box), k / 2, k % 2);
@@ -294,7 +294,7 @@ QWidget* PropertiesPage::makeWellPanel() {
   grid->setSpacing(6);
   wellBox_ = new PatternBox(
       "PaintBox1", [this](int c, int r) { return props_.wellObject(c, r); },
-      [this](MouseButton b, int x, int y) { return props_.PaintBox1MouseDown(b, x, y); }, panel);
+      [this](MouseButton b, int x, int y) { return props_.clickWellBox(b, x, y); }, panel);
   wellBox_->setToolTip("Well: click a cell to put the drawing object there (the centre is the well)");
   grid->addWidget(framed(wellBox_), 0, 0, 3, 1, Qt::AlignTop);
   grid->addWidget(plainLabel("Well Delay", panel), 0, 1);
@@ -305,9 +305,9 @@ QWidget* PropertiesPage::makeWellPanel() {
   grid->addWidget(wellActive_, 2, 1);
   grid->setColumnStretch(2, 1);
   connect(wellEdit_, &QSpinBox::valueChanged, this, [this](int v) {
-    if (!filling_) props_.WellEditChange(v);
+    if (!filling_) props_.setWellDelay(v);
   });
-  connect(wellActive_, &QCheckBox::clicked, this, [this](bool on) { props_.WellActiveClick(on); });
+  connect(wellActive_, &QCheckBox::clicked, this, [this](bool on) { props_.setWellActive(on); });
   return panel;
 }
 
@@ -319,7 +319,7 @@ QWidget* PropertiesPage::makeMemo() {
   mono.setStyleHint(QFont::TypeWriter);
   bdcffMemo_->setFont(mono);
   connect(bdcffMemo_, &QPlainTextEdit::textChanged, this, [this] {
-    if (!filling_) props_.BDCFFmemoChange(toRecordText(bdcffMemo_->toPlainText()));
+    if (!filling_) props_.setBdcffMemo(toRecordText(bdcffMemo_->toPlainText()));
   });
   return bdcffMemo_;
 }
@@ -331,8 +331,8 @@ void PropertiesPage::setStrip(const SpriteStrip* strip) {
 
 void PropertiesPage::readSize() {
   filling_ = true;
-  widthEdit_->setValue(props_.WidthEdit);
-  heightEdit_->setValue(props_.HeightEdit);
+  widthEdit_->setValue(props_.editWidth);
+  heightEdit_->setValue(props_.editHeight);
   filling_ = false;
 }
 
@@ -344,20 +344,20 @@ void PropertiesPage::readPatterns() {
 void PropertiesPage::readAll() {
   readSize();
   filling_ = true;
-  titleEdit_->setText(fromRecordText(props_.TitleEdit));
-  authorEdit_->setText(fromRecordText(props_.AuthorEdit));
-  dateEdit_->setText(fromRecordText(props_.DateEdit));
-  descriptionEdit_->setText(fromRecordText(props_.DescriptionEdit));
-  amoebaCheck_->setChecked(props_.AmoebaCheck());
-  intermissionCheck_->setChecked(props_.IntermissionCheck());
+  titleEdit_->setText(fromRecordText(props_.editTitle));
+  authorEdit_->setText(fromRecordText(props_.editAuthor));
+  dateEdit_->setText(fromRecordText(props_.editDate));
+  descriptionEdit_->setText(fromRecordText(props_.editDescription));
+  amoebaCheck_->setChecked(props_.amoebaOn());
+  intermissionCheck_->setChecked(props_.intermission());
   for (int row = 0; row < kScoreRowCount; ++row) {
     scoreGrid_->item(row, 1)->setText(fromStd(props_.scoreText(row)));
   }
   readPatterns();
-  wellEdit_->setValue(props_.WellEdit());
-  wellActive_->setChecked(props_.WellActive());
+  wellEdit_->setValue(props_.wellDelay());
+  wellActive_->setChecked(props_.wellActive());
   // Filling the memo anew would throw away its cursor and scroll position.
-  const QString memo = fromRecordText(props_.BDCFFmemoText());
+  const QString memo = fromRecordText(props_.bdcffMemoText());
   if (bdcffMemo_->toPlainText() != memo) bdcffMemo_->setPlainText(memo);
   filling_ = false;
 }

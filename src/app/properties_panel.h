@@ -34,9 +34,9 @@ class PropertiesPage : public QWidget {
   QTableWidget* scoreGrid() const { return scoreGrid_; }
   void setStrip(const SpriteStrip* strip);
 
-  // Every control from the level properties (after their `ShowYam`).
+  // Every control from the level properties (after their `showYam`).
   void readAll();
-  // The width and height edits only (after `ResetLevelSize`).
+  // The width and height edits only (after `resetLevelSize`).
   void readSize();
 
   // Docked at the bottom: the strip instead of the tabs.

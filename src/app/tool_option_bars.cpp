@@ -36,13 +36,13 @@ SprayOptionsBar::SprayOptionsBar(SprayOptions& options, QWidget* parent)
     : QFrame(parent), options_(options) {
   setObjectName("SprayOptions");
   QHBoxLayout* layout = barLayout(this);
-  auto* amount = spinEdit(this, "SprayAmount", SprayOptions::kMin, SprayOptions::kMax, options.SprayAmount);
+  auto* amount = spinEdit(this, "SprayAmount", SprayOptions::kMin, SprayOptions::kMax, options.objectsPerEvent);
   amount->setToolTip("Objects put down at each spray");
-  auto* size = spinEdit(this, "Spraysize", SprayOptions::kMin, SprayOptions::kMax, options.Spraysize);
+  auto* size = spinEdit(this, "Spraysize", SprayOptions::kMin, SprayOptions::kMax, options.squareSide);
   size->setToolTip("Side of the square the spray scatters in");
   auto* check = new QCheckBox("Spray only in space and dirt", this);
   check->setObjectName("Spraycheck");
-  check->setChecked(options.Spraycheck);
+  check->setChecked(options.onlySpaceAndDirt);
   check->setFocusPolicy(Qt::ClickFocus);
   layout->addWidget(plainLabel("Amount", this));
   layout->addWidget(amount);
@@ -51,9 +51,9 @@ SprayOptionsBar::SprayOptionsBar(SprayOptions& options, QWidget* parent)
   layout->addWidget(size);
   layout->addSpacing(6);
   layout->addWidget(check);
-  connect(amount, &QSpinBox::valueChanged, this, [this](int v) { options_.SprayAmount = v; });
-  connect(size, &QSpinBox::valueChanged, this, [this](int v) { options_.Spraysize = v; });
-  connect(check, &QCheckBox::toggled, this, [this](bool on) { options_.Spraycheck = on; });
+  connect(amount, &QSpinBox::valueChanged, this, [this](int v) { options_.objectsPerEvent = v; });
+  connect(size, &QSpinBox::valueChanged, this, [this](int v) { options_.squareSide = v; });
+  connect(check, &QCheckBox::toggled, this, [this](bool on) { options_.onlySpaceAndDirt = on; });
 }
 
 ChaosOptionsBar::ChaosOptionsBar(Chaosoptions& options, QWidget* parent)
@@ -78,11 +78,11 @@ ChaosOptionsBar::ChaosOptionsBar(Chaosoptions& options, QWidget* parent)
     boxes_[static_cast<std::size_t>(i)] = box;
     layout->addWidget(box);
   }
-  randomFillEdit_ = spinEdit(this, "RandomFillEdit", 0, Chaosoptions::kMaxObjectNumber, options.RandomFillEdit);
+  randomFillEdit_ = spinEdit(this, "RandomFillEdit", 0, Chaosoptions::kMaxObjectNumber, options.lastBoxObject);
   randomFillEdit_->setToolTip("The object number \"Object Number\" adds");
   layout->addWidget(randomFillEdit_);
   connect(randomFillEdit_, &QSpinBox::valueChanged, this, [this](int v) {
-    options_.RandomFillEdit = v;
+    options_.lastBoxObject = v;
     if (strip_) showSprites(*strip_);
   });
 }

@@ -67,7 +67,7 @@ int convert(const std::string& dump, const std::string& out, const std::string& 
   CliFrontend ui;
   EditorSession session(ui);
   loadC64Conversion(session, c, false);
-  for (const std::string& note : session.Messagememo) std::cerr << "prvl: " << note << "\n";
+  for (const std::string& note : session.messages) std::cerr << "prvl: " << note << "\n";
   session.saveAsType(1, out);
   return 0;
 }

@@ -17,7 +17,7 @@ int cmdCompile(const Args& args) {
   CliFrontend ui;
   Levelmap map;
   readLevelText(map, readFileBytes(args[0]), args[0]);
-  Writelevel(map, ui, args[1]);
+  writeLevel(map, ui, args[1]);
   return 0;
 }
 

@@ -48,7 +48,7 @@ int cmdConvert(const Args& args) {
   }
   CliFrontend ui;
   EditorSession session(ui);
-  if (!session.readlevel(in)) {
+  if (!session.readLevelmap(in)) {
     std::cerr << "prvl convert: " << in << ": no reader for this kind of file\n";
     return 1;
   }

@@ -152,23 +152,23 @@ int importLevel(const DiskArgs& d) {
 
   CliFrontend ui;
   EditorSession session(ui);
-  if (fileExists(d.into) && !session.readlevel(d.into)) {
+  if (fileExists(d.into) && !session.readLevelmap(d.into)) {
     std::cerr << "prvl disk: " << d.into << ": no reader for this kind of file\n";
     return 1;
   }
   int slot = kFirstSlot;
-  while (slot <= kLastSlot && !session.map.IsEmptyLevel(slot)) ++slot;
+  while (slot <= kLastSlot && !session.map.isEmptyLevel(slot)) ++slot;
   if (slot > kLastSlot) {
     std::cerr << "prvl disk: " << d.into << " has no empty level left\n";
     return 1;
   }
-  session.map.CurrentLevel = slot;
+  session.map.currentLevel = slot;
   // The importers step on to the next level, which shows it and so gives an
   // empty level the smallest size a shown level has; in a batch nobody sees
   // it, and it must stay empty for the next import to find it.
   const int nextSlot = std::min(slot + 1, kLastSlot);
-  const int nextWidth = session.map.header(nextSlot).Width();
-  const int nextHeight = session.map.header(nextSlot).Height();
+  const int nextWidth = session.map.header(nextSlot).width();
+  const int nextHeight = session.map.header(nextSlot).height();
 
   bool imported = false;
   if (const auto* adf = std::get_if<AdfImage>(&image)) {
@@ -193,7 +193,7 @@ int importLevel(const DiskArgs& d) {
   // The importer's notes; a file that is no level at all would bury the
   // terminal in them.
   constexpr std::size_t kShownNotes = 20;
-  const auto& memo = session.Messagememo;
+  const auto& memo = session.messages;
   for (std::size_t i = 0; i < memo.size() && i < kShownNotes; ++i) {
     std::cerr << "prvl disk: " << memo[i] << "\n";
   }
@@ -204,7 +204,7 @@ int importLevel(const DiskArgs& d) {
     std::cerr << "prvl disk: " << name << " holds no level; " << out << " is left as it was\n";
     return 1;
   }
-  Writelevel(session.map, ui, out);
+  writeLevel(session.map, ui, out);
   std::cout << "Imported " << name << " into level " << Levelmap::levelNumber(slot) << " of " << out
             << "\n";
   return 0;

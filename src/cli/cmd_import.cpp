@@ -104,11 +104,11 @@ int cmdImport(const Args& args) {
   Levelmap& map = session.map;
   int slot = kFirstSlot;
   if (!into.empty()) {
-    if (!session.readlevel(into)) {
+    if (!session.readLevelmap(into)) {
       std::cerr << "prvl import: " << into << ": no reader for this kind of file\n";
       return 1;
     }
-    while (slot <= kLastSlot && !map.IsEmptyLevel(slot)) ++slot;
+    while (slot <= kLastSlot && !map.isEmptyLevel(slot)) ++slot;
   }
   const int room = kLastSlot - slot + 1;
   if (static_cast<int>(files.size()) > room) {
@@ -123,16 +123,16 @@ int cmdImport(const Args& args) {
   // Stepping on to the next level makes it at least 3 x 3, as showing a
   // level does; slots that receive nothing keep their size in the file.
   std::array<std::pair<int, int>, kSlotCount> sizes{};
-  for (int s = 0; s < kSlotCount; ++s) sizes[s] = {map.header(s).Width(), map.header(s).Height()};
+  for (int s = 0; s < kSlotCount; ++s) sizes[s] = {map.header(s).width(), map.header(s).height()};
   std::vector<bool> filled(kSlotCount, false);
 
   for (std::size_t i = 0; i < files.size(); ++i) {
     const ImportFilter& f = *filters[i];
-    map.CurrentLevel = slot;
-    const std::size_t memoBefore = session.Messagememo.size();
+    map.currentLevel = slot;
+    const std::size_t memoBefore = session.messages.size();
     auto printNotes = [&] {
-      for (std::size_t m = memoBefore; m < session.Messagememo.size(); ++m) {
-        std::cerr << "prvl: " << session.Messagememo[m] << "\n";
+      for (std::size_t m = memoBefore; m < session.messages.size(); ++m) {
+        std::cerr << "prvl: " << session.messages[m] << "\n";
       }
     };
     bool read = false;

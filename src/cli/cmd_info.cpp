@@ -28,7 +28,7 @@ int cmdInfo(const Args& args) {
   }
   CliFrontend ui;
   EditorSession session(ui);
-  if (!session.readlevel(file)) {
+  if (!session.readLevelmap(file)) {
     std::cerr << "prvl info: " << file << ": no reader for this kind of file\n";
     return 1;
   }
@@ -38,21 +38,21 @@ int cmdInfo(const Args& args) {
   if (json) out << "{\"file\": " << jsonString(file) << ", \"levels\": [";
   bool first = true;
   for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
-    if (map.IsEmptyLevel(slot)) continue;
+    if (map.isEmptyLevel(slot)) continue;
     const LevelHeader& h = map.header(slot);
     const int number = Levelmap::levelNumber(slot);
-    const bool background = h.HasBackgroundLayer() != 0;
+    const bool background = h.hasBackgroundLayer() != 0;
     if (json) {
-      out << (first ? "" : ", ") << "{\"number\": " << number << ", \"width\": " << h.Width()
-          << ", \"height\": " << h.Height() << ", \"title\": " << jsonString(h.Title())
-          << ", \"author\": " << jsonString(h.Author()) << ", \"player\": [" << h.PlayerX() << ", "
-          << h.PlayerY() << "], \"diamonds\": " << h.diamondsToCollect()
-          << ", \"time\": " << h.LevelTime()
+      out << (first ? "" : ", ") << "{\"number\": " << number << ", \"width\": " << h.width()
+          << ", \"height\": " << h.height() << ", \"title\": " << jsonString(h.title())
+          << ", \"author\": " << jsonString(h.author()) << ", \"player\": [" << h.playerX() << ", "
+          << h.playerY() << "], \"diamonds\": " << h.diamondsToCollect()
+          << ", \"time\": " << h.levelTime()
           << ", \"background\": " << (background ? "true" : "false") << "}";
     } else {
-      out << "Level " << number << ": " << h.Width() << " x " << h.Height() << "  \"" << h.Title()
-          << "\" by " << h.Author() << "  player " << h.PlayerX() << "," << h.PlayerY()
-          << "  diamonds " << h.diamondsToCollect() << "  time " << h.LevelTime()
+      out << "Level " << number << ": " << h.width() << " x " << h.height() << "  \"" << h.title()
+          << "\" by " << h.author() << "  player " << h.playerX() << "," << h.playerY()
+          << "  diamonds " << h.diamondsToCollect() << "  time " << h.levelTime()
           << (background ? "  background layer" : "") << "\n";
     }
     first = false;
@@ -64,8 +64,8 @@ int cmdInfo(const Args& args) {
   std::cout << out.str();
   // The reader's note and what it could not convert go to standard error, so
   // standard output stays clean for scripts.
-  if (!session.ReaderInfo.empty() && !json) std::cerr << session.ReaderInfo << "\n";
-  for (const std::string& line : session.Messagememo) std::cerr << line << "\n";
+  if (!session.readerNote.empty() && !json) std::cerr << session.readerNote << "\n";
+  for (const std::string& line : session.messages) std::cerr << line << "\n";
   return 0;
 }
 

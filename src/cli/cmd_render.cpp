@@ -92,20 +92,20 @@ int cmdRender(const Args& args) {
   const SpriteStrip strip = loadCliSprites(iml);
   CliFrontend ui;
   EditorSession session(ui);
-  if (!session.readlevel(file)) {
+  if (!session.readLevelmap(file)) {
     std::cerr << "prvl render: " << file << ": no reader for this kind of file\n";
     return 1;
   }
   const int slot = level + 1;
   const Levelmap& map = session.map;
-  if (map.IsEmptyLevel(slot)) {
+  if (map.isEmptyLevel(slot)) {
     std::cerr << "prvl render: level " << level << " of " << file << " is empty\n";
     return 1;
   }
   const LevelHeader& h = map.header(slot);
-  const int width = std::min(h.Width(), kMaxLevelSide), height = std::min(h.Height(), kMaxLevelSide);
+  const int width = std::min(h.width(), kMaxLevelSide), height = std::min(h.height(), kMaxLevelSide);
   PixelBuffer picture(width * cell, height * cell);
-  Drawlevel(map, slot, layerName == "game" ? kGameLayer : kBackgroundLayer, strip, cell, picture);
+  drawLevel(map, slot, layerName == "game" ? kGameLayer : kBackgroundLayer, strip, cell, picture);
   writePng(out, picture);
   return 0;
 }

@@ -100,7 +100,7 @@ int extract(const ResArgs& a) {
 std::optional<int> firstEmptyRun(const Levelmap& map, int count) {
   for (int slot = kFirstSlot; slot + count - 1 <= kLastSlot; ++slot) {
     bool empty = true;
-    for (int s = slot; s < slot + count && empty; ++s) empty = map.IsEmptyLevel(s);
+    for (int s = slot; s < slot + count && empty; ++s) empty = map.isEmptyLevel(s);
     if (empty) return slot;
   }
   return std::nullopt;
@@ -114,7 +114,7 @@ int levelsetSize(const PeResources& pe, const ResourceNode& item) {
   readGameLevelset(trial, pe.bytes(*item.leafData()), false);
   int last = 0;
   for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
-    if (!trial.map.IsEmptyLevel(slot)) last = slot;
+    if (!trial.map.isEmptyLevel(slot)) last = slot;
   }
   return last;
 }
@@ -151,7 +151,7 @@ int importLevel(const ResArgs& a) {
 
   CliFrontend ui;
   EditorSession session(ui);
-  if (fileExists(a.into) && !session.readlevel(a.into)) {
+  if (fileExists(a.into) && !session.readLevelmap(a.into)) {
     std::cerr << "prvl res: " << a.into << ": no reader for this kind of file\n";
     return 1;
   }
@@ -167,14 +167,14 @@ int importLevel(const ResArgs& a) {
               << (count > 1 ? "s in a row" : " left") << "\n";
     return 1;
   }
-  session.map.CurrentLevel = *slot;
+  session.map.currentLevel = *slot;
   // Showing a level gives an empty one the smallest shown size; in a batch
   // nobody sees it, and the empty levels outside the import must stay empty.
   std::vector<std::pair<int, std::pair<int, int>>> emptySizes;
   for (int s = kFirstSlot; s <= kLastSlot; ++s) {
     const LevelHeader& h = session.map.header(s);
-    if ((s < *slot || s >= *slot + count) && session.map.IsEmptyLevel(s)) {
-      emptySizes.push_back({s, {h.Width(), h.Height()}});
+    if ((s < *slot || s >= *slot + count) && session.map.isEmptyLevel(s)) {
+      emptySizes.push_back({s, {h.width(), h.height()}});
     }
   }
   ResourceLevelKind imported = kind;
@@ -187,13 +187,13 @@ int importLevel(const ResArgs& a) {
     session.map.header(s).setWidth(size.first);
     session.map.header(s).setHeight(size.second);
   }
-  printNotes(session.Messagememo);
+  printNotes(session.messages);
   if (imported == ResourceLevelKind::None) {
     std::cerr << "prvl res: " << item->key.text() << " holds no level; " << out
               << " is left as it was\n";
     return 1;
   }
-  Writelevel(session.map, ui, out);
+  writeLevel(session.map, ui, out);
   const int first = Levelmap::levelNumber(*slot);
   std::cout << "Imported " << type->key.text() << "/" << item->key.text() << " into level"
             << (count > 1 ? "s " + std::to_string(first) + " to " +

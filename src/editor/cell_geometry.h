@@ -41,7 +41,7 @@ struct ViewRect {
 
 // The editable cells of a level: its Width x Height, and never beyond the grid.
 inline CellArea levelArea(const LevelHeader& h) {
-  return CellArea{0, 0, std::min(h.Width(), kGridSide) - 1, std::min(h.Height(), kGridSide) - 1};
+  return CellArea{0, 0, std::min(h.width(), kGridSide) - 1, std::min(h.height(), kGridSide) - 1};
 }
 inline bool insideLevel(const LevelHeader& h, int x, int y) { return levelArea(h).contains(x, y); }
 

@@ -21,53 +21,53 @@ void LevelProperties::editRecord(Edit edit) {
   LevelHeader& h = header();
   const auto before = h.bytes;
   edit(h);
-  if (h.bytes != before) session_.map.Modified = true;
+  if (h.bytes != before) session_.map.modified = true;
 }
 
 // --- the Size tab --------------------------------------------------------------------
 
-void LevelProperties::setWidthEdit(int v) { WidthEdit = std::clamp(v, kMinSide, kMaxSide); }
-void LevelProperties::setHeightEdit(int v) { HeightEdit = std::clamp(v, kMinSide, kMaxSide); }
+void LevelProperties::setWidthEdit(int v) { editWidth = std::clamp(v, kMinSide, kMaxSide); }
+void LevelProperties::setHeightEdit(int v) { editHeight = std::clamp(v, kMinSide, kMaxSide); }
 
-void LevelProperties::ShowYam() {
+void LevelProperties::showYam() {
   const LevelHeader& h = header();
-  TitleEdit = h.Title();
-  AuthorEdit = h.Author();
-  DateEdit = h.Date();
-  DescriptionEdit = h.Info();
+  editTitle = h.title();
+  editAuthor = h.author();
+  editDate = h.date();
+  editDescription = h.info();
 }
 
-void LevelProperties::ResetLevelSize() {
-  setWidthEdit(header().Width());
-  setHeightEdit(header().Height());
+void LevelProperties::resetLevelSize() {
+  setWidthEdit(header().width());
+  setHeightEdit(header().height());
 }
 
-LevelProperties::Applied LevelProperties::ApplyLevelSize(int viewWidth, int cellSize) {
+LevelProperties::Applied LevelProperties::applyLevelSize(int viewWidth, int cellSize) {
   // Cells are left alone: shrinking hides columns and rows, enlarging shows
   // what they held before.
   editRecord([&](LevelHeader& h) {
-    h.setWidth(std::clamp(WidthEdit, kMinSide, kMaxSide));
-    h.setHeight(std::clamp(HeightEdit, kMinSide, kMaxSide));
-    h.setTitle(TitleEdit);
-    h.setAuthor(AuthorEdit);
-    h.setDate(DateEdit);
-    h.setInfo(DescriptionEdit);
+    h.setWidth(std::clamp(editWidth, kMinSide, kMaxSide));
+    h.setHeight(std::clamp(editHeight, kMinSide, kMaxSide));
+    h.setTitle(editTitle);
+    h.setAuthor(editAuthor);
+    h.setDate(editDate);
+    h.setInfo(editDescription);
   });
   const LevelHeader& h = header();
   Applied applied;
   // Zoom out to fit the new width; never zoom in here.
-  applied.cellSize = std::min(cellSize, std::max(viewWidth, 0) / h.Width());
-  applied.widthStatus = "Level Width: " + std::to_string(h.Width());
-  applied.heightStatus = "Level Height: " + std::to_string(h.Height());
-  session_.SelectLevel(session_.map.CurrentLevel);
-  session_.UpdateLevelList();
-  ResetLevelSize();
-  ShowYam();
+  applied.cellSize = std::min(cellSize, std::max(viewWidth, 0) / h.width());
+  applied.widthStatus = "Level Width: " + std::to_string(h.width());
+  applied.heightStatus = "Level Height: " + std::to_string(h.height());
+  session_.selectLevel(session_.map.currentLevel);
+  session_.updateLevelList();
+  resetLevelSize();
+  showYam();
   return applied;
 }
 
-LevelProperties::SizeRequest LevelProperties::SetSize(SizeButton button, bool dockedAtBottom) {
-  ResetLevelSize();
+LevelProperties::SizeRequest LevelProperties::showProperty(SizeButton button, bool dockedAtBottom) {
+  resetLevelSize();
   SizeRequest request;
   if (dockedAtBottom) return request;
   request.showPanel = true;
@@ -75,7 +75,7 @@ LevelProperties::SizeRequest LevelProperties::SetSize(SizeButton button, bool do
     case SizeButton::IEButton1: request.tab = Tab::Size; break;
     case SizeButton::IEButton2:
       request.tab = Tab::Scores;
-      ShowYam();
+      showYam();
       request.refreshed = true;
       break;
     case SizeButton::IEButton3: request.tab = Tab::Yam; break;
@@ -86,9 +86,9 @@ LevelProperties::SizeRequest LevelProperties::SetSize(SizeButton button, bool do
 
 // --- flag boxes ------------------------------------------------------------------------
 
-bool LevelProperties::AmoebaCheck() const { return header().ConvertTrappedAmoeba() != 0; }
-bool LevelProperties::IntermissionCheck() const { return header().Intermission() != 0; }
-bool LevelProperties::WellActive() const { return header().WellActive() != 0; }
+bool LevelProperties::amoebaOn() const { return header().convertTrappedAmoeba() != 0; }
+bool LevelProperties::intermission() const { return header().intermission() != 0; }
+bool LevelProperties::wellActive() const { return header().wellActive() != 0; }
 
 void LevelProperties::setAmoebaCheck(bool checked) {
   editRecord([&](LevelHeader& h) { h.setConvertTrappedAmoeba(checked ? 255 : 0); });
@@ -96,7 +96,7 @@ void LevelProperties::setAmoebaCheck(bool checked) {
 void LevelProperties::setIntermissionCheck(bool checked) {
   editRecord([&](LevelHeader& h) { h.setIntermission(checked ? 255 : 0); });
 }
-void LevelProperties::WellActiveClick(bool checked) {
+void LevelProperties::setWellActive(bool checked) {
   editRecord([&](LevelHeader& h) { h.setWellActive(checked ? 1 : 0); });
 }
 
@@ -111,7 +111,7 @@ std::string LevelProperties::scoreText(int row) const {
   return scoreRow(row) ? std::to_string(scoreValue(header(), row)) : std::string{};
 }
 
-void LevelProperties::Scoregrid1SetEditText(int column, int row, std::string_view text) {
+void LevelProperties::setScoreText(int column, int row, std::string_view text) {
   if (column != 1 || !scoreRow(row)) return;
   editRecord([&](LevelHeader& h) { setScoreValue(h, row, parseScoreText(text)); });
 }
@@ -136,30 +136,30 @@ std::optional<CellPos> LevelProperties::boxCell(MouseButton button, int x, int y
   return CellPos{x / kBoxCell, y / kBoxCell};
 }
 
-bool LevelProperties::PaintBox2MouseDown(int k, MouseButton button, int x, int y) {
+bool LevelProperties::clickYamBox(int k, MouseButton button, int x, int y) {
   const auto cell = boxCell(button, x, y);
   if (!cell || k < 0 || k >= kYamBoxes) return false;
-  editRecord([&](LevelHeader& h) { h.setYam(k, cell->x, cell->y, session_.DrawingObject); });
+  editRecord([&](LevelHeader& h) { h.setYam(k, cell->x, cell->y, session_.drawingObject); });
   return true;
 }
 
-bool LevelProperties::PaintBox1MouseDown(MouseButton button, int x, int y) {
+bool LevelProperties::clickWellBox(MouseButton button, int x, int y) {
   const auto cell = boxCell(button, x, y);
   if (!cell || (cell->x == 1 && cell->y == 1)) return false;
-  editRecord([&](LevelHeader& h) { h.setWell(cell->x, cell->y, session_.DrawingObject); });
+  editRecord([&](LevelHeader& h) { h.setWell(cell->x, cell->y, session_.drawingObject); });
   return true;
 }
 
-int LevelProperties::WellEdit() const { return header().wellDelay(); }
+int LevelProperties::wellDelay() const { return header().wellDelay(); }
 
-void LevelProperties::WellEditChange(int delay) {
+void LevelProperties::setWellDelay(int delay) {
   editRecord([&](LevelHeader& h) { h.setWellDelay(std::clamp(delay, 0, kMaxWellDelay)); });
 }
 
 // --- the BDCFF tab ----------------------------------------------------------------------------
 
-std::string LevelProperties::BDCFFmemoText() const {
-  const auto& lines = session_.map.BdcffMemo[static_cast<std::size_t>(session_.map.CurrentLevel)];
+std::string LevelProperties::bdcffMemoText() const {
+  const auto& lines = session_.map.bdcffMemo[static_cast<std::size_t>(session_.map.currentLevel)];
   std::string text;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (i > 0) text += '\n';
@@ -168,8 +168,8 @@ std::string LevelProperties::BDCFFmemoText() const {
   return text;
 }
 
-void LevelProperties::BDCFFmemoChange(std::string_view text) {
-  // The inverse of BDCFFmemoText: n newlines make n + 1 lines, no text no lines.
+void LevelProperties::setBdcffMemo(std::string_view text) {
+  // The inverse of bdcffMemoText: n newlines make n + 1 lines, no text no lines.
   std::vector<std::string> lines;
   for (std::size_t start = 0; !text.empty();) {
     const std::size_t end = text.find('\n', start);
@@ -179,10 +179,10 @@ void LevelProperties::BDCFFmemoChange(std::string_view text) {
     if (end == std::string_view::npos) break;
     start = end + 1;
   }
-  auto& memo = session_.map.BdcffMemo[static_cast<std::size_t>(session_.map.CurrentLevel)];
+  auto& memo = session_.map.bdcffMemo[static_cast<std::size_t>(session_.map.currentLevel)];
   if (memo != lines) {
     memo = std::move(lines);
-    session_.map.Modified = true;
+    session_.map.modified = true;
   }
 }
 

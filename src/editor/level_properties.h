@@ -26,19 +26,19 @@ class LevelProperties {
   explicit LevelProperties(EditorSession& session);
 
   // --- the Size tab: edits that wait for "Apply" -------------------------------
-  int WidthEdit = kMinSide;
-  int HeightEdit = kMinSide;
-  std::string TitleEdit;
-  std::string AuthorEdit = "Unknown";
-  std::string DateEdit;         // "Date:", the record's Date
-  std::string DescriptionEdit;  // "Info:", the record's Info
+  int editWidth = kMinSide;
+  int editHeight = kMinSide;
+  std::string editTitle;
+  std::string editAuthor = "Unknown";
+  std::string editDate;         // "Date:", the record's Date
+  std::string editDescription;  // "Info:", the record's Info
   void setWidthEdit(int v);     // kept within 3..128 like the spin edit
   void setHeightEdit(int v);
 
   // Fills the text edits from the current level (every redraw of the level).
-  void ShowYam();
+  void showYam();
   // Width and height edits from the current level (each time a level is shown).
-  void ResetLevelSize();
+  void resetLevelSize();
 
   // "Apply": size, title, author, date and info into the record, then the
   // level is shown again. Given the view width and the cell size, returns
@@ -49,7 +49,7 @@ class LevelProperties {
     std::string widthStatus;
     std::string heightStatus;
   };
-  Applied ApplyLevelSize(int viewWidth, int cellSize);
+  Applied applyLevelSize(int viewWidth, int cellSize);
 
   // The tool bar buttons "LevelSize Property" (IEButton1), "Score Property"
   // (IEButton2), "Yam Content" (IEButton3) and the Tools panel's IEButton12.
@@ -59,21 +59,21 @@ class LevelProperties {
     std::optional<Tab> tab;      // the page to bring to front
     bool refreshed = false;      // the text edits were filled anew
   };
-  SizeRequest SetSize(SizeButton button, bool dockedAtBottom);
+  SizeRequest showProperty(SizeButton button, bool dockedAtBottom);
 
   // --- flag boxes (255 or 1 when checked, 0 when not) ---------------------------
-  bool AmoebaCheck() const;
-  bool IntermissionCheck() const;
-  bool WellActive() const;
+  bool amoebaOn() const;
+  bool intermission() const;
+  bool wellActive() const;
   void setAmoebaCheck(bool checked);
   void setIntermissionCheck(bool checked);
-  void WellActiveClick(bool checked);
+  void setWellActive(bool checked);
 
   // --- the score grid -----------------------------------------------------------
   static std::string_view scoreLabel(int row);
   std::string scoreText(int row) const;
   // Every keystroke in column 1; column 0 holds the labels and is not edited.
-  void Scoregrid1SetEditText(int column, int row, std::string_view text);
+  void setScoreText(int column, int row, std::string_view text);
 
   // --- the yam and well boxes -----------------------------------------------------
   // The object drawn in cell (c, r) of yam box k (0..3) or of the well box;
@@ -82,16 +82,16 @@ class LevelProperties {
   int wellObject(int c, int r) const;
   // A press at (x, y) in box pixels: the left button puts the drawing object
   // in that cell. True when the pattern took it (the cell needs drawing).
-  bool PaintBox2MouseDown(int k, MouseButton button, int x, int y);
-  bool PaintBox1MouseDown(MouseButton button, int x, int y);
+  bool clickYamBox(int k, MouseButton button, int x, int y);
+  bool clickWellBox(MouseButton button, int x, int y);
 
-  int WellEdit() const;           // "Well Delay", the well's centre word
-  void WellEditChange(int delay);  // kept within 0..100
+  int wellDelay() const;           // "Well Delay", the well's centre word
+  void setWellDelay(int delay);  // kept within 0..100
 
   // --- the BDCFF tab ----------------------------------------------------------------
   // The level's BDCFF lines joined by newlines, and edits written back.
-  std::string BDCFFmemoText() const;
-  void BDCFFmemoChange(std::string_view text);
+  std::string bdcffMemoText() const;
+  void setBdcffMemo(std::string_view text);
 
  private:
   LevelHeader& header() { return session_.map.current(); }

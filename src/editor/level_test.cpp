@@ -33,15 +33,15 @@ TestOutcome notFound(LevelTestContext& ctx, const char* caption, const char* tex
 // Starts a player that runs alongside the editor; a failed start is told.
 TestOutcome startPlayer(LevelTestContext& ctx, const std::string& program, const std::string& dir,
                         bool wait) {
-  TAppExec& exec = ctx.launcher;
+  ProgramLauncher& exec = ctx.launcher;
   exec.reset();
-  exec.ExeName = program;
-  exec.setExePath(dir);
-  exec.Wait = wait;
-  exec.ChangeDir = true;
+  exec.programName = program;
+  exec.setWorkingFolder(dir);
+  exec.waitForEnd = wait;
+  exec.changeFolder = true;
   try {
-    exec.Execute();
-  } catch (const EAppExec& e) {
+    exec.execute();
+  } catch (const LaunchError& e) {
     ctx.ui.inform(e.what());
     return TestOutcome::LaunchFailed;
   }
@@ -93,15 +93,15 @@ struct FileHandle {
 // --- the game ---------------------------------------------------------------------
 
 void writeGameTestOptions(const std::string& optPath, const GameTestOptions& options) {
-  const int speed = speedNumber(options.Speed);
+  const int speed = speedNumber(options.speed);
   IniFile ini = IniFile::load(optPath);
   ini.writeInteger("Messages", "Testing", 1);
   ini.writeInteger("Messages", "TestLevel", 0);
-  ini.writeString("Options", "GameResolution", options.GameResolution);
-  ini.writeString("Options", "SoundFX", options.SoundFX);
+  ini.writeString("Options", "GameResolution", options.resolution);
+  ini.writeString("Options", "SoundFX", options.soundEffects);
   ini.writeInteger("Options", "Speed", speed);
-  ini.writeInteger("Options", "WindowMode", options.WindowMode == "yes" ? 1 : 0);
-  ini.writeString("Last Game", "Look", options.Look);
+  ini.writeInteger("Options", "WindowMode", options.windowed == "yes" ? 1 : 0);
+  ini.writeString("Last Game", "Look", options.spriteSet);
   ini.save(optPath);
 }
 
@@ -111,10 +111,10 @@ void setTestingFlag(const std::string& optPath, int value) {
   ini.save(optPath);
 }
 
-TestOutcome Testlevel(LevelTestContext& ctx) {
-  const std::string& dir = ctx.config.GameDir;
+TestOutcome testLevel(LevelTestContext& ctx) {
+  const std::string& dir = ctx.config.gameDir;
   if (!folderExists(dir)) return notFound(ctx, testmsg::kPyrovelCaption, testmsg::kPyrovelNotFound);
-  speedNumber(ctx.options.Speed);  // a bad option stops the test before anything is written
+  speedNumber(ctx.options.speed);  // a bad option stops the test before anything is written
 
   writeTestLevelFile(ctx.map, joinPath(dir, "test.tmp"));
   const std::string opt = optionsFile(dir);
@@ -140,7 +140,7 @@ TestOutcome Testlevel(LevelTestContext& ctx) {
 // --- BD4 ---------------------------------------------------------------------------
 
 void writeBd4TestRecord(Levelmap& map, const std::string& levPath) {
-  const int slot = map.CurrentLevel, layer = map.CurrentLayer;
+  const int slot = map.currentLevel, layer = map.currentLayer;
   const Bd4Record record = writeBd4Record(map, slot, layer);  // fits the level first
   std::array<std::uint8_t, kBd4TestBlock> block{};
   std::memcpy(block.data(), record.data(), kBd4TestBlock);
@@ -150,7 +150,7 @@ void writeBd4TestRecord(Levelmap& map, const std::string& levPath) {
   block[1983] = 't';
   block[2047] = 't';
   const LevelHeader& h = map.header(slot);
-  const std::uint16_t start = encodeStartWord(h.PlayerX(), h.PlayerY());
+  const std::uint16_t start = encodeStartWord(h.playerX(), h.playerY());
   const std::array<std::uint8_t, 4> startBytes{static_cast<std::uint8_t>(start >> 8),
                                                static_cast<std::uint8_t>(start & 0xFF), 0, 0};
 
@@ -173,14 +173,14 @@ void writeBd4TestRecord(Levelmap& map, const std::string& levPath) {
   if (::close(fd) != 0) bd4Fail(levPath, 0, std::string("close error: ") + std::strerror(errno));
 }
 
-TestOutcome ExportBD4(LevelTestContext& ctx) {
-  const std::string& dir = ctx.config.BD4Dir;
+TestOutcome exportBd4TestLevel(LevelTestContext& ctx) {
+  const std::string& dir = ctx.config.bd4Dir;
   const auto lev = folderExists(dir) ? findFileNoCase(dir, "bd4.lev") : std::nullopt;
   const auto exe = folderExists(dir) ? findFileNoCase(dir, "bd4.exe") : std::nullopt;
   if (!lev || !exe) return notFound(ctx, testmsg::kBd4Caption, testmsg::kBd4NotFound);
   // Checked before the level is fitted, so a refused test changes nothing.
   const LevelHeader& h = ctx.map.current();
-  if (h.Width() > kEmMapWidth || h.Height() > kEmMapHeight) {
+  if (h.width() > kEmMapWidth || h.height() > kEmMapHeight) {
     ctx.ui.inform(testmsg::kBd4TooLarge);
     return TestOutcome::TooLarge;
   }
@@ -191,33 +191,33 @@ TestOutcome ExportBD4(LevelTestContext& ctx) {
 // --- EMC player and Boulderflash ----------------------------------------------------
 
 TestOutcome testlevelInEmc(LevelTestContext& ctx) {
-  const std::string& dir = ctx.config.EmeraldDir;
+  const std::string& dir = ctx.config.emeraldDir;
   const auto exe = folderExists(dir) ? findFileNoCase(dir, "emcgame.exe") : std::nullopt;
   if (!exe) return notFound(ctx, testmsg::kEmcCaption, testmsg::kEmcNotFound);
-  ExporttoEM(ctx.map, joinPath(folderInside(dir, "cave"), "test.lev"), 6);
+  exportToEm(ctx.map, joinPath(folderInside(dir, "cave"), "test.lev"), 6);
   return startPlayer(ctx, *exe, dir, /*wait=*/false);
 }
 
 TestOutcome testlevelInBoulderflash(LevelTestContext& ctx) {
-  const std::string& dir = ctx.config.BoulderflashDir;
+  const std::string& dir = ctx.config.boulderflashDir;
   if (!folderExists(dir) || !findFileNoCase(dir, "boulderflash.swf")) {
     return notFound(ctx, testmsg::kBoulderflashCaption, testmsg::kBoulderflashNotFound);
   }
-  ExporttoBDCFF(ctx.map, joinPath(folderInside(dir, "levels"), "test.xml"), /*xml=*/true);
+  exportToBdcff(ctx.map, joinPath(folderInside(dir, "levels"), "test.xml"), /*xml=*/true);
   // Without the program the start fails and says so.
   const std::string exe =
       findFileNoCase(dir, "boulderflash.exe").value_or(joinPath(dir, "boulderflash.exe"));
   return startPlayer(ctx, exe, dir, /*wait=*/false);
 }
 
-TestOutcome TestlevelExternal(LevelTestContext& ctx) {
+TestOutcome testLevelExternally(LevelTestContext& ctx) {
   switch (ctx.config.testTarget) {
-    case TestTarget::BD4: return ExportBD4(ctx);
+    case TestTarget::BD4: return exportBd4TestLevel(ctx);
     case TestTarget::Emerald: return testlevelInEmc(ctx);
     case TestTarget::Boulderflash: return testlevelInBoulderflash(ctx);
     case TestTarget::Pyrovel: break;
   }
-  return Testlevel(ctx);
+  return testLevel(ctx);
 }
 
 }  // namespace pyrovel

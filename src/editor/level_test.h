@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "editor/app_exec.h"
+#include "editor/program_launcher.h"
 #include "model/configuration.h"
 #include "model/levelmap.h"
 
@@ -21,11 +21,11 @@ namespace pyrovel {
 
 // The "Pyrovel Options" of the Options window, handed to the game in Opt.bdi.
 struct GameTestOptions {
-  std::string GameResolution = "640x480";
-  std::string Speed = "8";
-  std::string Look = "emerald.iml";
-  std::string WindowMode = "no";  // "yes" or "no"
-  std::string SoundFX = "no";     // "yes" or "no"
+  std::string resolution = "640x480";
+  std::string speed = "8";
+  std::string spriteSet = "emerald.iml";
+  std::string windowed = "no";  // "yes" or "no"
+  std::string soundEffects = "no";     // "yes" or "no"
 };
 
 // What a test run needs from the window.
@@ -75,16 +75,16 @@ struct LevelTestContext {
   Levelmap& map;
   const Configuration& config;
   const GameTestOptions& options;
-  TAppExec& launcher;
+  ProgramLauncher& launcher;
   LevelTestFrontend& ui;
 };
 
 // Runs the test for the chosen target (config.testTarget).
-TestOutcome TestlevelExternal(LevelTestContext& ctx);
+TestOutcome testLevelExternally(LevelTestContext& ctx);
 
 // The four targets.
-TestOutcome Testlevel(LevelTestContext& ctx);  // the game
-TestOutcome ExportBD4(LevelTestContext& ctx);
+TestOutcome testLevel(LevelTestContext& ctx);  // the game
+TestOutcome exportBd4TestLevel(LevelTestContext& ctx);
 TestOutcome testlevelInEmc(LevelTestContext& ctx);
 TestOutcome testlevelInBoulderflash(LevelTestContext& ctx);
 

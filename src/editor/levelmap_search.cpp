@@ -6,15 +6,15 @@
 
 namespace pyrovel {
 
-bool Search(EditorSession& session, int object) {
+bool findObject(EditorSession& session, int object) {
   Levelmap& map = session.map;
   for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
     const LevelHeader& h = map.header(slot);
-    const int w = std::min(h.Width(), kMaxLevelSide), hh = std::min(h.Height(), kMaxLevelSide);
+    const int w = std::min(h.width(), kMaxLevelSide), hh = std::min(h.height(), kMaxLevelSide);
     for (int x = 0; x < w; ++x) {
       for (int y = 0; y < hh; ++y) {
         if (map.cell(kGameLayer, slot, x, y) == object) {
-          session.SelectLevel(slot);
+          session.selectLevel(slot);
           return true;
         }
       }
@@ -23,11 +23,11 @@ bool Search(EditorSession& session, int object) {
   return false;
 }
 
-void ReplaceAuthor(EditorSession& session, const std::string& author, int startLevel) {
+void replaceAuthorRange(EditorSession& session, const std::string& author, int startLevel) {
   const int first = std::clamp(startLevel, 0, 100) + 1;
   for (int slot = first; slot <= kLastSlot; ++slot) session.map.header(slot).setAuthor(author);
   // Header changes are changes: without this a close would not ask to save them.
-  if (first <= kLastSlot) session.map.Modified = true;
+  if (first <= kLastSlot) session.map.modified = true;
   session.notify(kProperties | kLevelShown);
 }
 
@@ -35,12 +35,12 @@ void convertamoebaAll(EditorSession& session, bool on) {
   for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
     session.map.header(slot).setConvertTrappedAmoeba(on ? 255 : 0);
   }
-  session.map.Modified = true;
+  session.map.modified = true;
   session.notify(kProperties);
 }
 
-void Button18Click(EditorSession& session) {
-  session.Messagememo.clear();
+void replaceAuthor(EditorSession& session) {
+  session.messages.clear();
   session.notify(kMessages);
 }
 

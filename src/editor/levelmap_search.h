@@ -11,16 +11,16 @@ class EditorSession;
 
 // Shows the first level whose game layer holds `object` inside its size and
 // returns true; false ("Object not found") leaves the current level alone.
-bool Search(EditorSession& session, int object);
+bool findObject(EditorSession& session, int object);
 
 // Sets the author of every level from level number `startLevel` (0..100) on,
 // cut to 20 characters. 100 changes none.
-void ReplaceAuthor(EditorSession& session, const std::string& author, int startLevel);
+void replaceAuthorRange(EditorSession& session, const std::string& author, int startLevel);
 
 // Sets or clears "Convert trapped amoeba" in all 100 levels.
 void convertamoebaAll(EditorSession& session, bool on);
 
 // Empties the message memo.
-void Button18Click(EditorSession& session);
+void replaceAuthor(EditorSession& session);
 
 }  // namespace pyrovel

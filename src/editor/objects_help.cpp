@@ -92,7 +92,7 @@ std::string joinLines(const std::vector<std::string>& lines) {
 ObjectsHelp::ObjectsHelp() : ObjectsHelp(builtInDocument()) {}
 
 ObjectsHelp::ObjectsHelp(std::vector<std::string> document) : document_(std::move(document)) {
-  Scantext();
+  scanText();
 }
 
 int ObjectsHelp::findMarker(int n, int from) const {
@@ -103,7 +103,7 @@ int ObjectsHelp::findMarker(int n, int from) const {
   return it == document_.end() ? -1 : static_cast<int>(it - document_.begin());
 }
 
-void ObjectsHelp::Scantext() {
+void ObjectsHelp::scanText() {
   std::vector<int> offsets;
   int from = 0;
   for (int n = 0; n < kSections; ++n) {
@@ -134,7 +134,7 @@ int ObjectsHelp::displayObjectHelp(int nameCount) {
   return current_;
 }
 
-void ObjectsHelp::Inserttext(const std::vector<std::string>& lines) {
+void ObjectsHelp::insertText(const std::vector<std::string>& lines) {
   if (current_ < 0 || current_ > kLastObject) return;  // no section to write into
   const int n = current_;
   for (const auto& line : lines) {
@@ -150,11 +150,11 @@ void ObjectsHelp::Inserttext(const std::vector<std::string>& lines) {
   doc.insert(doc.end(), lines.begin(), lines.end());
   doc.insert(doc.end(), document_.begin() + last, document_.end());
   document_ = std::move(doc);
-  Scantext();
+  scanText();
 }
 
 void ObjectsHelp::writeBack(const std::vector<std::string>& shownText) {
-  if (changed_) Inserttext(shownText);
+  if (changed_) insertText(shownText);
   changed_ = false;
 }
 
@@ -163,17 +163,17 @@ void ObjectsHelp::select(int n, const std::vector<std::string>& shownText) {
   current_ = n;
 }
 
-void ObjectsHelp::NextObject(const std::vector<std::string>& shownText) {
+void ObjectsHelp::nextObject(const std::vector<std::string>& shownText) {
   writeBack(shownText);
   if (current_ < kLastObject) ++current_;
 }
 
-void ObjectsHelp::Prevobject(const std::vector<std::string>& shownText) {
+void ObjectsHelp::previousObject(const std::vector<std::string>& shownText) {
   writeBack(shownText);
   if (current_ > 0) --current_;
 }
 
-std::vector<std::string> ObjectsHelp::Savetext(const std::string& directory) const {
+std::vector<std::string> ObjectsHelp::saveText(const std::string& directory) const {
   std::vector<std::string> offsetLines;
   for (int o : offsets_) offsetLines.push_back(std::to_string(o));
   const std::string help = directory + "/ObjectsHelp.txt";

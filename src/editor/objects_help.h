@@ -23,7 +23,7 @@ class ObjectsHelp {
 
   static std::string marker(int n) { return "--" + std::to_string(n) + "--"; }
 
-  const std::vector<std::string>& BaseTExt() const { return document_; }
+  const std::vector<std::string>& document() const { return document_; }
   // Entry n: index of the first line after the marker of section n.
   const std::vector<int>& offsets() const { return offsets_; }
   // The text lines of section n (0..160); empty for any other n.
@@ -38,8 +38,8 @@ class ObjectsHelp {
   void select(int n, const std::vector<std::string>& shownText);
   // "next" / "previous": write back a pending edit, then step (not beyond
   // 0..160).
-  void NextObject(const std::vector<std::string>& shownText);
-  void Prevobject(const std::vector<std::string>& shownText);
+  void nextObject(const std::vector<std::string>& shownText);
+  void previousObject(const std::vector<std::string>& shownText);
 
   // A click into the editable text: its lines must be written back.
   void markChanged() { changed_ = true; }
@@ -47,12 +47,12 @@ class ObjectsHelp {
   // Replaces the current section's lines by `lines` and rescans. Lines that
   // look like markers would break the sections: then nothing changes and
   // LevelError says why.
-  void Inserttext(const std::vector<std::string>& lines);
+  void insertText(const std::vector<std::string>& lines);
   // Rebuilds the offsets from the markers ("ReScan").
-  void Scantext();
+  void scanText();
   // Writes "ObjectsHelp.txt" and "Offsets.txt" into `directory` (CR LF
   // line ends); returns the two paths.
-  std::vector<std::string> Savetext(const std::string& directory) const;
+  std::vector<std::string> saveText(const std::string& directory) const;
 
  private:
   void writeBack(const std::vector<std::string>& shownText);

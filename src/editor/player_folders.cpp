@@ -40,12 +40,12 @@ const PlayerInfo& playerInfo(TestTarget target) {
 
 std::string& playerFolder(Configuration& config, TestTarget target) {
   switch (target) {
-    case TestTarget::BD4: return config.BD4Dir;
-    case TestTarget::Emerald: return config.EmeraldDir;
-    case TestTarget::Boulderflash: return config.BoulderflashDir;
+    case TestTarget::BD4: return config.bd4Dir;
+    case TestTarget::Emerald: return config.emeraldDir;
+    case TestTarget::Boulderflash: return config.boulderflashDir;
     case TestTarget::Pyrovel: break;
   }
-  return config.GameDir;
+  return config.gameDir;
 }
 
 const std::string& playerFolder(const Configuration& config, TestTarget target) {

@@ -50,7 +50,7 @@ bool SelectionClipboard::dragTo(int px, int py, int cellSize) {
   return !(position_ == before);
 }
 
-bool SelectionClipboard::Paste1Click() {
+bool SelectionClipboard::paste() {
   Levelmap& map = session_.map;
   const CellArea target = coveredArea().intersected(levelArea(map.current()));
   // Every paste that writes gets its undo entry, a single column included.
@@ -61,27 +61,27 @@ bool SelectionClipboard::Paste1Click() {
       map.at(x, y) = cell(x - position_.x, y - position_.y);
     }
   }
-  if (!target.empty()) map.Modified = true;
+  if (!target.empty()) map.modified = true;
   position_.x += 1;
   position_.y -= 1;
   return !target.empty();
 }
 
-bool SelectionClipboard::Copy1Click() {
+bool SelectionClipboard::copySelection() {
   if (!visible_) return false;
   completeSelection(coveredArea());
   return true;
 }
 
-bool SelectionClipboard::Cut1Click() {
-  if (!Copy1Click() || width_ == 0) return false;
+bool SelectionClipboard::cutSelection() {
+  if (!copySelection() || width_ == 0) return false;
   session_.recordStrokeUndo();
   session_.endStroke();
   Levelmap& map = session_.map;
   for (int i = 0; i < width_; ++i) {
     for (int j = 0; j < height_; ++j) map.at(position_.x + i, position_.y + j) = obj::EmptySpace;
   }
-  map.Modified = true;
+  map.modified = true;
   return true;
 }
 

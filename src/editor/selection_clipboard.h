@@ -49,11 +49,11 @@ class SelectionClipboard {
   // Writes the clipboard at the floating selection's cell (only inside the
   // level), with one undo entry, then moves the selection one cell right and
   // one up so that repeated pastes climb a staircase. True when cells changed.
-  bool Paste1Click();
+  bool paste();
   // Copy the cells under the visible floating selection into the clipboard;
   // Cut also empties them (one undo entry). Without a selection, nothing.
-  bool Copy1Click();
-  bool Cut1Click();
+  bool copySelection();
+  bool cutSelection();
 
  private:
   CellArea coveredArea() const {

@@ -49,7 +49,7 @@ bool importCavWithView(EditorSession& session, const std::string& path,
       view.show(view.clearInBetween, lines);
     };
   }
-  return ImportCavLevel(session, path, options);
+  return importCkCave(session, path, options);
 }
 
 std::string listOfNames(const std::vector<std::string>& paths) {
@@ -71,15 +71,15 @@ std::string exportFilterText() {
   return text;
 }
 
-std::string proposedExportName(const Levelmap& map) { return map.current().Title() + ".lev"; }
+std::string proposedExportName(const Levelmap& map) { return map.current().title() + ".lev"; }
 
-void Exportlevel(Levelmap& map, int filterIndex, const std::string& path) {
+void exportLevel(Levelmap& map, int filterIndex, const std::string& path) {
   switch (filterIndex) {
     case 1: writeFileAtomically(path, encodeSingleLevel(map)); return;
-    case 2: ExporttoEM(map, path, 4); return;
-    case 3: ExporttoEM(map, path, 6); return;
-    case 4: ExporttoBDCFF(map, path, false); return;
-    case 5: ExporttoBDCFF(map, path, true); return;
+    case 2: exportToEm(map, path, 4); return;
+    case 3: exportToEm(map, path, 6); return;
+    case 4: exportToBdcff(map, path, false); return;
+    case 5: exportToBdcff(map, path, true); return;
     default: throw LevelError("no level export format " + std::to_string(filterIndex));
   }
 }
@@ -88,7 +88,7 @@ bool dc2ImportDisabledOn(std::string_view computerName) {
   return upperCase(computerName) == kDc2BlockedComputer;
 }
 
-LevelImportResult Imporlevel(EditorSession& session, int filterIndex,
+LevelImportResult importLevel(EditorSession& session, int filterIndex,
                              const std::vector<std::string>& paths,
                              const LevelImportOptions& options) {
   LevelImportResult result;
@@ -97,7 +97,7 @@ LevelImportResult Imporlevel(EditorSession& session, int filterIndex,
   if (!filter->routine) {
     throw LevelError(std::string("\"") + filter->name + "\" levels cannot be imported yet");
   }
-  session.ReaderInfo.clear();
+  session.readerNote.clear();
   if (filterIndex == kDc2Filter && dc2ImportDisabledOn(options.computerName)) {
     session.ui().inform(kDc2DisabledMessage);
     result.refused = true;
@@ -105,21 +105,21 @@ LevelImportResult Imporlevel(EditorSession& session, int filterIndex,
   }
 
   Levelmap& map = session.map;
-  const int startSlot = map.CurrentLevel;
-  const std::size_t memoBefore = session.Messagememo.size();
+  const int startSlot = map.currentLevel;
+  const std::size_t memoBefore = session.messages.size();
   auto finish = [&] {
     // The last level that received a file is shown.
-    session.SelectLevel(result.filledSlots.empty() ? startSlot : result.filledSlots.back());
-    map.Modified = true;
-    session.UpdateLevelList();
+    session.selectLevel(result.filledSlots.empty() ? startSlot : result.filledSlots.back());
+    map.modified = true;
+    session.updateLevelList();
     unsigned what = kLevelList | kLevelShown | kProperties | kReaderInfo;
-    if (session.Messagememo.size() != memoBefore) what |= kMessages;
+    if (session.messages.size() != memoBefore) what |= kMessages;
     session.notify(what);
   };
 
   try {
     for (std::size_t i = 0; i < paths.size(); ++i) {
-      const int slot = map.CurrentLevel;
+      const int slot = map.currentLevel;
       // Stepping on stops at level 99: a second file would overwrite it.
       if (std::find(result.filledSlots.begin(), result.filledSlots.end(), slot) !=
           result.filledSlots.end()) {

@@ -33,7 +33,7 @@ std::string proposedExportName(const Levelmap& map);
 // Writes the current level (current layer) to `path` in the format of the
 // filter index. The Emerald Mine writers wall off the cells beyond a level
 // smaller than theirs; nothing else changes.
-void Exportlevel(Levelmap& map, int filterIndex, const std::string& path);
+void exportLevel(Levelmap& map, int filterIndex, const std::string& path);
 
 // --- import ----------------------------------------------------------------
 
@@ -73,7 +73,7 @@ struct LevelImportResult {
 // levelmap counts as changed and the level list is refreshed. An error in a
 // file ends the import there, after the same closing steps; the levels
 // filled until then stay filled.
-LevelImportResult Imporlevel(EditorSession& session, int filterIndex,
+LevelImportResult importLevel(EditorSession& session, int filterIndex,
                              const std::vector<std::string>& paths,
                              const LevelImportOptions& options = {});
 

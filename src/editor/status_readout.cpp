@@ -30,10 +30,10 @@ std::string objectText(const EditorSession& session, CellPos cell) {
   const std::string& item = session.catalogue.item(object);
   if (object != obj::Grover) return "LevelObject: " + item;
   // Importers leave "Unsupported at level n:x,y :code" for what became a Grover.
-  const std::string key = std::to_string(Levelmap::levelNumber(map.CurrentLevel)) + ":" +
+  const std::string key = std::to_string(Levelmap::levelNumber(map.currentLevel)) + ":" +
                           std::to_string(cell.x) + "," + std::to_string(cell.y) + " :";
   const std::string* found = nullptr;
-  for (const std::string& line : session.Messagememo) {
+  for (const std::string& line : session.messages) {
     if (containsLevelKey(line, key)) found = &line;
   }
   return found ? *found : "LevelObject: " + item + " unknown conversion";

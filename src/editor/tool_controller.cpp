@@ -26,20 +26,20 @@ ViewUpdate ToolController::press(int px, int py, MouseButton button, int cellSiz
   const CellPos cell = cellAt(px, py, cellSize);
   strokeBroken_ = false;
   if (button == MouseButton::Left && rubberBandToolOn()) {
-    session_.map.Modified = true;
+    session_.map.modified = true;
     if (!band_.active() && insideLevel(session_.map.current(), cell.x, cell.y)) {
       band_.start(cell, cellSize);
       u.overlay = true;
     }
     return u;
   }
-  drawblock(cell, button, u);
+  drawBlock(cell, button, u);
   return u;
 }
 
-void ToolController::drawblock(CellPos cell, MouseButton button, ViewUpdate& u) {
+void ToolController::drawBlock(CellPos cell, MouseButton button, ViewUpdate& u) {
   Levelmap& map = session_.map;
-  map.Modified = true;  // every press on the view counts as an edit
+  map.modified = true;  // every press on the view counts as an edit
   const bool inside = insideLevel(map.current(), cell.x, cell.y);
   if (button == MouseButton::Right) {
     // The eraser works whatever tool is on, on the cell under the pointer.
@@ -61,7 +61,7 @@ void ToolController::drawblock(CellPos cell, MouseButton button, ViewUpdate& u) 
 
 void ToolController::paint(CellPos cell, ViewUpdate& u) {
   Levelmap& map = session_.map;
-  const int object = session_.DrawingObject;
+  const int object = session_.drawingObject;
   if (object == obj::LittleFellow && session_.allowOnlyOneLittleFellow &&
       map.at(cell.x, cell.y) != obj::LittleFellow) {
     // placeObject asks before it moves the Little Fellow; a modal question
@@ -82,7 +82,7 @@ void ToolController::paint(CellPos cell, ViewUpdate& u) {
 void ToolController::spray(CellPos cell, ViewUpdate& u) {
   Levelmap& map = session_.map;
   LevelHeader& h = map.current();
-  const int object = session_.DrawingObject;
+  const int object = session_.drawingObject;
   const int pressed = map.at(cell.x, cell.y);
   if (object == obj::LittleFellow && session_.allowOnlyOneLittleFellow &&
       pressed != obj::LittleFellow) {
@@ -96,15 +96,15 @@ void ToolController::spray(CellPos cell, ViewUpdate& u) {
   // The outer ring of the level is never sprayed.
   const CellArea level = levelArea(h);
   const CellArea inner{1, 1, level.c2 - 1, level.r2 - 1};
-  const int amount = std::min(sprayOptions.SprayAmount, SprayOptions::kMax);
-  const int size = std::clamp(sprayOptions.Spraysize, SprayOptions::kMin, SprayOptions::kMax);
+  const int amount = std::min(sprayOptions.objectsPerEvent, SprayOptions::kMax);
+  const int size = std::clamp(sprayOptions.squareSide, SprayOptions::kMin, SprayOptions::kMax);
   random_.reseed();
   for (int k = 0; k < amount; ++k) {
     const int x = cell.x - size / 2 + random_.below(size);
     const int y = cell.y - size / 2 + random_.below(size);
     if (!inner.contains(x, y)) continue;
     std::int32_t& target = map.at(x, y);
-    if (sprayOptions.Spraycheck && target != obj::EmptySpace && target != obj::Dirt) continue;
+    if (sprayOptions.onlySpaceAndDirt && target != obj::EmptySpace && target != obj::Dirt) continue;
     target = object;
     u.cells.push_back(CellPos{x, y});
   }
@@ -119,8 +119,8 @@ ViewUpdate ToolController::move(int px, int py, unsigned held, int cellSize) {
     statusCoordinates_ = coordinatesText(cell);
     statusObject_ = objectText(session_, cell);
     u.status = true;
-    if (held == kHeldLeft && !strokeBroken_) drawblock(cell, MouseButton::Left, u);
-    if (held == kHeldRight) drawblock(cell, MouseButton::Right, u);
+    if (held == kHeldLeft && !strokeBroken_) drawBlock(cell, MouseButton::Left, u);
+    if (held == kHeldRight) drawBlock(cell, MouseButton::Right, u);
   }
   if (band_.active()) {
     band_.follow(cell);
@@ -168,11 +168,11 @@ void ToolController::fillArea(Tool tool, const CellArea& area, ViewUpdate& u) {
       if (outline && !area.onBorder(x, y)) continue;
       map.at(x, y) = tool == Tool::Chaos
                          ? chaos[static_cast<std::size_t>(random_.below(static_cast<int>(chaos.size())))]
-                         : session_.DrawingObject;
+                         : session_.drawingObject;
       u.cells.push_back(CellPos{x, y});
     }
   }
-  map.Modified = true;
+  map.modified = true;
 }
 
 // --- the tool buttons -------------------------------------------------------------
@@ -192,7 +192,7 @@ ViewUpdate ToolController::toggle(Tool tool) {
   return u;
 }
 
-ViewUpdate ToolController::IEButton23MouseDown(int x, int y) {
+ViewUpdate ToolController::pressRectangleButton(int x, int y) {
   style_ = x + y < 25 ? RectangleStyle::Filled : RectangleStyle::Outline;
   ViewUpdate u;
   u.tools = true;
@@ -206,38 +206,38 @@ int ToolController::rectangleGlyph() const {
 
 // --- the clipboard -----------------------------------------------------------------
 
-ViewUpdate ToolController::Paste1Click() {
-  clipboard_.Paste1Click();
+ViewUpdate ToolController::paste() {
+  clipboard_.paste();
   ViewUpdate u;
   u.redrawLevel = true;
   u.overlay = true;
   return u;
 }
 
-ViewUpdate ToolController::Copy1Click() {
+ViewUpdate ToolController::copySelection() {
   ViewUpdate u;
-  u.overlay = clipboard_.Copy1Click();
+  u.overlay = clipboard_.copySelection();
   return u;
 }
 
-ViewUpdate ToolController::Cut1Click() {
+ViewUpdate ToolController::cutSelection() {
   ViewUpdate u;
-  u.redrawLevel = u.overlay = clipboard_.Cut1Click();
+  u.redrawLevel = u.overlay = clipboard_.cutSelection();
   return u;
 }
 
-ViewUpdate ToolController::SelectionBitmapMouseDown(int px, int py, int cellSize) {
+ViewUpdate ToolController::pressSelection(int px, int py, int cellSize) {
   clipboard_.startDrag(px, py, cellSize);
   return ViewUpdate{};
 }
 
-ViewUpdate ToolController::SelectionbitmapMouseMove(int px, int py, int cellSize) {
+ViewUpdate ToolController::dragSelection(int px, int py, int cellSize) {
   ViewUpdate u;
   u.overlay = clipboard_.dragTo(px, py, cellSize);
   return u;
 }
 
-ViewUpdate ToolController::SelectionBitmapMouseUp() {
+ViewUpdate ToolController::releaseSelection() {
   clipboard_.endDrag();
   return ViewUpdate{};
 }

@@ -39,15 +39,15 @@ class ToolController {
   // --- the tool buttons -------------------------------------------------------
   // Each toggles its tool; switching one on switches the others off.
   ViewUpdate toggle(Tool tool);
-  ViewUpdate SelectionToolClick() { return toggle(Tool::Selection); }
-  ViewUpdate DrawrectangleToolclick() { return toggle(Tool::Rectangle); }
-  ViewUpdate Drawchaosclick() { return toggle(Tool::Chaos); }
-  ViewUpdate SpraybuttonClick() { return toggle(Tool::Spray); }
+  ViewUpdate toggleSelection() { return toggle(Tool::Selection); }
+  ViewUpdate toggleRectangle() { return toggle(Tool::Rectangle); }
+  ViewUpdate toggleChaos() { return toggle(Tool::Chaos); }
+  ViewUpdate toggleSpray() { return toggle(Tool::Spray); }
   // A press at (x, y) on the 24 x 24 rectangle or chaos button, before its
   // click: the upper-left half chooses the filled style, the rest outline.
-  ViewUpdate IEButton23MouseDown(int x, int y);
+  ViewUpdate pressRectangleButton(int x, int y);
   // The line tool is not there yet; its button stays disabled.
-  void Linebuttonclick() {}
+  void toggleLine() {}
 
   SprayOptions sprayOptions;
   Chaosoptions chaosOptions;
@@ -82,16 +82,16 @@ class ToolController {
   // --- the clipboard and the floating selection --------------------------------
   SelectionClipboard& clipboard() { return clipboard_; }
   const SelectionClipboard& clipboard() const { return clipboard_; }
-  ViewUpdate Paste1Click();
-  ViewUpdate Copy1Click();
-  ViewUpdate Cut1Click();
+  ViewUpdate paste();
+  ViewUpdate copySelection();
+  ViewUpdate cutSelection();
   // Press, moves and release on the floating selection (in level-view pixels).
-  ViewUpdate SelectionBitmapMouseDown(int px, int py, int cellSize);
-  ViewUpdate SelectionbitmapMouseMove(int px, int py, int cellSize);
-  ViewUpdate SelectionBitmapMouseUp();
+  ViewUpdate pressSelection(int px, int py, int cellSize);
+  ViewUpdate dragSelection(int px, int py, int cellSize);
+  ViewUpdate releaseSelection();
 
  private:
-  void drawblock(CellPos cell, MouseButton button, ViewUpdate& u);
+  void drawBlock(CellPos cell, MouseButton button, ViewUpdate& u);
   void paint(CellPos cell, ViewUpdate& u);
   void spray(CellPos cell, ViewUpdate& u);
   void fillArea(Tool tool, const CellArea& area, ViewUpdate& u);

@@ -8,7 +8,7 @@ namespace {
 
 struct ChaosBox {
   std::string_view caption;
-  int object;  // -1: the value of RandomFillEdit
+  int object;  // -1: the value of lastBoxObject
 };
 
 // "Emerald" puts in object 4 and "Diamond" object 13: the boxes were
@@ -39,7 +39,7 @@ std::vector<int> Chaosoptions::chaosList() const {
   for (std::size_t i = 0; i < kChaosBoxes.size(); ++i) {
     if (!randomfillcheck[i]) continue;
     const int object = kChaosBoxes[i].object;
-    list.push_back(object >= 0 ? object : std::clamp(RandomFillEdit, 0, kMaxObjectNumber));
+    list.push_back(object >= 0 ? object : std::clamp(lastBoxObject, 0, kMaxObjectNumber));
   }
   return list;
 }

@@ -10,9 +10,9 @@ namespace pyrovel {
 
 struct SprayOptions {
   static constexpr int kMin = 1, kMax = 100, kDefault = 10;
-  int SprayAmount = kDefault;  // objects put down per spray event
-  int Spraysize = kDefault;    // side of the square the spray scatters in
-  bool Spraycheck = false;     // only change cells holding Empty Space or Dirt
+  int objectsPerEvent = kDefault;  // objects put down per spray event
+  int squareSide = kDefault;    // side of the square the spray scatters in
+  bool onlySpaceAndDirt = false;     // only change cells holding Empty Space or Dirt
 };
 
 struct Chaosoptions {
@@ -20,7 +20,7 @@ struct Chaosoptions {
   static constexpr int kMaxObjectNumber = 254;
   // randomfillcheck1 .. randomfillcheck11, in the order their objects enter the list.
   std::array<bool, kBoxes> randomfillcheck{};
-  int RandomFillEdit = 0;  // the object of the last box, "Object Number"
+  int lastBoxObject = 0;  // the object of the last box, "Object Number"
 
   // The captions of the boxes, in order.
   static std::string_view caption(int box);

@@ -43,7 +43,7 @@ class AbdReader {
         layout_(boulderoid ? kBoulderoidLayout : kAbdLayout) {}
 
   void run() {
-    map_.CurrentLevel = kFirstSlot;
+    map_.currentLevel = kFirstSlot;
     session_.ui().progress(0, kMaxCaves * 5, kGaugeLabel);
     std::size_t from = 0;
     for (int slot = kFirstSlot; slot <= kMaxCaves; ++slot) {
@@ -93,22 +93,22 @@ class AbdReader {
   // user chose to stop at an unknown character.
   bool readMap(int slot, std::size_t& pos) {
     LevelHeader& h = map_.header(slot);
-    const int layer = map_.CurrentLayer;
+    const int layer = map_.currentLayer;
     const int level = Levelmap::levelNumber(slot);
-    for (int y = 0; y < h.Height(); ++y) {
-      for (int x = 0; x < h.Width(); ++x) {
+    for (int y = 0; y < h.height(); ++y) {
+      for (int x = 0; x < h.width(); ++x) {
         if (pos >= text_.size()) {
           fail(slot, pos,
                "file ends inside the cave's map (row " + std::to_string(y) + " of " +
-                   std::to_string(h.Height()) + ")");
+                   std::to_string(h.height()) + ")");
         }
         const char c = text_[pos++];
-        int object = boulderoid_ ? BoulderoidCharToObject(c) : AbdCharToObject(c);
+        int object = boulderoid_ ? boulderoidCharToObject(c) : abdCharToObject(c);
         if (object == kAbdUnknown) {
           // A Grover with a memo line, so the status bar can tell what it was.
           const int code = static_cast<unsigned char>(c);
           map_.cell(layer, slot, x, y) = 15;
-          session_.Messagememo.push_back(unsupportedAt(level, x, y, code));
+          session_.messages.push_back(unsupportedAt(level, x, y, code));
           if (session_.ui().ask("Onbekend karakter: " + std::to_string(code) + " Exit ?") ==
               Answer::Yes) {
             return false;
@@ -136,11 +136,11 @@ class AbdReader {
 
 }  // namespace
 
-void ReadABDLevel(EditorSession& session, const std::string& path) {
+void readAbdLevels(EditorSession& session, const std::string& path) {
   // The dispatcher's hint is for this one read: a ".caves" file opened
   // later is read as a plain ABD file again.
-  const bool boulderoid = session.FormatName == "Boulderoid";
-  session.FormatName.clear();
+  const bool boulderoid = session.formatHint == "Boulderoid";
+  session.formatHint.clear();
   const Bytes data = readFileBytes(path);
   LevelsetReadEnd end(session);
   AbdReader(session, data, path, boulderoid).run();

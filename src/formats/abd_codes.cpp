@@ -16,6 +16,6 @@ static_assert(runsAreDisjoint(kAbdRuns, 256));
 constexpr auto kAbdTable = expandCodeRuns<256>(kAbdRuns, kAbdUnknown);
 }  // namespace
 
-int AbdCharToObject(char c) { return kAbdTable[static_cast<unsigned char>(c)]; }
+int abdCharToObject(char c) { return kAbdTable[static_cast<unsigned char>(c)]; }
 
 }  // namespace pyrovel

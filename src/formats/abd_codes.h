@@ -5,6 +5,6 @@ namespace pyrovel {
 inline constexpr int kAbdUnknown = -1;
 
 // Characters the caves do not use give kAbdUnknown, which the reader asks about.
-int AbdCharToObject(char c);
+int abdCharToObject(char c);
 
 }  // namespace pyrovel

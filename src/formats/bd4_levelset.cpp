@@ -31,7 +31,7 @@ struct GaugeGuard {
 
 }  // namespace
 
-void ReadBD4Level(EditorSession& session, const std::string& path) {
+void readBd4Levelset(EditorSession& session, const std::string& path) {
   const Bytes data = readFileBytes(path);
   const Bd4Layout layout = layoutFor(path);
   if (layout.first == 0 && isEmV6LevelsetSize(data.size())) {
@@ -39,8 +39,8 @@ void ReadBD4Level(EditorSession& session, const std::string& path) {
     return;
   }
   Levelmap& map = session.map;
-  const int layer = map.CurrentLayer;
-  map.CurrentLevel = kFirstSlot;
+  const int layer = map.currentLayer;
+  map.currentLevel = kFirstSlot;
 
   GaugeGuard gauge{session.ui()};
   session.ui().progress(0, kBd4LevelsetSlots, "Reading BD4 levels");
@@ -80,8 +80,8 @@ void ReadBD4Level(EditorSession& session, const std::string& path) {
 void raiseZeroSizes(Levelmap& map) {
   for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
     LevelHeader& h = map.header(slot);
-    if (h.Width() == 0) h.setWidth(1);
-    if (h.Height() == 0) h.setHeight(1);
+    if (h.width() == 0) h.setWidth(1);
+    if (h.height() == 0) h.setHeight(1);
   }
 }
 
@@ -91,13 +91,13 @@ Bytes encodeBd4Levelset(Levelmap& map) {
 
 void finishLevelsetSave(EditorSession& session, const std::string& path) {
   Levelmap& map = session.map;
-  map.FileName = fileNamePart(path);
-  map.CurrentLevel = 0;
-  session.nextlevel();
-  map.Modified = false;
+  map.fileName = fileNamePart(path);
+  map.currentLevel = 0;
+  session.nextLevel();
+  map.modified = false;
 }
 
-void SaveasBD4(EditorSession& session, const std::string& path) {
+void saveAsBd4(EditorSession& session, const std::string& path) {
   writeFileAtomically(path, encodeBd4Levelset(session.map));
   finishLevelsetSave(session, path);
 }

@@ -19,7 +19,7 @@ Bytes encodeLevelsetRecords(Levelmap& map, std::size_t recordSize, WriteRecord w
   Bytes out;
   out.reserve(kBd4LevelsetSlots * recordSize);
   for (int slot = kFirstSlot; slot <= kBd4LevelsetSlots; ++slot) {
-    const auto record = writeRecord(map, slot, map.CurrentLayer);
+    const auto record = writeRecord(map, slot, map.currentLayer);
     out.insert(out.end(), record.begin(), record.end());
   }
   return out;

@@ -4,7 +4,7 @@ namespace pyrovel {
 
 void makeLevelFit(Levelmap& map, int slot, int layer) {
   const LevelHeader& h = map.header(slot);
-  const int width = h.Width(), height = h.Height();
+  const int width = h.width(), height = h.height();
   // One column and one row beyond the map are walled too; they lie in the grid.
   if (width < kEmMapWidth) {
     for (int x = width; x <= kEmMapWidth; ++x) {
@@ -28,13 +28,13 @@ Bd4Record writeBd4Record(Levelmap& map, int slot, int layer) {
   record[2047] = 't';
   for (int p = 0; p < 4; ++p) {
     for (int c = 0; c < 3; ++c) {
-      for (int r = 0; r < 3; ++r) record[bd4YamOffset(p, r, c)] = EmYamCode(h.yam(p, c, r));
+      for (int r = 0; r < 3; ++r) record[bd4YamOffset(p, r, c)] = emYamCode(h.yam(p, c, r));
     }
   }
   encodeEmCommonHeader(h, record);
-  record[emrec::oLevelTimeV4] = static_cast<std::uint8_t>(h.LevelTime());
+  record[emrec::oLevelTimeV4] = static_cast<std::uint8_t>(h.levelTime());
   // Bytes 2098..2100 (second player and a spare byte) stay 0.
-  putU16be(&record[emrec::oWheelV4], static_cast<std::uint16_t>(h.WheelTime()));
+  putU16be(&record[emrec::oWheelV4], static_cast<std::uint16_t>(h.wheelTime()));
   return record;
 }
 
@@ -42,7 +42,7 @@ EmStarts readBd4Header(std::span<const std::uint8_t> record, LevelHeader& h,
                        bool setDiamondsHigh) {
   for (int p = 0; p < 4; ++p) {
     for (int c = 0; c < 3; ++c) {
-      for (int r = 0; r < 3; ++r) h.setYam(p, c, r, EmYamToObject(record[bd4YamOffset(p, r, c)]));
+      for (int r = 0; r < 3; ++r) h.setYam(p, c, r, emYamToObject(record[bd4YamOffset(p, r, c)]));
     }
   }
   EmStarts starts = decodeEmCommonHeader(record, h);

@@ -36,7 +36,7 @@ static_assert(pairsAreUnique());
 
 }  // namespace
 
-int Bd4V2CodeToObject(char first, char second) {
+int bd4V2CodeToObject(char first, char second) {
   for (const PairCode& p : kBd4V2Codes) {
     if (p.code[0] == first && p.code[1] == second) return p.object;
   }

@@ -3,6 +3,6 @@
 namespace pyrovel {
 
 // The pair is compared exactly, letter case included; unknown pairs give 0.
-int Bd4V2CodeToObject(char first, char second);
+int bd4V2CodeToObject(char first, char second);
 
 }  // namespace pyrovel

@@ -20,11 +20,11 @@ constexpr std::size_t kYamColumnBytes = 2 * 3 + 1;
 constexpr std::size_t kNeededBytes = kYamStart + 4 * 3 * kYamColumnBytes - 1;
 
 int pairAt(const Bytes& data, std::size_t offset) {
-  return Bd4V2CodeToObject(static_cast<char>(data[offset]), static_cast<char>(data[offset + 1]));
+  return bd4V2CodeToObject(static_cast<char>(data[offset]), static_cast<char>(data[offset + 1]));
 }
 }  // namespace
 
-void ReadBD4V2Level(EditorSession& session, const std::string& path) {
+void readBd4V2Level(EditorSession& session, const std::string& path) {
   const Bytes data = readFileBytes(path);
   if (data.size() < kNeededBytes) {
     throw LevelError(path, 0, data.size(),
@@ -33,8 +33,8 @@ void ReadBD4V2Level(EditorSession& session, const std::string& path) {
                          std::to_string(data.size()) + ")");
   }
   Levelmap& map = session.map;
-  map.CurrentLevel = kFirstSlot;
-  const int slot = kFirstSlot, layer = map.CurrentLayer;
+  map.currentLevel = kFirstSlot;
+  const int slot = kFirstSlot, layer = map.currentLayer;
   session.ui().progress(0, 1, "Reading BD4 level");
 
   LevelHeader& h = map.header(slot);

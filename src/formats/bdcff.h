@@ -14,7 +14,7 @@ int bdcffCodeLength(const Levelmap& map, int firstSlot, int lastSlot);
 // The text of one cave (every line ending with CR LF): the bracketed shape
 // with name, counts, times and the slot's kept BDCFF lines, or (xml) the
 // tag shape with the map alone.
-std::string getBDCFFdata(const Levelmap& map, int slot, bool xml, int codeLength);
+std::string bdcffLevelLines(const Levelmap& map, int slot, bool xml, int codeLength);
 
 // The whole levelmap as one BDCFF file (slots wider than 3).
 std::string bdcffLevelsetText(const Levelmap& map);
@@ -22,6 +22,6 @@ std::string bdcffLevelsetText(const Levelmap& map);
 std::string bdcffLevelText(const Levelmap& map, bool xml);
 
 // Writes the current level of the current layer to `path` (replacing it).
-void ExporttoBDCFF(const Levelmap& map, const std::string& path, bool xml);
+void exportToBdcff(const Levelmap& map, const std::string& path, bool xml);
 
 }  // namespace pyrovel

@@ -103,14 +103,14 @@ const ExportLookup& exportLookup() {
 
 }  // namespace
 
-int BdcffCodeToObject(std::string_view code) {
+int bdcffCodeToObject(std::string_view code) {
   const ImportLookup& t = importLookup();
   if (code.size() == 1) return t.one[static_cast<unsigned char>(code[0])];
   if (code.size() == 2) return t.two[ImportLookup::pairIndex(code[0], code[1])];
   return kUnknownObject;
 }
 
-std::string_view BdcffObjectToCode(int object, int codeLength) {
+std::string_view bdcffObjectToCode(int object, int codeLength) {
   const ExportLookup& t = exportLookup();
   const auto index = static_cast<std::size_t>(object & 0xFF);
   return codeLength == 2 ? t.two[index] : t.one[index];

@@ -7,10 +7,10 @@ namespace pyrovel {
 
 // Map code (1 or 2 characters, compared exactly) → object; unknown codes,
 // and codes of any other length, give 15 (Grover).
-int BdcffCodeToObject(std::string_view code);
+int bdcffCodeToObject(std::string_view code);
 
 // Object → map code at code length 1 or 2. Objects without a code of that
 // length give the Solid Wall code ("W" or "Ws"); only the low byte counts.
-std::string_view BdcffObjectToCode(int object, int codeLength);
+std::string_view bdcffObjectToCode(int object, int codeLength);
 
 }  // namespace pyrovel

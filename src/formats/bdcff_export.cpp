@@ -51,17 +51,17 @@ void writeMapCodes(TextOut& out, int codeLength, bool xml) {
 int bdcffCodeLength(const Levelmap& map, int firstSlot, int lastSlot) {
   for (int slot = firstSlot; slot <= lastSlot; ++slot) {
     const LevelHeader& h = map.header(slot);
-    const int w = cappedSide(h.Width()), hh = cappedSide(h.Height());
+    const int w = cappedSide(h.width()), hh = cappedSide(h.height());
     for (int x = 0; x < w; ++x) {
       for (int y = 0; y < hh; ++y) {
-        if (ObjectCatalogue::family(map.cell(map.CurrentLayer, slot, x, y) & 0xFF) > 1) return 2;
+        if (ObjectCatalogue::family(map.cell(map.currentLayer, slot, x, y) & 0xFF) > 1) return 2;
       }
     }
   }
   return 1;
 }
 
-std::string getBDCFFdata(const Levelmap& map, int slot, bool xml, int codeLength) {
+std::string bdcffLevelLines(const Levelmap& map, int slot, bool xml, int codeLength) {
   const LevelHeader& h = map.header(slot);
   TextOut out;
   if (xml) {
@@ -69,19 +69,19 @@ std::string getBDCFFdata(const Levelmap& map, int slot, bool xml, int codeLength
     out.line("<map>");
   } else {
     out.line("[cave]");
-    out.line("Name=" + h.Title());
-    out.line("DiamondsRequired=", h.DiamondsNeeded());
-    out.line("CaveTime=", h.LevelTime());
-    out.line("MagicWallTime=", h.MagicTime());
-    for (const std::string& kept : map.BdcffMemo[static_cast<std::size_t>(slot)]) out.line(kept);
+    out.line("Name=" + h.title());
+    out.line("DiamondsRequired=", h.diamondsNeeded());
+    out.line("CaveTime=", h.levelTime());
+    out.line("MagicWallTime=", h.magicTime());
+    for (const std::string& kept : map.bdcffMemo[static_cast<std::size_t>(slot)]) out.line(kept);
     out.line("[map]");
   }
-  const int w = cappedSide(h.Width()), hh = cappedSide(h.Height());
+  const int w = cappedSide(h.width()), hh = cappedSide(h.height());
   std::string row;
   for (int y = 0; y < hh; ++y) {
     row.clear();
     for (int x = 0; x < w; ++x) {
-      row += BdcffObjectToCode(map.cell(map.CurrentLayer, slot, x, y), codeLength);
+      row += bdcffObjectToCode(map.cell(map.currentLayer, slot, x, y), codeLength);
     }
     out.line(row);
   }
@@ -103,7 +103,7 @@ std::string bdcffLevelsetText(const Levelmap& map) {
   out.line("[game]");
   writeMapCodes(out, codeLength, false);
   for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
-    if (map.header(slot).Width() > 3) out.text() += getBDCFFdata(map, slot, false, codeLength);
+    if (map.header(slot).width() > 3) out.text() += bdcffLevelLines(map, slot, false, codeLength);
   }
   out.line("[/game]");
   out.line("[/BDCFF]");
@@ -111,22 +111,22 @@ std::string bdcffLevelsetText(const Levelmap& map) {
 }
 
 std::string bdcffLevelText(const Levelmap& map, bool xml) {
-  const int codeLength = bdcffCodeLength(map, map.CurrentLevel, map.CurrentLevel);
+  const int codeLength = bdcffCodeLength(map, map.currentLevel, map.currentLevel);
   TextOut out;
   out.line(xml ? "<bdcff>" : "[BDCFF]");
   out.line(xml ? "<game>" : "[game]");
   writeMapCodes(out, codeLength, xml);
-  out.text() += getBDCFFdata(map, map.CurrentLevel, xml, codeLength);
+  out.text() += bdcffLevelLines(map, map.currentLevel, xml, codeLength);
   out.line(xml ? "</game>" : "[/game]");
   out.line(xml ? "</bdcff>" : "[/BDCFF]");
   return std::move(out.text());
 }
 
-void ExporttoBDCFF(const Levelmap& map, const std::string& path, bool xml) {
+void exportToBdcff(const Levelmap& map, const std::string& path, bool xml) {
   writeFileAtomically(path, bdcffLevelText(map, xml));
 }
 
-void SaveasBDCFF(EditorSession& session, const std::string& path) {
+void saveAsBdcff(EditorSession& session, const std::string& path) {
   writeFileAtomically(path, bdcffLevelsetText(session.map));
 }
 

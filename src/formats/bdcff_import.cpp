@@ -54,7 +54,7 @@ class BdcffImport {
   }
 
   void readCave(int slot) {
-    std::vector<std::string>& memo = map_.BdcffMemo[static_cast<std::size_t>(slot)];
+    std::vector<std::string>& memo = map_.bdcffMemo[static_cast<std::size_t>(slot)];
     memo.clear();
     LevelHeader& h = map_.header(slot);
     while (next_ < lines_.size()) {
@@ -92,7 +92,7 @@ class BdcffImport {
   void readMap(int slot) {
     const std::size_t firstRowLine = next_ + 1;
     LevelHeader& h = map_.header(slot);
-    const int layer = map_.CurrentLayer;
+    const int layer = map_.currentLayer;
     const auto codeLength = static_cast<std::size_t>(codeLength_);
     bool cut = false;
     int y = 0;
@@ -110,7 +110,7 @@ class BdcffImport {
         cut = true;
       }
       for (std::size_t i = 0; i < codes; ++i) {
-        const int object = BdcffCodeToObject(row.substr(i * codeLength, codeLength));
+        const int object = bdcffCodeToObject(row.substr(i * codeLength, codeLength));
         const int x = static_cast<int>(i);
         map_.cell(layer, slot, x, y) = object;
         if (object == 2) {
@@ -123,7 +123,7 @@ class BdcffImport {
       ++y;
     }
     if (cut) {
-      session_.Messagememo.push_back("Level " + std::to_string(Levelmap::levelNumber(slot)) +
+      session_.messages.push_back("Level " + std::to_string(Levelmap::levelNumber(slot)) +
                                      ": BDCFF map larger than 128 x 128 cells, cut to 128 (" +
                                      file_ + ", map from line " + std::to_string(firstRowLine) +
                                      ")");
@@ -147,11 +147,11 @@ struct GaugeShown {
 
 }  // namespace
 
-void ImportBDCFF(EditorSession& session, const std::string& path) {
-  session.ReaderInfo =
+void importBdcff(EditorSession& session, const std::string& path) {
+  session.readerNote =
       std::string("Imported with BDCFF importfilter V0.1 beta. Editor version:") + kEditorVersion;
   const Bytes data = readFileBytes(path);
-  const std::size_t messagesBefore = session.Messagememo.size();
+  const std::size_t messagesBefore = session.messages.size();
   int slot = kFirstSlot;
   {
     GaugeShown gauge(session.ui());
@@ -160,14 +160,14 @@ void ImportBDCFF(EditorSession& session, const std::string& path) {
   // The slot after the last cave is prepared as the next level to fill; after
   // a 100th cave there is none, and a file without caves changes nothing.
   if (slot == kFirstSlot) {
-    session.Messagememo.push_back("No BDCFF cave found in " + path);
+    session.messages.push_back("No BDCFF cave found in " + path);
   } else if (slot <= kLastSlot) {
     LevelHeader& next = session.map.header(slot);
     next.setTitle("Cave" + std::to_string(slot));
     next.setHatchTime(24);
     next.setAmoebaGrowth(24);
   }
-  if (session.Messagememo.size() != messagesBefore) session.notify(kMessages);
+  if (session.messages.size() != messagesBefore) session.notify(kMessages);
 }
 
 }  // namespace pyrovel

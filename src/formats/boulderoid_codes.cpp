@@ -17,6 +17,6 @@ static_assert(runsAreDisjoint(kBoulderoidRuns, 256));
 constexpr auto kBoulderoidTable = expandCodeRuns<256>(kBoulderoidRuns, 0);
 }  // namespace
 
-int BoulderoidCharToObject(char c) { return kBoulderoidTable[static_cast<unsigned char>(c)]; }
+int boulderoidCharToObject(char c) { return kBoulderoidTable[static_cast<unsigned char>(c)]; }
 
 }  // namespace pyrovel

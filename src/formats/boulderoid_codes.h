@@ -3,6 +3,6 @@
 namespace pyrovel {
 
 // Any character not in the table gives 0 (Empty Space).
-int BoulderoidCharToObject(char c);
+int boulderoidCharToObject(char c);
 
 }  // namespace pyrovel

@@ -16,6 +16,6 @@ static_assert(runsAreDisjoint(kBoulderRushRuns, 256));
 constexpr auto kBoulderRushTable = expandCodeRuns<256>(kBoulderRushRuns, 15);
 }  // namespace
 
-int BoulderRushCodeToObject(std::uint8_t c) { return kBoulderRushTable[c]; }
+int boulderRushCodeToObject(std::uint8_t c) { return kBoulderRushTable[c]; }
 
 }  // namespace pyrovel

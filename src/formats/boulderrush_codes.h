@@ -5,6 +5,6 @@
 namespace pyrovel {
 
 // Unknown bytes give 15 (Grover).
-int BoulderRushCodeToObject(std::uint8_t code);
+int boulderRushCodeToObject(std::uint8_t code);
 
 }  // namespace pyrovel

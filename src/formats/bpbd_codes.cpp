@@ -20,6 +20,6 @@ static_assert(runsAreDisjoint(kBpbdRuns, 256));
 constexpr auto kBpbdTable = expandCodeRuns<256>(kBpbdRuns, kBpbdUnknown);
 }  // namespace
 
-int BpbdCodeToObject(std::uint8_t c) { return kBpbdTable[c]; }
+int bpbdCodeToObject(std::uint8_t c) { return kBpbdTable[c]; }
 
 }  // namespace pyrovel

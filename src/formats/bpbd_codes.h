@@ -7,6 +7,6 @@ namespace pyrovel {
 inline constexpr int kBpbdUnknown = -1;
 
 // Unknown bytes give kBpbdUnknown, which the reader reports.
-int BpbdCodeToObject(std::uint8_t code);
+int bpbdCodeToObject(std::uint8_t code);
 
 }  // namespace pyrovel

@@ -6,8 +6,8 @@
 namespace pyrovel {
 
 // The object of one nibble 0..15.
-int CkNibbleToObject(int nibble);
+int ckNibbleToObject(int nibble);
 // The two objects of a byte: the high nibble's first, then the low nibble's.
-std::array<int, 2> CkNibbleObjects(std::uint8_t byte);
+std::array<int, 2> ckNibbleObjects(std::uint8_t byte);
 
 }  // namespace pyrovel

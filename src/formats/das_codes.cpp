@@ -23,7 +23,7 @@ constexpr DasCode kDasCodes[] = {
 
 }  // namespace
 
-int DasCodeToObject(std::string_view text) {
+int dasCodeToObject(std::string_view text) {
   if (!readLooseInt(text).whole) return -1;
   for (const DasCode& c : kDasCodes) {
     if (c.text == text) return c.object;

@@ -7,6 +7,6 @@ namespace pyrovel {
 // The text compared exactly with the known codes ("07" is not "7"). Text
 // that is not a number gives -1; a number that is not a known code gives
 // 15 (Grover).
-int DasCodeToObject(std::string_view text);
+int dasCodeToObject(std::string_view text);
 
 }  // namespace pyrovel

@@ -48,17 +48,17 @@ class DasReader {
       if (lines_[next_++] == "level") break;
     }
     if (atEnd()) {
-      session_.Messagememo.push_back("No DAS level found in " + file_);
+      session_.messages.push_back("No DAS level found in " + file_);
       return;
     }
-    slot_ = session_.appendFlag ? std::clamp(map_.CurrentLevel, kFirstSlot, kLastSlot) : kFirstSlot;
+    slot_ = session_.appending ? std::clamp(map_.currentLevel, kFirstSlot, kLastSlot) : kFirstSlot;
     for (;;) {
       session_.ui().progress(slot_, kLastSlot, "DAS import");
       setDefaults();
       try {
         readLevel();
       } catch (const EndOfText&) {
-        session_.Messagememo.push_back("Unexpected end of file in level " +
+        session_.messages.push_back("Unexpected end of file in level " +
                                        std::to_string(Levelmap::levelNumber(slot_)) + " (" + file_ +
                                        ", line " + std::to_string(lines_.size()) + ")");
         return;
@@ -79,7 +79,7 @@ class DasReader {
   LevelHeader& header() { return map_.header(slot_); }
 
   void report(std::string_view what) {
-    session_.Messagememo.push_back("Unsupported at level " +
+    session_.messages.push_back("Unsupported at level " +
                                    std::to_string(Levelmap::levelNumber(slot_)) + " :" +
                                    std::string(what));
   }
@@ -94,7 +94,7 @@ class DasReader {
     for (int x = 0; x < kDasWidth; ++x) {
       for (int y = 0; y < kDasHeight; ++y) {
         const bool border = x == 0 || x == kDasWidth - 1 || y == 0 || y == kDasHeight - 1;
-        map_.cell(map_.CurrentLayer, slot_, x, y) = border ? 6 : 1;
+        map_.cell(map_.currentLayer, slot_, x, y) = border ? 6 : 1;
       }
     }
   }
@@ -103,7 +103,7 @@ class DasReader {
   // number at all (reported where the code is read).
   void put(std::int64_t x, std::int64_t y, int object) {
     if (object < 0 || x < 0 || y < 0 || x >= kMaxLevelSide || y >= kMaxLevelSide) return;
-    map_.cell(map_.CurrentLayer, slot_, static_cast<int>(x), static_cast<int>(y)) = object;
+    map_.cell(map_.currentLayer, slot_, static_cast<int>(x), static_cast<int>(y)) = object;
   }
   void putPlayerAware(std::int64_t x, std::int64_t y, int object) {
     put(x, y, object);
@@ -113,7 +113,7 @@ class DasReader {
     }
   }
   int objectFor(std::string_view codeText) {
-    const int object = DasCodeToObject(codeText);
+    const int object = dasCodeToObject(codeText);
     if (object < 0) report(codeText);
     return object;
   }
@@ -280,8 +280,8 @@ void shuffel(Levelmap& map, int slot, int seed, const std::array<int, 4>& codes,
   // The generator state is two bytes; the seed is one.
   unsigned r1 = 0, r2 = static_cast<unsigned>(seed) & 0xFF;
   std::array<int, 4> objects{};
-  for (int i = 0; i < 4; ++i) objects[i] = DasCodeToObject(std::to_string(codes[i]));
-  const int dirt = DasCodeToObject("1");
+  for (int i = 0; i < 4; ++i) objects[i] = dasCodeToObject(std::to_string(codes[i]));
+  const int dirt = dasCodeToObject("1");
   for (int y = 1; y <= kDasHeight - 2; ++y) {
     for (int x = 0; x < kDasWidth; ++x) {
       const unsigned temp1 = (r1 & 1) * 128, temp2 = r2 >> 1;
@@ -300,27 +300,27 @@ void shuffel(Levelmap& map, int slot, int seed, const std::array<int, 4>& codes,
         if (static_cast<int>(r1) < thresholds[i]) object = objects[i];
       }
       // The generator runs over the border columns too, without writing them.
-      if (x >= 1 && x <= kDasWidth - 2) map.cell(map.CurrentLayer, slot, x, y) = object;
+      if (x >= 1 && x <= kDasWidth - 2) map.cell(map.currentLayer, slot, x, y) = object;
     }
   }
 }
 
-void ReadDasLevel(EditorSession& session, const std::string& path) {
-  session.ReaderInfo =
+void readDasLevels(EditorSession& session, const std::string& path) {
+  session.readerNote =
       std::string("Imported with Dash Dimensions importfilter V0.2 beta. Editor version:") +
       kEditorVersion;
   const Bytes data = readFileBytes(path);
-  const std::size_t messagesBefore = session.Messagememo.size();
+  const std::size_t messagesBefore = session.messages.size();
   {
     GaugeShown gauge(session.ui());
     DasReader(session, asText(data), path).run();
   }
   for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
     LevelHeader& h = session.map.header(slot);
-    if (h.Width() == 0) h.setWidth(1);
-    if (h.Height() == 0) h.setHeight(1);
+    if (h.width() == 0) h.setWidth(1);
+    if (h.height() == 0) h.setHeight(1);
   }
-  if (session.Messagememo.size() != messagesBefore) session.notify(kMessages);
+  if (session.messages.size() != messagesBefore) session.notify(kMessages);
 }
 
 }  // namespace pyrovel

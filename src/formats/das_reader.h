@@ -1,5 +1,5 @@
 #pragma once
-// The DAS ("Dash Dimensions") text levelset reader; ReadDasLevel itself is
+// The DAS ("Dash Dimensions") text levelset reader; readDasLevels itself is
 // declared with the other levelset readers in levelset_io.h.
 #include <array>
 

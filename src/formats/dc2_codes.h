@@ -5,6 +5,6 @@
 namespace pyrovel {
 
 // Unknown codes give 0 (Empty Space).
-int Dc2CodeToObject(std::uint16_t code);
+int dc2CodeToObject(std::uint16_t code);
 
 }  // namespace pyrovel

@@ -122,21 +122,21 @@ static_assert(yamDecodingInvertsYamTable());
 
 }  // namespace
 
-int EmCodeToObject(std::uint8_t c) { return kEmCodeTable[c]; }
+int emCodeToObject(std::uint8_t c) { return kEmCodeTable[c]; }
 
-std::uint8_t EmExportCode(int object) {
+std::uint8_t emExportCode(int object) {
   if (object < 0 || object > 255) return kEmFallbackCode;
   return static_cast<std::uint8_t>(kEmExportTable[static_cast<std::size_t>(object)]);
 }
 
 const EmExportTable& emExportTable() { return kEmExportTable; }
 
-std::uint8_t EmYamCode(int object) {
+std::uint8_t emYamCode(int object) {
   if (object < 0 || object > 255) return 0;
   return static_cast<std::uint8_t>(kEmYamTable[static_cast<std::size_t>(object)]);
 }
 
-int EmYamToObject(std::uint8_t c) { return c < kEmYamDecoding.size() ? kEmYamDecoding[c] : 0; }
+int emYamToObject(std::uint8_t c) { return c < kEmYamDecoding.size() ? kEmYamDecoding[c] : 0; }
 
 const EmMarker* findEmMarker(int result) {
   if (result >= 0) return nullptr;
@@ -146,7 +146,7 @@ const EmMarker* findEmMarker(int result) {
   return nullptr;
 }
 
-int EmResolvedObject(int result) {
+int emResolvedObject(int result) {
   if (const EmMarker* m = findEmMarker(result)) return m->object;
   return result < 0 ? kEmUnknownObject : result;
 }

@@ -16,25 +16,25 @@ inline constexpr std::uint8_t kEmFallbackCode = 3;
 
 // EM cell code -> object number. Eight codes give a negative marker
 // instead: an object in a state the editor has no object for (see EmMarker).
-int EmCodeToObject(std::uint8_t code);
+int emCodeToObject(std::uint8_t code);
 
 // Object -> EM cell code. The players are written as empty space: the EM
 // records keep their positions in the header.
-std::uint8_t EmExportCode(int object);
+std::uint8_t emExportCode(int object);
 
 // The whole export table, for encoders that translate a map at a time.
 using EmExportTable = std::array<std::int16_t, 256>;
 const EmExportTable& emExportTable();
 
 // Object -> EM yam code 0..23 (0 for objects the yam code set lacks).
-std::uint8_t EmYamCode(int object);
+std::uint8_t emYamCode(int object);
 // EM yam code -> object (codes above 23 give 0).
-int EmYamToObject(std::uint8_t code);
+int emYamToObject(std::uint8_t code);
 
 // What a marker result stands for.
 struct EmMarker {
   std::uint8_t code;    // the EM cell code
-  int marker;           // the negative result of EmCodeToObject
+  int marker;           // the negative result of emCodeToObject
   int object;           // the object meant
   int move;             // -1 moving left, +1 moving right, 0 in place
   const char* warning;  // the message memo text; moving objects append the level number
@@ -46,6 +46,6 @@ const EmMarker* findEmMarker(int result);
 
 // The object a result stands for: markers give their object, everything
 // else is returned unchanged. Never negative.
-int EmResolvedObject(int result);
+int emResolvedObject(int result);
 
 }  // namespace pyrovel

@@ -9,8 +9,8 @@
 
 namespace pyrovel {
 
-void ExporttoEM(Levelmap& map, const std::string& path, int version) {
-  const int slot = map.CurrentLevel, layer = map.CurrentLayer;
+void exportToEm(Levelmap& map, const std::string& path, int version) {
+  const int slot = map.currentLevel, layer = map.currentLayer;
   Bytes out;
   if (version == 4) {
     const Bd4Record record = writeBd4Record(map, slot, layer);
@@ -26,7 +26,7 @@ Bytes encodeEmV6Levelset(Levelmap& map) {
   return encodeLevelsetRecords(map, kEmV6RecordSize, writeEmV6Record);
 }
 
-void SaveasEMV6(EditorSession& session, const std::string& path) {
+void saveAsEmV6(EditorSession& session, const std::string& path) {
   writeFileAtomically(path, encodeEmV6Levelset(session.map));
   finishLevelsetSave(session, path);
 }

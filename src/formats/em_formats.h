@@ -18,7 +18,7 @@ inline constexpr std::size_t kEmV6MinSize = 2111;  // 2111 and more: V6
 // Writes the current level (current layer) as one record of `version` (4 or
 // 6) to `path`; any other version writes an empty file. The level is fitted
 // to 64 x 32 first, which walls off the cells beyond a smaller level.
-void ExporttoEM(Levelmap& map, const std::string& path, int version);
+void exportToEm(Levelmap& map, const std::string& path, int version);
 
 // The bytes of a V6 levelset of slots 1..80 (current layer).
 Bytes encodeEmV6Levelset(Levelmap& map);
@@ -26,9 +26,9 @@ Bytes encodeEmV6Levelset(Levelmap& map);
 // Reads one Emerald Mine level file into the current level (game layer)
 // and steps to the next level. Unknown codes and objects in states the
 // editor lacks are noted in the message memo.
-void ImportEMLevel(EditorSession& session, const std::string& path);
+void importEmLevel(EditorSession& session, const std::string& path);
 // The same for bytes already in memory; `name` names them in messages.
-void importEMLevelBytes(EditorSession& session, const Bytes& data, const std::string& name);
+void importEmLevelBytes(EditorSession& session, const Bytes& data, const std::string& name);
 
 // V6 levelsets share the ".lev" extension with BD4 levelsets; their size
 // (whole V6 records, never whole BD4 records) tells them apart, so the

@@ -12,18 +12,18 @@
 
 namespace pyrovel {
 
-void ImportEMLevel(EditorSession& session, const std::string& path) {
-  importEMLevelBytes(session, readFileBytes(path), path);
+void importEmLevel(EditorSession& session, const std::string& path) {
+  importEmLevelBytes(session, readFileBytes(path), path);
 }
 
-void importEMLevelBytes(EditorSession& session, const Bytes& data, const std::string& name) {
-  session.ReaderInfo =
+void importEmLevelBytes(EditorSession& session, const Bytes& data, const std::string& name) {
+  session.readerNote =
       std::string("Imported with Emerald Mine importfilter V0.3 beta. Editor version:") +
       kEditorVersion;
   session.notify(kReaderInfo);
 
   Levelmap& map = session.map;
-  const int slot = map.CurrentLevel, layer = kGameLayer;
+  const int slot = map.currentLevel, layer = kGameLayer;
   const int level = Levelmap::levelNumber(slot);
   const std::size_t size = data.size();
   if (size < kEmV4MinSize) {
@@ -55,8 +55,8 @@ void importEMLevelBytes(EditorSession& session, const Bytes& data, const std::st
     h.setIntermission(0);
   }
   appendMemoLines(session, lines);
-  session.nextlevel();
-  map.Modified = true;
+  session.nextLevel();
+  map.modified = true;
 }
 
 bool isEmV6LevelsetSize(std::size_t size) {
@@ -66,12 +66,12 @@ bool isEmV6LevelsetSize(std::size_t size) {
 void readEmV6Levelset(EditorSession& session, const Bytes& data, const std::string& name) {
   Levelmap& map = session.map;
   const std::size_t records = std::min<std::size_t>(data.size() / kEmV6RecordSize, kLastSlot);
-  map.CurrentLevel = kFirstSlot;
+  map.currentLevel = kFirstSlot;
   for (std::size_t i = 0; i < records; ++i) {
     const auto* first = data.data() + i * kEmV6RecordSize;
-    importEMLevelBytes(session, Bytes(first, first + kEmV6RecordSize), name);
+    importEmLevelBytes(session, Bytes(first, first + kEmV6RecordSize), name);
   }
-  map.CurrentLevel = kFirstSlot;
+  map.currentLevel = kFirstSlot;
 }
 
 }  // namespace pyrovel

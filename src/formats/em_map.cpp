@@ -30,7 +30,7 @@ std::vector<EmMapNote> decodeEmMap(std::span<const std::uint8_t> bytes, Levelmap
     std::array<bool, kEmMapWidth + 1> movedInto{};
     for (int x = 0; x < kEmMapWidth; ++x) {
       const std::uint8_t b = bytes[static_cast<std::size_t>(kEmMapWidth * y + x)];
-      const int result = EmCodeToObject(b);
+      const int result = emCodeToObject(b);
       const EmMarker* marker = findEmMarker(result);
       int own = marker ? marker->object : result;
       if (marker && marker->move != 0) {
@@ -90,10 +90,10 @@ void decodeEmScores(std::span<const std::uint8_t> record, LevelHeader& h) {
 
 void encodeEmCommonHeader(const LevelHeader& h, std::span<std::uint8_t> record) {
   encodeEmScores(h, record);
-  record[emrec::oDiamonds] = static_cast<std::uint8_t>(h.DiamondsNeeded());
-  putU16be(&record[emrec::oPlayer], encodeStartWord(h.PlayerX(), h.PlayerY()));
-  record[emrec::oAmoeba] = static_cast<std::uint8_t>(h.AmoebaGrowth());
-  putU16be(&record[emrec::oMagic], static_cast<std::uint16_t>(h.MagicTime()));
+  record[emrec::oDiamonds] = static_cast<std::uint8_t>(h.diamondsNeeded());
+  putU16be(&record[emrec::oPlayer], encodeStartWord(h.playerX(), h.playerY()));
+  record[emrec::oAmoeba] = static_cast<std::uint8_t>(h.amoebaGrowth());
+  putU16be(&record[emrec::oMagic], static_cast<std::uint16_t>(h.magicTime()));
 }
 
 EmStarts decodeEmCommonHeader(std::span<const std::uint8_t> record, LevelHeader& h) {

@@ -9,7 +9,7 @@ std::vector<std::string> emToObjectListing(const ObjectCatalogue& catalogue) {
   std::vector<std::string> lines;
   lines.reserve(256);
   for (int n = 0; n < 256; ++n) {
-    const int m = EmCodeToObject(static_cast<std::uint8_t>(n));
+    const int m = emCodeToObject(static_cast<std::uint8_t>(n));
     std::string item;
     if (const EmMarker* marker = findEmMarker(m)) {
       // A marker has no catalogue line of its own: show the object it stands for.
@@ -28,7 +28,7 @@ std::vector<std::string> objectToEmListing() {
   for (int n = 0; n < 256; ++n) {
     int highest = kEmFallbackCode;
     for (int c = 255; c >= 0; --c) {
-      if (EmCodeToObject(static_cast<std::uint8_t>(c)) == n) {
+      if (emCodeToObject(static_cast<std::uint8_t>(c)) == n) {
         highest = c;
         break;
       }
@@ -38,10 +38,10 @@ std::vector<std::string> objectToEmListing() {
   return lines;
 }
 
-void MakeEMtoGrotTable(EditorSession& session) {
+void emToGameTableListing(EditorSession& session) {
   appendMemoLines(session, emToObjectListing(session.catalogue));
 }
 
-void MakeGrottoEmTable(EditorSession& session) { appendMemoLines(session, objectToEmListing()); }
+void gameToEmTableListing(EditorSession& session) { appendMemoLines(session, objectToEmListing()); }
 
 }  // namespace pyrovel

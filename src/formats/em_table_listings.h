@@ -17,7 +17,7 @@ std::vector<std::string> objectToEmListing();
 
 // The "Button15" and "Button16" handlers: append the listing to the message
 // memo and show the message panel.
-void MakeEMtoGrotTable(EditorSession& session);
-void MakeGrottoEmTable(EditorSession& session);
+void emToGameTableListing(EditorSession& session);
+void gameToEmTableListing(EditorSession& session);
 
 }  // namespace pyrovel

@@ -16,7 +16,7 @@ constexpr std::array<WellCell, 8> kWellDirections{{
     {2, 2}, {1, 2}, {0, 2}, {0, 1}, {0, 0}, {1, 0}, {2, 0}, {2, 1},
 }};
 
-int objectOfEmCode(std::uint8_t code) { return EmResolvedObject(EmCodeToObject(code)); }
+int objectOfEmCode(std::uint8_t code) { return emResolvedObject(emCodeToObject(code)); }
 }  // namespace
 
 EmV6Record writeEmV6Record(Levelmap& map, int slot, int layer) {
@@ -26,14 +26,14 @@ EmV6Record writeEmV6Record(Levelmap& map, int slot, int layer) {
   encodeEmMap(map, slot, layer, record);
   for (int p = 0; p < 8; ++p) {
     for (int r = 0; r < 3; ++r) {
-      for (int c = 0; c < 3; ++c) record[emV6YamOffset(p, r, c)] = EmExportCode(h.yam(p, c, r));
+      for (int c = 0; c < 3; ++c) record[emV6YamOffset(p, r, c)] = emExportCode(h.yam(p, c, r));
     }
   }
   encodeEmCommonHeader(h, record);
   constexpr std::array<std::uint8_t, 4> kVersionMark{0xFF, '6', '0', '0'};
   std::copy(kVersionMark.begin(), kVersionMark.end(), record.begin() + emv6::oVersionMark);
   putU16be(&record[emv6::oLevelTime],
-           static_cast<std::uint16_t>(h.LevelTime() * emv6::kSecondsPerTimeUnit));
+           static_cast<std::uint16_t>(h.levelTime() * emv6::kSecondsPerTimeUnit));
   return record;
 }
 

@@ -59,8 +59,8 @@ class GamReader {
 
   // Returns the slot after the last level read.
   int run() {
-    if (!session_.appendFlag) map_.CurrentLevel = kFirstSlot;
-    const int first = std::clamp(map_.CurrentLevel, kFirstSlot, kLastSlot);
+    if (!session_.appending) map_.currentLevel = kFirstSlot;
+    const int first = std::clamp(map_.currentLevel, kFirstSlot, kLastSlot);
     r_.setLevel(Levelmap::levelNumber(first));
     r_.seek(kFileHead);
     int slot = first;
@@ -68,7 +68,7 @@ class GamReader {
       // A file that ends right after a level simply holds fewer levels.
       if (slot > first && r_.atEnd()) break;
       if (slot > kLastSlot) {
-        session_.Messagememo.push_back("Levels after level " +
+        session_.messages.push_back("Levels after level " +
                                        std::to_string(Levelmap::levelNumber(kLastSlot)) + " of " +
                                        r_.file() + " not read: the levelmap holds 100 levels");
         break;
@@ -100,7 +100,7 @@ class GamReader {
     if (width == 0) width = kDefaultWidth;
     if (height == 0) height = kDefaultHeight;
     if (width > kMaxLevelSide || height > kMaxLevelSide) {
-      session_.Messagememo.push_back(
+      session_.messages.push_back(
           "Level " + std::to_string(level) + " of " + r_.file() + " is " + std::to_string(width) +
           " x " + std::to_string(height) + " (offset " + std::to_string(headerOffset + hWidth) +
           "): cut to " + std::to_string(std::min(width, kMaxLevelSide)) + " x " +
@@ -134,15 +134,15 @@ class GamReader {
   void put(int slot, std::int64_t k, int width, std::uint8_t code) {
     const std::int64_t x = k % width, y = k / width;
     const LevelHeader& h = map_.header(slot);
-    if (x >= h.Width() || y >= h.Height()) return;
-    const int object = BoulderRushCodeToObject(code);
-    map_.cell(map_.CurrentLayer, slot, static_cast<int>(x), static_cast<int>(y)) = object;
+    if (x >= h.width() || y >= h.height()) return;
+    const int object = boulderRushCodeToObject(code);
+    map_.cell(map_.currentLayer, slot, static_cast<int>(x), static_cast<int>(y)) = object;
     if (object == kLittleFellow) {
       map_.header(slot).setPlayerX(static_cast<int>(x));
       map_.header(slot).setPlayerY(static_cast<int>(y));
     }
     if (object == kGrover) {
-      session_.Messagememo.push_back(unsupportedAt(Levelmap::levelNumber(slot), x, y, code));
+      session_.messages.push_back(unsupportedAt(Levelmap::levelNumber(slot), x, y, code));
     }
   }
 
@@ -203,13 +203,13 @@ class GamReader {
 
 }  // namespace
 
-void ReadRushLevel(EditorSession& session, const std::string& path) {
-  session.ReaderInfo = "imported with Amiga Gam (& BoulderRush) importfilter V0.04";
+void readRushLevels(EditorSession& session, const std::string& path) {
+  session.readerNote = "imported with Amiga Gam (& BoulderRush) importfilter V0.04";
   const Bytes data = readFileBytes(path);
   LevelsetReadEnd end(session);
   // The current level steps past the levels read (and stays a level).
   const int next = GamReader(session, data, path).run();
-  session.map.CurrentLevel = std::min(next, kLastSlot);
+  session.map.currentLevel = std::min(next, kLastSlot);
 }
 
 }  // namespace pyrovel

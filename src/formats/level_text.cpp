@@ -127,7 +127,7 @@ void readLevelText(Levelmap& map, const Bytes& text, const std::string& file) {
           h.setPlayer2Y(row);
         }
       }
-      h.setWidth(std::max<int>(h.Width(), static_cast<int>(raw.size())));
+      h.setWidth(std::max<int>(h.width(), static_cast<int>(raw.size())));
       h.setHeight(++row);
       continue;
     }

@@ -9,18 +9,18 @@ namespace pyrovel {
 class EditorSession;
 
 // Readers, by the dispatcher's rows.
-void ReadRushLevel(EditorSession& session, const std::string& path);     // ".gam"
-void ReadABDLevel(EditorSession& session, const std::string& path);      // ".caves", Boulderoid
-void ReadBD4Level(EditorSession& session, const std::string& path);      // ".lev", ".levels"
-void ReadBD4V2Level(EditorSession& session, const std::string& path);    // ".bd4"
-void ReadDasLevel(EditorSession& session, const std::string& path);      // ".das"
-void ImportBDCFF(EditorSession& session, const std::string& path);       // ".bd"
-void ReadBpbdLevelset(EditorSession& session, const std::string& path);  // "BPBD" .map
-void ReadSupaplexLevel(EditorSession& session, const std::string& path); // levels.d*
+void readRushLevels(EditorSession& session, const std::string& path);     // ".gam"
+void readAbdLevels(EditorSession& session, const std::string& path);      // ".caves", Boulderoid
+void readBd4Levelset(EditorSession& session, const std::string& path);      // ".lev", ".levels"
+void readBd4V2Level(EditorSession& session, const std::string& path);    // ".bd4"
+void readDasLevels(EditorSession& session, const std::string& path);      // ".das"
+void importBdcff(EditorSession& session, const std::string& path);       // ".bd"
+void readBpbdLevelset(EditorSession& session, const std::string& path);  // "BPBD" .map
+void readSupaplexLevels(EditorSession& session, const std::string& path); // levels.d*
 
 // Writers for "Save Levelset As" types 2 to 4 and the BDCFF save.
-void SaveasBD4(EditorSession& session, const std::string& path);
-void SaveasEMV6(EditorSession& session, const std::string& path);
-void SaveasBDCFF(EditorSession& session, const std::string& path);
+void saveAsBd4(EditorSession& session, const std::string& path);
+void saveAsEmV6(EditorSession& session, const std::string& path);
+void saveAsBdcff(EditorSession& session, const std::string& path);
 
 }  // namespace pyrovel

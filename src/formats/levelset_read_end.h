@@ -13,13 +13,13 @@ namespace pyrovel {
 class LevelsetReadEnd {
  public:
   explicit LevelsetReadEnd(EditorSession& session)
-      : session_(session), messagesBefore_(session.Messagememo.size()) {}
+      : session_(session), messagesBefore_(session.messages.size()) {}
   LevelsetReadEnd(const LevelsetReadEnd&) = delete;
   LevelsetReadEnd& operator=(const LevelsetReadEnd&) = delete;
   ~LevelsetReadEnd() {
     session_.ui().progress(0, 0, {});
     raiseZeroSizes(session_.map);
-    if (session_.Messagememo.size() != messagesBefore_) session_.notify(kMessages);
+    if (session_.messages.size() != messagesBefore_) session_.notify(kMessages);
   }
 
  private:

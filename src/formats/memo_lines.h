@@ -16,7 +16,7 @@ inline std::string unsupportedAt(int level, int x, int y, int code) {
 
 inline void appendMemoLines(EditorSession& session, const std::vector<std::string>& lines) {
   if (lines.empty()) return;
-  session.Messagememo.insert(session.Messagememo.end(), lines.begin(), lines.end());
+  session.messages.insert(session.messages.end(), lines.begin(), lines.end());
   session.notify(kMessages);
 }
 

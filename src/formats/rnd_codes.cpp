@@ -27,6 +27,6 @@ static_assert(runsAreDisjoint(kRndRuns, 256));
 constexpr auto kRndTable = expandCodeRuns<256>(kRndRuns, 15);
 }  // namespace
 
-int RndCodeToObject(std::uint8_t c) { return kRndTable[c]; }
+int rndCodeToObject(std::uint8_t c) { return kRndTable[c]; }
 
 }  // namespace pyrovel

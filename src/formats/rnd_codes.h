@@ -5,6 +5,6 @@
 namespace pyrovel {
 
 // Unknown bytes give 15 (Grover), which the reader reports.
-int RndCodeToObject(std::uint8_t code);
+int rndCodeToObject(std::uint8_t code);
 
 }  // namespace pyrovel

@@ -12,12 +12,12 @@ namespace pyrovel {
 Bytes encodeSingleLevel(const Levelmap& map) {
   const LevelHeader& h = map.current();
   ByteWriter out;
-  out.reserve(kSingleLevelCellsOffset + static_cast<std::size_t>(h.Width() * h.Height()));
+  out.reserve(kSingleLevelCellsOffset + static_cast<std::size_t>(h.width() * h.height()));
   out.text(kSingleLevelMagic);
   out.fill(kSingleLevelMagicSize - std::strlen(kSingleLevelMagic));
   out.bytes(h.bytes);
-  for (int y = 0; y < h.Height(); ++y) {
-    for (int x = 0; x < h.Width(); ++x) out.u8(static_cast<std::uint8_t>(map.at(x, y)));
+  for (int y = 0; y < h.height(); ++y) {
+    for (int x = 0; x < h.width(); ++x) out.u8(static_cast<std::uint8_t>(map.at(x, y)));
   }
   return out.take();
 }
@@ -29,7 +29,7 @@ void readSingleLevel(Levelmap& map, int slot, const Bytes& data, const std::stri
   LevelHeader record;
   const auto recordBytes = in.bytes(LevelHeader::kSize);
   std::memcpy(record.bytes.data(), recordBytes.data(), LevelHeader::kSize);
-  const int width = record.Width(), height = record.Height();
+  const int width = record.width(), height = record.height();
   if (width > kMaxLevelSide || height > kMaxLevelSide) {
     in.fail(kSingleLevelMagicSize + LevelHeader::oWidth, "level size " + std::to_string(width) +
                                                              " x " + std::to_string(height) +
@@ -40,18 +40,18 @@ void readSingleLevel(Levelmap& map, int slot, const Bytes& data, const std::stri
   map.header(slot) = record;
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
-      map.cell(map.CurrentLayer, slot, x, y) = cells[static_cast<std::size_t>(y * width + x)];
+      map.cell(map.currentLayer, slot, x, y) = cells[static_cast<std::size_t>(y * width + x)];
     }
   }
   LevelHeader& h = map.header(slot);
-  if (h.Title().empty()) h.setTitle("Level " + std::to_string(Levelmap::levelNumber(slot)));
-  if (h.Author().empty()) h.setAuthor("Unknown");
+  if (h.title().empty()) h.setTitle("Level " + std::to_string(Levelmap::levelNumber(slot)));
+  if (h.author().empty()) h.setAuthor("Unknown");
 }
 
 bool importSingleLevelFile(EditorSession& session, const std::string& path) {
-  readSingleLevel(session.map, session.map.CurrentLevel, readFileBytes(path), path);
-  session.map.Modified = true;
-  session.nextlevel();
+  readSingleLevel(session.map, session.map.currentLevel, readFileBytes(path), path);
+  session.map.modified = true;
+  session.nextLevel();
   return true;
 }
 

@@ -28,7 +28,7 @@ class SupaplexReader {
       : session_(session), map_(session.map), data_(data), path_(path) {}
 
   void run() {
-    map_.CurrentLevel = kFirstSlot;
+    map_.currentLevel = kFirstSlot;
     session_.ui().progress(0, kLastSlot, kGaugeLabel);
     for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
       const std::size_t offset = static_cast<std::size_t>(slot - kFirstSlot) * kRecordSize;
@@ -52,18 +52,18 @@ class SupaplexReader {
     LevelHeader& h = map_.header(slot);
     h.setWidth(kMapWidth);
     h.setHeight(kMapHeight);
-    const int layer = map_.CurrentLayer;
+    const int layer = map_.currentLayer;
     const int level = Levelmap::levelNumber(slot);
     bool stop = false;
     int infotrons = 0;
     for (int y = 0; y < kMapHeight; ++y) {
       for (int x = 0; x < kMapWidth; ++x) {
         const std::uint8_t b = record[static_cast<std::size_t>(kMapWidth * y + x)];
-        int object = SupaplexCodeToObject(b);
+        int object = supaplexCodeToObject(b);
         if (object == kSupaplexUnknown) {
           // A Grover with a memo line, so the status bar can tell what it was.
           object = 15;
-          session_.Messagememo.push_back(unsupportedAt(level, x, y, b));
+          session_.messages.push_back(unsupportedAt(level, x, y, b));
           if (!asked_) {
             asked_ = true;
             stop = session_.ui().ask("Onbekend karakter: " + std::to_string(b) + " Exit ?") ==
@@ -94,7 +94,7 @@ class SupaplexReader {
 
 }  // namespace
 
-void ReadSupaplexLevel(EditorSession& session, const std::string& path) {
+void readSupaplexLevels(EditorSession& session, const std::string& path) {
   const Bytes data = readFileBytes(path);
   LevelsetReadEnd end(session);
   SupaplexReader(session, data, path).run();

@@ -6,11 +6,11 @@
 
 namespace pyrovel {
 
-void AdfBrowser::OpenFile(const std::string& path) {
+void AdfBrowser::openImage(const std::string& path) {
   AdfImage opened = AdfImage::load(path);
   image_.emplace(std::move(opened));
   getdir(kAdfRootBlock);
-  Showblock(0);
+  showBlock(0);
 }
 
 void AdfBrowser::getdir(int block) {
@@ -23,10 +23,10 @@ void AdfBrowser::getdir(int block) {
 
 void AdfBrowser::previousFolder() {
   getdir(kAdfRootBlock);
-  Showblock(kAdfRootBlock);
+  showBlock(kAdfRootBlock);
 }
 
-void AdfBrowser::Showblock(int n) {
+void AdfBrowser::showBlock(int n) {
   AdfBlockInfo info = image().describeBlock(n);
   blockDump_ = image().hexDump(n);
   info2_ = info.info2;
@@ -35,15 +35,15 @@ void AdfBrowser::Showblock(int n) {
 }
 
 void AdfBrowser::previousBlock() {
-  Showblock(std::max(currentBlock_ - 1, 0));
+  showBlock(std::max(currentBlock_ - 1, 0));
 }
 
 void AdfBrowser::nextBlock() {
-  Showblock(std::min(currentBlock_ + 1, kAdfBlockCount - 1));
+  showBlock(std::min(currentBlock_ + 1, kAdfBlockCount - 1));
 }
 
 void AdfBrowser::goToBlock(int value) {
-  Showblock(std::clamp(value, 0, kAdfBlockCount - 1));
+  showBlock(std::clamp(value, 0, kAdfBlockCount - 1));
 }
 
 void AdfBrowser::click(const AdfEntry& entry) {
@@ -52,12 +52,12 @@ void AdfBrowser::click(const AdfEntry& entry) {
 
 std::optional<int> AdfBrowser::search(const std::string& text, int fromBlock) {
   const auto found = image().find(text, fromBlock);
-  if (found) Showblock(*found);
+  if (found) showBlock(*found);
   return found;
 }
 
 AdfBrowser::Opened AdfBrowser::doubleClick(EditorSession& session, const AdfEntry& entry) {
-  Showblock(entry.block);
+  showBlock(entry.block);
   if (entry.folder) {
     getdir(entry.block);
     return Opened::Folder;
@@ -65,7 +65,7 @@ AdfBrowser::Opened AdfBrowser::doubleClick(EditorSession& session, const AdfEntr
   return importAdfLevel(session, image(), entry.block) ? Opened::Level : Opened::NotALevel;
 }
 
-std::string AdfBrowser::SaveFile(const AdfEntry& entry, const std::string& directory) {
+std::string AdfBrowser::saveFile(const AdfEntry& entry, const std::string& directory) {
   info2_ = std::to_string(entry.size);
   return image().saveFile(entry.block, directory);
 }

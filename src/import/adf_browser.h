@@ -16,7 +16,7 @@ class AdfBrowser {
  public:
   // Opens an image: lists its root directory and shows block 0. When the
   // image cannot be read the error is thrown and what was open stays open.
-  void OpenFile(const std::string& path);
+  void openImage(const std::string& path);
   bool isOpen() const { return image_.has_value(); }
   const AdfImage& image() const { return *image_; }
 
@@ -35,7 +35,7 @@ class AdfBrowser {
   // The text of the second information line: set by showing a block,
   // clicking an entry (its block number) and saving (the file size).
   const std::string& info2() const { return info2_; }
-  void Showblock(int n);
+  void showBlock(int n);
   void previousBlock();  // not below 0
   void nextBlock();      // not above 1759
   // "Go": the block number field's value, kept inside the disk.
@@ -54,7 +54,7 @@ class AdfBrowser {
   Opened doubleClick(EditorSession& session, const AdfEntry& entry);
 
   // Saves the entry under its name into `directory`; returns the path.
-  std::string SaveFile(const AdfEntry& entry, const std::string& directory);
+  std::string saveFile(const AdfEntry& entry, const std::string& directory);
 
  private:
   std::optional<AdfImage> image_;

@@ -9,7 +9,7 @@ bool importAdfLevel(EditorSession& session, const AdfImage& image, int headerBlo
   // Read off the image first, so a damaged file leaves the level alone.
   const Bytes level = image.extract(headerBlock);
   const std::string name = image.path() + ":" + latin1ToUtf8(image.blockName(headerBlock));
-  importIntoShownLevel(session, [&] { importEMLevelBytes(session, level, name); });
+  importIntoShownLevel(session, [&] { importEmLevelBytes(session, level, name); });
   return level.size() >= kEmV4MinSize;
 }
 

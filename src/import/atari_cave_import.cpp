@@ -8,14 +8,14 @@
 
 namespace pyrovel {
 
-void ImportAtariLevel(EditorSession& session, const std::string& path) {
+void importAtariLevel(EditorSession& session, const std::string& path) {
   importAtariLevelBytes(session, readFileBytes(path), path);
 }
 
 void importAtariLevelBytes(EditorSession& session, const Bytes& data, const std::string& name) {
   noteImportFilter(session, "Atari");
   Levelmap& map = session.map;
-  const int slot = map.CurrentLevel;
+  const int slot = map.currentLevel;
   ByteReader in = levelReader(data, name, slot);
   in.seek(kAtariMapOffset);
   const auto cells = in.bytes(kCkMapBytes);

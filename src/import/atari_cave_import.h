@@ -14,7 +14,7 @@ inline constexpr std::size_t kAtariMapOffset = 12;
 // Reads the map into the current level (game layer), makes the level 40 x 22
 // and steps to the next level. A file that ends before the map does changes
 // nothing and throws LevelError.
-void ImportAtariLevel(EditorSession& session, const std::string& path);
+void importAtariLevel(EditorSession& session, const std::string& path);
 // The same for bytes in memory; `name` stands for the file name.
 void importAtariLevelBytes(EditorSession& session, const Bytes& data, const std::string& name);
 

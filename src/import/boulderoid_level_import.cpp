@@ -65,7 +65,7 @@ class LineCursor {
 
 }  // namespace
 
-void ImportBoulderoidLevel(EditorSession& session, const std::string& path) {
+void importBoulderoidLevel(EditorSession& session, const std::string& path) {
   importBoulderoidLevelBytes(session, readFileBytes(path), path);
 }
 
@@ -73,7 +73,7 @@ void importBoulderoidLevelBytes(EditorSession& session, const Bytes& data,
                                 const std::string& name) {
   noteImportFilter(session, "Boulderoid");
   Levelmap& map = session.map;
-  const int slot = map.CurrentLevel;
+  const int slot = map.currentLevel;
   LineCursor lines(data, name, Levelmap::levelNumber(slot));
   LevelHeader& h = beginFillingLevel(map, slot);
   h.setTitle(fileNamePart(name));
@@ -92,7 +92,7 @@ void importBoulderoidLevelBytes(EditorSession& session, const Bytes& data,
       const std::string_view row = lines.need("row " + std::to_string(y) + " of the map");
       // Characters beyond the grid have no cell to go to.
       for (std::size_t x = 0; x < row.size() && x < static_cast<std::size_t>(kGridSide); ++x) {
-        putImportedCell(map, slot, static_cast<int>(x), y, BoulderoidCharToObject(row[x]));
+        putImportedCell(map, slot, static_cast<int>(x), y, boulderoidCharToObject(row[x]));
       }
     }
     lines.need("the values after the map");

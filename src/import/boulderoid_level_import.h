@@ -14,7 +14,7 @@ class EditorSession;
 // height that is not a whole number, or outside 0..128, and a file that
 // ends before the values, end the import with a LevelError; what was read
 // stays in the level.
-void ImportBoulderoidLevel(EditorSession& session, const std::string& path);
+void importBoulderoidLevel(EditorSession& session, const std::string& path);
 // The same for bytes in memory; `name` stands for the file name.
 void importBoulderoidLevelBytes(EditorSession& session, const Bytes& data,
                                 const std::string& name);

@@ -13,7 +13,7 @@ constexpr std::uint8_t kRockByte = 4;
 constexpr int kRock = 3;
 }  // namespace
 
-void ImportBoulderRushLevel(EditorSession& session, const std::string& path) {
+void importBoulderRushLevel(EditorSession& session, const std::string& path) {
   importBoulderRushLevelBytes(session, readFileBytes(path), path);
 }
 
@@ -21,7 +21,7 @@ void importBoulderRushLevelBytes(EditorSession& session, const Bytes& data,
                                  const std::string& name) {
   noteImportFilter(session, "BoulderRush");
   Levelmap& map = session.map;
-  const int slot = map.CurrentLevel;
+  const int slot = map.currentLevel;
   ByteReader in = levelReader(data, name, slot);
   in.seek(kBoulderRushMapOffset);
   const auto cells = in.bytes(static_cast<std::size_t>(kRows * kColumns));

@@ -14,7 +14,7 @@ inline constexpr std::size_t kBoulderRushMapOffset = 296;
 // 40 x 22 and steps to the next level; the other cells keep what they held.
 // A file that ends before the map does changes nothing and throws
 // LevelError.
-void ImportBoulderRushLevel(EditorSession& session, const std::string& path);
+void importBoulderRushLevel(EditorSession& session, const std::string& path);
 // The same for bytes in memory; `name` stands for the file name.
 void importBoulderRushLevelBytes(EditorSession& session, const Bytes& data,
                                  const std::string& name);

@@ -41,7 +41,7 @@ class BpbdTranslator {
   // names where the code stood for the memo line, "3:5,7" for a cell.
   template <class Place>
   std::optional<int> object(std::uint8_t code, Place&& place) {
-    const int object = BpbdCodeToObject(code);
+    const int object = bpbdCodeToObject(code);
     if (object != kBpbdUnknown) return object;
     notes_.push_back("Unsupported at level " + place() + " :" + std::to_string(code));
     if (!asked_) {
@@ -98,7 +98,7 @@ bool readRecord(std::span<const std::uint8_t> record, Levelmap& map, int slot,
 
 }  // namespace
 
-void ReadBpbdLevelset(EditorSession& session, const std::string& path) {
+void readBpbdLevelset(EditorSession& session, const std::string& path) {
   const Bytes data = readFileBytes(path);
   noteImportFilter(session, "Brel Boulder");
   Levelmap& map = session.map;

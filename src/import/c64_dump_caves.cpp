@@ -185,7 +185,7 @@ std::vector<int> decodeDeluxeCave(const C64DumpBytes& bytes, std::size_t offset,
   std::vector<int> objects;
   objects.reserve(kC64CaveWidth * kC64CaveHeight);
   for (int i = 0; i < kC64CaveWidth * kC64CaveHeight; ++i) {
-    objects.push_back(DasCodeToObject(std::to_string(bytes.at(offset + i, level))));
+    objects.push_back(dasCodeToObject(std::to_string(bytes.at(offset + i, level))));
   }
   return objects;
 }

@@ -160,23 +160,23 @@ void loadC64Conversion(EditorSession& session, const C64Conversion& conversion, 
         }
       }
     }
-    map.CurrentLevel = kFirstSlot - 1;
-    session.nextlevel();
+    map.currentLevel = kFirstSlot - 1;
+    session.nextLevel();
   } else if (!conversion.dasText.empty()) {
-    const bool appendBefore = session.appendFlag;
-    session.appendFlag = append;
+    const bool appendBefore = session.appending;
+    session.appending = append;
     try {
-      ReadDasText(session, conversion.dasText);
+      readDasText(session, conversion.dasText);
     } catch (...) {
-      session.appendFlag = appendBefore;
+      session.appending = appendBefore;
       throw;
     }
-    session.appendFlag = appendBefore;
+    session.appending = appendBefore;
   } else {
     return;
   }
   // New levels in the levelmap that no file holds yet: closing asks to save.
-  map.Modified = true;
+  map.modified = true;
   session.notify(kLevelList | kCellsChanged | kProperties);
 }
 

@@ -76,10 +76,10 @@ class TempFile {
 
 }  // namespace
 
-void ReadDasText(EditorSession& session, std::string_view text) {
+void readDasText(EditorSession& session, std::string_view text) {
   TempFile file;
   file.write(text);
-  ReadDasLevel(session, file.path());
+  readDasLevels(session, file.path());
 }
 
 }  // namespace pyrovel

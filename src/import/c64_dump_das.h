@@ -28,9 +28,9 @@ class DasTextWriter {
   std::vector<std::string> lines_;
 };
 
-// Reads a DAS text with ReadDasLevel through a temporary file in the
+// Reads a DAS text with readDasLevels through a temporary file in the
 // system's temporary folder (the program's own folder may be read-only).
 // The file is removed again, also when the read fails.
-void ReadDasText(EditorSession& session, std::string_view text);
+void readDasText(EditorSession& session, std::string_view text);
 
 }  // namespace pyrovel

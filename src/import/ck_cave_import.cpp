@@ -43,14 +43,14 @@ void decodeCkMap(std::span<const std::uint8_t> map, Levelmap& levels, int slot) 
   for (int r = 0; r < kCkMapRows; ++r) {
     const int y = r == 0 ? kCkMapRows - 1 : r - 1;
     for (int c = 0; c < kCkMapRowBytes; ++c) {
-      const auto pair = CkNibbleObjects(map[static_cast<std::size_t>(r * kCkMapRowBytes + c)]);
+      const auto pair = ckNibbleObjects(map[static_cast<std::size_t>(r * kCkMapRowBytes + c)]);
       putImportedCell(levels, slot, 2 * c, y, pair[0]);
       putImportedCell(levels, slot, 2 * c + 1, y, pair[1]);
     }
   }
 }
 
-bool ImportCavLevel(EditorSession& session, const std::string& path,
+bool importCkCave(EditorSession& session, const std::string& path,
                     const CavImportOptions& options) {
   return importCavLevelBytes(session, readFileBytes(path), path, options);
 }
@@ -68,7 +68,7 @@ bool importCavLevelBytes(EditorSession& session, const Bytes& data, const std::s
   const std::span<const std::uint8_t> block(data.data(), at.blockSize);
 
   Levelmap& map = session.map;
-  const int slot = map.CurrentLevel;
+  const int slot = map.currentLevel;
   LevelHeader& h = beginFillingLevel(map, slot);
   decodeCkMap(block.subspan(at.map, kCkMapBytes), map, slot);
   h.setLevelTime(block[at.levelTime]);

@@ -47,7 +47,7 @@ struct CavImportOptions {
 // Reads a cave into the current level (game layer) and steps to the next
 // level. A file under 498 bytes is no cave: it changes nothing, leaves a
 // memo line and returns false.
-bool ImportCavLevel(EditorSession& session, const std::string& path,
+bool importCkCave(EditorSession& session, const std::string& path,
                     const CavImportOptions& options = {});
 // The same for bytes in memory; `name` stands for the file name.
 bool importCavLevelBytes(EditorSession& session, const Bytes& data, const std::string& name,

@@ -5,14 +5,14 @@
 
 namespace pyrovel {
 
-void D64Browser::Loadimage(const std::string& path) {
+void D64Browser::openImage(const std::string& path) {
   D64Image opened = D64Image::load(path);
   image_.emplace(std::move(opened));
   currentSector_.reset();
   if (!image().directory().empty()) select(0);
 }
 
-std::vector<std::string> D64Browser::Filenames() const {
+std::vector<std::string> D64Browser::fileNames() const {
   std::vector<std::string> names;
   for (const D64Entry& e : image().directory()) names.push_back(e.displayName());
   return names;
@@ -33,7 +33,7 @@ void D64Browser::select(int index) {
   currentSector_ = n < 0 ? std::nullopt : std::optional<int>(n);
 }
 
-bool D64Browser::FilenamesClick(EditorSession& session, int index) {
+bool D64Browser::importFile(EditorSession& session, int index) {
   select(index);
   return importD64Entry(session, image(), entry(index));
 }

@@ -28,7 +28,7 @@ std::string_view textAt(std::span<const std::uint8_t> header, std::size_t length
 // Puts a player object where the header says, when that lies in the level.
 void placePlayer(Levelmap& map, int slot, int x, int y, int object) {
   const LevelHeader& h = map.header(slot);
-  if (x < h.Width() && y < h.Height()) map.cell(kGameLayer, slot, x, y) = object;
+  if (x < h.width() && y < h.height()) map.cell(kGameLayer, slot, x, y) = object;
 }
 
 }  // namespace
@@ -46,7 +46,7 @@ Bytes descrambleDc2(const Bytes& scrambled) {
   return out;
 }
 
-void ImportDc2Level(EditorSession& session, const std::string& path) {
+void importDc2Level(EditorSession& session, const std::string& path) {
   importDc2LevelBytes(session, readFileBytes(path), path);
 }
 
@@ -54,7 +54,7 @@ void importDc2LevelBytes(EditorSession& session, const Bytes& scrambled, const s
   noteImportFilter(session, "Diamond Caves II");
   const Bytes data = descrambleDc2(scrambled);
   Levelmap& map = session.map;
-  const int slot = map.CurrentLevel;
+  const int slot = map.currentLevel;
   const int level = Levelmap::levelNumber(slot);
   ByteReader in = levelReader(data, name, slot);
   const auto head = in.bytes(kHeaderSize);
@@ -102,7 +102,7 @@ void importDc2LevelBytes(EditorSession& session, const Bytes& scrambled, const s
   const int patterns = word(60);
   for (int k = 0; k < patterns; ++k) {
     for (int j = 0; j < 9; ++j) {
-      const int object = Dc2CodeToObject(in.u16le());
+      const int object = dc2CodeToObject(in.u16le());
       if (k < kYamSlots) h.setYam(k, j / 3, j % 3, object);
     }
   }
@@ -110,7 +110,7 @@ void importDc2LevelBytes(EditorSession& session, const Bytes& scrambled, const s
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
       const std::uint16_t code = in.u16le();
-      int object = Dc2CodeToObject(code);
+      int object = dc2CodeToObject(code);
       if (object == 0 && code != kPlainEmptyCode) {
         session.ui().progress(y + 1, height,
                               "Unknown object at level " + std::to_string(level) + ", position " +
@@ -121,8 +121,8 @@ void importDc2LevelBytes(EditorSession& session, const Bytes& scrambled, const s
       putImportedCell(map, slot, x, y, object);
     }
   }
-  placePlayer(map, slot, h.PlayerX(), h.PlayerY(), 2);
-  placePlayer(map, slot, h.Player2X(), h.Player2Y(), 237);
+  placePlayer(map, slot, h.playerX(), h.playerY(), 2);
+  placePlayer(map, slot, h.player2X(), h.player2Y(), 237);
   finishLevelImport(session);
 }
 

@@ -17,7 +17,7 @@ Bytes descrambleDc2(const Bytes& scrambled);
 // level. Unknown codes become the Question mark object and are listed on
 // the conversion panel. A width or height above 128, or a file that ends
 // early, ends the import with a LevelError; what was read stays.
-void ImportDc2Level(EditorSession& session, const std::string& path);
+void importDc2Level(EditorSession& session, const std::string& path);
 // The same for the (still scrambled) bytes in memory; `name` stands for
 // the file name.
 void importDc2LevelBytes(EditorSession& session, const Bytes& scrambled, const std::string& name);

@@ -10,11 +10,11 @@ namespace pyrovel {
 
 template <class Import>
 void importIntoShownLevel(EditorSession& session, Import&& import) {
-  const int slot = session.map.CurrentLevel;
+  const int slot = session.map.currentLevel;
   import();
-  session.SelectLevel(slot);
-  session.map.Modified = true;
-  session.UpdateLevelList();
+  session.selectLevel(slot);
+  session.map.modified = true;
+  session.updateLevelList();
 }
 
 }  // namespace pyrovel

@@ -28,26 +28,26 @@ bool alwaysReads(EditorSession& session, const std::string& path) {
 }
 
 bool importCav(EditorSession& session, const std::string& path) {
-  return ImportCavLevel(session, path);
+  return importCkCave(session, path);
 }
 
 // Files under the V4 size are turned down by the Emerald Mine import itself.
 bool importEm(EditorSession& session, const std::string& path) {
   const Bytes data = readFileBytes(path);
-  importEMLevelBytes(session, data, path);
+  importEmLevelBytes(session, data, path);
   return data.size() >= kEmV4MinSize;
 }
 
 constexpr std::array<ImportFilter, 9> kFilters{{
     {1, "Pyrovel level", "*.lev", "lev", importSingleLevelFile},
-    {2, "Boulderoid levels", "*.map", "boulderoid", alwaysReads<ImportBoulderoidLevel>},
+    {2, "Boulderoid levels", "*.map", "boulderoid", alwaysReads<importBoulderoidLevel>},
     {3, "Boulderdash Construction Kit levels", "*.cav;*.int", "cav", importCav},
-    {4, "Atari", "*.cav", "atari", alwaysReads<ImportAtariLevel>},
-    {5, "Diamond Caves 2", "*.*", "dc2", alwaysReads<ImportDc2Level>},
-    {6, "BoulderRush", "*.cav", "boulderrush", alwaysReads<ImportBoulderRushLevel>},
-    {7, "Rocks & Diamonds", "*.lvl", "rnd", alwaysReads<ImportRndLevel>},
+    {4, "Atari", "*.cav", "atari", alwaysReads<importAtariLevel>},
+    {5, "Diamond Caves 2", "*.*", "dc2", alwaysReads<importDc2Level>},
+    {6, "BoulderRush", "*.cav", "boulderrush", alwaysReads<importBoulderRushLevel>},
+    {7, "Rocks & Diamonds", "*.lvl", "rnd", alwaysReads<importRndLevel>},
     {8, "Emerald Mine Level", "*.*", "em", importEm},
-    {9, "Mikeysoft Boulder level", "*.bou", "bou", alwaysReads<DecodeMikeysoftLevel>},
+    {9, "Mikeysoft Boulder level", "*.bou", "bou", alwaysReads<decodeMikeysoftLevel>},
 }};
 
 bool sameText(std::string_view a, std::string_view b) {

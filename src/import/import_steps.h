@@ -13,7 +13,7 @@ namespace pyrovel {
 // Leaves "Imported with <filter> importfilter. Editor version:<version>" for
 // the information panel.
 inline void noteImportFilter(EditorSession& session, const std::string& filter) {
-  session.ReaderInfo =
+  session.readerNote =
       "Imported with " + filter + " importfilter. Editor version:" + kEditorVersion;
   session.notify(kReaderInfo);
 }
@@ -29,7 +29,7 @@ inline ByteReader levelReader(const Bytes& data, const std::string& name, int sl
 // write means a read that fails halfway still asks to be saved: the level
 // already holds part of the file and no longer what it held before.
 inline LevelHeader& beginFillingLevel(Levelmap& map, int slot) {
-  map.Modified = true;
+  map.modified = true;
   return map.header(slot);
 }
 
@@ -56,8 +56,8 @@ inline void setImportedDiamonds(LevelHeader& h, int count) {
 // The step that ends a filled import: the next level is shown and the
 // levelmap counts as changed.
 inline void finishLevelImport(EditorSession& session) {
-  session.nextlevel();
-  session.map.Modified = true;
+  session.nextLevel();
+  session.map.modified = true;
 }
 
 }  // namespace pyrovel

@@ -47,10 +47,10 @@ std::string mikeysoftScratchPath(const std::string& levelPath) {
   return (folder / "temp.dec").string();
 }
 
-void DecodeMikeysoftLevel(EditorSession& session, const std::string& path) {
+void decodeMikeysoftLevel(EditorSession& session, const std::string& path) {
   noteImportFilter(session, "Mikeysoft Boulder");
   writeFileAtomically(mikeysoftScratchPath(path), descrambleMikeysoft(readFileBytes(path)));
-  session.nextlevel();
+  session.nextLevel();
 }
 
 }  // namespace pyrovel

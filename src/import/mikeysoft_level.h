@@ -19,6 +19,6 @@ std::string mikeysoftScratchPath(const std::string& levelPath);
 
 // Writes the descrambled copy and steps to the next level; the level itself
 // is not filled.
-void DecodeMikeysoftLevel(EditorSession& session, const std::string& path);
+void decodeMikeysoftLevel(EditorSession& session, const std::string& path);
 
 }  // namespace pyrovel

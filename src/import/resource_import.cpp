@@ -55,8 +55,8 @@ struct ScratchGameFile {
 
 // Clears the append flag however the read ends.
 struct AppendFlag {
-  AppendFlag(EditorSession& s, bool append) : session(s) { session.appendFlag = append; }
-  ~AppendFlag() { session.appendFlag = false; }
+  AppendFlag(EditorSession& s, bool append) : session(s) { session.appending = append; }
+  ~AppendFlag() { session.appending = false; }
   EditorSession& session;
 };
 
@@ -68,24 +68,24 @@ struct AppendFlag {
 void openGameLevelset(EditorSession& session, const Bytes& data, bool append) {
   const ScratchGameFile scratch(data);
 
-  const std::string levelPath = session.LevelPath;
-  const std::string fileName = session.map.FileName;
-  const auto history = session.History;
+  const std::string levelPath = session.levelPath;
+  const std::string fileName = session.map.fileName;
+  const auto history = session.history;
   auto untie = [&] {
-    session.History = history;
-    session.LevelPath = append ? levelPath : std::string();
-    session.map.FileName = append ? fileName : "New.map";
+    session.history = history;
+    session.levelPath = append ? levelPath : std::string();
+    session.map.fileName = append ? fileName : "New.map";
   };
   AppendFlag flag(session, append);
   try {
-    session.LevelEdit(EditorSession::OpenSource::Path, scratch.path);
+    session.openLevelmap(EditorSession::OpenSource::Path, scratch.path);
   } catch (...) {
     untie();
-    session.map.Modified = true;  // what was read before the error is in no file
+    session.map.modified = true;  // what was read before the error is in no file
     throw;
   }
   untie();
-  session.map.Modified = true;
+  session.map.modified = true;
   session.notify(kHistory);
 }
 
@@ -94,7 +94,7 @@ void openGameLevelset(EditorSession& session, const Bytes& data, bool append) {
 void readGameLevelset(EditorSession& session, const Bytes& data, bool append) {
   const ScratchGameFile scratch(data);
   AppendFlag flag(session, append);
-  ReadRushLevel(session, scratch.path);
+  readRushLevels(session, scratch.path);
 }
 
 ResourceLevelKind resourceLevelKind(const ResourceKey& type) {

@@ -26,14 +26,14 @@ std::string_view nameAt(const std::uint8_t* p) {
 
 }  // namespace
 
-void ImportRndLevel(EditorSession& session, const std::string& path) {
+void importRndLevel(EditorSession& session, const std::string& path) {
   importRndLevelBytes(session, readFileBytes(path), path);
 }
 
 void importRndLevelBytes(EditorSession& session, const Bytes& data, const std::string& name) {
   noteImportFilter(session, "Rocks & Diamonds");
   Levelmap& map = session.map;
-  const int slot = map.CurrentLevel;
+  const int slot = map.currentLevel;
   const int level = Levelmap::levelNumber(slot);
   ByteReader in = levelReader(data, name, slot);
   in.seek(kHeaderAt);
@@ -69,7 +69,7 @@ void importRndLevelBytes(EditorSession& session, const Bytes& data, const std::s
   // Yam patterns are stored column by column.
   for (int k = 0; k < 4; ++k) {
     for (int j = 0; j < 9; ++j) {
-      lh.setYam(k, j / 3, j % 3, RndCodeToObject(byteAt(92 + static_cast<std::size_t>(9 * k + j))));
+      lh.setYam(k, j / 3, j % 3, rndCodeToObject(byteAt(92 + static_cast<std::size_t>(9 * k + j))));
     }
   }
   lh.setAmoebaGrowth(byteAt(128));
@@ -88,7 +88,7 @@ void importRndLevelBytes(EditorSession& session, const Bytes& data, const std::s
       for (int i = 0; i < w; ++i) {
         const std::uint8_t code = in.u8();
         const int x = i + 1, y = j + 1;
-        int object = RndCodeToObject(code);
+        int object = rndCodeToObject(code);
         if (object == kUnsupported) {
           note("Unsupported", x, y, code);
         } else if (object == kBiomaze) {

@@ -17,7 +17,7 @@ inline constexpr int kRndMaxMapSide = 126;
 // level. Unsupported codes and the biomaze are noted in the message memo.
 // A map side above 126, or a file that ends early, ends the import with a
 // LevelError; what was read stays.
-void ImportRndLevel(EditorSession& session, const std::string& path);
+void importRndLevel(EditorSession& session, const std::string& path);
 // The same for bytes in memory; `name` stands for the file name.
 void importRndLevelBytes(EditorSession& session, const Bytes& data, const std::string& name);
 

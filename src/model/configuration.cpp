@@ -58,10 +58,10 @@ const char* dockStateText(DockState state) {
 }
 
 void Configuration::read(const IniFile& ini) {
-  GameDir = ini.readString(kLocations, "Pyrovel", "");
-  BD4Dir = ini.readString(kLocations, "BD4", "");
-  EmeraldDir = ini.readString(kLocations, "Emerald", "");
-  BoulderflashDir = ini.readString(kLocations, "Boulderflash", "");
+  gameDir = ini.readString(kLocations, "Pyrovel", "");
+  bd4Dir = ini.readString(kLocations, "BD4", "");
+  emeraldDir = ini.readString(kLocations, "Emerald", "");
+  boulderflashDir = ini.readString(kLocations, "Boulderflash", "");
 
   for (const TargetKey& t : kTargetKeys) {
     if (isYes(ini.readString(kTestIn, t.key, "no"))) testTarget = t.target;
@@ -95,16 +95,16 @@ void Configuration::read(const IniFile& ini) {
 
   statusBarVisible = ini.readString(kPanels, "StatusBar state", "Visible") != "Invisible";
 
-  for (std::size_t i = 0; i < History.size(); ++i) {
-    History[i] = ini.readString(kHistory, std::to_string(i + 1), "---");
+  for (std::size_t i = 0; i < history.size(); ++i) {
+    history[i] = ini.readString(kHistory, std::to_string(i + 1), "---");
   }
 }
 
 void Configuration::write(IniFile& ini) const {
-  ini.writeString(kLocations, "Pyrovel", GameDir);
-  ini.writeString(kLocations, "BD4", BD4Dir);
-  ini.writeString(kLocations, "Emerald", EmeraldDir);
-  ini.writeString(kLocations, "Boulderflash", BoulderflashDir);
+  ini.writeString(kLocations, "Pyrovel", gameDir);
+  ini.writeString(kLocations, "BD4", bd4Dir);
+  ini.writeString(kLocations, "Emerald", emeraldDir);
+  ini.writeString(kLocations, "Boulderflash", boulderflashDir);
 
   for (const TargetKey& t : kTargetKeys) {
     ini.writeString(kTestIn, t.key, t.target == testTarget ? "yes" : "no");
@@ -120,13 +120,13 @@ void Configuration::write(IniFile& ini) const {
                   levelListState == DockState::Invisible ? "Invisible" : "Right");
   ini.writeString(kPanels, "StatusBar state", statusBarVisible ? "Visible" : "Invisible");
 
-  for (std::size_t i = 0; i < History.size(); ++i) {
-    ini.writeString(kHistory, std::to_string(i + 1), History[i]);
+  for (std::size_t i = 0; i < history.size(); ++i) {
+    ini.writeString(kHistory, std::to_string(i + 1), history[i]);
   }
 }
 
 void Configuration::defaultGameDir(const std::string& programDir) {
-  if (GameDir.empty()) GameDir = programDir;
+  if (gameDir.empty()) gameDir = programDir;
 }
 
 }  // namespace pyrovel

@@ -25,7 +25,7 @@ struct PanelPosition {
 };
 
 struct Configuration {
-  std::string GameDir, BD4Dir, EmeraldDir, BoulderflashDir;
+  std::string gameDir, bd4Dir, emeraldDir, boulderflashDir;
   TestTarget testTarget = TestTarget::Pyrovel;
 
   // The states as they are applied at start (see the read rules below).
@@ -36,7 +36,7 @@ struct Configuration {
   bool statusBarVisible = true;
   PanelPosition propertiesPos, toolsPos, objectsPos;
 
-  std::array<std::string, 4> History{"---", "---", "---", "---"};
+  std::array<std::string, 4> history{"---", "---", "---", "---"};
 
   // Reads every key; missing keys keep their defaults. The properties
   // window shows for any state but "Invisible"; the tools window floats for

@@ -11,35 +11,35 @@ EditorSession::EditorSession(Frontend& ui) : ui_(&ui) {}
 void EditorSession::showLevel(int slot, bool resetUndo) {
   slot = std::clamp(slot, kFirstSlot, kLastSlot);
   if (resetUndo) undo_.reset();
-  map.CurrentLevel = slot;
+  map.currentLevel = slot;
   LevelHeader& h = map.current();
-  if (h.Width() < 3) h.setWidth(3);
-  if (h.Height() < 3) h.setHeight(3);
+  if (h.width() < 3) h.setWidth(3);
+  if (h.height() < 3) h.setHeight(3);
   notify(kLevelShown | kUndoState | kProperties);
 }
 
-void EditorSession::SelectLevel(int slot) { showLevel(slot, true); }
+void EditorSession::selectLevel(int slot) { showLevel(slot, true); }
 
-void EditorSession::nextlevel() {
-  if (map.CurrentLevel < kLastSlot) SelectLevel(map.CurrentLevel + 1);
+void EditorSession::nextLevel() {
+  if (map.currentLevel < kLastSlot) selectLevel(map.currentLevel + 1);
 }
 
-void EditorSession::Prevlevel() {
-  if (map.CurrentLevel > kFirstSlot) SelectLevel(map.CurrentLevel - 1);
+void EditorSession::previousLevel() {
+  if (map.currentLevel > kFirstSlot) selectLevel(map.currentLevel - 1);
 }
 
-int EditorSession::GoLevel(int number) {
+int EditorSession::goToLevel(int number) {
   if (number < 0) number = 0;
   if (number >= 100) number = 100;
-  SelectLevel(std::min(number, 99) + 1);
+  selectLevel(std::min(number, 99) + 1);
   return number;
 }
 
-void EditorSession::UpdateLevelList() {
+void EditorSession::updateLevelList() {
   for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
     LevelHeader& h = map.header(slot);
-    if (h.Title().empty()) h.setTitle("Level " + std::to_string(Levelmap::levelNumber(slot)));
-    if (h.Width() <= 3 && h.Height() <= 3) h.setTitle("Empty");
+    if (h.title().empty()) h.setTitle("Level " + std::to_string(Levelmap::levelNumber(slot)));
+    if (h.width() <= 3 && h.height() <= 3) h.setTitle("Empty");
   }
   notify(kLevelList);
 }
@@ -47,89 +47,89 @@ void EditorSession::UpdateLevelList() {
 void EditorSession::setLevelTitle(int slot, const std::string& title) {
   if (slot < kFirstSlot || slot > kLastSlot) return;
   map.header(slot).setTitle(title);
-  map.Modified = true;
+  map.modified = true;
   notify(kLevelList | kProperties | kLevelShown);
 }
 
-bool EditorSession::DeleteLEvel() {
+bool EditorSession::deleteLevel() {
   if (ui_->ask("Are you sure you want to remove this level from the levelmap ?") != Answer::Yes) {
     return false;
   }
-  for (int s = map.CurrentLevel; s < kLastSlot; ++s) map.copySlot(s + 1, s);
+  for (int s = map.currentLevel; s < kLastSlot; ++s) map.copySlot(s + 1, s);
   // The last slot becomes empty rather than a second copy of the last level.
   LevelHeader& last = map.header(kLastSlot);
   last.clear();
   last.setWidth(1);
   last.setHeight(1);
-  map.BdcffMemo[kLastSlot].clear();
-  map.Modified = true;
-  UpdateLevelList();
-  showLevel(map.CurrentLevel, true);
+  map.bdcffMemo[kLastSlot].clear();
+  map.modified = true;
+  updateLevelList();
+  showLevel(map.currentLevel, true);
   return true;
 }
 
-bool EditorSession::Insertlevel1Click() {
-  if (map.header(kLastSlot).Width() > 3 &&
+bool EditorSession::insertLevel() {
+  if (map.header(kLastSlot).width() > 3 &&
       ui_->ask("Level 99 is not Empty. It will be overwritten. Are you sure you want to "
                "continue ?") != Answer::Yes) {
     return false;
   }
-  for (int s = kLastSlot; s > map.CurrentLevel; --s) map.copySlot(s - 1, s);
+  for (int s = kLastSlot; s > map.currentLevel; --s) map.copySlot(s - 1, s);
   // The inserted level keeps the header of the level that was current.
-  map.clearLayer(map.CurrentLayer, map.CurrentLevel);
-  map.Modified = true;
-  UpdateLevelList();
-  showLevel(map.CurrentLevel, true);
+  map.clearLayer(map.currentLayer, map.currentLevel);
+  map.modified = true;
+  updateLevelList();
+  showLevel(map.currentLevel, true);
   return true;
 }
 
-void EditorSession::MoveLevel(int target) {
-  const int c = map.CurrentLevel;
+void EditorSession::moveLevel(int target) {
+  const int c = map.currentLevel;
   const int t = std::clamp(target, 0, 99) + 1;
   // Rotating through neighbouring slots moves the level and shifts the rest.
   for (int s = c; s < t; ++s) map.swapSlots(s, s + 1);
   for (int s = c; s > t; --s) map.swapSlots(s, s - 1);
-  if (c != t) map.Modified = true;
-  SelectLevel(t);
-  UpdateLevelList();
+  if (c != t) map.modified = true;
+  selectLevel(t);
+  updateLevelList();
 }
 
 void EditorSession::dragLevel(int fromNumber, int toNumber) {
-  map.CurrentLevel = std::clamp(fromNumber, 0, 99) + 1;
-  MoveLevel(toNumber);
+  map.currentLevel = std::clamp(fromNumber, 0, 99) + 1;
+  moveLevel(toNumber);
 }
 
 // --- undo ---------------------------------------------------------------------
 
-void EditorSession::RecordUndo() {
-  undo_.record(map, map.CurrentLevel, map.CurrentLayer);
+void EditorSession::recordUndo() {
+  undo_.record(map, map.currentLevel, map.currentLayer);
   strokeUndoMark = true;
   notify(kUndoState);
 }
 
-bool EditorSession::Undo1Click() {
-  if (!undo_.undo(map, map.CurrentLevel)) return false;
-  map.Modified = true;
+bool EditorSession::undo() {
+  if (!undo_.undo(map, map.currentLevel)) return false;
+  map.modified = true;
   notify(kCellsChanged | kUndoState);
   return true;
 }
 
-bool EditorSession::Redo1click() {
-  if (!undo_.redo(map, map.CurrentLevel)) return false;
-  map.Modified = true;
+bool EditorSession::redo() {
+  if (!undo_.redo(map, map.currentLevel)) return false;
+  map.modified = true;
   notify(kCellsChanged | kUndoState);
   return true;
 }
 
 // --- cells --------------------------------------------------------------------
 
-void EditorSession::ClearLevel() {
+void EditorSession::clearLevel() {
   recordStrokeUndo();
   strokeUndoMark = false;
-  map.clearLayer(map.CurrentLayer, map.CurrentLevel);
-  map.Modified = true;
+  map.clearLayer(map.currentLayer, map.currentLevel);
+  map.modified = true;
   // Shown again without forgetting the step just recorded, so a clear can be undone.
-  showLevel(map.CurrentLevel, false);
+  showLevel(map.currentLevel, false);
   notify(kCellsChanged);
 }
 
@@ -143,12 +143,12 @@ EditorSession::Placed EditorSession::placeObject(int x, int y, int object) {
         Answer::Yes) {
       return result;
     }
-    result.oldX = h.PlayerX();
-    result.oldY = h.PlayerY();
+    result.oldX = h.playerX();
+    result.oldY = h.playerY();
     // The stored position may be stale (erased, shrunk away, a foreign file
     // with any byte there): only a Little Fellow found there is taken away,
     // and never outside the level or the grid.
-    if (result.oldX < h.Width() && result.oldY < h.Height() &&
+    if (result.oldX < h.width() && result.oldY < h.height() &&
         Levelmap::inGrid(result.oldX, result.oldY) &&
         map.at(result.oldX, result.oldY) == obj::LittleFellow) {
       map.at(result.oldX, result.oldY) = obj::EmptySpace;
@@ -162,14 +162,14 @@ EditorSession::Placed EditorSession::placeObject(int x, int y, int object) {
   }
   if (target != object || result.movedPlayer) result.changed = true;
   target = object;
-  if (result.changed) map.Modified = true;
+  if (result.changed) map.modified = true;
   return result;
 }
 
 std::string EditorSession::levelCaption() const {
   const LevelHeader& h = map.current();
-  return map.FileName + " Level " + std::to_string(Levelmap::levelNumber(map.CurrentLevel)) +
-         ": " + h.Title() + " by " + h.Author();
+  return map.fileName + " Level " + std::to_string(Levelmap::levelNumber(map.currentLevel)) +
+         ": " + h.title() + " by " + h.author();
 }
 
 }  // namespace pyrovel

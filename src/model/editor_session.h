@@ -26,53 +26,53 @@ class EditorSession {
   // --- the document -------------------------------------------------------
   Levelmap map;
   ObjectCatalogue catalogue;
-  std::string LevelPath;   // where the levelmap was opened from; empty when new
-  std::string FormatName;  // a hint the dispatcher leaves for a reader
-  std::string ReaderInfo;  // the last reader's note for the information panel
-  std::array<std::string, 4> History{"---", "---", "---", "---"};
-  bool appendFlag = false;                // "Append levelset" is running
-  std::vector<std::string> Messagememo;  // importers' notes, shown in the message panel
+  std::string levelPath;   // where the levelmap was opened from; empty when new
+  std::string formatHint;  // a hint the dispatcher leaves for a reader
+  std::string readerNote;  // the last reader's note for the information panel
+  std::array<std::string, 4> history{"---", "---", "---", "---"};
+  bool appending = false;                // "Append levelset" is running
+  std::vector<std::string> messages;  // importers' notes, shown in the message panel
   bool startupComplete = false;
 
   // --- editing state ---------------------------------------------------------
-  int DrawingObject = 1;
+  int drawingObject = 1;
   bool strokeUndoMark = false;
   bool allowOnlyOneLittleFellow = true;  // the options panel's check box
 
   // --- levels ---------------------------------------------------------------
   // The one way to show a level (slot 1..100).
-  void SelectLevel(int slot);
-  void nextlevel();
-  void Prevlevel();
+  void selectLevel(int slot);
+  void nextLevel();
+  void previousLevel();
   // The "Go" button: returns the value the number field shows afterwards.
-  int GoLevel(int number);
+  int goToLevel(int number);
   // Titles empty slots "Empty" and untitled ones "Level n" (the records change).
-  void UpdateLevelList();
+  void updateLevelList();
   // Sets a title from the level list (cut to 20 characters).
   void setLevelTitle(int slot, const std::string& title);
   // Each asks its question first; false when the user said No.
-  bool DeleteLEvel();
-  bool Insertlevel1Click();
+  bool deleteLevel();
+  bool insertLevel();
   // Moves the current level to level number `target` (0..99).
-  void MoveLevel(int target);
+  void moveLevel(int target);
   // A level-list row dragged from row a to row b.
   void dragLevel(int fromNumber, int toNumber);
 
   // --- undo ---------------------------------------------------------------
-  void RecordUndo();
+  void recordUndo();
   // Records one step per stroke: only when the stroke undo mark is clear.
   void recordStrokeUndo() {
-    if (!strokeUndoMark) RecordUndo();
+    if (!strokeUndoMark) recordUndo();
   }
   void endStroke() { strokeUndoMark = false; }
-  bool Undo1Click();
-  bool Redo1click();
+  bool undo();
+  bool redo();
   bool canUndo() const { return undo_.canUndo(); }
   bool canRedo() const { return undo_.canRedo(); }
   const UndoRing& undoRing() const { return undo_; }
 
   // --- cells ----------------------------------------------------------------
-  void ClearLevel();
+  void clearLevel();
   // Puts `object` at (x, y) of the current layer following the player rules
   // (one Little Fellow with its question, Fellow2's position). Returns the
   // cells that changed: the target and, when the player moved, the old cell.
@@ -86,18 +86,18 @@ class EditorSession {
   // --- files ---------------------------------------------------------------
   // The dispatcher: picks readers by extension and magic and runs them.
   // False when no reader takes the file (nothing was read).
-  bool readlevel(const std::string& path);
+  bool readLevelmap(const std::string& path);
   enum class OpenSource { Dialog, AppendDialog, History, Path };
   // Opening with everything around it (save question, reset to level 0).
-  void LevelEdit(OpenSource source, const std::string& path = {});
+  void openLevelmap(OpenSource source, const std::string& path = {});
   // Save to where the levelmap came from, or ask for a name. False when
   // nothing was written.
-  bool SaveLevelsClick();
-  bool Saveas1Click();
+  bool save();
+  bool saveAs();
   // Writes the levelmap as save-as type 1..4 to `path` (the name rules of
-  // save-as are applied by Saveas1Click, not here).
+  // save-as are applied by saveAs, not here).
   void saveAsType(int type, const std::string& path);
-  void Newlevelmap();
+  void newLevelmap();
   // Asks "This will erase changes ..." when modified; false never (kept for callers).
   void offerSaveBeforeReplacing();
 

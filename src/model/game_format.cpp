@@ -57,10 +57,10 @@ enum class Version { Oldest, V11, V20 };
 
 void readAny(Levelmap& map, const Bytes& data, const std::string& file, Version v) {
   ByteReader in(data, file);
-  map.CurrentLevel = 1;
+  map.currentLevel = 1;
   if (v != Version::Oldest) {
     auto head = in.bytes(kLevelmapHeaderSize);
-    std::copy(head.begin(), head.end(), map.LevelmapHeader.begin());
+    std::copy(head.begin(), head.end(), map.fileHeader.begin());
   } else {
     in.seek(16);
   }
@@ -76,9 +76,9 @@ void readAny(Levelmap& map, const Bytes& data, const std::string& file, Version 
     } else {
       h = convertOldRecord(rec);
     }
-    const int w = h.Width(), hh = h.Height();
+    const int w = h.width(), hh = h.height();
     checkSize(in, recordAt, slot, w, hh);
-    const int layers = (v == Version::V20 && h.HasBackgroundLayer() != 0) ? 2 : 1;
+    const int layers = (v == Version::V20 && h.hasBackgroundLayer() != 0) ? 2 : 1;
     const std::size_t cellSize = v == Version::V20 ? 2 : 1;
     // The whole block must be there before anything of this slot changes.
     auto cells = in.bytes(cellSize * static_cast<std::size_t>(w * hh * layers));
@@ -92,14 +92,14 @@ void readAny(Levelmap& map, const Bytes& data, const std::string& file, Version 
         }
       }
     }
-    if (h.Title().empty()) h.setTitle("Level " + std::to_string(Levelmap::levelNumber(slot)));
-    if (h.Author().empty()) h.setAuthor("Unknown");
+    if (h.title().empty()) h.setTitle("Level " + std::to_string(Levelmap::levelNumber(slot)));
+    if (h.author().empty()) h.setAuthor("Unknown");
     map.header(slot) = h;
   }
   for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
     LevelHeader& h = map.header(slot);
-    if (h.Width() == 0) h.setWidth(1);
-    if (h.Height() == 0) h.setHeight(1);
+    if (h.width() == 0) h.setWidth(1);
+    if (h.height() == 0) h.setHeight(1);
   }
 }
 
@@ -132,7 +132,7 @@ void readGrot3Level(Levelmap& map, const Bytes& data, const std::string& file) {
 int computeLevelCount(const Levelmap& map) {
   int count = 100;
   for (int slot = kLastSlot; slot >= kFirstSlot; --slot) {
-    if (map.IsEmptyLevel(slot)) count = static_cast<std::uint8_t>(slot - 3);
+    if (map.isEmptyLevel(slot)) count = static_cast<std::uint8_t>(slot - 3);
   }
   return count;
 }
@@ -142,9 +142,9 @@ ObjectSurvey surveyObjects(const Levelmap& map, int levelCount) {
   ObjectSurvey s;
   for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
     const LevelHeader& h = map.header(slot);
-    const int layer = map.CurrentLayer;
+    const int layer = map.currentLayer;
     bool hasFellow2 = false;
-    const int w = clampSide(h.Width()), hh = clampSide(h.Height());
+    const int w = clampSide(h.width()), hh = clampSide(h.height());
     for (int x = 0; x < w; ++x) {
       for (int y = 0; y < hh; ++y) {
         const int n = map.cell(layer, slot, x, y);
@@ -181,7 +181,7 @@ Bytes encodeLevelmap(Levelmap& map, Frontend& ui) {
                   ? 2
                   : 1;
   }
-  auto& head = map.LevelmapHeader;
+  auto& head = map.fileHeader;
   std::memcpy(head.data(), kMagicV20, 12);
   head[12] = static_cast<std::uint8_t>(levelCount);
   head[270] = static_cast<std::uint8_t>(players);
@@ -196,31 +196,31 @@ Bytes encodeLevelmap(Levelmap& map, Frontend& ui) {
       for (int x = 0; x < 3; ++x)
         for (int y = 0; y < 3; ++y)
           if (h.yam(k, x, y) == obj::YamRandom) h.setYam(k, x, y, obj::YamUp);
-    const int w = clampSide(h.Width()), hh = clampSide(h.Height());
+    const int w = clampSide(h.width()), hh = clampSide(h.height());
     h.setWidth(w);
     h.setHeight(hh);
     out.bytes(h.bytes);
     putGrid(out, map, kGameLayer, slot, w, hh);
-    if (h.HasBackgroundLayer() != 0) putGrid(out, map, kBackgroundLayer, slot, w, hh);
+    if (h.hasBackgroundLayer() != 0) putGrid(out, map, kBackgroundLayer, slot, w, hh);
   }
   return out.take();
 }
 
-void Writelevel(Levelmap& map, Frontend& ui, const std::string& path) {
+void writeLevel(Levelmap& map, Frontend& ui, const std::string& path) {
   Bytes bytes = encodeLevelmap(map, ui);
   writeFileAtomically(path, bytes);
-  map.Modified = false;
+  map.modified = false;
 }
 
 Bytes encodeTestLevel(const Levelmap& map) {
   ByteWriter out;
-  auto head = map.LevelmapHeader;
+  auto head = map.fileHeader;
   std::memcpy(head.data(), kMagicV20, 12);
   out.bytes(head);
   const LevelHeader& h = map.current();
   out.bytes(h.bytes);
-  putGrid(out, map, map.CurrentLayer, map.CurrentLevel, clampSide(h.Width()),
-          clampSide(h.Height()));
+  putGrid(out, map, map.currentLayer, map.currentLevel, clampSide(h.width()),
+          clampSide(h.height()));
   return out.take();
 }
 

@@ -36,7 +36,7 @@ ObjectSurvey surveyObjects(const Levelmap& map, int levelCount);
 // Asks the two-player question when some but not all levels have two players.
 Bytes encodeLevelmap(Levelmap& map, Frontend& ui);
 // Writes version 2.0 to `path` (atomically) and clears Modified.
-void Writelevel(Levelmap& map, Frontend& ui, const std::string& path);
+void writeLevel(Levelmap& map, Frontend& ui, const std::string& path);
 
 // The one-level test file the game plays: the header with the 2.0 magic, the
 // current level's record and the grid of the layer being edited.

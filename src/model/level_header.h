@@ -41,63 +41,63 @@ class LevelHeader {
   std::string str(std::size_t off, std::size_t maxLen) const;
   void setStr(std::size_t off, std::size_t maxLen, std::string_view text);
 
-#define PYROVEL_U8_FIELD(Name) \
-  int Name() const { return u8(o##Name); } \
+#define PYROVEL_U8_FIELD(name, Name) \
+  int name() const { return u8(o##Name); } \
   void set##Name(int v) { setU8(o##Name, v); }
-#define PYROVEL_U16_FIELD(Name) \
-  int Name() const { return u16(o##Name); } \
+#define PYROVEL_U16_FIELD(name, Name) \
+  int name() const { return u16(o##Name); } \
   void set##Name(int v) { setU16(o##Name, v); }
-#define PYROVEL_STR_FIELD(Name, Len) \
-  std::string Name() const { return str(o##Name, Len); } \
+#define PYROVEL_STR_FIELD(name, Name, Len) \
+  std::string name() const { return str(o##Name, Len); } \
   void set##Name(std::string_view v) { setStr(o##Name, Len, v); }
 
-  PYROVEL_U8_FIELD(Width)
-  PYROVEL_U8_FIELD(Height)
-  PYROVEL_U8_FIELD(PlayerX)
-  PYROVEL_U8_FIELD(PlayerY)
-  PYROVEL_U16_FIELD(DiamondsNeeded)
-  PYROVEL_U8_FIELD(LevelTime)
-  PYROVEL_U16_FIELD(MagicTime)
-  PYROVEL_U16_FIELD(WheelTime)
-  PYROVEL_U16_FIELD(AmoebaGrowth)
-  PYROVEL_U8_FIELD(EmeraldScore)
-  PYROVEL_U8_FIELD(DiamondScore)
-  PYROVEL_U8_FIELD(DynamiteScore)
-  PYROVEL_U8_FIELD(NutScore)
-  PYROVEL_U8_FIELD(RobotScore)
-  PYROVEL_U8_FIELD(ShipScore)
-  PYROVEL_U8_FIELD(YamScore)
-  PYROVEL_U8_FIELD(TimeScore)
-  PYROVEL_U8_FIELD(BugScore)
-  PYROVEL_U8_FIELD(KeyScore)
-  PYROVEL_STR_FIELD(Title, kTitleLen)
-  PYROVEL_STR_FIELD(Author, kAuthorLen)
-  PYROVEL_STR_FIELD(Date, kDateLen)
-  PYROVEL_STR_FIELD(Info, kInfoLen)
-  PYROVEL_U8_FIELD(PearlScore)
-  PYROVEL_U8_FIELD(CrystalScore)
-  PYROVEL_U8_FIELD(GateWheelTime)
-  PYROVEL_U8_FIELD(HatchTime)
-  PYROVEL_U8_FIELD(MaxAmoeba)
-  PYROVEL_U8_FIELD(ConvertTrappedAmoeba)
-  PYROVEL_U8_FIELD(AmoebaBrake)
-  PYROVEL_U8_FIELD(SlimePermeability)
-  PYROVEL_U8_FIELD(DiamondsNeededHigh)
-  PYROVEL_U8_FIELD(Intermission)
-  PYROVEL_U8_FIELD(PacmanScore)
-  PYROVEL_U8_FIELD(Player2X)
-  PYROVEL_U8_FIELD(Player2Y)
-  PYROVEL_U8_FIELD(ExtraTime)
-  PYROVEL_U8_FIELD(ForcefieldTime)
-  PYROVEL_U8_FIELD(WellActive)
-  PYROVEL_U8_FIELD(HasBackgroundLayer)
+  PYROVEL_U8_FIELD(width, Width)
+  PYROVEL_U8_FIELD(height, Height)
+  PYROVEL_U8_FIELD(playerX, PlayerX)
+  PYROVEL_U8_FIELD(playerY, PlayerY)
+  PYROVEL_U16_FIELD(diamondsNeeded, DiamondsNeeded)
+  PYROVEL_U8_FIELD(levelTime, LevelTime)
+  PYROVEL_U16_FIELD(magicTime, MagicTime)
+  PYROVEL_U16_FIELD(wheelTime, WheelTime)
+  PYROVEL_U16_FIELD(amoebaGrowth, AmoebaGrowth)
+  PYROVEL_U8_FIELD(emeraldScore, EmeraldScore)
+  PYROVEL_U8_FIELD(diamondScore, DiamondScore)
+  PYROVEL_U8_FIELD(dynamiteScore, DynamiteScore)
+  PYROVEL_U8_FIELD(nutScore, NutScore)
+  PYROVEL_U8_FIELD(robotScore, RobotScore)
+  PYROVEL_U8_FIELD(shipScore, ShipScore)
+  PYROVEL_U8_FIELD(yamScore, YamScore)
+  PYROVEL_U8_FIELD(timeScore, TimeScore)
+  PYROVEL_U8_FIELD(bugScore, BugScore)
+  PYROVEL_U8_FIELD(keyScore, KeyScore)
+  PYROVEL_STR_FIELD(title, Title, kTitleLen)
+  PYROVEL_STR_FIELD(author, Author, kAuthorLen)
+  PYROVEL_STR_FIELD(date, Date, kDateLen)
+  PYROVEL_STR_FIELD(info, Info, kInfoLen)
+  PYROVEL_U8_FIELD(pearlScore, PearlScore)
+  PYROVEL_U8_FIELD(crystalScore, CrystalScore)
+  PYROVEL_U8_FIELD(gateWheelTime, GateWheelTime)
+  PYROVEL_U8_FIELD(hatchTime, HatchTime)
+  PYROVEL_U8_FIELD(maxAmoeba, MaxAmoeba)
+  PYROVEL_U8_FIELD(convertTrappedAmoeba, ConvertTrappedAmoeba)
+  PYROVEL_U8_FIELD(amoebaBrake, AmoebaBrake)
+  PYROVEL_U8_FIELD(slimePermeability, SlimePermeability)
+  PYROVEL_U8_FIELD(diamondsNeededHigh, DiamondsNeededHigh)
+  PYROVEL_U8_FIELD(intermission, Intermission)
+  PYROVEL_U8_FIELD(pacmanScore, PacmanScore)
+  PYROVEL_U8_FIELD(player2X, Player2X)
+  PYROVEL_U8_FIELD(player2Y, Player2Y)
+  PYROVEL_U8_FIELD(extraTime, ExtraTime)
+  PYROVEL_U8_FIELD(forcefieldTime, ForcefieldTime)
+  PYROVEL_U8_FIELD(wellActive, WellActive)
+  PYROVEL_U8_FIELD(hasBackgroundLayer, HasBackgroundLayer)
 
 #undef PYROVEL_U8_FIELD
 #undef PYROVEL_U16_FIELD
 #undef PYROVEL_STR_FIELD
 
   // "Diamonds to Collect": DiamondsNeeded + 256 * DiamondsNeededHigh.
-  int diamondsToCollect() const { return DiamondsNeeded() + 256 * DiamondsNeededHigh(); }
+  int diamondsToCollect() const { return diamondsNeeded() + 256 * diamondsNeededHigh(); }
   // Stores the value modulo 256 in the low field and the value div 256 in the high byte.
   void setDiamondsToCollect(int v);
 

@@ -13,11 +13,11 @@ Levelmap::Levelmap() {
     g->fill(0);
     grids_.push_back(std::move(g));
   }
-  ResetLevelmap();
+  resetLevelmap();
 }
 
-void Levelmap::ResetLevelmap() {
-  for (auto& h : Levels) {
+void Levelmap::resetLevelmap() {
+  for (auto& h : headers) {
     h.setWidth(1);
     h.setHeight(1);
   }
@@ -29,19 +29,19 @@ void Levelmap::copySlot(int from, int to) {
   grid(kGameLayer, to) = grid(kGameLayer, from);
   grid(kBackgroundLayer, to) = grid(kBackgroundLayer, from);
   // The BDCFF lines belong to the level, so they travel with it.
-  BdcffMemo[static_cast<std::size_t>(to)] = BdcffMemo[static_cast<std::size_t>(from)];
+  bdcffMemo[static_cast<std::size_t>(to)] = bdcffMemo[static_cast<std::size_t>(from)];
 }
 
 void Levelmap::swapSlots(int a, int b) {
   std::swap(header(a), header(b));
   std::swap(grids_[index(kGameLayer, a)], grids_[index(kGameLayer, b)]);
   std::swap(grids_[index(kBackgroundLayer, a)], grids_[index(kBackgroundLayer, b)]);
-  std::swap(BdcffMemo[static_cast<std::size_t>(a)], BdcffMemo[static_cast<std::size_t>(b)]);
+  std::swap(bdcffMemo[static_cast<std::size_t>(a)], bdcffMemo[static_cast<std::size_t>(b)]);
 }
 
 void Levelmap::clearLayer(int layer, int slot) {
   LevelHeader& h = header(slot);
-  const int w = h.Width(), hh = h.Height();
+  const int w = h.width(), hh = h.height();
   for (int x = 0; x < w && x < kGridSide; ++x) {
     for (int y = 0; y < hh && y < kGridSide; ++y) {
       bool border = x == 0 || x == w - 1 || y == 0 || y == hh - 1;

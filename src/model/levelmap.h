@@ -28,14 +28,14 @@ class Levelmap {
  public:
   Levelmap();
 
-  std::array<std::uint8_t, kLevelmapHeaderSize> LevelmapHeader{};
-  std::array<LevelHeader, kSlotCount> Levels{};
-  std::array<std::vector<std::string>, kSlotCount> BdcffMemo;
+  std::array<std::uint8_t, kLevelmapHeaderSize> fileHeader{};
+  std::array<LevelHeader, kSlotCount> headers{};
+  std::array<std::vector<std::string>, kSlotCount> bdcffMemo;
 
-  int CurrentLevel = 1;  // slot 1..100
-  int CurrentLayer = kGameLayer;
-  bool Modified = false;
-  std::string FileName = "New.map";
+  int currentLevel = 1;  // slot 1..100
+  int currentLayer = kGameLayer;
+  bool modified = false;
+  std::string fileName = "New.map";
 
   // The only access path to cells; 0 <= x, y <= 128.
   std::int32_t& cell(int layer, int slot, int x, int y) {
@@ -45,21 +45,21 @@ class Levelmap {
     return grid(layer, slot)[static_cast<std::size_t>(x * kGridSide + y)];
   }
   // Cells of the current layer of the current level.
-  std::int32_t& at(int x, int y) { return cell(CurrentLayer, CurrentLevel, x, y); }
-  std::int32_t at(int x, int y) const { return cell(CurrentLayer, CurrentLevel, x, y); }
+  std::int32_t& at(int x, int y) { return cell(currentLayer, currentLevel, x, y); }
+  std::int32_t at(int x, int y) const { return cell(currentLayer, currentLevel, x, y); }
   static bool inGrid(int x, int y) { return x >= 0 && y >= 0 && x < kGridSide && y < kGridSide; }
 
   LevelGrid& grid(int layer, int slot) { return *grids_[index(layer, slot)]; }
   const LevelGrid& grid(int layer, int slot) const { return *grids_[index(layer, slot)]; }
 
-  LevelHeader& header(int slot) { return Levels[static_cast<std::size_t>(slot)]; }
-  const LevelHeader& header(int slot) const { return Levels[static_cast<std::size_t>(slot)]; }
-  LevelHeader& current() { return header(CurrentLevel); }
-  const LevelHeader& current() const { return header(CurrentLevel); }
+  LevelHeader& header(int slot) { return headers[static_cast<std::size_t>(slot)]; }
+  const LevelHeader& header(int slot) const { return headers[static_cast<std::size_t>(slot)]; }
+  LevelHeader& current() { return header(currentLevel); }
+  const LevelHeader& current() const { return header(currentLevel); }
 
-  bool IsEmptyLevel(int slot) const { return header(slot).Width() < 3 && header(slot).Height() < 3; }
+  bool isEmptyLevel(int slot) const { return header(slot).width() < 3 && header(slot).height() < 3; }
   // Every slot becomes empty (1 x 1); done once at start.
-  void ResetLevelmap();
+  void resetLevelmap();
   // Slot `to` takes the header and both grids of slot `from`.
   void copySlot(int from, int to);
   // Exchanges header and grids of two slots (cheap: grids are swapped by pointer).

@@ -29,9 +29,9 @@ struct ExtensionRow {
   Reader reader;
 };
 constexpr ExtensionRow kExtensionRows[] = {
-    {".gam", ReadRushLevel},   {".caves", ReadABDLevel},  {".lev", ReadBD4Level},
-    {".bd4", ReadBD4V2Level},  {".levels", ReadBD4Level}, {".das", ReadDasLevel},
-    {".bd", ImportBDCFF},
+    {".gam", readRushLevels},   {".caves", readAbdLevels},  {".lev", readBd4Levelset},
+    {".bd4", readBd4V2Level},  {".levels", readBd4Levelset}, {".das", readDasLevels},
+    {".bd", importBdcff},
 };
 
 void readGameFormat(EditorSession& s, const std::string& path,
@@ -54,10 +54,10 @@ bool dispatchMap(EditorSession& s, const std::string& path) {
   else if (magic == kMagicV11) readGameFormat(s, path, readGrot2Level);
   else if (magic == kMagicV20) readGameFormat(s, path, readGrot3Level);
   else if (magic == "# Boulderoid" || magic == "# CaveToMap ") {
-    s.FormatName = "Boulderoid";
-    ReadABDLevel(s, path);
+    s.formatHint = "Boulderoid";
+    readAbdLevels(s, path);
   } else if (magic.compare(0, 4, "BPBD") == 0) {
-    ReadBpbdLevelset(s, path);
+    readBpbdLevelset(s, path);
   } else {
     read = false;
   }
@@ -73,21 +73,21 @@ std::string withExtension(const std::string& path, const std::string& ext) {
 }  // namespace
 
 void EditorSession::pushHistory(const std::string& path) {
-  if (History[0] == path) return;
-  auto found = std::find(History.begin() + 1, History.end(), path);
-  if (found != History.end()) {
-    std::rotate(History.begin(), found, found + 1);
+  if (history[0] == path) return;
+  auto found = std::find(history.begin() + 1, history.end(), path);
+  if (found != history.end()) {
+    std::rotate(history.begin(), found, found + 1);
   } else {
-    std::rotate(History.begin(), History.end() - 1, History.end());
-    History[0] = path;
+    std::rotate(history.begin(), history.end() - 1, history.end());
+    history[0] = path;
   }
   notify(kHistory);
 }
 
-bool EditorSession::readlevel(const std::string& path) {
-  ReaderInfo.clear();
-  LevelPath = path;
-  map.FileName = fileNamePart(path);
+bool EditorSession::readLevelmap(const std::string& path) {
+  readerNote.clear();
+  levelPath = path;
+  map.fileName = fileNamePart(path);
   pushHistory(path);
 
   const std::string ext = extensionOf(path);
@@ -102,8 +102,8 @@ bool EditorSession::readlevel(const std::string& path) {
 
   // Supaplex level files: "levels.d*" in any letter case.
   if (ext.size() >= 2 && std::tolower(static_cast<unsigned char>(ext[1])) == 'd' &&
-      lower(map.FileName.substr(0, 6)) == "levels") {
-    ReadSupaplexLevel(*this, path);
+      lower(map.fileName.substr(0, 6)) == "levels") {
+    readSupaplexLevels(*this, path);
     read = true;
   }
   notify(kReaderInfo);
@@ -111,58 +111,58 @@ bool EditorSession::readlevel(const std::string& path) {
 }
 
 void EditorSession::offerSaveBeforeReplacing() {
-  if (!map.Modified) return;
+  if (!map.modified) return;
   if (ui_->ask("This will erase changes you have made. Do you want to save the current "
                "levelmap ?") == Answer::Yes) {
-    SaveLevelsClick();
+    save();
   }
 }
 
-void EditorSession::LevelEdit(OpenSource source, const std::string& path) {
+void EditorSession::openLevelmap(OpenSource source, const std::string& path) {
   // After the open (or a cancelled dialog, or a failed read) the editor shows level 0.
   auto showFirstLevel = [this] {
-    map.CurrentLevel = 1;
-    DrawingObject = 1;
-    UpdateLevelList();
+    map.currentLevel = 1;
+    drawingObject = 1;
+    updateLevelList();
     startupComplete = true;
-    map.Modified = false;
-    SelectLevel(1);
+    map.modified = false;
+    selectLevel(1);
   };
   try {
     if (startupComplete) offerSaveBeforeReplacing();
     switch (source) {
       case OpenSource::Dialog:
       case OpenSource::AppendDialog: {
-        appendFlag = source == OpenSource::AppendDialog;
-        auto chosen = ui_->chooseOpenFile(appendFlag);
-        if (chosen) readlevel(*chosen);
+        appending = source == OpenSource::AppendDialog;
+        auto chosen = ui_->chooseOpenFile(appending);
+        if (chosen) readLevelmap(*chosen);
         break;
       }
       case OpenSource::History:
       case OpenSource::Path:
-        readlevel(path);
+        readLevelmap(path);
         break;
     }
   } catch (...) {
-    appendFlag = false;
+    appending = false;
     showFirstLevel();
     throw;
   }
-  appendFlag = false;
+  appending = false;
   showFirstLevel();
 }
 
-bool EditorSession::SaveLevelsClick() {
-  if (!LevelPath.empty() && !map.FileName.empty() && map.FileName != "New.map") {
-    map.FileName = LevelPath;
-    saveAsType(extensionOf(LevelPath) == ".bd" ? 4 : 1, LevelPath);
+bool EditorSession::save() {
+  if (!levelPath.empty() && !map.fileName.empty() && map.fileName != "New.map") {
+    map.fileName = levelPath;
+    saveAsType(extensionOf(levelPath) == ".bd" ? 4 : 1, levelPath);
     return true;
   }
-  return Saveas1Click();
+  return saveAs();
 }
 
-bool EditorSession::Saveas1Click() {
-  auto choice = ui_->chooseSaveAs(map.FileName);
+bool EditorSession::saveAs() {
+  auto choice = ui_->chooseSaveAs(map.fileName);
   if (!choice) return false;
   std::string path = choice->path;
   switch (choice->type) {
@@ -176,7 +176,7 @@ bool EditorSession::Saveas1Click() {
     default:
       break;
   }
-  map.FileName = path;
+  map.fileName = path;
   saveAsType(choice->type, path);
   return true;
 }
@@ -184,41 +184,41 @@ bool EditorSession::Saveas1Click() {
 void EditorSession::saveAsType(int type, const std::string& path) {
   switch (type) {
     case 2:
-      SaveasBD4(*this, path);
+      saveAsBd4(*this, path);
       break;
     case 3:
-      SaveasEMV6(*this, path);
+      saveAsEmV6(*this, path);
       break;
     case 4:
-      SaveasBDCFF(*this, path);
+      saveAsBdcff(*this, path);
       break;
     default:
-      Writelevel(map, *ui_, path);
+      writeLevel(map, *ui_, path);
       break;
   }
 }
 
-void EditorSession::Newlevelmap() {
+void EditorSession::newLevelmap() {
   offerSaveBeforeReplacing();
   // The size fields' "Apply" takes the title and author the panel still shows.
-  const std::string shownTitle = map.current().Title();
-  const std::string shownAuthor = map.current().Author();
+  const std::string shownTitle = map.current().title();
+  const std::string shownAuthor = map.current().author();
   for (int slot = 0; slot < kSlotCount; ++slot) {
     map.header(slot).clear();
     map.grid(kGameLayer, slot).fill(0);
   }
-  UpdateLevelList();
-  map.CurrentLevel = 1;
+  updateLevelList();
+  map.currentLevel = 1;
   LevelHeader& h = map.current();
   h.setWidth(64);
   h.setHeight(32);
   h.setTitle(shownTitle);
   h.setAuthor(shownAuthor);
-  map.FileName = "New.map";
-  LevelPath.clear();
-  ClearLevel();
+  map.fileName = "New.map";
+  levelPath.clear();
+  clearLevel();
   undo_.reset();
-  map.Modified = false;
+  map.modified = false;
   notify(kLevelList | kLevelShown | kUndoState | kProperties);
 }
 

@@ -56,31 +56,31 @@ std::vector<std::string> listSpriteSets(const std::string& folder) {
 
 void prepareEmptyLevelmap(EditorSession& session) {
   Levelmap& map = session.map;
-  map.ResetLevelmap();
-  map.CurrentLevel = kFirstSlot;
-  session.DrawingObject = 1;
-  session.UpdateLevelList();  // every slot is empty now: all titled "Empty"
+  map.resetLevelmap();
+  map.currentLevel = kFirstSlot;
+  session.drawingObject = 1;
+  session.updateLevelList();  // every slot is empty now: all titled "Empty"
   LevelHeader& first = map.current();
   first.setWidth(64);
   first.setHeight(32);
   first.setTitle("Empty");
   first.setAuthor("");
-  map.FileName = "New.map";
-  map.clearLayer(map.CurrentLayer, kFirstSlot);
+  map.fileName = "New.map";
+  map.clearLayer(map.currentLayer, kFirstSlot);
   session.startupComplete = true;
-  session.SelectLevel(kFirstSlot);
-  session.UpdateLevelList();
-  map.Modified = false;
+  session.selectLevel(kFirstSlot);
+  session.updateLevelList();
+  map.modified = false;
 }
 
-void Showbackgroundlayer(EditorSession& session) {
+void showBackgroundLayer(EditorSession& session) {
   session.map.current().setHasBackgroundLayer(1);
-  session.map.CurrentLayer = kBackgroundLayer;
+  session.map.currentLayer = kBackgroundLayer;
   session.notify(kLayer | kCellsChanged | kProperties);
 }
 
-void Showgamelayer(EditorSession& session) {
-  session.map.CurrentLayer = kGameLayer;
+void showGameLayer(EditorSession& session) {
+  session.map.currentLayer = kGameLayer;
   session.notify(kLayer | kCellsChanged);
 }
 

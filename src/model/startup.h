@@ -36,7 +36,7 @@ void prepareEmptyLevelmap(EditorSession& session);
 
 // The layer switch: "Background" gives the current level a background layer
 // (saved from now on) and edits it; "Gamegrid" goes back to the game layer.
-void Showbackgroundlayer(EditorSession& session);
-void Showgamelayer(EditorSession& session);
+void showBackgroundLayer(EditorSession& session);
+void showGameLayer(EditorSession& session);
 
 }  // namespace pyrovel

@@ -62,7 +62,7 @@ void copySprite(const SpriteStrip& strip, int object, int side, PixelBuffer& out
 
 }  // namespace
 
-int ComputeCellSize(int viewWidth, int viewHeight, int levelWidth, int levelHeight) {
+int computeCellSize(int viewWidth, int viewHeight, int levelWidth, int levelHeight) {
   if (levelWidth <= 0 || levelHeight <= 0 || viewWidth <= 0 || viewHeight <= 0) return 0;
   return std::min(viewWidth / levelWidth, viewHeight / levelHeight);
 }
@@ -71,7 +71,7 @@ CellRect cellRect(int x, int y, int cellSize) {
   return {x * cellSize, y * cellSize, (x + 1) * cellSize, (y + 1) * cellSize};
 }
 
-void Drawlevel(const Levelmap& map, int slot, int layer, const SpriteStrip& strip, int cellSize,
+void drawLevel(const Levelmap& map, int slot, int layer, const SpriteStrip& strip, int cellSize,
                PixelBuffer& out, std::optional<PixelRect> clip) {
   PixelRect area{0, 0, out.width, out.height};
   if (clip) area = intersect(area, *clip);
@@ -82,8 +82,8 @@ void Drawlevel(const Levelmap& map, int slot, int layer, const SpriteStrip& stri
   }
   const LevelHeader& h = map.header(slot);
   // A corrupt header may claim more than the grid holds.
-  const int width = std::min(h.Width(), kMaxLevelSide);
-  const int height = std::min(h.Height(), kMaxLevelSide);
+  const int width = std::min(h.width(), kMaxLevelSide);
+  const int height = std::min(h.height(), kMaxLevelSide);
   // Only the cells that meet the area.
   auto cellsUpTo = [cellSize](int pixels) {
     return static_cast<int>((static_cast<long long>(pixels) + cellSize - 1) / cellSize);

@@ -12,7 +12,7 @@ namespace pyrovel {
 // Pixels per cell: view width div level width and view height div level
 // height, the smaller of the two; 0 when the view is too small (or a level
 // side is not positive).
-int ComputeCellSize(int viewWidth, int viewHeight, int levelWidth, int levelHeight);
+int computeCellSize(int viewWidth, int viewHeight, int levelWidth, int levelHeight);
 
 struct CellRect {
   int left = 0, top = 0, right = 0, bottom = 0;  // right and bottom exclusive
@@ -29,7 +29,7 @@ struct PixelRect {
 // gets n's sprite scaled to cellSize. With `clip` only that part of `out`
 // is touched, and it ends up as a full redraw would leave it. Never writes
 // outside `out`.
-void Drawlevel(const Levelmap& map, int slot, int layer, const SpriteStrip& strip, int cellSize,
+void drawLevel(const Levelmap& map, int slot, int layer, const SpriteStrip& strip, int cellSize,
                PixelBuffer& out, std::optional<PixelRect> clip = std::nullopt);
 
 // Draws one cell as the drawing tools do: the object's sprite scaled to

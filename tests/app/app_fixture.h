@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "app/dialogs.h"
-#include "app/form1.h"
+#include "app/main_window.h"
 
 namespace pyrovel::app::testing {
 
@@ -83,7 +83,7 @@ class ProgramFolder {
   QTemporaryDir user_;
 };
 
-inline std::unique_ptr<TForm1> makeWindow(const ProgramFolder& folder, ScriptedDialogs& dialogs,
+inline std::unique_ptr<MainWindow> makeWindow(const ProgramFolder& folder, ScriptedDialogs& dialogs,
                                           QStringList arguments = {},
                                           std::optional<bool> writable = std::nullopt) {
   AppOptions options;
@@ -92,7 +92,7 @@ inline std::unique_ptr<TForm1> makeWindow(const ProgramFolder& folder, ScriptedD
   options.programDirWritable = writable;
   options.arguments = std::move(arguments);
   options.dialogs = &dialogs;
-  auto window = std::make_unique<TForm1>(options);
+  auto window = std::make_unique<MainWindow>(options);
   if (!window->startupFailed()) {
     window->resize(1280, 800);
     window->show();

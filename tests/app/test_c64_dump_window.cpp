@@ -36,9 +36,9 @@ struct Fixture {
   EditorSession session{ui};
   DumpDialogs dialogs;
   QTemporaryDir dir;
-  TDasForm form{session, &dialogs};
-  QSignalSpy loaded{&form, &TDasForm::levelsLoaded};
-  QSignalSpy dasRead{&form, &TDasForm::dasLevelsetRead};
+  C64DumpWindow form{session, &dialogs};
+  QSignalSpy loaded{&form, &C64DumpWindow::levelsLoaded};
+  QSignalSpy dasRead{&form, &C64DumpWindow::dasLevelsetRead};
 
   QString write(const QString& name, const DumpBytes& bytes) { return writeBytes(dir, name, bytes); }
   // "Open" with `path` chosen in the file dialog.
@@ -46,7 +46,7 @@ struct Fixture {
     dialogs.dumpChoices << path;
     form.findChild<QAction*>("Open1")->trigger();
   }
-  QString title(int slot) { return QString::fromStdString(session.map.header(slot).Title()); }
+  QString title(int slot) { return QString::fromStdString(session.map.header(slot).title()); }
   QStringList report() { return form.reportLines(); }
 };
 
@@ -72,7 +72,7 @@ class C64DumpWindowTest : public QObject {
 
   void aBd1GameFillsLevelsFromTheFirst() {
     Fixture f;
-    f.session.map.CurrentLevel = 8;
+    f.session.map.currentLevel = 8;
     f.open(f.write("game.ram", pyrovel::testing::bd1Memory()));
     QCOMPARE(f.dialogs.dumpQuestions, 1);
     const QStringList r = f.report();
@@ -83,8 +83,8 @@ class C64DumpWindowTest : public QObject {
     QCOMPARE(r.last(), QString(" done."));
     QCOMPARE(f.title(1), QString(" Cave A"));
     QCOMPARE(f.title(20), QString(" Cave T"));
-    QVERIFY(f.session.map.IsEmptyLevel(21));
-    QVERIFY(f.session.map.Modified);
+    QVERIFY(f.session.map.isEmptyLevel(21));
+    QVERIFY(f.session.map.modified);
     QCOMPARE(f.loaded.count(), 1);
     QCOMPARE(f.dasRead.count(), 1);
     QVERIFY(f.form.statusBar()->currentMessage().contains("BD1 engine game, 20 caves"));
@@ -93,13 +93,13 @@ class C64DumpWindowTest : public QObject {
 
   void appendPutsTheCavesFromTheCurrentLevelOn() {
     Fixture f;
-    f.session.map.CurrentLevel = 11;
+    f.session.map.currentLevel = 11;
     f.form.findChild<QCheckBox*>("CheckBox1")->setChecked(true);
     f.open(f.write("game.c64", pyrovel::testing::pc64RamImage(pyrovel::testing::bd1Memory())));
     QVERIFY(f.report().contains("PC64 RAM-Image detected."));
     QCOMPARE(f.title(11), QString(" Cave A"));
     QCOMPARE(f.title(30), QString(" Cave T"));
-    QVERIFY(f.session.map.IsEmptyLevel(1));
+    QVERIFY(f.session.map.isEmptyLevel(1));
     QVERIFY2(f.form.append(), "the check box keeps its state for the next conversion");
   }
 
@@ -118,7 +118,7 @@ class C64DumpWindowTest : public QObject {
 
   void filesItDoesNotConvertLeaveTheLevelmapAlone() {
     Fixture f;
-    f.session.map.Modified = false;
+    f.session.map.modified = false;
     DumpBytes amiga;
     pyrovel::testing::put(amiga, 0, "BDCA");
     amiga.resize(600, 0);
@@ -134,11 +134,11 @@ class C64DumpWindowTest : public QObject {
     QVERIFY(f.form.statusBar()->currentMessage().contains("no known engine"));
 
     // Cancelling the dialog leaves only the banner.
-    f.form.Start();
+    f.form.startConversion();
     QCOMPARE(f.report(), QStringList{" XXX to DAS - FREEWARE 1998 by Tavik. 1.2 beta 1 "});
 
-    QVERIFY(!f.session.map.Modified);
-    QVERIFY(f.session.map.IsEmptyLevel(2));
+    QVERIFY(!f.session.map.modified);
+    QVERIFY(f.session.map.isEmptyLevel(2));
     QCOMPARE(f.loaded.count(), 0);
     QCOMPARE(f.dasRead.count(), 0);
     QVERIFY(f.dialogs.errors.isEmpty());
@@ -146,12 +146,12 @@ class C64DumpWindowTest : public QObject {
 
   void aFileThatCannotBeReadIsReportedAsAnError() {
     Fixture f;
-    f.session.map.Modified = false;
+    f.session.map.modified = false;
     f.open(f.dir.filePath("missing.ram"));
     QCOMPARE(f.dialogs.errors.size(), 1);
     QVERIFY(f.report().last().contains("missing.ram"));
     QVERIFY(!f.form.lastConversion());
-    QVERIFY(!f.session.map.Modified);
+    QVERIFY(!f.session.map.modified);
     QCOMPARE(f.loaded.count(), 0);
   }
 };

@@ -19,14 +19,14 @@ class CloseTest : public QObject {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
-    w->session().map.Modified = true;
+    w->session().map.modified = true;
     dialogs.answers = {Answer::Cancel};
     QVERIFY(!w->close());
     QCOMPARE(dialogs.questions, QStringList{kQuestion});
     QVERIFY(w->isVisible());
     QVERIFY(QFile::exists(folder.file("Edit.ini")));
     QVERIFY(readText(folder.file("Edit.ini")).contains(QFileInfo(demoMap()).absoluteFilePath()));
-    QVERIFY(w->session().map.Modified);
+    QVERIFY(w->session().map.modified);
 
     dialogs.answers = {Answer::No};
     QVERIFY(w->close());
@@ -39,12 +39,12 @@ class CloseTest : public QObject {
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {map});
     w->session().map.cell(kGameLayer, 1, 3, 3) = 13;
-    w->session().map.Modified = true;
+    w->session().map.modified = true;
     dialogs.answers = {Answer::Yes};
     QVERIFY(w->close());
     SilentFrontend silent;
     EditorSession back(silent);
-    back.readlevel(map.toStdString());
+    back.readLevelmap(map.toStdString());
     QCOMPARE(back.map.cell(kGameLayer, 1, 3, 3), 13);
   }
 
@@ -52,7 +52,7 @@ class CloseTest : public QObject {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs);  // a new levelmap: saving asks for a name
-    w->session().map.Modified = true;
+    w->session().map.modified = true;
     dialogs.answers = {Answer::Yes};
     QVERIFY(!w->close());  // the save-as dialog was cancelled
     QVERIFY(w->isVisible());
@@ -65,7 +65,7 @@ class CloseTest : public QObject {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
-    w->nextlevel();
+    w->nextLevel();
     QVERIFY(w->close());
     QVERIFY(dialogs.questions.isEmpty());
   }

@@ -138,7 +138,7 @@ class DocksTest : public QObject {
              "  " + QString::fromStdString(w->session().catalogue.item(object)));
     mouse(canvas, QEvent::MouseButtonPress, QPoint(37, 20));
     mouse(canvas, QEvent::MouseButtonRelease, QPoint(37, 20));
-    QCOMPARE(w->session().DrawingObject, object);
+    QCOMPARE(w->session().drawingObject, object);
     auto* image2 = w->findChild<QLabel*>("Image2");
     QCOMPARE(image2->pixmap().size(), QSize(36, 36));
     // Beyond the last column nothing is named.

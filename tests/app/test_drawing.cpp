@@ -47,7 +47,7 @@ class Drag {
   Qt::MouseButtons held_;
 };
 
-QToolButton* button(TForm1& w, const char* name) { return w.findChild<QToolButton*>(name); }
+QToolButton* button(MainWindow& w, const char* name) { return w.findChild<QToolButton*>(name); }
 
 // What the screen shows of the view now, stale pixels included.
 QImage onScreen(LevelView* view) {
@@ -80,7 +80,7 @@ class DrawingTest : public QObject {
     drag.release(14, 10);
     for (int x = 10; x <= 14; ++x) QCOMPARE(s.map.at(x, 10), obj::SolidWall);
     QCOMPARE(s.undoRing().undoCount(), 1);
-    QVERIFY(s.map.Modified);
+    QVERIFY(s.map.modified);
     drag.move(14, 10);  // the readout names what was there before a move draws
     QCOMPARE(w->statusPanel(0)->text(), QString("Co: 14,10"));
     QCOMPARE(w->statusPanel(3)->text(),
@@ -98,7 +98,7 @@ class DrawingTest : public QObject {
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
     EditorSession& s = w->session();
-    const int oldX = s.map.current().PlayerX(), oldY = s.map.current().PlayerY();
+    const int oldX = s.map.current().playerX(), oldY = s.map.current().playerY();
     QCOMPARE(s.map.at(oldX, oldY), obj::LittleFellow);
     w->chooseDrawingObject(obj::LittleFellow);
     dialogs.answers = {Answer::Yes};
@@ -264,9 +264,9 @@ class DrawingTest : public QObject {
     QCOMPARE(w->levelView()->height(), viewHeight);
     // The bar's controls are the spray's options.
     w->findChild<QSpinBox*>("SprayAmount")->setValue(25);
-    QCOMPARE(w->drawingTools().sprayOptions.SprayAmount, 25);
+    QCOMPARE(w->drawingTools().sprayOptions.objectsPerEvent, 25);
     w->findChild<QCheckBox*>("Spraycheck")->setChecked(true);
-    QVERIFY(w->drawingTools().sprayOptions.Spraycheck);
+    QVERIFY(w->drawingTools().sprayOptions.onlySpaceAndDirt);
 
     button(*w, "IEButtonchaos")->click();
     QVERIFY(chaos->isVisible());

@@ -10,13 +10,13 @@ using namespace pyrovel::app;
 using namespace pyrovel::app::testing;
 
 namespace {
-std::array<std::string, 4> historyOf(TForm1& w) { return w.session().History; }
+std::array<std::string, 4> historyOf(MainWindow& w) { return w.session().history; }
 
 // The levelmap as a fresh session reads it from disk.
 std::unique_ptr<EditorSession> readBack(const QString& path) {
   static SilentFrontend silent;
   auto s = std::make_unique<EditorSession>(silent);
-  s->readlevel(path.toStdString());
+  s->readLevelmap(path.toStdString());
   return s;
 }
 }  // namespace
@@ -56,7 +56,7 @@ class FilesTest : public QObject {
 
     // Entry 3 moves to the front; entry 1 again changes nothing.
     w->action("History3")->trigger();
-    QCOMPARE(w->session().map.FileName, std::string("a.map"));
+    QCOMPARE(w->session().map.fileName, std::string("a.map"));
     QCOMPARE(historyOf(*w), (std::array<std::string, 4>{a.toStdString(), c.toStdString(),
                                                          b.toStdString(), "---"}));
     w->action("History1")->trigger();
@@ -69,17 +69,17 @@ class FilesTest : public QObject {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
-    w->nextlevel();
-    w->nextlevel();
-    w->session().map.Modified = true;
+    w->nextLevel();
+    w->nextLevel();
+    w->session().map.modified = true;
     dialogs.answers = {Answer::No};  // do not save first
     w->action("Openlevelset1")->trigger();
     QCOMPARE(dialogs.questions.size(), 1);
     QCOMPARE(dialogs.questions.first(),
              QString("This will erase changes you have made. Do you want to save the current levelmap ?"));
-    QCOMPARE(w->session().map.CurrentLevel, 1);
-    QCOMPARE(w->session().map.FileName, std::string("demo.map"));
-    QVERIFY(!w->session().map.Modified);
+    QCOMPARE(w->session().map.currentLevel, 1);
+    QCOMPARE(w->session().map.fileName, std::string("demo.map"));
+    QVERIFY(!w->session().map.modified);
   }
 
   void aBrokenFileIsReportedAndTheEditorGoesOn() {
@@ -98,9 +98,9 @@ class FilesTest : public QObject {
     QCOMPARE(dialogs.errors.size(), 1);
     QVERIFY(dialogs.errors.first().contains("short.map"));
     // Still working: level 0 shown, stepping on works.
-    QCOMPARE(w->session().map.CurrentLevel, 1);
-    w->nextlevel();
-    QCOMPARE(w->session().map.CurrentLevel, 2);
+    QCOMPARE(w->session().map.currentLevel, 1);
+    w->nextLevel();
+    QCOMPARE(w->session().map.currentLevel, 2);
     QVERIFY(w->isVisible());
   }
 
@@ -130,16 +130,16 @@ class FilesTest : public QObject {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
-    w->session().map.Modified = true;
+    w->session().map.modified = true;
     dialogs.answers = {Answer::No};
     w->action("Newlevelset1")->trigger();
     QCOMPARE(dialogs.questions.size(), 1);
     const Levelmap& map = w->session().map;
-    QCOMPARE(map.FileName, std::string("New.map"));
-    QCOMPARE(map.header(1).Width(), 64);
-    QCOMPARE(map.header(1).Height(), 32);
-    QCOMPARE(map.header(2).Width(), 0);
-    QVERIFY(!map.Modified);
+    QCOMPARE(map.fileName, std::string("New.map"));
+    QCOMPARE(map.header(1).width(), 64);
+    QCOMPARE(map.header(1).height(), 32);
+    QCOMPARE(map.header(2).width(), 0);
+    QVERIFY(!map.modified);
     QVERIFY(w->findChild<QLabel*>("Label8")->text().startsWith("New.map Level 0: "));
     // Save without a file of its own asks for a name; a cancelled dialog writes nothing.
     w->action("Savelevelset1")->trigger();
@@ -150,7 +150,7 @@ class FilesTest : public QObject {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs);
-    w->session().ReaderInfo = "Imported with a test filter";
+    w->session().readerNote = "Imported with a test filter";
     w->changed(kReaderInfo);
     auto* panel = w->findChild<QWidget*>("InfoPanel");
     QVERIFY(panel->isVisible());

@@ -17,7 +17,7 @@
 #include "app/find_panel.h"
 #include "app/options_window.h"
 #include "app_fixture.h"
-#include "editor/app_exec.h"
+#include "editor/program_launcher.h"
 #include "model/ini_file.h"
 
 using namespace pyrovel;
@@ -40,9 +40,9 @@ class LevelTestWindowTest : public QObject {
   struct Editor {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
-    RecordingAppExec launcher;
+    RecordingLauncher launcher;
     QStringList opened;
-    std::unique_ptr<TForm1> w;
+    std::unique_ptr<MainWindow> w;
 
     Editor() {
       AppOptions options;
@@ -54,7 +54,7 @@ class LevelTestWindowTest : public QObject {
         opened << path;
         return true;
       };
-      w = std::make_unique<TForm1>(options);
+      w = std::make_unique<MainWindow>(options);
       w->resize(1280, 800);
       w->show();
       QTest::qWait(20);
@@ -105,19 +105,19 @@ class LevelTestWindowTest : public QObject {
 
   void okCopiesTheFoldersAndCancelDoesNot() {
     Editor e;
-    e.w->Options1Click();
+    e.w->showOptions();
     OptionsWindow* o = e.options();
     o->folderEdit(TestTarget::BD4)->setText("/games/bd4");
     o->findChild<QPushButton*>("OptionsCancel")->click();
     QVERIFY(!o->isVisible());
-    QCOMPARE(e.w->configuration().BD4Dir, std::string());
+    QCOMPARE(e.w->configuration().bd4Dir, std::string());
 
-    e.w->Options1Click();
+    e.w->showOptions();
     o->folderEdit(TestTarget::Emerald)->setText("/games/emc");
     o->findChild<QPushButton*>("Button4")->click();
     QVERIFY(!o->isVisible());
-    QCOMPARE(e.w->configuration().BD4Dir, std::string("/games/bd4"));
-    QCOMPARE(e.w->configuration().EmeraldDir, std::string("/games/emc"));
+    QCOMPARE(e.w->configuration().bd4Dir, std::string("/games/bd4"));
+    QCOMPARE(e.w->configuration().emeraldDir, std::string("/games/emc"));
 
     QVERIFY(e.w->close());
     const IniFile ini = IniFile::load(e.folder.file("Edit.ini").toStdString());
@@ -133,7 +133,7 @@ class LevelTestWindowTest : public QObject {
     QCOMPARE(e.w->configuration().testTarget, TestTarget::Emerald);
     QVERIFY(!e.w->action("testlevelinPyrovel1")->isChecked());
     e.options()->folderEdit(TestTarget::Emerald)->setText(emc.path());
-    e.w->Button4Click();
+    e.w->findPlayersDialog();
 
     QVERIFY(e.w->findChild<QToolButton*>("IEButton15")->isEnabled());
     e.clickTest();
@@ -148,7 +148,7 @@ class LevelTestWindowTest : public QObject {
   void gameTestUsesTheOptionsAndWaits() {
     Editor e;
     touch(e.folder.file("Pyrovel.exe"));
-    e.w->SetTesttarget(TestTarget::Pyrovel);
+    e.w->setTestTarget(TestTarget::Pyrovel);
     QVERIFY(e.w->action("testlevelinPyrovel1")->isChecked());
     e.options()->findChild<QComboBox*>("Speedlist")->setCurrentText("12");
     e.options()->findChild<QComboBox*>("Soundlist")->setCurrentText("yes");
@@ -179,7 +179,7 @@ class LevelTestWindowTest : public QObject {
 
     // A game that ends by itself: the note goes with it.
     writeGame("pwd > ran-in.txt");
-    w->TestlevelExternal();
+    w->testLevelExternally();
     QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.join("; ")));
     QCOMPARE(QDir(readText(folder.file("ran-in.txt")).trimmed()), QDir(folder.path()));
     QCOMPARE(QDir::currentPath(), editorDir);
@@ -197,7 +197,7 @@ class LevelTestWindowTest : public QObject {
     });
     QElapsedTimer clock;
     clock.start();
-    w->TestlevelExternal();
+    w->testLevelExternally();
     QVERIFY(sawNote);
     QVERIFY(clock.elapsed() < 1500);
     const IniFile opt = IniFile::load(folder.file("Opt.bdi").toStdString());
@@ -206,7 +206,7 @@ class LevelTestWindowTest : public QObject {
 
   void missingPlayerOpensTheFileLocations() {
     Editor e;
-    e.w->SetTesttarget(TestTarget::BD4);
+    e.w->setTestTarget(TestTarget::BD4);
     e.options()->pages()->setCurrentIndex(OptionsWindow::EditorPage);
     e.clickTest();
     QCOMPARE(e.dialogs.messages.size(), 1);
@@ -218,7 +218,7 @@ class LevelTestWindowTest : public QObject {
 
   void finderStoresAFolderOnceThePlayerIsThere() {
     Editor e;
-    e.w->Options1Click();
+    e.w->showOptions();
     e.options()->findChild<QToolButton*>("FindPyrovelButton")->click();
     FindPanel* find = e.w->findPanel();
     QVERIFY(find->isVisible());
@@ -230,17 +230,17 @@ class LevelTestWindowTest : public QObject {
     touch(gameOnly.filePath("pyrovel.exe"));
     find->directory()->setText(gameOnly.path());
     QCOMPARE(find->result()->text(), QString("File not Found"));  // left as it was
-    QCOMPARE(QDir(QString::fromStdString(e.w->configuration().GameDir)), QDir(e.folder.path()));
+    QCOMPARE(QDir(QString::fromStdString(e.w->configuration().gameDir)), QDir(e.folder.path()));
 
     touch(game.filePath("Pyrovel.exe"));
     touch(game.filePath("emerald.iml"));
     find->directory()->setText(game.path());
     QCOMPARE(find->result()->text(), QString("Pyrovel found!"));
-    QCOMPARE(QString::fromStdString(e.w->configuration().GameDir), game.path());
+    QCOMPARE(QString::fromStdString(e.w->configuration().gameDir), game.path());
     QCOMPARE(e.options()->folderEdit(TestTarget::Pyrovel)->text(), game.path());
     find->findChild<QPushButton*>("FindCancel")->click();
     QVERIFY(!find->isVisible());
-    QCOMPARE(QString::fromStdString(e.w->configuration().GameDir), game.path());
+    QCOMPARE(QString::fromStdString(e.w->configuration().gameDir), game.path());
 
     e.options()->findChild<QToolButton*>("FindBoulderflashButton")->click();
     QCOMPARE(find->prompt()->text(), QString("Please specify the directory of Boulderflash"));

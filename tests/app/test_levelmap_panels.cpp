@@ -34,7 +34,7 @@ class LevelmapPanelsTest : public QObject {
     QVERIFY(memo->toPlainText().contains("frobnicate"));
     panel->findChild<QPushButton*>("Button18")->click();
     QVERIFY(memo->toPlainText().isEmpty());
-    QVERIFY(w->session().Messagememo.empty());
+    QVERIFY(w->session().messages.empty());
   }
 
   void searchShowsTheFirstLevelWithTheObject() {
@@ -46,11 +46,11 @@ class LevelmapPanelsTest : public QObject {
     QVERIFY(panel->isVisible());
     panel->findChild<QSpinBox*>("SearchObjectEdit")->setValue(237);  // Fellow2: level 5 only
     panel->findChild<QPushButton*>("Button17")->click();
-    QCOMPARE(w->session().map.CurrentLevel, 6);
+    QCOMPARE(w->session().map.currentLevel, 6);
     panel->findChild<QSpinBox*>("SearchObjectEdit")->setValue(255);
     panel->findChild<QPushButton*>("Button17")->click();
     QCOMPARE(dialogs.messages.last(), QString("Object not found"));
-    QCOMPARE(w->session().map.CurrentLevel, 6);
+    QCOMPARE(w->session().map.currentLevel, 6);
   }
 
   void replaceSetsTheAuthorFromTheStartLevelOn() {
@@ -62,9 +62,9 @@ class LevelmapPanelsTest : public QObject {
     panel->findChild<QLineEdit*>("Authorreplace")->setText("Guest");
     panel->findChild<QSpinBox*>("SpinEdit2")->setValue(3);
     panel->findChild<QPushButton*>("Button14")->click();
-    QCOMPARE(w->session().map.header(3).Author(), std::string("Pyrovel Team"));
-    QCOMPARE(w->session().map.header(4).Author(), std::string("Guest"));
-    QVERIFY(w->session().map.Modified);
+    QCOMPARE(w->session().map.header(3).author(), std::string("Pyrovel Team"));
+    QCOMPARE(w->session().map.header(4).author(), std::string("Guest"));
+    QVERIFY(w->session().map.modified);
   }
 };
 

@@ -15,8 +15,8 @@ using namespace pyrovel::app;
 using namespace pyrovel::app::testing;
 
 namespace {
-QToolButton* button(TForm1& w, const char* name) { return w.findChild<QToolButton*>(name); }
-int shownLevel(TForm1& w) { return Levelmap::levelNumber(w.session().map.CurrentLevel); }
+QToolButton* button(MainWindow& w, const char* name) { return w.findChild<QToolButton*>(name); }
+int shownLevel(MainWindow& w) { return Levelmap::levelNumber(w.session().map.currentLevel); }
 }  // namespace
 
 class LevelsTest : public QObject {
@@ -53,7 +53,7 @@ class LevelsTest : public QObject {
     go->click();
     QCOMPARE(shownLevel(*w), 0);
     // An empty level becomes 3 x 3 once shown.
-    QCOMPARE(w->session().map.header(100).Width(), 3);
+    QCOMPARE(w->session().map.header(100).width(), 3);
   }
 
   void levelListShowsTitlesAndSelectsEditsAndMovesLevels() {
@@ -64,7 +64,7 @@ class LevelsTest : public QObject {
     QVERIFY(w->levelListDock()->isVisible());
     QVERIFY(w->action("Levellist1")->isChecked());
     auto* list = w->findChild<LevelList*>("Levelnames");
-    const QString title2 = QString::fromStdString(w->session().map.header(3).Title());
+    const QString title2 = QString::fromStdString(w->session().map.header(3).title());
     QCOMPARE(list->item(2, 0)->text(), QString("2"));
     QCOMPARE(list->item(2, 1)->text(), title2);
     QCOMPARE(list->item(99, 1)->text(), QString("Empty"));
@@ -74,20 +74,20 @@ class LevelsTest : public QObject {
 
     // A title typed in the list is kept, cut to 20 characters.
     list->item(4, 1)->setText("A very long title indeed for a level");
-    QCOMPARE(w->session().map.header(5).Title(), std::string("A very long title in"));
+    QCOMPARE(w->session().map.header(5).title(), std::string("A very long title in"));
     QCOMPARE(list->item(4, 1)->text(), QString("A very long title in"));
-    QVERIFY(w->session().map.Modified);
+    QVERIFY(w->session().map.modified);
 
     // Record texts are 8-bit: a byte such as 0xE9 shows as "é" and is stored
     // back as the same single byte.
     w->session().setLevelTitle(8, "Caf\xe9");
     QCOMPARE(list->item(7, 1)->text(), QString::fromUtf8("Caf\u00e9"));
     list->item(7, 1)->setText(QString::fromUtf8("D\u00e9j\u00e0 vu"));
-    QCOMPARE(w->session().map.header(8).Title(), std::string("D\xe9j\xe0 vu"));
+    QCOMPARE(w->session().map.header(8).title(), std::string("D\xe9j\xe0 vu"));
 
     // Dragging row 2 onto row 5 moves level 2 to 5.
     emit list->rowDragged(2, 5);
-    QCOMPARE(QString::fromStdString(w->session().map.header(6).Title()), title2);
+    QCOMPARE(QString::fromStdString(w->session().map.header(6).title()), title2);
     QCOMPARE(list->item(5, 1)->text(), title2);
     QCOMPARE(shownLevel(*w), 5);
     QCOMPARE(w->findChild<QSpinBox*>("MoveLevelNumber")->value(), 5);
@@ -97,7 +97,7 @@ class LevelsTest : public QObject {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
-    const std::string title0 = w->session().map.header(1).Title();
+    const std::string title0 = w->session().map.header(1).title();
     w->action("MoveLevel1")->trigger();
     auto* panel = w->findChild<MoveLevelPanel*>("MovelevelPanel");
     QVERIFY(panel->isVisible());
@@ -105,13 +105,13 @@ class LevelsTest : public QObject {
     panel->target()->setValue(3);
     panel->findChild<QPushButton*>("MoveLevelCancel")->click();
     QVERIFY(!panel->isVisible());
-    QCOMPARE(w->session().map.header(1).Title(), title0);
+    QCOMPARE(w->session().map.header(1).title(), title0);
 
     w->action("MoveLevel1")->trigger();
     panel->target()->setValue(3);
     panel->findChild<QPushButton*>("MoveLevelOK")->click();
     QVERIFY(!panel->isVisible());
-    QCOMPARE(w->session().map.header(4).Title(), title0);
+    QCOMPARE(w->session().map.header(4).title(), title0);
     QCOMPARE(shownLevel(*w), 3);
   }
 
@@ -136,7 +136,7 @@ class LevelsTest : public QObject {
     QVERIFY(undo->isEnabled());
     QVERIFY(!redo->isEnabled());
     // Another level starts with nothing to undo.
-    w->nextlevel();
+    w->nextLevel();
     QVERIFY(!undo->isEnabled());
     QVERIFY(!w->action("Undo1")->isEnabled());
   }
@@ -145,20 +145,20 @@ class LevelsTest : public QObject {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
-    const std::string title1 = w->session().map.header(2).Title();
+    const std::string title1 = w->session().map.header(2).title();
     dialogs.answers = {Answer::No};
     w->action("DeleteLevel1")->trigger();
     QCOMPARE(dialogs.questions.last(),
              QString("Are you sure you want to remove this level from the levelmap ?"));
-    QVERIFY(w->session().map.header(2).Title() == title1);
+    QVERIFY(w->session().map.header(2).title() == title1);
     dialogs.answers = {Answer::Yes};
     w->action("DeleteLevel1")->trigger();
-    QCOMPARE(w->session().map.header(1).Title(), title1);
+    QCOMPARE(w->session().map.header(1).title(), title1);
 
     const int questions = dialogs.questions.size();
     w->action("Insertlevel1")->trigger();  // level 99 is empty: no question
     QCOMPARE(dialogs.questions.size(), questions);
-    QCOMPARE(w->session().map.header(2).Title(), title1);
+    QCOMPARE(w->session().map.header(2).title(), title1);
   }
 };
 

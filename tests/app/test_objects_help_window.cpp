@@ -22,7 +22,7 @@ struct Fixture {
   ObjectCatalogue catalogue;
   SpriteStrip strip;
   ScriptedDialogs dialogs;
-  THelpForm form{catalogue, strip, &dialogs};
+  ObjectsHelpWindow form{catalogue, strip, &dialogs};
 
   QString label() { return form.findChild<QLabel*>("Label1")->text(); }
   QPlainTextEdit* memo() { return form.findChild<QPlainTextEdit*>("Memo1"); }
@@ -86,7 +86,7 @@ class ObjectsHelpWindowTest : public QObject {
     f.memo()->setPlainText("Rocks fall.");
     QTemporaryDir out;
     QVERIFY(f.form.findChild<QPushButton*>("SaveButton"));
-    f.form.Savetext(out.path());
+    f.form.saveText(out.path());
     const QString doc = readText(out.filePath("ObjectsHelp.txt"));
     QVERIFY(doc.contains("--3--\r\nRocks fall.\r\n--4--\r\n"));
     QCOMPARE(readText(out.filePath("Offsets.txt")).count("\r\n"), 161);

@@ -23,14 +23,14 @@ using namespace pyrovel::app::testing;
 namespace {
 
 template <typename T>
-T* child(TForm1& w, const char* name) {
+T* child(MainWindow& w, const char* name) {
   T* found = w.findChild<T*>(name);
   if (!found) qFatal("no %s", name);
   return found;
 }
 
 // The cell editor open in the score grid.
-QLineEdit* scoreEditor(TForm1& w) {
+QLineEdit* scoreEditor(MainWindow& w) {
   for (QLineEdit* e : child<QTableWidget>(w, "ScoreGrid")->viewport()->findChildren<QLineEdit*>()) {
     if (e->isVisible()) return e;
   }
@@ -38,7 +38,7 @@ QLineEdit* scoreEditor(TForm1& w) {
 }
 
 // Types into score row `row` as a person does: a click on the value, then keys.
-void typeScore(TForm1& w, int row, const QString& keys) {
+void typeScore(MainWindow& w, int row, const QString& keys) {
   auto* grid = child<QTableWidget>(w, "ScoreGrid");
   grid->scrollToItem(grid->item(row, 1));
   const QRect cell = grid->visualItemRect(grid->item(row, 1));
@@ -75,22 +75,22 @@ class PropertiesTest : public QObject {
     const LevelHeader& h = w->session().map.current();
 
     typeScore(*w, 4, "30");
-    QCOMPARE(h.NutScore(), 30);  // stored before the cell is left
+    QCOMPARE(h.nutScore(), 30);  // stored before the cell is left
     QTest::keyClick(scoreEditor(*w), '0');
-    QCOMPARE(h.NutScore(), 44);  // 300 in a byte
+    QCOMPARE(h.nutScore(), 44);  // 300 in a byte
     QTest::keyClick(scoreEditor(*w), Qt::Key_Return);
     QCoreApplication::processEvents();  // the grid takes the value once the key is handled
     QCOMPARE(grid->item(4, 1)->text(), QString("44"));  // shown as stored
 
     typeScore(*w, 14, "1000");
-    QCOMPARE(h.DiamondsNeeded() & 0xff, 232);
-    QCOMPARE(h.DiamondsNeededHigh(), 3);
+    QCOMPARE(h.diamondsNeeded() & 0xff, 232);
+    QCOMPARE(h.diamondsNeededHigh(), 3);
     QTest::keyClick(scoreEditor(*w), Qt::Key_Return);
     QCoreApplication::processEvents();  // the grid takes the value once the key is handled
     QCOMPARE(grid->item(14, 1)->text(), QString("1000"));
 
     typeScore(*w, 1, "12a");
-    QCOMPARE(h.TimeScore(), 0);
+    QCOMPARE(h.timeScore(), 0);
   }
 
   void applyTakesSizeAndTextsResetTakesTheLevelsSize() {
@@ -102,7 +102,7 @@ class PropertiesTest : public QObject {
     auto* width = child<QSpinBox>(*w, "WidthEdit");
     auto* title = child<QLineEdit>(*w, "TitleEdit");
     QCOMPARE(width->value(), 40);
-    QCOMPARE(title->text(), QString::fromStdString(w->session().map.current().Title()));
+    QCOMPARE(title->text(), QString::fromStdString(w->session().map.current().title()));
 
     width->setValue(200);  // the spin edit keeps to 3..128
     QCOMPARE(width->value(), 128);
@@ -115,10 +115,10 @@ class PropertiesTest : public QObject {
     QTest::mouseClick(child<QPushButton>(*w, "Button7"), Qt::LeftButton);
 
     const LevelHeader& h = w->session().map.current();
-    QCOMPARE(h.Width(), 12);
-    QCOMPARE(h.Height(), 9);
-    QCOMPARE(QString::fromStdString(h.Title()), QString("A title longer than "));
-    QCOMPARE(QString::fromStdString(h.Date()), QString("2024-05-01"));
+    QCOMPARE(h.width(), 12);
+    QCOMPARE(h.height(), 9);
+    QCOMPARE(QString::fromStdString(h.title()), QString("A title longer than "));
+    QCOMPARE(QString::fromStdString(h.date()), QString("2024-05-01"));
     QCOMPARE(w->statusPanel(1)->text(), QString("Level Width: 12"));
     QCOMPARE(w->statusPanel(2)->text(), QString("Level Height: 9"));
     QVERIFY(w->findChild<QLabel*>("Label8")->text().contains("A title longer than"));
@@ -126,7 +126,7 @@ class PropertiesTest : public QObject {
     width->setValue(60);
     QTest::mouseClick(child<QPushButton>(*w, "Button6"), Qt::LeftButton);
     QCOMPARE(width->value(), 12);
-    QCOMPARE(h.Width(), 12);
+    QCOMPARE(h.width(), 12);
   }
 
   void boxesChecksAndMemoWriteThroughAndFollowTheLevel() {
@@ -154,27 +154,27 @@ class PropertiesTest : public QObject {
     QTest::mouseClick(child<PatternBox>(*w, "PaintBox1"), Qt::LeftButton, {}, QPoint(2, 2));
     QCOMPARE(s.map.current().well(0, 0), obj::Rock);
     child<QCheckBox>(*w, "WellActive")->click();
-    QCOMPARE(s.map.current().WellActive(), 1);
+    QCOMPARE(s.map.current().wellActive(), 1);
 
     w->propertiesPage()->pages()->setCurrentIndex(0);
     auto* intermission = child<QCheckBox>(*w, "IntermissionCheck");
     intermission->click();
-    QCOMPARE(s.map.current().Intermission(), 255);
+    QCOMPARE(s.map.current().intermission(), 255);
     intermission->click();
-    QCOMPARE(s.map.current().Intermission(), 0);
+    QCOMPARE(s.map.current().intermission(), 0);
 
     w->propertiesPage()->pages()->setCurrentIndex(4);
     auto* memo = child<QPlainTextEdit>(*w, "BDCFFmemo");
     QTest::keyClicks(memo, "Colors=Red");
-    QCOMPARE(s.map.BdcffMemo[static_cast<std::size_t>(s.map.CurrentLevel)],
+    QCOMPARE(s.map.bdcffMemo[static_cast<std::size_t>(s.map.currentLevel)],
              std::vector<std::string>{"Colors=Red"});
 
     // Another level fills every control anew.
-    w->nextlevel();
+    w->nextLevel();
     QCOMPARE(wellEdit->value(), s.map.current().wellDelay());
     QCOMPARE(memo->toPlainText(), QString());
-    QCOMPARE(child<QLineEdit>(*w, "TitleEdit")->text(), QString::fromStdString(s.map.current().Title()));
-    w->Prevlevel();
+    QCOMPARE(child<QLineEdit>(*w, "TitleEdit")->text(), QString::fromStdString(s.map.current().title()));
+    w->previousLevel();
     QCOMPARE(wellEdit->value(), 42);
     QCOMPARE(memo->toPlainText(), QString("Colors=Red"));
   }

@@ -1,9 +1,9 @@
 // The main window opens its secondary windows from the menus.
-#include "app/adf_window.h"
+#include "app/adf_browser_window.h"
 #include "app/c64_dump_window.h"
-#include "app/d64_window.h"
+#include "app/d64_browser_window.h"
 #include "app/objects_help_window.h"
-#include "app/resource_window.h"
+#include "app/resource_explorer_window.h"
 #include "app_fixture.h"
 
 using namespace pyrovel;
@@ -20,12 +20,12 @@ class SecondaryWindowsTest : public QObject {
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
 
-    auto* adf = w->findChild<TADFForm*>();
+    auto* adf = w->findChild<AdfBrowserWindow*>();
     QVERIFY(adf && !adf->isVisible());
     w->action("ImportfromADFimage1")->trigger();
     QVERIFY(adf->isVisible());
 
-    auto* d64 = w->findChild<TD64Form*>();
+    auto* d64 = w->findChild<D64BrowserWindow*>();
     int asked = 0;
     d64->chooseImage = [&]() -> std::optional<QString> {
       ++asked;
@@ -35,14 +35,14 @@ class SecondaryWindowsTest : public QObject {
     QVERIFY(d64->isVisible());
     QTRY_COMPARE(asked, 1);  // showing the window asks for an image
 
-    auto* help = w->findChild<THelpForm*>();
+    auto* help = w->findChild<ObjectsHelpWindow*>();
     w->action("ObjectsHelp1")->trigger();
     QVERIFY(help->isVisible());
 
-    auto* das = w->findChild<TDasForm*>();
+    auto* das = w->findChild<C64DumpWindow*>();
     w->action("DasHimport")->trigger();
     QVERIFY(das->isVisible());
-    auto* res = w->findChild<TResForm*>();
+    auto* res = w->findChild<ResourceExplorerWindow*>();
     w->action("ImportDLL")->trigger();
     QVERIFY(res->isVisible());
 

@@ -95,23 +95,23 @@ class SingleLevelTest : public QObject {
     auto w = makeWindow(folder, dialogs);
     QVERIFY(w->action("Importlevel1")->isEnabled());
     QVERIFY(w->action("ExportLevel1")->isEnabled());
-    w->SelectLevel(4);  // level 3
+    w->selectLevel(4);  // level 3
 
     const QString a = writeFile(files, "a.lev", levelFile(10, 5, "Cave"));
     const QString b = writeFile(files, "b.lev", levelFile(8, 6, ""));
     dialogs.importChoice = LevelImportChoice{1, {a, b}};
-    w->session().map.Modified = false;
+    w->session().map.modified = false;
     w->action("Importlevel1")->trigger();
     const Levelmap& map = w->session().map;
     QVERIFY(dialogs.errors.isEmpty());
-    QCOMPARE(map.header(4).Title(), std::string("Cave"));
-    QCOMPARE(map.header(5).Title(), std::string("Level 4"));
-    QCOMPARE(map.header(5).Width(), 8);
-    QCOMPARE(map.CurrentLevel, 5);  // the last level filled is shown
-    QVERIFY(map.Modified);
+    QCOMPARE(map.header(4).title(), std::string("Cave"));
+    QCOMPARE(map.header(5).title(), std::string("Level 4"));
+    QCOMPARE(map.header(5).width(), 8);
+    QCOMPARE(map.currentLevel, 5);  // the last level filled is shown
+    QVERIFY(map.modified);
 
     // Back to "Cave" and out again in the game's one-level format.
-    w->SelectLevel(4);
+    w->selectLevel(4);
     const QString out = files.filePath("out.lev");
     dialogs.exportChoice = LevelExportChoice{1, out};
     w->action("ExportLevel1")->trigger();
@@ -126,7 +126,7 @@ class SingleLevelTest : public QObject {
     // A cancelled dialog changes nothing.
     w->action("ExportLevel1")->trigger();
     w->action("Importlevel1")->trigger();
-    QCOMPARE(map.CurrentLevel, 4);
+    QCOMPARE(map.currentLevel, 4);
   }
 
   void aBadFileIsReportedAndEarlierLevelsStay() {
@@ -134,7 +134,7 @@ class SingleLevelTest : public QObject {
     QTemporaryDir files;
     LevelDialogs dialogs;
     auto w = makeWindow(folder, dialogs);
-    w->SelectLevel(2);
+    w->selectLevel(2);
     QByteArray big = levelFile(5, 5, "Big");
     big[32] = static_cast<char>(200);
     dialogs.importChoice = LevelImportChoice{
@@ -142,8 +142,8 @@ class SingleLevelTest : public QObject {
     w->action("Importlevel1")->trigger();
     QCOMPARE(dialogs.errors.size(), 1);
     QVERIFY(dialogs.errors.first().contains("big.lev"));
-    QCOMPARE(w->session().map.header(2).Title(), std::string("Ok"));
-    QCOMPARE(w->session().map.CurrentLevel, 2);
+    QCOMPARE(w->session().map.header(2).title(), std::string("Ok"));
+    QCOMPARE(w->session().map.currentLevel, 2);
   }
 };
 

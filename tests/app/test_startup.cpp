@@ -26,7 +26,7 @@ class StartupTest : public QObject {
     QVERIFY(!w->startupFailed());
     QVERIFY(dialogs.messages.isEmpty());
     QCOMPARE(w->windowTitle(), QString("PRVL Level Editor V 0.26 alpha"));
-    QCOMPARE(QDir(QString::fromStdString(w->configuration().GameDir)), QDir(folder.path()));
+    QCOMPARE(QDir(QString::fromStdString(w->configuration().gameDir)), QDir(folder.path()));
 
     // Tools docked left, Objects floating, Properties and the level list hidden.
     QVERIFY(!w->toolsDock()->isFloating());
@@ -39,14 +39,14 @@ class StartupTest : public QObject {
 
     // Level 0 is a cleared 64 x 32 level titled "Empty", nothing to undo.
     const Levelmap& map = w->session().map;
-    QCOMPARE(map.header(1).Width(), 64);
-    QCOMPARE(map.header(1).Height(), 32);
+    QCOMPARE(map.header(1).width(), 64);
+    QCOMPARE(map.header(1).height(), 32);
     QCOMPARE(w->findChild<QLabel*>("Label8")->text(), QString("New.map Level 0: Empty by "));
     QCOMPARE(w->statusPanel(1)->text(), QString("Level Width: 64"));
     QCOMPARE(w->statusPanel(2)->text(), QString("Level Height: 32"));
     QVERIFY(!w->findChild<QToolButton*>("UndoButton")->isEnabled());
     QVERIFY(!w->findChild<QToolButton*>("RedoButton")->isEnabled());
-    QVERIFY(!map.Modified);
+    QVERIFY(!map.modified);
     QVERIFY(w->levelView()->cellSize() > 0);
 
     // The game palette of the shipped Edit.bdi, ten columns while floating.
@@ -94,8 +94,8 @@ class StartupTest : public QObject {
     const QString before = QDir::currentPath();
     auto w = makeWindow(folder, dialogs, {demoMap()});
     QVERIFY(dialogs.errors.isEmpty());
-    QCOMPARE(w->session().map.FileName, std::string("demo.map"));
-    QCOMPARE(QString::fromStdString(w->session().History[0]), QFileInfo(demoMap()).absoluteFilePath());
+    QCOMPARE(w->session().map.fileName, std::string("demo.map"));
+    QCOMPARE(QString::fromStdString(w->session().history[0]), QFileInfo(demoMap()).absoluteFilePath());
     QVERIFY(w->findChild<QLabel*>("Label8")->text().startsWith("demo.map Level 0: "));
     QVERIFY(w->scrollBox()->fillsBox());
     QCOMPARE(w->action("History1")->text(), QFileInfo(demoMap()).absoluteFilePath());
@@ -104,7 +104,7 @@ class StartupTest : public QObject {
     // The file's folder became the working folder.
     QCOMPARE(QDir::currentPath(), QFileInfo(demoMap()).absolutePath());
     QDir::setCurrent(before);
-    QVERIFY(!w->session().map.Modified);
+    QVERIFY(!w->session().map.modified);
   }
 
   void aMissingCommandLineFileIsIgnored() {
@@ -112,7 +112,7 @@ class StartupTest : public QObject {
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {folder.file("nothing-here.map")});
     QVERIFY(dialogs.errors.isEmpty());
-    QCOMPARE(w->session().map.FileName, std::string("New.map"));
+    QCOMPARE(w->session().map.fileName, std::string("New.map"));
   }
 
   void readOnlyProgramFolderKeepsSettingsInTheUserFolder() {

@@ -7,7 +7,7 @@
 #include <QWheelEvent>
 
 #include "app/level_paint.h"
-#include "app/preview_window.h"
+#include "app/level_preview_window.h"
 #include "app/level_view.h"
 #include "app_fixture.h"
 #include "render/level_renderer.h"
@@ -31,8 +31,8 @@ class ViewTest : public QObject {
     QCOMPARE(fitted, box->viewport()->size());
     const int cell = view->cellSize();
     const Levelmap& map = w->session().map;
-    QCOMPARE(cell, ComputeCellSize(fitted.width(), fitted.height(), map.current().Width(),
-                                   map.current().Height()));
+    QCOMPARE(cell, computeCellSize(fitted.width(), fitted.height(), map.current().width(),
+                                   map.current().height()));
 
     w->action("ZoomIn1")->trigger();
     QCOMPARE(view->size(), fitted * 2);
@@ -82,7 +82,7 @@ class ViewTest : public QObject {
     QTest::qWait(20);
     const QSize view = w->levelView()->size();
     const LevelHeader& h = w->session().map.current();
-    QCOMPARE(w->levelView()->cellSize(), ComputeCellSize(view.width(), view.height(), h.Width(), h.Height()));
+    QCOMPARE(w->levelView()->cellSize(), computeCellSize(view.width(), view.height(), h.width(), h.height()));
     QVERIFY(w->levelView()->cellSize() < before);
   }
 
@@ -94,11 +94,11 @@ class ViewTest : public QObject {
     auto* gamegrid = w->findChild<QToolButton*>("GamegridButton");
     QVERIFY(gamegrid->isChecked());
     background->click();
-    QCOMPARE(w->session().map.CurrentLayer, kBackgroundLayer);
-    QCOMPARE(w->session().map.current().HasBackgroundLayer(), 1);
+    QCOMPARE(w->session().map.currentLayer, kBackgroundLayer);
+    QCOMPARE(w->session().map.current().hasBackgroundLayer(), 1);
     QVERIFY(background->isChecked());
     gamegrid->click();
-    QCOMPARE(w->session().map.CurrentLayer, kGameLayer);
+    QCOMPARE(w->session().map.currentLayer, kGameLayer);
     QVERIFY(gamegrid->isChecked());
   }
 
@@ -109,12 +109,12 @@ class ViewTest : public QObject {
     const Levelmap& map = w->session().map;
     const SpriteStrip& strip = w->spriteStrip();
     for (int cell : {1, 7, 24, 300}) {
-      const int width = map.current().Width() * cell, height = map.current().Height() * cell;
+      const int width = map.current().width() * cell, height = map.current().height() * cell;
       PixelBuffer full(width, height);
-      Drawlevel(map, map.CurrentLevel, map.CurrentLayer, strip, cell, full);
+      drawLevel(map, map.currentLevel, map.currentLayer, strip, cell, full);
       for (const QRect area : {QRect(0, 0, width, height), QRect(cell / 2, cell / 3, cell * 3 + 5, cell * 2 + 1),
                                QRect(width - 17, height - 9, 17, 9)}) {
-        const PixelBuffer part = drawLevelArea(map, map.CurrentLevel, map.CurrentLayer, strip, cell, area);
+        const PixelBuffer part = drawLevelArea(map, map.currentLevel, map.currentLayer, strip, cell, area);
         bool same = true;
         for (int y = 0; y < area.height() && same; ++y) {
           for (int x = 0; x < area.width() && same; ++x) {
@@ -143,22 +143,22 @@ class ViewTest : public QObject {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
-    TForm2* preview = w->newPreviewWindow();
+    LevelPreviewWindow* preview = w->newPreviewWindow();
     preview->show();
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(preview, &activate);
     QCOMPARE(preview->slot(), 1);
-    w->nextlevel();
+    w->nextLevel();
     QCOMPARE(preview->slot(), 1);  // the editing area is shown: the preview keeps its level
     preview->drawButton()->click();
     QCOMPARE(preview->slot(), 2);
 
     w->hideEditingArea(true);
     QVERIFY(w->editingAreaHidden());
-    w->nextlevel();
+    w->nextLevel();
     QCOMPARE(preview->slot(), 3);
     w->hideEditingArea(false);
-    w->nextlevel();
+    w->nextLevel();
     QCOMPARE(preview->slot(), 3);
   }
 

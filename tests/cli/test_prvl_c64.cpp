@@ -62,10 +62,10 @@ TEST_F(PrvlC64, ConvertWritesTheLevelmapAndTheDasText) {
   EXPECT_TRUE(text.ends_with("level\r\n1\r\n"));
 
   EditorSession session(ui);
-  ASSERT_TRUE(session.readlevel(dir.path("out.map")));
-  EXPECT_EQ(session.map.header(1).Title(), " Cave A");
-  EXPECT_EQ(session.map.header(20).Title(), " Cave T");
-  EXPECT_EQ(session.map.header(5).Width(), 20);
+  ASSERT_TRUE(session.readLevelmap(dir.path("out.map")));
+  EXPECT_EQ(session.map.header(1).title(), " Cave A");
+  EXPECT_EQ(session.map.header(20).title(), " Cave T");
+  EXPECT_EQ(session.map.header(5).width(), 20);
 }
 
 TEST_F(PrvlC64, NothingToConvertWritesNothing) {

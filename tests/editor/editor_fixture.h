@@ -36,7 +36,7 @@ class EditorFixture : public ::testing::Test {
 
   // Level 0 as a w x h level of Dirt with the player at (1, 1).
   void makeLevel(int w, int h) {
-    s.SelectLevel(1);
+    s.selectLevel(1);
     s.map.current().setWidth(w);
     s.map.current().setHeight(h);
     for (int x = 0; x < kGridSide; ++x) {

@@ -10,25 +10,25 @@ namespace {
 using DrawingTools = EditorFixture;
 
 TEST_F(DrawingTools, PenStrokeRecordsOneUndoEntryAndUndoesWhole) {
-  s.DrawingObject = obj::Rock;
+  s.drawingObject = obj::Rock;
   pressCell(3, 3);
   for (int x = 4; x <= 8; ++x) moveCell(x, 3, kHeldLeft);
   tools.release(MouseButton::Left);
   for (int x = 3; x <= 8; ++x) EXPECT_EQ(at(x, 3), obj::Rock) << x;
   EXPECT_EQ(undoSteps(), 1);
-  EXPECT_TRUE(s.map.Modified);
+  EXPECT_TRUE(s.map.modified);
 
   pressCell(3, 5);
   tools.release(MouseButton::Left);
   EXPECT_EQ(undoSteps(), 2);
-  ASSERT_TRUE(s.Undo1Click());
-  ASSERT_TRUE(s.Undo1Click());
+  ASSERT_TRUE(s.undo());
+  ASSERT_TRUE(s.undo());
   EXPECT_EQ(at(3, 3), obj::Dirt);
   EXPECT_EQ(at(8, 3), obj::Dirt);
 }
 
 TEST_F(DrawingTools, MovesPaintOnlyWithExactlyTheLeftButtonHeld) {
-  s.DrawingObject = obj::Rock;
+  s.drawingObject = obj::Rock;
   moveCell(4, 4, kHeldLeft | kHeldShift);
   moveCell(5, 4, kHeldLeft | kHeldRight);
   moveCell(6, 4, 0);
@@ -40,7 +40,7 @@ TEST_F(DrawingTools, MovesPaintOnlyWithExactlyTheLeftButtonHeld) {
 
 TEST_F(DrawingTools, NothingIsWrittenOutsideTheLevelOrTheGrid) {
   s.map.at(25, 3) = 99;  // a hidden cell beyond the level's width
-  s.DrawingObject = obj::Rock;
+  s.drawingObject = obj::Rock;
   const ViewUpdate u = pressCell(25, 3);
   EXPECT_TRUE(u.cells.empty());
   EXPECT_EQ(at(25, 3), 99);
@@ -60,7 +60,7 @@ TEST_F(DrawingTools, NothingIsWrittenOutsideTheLevelOrTheGrid) {
 }
 
 TEST_F(DrawingTools, LittleFellowQuestionAnsweredNoThenYes) {
-  s.DrawingObject = obj::LittleFellow;
+  s.drawingObject = obj::LittleFellow;
   ui.answers = {Answer::No};
   pressCell(5, 5);
   tools.release(MouseButton::Left);
@@ -78,8 +78,8 @@ TEST_F(DrawingTools, LittleFellowQuestionAnsweredNoThenYes) {
   EXPECT_EQ(at(5, 5), obj::LittleFellow);
   EXPECT_EQ(at(1, 1), obj::EmptySpace);
   EXPECT_EQ(at(6, 5), obj::Dirt);
-  EXPECT_EQ(s.map.current().PlayerX(), 5);
-  EXPECT_EQ(s.map.current().PlayerY(), 5);
+  EXPECT_EQ(s.map.current().playerX(), 5);
+  EXPECT_EQ(s.map.current().playerY(), 5);
   EXPECT_NE(std::find(u.cells.begin(), u.cells.end(), CellPos{1, 1}), u.cells.end());
   EXPECT_NE(std::find(u.cells.begin(), u.cells.end(), CellPos{5, 5}), u.cells.end());
 
@@ -92,22 +92,22 @@ TEST_F(DrawingTools, LittleFellowQuestionAnsweredNoThenYes) {
 TEST_F(DrawingTools, AStrokeBrokenOffByTheQuestionEndsWithoutItsRelease) {
   // The question box takes the button's release; the next stroke must
   // still be undone on its own.
-  s.DrawingObject = obj::LittleFellow;
+  s.drawingObject = obj::LittleFellow;
   ui.answers = {Answer::Yes};
   pressCell(5, 5);
   const int afterQuestion = undoSteps();
-  s.DrawingObject = obj::Rock;
+  s.drawingObject = obj::Rock;
   pressCell(8, 8);
   tools.release(MouseButton::Left);
   EXPECT_EQ(undoSteps(), afterQuestion + 1);
-  ASSERT_TRUE(s.Undo1Click());
+  ASSERT_TRUE(s.undo());
   EXPECT_EQ(at(8, 8), obj::Dirt);
   EXPECT_EQ(at(5, 5), obj::LittleFellow);
 }
 
 TEST_F(DrawingTools, AStalePlayerPositionNeverErasesAnotherObject) {
   s.map.at(1, 1) = obj::SolidWall;  // the player was drawn over
-  s.DrawingObject = obj::LittleFellow;
+  s.drawingObject = obj::LittleFellow;
   ui.answers = {Answer::Yes};
   pressCell(4, 4);
   EXPECT_EQ(at(1, 1), obj::SolidWall);
@@ -116,34 +116,34 @@ TEST_F(DrawingTools, AStalePlayerPositionNeverErasesAnotherObject) {
   s.map.current().setPlayerX(250);
   ui.answers = {Answer::Yes};
   pressCell(6, 6);
-  EXPECT_EQ(s.map.current().PlayerX(), 6);
+  EXPECT_EQ(s.map.current().playerX(), 6);
 }
 
 TEST_F(DrawingTools, WithoutTheOptionTheLittleFellowIsAnOrdinaryObject) {
   s.allowOnlyOneLittleFellow = false;
-  s.DrawingObject = obj::LittleFellow;
+  s.drawingObject = obj::LittleFellow;
   pressCell(5, 5);
   EXPECT_TRUE(ui.questions.empty());
   EXPECT_EQ(at(5, 5), obj::LittleFellow);
   EXPECT_EQ(at(1, 1), obj::LittleFellow);
-  EXPECT_EQ(s.map.current().PlayerX(), 1);
+  EXPECT_EQ(s.map.current().playerX(), 1);
 }
 
 TEST_F(DrawingTools, Fellow2PositionFollowsEachNewCell) {
-  s.DrawingObject = obj::Fellow2;
+  s.drawingObject = obj::Fellow2;
   pressCell(3, 4);
   pressCell(6, 7);
-  EXPECT_EQ(s.map.current().Player2X(), 6);
-  EXPECT_EQ(s.map.current().Player2Y(), 7);
+  EXPECT_EQ(s.map.current().player2X(), 6);
+  EXPECT_EQ(s.map.current().player2Y(), 7);
   EXPECT_EQ(at(3, 4), obj::Fellow2);  // the earlier one stays
 }
 
 TEST_F(DrawingTools, SprayScattersOverTheSquareAroundThePressedCell) {
   makeLevel(30, 30);
-  tools.SpraybuttonClick();
-  s.DrawingObject = obj::Diamond;
+  tools.toggleSpray();
+  s.drawingObject = obj::Diamond;
   // With amount 2 and size 10 the extremes are column-5 .. column+4.
-  tools.sprayOptions.SprayAmount = 2;
+  tools.sprayOptions.objectsPerEvent = 2;
   random.values = {0, 0, 9, 9};
   pressCell(15, 15);
   EXPECT_EQ(at(10, 10), obj::Diamond);
@@ -165,10 +165,10 @@ TEST_F(DrawingTools, SprayNeverTouchesTheOuterRingOrLeavesTheLevel) {
   }
   SeededRandom seeded(7);
   ToolController sprayer(s, seeded);
-  sprayer.SpraybuttonClick();
-  s.DrawingObject = obj::Diamond;
-  sprayer.sprayOptions.SprayAmount = 100;
-  sprayer.sprayOptions.Spraysize = 100;
+  sprayer.toggleSpray();
+  s.drawingObject = obj::Diamond;
+  sprayer.sprayOptions.objectsPerEvent = 100;
+  sprayer.sprayOptions.squareSide = 100;
   for (int i = 0; i < 100; ++i) sprayer.press(px(1), px(1), MouseButton::Left, kCell);
   int sprayed = 0;
   for (int x = 0; x < kGridSide; ++x) {
@@ -182,8 +182,8 @@ TEST_F(DrawingTools, SprayNeverTouchesTheOuterRingOrLeavesTheLevel) {
   }
   EXPECT_GT(sprayed, 0);
   // Size and amount out of range neither crash nor spray outside.
-  sprayer.sprayOptions.Spraysize = 0;
-  sprayer.sprayOptions.SprayAmount = -4;
+  sprayer.sprayOptions.squareSide = 0;
+  sprayer.sprayOptions.objectsPerEvent = -4;
   sprayer.press(px(3), px(3), MouseButton::Left, kCell);
 }
 
@@ -191,12 +191,12 @@ TEST_F(DrawingTools, SprayOnlyInSpaceAndDirtLeavesRocksAlone) {
   for (int x = 1; x < 19; ++x) {
     for (int y = 1; y < 11; ++y) s.map.at(x, y) = (x + y) % 3 == 0 ? obj::Rock : (x % 2);
   }
-  s.DrawingObject = obj::Diamond;
+  s.drawingObject = obj::Diamond;
   SeededRandom seeded(3);
   ToolController sprayer(s, seeded);
-  sprayer.SpraybuttonClick();
-  sprayer.sprayOptions.Spraycheck = true;
-  sprayer.sprayOptions.SprayAmount = 100;
+  sprayer.toggleSpray();
+  sprayer.sprayOptions.onlySpaceAndDirt = true;
+  sprayer.sprayOptions.objectsPerEvent = 100;
   for (int i = 0; i < 10; ++i) sprayer.press(px(9), px(6), MouseButton::Left, kCell);
   int diamonds = 0;
   for (int x = 1; x < 19; ++x) {
@@ -211,9 +211,9 @@ TEST_F(DrawingTools, SprayOnlyInSpaceAndDirtLeavesRocksAlone) {
 }
 
 TEST_F(DrawingTools, RectangleCoversPressedCellUpToButNotThePointerCell) {
-  tools.DrawrectangleToolclick();
+  tools.toggleRectangle();
   EXPECT_EQ(tools.cursor(), CursorKind::Cross);
-  s.DrawingObject = obj::Rock;
+  s.drawingObject = obj::Rock;
   pressCell(2, 3);
   moveCell(6, 5, kHeldLeft);
   ASSERT_TRUE(tools.rubberBand());
@@ -236,11 +236,11 @@ TEST_F(DrawingTools, RectangleCoversPressedCellUpToButNotThePointerCell) {
 }
 
 TEST_F(DrawingTools, RectangleDraggedUpOrWithoutMovingChangesNothing) {
-  s.DrawingObject = obj::Rock;
-  tools.DrawrectangleToolclick();
+  s.drawingObject = obj::Rock;
+  tools.toggleRectangle();
   dragCells(6, 6, 3, 3);
   EXPECT_EQ(tools.tool(), Tool::Pen);
-  tools.DrawrectangleToolclick();
+  tools.toggleRectangle();
   pressCell(4, 4);
   tools.release(MouseButton::Left);
   EXPECT_EQ(tools.tool(), Tool::Pen);
@@ -252,11 +252,11 @@ TEST_F(DrawingTools, RectangleDraggedUpOrWithoutMovingChangesNothing) {
 
 TEST_F(DrawingTools, OutlineStyleAndItsGlyphs) {
   EXPECT_EQ(tools.rectangleGlyph(), 0);
-  tools.IEButton23MouseDown(20, 10);  // lower-right half of the button
-  tools.DrawrectangleToolclick();
+  tools.pressRectangleButton(20, 10);  // lower-right half of the button
+  tools.toggleRectangle();
   EXPECT_EQ(tools.rectangleStyle(), RectangleStyle::Outline);
   EXPECT_EQ(tools.rectangleGlyph(), 2);
-  s.DrawingObject = obj::SolidWall;
+  s.drawingObject = obj::SolidWall;
   dragCells(2, 2, 5, 5);  // 3 x 3: the centre stays
   EXPECT_EQ(at(3, 3), obj::Dirt);
   EXPECT_EQ(at(4, 3), obj::SolidWall);
@@ -264,23 +264,23 @@ TEST_F(DrawingTools, OutlineStyleAndItsGlyphs) {
   EXPECT_EQ(tools.rectangleGlyph(), 0);
 
   // A one-cell-wide area is all border.
-  tools.DrawrectangleToolclick();
-  s.DrawingObject = obj::Rock;
+  tools.toggleRectangle();
+  s.drawingObject = obj::Rock;
   dragCells(8, 2, 9, 8);
   for (int y = 2; y <= 7; ++y) EXPECT_EQ(at(8, y), obj::Rock) << y;
   EXPECT_EQ(at(8, 8), obj::Dirt);
 
-  tools.IEButton23MouseDown(3, 3);
-  tools.DrawrectangleToolclick();
+  tools.pressRectangleButton(3, 3);
+  tools.toggleRectangle();
   EXPECT_EQ(tools.rectangleStyle(), RectangleStyle::Filled);
   EXPECT_EQ(tools.rectangleGlyph(), 1);
 }
 
 TEST_F(DrawingTools, OutlineCutByTheLevelEdgeKeepsTheDraggedBorders) {
   s.map.at(20, 4) = 99;
-  tools.IEButton23MouseDown(24, 24);
-  tools.DrawrectangleToolclick();
-  s.DrawingObject = obj::Rock;
+  tools.pressRectangleButton(24, 24);
+  tools.toggleRectangle();
+  s.drawingObject = obj::Rock;
   dragCells(16, 2, 23, 6);  // columns 16..22, the level ends at 19
   EXPECT_EQ(at(16, 3), obj::Rock);
   EXPECT_EQ(at(19, 2), obj::Rock);
@@ -289,7 +289,7 @@ TEST_F(DrawingTools, OutlineCutByTheLevelEdgeKeepsTheDraggedBorders) {
 }
 
 TEST_F(DrawingTools, ChaosFillsFromTheCheckedBoxes) {
-  tools.Drawchaosclick();
+  tools.toggleChaos();
   EXPECT_TRUE(tools.chaosOptionsVisible());
   tools.chaosOptions.randomfillcheck[2] = true;  // "Emerald"
   dragCells(2, 2, 5, 4);
@@ -301,9 +301,9 @@ TEST_F(DrawingTools, ChaosFillsFromTheCheckedBoxes) {
   tools.chaosOptions.randomfillcheck[2] = false;
   tools.chaosOptions.randomfillcheck[1] = true;   // "Rocks"
   tools.chaosOptions.randomfillcheck[10] = true;  // "Object Number"
-  tools.chaosOptions.RandomFillEdit = 200;
+  tools.chaosOptions.lastBoxObject = 200;
   random.values = {0, 1, 1, 0};
-  tools.Drawchaosclick();
+  tools.toggleChaos();
   dragCells(6, 2, 8, 4);  // column by column, row by row
   EXPECT_EQ(at(6, 2), obj::Rock);
   EXPECT_EQ(at(6, 3), 200);
@@ -313,7 +313,7 @@ TEST_F(DrawingTools, ChaosFillsFromTheCheckedBoxes) {
 }
 
 TEST_F(DrawingTools, ChaosWithNoBoxCheckedChangesNothing) {
-  tools.Drawchaosclick();
+  tools.toggleChaos();
   dragCells(2, 2, 6, 6);
   EXPECT_EQ(at(3, 3), obj::Dirt);
   EXPECT_EQ(undoSteps(), 0);
@@ -321,8 +321,8 @@ TEST_F(DrawingTools, ChaosWithNoBoxCheckedChangesNothing) {
 }
 
 TEST_F(DrawingTools, RightButtonErasesDuringARubberBand) {
-  tools.DrawrectangleToolclick();
-  s.DrawingObject = obj::Rock;
+  tools.toggleRectangle();
+  s.drawingObject = obj::Rock;
   pressCell(2, 2);
   moveCell(5, 5, kHeldLeft);
   // The right button comes down and up in the middle of the drag.
@@ -340,7 +340,7 @@ TEST_F(DrawingTools, RightButtonErasesDuringARubberBand) {
 }
 
 TEST_F(DrawingTools, RightClickWithARubberBandToolOnlyErasesAndSwitchesItOff) {
-  tools.SelectionToolClick();
+  tools.toggleSelection();
   pressCell(4, 4, MouseButton::Right);
   tools.release(MouseButton::Right);
   EXPECT_EQ(at(4, 4), obj::EmptySpace);
@@ -349,23 +349,23 @@ TEST_F(DrawingTools, RightClickWithARubberBandToolOnlyErasesAndSwitchesItOff) {
 }
 
 TEST_F(DrawingTools, ToolSwitchingKeepsAtMostOneToolOn) {
-  tools.SelectionToolClick();
+  tools.toggleSelection();
   EXPECT_TRUE(tools.buttonHighlighted(Tool::Selection));
-  tools.SpraybuttonClick();
+  tools.toggleSpray();
   EXPECT_EQ(tools.tool(), Tool::Spray);
   EXPECT_FALSE(tools.buttonHighlighted(Tool::Selection));
   EXPECT_TRUE(tools.sprayButtonDown());
   EXPECT_TRUE(tools.sprayOptionsVisible());
   EXPECT_EQ(tools.cursor(), CursorKind::Default);
-  tools.Drawchaosclick();
+  tools.toggleChaos();
   EXPECT_FALSE(tools.sprayOptionsVisible());
   EXPECT_TRUE(tools.chaosOptionsVisible());
-  tools.Drawchaosclick();
+  tools.toggleChaos();
   EXPECT_EQ(tools.tool(), Tool::Pen);
   // Switching off in the middle of a drag leaves no band behind.
-  tools.SelectionToolClick();
+  tools.toggleSelection();
   pressCell(2, 2);
-  EXPECT_TRUE(tools.DrawrectangleToolclick().overlay);
+  EXPECT_TRUE(tools.toggleRectangle().overlay);
   EXPECT_FALSE(tools.rubberBand());
 }
 
@@ -385,14 +385,14 @@ TEST_F(DrawingTools, GroverShowsWhereItCameFrom) {
   moveCell(3, 4, 0);
   EXPECT_EQ(tools.statusObject(), "LevelObject: 15:Grover unknown conversion");
   // Level 10's note must not be taken for level 0's.
-  s.Messagememo = {"Unsupported at level 10:3,4 :42", "Unsupported at level 0:3,4 :7",
+  s.messages = {"Unsupported at level 10:3,4 :42", "Unsupported at level 0:3,4 :7",
                    "Unsupported at level 0:3,4 :9", "Unsupported at level 10:3,4 :5"};
   moveCell(3, 4, 0);
   EXPECT_EQ(tools.statusObject(), "Unsupported at level 0:3,4 :9");
 }
 
 TEST_F(DrawingTools, PropertiesDragFreezesTheViewButNotTheBand) {
-  s.DrawingObject = obj::Rock;
+  s.drawingObject = obj::Rock;
   moveCell(2, 2, 0);
   tools.propertiesDragActive = true;
   const ViewUpdate u = moveCell(5, 5, kHeldLeft);

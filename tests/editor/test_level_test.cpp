@@ -34,14 +34,14 @@ struct RecordingTestUi : LevelTestFrontend {
 
 // A launcher that also lets a test look at the player's folder while the
 // "player" runs.
-class WatchingExec : public RecordingAppExec {
+class WatchingExec : public RecordingLauncher {
  public:
   std::function<void()> whileRunning;
 
  protected:
   Outcome launch(const Launch& request) override {
     if (whileRunning) whileRunning();
-    return RecordingAppExec::launch(request);
+    return RecordingLauncher::launch(request);
   }
 };
 
@@ -60,7 +60,7 @@ class LevelTestTest : public ::testing::Test {
 
   void SetUp() override {
     prepareEmptyLevelmap(s);
-    s.map.FileName = "mine.map";
+    s.map.fileName = "mine.map";
   }
   std::string folder(const std::string& name) {
     const std::string dir = tmp.path(name);
@@ -92,28 +92,28 @@ class LevelTestTest : public ::testing::Test {
 // --- the game ------------------------------------------------------------------
 
 TEST_F(LevelTestTest, GameGetsTheTestFileAndOptionsAndIsWaitedFor) {
-  config.GameDir = folder("game");
-  touch(config.GameDir + "/pyrovel.exe");  // any spelling of the name
+  config.gameDir = folder("game");
+  touch(config.gameDir + "/pyrovel.exe");  // any spelling of the name
   // Entries of the game's own stay.
   IniFile own;
   own.writeString("Options", "Language", "nl");
   own.writeInteger("Messages", "Testing", 0);
-  own.save(config.GameDir + "/Opt.bdi");
-  options.GameResolution = "800x600";
-  options.Speed = "12";
-  options.Look = "brel.iml";
-  options.WindowMode = "yes";
-  options.SoundFX = "yes";
+  own.save(config.gameDir + "/Opt.bdi");
+  options.resolution = "800x600";
+  options.speed = "12";
+  options.spriteSet = "brel.iml";
+  options.windowed = "yes";
+  options.soundEffects = "yes";
   makeLevel(40, 22);
   const fs::path editorDir = fs::current_path();
 
   int testingWhileRunning = -1;
   exec.whileRunning = [&] {
-    testingWhileRunning = IniFile::load(config.GameDir + "/Opt.bdi").readInteger("Messages", "Testing", -1);
+    testingWhileRunning = IniFile::load(config.gameDir + "/Opt.bdi").readInteger("Messages", "Testing", -1);
   };
-  EXPECT_EQ(TestlevelExternal(ctx), TestOutcome::Started);
+  EXPECT_EQ(testLevelExternally(ctx), TestOutcome::Started);
 
-  const auto file = readAll(config.GameDir + "/test.tmp");
+  const auto file = readAll(config.gameDir + "/test.tmp");
   ASSERT_EQ(file.size(), 398u + 460u + 2u * 40u * 22u);  // 2618
   EXPECT_EQ(std::string(file.begin(), file.begin() + 12), "GrotPRV V2.0");
   EXPECT_EQ(file[398], 40);  // the record's width
@@ -124,7 +124,7 @@ TEST_F(LevelTestTest, GameGetsTheTestFileAndOptionsAndIsWaitedFor) {
   EXPECT_EQ(file[wall + 1], 0);
 
   EXPECT_EQ(testingWhileRunning, 1);
-  const IniFile opt = IniFile::load(config.GameDir + "/Opt.bdi");
+  const IniFile opt = IniFile::load(config.gameDir + "/Opt.bdi");
   EXPECT_EQ(opt.readInteger("Messages", "Testing", -1), 0);
   EXPECT_EQ(opt.readInteger("Messages", "TestLevel", -1), 0);
   EXPECT_EQ(opt.readString("Options", "GameResolution", ""), "800x600");
@@ -135,22 +135,22 @@ TEST_F(LevelTestTest, GameGetsTheTestFileAndOptionsAndIsWaitedFor) {
   EXPECT_EQ(opt.readString("Options", "Language", ""), "nl");
 
   ASSERT_EQ(exec.launches.size(), 1u);
-  EXPECT_EQ(exec.launches[0].program, config.GameDir + "/pyrovel.exe");
+  EXPECT_EQ(exec.launches[0].program, config.gameDir + "/pyrovel.exe");
   EXPECT_TRUE(exec.launches[0].arguments.empty());
-  EXPECT_EQ(exec.launches[0].workingDir, config.GameDir);
+  EXPECT_EQ(exec.launches[0].workingDir, config.gameDir);
   EXPECT_TRUE(exec.launches[0].wait);
-  EXPECT_EQ(exec.ErrNo, 0);
+  EXPECT_EQ(exec.errorNumber, 0);
   // The editor stays where it was, and so does the levelmap's own name.
   EXPECT_EQ(fs::current_path(), editorDir);
-  EXPECT_EQ(s.map.FileName, "mine.map");
+  EXPECT_EQ(s.map.fileName, "mine.map");
   EXPECT_TRUE(ui.boxes.empty());
 }
 
 TEST_F(LevelTestTest, GameOptionsDefaultToTheOptionsWindowsValues) {
-  config.GameDir = folder("game");
-  touch(config.GameDir + "/Pyrovel.exe");
-  EXPECT_EQ(Testlevel(ctx), TestOutcome::Started);
-  const IniFile opt = IniFile::load(config.GameDir + "/Opt.bdi");
+  config.gameDir = folder("game");
+  touch(config.gameDir + "/Pyrovel.exe");
+  EXPECT_EQ(testLevel(ctx), TestOutcome::Started);
+  const IniFile opt = IniFile::load(config.gameDir + "/Opt.bdi");
   EXPECT_EQ(opt.readString("Options", "GameResolution", ""), "640x480");
   EXPECT_EQ(opt.readString("Options", "SoundFX", ""), "no");
   EXPECT_EQ(opt.readInteger("Options", "Speed", -1), 8);
@@ -159,16 +159,16 @@ TEST_F(LevelTestTest, GameOptionsDefaultToTheOptionsWindowsValues) {
 }
 
 TEST_F(LevelTestTest, GameFolderMissingWritesNothing) {
-  config.GameDir = tmp.path("nowhere");
-  EXPECT_EQ(TestlevelExternal(ctx), TestOutcome::PlayerNotFound);
+  config.gameDir = tmp.path("nowhere");
+  EXPECT_EQ(testLevelExternally(ctx), TestOutcome::PlayerNotFound);
   expectNotFound("Pyrovel not Found",
                  "Pyrovel was not found, please supply the correct directory in the Options Menu.");
-  EXPECT_FALSE(fs::exists(config.GameDir));
+  EXPECT_FALSE(fs::exists(config.gameDir));
 }
 
 TEST_F(LevelTestTest, GameProgramMissingIsNoticedAfterTheFilesAreWritten) {
-  config.GameDir = folder("game");
-  EXPECT_EQ(Testlevel(ctx), TestOutcome::PlayerNotFound);
+  config.gameDir = folder("game");
+  EXPECT_EQ(testLevel(ctx), TestOutcome::PlayerNotFound);
   ASSERT_EQ(ui.boxes.size(), 1u);
   EXPECT_EQ(ui.boxes[0].first, "Pyrovel not Found");
   EXPECT_EQ(ui.boxes[0].second.rfind(
@@ -177,28 +177,28 @@ TEST_F(LevelTestTest, GameProgramMissingIsNoticedAfterTheFilesAreWritten) {
                 0),
             0u);
   EXPECT_EQ(ui.fileLocations, 1);
-  EXPECT_TRUE(fs::exists(config.GameDir + "/test.tmp"));
-  EXPECT_EQ(IniFile::load(config.GameDir + "/Opt.bdi").readInteger("Messages", "Testing", -1), 0);
+  EXPECT_TRUE(fs::exists(config.gameDir + "/test.tmp"));
+  EXPECT_EQ(IniFile::load(config.gameDir + "/Opt.bdi").readInteger("Messages", "Testing", -1), 0);
 }
 
 TEST_F(LevelTestTest, GameThatCannotStartLeavesTestingOff) {
-  config.GameDir = folder("game");
-  touch(config.GameDir + "/Pyrovel.exe");
-  exec.next = {TAppExec::Outcome::StartFailed, ENOEXEC, "exec format error"};
-  EXPECT_EQ(Testlevel(ctx), TestOutcome::LaunchFailed);
+  config.gameDir = folder("game");
+  touch(config.gameDir + "/Pyrovel.exe");
+  exec.next = {ProgramLauncher::Outcome::StartFailed, ENOEXEC, "exec format error"};
+  EXPECT_EQ(testLevel(ctx), TestOutcome::LaunchFailed);
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0],
             "Exécutable invalide, application non Windows, ou erreur dans l'image du fichier .EXE");
-  EXPECT_EQ(IniFile::load(config.GameDir + "/Opt.bdi").readInteger("Messages", "Testing", -1), 0);
+  EXPECT_EQ(IniFile::load(config.gameDir + "/Opt.bdi").readInteger("Messages", "Testing", -1), 0);
 }
 
 TEST_F(LevelTestTest, BadGameSpeedStopsBeforeAnythingIsWritten) {
-  config.GameDir = folder("game");
-  touch(config.GameDir + "/Pyrovel.exe");
-  options.Speed = "fast";
-  EXPECT_THROW(Testlevel(ctx), LevelError);
-  EXPECT_FALSE(fs::exists(config.GameDir + "/test.tmp"));
-  EXPECT_FALSE(fs::exists(config.GameDir + "/Opt.bdi"));
+  config.gameDir = folder("game");
+  touch(config.gameDir + "/Pyrovel.exe");
+  options.speed = "fast";
+  EXPECT_THROW(testLevel(ctx), LevelError);
+  EXPECT_FALSE(fs::exists(config.gameDir + "/test.tmp"));
+  EXPECT_FALSE(fs::exists(config.gameDir + "/Opt.bdi"));
   EXPECT_TRUE(exec.launches.empty());
 }
 
@@ -214,9 +214,9 @@ class Bd4TestTest : public LevelTestTest {
   void SetUp() override {
     LevelTestTest::SetUp();
     config.testTarget = TestTarget::BD4;
-    config.BD4Dir = folder("bd4");
-    touch(config.BD4Dir + "/bd4.exe");
-    lev = config.BD4Dir + "/BD4.LEV";  // found whatever its spelling
+    config.bd4Dir = folder("bd4");
+    touch(config.bd4Dir + "/bd4.exe");
+    lev = config.bd4Dir + "/BD4.LEV";  // found whatever its spelling
     // 83 records of a pattern, so any byte written shows.
     original.resize(83 * kRecord);
     for (std::size_t i = 0; i < original.size(); ++i) original[i] = static_cast<std::uint8_t>(i * 7 + 3);
@@ -228,7 +228,7 @@ TEST_F(Bd4TestTest, WritesOnlyTheNamedBytesOfRecord81) {
   makeLevel(20, 10);
   s.map.current().setPlayerX(5);
   s.map.current().setPlayerY(4);
-  EXPECT_EQ(TestlevelExternal(ctx), TestOutcome::Started);
+  EXPECT_EQ(testLevelExternally(ctx), TestOutcome::Started);
 
   const auto file = readAll(lev);
   ASSERT_EQ(file.size(), original.size());
@@ -243,39 +243,39 @@ TEST_F(Bd4TestTest, WritesOnlyTheNamedBytesOfRecord81) {
     }
   }
   const std::uint8_t* rec = &file[kSlot];
-  EXPECT_EQ(rec[64 * 1 + 2], EmExportCode(obj::SolidWall));  // the wall at (2, 1)
-  EXPECT_EQ(rec[64 * 2 + 3], EmExportCode(obj::Dirt));
+  EXPECT_EQ(rec[64 * 1 + 2], emExportCode(obj::SolidWall));  // the wall at (2, 1)
+  EXPECT_EQ(rec[64 * 2 + 3], emExportCode(obj::Dirt));
   EXPECT_EQ(rec[64 * 0 + 25], 131);                          // walled off right of the level
   EXPECT_EQ(rec[64 * 20 + 3], 131);                          // and below it
   EXPECT_EQ(rec[1983], 't');                                 // (63, 30)
   EXPECT_EQ(rec[2047], 't');                                 // (63, 31)
   EXPECT_EQ(rec[2046], 131);                                 // (62, 31) keeps its map byte
-  EXPECT_EQ(rec[2048 + 9 * 1 + 3 * 2 + 0], EmYamCode(s.map.current().yam(1, 2, 0)));
+  EXPECT_EQ(rec[2048 + 9 * 1 + 3 * 2 + 0], emYamCode(s.map.current().yam(1, 2, 0)));
   EXPECT_EQ(rec[2096], (64 * 4 + 5) >> 8);
   EXPECT_EQ(rec[2097], (64 * 4 + 5) & 0xFF);
   EXPECT_EQ(rec[2098], 0);
   EXPECT_EQ(rec[2099], 0);
 
   ASSERT_EQ(exec.launches.size(), 1u);
-  EXPECT_EQ(exec.launches[0].program, config.BD4Dir + "/bd4.exe");
-  EXPECT_EQ(exec.launches[0].workingDir, config.BD4Dir);
+  EXPECT_EQ(exec.launches[0].program, config.bd4Dir + "/bd4.exe");
+  EXPECT_EQ(exec.launches[0].workingDir, config.bd4Dir);
   EXPECT_FALSE(exec.launches[0].wait);
   // Fitting walls off the cells beyond the level in the levelmap too.
   EXPECT_EQ(s.map.at(20, 0), obj::SolidWall);
-  EXPECT_EQ(s.map.FileName, "mine.map");
+  EXPECT_EQ(s.map.fileName, "mine.map");
 }
 
 TEST_F(Bd4TestTest, LargerThan64By32IsRefusedAndChangesNothing) {
   makeLevel(64, 33);
   const LevelGrid before = s.map.grid(0, 1);
-  EXPECT_EQ(ExportBD4(ctx), TestOutcome::TooLarge);
+  EXPECT_EQ(exportBd4TestLevel(ctx), TestOutcome::TooLarge);
   EXPECT_EQ(ui.messages, std::vector<std::string>{"BD4 has a maximum level size of 64x32. "});
   EXPECT_EQ(readAll(lev), original);
   EXPECT_TRUE(exec.launches.empty());
   EXPECT_EQ(s.map.grid(0, 1), before);
 
   makeLevel(65, 20);
-  EXPECT_EQ(ExportBD4(ctx), TestOutcome::TooLarge);
+  EXPECT_EQ(exportBd4TestLevel(ctx), TestOutcome::TooLarge);
   EXPECT_EQ(readAll(lev), original);
 }
 
@@ -284,7 +284,7 @@ TEST_F(Bd4TestTest, LevelFileTooShortForRecord81IsLeftAlone) {
   original.resize(80 * kRecord);  // a levelset of 80 records has no test slot
   writeAll(lev, original);
   try {
-    ExportBD4(ctx);
+    exportBd4TestLevel(ctx);
     FAIL() << "a short bd4.lev was accepted";
   } catch (const LevelError& e) {
     EXPECT_NE(std::string(e.what()).find("record 81"), std::string::npos) << e.what();
@@ -294,24 +294,24 @@ TEST_F(Bd4TestTest, LevelFileTooShortForRecord81IsLeftAlone) {
 }
 
 TEST_F(Bd4TestTest, BothFilesAreNeeded) {
-  fs::remove(config.BD4Dir + "/bd4.exe");
-  EXPECT_EQ(TestlevelExternal(ctx), TestOutcome::PlayerNotFound);
+  fs::remove(config.bd4Dir + "/bd4.exe");
+  EXPECT_EQ(testLevelExternally(ctx), TestOutcome::PlayerNotFound);
   expectNotFound("BD4 not Found",
                  "BD4 was not found, please supply the correct BD4 directory in the Options Menu. "
                  "Please read the readme and editor help before exporting levels to BD4.");
   EXPECT_EQ(readAll(lev), original);
 
   ui = {};
-  touch(config.BD4Dir + "/bd4.exe");
+  touch(config.bd4Dir + "/bd4.exe");
   fs::remove(lev);
-  EXPECT_EQ(ExportBD4(ctx), TestOutcome::PlayerNotFound);
+  EXPECT_EQ(exportBd4TestLevel(ctx), TestOutcome::PlayerNotFound);
   EXPECT_EQ(ui.boxes.at(0).first, "BD4 not Found");
 }
 
 TEST_F(Bd4TestTest, StartFailureIsToldAfterTheRecordIsWritten) {
   makeLevel(20, 10);
-  exec.next = {TAppExec::Outcome::StartFailed, ENOENT, ""};
-  EXPECT_EQ(ExportBD4(ctx), TestOutcome::LaunchFailed);
+  exec.next = {ProgramLauncher::Outcome::StartFailed, ENOENT, ""};
+  EXPECT_EQ(exportBd4TestLevel(ctx), TestOutcome::LaunchFailed);
   EXPECT_EQ(ui.messages, std::vector<std::string>{"Fichier non trouvé"});
   EXPECT_EQ(readAll(lev)[kSlot + 1983], 't');
 }
@@ -320,59 +320,59 @@ TEST_F(Bd4TestTest, StartFailureIsToldAfterTheRecordIsWritten) {
 
 TEST_F(LevelTestTest, EmcPlayerGetsAV6LevelInItsCaveFolder) {
   config.testTarget = TestTarget::Emerald;
-  config.EmeraldDir = folder("emc");
-  touch(config.EmeraldDir + "/EMCGAME.EXE");
+  config.emeraldDir = folder("emc");
+  touch(config.emeraldDir + "/EMCGAME.EXE");
   makeLevel(30, 12);
-  EXPECT_EQ(TestlevelExternal(ctx), TestOutcome::Started);
-  const auto lev = readAll(config.EmeraldDir + "/cave/test.lev");
+  EXPECT_EQ(testLevelExternally(ctx), TestOutcome::Started);
+  const auto lev = readAll(config.emeraldDir + "/cave/test.lev");
   ASSERT_EQ(lev.size(), 2172u);
-  EXPECT_EQ(lev[64 * 1 + 2], EmExportCode(obj::SolidWall));
+  EXPECT_EQ(lev[64 * 1 + 2], emExportCode(obj::SolidWall));
   EXPECT_EQ(lev[64 * 0 + 40], 131);
   ASSERT_EQ(exec.launches.size(), 1u);
-  EXPECT_EQ(exec.launches[0].program, config.EmeraldDir + "/EMCGAME.EXE");
-  EXPECT_EQ(exec.launches[0].workingDir, config.EmeraldDir);
+  EXPECT_EQ(exec.launches[0].program, config.emeraldDir + "/EMCGAME.EXE");
+  EXPECT_EQ(exec.launches[0].workingDir, config.emeraldDir);
   EXPECT_FALSE(exec.launches[0].wait);
-  EXPECT_EQ(s.map.FileName, "mine.map");
+  EXPECT_EQ(s.map.fileName, "mine.map");
 }
 
 TEST_F(LevelTestTest, EmcPlayerNotFound) {
   config.testTarget = TestTarget::Emerald;
-  config.EmeraldDir = folder("emc");  // the folder alone is not enough
-  EXPECT_EQ(TestlevelExternal(ctx), TestOutcome::PlayerNotFound);
+  config.emeraldDir = folder("emc");  // the folder alone is not enough
+  EXPECT_EQ(testLevelExternally(ctx), TestOutcome::PlayerNotFound);
   expectNotFound("EMC player not found",
                  "EMC Player was not found, please supply the correct directory in the Options Menu.");
-  EXPECT_FALSE(fs::exists(config.EmeraldDir + "/cave"));
+  EXPECT_FALSE(fs::exists(config.emeraldDir + "/cave"));
 
   ui = {};
-  config.EmeraldDir = tmp.path("missing");
-  EXPECT_EQ(TestlevelExternal(ctx), TestOutcome::PlayerNotFound);
+  config.emeraldDir = tmp.path("missing");
+  EXPECT_EQ(testLevelExternally(ctx), TestOutcome::PlayerNotFound);
   EXPECT_EQ(ui.fileLocations, 1);
 }
 
 TEST_F(LevelTestTest, BoulderflashNeedsItsSwfNotJustTheProgram) {
   config.testTarget = TestTarget::Boulderflash;
-  config.BoulderflashDir = folder("flash");
-  touch(config.BoulderflashDir + "/boulderflash.exe");
-  EXPECT_EQ(TestlevelExternal(ctx), TestOutcome::PlayerNotFound);
+  config.boulderflashDir = folder("flash");
+  touch(config.boulderflashDir + "/boulderflash.exe");
+  EXPECT_EQ(testLevelExternally(ctx), TestOutcome::PlayerNotFound);
   expectNotFound("Boulderflash not found",
                  "Boulderflash was not found, please supply the correct directory in the Options Menu.");
-  EXPECT_FALSE(fs::exists(config.BoulderflashDir + "/levels"));
+  EXPECT_FALSE(fs::exists(config.boulderflashDir + "/levels"));
 }
 
 TEST_F(LevelTestTest, BoulderflashGetsTheLevelAsBdcffTags) {
   config.testTarget = TestTarget::Boulderflash;
-  config.BoulderflashDir = folder("flash");
-  fs::create_directories(config.BoulderflashDir + "/Levels");  // its own spelling is used
-  touch(config.BoulderflashDir + "/boulderflash.swf");
-  touch(config.BoulderflashDir + "/boulderflash.exe");
+  config.boulderflashDir = folder("flash");
+  fs::create_directories(config.boulderflashDir + "/Levels");  // its own spelling is used
+  touch(config.boulderflashDir + "/boulderflash.swf");
+  touch(config.boulderflashDir + "/boulderflash.exe");
   makeLevel(10, 6);
-  EXPECT_EQ(TestlevelExternal(ctx), TestOutcome::Started);
-  const auto xml = readAll(config.BoulderflashDir + "/Levels/test.xml");
+  EXPECT_EQ(testLevelExternally(ctx), TestOutcome::Started);
+  const auto xml = readAll(config.boulderflashDir + "/Levels/test.xml");
   const std::string text(xml.begin(), xml.end());
   EXPECT_EQ(text.rfind("<bdcff>\r\n<game>\r\n", 0), 0u) << text.substr(0, 40);
   ASSERT_EQ(exec.launches.size(), 1u);
-  EXPECT_EQ(exec.launches[0].program, config.BoulderflashDir + "/boulderflash.exe");
-  EXPECT_EQ(exec.launches[0].workingDir, config.BoulderflashDir);
+  EXPECT_EQ(exec.launches[0].program, config.boulderflashDir + "/boulderflash.exe");
+  EXPECT_EQ(exec.launches[0].workingDir, config.boulderflashDir);
   EXPECT_FALSE(exec.launches[0].wait);
 }
 

@@ -26,39 +26,39 @@ TEST_F(LevelmapSearch, FindsTheFirstLevelHoldingTheObjectInsideItsSize) {
   s.map.cell(kGameLayer, 1, 7, 7) = obj::Diamond;  // beyond level 0's size
   s.map.cell(kGameLayer, 3, 4, 4) = obj::Diamond;
   s.map.cell(kBackgroundLayer, 2, 0, 0) = obj::Diamond;  // the background is not searched
-  s.SelectLevel(1);
-  EXPECT_TRUE(Search(s, obj::Diamond));
-  EXPECT_EQ(s.map.CurrentLevel, 3);
-  EXPECT_TRUE(Search(s, obj::Diamond));  // always from the first level
-  EXPECT_EQ(s.map.CurrentLevel, 3);
-  s.SelectLevel(2);
-  EXPECT_FALSE(Search(s, obj::Fellow2));
-  EXPECT_EQ(s.map.CurrentLevel, 2);
+  s.selectLevel(1);
+  EXPECT_TRUE(findObject(s, obj::Diamond));
+  EXPECT_EQ(s.map.currentLevel, 3);
+  EXPECT_TRUE(findObject(s, obj::Diamond));  // always from the first level
+  EXPECT_EQ(s.map.currentLevel, 3);
+  s.selectLevel(2);
+  EXPECT_FALSE(findObject(s, obj::Fellow2));
+  EXPECT_EQ(s.map.currentLevel, 2);
 }
 
 TEST_F(LevelmapSearch, ReplaceAuthorFromAStartLevelOn) {
-  ReplaceAuthor(s, "An author with a very long name", 98);
-  EXPECT_EQ(s.map.header(98).Author(), "");
-  EXPECT_EQ(s.map.header(99).Author(), "An author with a ver");
-  EXPECT_EQ(s.map.header(100).Author(), "An author with a ver");
-  EXPECT_TRUE(s.map.Modified);
-  s.map.Modified = false;
-  ReplaceAuthor(s, "Nobody", 100);
-  EXPECT_EQ(s.map.header(100).Author(), "An author with a ver");
-  EXPECT_FALSE(s.map.Modified);
-  ReplaceAuthor(s, "All", 0);
-  EXPECT_EQ(s.map.header(1).Author(), "All");
+  replaceAuthorRange(s, "An author with a very long name", 98);
+  EXPECT_EQ(s.map.header(98).author(), "");
+  EXPECT_EQ(s.map.header(99).author(), "An author with a ver");
+  EXPECT_EQ(s.map.header(100).author(), "An author with a ver");
+  EXPECT_TRUE(s.map.modified);
+  s.map.modified = false;
+  replaceAuthorRange(s, "Nobody", 100);
+  EXPECT_EQ(s.map.header(100).author(), "An author with a ver");
+  EXPECT_FALSE(s.map.modified);
+  replaceAuthorRange(s, "All", 0);
+  EXPECT_EQ(s.map.header(1).author(), "All");
 }
 
 TEST_F(LevelmapSearch, AmoebaFlagForAllLevelsAndClearingMessages) {
   convertamoebaAll(s, true);
-  EXPECT_EQ(s.map.header(1).ConvertTrappedAmoeba(), 255);
-  EXPECT_EQ(s.map.header(100).ConvertTrappedAmoeba(), 255);
+  EXPECT_EQ(s.map.header(1).convertTrappedAmoeba(), 255);
+  EXPECT_EQ(s.map.header(100).convertTrappedAmoeba(), 255);
   convertamoebaAll(s, false);
-  EXPECT_EQ(s.map.header(50).ConvertTrappedAmoeba(), 0);
-  s.Messagememo = {"Unsupported at level 0:1,1 :99"};
-  Button18Click(s);
-  EXPECT_TRUE(s.Messagememo.empty());
+  EXPECT_EQ(s.map.header(50).convertTrappedAmoeba(), 0);
+  s.messages = {"Unsupported at level 0:1,1 :99"};
+  replaceAuthor(s);
+  EXPECT_TRUE(s.messages.empty());
   EXPECT_TRUE(ui.changes & kMessages);
 }
 

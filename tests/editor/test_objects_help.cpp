@@ -31,8 +31,8 @@ TEST(ObjectsHelp, BuiltInDocumentStartsOnTheLittleFellow) {
   EXPECT_EQ(fellow[1], "");
   EXPECT_EQ(help.section(0), Lines{"Sorry, no help yet ..."});
   EXPECT_EQ(help.offsets().size(), 161u);
-  EXPECT_EQ(help.BaseTExt().front(), "--0--");
-  EXPECT_EQ(help.BaseTExt().back(), "--161--");
+  EXPECT_EQ(help.document().front(), "--0--");
+  EXPECT_EQ(help.document().back(), "--161--");
   EXPECT_TRUE(help.section(147).empty());  // no name, no help
 }
 
@@ -50,12 +50,12 @@ TEST(ObjectsHelp, SectionsRunUpToTheNextMarker) {
 TEST(ObjectsHelp, StepsStayInsideTheObjects) {
   ObjectsHelp help(smallDocument());
   help.select(160, {});
-  help.NextObject({});
+  help.nextObject({});
   EXPECT_EQ(help.currentObject(), 160);
   help.select(0, {});
-  help.Prevobject({});
+  help.previousObject({});
   EXPECT_EQ(help.currentObject(), 0);
-  help.NextObject({});
+  help.nextObject({});
   EXPECT_EQ(help.currentObject(), 1);
   // Beyond the name list or the sections the first section is shown.
   help.select(150, {});
@@ -70,12 +70,12 @@ TEST(ObjectsHelp, AnEditIsWrittenBackWhenMovingOn) {
   ObjectsHelp help(smallDocument());
   const std::vector<int> before = help.offsets();
   help.select(4, {});
-  help.NextObject({"ignored: nothing was changed"});
+  help.nextObject({"ignored: nothing was changed"});
   EXPECT_EQ(help.offsets(), before);
 
   help.select(4, {});
   help.markChanged();
-  help.NextObject({"new 1", "new 2", "new 3"});  // section 4 had one line
+  help.nextObject({"new 1", "new 2", "new 3"});  // section 4 had one line
   EXPECT_FALSE(help.changed());
   EXPECT_EQ(help.currentObject(), 5);
   EXPECT_EQ(help.section(4), (Lines{"new 1", "new 2", "new 3"}));
@@ -92,9 +92,9 @@ TEST(ObjectsHelp, AnEditIsWrittenBackWhenMovingOn) {
 TEST(ObjectsHelp, TheLastSectionCanBeRewritten) {
   ObjectsHelp help(smallDocument());
   help.select(160, {});
-  help.Inserttext({"a", "b"});
+  help.insertText({"a", "b"});
   EXPECT_EQ(help.section(160), (Lines{"a", "b"}));
-  EXPECT_EQ(help.BaseTExt().back(), "--161--");
+  EXPECT_EQ(help.document().back(), "--161--");
 }
 
 TEST(ObjectsHelp, MarkersAreRequiredAndCannotBeTypedIn) {
@@ -103,11 +103,11 @@ TEST(ObjectsHelp, MarkersAreRequiredAndCannotBeTypedIn) {
   EXPECT_THROW(ObjectsHelp{doc}, LevelError);
 
   ObjectsHelp help(smallDocument());
-  const Lines before = help.BaseTExt();
+  const Lines before = help.document();
   help.select(3, {});
-  EXPECT_THROW(help.Inserttext({"text", "--9--"}), LevelError);
-  EXPECT_EQ(help.BaseTExt(), before);
-  help.Inserttext({"-- not a marker --", "--"});
+  EXPECT_THROW(help.insertText({"text", "--9--"}), LevelError);
+  EXPECT_EQ(help.document(), before);
+  help.insertText({"-- not a marker --", "--"});
   EXPECT_EQ(help.section(3).size(), 2u);
 }
 
@@ -115,8 +115,8 @@ TEST(ObjectsHelp, SaveWritesTheDocumentAndItsOffsets) {
   testing::TempDir dir;
   ObjectsHelp help(smallDocument());
   help.select(1, {});
-  help.Inserttext({"x", "y", "z"});
-  const auto paths = help.Savetext(dir.dir().string());
+  help.insertText({"x", "y", "z"});
+  const auto paths = help.saveText(dir.dir().string());
   ASSERT_EQ(paths.size(), 2u);
   const auto text = testing::readAll(paths[0]);
   const std::string doc(text.begin(), text.end());

@@ -14,7 +14,7 @@ class SelectionClipboardTest : public EditorFixture {
     }
   }
   void select(int x1, int y1, int x2, int y2) {
-    tools.SelectionToolClick();
+    tools.toggleSelection();
     dragCells(x1, y1, x2, y2);
   }
   const SelectionClipboard& clip() const { return tools.clipboard(); }
@@ -36,7 +36,7 @@ TEST_F(SelectionClipboardTest, SelectionCopiesTheAreaAndFloatsOverIt) {
   EXPECT_EQ(undoSteps(), 0);
 
   // Paste in place writes the same cells, then the selection climbs.
-  const ViewUpdate u = tools.Paste1Click();
+  const ViewUpdate u = tools.paste();
   EXPECT_TRUE(u.redrawLevel);
   EXPECT_EQ(at(2, 3), 1000 + 203);
   EXPECT_EQ(clip().position(), CellPos(3, 2));
@@ -47,15 +47,15 @@ TEST_F(SelectionClipboardTest, RepeatedPastesFormAStaircase) {
   numberCells();
   select(2, 5, 4, 7);  // 2 x 2
   const int a = at(2, 5), b = at(3, 6);
-  tools.Paste1Click();
-  tools.Paste1Click();
-  tools.Paste1Click();
+  tools.paste();
+  tools.paste();
+  tools.paste();
   EXPECT_EQ(at(3, 4), a);
   EXPECT_EQ(at(4, 5), b);
   EXPECT_EQ(at(4, 3), a);
   EXPECT_EQ(clip().position(), CellPos(5, 2));
   EXPECT_EQ(undoSteps(), 3);
-  EXPECT_TRUE(s.map.Modified);
+  EXPECT_TRUE(s.map.modified);
 }
 
 TEST_F(SelectionClipboardTest, EveryPasteThatWritesCanBeUndone) {
@@ -64,14 +64,14 @@ TEST_F(SelectionClipboardTest, EveryPasteThatWritesCanBeUndone) {
   ASSERT_EQ(clip().width(), 1);
   tools.clipboard().startDrag(px(4), px(2), kCell);
   tools.clipboard().dragTo(px(8), px(2), kCell);
-  tools.Paste1Click();
+  tools.paste();
   EXPECT_EQ(undoSteps(), 1);
-  ASSERT_TRUE(s.Undo1Click());
+  ASSERT_TRUE(s.undo());
   EXPECT_EQ(at(8, 2), obj::Dirt);
 }
 
 TEST_F(SelectionClipboardTest, PasteBeforeAnySelectionOnlyRedrawsAndMoves) {
-  const ViewUpdate u = tools.Paste1Click();
+  const ViewUpdate u = tools.paste();
   EXPECT_TRUE(u.redrawLevel);
   EXPECT_FALSE(clip().visible());
   EXPECT_EQ(clip().position(), CellPos(1, -1));
@@ -86,7 +86,7 @@ TEST_F(SelectionClipboardTest, PasteIsClippedAtTheLevelEdge) {
   tools.clipboard().startDrag(px(1), px(1), kCell);
   tools.clipboard().dragTo(px(18), px(10), kCell);
   ASSERT_EQ(clip().position(), CellPos(18, 10));
-  tools.Paste1Click();
+  tools.paste();
   EXPECT_EQ(at(18, 10), 1000 + 101);
   EXPECT_EQ(at(19, 11), 1000 + 202);
   EXPECT_EQ(at(20, 11), 7);
@@ -96,7 +96,7 @@ TEST_F(SelectionClipboardTest, PasteIsClippedAtTheLevelEdge) {
   tools.clipboard().startDrag(px(19), px(9), kCell);
   tools.clipboard().dragTo(px(5), px(-1), kCell);
   ASSERT_EQ(clip().position(), CellPos(5, -1));
-  tools.Paste1Click();
+  tools.paste();
   EXPECT_EQ(at(5, 0), 1000 + 102);
   EXPECT_EQ(at(7, 1), 1000 + 303);
 }
@@ -130,10 +130,10 @@ TEST_F(SelectionClipboardTest, SelectionStopsAtTheLevelEdge) {
 
 TEST_F(SelectionClipboardTest, CutEmptiesTheSelectionWithOneUndoEntry) {
   numberCells();
-  EXPECT_FALSE(tools.Cut1Click().any());
-  EXPECT_FALSE(tools.Copy1Click().any());
+  EXPECT_FALSE(tools.cutSelection().any());
+  EXPECT_FALSE(tools.copySelection().any());
   select(2, 2, 4, 5);
-  const ViewUpdate u = tools.Cut1Click();
+  const ViewUpdate u = tools.cutSelection();
   EXPECT_TRUE(u.redrawLevel);
   for (int x = 2; x <= 3; ++x) {
     for (int y = 2; y <= 4; ++y) EXPECT_EQ(at(x, y), obj::EmptySpace);
@@ -144,10 +144,10 @@ TEST_F(SelectionClipboardTest, CutEmptiesTheSelectionWithOneUndoEntry) {
   // Moved and pasted, the cut cells land elsewhere: a move.
   tools.clipboard().startDrag(px(2), px(2), kCell);
   tools.clipboard().dragTo(px(10), px(6), kCell);
-  tools.Paste1Click();
+  tools.paste();
   EXPECT_EQ(at(10, 6), 1000 + 202);
-  ASSERT_TRUE(s.Undo1Click());
-  ASSERT_TRUE(s.Undo1Click());
+  ASSERT_TRUE(s.undo());
+  ASSERT_TRUE(s.undo());
   EXPECT_EQ(at(2, 2), 1000 + 202);
 }
 
@@ -156,7 +156,7 @@ TEST_F(SelectionClipboardTest, CopyTakesTheCellsUnderTheMovedSelection) {
   select(2, 2, 4, 4);
   tools.clipboard().startDrag(px(2), px(2), kCell);
   tools.clipboard().dragTo(px(7), px(8), kCell);
-  EXPECT_TRUE(tools.Copy1Click().overlay);
+  EXPECT_TRUE(tools.copySelection().overlay);
   EXPECT_EQ(clip().cell(0, 0), 1000 + 708);
   EXPECT_EQ(clip().position(), CellPos(7, 8));
   EXPECT_EQ(undoSteps(), 0);

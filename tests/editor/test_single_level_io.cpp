@@ -42,8 +42,8 @@ class SingleLevelIo : public ::testing::Test {
   testing::TempDir dir;
 
   void SetUp() override {
-    s.map.ResetLevelmap();
-    s.SelectLevel(1);
+    s.map.resetLevelmap();
+    s.selectLevel(1);
   }
   std::string file(const std::string& name, const Bytes& bytes) {
     const std::string p = dir.path(name);
@@ -51,7 +51,7 @@ class SingleLevelIo : public ::testing::Test {
     return p;
   }
   void makeLevel(int slot, int w, int h, const std::string& title) {
-    s.SelectLevel(slot);
+    s.selectLevel(slot);
     s.map.current().setWidth(w);
     s.map.current().setHeight(h);
     s.map.current().setTitle(title);
@@ -65,8 +65,8 @@ TEST_F(SingleLevelIo, ExportInTheGameFormatFollowsTheLayout) {
   s.map.at(3, 2) = 0x1234;  // only the low byte is kept
   EXPECT_EQ(proposedExportName(s.map), "Cave.lev");
   const std::string p = dir.path("Cave.lev");
-  s.map.Modified = false;
-  Exportlevel(s.map, 1, p);
+  s.map.modified = false;
+  exportLevel(s.map, 1, p);
   const Bytes f = readAll(p);
   ASSERT_EQ(f.size(), 32u + 460u + 50u);
   EXPECT_EQ(std::string(f.begin(), f.begin() + 16), "Pyrovel Level V2");
@@ -77,8 +77,8 @@ TEST_F(SingleLevelIo, ExportInTheGameFormatFollowsTheLayout) {
   EXPECT_EQ(f[492 + 1], 1);            // (1, 0)
   EXPECT_EQ(f[492 + 10 * 4 + 9], 49);  // (9, 4): rows from the top
   EXPECT_EQ(f[492 + 10 * 2 + 3], 0x34);
-  EXPECT_FALSE(s.map.Modified);
-  EXPECT_EQ(s.map.CurrentLevel, 1);
+  EXPECT_FALSE(s.map.modified);
+  EXPECT_EQ(s.map.currentLevel, 1);
 }
 
 TEST_F(SingleLevelIo, ExportWritesEveryListedFormat) {
@@ -89,10 +89,10 @@ TEST_F(SingleLevelIo, ExportWritesEveryListedFormat) {
             "Boulderdash Common File Format|*.bd|Boulderdash Common File Format XML|*.xml");
   makeLevel(1, 20, 10, "Lava");
 
-  Exportlevel(s.map, 2, dir.path("v4"));
+  exportLevel(s.map, 2, dir.path("v4"));
   EXPECT_EQ(readAll(dir.path("v4")).size(), 2106u);
 
-  Exportlevel(s.map, 3, dir.path("v6"));
+  exportLevel(s.map, 3, dir.path("v6"));
   const Bytes v6 = readAll(dir.path("v6"));
   ASSERT_EQ(v6.size(), 2172u);
   EXPECT_EQ(v6[2106], 255);
@@ -100,56 +100,56 @@ TEST_F(SingleLevelIo, ExportWritesEveryListedFormat) {
   EXPECT_EQ(v6[2108], '0');
   EXPECT_EQ(v6[2109], '0');
 
-  Exportlevel(s.map, 4, dir.path("a.bd"));
+  exportLevel(s.map, 4, dir.path("a.bd"));
   const Bytes bd = readAll(dir.path("a.bd"));
   EXPECT_EQ(std::string(bd.begin(), bd.begin() + 9), "[BDCFF]\r\n");
 
-  Exportlevel(s.map, 5, dir.path("a.xml"));
+  exportLevel(s.map, 5, dir.path("a.xml"));
   const Bytes xml = readAll(dir.path("a.xml"));
   EXPECT_EQ(std::string(xml.begin(), xml.begin() + 9), "<bdcff>\r\n");
 
-  EXPECT_THROW(Exportlevel(s.map, 6, dir.path("x")), LevelError);
+  EXPECT_THROW(exportLevel(s.map, 6, dir.path("x")), LevelError);
 }
 
 TEST_F(SingleLevelIo, ThreeFilesFillConsecutiveLevelsAndTheLastStaysShown) {
-  s.SelectLevel(5);
+  s.selectLevel(5);
   const std::vector<std::string> files{
       file("a.lev", singleLevelFile(10, 5, "A", "Pyrovel Level V2")),
       file("b.lev", singleLevelFile(12, 6, "", "Pyrovel Level V2")),
       file("c.lev", singleLevelFile(4, 4, "C", "something else entirely"))};  // magic unchecked
-  s.ReaderInfo = "left by the last open";
-  const LevelImportResult r = Imporlevel(s, 1, files);
+  s.readerNote = "left by the last open";
+  const LevelImportResult r = importLevel(s, 1, files);
   EXPECT_EQ(r.filledSlots, (std::vector<int>{5, 6, 7}));
-  EXPECT_EQ(s.map.CurrentLevel, 7);
-  EXPECT_TRUE(s.map.Modified);
-  EXPECT_TRUE(s.ReaderInfo.empty());
-  EXPECT_EQ(s.map.header(5).Title(), "A");
-  EXPECT_EQ(s.map.header(5).Width(), 10);
-  EXPECT_EQ(s.map.header(6).Title(), "Level 5");  // untitled: the slot's level number
-  EXPECT_EQ(s.map.header(6).Author(), "Unknown");
-  EXPECT_EQ(s.map.header(7).Width(), 4);
+  EXPECT_EQ(s.map.currentLevel, 7);
+  EXPECT_TRUE(s.map.modified);
+  EXPECT_TRUE(s.readerNote.empty());
+  EXPECT_EQ(s.map.header(5).title(), "A");
+  EXPECT_EQ(s.map.header(5).width(), 10);
+  EXPECT_EQ(s.map.header(6).title(), "Level 5");  // untitled: the slot's level number
+  EXPECT_EQ(s.map.header(6).author(), "Unknown");
+  EXPECT_EQ(s.map.header(7).width(), 4);
   EXPECT_EQ(s.map.cell(kGameLayer, 6, 0, 3), 3);  // column 0 holds the row number
   EXPECT_EQ(s.map.cell(kGameLayer, 6, 11, 5), 1);
   EXPECT_TRUE(ui.changes & kLevelList);
 }
 
 TEST_F(SingleLevelIo, LevelNinetyNineTakesOneFileAndTheRestAreNamed) {
-  s.SelectLevel(99);  // level 98
+  s.selectLevel(99);  // level 98
   std::vector<std::string> files;
   for (const char* n : {"a.lev", "b.lev", "c.lev", "d.lev"}) {
     files.push_back(file(n, singleLevelFile(5, 5, n, "Pyrovel Level V2")));
   }
-  const LevelImportResult r = Imporlevel(s, 1, files);
+  const LevelImportResult r = importLevel(s, 1, files);
   EXPECT_EQ(r.filledSlots, (std::vector<int>{99, 100}));
   EXPECT_EQ(r.notImported, (std::vector<std::string>{files[2], files[3]}));
-  EXPECT_EQ(s.map.header(100).Title(), "b.lev");  // not overwritten by c or d
-  EXPECT_EQ(s.map.CurrentLevel, 100);
+  EXPECT_EQ(s.map.header(100).title(), "b.lev");  // not overwritten by c or d
+  EXPECT_EQ(s.map.currentLevel, 100);
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0], "Level 99 is the last level: 2 file(s) not imported (c.lev, d.lev)");
 }
 
 TEST_F(SingleLevelIo, BadFilesEndTheImportAndKeepWhatWasFilled) {
-  s.SelectLevel(3);
+  s.selectLevel(3);
   Bytes tooBig = singleLevelFile(5, 5, "Big", "x");
   tooBig[32] = 200;  // Width beyond the grid
   Bytes truncated = singleLevelFile(10, 10, "Short", "x");
@@ -159,22 +159,22 @@ TEST_F(SingleLevelIo, BadFilesEndTheImportAndKeepWhatWasFilled) {
   s.map.header(4).setHeight(5);
   s.map.header(4).setTitle("Kept");
 
-  EXPECT_THROW(Imporlevel(s, 1, {good, file("big.lev", tooBig)}), LevelError);
-  EXPECT_EQ(s.map.header(3).Title(), "Good");
-  EXPECT_EQ(s.map.header(4).Title(), "Kept");  // refused before anything changed
-  EXPECT_EQ(s.map.CurrentLevel, 3);             // the last level filled
+  EXPECT_THROW(importLevel(s, 1, {good, file("big.lev", tooBig)}), LevelError);
+  EXPECT_EQ(s.map.header(3).title(), "Good");
+  EXPECT_EQ(s.map.header(4).title(), "Kept");  // refused before anything changed
+  EXPECT_EQ(s.map.currentLevel, 3);             // the last level filled
 
-  s.SelectLevel(4);
+  s.selectLevel(4);
   try {
-    Imporlevel(s, 1, {file("short.lev", truncated)});
+    importLevel(s, 1, {file("short.lev", truncated)});
     FAIL() << "a short file must end the import";
   } catch (const LevelError& e) {
     EXPECT_EQ(e.level(), 3);
     EXPECT_EQ(e.offset(), 492u);
   }
-  EXPECT_EQ(s.map.header(4).Title(), "Kept");
-  EXPECT_EQ(s.map.CurrentLevel, 4);  // nothing filled: the import's first level
-  EXPECT_THROW(Imporlevel(s, 1, {dir.path("missing.lev")}), std::exception);
+  EXPECT_EQ(s.map.header(4).title(), "Kept");
+  EXPECT_EQ(s.map.currentLevel, 4);  // nothing filled: the import's first level
+  EXPECT_THROW(importLevel(s, 1, {dir.path("missing.lev")}), std::exception);
 }
 
 TEST_F(SingleLevelIo, OtherFiltersUseTheirRoutines) {
@@ -184,7 +184,7 @@ TEST_F(SingleLevelIo, OtherFiltersUseTheirRoutines) {
   cav[0] = 7;  // "Unknown1", 16 bits
   cav[1] = 0;
   cav[2 + 20] = 0xE7;  // row 1, byte 0: Little Fellow then Dirt at row 0
-  s.SelectLevel(2);
+  s.selectLevel(2);
   std::vector<std::string> shown;
   bool cleared = false;
   LevelImportOptions options;
@@ -198,14 +198,14 @@ TEST_F(SingleLevelIo, OtherFiltersUseTheirRoutines) {
   };
   const std::string tooShort = file("tiny.cav", Bytes(497, 0));
   const LevelImportResult r =
-      Imporlevel(s, 3, {file("one.cav", cav), tooShort, file("two.INT", cav)}, options);
+      importLevel(s, 3, {file("one.cav", cav), tooShort, file("two.INT", cav)}, options);
   EXPECT_EQ(r.filledSlots, (std::vector<int>{2, 3}));
   EXPECT_EQ(r.turnedDown, (std::vector<std::string>{tooShort}));
-  EXPECT_EQ(s.map.CurrentLevel, 3);
-  EXPECT_EQ(s.map.header(2).Width(), 40);
+  EXPECT_EQ(s.map.currentLevel, 3);
+  EXPECT_EQ(s.map.header(2).width(), 40);
   EXPECT_EQ(s.map.cell(kGameLayer, 2, 0, 0), 2);
   EXPECT_EQ(s.map.cell(kGameLayer, 2, 1, 0), 1);
-  EXPECT_EQ(s.map.header(3).Intermission(), 255);
+  EXPECT_EQ(s.map.header(3).intermission(), 255);
   EXPECT_TRUE(cleared);
   EXPECT_EQ(shown, (std::vector<std::string>{"Unknown1: 7", "Unknown1: 7"}));
   EXPECT_TRUE(findImportFilter("3") != nullptr);
@@ -214,16 +214,16 @@ TEST_F(SingleLevelIo, OtherFiltersUseTheirRoutines) {
 TEST_F(SingleLevelIo, DiamondCavesTwoIsRefusedOnTheOneComputer) {
   EXPECT_TRUE(dc2ImportDisabledOn("velma"));
   EXPECT_FALSE(dc2ImportDisabledOn("VELMAR"));
-  s.SelectLevel(2);
-  s.map.Modified = false;
+  s.selectLevel(2);
+  s.map.modified = false;
   LevelImportOptions options;
   options.computerName = "Velma";
-  const LevelImportResult r = Imporlevel(s, 5, {dir.path("whatever")}, options);
+  const LevelImportResult r = importLevel(s, 5, {dir.path("whatever")}, options);
   EXPECT_TRUE(r.refused);
   EXPECT_EQ(ui.messages, (std::vector<std::string>{kDc2DisabledMessage}));
-  EXPECT_FALSE(s.map.Modified);
-  EXPECT_EQ(s.map.CurrentLevel, 2);
-  EXPECT_THROW(Imporlevel(s, 10, {}), LevelError);
+  EXPECT_FALSE(s.map.modified);
+  EXPECT_EQ(s.map.currentLevel, 2);
+  EXPECT_THROW(importLevel(s, 10, {}), LevelError);
 }
 
 }  // namespace

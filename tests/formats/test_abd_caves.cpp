@@ -30,7 +30,7 @@ class AbdReaderTest : public ::testing::Test {
   void read(const std::string& text, const std::string& name = "set.caves") {
     const std::string path = dir.path(name);
     testing::writeAll(path, std::vector<std::uint8_t>(text.begin(), text.end()));
-    ReadABDLevel(session, path);
+    readAbdLevels(session, path);
   }
   LevelError readFailing(const std::string& text) {
     return testing::errorOf([&] { read(text); });
@@ -53,20 +53,20 @@ TEST_F(AbdReaderTest, SizeDigitsStandBeforeTheMap) {
   for (int y = 0; y < 22; ++y) text += (y == 0 ? "P" : "W") + std::string(39, '.') + "\n";
   read(text);
   const LevelHeader& h = header();
-  EXPECT_EQ(h.Width(), 40);
-  EXPECT_EQ(h.Height(), 22);
+  EXPECT_EQ(h.width(), 40);
+  EXPECT_EQ(h.height(), 22);
   EXPECT_EQ(cell(0, 0), 2);
-  EXPECT_EQ(h.PlayerX(), 0);
-  EXPECT_EQ(h.PlayerY(), 0);
+  EXPECT_EQ(h.playerX(), 0);
+  EXPECT_EQ(h.playerY(), 0);
   EXPECT_EQ(cell(0, 21), 6);
   EXPECT_EQ(cell(39, 21), 1);
-  EXPECT_EQ(h.DiamondsNeeded(), 12);
-  EXPECT_EQ(h.LevelTime(), 30);
-  EXPECT_EQ(h.TimeScore(), 5);
-  EXPECT_EQ(h.DiamondScore(), 10);
-  EXPECT_EQ(h.EmeraldScore(), 5);
-  EXPECT_EQ(h.AmoebaGrowth(), 10);
-  EXPECT_EQ(h.MagicTime(), 40);
+  EXPECT_EQ(h.diamondsNeeded(), 12);
+  EXPECT_EQ(h.levelTime(), 30);
+  EXPECT_EQ(h.timeScore(), 5);
+  EXPECT_EQ(h.diamondScore(), 10);
+  EXPECT_EQ(h.emeraldScore(), 5);
+  EXPECT_EQ(h.amoebaGrowth(), 10);
+  EXPECT_EQ(h.magicTime(), 40);
   EXPECT_TRUE(ui.questions.empty());
 }
 
@@ -78,22 +78,22 @@ TEST_F(AbdReaderTest, CharacterTable) {
   for (std::size_t x = 0; x < want.size(); ++x) {
     EXPECT_EQ(cell(static_cast<int>(x), 0), want[x]) << chars[x];
   }
-  EXPECT_EQ(header().PlayerX(), 10);
+  EXPECT_EQ(header().playerX(), 10);
   EXPECT_TRUE(ui.questions.empty());
-  EXPECT_TRUE(session.Messagememo.empty());
+  EXPECT_TRUE(session.messages.empty());
 }
 
 TEST_F(AbdReaderTest, CavesFillConsecutiveSlotsUpTo25) {
   std::string three;
   for (int i = 0; i < 3; ++i) three += abdCave("03", "02", {"WWW", std::string(3, "rdX"[i])});
   session.map.header(4).setTitle("kept");
-  session.map.CurrentLevel = 9;
+  session.map.currentLevel = 9;
   read(three);
   EXPECT_EQ(cell(0, 1, 1), 3);
   EXPECT_EQ(cell(0, 1, 2), 4);
   EXPECT_EQ(cell(0, 1, 3), 7);
-  EXPECT_EQ(header(4).Title(), "kept");
-  EXPECT_EQ(session.map.CurrentLevel, 1);
+  EXPECT_EQ(header(4).title(), "kept");
+  EXPECT_EQ(session.map.currentLevel, 1);
 
   std::string many;
   for (int i = 0; i < 26; ++i) many += abdCave("02", "01", {i == 25 ? "rr" : "dd"});
@@ -112,7 +112,7 @@ TEST_F(AbdReaderTest, UnknownCharactersAskEachTime) {
   EXPECT_EQ(cell(3, 0), 1);
   const std::vector<std::string> want = {"Unsupported at level 0:0,0 :90",
                                          "Unsupported at level 0:2,0 :90"};
-  EXPECT_EQ(session.Messagememo, want);
+  EXPECT_EQ(session.messages, want);
   EXPECT_TRUE(ui.changes & kMessages);
 }
 
@@ -134,10 +134,10 @@ TEST_F(AbdReaderTest, BoulderoidVariantUsesTwoByteLineEndsAndItsOwnCharacters) {
   const std::size_t s = text.find("mapstart") + 10;
   ASSERT_EQ(text.substr(s - 25, 2), "05");
   ASSERT_EQ(text.substr(s - 14, 2), "02");
-  session.FormatName = "Boulderoid";
+  session.formatHint = "Boulderoid";
   read(text, "set.map");
-  EXPECT_EQ(header().Width(), 5);
-  EXPECT_EQ(header().Height(), 2);
+  EXPECT_EQ(header().width(), 5);
+  EXPECT_EQ(header().height(), 2);
   EXPECT_EQ(cell(0, 0), 2);
   EXPECT_EQ(cell(1, 0), 87);
   EXPECT_EQ(cell(2, 0), 155);
@@ -146,7 +146,7 @@ TEST_F(AbdReaderTest, BoulderoidVariantUsesTwoByteLineEndsAndItsOwnCharacters) {
   EXPECT_EQ(cell(4, 1), 6);
   EXPECT_TRUE(ui.questions.empty());
   // The hint served that one read: a ".caves" file is plain ABD again.
-  EXPECT_TRUE(session.FormatName.empty());
+  EXPECT_TRUE(session.formatHint.empty());
   read(abdCave("02", "01", {"qd"}));
   EXPECT_EQ(cell(0, 0), 14);
   EXPECT_EQ(cell(1, 0), 4);
@@ -156,9 +156,9 @@ TEST_F(AbdReaderTest, BoulderoidMapThroughTheDispatcher) {
   const std::string text = "# Boulderoid\r\n" + abdCave("03", "01", {"rPd"}, "\r\n");
   const std::string path = dir.path("bould.map");
   testing::writeAll(path, std::vector<std::uint8_t>(text.begin(), text.end()));
-  EXPECT_TRUE(session.readlevel(path));
+  EXPECT_TRUE(session.readLevelmap(path));
   EXPECT_EQ(cell(0, 0), 3);
-  EXPECT_EQ(header().PlayerX(), 1);
+  EXPECT_EQ(header().playerX(), 1);
   EXPECT_EQ(cell(2, 0), 4);
 }
 
@@ -166,10 +166,10 @@ TEST_F(AbdReaderTest, ZeroSizesBecomeOne) {
   session.map.header(2).setWidth(0);
   session.map.header(2).setHeight(5);
   read(abdCave("00", "00", {}));
-  EXPECT_EQ(header(1).Width(), 1);
-  EXPECT_EQ(header(1).Height(), 1);
-  EXPECT_EQ(header(2).Width(), 1);
-  EXPECT_EQ(header(2).Height(), 5);
+  EXPECT_EQ(header(1).width(), 1);
+  EXPECT_EQ(header(1).height(), 1);
+  EXPECT_EQ(header(2).width(), 1);
+  EXPECT_EQ(header(2).height(), 5);
 }
 
 TEST_F(AbdReaderTest, BadSizesAndShortFilesEndWithAClearError) {
@@ -196,7 +196,7 @@ TEST_F(AbdReaderTest, BadSizesAndShortFilesEndWithAClearError) {
   session.map.cell(0, 1, 0, 0) = 9;
   read(std::string("\x01\x02\xff garbage", 11));
   EXPECT_EQ(cell(0, 0), 9);
-  EXPECT_THROW(ReadABDLevel(session, dir.path("missing.caves")), LevelError);
+  EXPECT_THROW(readAbdLevels(session, dir.path("missing.caves")), LevelError);
 }
 
 }  // namespace

@@ -31,9 +31,9 @@ TEST_F(Bd4Fixture, SmallLevelIsWalledAndHeaderBytesFollowTheLayout) {
   testing::makeSmallLevel(session.map, 1);
   session.map.cell(kGameLayer, 1, 30, 5) = 4;   // outside the level: walled over
   session.map.cell(kGameLayer, 1, 65, 0) = 4;   // beyond the map: left alone
-  session.map.Modified = true;
+  session.map.modified = true;
   const std::string path = dir.path("set.lev");
-  SaveasBD4(session, path);
+  saveAsBd4(session, path);
 
   const RecordBytes file = testing::readAll(path);
   ASSERT_EQ(file.size(), 80 * kRecord);
@@ -74,9 +74,9 @@ TEST_F(Bd4Fixture, SmallLevelIsWalledAndHeaderBytesFollowTheLayout) {
   EXPECT_EQ(session.map.cell(kGameLayer, 1, 64, 3), 6);
   EXPECT_EQ(session.map.cell(kGameLayer, 1, 5, 32), 6);
   EXPECT_EQ(session.map.cell(kGameLayer, 1, 65, 0), 4);
-  EXPECT_EQ(session.map.FileName, "set.lev");
-  EXPECT_EQ(session.map.CurrentLevel, 1);
-  EXPECT_FALSE(session.map.Modified);
+  EXPECT_EQ(session.map.fileName, "set.lev");
+  EXPECT_EQ(session.map.currentLevel, 1);
+  EXPECT_FALSE(session.map.modified);
 }
 
 TEST_F(Bd4Fixture, LargeLevelGivesItsTopLeftPart) {
@@ -93,7 +93,7 @@ TEST_F(Bd4Fixture, LargeLevelGivesItsTopLeftPart) {
 
 TEST_F(Bd4Fixture, RecordsOfTheCurrentLayer) {
   testing::makeSmallLevel(session.map, 1, kBackgroundLayer);
-  session.map.CurrentLayer = kBackgroundLayer;
+  session.map.currentLayer = kBackgroundLayer;
   const Bd4Record r = writeBd4Record(session.map, 1, kBackgroundLayer);
   EXPECT_EQ(r[64 * 4 + 3], 18);
   EXPECT_EQ(session.map.cell(kGameLayer, 1, 30, 5), 0);  // game layer untouched
@@ -139,13 +139,13 @@ TEST_F(Bd4Fixture, ReadsHandBuiltRecordWithMarkersAndHeader) {
   session.map.header(1).setIntermission(255);
   session.map.header(90).setWidth(0);
   session.map.header(90).setIntermission(1);
-  ReadBD4Level(session, path);
+  readBd4Levelset(session, path);
 
   const Levelmap& m = session.map;
   auto at = [&](int x, int y) { return m.cell(kGameLayer, 1, x, y); };
   const LevelHeader& h = m.header(1);
-  EXPECT_EQ(h.Width(), 64);
-  EXPECT_EQ(h.Height(), 32);
+  EXPECT_EQ(h.width(), 64);
+  EXPECT_EQ(h.height(), 32);
   EXPECT_EQ(at(5, 5), 16);
   EXPECT_EQ(at(6, 5), 72);
   EXPECT_EQ(at(0, 3), 3);
@@ -163,38 +163,38 @@ TEST_F(Bd4Fixture, ReadsHandBuiltRecordWithMarkersAndHeader) {
   }
   EXPECT_EQ(h.yam(2, 1, 2), 8);
   EXPECT_EQ(h.yam(0, 0, 0), 0);
-  EXPECT_EQ(h.EmeraldScore(), 30);
-  EXPECT_EQ(h.DiamondScore(), 31);
-  EXPECT_EQ(h.RobotScore(), 32);
-  EXPECT_EQ(h.ShipScore(), 33);
-  EXPECT_EQ(h.BugScore(), 34);
-  EXPECT_EQ(h.YamScore(), 35);
-  EXPECT_EQ(h.NutScore(), 36);
-  EXPECT_EQ(h.DynamiteScore(), 37);
-  EXPECT_EQ(h.KeyScore(), 38);
-  EXPECT_EQ(h.TimeScore(), 39);
-  EXPECT_EQ(h.LevelTime(), 99);
-  EXPECT_EQ(h.DiamondsNeeded(), 77);
-  EXPECT_EQ(h.DiamondsNeededHigh(), 0);
-  EXPECT_EQ(h.PlayerX(), 3);
-  EXPECT_EQ(h.PlayerY(), 2);
-  EXPECT_EQ(h.Player2X(), 7);
-  EXPECT_EQ(h.Player2Y(), 5);
-  EXPECT_EQ(h.AmoebaGrowth(), 5);
-  EXPECT_EQ(h.MagicTime(), 0x0203);
-  EXPECT_EQ(h.WheelTime(), 0x0405);
-  EXPECT_EQ(h.Intermission(), 0);
+  EXPECT_EQ(h.emeraldScore(), 30);
+  EXPECT_EQ(h.diamondScore(), 31);
+  EXPECT_EQ(h.robotScore(), 32);
+  EXPECT_EQ(h.shipScore(), 33);
+  EXPECT_EQ(h.bugScore(), 34);
+  EXPECT_EQ(h.yamScore(), 35);
+  EXPECT_EQ(h.nutScore(), 36);
+  EXPECT_EQ(h.dynamiteScore(), 37);
+  EXPECT_EQ(h.keyScore(), 38);
+  EXPECT_EQ(h.timeScore(), 39);
+  EXPECT_EQ(h.levelTime(), 99);
+  EXPECT_EQ(h.diamondsNeeded(), 77);
+  EXPECT_EQ(h.diamondsNeededHigh(), 0);
+  EXPECT_EQ(h.playerX(), 3);
+  EXPECT_EQ(h.playerY(), 2);
+  EXPECT_EQ(h.player2X(), 7);
+  EXPECT_EQ(h.player2Y(), 5);
+  EXPECT_EQ(h.amoebaGrowth(), 5);
+  EXPECT_EQ(h.magicTime(), 0x0203);
+  EXPECT_EQ(h.wheelTime(), 0x0405);
+  EXPECT_EQ(h.intermission(), 0);
   // Slots beyond the levelset: a zero size becomes 1, the flags are cleared.
-  EXPECT_EQ(m.header(90).Width(), 1);
-  EXPECT_EQ(m.header(90).Intermission(), 0);
-  EXPECT_EQ(m.header(80).Width(), 64);
-  EXPECT_TRUE(session.Messagememo.empty());  // the BD4 reader reports nothing
+  EXPECT_EQ(m.header(90).width(), 1);
+  EXPECT_EQ(m.header(90).intermission(), 0);
+  EXPECT_EQ(m.header(80).width(), 64);
+  EXPECT_TRUE(session.messages.empty());  // the BD4 reader reports nothing
 }
 
 TEST_F(Bd4Fixture, ZeroSecondPlayerWordMeansNoSecondPlayer) {
   const std::string path = dir.path("dirt.lev");
   testing::writeAll(path, dirtLevelset());
-  ReadBD4Level(session, path);
+  readBd4Levelset(session, path);
   EXPECT_EQ(session.map.cell(kGameLayer, 1, 0, 0), 1);
   EXPECT_EQ(session.map.cell(kGameLayer, 1, 1, 1), 2);
 }
@@ -204,9 +204,9 @@ TEST_F(Bd4Fixture, StartWordOutsideTheMapIsReportedNotPlaced) {
   putBe16(file, 2096, 0xFFFF);
   const std::string path = dir.path("odd.lev");
   testing::writeAll(path, file);
-  ReadBD4Level(session, path);
-  ASSERT_EQ(session.Messagememo.size(), 1u);
-  EXPECT_EQ(session.Messagememo[0], "Player start outside the map at level 0 :65535");
+  readBd4Levelset(session, path);
+  ASSERT_EQ(session.messages.size(), 1u);
+  EXPECT_EQ(session.messages[0], "Player start outside the map at level 0 :65535");
   EXPECT_TRUE(ui.changes & kMessages);
 }
 
@@ -222,7 +222,7 @@ TEST_F(Bd4Fixture, LevelsLayoutSkipsHeadAndGaps) {
   }
   const std::string path = dir.path("set.levels");
   testing::writeAll(path, file);
-  session.readlevel(path);
+  session.readLevelmap(path);
   EXPECT_EQ(session.map.cell(kGameLayer, 80, 2, 2), 4);
   EXPECT_EQ(session.map.cell(kGameLayer, 80, 9, 9), 2);
   EXPECT_EQ(session.map.cell(kGameLayer, 1, 30, 20), 1);
@@ -235,15 +235,15 @@ TEST_F(Bd4Fixture, ShortFileKeepsTheLevelsBeforeTheCut) {
   testing::writeAll(path, file);
   session.map.header(80).setWidth(7);
   try {
-    ReadBD4Level(session, path);
+    readBd4Levelset(session, path);
     FAIL() << "no error";
   } catch (const LevelError& e) {
     EXPECT_EQ(e.file(), path);
     EXPECT_EQ(e.level(), 79);
     EXPECT_EQ(e.offset(), 79 * kRecord);
   }
-  EXPECT_EQ(session.map.header(79).Width(), 64);
-  EXPECT_EQ(session.map.header(80).Width(), 7);
+  EXPECT_EQ(session.map.header(79).width(), 64);
+  EXPECT_EQ(session.map.header(80).width(), 7);
   EXPECT_EQ(ui.changes & kMessages, 0u);
 }
 
@@ -252,18 +252,18 @@ TEST_F(Bd4Fixture, EmptyAndMissingFilesEndWithAnError) {
   testing::writeAll(empty, {});
   session.map.header(1).setWidth(9);
   try {
-    ReadBD4Level(session, empty);
+    readBd4Levelset(session, empty);
     FAIL() << "no error";
   } catch (const LevelError& e) {
     EXPECT_EQ(e.level(), 0);
     EXPECT_EQ(e.offset(), 0u);
   }
-  EXPECT_EQ(session.map.header(1).Width(), 9);
-  EXPECT_THROW(ReadBD4Level(session, dir.path("missing.lev")), LevelError);
+  EXPECT_EQ(session.map.header(1).width(), 9);
+  EXPECT_THROW(readBd4Levelset(session, dir.path("missing.lev")), LevelError);
   // A ".levels" file shorter than its head.
   const std::string tiny = dir.path("tiny.levels");
   testing::writeAll(tiny, RecordBytes(50, 0));
-  EXPECT_THROW(ReadBD4Level(session, tiny), LevelError);
+  EXPECT_THROW(readBd4Levelset(session, tiny), LevelError);
 }
 
 TEST_F(Bd4Fixture, SavedLevelsetReadsBack) {
@@ -272,7 +272,7 @@ TEST_F(Bd4Fixture, SavedLevelsetReadsBack) {
   const std::string path = dir.path("round.lev");
   session.saveAsType(2, path);
   EditorSession other(ui);
-  other.readlevel(path);
+  other.readLevelmap(path);
   const LevelHeader& a = session.map.header(1);
   const LevelHeader& b = other.map.header(1);
   for (int x = 0; x < 64; ++x) {
@@ -283,14 +283,14 @@ TEST_F(Bd4Fixture, SavedLevelsetReadsBack) {
       EXPECT_EQ(other.map.cell(kGameLayer, 1, x, y), expected) << x << "," << y;
     }
   }
-  EXPECT_EQ(b.DiamondsNeeded(), 44);
+  EXPECT_EQ(b.diamondsNeeded(), 44);
   for (std::size_t off : {LevelHeader::oEmeraldScore, LevelHeader::oKeyScore,
                           LevelHeader::oTimeScore, LevelHeader::oLevelTime}) {
     EXPECT_EQ(b.u8(off), a.u8(off)) << off;
   }
-  EXPECT_EQ(b.AmoebaGrowth(), 0x34);
-  EXPECT_EQ(b.MagicTime(), a.MagicTime());
-  EXPECT_EQ(b.WheelTime(), a.WheelTime());
+  EXPECT_EQ(b.amoebaGrowth(), 0x34);
+  EXPECT_EQ(b.magicTime(), a.magicTime());
+  EXPECT_EQ(b.wheelTime(), a.wheelTime());
   for (int p = 0; p < 4; ++p) {
     for (int c = 0; c < 3; ++c) {
       for (int r = 0; r < 3; ++r) EXPECT_EQ(b.yam(p, c, r), a.yam(p, c, r));
@@ -300,9 +300,9 @@ TEST_F(Bd4Fixture, SavedLevelsetReadsBack) {
 
 TEST_F(Bd4Fixture, SaveAsDialogTypeTwoWritesLev) {
   ui.saveAsChoices.push_back({dir.path("chosen.map"), 2});
-  ASSERT_TRUE(session.Saveas1Click());
+  ASSERT_TRUE(session.saveAs());
   EXPECT_EQ(testing::readAll(dir.path("chosen.lev")).size(), 80 * kRecord);
-  EXPECT_EQ(session.map.FileName, "chosen.lev");
+  EXPECT_EQ(session.map.fileName, "chosen.lev");
 }
 
 // --- BD4 version 2 -------------------------------------------------------------
@@ -342,18 +342,18 @@ TEST_F(Bd4Fixture, Bd4V2ReadsPairsAndSkipsSeparators) {
   testing::writeAll(path, f);
   session.map.header(1).setPlayerX(9);
   session.map.header(50).setHeight(0);
-  session.readlevel(path);
+  session.readLevelmap(path);
   const Levelmap& m = session.map;
-  EXPECT_EQ(m.header(1).Width(), 64);
-  EXPECT_EQ(m.header(1).Height(), 32);
+  EXPECT_EQ(m.header(1).width(), 64);
+  EXPECT_EQ(m.header(1).height(), 32);
   EXPECT_EQ(m.cell(kGameLayer, 1, 0, 0), 6);
   EXPECT_EQ(m.cell(kGameLayer, 1, 1, 0), 1);
   EXPECT_EQ(m.cell(kGameLayer, 1, 63, 3), 0);
   EXPECT_EQ(m.cell(kGameLayer, 1, 63, 31), 4);
   EXPECT_EQ(m.header(1).yam(2, 1, 2), 3);
   EXPECT_EQ(m.header(1).yam(2, 2, 1), 1);
-  EXPECT_EQ(m.header(1).PlayerX(), 9);  // no other field is read
-  EXPECT_EQ(m.header(50).Height(), 1);
+  EXPECT_EQ(m.header(1).playerX(), 9);  // no other field is read
+  EXPECT_EQ(m.header(50).height(), 1);
 }
 
 TEST_F(Bd4Fixture, Bd4V2ShortFileLeavesTheLevelAlone) {
@@ -361,14 +361,14 @@ TEST_F(Bd4Fixture, Bd4V2ShortFileLeavesTheLevelAlone) {
   f.pop_back();  // the last separator is not needed
   const std::string ok = dir.path("ok.bd4");
   testing::writeAll(ok, f);
-  ReadBD4V2Level(session, ok);
+  readBd4V2Level(session, ok);
   EXPECT_EQ(session.map.cell(kGameLayer, 1, 63, 31), 6);
 
   f.pop_back();
   const std::string cut = dir.path("cut.bd4");
   testing::writeAll(cut, f);
   session.map.cell(kGameLayer, 1, 63, 31) = 4;
-  EXPECT_THROW(ReadBD4V2Level(session, cut), LevelError);
+  EXPECT_THROW(readBd4V2Level(session, cut), LevelError);
   EXPECT_EQ(session.map.cell(kGameLayer, 1, 63, 31), 4);
 }
 

@@ -6,39 +6,39 @@ namespace pyrovel {
 namespace {
 
 TEST(BdcffCodes, LaterEntriesOverrideEarlierOnes) {
-  EXPECT_EQ(BdcffCodeToObject("Dy"), 54);  // not 71 (Dynamite)
-  EXPECT_EQ(BdcffCodeToObject("Kb"), 58);  // not 252 (Key Gray)
+  EXPECT_EQ(bdcffCodeToObject("Dy"), 54);  // not 71 (Dynamite)
+  EXPECT_EQ(bdcffCodeToObject("Kb"), 58);  // not 252 (Key Gray)
 }
 
 TEST(BdcffCodes, OneAndTwoCharacterCodesShareTheTable) {
-  EXPECT_EQ(BdcffCodeToObject(" "), 0);
-  EXPECT_EQ(BdcffCodeToObject("  "), 0);
-  EXPECT_EQ(BdcffCodeToObject("W"), 6);
-  EXPECT_EQ(BdcffCodeToObject("Ws"), 6);
-  EXPECT_EQ(BdcffCodeToObject("H"), 7);
-  EXPECT_EQ(BdcffCodeToObject("o"), 85);
-  EXPECT_EQ(BdcffCodeToObject("ou"), 232);
-  EXPECT_EQ(BdcffCodeToObject(".P"), 255);
+  EXPECT_EQ(bdcffCodeToObject(" "), 0);
+  EXPECT_EQ(bdcffCodeToObject("  "), 0);
+  EXPECT_EQ(bdcffCodeToObject("W"), 6);
+  EXPECT_EQ(bdcffCodeToObject("Ws"), 6);
+  EXPECT_EQ(bdcffCodeToObject("H"), 7);
+  EXPECT_EQ(bdcffCodeToObject("o"), 85);
+  EXPECT_EQ(bdcffCodeToObject("ou"), 232);
+  EXPECT_EQ(bdcffCodeToObject(".P"), 255);
 }
 
 TEST(BdcffCodes, UnknownCodesAreGrover) {
-  EXPECT_EQ(BdcffCodeToObject("ZZ"), 15);
-  EXPECT_EQ(BdcffCodeToObject("z"), 15);
-  EXPECT_EQ(BdcffCodeToObject("dY"), 15);  // case matters
-  EXPECT_EQ(BdcffCodeToObject(""), 15);
-  EXPECT_EQ(BdcffCodeToObject("WWW"), 15);
+  EXPECT_EQ(bdcffCodeToObject("ZZ"), 15);
+  EXPECT_EQ(bdcffCodeToObject("z"), 15);
+  EXPECT_EQ(bdcffCodeToObject("dY"), 15);  // case matters
+  EXPECT_EQ(bdcffCodeToObject(""), 15);
+  EXPECT_EQ(bdcffCodeToObject("WWW"), 15);
 }
 
 TEST(BdcffCodes, ObjectsWithoutCodeExportAsSolidWall) {
-  EXPECT_EQ(BdcffObjectToCode(20, 1), "W");
-  EXPECT_EQ(BdcffObjectToCode(20, 2), "Ws");
-  EXPECT_EQ(BdcffObjectToCode(4, 1), "W");  // Diamond has only a two-character code
-  EXPECT_EQ(BdcffObjectToCode(4, 2), "$1");
+  EXPECT_EQ(bdcffObjectToCode(20, 1), "W");
+  EXPECT_EQ(bdcffObjectToCode(20, 2), "Ws");
+  EXPECT_EQ(bdcffObjectToCode(4, 1), "W");  // Diamond has only a two-character code
+  EXPECT_EQ(bdcffObjectToCode(4, 2), "$1");
 }
 
 TEST(BdcffCodes, ExportUsesTheLowByte) {
-  EXPECT_EQ(BdcffObjectToCode(256 + 2, 1), "P");
-  EXPECT_EQ(BdcffObjectToCode(512 + 197, 2), "PF");
+  EXPECT_EQ(bdcffObjectToCode(256 + 2, 1), "P");
+  EXPECT_EQ(bdcffObjectToCode(512 + 197, 2), "PF");
 }
 
 // Every exported code reads back as its object, except the two codes that
@@ -46,9 +46,9 @@ TEST(BdcffCodes, ExportUsesTheLowByte) {
 TEST(BdcffCodes, ExportedCodesReadBack) {
   for (int length = 1; length <= 2; ++length) {
     for (int object = 0; object < 256; ++object) {
-      const std::string_view code = BdcffObjectToCode(object, length);
+      const std::string_view code = bdcffObjectToCode(object, length);
       ASSERT_EQ(code.size(), static_cast<std::size_t>(length)) << object;
-      const int back = BdcffCodeToObject(code);
+      const int back = bdcffCodeToObject(code);
       if (code == "W" || code == "Ws") {
         EXPECT_EQ(back, 6) << object;
       } else if (object == 71) {

@@ -12,7 +12,7 @@ namespace {
 void makeLevel(Levelmap& map, int slot, int w, int h) {
   map.header(slot).setWidth(w);
   map.header(slot).setHeight(h);
-  map.clearLayer(map.CurrentLayer, slot);
+  map.clearLayer(map.currentLayer, slot);
 }
 
 TEST(BdcffExport, LevelsetWithOneCharacterCodes) {
@@ -58,18 +58,18 @@ TEST(BdcffExport, CellsBeyondTheSizeDoNotCountForTheCodeLength) {
 TEST(BdcffExport, KeptLinesGoBetweenTheTimesAndTheMap) {
   Levelmap map;
   makeLevel(map, 3, 4, 3);
-  map.BdcffMemo[3] = {"Colors=1 2 3", "", "[objects]"};
-  const std::string cave = getBDCFFdata(map, 3, false, 1);
+  map.bdcffMemo[3] = {"Colors=1 2 3", "", "[objects]"};
+  const std::string cave = bdcffLevelLines(map, 3, false, 1);
   EXPECT_NE(cave.find("MagicWallTime=0\r\nColors=1 2 3\r\n\r\n[objects]\r\n[map]\r\n"),
             std::string::npos);
 }
 
 TEST(BdcffExport, SingleLevelShapes) {
   Levelmap map;
-  map.CurrentLevel = 2;
+  map.currentLevel = 2;
   makeLevel(map, 2, 4, 3);
   map.header(2).setTitle("Ignored in tags");
-  map.BdcffMemo[2] = {"Colors=1"};
+  map.bdcffMemo[2] = {"Colors=1"};
   map.cell(0, 2, 2, 1) = 4;  // Diamond: family 1 but no one-character code
   EXPECT_EQ(bdcffLevelText(map, true),
             "<bdcff>\r\n<game>\r\n<cave>\r\n<map>\r\nWWWW\r\nWPWW\r\nWWWW\r\n</map>\r\n"
@@ -92,7 +92,7 @@ TEST(BdcffExport, OversizedHeaderStaysInsideTheGrid) {
   Levelmap map;
   map.header(1).setWidth(255);
   map.header(1).setHeight(200);
-  const std::string cave = getBDCFFdata(map, 1, true, 1);
+  const std::string cave = bdcffLevelLines(map, 1, true, 1);
   // 128 rows of 128 codes, no more.
   EXPECT_EQ(cave.size(), std::string("<cave>\r\n<map>\r\n</map>\r\n</cave>\r\n").size() +
                              128u * (128u + 2u));
@@ -108,7 +108,7 @@ TEST(BdcffExport, SaveWritesTheFileAndExportReplacesIt) {
   EXPECT_EQ(std::string(bytes.begin(), bytes.end()), bdcffLevelsetText(session.map));
 
   testing::writeAll(dir.path("one.bd"), std::vector<std::uint8_t>(5000, 'x'));
-  ExporttoBDCFF(session.map, dir.path("one.bd"), false);
+  exportToBdcff(session.map, dir.path("one.bd"), false);
   const auto one = testing::readAll(dir.path("one.bd"));
   EXPECT_EQ(std::string(one.begin(), one.end()), bdcffLevelText(session.map, false));
 }

@@ -18,7 +18,7 @@ class BdcffImportTest : public ::testing::Test {
   void import(const std::string& text) {
     const std::string path = dir.path("in.bd");
     testing::writeAll(path, std::vector<std::uint8_t>(text.begin(), text.end()));
-    ImportBDCFF(session, path);
+    importBdcff(session, path);
   }
   int cell(int slot, int x, int y) const { return session.map.cell(0, slot, x, y); }
   const LevelHeader& header(int slot) const { return session.map.header(slot); }
@@ -33,19 +33,19 @@ TEST_F(BdcffImportTest, CaveKeysMapAndPlayer) {
          "CaveTime=300\nMagicWallTime=$1F\n[map]\nWWWWW\nW.P.W\nWr dW\nWWWWW\n[/map]\n"
          "[/cave]\n[/game]\n[/BDCFF]\n");
   const LevelHeader& h = header(1);
-  EXPECT_EQ(h.Title(), "Start");
-  EXPECT_EQ(h.DiamondsNeeded(), 12);
-  EXPECT_EQ(h.LevelTime(), 300 & 0xFF);
-  EXPECT_EQ(h.MagicTime(), 31);
-  EXPECT_EQ(h.Width(), 5);
-  EXPECT_EQ(h.Height(), 4);
-  EXPECT_EQ(h.PlayerX(), 2);
-  EXPECT_EQ(h.PlayerY(), 1);
+  EXPECT_EQ(h.title(), "Start");
+  EXPECT_EQ(h.diamondsNeeded(), 12);
+  EXPECT_EQ(h.levelTime(), 300 & 0xFF);
+  EXPECT_EQ(h.magicTime(), 31);
+  EXPECT_EQ(h.width(), 5);
+  EXPECT_EQ(h.height(), 4);
+  EXPECT_EQ(h.playerX(), 2);
+  EXPECT_EQ(h.playerY(), 1);
   EXPECT_EQ(cell(1, 1, 2), 3);
   EXPECT_EQ(cell(1, 2, 2), 0);
   EXPECT_EQ(cell(1, 3, 2), 13);
-  EXPECT_TRUE(session.map.BdcffMemo[1].empty());
-  EXPECT_EQ(session.ReaderInfo,
+  EXPECT_TRUE(session.map.bdcffMemo[1].empty());
+  EXPECT_EQ(session.readerNote,
             std::string("Imported with BDCFF importfilter V0.1 beta. Editor version:") +
                 kEditorVersion);
 }
@@ -55,21 +55,21 @@ TEST_F(BdcffImportTest, TwoCharacterCodesAfterMapcodes) {
   import("[mapcodes]\r\n  Length=2  \r\n$=whatever\r\n[/mapcodes]\r\n[cave]\r\n[map]\r\n"
          "WsDyKb.\r\nP1ZZ  x\r\n[/map]\r\n[/cave]\r\n");
   const LevelHeader& h = header(1);
-  EXPECT_EQ(h.Width(), 3);
-  EXPECT_EQ(h.Height(), 2);
+  EXPECT_EQ(h.width(), 3);
+  EXPECT_EQ(h.height(), 2);
   EXPECT_EQ(cell(1, 0, 0), 6);
   EXPECT_EQ(cell(1, 1, 0), 54);  // Door Yellow Closed, also when written for Dynamite
   EXPECT_EQ(cell(1, 2, 0), 58);
   EXPECT_EQ(cell(1, 0, 1), 2);
   EXPECT_EQ(cell(1, 1, 1), 15);
   EXPECT_EQ(cell(1, 2, 1), 0);
-  EXPECT_EQ(h.PlayerX(), 0);
-  EXPECT_EQ(h.PlayerY(), 1);
+  EXPECT_EQ(h.playerX(), 0);
+  EXPECT_EQ(h.playerY(), 1);
 }
 
 TEST_F(BdcffImportTest, OtherLengthValuesKeepOneCharacter) {
   import("[mapcodes]\nLength=3\n[/mapcodes]\n[cave]\n[map]\nWdW\n[/map]\n[/cave]\n");
-  EXPECT_EQ(header(1).Width(), 3);
+  EXPECT_EQ(header(1).width(), 3);
   EXPECT_EQ(cell(1, 1, 0), 13);
 }
 
@@ -78,7 +78,7 @@ TEST_F(BdcffImportTest, UnknownLinesAreKeptAndWrittenBack) {
          "WWWW\nWPxW\nWWWW\n[/map]\nAfterMap=yes\n[/cave]\n");
   const std::vector<std::string> memo = {"Colors=1 2 3", "",           "[objects]",
                                          "Point=1 1 DIRT", "[/objects]", "AfterMap=yes"};
-  EXPECT_EQ(session.map.BdcffMemo[1], memo);
+  EXPECT_EQ(session.map.bdcffMemo[1], memo);
 
   const std::string exported = bdcffLevelsetText(session.map);
   EXPECT_NE(exported.find("MagicWallTime=0\r\nColors=1 2 3\r\n\r\n[objects]\r\n"),
@@ -86,30 +86,30 @@ TEST_F(BdcffImportTest, UnknownLinesAreKeptAndWrittenBack) {
   EditorSession again(ui);
   const std::string path = dir.path("again.bd");
   testing::writeAll(path, std::vector<std::uint8_t>(exported.begin(), exported.end()));
-  ImportBDCFF(again, path);
-  EXPECT_EQ(again.map.BdcffMemo[1], memo);
-  EXPECT_EQ(again.map.header(1).Title(), "Kept");
+  importBdcff(again, path);
+  EXPECT_EQ(again.map.bdcffMemo[1], memo);
+  EXPECT_EQ(again.map.header(1).title(), "Kept");
   EXPECT_EQ(again.map.cell(0, 1, 2, 1), 155);
   EXPECT_EQ(bdcffLevelsetText(again.map), exported);
 }
 
 TEST_F(BdcffImportTest, TheNextCaveClearsTheKeptLinesOfItsSlot) {
-  session.map.BdcffMemo[1] = {"Old=1"};
-  session.map.BdcffMemo[3] = {"Untouched=1"};
+  session.map.bdcffMemo[1] = {"Old=1"};
+  session.map.bdcffMemo[3] = {"Untouched=1"};
   import("[cave]\nNew=2\n[/cave]\n");
-  EXPECT_EQ(session.map.BdcffMemo[1], std::vector<std::string>{"New=2"});
-  EXPECT_EQ(session.map.BdcffMemo[3], std::vector<std::string>{"Untouched=1"});
+  EXPECT_EQ(session.map.bdcffMemo[1], std::vector<std::string>{"New=2"});
+  EXPECT_EQ(session.map.bdcffMemo[3], std::vector<std::string>{"Untouched=1"});
 }
 
 TEST_F(BdcffImportTest, LongNameIsCutAndTheSlotAfterTheLastCaveIsPrepared) {
   session.map.header(3).setHatchTime(7);
   import("[cave]\nName=123456789012345678901234567890\n[/cave]\n[cave]\nName=Two\n[/cave]\n");
-  EXPECT_EQ(header(1).Title(), "12345678901234567890");
-  EXPECT_EQ(header(2).Title(), "Two");
-  EXPECT_EQ(header(3).Title(), "Cave3");
-  EXPECT_EQ(header(3).HatchTime(), 24);
-  EXPECT_EQ(header(3).AmoebaGrowth(), 24);
-  EXPECT_EQ(header(4).Title(), "");
+  EXPECT_EQ(header(1).title(), "12345678901234567890");
+  EXPECT_EQ(header(2).title(), "Two");
+  EXPECT_EQ(header(3).title(), "Cave3");
+  EXPECT_EQ(header(3).hatchTime(), 24);
+  EXPECT_EQ(header(3).amoebaGrowth(), 24);
+  EXPECT_EQ(header(4).title(), "");
 }
 
 TEST_F(BdcffImportTest, OversizedMapIsCutWithOneMessage) {
@@ -117,13 +117,13 @@ TEST_F(BdcffImportTest, OversizedMapIsCutWithOneMessage) {
   for (int y = 0; y < 140; ++y) text += std::string(200, y == 139 ? 'P' : 'd') + "\n";
   text += "[/map]\n[/cave]\n";
   import(text);
-  EXPECT_EQ(header(1).Width(), 128);
-  EXPECT_EQ(header(1).Height(), 128);
+  EXPECT_EQ(header(1).width(), 128);
+  EXPECT_EQ(header(1).height(), 128);
   EXPECT_EQ(cell(1, 127, 127), 13);
   EXPECT_EQ(cell(1, 128, 0), 0);  // the spare column of the grid stays as it was
-  EXPECT_EQ(header(1).PlayerX(), 0);  // the row with the player was dropped
-  ASSERT_EQ(session.Messagememo.size(), 1u);
-  EXPECT_NE(session.Messagememo[0].find("Level 0"), std::string::npos);
+  EXPECT_EQ(header(1).playerX(), 0);  // the row with the player was dropped
+  ASSERT_EQ(session.messages.size(), 1u);
+  EXPECT_NE(session.messages[0].find("Level 0"), std::string::npos);
   EXPECT_TRUE(ui.changes & kMessages);
 }
 
@@ -131,63 +131,63 @@ TEST_F(BdcffImportTest, AHundredCavesFillEverySlotAndNoMore) {
   std::string text;
   for (int i = 1; i <= 101; ++i) text += "[cave]\nName=C" + std::to_string(i) + "\n[/cave]\n";
   import(text);
-  EXPECT_EQ(header(1).Title(), "C1");
-  EXPECT_EQ(header(100).Title(), "C100");
-  EXPECT_EQ(header(0).Title(), "");
+  EXPECT_EQ(header(1).title(), "C1");
+  EXPECT_EQ(header(100).title(), "C100");
+  EXPECT_EQ(header(0).title(), "");
 }
 
 TEST_F(BdcffImportTest, EmptyAndGarbageFilesEndWithAMessage) {
   session.map.header(1).setTitle("Mine");
   import("");
-  EXPECT_EQ(header(1).Title(), "Mine");
-  ASSERT_EQ(session.Messagememo.size(), 1u);
-  EXPECT_NE(session.Messagememo[0].find("No BDCFF cave"), std::string::npos);
+  EXPECT_EQ(header(1).title(), "Mine");
+  ASSERT_EQ(session.messages.size(), 1u);
+  EXPECT_NE(session.messages[0].find("No BDCFF cave"), std::string::npos);
   std::string garbage;
   for (int i = 0; i < 5000; ++i) garbage += static_cast<char>((i * 37) % 256);
   import(garbage + "\n[cave]\n[map]\n" + garbage);  // a map that never ends
   const auto rows = std::count(garbage.begin(), garbage.end(), '\n') + 1;
-  EXPECT_EQ(header(1).Height(), rows);
-  EXPECT_THROW(ImportBDCFF(session, dir.path("missing.bd")), LevelError);
+  EXPECT_EQ(header(1).height(), rows);
+  EXPECT_THROW(importBdcff(session, dir.path("missing.bd")), LevelError);
 }
 
 TEST_F(BdcffImportTest, DispatcherReadsBdFiles) {
   const std::string path = dir.path("set.bd");
   const std::string text = "[cave]\nName=Via open\n[/cave]\n";
   testing::writeAll(path, std::vector<std::uint8_t>(text.begin(), text.end()));
-  session.readlevel(path);
-  EXPECT_EQ(header(1).Title(), "Via open");
-  EXPECT_FALSE(session.ReaderInfo.empty());
+  session.readLevelmap(path);
+  EXPECT_EQ(header(1).title(), "Via open");
+  EXPECT_FALSE(session.readerNote.empty());
 }
 
 TEST_F(BdcffImportTest, TutorialCorpusHas34MapCaves) {
   const std::string path = testing::corpusPath("bdcff/Tutorial.bd");
   if (path.empty()) GTEST_SKIP() << "corpus not present";
-  ImportBDCFF(session, path);
+  importBdcff(session, path);
   for (int slot = 1; slot <= 34; ++slot) {
-    EXPECT_EQ(header(slot).Width(), 40) << slot;
-    EXPECT_EQ(header(slot).Height(), 22) << slot;
+    EXPECT_EQ(header(slot).width(), 40) << slot;
+    EXPECT_EQ(header(slot).height(), 22) << slot;
   }
-  EXPECT_EQ(header(35).Title(), "Cave35");
-  EXPECT_EQ(header(1).Title(), "Diamonds");
-  EXPECT_EQ(header(1).DiamondsNeeded(), 10);
-  EXPECT_EQ(header(1).LevelTime(), 250);
-  EXPECT_EQ(header(1).MagicTime(), 20);
-  EXPECT_EQ(header(1).PlayerX(), 4);
-  EXPECT_EQ(header(1).PlayerY(), 5);
-  EXPECT_EQ(header(23).Title(), "Indestructible door ");
-  EXPECT_EQ(header(34).Title(), "Amoeba effect");
-  EXPECT_TRUE(session.Messagememo.empty());
+  EXPECT_EQ(header(35).title(), "Cave35");
+  EXPECT_EQ(header(1).title(), "Diamonds");
+  EXPECT_EQ(header(1).diamondsNeeded(), 10);
+  EXPECT_EQ(header(1).levelTime(), 250);
+  EXPECT_EQ(header(1).magicTime(), 20);
+  EXPECT_EQ(header(1).playerX(), 4);
+  EXPECT_EQ(header(1).playerY(), 5);
+  EXPECT_EQ(header(23).title(), "Indestructible door ");
+  EXPECT_EQ(header(34).title(), "Amoeba effect");
+  EXPECT_TRUE(session.messages.empty());
 }
 
 TEST_F(BdcffImportTest, DustinCorpusReadsWithoutError) {
   const std::string path = testing::corpusPath("bdcff/Dustin_s_Boulder_Dash_1.bd");
   if (path.empty()) GTEST_SKIP() << "corpus not present";
-  ASSERT_NO_THROW(ImportBDCFF(session, path));
-  EXPECT_EQ(header(1).Title(), "A");
-  EXPECT_EQ(header(21).Title(), "Cave21");
-  EXPECT_EQ(header(1).DiamondsNeeded(), 3);
+  ASSERT_NO_THROW(importBdcff(session, path));
+  EXPECT_EQ(header(1).title(), "A");
+  EXPECT_EQ(header(21).title(), "Cave21");
+  EXPECT_EQ(header(1).diamondsNeeded(), 3);
   // Caves drawn by objects keep their lines (CR LF file, ends stripped).
-  const auto& memo = session.map.BdcffMemo[1];
+  const auto& memo = session.map.bdcffMemo[1];
   EXPECT_NE(std::find(memo.begin(), memo.end(), "Rectangle=1 1 38 20 DIRT"), memo.end());
 }
 

@@ -7,21 +7,21 @@ namespace pyrovel {
 namespace {
 
 TEST(DasCodes, KnownUnknownAndNotANumber) {
-  EXPECT_EQ(DasCodeToObject("16"), 195);
-  EXPECT_EQ(DasCodeToObject("37"), 2);
-  EXPECT_EQ(DasCodeToObject("198"), 154);
-  EXPECT_EQ(DasCodeToObject("0"), 0);
-  EXPECT_EQ(DasCodeToObject("99"), 15);
-  EXPECT_EQ(DasCodeToObject("abc"), -1);
-  EXPECT_EQ(DasCodeToObject(""), -1);
+  EXPECT_EQ(dasCodeToObject("16"), 195);
+  EXPECT_EQ(dasCodeToObject("37"), 2);
+  EXPECT_EQ(dasCodeToObject("198"), 154);
+  EXPECT_EQ(dasCodeToObject("0"), 0);
+  EXPECT_EQ(dasCodeToObject("99"), 15);
+  EXPECT_EQ(dasCodeToObject("abc"), -1);
+  EXPECT_EQ(dasCodeToObject(""), -1);
 }
 
 TEST(DasCodes, TextIsComparedNotTheValue) {
-  EXPECT_EQ(DasCodeToObject("07"), 15);
-  EXPECT_EQ(DasCodeToObject(" 7"), 15);   // leading blanks are a number ...
-  EXPECT_EQ(DasCodeToObject("7 "), -1);   // ... a trailing blank is not
-  EXPECT_EQ(DasCodeToObject("$10"), 15);  // 16 in hex, but not the text "16"
-  EXPECT_EQ(DasCodeToObject("+7"), 15);
+  EXPECT_EQ(dasCodeToObject("07"), 15);
+  EXPECT_EQ(dasCodeToObject(" 7"), 15);   // leading blanks are a number ...
+  EXPECT_EQ(dasCodeToObject("7 "), -1);   // ... a trailing blank is not
+  EXPECT_EQ(dasCodeToObject("$10"), 15);  // 16 in hex, but not the text "16"
+  EXPECT_EQ(dasCodeToObject("+7"), 15);
 }
 
 TEST(LooseInt, ReadsWhatItCanAndTellsWhetherThatWasAll) {

@@ -16,7 +16,7 @@ class DasReaderTest : public ::testing::Test {
     for (const std::string& l : lines) text += l + "\n";
     const std::string path = dir.path("in.das");
     testing::writeAll(path, std::vector<std::uint8_t>(text.begin(), text.end()));
-    ReadDasLevel(session, path);
+    readDasLevels(session, path);
   }
   // One level: "level", its number, the key lines, then "level" "1".
   void readLevel(std::vector<std::string> keys) {
@@ -34,19 +34,19 @@ class DasReaderTest : public ::testing::Test {
 
 TEST_F(DasReaderTest, DefaultsFrameADirtLevel) {
   readLevel({});
-  EXPECT_EQ(header().Title(), "Cave1");
-  EXPECT_EQ(header().Width(), 40);
-  EXPECT_EQ(header().Height(), 22);
-  EXPECT_EQ(header().HatchTime(), 24);
-  EXPECT_EQ(header().AmoebaGrowth(), 24);
+  EXPECT_EQ(header().title(), "Cave1");
+  EXPECT_EQ(header().width(), 40);
+  EXPECT_EQ(header().height(), 22);
+  EXPECT_EQ(header().hatchTime(), 24);
+  EXPECT_EQ(header().amoebaGrowth(), 24);
   EXPECT_EQ(cell(0, 5), 6);
   EXPECT_EQ(cell(39, 5), 6);
   EXPECT_EQ(cell(5, 21), 6);
   EXPECT_EQ(cell(1, 1), 1);
   EXPECT_EQ(cell(38, 20), 1);
   EXPECT_EQ(cell(40, 5), 0);
-  EXPECT_TRUE(session.Messagememo.empty());
-  EXPECT_EQ(session.ReaderInfo.rfind("Imported with Dash Dimensions importfilter V0.2 beta. "
+  EXPECT_TRUE(session.messages.empty());
+  EXPECT_EQ(session.readerNote.rfind("Imported with Dash Dimensions importfilter V0.2 beta. "
                                      "Editor version:",
                                      0),
             0u);
@@ -57,35 +57,35 @@ TEST_F(DasReaderTest, HeaderKeys) {
              "1000", "slimed", "4", "time", "99", "name", "A name longer than twenty", "size",
              "30", "18", "filtertype", "3", "Palette", "1", "2", "delay", "9"});
   const LevelHeader& h = header();
-  EXPECT_EQ(h.MaxAmoeba(), 110);
-  EXPECT_EQ(h.AmoebaGrowth(), 30);
-  EXPECT_EQ(h.AmoebaBrake(), 5);
-  EXPECT_EQ(h.DiamondScore(), 7);
-  EXPECT_EQ(h.MagicTime(), 300);
-  EXPECT_EQ(h.DiamondsNeeded(), 1000);
-  EXPECT_EQ(h.SlimePermeability(), 5);
-  EXPECT_EQ(h.LevelTime(), 24);
-  EXPECT_EQ(h.Title(), "A name longer than t");
-  EXPECT_EQ(h.Width(), 30);
-  EXPECT_EQ(h.Height(), 18);
-  EXPECT_TRUE(session.Messagememo.empty());
+  EXPECT_EQ(h.maxAmoeba(), 110);
+  EXPECT_EQ(h.amoebaGrowth(), 30);
+  EXPECT_EQ(h.amoebaBrake(), 5);
+  EXPECT_EQ(h.diamondScore(), 7);
+  EXPECT_EQ(h.magicTime(), 300);
+  EXPECT_EQ(h.diamondsNeeded(), 1000);
+  EXPECT_EQ(h.slimePermeability(), 5);
+  EXPECT_EQ(h.levelTime(), 24);
+  EXPECT_EQ(h.title(), "A name longer than t");
+  EXPECT_EQ(h.width(), 30);
+  EXPECT_EQ(h.height(), 18);
+  EXPECT_TRUE(session.messages.empty());
 }
 
 TEST_F(DasReaderTest, AmmaxZeroAndCavetype) {
   session.map.header(1).setMaxAmoeba(77);
   readLevel({"ammax", "0", "vor", "3", "cavetype", "1"});
-  EXPECT_EQ(header().MaxAmoeba(), 77);
-  EXPECT_EQ(header().DiamondScore(), 3);
-  EXPECT_EQ(header().Intermission(), 255);
-  EXPECT_EQ(header().Width(), 20);
-  EXPECT_EQ(header().Height(), 12);
+  EXPECT_EQ(header().maxAmoeba(), 77);
+  EXPECT_EQ(header().diamondScore(), 3);
+  EXPECT_EQ(header().intermission(), 255);
+  EXPECT_EQ(header().width(), 20);
+  EXPECT_EQ(header().height(), 12);
   EXPECT_EQ(cell(39, 5), 6);  // the frame was drawn for 40 x 22
 }
 
 TEST_F(DasReaderTest, ANameThatIsAKeyActsAsThatKey) {
   readLevel({"name", "time", "99"});
-  EXPECT_EQ(header().Title(), "time");
-  EXPECT_EQ(header().LevelTime(), 24);
+  EXPECT_EQ(header().title(), "time");
+  EXPECT_EQ(header().levelTime(), 24);
 }
 
 TEST_F(DasReaderTest, SetBoxAndBoxp) {
@@ -93,8 +93,8 @@ TEST_F(DasReaderTest, SetBoxAndBoxp) {
              "box", "56", "10", "2", "4", "3",           // wall outline
              "boxp", "3", "20", "2", "4", "4", "0"});    // magic wall around space
   EXPECT_EQ(cell(3, 4), 2);
-  EXPECT_EQ(header().PlayerX(), 3);
-  EXPECT_EQ(header().PlayerY(), 4);
+  EXPECT_EQ(header().playerX(), 3);
+  EXPECT_EQ(header().playerY(), 4);
   for (int x = 10; x <= 13; ++x) {
     EXPECT_EQ(cell(x, 2), 6);
     EXPECT_EQ(cell(x, 4), 6);
@@ -117,8 +117,8 @@ TEST_F(DasReaderTest, BoxbFillsRowByRow) {
   EXPECT_EQ(cell(2, 4), 16);
   EXPECT_EQ(cell(3, 4), 2);
   EXPECT_EQ(cell(4, 3), 1);
-  EXPECT_EQ(header().PlayerX(), 3);
-  EXPECT_EQ(header().PlayerY(), 4);
+  EXPECT_EQ(header().playerX(), 3);
+  EXPECT_EQ(header().playerY(), 4);
 }
 
 TEST_F(DasReaderTest, LineDirections) {
@@ -155,12 +155,12 @@ TEST_F(DasReaderTest, CommandsNeverWriteOutsideTheGrid) {
   EXPECT_EQ(cell(127, 3), 0);
   EXPECT_EQ(cell(128, 3), 55);
   EXPECT_EQ(cell(126, 0), 0);
-  EXPECT_EQ(header().PlayerX(), 0);  // the player outside was skipped
+  EXPECT_EQ(header().playerX(), 0);  // the player outside was skipped
   EXPECT_EQ(session.map.cell(0, 2, 0, 0), 99);
-  EXPECT_EQ(header().Width(), 128);
-  EXPECT_EQ(header().Height(), 1);  // 0, then raised to 1 after the read
-  ASSERT_EQ(session.Messagememo.size(), 1u);
-  EXPECT_EQ(session.Messagememo[0], "Unsupported at level 0 :size 300 -2");
+  EXPECT_EQ(header().width(), 128);
+  EXPECT_EQ(header().height(), 1);  // 0, then raised to 1 after the read
+  ASSERT_EQ(session.messages.size(), 1u);
+  EXPECT_EQ(session.messages[0], "Unsupported at level 0 :size 300 -2");
 }
 
 TEST_F(DasReaderTest, UnsupportedLines) {
@@ -168,60 +168,60 @@ TEST_F(DasReaderTest, UnsupportedLines) {
   const std::vector<std::string> expected = {
       "Unsupported at level 0 :slimetype", "Unsupported at level 0 :filterzeit",
       "Unsupported at level 0 :filtertype", "Unsupported at level 0 :Box"};
-  EXPECT_EQ(session.Messagememo, expected);
+  EXPECT_EQ(session.messages, expected);
   EXPECT_TRUE(ui.changes & kMessages);
 }
 
 TEST_F(DasReaderTest, LevelsUntilTheNumberOne) {
   read({"header text", "level", "1", "name", "One", "level", "2", "name", "Two", "level", "3",
         "name", "Three", "level", "1", "name", "Never"});
-  EXPECT_EQ(header(1).Title(), "One");
-  EXPECT_EQ(header(2).Title(), "Two");
-  EXPECT_EQ(header(3).Title(), "Three");
-  EXPECT_EQ(header(4).Width(), 1);
-  EXPECT_TRUE(session.Messagememo.empty());
+  EXPECT_EQ(header(1).title(), "One");
+  EXPECT_EQ(header(2).title(), "Two");
+  EXPECT_EQ(header(3).title(), "Three");
+  EXPECT_EQ(header(4).width(), 1);
+  EXPECT_TRUE(session.messages.empty());
 }
 
 TEST_F(DasReaderTest, AppendStartsAtTheCurrentLevel) {
-  session.map.CurrentLevel = 5;
-  session.appendFlag = true;
+  session.map.currentLevel = 5;
+  session.appending = true;
   read({"level", "1", "name", "Appended", "level", "2", "level", "1"});
-  EXPECT_EQ(header(5).Title(), "Appended");
-  EXPECT_EQ(header(6).Title(), "Cave6");
-  EXPECT_EQ(header(1).Width(), 1);
+  EXPECT_EQ(header(5).title(), "Appended");
+  EXPECT_EQ(header(6).title(), "Cave6");
+  EXPECT_EQ(header(1).width(), 1);
 }
 
 TEST_F(DasReaderTest, SlotHundredIsNeverFilled) {
   std::vector<std::string> lines;
   for (int n = 1; n <= 120; ++n) lines.insert(lines.end(), {"level", std::to_string(n + 1)});
   read(lines);
-  EXPECT_EQ(header(99).Title(), "Cave99");
-  EXPECT_EQ(header(100).Width(), 1);
+  EXPECT_EQ(header(99).title(), "Cave99");
+  EXPECT_EQ(header(100).width(), 1);
 }
 
 TEST_F(DasReaderTest, KeysStartAfterTwoHundredLinesWithoutLevel) {
   std::vector<std::string> lines(200, "junk");
   lines.insert(lines.end(), {"name", "Late", "level", "1"});
   read(lines);
-  EXPECT_EQ(header().Title(), "Late");
+  EXPECT_EQ(header().title(), "Late");
 }
 
 TEST_F(DasReaderTest, CrLfLineEndsAreAccepted) {
   read({"level\r", "1\r", "name\r", "Windows\r", "level\r", "1\r"});
-  EXPECT_EQ(header().Title(), "Windows");
+  EXPECT_EQ(header().title(), "Windows");
 }
 
 TEST_F(DasReaderTest, TruncatedEmptyAndGarbageFiles) {
   read({"level", "1", "name", "Cut", "box", "56", "1"});
-  EXPECT_EQ(header().Title(), "Cut");
-  ASSERT_EQ(session.Messagememo.size(), 1u);
-  EXPECT_NE(session.Messagememo[0].find("end of file in level 0"), std::string::npos);
+  EXPECT_EQ(header().title(), "Cut");
+  ASSERT_EQ(session.messages.size(), 1u);
+  EXPECT_NE(session.messages[0].find("end of file in level 0"), std::string::npos);
 
-  session.Messagememo.clear();
+  session.messages.clear();
   session.map.header(1).setTitle("Kept");
   read({});
-  EXPECT_EQ(header().Title(), "Kept");
-  ASSERT_EQ(session.Messagememo.size(), 1u);
+  EXPECT_EQ(header().title(), "Kept");
+  ASSERT_EQ(session.messages.size(), 1u);
 
   std::string garbage;
   for (int i = 0; i < 3000; ++i) garbage += static_cast<char>((i * 131) % 256);
@@ -253,8 +253,8 @@ TEST_F(DasReaderTest, DispatcherReadsDasFiles) {
   const std::string path = dir.path("set.das");
   const std::string text = "level\n1\nname\nOpened\nlevel\n1\n";
   testing::writeAll(path, std::vector<std::uint8_t>(text.begin(), text.end()));
-  session.readlevel(path);
-  EXPECT_EQ(header().Title(), "Opened");
+  session.readLevelmap(path);
+  EXPECT_EQ(header().title(), "Opened");
 }
 
 }  // namespace

@@ -31,8 +31,8 @@ struct EmFixture : ::testing::Test {
   void import(const RecordBytes& bytes, int slot = 1) {
     const std::string path = dir.path("level" + std::to_string(bytes.size()));
     testing::writeAll(path, bytes);
-    session.map.CurrentLevel = slot;
-    ImportEMLevel(session, path);
+    session.map.currentLevel = slot;
+    importEmLevel(session, path);
   }
   std::int32_t cell(int slot, int x, int y) const { return session.map.cell(kGameLayer, slot, x, y); }
 };
@@ -47,7 +47,7 @@ TEST_F(EmFixture, V6ExportOfSmallLevel) {
   session.map.header(1).setYam(5, 2, 1, 13);  // pattern 5, column 2, row 1: emerald
   session.map.header(1).setWellDelay(40);
   const std::string path = dir.path("v6.lev");
-  ExporttoEM(session.map, path, 6);
+  exportToEm(session.map, path, 6);
   const RecordBytes r = testing::readAll(path);
   ASSERT_EQ(r.size(), kV6);
   EXPECT_EQ(r[64 * 4 + 3], 18);
@@ -74,7 +74,7 @@ TEST_F(EmFixture, V6ExportOfSmallLevel) {
 TEST_F(EmFixture, V4ExportIsTheBd4Record) {
   testing::makeSmallLevel(session.map, 1);
   const std::string path = dir.path("v4.lev");
-  ExporttoEM(session.map, path, 4);
+  exportToEm(session.map, path, 4);
   const RecordBytes r = testing::readAll(path);
   ASSERT_EQ(r.size(), kV4);
   EXPECT_EQ(r[2046], 't');
@@ -83,20 +83,20 @@ TEST_F(EmFixture, V4ExportIsTheBd4Record) {
   EXPECT_EQ(be16(r, 2104), 0x0304);
 
   const std::string other = dir.path("v5.lev");
-  ExporttoEM(session.map, other, 5);
+  exportToEm(session.map, other, 5);
   EXPECT_TRUE(testing::readAll(other).empty());
 }
 
 TEST_F(EmFixture, V6LevelsetHoldsEightyRecords) {
   testing::makeSmallLevel(session.map, 3);
-  session.map.CurrentLevel = 7;
+  session.map.currentLevel = 7;
   session.saveAsType(3, dir.path("all.lev"));
   const RecordBytes f = testing::readAll(dir.path("all.lev"));
   ASSERT_EQ(f.size(), 80 * kV6);
   EXPECT_EQ(f[2 * kV6 + 64 * 4 + 3], 18);
   EXPECT_EQ(f[79 * kV6 + 2106], 255);
-  EXPECT_EQ(session.map.CurrentLevel, 1);
-  EXPECT_EQ(session.map.FileName, "all.lev");
+  EXPECT_EQ(session.map.currentLevel, 1);
+  EXPECT_EQ(session.map.fileName, "all.lev");
 }
 
 TEST_F(EmFixture, V6RoundTripGivesBackEveryField) {
@@ -112,12 +112,12 @@ TEST_F(EmFixture, V6RoundTripGivesBackEveryField) {
   }
   h.setYam(7, 2, 2, 72);
   const std::string path = dir.path("trip.lev");
-  ExporttoEM(session.map, path, 6);
+  exportToEm(session.map, path, 6);
 
-  session.map.CurrentLevel = 5;
-  ImportEMLevel(session, path);
+  session.map.currentLevel = 5;
+  importEmLevel(session, path);
   const LevelHeader& g = session.map.header(5);
-  EXPECT_EQ(session.map.CurrentLevel, 6);
+  EXPECT_EQ(session.map.currentLevel, 6);
   for (int x = 0; x < 64; ++x) {
     for (int y = 0; y < 32; ++y) EXPECT_EQ(cell(5, x, y), cell(1, x, y)) << x << "," << y;
   }
@@ -126,47 +126,47 @@ TEST_F(EmFixture, V6RoundTripGivesBackEveryField) {
       for (int r = 0; r < 3; ++r) EXPECT_EQ(g.yam(p, c, r), h.yam(p, c, r)) << p << c << r;
     }
   }
-  EXPECT_EQ(g.EmeraldScore(), h.EmeraldScore());
-  EXPECT_EQ(g.DiamondScore(), h.DiamondScore());
-  EXPECT_EQ(g.RobotScore(), h.RobotScore());
-  EXPECT_EQ(g.ShipScore(), h.ShipScore());
-  EXPECT_EQ(g.BugScore(), h.BugScore());
-  EXPECT_EQ(g.YamScore(), h.YamScore());
-  EXPECT_EQ(g.NutScore(), h.NutScore());
-  EXPECT_EQ(g.DynamiteScore(), h.DynamiteScore());
-  EXPECT_EQ(g.KeyScore(), h.KeyScore());
-  EXPECT_EQ(g.TimeScore(), h.TimeScore());
-  EXPECT_EQ(g.DiamondsNeeded(), 200);
-  EXPECT_EQ(g.LevelTime(), 255);
-  EXPECT_EQ(g.AmoebaGrowth(), 90);
-  EXPECT_EQ(g.MagicTime(), h.MagicTime());
-  EXPECT_EQ(g.PlayerX(), 1);
-  EXPECT_EQ(g.PlayerY(), 1);
-  EXPECT_EQ(g.Width(), 64);
-  EXPECT_EQ(g.Height(), 32);
-  EXPECT_TRUE(session.Messagememo.empty());
+  EXPECT_EQ(g.emeraldScore(), h.emeraldScore());
+  EXPECT_EQ(g.diamondScore(), h.diamondScore());
+  EXPECT_EQ(g.robotScore(), h.robotScore());
+  EXPECT_EQ(g.shipScore(), h.shipScore());
+  EXPECT_EQ(g.bugScore(), h.bugScore());
+  EXPECT_EQ(g.yamScore(), h.yamScore());
+  EXPECT_EQ(g.nutScore(), h.nutScore());
+  EXPECT_EQ(g.dynamiteScore(), h.dynamiteScore());
+  EXPECT_EQ(g.keyScore(), h.keyScore());
+  EXPECT_EQ(g.timeScore(), h.timeScore());
+  EXPECT_EQ(g.diamondsNeeded(), 200);
+  EXPECT_EQ(g.levelTime(), 255);
+  EXPECT_EQ(g.amoebaGrowth(), 90);
+  EXPECT_EQ(g.magicTime(), h.magicTime());
+  EXPECT_EQ(g.playerX(), 1);
+  EXPECT_EQ(g.playerY(), 1);
+  EXPECT_EQ(g.width(), 64);
+  EXPECT_EQ(g.height(), 32);
+  EXPECT_TRUE(session.messages.empty());
 }
 
 TEST_F(EmFixture, SizeRuleDecidesTheVersion) {
   // Below 2106: not a level; the level stays and stays current.
   session.map.header(1).setWidth(9);
   import(RecordBytes(2000, 0));
-  EXPECT_EQ(session.map.CurrentLevel, 1);
-  EXPECT_EQ(session.map.header(1).Width(), 9);
+  EXPECT_EQ(session.map.currentLevel, 1);
+  EXPECT_EQ(session.map.header(1).width(), 9);
   EXPECT_EQ(cell(1, 0, 0), 0);
-  ASSERT_EQ(session.Messagememo.size(), 1u);
-  EXPECT_NE(session.Messagememo[0].find("2000 bytes"), std::string::npos);
-  EXPECT_EQ(session.ReaderInfo.rfind(kReaderInfo, 0), 0u);
+  ASSERT_EQ(session.messages.size(), 1u);
+  EXPECT_NE(session.messages[0].find("2000 bytes"), std::string::npos);
+  EXPECT_EQ(session.readerNote.rfind(kReaderInfo, 0), 0u);
 
   // 2110 bytes: the map alone.
   session.map.header(2).setWidth(9);
   session.map.header(2).setLevelTime(7);
   import(emRecord(2110, 130), 2);
   EXPECT_EQ(cell(2, 40, 20), 1);
-  EXPECT_EQ(session.map.header(2).Width(), 9);
-  EXPECT_EQ(session.map.header(2).LevelTime(), 7);
-  EXPECT_EQ(session.map.CurrentLevel, 3);
-  EXPECT_TRUE(session.map.Modified);
+  EXPECT_EQ(session.map.header(2).width(), 9);
+  EXPECT_EQ(session.map.header(2).levelTime(), 7);
+  EXPECT_EQ(session.map.currentLevel, 3);
+  EXPECT_TRUE(session.map.modified);
 
   // 2111..2171: too short for V6; nothing is filled.
   session.map.cell(kGameLayer, 3, 40, 20) = 4;
@@ -178,9 +178,9 @@ TEST_F(EmFixture, SizeRuleDecidesTheVersion) {
     EXPECT_EQ(e.offset(), 2150u);
   }
   EXPECT_EQ(cell(3, 40, 20), 4);
-  EXPECT_EQ(session.map.CurrentLevel, 3);
+  EXPECT_EQ(session.map.currentLevel, 3);
 
-  EXPECT_THROW(ImportEMLevel(session, dir.path("missing")), LevelError);
+  EXPECT_THROW(importEmLevel(session, dir.path("missing")), LevelError);
 }
 
 TEST_F(EmFixture, V4ImportReadsTheBd4Header) {
@@ -198,11 +198,11 @@ TEST_F(EmFixture, V4ImportReadsTheBd4Header) {
   const LevelHeader& h = session.map.header(1);
   EXPECT_EQ(h.yam(0, 2, 1), 4);
   EXPECT_EQ(h.yam(1, 0, 0), 0);
-  EXPECT_EQ(h.LevelTime(), 120);
-  EXPECT_EQ(h.DiamondsNeeded(), 33);
-  EXPECT_EQ(h.DiamondsNeededHigh(), 2);  // the import keeps the high byte
-  EXPECT_EQ(h.WheelTime(), 500);
-  EXPECT_EQ(h.Intermission(), 0);
+  EXPECT_EQ(h.levelTime(), 120);
+  EXPECT_EQ(h.diamondsNeeded(), 33);
+  EXPECT_EQ(h.diamondsNeededHigh(), 2);  // the import keeps the high byte
+  EXPECT_EQ(h.wheelTime(), 500);
+  EXPECT_EQ(h.intermission(), 0);
   EXPECT_EQ(cell(1, 4, 3), 2);
   EXPECT_EQ(cell(1, 0, 0), 1);  // no second player at (0, 0)
 }
@@ -219,7 +219,7 @@ TEST_F(EmFixture, WarningsAndUnsupportedCodesWithTheirTexts) {
   putCell(r, 50, 10, 119);   // bomb left
   putCell(r, 60, 10, 120);   // bomb right
   putBe16(r, 2096, 64 * 1 + 1);
-  session.map.CurrentLevel = 5;  // level number 4
+  session.map.currentLevel = 5;  // level number 4
   import(r, 5);
 
   const std::vector<std::string> expected{
@@ -233,7 +233,7 @@ TEST_F(EmFixture, WarningsAndUnsupportedCodesWithTheirTexts) {
       "Warning: Bomb Move left used in level 4",
       "Warning: Bomb Move right used in level 4",
   };
-  EXPECT_EQ(session.Messagememo, expected);
+  EXPECT_EQ(session.messages, expected);
   EXPECT_TRUE(ui.changes & kMessages);
   EXPECT_EQ(cell(5, 5, 7), 15);
   EXPECT_EQ(cell(5, 2, 9), 16);
@@ -246,7 +246,7 @@ TEST_F(EmFixture, WarningsAndUnsupportedCodesWithTheirTexts) {
   EXPECT_EQ(cell(5, 41, 10), 12);
   EXPECT_EQ(cell(5, 49, 10), 9);
   EXPECT_EQ(cell(5, 61, 10), 9);
-  EXPECT_EQ(session.map.CurrentLevel, 6);
+  EXPECT_EQ(session.map.currentLevel, 6);
 }
 
 TEST_F(EmFixture, MovingObjectsAtTheEdgesAndInARow) {
@@ -266,7 +266,7 @@ TEST_F(EmFixture, MovingObjectsAtTheEdgesAndInARow) {
   EXPECT_EQ(cell(1, 11, 4), 3);
   EXPECT_EQ(cell(1, 12, 4), 3);
   EXPECT_EQ(cell(1, 21, 5), 12);
-  EXPECT_EQ(session.Messagememo.size(), 6u);
+  EXPECT_EQ(session.messages.size(), 6u);
 }
 
 TEST_F(EmFixture, V6HeaderTimeWellAndMarkersInPatterns) {
@@ -284,15 +284,15 @@ TEST_F(EmFixture, V6HeaderTimeWellAndMarkersInPatterns) {
   r[2163] = 4;                   // row 0, column 1
   import(r);
   const LevelHeader& h = session.map.header(1);
-  EXPECT_EQ(h.LevelTime(), 20);
+  EXPECT_EQ(h.levelTime(), 20);
   EXPECT_EQ(h.yam(0, 2, 1), 3);
   EXPECT_EQ(h.yam(6, 0, 2), 16);
   EXPECT_EQ(h.yam(7, 0, 0), 15);
   EXPECT_EQ(h.well(1, 0), 72);
   EXPECT_EQ(h.wellDelay(), 77);
-  EXPECT_EQ(h.WellActive(), 1);
+  EXPECT_EQ(h.wellActive(), 1);
   EXPECT_EQ(cell(1, 2, 2), 2);
-  EXPECT_EQ(h.Player2X(), 2);
+  EXPECT_EQ(h.player2X(), 2);
 
   r[2110] = 0xFF;
   r[2111] = 0xFF;
@@ -300,7 +300,7 @@ TEST_F(EmFixture, V6HeaderTimeWellAndMarkersInPatterns) {
   putBe16(r, 2098, 64 * 4 + 6);
   session.map.header(2).setWell(2, 2, 5);
   import(r, 2);
-  EXPECT_EQ(session.map.header(2).LevelTime(), 255);
+  EXPECT_EQ(session.map.header(2).levelTime(), 255);
   EXPECT_EQ(session.map.header(2).well(2, 2), 5);
   EXPECT_EQ(cell(2, 6, 4), 237);
 }
@@ -326,7 +326,7 @@ TEST_F(EmFixture, GarbageStartWordsAreReported) {
   import(r);
   const std::vector<std::string> expected{"Player start outside the map at level 0 :4096",
                                           "Player 2 start outside the map at level 0 :65535"};
-  EXPECT_EQ(session.Messagememo, expected);
+  EXPECT_EQ(session.messages, expected);
 }
 
 }  // namespace

@@ -69,7 +69,7 @@ class GamReaderTest : public ::testing::Test {
  protected:
   void read(const Bytes8& file) {
     testing::writeAll(path, file);
-    ReadRushLevel(session, path);
+    readRushLevels(session, path);
   }
   // Reads a file that must fail, and returns the error.
   LevelError readFailing(const Bytes8& file) {
@@ -96,21 +96,21 @@ TEST_F(GamReaderTest, HeaderFieldsAndFixedValues) {
   g.score = 0x0A0F;     // low byte 15
   read(gamFile({gamLevel(g, {1})}));
   const LevelHeader& h = header();
-  EXPECT_EQ(h.Title(), "A twenty-two byte nm");
-  EXPECT_EQ(h.Width(), 40);
-  EXPECT_EQ(h.Height(), 22);
-  EXPECT_EQ(h.SlimePermeability(), 51);
-  EXPECT_EQ(h.AmoebaBrake(), 0x34);
-  EXPECT_EQ(h.MagicTime(), 0x48D0);
-  EXPECT_EQ(h.LevelTime(), 200);
-  EXPECT_EQ(h.DiamondsNeeded(), 291);
-  EXPECT_EQ(h.DiamondScore(), 15);
-  EXPECT_EQ(h.HatchTime(), 24);
-  EXPECT_EQ(h.MaxAmoeba(), 22);
-  EXPECT_EQ(h.AmoebaGrowth(), 24);
-  EXPECT_EQ(h.ConvertTrappedAmoeba(), 255);
-  EXPECT_EQ(h.Intermission(), 0);
-  EXPECT_EQ(session.ReaderInfo, "imported with Amiga Gam (& BoulderRush) importfilter V0.04");
+  EXPECT_EQ(h.title(), "A twenty-two byte nm");
+  EXPECT_EQ(h.width(), 40);
+  EXPECT_EQ(h.height(), 22);
+  EXPECT_EQ(h.slimePermeability(), 51);
+  EXPECT_EQ(h.amoebaBrake(), 0x34);
+  EXPECT_EQ(h.magicTime(), 0x48D0);
+  EXPECT_EQ(h.levelTime(), 200);
+  EXPECT_EQ(h.diamondsNeeded(), 291);
+  EXPECT_EQ(h.diamondScore(), 15);
+  EXPECT_EQ(h.hatchTime(), 24);
+  EXPECT_EQ(h.maxAmoeba(), 22);
+  EXPECT_EQ(h.amoebaGrowth(), 24);
+  EXPECT_EQ(h.convertTrappedAmoeba(), 255);
+  EXPECT_EQ(h.intermission(), 0);
+  EXPECT_EQ(session.readerNote, "imported with Amiga Gam (& BoulderRush) importfilter V0.04");
 }
 
 TEST_F(GamReaderTest, TitleEndsAtTheNamePaddingAndIntermissionIsFoundAnywhere) {
@@ -120,11 +120,11 @@ TEST_F(GamReaderTest, TitleEndsAtTheNamePaddingAndIntermissionIsFoundAnywhere) {
   b.name = "intermission 2";
   c.name = "INTERMISSION";  // upper case letters after the I: not found
   read(gamFile({gamLevel(a, {}), gamLevel(b, {}), gamLevel(c, {})}));
-  EXPECT_EQ(header(1).Title(), "Bonus");
-  EXPECT_EQ(header(1).Intermission(), 255);
-  EXPECT_EQ(header(2).Title(), "intermission 2");
-  EXPECT_EQ(header(2).Intermission(), 255);
-  EXPECT_EQ(header(3).Intermission(), 0);
+  EXPECT_EQ(header(1).title(), "Bonus");
+  EXPECT_EQ(header(1).intermission(), 255);
+  EXPECT_EQ(header(2).title(), "intermission 2");
+  EXPECT_EQ(header(2).intermission(), 255);
+  EXPECT_EQ(header(3).intermission(), 0);
 }
 
 TEST_F(GamReaderTest, SingleBytesAndRunsFillRowByRow) {
@@ -136,10 +136,10 @@ TEST_F(GamReaderTest, SingleBytesAndRunsFillRowByRow) {
   EXPECT_EQ(cell(0, 0), 6);
   for (int k = 1; k <= 10; ++k) EXPECT_EQ(cell(k % 4, k / 4), 1) << k;
   EXPECT_EQ(cell(3, 2), 2);
-  EXPECT_EQ(header().PlayerX(), 3);
-  EXPECT_EQ(header().PlayerY(), 2);
+  EXPECT_EQ(header().playerX(), 3);
+  EXPECT_EQ(header().playerY(), 2);
   EXPECT_EQ(cell(0, 3), 0);
-  EXPECT_TRUE(session.Messagememo.empty());
+  EXPECT_TRUE(session.messages.empty());
   // A run 255, 4, 10 on a level of the default size: ten walls.
   read(gamFile({gamLevel(GamHeader(), {255, 4, 10, 1})}));
   for (int x = 0; x < 10; ++x) EXPECT_EQ(cell(x, 0), 6) << x;
@@ -172,7 +172,7 @@ TEST_F(GamReaderTest, UnknownCodesBecomeGroversWithMemoLines) {
   const std::vector<std::string> want = {"Unsupported at level 1:1,0 :7",
                                          "Unsupported at level 1:2,0 :9",
                                          "Unsupported at level 1:0,1 :9"};
-  EXPECT_EQ(session.Messagememo, want);
+  EXPECT_EQ(session.messages, want);
   EXPECT_TRUE(ui.changes & kMessages);
 }
 
@@ -180,20 +180,20 @@ TEST_F(GamReaderTest, TwentyLevelsAtMostThenTheCurrentLevelFollows) {
   std::vector<Bytes8> levels;
   for (int i = 0; i < 21; ++i) levels.push_back(smallLevel({1}, "L" + std::to_string(i)));
   session.map.header(21).setTitle("kept");
-  session.map.CurrentLevel = 50;
+  session.map.currentLevel = 50;
   read(gamFile(levels));
-  EXPECT_EQ(header(1).Title(), "L0");
-  EXPECT_EQ(header(20).Title(), "L19");
-  EXPECT_EQ(header(21).Title(), "kept");
-  EXPECT_EQ(session.map.CurrentLevel, 21);
+  EXPECT_EQ(header(1).title(), "L0");
+  EXPECT_EQ(header(20).title(), "L19");
+  EXPECT_EQ(header(21).title(), "kept");
+  EXPECT_EQ(session.map.currentLevel, 21);
 }
 
 TEST_F(GamReaderTest, AFileEndingAfterALevelHoldsFewerLevels) {
   session.map.header(3).setTitle("kept");
   read(gamFile({smallLevel({1}, "one"), smallLevel({1}, "two")}));
-  EXPECT_EQ(header(2).Title(), "two");
-  EXPECT_EQ(header(3).Title(), "kept");
-  EXPECT_EQ(session.map.CurrentLevel, 3);
+  EXPECT_EQ(header(2).title(), "two");
+  EXPECT_EQ(header(3).title(), "kept");
+  EXPECT_EQ(session.map.currentLevel, 3);
   // The last level may also end with its last cell instead of the end pair.
   GamHeader g;
   g.width = 2;
@@ -205,16 +205,16 @@ TEST_F(GamReaderTest, AFileEndingAfterALevelHoldsFewerLevels) {
 TEST_F(GamReaderTest, AppendStartsAtTheCurrentLevelAndStopsAtTheLast) {
   std::vector<Bytes8> levels;
   for (int i = 0; i < 20; ++i) levels.push_back(smallLevel({1}, "L" + std::to_string(i)));
-  session.appendFlag = true;
-  session.map.CurrentLevel = 91;
+  session.appending = true;
+  session.map.currentLevel = 91;
   session.map.header(1).setTitle("kept");
   read(gamFile(levels));
-  EXPECT_EQ(header(1).Title(), "kept");
-  EXPECT_EQ(header(91).Title(), "L0");
-  EXPECT_EQ(header(100).Title(), "L9");
-  EXPECT_EQ(session.map.CurrentLevel, 100);
-  ASSERT_EQ(session.Messagememo.size(), 1u);
-  EXPECT_NE(session.Messagememo[0].find("not read"), std::string::npos);
+  EXPECT_EQ(header(1).title(), "kept");
+  EXPECT_EQ(header(91).title(), "L0");
+  EXPECT_EQ(header(100).title(), "L9");
+  EXPECT_EQ(session.map.currentLevel, 100);
+  ASSERT_EQ(session.messages.size(), 1u);
+  EXPECT_NE(session.messages[0].find("not read"), std::string::npos);
 }
 
 TEST_F(GamReaderTest, WideLevelsAreCutToTheGrid) {
@@ -224,17 +224,17 @@ TEST_F(GamReaderTest, WideLevelsAreCutToTheGrid) {
   g.height = 2;
   Bytes8 cells = {255, 4, 200, 255, 1, 127, 2, 255, 4, 72};
   read(gamFile({gamLevel(g, cells), smallLevel({4})}));
-  EXPECT_EQ(header().Width(), 128);
-  EXPECT_EQ(header().Height(), 2);
+  EXPECT_EQ(header().width(), 128);
+  EXPECT_EQ(header().height(), 2);
   EXPECT_EQ(cell(127, 0), 6);
   EXPECT_EQ(cell(0, 1), 1);
   EXPECT_EQ(cell(126, 1), 1);
   EXPECT_EQ(cell(127, 1), 195);  // code 2
   EXPECT_EQ(cell(128, 1), 0);     // never written
-  EXPECT_EQ(header(2).Width(), 3);
+  EXPECT_EQ(header(2).width(), 3);
   EXPECT_EQ(cell(0, 0, 2), 6);
-  ASSERT_FALSE(session.Messagememo.empty());
-  EXPECT_NE(session.Messagememo[0].find("cut to 128 x 2"), std::string::npos);
+  ASSERT_FALSE(session.messages.empty());
+  EXPECT_NE(session.messages[0].find("cut to 128 x 2"), std::string::npos);
 }
 
 TEST_F(GamReaderTest, WidthWordWithAZeroLowByteIsNoDivisionByZero) {
@@ -242,7 +242,7 @@ TEST_F(GamReaderTest, WidthWordWithAZeroLowByteIsNoDivisionByZero) {
   g.width = 256;
   g.height = 1;
   read(gamFile({gamLevel(g, {4, 4, 4})}));
-  EXPECT_EQ(header().Width(), 128);
+  EXPECT_EQ(header().width(), 128);
   EXPECT_EQ(cell(2, 0), 6);
 }
 
@@ -262,7 +262,7 @@ TEST_F(GamReaderTest, CellsPastTheLevelStayUntouchedAndRunawayDataStops) {
   read(file);
   EXPECT_EQ(cell(2, 0), 6);
   EXPECT_EQ(cell(0, 1), 9);
-  EXPECT_EQ(header(2).Title(), "next");
+  EXPECT_EQ(header(2).title(), "next");
   EXPECT_EQ(cell(0, 0, 2), 17);
 }
 
@@ -275,9 +275,9 @@ TEST_F(GamReaderTest, TruncatedFilesKeepWhatWasRead) {
   EXPECT_EQ(e.file(), path);
   EXPECT_EQ(e.level(), 1);
   EXPECT_EQ(e.offset(), secondHeader);
-  EXPECT_EQ(header(1).Title(), "first");
+  EXPECT_EQ(header(1).title(), "first");
   EXPECT_EQ(cell(2, 1), 1);
-  EXPECT_EQ(header(2).Width(), 1);  // zero sizes still raised
+  EXPECT_EQ(header(2).width(), 1);  // zero sizes still raised
 
   // Cells cut inside a run, and inside the zero bytes.
   e = readFailing(Bytes8(whole.begin(), whole.begin() + 84 + 292 + 2 + 1));
@@ -295,15 +295,15 @@ TEST_F(GamReaderTest, TruncatedFilesKeepWhatWasRead) {
   // Shorter than the head, and no level at all.
   EXPECT_THROW(read(Bytes8(40, 0)), LevelError);
   EXPECT_THROW(read(Bytes8(84, 0)), LevelError);
-  EXPECT_THROW(ReadRushLevel(session, dir.path("missing.gam")), LevelError);
+  EXPECT_THROW(readRushLevels(session, dir.path("missing.gam")), LevelError);
 }
 
 TEST_F(GamReaderTest, OpenedThroughTheDispatcher) {
   testing::writeAll(path, gamFile({smallLevel({134, 4}, "via open")}));
-  EXPECT_TRUE(session.readlevel(path));
-  EXPECT_EQ(header(1).Title(), "via open");
+  EXPECT_TRUE(session.readLevelmap(path));
+  EXPECT_EQ(header(1).title(), "via open");
   EXPECT_EQ(cell(1, 0), 6);
-  EXPECT_EQ(session.ReaderInfo, "imported with Amiga Gam (& BoulderRush) importfilter V0.04");
+  EXPECT_EQ(session.readerNote, "imported with Amiga Gam (& BoulderRush) importfilter V0.04");
 }
 
 }  // namespace

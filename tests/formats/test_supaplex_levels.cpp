@@ -42,7 +42,7 @@ class SupaplexReaderTest : public ::testing::Test {
  protected:
   void read(const Bytes8& file) {
     testing::writeAll(path, file);
-    ReadSupaplexLevel(session, path);
+    readSupaplexLevels(session, path);
   }
   int cell(int x, int y, int slot = 1) const { return session.map.cell(0, slot, x, y); }
   const LevelHeader& header(int slot = 1) const { return session.map.header(slot); }
@@ -64,15 +64,15 @@ TEST_F(SupaplexReaderTest, CellCodesAndTheirPlaces) {
   EXPECT_EQ(cell(12, 5), 151);
   EXPECT_EQ(cell(13, 5), 68);
   EXPECT_EQ(cell(7, 9), 2);
-  EXPECT_EQ(header().PlayerX(), 7);
-  EXPECT_EQ(header().PlayerY(), 9);
+  EXPECT_EQ(header().playerX(), 7);
+  EXPECT_EQ(header().playerY(), 9);
   EXPECT_EQ(cell(59, 23), 6);
-  EXPECT_EQ(header().Width(), 60);
-  EXPECT_EQ(header().Height(), 24);
-  EXPECT_EQ(header().LevelTime(), 200);
-  EXPECT_EQ(header().EmeraldScore(), 3);
+  EXPECT_EQ(header().width(), 60);
+  EXPECT_EQ(header().height(), 24);
+  EXPECT_EQ(header().levelTime(), 200);
+  EXPECT_EQ(header().emeraldScore(), 3);
   EXPECT_TRUE(ui.questions.empty());
-  EXPECT_TRUE(session.Messagememo.empty());
+  EXPECT_TRUE(session.messages.empty());
 }
 
 TEST_F(SupaplexReaderTest, InfotronsNeededFromTheRecordOrCounted) {
@@ -80,8 +80,8 @@ TEST_F(SupaplexReaderTest, InfotronsNeededFromTheRecordOrCounted) {
   for (int i = 0; i < 7; ++i) counted.at(i, 1, 4);
   given.at(0, 0, 4).needed(250);
   read(supaplexFile({counted, given}));
-  EXPECT_EQ(header(1).DiamondsNeeded(), 7);
-  EXPECT_EQ(header(2).DiamondsNeeded(), 250);
+  EXPECT_EQ(header(1).diamondsNeeded(), 7);
+  EXPECT_EQ(header(2).diamondsNeeded(), 250);
   EXPECT_EQ(cell(6, 1, 1), 4);
 }
 
@@ -98,7 +98,7 @@ TEST_F(SupaplexReaderTest, OnlyTheFirstUnknownByteAsks) {
   const std::vector<std::string> want = {"Unsupported at level 0:1,1 :41",
                                          "Unsupported at level 0:2,1 :200",
                                          "Unsupported at level 1:0,0 :255"};
-  EXPECT_EQ(session.Messagememo, want);
+  EXPECT_EQ(session.messages, want);
   EXPECT_TRUE(ui.changes & kMessages);
 }
 
@@ -109,10 +109,10 @@ TEST_F(SupaplexReaderTest, YesStopsAfterTheLevelOfTheUnknownByte) {
   session.map.header(2).setWidth(10);
   ui.answers = {Answer::Yes};
   read(supaplexFile({a, b}));
-  EXPECT_EQ(header(1).DiamondsNeeded(), 9);
-  EXPECT_EQ(header(1).PlayerX(), 5);  // the level is finished
-  EXPECT_EQ(header(2).Width(), 10);
-  EXPECT_EQ(header(2).Title(), "kept");
+  EXPECT_EQ(header(1).diamondsNeeded(), 9);
+  EXPECT_EQ(header(1).playerX(), 5);  // the level is finished
+  EXPECT_EQ(header(2).width(), 10);
+  EXPECT_EQ(header(2).title(), "kept");
 }
 
 TEST_F(SupaplexReaderTest, ShortFiles) {
@@ -125,13 +125,13 @@ TEST_F(SupaplexReaderTest, ShortFiles) {
   EXPECT_EQ(e.level(), 1);
   EXPECT_EQ(e.offset(), kRecord);
   EXPECT_EQ(cell(0, 0), 3);
-  EXPECT_EQ(header(3).Width(), 1);
+  EXPECT_EQ(header(3).width(), 1);
 
   // A file that ends after a record holds fewer levels.
   session.map.header(3).setTitle("kept");
   read(supaplexFile({SupaplexRecord(), SupaplexRecord().at(0, 0, 0)}));
   EXPECT_EQ(cell(0, 0, 2), 0);
-  EXPECT_EQ(header(3).Title(), "kept");
+  EXPECT_EQ(header(3).title(), "kept");
 
   EXPECT_THROW(read(Bytes8()), LevelError);
   EXPECT_THROW(read(Bytes8(100, 2)), LevelError);
@@ -143,7 +143,7 @@ TEST_F(SupaplexReaderTest, AtMostAHundredLevels) {
   records[100].at(0, 0, 7);
   read(supaplexFile(records));
   EXPECT_EQ(cell(0, 0, 100), 3);
-  EXPECT_EQ(session.map.CurrentLevel, 1);
+  EXPECT_EQ(session.map.currentLevel, 1);
 }
 
 TEST_F(SupaplexReaderTest, RealLevelsDat) {
@@ -153,24 +153,24 @@ TEST_F(SupaplexReaderTest, RealLevelsDat) {
   ASSERT_EQ(size % kRecord, 0u);
   const int levels = static_cast<int>(std::min<std::size_t>(size / kRecord, 100));
   // Through the dispatcher, which knows the file by its name.
-  EXPECT_TRUE(session.readlevel(real));
+  EXPECT_TRUE(session.readLevelmap(real));
   for (int slot = 1; slot <= levels; ++slot) {
-    ASSERT_EQ(header(slot).Width(), 60) << slot;
-    ASSERT_EQ(header(slot).Height(), 24) << slot;
+    ASSERT_EQ(header(slot).width(), 60) << slot;
+    ASSERT_EQ(header(slot).height(), 24) << slot;
   }
   // Level 0, read from the bytes by hand: Murphy at byte 1230 (row 20,
   // column 30), 19 infotrons needed and 19 on the map.
-  EXPECT_EQ(header(1).PlayerX(), 30);
-  EXPECT_EQ(header(1).PlayerY(), 20);
+  EXPECT_EQ(header(1).playerX(), 30);
+  EXPECT_EQ(header(1).playerY(), 20);
   EXPECT_EQ(cell(30, 20), 2);
-  EXPECT_EQ(header(1).DiamondsNeeded(), 19);
+  EXPECT_EQ(header(1).diamondsNeeded(), 19);
   EXPECT_EQ(cell(0, 0), 6);
   EXPECT_EQ(cell(1, 1), 1);
   // Level 1 asks for 0 in its record and has no infotrons.
-  EXPECT_EQ(header(2).DiamondsNeeded(), 0);
-  EXPECT_EQ(header(2).PlayerX(), 58);
+  EXPECT_EQ(header(2).diamondsNeeded(), 0);
+  EXPECT_EQ(header(2).playerX(), 58);
   EXPECT_TRUE(ui.questions.empty());
-  EXPECT_TRUE(session.Messagememo.empty());
+  EXPECT_TRUE(session.messages.empty());
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ struct ImportFixture : ::testing::Test {
   }
   LevelHeader& header(int slot) { return session.map.header(slot); }
   // Makes `slot` current, as the dialog leaves it before an import.
-  void at(int slot) { session.map.CurrentLevel = slot; }
+  void at(int slot) { session.map.currentLevel = slot; }
 };
 
 }  // namespace pyrovel::testing

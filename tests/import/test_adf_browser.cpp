@@ -27,7 +27,7 @@ class AdfBrowsing : public ::testing::Test {
     const std::string needle = "NEEDLE";
     std::copy(needle.begin(), needle.end(), b.block(1200) + 100);
     testing::writeAll(dir.path("disk.adf"), b.image);
-    browser.OpenFile(dir.path("disk.adf"));
+    browser.openImage(dir.path("disk.adf"));
   }
 
   testing::TempDir dir;
@@ -49,7 +49,7 @@ TEST_F(AdfBrowsing, OpeningListsTheRootAndShowsBlockZero) {
 
   // A file that is no image leaves the open one as it was.
   testing::writeAll(dir.path("small.adf"), std::vector<std::uint8_t>(100, 0));
-  EXPECT_THROW(browser.OpenFile(dir.path("small.adf")), LevelError);
+  EXPECT_THROW(browser.openImage(dir.path("small.adf")), LevelError);
   EXPECT_EQ(browser.image().diskName(), "BROWSE");
 }
 
@@ -83,10 +83,10 @@ TEST_F(AdfBrowsing, DoubleClicksListFoldersAndImportFiles) {
   EXPECT_EQ(browser.currentBlock(), 890);
   ASSERT_EQ(browser.listing().size(), 1u);
 
-  session.SelectLevel(3);
+  session.selectLevel(3);
   EXPECT_EQ(browser.doubleClick(session, browser.listing()[0]), AdfBrowser::Opened::Level);
-  EXPECT_EQ(session.map.CurrentLevel, 3);
-  EXPECT_EQ(session.map.header(3).Width(), 64);
+  EXPECT_EQ(session.map.currentLevel, 3);
+  EXPECT_EQ(session.map.header(3).width(), 64);
 
   browser.previousFolder();
   EXPECT_EQ(browser.listedDirectory(), kAdfRootBlock);
@@ -99,14 +99,14 @@ TEST_F(AdfBrowsing, DoubleClicksListFoldersAndImportFiles) {
 
   browser.previousFolder();
   EXPECT_EQ(browser.doubleClick(session, browser.listing()[2]), AdfBrowser::Opened::NotALevel);
-  EXPECT_EQ(session.map.CurrentLevel, 3);
+  EXPECT_EQ(session.map.currentLevel, 3);
 }
 
 TEST_F(AdfBrowsing, ClickAndSaveShowTheirNumbers) {
   const AdfEntry note = browser.listing()[2];
   browser.click(note);
   EXPECT_EQ(browser.info2(), "960");
-  const std::string saved = browser.SaveFile(note, dir.dir().string());
+  const std::string saved = browser.saveFile(note, dir.dir().string());
   EXPECT_EQ(browser.info2(), "10");
   EXPECT_EQ(saved, dir.path("Note"));
   EXPECT_EQ(testing::readAll(saved), testing::countingBytes(10));

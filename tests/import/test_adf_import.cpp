@@ -37,49 +37,49 @@ class AdfImport : public ::testing::Test {
 };
 
 TEST_F(AdfImport, FillsTheShownLevelAndStaysOnIt) {
-  session.SelectLevel(5);
+  session.selectLevel(5);
   ASSERT_TRUE(importAdfLevel(session, image(), 900));
-  EXPECT_EQ(session.map.CurrentLevel, 5);
-  EXPECT_TRUE(session.map.Modified);
-  EXPECT_EQ(session.map.header(5).Width(), 64);
-  EXPECT_EQ(session.map.header(5).Height(), 32);
+  EXPECT_EQ(session.map.currentLevel, 5);
+  EXPECT_TRUE(session.map.modified);
+  EXPECT_EQ(session.map.header(5).width(), 64);
+  EXPECT_EQ(session.map.header(5).height(), 32);
   EXPECT_EQ(session.map.cell(kGameLayer, 5, 5, 7), kEmUnknownObject);
-  EXPECT_EQ(session.map.cell(kGameLayer, 5, 6, 7), EmCodeToObject(0));
-  EXPECT_EQ(session.map.header(5).Title(), "Level 4");  // the level list was refreshed
-  ASSERT_FALSE(session.Messagememo.empty());
-  EXPECT_EQ(session.Messagememo[0], "Unsupported at level 4:5,7 :1");
+  EXPECT_EQ(session.map.cell(kGameLayer, 5, 6, 7), emCodeToObject(0));
+  EXPECT_EQ(session.map.header(5).title(), "Level 4");  // the level list was refreshed
+  ASSERT_FALSE(session.messages.empty());
+  EXPECT_EQ(session.messages[0], "Unsupported at level 4:5,7 :1");
 
   // A second import overwrites the same level.
   ASSERT_TRUE(importAdfLevel(session, image(), 900));
-  EXPECT_EQ(session.map.CurrentLevel, 5);
-  EXPECT_NE(session.map.header(6).Width(), 64);
+  EXPECT_EQ(session.map.currentLevel, 5);
+  EXPECT_NE(session.map.header(6).width(), 64);
 }
 
 TEST_F(AdfImport, TheLastLevelStaysTheOneThatWasFilled) {
-  session.SelectLevel(kLastSlot);
+  session.selectLevel(kLastSlot);
   ASSERT_TRUE(importAdfLevel(session, image(), 900));
-  EXPECT_EQ(session.map.CurrentLevel, kLastSlot);
-  EXPECT_EQ(session.map.header(kLastSlot).Width(), 64);
-  EXPECT_TRUE(session.map.IsEmptyLevel(kLastSlot - 1));
+  EXPECT_EQ(session.map.currentLevel, kLastSlot);
+  EXPECT_EQ(session.map.header(kLastSlot).width(), 64);
+  EXPECT_TRUE(session.map.isEmptyLevel(kLastSlot - 1));
 }
 
 TEST_F(AdfImport, AFileTooShortForALevelLeavesTheLevelShown) {
-  session.SelectLevel(5);
+  session.selectLevel(5);
   EXPECT_FALSE(importAdfLevel(session, image(), 1000));
-  EXPECT_EQ(session.map.CurrentLevel, 5);
-  EXPECT_EQ(session.map.header(5).Width(), 3);
-  ASSERT_EQ(session.Messagememo.size(), 1u);
-  EXPECT_NE(session.Messagememo[0].find("em.adf:NOTE (300 bytes)"), std::string::npos);
+  EXPECT_EQ(session.map.currentLevel, 5);
+  EXPECT_EQ(session.map.header(5).width(), 3);
+  ASSERT_EQ(session.messages.size(), 1u);
+  EXPECT_NE(session.messages[0].find("em.adf:NOTE (300 bytes)"), std::string::npos);
 }
 
 TEST_F(AdfImport, ADamagedFileChangesNothing) {
   b.put32(903, 16, 901);  // the level's data chain loops
-  session.SelectLevel(5);
-  session.map.Modified = false;
+  session.selectLevel(5);
+  session.map.modified = false;
   EXPECT_THROW(importAdfLevel(session, image(), 900), LevelError);
-  EXPECT_EQ(session.map.CurrentLevel, 5);
-  EXPECT_FALSE(session.map.Modified);
-  EXPECT_EQ(session.map.header(5).Width(), 3);
+  EXPECT_EQ(session.map.currentLevel, 5);
+  EXPECT_FALSE(session.map.modified);
+  EXPECT_EQ(session.map.header(5).width(), 3);
 }
 
 }  // namespace

@@ -39,11 +39,11 @@ const std::string kMap =
 TEST_F(BoulderoidImport, MapAndValuesFillTheLevel) {
   at(4);
   header(4).setDiamondsNeededHigh(1);
-  ImportBoulderoidLevel(session, textFile("cave.map", kMap + values()));
+  importBoulderoidLevel(session, textFile("cave.map", kMap + values()));
   const LevelHeader& h = header(4);
-  EXPECT_EQ(h.Title(), "cave.map");
-  EXPECT_EQ(h.Width(), 5);
-  EXPECT_EQ(h.Height(), 3);
+  EXPECT_EQ(h.title(), "cave.map");
+  EXPECT_EQ(h.width(), 5);
+  EXPECT_EQ(h.height(), 3);
   EXPECT_EQ(cell(4, 0, 0), 6);
   EXPECT_EQ(cell(4, 1, 1), 2);
   EXPECT_EQ(cell(4, 2, 1), 1);
@@ -53,15 +53,15 @@ TEST_F(BoulderoidImport, MapAndValuesFillTheLevel) {
   EXPECT_EQ(cell(4, 2, 2), 87);
   EXPECT_EQ(cell(4, 3, 2), 155);
   EXPECT_EQ(cell(4, 5, 2), 0);  // past the width, unknown character: still written
-  EXPECT_EQ(h.PlayerX(), 1);
-  EXPECT_EQ(h.PlayerY(), 1);
-  EXPECT_EQ(h.LevelTime(), 160 / 8 + 1);
+  EXPECT_EQ(h.playerX(), 1);
+  EXPECT_EQ(h.playerY(), 1);
+  EXPECT_EQ(h.levelTime(), 160 / 8 + 1);
   EXPECT_EQ(h.diamondsToCollect(), 12);
-  EXPECT_EQ(h.DiamondScore(), 15);
-  EXPECT_EQ(h.TimeScore(), 3);
-  EXPECT_EQ(h.AmoebaGrowth(), 10);
-  EXPECT_EQ(session.map.CurrentLevel, 5);
-  EXPECT_TRUE(session.map.Modified);
+  EXPECT_EQ(h.diamondScore(), 15);
+  EXPECT_EQ(h.timeScore(), 3);
+  EXPECT_EQ(h.amoebaGrowth(), 10);
+  EXPECT_EQ(session.map.currentLevel, 5);
+  EXPECT_TRUE(session.map.modified);
 }
 
 TEST_F(BoulderoidImport, NoscrollTakesOneLineMoreAndCrLfLinesRead) {
@@ -69,32 +69,32 @@ TEST_F(BoulderoidImport, NoscrollTakesOneLineMoreAndCrLfLinesRead) {
   std::string crlf;
   for (char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
   at(1);
-  ImportBoulderoidLevel(session, textFile("x.map", crlf));
-  EXPECT_EQ(header(1).LevelTime(), 21);
-  EXPECT_EQ(header(1).AmoebaGrowth(), 10);
+  importBoulderoidLevel(session, textFile("x.map", crlf));
+  EXPECT_EQ(header(1).levelTime(), 21);
+  EXPECT_EQ(header(1).amoebaGrowth(), 10);
   EXPECT_EQ(cell(1, 4, 1), 3);
 }
 
 TEST_F(BoulderoidImport, TimeWrapsAtAByteAndLooseValuesStopAtTheFirstNonDigit) {
   std::string text = kMap + "v\nscroll\ntime=300\ndiamond=7x\ndvalue =\ntscore=-2\ns\namoeba =9\n";
   at(1);
-  ImportBoulderoidLevel(session, textFile("x.map", text));
-  EXPECT_EQ(header(1).LevelTime(), (300 % 256) / 8 + 1);
-  EXPECT_EQ(header(1).DiamondsNeeded(), 7);
-  EXPECT_EQ(header(1).DiamondScore(), 0);
-  EXPECT_EQ(header(1).TimeScore(), 254);
-  EXPECT_EQ(header(1).AmoebaGrowth(), 1);
+  importBoulderoidLevel(session, textFile("x.map", text));
+  EXPECT_EQ(header(1).levelTime(), (300 % 256) / 8 + 1);
+  EXPECT_EQ(header(1).diamondsNeeded(), 7);
+  EXPECT_EQ(header(1).diamondScore(), 0);
+  EXPECT_EQ(header(1).timeScore(), 254);
+  EXPECT_EQ(header(1).amoebaGrowth(), 1);
 }
 
 TEST_F(BoulderoidImport, WithoutWidthLineOnlyTheTitleChangesAndTheLevelAdvances) {
   at(2);
   header(2).setWidth(30);
   session.map.cell(kGameLayer, 2, 0, 0) = 13;
-  ImportBoulderoidLevel(session, textFile("empty.map", "# Boulderoid\nno map here\n"));
-  EXPECT_EQ(header(2).Title(), "empty.map");
-  EXPECT_EQ(header(2).Width(), 30);
+  importBoulderoidLevel(session, textFile("empty.map", "# Boulderoid\nno map here\n"));
+  EXPECT_EQ(header(2).title(), "empty.map");
+  EXPECT_EQ(header(2).width(), 30);
   EXPECT_EQ(cell(2, 0, 0), 13);
-  EXPECT_EQ(session.map.CurrentLevel, 3);
+  EXPECT_EQ(session.map.currentLevel, 3);
 }
 
 TEST_F(BoulderoidImport, BadSizesEndTheImportNamingTheLine) {
@@ -110,14 +110,14 @@ TEST_F(BoulderoidImport, BadSizesEndTheImportNamingTheLine) {
   for (const Case& c : cases) {
     at(7);
     try {
-      ImportBoulderoidLevel(session, textFile("bad.map", c.text));
+      importBoulderoidLevel(session, textFile("bad.map", c.text));
       ADD_FAILURE() << c.text;
     } catch (const LevelError& e) {
       EXPECT_NE(e.detail().find(c.words), std::string::npos) << e.what();
       EXPECT_EQ(e.level(), 6);
       EXPECT_EQ(e.offset(), c.text.find(c.line)) << c.text;
     }
-    EXPECT_EQ(session.map.CurrentLevel, 7);
+    EXPECT_EQ(session.map.currentLevel, 7);
   }
 }
 
@@ -125,7 +125,7 @@ TEST_F(BoulderoidImport, FileEndingInsideTheMapKeepsTheRowsRead) {
   at(3);
   const std::string text = "# Boulderoid\nx\nwidth=4\nheight=3\nmap\nrrrr\ndddd\n";
   try {
-    ImportBoulderoidLevel(session, textFile("cut.map", text));
+    importBoulderoidLevel(session, textFile("cut.map", text));
     FAIL() << "a cut map was taken";
   } catch (const LevelError& e) {
     EXPECT_NE(e.detail().find("row 2 of the map"), std::string::npos) << e.what();
@@ -133,12 +133,12 @@ TEST_F(BoulderoidImport, FileEndingInsideTheMapKeepsTheRowsRead) {
   }
   EXPECT_EQ(cell(3, 3, 0), 3);
   EXPECT_EQ(cell(3, 3, 1), 4);
-  EXPECT_EQ(header(3).Width(), 4);
-  EXPECT_EQ(session.map.CurrentLevel, 3);
-  EXPECT_TRUE(session.map.Modified);
+  EXPECT_EQ(header(3).width(), 4);
+  EXPECT_EQ(session.map.currentLevel, 3);
+  EXPECT_TRUE(session.map.modified);
 
   // Ending before the last value counts as cut short too.
-  EXPECT_THROW(ImportBoulderoidLevel(session, textFile("cut2.map", kMap + "v\nscroll\ntime=1\n")),
+  EXPECT_THROW(importBoulderoidLevel(session, textFile("cut2.map", kMap + "v\nscroll\ntime=1\n")),
                LevelError);
 }
 
@@ -147,9 +147,9 @@ TEST_F(BoulderoidImport, RowsLongerThanTheGridStopAtItsEdge) {
   header(1).setPlayerX(0);
   const std::string text = "# Boulderoid\nx\nwidth=128\nheight=1\nmap\n" + std::string(200, 'r') +
                            "P\n" + values();
-  ImportBoulderoidLevel(session, textFile("wide.map", text));
+  importBoulderoidLevel(session, textFile("wide.map", text));
   EXPECT_EQ(cell(1, 128, 0), 3);
-  EXPECT_EQ(header(1).PlayerX(), 0);        // the player past the edge is not taken
+  EXPECT_EQ(header(1).playerX(), 0);        // the player past the edge is not taken
 }
 
 }  // namespace

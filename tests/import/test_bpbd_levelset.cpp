@@ -46,37 +46,37 @@ TEST_F(BpbdLevelset, RecordsFillLevelsFromTheFirst) {
   f.record(2, 14) = 55;
   header(1).setDiamondsNeededHigh(3);
   header(50).setWidth(0);
-  session.map.CurrentLevel = 7;
+  session.map.currentLevel = 7;
 
   const std::string path = file("brel.map", f.bytes);
-  ASSERT_TRUE(session.readlevel(path));  // the dispatcher takes "BPBD" .map files
+  ASSERT_TRUE(session.readLevelmap(path));  // the dispatcher takes "BPBD" .map files
 
   const LevelHeader& h = header(1);
-  EXPECT_EQ(h.Width(), 64);
-  EXPECT_EQ(h.Height(), 32);
-  EXPECT_EQ(h.AmoebaGrowth(), 9);
-  EXPECT_EQ(h.LevelTime(), 120);
+  EXPECT_EQ(h.width(), 64);
+  EXPECT_EQ(h.height(), 32);
+  EXPECT_EQ(h.amoebaGrowth(), 9);
+  EXPECT_EQ(h.levelTime(), 120);
   EXPECT_EQ(h.diamondsToCollect(), 0);
-  EXPECT_EQ(h.EmeraldScore(), 3);
+  EXPECT_EQ(h.emeraldScore(), 3);
   EXPECT_EQ(cell(1, 0, 0), 6);
   EXPECT_EQ(cell(1, 5, 3), 2);
   EXPECT_EQ(cell(1, 63, 31), 4);
   EXPECT_EQ(cell(1, 10, 10), 110);
   EXPECT_EQ(cell(1, 1, 0), 1);
-  EXPECT_EQ(h.PlayerX(), 5);
-  EXPECT_EQ(h.PlayerY(), 3);
+  EXPECT_EQ(h.playerX(), 5);
+  EXPECT_EQ(h.playerY(), 3);
   EXPECT_EQ(h.yam(0, 2, 0), 13);  // column 2, row 0
   EXPECT_EQ(h.yam(3, 1, 2), 14);
   EXPECT_EQ(h.yam(0, 0, 0), 1);
-  EXPECT_EQ(header(2).LevelTime(), 55);
+  EXPECT_EQ(header(2).levelTime(), 55);
 
   // The level after the last record gets its size; others keep theirs, and
   // no size stays 0.
-  EXPECT_EQ(header(3).Width(), 64);
-  EXPECT_EQ(header(3).Height(), 32);
-  EXPECT_EQ(header(4).Width(), 1);
-  EXPECT_EQ(header(50).Width(), 1);
-  EXPECT_EQ(session.map.CurrentLevel, 7);  // the opener chooses the level shown
+  EXPECT_EQ(header(3).width(), 64);
+  EXPECT_EQ(header(3).height(), 32);
+  EXPECT_EQ(header(4).width(), 1);
+  EXPECT_EQ(header(50).width(), 1);
+  EXPECT_EQ(session.map.currentLevel, 7);  // the opener chooses the level shown
   EXPECT_EQ(ui.lastMax, 0);                // the gauge is hidden again
   EXPECT_TRUE(ui.questions.empty());
 }
@@ -85,10 +85,10 @@ TEST_F(BpbdLevelset, OnlyEightyLevelsAreRead) {
   BpbdFile f(81);
   f.record(80, 14) = 80;
   f.record(81, 14) = 81;
-  ReadBpbdLevelset(session, file("big.map", f.bytes));
-  EXPECT_EQ(header(80).LevelTime(), 80);
-  EXPECT_EQ(header(81).Width(), 1);
-  EXPECT_EQ(header(81).LevelTime(), 0);
+  readBpbdLevelset(session, file("big.map", f.bytes));
+  EXPECT_EQ(header(80).levelTime(), 80);
+  EXPECT_EQ(header(81).width(), 1);
+  EXPECT_EQ(header(81).levelTime(), 0);
 }
 
 TEST_F(BpbdLevelset, UnknownCodeAskedOnceAndNoGoesOn) {
@@ -98,7 +98,7 @@ TEST_F(BpbdLevelset, UnknownCodeAskedOnceAndNoGoesOn) {
   f.yam(1, 1, 0, 0) = 99;
   f.cell(2, 0, 0) = 12;
   ui.answers = {Answer::No};
-  ReadBpbdLevelset(session, file("odd.map", f.bytes));
+  readBpbdLevelset(session, file("odd.map", f.bytes));
   ASSERT_EQ(ui.questions.size(), 1u);
   EXPECT_EQ(ui.questions[0], "Onbekend karakter: 12 Exit ?");
   // Never the table's -1: Grover, with a memo line for the status bar.
@@ -106,7 +106,7 @@ TEST_F(BpbdLevelset, UnknownCodeAskedOnceAndNoGoesOn) {
   EXPECT_EQ(cell(1, 6, 2), 15);
   EXPECT_EQ(header(1).yam(1, 0, 0), 15);
   EXPECT_EQ(cell(2, 0, 0), 15);
-  EXPECT_EQ(session.Messagememo,
+  EXPECT_EQ(session.messages,
             (std::vector<std::string>{"Unsupported at level 0:4,0 :12",
                                       "Unsupported at level 0:6,2 :250",
                                       "Unsupported at level 0, yam pattern 1 :99",
@@ -119,11 +119,11 @@ TEST_F(BpbdLevelset, YesStopsReadingAtOnce) {
   f.record(2, 14) = 99;
   session.map.cell(kGameLayer, 1, 5, 1) = 13;
   ui.answers = {Answer::Yes};
-  ReadBpbdLevelset(session, file("stop.map", f.bytes));
+  readBpbdLevelset(session, file("stop.map", f.bytes));
   EXPECT_EQ(cell(1, 3, 1), 1);
   EXPECT_EQ(cell(1, 5, 1), 13);  // the rest of the row is abandoned
-  EXPECT_EQ(header(2).LevelTime(), 0);
-  EXPECT_EQ(header(2).Width(), 1);
+  EXPECT_EQ(header(2).levelTime(), 0);
+  EXPECT_EQ(header(2).width(), 1);
   EXPECT_EQ(ui.lastMax, 0);
 }
 
@@ -132,20 +132,20 @@ TEST_F(BpbdLevelset, RecordCutShortEndsWithTheLevelAndOffset) {
   f.record(1, 14) = 42;
   f.bytes.resize(kHead + kRecord + 1000);
   try {
-    ReadBpbdLevelset(session, file("cut.map", f.bytes));
+    readBpbdLevelset(session, file("cut.map", f.bytes));
     FAIL() << "a cut record was taken";
   } catch (const LevelError& e) {
     EXPECT_EQ(e.level(), 1);
     EXPECT_EQ(e.offset(), kHead + kRecord);
   }
-  EXPECT_EQ(header(1).LevelTime(), 42);  // the level read before stays
+  EXPECT_EQ(header(1).levelTime(), 42);  // the level read before stays
   EXPECT_EQ(ui.lastMax, 0);
 }
 
 TEST_F(BpbdLevelset, HeadWithoutRecordsGivesOneSizedLevel) {
-  ReadBpbdLevelset(session, file("head.map", Bytes{'B', 'P', 'B', 'D', 0, 0, 0, 0, 0, 0, 0, 0}));
-  EXPECT_EQ(header(1).Width(), 64);
-  EXPECT_EQ(header(2).Width(), 1);
+  readBpbdLevelset(session, file("head.map", Bytes{'B', 'P', 'B', 'D', 0, 0, 0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(header(1).width(), 64);
+  EXPECT_EQ(header(2).width(), 1);
 }
 
 }  // namespace

@@ -46,7 +46,7 @@ bool has(const Lines& lines, const std::string& line) {
 }
 
 int das(const char* code) {
-  return DasCodeToObject(code);
+  return dasCodeToObject(code);
 }
 
 struct C64Dump : ImportFixture {
@@ -89,11 +89,11 @@ TEST_F(C64Dump, Bd1GameInRawMemoryWritesTwentyCavesWithEveryCommand) {
   EXPECT_EQ(c.report.back(), " done.");
 
   loadC64Conversion(session, c, false);
-  EXPECT_EQ(header(1).Title(), " Cave A");
-  EXPECT_EQ(header(1).DiamondsNeeded(), 12);
-  EXPECT_EQ(header(1).LevelTime(), 37);
-  EXPECT_EQ(header(1).MagicTime(), 20);
-  EXPECT_EQ(header(1).SlimePermeability(), 4);
+  EXPECT_EQ(header(1).title(), " Cave A");
+  EXPECT_EQ(header(1).diamondsNeeded(), 12);
+  EXPECT_EQ(header(1).levelTime(), 37);
+  EXPECT_EQ(header(1).magicTime(), 20);
+  EXPECT_EQ(header(1).slimePermeability(), 4);
   EXPECT_EQ(cell(1, 5, 2), das("3"));
   EXPECT_EQ(cell(1, 4, 1), das("87"));
   EXPECT_EQ(cell(1, 5, 1), das("87"));
@@ -101,10 +101,10 @@ TEST_F(C64Dump, Bd1GameInRawMemoryWritesTwentyCavesWithEveryCommand) {
   EXPECT_EQ(cell(1, 2, 1), das("6"));   // the box's fill over the line drawn before it
   EXPECT_EQ(cell(1, 10, 8), das("56"));
   EXPECT_EQ(cell(1, 11, 9), cell(2, 11, 9)) << "an outline leaves its inside";
-  EXPECT_EQ(header(5).Intermission(), 255);
-  EXPECT_EQ(header(5).Width(), 20);
-  EXPECT_EQ(header(20).Title(), " Cave T");
-  EXPECT_TRUE(session.map.IsEmptyLevel(21));
+  EXPECT_EQ(header(5).intermission(), 255);
+  EXPECT_EQ(header(5).width(), 20);
+  EXPECT_EQ(header(20).title(), " Cave T");
+  EXPECT_TRUE(session.map.isEmptyLevel(21));
 }
 
 TEST_F(C64Dump, Bd1GameAppendsFromTheCurrentLevel) {
@@ -114,10 +114,10 @@ TEST_F(C64Dump, Bd1GameAppendsFromTheCurrentLevel) {
   EXPECT_EQ(c.scan.match->base, kPC64RamImageBase);
   at(11);
   loadC64Conversion(session, c, true);
-  EXPECT_EQ(header(11).Title(), " Cave A");
-  EXPECT_EQ(header(30).Title(), " Cave T");
-  EXPECT_TRUE(session.map.IsEmptyLevel(1));
-  EXPECT_FALSE(session.appendFlag) << "the append choice lasts one read";
+  EXPECT_EQ(header(11).title(), " Cave A");
+  EXPECT_EQ(header(30).title(), " Cave T");
+  EXPECT_TRUE(session.map.isEmptyLevel(1));
+  EXPECT_FALSE(session.appending) << "the append choice lasts one read";
 }
 
 TEST_F(C64Dump, PlckGameWithoutNamesNumbersIntermissionsNegative) {
@@ -142,15 +142,15 @@ TEST_F(C64Dump, PlckGameWithoutNamesNumbersIntermissionsNegative) {
   EXPECT_FALSE(has(c.report, "(Level 1 could be damaged!)"));
 
   loadC64Conversion(session, c, false);
-  EXPECT_EQ(header(1).Title(), "Cave 1");
-  EXPECT_EQ(header(1).DiamondsNeeded(), 10);
-  EXPECT_EQ(header(1).Intermission(), 255);  // cave type 3 is read as 1
+  EXPECT_EQ(header(1).title(), "Cave 1");
+  EXPECT_EQ(header(1).diamondsNeeded(), 10);
+  EXPECT_EQ(header(1).intermission(), 255);  // cave type 3 is read as 1
   EXPECT_EQ(cell(1, 0, 0), das("3"));
   EXPECT_EQ(cell(1, 2, 0), das("87"));
   EXPECT_EQ(cell(1, 3, 0), das("16"));
-  EXPECT_EQ(header(4).Title(), "Cave 4");
-  EXPECT_TRUE(session.map.IsEmptyLevel(5));
-  EXPECT_FALSE(session.Messagememo.empty()) << "filterzeit is not a key the reader knows";
+  EXPECT_EQ(header(4).title(), "Cave 4");
+  EXPECT_TRUE(session.map.isEmptyLevel(5));
+  EXPECT_FALSE(session.messages.empty()) << "filterzeit is not a key the reader knows";
 }
 
 TEST_F(C64Dump, PlckGameWithNamesAndTheEffectKit) {
@@ -201,9 +201,9 @@ TEST_F(C64Dump, SingleCaveIsNamedFromThePc64HeaderOrElseAfterTheFile) {
   EXPECT_EQ(findRun(linesOf(raw.dasText), {"level", "1", "name", "boulders-of-"}), 0u);
 
   loadC64Conversion(session, image, false);
-  EXPECT_EQ(header(1).Title(), "MY CAVE");
-  EXPECT_EQ(header(1).LevelTime(), 30);
-  EXPECT_TRUE(session.map.IsEmptyLevel(2));
+  EXPECT_EQ(header(1).title(), "MY CAVE");
+  EXPECT_EQ(header(1).levelTime(), 30);
+  EXPECT_TRUE(session.map.isEmptyLevel(2));
 }
 
 TEST_F(C64Dump, DeluxeKitGameFillsTwentyLevelsDirectly) {
@@ -218,14 +218,14 @@ TEST_F(C64Dump, DeluxeKitGameFillsTwentyLevelsDirectly) {
   ASSERT_EQ(c.deluxeCaves.size(), 20u);
   at(7);
   loadC64Conversion(session, c, true);
-  EXPECT_EQ(session.map.CurrentLevel, 1);
-  EXPECT_EQ(header(1).Width(), 40);
-  EXPECT_EQ(header(20).Height(), 22);
+  EXPECT_EQ(session.map.currentLevel, 1);
+  EXPECT_EQ(header(1).width(), 40);
+  EXPECT_EQ(header(20).height(), 22);
   EXPECT_EQ(cell(1, 0, 0), das("56"));  // the signature's own "8"
   EXPECT_EQ(cell(1, 4, 0), das("1"));
   EXPECT_EQ(cell(2, 3, 2), das("9"));
   EXPECT_EQ(cell(20, 39, 21), das("0"));
-  EXPECT_TRUE(session.map.IsEmptyLevel(21));
+  EXPECT_TRUE(session.map.isEmptyLevel(21));
 }
 
 TEST_F(C64Dump, FilesThatAreNotConverted) {
@@ -255,7 +255,7 @@ TEST_F(C64Dump, FilesThatAreNotConverted) {
   }
   const C64Conversion g = convert(garbage);
   loadC64Conversion(session, g, false);
-  EXPECT_TRUE(session.map.IsEmptyLevel(1));
+  EXPECT_TRUE(session.map.isEmptyLevel(1));
   EXPECT_EQ(c64ConverterHelp().size(), 18u);
 }
 
@@ -301,8 +301,8 @@ int leftoverDasFiles() {
 
 TEST_F(ImportFixture, DasTextIsReadThroughATemporaryFileThatIsRemoved) {
   const int before = leftoverDasFiles();
-  ReadDasText(session, "level\r\n1\r\nname\r\nFROM MEMORY\r\nlevel\r\n1\r\n");
-  EXPECT_EQ(header(1).Title(), "FROM MEMORY");
+  readDasText(session, "level\r\n1\r\nname\r\nFROM MEMORY\r\nlevel\r\n1\r\n");
+  EXPECT_EQ(header(1).title(), "FROM MEMORY");
   EXPECT_EQ(leftoverDasFiles(), before);
 }
 
@@ -319,8 +319,8 @@ TEST_F(ImportFixture, ConverterRunReadsConvertsAndLoadsAFile) {
   at(4);
   const C64Conversion c = runC64Converter(session, file("ONE.PRG", program), true);
   EXPECT_EQ(c.report.front(), kC64ConverterBanner);
-  EXPECT_EQ(header(4).Title(), "ONE");
-  EXPECT_TRUE(session.map.Modified) << "closing asks to save the converted caves";
+  EXPECT_EQ(header(4).title(), "ONE");
+  EXPECT_TRUE(session.map.modified) << "closing asks to save the converted caves";
   EXPECT_TRUE(ui.changes & kLevelList);
   EXPECT_THROW(runC64Converter(session, dir.path("missing.prg"), false), LevelError);
 }
@@ -332,8 +332,8 @@ TEST_F(ImportFixture, RealDiskImageIsNotTakenForADump) {
   const C64Conversion c = runC64Converter(session, d64, false);
   EXPECT_FALSE(c.loadable());
   EXPECT_EQ(c.report.back(), "  *: full Ondrel-effects support now.");
-  EXPECT_TRUE(session.map.IsEmptyLevel(1));
-  EXPECT_FALSE(session.map.Modified);
+  EXPECT_TRUE(session.map.isEmptyLevel(1));
+  EXPECT_FALSE(session.map.modified);
 }
 
 }  // namespace

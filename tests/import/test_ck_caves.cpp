@@ -55,23 +55,23 @@ TEST_F(CkCaves, PlainCaveFillsFieldsCellsAndStepsOn) {
   at(5);
   header(5).setDiamondsNeededHigh(2);
   const std::string path = file("cave1.cav", plainCave());
-  EXPECT_TRUE(ImportCavLevel(session, path));
+  EXPECT_TRUE(importCkCave(session, path));
 
   const LevelHeader& h = header(5);
-  EXPECT_EQ(h.Width(), 40);
-  EXPECT_EQ(h.Height(), 22);
-  EXPECT_EQ(h.LevelTime(), 150);
+  EXPECT_EQ(h.width(), 40);
+  EXPECT_EQ(h.height(), 22);
+  EXPECT_EQ(h.levelTime(), 150);
   EXPECT_EQ(h.diamondsToCollect(), 12);  // no high byte left over from before
-  EXPECT_EQ(h.DiamondScore(), 10);
-  EXPECT_EQ(h.SlimePermeability(), 5);
-  EXPECT_EQ(h.AmoebaBrake(), 7);
-  EXPECT_EQ(h.MagicTime(), 20);
-  EXPECT_EQ(h.HatchTime(), 24);
-  EXPECT_EQ(h.MaxAmoeba(), 22);
-  EXPECT_EQ(h.AmoebaGrowth(), 24);
-  EXPECT_EQ(h.ConvertTrappedAmoeba(), 255);
-  EXPECT_EQ(h.Intermission(), 0);
-  EXPECT_EQ(h.Title(), "cave1.cav");
+  EXPECT_EQ(h.diamondScore(), 10);
+  EXPECT_EQ(h.slimePermeability(), 5);
+  EXPECT_EQ(h.amoebaBrake(), 7);
+  EXPECT_EQ(h.magicTime(), 20);
+  EXPECT_EQ(h.hatchTime(), 24);
+  EXPECT_EQ(h.maxAmoeba(), 22);
+  EXPECT_EQ(h.amoebaGrowth(), 24);
+  EXPECT_EQ(h.convertTrappedAmoeba(), 255);
+  EXPECT_EQ(h.intermission(), 0);
+  EXPECT_EQ(h.title(), "cave1.cav");
 
   // The first stored row is the bottom row; the second is row 0.
   EXPECT_EQ(cell(5, 6, 21), 6);
@@ -79,59 +79,59 @@ TEST_F(CkCaves, PlainCaveFillsFieldsCellsAndStepsOn) {
   EXPECT_EQ(cell(5, 0, 0), 2);
   EXPECT_EQ(cell(5, 1, 0), 1);
   EXPECT_EQ(cell(5, 39, 20), 1);
-  EXPECT_EQ(h.PlayerX(), 0);
-  EXPECT_EQ(h.PlayerY(), 0);
+  EXPECT_EQ(h.playerX(), 0);
+  EXPECT_EQ(h.playerY(), 0);
 
-  EXPECT_EQ(session.map.CurrentLevel, 6);
-  EXPECT_TRUE(session.map.Modified);
-  EXPECT_EQ(session.ReaderInfo.rfind("Imported with Boulderdash Construction Kit importfilter", 0),
+  EXPECT_EQ(session.map.currentLevel, 6);
+  EXPECT_TRUE(session.map.modified);
+  EXPECT_EQ(session.readerNote.rfind("Imported with Boulderdash Construction Kit importfilter", 0),
             0u);
 }
 
 TEST_F(CkCaves, NamedCaveTakesItsTitleAndOffsets) {
   at(1);
-  ImportCavLevel(session, file("whatever.cav", namedCave()));
+  importCkCave(session, file("whatever.cav", namedCave()));
   const LevelHeader& h = header(1);
-  EXPECT_EQ(h.Title(), "FIRST CAVE!");
-  EXPECT_EQ(h.LevelTime(), 99);
-  EXPECT_EQ(h.DiamondsNeeded(), 30);
-  EXPECT_EQ(h.DiamondScore(), 5);
-  EXPECT_EQ(h.SlimePermeability(), 1);
-  EXPECT_EQ(h.AmoebaBrake(), 2);
-  EXPECT_EQ(h.MagicTime(), 3);
+  EXPECT_EQ(h.title(), "FIRST CAVE!");
+  EXPECT_EQ(h.levelTime(), 99);
+  EXPECT_EQ(h.diamondsNeeded(), 30);
+  EXPECT_EQ(h.diamondScore(), 5);
+  EXPECT_EQ(h.slimePermeability(), 1);
+  EXPECT_EQ(h.amoebaBrake(), 2);
+  EXPECT_EQ(h.magicTime(), 3);
   EXPECT_EQ(cell(1, 38, 20), 229);
   EXPECT_EQ(cell(1, 39, 20), 2);
   EXPECT_EQ(cell(1, 0, 0), 0);
-  EXPECT_EQ(h.PlayerX(), 39);
-  EXPECT_EQ(h.PlayerY(), 20);
+  EXPECT_EQ(h.playerX(), 39);
+  EXPECT_EQ(h.playerY(), 20);
 }
 
 TEST_F(CkCaves, ShortFileChangesNothingAndSaysSo) {
   at(3);
   session.map.cell(kGameLayer, 3, 0, 0) = 13;
   header(3).setWidth(10);
-  EXPECT_FALSE(ImportCavLevel(session, file("short.cav", plainCave(497))));
-  EXPECT_EQ(session.map.CurrentLevel, 3);
-  EXPECT_FALSE(session.map.Modified);
+  EXPECT_FALSE(importCkCave(session, file("short.cav", plainCave(497))));
+  EXPECT_EQ(session.map.currentLevel, 3);
+  EXPECT_FALSE(session.map.modified);
   EXPECT_EQ(cell(3, 0, 0), 13);
-  EXPECT_EQ(header(3).Width(), 10);
-  ASSERT_EQ(session.Messagememo.size(), 1u);
-  EXPECT_NE(session.Messagememo[0].find("497 bytes"), std::string::npos);
+  EXPECT_EQ(header(3).width(), 10);
+  ASSERT_EQ(session.messages.size(), 1u);
+  EXPECT_NE(session.messages[0].find("497 bytes"), std::string::npos);
 }
 
 TEST_F(CkCaves, IntermissionFollowsTheExtensionInAnyCase) {
   at(1);
-  ImportCavLevel(session, file("small.Int", plainCave(500)));
-  EXPECT_EQ(header(1).Intermission(), 255);
-  ImportCavLevel(session, file("small.int.cav", plainCave()));
-  EXPECT_EQ(header(2).Intermission(), 0);
+  importCkCave(session, file("small.Int", plainCave(500)));
+  EXPECT_EQ(header(1).intermission(), 255);
+  importCkCave(session, file("small.int.cav", plainCave()));
+  EXPECT_EQ(header(2).intermission(), 0);
   // The browsers say what the extracted file was.
   CavImportOptions extracted;
   extracted.title = "BOULDER1.INT";
   extracted.intermission = true;
   importCavLevelBytes(session, plainCave(), "test.cav", extracted);
-  EXPECT_EQ(header(3).Intermission(), 255);
-  EXPECT_EQ(header(3).Title(), "BOULDER1.INT");
+  EXPECT_EQ(header(3).intermission(), 255);
+  EXPECT_EQ(header(3).title(), "BOULDER1.INT");
 }
 
 TEST_F(CkCaves, UnknownBytesReachTheDevelopmentView) {
@@ -143,8 +143,8 @@ TEST_F(CkCaves, UnknownBytesReachTheDevelopmentView) {
     ++calls;
   };
   at(1);
-  ImportCavLevel(session, file("a.cav", plainCave()), options);
-  ImportCavLevel(session, file("b.cav", namedCave()), options);  // named: nothing to show
+  importCkCave(session, file("a.cav", plainCave()), options);
+  importCkCave(session, file("b.cav", namedCave()), options);  // named: nothing to show
   ASSERT_EQ(calls, 1);
 
   const auto all = cavUnknownByteLines(seen);
@@ -160,9 +160,9 @@ TEST_F(CkCaves, UnknownBytesReachTheDevelopmentView) {
 
 TEST_F(CkCaves, LastLevelIsFilledWithoutSteppingOn) {
   at(100);
-  ImportCavLevel(session, file("last.cav", plainCave()));
-  EXPECT_EQ(session.map.CurrentLevel, 100);
-  EXPECT_EQ(header(100).Width(), 40);
+  importCkCave(session, file("last.cav", plainCave()));
+  EXPECT_EQ(session.map.currentLevel, 100);
+  EXPECT_EQ(header(100).width(), 40);
 }
 
 // Atari caves: the same map from byte 12.
@@ -176,25 +176,25 @@ Bytes atariCave(std::size_t size = 452) {
 TEST_F(CkCaves, AtariCaveDecodesTheMapAndSizesTheLevel) {
   at(2);
   header(2).setTitle("kept");
-  ImportAtariLevel(session, file("a.cav", atariCave()));
+  importAtariLevel(session, file("a.cav", atariCave()));
   EXPECT_EQ(cell(2, 2, 21), 16);
   EXPECT_EQ(cell(2, 3, 21), 2);
   EXPECT_EQ(cell(2, 0, 0), 155);
   EXPECT_EQ(cell(2, 1, 0), 0);
   EXPECT_EQ(cell(2, 39, 1), 1);
-  EXPECT_EQ(header(2).PlayerX(), 3);
-  EXPECT_EQ(header(2).PlayerY(), 21);
-  EXPECT_EQ(header(2).Width(), 40);
-  EXPECT_EQ(header(2).Height(), 22);
-  EXPECT_EQ(header(2).Title(), "kept");
-  EXPECT_EQ(session.map.CurrentLevel, 3);
+  EXPECT_EQ(header(2).playerX(), 3);
+  EXPECT_EQ(header(2).playerY(), 21);
+  EXPECT_EQ(header(2).width(), 40);
+  EXPECT_EQ(header(2).height(), 22);
+  EXPECT_EQ(header(2).title(), "kept");
+  EXPECT_EQ(session.map.currentLevel, 3);
 }
 
 TEST_F(CkCaves, ShortAtariCaveIsRefusedBeforeAnyChange) {
   at(2);
   session.map.cell(kGameLayer, 2, 0, 0) = 13;
   try {
-    ImportAtariLevel(session, file("cut.cav", atariCave(451)));
+    importAtariLevel(session, file("cut.cav", atariCave(451)));
     FAIL() << "a cut cave was taken";
   } catch (const LevelError& e) {
     EXPECT_EQ(e.level(), 1);
@@ -202,9 +202,9 @@ TEST_F(CkCaves, ShortAtariCaveIsRefusedBeforeAnyChange) {
     EXPECT_NE(e.file().find("cut.cav"), std::string::npos);
   }
   EXPECT_EQ(cell(2, 0, 0), 13);
-  EXPECT_EQ(session.map.CurrentLevel, 2);
-  EXPECT_FALSE(session.map.Modified);
-  EXPECT_THROW(ImportAtariLevel(session, file("tiny.cav", Bytes(5, 0))), LevelError);
+  EXPECT_EQ(session.map.currentLevel, 2);
+  EXPECT_FALSE(session.map.modified);
+  EXPECT_THROW(importAtariLevel(session, file("tiny.cav", Bytes(5, 0))), LevelError);
 }
 
 }  // namespace

@@ -35,8 +35,8 @@ class D64CaveImport : public ::testing::Test {
     b.file({{3, 0}}, std::vector<std::uint8_t>(100, 0));
     b.entry(18, 1, 2, 0x82, 3, 0, "SHORT.CAV", 1);
     b.entry(18, 1, 3, 0x82, 1, 0, "BOULDER1.PRG", 2);
-    session.SelectLevel(5);
-    session.map.Modified = false;
+    session.selectLevel(5);
+    session.map.modified = false;
   }
   const D64Entry& entry(int i) const { return d64.directory()[static_cast<std::size_t>(i)]; }
 
@@ -51,56 +51,56 @@ TEST_F(D64CaveImport, CaveFillsTheShownLevelTitledByItsEntry) {
   open();
   ASSERT_TRUE(importD64Entry(session, d64, entry(0)));
   const LevelHeader& h = session.map.header(5);
-  EXPECT_EQ(session.map.CurrentLevel, 5);
-  EXPECT_TRUE(session.map.Modified);
-  EXPECT_EQ(h.Width(), 40);
-  EXPECT_EQ(h.Height(), 22);
-  EXPECT_EQ(h.Title(), "BOULDER1.CAV");
-  EXPECT_EQ(h.Intermission(), 0);
-  EXPECT_EQ(h.LevelTime(), 150);
+  EXPECT_EQ(session.map.currentLevel, 5);
+  EXPECT_TRUE(session.map.modified);
+  EXPECT_EQ(h.width(), 40);
+  EXPECT_EQ(h.height(), 22);
+  EXPECT_EQ(h.title(), "BOULDER1.CAV");
+  EXPECT_EQ(h.intermission(), 0);
+  EXPECT_EQ(h.levelTime(), 150);
   EXPECT_EQ(session.map.cell(kGameLayer, 5, 0, 0), 2);
   EXPECT_EQ(session.map.cell(kGameLayer, 5, 1, 0), 1);
-  EXPECT_EQ(h.PlayerX(), 0);
-  EXPECT_EQ(h.PlayerY(), 0);
+  EXPECT_EQ(h.playerX(), 0);
+  EXPECT_EQ(h.playerY(), 0);
 }
 
 TEST_F(D64CaveImport, IntermissionOverwritesTheSameLevelOnASecondClick) {
   open();
   ASSERT_TRUE(importD64Entry(session, d64, entry(0)));
   ASSERT_TRUE(importD64Entry(session, d64, entry(1)));
-  EXPECT_EQ(session.map.CurrentLevel, 5);
-  EXPECT_EQ(session.map.header(5).Intermission(), 255);
-  EXPECT_EQ(session.map.header(5).Title(), "X.INT");
-  EXPECT_EQ(session.map.header(5).LevelTime(), 90);
-  EXPECT_NE(session.map.header(6).Width(), 40);
+  EXPECT_EQ(session.map.currentLevel, 5);
+  EXPECT_EQ(session.map.header(5).intermission(), 255);
+  EXPECT_EQ(session.map.header(5).title(), "X.INT");
+  EXPECT_EQ(session.map.header(5).levelTime(), 90);
+  EXPECT_NE(session.map.header(6).width(), 40);
 }
 
 TEST_F(D64CaveImport, TheLastLevelStaysTheOneThatWasFilled) {
   open();
-  session.SelectLevel(kLastSlot);
+  session.selectLevel(kLastSlot);
   ASSERT_TRUE(importD64Entry(session, d64, entry(0)));
-  EXPECT_EQ(session.map.CurrentLevel, kLastSlot);
-  EXPECT_EQ(session.map.header(kLastSlot).Width(), 40);
+  EXPECT_EQ(session.map.currentLevel, kLastSlot);
+  EXPECT_EQ(session.map.header(kLastSlot).width(), 40);
 }
 
 TEST_F(D64CaveImport, OtherFilesAndShortCavesImportNothing) {
   open();
   EXPECT_FALSE(importD64Entry(session, d64, entry(3)));  // not a cave by its name
-  EXPECT_FALSE(session.map.Modified);
+  EXPECT_FALSE(session.map.modified);
   EXPECT_FALSE(importD64Entry(session, d64, entry(2)));  // too short for a cave
-  EXPECT_EQ(session.map.CurrentLevel, 5);
-  EXPECT_EQ(session.map.header(5).Width(), 3);
-  ASSERT_EQ(session.Messagememo.size(), 1u);
-  EXPECT_NE(session.Messagememo[0].find("SHORT.CAV (100 bytes)"), std::string::npos);
+  EXPECT_EQ(session.map.currentLevel, 5);
+  EXPECT_EQ(session.map.header(5).width(), 3);
+  ASSERT_EQ(session.messages.size(), 1u);
+  EXPECT_NE(session.messages[0].find("SHORT.CAV (100 bytes)"), std::string::npos);
 }
 
 TEST_F(D64CaveImport, ADamagedCaveChangesNothing) {
   b.link(1, 1, 1, 0);  // the cave's chain comes back to its first sector
   open();
   EXPECT_THROW(importD64Entry(session, d64, entry(0)), LevelError);
-  EXPECT_EQ(session.map.CurrentLevel, 5);
-  EXPECT_FALSE(session.map.Modified);
-  EXPECT_EQ(session.map.header(5).Width(), 3);
+  EXPECT_EQ(session.map.currentLevel, 5);
+  EXPECT_FALSE(session.map.modified);
+  EXPECT_EQ(session.map.header(5).width(), 3);
 }
 
 }  // namespace

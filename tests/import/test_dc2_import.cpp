@@ -109,33 +109,33 @@ TEST_F(Dc2Import, HeaderYamsAndMapFillTheLevel) {
   at(3);
   header(3).setDiamondsNeededHigh(1);
   header(3).setIntermission(255);
-  ImportDc2Level(session, file("level.dc2", scramble(l.words)));
+  importDc2Level(session, file("level.dc2", scramble(l.words)));
 
   const LevelHeader& h = header(3);
-  EXPECT_EQ(h.Width(), 10);
-  EXPECT_EQ(h.Height(), 5);
-  EXPECT_EQ(h.PlayerX(), 2);
-  EXPECT_EQ(h.PlayerY(), 1);
+  EXPECT_EQ(h.width(), 10);
+  EXPECT_EQ(h.height(), 5);
+  EXPECT_EQ(h.playerX(), 2);
+  EXPECT_EQ(h.playerY(), 1);
   EXPECT_EQ(h.diamondsToCollect(), 300);
-  EXPECT_EQ(h.EmeraldScore(), 5);
-  EXPECT_EQ(h.DiamondScore(), 7);
-  EXPECT_EQ(h.NutScore(), 8);
-  EXPECT_EQ(h.RobotScore(), 9);
-  EXPECT_EQ(h.ShipScore(), 10);
-  EXPECT_EQ(h.BugScore(), 11);
-  EXPECT_EQ(h.YamScore(), 12);
-  EXPECT_EQ(h.DynamiteScore(), 13);
-  EXPECT_EQ(h.KeyScore(), 14);
-  EXPECT_EQ(h.TimeScore(), 16);
-  EXPECT_EQ(h.LevelTime(), 0x99);
-  EXPECT_EQ(h.AmoebaGrowth(), 10);
-  EXPECT_EQ(h.WheelTime(), 500);
-  EXPECT_EQ(h.MagicTime(), 1000);
-  EXPECT_EQ(h.ExtraTime(), 17);
-  EXPECT_EQ(h.ForcefieldTime(), 18);
-  EXPECT_EQ(h.Title(), std::string(20, 'T'));
-  EXPECT_EQ(h.Author(), "Velma");
-  EXPECT_EQ(h.Intermission(), 0);
+  EXPECT_EQ(h.emeraldScore(), 5);
+  EXPECT_EQ(h.diamondScore(), 7);
+  EXPECT_EQ(h.nutScore(), 8);
+  EXPECT_EQ(h.robotScore(), 9);
+  EXPECT_EQ(h.shipScore(), 10);
+  EXPECT_EQ(h.bugScore(), 11);
+  EXPECT_EQ(h.yamScore(), 12);
+  EXPECT_EQ(h.dynamiteScore(), 13);
+  EXPECT_EQ(h.keyScore(), 14);
+  EXPECT_EQ(h.timeScore(), 16);
+  EXPECT_EQ(h.levelTime(), 0x99);
+  EXPECT_EQ(h.amoebaGrowth(), 10);
+  EXPECT_EQ(h.wheelTime(), 500);
+  EXPECT_EQ(h.magicTime(), 1000);
+  EXPECT_EQ(h.extraTime(), 17);
+  EXPECT_EQ(h.forcefieldTime(), 18);
+  EXPECT_EQ(h.title(), std::string(20, 'T'));
+  EXPECT_EQ(h.author(), "Velma");
+  EXPECT_EQ(h.intermission(), 0);
   EXPECT_EQ(h.yam(0, 0, 1), 12);
   EXPECT_EQ(h.yam(1, 2, 2), 3);
   EXPECT_EQ(h.yam(0, 0, 0), 1);
@@ -147,8 +147,8 @@ TEST_F(Dc2Import, HeaderYamsAndMapFillTheLevel) {
   EXPECT_EQ(cell(3, 2, 1), 2);
   EXPECT_EQ(ui.panelLines,
             std::vector<std::string>{"Unknown object at level 2, position 7,3: 9999"});
-  EXPECT_EQ(session.map.CurrentLevel, 4);
-  EXPECT_EQ(session.ReaderInfo.rfind("Imported with Diamond Caves II importfilter", 0), 0u);
+  EXPECT_EQ(session.map.currentLevel, 4);
+  EXPECT_EQ(session.readerNote.rfind("Imported with Diamond Caves II importfilter", 0), 0u);
 }
 
 TEST_F(Dc2Import, PlayersOutsideTheLevelAreNotPlaced) {
@@ -157,8 +157,8 @@ TEST_F(Dc2Import, PlayersOutsideTheLevelAreNotPlaced) {
   l.set(14, 3);
   l.set(16, 4);  // second player at column 2, row 3
   at(1);
-  ImportDc2Level(session, file("two.dc2", scramble(l.words)));
-  EXPECT_EQ(header(1).PlayerX(), 255);
+  importDc2Level(session, file("two.dc2", scramble(l.words)));
+  EXPECT_EQ(header(1).playerX(), 255);
   EXPECT_EQ(cell(1, 2, 3), 237);
   EXPECT_EQ(cell(1, 0, 0), 1);
 }
@@ -169,13 +169,13 @@ TEST_F(Dc2Import, MoreThanEightPatternsKeepTheMapInStep) {
   l.yam(9, 0) = 0;
   l.cell(10, 1, 1) = 3794;
   at(1);
-  ImportDc2Level(session, file("yams.dc2", scramble(l.words)));
+  importDc2Level(session, file("yams.dc2", scramble(l.words)));
   EXPECT_EQ(header(1).yam(7, 0, 0), 3);
   EXPECT_EQ(cell(1, 1, 1), 8);
   EXPECT_EQ(cell(1, 0, 0), 1);
   // A ninth pattern would land on the times that follow the eighth.
-  EXPECT_EQ(header(1).LevelTime(), 0);
-  EXPECT_EQ(header(1).MagicTime(), 0);
+  EXPECT_EQ(header(1).levelTime(), 0);
+  EXPECT_EQ(header(1).magicTime(), 0);
 }
 
 TEST_F(Dc2Import, OversizedLevelIsRefusedBeforeAnyChange) {
@@ -184,34 +184,34 @@ TEST_F(Dc2Import, OversizedLevelIsRefusedBeforeAnyChange) {
   at(2);
   header(2).setWidth(30);
   try {
-    ImportDc2Level(session, file("huge.dc2", scramble(l.words)));
+    importDc2Level(session, file("huge.dc2", scramble(l.words)));
     FAIL() << "a 200-wide level was taken";
   } catch (const LevelError& e) {
     EXPECT_EQ(e.offset(), 6u);
     EXPECT_EQ(e.level(), 1);
   }
-  EXPECT_EQ(header(2).Width(), 30);
-  EXPECT_FALSE(session.map.Modified);
-  EXPECT_EQ(session.map.CurrentLevel, 2);
+  EXPECT_EQ(header(2).width(), 30);
+  EXPECT_FALSE(session.map.modified);
+  EXPECT_EQ(session.map.currentLevel, 2);
 }
 
 TEST_F(Dc2Import, CutFilesEndWithAnErrorKeepingTheCellsRead) {
   at(1);
-  EXPECT_THROW(ImportDc2Level(session, file("head.dc2", Bytes(300, 0))), LevelError);
-  EXPECT_FALSE(session.map.Modified);
+  EXPECT_THROW(importDc2Level(session, file("head.dc2", Bytes(300, 0))), LevelError);
+  EXPECT_FALSE(session.map.modified);
 
   Dc2Level l(5, 5, 1);
   l.cell(1, 0, 0) = 0;  // rock
   std::vector<std::uint16_t> cut(l.words.begin(), l.words.end() - 12);
   try {
-    ImportDc2Level(session, file("cut.dc2", scramble(cut)));
+    importDc2Level(session, file("cut.dc2", scramble(cut)));
     FAIL() << "a cut map was taken";
   } catch (const LevelError& e) {
     EXPECT_EQ(e.offset(), 2 * cut.size());
   }
   EXPECT_EQ(cell(1, 0, 0), 3);
-  EXPECT_EQ(session.map.CurrentLevel, 1);
-  EXPECT_TRUE(session.map.Modified);
+  EXPECT_EQ(session.map.currentLevel, 1);
+  EXPECT_TRUE(session.map.modified);
 }
 
 }  // namespace

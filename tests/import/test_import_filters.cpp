@@ -45,22 +45,22 @@ TEST_F(FilterImports, ThreeFilesFillThreeLevelsFromTheCurrentOne) {
   for (const char* name : {"a.cav", "b.cav", "c.int"}) {
     EXPECT_TRUE(cav->routine(session, file(name, cave())));
   }
-  EXPECT_EQ(header(5).Title(), "a.cav");
-  EXPECT_EQ(header(6).Title(), "b.cav");
-  EXPECT_EQ(header(7).Title(), "c.int");
-  EXPECT_EQ(header(7).Intermission(), 255);
-  EXPECT_EQ(session.map.CurrentLevel, 8);
+  EXPECT_EQ(header(5).title(), "a.cav");
+  EXPECT_EQ(header(6).title(), "b.cav");
+  EXPECT_EQ(header(7).title(), "c.int");
+  EXPECT_EQ(header(7).intermission(), 255);
+  EXPECT_EQ(session.map.currentLevel, 8);
   EXPECT_FALSE(cav->routine(session, file("short.cav", Bytes(10, 0))));
-  EXPECT_EQ(session.map.CurrentLevel, 8);
+  EXPECT_EQ(session.map.currentLevel, 8);
 }
 
 TEST_F(FilterImports, EmeraldMineFilterTellsATurnedDownFile) {
   const ImportFilter* em = findImportFilter("em");
   at(2);
   EXPECT_FALSE(em->routine(session, file("tiny", Bytes(100, 0))));
-  EXPECT_EQ(session.map.CurrentLevel, 2);
+  EXPECT_EQ(session.map.currentLevel, 2);
   EXPECT_TRUE(em->routine(session, file("v4", Bytes(2106, 0))));
-  EXPECT_EQ(session.map.CurrentLevel, 3);
+  EXPECT_EQ(session.map.currentLevel, 3);
 }
 
 TEST_F(FilterImports, BoulderRushCaveTakesItsRocksOnly) {
@@ -70,18 +70,18 @@ TEST_F(FilterImports, BoulderRushCaveTakesItsRocksOnly) {
   at(1);
   session.map.cell(kGameLayer, 1, 0, 0) = 13;
   session.map.cell(kGameLayer, 1, 0, 21) = 9;
-  ImportBoulderRushLevel(session, file("rush.cav", b));
+  importBoulderRushLevel(session, file("rush.cav", b));
   EXPECT_EQ(cell(1, 5, 3), 3);
   EXPECT_EQ(cell(1, 39, 19), 3);
   EXPECT_EQ(cell(1, 0, 0), 13);
   EXPECT_EQ(cell(1, 0, 21), 9);
-  EXPECT_EQ(header(1).Width(), 40);
-  EXPECT_EQ(header(1).Height(), 22);
-  EXPECT_EQ(session.map.CurrentLevel, 2);
+  EXPECT_EQ(header(1).width(), 40);
+  EXPECT_EQ(header(1).height(), 22);
+  EXPECT_EQ(session.map.currentLevel, 2);
 
   at(1);
   try {
-    ImportBoulderRushLevel(session, file("cut.cav", Bytes(1095, 4)));
+    importBoulderRushLevel(session, file("cut.cav", Bytes(1095, 4)));
     FAIL() << "a cut cave was taken";
   } catch (const LevelError& e) {
     EXPECT_EQ(e.offset(), 296u);
@@ -102,12 +102,12 @@ TEST_F(FilterImports, MikeysoftLevelIsDescrambledBesideIt) {
   at(4);
   session.map.cell(kGameLayer, 4, 0, 0) = 13;
   const std::string path = file("level.bou", scrambled);
-  DecodeMikeysoftLevel(session, path);
+  decodeMikeysoftLevel(session, path);
   EXPECT_EQ(testing::readAll(dir.path("temp.dec")), plain);
   EXPECT_EQ(mikeysoftScratchPath(path), dir.path("temp.dec"));
   EXPECT_EQ(cell(4, 0, 0), 13);
-  EXPECT_EQ(session.map.CurrentLevel, 5);
-  EXPECT_FALSE(session.map.Modified);
+  EXPECT_EQ(session.map.currentLevel, 5);
+  EXPECT_FALSE(session.map.modified);
 }
 
 }  // namespace

@@ -88,22 +88,22 @@ TEST_F(ResourceImport, CaveGoesIntoTheShownLevelWhichStaysShown) {
   at(4);
   EXPECT_EQ(importResource(session, pe, caves, caves.children[0], false),
             ResourceLevelKind::Cave);
-  EXPECT_EQ(session.map.CurrentLevel, 4);
-  EXPECT_EQ(header(4).Width(), 40);
-  EXPECT_EQ(header(4).LevelTime(), 150);
-  EXPECT_EQ(header(4).Title(), "CAVE1");
-  EXPECT_EQ(header(4).Intermission(), 0);
+  EXPECT_EQ(session.map.currentLevel, 4);
+  EXPECT_EQ(header(4).width(), 40);
+  EXPECT_EQ(header(4).levelTime(), 150);
+  EXPECT_EQ(header(4).title(), "CAVE1");
+  EXPECT_EQ(header(4).intermission(), 0);
   EXPECT_EQ(cell(4, 0, 0), 2);
-  EXPECT_TRUE(session.map.Modified);
+  EXPECT_TRUE(session.map.modified);
 
   // The intermission type marks the level; a short resource is no cave.
   const ResourceNode& ints = *pe.findType("BDINT");
   EXPECT_EQ(importResource(session, pe, ints, ints.children[0], false),
             ResourceLevelKind::Intermission);
-  EXPECT_NE(header(4).Intermission(), 0);
+  EXPECT_NE(header(4).intermission(), 0);
   EXPECT_EQ(importResource(session, pe, caves, caves.children[1], false),
             ResourceLevelKind::None);
-  EXPECT_EQ(header(4).Title(), "7");
+  EXPECT_EQ(header(4).title(), "7");
 
   // Other types import nothing.
   const ResourceNode& data = *pe.findType("RCData");
@@ -122,21 +122,21 @@ TEST_F(ResourceImport, LevelsetOpensAsTheLevelmapAndLeavesNoScratchFile) {
     return n;
   };
   const int before = scratchCount();
-  session.LevelPath = dir.path("mine.map");
-  session.map.FileName = "mine.map";
+  session.levelPath = dir.path("mine.map");
+  session.map.fileName = "mine.map";
 
   EXPECT_EQ(importResource(session, pe, games, games.children[0], false),
             ResourceLevelKind::Levelset);
-  EXPECT_EQ(header(1).Title(), "Cave 1");
-  EXPECT_EQ(header(3).Title(), "Cave 3");
-  EXPECT_EQ(header(1).Width(), 5);
+  EXPECT_EQ(header(1).title(), "Cave 1");
+  EXPECT_EQ(header(3).title(), "Cave 3");
+  EXPECT_EQ(header(1).width(), 5);
   EXPECT_EQ(scratchCount(), before);
   // The levels are in no file yet: Save must ask, and the scratch file is
   // not in the history.
-  EXPECT_TRUE(session.map.Modified);
-  EXPECT_TRUE(session.LevelPath.empty());
-  EXPECT_EQ(session.map.FileName, "New.map");
-  for (const std::string& h : session.History) EXPECT_EQ(h.find("prvl-res-"), std::string::npos);
+  EXPECT_TRUE(session.map.modified);
+  EXPECT_TRUE(session.levelPath.empty());
+  EXPECT_EQ(session.map.fileName, "New.map");
+  for (const std::string& h : session.history) EXPECT_EQ(h.find("prvl-res-"), std::string::npos);
 }
 
 TEST_F(ResourceImport, BrokenLevelsetEndsWithAnErrorAndUntiesTheScratchFile) {
@@ -144,14 +144,14 @@ TEST_F(ResourceImport, BrokenLevelsetEndsWithAnErrorAndUntiesTheScratchFile) {
   game.resize(84 + 100);  // ends inside the first level's header
   const PeResources pe = parsed(testing::buildPe({{{"BDGAME"}, {"", 10}, 0x409, game}}));
   const ResourceNode& games = *pe.findType("BDGAME");
-  session.LevelPath = dir.path("mine.map");
-  session.map.FileName = "mine.map";
+  session.levelPath = dir.path("mine.map");
+  session.map.fileName = "mine.map";
   EXPECT_THROW(importResource(session, pe, games, games.children[0], true), LevelError);
-  EXPECT_FALSE(session.appendFlag);
-  EXPECT_TRUE(session.map.Modified);
-  EXPECT_EQ(session.LevelPath, dir.path("mine.map"));
-  EXPECT_EQ(session.map.FileName, "mine.map");
-  for (const std::string& h : session.History) EXPECT_EQ(h.find("prvl-res-"), std::string::npos);
+  EXPECT_FALSE(session.appending);
+  EXPECT_TRUE(session.map.modified);
+  EXPECT_EQ(session.levelPath, dir.path("mine.map"));
+  EXPECT_EQ(session.map.fileName, "mine.map");
+  for (const std::string& h : session.history) EXPECT_EQ(h.find("prvl-res-"), std::string::npos);
 }
 
 TEST_F(ResourceImport, AppendPutsTheLevelsetFromTheCurrentLevelOn) {
@@ -160,16 +160,16 @@ TEST_F(ResourceImport, AppendPutsTheLevelsetFromTheCurrentLevelOn) {
   header(1).setTitle("Keep me");
   header(1).setWidth(10);
   header(1).setHeight(10);
-  session.LevelPath = dir.path("mine.map");
-  session.map.FileName = "mine.map";
+  session.levelPath = dir.path("mine.map");
+  session.map.fileName = "mine.map";
   at(6);
   importResource(session, pe, games, games.children[0], true);
-  EXPECT_EQ(header(1).Title(), "Keep me");
-  EXPECT_EQ(header(6).Title(), "Cave 1");
-  EXPECT_EQ(header(8).Title(), "Cave 3");
-  EXPECT_FALSE(session.appendFlag);
-  EXPECT_EQ(session.LevelPath, dir.path("mine.map"));
-  EXPECT_EQ(session.map.FileName, "mine.map");
+  EXPECT_EQ(header(1).title(), "Keep me");
+  EXPECT_EQ(header(6).title(), "Cave 1");
+  EXPECT_EQ(header(8).title(), "Cave 3");
+  EXPECT_FALSE(session.appending);
+  EXPECT_EQ(session.levelPath, dir.path("mine.map"));
+  EXPECT_EQ(session.map.fileName, "mine.map");
 }
 
 TEST_F(ResourceImport, SavingWritesRawBytesAndNeedsADataNode) {

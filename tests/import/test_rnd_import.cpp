@@ -48,36 +48,36 @@ TEST_F(RndImport, HeaderAndMapInsideAFrame) {
   l.cell(9, 4) = 13;   // steel
   at(6);
   header(6).setIntermission(255);
-  ImportRndLevel(session, file("lava.lvl", l.b));
+  importRndLevel(session, file("lava.lvl", l.b));
 
   const LevelHeader& h = header(6);
-  EXPECT_EQ(h.Width(), 12);
-  EXPECT_EQ(h.Height(), 7);
-  EXPECT_EQ(h.LevelTime(), 150);
+  EXPECT_EQ(h.width(), 12);
+  EXPECT_EQ(h.height(), 7);
+  EXPECT_EQ(h.levelTime(), 150);
   EXPECT_EQ(h.diamondsToCollect(), 300);
-  EXPECT_EQ(h.Title(), "Lava Lake");  // the zero bytes after the name are not part of it
-  EXPECT_EQ(h.EmeraldScore(), 20);
-  EXPECT_EQ(h.DiamondScore(), 21);
-  EXPECT_EQ(h.BugScore(), 22);
-  EXPECT_EQ(h.ShipScore(), 23);
-  EXPECT_EQ(h.YamScore(), 24);
-  EXPECT_EQ(h.RobotScore(), 25);
-  EXPECT_EQ(h.NutScore(), 27);
-  EXPECT_EQ(h.DynamiteScore(), 28);
-  EXPECT_EQ(h.KeyScore(), 29);
-  EXPECT_EQ(h.TimeScore(), 30);
+  EXPECT_EQ(h.title(), "Lava Lake");  // the zero bytes after the name are not part of it
+  EXPECT_EQ(h.emeraldScore(), 20);
+  EXPECT_EQ(h.diamondScore(), 21);
+  EXPECT_EQ(h.bugScore(), 22);
+  EXPECT_EQ(h.shipScore(), 23);
+  EXPECT_EQ(h.yamScore(), 24);
+  EXPECT_EQ(h.robotScore(), 25);
+  EXPECT_EQ(h.nutScore(), 27);
+  EXPECT_EQ(h.dynamiteScore(), 28);
+  EXPECT_EQ(h.keyScore(), 29);
+  EXPECT_EQ(h.timeScore(), 30);
   EXPECT_EQ(h.yam(0, 1, 2), 3);
   EXPECT_EQ(h.yam(3, 0, 0), 4);
   EXPECT_EQ(h.yam(1, 1, 1), 0);
-  EXPECT_EQ(h.AmoebaGrowth(), 10);
-  EXPECT_EQ(h.MagicTime(), 20);
-  EXPECT_EQ(h.WheelTime(), 30);
-  EXPECT_EQ(h.Intermission(), 0);
-  EXPECT_EQ(h.ConvertTrappedAmoeba(), 255);
+  EXPECT_EQ(h.amoebaGrowth(), 10);
+  EXPECT_EQ(h.magicTime(), 20);
+  EXPECT_EQ(h.wheelTime(), 30);
+  EXPECT_EQ(h.intermission(), 0);
+  EXPECT_EQ(h.convertTrappedAmoeba(), 255);
 
   EXPECT_EQ(cell(6, 1, 1), 2);
-  EXPECT_EQ(h.PlayerX(), 1);
-  EXPECT_EQ(h.PlayerY(), 1);
+  EXPECT_EQ(h.playerX(), 1);
+  EXPECT_EQ(h.playerY(), 1);
   EXPECT_EQ(cell(6, 3, 1), 15);
   EXPECT_EQ(cell(6, 4, 1), 0);
   EXPECT_EQ(cell(6, 5, 1), 11);
@@ -91,57 +91,57 @@ TEST_F(RndImport, HeaderAndMapInsideAFrame) {
     EXPECT_EQ(cell(6, 0, y), 6);
     EXPECT_EQ(cell(6, 11, y), 6);
   }
-  EXPECT_EQ(session.Messagememo, (std::vector<std::string>{"Unsupported at level 5:3,1 :255",
+  EXPECT_EQ(session.messages, (std::vector<std::string>{"Unsupported at level 5:3,1 :255",
                                                            "Biomaze used at level 5:4,1 :27"}));
-  EXPECT_EQ(session.map.CurrentLevel, 7);
+  EXPECT_EQ(session.map.currentLevel, 7);
 }
 
 TEST_F(RndImport, LongTimesHoldAtTheLargestByte) {
   RndLevel l(3, 3);
   l.be16(40, 9999);
   at(1);
-  ImportRndLevel(session, file("long.lvl", l.b));
-  EXPECT_EQ(header(1).LevelTime(), 255);
+  importRndLevel(session, file("long.lvl", l.b));
+  EXPECT_EQ(header(1).levelTime(), 255);
 }
 
 TEST_F(RndImport, MapsWiderThanALevelWithItsFrameAreRefused) {
   at(1);
   RndLevel fits(126, 2);
-  ImportRndLevel(session, file("fits.lvl", fits.b));
-  EXPECT_EQ(header(1).Width(), 128);
+  importRndLevel(session, file("fits.lvl", fits.b));
+  EXPECT_EQ(header(1).width(), 128);
   EXPECT_EQ(cell(1, 127, 3), 6);
 
   RndLevel tall(3, 127);
   at(2);
   header(2).setWidth(30);
   try {
-    ImportRndLevel(session, file("tall.lvl", tall.b));
+    importRndLevel(session, file("tall.lvl", tall.b));
     FAIL() << "a 127-row map was taken";
   } catch (const LevelError& e) {
     EXPECT_EQ(e.offset(), 39u);
   }
-  EXPECT_EQ(session.map.CurrentLevel, 2);
-  EXPECT_EQ(header(2).Width(), 30);
+  EXPECT_EQ(session.map.currentLevel, 2);
+  EXPECT_EQ(header(2).width(), 30);
 }
 
 TEST_F(RndImport, CutFilesEndWithAnErrorKeepingWhatWasRead) {
   at(1);
-  EXPECT_THROW(ImportRndLevel(session, file("head.lvl", Bytes(149, 0))), LevelError);
-  EXPECT_FALSE(session.map.Modified);
+  EXPECT_THROW(importRndLevel(session, file("head.lvl", Bytes(149, 0))), LevelError);
+  EXPECT_FALSE(session.map.modified);
 
   RndLevel l(4, 4);
   l.cell(1, 0) = 255;
   l.b.resize(150 + 6);
   try {
-    ImportRndLevel(session, file("cut.lvl", l.b));
+    importRndLevel(session, file("cut.lvl", l.b));
     FAIL() << "a cut map was taken";
   } catch (const LevelError& e) {
     EXPECT_EQ(e.offset(), 156u);
     EXPECT_EQ(e.level(), 0);
   }
   EXPECT_EQ(cell(1, 2, 2), 1);  // the cells read stay
-  EXPECT_EQ(session.Messagememo, std::vector<std::string>{"Unsupported at level 0:2,1 :255"});
-  EXPECT_EQ(session.map.CurrentLevel, 1);
+  EXPECT_EQ(session.messages, std::vector<std::string>{"Unsupported at level 0:2,1 :255"});
+  EXPECT_EQ(session.map.currentLevel, 1);
 }
 
 }  // namespace

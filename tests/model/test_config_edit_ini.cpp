@@ -8,7 +8,7 @@ using namespace pyrovel;
 TEST(EditIni, MissingKeysGiveTheDefaults) {
   Configuration c;
   c.read(IniFile{});
-  EXPECT_EQ(c.GameDir, "");
+  EXPECT_EQ(c.gameDir, "");
   EXPECT_EQ(c.testTarget, TestTarget::Pyrovel);
   EXPECT_EQ(c.propertiesState, DockState::Invisible);
   EXPECT_EQ(c.toolsState, DockState::Left);
@@ -17,9 +17,9 @@ TEST(EditIni, MissingKeysGiveTheDefaults) {
   EXPECT_TRUE(c.statusBarVisible);
   EXPECT_EQ(c.objectsPos.x, 100);
   EXPECT_EQ(c.toolsPos.y, 100);
-  EXPECT_EQ(c.History[3], "---");
+  EXPECT_EQ(c.history[3], "---");
   c.defaultGameDir("/opt/prvl/");
-  EXPECT_EQ(c.GameDir, "/opt/prvl/");
+  EXPECT_EQ(c.gameDir, "/opt/prvl/");
 }
 
 TEST(EditIni, PanelStatesFollowTheReadRules) {
@@ -51,22 +51,22 @@ TEST(EditIni, TheLastTestTargetReadingYesWins) {
 
 TEST(EditIni, WriteThenReadGivesTheSameSettings) {
   Configuration c;
-  c.GameDir = "/games/prv";
-  c.BD4Dir = "C:\\BD4";
+  c.gameDir = "/games/prv";
+  c.bd4Dir = "C:\\BD4";
   c.testTarget = TestTarget::BD4;
   c.propertiesState = DockState::Right;
   c.toolsState = DockState::Floating;
   c.objectsState = DockState::Left;
   c.statusBarVisible = false;
   c.toolsPos = {33, 44};
-  c.History = {"/a.map", "/b.map", "---", "---"};
+  c.history = {"/a.map", "/b.map", "---", "---"};
   IniFile ini = IniFile::parse("[Test level in]\nBoulderflash=yes\n[Mine]\nx=1\n");
   c.write(ini);
 
   Configuration back;
   back.read(ini);
-  EXPECT_EQ(back.GameDir, "/games/prv");
-  EXPECT_EQ(back.BD4Dir, "C:\\BD4");
+  EXPECT_EQ(back.gameDir, "/games/prv");
+  EXPECT_EQ(back.bd4Dir, "C:\\BD4");
   // The earlier "yes" of another target was overwritten, so BD4 stays chosen.
   EXPECT_EQ(back.testTarget, TestTarget::BD4);
   EXPECT_EQ(back.propertiesState, DockState::Right);
@@ -74,7 +74,7 @@ TEST(EditIni, WriteThenReadGivesTheSameSettings) {
   EXPECT_EQ(back.objectsState, DockState::Left);
   EXPECT_FALSE(back.statusBarVisible);
   EXPECT_EQ(back.toolsPos.x, 33);
-  EXPECT_EQ(back.History[1], "/b.map");
+  EXPECT_EQ(back.history[1], "/b.map");
   EXPECT_EQ(ini.readString("Mine", "x", ""), "1");
   EXPECT_EQ(ini.readString("PanelStates", "Property state", ""), "Right");
   EXPECT_EQ(ini.readString("PanelStates", "LevelList state", ""), "Invisible");

@@ -42,18 +42,18 @@ TEST(Startup, TheEditorStartsWithACleared64x32LevelZero) {
   EditorSession s(ui);
   prepareEmptyLevelmap(s);
   const LevelHeader& h = s.map.header(1);
-  EXPECT_EQ(h.Width(), 64);
-  EXPECT_EQ(h.Height(), 32);
-  EXPECT_EQ(h.Title(), "Empty");
-  EXPECT_EQ(h.Author(), "");
+  EXPECT_EQ(h.width(), 64);
+  EXPECT_EQ(h.height(), 32);
+  EXPECT_EQ(h.title(), "Empty");
+  EXPECT_EQ(h.author(), "");
   EXPECT_EQ(s.map.cell(kGameLayer, 1, 0, 0), obj::SolidWall);
   EXPECT_EQ(s.map.cell(kGameLayer, 1, 1, 1), obj::LittleFellow);
   EXPECT_EQ(s.map.cell(kGameLayer, 1, 5, 5), obj::Dirt);
-  EXPECT_EQ(s.map.header(2).Width(), 1);
-  EXPECT_EQ(s.map.header(100).Title(), "Empty");
-  EXPECT_EQ(s.map.FileName, "New.map");
-  EXPECT_EQ(s.map.CurrentLevel, 1);
-  EXPECT_FALSE(s.map.Modified);
+  EXPECT_EQ(s.map.header(2).width(), 1);
+  EXPECT_EQ(s.map.header(100).title(), "Empty");
+  EXPECT_EQ(s.map.fileName, "New.map");
+  EXPECT_EQ(s.map.currentLevel, 1);
+  EXPECT_FALSE(s.map.modified);
   EXPECT_FALSE(s.canUndo());
   EXPECT_EQ(s.levelCaption(), "New.map Level 0: Empty by ");
 }
@@ -62,12 +62,12 @@ TEST(Startup, BackgroundLayerSwitchMarksTheLevelAndStaysAcrossLevels) {
   pyrovel::testing::ScriptedFrontend ui;
   EditorSession s(ui);
   prepareEmptyLevelmap(s);
-  Showbackgroundlayer(s);
-  EXPECT_EQ(s.map.CurrentLayer, kBackgroundLayer);
-  EXPECT_EQ(s.map.header(1).HasBackgroundLayer(), 1);
-  s.nextlevel();
-  EXPECT_EQ(s.map.CurrentLayer, kBackgroundLayer);
-  EXPECT_EQ(s.map.header(2).HasBackgroundLayer(), 0);
-  Showgamelayer(s);
-  EXPECT_EQ(s.map.CurrentLayer, kGameLayer);
+  showBackgroundLayer(s);
+  EXPECT_EQ(s.map.currentLayer, kBackgroundLayer);
+  EXPECT_EQ(s.map.header(1).hasBackgroundLayer(), 1);
+  s.nextLevel();
+  EXPECT_EQ(s.map.currentLayer, kBackgroundLayer);
+  EXPECT_EQ(s.map.header(2).hasBackgroundLayer(), 0);
+  showGameLayer(s);
+  EXPECT_EQ(s.map.currentLayer, kGameLayer);
 }

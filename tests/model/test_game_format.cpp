@@ -56,17 +56,17 @@ TEST(GameFormat, ReadsVersion20AndWritesItBackByteForByte) {
   Levelmap map;
   const Bytes file = v20File();
   readGrot3Level(map, file, "v20.map");
-  EXPECT_EQ(map.header(1).Width(), 4);
-  EXPECT_EQ(map.header(1).Title(), "Start");
-  EXPECT_EQ(map.header(1).Author(), "Unknown");
-  EXPECT_EQ(map.header(2).Title(), "Level 1");
-  EXPECT_EQ(map.header(100).Title(), "Level 99");
+  EXPECT_EQ(map.header(1).width(), 4);
+  EXPECT_EQ(map.header(1).title(), "Start");
+  EXPECT_EQ(map.header(1).author(), "Unknown");
+  EXPECT_EQ(map.header(2).title(), "Level 1");
+  EXPECT_EQ(map.header(100).title(), "Level 99");
   // Row order: cell (x, y) is the (y * w + x)-th value.
   EXPECT_EQ(map.cell(kGameLayer, 1, 0, 0), 10 + 256);
   EXPECT_EQ(map.cell(kGameLayer, 1, 1, 0), 11);
   EXPECT_EQ(map.cell(kGameLayer, 1, 0, 1), 14);
   EXPECT_EQ(map.cell(kBackgroundLayer, 2, 2, 2), 128);
-  EXPECT_EQ(map.LevelmapHeader[13], 0xAB);
+  EXPECT_EQ(map.fileHeader[13], 0xAB);
 
   // Titles and authors were filled in on reading, so compare against a file
   // that has them: read, write, read, write must give the same bytes.
@@ -106,23 +106,23 @@ TEST(GameFormat, VersionOneOneRecordsAreConverted) {
   Levelmap map;
   readGrot2Level(map, f, "v11.map");
   const LevelHeader& h = map.header(1);
-  EXPECT_EQ(h.Width(), 5);
-  EXPECT_EQ(h.PlayerX(), 3);
-  EXPECT_EQ(h.DiamondsNeeded(), 200);
-  EXPECT_EQ(h.DiamondsNeededHigh(), 0);
+  EXPECT_EQ(h.width(), 5);
+  EXPECT_EQ(h.playerX(), 3);
+  EXPECT_EQ(h.diamondsNeeded(), 200);
+  EXPECT_EQ(h.diamondsNeededHigh(), 0);
   EXPECT_EQ(h.yam(2, 1, 2), 14);
-  EXPECT_EQ(h.LevelTime(), 99);
-  EXPECT_EQ(h.WheelTime(), 0x0304);
-  EXPECT_EQ(h.EmeraldScore(), 11);
-  EXPECT_EQ(h.KeyScore(), 22);
-  EXPECT_EQ(h.Title(), "Old");
-  EXPECT_EQ(h.PearlScore(), 44);
+  EXPECT_EQ(h.levelTime(), 99);
+  EXPECT_EQ(h.wheelTime(), 0x0304);
+  EXPECT_EQ(h.emeraldScore(), 11);
+  EXPECT_EQ(h.keyScore(), 22);
+  EXPECT_EQ(h.title(), "Old");
+  EXPECT_EQ(h.pearlScore(), 44);
   EXPECT_EQ(h.well(2, 1), 57);
-  EXPECT_EQ(h.WellActive(), 1);
-  EXPECT_EQ(h.HasBackgroundLayer(), 0);
+  EXPECT_EQ(h.wellActive(), 1);
+  EXPECT_EQ(h.hasBackgroundLayer(), 0);
   EXPECT_EQ(map.cell(kGameLayer, 1, 0, 0), 250);
   EXPECT_EQ(map.cell(kGameLayer, 1, 1, 1), 250 + 6 % 6);
-  EXPECT_EQ(map.LevelmapHeader[13], 0xAB);
+  EXPECT_EQ(map.fileHeader[13], 0xAB);
 }
 
 TEST(GameFormat, OldestFilesStartAtSixteenAndStopAt256RecordBytes) {
@@ -137,12 +137,12 @@ TEST(GameFormat, OldestFilesStartAtSixteenAndStopAt256RecordBytes) {
     f.insert(f.end(), 9, static_cast<std::uint8_t>(s));
   }
   Levelmap map;
-  map.LevelmapHeader[5] = 0x42;  // the oldest files leave the header alone
+  map.fileHeader[5] = 0x42;  // the oldest files leave the header alone
   readGrotLevel(map, f, "old.map");
-  EXPECT_EQ(map.LevelmapHeader[5], 0x42);
-  EXPECT_EQ(map.header(100).Width(), 3);
+  EXPECT_EQ(map.fileHeader[5], 0x42);
+  EXPECT_EQ(map.header(100).width(), 3);
   EXPECT_EQ(map.header(1).bytes[323], 0x77);
-  EXPECT_EQ(map.header(1).WellActive(), 0);
+  EXPECT_EQ(map.header(1).wellActive(), 0);
   EXPECT_EQ(map.cell(kGameLayer, 100, 2, 2), 100);
 }
 
@@ -159,8 +159,8 @@ TEST(GameFormat, TruncatedFileNamesOffsetAndKeepsEarlierLevels) {
     EXPECT_EQ(e.offset(), 398u + 460 + 24);
     EXPECT_NE(std::string(e.what()).find("unexpected end of file"), std::string::npos);
   }
-  EXPECT_EQ(map.header(1).Width(), 4);   // the first level was read
-  EXPECT_EQ(map.header(2).Width(), 1);   // the second is as it was
+  EXPECT_EQ(map.header(1).width(), 4);   // the first level was read
+  EXPECT_EQ(map.header(2).width(), 1);   // the second is as it was
 }
 
 TEST(GameFormat, LevelsLargerThanTheGridAreRefused) {
@@ -179,7 +179,7 @@ TEST(GameFormat, LevelsLargerThanTheGridAreRefused) {
     EXPECT_EQ(e.level(), 1);
     EXPECT_NE(std::string(e.what()).find("200 x 10"), std::string::npos);
   }
-  EXPECT_EQ(map.header(2).Width(), 1);
+  EXPECT_EQ(map.header(2).width(), 1);
 }
 
 // The first example of the save rules: one 64 x 32 level.
@@ -195,7 +195,7 @@ TEST(GameFormat, OneLevelLevelmapSizeAndLevelCount) {
   EXPECT_EQ(std::string(b.begin(), b.begin() + 12), "GrotPRV V2.0");
   Levelmap back;
   readGrot3Level(back, b, "one.map");
-  EXPECT_EQ(back.header(1).Width(), 64);
+  EXPECT_EQ(back.header(1).width(), 64);
   EXPECT_EQ(back.cell(kGameLayer, 1, 1, 1), obj::LittleFellow);
   EXPECT_EQ(back.cell(kGameLayer, 1, 63, 31), obj::SolidWall);
 }
@@ -303,16 +303,16 @@ TEST(GameFormat, FailedSaveLeavesTheOldFile) {
   ScriptedFrontend ui;
   // A folder in the way of the temporary file's rename target: write into a
   // path whose folder does not exist.
-  EXPECT_THROW(Writelevel(map, ui, dir.path("missing/x.map")), LevelError);
-  Writelevel(map, ui, path);
+  EXPECT_THROW(writeLevel(map, ui, dir.path("missing/x.map")), LevelError);
+  writeLevel(map, ui, path);
   EXPECT_EQ(testing::readAll(path).size(), 398u + 100 * 462);
-  EXPECT_FALSE(map.Modified);
+  EXPECT_FALSE(map.modified);
 }
 
 TEST(GameFormat, TestLevelFileHoldsOneLevelOfTheEditedLayer) {
   Levelmap map;
-  map.CurrentLevel = 4;
-  map.CurrentLayer = kBackgroundLayer;
+  map.currentLevel = 4;
+  map.currentLayer = kBackgroundLayer;
   map.header(4).setWidth(3);
   map.header(4).setHeight(3);
   map.header(4).setHasBackgroundLayer(1);

@@ -36,20 +36,20 @@ TEST(LevelHeader, TextsAreLengthPrefixedAndCut) {
   LevelHeader h;
   h.setTitle("A title that is far longer than twenty");
   EXPECT_EQ(h.bytes[169], 20);
-  EXPECT_EQ(h.Title(), "A title that is far ");
+  EXPECT_EQ(h.title(), "A title that is far ");
   h.setAuthor("Me");
   EXPECT_EQ(h.bytes[190], 2);
   EXPECT_EQ(h.bytes[191], 'M');
   // A corrupt length byte never reads past the field.
   h.bytes[211] = 200;
-  EXPECT_EQ(h.Date().size(), 10u);
+  EXPECT_EQ(h.date().size(), 10u);
 }
 
 TEST(LevelHeader, DiamondsToCollectSplitsIntoTwoFields) {
   LevelHeader h;
   h.setDiamondsToCollect(1000);
-  EXPECT_EQ(h.DiamondsNeeded(), 1000 % 256);
-  EXPECT_EQ(h.DiamondsNeededHigh(), 3);
+  EXPECT_EQ(h.diamondsNeeded(), 1000 % 256);
+  EXPECT_EQ(h.diamondsNeededHigh(), 3);
   EXPECT_EQ(h.diamondsToCollect(), 1000);
 }
 

@@ -25,7 +25,7 @@ class LevelOps : public ::testing::Test {
       s.map.cell(kBackgroundLayer, slot, 0, 0) = 1000 + slot;
     }
   }
-  std::string title(int slot) { return s.map.header(slot).Title(); }
+  std::string title(int slot) { return s.map.header(slot).title(); }
   // One mouse stroke that writes `value` at (x, 0).
   void stroke(int x, int value) {
     s.recordStrokeUndo();
@@ -36,27 +36,27 @@ class LevelOps : public ::testing::Test {
 };
 
 TEST_F(LevelOps, SelectingRaisesEmptySlotsToThreeByThree) {
-  s.SelectLevel(50);
-  EXPECT_EQ(s.map.CurrentLevel, 50);
-  EXPECT_EQ(s.map.header(50).Width(), 3);
-  EXPECT_EQ(s.map.header(50).Height(), 3);
-  EXPECT_FALSE(s.map.IsEmptyLevel(50));
+  s.selectLevel(50);
+  EXPECT_EQ(s.map.currentLevel, 50);
+  EXPECT_EQ(s.map.header(50).width(), 3);
+  EXPECT_EQ(s.map.header(50).height(), 3);
+  EXPECT_FALSE(s.map.isEmptyLevel(50));
 }
 
 TEST_F(LevelOps, NextPreviousAndGoStopAtTheEnds) {
-  s.SelectLevel(100);
-  s.nextlevel();
-  EXPECT_EQ(s.map.CurrentLevel, 100);
-  s.SelectLevel(1);
-  s.Prevlevel();
-  EXPECT_EQ(s.map.CurrentLevel, 1);
-  s.nextlevel();
-  EXPECT_EQ(s.map.CurrentLevel, 2);
-  EXPECT_EQ(s.GoLevel(100), 100);
-  EXPECT_EQ(s.map.CurrentLevel, 100);
-  EXPECT_EQ(s.GoLevel(250), 100);
-  EXPECT_EQ(s.GoLevel(0), 0);
-  EXPECT_EQ(s.map.CurrentLevel, 1);
+  s.selectLevel(100);
+  s.nextLevel();
+  EXPECT_EQ(s.map.currentLevel, 100);
+  s.selectLevel(1);
+  s.previousLevel();
+  EXPECT_EQ(s.map.currentLevel, 1);
+  s.nextLevel();
+  EXPECT_EQ(s.map.currentLevel, 2);
+  EXPECT_EQ(s.goToLevel(100), 100);
+  EXPECT_EQ(s.map.currentLevel, 100);
+  EXPECT_EQ(s.goToLevel(250), 100);
+  EXPECT_EQ(s.goToLevel(0), 0);
+  EXPECT_EQ(s.map.currentLevel, 1);
 }
 
 TEST_F(LevelOps, LevelListTitlesEmptyAndUntitledLevels) {
@@ -65,7 +65,7 @@ TEST_F(LevelOps, LevelListTitlesEmptyAndUntitledLevels) {
   s.map.header(4).setWidth(3);
   s.map.header(4).setHeight(3);
   s.map.header(4).setTitle("Kept?");
-  s.UpdateLevelList();
+  s.updateLevelList();
   EXPECT_EQ(title(3), "Level 2");
   EXPECT_EQ(title(4), "Empty");  // 3 x 3 or smaller shows and saves "Empty"
   EXPECT_EQ(title(1), "Empty");
@@ -75,35 +75,35 @@ TEST_F(LevelOps, LevelListTitlesEmptyAndUntitledLevels) {
 
 TEST_F(LevelOps, DeleteShiftsDownAndLeavesTheLastSlotEmpty) {
   fill(100);
-  s.SelectLevel(1);
+  s.selectLevel(1);
   ui.answers = {Answer::No};
-  EXPECT_FALSE(s.DeleteLEvel());
+  EXPECT_FALSE(s.deleteLevel());
   EXPECT_EQ(title(1), "L0");
   ui.answers = {Answer::Yes};
-  EXPECT_TRUE(s.DeleteLEvel());
+  EXPECT_TRUE(s.deleteLevel());
   EXPECT_EQ(ui.questions.back(), "Are you sure you want to remove this level from the levelmap ?");
   EXPECT_EQ(title(1), "L1");
   EXPECT_EQ(s.map.cell(kBackgroundLayer, 1, 0, 0), 1002);
   EXPECT_EQ(title(99), "L99");
-  EXPECT_EQ(s.map.header(100).Width(), 1);  // not a second copy of level 99
+  EXPECT_EQ(s.map.header(100).width(), 1);  // not a second copy of level 99
   EXPECT_EQ(title(100), "Empty");
-  EXPECT_EQ(s.map.CurrentLevel, 1);
+  EXPECT_EQ(s.map.currentLevel, 1);
 }
 
 TEST_F(LevelOps, DeletingTheLastLevelEmptiesIt) {
   fill(100);
-  s.SelectLevel(100);
+  s.selectLevel(100);
   ui.answers = {Answer::Yes};
-  s.DeleteLEvel();
+  s.deleteLevel();
   EXPECT_EQ(title(99), "L98");
-  EXPECT_EQ(s.map.CurrentLevel, 100);
-  EXPECT_EQ(s.map.header(100).Width(), 3);  // shown again, so raised to 3 x 3
+  EXPECT_EQ(s.map.currentLevel, 100);
+  EXPECT_EQ(s.map.header(100).width(), 3);  // shown again, so raised to 3 x 3
 }
 
 TEST_F(LevelOps, InsertShiftsUpAndAsksWhenLevel99IsInUse) {
   fill(5);
-  s.SelectLevel(2);
-  EXPECT_TRUE(s.Insertlevel1Click());
+  s.selectLevel(2);
+  EXPECT_TRUE(s.insertLevel());
   EXPECT_TRUE(ui.questions.empty());
   EXPECT_EQ(title(2), "L1");   // the inserted level keeps the header
   EXPECT_EQ(title(3), "L1");
@@ -113,63 +113,63 @@ TEST_F(LevelOps, InsertShiftsUpAndAsksWhenLevel99IsInUse) {
   EXPECT_EQ(s.map.cell(kGameLayer, 3, 0, 0), 2);
 
   fill(100);
-  s.SelectLevel(100);
+  s.selectLevel(100);
   ui.answers = {Answer::No};
-  EXPECT_FALSE(s.Insertlevel1Click());
+  EXPECT_FALSE(s.insertLevel());
   EXPECT_EQ(ui.questions.back(),
             "Level 99 is not Empty. It will be overwritten. Are you sure you want to continue ?");
   ui.answers = {Answer::Yes};
-  EXPECT_TRUE(s.Insertlevel1Click());  // at level 99 it only clears
+  EXPECT_TRUE(s.insertLevel());  // at level 99 it only clears
   EXPECT_EQ(title(99), "L98");
   EXPECT_EQ(s.map.cell(kGameLayer, 100, 1, 1), obj::LittleFellow);
 }
 
 TEST_F(LevelOps, MoveRotatesTheLevelsBetween) {
   fill(10);
-  s.SelectLevel(6);  // level 5
-  s.MoveLevel(2);
+  s.selectLevel(6);  // level 5
+  s.moveLevel(2);
   EXPECT_EQ(title(3), "L5");
   EXPECT_EQ(title(4), "L2");
   EXPECT_EQ(title(6), "L4");
   EXPECT_EQ(title(7), "L6");
   EXPECT_EQ(s.map.cell(kBackgroundLayer, 3, 0, 0), 1006);
-  EXPECT_EQ(s.map.CurrentLevel, 3);
-  s.MoveLevel(2);  // onto itself: nothing changes
+  EXPECT_EQ(s.map.currentLevel, 3);
+  s.moveLevel(2);  // onto itself: nothing changes
   EXPECT_EQ(title(3), "L5");
   s.dragLevel(0, 9);
   EXPECT_EQ(title(10), "L0");
   EXPECT_EQ(title(1), "L1");
-  EXPECT_EQ(s.map.CurrentLevel, 10);
+  EXPECT_EQ(s.map.currentLevel, 10);
 }
 
 TEST_F(LevelOps, UndoRingKeepsTenStepsAndWraps) {
   fill(1);
-  s.SelectLevel(1);
+  s.selectLevel(1);
   for (int i = 1; i <= 11; ++i) stroke(i % 10, 100 + i);
   EXPECT_EQ(s.undoRing().undoCount(), 10);
   int undone = 0;
-  for (int i = 0; i < 11; ++i) undone += s.Undo1Click() ? 1 : 0;
+  for (int i = 0; i < 11; ++i) undone += s.undo() ? 1 : 0;
   EXPECT_EQ(undone, 10);
   EXPECT_FALSE(s.canUndo());
   // Ten strokes back: only the first stroke's value remains.
   EXPECT_EQ(s.map.at(1, 0), 101);
   EXPECT_EQ(s.map.at(2, 0), 0);
-  for (int i = 0; i < 10; ++i) EXPECT_TRUE(s.Redo1click());
-  EXPECT_FALSE(s.Redo1click());
+  for (int i = 0; i < 10; ++i) EXPECT_TRUE(s.redo());
+  EXPECT_FALSE(s.redo());
   EXPECT_EQ(s.map.at(1, 0), 111);
   EXPECT_EQ(s.map.at(0, 0), 110);
 }
 
 TEST_F(LevelOps, NewStrokeAfterUndoDiscardsRedo) {
   fill(1);
-  s.SelectLevel(1);
+  s.selectLevel(1);
   stroke(1, 7);
   stroke(2, 8);
-  EXPECT_TRUE(s.Undo1Click());
+  EXPECT_TRUE(s.undo());
   EXPECT_TRUE(s.canRedo());
   stroke(3, 9);
   EXPECT_FALSE(s.canRedo());
-  EXPECT_TRUE(s.Undo1Click());
+  EXPECT_TRUE(s.undo());
   EXPECT_EQ(s.map.at(3, 0), 0);
   EXPECT_EQ(s.map.at(1, 0), 7);
   EXPECT_EQ(s.map.at(2, 0), 0);
@@ -177,45 +177,45 @@ TEST_F(LevelOps, NewStrokeAfterUndoDiscardsRedo) {
 
 TEST_F(LevelOps, SelectingALevelForgetsUndo) {
   fill(2);
-  s.SelectLevel(1);
+  s.selectLevel(1);
   stroke(1, 7);
   EXPECT_TRUE(s.canUndo());
-  s.SelectLevel(2);
+  s.selectLevel(2);
   EXPECT_FALSE(s.canUndo());
   EXPECT_FALSE(s.canRedo());
 }
 
 TEST_F(LevelOps, UndoWorksOnTheBackgroundLayer) {
   fill(1);
-  s.SelectLevel(1);
-  s.map.CurrentLayer = kBackgroundLayer;
+  s.selectLevel(1);
+  s.map.currentLayer = kBackgroundLayer;
   stroke(4, 55);
-  EXPECT_TRUE(s.Undo1Click());
+  EXPECT_TRUE(s.undo());
   EXPECT_EQ(s.map.cell(kBackgroundLayer, 1, 4, 0), 0);
   EXPECT_EQ(s.map.cell(kGameLayer, 1, 0, 0), 1);  // the game layer is untouched
   // Even after switching back to the game layer, redo restores the background.
-  s.map.CurrentLayer = kGameLayer;
-  EXPECT_TRUE(s.Redo1click());
+  s.map.currentLayer = kGameLayer;
+  EXPECT_TRUE(s.redo());
   EXPECT_EQ(s.map.cell(kBackgroundLayer, 1, 4, 0), 55);
   EXPECT_EQ(s.map.cell(kGameLayer, 1, 4, 0), 0);
 }
 
 TEST_F(LevelOps, ClearingAThreeByThreeLevelAndUndoingIt) {
-  s.SelectLevel(5);
+  s.selectLevel(5);
   s.map.at(1, 1) = 13;
-  s.ClearLevel();
+  s.clearLevel();
   for (int x = 0; x < 3; ++x)
     for (int y = 0; y < 3; ++y)
       EXPECT_EQ(s.map.at(x, y), x == 1 && y == 1 ? obj::LittleFellow : obj::SolidWall);
-  EXPECT_EQ(s.map.current().PlayerX(), 1);
+  EXPECT_EQ(s.map.current().playerX(), 1);
   EXPECT_TRUE(s.canUndo());  // a clear can be undone
-  EXPECT_TRUE(s.Undo1Click());
+  EXPECT_TRUE(s.undo());
   EXPECT_EQ(s.map.at(1, 1), 13);
 }
 
 TEST_F(LevelOps, ShrinkingKeepsCellsBeyondTheBorder) {
   fill(1);
-  s.SelectLevel(1);
+  s.selectLevel(1);
   s.map.at(10, 4) = 99;
   s.map.current().setWidth(5);
   s.map.current().setWidth(11);
@@ -223,7 +223,7 @@ TEST_F(LevelOps, ShrinkingKeepsCellsBeyondTheBorder) {
 }
 
 TEST_F(LevelOps, OneLittleFellowRule) {
-  s.SelectLevel(1);
+  s.selectLevel(1);
   s.map.current().setWidth(10);
   s.map.current().setHeight(10);
   s.map.at(1, 1) = obj::LittleFellow;
@@ -238,7 +238,7 @@ TEST_F(LevelOps, OneLittleFellowRule) {
   EXPECT_TRUE(placed.movedPlayer);
   EXPECT_EQ(s.map.at(1, 1), obj::EmptySpace);
   EXPECT_EQ(s.map.at(5, 5), obj::LittleFellow);
-  EXPECT_EQ(s.map.current().PlayerX(), 5);
+  EXPECT_EQ(s.map.current().playerX(), 5);
   // Drawing on the player's own cell asks nothing.
   const auto asked = ui.questions.size();
   s.placeObject(5, 5, obj::LittleFellow);
@@ -247,10 +247,10 @@ TEST_F(LevelOps, OneLittleFellowRule) {
   s.allowOnlyOneLittleFellow = false;
   s.placeObject(7, 7, obj::LittleFellow);
   EXPECT_EQ(s.map.at(5, 5), obj::LittleFellow);
-  EXPECT_EQ(s.map.current().PlayerX(), 5);
+  EXPECT_EQ(s.map.current().playerX(), 5);
   s.placeObject(2, 3, obj::Fellow2);
-  EXPECT_EQ(s.map.current().Player2X(), 2);
-  EXPECT_EQ(s.map.current().Player2Y(), 3);
+  EXPECT_EQ(s.map.current().player2X(), 2);
+  EXPECT_EQ(s.map.current().player2Y(), 3);
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ class OpenSave : public ::testing::Test {
     other.map.header(1).setHeight(6);
     other.map.header(1).setTitle(title);
     const std::string path = dir.path(name);
-    Writelevel(other.map, ui, path);
+    writeLevel(other.map, ui, path);
     return path;
   }
 };
@@ -36,114 +36,114 @@ TEST_F(OpenSave, HistoryMovesEntriesToTheFront) {
   const std::string a = writeMap("a.map", "A"), b = writeMap("b.map", "B"),
                     c = writeMap("c.map", "C"), d = writeMap("d.map", "D"),
                     e = writeMap("e.map", "E");
-  for (const auto& p : {a, b, c, d}) s.readlevel(p);
-  EXPECT_EQ(s.History, (std::array<std::string, 4>{d, c, b, a}));
-  s.readlevel(d);  // already entry 1: nothing changes
-  EXPECT_EQ(s.History, (std::array<std::string, 4>{d, c, b, a}));
-  s.readlevel(b);  // entry 3 becomes entry 1, entries 1 and 2 move down
-  EXPECT_EQ(s.History, (std::array<std::string, 4>{b, d, c, a}));
-  s.readlevel(e);  // a new path pushes the last one out
-  EXPECT_EQ(s.History, (std::array<std::string, 4>{e, b, d, c}));
-  EXPECT_EQ(s.map.FileName, "e.map");
-  EXPECT_EQ(s.LevelPath, e);
-  EXPECT_EQ(s.map.header(1).Title(), "E");
+  for (const auto& p : {a, b, c, d}) s.readLevelmap(p);
+  EXPECT_EQ(s.history, (std::array<std::string, 4>{d, c, b, a}));
+  s.readLevelmap(d);  // already entry 1: nothing changes
+  EXPECT_EQ(s.history, (std::array<std::string, 4>{d, c, b, a}));
+  s.readLevelmap(b);  // entry 3 becomes entry 1, entries 1 and 2 move down
+  EXPECT_EQ(s.history, (std::array<std::string, 4>{b, d, c, a}));
+  s.readLevelmap(e);  // a new path pushes the last one out
+  EXPECT_EQ(s.history, (std::array<std::string, 4>{e, b, d, c}));
+  EXPECT_EQ(s.map.fileName, "e.map");
+  EXPECT_EQ(s.levelPath, e);
+  EXPECT_EQ(s.map.header(1).title(), "E");
 }
 
 TEST_F(OpenSave, ExtensionsAreComparedWithTheirLetterCase) {
   const std::string lower = writeMap("levels.map", "Game");
-  EXPECT_TRUE(s.readlevel(lower));  // a game magic: the game reader only (no 'd' after the dot)
-  EXPECT_EQ(s.map.header(1).Title(), "Game");
+  EXPECT_TRUE(s.readLevelmap(lower));  // a game magic: the game reader only (no 'd' after the dot)
+  EXPECT_EQ(s.map.header(1).title(), "Game");
 
   const std::string upper = dir.path("X.MAP");
   std::filesystem::copy_file(writeMap("other.map", "Other"), upper);
   EditorSession fresh(ui);
-  EXPECT_FALSE(fresh.readlevel(upper));  // upper-case extension: not read at all
-  EXPECT_EQ(fresh.map.header(1).Width(), 1);
-  EXPECT_EQ(fresh.map.FileName, "X.MAP");
-  EXPECT_EQ(fresh.History[0], upper);
+  EXPECT_FALSE(fresh.readLevelmap(upper));  // upper-case extension: not read at all
+  EXPECT_EQ(fresh.map.header(1).width(), 1);
+  EXPECT_EQ(fresh.map.fileName, "X.MAP");
+  EXPECT_EQ(fresh.history[0], upper);
 }
 
 TEST_F(OpenSave, ShortOrUnknownMapFilesAreErrors) {
   const std::string path = dir.path("short.map");
   testing::writeAll(path, {'G', 'r', 'o', 't'});
-  EXPECT_THROW(s.readlevel(path), LevelError);
+  EXPECT_THROW(s.readLevelmap(path), LevelError);
   const std::string other = dir.path("other.map");
   testing::writeAll(other, Bytes(64, 'x'));
-  EXPECT_FALSE(s.readlevel(other));  // no magic matches: nothing is read
-  EXPECT_EQ(s.map.header(1).Width(), 1);
-  EXPECT_THROW(s.readlevel(dir.path("missing.map")), LevelError);
+  EXPECT_FALSE(s.readLevelmap(other));  // no magic matches: nothing is read
+  EXPECT_EQ(s.map.header(1).width(), 1);
+  EXPECT_THROW(s.readLevelmap(dir.path("missing.map")), LevelError);
 }
 
 TEST_F(OpenSave, SaveWritesBackToTheOpenedFileAfterSaveAs) {
   const std::string opened = writeMap("opened.map", "Opened");
-  s.LevelEdit(EditorSession::OpenSource::Path, opened);
-  EXPECT_EQ(s.map.CurrentLevel, 1);
-  EXPECT_FALSE(s.map.Modified);
+  s.openLevelmap(EditorSession::OpenSource::Path, opened);
+  EXPECT_EQ(s.map.currentLevel, 1);
+  EXPECT_FALSE(s.map.modified);
 
   s.map.current().setTitle("Changed");
   ui.saveAsChoices.push_back({dir.path("copy.map"), 1});
-  EXPECT_TRUE(s.Saveas1Click());
-  EXPECT_EQ(s.map.FileName, dir.path("copy.map"));
-  EXPECT_EQ(s.LevelPath, opened);
+  EXPECT_TRUE(s.saveAs());
+  EXPECT_EQ(s.map.fileName, dir.path("copy.map"));
+  EXPECT_EQ(s.levelPath, opened);
 
   s.map.current().setTitle("Saved again");
-  EXPECT_TRUE(s.SaveLevelsClick());
+  EXPECT_TRUE(s.save());
   EditorSession check(ui);
-  check.readlevel(opened);
-  EXPECT_EQ(check.map.header(1).Title(), "Saved again");
-  check.readlevel(dir.path("copy.map"));
-  EXPECT_EQ(check.map.header(1).Title(), "Changed");
+  check.readLevelmap(opened);
+  EXPECT_EQ(check.map.header(1).title(), "Saved again");
+  check.readLevelmap(dir.path("copy.map"));
+  EXPECT_EQ(check.map.header(1).title(), "Changed");
 }
 
 TEST_F(OpenSave, SaveOfANewLevelmapAsksForAName) {
-  EXPECT_FALSE(s.SaveLevelsClick());  // the dialog was cancelled
+  EXPECT_FALSE(s.save());  // the dialog was cancelled
   ui.saveAsChoices.push_back({dir.path("fresh.map"), 1});
-  EXPECT_TRUE(s.SaveLevelsClick());
+  EXPECT_TRUE(s.save());
   EXPECT_TRUE(fileExists(dir.path("fresh.map")));
 }
 
 TEST_F(OpenSave, OpeningAsksToSaveChangesFirst) {
   const std::string a = writeMap("a.map", "A");
   s.startupComplete = true;
-  s.map.Modified = true;
+  s.map.modified = true;
   ui.answers = {Answer::No};
-  s.LevelEdit(EditorSession::OpenSource::History, a);
+  s.openLevelmap(EditorSession::OpenSource::History, a);
   ASSERT_EQ(ui.questions.size(), 1u);
   EXPECT_EQ(ui.questions[0],
             "This will erase changes you have made. Do you want to save the current levelmap ?");
-  EXPECT_EQ(s.map.header(1).Title(), "A");
+  EXPECT_EQ(s.map.header(1).title(), "A");
   // A cancelled dialog reads nothing but still shows level 0 unmodified.
-  s.map.Modified = true;
-  s.SelectLevel(7);
+  s.map.modified = true;
+  s.selectLevel(7);
   ui.answers = {Answer::No};
-  s.LevelEdit(EditorSession::OpenSource::Dialog);
-  EXPECT_EQ(s.map.CurrentLevel, 1);
-  EXPECT_FALSE(s.map.Modified);
+  s.openLevelmap(EditorSession::OpenSource::Dialog);
+  EXPECT_EQ(s.map.currentLevel, 1);
+  EXPECT_FALSE(s.map.modified);
 }
 
 TEST_F(OpenSave, NewLevelmapLeavesOneClearedLevel) {
   const std::string a = writeMap("a.map", "A");
-  s.readlevel(a);
+  s.readLevelmap(a);
   s.map.cell(kBackgroundLayer, 2, 0, 0) = 5;
-  s.SelectLevel(1);
-  s.Newlevelmap();
-  EXPECT_EQ(s.map.FileName, "New.map");
-  EXPECT_TRUE(s.LevelPath.empty());
-  EXPECT_EQ(s.map.header(1).Width(), 64);
-  EXPECT_EQ(s.map.header(1).Height(), 32);
-  EXPECT_EQ(s.map.header(1).Title(), "A");  // the texts the panel still showed
+  s.selectLevel(1);
+  s.newLevelmap();
+  EXPECT_EQ(s.map.fileName, "New.map");
+  EXPECT_TRUE(s.levelPath.empty());
+  EXPECT_EQ(s.map.header(1).width(), 64);
+  EXPECT_EQ(s.map.header(1).height(), 32);
+  EXPECT_EQ(s.map.header(1).title(), "A");  // the texts the panel still showed
   EXPECT_EQ(s.map.at(1, 1), obj::LittleFellow);
-  EXPECT_EQ(s.map.header(2).Width(), 0);
-  EXPECT_EQ(s.map.header(2).Title(), "Empty");
+  EXPECT_EQ(s.map.header(2).width(), 0);
+  EXPECT_EQ(s.map.header(2).title(), "Empty");
   EXPECT_EQ(s.map.cell(kBackgroundLayer, 2, 0, 0), 5);  // background cells stay
-  EXPECT_FALSE(s.map.Modified);
+  EXPECT_FALSE(s.map.modified);
   // Slots of width and height 0 are written as bare records and read as 1 x 1.
   const Bytes b = encodeLevelmap(s.map, ui);
   EXPECT_EQ(b.size(), 398u + (460 + 64 * 32 * 2) + 99 * 460);
   Levelmap back;
   readGrot3Level(back, b, "new.map");
-  EXPECT_EQ(back.header(2).Width(), 1);
-  EXPECT_EQ(back.header(2).Height(), 1);
+  EXPECT_EQ(back.header(2).width(), 1);
+  EXPECT_EQ(back.header(2).height(), 1);
 }
 
 }  // namespace

@@ -45,12 +45,12 @@ Levelmap sampleMap() {
 }
 
 TEST(CellSize, SmallerOfTheTwoDivisions) {
-  EXPECT_EQ(ComputeCellSize(842, 462, 128, 64), 6);
-  EXPECT_EQ(ComputeCellSize(640, 480, 64, 32), 10);
-  EXPECT_EQ(ComputeCellSize(100, 500, 128, 3), 0);  // narrower than the level
-  EXPECT_EQ(ComputeCellSize(640, 480, 0, 32), 0);
-  EXPECT_EQ(ComputeCellSize(640, 480, 64, -1), 0);
-  EXPECT_EQ(ComputeCellSize(-5, 480, 64, 32), 0);
+  EXPECT_EQ(computeCellSize(842, 462, 128, 64), 6);
+  EXPECT_EQ(computeCellSize(640, 480, 64, 32), 10);
+  EXPECT_EQ(computeCellSize(100, 500, 128, 3), 0);  // narrower than the level
+  EXPECT_EQ(computeCellSize(640, 480, 0, 32), 0);
+  EXPECT_EQ(computeCellSize(640, 480, 64, -1), 0);
+  EXPECT_EQ(computeCellSize(-5, 480, 64, 32), 0);
   const CellRect r = cellRect(3, 2, 6);
   EXPECT_EQ(r.left, 18);
   EXPECT_EQ(r.top, 12);
@@ -58,11 +58,11 @@ TEST(CellSize, SmallerOfTheTwoDivisions) {
   EXPECT_EQ(r.bottom, 18);
 }
 
-TEST(Drawlevel, DrawsSpritesAndLeavesEmptyAndUnknownObjectsBlack) {
+TEST(drawLevel, DrawsSpritesAndLeavesEmptyAndUnknownObjectsBlack) {
   const Levelmap map = sampleMap();
   const SpriteStrip strip = stripOf(256);
   PixelBuffer out(80, 50, kSentinel);
-  Drawlevel(map, 3, kGameLayer, strip, 10, out);
+  drawLevel(map, 3, kGameLayer, strip, 10, out);
   auto at = [&](int cx, int cy, int dx = 5, int dy = 5) { return out.at(cx * 10 + dx, cy * 10 + dy); };
   EXPECT_EQ(at(1, 0), colourOf(2));
   EXPECT_EQ(at(5, 0), colourOf(5));
@@ -75,31 +75,31 @@ TEST(Drawlevel, DrawsSpritesAndLeavesEmptyAndUnknownObjectsBlack) {
   EXPECT_EQ(out.at(65, 5), kBlack);      // beyond the level: filled black
   EXPECT_EQ(out.at(5, 45), kBlack);
 
-  Drawlevel(map, 3, kBackgroundLayer, strip, 10, out);
+  drawLevel(map, 3, kBackgroundLayer, strip, 10, out);
   EXPECT_EQ(at(0, 0), colourOf(4));
   EXPECT_EQ(at(1, 0), kBlack);
 }
 
-TEST(Drawlevel, NumbersAbove255AreDrawnWhenTheStripHasThem) {
+TEST(drawLevel, NumbersAbove255AreDrawnWhenTheStripHasThem) {
   const Levelmap map = sampleMap();
   PixelBuffer out(60, 40);
-  Drawlevel(map, 3, kGameLayer, stripOf(400), 10, out);
+  drawLevel(map, 3, kGameLayer, stripOf(400), 10, out);
   EXPECT_EQ(out.at(5, 15), colourOf(300 % 8));
   EXPECT_EQ(out.at(35, 25), colourOf(260 % 8));
 }
 
-TEST(Drawlevel, ClippedDrawEqualsTheFullDrawInsideTheClip) {
+TEST(drawLevel, ClippedDrawEqualsTheFullDrawInsideTheClip) {
   const Levelmap map = sampleMap();
   const SpriteStrip strip = stripOf(256);
   for (int cell : {1, 7, 10, 33, 300}) {
     const int w = 6 * cell + 5, h = 4 * cell + 3;
     PixelBuffer full(w, h, kSentinel);
-    Drawlevel(map, 3, kGameLayer, strip, cell, full);
+    drawLevel(map, 3, kGameLayer, strip, cell, full);
     const PixelRect clips[] = {{3, 2, w / 2 + 1, h - 1}, {cell - 1, cell + 1, 2 * cell + 3, 3 * cell},
                                {-40, -40, 5, 5}, {w - 4, h - 4, w + 100, h + 100}};
     for (const PixelRect& clip : clips) {
       PixelBuffer part(w, h, kSentinel);
-      Drawlevel(map, 3, kGameLayer, strip, cell, part, clip);
+      drawLevel(map, 3, kGameLayer, strip, cell, part, clip);
       for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
           const bool inside = x >= clip.left && x < clip.right && y >= clip.top && y < clip.bottom;
@@ -111,29 +111,29 @@ TEST(Drawlevel, ClippedDrawEqualsTheFullDrawInsideTheClip) {
   }
 }
 
-TEST(Drawlevel, NeverWritesOutsideTheBuffer) {
+TEST(drawLevel, NeverWritesOutsideTheBuffer) {
   Levelmap map = sampleMap();
   const SpriteStrip strip = stripOf(256);
   // A buffer smaller than the level shows the level's top-left part.
   PixelBuffer big(60, 40), small(25, 13);
-  Drawlevel(map, 3, kGameLayer, strip, 10, big);
-  Drawlevel(map, 3, kGameLayer, strip, 10, small);
+  drawLevel(map, 3, kGameLayer, strip, 10, big);
+  drawLevel(map, 3, kGameLayer, strip, 10, small);
   for (int y = 0; y < 13; ++y) {
     for (int x = 0; x < 25; ++x) ASSERT_EQ(small.at(x, y), big.at(x, y));
   }
   // Nonsense that must not crash: empty buffers, huge cells, sizes beyond
   // the grid in a corrupt header, slots and layers out of range.
   PixelBuffer none;
-  Drawlevel(map, 3, kGameLayer, strip, 10, none);
-  Drawlevel(map, 3, kGameLayer, strip, 2000000000, small);
+  drawLevel(map, 3, kGameLayer, strip, 10, none);
+  drawLevel(map, 3, kGameLayer, strip, 2000000000, small);
   EXPECT_EQ(small.at(3, 3), colourOf(2));  // image 1's top-left pixel fills the view
   map.header(3).setWidth(255);
   map.header(3).setHeight(200);
   PixelBuffer wide(129 * 2 + 8, 129 * 2 + 8, kSentinel);
-  Drawlevel(map, 3, kGameLayer, strip, 2, wide);
+  drawLevel(map, 3, kGameLayer, strip, 2, wide);
   EXPECT_EQ(wide.at(129 * 2 + 4, 4), kBlack);
-  Drawlevel(map, 101, kGameLayer, strip, 2, wide);
-  Drawlevel(map, 3, 7, strip, 2, wide);
+  drawLevel(map, 101, kGameLayer, strip, 2, wide);
+  drawLevel(map, 3, 7, strip, 2, wide);
   EXPECT_EQ(wide.at(2, 2), kBlack);
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// `TResForm`, "Resource Explorer": shows the resources of a Windows
+// `ResourceExplorerWindow`, "Resource Explorer": shows the resources of a Windows
 // executable or DLL as a tree, shows a resource (strings, menus, pictures,
 // bytes), saves one raw, and imports the level resources when they are
 // selected: caves ("BDCAV"), intermissions ("BDINT") and levelsets
@@ -27,13 +27,13 @@ namespace pyrovel::app {
 
 class Dialogs;
 
-class TResForm : public QMainWindow {
+class ResourceExplorerWindow : public QMainWindow {
   Q_OBJECT
  public:
   // `dialogs` chooses files and shows errors; null means the Qt file
   // dialogs and message boxes.
-  TResForm(EditorSession& session, Dialogs* dialogs, QWidget* parent = nullptr);
-  ~TResForm() override;
+  ResourceExplorerWindow(EditorSession& session, Dialogs* dialogs, QWidget* parent = nullptr);
+  ~ResourceExplorerWindow() override;
 
   // "&Open...": asks for a file and shows its resources.
   void miFileOpenClick();
@@ -43,9 +43,9 @@ class TResForm : public QMainWindow {
   // "&Save Resource...": the selected resource's raw bytes to a file.
   void miFileSaveClick();
   // "Assign Names": names the levelset resources from the string tables.
-  void Button1Click();
+  void saveShownResource();
   // A node became current: a level resource is imported, any resource shown.
-  void TreeViewChange(QTreeWidgetItem* item);
+  void showResource(QTreeWidgetItem* item);
 
   const std::optional<PeResources>& image() const { return pe_; }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The level preview window (`TForm2`): a level drawn as the main view draws
+// The level preview window (`LevelPreviewWindow`): a level drawn as the main view draws
 // it, for a slot of its own. "Draw Form2" takes the main window's current
 // level; the last preview activated follows the current level while the
 // main editing area is hidden.
@@ -13,20 +13,20 @@
 
 namespace pyrovel::app {
 
-class TForm2 : public QWidget {
+class LevelPreviewWindow : public QWidget {
   Q_OBJECT
  public:
   // `cellSize` gives the main window's cell size at paint time.
-  TForm2(QWidget* owner, const Levelmap* map, const SpriteStrip* strip,
+  LevelPreviewWindow(QWidget* owner, const Levelmap* map, const SpriteStrip* strip,
          std::function<int()> cellSize);
 
   int slot() const { return slot_; }
   // The "Draw Form2" button: take the main window's current level, repaint.
-  void drawForm2();
+  void drawPreview();
   QPushButton* drawButton() const { return button_; }
 
  signals:
-  void activated(TForm2* preview);
+  void activated(LevelPreviewWindow* preview);
 
  protected:
   bool event(QEvent* event) override;

@@ -1,4 +1,4 @@
-#include "app/resource_window.h"
+#include "app/resource_explorer_window.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -66,15 +66,15 @@ QStringList hexLines(const Bytes& bytes) {
 
 }  // namespace
 
-TResForm::TResForm(EditorSession& session, Dialogs* dialogs, QWidget* parent)
+ResourceExplorerWindow::ResourceExplorerWindow(EditorSession& session, Dialogs* dialogs, QWidget* parent)
     : QMainWindow(parent), session_(session), dialogs_(dialogs) {
   setWindowFlag(Qt::Window);
   setObjectName("ResForm");
   setWindowTitle("Resource Explorer");
 
   auto* file = menuBar()->addMenu("&File");
-  file->addAction("&Open...", this, &TResForm::miFileOpenClick)->setObjectName("miFileOpen");
-  file->addAction("&Save Resource...", this, &TResForm::miFileSaveClick)
+  file->addAction("&Open...", this, &ResourceExplorerWindow::miFileOpenClick)->setObjectName("miFileOpen");
+  file->addAction("&Save Resource...", this, &ResourceExplorerWindow::miFileSaveClick)
       ->setObjectName("miFileSave");
   file->addSeparator();
   file->addAction("E&xit", this, &QWidget::close)->setObjectName("miFileExit");
@@ -121,22 +121,22 @@ TResForm::TResForm(EditorSession& session, Dialogs* dialogs, QWidget* parent)
   statusPanel1_->setObjectName("StatusPanel1");
   statusBar()->addPermanentWidget(statusPanel1_);
 
-  connect(button1, &QPushButton::clicked, this, &TResForm::Button1Click);
+  connect(button1, &QPushButton::clicked, this, &ResourceExplorerWindow::saveShownResource);
   connect(treeView_, &QTreeWidget::currentItemChanged, this,
-          [this](QTreeWidgetItem* item) { TreeViewChange(item); });
+          [this](QTreeWidgetItem* item) { showResource(item); });
   resize(640, 480);
 }
 
-TResForm::~TResForm() = default;
+ResourceExplorerWindow::~ResourceExplorerWindow() = default;
 
-void TResForm::miFileOpenClick() {
+void ResourceExplorerWindow::miFileOpenClick() {
   const std::optional<QString> path = dialogsOr(dialogs_).chooseExecutable(this, lastFolder_);
   if (!path) return;
   lastFolder_ = QFileInfo(*path).absolutePath();
   openImage(*path);
 }
 
-bool TResForm::openImage(const QString& path) {
+bool ResourceExplorerWindow::openImage(const QString& path) {
   try {
     PeResources loaded = PeResources::load(path.toStdString());
     // The tree points into the image: let go of it before the image goes.
@@ -152,7 +152,7 @@ bool TResForm::openImage(const QString& path) {
   return true;
 }
 
-void TResForm::buildTree() {
+void ResourceExplorerWindow::buildTree() {
   const QSignalBlocker quiet(treeView_);
   treeView_->clear();
   entries_.clear();
@@ -180,7 +180,7 @@ void TResForm::buildTree() {
   }
 }
 
-void TResForm::addChildren(QTreeWidgetItem* parent, const ResourceNode& node,
+void ResourceExplorerWindow::addChildren(QTreeWidgetItem* parent, const ResourceNode& node,
                            const ResourceNode& type) {
   for (const ResourceNode& child : node.children) {
     const QString text = fromRecordText(child.key.text());
@@ -205,7 +205,7 @@ void TResForm::addChildren(QTreeWidgetItem* parent, const ResourceNode& node,
   }
 }
 
-QTreeWidgetItem* TResForm::addItem(QTreeWidgetItem* parent, const QString& text, Entry entry,
+QTreeWidgetItem* ResourceExplorerWindow::addItem(QTreeWidgetItem* parent, const QString& text, Entry entry,
                                    int icon) {
   auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(treeView_);
   item->setText(0, text);
@@ -215,7 +215,7 @@ QTreeWidgetItem* TResForm::addItem(QTreeWidgetItem* parent, const QString& text,
   return item;
 }
 
-const TResForm::Entry* TResForm::entryOf(QTreeWidgetItem* item) const {
+const ResourceExplorerWindow::Entry* ResourceExplorerWindow::entryOf(QTreeWidgetItem* item) const {
   if (!item) return nullptr;
   const int index = item->data(0, kEntryRole).toInt();
   if (index < 0 || static_cast<std::size_t>(index) >= entries_.size()) return nullptr;
@@ -223,13 +223,13 @@ const TResForm::Entry* TResForm::entryOf(QTreeWidgetItem* item) const {
 }
 
 // The data a node stands for; none for a list.
-const ResourceData* TResForm::dataOf(const Entry& entry) const {
+const ResourceData* ResourceExplorerWindow::dataOf(const Entry& entry) const {
   if (entry.image) return &*entry.image;
   if (!entry.node || entry.node == entry.type || entry.node->isList()) return nullptr;
   return entry.node->leafData();
 }
 
-void TResForm::TreeViewChange(QTreeWidgetItem* item) {
+void ResourceExplorerWindow::showResource(QTreeWidgetItem* item) {
   const Entry* entry = entryOf(item);
   if (!entry || !pe_) return;
   statusBar()->clearMessage();
@@ -246,7 +246,7 @@ void TResForm::TreeViewChange(QTreeWidgetItem* item) {
   try {
     if (importResource(session_, *pe_, *entry->type, *entry->node, checkBox1_->isChecked()) !=
         ResourceLevelKind::None) {
-      statusBar()->showMessage(QString("Imported into level %1").arg(session_.map.CurrentLevel - 1));
+      statusBar()->showMessage(QString("Imported into level %1").arg(session_.map.currentLevel - 1));
       emit levelsImported();
     }
   } catch (const std::exception& e) {
@@ -254,7 +254,7 @@ void TResForm::TreeViewChange(QTreeWidgetItem* item) {
   }
 }
 
-void TResForm::showResource(const Entry& entry) {
+void ResourceExplorerWindow::showResource(const Entry& entry) {
   const ResourceData* data = dataOf(entry);
   const std::string& file = pe_->path();
   try {
@@ -285,12 +285,12 @@ void TResForm::showResource(const Entry& entry) {
   }
 }
 
-void TResForm::showText(const QStringList& lines) {
+void ResourceExplorerWindow::showText(const QStringList& lines) {
   text_->setPlainText(lines.join('\n'));
   details_->setCurrentWidget(text_);
 }
 
-void TResForm::miFileSaveClick() {
+void ResourceExplorerWindow::miFileSaveClick() {
   const Entry* entry = entryOf(treeView_->currentItem());
   const ResourceData* data = entry && pe_ ? dataOf(*entry) : nullptr;
   if (!data) {
@@ -317,7 +317,7 @@ void TResForm::miFileSaveClick() {
   }
 }
 
-void TResForm::Button1Click() {
+void ResourceExplorerWindow::saveShownResource() {
   QTreeWidgetItem* games = nullptr;
   for (int i = 0; i < treeView_->topLevelItemCount() && !games; ++i) {
     if (treeView_->topLevelItem(i)->text(0) == "BDGAME") games = treeView_->topLevelItem(i);
@@ -334,7 +334,7 @@ void TResForm::Button1Click() {
   for (const std::string& line : lines) listBox1_->addItem(fromRecordText(line));
 }
 
-void TResForm::error(const QString& text) {
+void ResourceExplorerWindow::error(const QString& text) {
   dialogsOr(dialogs_).error(this, text);
 }
 

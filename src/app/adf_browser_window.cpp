@@ -1,4 +1,4 @@
-#include "app/adf_window.h"
+#include "app/adf_browser_window.h"
 
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -52,16 +52,16 @@ constexpr int kSizeColumn = 2;
 
 }  // namespace
 
-TADFForm::TADFForm(EditorSession& session, Dialogs* dialogs, QWidget* parent)
+AdfBrowserWindow::AdfBrowserWindow(EditorSession& session, Dialogs* dialogs, QWidget* parent)
     : DiskImageWindow(session, dialogs, parent, "Open adf image",
                       "Amiga disk image (*.adf *.ADF);;All files (*)", "Save Amiga Files") {
   setObjectName("ADFForm");
   setWindowTitle("ADF import");
 
   auto* file = menuBar()->addMenu("&File");
-  auto* open1 = file->addAction("Open adf image", this, &TADFForm::OpenFile);
+  auto* open1 = file->addAction("Open adf image", this, &AdfBrowserWindow::openChosenImage);
   open1->setObjectName("Open1");
-  QAction* save = file->addAction("Save Amiga Files", this, &TADFForm::SaveClick);
+  QAction* save = file->addAction("Save Amiga Files", this, &AdfBrowserWindow::saveEntries);
   save->setObjectName("SaveAmigaFiles1");
   auto* view = menuBar()->addMenu("&View");
   showBlockDump1_ = view->addAction("Show Block Dump");
@@ -106,9 +106,9 @@ TADFForm::TADFForm(EditorSession& session, Dialogs* dialogs, QWidget* parent)
   resize(980, 620);
 }
 
-TADFForm::~TADFForm() = default;
+AdfBrowserWindow::~AdfBrowserWindow() = default;
 
-QWidget* TADFForm::makeListSide() {
+QWidget* AdfBrowserWindow::makeListSide() {
   auto* side = new QWidget(this);
   auto* column = new QVBoxLayout(side);
   column->setContentsMargins(0, 0, 0, 0);
@@ -154,11 +154,11 @@ QWidget* TADFForm::makeListSide() {
     }
   });
   connect(listView1_, &QTreeWidget::itemDoubleClicked, this,
-          [this](QTreeWidgetItem* item) { ListView1DblClick(item); });
+          [this](QTreeWidgetItem* item) { openEntry(item); });
   return side;
 }
 
-QWidget* TADFForm::makeDumpPanel() {
+QWidget* AdfBrowserWindow::makeDumpPanel() {
   auto* panel = new QWidget(this);
   panel->setObjectName("Panel6");
   auto* column = new QVBoxLayout(panel);
@@ -220,13 +220,13 @@ QWidget* TADFForm::makeDumpPanel() {
     browser_.goToBlock(spinEdit1_->value());
     showBlockView();
   });
-  connect(root, &QPushButton::clicked, this, [this] { Showblock(kAdfRootBlock); });
+  connect(root, &QPushButton::clicked, this, [this] { showBlock(kAdfRootBlock); });
   needImage_ << prev << next << go << root << spinEdit1_;
   for (QWidget* w : needImage_) w->setEnabled(false);
   return panel;
 }
 
-QWidget* TADFForm::makeSearchPanel() {
+QWidget* AdfBrowserWindow::makeSearchPanel() {
   auto* panel = new QFrame(this);
   panel->setObjectName("SearchPanel");
   panel->setFrameShape(QFrame::StyledPanel);
@@ -247,13 +247,13 @@ QWidget* TADFForm::makeSearchPanel() {
   close->setToolTip("Close the search");
   close->setAutoRaise(true);
   row->addWidget(close);
-  connect(go, &QPushButton::clicked, this, &TADFForm::Button7Click);
-  connect(edit2_, &QLineEdit::returnPressed, this, &TADFForm::Button7Click);
+  connect(go, &QPushButton::clicked, this, &AdfBrowserWindow::goToBlock);
+  connect(edit2_, &QLineEdit::returnPressed, this, &AdfBrowserWindow::goToBlock);
   connect(close, &QToolButton::clicked, panel, &QWidget::hide);
   return panel;
 }
 
-void TADFForm::setListStyle(ListStyle style) {
+void AdfBrowserWindow::setListStyle(ListStyle style) {
   const bool report = style == ListStyle::Report;
   listView1_->setHeaderHidden(!report);
   listView1_->setColumnHidden(kBlockColumn, !report);
@@ -262,9 +262,9 @@ void TADFForm::setListStyle(ListStyle style) {
   listView1_->setIconSize(QSize(side, side));
 }
 
-bool TADFForm::openImage(const QString& path) {
+bool AdfBrowserWindow::openImage(const QString& path) {
   try {
-    browser_.OpenFile(path.toStdString());
+    browser_.openImage(path.toStdString());
   } catch (const std::exception& e) {
     error(e);
     return false;
@@ -280,24 +280,24 @@ bool TADFForm::openImage(const QString& path) {
   return true;
 }
 
-void TADFForm::OpenFile() {
+void AdfBrowserWindow::openChosenImage() {
   const auto path = chooseImage ? chooseImage() : std::nullopt;
   if (path) openImage(*path);
 }
 
-void TADFForm::getdir(int block) {
+void AdfBrowserWindow::getdir(int block) {
   if (!browser_.isOpen()) return;
   browser_.getdir(block);
   showListing();
 }
 
-void TADFForm::Showblock(int n) {
+void AdfBrowserWindow::showBlock(int n) {
   if (!browser_.isOpen()) return;
-  browser_.Showblock(n);
+  browser_.showBlock(n);
   showBlockView();
 }
 
-void TADFForm::showListing() {
+void AdfBrowserWindow::showListing() {
   listView1_->clear();
   const QIcon folder = style()->standardIcon(QStyle::SP_DirIcon);
   const QIcon file = style()->standardIcon(QStyle::SP_FileIcon);
@@ -324,7 +324,7 @@ void TADFForm::showListing() {
   }
 }
 
-void TADFForm::showBlockView() {
+void AdfBrowserWindow::showBlockView() {
   const AdfBlockInfo& info = browser_.blockInfo();
   label1_->setText(fromStd(info.label));
   info_->setText(fromStd(info.info));
@@ -333,7 +333,7 @@ void TADFForm::showBlockView() {
   memo1_->setPlainText(fromStd(browser_.blockDump()));
 }
 
-const AdfEntry* TADFForm::entryOf(QTreeWidgetItem* item) const {
+const AdfEntry* AdfBrowserWindow::entryOf(QTreeWidgetItem* item) const {
   if (!item) return nullptr;
   const int i = item->data(0, Qt::UserRole).toInt();
   const auto& entries = browser_.listing();
@@ -341,7 +341,7 @@ const AdfEntry* TADFForm::entryOf(QTreeWidgetItem* item) const {
   return &entries[static_cast<std::size_t>(i)];
 }
 
-void TADFForm::SaveClick() {
+void AdfBrowserWindow::saveEntries() {
   if (!browser_.isOpen()) return;
   std::vector<AdfEntry> chosen;
   for (int i = 0; i < listView1_->topLevelItemCount(); ++i) {
@@ -359,14 +359,14 @@ void TADFForm::SaveClick() {
   if (!path) return;
   const std::string directory = QFileInfo(*path).absolutePath().toStdString();
   try {
-    for (const AdfEntry& e : chosen) browser_.SaveFile(e, directory);
+    for (const AdfEntry& e : chosen) browser_.saveFile(e, directory);
   } catch (const std::exception& e) {
     error(e);
   }
   info2_->setText(fromStd(browser_.info2()));
 }
 
-void TADFForm::Button7Click() {
+void AdfBrowserWindow::goToBlock() {
   if (!browser_.isOpen()) return;
   const QString text = edit2_->text();
   if (text.isEmpty()) {
@@ -380,7 +380,7 @@ void TADFForm::Button7Click() {
   }
 }
 
-void TADFForm::ListView1DblClick(QTreeWidgetItem* item) {
+void AdfBrowserWindow::openEntry(QTreeWidgetItem* item) {
   const AdfEntry* found = entryOf(item);
   if (!found) return;
   const AdfEntry entry = *found;  // the listing changes when a folder opens
@@ -389,7 +389,7 @@ void TADFForm::ListView1DblClick(QTreeWidgetItem* item) {
     const QString name = fromRecordText(entry.name);
     if (opened == AdfBrowser::Opened::Level) {
       statusBar()->showMessage(
-          QString("%1 imported into level %2").arg(name).arg(session_.map.CurrentLevel - 1));
+          QString("%1 imported into level %2").arg(name).arg(session_.map.currentLevel - 1));
     } else if (opened == AdfBrowser::Opened::NotALevel) {
       statusBar()->showMessage(QString("%1 is no Emerald Mine level").arg(name));
     }

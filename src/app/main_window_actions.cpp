@@ -18,13 +18,13 @@
 #include "app/develop_panel.h"
 #include "app/text_codec.h"
 #include "app/dialogs.h"
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "app/levelmap_panels.h"
 #include "app/objects_help_window.h"
 #include "app/level_list.h"
 #include "app/level_view.h"
 #include "app/objects_palette.h"
-#include "app/preview_window.h"
+#include "app/level_preview_window.h"
 #include "app/properties_panel.h"
 #include "app/splash_window.h"
 #include "app/tool_option_bars.h"
@@ -36,38 +36,38 @@ namespace pyrovel::app {
 
 // --- showing what changed --------------------------------------------------------
 
-void TForm1::refresh(unsigned what) {
+void MainWindow::refresh(unsigned what) {
   if (!uiReady_) return;
   const Levelmap& map = session_.map;
   if (what & kLevelList) levelList_->fill(map);
   if (what & kLevelShown) {
-    view_->ComputeCellSize();
+    view_->computeCellSize();
     {
       // The file name is a path (UTF-8); title and author are record texts.
       const LevelHeader& h = map.current();
-      label8_->setText(fromStd(map.FileName) + " Level " +
-                       QString::number(Levelmap::levelNumber(map.CurrentLevel)) + ": " +
-                       fromRecordText(h.Title()) + " by " + fromRecordText(h.Author()));
+      label8_->setText(fromStd(map.fileName) + " Level " +
+                       QString::number(Levelmap::levelNumber(map.currentLevel)) + ": " +
+                       fromRecordText(h.title()) + " by " + fromRecordText(h.author()));
     }
-    statusPanels_[1]->setText("Level Width: " + QString::number(map.current().Width()));
-    statusPanels_[2]->setText("Level Height: " + QString::number(map.current().Height()));
-    levelList_->markCurrent(Levelmap::levelNumber(map.CurrentLevel));
+    statusPanels_[1]->setText("Level Width: " + QString::number(map.current().width()));
+    statusPanels_[2]->setText("Level Height: " + QString::number(map.current().height()));
+    levelList_->markCurrent(Levelmap::levelNumber(map.currentLevel));
     showDrawingObject();
     followCurrentLevelInPreview();
   }
-  if (what & (kLevelShown | kLevelList)) levelList_->markCurrent(Levelmap::levelNumber(map.CurrentLevel));
+  if (what & (kLevelShown | kLevelList)) levelList_->markCurrent(Levelmap::levelNumber(map.currentLevel));
   if (what & (kCellsChanged | kLayer | kLevelShown)) {
     view_->update();
-    for (TForm2* preview : previews_) preview->update();
+    for (LevelPreviewWindow* preview : previews_) preview->update();
   }
   if (what & kLayer) {
-    action(map.CurrentLayer == kBackgroundLayer ? "BackgroundLayer" : "GamegridLayer")->setChecked(true);
+    action(map.currentLayer == kBackgroundLayer ? "BackgroundLayer" : "GamegridLayer")->setChecked(true);
   }
   if (what & kUndoState) updateUndoState();
   if (what & kHistory) updatemenu();
   if (what & kReaderInfo) {
-    infoLabel_->setText(QString::fromStdString(session_.ReaderInfo));
-    infoPanel_->setVisible(!session_.ReaderInfo.empty());
+    infoLabel_->setText(QString::fromStdString(session_.readerNote));
+    infoPanel_->setVisible(!session_.readerNote.empty());
   }
   if (what & kPalette) {
     objects_->canvas()->setEntries(palette_);
@@ -75,69 +75,69 @@ void TForm1::refresh(unsigned what) {
   }
   // Importers' notes: the message panel shows them whenever there are some.
   if (what & kMessages) {
-    messagePanel_->setLines(session_.Messagememo);
-    if (!session_.Messagememo.empty()) showPanel(messagePanel_);
+    messagePanel_->setLines(session_.messages);
+    if (!session_.messages.empty()) showPanel(messagePanel_);
   }
-  if (what & kLevelShown) levelProperties_.ResetLevelSize();
+  if (what & kLevelShown) levelProperties_.resetLevelSize();
   // Every redraw of the level fills the Properties window anew.
   if (what & (kProperties | kLevelShown | kCellsChanged)) {
-    levelProperties_.ShowYam();
+    levelProperties_.showYam();
     properties_->readAll();
   }
 }
 
-void TForm1::updateUndoState() {
+void MainWindow::updateUndoState() {
   const bool undo = session_.canUndo(), redo = session_.canRedo();
   action("Undo1")->setEnabled(undo);
   action("Redo1")->setEnabled(redo);
   popupMenu1_->findChild<QAction*>("PopupUndo")->setEnabled(undo);
 }
 
-void TForm1::updatemenu() {
+void MainWindow::updatemenu() {
   for (int i = 0; i < 4; ++i) {
-    const QString entry = QString::fromStdString(session_.History[static_cast<std::size_t>(i)]);
+    const QString entry = QString::fromStdString(session_.history[static_cast<std::size_t>(i)]);
     QAction* item = action(QString("History%1").arg(i + 1));
     item->setText(QString(entry).replace('&', "&&"));
     item->setVisible(entry != "---");
   }
 }
 
-void TForm1::showDrawingObject() {
-  tools_->showDrawingObject(strip_, session_.DrawingObject, drawingLibraryImage_);
+void MainWindow::showDrawingObject() {
+  tools_->showDrawingObject(strip_, session_.drawingObject, drawingLibraryImage_);
 }
 
-void TForm1::chooseDrawingObject(int object, int libraryImage) {
+void MainWindow::chooseDrawingObject(int object, int libraryImage) {
   if (object < 0 || object > 255) return;  // palette files may hold numbers beyond the objects
-  session_.DrawingObject = object;
+  session_.drawingObject = object;
   drawingLibraryImage_ = libraryImage;
   showDrawingObject();
 }
 
 // --- files ---------------------------------------------------------------------
 
-void TForm1::LevelEdit(EditorSession::OpenSource source, const QString& path) {
+void MainWindow::openLevelmap(EditorSession::OpenSource source, const QString& path) {
   scroll_->fitView();
   if (source == EditorSession::OpenSource::History && !path.isEmpty()) {
     openFolder_ = QFileInfo(path).absolutePath();
   }
   drawingLibraryImage_ = -1;
-  guarded([&] { session_.LevelEdit(source, path.toStdString()); });
+  guarded([&] { session_.openLevelmap(source, path.toStdString()); });
 }
 
-void TForm1::Newlevelmap() {
-  guarded([this] { session_.Newlevelmap(); });
+void MainWindow::newLevelmap() {
+  guarded([this] { session_.newLevelmap(); });
 }
 
-void TForm1::SaveLevelsClick() {
-  guarded([this] { session_.SaveLevelsClick(); });
+void MainWindow::save() {
+  guarded([this] { session_.save(); });
 }
 
-void TForm1::Saveas1Click() {
-  guarded([this] { session_.Saveas1Click(); });
+void MainWindow::saveAs() {
+  guarded([this] { session_.saveAs(); });
 }
 
-void TForm1::loadImageLibrary() {
-  const auto chosen = dialogs_->chooseImageLibrary(this, QString::fromStdString(config_.GameDir));
+void MainWindow::loadImageLibrary() {
+  const auto chosen = dialogs_->chooseImageLibrary(this, QString::fromStdString(config_.gameDir));
   if (!chosen) return;
   // The object table is the one beside the chosen library.
   const std::string iml = chosen->toStdString();
@@ -152,64 +152,64 @@ void TForm1::loadImageLibrary() {
 
 // --- levels ---------------------------------------------------------------------
 
-void TForm1::SelectLevel(int slot) {
-  guarded([&] { session_.SelectLevel(slot); });
+void MainWindow::selectLevel(int slot) {
+  guarded([&] { session_.selectLevel(slot); });
 }
 
-void TForm1::nextlevel() {
-  guarded([this] { session_.nextlevel(); });
+void MainWindow::nextLevel() {
+  guarded([this] { session_.nextLevel(); });
 }
 
-void TForm1::Prevlevel() {
-  guarded([this] { session_.Prevlevel(); });
+void MainWindow::previousLevel() {
+  guarded([this] { session_.previousLevel(); });
 }
 
-void TForm1::GoLevel() {
+void MainWindow::goToLevel() {
   QSpinBox* field = tools_->levelNumber();
-  guarded([&] { field->setValue(session_.GoLevel(field->value())); });
+  guarded([&] { field->setValue(session_.goToLevel(field->value())); });
 }
 
-void TForm1::DeleteLEvel() {
-  guarded([this] { session_.DeleteLEvel(); });
+void MainWindow::deleteLevel() {
+  guarded([this] { session_.deleteLevel(); });
 }
 
-void TForm1::Insertlevel1Click() {
-  guarded([this] { session_.Insertlevel1Click(); });
+void MainWindow::insertLevel() {
+  guarded([this] { session_.insertLevel(); });
 }
 
-void TForm1::MoveLevel1Click() {
-  movePanel_->open(Levelmap::levelNumber(session_.map.CurrentLevel));
-  guarded([this] { session_.UpdateLevelList(); });
+void MainWindow::showMoveLevelPanel() {
+  movePanel_->open(Levelmap::levelNumber(session_.map.currentLevel));
+  guarded([this] { session_.updateLevelList(); });
 }
 
-void TForm1::ClearLevel() {
-  guarded([this] { session_.ClearLevel(); });
+void MainWindow::clearLevel() {
+  guarded([this] { session_.clearLevel(); });
 }
 
-void TForm1::Undo1Click() {
-  guarded([this] { session_.Undo1Click(); });
+void MainWindow::undo() {
+  guarded([this] { session_.undo(); });
 }
 
-void TForm1::Redo1click() {
-  guarded([this] { session_.Redo1click(); });
+void MainWindow::redo() {
+  guarded([this] { session_.redo(); });
 }
 
 // --- view --------------------------------------------------------------------------
 
-void TForm1::ZoomIn() { scroll_->ZoomIn(); }
+void MainWindow::zoomIn() { scroll_->zoomIn(); }
 
-void TForm1::Zoomout() { scroll_->Zoomout(); }
+void MainWindow::zoomOut() { scroll_->zoomOut(); }
 
-void TForm1::Showbackgroundlayer() {
-  guarded([this] { pyrovel::Showbackgroundlayer(session_); });
+void MainWindow::showBackgroundLayer() {
+  guarded([this] { pyrovel::showBackgroundLayer(session_); });
 }
 
-void TForm1::Showgamelayer() {
-  guarded([this] { pyrovel::Showgamelayer(session_); });
+void MainWindow::showGameLayer() {
+  guarded([this] { pyrovel::showGameLayer(session_); });
 }
 
-void TForm1::switchMode(EditMode mode) {
-  EditMode_ = mode;
+void MainWindow::switchMode(EditMode mode) {
+  editMode_ = mode;
   modeGroup_->actions().at(mode)->setChecked(true);
   // Edit.bdi of the program folder, the one read at start: the working
   // folder moves with the opened file.
@@ -221,7 +221,7 @@ void TForm1::switchMode(EditMode mode) {
   fitObjectsDock();
 }
 
-void TForm1::FullscreenEdit1Click() {
+void MainWindow::toggleFullScreen() {
   fullScreen_ = !fullScreen_;
   action("FullscreenEdit1")->setChecked(fullScreen_);
   levelCaption_->setVisible(!fullScreen_);
@@ -245,38 +245,38 @@ void TForm1::FullscreenEdit1Click() {
       showNormal();
     }
   }
-  Zoomout();
+  zoomOut();
 }
 
-void TForm1::Statusbar2Click() {
+void MainWindow::toggleStatusBar() {
   statusBarWanted_ = !statusBarWanted_;
   statusBar()->setVisible(statusBarWanted_ && !fullScreen_);
   action("Statusbar2")->setChecked(statusBarWanted_);
 }
 
-void TForm1::Properties1Click() { propertiesDock_->setVisible(propertiesDock_->isHidden()); }
+void MainWindow::togglePropertiesPanel() { propertiesDock_->setVisible(propertiesDock_->isHidden()); }
 
-void TForm1::Levellist1Click() { levelListDock_->setVisible(levelListDock_->isHidden()); }
+void MainWindow::toggleLevelList() { levelListDock_->setVisible(levelListDock_->isHidden()); }
 
 
-void TForm1::ShowDevelopmentPanel1Click() {
+void MainWindow::showDevelopmentPanel() {
   developPanel_->show();
   developPanel_->raise();
   helpForm_->setDevelopmentMode(true);
 }
 
-void TForm1::ExitDevelopment() {
+void MainWindow::exitDevelopment() {
   developPanel_->hide();
   helpForm_->setDevelopmentMode(false);
 }
 
-void TForm1::showWindow(QWidget* window) {
+void MainWindow::showWindow(QWidget* window) {
   window->show();
   window->raise();
   window->activateWindow();
 }
 
-void TForm1::showPanel(QWidget* panel) {
+void MainWindow::showPanel(QWidget* panel) {
   // During start-up (a file from the command line) the window has no place
   // on the screen yet: show the panel once it has.
   if (!isVisible()) {
@@ -295,7 +295,7 @@ void TForm1::showPanel(QWidget* panel) {
   panel->activateWindow();
 }
 
-void TForm1::About1Click() {
+void MainWindow::about() {
   SplashWindow* splash = options_.splash;
   if (!splash) {
     if (!ownSplash_) ownSplash_ = std::make_unique<SplashWindow>(this);
@@ -306,9 +306,9 @@ void TForm1::About1Click() {
 
 // --- previews ---------------------------------------------------------------------
 
-TForm2* TForm1::newPreviewWindow() {
-  auto* preview = new TForm2(this, &session_.map, &strip_, [this] { return view_->cellSize(); });
-  connect(preview, &TForm2::activated, this, [this](TForm2* p) { registeredPreview_ = p; });
+LevelPreviewWindow* MainWindow::newPreviewWindow() {
+  auto* preview = new LevelPreviewWindow(this, &session_.map, &strip_, [this] { return view_->cellSize(); });
+  connect(preview, &LevelPreviewWindow::activated, this, [this](LevelPreviewWindow* p) { registeredPreview_ = p; });
   connect(preview, &QObject::destroyed, this, [this, preview] {
     previews_.erase(std::remove(previews_.begin(), previews_.end(), preview), previews_.end());
   });
@@ -316,21 +316,21 @@ TForm2* TForm1::newPreviewWindow() {
   return preview;
 }
 
-bool TForm1::editingAreaHidden() const { return centralPages_->currentWidget() != editingArea_; }
+bool MainWindow::editingAreaHidden() const { return centralPages_->currentWidget() != editingArea_; }
 
-void TForm1::hideEditingArea(bool hide) {
+void MainWindow::hideEditingArea(bool hide) {
   centralPages_->setCurrentIndex(hide ? 1 : 0);
   if (hide && !previews_.empty()) {
-    TForm2* preview = registeredPreview_ ? registeredPreview_.data() : previews_.front();
+    LevelPreviewWindow* preview = registeredPreview_ ? registeredPreview_.data() : previews_.front();
     preview->show();
     preview->raise();
     registeredPreview_ = preview;
-    preview->drawForm2();
+    preview->drawPreview();
   }
 }
 
-void TForm1::followCurrentLevelInPreview() {
-  if (editingAreaHidden() && registeredPreview_) registeredPreview_->drawForm2();
+void MainWindow::followCurrentLevelInPreview() {
+  if (editingAreaHidden() && registeredPreview_) registeredPreview_->drawPreview();
 }
 
 }  // namespace pyrovel::app

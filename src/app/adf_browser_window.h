@@ -1,5 +1,5 @@
 #pragma once
-// `TADFForm`, "ADF import": browses an Amiga floppy image. Lists a directory
+// `AdfBrowserWindow`, "ADF import": browses an Amiga floppy image. Lists a directory
 // of the image, shows any block as a hex dump with what the block is,
 // searches the image for a text, saves files to the host disk and imports an
 // Emerald Mine level into the current level with a double click. What it
@@ -19,12 +19,12 @@ class QTreeWidgetItem;
 
 namespace pyrovel::app {
 
-class TADFForm : public DiskImageWindow {
+class AdfBrowserWindow : public DiskImageWindow {
   Q_OBJECT
  public:
   // `dialogs` shows errors and messages; null means message boxes.
-  TADFForm(EditorSession& session, Dialogs* dialogs, QWidget* parent = nullptr);
-  ~TADFForm() override;
+  AdfBrowserWindow(EditorSession& session, Dialogs* dialogs, QWidget* parent = nullptr);
+  ~AdfBrowserWindow() override;
 
   const AdfBrowser& browser() const { return browser_; }
   // Opens an image without the dialog; false (after the error message) when
@@ -32,13 +32,13 @@ class TADFForm : public DiskImageWindow {
   bool openImage(const QString& path);
 
   // "Open adf image".
-  void OpenFile();
+  void openChosenImage();
   // "Save Amiga Files": the selected entries, in list order.
-  void SaveClick();
-  void Showblock(int n);
+  void saveEntries();
+  void showBlock(int n);
   void getdir(int block);
-  void Button7Click();  // the search's "Go"
-  void ListView1DblClick(QTreeWidgetItem* item);
+  void goToBlock();  // the search's "Go"
+  void openEntry(QTreeWidgetItem* item);
 
  private:
   enum class ListStyle { LargeIcons, List, Report };

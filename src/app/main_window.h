@@ -1,5 +1,5 @@
 #pragma once
-// The main window (`TForm1`): it owns the editor session and the settings,
+// The main window (`MainWindow`): it owns the editor session and the settings,
 // shows the level view with its menus, tool bar, tool windows and status
 // bar, and forwards every action to the core. It is the core's front end:
 // questions, messages and "something changed" come back through it.
@@ -12,7 +12,7 @@
 #include <optional>
 #include <vector>
 
-#include "editor/app_exec.h"
+#include "editor/program_launcher.h"
 #include "editor/level_properties.h"
 #include "editor/random_source.h"
 #include "editor/tool_controller.h"
@@ -41,11 +41,11 @@ class LevelScrollBox;
 class LevelView;
 class MoveLevelPanel;
 class MessagePanel;
-class TADFForm;
-class TDasForm;
-class TResForm;
-class TD64Form;
-class THelpForm;
+class AdfBrowserWindow;
+class C64DumpWindow;
+class ResourceExplorerWindow;
+class D64BrowserWindow;
+class ObjectsHelpWindow;
 class ReplacePanel;
 class SearchPanel;
 class ObjectsPanel;
@@ -53,7 +53,7 @@ class OptionsWindow;
 class PropertiesPage;
 class SplashWindow;
 class SprayOptionsBar;
-class TForm2;
+class LevelPreviewWindow;
 class ToolsCanvas;
 class ViewPanel;
 
@@ -65,16 +65,16 @@ struct AppOptions {
   QStringList arguments;       // the command line after the program name
   Dialogs* dialogs = nullptr;  // null: message boxes and file dialogs
   SplashWindow* splash = nullptr;  // the start-up splash, reused as the about box
-  TAppExec* launcher = nullptr;    // null: players are really started
+  ProgramLauncher* launcher = nullptr;    // null: players are really started
   // Opens a text file in the desktop's editor; null: the desktop's default.
   std::function<bool(const QString& path)> openDocument;
 };
 
-class TForm1 : public QMainWindow, public Frontend {
+class MainWindow : public QMainWindow, public Frontend {
   Q_OBJECT
  public:
-  explicit TForm1(AppOptions options = {});
-  ~TForm1() override;
+  explicit MainWindow(AppOptions options = {});
+  ~MainWindow() override;
 
   // The image library was missing: the message was shown, the program ends.
   bool startupFailed() const { return startupFailed_; }
@@ -85,7 +85,7 @@ class TForm1 : public QMainWindow, public Frontend {
   const Configuration& configuration() const { return config_; }
   const SpriteStrip& spriteStrip() const { return strip_; }
   const Palette& activePalette() const { return palette_; }
-  EditMode editMode() const { return EditMode_; }
+  EditMode editMode() const { return editMode_; }
   QString programDir() const { return programDir_; }
   // Where Edit.ini and the temporary files go.
   QString settingsDir() const { return settingsDir_; }
@@ -122,66 +122,66 @@ class TForm1 : public QMainWindow, public Frontend {
   bool guarded(const std::function<void()>& action);
 
   // --- actions ----------------------------------------------------------------
-  void LevelEdit(EditorSession::OpenSource source, const QString& path = {});
-  void Newlevelmap();
-  void SaveLevelsClick();
-  void Saveas1Click();
+  void openLevelmap(EditorSession::OpenSource source, const QString& path = {});
+  void newLevelmap();
+  void save();
+  void saveAs();
   // "Import level" and "Export Level": single levels in other files.
-  void Imporlevel();
-  void Exportlevel();
-  void SelectLevel(int slot);
-  void nextlevel();
-  void Prevlevel();
-  void GoLevel();
-  void DeleteLEvel();
-  void Insertlevel1Click();
-  void MoveLevel1Click();
-  void ClearLevel();
-  void Undo1Click();
-  void Redo1click();
-  void ZoomIn();
-  void Zoomout();
-  void Showbackgroundlayer();
-  void Showgamelayer();
+  void importLevel();
+  void exportLevel();
+  void selectLevel(int slot);
+  void nextLevel();
+  void previousLevel();
+  void goToLevel();
+  void deleteLevel();
+  void insertLevel();
+  void showMoveLevelPanel();
+  void clearLevel();
+  void undo();
+  void redo();
+  void zoomIn();
+  void zoomOut();
+  void showBackgroundLayer();
+  void showGameLayer();
   void switchMode(EditMode mode);
   void loadImageLibrary();
-  void FullscreenEdit1Click();
-  void Statusbar2Click();
-  void Properties1Click();
-  void Levellist1Click();
-  void ShowDevelopmentPanel1Click();
+  void toggleFullScreen();
+  void toggleStatusBar();
+  void togglePropertiesPanel();
+  void toggleLevelList();
+  void showDevelopmentPanel();
   // Shows a small tool window near the top right of the level view.
   void showPanel(QWidget* panel);
   // Shows a secondary window (disk images, objects help) in front.
   static void showWindow(QWidget* window);
-  void ExitDevelopment();
-  void About1Click();
+  void exitDevelopment();
+  void about();
   // The level size, score and yam buttons and IEButton12: show the properties.
-  void SetSize(LevelProperties::SizeButton button);
+  void showProperty(LevelProperties::SizeButton button);
   // The Properties window's "Apply".
-  void ApplyLevelSize();
+  void applyLevelSize();
   // Edit menu and tool bar: the editor's own clipboard.
-  void Paste1Click();
-  void Copy1Click();
-  void Cut1Click();
+  void paste();
+  void copySelection();
+  void cutSelection();
   void chooseDrawingObject(int object, int libraryImage = -1);
   // Hides or shows the main editing area; hidden, previews follow the level.
   void hideEditingArea(bool hide);
   bool editingAreaHidden() const;
-  TForm2* newPreviewWindow();
+  LevelPreviewWindow* newPreviewWindow();
   // Writes Edit.ini (the settings of this run, other entries kept).
   void writeSettings();
   // Testing the level in a player, and the Options window.
-  void TestlevelExternal();
-  void SetTesttarget(TestTarget target);
-  void Options1Click();
+  void testLevelExternally();
+  void setTestTarget(TestTarget target);
+  void showOptions();
   void showFileLocations();
-  void Button4Click();
+  void findPlayersDialog();
   void findPlayer(TestTarget target);
   // Development "Edit ..." entries and Help "&Help": a text file in the
   // desktop's editor.
   void editTextFile(const QString& folder, const QString& name);
-  void Help2Click();
+  void openHelp();
   // A message box with a caption of its own (the players' not-found boxes).
   void captionedMessage(const QString& caption, const QString& text);
 
@@ -202,7 +202,7 @@ class TForm1 : public QMainWindow, public Frontend {
   void connectOptions();
   // Start-up.
   void chooseFolders();
-  void Setup();
+  void setUpEditor();
   void readStartPalette();
   bool checkImageLibrary();
   void openCommandLineFile();
@@ -253,7 +253,7 @@ class TForm1 : public QMainWindow, public Frontend {
   Configuration config_;
   SpriteStrip strip_;
   Palette palette_;
-  EditMode EditMode_ = kGameMode;
+  EditMode editMode_ = kGameMode;
   QString programDir_, settingsDir_, computerName_;
   QString openFolder_;
   std::vector<std::string> spriteSets_;
@@ -302,17 +302,17 @@ class TForm1 : public QMainWindow, public Frontend {
   SearchPanel* searchPanel_ = nullptr;
   ReplacePanel* replacePanel_ = nullptr;
   MessagePanel* messagePanel_ = nullptr;
-  TADFForm* adfForm_ = nullptr;
-  TD64Form* d64Form_ = nullptr;
-  THelpForm* helpForm_ = nullptr;
-  TDasForm* dasForm_ = nullptr;
-  TResForm* resForm_ = nullptr;
+  AdfBrowserWindow* adfForm_ = nullptr;
+  D64BrowserWindow* d64Form_ = nullptr;
+  ObjectsHelpWindow* helpForm_ = nullptr;
+  C64DumpWindow* dasForm_ = nullptr;
+  ResourceExplorerWindow* resForm_ = nullptr;
   OptionsWindow* optionsPanel_ = nullptr;
   FindPanel* findPanel_ = nullptr;
-  std::unique_ptr<TAppExec> ownLauncher_;
-  TAppExec* launcher_ = nullptr;
-  std::vector<TForm2*> previews_;
-  QPointer<TForm2> registeredPreview_;
+  std::unique_ptr<ProgramLauncher> ownLauncher_;
+  ProgramLauncher* launcher_ = nullptr;
+  std::vector<LevelPreviewWindow*> previews_;
+  QPointer<LevelPreviewWindow> registeredPreview_;
   std::unique_ptr<SplashWindow> ownSplash_;
 };
 

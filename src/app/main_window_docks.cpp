@@ -13,7 +13,7 @@
 
 #include "app/dock_title_bar.h"
 #include "app/event_watcher.h"
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "app/level_list.h"
 #include "app/objects_palette.h"
 #include "app/properties_panel.h"
@@ -61,7 +61,7 @@ Qt::DockWidgetArea areaOf(DockState state) {
 
 }  // namespace
 
-void TForm1::createDocks() {
+void MainWindow::createDocks() {
   setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks);
   setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
   setCorner(Qt::BottomRightCorner, Qt::RightDockWidgetArea);
@@ -119,7 +119,7 @@ void TForm1::createDocks() {
   });
 }
 
-void TForm1::updatePaletteColumns() {
+void MainWindow::updatePaletteColumns() {
   ObjectsCanvas* canvas = objects_->canvas();
   int columns = 10;
   if (!objectsDock_->isFloating()) {
@@ -142,23 +142,23 @@ void TForm1::updatePaletteColumns() {
   });
 }
 
-bool TForm1::propertiesStripBesideObjects() const {
+bool MainWindow::propertiesStripBesideObjects() const {
   return propertiesAtBottom() && !propertiesDock_->isHidden() && !objectsDock_->isFloating() &&
          dockWidgetArea(objectsDock_) == Qt::BottomDockWidgetArea;
 }
 
-int TForm1::bottomObjectsHeight() const {
+int MainWindow::bottomObjectsHeight() const {
   // Beside the Properties strip the palette keeps to the strip's height and scrolls.
   if (propertiesStripBesideObjects()) return properties_->stripHeight();
   return objects_->fittingSize().height() + titleHeight(objectsDock_);
 }
 
-int TForm1::titleHeight(const QDockWidget* dock) const {
+int MainWindow::titleHeight(const QDockWidget* dock) const {
   if (const QWidget* bar = dock->titleBarWidget()) return bar->sizeHint().height();
   return dock->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, dock);
 }
 
-void TForm1::fitObjectsDock() {
+void MainWindow::fitObjectsDock() {
   updatePaletteColumns();
   const QSize fit = objects_->fittingSize();
   const int scrollBar = objects_->scrollBox()->verticalScrollBar()->sizeHint().width();
@@ -184,7 +184,7 @@ void TForm1::fitObjectsDock() {
   fitToolsDock();
 }
 
-void TForm1::fitToolsDock() {
+void MainWindow::fitToolsDock() {
   const QSize tools = tools_->sizeHint();
   if (toolsDock_->isFloating()) {
     // Wide enough to read its caption.
@@ -203,7 +203,7 @@ void TForm1::fitToolsDock() {
   }
 }
 
-void TForm1::putDock(QDockWidget* dock, DockState state) {
+void MainWindow::putDock(QDockWidget* dock, DockState state) {
   if (state == DockState::Invisible) {
     dock->hide();
     return;
@@ -217,7 +217,7 @@ void TForm1::putDock(QDockWidget* dock, DockState state) {
   dock->show();
 }
 
-void TForm1::applyPanelStates() {
+void MainWindow::applyPanelStates() {
   putDock(toolsDock_, config_.toolsState);
   putDock(objectsDock_, config_.objectsState);
   putDock(propertiesDock_, config_.propertiesState);
@@ -229,7 +229,7 @@ void TForm1::applyPanelStates() {
   fitObjectsDock();
 }
 
-void TForm1::placeFloatingPanels() {
+void MainWindow::placeFloatingPanels() {
   fitObjectsDock();
   const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect();
   const std::pair<QDockWidget*, PanelPosition> panels[] = {{toolsDock_, config_.toolsPos},
@@ -247,7 +247,7 @@ void TForm1::placeFloatingPanels() {
   }
 }
 
-void TForm1::capturePanelStates() {
+void MainWindow::capturePanelStates() {
   auto position = [this](const QDockWidget* dock, PanelPosition& pos) {
     if (!dock->isFloating()) return;  // keeps where it last floated
     const QPoint p = mapFromGlobal(dock->pos());

@@ -1,5 +1,5 @@
 #pragma once
-// `TD64Form`, "D64": browses a Commodore 64 disk image. Lists the files of
+// `D64BrowserWindow`, "D64": browses a Commodore 64 disk image. Lists the files of
 // its directory, shows a file as text, saves files to the host disk and
 // imports a Construction Kit cave (".cav") or intermission (".int") into the
 // current level when it is clicked. What it shows comes from D64Browser.
@@ -12,12 +12,12 @@ class QPlainTextEdit;
 
 namespace pyrovel::app {
 
-class TD64Form : public DiskImageWindow {
+class D64BrowserWindow : public DiskImageWindow {
   Q_OBJECT
  public:
   // `dialogs` shows errors; null means message boxes.
-  TD64Form(EditorSession& session, Dialogs* dialogs, QWidget* parent = nullptr);
-  ~TD64Form() override;
+  D64BrowserWindow(EditorSession& session, Dialogs* dialogs, QWidget* parent = nullptr);
+  ~D64BrowserWindow() override;
 
   const D64Browser& browser() const { return browser_; }
   // Opens an image without the dialog; false (after the error message)
@@ -25,13 +25,13 @@ class TD64Form : public DiskImageWindow {
   bool openImage(const QString& path);
 
   // "Open D64 Image" (also when the window is shown).
-  void Loadimage();
+  void openChosenImage();
   // "Save file": the selected file through the save dialog.
-  void Savefile();
+  void saveFile();
   // "view as Ascii": the selected file in the text panel.
   void viewasAscii1Click();
   // A click on a file: it becomes current and a cave is imported.
-  void FilenamesClick(int index);
+  void importFile(int index);
   // The note about the import in the side panel.
   void showNote();
   void closeSidePanel();

@@ -9,7 +9,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
-#include "app/adf_window.h"
+#include "app/adf_browser_window.h"
 #include "app_fixture.h"
 #include "import/test_adf_builder.h"
 #include "model/editor_session.h"
@@ -76,7 +76,7 @@ struct Fixture {
   EditorSession session{ui};
   ScriptedDialogs dialogs;
   QTemporaryDir dir;
-  TADFForm form{session, &dialogs};
+  AdfBrowserWindow form{session, &dialogs};
 
   template <class T>
   T* child(const char* name) {
@@ -109,7 +109,7 @@ class AdfWindowTest : public QObject {
 
     // A cancelled dialog and an image too short keep what is open.
     f.form.chooseImage = [] { return std::optional<QString>(); };
-    f.form.OpenFile();
+    f.form.openChosenImage();
     QFile::resize(path, 901119);
     QVERIFY(!f.form.openImage(path));
     QCOMPARE(f.dialogs.errors.size(), 1);
@@ -124,7 +124,7 @@ class AdfWindowTest : public QObject {
     prev->click();
     QCOMPARE(f.label("Label1"), QString("Block 0"));
 
-    f.form.Showblock(1000);
+    f.form.showBlock(1000);
     QCOMPARE(f.label("info"), QString("header block of file(or directory) NOTE"));
     QCOMPARE(f.label("info2"), QString("next block: 1001"));
     QCOMPARE(f.child<QSpinBox>("SpinEdit1")->value(), 1001);
@@ -136,7 +136,7 @@ class AdfWindowTest : public QObject {
     next->click();
     QCOMPARE(f.label("Label1"), QString("Block 1002"));
 
-    f.form.Showblock(1759);
+    f.form.showBlock(1759);
     next->click();
     QCOMPARE(f.label("Label1"), QString("Block 1759"));
     QCOMPARE(f.label("info"), QString("onbekend block"));
@@ -191,7 +191,7 @@ class AdfWindowTest : public QObject {
       proposed << name;
       return std::optional<QString>(out.filePath("anything"));
     };
-    f.form.SaveClick();  // nothing selected: nothing asked
+    f.form.saveEntries();  // nothing selected: nothing asked
     QVERIFY(proposed.isEmpty());
     itemNamed(f.list(), "NOTE")->setSelected(true);
     itemNamed(f.list(), "ODD")->setSelected(true);
@@ -210,14 +210,14 @@ class AdfWindowTest : public QObject {
   void doubleClicksOpenFoldersAndImportLevels() {
     Fixture f;
     QVERIFY(f.form.openImage(writeImage(f.dir, emDisk().image)));
-    f.session.SelectLevel(5);
-    f.form.ListView1DblClick(itemNamed(f.list(), "LEVEL1"));
-    QCOMPARE(f.session.map.CurrentLevel, 5);
-    QCOMPARE(f.session.map.header(5).Width(), 64);
-    QVERIFY(f.session.map.Modified);
+    f.session.selectLevel(5);
+    f.form.openEntry(itemNamed(f.list(), "LEVEL1"));
+    QCOMPARE(f.session.map.currentLevel, 5);
+    QCOMPARE(f.session.map.header(5).width(), 64);
+    QVERIFY(f.session.map.modified);
     QCOMPARE(f.label("Label1"), QString("Block 900"));
 
-    f.form.ListView1DblClick(itemNamed(f.list(), "LEVELS"));
+    f.form.openEntry(itemNamed(f.list(), "LEVELS"));
     QCOMPARE(names(f.list()), QStringList{"X"});
     QCOMPARE(f.list()->topLevelItem(0)->text(1), QString("1110"));
     f.child<QToolButton>("SpeedButton2")->click();
@@ -230,12 +230,12 @@ class AdfWindowTest : public QObject {
     AdfBuilder b = emDisk();
     b.put32(903, 16, 901);  // the level's data chain loops
     QVERIFY(f.form.openImage(writeImage(f.dir, b.image)));
-    f.session.SelectLevel(5);
-    f.session.map.Modified = false;
-    f.form.ListView1DblClick(itemNamed(f.list(), "LEVEL1"));
+    f.session.selectLevel(5);
+    f.session.map.modified = false;
+    f.form.openEntry(itemNamed(f.list(), "LEVEL1"));
     QCOMPARE(f.dialogs.errors.size(), 1);
-    QVERIFY(!f.session.map.Modified);
-    QCOMPARE(f.session.map.header(5).Width(), 3);
+    QVERIFY(!f.session.map.modified);
+    QCOMPARE(f.session.map.header(5).width(), 3);
   }
 
   void listStylesShowTheColumnsOnlyInTheReport() {
@@ -262,7 +262,7 @@ class AdfWindowTest : public QObject {
       f.form.show();
       f.form.findChild<QAction*>("Search1")->trigger();
       f.list()->topLevelItem(0)->setSelected(true);
-      f.form.Showblock(880);
+      f.form.showBlock(880);
       QTest::qWait(50);
       f.form.grab().save(qEnvironmentVariable("PYROVEL_GRAB") + "/adf.png");
     }
@@ -270,4 +270,4 @@ class AdfWindowTest : public QObject {
 };
 
 QTEST_MAIN(AdfWindowTest)
-#include "test_adf_window.moc"
+#include "test_adf_browser_window.moc"

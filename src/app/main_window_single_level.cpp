@@ -3,13 +3,13 @@
 
 #include "app/develop_panel.h"
 #include "app/dialogs.h"
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "app/text_codec.h"
 #include "editor/single_level_io.h"
 
 namespace pyrovel::app {
 
-void TForm1::Imporlevel() {
+void MainWindow::importLevel() {
   const auto choice = dialogs_->chooseImportLevels(this, openFolder_);
   if (!choice) return;
   std::vector<std::string> paths;
@@ -26,15 +26,15 @@ void TForm1::Imporlevel() {
     if (clearFirst) developPanel_->memo()->clear();
     for (const std::string& line : lines) developPanel_->memo()->appendPlainText(fromStd(line));
   };
-  guarded([&] { pyrovel::Imporlevel(session_, choice->filterIndex, paths, options); });
+  guarded([&] { pyrovel::importLevel(session_, choice->filterIndex, paths, options); });
 }
 
-void TForm1::Exportlevel() {
+void MainWindow::exportLevel() {
   const QString proposed = fromRecordText(proposedExportName(session_.map));
   const auto choice = dialogs_->chooseExportLevel(this, openFolder_, proposed);
   if (!choice) return;
   guarded([&] {
-    pyrovel::Exportlevel(session_.map, choice->filterIndex, choice->path.toStdString());
+    pyrovel::exportLevel(session_.map, choice->filterIndex, choice->path.toStdString());
   });
   // The Emerald Mine writers wall off the cells beyond a smaller level.
   refresh(kCellsChanged);

@@ -6,7 +6,7 @@
 #include <QPlainTextEdit>
 #include <QToolButton>
 
-#include "app/d64_window.h"
+#include "app/d64_browser_window.h"
 #include "app_fixture.h"
 #include "import/test_d64_builder.h"
 #include "model/editor_session.h"
@@ -58,7 +58,7 @@ struct Fixture {
   EditorSession session{ui};
   ScriptedDialogs dialogs;
   QTemporaryDir dir;
-  TD64Form form{session, &dialogs};
+  D64BrowserWindow form{session, &dialogs};
 
   template <class T>
   T* child(const char* name) {
@@ -97,25 +97,25 @@ class D64WindowTest : public QObject {
   void clickingACaveImportsItIntoTheShownLevel() {
     Fixture f;
     QVERIFY(f.form.openImage(writeImage(f.dir, caveDisk().image)));
-    f.session.SelectLevel(5);
-    f.session.map.Modified = false;
-    f.form.FilenamesClick(0);
-    QCOMPARE(f.session.map.CurrentLevel, 5);
-    QVERIFY(f.session.map.Modified);
-    QCOMPARE(f.session.map.header(5).Width(), 40);
-    QCOMPARE(QString::fromStdString(f.session.map.header(5).Title()), QString("BOULDER1.CAV"));
-    QCOMPARE(f.session.map.header(5).LevelTime(), 150);
+    f.session.selectLevel(5);
+    f.session.map.modified = false;
+    f.form.importFile(0);
+    QCOMPARE(f.session.map.currentLevel, 5);
+    QVERIFY(f.session.map.modified);
+    QCOMPARE(f.session.map.header(5).width(), 40);
+    QCOMPARE(QString::fromStdString(f.session.map.header(5).title()), QString("BOULDER1.CAV"));
+    QCOMPARE(f.session.map.header(5).levelTime(), 150);
     QCOMPARE(f.form.browser().currentSector(), std::optional<int>(0));
     QVERIFY(f.dialogs.errors.isEmpty());
 
     // An intermission goes into the same level; a plain file imports nothing.
-    f.form.FilenamesClick(1);
-    QCOMPARE(f.session.map.CurrentLevel, 5);
-    QCOMPARE(f.session.map.header(5).LevelTime(), 90);
-    QVERIFY(f.session.map.header(6).Width() != 40);
-    f.session.map.Modified = false;
-    f.form.FilenamesClick(2);
-    QVERIFY(!f.session.map.Modified);
+    f.form.importFile(1);
+    QCOMPARE(f.session.map.currentLevel, 5);
+    QCOMPARE(f.session.map.header(5).levelTime(), 90);
+    QVERIFY(f.session.map.header(6).width() != 40);
+    f.session.map.modified = false;
+    f.form.importFile(2);
+    QVERIFY(!f.session.map.modified);
     QCOMPARE(f.form.browser().currentSector(), std::optional<int>(42));  // track 3 sector 0
   }
 
@@ -170,4 +170,4 @@ class D64WindowTest : public QObject {
 };
 
 QTEST_MAIN(D64WindowTest)
-#include "test_d64_window.moc"
+#include "test_d64_browser_window.moc"

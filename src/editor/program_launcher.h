@@ -1,11 +1,11 @@
 #pragma once
-// The program launcher `TAppExec`: starts an external player (or any
+// The program launcher `ProgramLauncher`: starts an external player (or any
 // program) in a folder of its own, optionally waiting for it to end.
 //
-// `ExeName` is the program itself and each entry of `ExeParams` is one
+// `programName` is the program itself and each entry of `programArguments` is one
 // argument: nothing is split at blanks, so folders with blanks in their
 // names work. The launch never changes the editor's own current directory;
-// the started program alone runs in `ExePath`.
+// the started program alone runs in `workingFolder`.
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -13,63 +13,63 @@
 
 namespace pyrovel {
 
-class EAppExec : public std::runtime_error {
+class LaunchError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
-// Changing to `ExePath` failed; the text is the system's description.
-class EAppExecChDir : public EAppExec {
+// Changing to `workingFolder` failed; the text is the system's description.
+class LaunchFolderError : public LaunchError {
  public:
-  using EAppExec::EAppExec;
+  using LaunchError::LaunchError;
 };
-// The program could not be started; the text comes from appExecErrorText.
-class EAppExecWinExec : public EAppExec {
+// The program could not be started; the text comes from launchErrorText.
+class LaunchStartError : public LaunchError {
  public:
-  using EAppExec::EAppExec;
+  using LaunchError::LaunchError;
 };
 
-enum class ExecWindowState { Normal = 1, Minimized = 2, Maximized = 3 };
+enum class LaunchWindowState { Normal = 1, Minimized = 2, Maximized = 3 };
 
 // The launcher's error texts by code; empty for codes without a text.
-std::string appExecErrorText(int code);
+std::string launchErrorText(int code);
 
 // The launcher's codes for a system error number (errno) of a failed
 // start, or nothing when the table has no equivalent.
-std::optional<int> appExecCodeForErrno(int errnoValue);
+std::optional<int> launchCodeForErrno(int errnoValue);
 
 // A trailing separator is dropped unless the path is a root ("/", "C:\").
-std::string trimExePath(const std::string& path);
+std::string trimWorkingFolder(const std::string& path);
 
-class TAppExec {
+class ProgramLauncher {
  public:
-  virtual ~TAppExec() = default;
+  virtual ~ProgramLauncher() = default;
 
-  std::string ExeName;
-  std::vector<std::string> ExeParams;
-  bool ChangeDir = true;
-  bool Wait = false;
-  ExecWindowState WindowState = ExecWindowState::Normal;
-  int ErrNo = -1;
+  std::string programName;
+  std::vector<std::string> programArguments;
+  bool changeFolder = true;
+  bool waitForEnd = false;
+  LaunchWindowState windowState = LaunchWindowState::Normal;
+  int errorNumber = -1;
 
-  const std::string& ExePath() const { return exePath_; }
-  void setExePath(const std::string& path) { exePath_ = trimExePath(path); }
+  const std::string& workingFolder() const { return workingFolder_; }
+  void setWorkingFolder(const std::string& path) { workingFolder_ = trimWorkingFolder(path); }
 
-  // Clears ExeName, ExePath and ExeParams; ErrNo becomes -1.
+  // Clears programName, workingFolder and programArguments; errorNumber becomes -1.
   void reset();
-  // ExeName followed by each parameter after one blank (for messages).
+  // programName followed by each parameter after one blank (for messages).
   std::string commandLine() const;
-  // Starts the program. A failed change of folder throws EAppExecChDir, a
-  // failed start sets ErrNo to the system's error number and throws
-  // EAppExecWinExec; a waited run ends with ErrNo 0.
-  void Execute();
+  // Starts the program. A failed change of folder throws LaunchFolderError, a
+  // failed start sets errorNumber to the system's error number and throws
+  // LaunchStartError; a waited run ends with errorNumber 0.
+  void execute();
 
   // What one launch asks of the system.
   struct Launch {
-    std::string program;                 // ExeName
-    std::vector<std::string> arguments;  // ExeParams
+    std::string program;                 // programName
+    std::vector<std::string> arguments;  // programArguments
     std::string workingDir;              // empty: the editor's own
     bool wait = false;
-    ExecWindowState windowState = ExecWindowState::Normal;
+    LaunchWindowState windowState = LaunchWindowState::Normal;
   };
   struct Outcome {
     enum Kind { Started, ChDirFailed, StartFailed } kind = Started;
@@ -81,17 +81,17 @@ class TAppExec {
   virtual Outcome launch(const Launch& request) = 0;
 
  private:
-  std::string exePath_;
+  std::string workingFolder_;
 };
 
 // Starts real processes (fork and exec). Programs not waited for are
 // reaped at the next launch and when the launcher goes.
-class SystemAppExec : public TAppExec {
+class SystemLauncher : public ProgramLauncher {
  public:
-  SystemAppExec() = default;
-  SystemAppExec(const SystemAppExec&) = delete;
-  SystemAppExec& operator=(const SystemAppExec&) = delete;
-  ~SystemAppExec() override;
+  SystemLauncher() = default;
+  SystemLauncher(const SystemLauncher&) = delete;
+  SystemLauncher& operator=(const SystemLauncher&) = delete;
+  ~SystemLauncher() override;
 
   // The file a program name stands for: a name with a separator is taken
   // relative to the working folder, a bare name is looked for in the
@@ -116,7 +116,7 @@ class SystemAppExec : public TAppExec {
 
 // Records every launch instead of starting anything: for tests, and for
 // checking what a test run would start.
-class RecordingAppExec : public TAppExec {
+class RecordingLauncher : public ProgramLauncher {
  public:
   std::vector<Launch> launches;
   Outcome next;  // what the next launches report (Started by default)

@@ -1,4 +1,4 @@
-#include "app/d64_window.h"
+#include "app/d64_browser_window.h"
 
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -33,20 +33,20 @@ const char* const kImportNote =
 
 }  // namespace
 
-TD64Form::TD64Form(EditorSession& session, Dialogs* dialogs, QWidget* parent)
+D64BrowserWindow::D64BrowserWindow(EditorSession& session, Dialogs* dialogs, QWidget* parent)
     : DiskImageWindow(session, dialogs, parent, "Open D64 Image",
                       "C64 diskimiage (*.d64 *.D64);;All files (*)", "Save file") {
   setObjectName("D64Form");
   setWindowTitle("D64");
 
   auto* file = menuBar()->addMenu("&File");
-  file->addAction("Open D64 Image", this, &TD64Form::Loadimage)->setObjectName("OpenD64Image1");
-  QAction* save1 = file->addAction("Save file", this, &TD64Form::Savefile);
+  file->addAction("Open D64 Image", this, &D64BrowserWindow::openChosenImage)->setObjectName("OpenD64Image1");
+  QAction* save1 = file->addAction("Save file", this, &D64BrowserWindow::saveFile);
   save1->setObjectName("Savefile1");
   file->addSeparator();
   file->addAction("Exit", this, &QWidget::close)->setObjectName("Exit1");
   auto* help = menuBar()->addMenu("&Help");
-  help->addAction("Note about the .d64 import", this, &TD64Form::showNote)
+  help->addAction("Note about the .d64 import", this, &D64BrowserWindow::showNote)
       ->setObjectName("Noteaboutthed64import1");
 
   auto* central = new QWidget(this);
@@ -73,8 +73,8 @@ TD64Form::TD64Form(EditorSession& session, Dialogs* dialogs, QWidget* parent)
   // The pop-up menu of the file list.
   auto* popup = new QMenu(this);
   popup->setObjectName("PopupMenu1");
-  popup->addAction("Save file", this, &TD64Form::Savefile)->setObjectName("Savefile2");
-  popup->addAction("view as Ascii", this, &TD64Form::viewasAscii1Click)
+  popup->addAction("Save file", this, &D64BrowserWindow::saveFile)->setObjectName("Savefile2");
+  popup->addAction("view as Ascii", this, &D64BrowserWindow::viewasAscii1Click)
       ->setObjectName("viewasAscii1");
   filenames_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(filenames_, &QWidget::customContextMenuRequested, this, [this, popup](const QPoint& at) {
@@ -83,9 +83,9 @@ TD64Form::TD64Form(EditorSession& session, Dialogs* dialogs, QWidget* parent)
   resize(360, 520);
 }
 
-TD64Form::~TD64Form() = default;
+D64BrowserWindow::~D64BrowserWindow() = default;
 
-QWidget* TD64Form::makeListPanel() {
+QWidget* D64BrowserWindow::makeListPanel() {
   auto* panel = new QWidget(this);
   panel->setObjectName("ListPanel");
   panel->setMinimumWidth(240);
@@ -100,11 +100,11 @@ QWidget* TD64Form::makeListPanel() {
   filenames_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   column->addWidget(filenames_, 1);
   connect(filenames_, &QListWidget::itemClicked, this,
-          [this](QListWidgetItem* item) { FilenamesClick(filenames_->row(item)); });
+          [this](QListWidgetItem* item) { importFile(filenames_->row(item)); });
   return panel;
 }
 
-QWidget* TD64Form::makeSidePanel(const char* name, const QString& caption, QPlainTextEdit* memo) {
+QWidget* D64BrowserWindow::makeSidePanel(const char* name, const QString& caption, QPlainTextEdit* memo) {
   auto* panel = new QFrame(this);
   panel->setObjectName(name);
   panel->setFrameShape(QFrame::StyledPanel);
@@ -127,19 +127,19 @@ QWidget* TD64Form::makeSidePanel(const char* name, const QString& caption, QPlai
   memo->setParent(panel);
   memo->setReadOnly(true);
   column->addWidget(memo, 1);
-  connect(close, &QToolButton::clicked, this, &TD64Form::closeSidePanel);
+  connect(close, &QToolButton::clicked, this, &D64BrowserWindow::closeSidePanel);
   return panel;
 }
 
-void TD64Form::showEvent(QShowEvent* event) {
+void D64BrowserWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   // Showing the window asks for an image, once the window is on the screen.
-  if (!event->spontaneous()) QTimer::singleShot(0, this, &TD64Form::Loadimage);
+  if (!event->spontaneous()) QTimer::singleShot(0, this, &D64BrowserWindow::openChosenImage);
 }
 
-bool TD64Form::openImage(const QString& path) {
+bool D64BrowserWindow::openImage(const QString& path) {
   try {
-    browser_.Loadimage(path.toStdString());
+    browser_.openImage(path.toStdString());
   } catch (const std::exception& e) {
     error(e);
     return false;
@@ -165,17 +165,17 @@ bool TD64Form::openImage(const QString& path) {
   return true;
 }
 
-void TD64Form::Loadimage() {
+void D64BrowserWindow::openChosenImage() {
   const auto path = chooseImage ? chooseImage() : std::nullopt;
   if (path) openImage(*path);
 }
 
-int TD64Form::selectedIndex() const {
+int D64BrowserWindow::selectedIndex() const {
   if (!browser_.isOpen()) return -1;
   return filenames_->currentRow();
 }
 
-void TD64Form::Savefile() {
+void D64BrowserWindow::saveFile() {
   const int index = selectedIndex();
   if (index < 0) return;
   const auto path = chooseSaveFile
@@ -183,13 +183,13 @@ void TD64Form::Savefile() {
                         : std::nullopt;
   if (!path) return;
   try {
-    browser_.Savefile(index, path->toStdString());
+    browser_.saveFile(index, path->toStdString());
   } catch (const std::exception& e) {
     error(e);
   }
 }
 
-void TD64Form::viewasAscii1Click() {
+void D64BrowserWindow::viewasAscii1Click() {
   const int index = selectedIndex();
   if (index < 0) return;
   QString text;
@@ -203,14 +203,14 @@ void TD64Form::viewasAscii1Click() {
   memo1_->setPlainText(text);
 }
 
-void TD64Form::FilenamesClick(int index) {
+void D64BrowserWindow::importFile(int index) {
   if (!browser_.isOpen() || index < 0) return;
   if (filenames_->currentRow() != index) filenames_->setCurrentRow(index);
   try {
-    if (browser_.FilenamesClick(session_, index)) {
+    if (browser_.importFile(session_, index)) {
       statusBar()->showMessage(QString("%1 imported into level %2")
                                    .arg(fromStd(browser_.entry(index).displayName()))
-                                   .arg(session_.map.CurrentLevel - 1));
+                                   .arg(session_.map.currentLevel - 1));
     }
   } catch (const std::exception& e) {
     error(e);
@@ -218,9 +218,9 @@ void TD64Form::FilenamesClick(int index) {
   if (!memopanel_->isHidden()) viewasAscii1Click();
 }
 
-void TD64Form::showNote() { openSidePanel(notePanel_); }
+void D64BrowserWindow::showNote() { openSidePanel(notePanel_); }
 
-void TD64Form::openSidePanel(QWidget* panel) {
+void D64BrowserWindow::openSidePanel(QWidget* panel) {
   QWidget* other = panel == memopanel_ ? notePanel_ : memopanel_;
   if (!panel->isHidden()) return;
   if (!other->isHidden()) {
@@ -236,7 +236,7 @@ void TD64Form::openSidePanel(QWidget* panel) {
          height());
 }
 
-void TD64Form::closeSidePanel() {
+void D64BrowserWindow::closeSidePanel() {
   if (memopanel_->isHidden() && notePanel_->isHidden()) return;
   memopanel_->hide();
   notePanel_->hide();

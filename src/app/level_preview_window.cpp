@@ -1,4 +1,4 @@
-#include "app/preview_window.h"
+#include "app/level_preview_window.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -10,9 +10,9 @@
 namespace pyrovel::app {
 
 // The paint area: the slot at the main window's cell size and layer.
-class TForm2::Canvas : public QWidget {
+class LevelPreviewWindow::Canvas : public QWidget {
  public:
-  Canvas(TForm2* owner, const Levelmap* map, const SpriteStrip* strip, std::function<int()> cell)
+  Canvas(LevelPreviewWindow* owner, const Levelmap* map, const SpriteStrip* strip, std::function<int()> cell)
       : QWidget(owner), owner_(owner), map_(map), strip_(strip), cell_(std::move(cell)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(160, 100);
@@ -22,20 +22,20 @@ class TForm2::Canvas : public QWidget {
   void paintEvent(QPaintEvent* event) override {
     QPainter p(this);
     const QRect area = event->rect();
-    const int slot = owner_->slot() > 0 ? owner_->slot() : map_->CurrentLevel;
+    const int slot = owner_->slot() > 0 ? owner_->slot() : map_->currentLevel;
     const PixelBuffer pixels =
-        drawLevelArea(*map_, slot, map_->CurrentLayer, *strip_, cell_(), area);
+        drawLevelArea(*map_, slot, map_->currentLayer, *strip_, cell_(), area);
     p.drawImage(area.topLeft(), imageOf(pixels));
   }
 
  private:
-  TForm2* owner_;
+  LevelPreviewWindow* owner_;
   const Levelmap* map_;
   const SpriteStrip* strip_;
   std::function<int()> cell_;
 };
 
-TForm2::TForm2(QWidget* owner, const Levelmap* map, const SpriteStrip* strip,
+LevelPreviewWindow::LevelPreviewWindow(QWidget* owner, const Levelmap* map, const SpriteStrip* strip,
                std::function<int()> cellSize)
     : QWidget(owner, Qt::Tool), map_(map) {
   setObjectName("Form2");
@@ -48,17 +48,17 @@ TForm2::TForm2(QWidget* owner, const Levelmap* map, const SpriteStrip* strip,
   button_->setObjectName("DrawForm2");
   layout->addWidget(canvas_, 1);
   layout->addWidget(button_);
-  connect(button_, &QPushButton::clicked, this, &TForm2::drawForm2);
+  connect(button_, &QPushButton::clicked, this, &LevelPreviewWindow::drawPreview);
   resize(480, 300);
 }
 
-void TForm2::drawForm2() {
-  slot_ = map_->CurrentLevel;
+void LevelPreviewWindow::drawPreview() {
+  slot_ = map_->currentLevel;
   setWindowTitle("Level preview: level " + QString::number(Levelmap::levelNumber(slot_)));
   canvas_->update();
 }
 
-bool TForm2::event(QEvent* event) {
+bool LevelPreviewWindow::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate) {
     if (slot_ == 0) slot_ = 1;
     emit activated(this);

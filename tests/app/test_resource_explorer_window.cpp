@@ -10,7 +10,7 @@
 #include <QSignalSpy>
 #include <QTreeWidget>
 
-#include "app/resource_window.h"
+#include "app/resource_explorer_window.h"
 #include "app_fixture.h"
 #include "import/test_pe_builder.h"
 #include "model/editor_session.h"
@@ -68,8 +68,8 @@ struct Fixture {
   EditorSession session{ui};
   ResourceDialogs dialogs;
   QTemporaryDir dir;
-  TResForm form{session, &dialogs};
-  QSignalSpy imported{&form, &TResForm::levelsImported};
+  ResourceExplorerWindow form{session, &dialogs};
+  QSignalSpy imported{&form, &ResourceExplorerWindow::levelsImported};
 
   QString write(const QString& name, const std::vector<std::uint8_t>& bytes) { return writeBytes(dir, name, bytes); }
   void open(const QString& path) {
@@ -124,13 +124,13 @@ class ResourceWindowTest : public QObject {
   void selectingACaveImportsItIntoTheShownLevel() {
     Fixture f;
     f.open(f.write("game.dll", pyrovel::testing::buildPe(gameResources()).bytes));
-    f.session.SelectLevel(5);
-    f.session.map.Modified = false;
+    f.session.selectLevel(5);
+    f.session.map.modified = false;
     f.tree()->setCurrentItem(f.type("BDCAV")->child(0));
-    QCOMPARE(f.session.map.CurrentLevel, 5);
-    QCOMPARE(QString::fromStdString(f.session.map.header(5).Title()), QString("CAVE1"));
-    QCOMPARE(f.session.map.header(5).LevelTime(), 150);
-    QVERIFY(f.session.map.Modified);
+    QCOMPARE(f.session.map.currentLevel, 5);
+    QCOMPARE(QString::fromStdString(f.session.map.header(5).title()), QString("CAVE1"));
+    QCOMPARE(f.session.map.header(5).levelTime(), 150);
+    QVERIFY(f.session.map.modified);
     QCOMPARE(f.imported.count(), 1);
     QVERIFY(f.status().contains("Size: "));
     QVERIFY(f.dialogs.errors.isEmpty());
@@ -139,8 +139,8 @@ class ResourceWindowTest : public QObject {
     f.form.findChild<QCheckBox*>("CheckBox1")->setChecked(true);
     f.tree()->setCurrentItem(f.type("BDGAME")->child(0));
     QCOMPARE(f.imported.count(), 2);
-    QCOMPARE(QString::fromStdString(f.session.map.header(5).Title()), QString("Cave 1"));
-    QCOMPARE(QString::fromStdString(f.session.map.header(7).Title()), QString("Cave 3"));
+    QCOMPARE(QString::fromStdString(f.session.map.header(5).title()), QString("Cave 1"));
+    QCOMPARE(QString::fromStdString(f.session.map.header(7).title()), QString("Cave 3"));
     QVERIFY(f.dialogs.errors.isEmpty());
   }
 
@@ -204,4 +204,4 @@ class ResourceWindowTest : public QObject {
 };
 
 QTEST_MAIN(ResourceWindowTest)
-#include "test_resource_window.moc"
+#include "test_resource_explorer_window.moc"

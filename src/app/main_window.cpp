@@ -1,5 +1,5 @@
 // The main window: construction, start-up, the core's front end, closing.
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "app/text_codec.h"
 
 #include <QAction>
@@ -15,12 +15,12 @@
 #include <QSysInfo>
 #include <QTimer>
 
-#include "app/adf_window.h"
+#include "app/adf_browser_window.h"
 #include "app/c64_dump_window.h"
-#include "app/d64_window.h"
+#include "app/d64_browser_window.h"
 #include "app/develop_panel.h"
 #include "app/objects_help_window.h"
-#include "app/resource_window.h"
+#include "app/resource_explorer_window.h"
 #include "app/find_panel.h"
 #include "app/options_window.h"
 #include "app/levelmap_panels.h"
@@ -29,7 +29,7 @@
 #include "app/level_list.h"
 #include "app/level_view.h"
 #include "app/objects_palette.h"
-#include "app/preview_window.h"
+#include "app/level_preview_window.h"
 #include "app/properties_panel.h"
 #include "app/splash_window.h"
 #include "app/tool_option_bars.h"
@@ -52,7 +52,7 @@ QString withSlash(QString dir) {
 
 }  // namespace
 
-TForm1::TForm1(AppOptions options)
+MainWindow::MainWindow(AppOptions options)
     : options_(std::move(options)),
       session_(*this),
       drawingTools_(session_, clockRandom_),
@@ -82,13 +82,13 @@ TForm1::TForm1(AppOptions options)
   openFolder_ = programDir_;
   computerName_ = QSysInfo::machineHostName();
   resize(1028, 617 + 60);
-  Setup();
+  setUpEditor();
   readStartPalette();
   if (!checkImageLibrary()) {
     startupFailed_ = true;
     return;
   }
-  const ImageLibraryFiles library = findImageLibrary(config_.GameDir);
+  const ImageLibraryFiles library = findImageLibrary(config_.gameDir);
   guarded([&] { loadSpriteStrip(strip_, library.iml, library.bam); });
   developPanel_->fillObjects(strip_, session_.catalogue);
   chaosBar_->showSprites(strip_);
@@ -98,21 +98,21 @@ TForm1::TForm1(AppOptions options)
   openCommandLineFile();
 }
 
-TForm1::~TForm1() = default;
+MainWindow::~MainWindow() = default;
 
-QString TForm1::configFilePath() const { return settingsDir_ + kConfigFileName; }
+QString MainWindow::configFilePath() const { return settingsDir_ + kConfigFileName; }
 
-QLabel* TForm1::statusPanel(int index) const {
+QLabel* MainWindow::statusPanel(int index) const {
   return index >= 0 && index < static_cast<int>(statusPanels_.size())
              ? statusPanels_[static_cast<std::size_t>(index)]
              : nullptr;
 }
 
-QAction* TForm1::action(const QString& objectName) const { return actions_.value(objectName); }
+QAction* MainWindow::action(const QString& objectName) const { return actions_.value(objectName); }
 
 // --- start-up ------------------------------------------------------------------
 
-void TForm1::chooseFolders() {
+void MainWindow::chooseFolders() {
   programDir_ = withSlash(options_.programDir.isEmpty() ? QCoreApplication::applicationDirPath()
                                                         : options_.programDir);
   QString userDir = options_.userConfigDir;
@@ -126,7 +126,7 @@ void TForm1::chooseFolders() {
   QDir().mkpath(settingsDir_);
 }
 
-void TForm1::Setup() {
+void MainWindow::setUpEditor() {
   guarded([this] {
     QString ini = configFilePath();
     // An installed editor may ship its defaults beside the program.
@@ -135,22 +135,22 @@ void TForm1::Setup() {
     }
     if (QFileInfo::exists(ini)) config_.read(IniFile::load(ini.toStdString()));
   });
-  session_.History = config_.History;
+  session_.history = config_.history;
   updatemenu();
   config_.defaultGameDir(programDir_.toStdString());
-  spriteSets_ = listSpriteSets(config_.GameDir);
+  spriteSets_ = listSpriteSets(config_.gameDir);
   optionsPanel_->showFolders(config_);
   optionsPanel_->setSpriteSets(spriteSets_);
-  const std::string objectList = (QDir(fromStd(config_.GameDir)).filePath("Objectlist.txt")).toStdString();
+  const std::string objectList = (QDir(fromStd(config_.gameDir)).filePath("Objectlist.txt")).toStdString();
   if (fileExists(objectList)) guarded([&] { session_.catalogue.loadFile(objectList); });
-  EditMode_ = kGameMode;
+  editMode_ = kGameMode;
   action("SwitchtoPyrovelmode1")->setChecked(true);
   for (QAction* a : testTargetGroup_->actions()) {
     a->setChecked(a->data().toInt() == static_cast<int>(config_.testTarget));
   }
 }
 
-void TForm1::readStartPalette() {
+void MainWindow::readStartPalette() {
   const QString path = programDir_ + kPaletteFileName;
   std::optional<Palette> found;
   if (QFileInfo::exists(path)) {
@@ -165,8 +165,8 @@ void TForm1::readStartPalette() {
   palette_ = found ? *found : builtInPalette();
 }
 
-bool TForm1::checkImageLibrary() {
-  if (findImageLibrary(config_.GameDir).found) return true;
+bool MainWindow::checkImageLibrary() {
+  if (findImageLibrary(config_.gameDir).found) return true;
   if (options_.splash) options_.splash->close();
   dialogs_->inform(this,
                    "No ImageLib found ... This causes SERIOUS problems. Please reinstall this "
@@ -174,43 +174,43 @@ bool TForm1::checkImageLibrary() {
   return false;
 }
 
-void TForm1::openCommandLineFile() {
+void MainWindow::openCommandLineFile() {
   if (options_.arguments.isEmpty()) return;
   const QFileInfo file(options_.arguments.first());
   if (!file.isFile()) return;
   const QString path = file.absoluteFilePath();
   QDir::setCurrent(file.absolutePath());
   openFolder_ = file.absolutePath();
-  LevelEdit(EditorSession::OpenSource::Path, path);
-  Zoomout();
+  openLevelmap(EditorSession::OpenSource::Path, path);
+  zoomOut();
 }
 
 // --- the core's front end -------------------------------------------------------
 
-Answer TForm1::ask(std::string_view question, bool withCancel) {
+Answer MainWindow::ask(std::string_view question, bool withCancel) {
   return dialogs_->ask(this, fromStd(question), withCancel);
 }
 
-void TForm1::inform(std::string_view text) { dialogs_->inform(this, fromStd(text)); }
+void MainWindow::inform(std::string_view text) { dialogs_->inform(this, fromStd(text)); }
 
-void TForm1::progress(int value, int max, std::string_view label) {
+void MainWindow::progress(int value, int max, std::string_view label) {
   convertPanel_->progress(value, max, fromStd(label));
 }
 
-void TForm1::changed(unsigned what) { refresh(what); }
+void MainWindow::changed(unsigned what) { refresh(what); }
 
-std::optional<std::string> TForm1::chooseOpenFile(bool append) {
+std::optional<std::string> MainWindow::chooseOpenFile(bool append) {
   const auto chosen = dialogs_->chooseOpenFile(this, openFolder_, append);
   if (!chosen) return std::nullopt;
   openFolder_ = QFileInfo(*chosen).absolutePath();
   return chosen->toStdString();
 }
 
-std::optional<Frontend::SaveAsChoice> TForm1::chooseSaveAs(const std::string& proposed) {
+std::optional<Frontend::SaveAsChoice> MainWindow::chooseSaveAs(const std::string& proposed) {
   return dialogs_->chooseSaveAs(this, openFolder_, fromStd(proposed));
 }
 
-bool TForm1::guarded(const std::function<void()>& action) {
+bool MainWindow::guarded(const std::function<void()>& action) {
   try {
     action();
     return true;
@@ -224,9 +224,9 @@ bool TForm1::guarded(const std::function<void()>& action) {
 
 // --- closing ----------------------------------------------------------------------
 
-void TForm1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   bool keepOpen = false;
-  if (session_.map.Modified) {
+  if (session_.map.modified) {
     switch (dialogs_->ask(this, "The Levelmap is changed. Do you want to save the changes ?", true)) {
       case Answer::Cancel:
         keepOpen = true;
@@ -234,7 +234,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
       case Answer::Yes: {
         // A save that was cancelled or failed must not lose the changes.
         bool saved = false;
-        if (!guarded([&] { saved = session_.SaveLevelsClick(); }) || !saved) keepOpen = true;
+        if (!guarded([&] { saved = session_.save(); }) || !saved) keepOpen = true;
         break;
       }
       case Answer::No:
@@ -246,7 +246,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  for (TForm2* preview : previews_) preview->close();
+  for (LevelPreviewWindow* preview : previews_) preview->close();
   for (QWidget* w : std::initializer_list<QWidget*>{movePanel_, viewPanel_, developPanel_,
                                                     convertPanel_, searchPanel_, replacePanel_,
                                                     messagePanel_, optionsPanel_, findPanel_, adfForm_,
@@ -256,9 +256,9 @@ void TForm1::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void TForm1::writeSettings() {
+void MainWindow::writeSettings() {
   capturePanelStates();
-  config_.History = session_.History;
+  config_.history = session_.history;
   guarded([this] {
     const std::string path = configFilePath().toStdString();
     IniFile ini;
@@ -272,7 +272,7 @@ void TForm1::writeSettings() {
   });
 }
 
-void TForm1::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (!placedPanels_) {
     placedPanels_ = true;

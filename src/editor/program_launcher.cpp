@@ -1,4 +1,4 @@
-#include "editor/app_exec.h"
+#include "editor/program_launcher.h"
 
 #include <fcntl.h>
 #include <sys/wait.h>
@@ -17,7 +17,7 @@ namespace pyrovel {
 
 namespace fs = std::filesystem;
 
-std::string appExecErrorText(int code) {
+std::string launchErrorText(int code) {
   switch (code) {
     case -1: return "Pas d'exécution";
     case 0: return "Système dépassé en capacité mémoire, exécutable corrompu, ou réallocations invalides";
@@ -52,7 +52,7 @@ std::string appExecErrorText(int code) {
   return code >= 32 ? "Pas d'erreur" : "";
 }
 
-std::optional<int> appExecCodeForErrno(int errnoValue) {
+std::optional<int> launchCodeForErrno(int errnoValue) {
   switch (errnoValue) {
     case ENOENT: return 2;
     case ENOTDIR:
@@ -70,7 +70,7 @@ std::optional<int> appExecCodeForErrno(int errnoValue) {
   return std::nullopt;
 }
 
-std::string trimExePath(const std::string& path) {
+std::string trimWorkingFolder(const std::string& path) {
   auto isSeparator = [](char c) { return c == '/' || c == '\\'; };
   auto isRoot = [&](const std::string& p) {
     if (p.size() == 1 && isSeparator(p[0])) return true;  // "/"
@@ -82,41 +82,41 @@ std::string trimExePath(const std::string& path) {
   return trimmed;
 }
 
-void TAppExec::reset() {
-  ExeName.clear();
-  exePath_.clear();
-  ExeParams.clear();
-  ErrNo = -1;
+void ProgramLauncher::reset() {
+  programName.clear();
+  workingFolder_.clear();
+  programArguments.clear();
+  errorNumber = -1;
 }
 
-std::string TAppExec::commandLine() const {
-  std::string line = ExeName;
-  for (const std::string& p : ExeParams) line += " " + p;
+std::string ProgramLauncher::commandLine() const {
+  std::string line = programName;
+  for (const std::string& p : programArguments) line += " " + p;
   return line;
 }
 
-void TAppExec::Execute() {
+void ProgramLauncher::execute() {
   Launch request;
-  request.program = ExeName;
-  request.arguments = ExeParams;
-  if (ChangeDir && !exePath_.empty()) request.workingDir = exePath_;
-  request.wait = Wait;
-  request.windowState = WindowState;
+  request.program = programName;
+  request.arguments = programArguments;
+  if (changeFolder && !workingFolder_.empty()) request.workingDir = workingFolder_;
+  request.wait = waitForEnd;
+  request.windowState = windowState;
   const Outcome outcome = launch(request);
   switch (outcome.kind) {
     case Outcome::ChDirFailed:
-      throw EAppExecChDir(outcome.detail.empty() ? std::strerror(outcome.error) : outcome.detail);
+      throw LaunchFolderError(outcome.detail.empty() ? std::strerror(outcome.error) : outcome.detail);
     case Outcome::StartFailed: {
-      ErrNo = outcome.error;
+      errorNumber = outcome.error;
       // Codes without a text (and those the table calls "no error") would
       // leave a failure unexplained: the system's own words are used then.
-      const std::optional<int> code = appExecCodeForErrno(outcome.error);
-      std::string text = code ? appExecErrorText(*code) : std::string();
+      const std::optional<int> code = launchCodeForErrno(outcome.error);
+      std::string text = code ? launchErrorText(*code) : std::string();
       if (text.empty()) text = outcome.detail.empty() ? std::strerror(outcome.error) : outcome.detail;
-      throw EAppExecWinExec(text);
+      throw LaunchStartError(text);
     }
     case Outcome::Started:
-      if (Wait) ErrNo = 0;
+      if (waitForEnd) errorNumber = 0;
       break;
   }
 }
@@ -138,7 +138,7 @@ struct ChildFailure {
 
 }  // namespace
 
-std::string SystemAppExec::resolveProgram(const std::string& program, const std::string& workingDir) {
+std::string SystemLauncher::resolveProgram(const std::string& program, const std::string& workingDir) {
   if (program.empty()) return {};
   std::error_code ec;
   const fs::path base = workingDir.empty() ? fs::current_path(ec) : fs::absolute(workingDir, ec);
@@ -163,25 +163,25 @@ std::string SystemAppExec::resolveProgram(const std::string& program, const std:
   return {};
 }
 
-SystemAppExec::~SystemAppExec() { reapEnded(); }
+SystemLauncher::~SystemLauncher() { reapEnded(); }
 
-bool SystemAppExec::hasEnded(int pid) {
+bool SystemLauncher::hasEnded(int pid) {
   int status = 0;
   const pid_t r = ::waitpid(pid, &status, WNOHANG);
   return r == pid || (r < 0 && errno == ECHILD);
 }
 
-void SystemAppExec::reapEnded() {
+void SystemLauncher::reapEnded() {
   unwaited_.erase(std::remove_if(unwaited_.begin(), unwaited_.end(), hasEnded), unwaited_.end());
 }
 
-void SystemAppExec::waitForExit(int pid) {
+void SystemLauncher::waitForExit(int pid) {
   int status = 0;
   while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
   }
 }
 
-TAppExec::Outcome SystemAppExec::launch(const Launch& request) {
+ProgramLauncher::Outcome SystemLauncher::launch(const Launch& request) {
   reapEnded();
   Outcome outcome;
   if (!request.workingDir.empty()) {

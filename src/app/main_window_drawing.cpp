@@ -10,10 +10,10 @@
 #include <QToolButton>
 
 #include "app/event_watcher.h"
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "app/icons.h"
 #include "app/level_view.h"
-#include "app/preview_window.h"
+#include "app/level_preview_window.h"
 #include "app/properties_panel.h"
 #include "app/tool_option_bars.h"
 #include "app/tool_overlay.h"
@@ -53,10 +53,10 @@ QString toolHintText(const ToolController& tools) {
 
 }  // namespace
 
-void TForm1::connectDrawingTools() {
+void MainWindow::connectDrawingTools() {
   connect(view_, &LevelView::pressed, this,
           [this](QPoint at, int cellSize, Qt::MouseButton button) { viewPressed(at, cellSize, button); });
-  connect(view_, &LevelView::moved, this, &TForm1::viewMoved);
+  connect(view_, &LevelView::moved, this, &MainWindow::viewMoved);
   connect(view_, &LevelView::released, this,
           [this](QPoint, int, Qt::MouseButton button) { viewReleased(button); });
   view_->setOverlay([this](QPainter& p, int cellSize, const QRect& area) {
@@ -64,10 +64,10 @@ void TForm1::connectDrawingTools() {
   });
 
   const std::pair<const char*, ViewUpdate (ToolController::*)()> toggles[] = {
-      {"IEButton18", &ToolController::SelectionToolClick},
-      {"IEButton23", &ToolController::DrawrectangleToolclick},
-      {"Spraybutton", &ToolController::SpraybuttonClick},
-      {"IEButtonchaos", &ToolController::Drawchaosclick},
+      {"IEButton18", &ToolController::toggleSelection},
+      {"IEButton23", &ToolController::toggleRectangle},
+      {"Spraybutton", &ToolController::toggleSpray},
+      {"IEButtonchaos", &ToolController::toggleChaos},
   };
   for (const auto& [name, click] : toggles) {
     QToolButton* button = tools_->button(name);
@@ -83,12 +83,12 @@ void TForm1::connectDrawingTools() {
       const auto* press = static_cast<QMouseEvent*>(event);
       if (press->button() != Qt::LeftButton) return false;
       const QPoint at = onStyleGrid(static_cast<QWidget*>(watched), press->position().toPoint());
-      applyUpdate(drawingTools_.IEButton23MouseDown(at.x(), at.y()));
+      applyUpdate(drawingTools_.pressRectangleButton(at.x(), at.y()));
       return false;
     });
   }
   connect(tools_->button("IEButton30"), &QToolButton::clicked, this,
-          [this] { drawingTools_.Linebuttonclick(); });
+          [this] { drawingTools_.toggleLine(); });
 
   // While the Properties window is dragged, the level view neither draws nor reads out.
   EventWatcher::watch(propertiesDock_, this, [this](QObject*, QEvent* event) {
@@ -109,54 +109,54 @@ void TForm1::connectDrawingTools() {
   });
   connect(propertiesDock_, &QDockWidget::topLevelChanged, this, [this] { placePropertiesContents(); });
   connect(propertiesDock_, &QDockWidget::dockLocationChanged, this, [this] { placePropertiesContents(); });
-  connect(properties_, &PropertiesPage::applyRequested, this, [this] { ApplyLevelSize(); });
+  connect(properties_, &PropertiesPage::applyRequested, this, [this] { applyLevelSize(); });
   updateToolControls();
 }
 
 // --- the level view ----------------------------------------------------------------
 
-void TForm1::viewPressed(QPoint at, int cellSize, Qt::MouseButton qtButton) {
+void MainWindow::viewPressed(QPoint at, int cellSize, Qt::MouseButton qtButton) {
   const auto button = toCoreButton(qtButton);
   if (!button || draggingSelection_) return;
   // The floating selection lies over the level: a press on it takes it up.
   if (!drawingTools_.rubberBand() && drawingTools_.clipboard().contains(at.x(), at.y(), cellSize)) {
     if (*button != MouseButton::Left) return;
     draggingSelection_ = true;
-    applyUpdate(drawingTools_.SelectionBitmapMouseDown(at.x(), at.y(), cellSize));
+    applyUpdate(drawingTools_.pressSelection(at.x(), at.y(), cellSize));
     return;
   }
   applyUpdate(drawingTools_.press(at.x(), at.y(), *button, cellSize));
 }
 
-void TForm1::viewMoved(QPoint at, int cellSize, Qt::MouseButtons buttons,
+void MainWindow::viewMoved(QPoint at, int cellSize, Qt::MouseButtons buttons,
                        Qt::KeyboardModifiers modifiers) {
   // A window move handed to the system may end without a release reaching
   // the Properties window: a move with the button up shows the drag is over.
   if (!(buttons & Qt::LeftButton)) drawingTools_.propertiesDragActive = false;
   if (draggingSelection_) {
-    applyUpdate(drawingTools_.SelectionbitmapMouseMove(at.x(), at.y(), cellSize));
+    applyUpdate(drawingTools_.dragSelection(at.x(), at.y(), cellSize));
   } else {
     applyUpdate(drawingTools_.move(at.x(), at.y(), heldState(buttons, modifiers), cellSize));
   }
   updateViewCursor(at, cellSize);
 }
 
-void TForm1::viewReleased(Qt::MouseButton qtButton) {
+void MainWindow::viewReleased(Qt::MouseButton qtButton) {
   const auto button = toCoreButton(qtButton);
   if (!button) return;
   if (draggingSelection_) {
     if (*button != MouseButton::Left) return;
     draggingSelection_ = false;
-    applyUpdate(drawingTools_.SelectionBitmapMouseUp());
+    applyUpdate(drawingTools_.releaseSelection());
     return;
   }
   applyUpdate(drawingTools_.release(*button));
 }
 
-void TForm1::applyUpdate(const ViewUpdate& update) {
+void MainWindow::applyUpdate(const ViewUpdate& update) {
   for (const CellPos& cell : update.cells) view_->updateCell(cell.x, cell.y);
   if (!update.cells.empty()) {
-    for (TForm2* preview : previews_) preview->update();
+    for (LevelPreviewWindow* preview : previews_) preview->update();
   }
   if (update.redrawLevel) refresh(kCellsChanged);
   if (update.overlay) updateOverlay();
@@ -171,13 +171,13 @@ void TForm1::applyUpdate(const ViewUpdate& update) {
   }
 }
 
-void TForm1::updateOverlay() {
+void MainWindow::updateOverlay() {
   const QRegion now = toolOverlayRegion(drawingTools_, view_->cellSize(), view_->rect());
   view_->update(lastOverlay_ + now);
   lastOverlay_ = now;
 }
 
-void TForm1::updateToolControls() {
+void MainWindow::updateToolControls() {
   for (const auto& [name, tool] : {std::pair{"IEButton18", Tool::Selection},
                                    std::pair{"IEButton23", Tool::Rectangle},
                                    std::pair{"IEButtonchaos", Tool::Chaos}}) {
@@ -193,13 +193,13 @@ void TForm1::updateToolControls() {
   updateViewCursor(view_->mapFromGlobal(QCursor::pos()), view_->cellSize());
 }
 
-void TForm1::updateToolHint() {
+void MainWindow::updateToolHint() {
   const QString hint = toolHintText(drawingTools_);
   if (hint != toolHint_->text()) toolHint_->setText(hint);
   toolHint_->setVisible(!hint.isEmpty());
 }
 
-void TForm1::updateViewCursor(QPoint at, int cellSize) {
+void MainWindow::updateViewCursor(QPoint at, int cellSize) {
   Qt::CursorShape shape = drawingTools_.cursor() == CursorKind::Cross ? Qt::CrossCursor : Qt::ArrowCursor;
   if (draggingSelection_ ||
       (!drawingTools_.rubberBand() && drawingTools_.clipboard().contains(at.x(), at.y(), cellSize))) {
@@ -210,20 +210,20 @@ void TForm1::updateViewCursor(QPoint at, int cellSize) {
 
 // --- the clipboard --------------------------------------------------------------------
 
-void TForm1::Paste1Click() { applyUpdate(drawingTools_.Paste1Click()); }
+void MainWindow::paste() { applyUpdate(drawingTools_.paste()); }
 
-void TForm1::Copy1Click() { applyUpdate(drawingTools_.Copy1Click()); }
+void MainWindow::copySelection() { applyUpdate(drawingTools_.copySelection()); }
 
-void TForm1::Cut1Click() { applyUpdate(drawingTools_.Cut1Click()); }
+void MainWindow::cutSelection() { applyUpdate(drawingTools_.cutSelection()); }
 
 // --- the Properties window ----------------------------------------------------------------
 
-bool TForm1::propertiesAtBottom() const {
+bool MainWindow::propertiesAtBottom() const {
   return !propertiesDock_->isFloating() &&
          dockWidgetArea(propertiesDock_) == Qt::BottomDockWidgetArea;
 }
 
-void TForm1::placePropertiesContents() {
+void MainWindow::placePropertiesContents() {
   const bool bottom = propertiesAtBottom();
   if (bottom == properties_->bottomStrip()) return;
   properties_->setBottomStrip(bottom);
@@ -243,9 +243,9 @@ void TForm1::placePropertiesContents() {
   if (!bottom) QTimer::singleShot(0, this, [this] { fitObjectsDock(); });
 }
 
-void TForm1::SetSize(LevelProperties::SizeButton button) {
+void MainWindow::showProperty(LevelProperties::SizeButton button) {
   const bool atBottom = propertiesAtBottom() && !propertiesDock_->isHidden();
-  const LevelProperties::SizeRequest request = levelProperties_.SetSize(button, atBottom);
+  const LevelProperties::SizeRequest request = levelProperties_.showProperty(button, atBottom);
   if (request.refreshed) {
     properties_->readAll();
   } else {
@@ -258,9 +258,9 @@ void TForm1::SetSize(LevelProperties::SizeButton button) {
   if (request.tab) properties_->pages()->setCurrentIndex(static_cast<int>(*request.tab));
 }
 
-void TForm1::ApplyLevelSize() {
+void MainWindow::applyLevelSize() {
   guarded([this] {
-    const LevelProperties::Applied applied = levelProperties_.ApplyLevelSize(view_->width(), view_->cellSize());
+    const LevelProperties::Applied applied = levelProperties_.applyLevelSize(view_->width(), view_->cellSize());
     // The view fits its cells to the level shown again; only the texts are taken.
     statusPanels_[1]->setText(QString::fromStdString(applied.widthStatus));
     statusPanels_[2]->setText(QString::fromStdString(applied.heightStatus));

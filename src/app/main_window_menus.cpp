@@ -15,23 +15,23 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/adf_window.h"
+#include "app/adf_browser_window.h"
 #include "app/c64_dump_window.h"
-#include "app/d64_window.h"
+#include "app/d64_browser_window.h"
 #include "app/develop_panel.h"
 #include "app/text_codec.h"
 #include "app/find_panel.h"
 #include "app/options_window.h"
 #include "app/levelmap_panels.h"
 #include "app/event_watcher.h"
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "app/icons.h"
 #include "app/level_list.h"
 #include "app/level_view.h"
 #include "app/objects_help_window.h"
 #include "app/objects_palette.h"
-#include "app/preview_window.h"
-#include "app/resource_window.h"
+#include "app/level_preview_window.h"
+#include "app/resource_explorer_window.h"
 #include "app/tool_option_bars.h"
 #include "app/tool_windows.h"
 #include "app/tools_panel.h"
@@ -43,7 +43,7 @@ namespace {
 using OpenSource = EditorSession::OpenSource;
 }  // namespace
 
-QAction* TForm1::makeAction(const QString& name, const QString& text, const QKeySequence& shortcut,
+QAction* MainWindow::makeAction(const QString& name, const QString& text, const QKeySequence& shortcut,
                             std::function<void()> handler) {
   auto* a = new QAction(text, this);
   a->setObjectName(name);
@@ -59,22 +59,22 @@ QAction* TForm1::makeAction(const QString& name, const QString& text, const QKey
   return a;
 }
 
-void TForm1::createActions() {
+void MainWindow::createActions() {
   const auto none = QKeySequence();
   // File
-  makeAction("Newlevelset1", "New levelset", QKeySequence("Ctrl+N"), [this] { Newlevelmap(); })
+  makeAction("Newlevelset1", "New levelset", QKeySequence("Ctrl+N"), [this] { newLevelmap(); })
       ->setToolTip("New Levelmap");
   makeAction("Openlevelset1", "&Open levelset", QKeySequence("Ctrl+O"),
-             [this] { LevelEdit(OpenSource::Dialog); })
+             [this] { openLevelmap(OpenSource::Dialog); })
       ->setToolTip("Open LevelMap");
   makeAction("Appendlevelset1", "Append levelset", none,
-             [this] { LevelEdit(OpenSource::AppendDialog); });
-  makeAction("Savelevelset1", "&Save levelset", QKeySequence("Ctrl+S"), [this] { SaveLevelsClick(); })
+             [this] { openLevelmap(OpenSource::AppendDialog); });
+  makeAction("Savelevelset1", "&Save levelset", QKeySequence("Ctrl+S"), [this] { save(); })
       ->setToolTip("Save Levelmap");
-  makeAction("Saveas1", "Save Levelset &As", QKeySequence("F12"), [this] { Saveas1Click(); });
-  makeAction("Importlevel1", "&Import level", QKeySequence("Ctrl+I"), [this] { Imporlevel(); })
+  makeAction("Saveas1", "Save Levelset &As", QKeySequence("F12"), [this] { saveAs(); });
+  makeAction("Importlevel1", "&Import level", QKeySequence("Ctrl+I"), [this] { importLevel(); })
       ->setToolTip("Import Level");
-  makeAction("ExportLevel1", "&Export Level", QKeySequence("Ctrl+E"), [this] { Exportlevel(); })
+  makeAction("ExportLevel1", "&Export Level", QKeySequence("Ctrl+E"), [this] { exportLevel(); })
       ->setToolTip("Export Level");
   makeAction("ImportDLL", "Import from DLL", none, [this] { showWindow(resForm_); });
   makeAction("ImportfromADFimage1", "Import from ADF image", none, [this] { showWindow(adfForm_); });
@@ -85,46 +85,46 @@ void TForm1::createActions() {
   makeAction("Quit1", "&Quit", QKeySequence("Ctrl+Q"), [this] { close(); });
   for (int i = 1; i <= 4; ++i) {
     QAction* h = makeAction(QString("History%1").arg(i), "---", none, [this, i] {
-      LevelEdit(OpenSource::History, QString::fromStdString(session_.History[static_cast<std::size_t>(i - 1)]));
+      openLevelmap(OpenSource::History, QString::fromStdString(session_.history[static_cast<std::size_t>(i - 1)]));
     });
     h->setVisible(false);
   }
   // Images
   makeAction("LoadImageLibrary1", "&Load Image Library", none, [this] { loadImageLibrary(); });
   // Edit
-  makeAction("Undo1", "&Undo", QKeySequence("Ctrl+Z"), [this] { Undo1Click(); })->setToolTip("Undo");
-  makeAction("Redo1", "&Redo", QKeySequence("Ctrl+Y"), [this] { Redo1click(); })->setToolTip("Redo");
+  makeAction("Undo1", "&Undo", QKeySequence("Ctrl+Z"), [this] { undo(); })->setToolTip("Undo");
+  makeAction("Redo1", "&Redo", QKeySequence("Ctrl+Y"), [this] { redo(); })->setToolTip("Redo");
   action("Redo1")->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
-  makeAction("ClearLevel1", "&Clear Level", QKeySequence("Shift+Del"), [this] { ClearLevel(); });
-  makeAction("DeleteLevel1", "&Delete Level", QKeySequence("Ctrl+Del"), [this] { DeleteLEvel(); });
+  makeAction("ClearLevel1", "&Clear Level", QKeySequence("Shift+Del"), [this] { clearLevel(); });
+  makeAction("DeleteLevel1", "&Delete Level", QKeySequence("Ctrl+Del"), [this] { deleteLevel(); });
   makeAction("Insertlevel1", "&Insert level", QKeySequence("Ctrl+Shift+I"),
-             [this] { Insertlevel1Click(); });
-  makeAction("MoveLevel1", "&Move Level", QKeySequence("Ctrl+M"), [this] { MoveLevel1Click(); });
-  makeAction("Cut1", "Cu&t", QKeySequence("Ctrl+X"), [this] { Cut1Click(); })->setToolTip("Cut");
-  makeAction("Copy1", "&Copy", QKeySequence("Ctrl+C"), [this] { Copy1Click(); })->setToolTip("Copy");
-  makeAction("Paste1", "&Paste", QKeySequence("Ctrl+V"), [this] { Paste1Click(); })->setToolTip("Paste");
+             [this] { insertLevel(); });
+  makeAction("MoveLevel1", "&Move Level", QKeySequence("Ctrl+M"), [this] { showMoveLevelPanel(); });
+  makeAction("Cut1", "Cu&t", QKeySequence("Ctrl+X"), [this] { cutSelection(); })->setToolTip("Cut");
+  makeAction("Copy1", "&Copy", QKeySequence("Ctrl+C"), [this] { copySelection(); })->setToolTip("Copy");
+  makeAction("Paste1", "&Paste", QKeySequence("Ctrl+V"), [this] { paste(); })->setToolTip("Paste");
   makeAction("Search1", "Search", none, [this] { showPanel(searchPanel_); });
   makeAction("Replace1", "Replace", none, [this] { showPanel(replacePanel_); });
   // View
-  makeAction("ZoomIn1", "Zoom &In", none, [this] { ZoomIn(); })
+  makeAction("ZoomIn1", "Zoom &In", none, [this] { zoomIn(); })
       ->setShortcuts({QKeySequence("Ctrl+D"), QKeySequence("Ctrl++"), QKeySequence("Ctrl+=")});
-  makeAction("Zoomout1", "Zoom &Out", none, [this] { Zoomout(); })
+  makeAction("Zoomout1", "Zoom &Out", none, [this] { zoomOut(); })
       ->setShortcuts({QKeySequence("Ctrl+A"), QKeySequence("Ctrl+-")});
   makeAction("FullscreenEdit1", "&Full screen Edit", QKeySequence("Ctrl+F"),
-             [this] { FullscreenEdit1Click(); })
+             [this] { toggleFullScreen(); })
       ->setToolTip("Full Screen Edit");
   makeAction("Objects1", "&Objects", QKeySequence("Ctrl+1"),
              [this] { objectsDock_->setVisible(objectsDock_->isHidden()); });
-  makeAction("Properties1", "&Properties", QKeySequence("Ctrl+2"), [this] { Properties1Click(); });
-  makeAction("Levellist1", "&Levellist", QKeySequence("Ctrl+3"), [this] { Levellist1Click(); });
+  makeAction("Properties1", "&Properties", QKeySequence("Ctrl+2"), [this] { togglePropertiesPanel(); });
+  makeAction("Levellist1", "&Levellist", QKeySequence("Ctrl+3"), [this] { toggleLevelList(); });
   makeAction("Tools1", "&Tools", QKeySequence("Ctrl+4"),
              [this] { toolsDock_->setVisible(toolsDock_->isHidden()); });
-  makeAction("Statusbar2", "Statusbar", QKeySequence("Ctrl+5"), [this] { Statusbar2Click(); });
+  makeAction("Statusbar2", "Statusbar", QKeySequence("Ctrl+5"), [this] { toggleStatusBar(); });
   for (const char* name : {"FullscreenEdit1", "Objects1", "Properties1", "Levellist1", "Tools1", "Statusbar2"}) {
     action(name)->setCheckable(true);
   }
   action("Statusbar2")->setChecked(true);
-  makeAction("Options1", "&Options", none, [this] { Options1Click(); });
+  makeAction("Options1", "&Options", none, [this] { showOptions(); });
   // Mode
   modeGroup_ = new QActionGroup(this);
   const struct {
@@ -142,7 +142,7 @@ void TForm1::createActions() {
     modeGroup_->addAction(a);
   }
   // Development
-  const auto gameDir = [this] { return QString::fromStdString(config_.GameDir); };
+  const auto gameDir = [this] { return QString::fromStdString(config_.gameDir); };
   makeAction("EditReadme1", "Edit Readme", none, [this, gameDir] { editTextFile(gameDir(), "readme.txt"); });
   makeAction("EditGameTech1", "Edit Game_Tech", none,
              [this, gameDir] { editTextFile(gameDir(), "Gametech.txt"); });
@@ -150,17 +150,17 @@ void TForm1::createActions() {
   makeAction("EditEditortodo1", "Edit Editor to do", none,
              [this] { editTextFile(programDir_, "ToDo.txt"); });
   makeAction("ShowDevelopmentPanel1", "Show Development Panel", none,
-             [this] { ShowDevelopmentPanel1Click(); });
+             [this] { showDevelopmentPanel(); });
   // Help
-  makeAction("About1", "&About", none, [this] { About1Click(); });
+  makeAction("About1", "&About", none, [this] { about(); });
   makeAction("ObjectsHelp1", "&Objects Help", QKeySequence("F1"), [this] { showWindow(helpForm_); })
       ->setToolTip("Help");
-  makeAction("Help2", "&Help", none, [this] { Help2Click(); });
+  makeAction("Help2", "&Help", none, [this] { openHelp(); });
 
   // The layer switch of the tool bar.
   layerGroup_ = new QActionGroup(this);
-  QAction* background = makeAction("BackgroundLayer", "Background", none, [this] { Showbackgroundlayer(); });
-  QAction* gamegrid = makeAction("GamegridLayer", "Gamegrid", none, [this] { Showgamelayer(); });
+  QAction* background = makeAction("BackgroundLayer", "Background", none, [this] { showBackgroundLayer(); });
+  QAction* gamegrid = makeAction("GamegridLayer", "Gamegrid", none, [this] { showGameLayer(); });
   background->setToolTip("Show and edit the background layer");
   gamegrid->setToolTip("Show and edit the game layer");
   for (QAction* a : {background, gamegrid}) {
@@ -171,9 +171,9 @@ void TForm1::createActions() {
 
   // The property buttons of the tool bar.
   using SizeButton = LevelProperties::SizeButton;
-  makeAction("SetSizeProperty", "LevelSize Property", none, [this] { SetSize(SizeButton::IEButton1); });
-  makeAction("SetScoreProperty", "Score Property", none, [this] { SetSize(SizeButton::IEButton2); });
-  makeAction("SetYamProperty", "Yam Content", none, [this] { SetSize(SizeButton::IEButton3); });
+  makeAction("SetSizeProperty", "LevelSize Property", none, [this] { showProperty(SizeButton::IEButton1); });
+  makeAction("SetScoreProperty", "Score Property", none, [this] { showProperty(SizeButton::IEButton2); });
+  makeAction("SetYamProperty", "Yam Content", none, [this] { showProperty(SizeButton::IEButton3); });
 
   // The test target menu `PopupMenu2`.
   testTargetGroup_ = new QActionGroup(this);
@@ -188,7 +188,7 @@ void TForm1::createActions() {
       {"testlevelinBoulderflash1", "Test level in Boulderflash", TestTarget::Boulderflash},
   };
   for (const auto& t : targets) {
-    QAction* a = makeAction(t.name, t.text, none, [this, target = t.target] { SetTesttarget(target); });
+    QAction* a = makeAction(t.name, t.text, none, [this, target = t.target] { setTestTarget(target); });
     a->setCheckable(true);
     a->setData(static_cast<int>(t.target));
     testTargetGroup_->addAction(a);
@@ -196,11 +196,11 @@ void TForm1::createActions() {
   action("testlevelinPyrovel1")->setChecked(true);
 }
 
-void TForm1::createMenus() {
+void MainWindow::createMenus() {
   QMenuBar* bar = menuBar();
   bar->setObjectName("MainMenu1");
   auto addMenu = [bar](const char* name, const QString& title, std::initializer_list<const char*> items,
-                       TForm1* self) {
+                       MainWindow* self) {
     QMenu* menu = bar->addMenu(title);
     menu->setObjectName(name);
     for (const char* item : items) {
@@ -242,14 +242,14 @@ void TForm1::createMenus() {
     const char* text;
     std::function<void()> handler;
   } popup[] = {
-      {"PopupUndo", "Undo", [this] { Undo1Click(); }},
-      {"PopupClearLevel", "Clear Level", [this] { ClearLevel(); }},
-      {"PopupInsertLevel", "Insert Level", [this] { Insertlevel1Click(); }},
-      {"PopupDeleteLevel", "Delete Level", [this] { DeleteLEvel(); }},
+      {"PopupUndo", "Undo", [this] { undo(); }},
+      {"PopupClearLevel", "Clear Level", [this] { clearLevel(); }},
+      {"PopupInsertLevel", "Insert Level", [this] { insertLevel(); }},
+      {"PopupDeleteLevel", "Delete Level", [this] { deleteLevel(); }},
       {"PopupObjectsHelp", "Objects Help", [this] { showWindow(helpForm_); }},
-      {"PopupShowProperties", "Show Properties", [this] { Properties1Click(); }},
+      {"PopupShowProperties", "Show Properties", [this] { togglePropertiesPanel(); }},
       {"PopupShowTools", "Show Tools Menu", [this] { toolsDock_->show(); }},
-      {"PopupShowLevelList", "Show Level List", [this] { Levellist1Click(); }},
+      {"PopupShowLevelList", "Show Level List", [this] { toggleLevelList(); }},
   };
   for (const auto& p : popup) {
     auto* a = new QAction(p.text, popupMenu1_);
@@ -267,7 +267,7 @@ void TForm1::createMenus() {
   popupMenu2_->addActions(testTargetGroup_->actions());
 }
 
-void TForm1::createToolBar() {
+void MainWindow::createToolBar() {
   panel14_ = addToolBar("Tool bar");
   panel14_->setObjectName("Panel14");
   panel14_->setMovable(false);
@@ -359,7 +359,7 @@ void TForm1::createToolBar() {
   });
 }
 
-void TForm1::createCentralArea() {
+void MainWindow::createCentralArea() {
   editingArea_ = new QWidget(this);
   editingArea_->setObjectName("Panel2");
   auto* layout = new QVBoxLayout(editingArea_);
@@ -418,7 +418,7 @@ void TForm1::createCentralArea() {
   setCentralWidget(centralPages_);
 }
 
-void TForm1::createStatusBar() {
+void MainWindow::createStatusBar() {
   QStatusBar* bar = statusBar();
   bar->setObjectName("StatusBar1");
   const struct {
@@ -438,7 +438,7 @@ void TForm1::createStatusBar() {
   }
 }
 
-void TForm1::createToolWindows() {
+void MainWindow::createToolWindows() {
   movePanel_ = new MoveLevelPanel(this);
   viewPanel_ = new ViewPanel(this);
   developPanel_ = new DevelopPanel(this);
@@ -446,34 +446,34 @@ void TForm1::createToolWindows() {
   searchPanel_ = new SearchPanel(this);
   replacePanel_ = new ReplacePanel(this);
   messagePanel_ = new MessagePanel(this);
-  adfForm_ = new TADFForm(session_, dialogs_, this);
-  d64Form_ = new TD64Form(session_, dialogs_, this);
-  helpForm_ = new THelpForm(session_.catalogue, strip_, dialogs_, this);
-  dasForm_ = new TDasForm(session_, dialogs_, this);
-  resForm_ = new TResForm(session_, dialogs_, this);
+  adfForm_ = new AdfBrowserWindow(session_, dialogs_, this);
+  d64Form_ = new D64BrowserWindow(session_, dialogs_, this);
+  helpForm_ = new ObjectsHelpWindow(session_.catalogue, strip_, dialogs_, this);
+  dasForm_ = new C64DumpWindow(session_, dialogs_, this);
+  resForm_ = new ResourceExplorerWindow(session_, dialogs_, this);
   // A converted memory dump is shown zoomed out once, like a file from the command line.
-  connect(dasForm_, &TDasForm::dasLevelsetRead, this, [this] { Zoomout(); });
+  connect(dasForm_, &C64DumpWindow::dasLevelsetRead, this, [this] { zoomOut(); });
   optionsPanel_ = new OptionsWindow(this);
   findPanel_ = new FindPanel(this);
   newPreviewWindow();  // one preview exists from the start
 }
 
-void TForm1::connectSignals() {
+void MainWindow::connectSignals() {
   // Level view zoom with Ctrl and the wheel.
-  connect(view_, &LevelView::zoomRequested, this, [this](int step) { step > 0 ? ZoomIn() : Zoomout(); });
+  connect(view_, &LevelView::zoomRequested, this, [this](int step) { step > 0 ? zoomIn() : zoomOut(); });
 
   // Tools panel.
-  connect(tools_->button("IEButton17"), &QToolButton::clicked, this, [this] { GoLevel(); });
+  connect(tools_->button("IEButton17"), &QToolButton::clicked, this, [this] { goToLevel(); });
   connect(tools_->levelNumber(), &QSpinBox::editingFinished, this, [this] {
-    if (tools_->levelNumber()->hasFocus()) GoLevel();
+    if (tools_->levelNumber()->hasFocus()) goToLevel();
   });
-  connect(tools_->button("IEButton9"), &QToolButton::clicked, this, [this] { Prevlevel(); });
-  connect(tools_->button("IEButton10"), &QToolButton::clicked, this, [this] { nextlevel(); });
+  connect(tools_->button("IEButton9"), &QToolButton::clicked, this, [this] { previousLevel(); });
+  connect(tools_->button("IEButton10"), &QToolButton::clicked, this, [this] { nextLevel(); });
   connect(tools_->button("IEButton12"), &QToolButton::clicked, this,
-          [this] { SetSize(LevelProperties::SizeButton::IEButton12); });
-  connect(tools_->button("IEButton11"), &QToolButton::clicked, this, [this] { ClearLevel(); });
-  connect(tools_->button("IEButton13"), &QToolButton::clicked, this, [this] { ZoomIn(); });
-  connect(tools_->button("IEButton14"), &QToolButton::clicked, this, [this] { Zoomout(); });
+          [this] { showProperty(LevelProperties::SizeButton::IEButton12); });
+  connect(tools_->button("IEButton11"), &QToolButton::clicked, this, [this] { clearLevel(); });
+  connect(tools_->button("IEButton13"), &QToolButton::clicked, this, [this] { zoomIn(); });
+  connect(tools_->button("IEButton14"), &QToolButton::clicked, this, [this] { zoomOut(); });
   connectDrawingTools();
   QToolButton* target = tools_->button("IEButton16");
   target->setMenu(popupMenu2_);
@@ -494,7 +494,7 @@ void TForm1::connectSignals() {
   });
 
   // Level list.
-  connect(levelList_, &LevelList::levelClicked, this, [this](int number) { SelectLevel(number + 1); });
+  connect(levelList_, &LevelList::levelClicked, this, [this](int number) { selectLevel(number + 1); });
   connect(levelList_, &LevelList::titleEdited, this, [this](int number, const QString& title) {
     guarded([&] { session_.setLevelTitle(number + 1, toRecordText(title)); });
   });
@@ -506,27 +506,27 @@ void TForm1::connectSignals() {
   // Levelmap-wide panels.
   connect(searchPanel_, &SearchPanel::searchRequested, this, [this](int object) {
     bool found = true;
-    guarded([&] { found = Search(session_, object); });
+    guarded([&] { found = findObject(session_, object); });
     if (!found) inform("Object not found");
   });
   connect(replacePanel_, &ReplacePanel::authorRequested, this,
           [this](const QString& author, int start) {
-            guarded([&] { ReplaceAuthor(session_, author.toStdString(), start); });
+            guarded([&] { replaceAuthorRange(session_, author.toStdString(), start); });
           });
   connect(replacePanel_, &ReplacePanel::amoebaRequested, this,
           [this](bool on) { guarded([&] { convertamoebaAll(session_, on); }); });
   connect(messagePanel_, &MessagePanel::clearRequested, this,
-          [this] { guarded([&] { Button18Click(session_); }); });
+          [this] { guarded([&] { replaceAuthor(session_); }); });
 
   // Move panel.
   connect(movePanel_, &MoveLevelPanel::moveConfirmed, this,
-          [this](int target) { guarded([&] { session_.MoveLevel(target); }); });
+          [this](int target) { guarded([&] { session_.moveLevel(target); }); });
 
   // View panel and Escape leave full-screen editing.
-  connect(viewPanel_->leaveButton(), &QPushButton::clicked, this, [this] { FullscreenEdit1Click(); });
+  connect(viewPanel_->leaveButton(), &QPushButton::clicked, this, [this] { toggleFullScreen(); });
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, [this] {
-    if (fullScreen_) FullscreenEdit1Click();
+    if (fullScreen_) toggleFullScreen();
   });
 
   // Development panel.
@@ -537,14 +537,14 @@ void TForm1::connectSignals() {
   connect(developPanel_->button("Go Emerald"), &QPushButton::clicked, this,
           [this] { switchMode(kEmeraldMode); });
   connect(developPanel_->button("New Window"), &QPushButton::clicked, this, [this] {
-    TForm2* preview = newPreviewWindow();
+    LevelPreviewWindow* preview = newPreviewWindow();
     preview->show();
     preview->activateWindow();
   });
   connect(developPanel_->button("Hide Form1 canvas"), &QPushButton::clicked, this,
           [this] { hideEditingArea(!editingAreaHidden()); });
   connect(developPanel_->button("Show levelinfo"), &QPushButton::clicked, this, [this] {
-    for (const std::string& line : session_.map.BdcffMemo[static_cast<std::size_t>(session_.map.CurrentLevel)]) {
+    for (const std::string& line : session_.map.bdcffMemo[static_cast<std::size_t>(session_.map.currentLevel)]) {
       developPanel_->memo()->appendPlainText(fromRecordText(line));
     }
   });

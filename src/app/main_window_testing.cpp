@@ -13,7 +13,7 @@
 
 #include "app/dialogs.h"
 #include "app/find_panel.h"
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "app/options_window.h"
 #include "app/tools_panel.h"
 #include "editor/level_test.h"
@@ -27,9 +27,9 @@ namespace {
 // it, as the game expects, but behind a modal note that keeps the window
 // painting, and that lets the user stop waiting should the game never end
 // (the game then runs on by itself).
-class WindowAppExec : public SystemAppExec {
+class WindowLauncher : public SystemLauncher {
  public:
-  explicit WindowAppExec(QWidget* window) : window_(window) {}
+  explicit WindowLauncher(QWidget* window) : window_(window) {}
 
  protected:
   void waitForExit(int pid) override {
@@ -63,7 +63,7 @@ class WindowAppExec : public SystemAppExec {
 // The test runs' message boxes and the Options window, through the window.
 class WindowTestFrontend : public LevelTestFrontend {
  public:
-  explicit WindowTestFrontend(TForm1& form) : form_(form) {}
+  explicit WindowTestFrontend(MainWindow& form) : form_(form) {}
   void message(std::string_view caption, std::string_view text) override {
     form_.captionedMessage(QString::fromStdString(std::string(caption)),
                            QString::fromStdString(std::string(text)));
@@ -72,23 +72,23 @@ class WindowTestFrontend : public LevelTestFrontend {
   void showFileLocations() override { form_.showFileLocations(); }
 
  private:
-  TForm1& form_;
+  MainWindow& form_;
 };
 
 }  // namespace
 
-void TForm1::connectOptions() {
+void MainWindow::connectOptions() {
   if (options_.launcher) {
     launcher_ = options_.launcher;
   } else {
-    ownLauncher_ = std::make_unique<WindowAppExec>(this);
+    ownLauncher_ = std::make_unique<WindowLauncher>(this);
     launcher_ = ownLauncher_.get();
   }
   QToolButton* test = tools_->button("IEButton15");
   test->setEnabled(true);
-  connect(test, &QToolButton::clicked, this, [this] { TestlevelExternal(); });
+  connect(test, &QToolButton::clicked, this, [this] { testLevelExternally(); });
 
-  connect(optionsPanel_, &OptionsWindow::accepted, this, [this] { Button4Click(); });
+  connect(optionsPanel_, &OptionsWindow::accepted, this, [this] { findPlayersDialog(); });
   connect(optionsPanel_, &OptionsWindow::findRequested, this,
           [this](TestTarget target) { findPlayer(target); });
   connect(optionsPanel_, &OptionsWindow::onefellowChanged, this,
@@ -100,7 +100,7 @@ void TForm1::connectOptions() {
   });
 }
 
-void TForm1::captionedMessage(const QString& caption, const QString& text) {
+void MainWindow::captionedMessage(const QString& caption, const QString& text) {
   // The shared dialogs know one caption; tests that bring their own see the text.
   if (ownDialogs_) {
     QMessageBox::information(this, caption, text);
@@ -109,30 +109,30 @@ void TForm1::captionedMessage(const QString& caption, const QString& text) {
   }
 }
 
-void TForm1::TestlevelExternal() {
+void MainWindow::testLevelExternally() {
   const GameTestOptions options = optionsPanel_->gameTestOptions();
   WindowTestFrontend ui(*this);
   LevelTestContext ctx{session_.map, config_, options, *launcher_, ui};
-  guarded([&] { pyrovel::TestlevelExternal(ctx); });
+  guarded([&] { pyrovel::testLevelExternally(ctx); });
 }
 
-void TForm1::SetTesttarget(TestTarget target) {
+void MainWindow::setTestTarget(TestTarget target) {
   config_.testTarget = target;
   for (QAction* a : testTargetGroup_->actions()) {
     if (a->data().toInt() == static_cast<int>(target)) a->setChecked(true);
   }
 }
 
-void TForm1::Options1Click() { showPanel(optionsPanel_); }
+void MainWindow::showOptions() { showPanel(optionsPanel_); }
 
-void TForm1::showFileLocations() {
+void MainWindow::showFileLocations() {
   optionsPanel_->pages()->setCurrentIndex(OptionsWindow::FileLocations);
   showPanel(optionsPanel_);
 }
 
-void TForm1::Button4Click() { optionsPanel_->copyFolders(config_); }
+void MainWindow::findPlayersDialog() { optionsPanel_->copyFolders(config_); }
 
-void TForm1::findPlayer(TestTarget target) {
+void MainWindow::findPlayer(TestTarget target) {
   // The folder in the edit first, then the setting, then the editor's own.
   QString start = optionsPanel_->folderEdit(target)->text();
   if (start.isEmpty()) start = QString::fromStdString(playerFolder(config_, target));
@@ -142,7 +142,7 @@ void TForm1::findPlayer(TestTarget target) {
   findPanel_->find(target, start);
 }
 
-void TForm1::editTextFile(const QString& folder, const QString& name) {
+void MainWindow::editTextFile(const QString& folder, const QString& name) {
   const auto found = findFileNoCase(folder.toStdString(), name.toStdString());
   const QString path = found ? QString::fromStdString(*found) : QDir(folder).filePath(name);
   if (!found) {
@@ -154,7 +154,7 @@ void TForm1::editTextFile(const QString& folder, const QString& name) {
   if (!opened) inform(("No program was found to open " + path + ".").toStdString());
 }
 
-void TForm1::Help2Click() {
+void MainWindow::openHelp() {
   if (dialogs_->ask(this,
                     "Sorry, Help is not yet available in the beta-version. Do you want to read the "
                     "readme.txt ?",

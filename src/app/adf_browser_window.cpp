@@ -55,34 +55,34 @@ constexpr int kSizeColumn = 2;
 AdfBrowserWindow::AdfBrowserWindow(EditorSession& session, Dialogs* dialogs, QWidget* parent)
     : DiskImageWindow(session, dialogs, parent, "Open adf image",
                       "Amiga disk image (*.adf *.ADF);;All files (*)", "Save Amiga Files") {
-  setObjectName("ADFForm");
+  setObjectName("adfBrowserWindow");
   setWindowTitle("ADF import");
 
   auto* file = menuBar()->addMenu("&File");
   auto* open1 = file->addAction("Open adf image", this, &AdfBrowserWindow::openChosenImage);
-  open1->setObjectName("Open1");
+  open1->setObjectName("openImageAction");
   QAction* save = file->addAction("Save Amiga Files", this, &AdfBrowserWindow::saveEntries);
-  save->setObjectName("SaveAmigaFiles1");
+  save->setObjectName("saveFilesAction");
   auto* view = menuBar()->addMenu("&View");
-  showBlockDump1_ = view->addAction("Show Block Dump");
-  showBlockDump1_->setObjectName("ShowBlockDump1");
-  showBlockDump1_->setCheckable(true);
-  showBlockDump1_->setChecked(true);
+  blockDumpAction_ = view->addAction("Show Block Dump");
+  blockDumpAction_->setObjectName("blockDumpAction");
+  blockDumpAction_->setCheckable(true);
+  blockDumpAction_->setChecked(true);
   auto* search1 = view->addAction("Search");
-  search1->setObjectName("Search1");
+  search1->setObjectName("searchAction");
   search1->setShortcut(QKeySequence::Find);
 
   auto* central = new QWidget(this);
   auto* column = new QVBoxLayout(central);
-  panel2_ = plainLabel("No image open", central);
-  panel2_->setObjectName("Panel2");
-  panel2_->setFrameShape(QFrame::StyledPanel);
-  panel2_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  column->addWidget(panel2_);
+  imageInfo_ = plainLabel("No image open", central);
+  imageInfo_->setObjectName("imageInfo");
+  imageInfo_->setFrameShape(QFrame::StyledPanel);
+  imageInfo_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  column->addWidget(imageInfo_);
   auto* splitter = new QSplitter(Qt::Horizontal, central);
   splitter->addWidget(makeListSide());
-  panel6_ = makeDumpPanel();
-  splitter->addWidget(panel6_);
+  blockDumpPanel_ = makeDumpPanel();
+  splitter->addWidget(blockDumpPanel_);
   splitter->setStretchFactor(0, 1);
   splitter->setStretchFactor(1, 2);
   splitter->setChildrenCollapsible(false);
@@ -94,13 +94,13 @@ AdfBrowserWindow::AdfBrowserWindow(EditorSession& session, Dialogs* dialogs, QWi
   setCentralWidget(central);
   statusBar();
 
-  connect(showBlockDump1_, &QAction::toggled, panel6_, &QWidget::setVisible);
+  connect(blockDumpAction_, &QAction::toggled, blockDumpPanel_, &QWidget::setVisible);
   connect(search1, &QAction::triggered, this, [this] {
     searchPanel_->show();
-    edit2_->setFocus();
+    searchText_->setFocus();
   });
-  saveAmigaFiles1_ = save;
-  search1_ = search1;
+  saveFilesAction_ = save;
+  searchAction_ = search1;
   save->setEnabled(false);
   search1->setEnabled(false);
   resize(980, 620);
@@ -127,15 +127,15 @@ QWidget* AdfBrowserWindow::makeListSide() {
   buttons->addWidget(report);
   column->addLayout(buttons);
 
-  listView1_ = new QTreeWidget(side);
-  listView1_->setObjectName("ListView1");
-  listView1_->setHeaderLabels({"Name", "Block", "Size"});
-  listView1_->setRootIsDecorated(false);
-  listView1_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  listView1_->setUniformRowHeights(true);
-  listView1_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-  listView1_->header()->setStretchLastSection(false);
-  column->addWidget(listView1_, 1);
+  fileList_ = new QTreeWidget(side);
+  fileList_->setObjectName("fileList");
+  fileList_->setHeaderLabels({"Name", "Block", "Size"});
+  fileList_->setRootIsDecorated(false);
+  fileList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  fileList_->setUniformRowHeights(true);
+  fileList_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+  fileList_->header()->setStretchLastSection(false);
+  column->addWidget(fileList_, 1);
   setListStyle(ListStyle::Report);
 
   connect(up, &QToolButton::clicked, this, [this] {
@@ -147,59 +147,59 @@ QWidget* AdfBrowserWindow::makeListSide() {
   connect(large, &QToolButton::clicked, this, [this] { setListStyle(ListStyle::LargeIcons); });
   connect(list, &QToolButton::clicked, this, [this] { setListStyle(ListStyle::List); });
   connect(report, &QToolButton::clicked, this, [this] { setListStyle(ListStyle::Report); });
-  connect(listView1_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+  connect(fileList_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
     if (const AdfEntry* e = entryOf(item)) {
       browser_.click(*e);
-      info2_->setText(fromStd(browser_.info2()));
+      blockDetails_->setText(fromStd(browser_.info2()));
     }
   });
-  connect(listView1_, &QTreeWidget::itemDoubleClicked, this,
+  connect(fileList_, &QTreeWidget::itemDoubleClicked, this,
           [this](QTreeWidgetItem* item) { openEntry(item); });
   return side;
 }
 
 QWidget* AdfBrowserWindow::makeDumpPanel() {
   auto* panel = new QWidget(this);
-  panel->setObjectName("Panel6");
+  panel->setObjectName("blockDumpPanel");
   auto* column = new QVBoxLayout(panel);
   column->setContentsMargins(0, 0, 0, 0);
-  label1_ = new QLabel(panel);
-  label1_->setObjectName("Label1");
-  QFont bold = label1_->font();
+  blockTitle_ = new QLabel(panel);
+  blockTitle_->setObjectName("blockTitle");
+  QFont bold = blockTitle_->font();
   bold.setBold(true);
-  label1_->setFont(bold);
-  info_ = plainLabel({}, panel);
-  info_->setObjectName("info");
-  info_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  info2_ = plainLabel({}, panel);
-  info2_->setObjectName("info2");
-  column->addWidget(label1_);
-  column->addWidget(info_);
-  column->addWidget(info2_);
+  blockTitle_->setFont(bold);
+  blockInfo_ = plainLabel({}, panel);
+  blockInfo_->setObjectName("blockInfo");
+  blockInfo_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  blockDetails_ = plainLabel({}, panel);
+  blockDetails_->setObjectName("blockDetails");
+  column->addWidget(blockTitle_);
+  column->addWidget(blockInfo_);
+  column->addWidget(blockDetails_);
 
-  memo1_ = new QPlainTextEdit(panel);
-  memo1_->setObjectName("Memo1");
-  memo1_->setReadOnly(true);
-  memo1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  blockDump_ = new QPlainTextEdit(panel);
+  blockDump_->setObjectName("blockDump");
+  blockDump_->setReadOnly(true);
+  blockDump_->setLineWrapMode(QPlainTextEdit::NoWrap);
   const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  memo1_->setFont(fixed);
+  blockDump_->setFont(fixed);
   // Wide enough for a whole dump line: offset, 16 hex bytes, 16 characters.
-  memo1_->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QString(73, 'M')) + 30);
-  column->addWidget(memo1_, 1);
+  blockDump_->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QString(73, 'M')) + 30);
+  column->addWidget(blockDump_, 1);
 
   auto* row = new QHBoxLayout;
-  auto* prev = button(panel, "Button2", "Prev");
-  auto* next = button(panel, "Button3", "Next");
-  spinEdit1_ = blockNumberEdit(panel, "SpinEdit1");
-  spinEdit1_->setToolTip("Block number (shows the next block of a chain after each block)");
-  auto* go = button(panel, "Button4", "Go");
-  auto* root = button(panel, "Button5", "Root");
+  auto* prev = button(panel, "previousBlockButton", "Prev");
+  auto* next = button(panel, "nextBlockButton", "Next");
+  blockNumber_ = blockNumberEdit(panel, "blockNumber");
+  blockNumber_->setToolTip("Block number (shows the next block of a chain after each block)");
+  auto* go = button(panel, "goToBlockButton", "Go");
+  auto* root = button(panel, "rootBlockButton", "Root");
   root->setToolTip("Show the root block");
   row->addWidget(prev);
   row->addWidget(next);
   row->addSpacing(12);
   row->addWidget(new QLabel("Block:", panel));
-  row->addWidget(spinEdit1_);
+  row->addWidget(blockNumber_);
   row->addWidget(go);
   row->addStretch(1);
   row->addWidget(root);
@@ -217,49 +217,49 @@ QWidget* AdfBrowserWindow::makeDumpPanel() {
   });
   connect(go, &QPushButton::clicked, this, [this] {
     if (!browser_.isOpen()) return;
-    browser_.goToBlock(spinEdit1_->value());
+    browser_.goToBlock(blockNumber_->value());
     showBlockView();
   });
   connect(root, &QPushButton::clicked, this, [this] { showBlock(kAdfRootBlock); });
-  needImage_ << prev << next << go << root << spinEdit1_;
+  needImage_ << prev << next << go << root << blockNumber_;
   for (QWidget* w : needImage_) w->setEnabled(false);
   return panel;
 }
 
 QWidget* AdfBrowserWindow::makeSearchPanel() {
   auto* panel = new QFrame(this);
-  panel->setObjectName("SearchPanel");
+  panel->setObjectName("searchPanel");
   panel->setFrameShape(QFrame::StyledPanel);
   auto* row = new QHBoxLayout(panel);
   row->addWidget(new QLabel("Search for:", panel));
-  edit2_ = new QLineEdit(panel);
-  edit2_->setObjectName("Edit2");
-  row->addWidget(edit2_, 1);
+  searchText_ = new QLineEdit(panel);
+  searchText_->setObjectName("searchText");
+  row->addWidget(searchText_, 1);
   row->addWidget(new QLabel("start at block", panel));
-  spinEdit2_ = blockNumberEdit(panel, "SpinEdit2");
-  row->addWidget(spinEdit2_);
-  auto* go = button(panel, "Button7", "Go");
+  searchStart_ = blockNumberEdit(panel, "searchStart");
+  row->addWidget(searchStart_);
+  auto* go = button(panel, "searchButton", "Go");
   go->setDefault(true);
   row->addWidget(go);
   auto* close = new QToolButton(panel);
-  close->setObjectName("Panel3");
+  close->setObjectName("closeSearchButton");
   close->setText("X");
   close->setToolTip("Close the search");
   close->setAutoRaise(true);
   row->addWidget(close);
-  connect(go, &QPushButton::clicked, this, &AdfBrowserWindow::goToBlock);
-  connect(edit2_, &QLineEdit::returnPressed, this, &AdfBrowserWindow::goToBlock);
+  connect(go, &QPushButton::clicked, this, &AdfBrowserWindow::searchBlocks);
+  connect(searchText_, &QLineEdit::returnPressed, this, &AdfBrowserWindow::searchBlocks);
   connect(close, &QToolButton::clicked, panel, &QWidget::hide);
   return panel;
 }
 
 void AdfBrowserWindow::setListStyle(ListStyle style) {
   const bool report = style == ListStyle::Report;
-  listView1_->setHeaderHidden(!report);
-  listView1_->setColumnHidden(kBlockColumn, !report);
-  listView1_->setColumnHidden(kSizeColumn, !report);
+  fileList_->setHeaderHidden(!report);
+  fileList_->setColumnHidden(kBlockColumn, !report);
+  fileList_->setColumnHidden(kSizeColumn, !report);
   const int side = style == ListStyle::LargeIcons ? 32 : 16;
-  listView1_->setIconSize(QSize(side, side));
+  fileList_->setIconSize(QSize(side, side));
 }
 
 bool AdfBrowserWindow::openImage(const QString& path) {
@@ -269,12 +269,12 @@ bool AdfBrowserWindow::openImage(const QString& path) {
     error(e);
     return false;
   }
-  panel2_->setText(fromRecordText(browser_.image().diskName()));
-  panel2_->setToolTip(QFileInfo(path).fileName());
+  imageInfo_->setText(fromRecordText(browser_.image().diskName()));
+  imageInfo_->setToolTip(QFileInfo(path).fileName());
   setWindowTitle(QString("ADF import - %1").arg(QFileInfo(path).fileName()));
   for (QWidget* w : needImage_) w->setEnabled(true);
-  saveAmigaFiles1_->setEnabled(true);
-  search1_->setEnabled(true);
+  saveFilesAction_->setEnabled(true);
+  searchAction_->setEnabled(true);
   showListing();
   showBlockView();
   return true;
@@ -298,13 +298,13 @@ void AdfBrowserWindow::showBlock(int n) {
 }
 
 void AdfBrowserWindow::showListing() {
-  listView1_->clear();
+  fileList_->clear();
   const QIcon folder = style()->standardIcon(QStyle::SP_DirIcon);
   const QIcon file = style()->standardIcon(QStyle::SP_FileIcon);
   const auto& entries = browser_.listing();
   for (std::size_t i = 0; i < entries.size(); ++i) {
     const AdfEntry& e = entries[i];
-    auto* item = new QTreeWidgetItem(listView1_);
+    auto* item = new QTreeWidgetItem(fileList_);
     item->setText(0, fromRecordText(e.name));
     item->setText(kBlockColumn, QString::number(e.block));
     item->setText(kSizeColumn, e.folder ? QString() : QString::number(e.size));
@@ -313,24 +313,24 @@ void AdfBrowserWindow::showListing() {
     item->setIcon(0, e.folder ? folder : file);
     item->setData(0, Qt::UserRole, static_cast<int>(i));
   }
-  listView1_->resizeColumnToContents(kBlockColumn);
-  listView1_->resizeColumnToContents(kSizeColumn);
+  fileList_->resizeColumnToContents(kBlockColumn);
+  fileList_->resizeColumnToContents(kSizeColumn);
   if (!browser_.listingNotes().empty()) {
     QStringList notes;
     for (const auto& n : browser_.listingNotes()) notes << fromStd(n);
-    listView1_->setToolTip(notes.join('\n'));
+    fileList_->setToolTip(notes.join('\n'));
   } else {
-    listView1_->setToolTip({});
+    fileList_->setToolTip({});
   }
 }
 
 void AdfBrowserWindow::showBlockView() {
   const AdfBlockInfo& info = browser_.blockInfo();
-  label1_->setText(fromStd(info.label));
-  info_->setText(fromStd(info.info));
-  info2_->setText(fromStd(browser_.info2()));
-  spinEdit1_->setValue(info.nextBlock);
-  memo1_->setPlainText(fromStd(browser_.blockDump()));
+  blockTitle_->setText(fromStd(info.label));
+  blockInfo_->setText(fromStd(info.info));
+  blockDetails_->setText(fromStd(browser_.info2()));
+  blockNumber_->setValue(info.nextBlock);
+  blockDump_->setPlainText(fromStd(browser_.blockDump()));
 }
 
 const AdfEntry* AdfBrowserWindow::entryOf(QTreeWidgetItem* item) const {
@@ -344,8 +344,8 @@ const AdfEntry* AdfBrowserWindow::entryOf(QTreeWidgetItem* item) const {
 void AdfBrowserWindow::saveEntries() {
   if (!browser_.isOpen()) return;
   std::vector<AdfEntry> chosen;
-  for (int i = 0; i < listView1_->topLevelItemCount(); ++i) {
-    QTreeWidgetItem* item = listView1_->topLevelItem(i);
+  for (int i = 0; i < fileList_->topLevelItemCount(); ++i) {
+    QTreeWidgetItem* item = fileList_->topLevelItem(i);
     if (item->isSelected()) {
       if (const AdfEntry* e = entryOf(item)) chosen.push_back(*e);
     }
@@ -363,17 +363,17 @@ void AdfBrowserWindow::saveEntries() {
   } catch (const std::exception& e) {
     error(e);
   }
-  info2_->setText(fromStd(browser_.info2()));
+  blockDetails_->setText(fromStd(browser_.info2()));
 }
 
-void AdfBrowserWindow::goToBlock() {
+void AdfBrowserWindow::searchBlocks() {
   if (!browser_.isOpen()) return;
-  const QString text = edit2_->text();
+  const QString text = searchText_->text();
   if (text.isEmpty()) {
     report("Type the text to search for.");
     return;
   }
-  if (browser_.search(text.toStdString(), spinEdit2_->value())) {
+  if (browser_.search(text.toStdString(), searchStart_->value())) {
     showBlockView();
   } else {
     report(text + " not found");

@@ -37,7 +37,7 @@ class AdfBrowserWindow : public DiskImageWindow {
   void saveEntries();
   void showBlock(int n);
   void getdir(int block);
-  void goToBlock();  // the search's "Go"
+  void searchBlocks();  // the search's "Go"
   void openEntry(QTreeWidgetItem* item);
 
  private:
@@ -51,20 +51,20 @@ class AdfBrowserWindow : public DiskImageWindow {
   const AdfEntry* entryOf(QTreeWidgetItem* item) const;
   AdfBrowser browser_;
 
-  QAction* saveAmigaFiles1_;
-  QAction* showBlockDump1_;
-  QAction* search1_;
-  QLabel* panel2_;
-  QTreeWidget* listView1_;
-  QWidget* panel6_;
-  QLabel* label1_;
-  QLabel* info_;
-  QLabel* info2_;
-  QPlainTextEdit* memo1_;
-  QSpinBox* spinEdit1_;
+  QAction* saveFilesAction_;
+  QAction* blockDumpAction_;
+  QAction* searchAction_;
+  QLabel* imageInfo_;
+  QTreeWidget* fileList_;
+  QWidget* blockDumpPanel_;
+  QLabel* blockTitle_;
+  QLabel* blockInfo_;
+  QLabel* blockDetails_;
+  QPlainTextEdit* blockDump_;
+  QSpinBox* blockNumber_;
   QWidget* searchPanel_;
-  QLineEdit* edit2_;
-  QSpinBox* spinEdit2_;
+  QLineEdit* searchText_;
+  QSpinBox* searchStart_;
   QList<QWidget*> needImage_;
 };
 

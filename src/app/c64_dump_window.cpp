@@ -36,30 +36,30 @@ QString reportText(const std::string& line) {
 C64DumpWindow::C64DumpWindow(EditorSession& session, Dialogs* dialogs, QWidget* parent)
     : QMainWindow(parent), session_(session), dialogs_(dialogs) {
   setWindowFlag(Qt::Window);
-  setObjectName("DasForm");
+  setObjectName("c64DumpWindow");
   setWindowTitle("Import from C64 memory dump");
 
   auto* file = menuBar()->addMenu("&File");
-  file->addAction("Open", this, &C64DumpWindow::startConversion)->setObjectName("Open1");
+  file->addAction("Open", this, &C64DumpWindow::startConversion)->setObjectName("openDumpAction");
   file->addSeparator();
-  file->addAction("Exit", this, &QWidget::close)->setObjectName("Exit1");
+  file->addAction("Exit", this, &QWidget::close)->setObjectName("exitAction");
 
   auto* central = new QWidget(this);
   auto* column = new QVBoxLayout(central);
   auto* options = new QHBoxLayout;
-  checkBox1_ = new QCheckBox("Append", central);
-  checkBox1_->setObjectName("CheckBox1");
-  checkBox1_->setToolTip("Put the converted levels from the current level on instead of from level 0");
-  options->addWidget(checkBox1_);
+  appendCaves_ = new QCheckBox("Append", central);
+  appendCaves_->setObjectName("appendCaves");
+  appendCaves_->setToolTip("Put the converted levels from the current level on instead of from level 0");
+  options->addWidget(appendCaves_);
   options->addStretch(1);
   column->addLayout(options);
-  memo1_ = new QPlainTextEdit(central);
-  memo1_->setObjectName("Memo1");
-  memo1_->setReadOnly(true);
-  memo1_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  memo1_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-  memo1_->setPlainText(kC64ConverterIdleLine);
-  column->addWidget(memo1_, 1);
+  report_ = new QPlainTextEdit(central);
+  report_->setObjectName("report");
+  report_->setReadOnly(true);
+  report_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  report_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  report_->setPlainText(kC64ConverterIdleLine);
+  column->addWidget(report_, 1);
   setCentralWidget(central);
   statusBar();
   resize(560, 440);
@@ -67,13 +67,13 @@ C64DumpWindow::C64DumpWindow(EditorSession& session, Dialogs* dialogs, QWidget* 
 
 C64DumpWindow::~C64DumpWindow() = default;
 
-bool C64DumpWindow::append() const { return checkBox1_->isChecked(); }
-void C64DumpWindow::setAppend(bool on) { checkBox1_->setChecked(on); }
+bool C64DumpWindow::append() const { return appendCaves_->isChecked(); }
+void C64DumpWindow::setAppend(bool on) { appendCaves_->setChecked(on); }
 
-QStringList C64DumpWindow::reportLines() const { return memo1_->toPlainText().split('\n'); }
+QStringList C64DumpWindow::reportLines() const { return report_->toPlainText().split('\n'); }
 
 void C64DumpWindow::startConversion() {
-  memo1_->clear();
+  report_->clear();
   statusBar()->clearMessage();
   addReportLine(kC64ConverterBanner);
   const std::optional<QString> path = dialogsOr(dialogs_).chooseC64Dump(this, lastFolder_);
@@ -112,10 +112,10 @@ bool C64DumpWindow::convertFile(const QString& path) {
 void C64DumpWindow::setReport(const std::vector<std::string>& lines) {
   QStringList text;
   for (const std::string& line : lines) text << reportText(line);
-  memo1_->setPlainText(text.join('\n'));
+  report_->setPlainText(text.join('\n'));
 }
 
-void C64DumpWindow::addReportLine(const QString& line) { memo1_->appendPlainText(line); }
+void C64DumpWindow::addReportLine(const QString& line) { report_->appendPlainText(line); }
 
 void C64DumpWindow::showDetection(const C64DumpScan& scan) {
   QString text = fromStd(c64InputKindName(scan.kind));

@@ -53,8 +53,8 @@ class C64DumpWindow : public QMainWindow {
 
   EditorSession& session_;
   Dialogs* dialogs_;
-  QCheckBox* checkBox1_;
-  QPlainTextEdit* memo1_;
+  QCheckBox* appendCaves_;
+  QPlainTextEdit* report_;
   QString lastFolder_;
   std::optional<C64Conversion> last_;
 };

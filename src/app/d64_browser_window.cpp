@@ -36,46 +36,46 @@ const char* const kImportNote =
 D64BrowserWindow::D64BrowserWindow(EditorSession& session, Dialogs* dialogs, QWidget* parent)
     : DiskImageWindow(session, dialogs, parent, "Open D64 Image",
                       "C64 diskimiage (*.d64 *.D64);;All files (*)", "Save file") {
-  setObjectName("D64Form");
+  setObjectName("d64BrowserWindow");
   setWindowTitle("D64");
 
   auto* file = menuBar()->addMenu("&File");
-  file->addAction("Open D64 Image", this, &D64BrowserWindow::openChosenImage)->setObjectName("OpenD64Image1");
+  file->addAction("Open D64 Image", this, &D64BrowserWindow::openChosenImage)->setObjectName("openImageAction");
   QAction* save1 = file->addAction("Save file", this, &D64BrowserWindow::saveFile);
-  save1->setObjectName("Savefile1");
+  save1->setObjectName("saveFileAction");
   file->addSeparator();
-  file->addAction("Exit", this, &QWidget::close)->setObjectName("Exit1");
+  file->addAction("Exit", this, &QWidget::close)->setObjectName("exitAction");
   auto* help = menuBar()->addMenu("&Help");
   help->addAction("Note about the .d64 import", this, &D64BrowserWindow::showNote)
-      ->setObjectName("Noteaboutthed64import1");
+      ->setObjectName("importNoteAction");
 
   auto* central = new QWidget(this);
   auto* row = new QHBoxLayout(central);
   row->setSpacing(kSideGap);
   listPanel_ = makeListPanel();
   row->addWidget(listPanel_, 1);
-  memo1_ = new QPlainTextEdit(central);
-  memo1_->setObjectName("Memo1");
-  memopanel_ = makeSidePanel("Memopanel", "Ascii Display", memo1_);
-  memo1_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-  memo1_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  row->addWidget(memopanel_);
-  memo2_ = new QPlainTextEdit(central);
-  memo2_->setObjectName("Memo2");
-  memo2_->setPlainText(kImportNote);
-  notePanel_ = makeSidePanel("NotePanel", "Note about the .d64 import", memo2_);
+  fileView_ = new QPlainTextEdit(central);
+  fileView_->setObjectName("fileView");
+  viewPanel_ = makeSidePanel("Memopanel", "Ascii Display", fileView_);
+  fileView_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  fileView_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  row->addWidget(viewPanel_);
+  noteView_ = new QPlainTextEdit(central);
+  noteView_->setObjectName("noteView");
+  noteView_->setPlainText(kImportNote);
+  notePanel_ = makeSidePanel("notePanel", "Note about the .d64 import", noteView_);
   row->addWidget(notePanel_);
-  memopanel_->hide();
+  viewPanel_->hide();
   notePanel_->hide();
   setCentralWidget(central);
   statusBar();
 
   // The pop-up menu of the file list.
   auto* popup = new QMenu(this);
-  popup->setObjectName("PopupMenu1");
-  popup->addAction("Save file", this, &D64BrowserWindow::saveFile)->setObjectName("Savefile2");
-  popup->addAction("view as Ascii", this, &D64BrowserWindow::viewasAscii1Click)
-      ->setObjectName("viewasAscii1");
+  popup->setObjectName("fileMenu");
+  popup->addAction("Save file", this, &D64BrowserWindow::saveFile)->setObjectName("saveFilePopupAction");
+  popup->addAction("view as Ascii", this, &D64BrowserWindow::showAsAscii)
+      ->setObjectName("viewAsAsciiAction");
   filenames_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(filenames_, &QWidget::customContextMenuRequested, this, [this, popup](const QPoint& at) {
     if (filenames_->itemAt(at)) popup->popup(filenames_->viewport()->mapToGlobal(at));
@@ -87,16 +87,16 @@ D64BrowserWindow::~D64BrowserWindow() = default;
 
 QWidget* D64BrowserWindow::makeListPanel() {
   auto* panel = new QWidget(this);
-  panel->setObjectName("ListPanel");
+  panel->setObjectName("listPanel");
   panel->setMinimumWidth(240);
   auto* column = new QVBoxLayout(panel);
   column->setContentsMargins(0, 0, 0, 0);
-  panel5_ = plainLabel("Title:", panel);
-  panel5_->setObjectName("Panel5");
-  panel5_->setFrameShape(QFrame::StyledPanel);
-  column->addWidget(panel5_);
+  imageTitle_ = plainLabel("Title:", panel);
+  imageTitle_->setObjectName("imageTitle");
+  imageTitle_->setFrameShape(QFrame::StyledPanel);
+  column->addWidget(imageTitle_);
   filenames_ = new QListWidget(panel);
-  filenames_->setObjectName("Filenames");
+  filenames_->setObjectName("fileNames");
   filenames_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   column->addWidget(filenames_, 1);
   connect(filenames_, &QListWidget::itemClicked, this,
@@ -118,7 +118,7 @@ QWidget* D64BrowserWindow::makeSidePanel(const char* name, const QString& captio
   title->setFont(bold);
   bar->addWidget(title, 1);
   auto* close = new QToolButton(panel);
-  close->setObjectName("Label1");
+  close->setObjectName("closeNoteButton");
   close->setText("X");
   close->setToolTip("Close");
   close->setAutoRaise(true);
@@ -144,7 +144,7 @@ bool D64BrowserWindow::openImage(const QString& path) {
     error(e);
     return false;
   }
-  panel5_->setText("Title: " + fromStd(browser_.title()));
+  imageTitle_->setText("Title: " + fromStd(browser_.title()));
   setWindowTitle(QString("D64 - %1").arg(QFileInfo(path).fileName()));
   filenames_->clear();
   const auto& directory = browser_.image().directory();
@@ -189,7 +189,7 @@ void D64BrowserWindow::saveFile() {
   }
 }
 
-void D64BrowserWindow::viewasAscii1Click() {
+void D64BrowserWindow::showAsAscii() {
   const int index = selectedIndex();
   if (index < 0) return;
   QString text;
@@ -199,8 +199,8 @@ void D64BrowserWindow::viewasAscii1Click() {
     error(e);
     return;
   }
-  openSidePanel(memopanel_);
-  memo1_->setPlainText(text);
+  openSidePanel(viewPanel_);
+  fileView_->setPlainText(text);
 }
 
 void D64BrowserWindow::importFile(int index) {
@@ -215,13 +215,13 @@ void D64BrowserWindow::importFile(int index) {
   } catch (const std::exception& e) {
     error(e);
   }
-  if (!memopanel_->isHidden()) viewasAscii1Click();
+  if (!viewPanel_->isHidden()) showAsAscii();
 }
 
 void D64BrowserWindow::showNote() { openSidePanel(notePanel_); }
 
 void D64BrowserWindow::openSidePanel(QWidget* panel) {
-  QWidget* other = panel == memopanel_ ? notePanel_ : memopanel_;
+  QWidget* other = panel == viewPanel_ ? notePanel_ : viewPanel_;
   if (!panel->isHidden()) return;
   if (!other->isHidden()) {
     other->hide();
@@ -237,8 +237,8 @@ void D64BrowserWindow::openSidePanel(QWidget* panel) {
 }
 
 void D64BrowserWindow::closeSidePanel() {
-  if (memopanel_->isHidden() && notePanel_->isHidden()) return;
-  memopanel_->hide();
+  if (viewPanel_->isHidden() && notePanel_->isHidden()) return;
+  viewPanel_->hide();
   notePanel_->hide();
   if (widthBeforeSidePanel_ > 0) resize(widthBeforeSidePanel_, height());
 }

@@ -29,7 +29,7 @@ class D64BrowserWindow : public DiskImageWindow {
   // "Save file": the selected file through the save dialog.
   void saveFile();
   // "view as Ascii": the selected file in the text panel.
-  void viewasAscii1Click();
+  void showAsAscii();
   // A click on a file: it becomes current and a cave is imported.
   void importFile(int index);
   // The note about the import in the side panel.
@@ -47,11 +47,11 @@ class D64BrowserWindow : public DiskImageWindow {
   D64Browser browser_;
 
   QWidget* listPanel_;
-  QLabel* panel5_;
+  QLabel* imageTitle_;
   QListWidget* filenames_;
-  QPlainTextEdit* memo1_;
-  QPlainTextEdit* memo2_;
-  QWidget* memopanel_;
+  QPlainTextEdit* fileView_;
+  QPlainTextEdit* noteView_;
+  QWidget* viewPanel_;
   QWidget* notePanel_;
   int widthBeforeSidePanel_ = 0;
 };

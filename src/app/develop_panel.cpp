@@ -8,18 +8,18 @@
 
 namespace pyrovel::app {
 
-DevelopPanel::DevelopPanel(QWidget* owner) : ToolWindow(owner, "DevelopPanel", "  Development") {
+DevelopPanel::DevelopPanel(QWidget* owner) : ToolWindow(owner, "developPanel", "  Development") {
   auto* layout = new QVBoxLayout(this);
   auto* pages = new QTabWidget(this);
-  pages->setObjectName("DevelopPages");
+  pages->setObjectName("developPages");
   layout->addWidget(pages);
 
-  listBox1_ = new QListWidget;
-  listBox1_->setObjectName("ListBox1");
-  listBox1_->setIconSize(QSize(20, 20));
-  listBox1_->setUniformItemSizes(true);
-  pages->addTab(listBox1_, "All Objects");
-  connect(listBox1_, &QListWidget::currentRowChanged, this, [this](int row) {
+  allObjects_ = new QListWidget;
+  allObjects_->setObjectName("allObjects");
+  allObjects_->setIconSize(QSize(20, 20));
+  allObjects_->setUniformItemSizes(true);
+  pages->addTab(allObjects_, "All Objects");
+  connect(allObjects_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (row >= 0) emit objectPicked(row);
   });
 
@@ -30,7 +30,7 @@ DevelopPanel::DevelopPanel(QWidget* owner) : ToolWindow(owner, "DevelopPanel", "
   int i = 0;
   for (const char* caption : captions) {
     auto* b = new QPushButton(caption, temp);
-    b->setObjectName(QString("Develop_") + QString(caption).remove(' '));
+    b->setObjectName(QString("develop") + QString(caption).remove(' '));
     grid->addWidget(b, i / 2, i % 2);
     ++i;
   }
@@ -46,31 +46,31 @@ DevelopPanel::DevelopPanel(QWidget* owner) : ToolWindow(owner, "DevelopPanel", "
   auto* row = new QHBoxLayout;
   for (const char* caption : {"Show levelinfo", "Clear"}) {
     auto* b = new QPushButton(caption, imports);
-    b->setObjectName(QString("Develop_") + QString(caption).remove(' '));
+    b->setObjectName(QString("develop") + QString(caption).remove(' '));
     row->addWidget(b);
   }
   col->addLayout(row);
-  memo1_ = new QPlainTextEdit(imports);
-  memo1_->setObjectName("Memo1");
-  col->addWidget(memo1_, 1);
+  importLog_ = new QPlainTextEdit(imports);
+  importLog_->setObjectName("importLog");
+  col->addWidget(importLog_, 1);
   pages->addTab(imports, "ImportRoutines");
-  connect(button("Clear"), &QPushButton::clicked, memo1_, &QPlainTextEdit::clear);
+  connect(button("Clear"), &QPushButton::clicked, importLog_, &QPlainTextEdit::clear);
 
   resize(305, 401);
 }
 
 QPushButton* DevelopPanel::button(const QString& caption) const {
-  return findChild<QPushButton*>("Develop_" + QString(caption).remove(' '));
+  return findChild<QPushButton*>("develop" + QString(caption).remove(' '));
 }
 
 void DevelopPanel::fillObjects(const SpriteStrip& strip, const ObjectCatalogue& catalogue) {
-  QSignalBlocker block(listBox1_);
-  listBox1_->clear();
+  QSignalBlocker block(allObjects_);
+  allObjects_->clear();
   for (int n = 0; n < strip.count(); ++n) {
     auto* item = new QListWidgetItem(QIcon(spritePixmap(strip, n, 20)),
                                      QString::fromStdString(catalogue.item(n)));
     item->setSizeHint(QSize(0, 20));
-    listBox1_->addItem(item);
+    allObjects_->addItem(item);
   }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The Development panel (`DevelopPanel`): developer pages. "All Objects"
-// lists every sprite (`ListBox1`) to pick a drawing object from, "Temp" holds
+// lists every sprite to pick a drawing object from, "Temp" holds
 // one-off buttons, "ImportRoutines" the importers' switches and a memo.
 #include <QCheckBox>
 #include <QListWidget>
@@ -21,7 +21,7 @@ class DevelopPanel : public ToolWindow {
   // One row per object of the strip: its sprite and its name list entry.
   void fillObjects(const SpriteStrip& strip, const ObjectCatalogue& catalogue);
   QPushButton* button(const QString& caption) const;
-  QPlainTextEdit* memo() const { return memo1_; }
+  QPlainTextEdit* memo() const { return importLog_; }
   bool viewUnknown() const { return viewUnknown_->isChecked(); }
   bool clearInBetween() const { return clearInBetween_->isChecked(); }
   bool viewOnly() const { return viewOnly_->isChecked(); }
@@ -30,8 +30,8 @@ class DevelopPanel : public ToolWindow {
   void objectPicked(int object);
 
  private:
-  QListWidget* listBox1_;
-  QPlainTextEdit* memo1_;
+  QListWidget* allObjects_;
+  QPlainTextEdit* importLog_;
   QCheckBox* viewUnknown_;
   QCheckBox* clearInBetween_;
   QCheckBox* viewOnly_;

@@ -7,7 +7,7 @@ namespace pyrovel::app {
 ExportLevelDialog::ExportLevelDialog(QWidget* parent, const QString& folder,
                                      const QString& proposed)
     : QFileDialog(parent, "Save Level", folder) {
-  setObjectName("LevelSaveDialog");
+  setObjectName("exportLevelDialog");
   setOption(QFileDialog::DontUseNativeDialog);
   setAcceptMode(QFileDialog::AcceptSave);
   setOption(QFileDialog::DontConfirmOverwrite, false);

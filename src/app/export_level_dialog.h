@@ -1,5 +1,5 @@
 #pragma once
-// The "Save Level" dialog (`LevelSaveDialog`) of "Export Level": one file
+// The "Save Level" dialog of "Export Level": one file
 // name and the format, chosen by filter index; asks before overwriting.
 #include <QFileDialog>
 

@@ -15,12 +15,12 @@ class FindPanel : public ToolWindow {
  public:
   explicit FindPanel(QWidget* owner);
 
-  // `FindPyrovel`, `FindBD4`, `FindEmerald`, `FindBoulderflash`: the prompt
+  // Finding the Pyrovel, BD4, Emerald or Boulderflash player: the prompt
   // and the file looked for, then the folder shown is checked.
   void find(TestTarget target, const QString& startDir);
 
   TestTarget target() const { return target_; }
-  QLineEdit* directory() const { return directoryListBox1_; }
+  QLineEdit* directory() const { return folder_; }
   QLabel* prompt() const { return prompt_; }
   QLabel* result() const { return result_; }
 
@@ -34,7 +34,7 @@ class FindPanel : public ToolWindow {
 
   TestTarget target_ = TestTarget::Pyrovel;
   QLabel* prompt_;
-  QLineEdit* directoryListBox1_;
+  QLineEdit* folder_;
   QLabel* result_;
 };
 

@@ -6,7 +6,7 @@ namespace pyrovel::app {
 
 ImportLevelDialog::ImportLevelDialog(QWidget* parent, const QString& folder)
     : QFileDialog(parent, "Import Level", folder) {
-  setObjectName("LevelopenDialog");
+  setObjectName("importLevelDialog");
   // Qt's own dialog on every desktop: the same look, and reachable by name.
   setOption(QFileDialog::DontUseNativeDialog);
   setFileMode(QFileDialog::ExistingFiles);

@@ -1,5 +1,5 @@
 #pragma once
-// The "Import Level" dialog (`LevelopenDialog`): one or more files of one
+// The "Import Level" dialog: one or more files of one
 // of the import file types, chosen by filter index.
 #include <QFileDialog>
 

@@ -14,7 +14,7 @@ constexpr int kNumberColumnWidth = 28;
 }  // namespace
 
 LevelList::LevelList(QWidget* parent) : QTableWidget(100, 2, parent) {
-  setObjectName("Levelnames");
+  setObjectName("levelList");
   horizontalHeader()->hide();
   verticalHeader()->hide();
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);

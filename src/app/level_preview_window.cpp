@@ -38,14 +38,14 @@ class LevelPreviewWindow::Canvas : public QWidget {
 LevelPreviewWindow::LevelPreviewWindow(QWidget* owner, const Levelmap* map, const SpriteStrip* strip,
                std::function<int()> cellSize)
     : QWidget(owner, Qt::Tool), map_(map) {
-  setObjectName("Form2");
+  setObjectName("levelPreviewWindow");
   setWindowTitle("Level preview");
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(2, 2, 2, 2);
   canvas_ = new Canvas(this, map, strip, std::move(cellSize));
-  canvas_->setObjectName("Form2Canvas");
+  canvas_->setObjectName("previewCanvas");
   button_ = new QPushButton("Draw Form2", this);
-  button_->setObjectName("DrawForm2");
+  button_->setObjectName("drawPreviewButton");
   layout->addWidget(canvas_, 1);
   layout->addWidget(button_);
   connect(button_, &QPushButton::clicked, this, &LevelPreviewWindow::drawPreview);

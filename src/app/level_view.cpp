@@ -40,7 +40,7 @@ unsigned heldState(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
 }
 
 LevelView::LevelView(QWidget* parent) : QWidget(parent) {
-  setObjectName("Background");
+  setObjectName("levelView");
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::ClickFocus);
@@ -149,7 +149,7 @@ void LevelView::wheelEvent(QWheelEvent* event) {
 
 LevelScrollBox::LevelScrollBox(LevelView* view, QWidget* parent)
     : QScrollArea(parent), view_(view) {
-  setObjectName("ScrollBox1");
+  setObjectName("levelScrollBox");
   setWidget(view);
   setWidgetResizable(true);
   setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -1,6 +1,6 @@
 #pragma once
-// The level view (`Background`): the current layer of the current level as
-// a grid of square cells, inside the scroll box `ScrollBox1` that zooms it.
+// The level view: the current layer of the current level as
+// a grid of square cells, inside the scroll box that zooms it.
 // Mouse actions are handed on with the pixel position and the cell size, so
 // the drawing tools work in cells without knowing about widgets.
 #include <QScrollArea>

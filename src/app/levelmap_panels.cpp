@@ -17,15 +17,15 @@ QPushButton* namedButton(QWidget* parent, const char* name, const QString& text)
 }
 }  // namespace
 
-SearchPanel::SearchPanel(QWidget* owner) : ToolWindow(owner, "SearchPanel", "  Search in levelmap") {
+SearchPanel::SearchPanel(QWidget* owner) : ToolWindow(owner, "searchPanel", "  Search in levelmap") {
   auto* layout = new QHBoxLayout(this);
   auto* kind = new QRadioButton("Object:", this);
-  kind->setObjectName("RadioButton1");
+  kind->setObjectName("searchKind");
   kind->setChecked(true);
   searchObjectEdit_ = new QSpinBox(this);
-  searchObjectEdit_->setObjectName("SearchObjectEdit");
+  searchObjectEdit_->setObjectName("searchObject");
   searchObjectEdit_->setRange(0, 255);
-  auto* search = namedButton(this, "Button17", "Search");
+  auto* search = namedButton(this, "searchButton", "Search");
   search->setDefault(true);
   layout->addWidget(kind);
   layout->addWidget(searchObjectEdit_);
@@ -35,42 +35,42 @@ SearchPanel::SearchPanel(QWidget* owner) : ToolWindow(owner, "SearchPanel", "  S
 }
 
 ReplacePanel::ReplacePanel(QWidget* owner)
-    : ToolWindow(owner, "ReplacePanel", "  Replace in levelmap") {
+    : ToolWindow(owner, "replacePanel", "  Replace in levelmap") {
   auto* form = new QFormLayout(this);
-  authorreplace_ = new QLineEdit(this);
-  authorreplace_->setObjectName("Authorreplace");
-  authorreplace_->setMaxLength(20);
-  auto* applyAuthor = namedButton(this, "Button14", "Apply");
+  authorReplace_ = new QLineEdit(this);
+  authorReplace_->setObjectName("authorReplace");
+  authorReplace_->setMaxLength(20);
+  auto* applyAuthor = namedButton(this, "applyAuthorButton", "Apply");
   auto* authorRow = new QHBoxLayout;
-  authorRow->addWidget(authorreplace_, 1);
+  authorRow->addWidget(authorReplace_, 1);
   authorRow->addWidget(applyAuthor);
   form->addRow("LevelAuthor", authorRow);
-  spinEdit2_ = new QSpinBox(this);
-  spinEdit2_->setObjectName("SpinEdit2");
-  spinEdit2_->setRange(0, 100);
-  form->addRow("Start at level", spinEdit2_);
-  checkBox2_ = new QCheckBox("Convert trapped amoeba", this);
-  checkBox2_->setObjectName("CheckBox2");
-  auto* applyAmoeba = namedButton(this, "Button20", "Apply");
+  lastLevel_ = new QSpinBox(this);
+  lastLevel_->setObjectName("lastLevel");
+  lastLevel_->setRange(0, 100);
+  form->addRow("Start at level", lastLevel_);
+  amoebaOn_ = new QCheckBox("Convert trapped amoeba", this);
+  amoebaOn_->setObjectName("amoebaOn");
+  auto* applyAmoeba = namedButton(this, "applyAmoebaButton", "Apply");
   auto* amoebaRow = new QHBoxLayout;
-  amoebaRow->addWidget(checkBox2_, 1);
+  amoebaRow->addWidget(amoebaOn_, 1);
   amoebaRow->addWidget(applyAmoeba);
   form->addRow(amoebaRow);
   connect(applyAuthor, &QPushButton::clicked, this,
-          [this] { emit authorRequested(authorreplace_->text(), spinEdit2_->value()); });
+          [this] { emit authorRequested(authorReplace_->text(), lastLevel_->value()); });
   connect(applyAmoeba, &QPushButton::clicked, this,
-          [this] { emit amoebaRequested(checkBox2_->isChecked()); });
+          [this] { emit amoebaRequested(amoebaOn_->isChecked()); });
 }
 
-MessagePanel::MessagePanel(QWidget* owner) : ToolWindow(owner, "MessagePanel", "  Message") {
+MessagePanel::MessagePanel(QWidget* owner) : ToolWindow(owner, "messagePanel", "  Message") {
   auto* layout = new QVBoxLayout(this);
-  messagememo_ = new QPlainTextEdit(this);
-  messagememo_->setObjectName("Messagememo");
-  messagememo_->setReadOnly(true);
-  messagememo_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  messagememo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  layout->addWidget(messagememo_, 1);
-  auto* clear = namedButton(this, "Button18", "Clear");
+  messages_ = new QPlainTextEdit(this);
+  messages_->setObjectName("messages");
+  messages_->setReadOnly(true);
+  messages_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  messages_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  layout->addWidget(messages_, 1);
+  auto* clear = namedButton(this, "clearMessagesButton", "Clear");
   layout->addWidget(clear, 0, Qt::AlignRight);
   connect(clear, &QPushButton::clicked, this, &MessagePanel::clearRequested);
   resize(360, 240);
@@ -80,7 +80,7 @@ void MessagePanel::setLines(const std::vector<std::string>& lines) {
   QStringList text;
   text.reserve(static_cast<int>(lines.size()));
   for (const std::string& line : lines) text << QString::fromStdString(line);
-  messagememo_->setPlainText(text.join('\n'));
+  messages_->setPlainText(text.join('\n'));
 }
 
 }  // namespace pyrovel::app

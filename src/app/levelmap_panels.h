@@ -37,9 +37,9 @@ class ReplacePanel : public ToolWindow {
   void amoebaRequested(bool on);
 
  private:
-  QLineEdit* authorreplace_;
-  QCheckBox* checkBox2_;
-  QSpinBox* spinEdit2_;
+  QLineEdit* authorReplace_;
+  QCheckBox* amoebaOn_;
+  QSpinBox* lastLevel_;
 };
 
 // `MessagePanel`: the message memo and "Clear".
@@ -48,13 +48,13 @@ class MessagePanel : public ToolWindow {
  public:
   explicit MessagePanel(QWidget* owner);
   void setLines(const std::vector<std::string>& lines);
-  QPlainTextEdit* memo() const { return messagememo_; }
+  QPlainTextEdit* memo() const { return messages_; }
 
  signals:
   void clearRequested();
 
  private:
-  QPlainTextEdit* messagememo_;
+  QPlainTextEdit* messages_;
 };
 
 }  // namespace pyrovel::app

@@ -57,7 +57,7 @@ MainWindow::MainWindow(AppOptions options)
       session_(*this),
       drawingTools_(session_, clockRandom_),
       levelProperties_(session_) {
-  setObjectName("Form1");
+  setObjectName("mainWindow");
   setWindowTitle(QString(kMainCaptionPrefix) + kVersionText);
   setWindowIcon(glyphIcon(Glyph::ProgramIcon));
   if (options_.dialogs) {
@@ -139,12 +139,12 @@ void MainWindow::setUpEditor() {
   updatemenu();
   config_.defaultGameDir(programDir_.toStdString());
   spriteSets_ = listSpriteSets(config_.gameDir);
-  optionsPanel_->showFolders(config_);
-  optionsPanel_->setSpriteSets(spriteSets_);
+  optionsWindow_->showFolders(config_);
+  optionsWindow_->setSpriteSets(spriteSets_);
   const std::string objectList = (QDir(fromStd(config_.gameDir)).filePath("Objectlist.txt")).toStdString();
   if (fileExists(objectList)) guarded([&] { session_.catalogue.loadFile(objectList); });
   editMode_ = kGameMode;
-  action("SwitchtoPyrovelmode1")->setChecked(true);
+  action("pyrovelMode")->setChecked(true);
   for (QAction* a : testTargetGroup_->actions()) {
     a->setChecked(a->data().toInt() == static_cast<int>(config_.testTarget));
   }
@@ -249,8 +249,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   for (LevelPreviewWindow* preview : previews_) preview->close();
   for (QWidget* w : std::initializer_list<QWidget*>{movePanel_, viewPanel_, developPanel_,
                                                     convertPanel_, searchPanel_, replacePanel_,
-                                                    messagePanel_, optionsPanel_, findPanel_, adfForm_,
-                                                    d64Form_, helpForm_, dasForm_, resForm_}) {
+                                                    messagePanel_, optionsWindow_, findPanel_, adfBrowser_,
+                                                    d64Browser_, objectsHelp_, c64Dump_, resourceExplorer_}) {
     w->close();
   }
   event->accept();

@@ -106,7 +106,7 @@ class MainWindow : public QMainWindow, public Frontend {
   // Status bar panels 0..4: "Co:", width, height, "Object:", free.
   QLabel* statusPanel(int index) const;
   QAction* action(const QString& objectName) const;
-  OptionsWindow* optionsWindow() const { return optionsPanel_; }
+  OptionsWindow* optionsWindow() const { return optionsWindow_; }
   FindPanel* findPanel() const { return findPanel_; }
 
   // --- the core's front end ---------------------------------------------------
@@ -156,7 +156,7 @@ class MainWindow : public QMainWindow, public Frontend {
   static void showWindow(QWidget* window);
   void exitDevelopment();
   void about();
-  // The level size, score and yam buttons and IEButton12: show the properties.
+  // The level size, score and yam buttons and the tools panel's properties button.
   void showProperty(LevelProperties::SizeButton button);
   // The Properties window's "Apply".
   void applyLevelSize();
@@ -269,9 +269,9 @@ class MainWindow : public QMainWindow, public Frontend {
   QActionGroup* layerGroup_ = nullptr;
   QActionGroup* modeGroup_ = nullptr;
   QActionGroup* testTargetGroup_ = nullptr;
-  QMenu* popupMenu1_ = nullptr;
-  QMenu* popupMenu2_ = nullptr;
-  QToolBar* panel14_ = nullptr;
+  QMenu* levelViewMenu_ = nullptr;
+  QMenu* testTargetMenu_ = nullptr;
+  QToolBar* toolBar_ = nullptr;
   QToolBar* optionsRow_ = nullptr;  // the option bars of the tools, under the tool bar
   SprayOptionsBar* sprayBar_ = nullptr;
   ChaosOptionsBar* chaosBar_ = nullptr;
@@ -281,7 +281,7 @@ class MainWindow : public QMainWindow, public Frontend {
   QStackedWidget* centralPages_ = nullptr;
   QWidget* editingArea_ = nullptr;
   QWidget* levelCaption_ = nullptr;
-  QLabel* label8_ = nullptr;
+  QLabel* levelCaptionText_ = nullptr;
   QWidget* infoPanel_ = nullptr;
   QLabel* infoLabel_ = nullptr;
   LevelView* view_ = nullptr;
@@ -302,12 +302,12 @@ class MainWindow : public QMainWindow, public Frontend {
   SearchPanel* searchPanel_ = nullptr;
   ReplacePanel* replacePanel_ = nullptr;
   MessagePanel* messagePanel_ = nullptr;
-  AdfBrowserWindow* adfForm_ = nullptr;
-  D64BrowserWindow* d64Form_ = nullptr;
-  ObjectsHelpWindow* helpForm_ = nullptr;
-  C64DumpWindow* dasForm_ = nullptr;
-  ResourceExplorerWindow* resForm_ = nullptr;
-  OptionsWindow* optionsPanel_ = nullptr;
+  AdfBrowserWindow* adfBrowser_ = nullptr;
+  D64BrowserWindow* d64Browser_ = nullptr;
+  ObjectsHelpWindow* objectsHelp_ = nullptr;
+  C64DumpWindow* c64Dump_ = nullptr;
+  ResourceExplorerWindow* resourceExplorer_ = nullptr;
+  OptionsWindow* optionsWindow_ = nullptr;
   FindPanel* findPanel_ = nullptr;
   std::unique_ptr<ProgramLauncher> ownLauncher_;
   ProgramLauncher* launcher_ = nullptr;

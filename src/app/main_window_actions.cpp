@@ -45,7 +45,7 @@ void MainWindow::refresh(unsigned what) {
     {
       // The file name is a path (UTF-8); title and author are record texts.
       const LevelHeader& h = map.current();
-      label8_->setText(fromStd(map.fileName) + " Level " +
+      levelCaptionText_->setText(fromStd(map.fileName) + " Level " +
                        QString::number(Levelmap::levelNumber(map.currentLevel)) + ": " +
                        fromRecordText(h.title()) + " by " + fromRecordText(h.author()));
     }
@@ -61,7 +61,7 @@ void MainWindow::refresh(unsigned what) {
     for (LevelPreviewWindow* preview : previews_) preview->update();
   }
   if (what & kLayer) {
-    action(map.currentLayer == kBackgroundLayer ? "BackgroundLayer" : "GamegridLayer")->setChecked(true);
+    action(map.currentLayer == kBackgroundLayer ? "backgroundLayer" : "gameLayer")->setChecked(true);
   }
   if (what & kUndoState) updateUndoState();
   if (what & kHistory) updatemenu();
@@ -71,7 +71,7 @@ void MainWindow::refresh(unsigned what) {
   }
   if (what & kPalette) {
     objects_->canvas()->setEntries(palette_);
-    helpForm_->setObjects(palette_);
+    objectsHelp_->setObjects(palette_);
   }
   // Importers' notes: the message panel shows them whenever there are some.
   if (what & kMessages) {
@@ -88,15 +88,15 @@ void MainWindow::refresh(unsigned what) {
 
 void MainWindow::updateUndoState() {
   const bool undo = session_.canUndo(), redo = session_.canRedo();
-  action("Undo1")->setEnabled(undo);
-  action("Redo1")->setEnabled(redo);
-  popupMenu1_->findChild<QAction*>("PopupUndo")->setEnabled(undo);
+  action("undo")->setEnabled(undo);
+  action("redo")->setEnabled(redo);
+  levelViewMenu_->findChild<QAction*>("popupUndo")->setEnabled(undo);
 }
 
 void MainWindow::updatemenu() {
   for (int i = 0; i < 4; ++i) {
     const QString entry = QString::fromStdString(session_.history[static_cast<std::size_t>(i)]);
-    QAction* item = action(QString("History%1").arg(i + 1));
+    QAction* item = action(QString("history%1").arg(i + 1));
     item->setText(QString(entry).replace('&', "&&"));
     item->setVisible(entry != "---");
   }
@@ -146,7 +146,7 @@ void MainWindow::loadImageLibrary() {
   objects_->canvas()->update();
   chaosBar_->showSprites(strip_);
   properties_->setStrip(&strip_);
-  helpForm_->refreshSprites();
+  objectsHelp_->refreshSprites();
   refresh(kLevelShown | kCellsChanged);
 }
 
@@ -223,9 +223,9 @@ void MainWindow::switchMode(EditMode mode) {
 
 void MainWindow::toggleFullScreen() {
   fullScreen_ = !fullScreen_;
-  action("FullscreenEdit1")->setChecked(fullScreen_);
+  action("fullScreenEdit")->setChecked(fullScreen_);
   levelCaption_->setVisible(!fullScreen_);
-  panel14_->setVisible(!fullScreen_);
+  toolBar_->setVisible(!fullScreen_);
   optionsRow_->setVisible(!fullScreen_);
   menuBar()->setVisible(!fullScreen_);
   statusBar()->setVisible(statusBarWanted_ && !fullScreen_);
@@ -251,7 +251,7 @@ void MainWindow::toggleFullScreen() {
 void MainWindow::toggleStatusBar() {
   statusBarWanted_ = !statusBarWanted_;
   statusBar()->setVisible(statusBarWanted_ && !fullScreen_);
-  action("Statusbar2")->setChecked(statusBarWanted_);
+  action("showStatusBar")->setChecked(statusBarWanted_);
 }
 
 void MainWindow::togglePropertiesPanel() { propertiesDock_->setVisible(propertiesDock_->isHidden()); }
@@ -262,12 +262,12 @@ void MainWindow::toggleLevelList() { levelListDock_->setVisible(levelListDock_->
 void MainWindow::showDevelopmentPanel() {
   developPanel_->show();
   developPanel_->raise();
-  helpForm_->setDevelopmentMode(true);
+  objectsHelp_->setDevelopmentMode(true);
 }
 
 void MainWindow::exitDevelopment() {
   developPanel_->hide();
-  helpForm_->setDevelopmentMode(false);
+  objectsHelp_->setDevelopmentMode(false);
 }
 
 void MainWindow::showWindow(QWidget* window) {

@@ -69,19 +69,19 @@ void MainWindow::createDocks() {
                    QDockWidget::DockWidgetClosable;
 
   tools_ = new ToolsCanvas;
-  toolsDock_ = makeDock(this, "Toolspanel", "  Tools", tools_, Qt::LeftDockWidgetArea, all);
+  toolsDock_ = makeDock(this, "toolsDock", "  Tools", tools_, Qt::LeftDockWidgetArea, all);
   addDockWidget(Qt::LeftDockWidgetArea, toolsDock_);
 
   objects_ = new ObjectsPanel;
   objects_->canvas()->setStrip(&strip_);
-  objectsDock_ = makeDock(this, "ObjectsPanel", "   Objects", objects_,
+  objectsDock_ = makeDock(this, "objectsDock", "   Objects", objects_,
                           Qt::LeftDockWidgetArea | Qt::BottomDockWidgetArea, all);
   addDockWidget(Qt::LeftDockWidgetArea, objectsDock_);
   objectsDock_->setFloating(true);
 
   properties_ = new PropertiesPage(levelProperties_);
   properties_->setStrip(&strip_);
-  propertiesDock_ = makeDock(this, "PropertiesPanel", "   Properties", properties_,
+  propertiesDock_ = makeDock(this, "propertiesDock", "   Properties", properties_,
                              Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea, all);
   addDockWidget(Qt::RightDockWidgetArea, propertiesDock_);
   propertiesDock_->setFloating(true);
@@ -89,17 +89,17 @@ void MainWindow::createDocks() {
   propertiesDock_->hide();
 
   levelList_ = new LevelList;
-  levelListDock_ = makeDock(this, "LevelListPanel", "Level list", levelList_,
+  levelListDock_ = makeDock(this, "levelListDock", "Level list", levelList_,
                             Qt::RightDockWidgetArea, QDockWidget::DockWidgetClosable);
   addDockWidget(Qt::RightDockWidgetArea, levelListDock_);
   levelListDock_->hide();
   resizeDocks({levelListDock_}, {180}, Qt::Horizontal);
 
   // The menu checks follow the windows, however they were shown or closed.
-  const std::pair<QDockWidget*, const char*> checks[] = {{toolsDock_, "Tools1"},
-                                                         {objectsDock_, "Objects1"},
-                                                         {propertiesDock_, "Properties1"},
-                                                         {levelListDock_, "Levellist1"}};
+  const std::pair<QDockWidget*, const char*> checks[] = {{toolsDock_, "toolsPanel"},
+                                                         {objectsDock_, "objectsPanel"},
+                                                         {propertiesDock_, "propertiesPanel"},
+                                                         {levelListDock_, "levelListPanel"}};
   for (const auto& [dock, name] : checks) {
     QAction* a = action(name);
     a->setChecked(!dock->isHidden());
@@ -225,7 +225,7 @@ void MainWindow::applyPanelStates() {
   levelListDock_->hide();  // always starts hidden
   statusBarWanted_ = config_.statusBarVisible;
   statusBar()->setVisible(statusBarWanted_);
-  action("Statusbar2")->setChecked(statusBarWanted_);
+  action("showStatusBar")->setChecked(statusBarWanted_);
   fitObjectsDock();
 }
 

@@ -62,69 +62,69 @@ QAction* MainWindow::makeAction(const QString& name, const QString& text, const 
 void MainWindow::createActions() {
   const auto none = QKeySequence();
   // File
-  makeAction("Newlevelset1", "New levelset", QKeySequence("Ctrl+N"), [this] { newLevelmap(); })
+  makeAction("newLevelset", "New levelset", QKeySequence("Ctrl+N"), [this] { newLevelmap(); })
       ->setToolTip("New Levelmap");
-  makeAction("Openlevelset1", "&Open levelset", QKeySequence("Ctrl+O"),
+  makeAction("openLevelset", "&Open levelset", QKeySequence("Ctrl+O"),
              [this] { openLevelmap(OpenSource::Dialog); })
       ->setToolTip("Open LevelMap");
-  makeAction("Appendlevelset1", "Append levelset", none,
+  makeAction("appendLevelset", "Append levelset", none,
              [this] { openLevelmap(OpenSource::AppendDialog); });
-  makeAction("Savelevelset1", "&Save levelset", QKeySequence("Ctrl+S"), [this] { save(); })
+  makeAction("saveLevelset", "&Save levelset", QKeySequence("Ctrl+S"), [this] { save(); })
       ->setToolTip("Save Levelmap");
-  makeAction("Saveas1", "Save Levelset &As", QKeySequence("F12"), [this] { saveAs(); });
-  makeAction("Importlevel1", "&Import level", QKeySequence("Ctrl+I"), [this] { importLevel(); })
+  makeAction("saveLevelsetAs", "Save Levelset &As", QKeySequence("F12"), [this] { saveAs(); });
+  makeAction("importLevel", "&Import level", QKeySequence("Ctrl+I"), [this] { importLevel(); })
       ->setToolTip("Import Level");
-  makeAction("ExportLevel1", "&Export Level", QKeySequence("Ctrl+E"), [this] { exportLevel(); })
+  makeAction("exportLevel", "&Export Level", QKeySequence("Ctrl+E"), [this] { exportLevel(); })
       ->setToolTip("Export Level");
-  makeAction("ImportDLL", "Import from DLL", none, [this] { showWindow(resForm_); });
-  makeAction("ImportfromADFimage1", "Import from ADF image", none, [this] { showWindow(adfForm_); });
-  makeAction("ImportfromD64image1", "Import from D64 image", none, [this] { showWindow(d64Form_); });
-  makeAction("DasHimport", "Import from C64 memory dump", none, [this] { showWindow(dasForm_); });
-  makeAction("Merge1", "Merge", none, nullptr);
-  makeAction("PrintLevel1", "Print Level", QKeySequence("Ctrl+P"), nullptr);
-  makeAction("Quit1", "&Quit", QKeySequence("Ctrl+Q"), [this] { close(); });
+  makeAction("importFromExecutable", "Import from DLL", none, [this] { showWindow(resourceExplorer_); });
+  makeAction("importFromAdf", "Import from ADF image", none, [this] { showWindow(adfBrowser_); });
+  makeAction("importFromD64", "Import from D64 image", none, [this] { showWindow(d64Browser_); });
+  makeAction("importFromC64Dump", "Import from C64 memory dump", none, [this] { showWindow(c64Dump_); });
+  makeAction("merge", "Merge", none, nullptr);
+  makeAction("printLevel", "Print Level", QKeySequence("Ctrl+P"), nullptr);
+  makeAction("quit", "&Quit", QKeySequence("Ctrl+Q"), [this] { close(); });
   for (int i = 1; i <= 4; ++i) {
-    QAction* h = makeAction(QString("History%1").arg(i), "---", none, [this, i] {
+    QAction* h = makeAction(QString("history%1").arg(i), "---", none, [this, i] {
       openLevelmap(OpenSource::History, QString::fromStdString(session_.history[static_cast<std::size_t>(i - 1)]));
     });
     h->setVisible(false);
   }
   // Images
-  makeAction("LoadImageLibrary1", "&Load Image Library", none, [this] { loadImageLibrary(); });
+  makeAction("loadImageLibrary", "&Load Image Library", none, [this] { loadImageLibrary(); });
   // Edit
-  makeAction("Undo1", "&Undo", QKeySequence("Ctrl+Z"), [this] { undo(); })->setToolTip("Undo");
-  makeAction("Redo1", "&Redo", QKeySequence("Ctrl+Y"), [this] { redo(); })->setToolTip("Redo");
-  action("Redo1")->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
-  makeAction("ClearLevel1", "&Clear Level", QKeySequence("Shift+Del"), [this] { clearLevel(); });
-  makeAction("DeleteLevel1", "&Delete Level", QKeySequence("Ctrl+Del"), [this] { deleteLevel(); });
-  makeAction("Insertlevel1", "&Insert level", QKeySequence("Ctrl+Shift+I"),
+  makeAction("undo", "&Undo", QKeySequence("Ctrl+Z"), [this] { undo(); })->setToolTip("Undo");
+  makeAction("redo", "&Redo", QKeySequence("Ctrl+Y"), [this] { redo(); })->setToolTip("Redo");
+  action("redo")->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
+  makeAction("clearLevel", "&Clear Level", QKeySequence("Shift+Del"), [this] { clearLevel(); });
+  makeAction("deleteLevel", "&Delete Level", QKeySequence("Ctrl+Del"), [this] { deleteLevel(); });
+  makeAction("insertLevel", "&Insert level", QKeySequence("Ctrl+Shift+I"),
              [this] { insertLevel(); });
-  makeAction("MoveLevel1", "&Move Level", QKeySequence("Ctrl+M"), [this] { showMoveLevelPanel(); });
-  makeAction("Cut1", "Cu&t", QKeySequence("Ctrl+X"), [this] { cutSelection(); })->setToolTip("Cut");
-  makeAction("Copy1", "&Copy", QKeySequence("Ctrl+C"), [this] { copySelection(); })->setToolTip("Copy");
-  makeAction("Paste1", "&Paste", QKeySequence("Ctrl+V"), [this] { paste(); })->setToolTip("Paste");
-  makeAction("Search1", "Search", none, [this] { showPanel(searchPanel_); });
-  makeAction("Replace1", "Replace", none, [this] { showPanel(replacePanel_); });
+  makeAction("moveLevel", "&Move Level", QKeySequence("Ctrl+M"), [this] { showMoveLevelPanel(); });
+  makeAction("cut", "Cu&t", QKeySequence("Ctrl+X"), [this] { cutSelection(); })->setToolTip("Cut");
+  makeAction("copy", "&Copy", QKeySequence("Ctrl+C"), [this] { copySelection(); })->setToolTip("Copy");
+  makeAction("paste", "&Paste", QKeySequence("Ctrl+V"), [this] { paste(); })->setToolTip("Paste");
+  makeAction("search", "Search", none, [this] { showPanel(searchPanel_); });
+  makeAction("replace", "Replace", none, [this] { showPanel(replacePanel_); });
   // View
-  makeAction("ZoomIn1", "Zoom &In", none, [this] { zoomIn(); })
+  makeAction("zoomIn", "Zoom &In", none, [this] { zoomIn(); })
       ->setShortcuts({QKeySequence("Ctrl+D"), QKeySequence("Ctrl++"), QKeySequence("Ctrl+=")});
-  makeAction("Zoomout1", "Zoom &Out", none, [this] { zoomOut(); })
+  makeAction("zoomOut", "Zoom &Out", none, [this] { zoomOut(); })
       ->setShortcuts({QKeySequence("Ctrl+A"), QKeySequence("Ctrl+-")});
-  makeAction("FullscreenEdit1", "&Full screen Edit", QKeySequence("Ctrl+F"),
+  makeAction("fullScreenEdit", "&Full screen Edit", QKeySequence("Ctrl+F"),
              [this] { toggleFullScreen(); })
       ->setToolTip("Full Screen Edit");
-  makeAction("Objects1", "&Objects", QKeySequence("Ctrl+1"),
+  makeAction("objectsPanel", "&Objects", QKeySequence("Ctrl+1"),
              [this] { objectsDock_->setVisible(objectsDock_->isHidden()); });
-  makeAction("Properties1", "&Properties", QKeySequence("Ctrl+2"), [this] { togglePropertiesPanel(); });
-  makeAction("Levellist1", "&Levellist", QKeySequence("Ctrl+3"), [this] { toggleLevelList(); });
-  makeAction("Tools1", "&Tools", QKeySequence("Ctrl+4"),
+  makeAction("propertiesPanel", "&Properties", QKeySequence("Ctrl+2"), [this] { togglePropertiesPanel(); });
+  makeAction("levelListPanel", "&Levellist", QKeySequence("Ctrl+3"), [this] { toggleLevelList(); });
+  makeAction("toolsPanel", "&Tools", QKeySequence("Ctrl+4"),
              [this] { toolsDock_->setVisible(toolsDock_->isHidden()); });
-  makeAction("Statusbar2", "Statusbar", QKeySequence("Ctrl+5"), [this] { toggleStatusBar(); });
-  for (const char* name : {"FullscreenEdit1", "Objects1", "Properties1", "Levellist1", "Tools1", "Statusbar2"}) {
+  makeAction("showStatusBar", "Statusbar", QKeySequence("Ctrl+5"), [this] { toggleStatusBar(); });
+  for (const char* name : {"fullScreenEdit", "objectsPanel", "propertiesPanel", "levelListPanel", "toolsPanel", "showStatusBar"}) {
     action(name)->setCheckable(true);
   }
-  action("Statusbar2")->setChecked(true);
-  makeAction("Options1", "&Options", none, [this] { showOptions(); });
+  action("showStatusBar")->setChecked(true);
+  makeAction("options", "&Options", none, [this] { showOptions(); });
   // Mode
   modeGroup_ = new QActionGroup(this);
   const struct {
@@ -132,9 +132,9 @@ void MainWindow::createActions() {
     const char* text;
     EditMode mode;
   } modes[] = {
-      {"SwitchtoPyrovelmode1", "Switch to Pyrovel mode", kGameMode},
-      {"SwitchtoEmeraldmineV4mode1", "Switch to Emerald mine V4 mode", kEmeraldMode},
-      {"SwitchtoC64Boulderdashmode1", "Switch to C64 Boulderdash mode", kC64Mode},
+      {"pyrovelMode", "Switch to Pyrovel mode", kGameMode},
+      {"emeraldMineV4Mode", "Switch to Emerald mine V4 mode", kEmeraldMode},
+      {"c64BoulderDashMode", "Switch to C64 Boulderdash mode", kC64Mode},
   };
   for (const auto& m : modes) {
     QAction* a = makeAction(m.name, m.text, none, [this, mode = m.mode] { switchMode(mode); });
@@ -143,24 +143,24 @@ void MainWindow::createActions() {
   }
   // Development
   const auto gameDir = [this] { return QString::fromStdString(config_.gameDir); };
-  makeAction("EditReadme1", "Edit Readme", none, [this, gameDir] { editTextFile(gameDir(), "readme.txt"); });
-  makeAction("EditGameTech1", "Edit Game_Tech", none,
+  makeAction("editReadme", "Edit Readme", none, [this, gameDir] { editTextFile(gameDir(), "readme.txt"); });
+  makeAction("editGameTech", "Edit Game_Tech", none,
              [this, gameDir] { editTextFile(gameDir(), "Gametech.txt"); });
-  makeAction("EditIdeas1", "Edit Ideas", none, [this, gameDir] { editTextFile(gameDir(), "Ideas.txt"); });
-  makeAction("EditEditortodo1", "Edit Editor to do", none,
+  makeAction("editIdeas", "Edit Ideas", none, [this, gameDir] { editTextFile(gameDir(), "Ideas.txt"); });
+  makeAction("editEditorToDo", "Edit Editor to do", none,
              [this] { editTextFile(programDir_, "ToDo.txt"); });
-  makeAction("ShowDevelopmentPanel1", "Show Development Panel", none,
+  makeAction("showDevelopmentPanel", "Show Development Panel", none,
              [this] { showDevelopmentPanel(); });
   // Help
-  makeAction("About1", "&About", none, [this] { about(); });
-  makeAction("ObjectsHelp1", "&Objects Help", QKeySequence("F1"), [this] { showWindow(helpForm_); })
+  makeAction("about", "&About", none, [this] { about(); });
+  makeAction("objectsHelp", "&Objects Help", QKeySequence("F1"), [this] { showWindow(objectsHelp_); })
       ->setToolTip("Help");
-  makeAction("Help2", "&Help", none, [this] { openHelp(); });
+  makeAction("help", "&Help", none, [this] { openHelp(); });
 
   // The layer switch of the tool bar.
   layerGroup_ = new QActionGroup(this);
-  QAction* background = makeAction("BackgroundLayer", "Background", none, [this] { showBackgroundLayer(); });
-  QAction* gamegrid = makeAction("GamegridLayer", "Gamegrid", none, [this] { showGameLayer(); });
+  QAction* background = makeAction("backgroundLayer", "Background", none, [this] { showBackgroundLayer(); });
+  QAction* gamegrid = makeAction("gameLayer", "Gamegrid", none, [this] { showGameLayer(); });
   background->setToolTip("Show and edit the background layer");
   gamegrid->setToolTip("Show and edit the game layer");
   for (QAction* a : {background, gamegrid}) {
@@ -171,21 +171,21 @@ void MainWindow::createActions() {
 
   // The property buttons of the tool bar.
   using SizeButton = LevelProperties::SizeButton;
-  makeAction("SetSizeProperty", "LevelSize Property", none, [this] { showProperty(SizeButton::IEButton1); });
-  makeAction("SetScoreProperty", "Score Property", none, [this] { showProperty(SizeButton::IEButton2); });
-  makeAction("SetYamProperty", "Yam Content", none, [this] { showProperty(SizeButton::IEButton3); });
+  makeAction("levelSizeProperty", "LevelSize Property", none, [this] { showProperty(SizeButton::LevelSize); });
+  makeAction("scoreProperty", "Score Property", none, [this] { showProperty(SizeButton::Scores); });
+  makeAction("yamProperty", "Yam Content", none, [this] { showProperty(SizeButton::Yam); });
 
-  // The test target menu `PopupMenu2`.
+  // The test target menu.
   testTargetGroup_ = new QActionGroup(this);
   const struct {
     const char* name;
     const char* text;
     TestTarget target;
   } targets[] = {
-      {"testlevelinPyrovel1", "Test level in Pyrovel", TestTarget::Pyrovel},
-      {"testlevelinBD41", "Test level in BD4", TestTarget::BD4},
-      {"testlevelinEMCplayer1", "Test level in EMC player", TestTarget::Emerald},
-      {"testlevelinBoulderflash1", "Test level in Boulderflash", TestTarget::Boulderflash},
+      {"testInPyrovel", "Test level in Pyrovel", TestTarget::Pyrovel},
+      {"testInBd4", "Test level in BD4", TestTarget::BD4},
+      {"testInEmcPlayer", "Test level in EMC player", TestTarget::Emerald},
+      {"testInBoulderflash", "Test level in Boulderflash", TestTarget::Boulderflash},
   };
   for (const auto& t : targets) {
     QAction* a = makeAction(t.name, t.text, none, [this, target = t.target] { setTestTarget(target); });
@@ -193,12 +193,12 @@ void MainWindow::createActions() {
     a->setData(static_cast<int>(t.target));
     testTargetGroup_->addAction(a);
   }
-  action("testlevelinPyrovel1")->setChecked(true);
+  action("testInPyrovel")->setChecked(true);
 }
 
 void MainWindow::createMenus() {
   QMenuBar* bar = menuBar();
-  bar->setObjectName("MainMenu1");
+  bar->setObjectName("mainMenu");
   auto addMenu = [bar](const char* name, const QString& title, std::initializer_list<const char*> items,
                        MainWindow* self) {
     QMenu* menu = bar->addMenu(title);
@@ -212,114 +212,114 @@ void MainWindow::createMenus() {
     }
     return menu;
   };
-  addMenu("File1", "&File",
-          {"Newlevelset1", "Openlevelset1", "Appendlevelset1", "Savelevelset1", "Saveas1", "-",
-           "Importlevel1", "ExportLevel1", "-", "ImportDLL", "ImportfromADFimage1",
-           "ImportfromD64image1", "DasHimport", "-", "Merge1", "PrintLevel1", "-", "History1",
-           "History2", "History3", "History4", "-", "Quit1"},
+  addMenu("fileMenu", "&File",
+          {"newLevelset", "openLevelset", "appendLevelset", "saveLevelset", "saveLevelsetAs", "-",
+           "importLevel", "exportLevel", "-", "importFromExecutable", "importFromAdf",
+           "importFromD64", "importFromC64Dump", "-", "merge", "printLevel", "-", "history1",
+           "history2", "history3", "history4", "-", "quit"},
           this);
-  addMenu("Images1", "&Images", {"LoadImageLibrary1"}, this);
-  addMenu("Edit1", "&Edit",
-          {"Undo1", "Redo1", "-", "ClearLevel1", "DeleteLevel1", "Insertlevel1", "MoveLevel1", "-",
-           "Cut1", "Copy1", "Paste1", "-", "Search1", "Replace1"},
+  addMenu("imagesMenu", "&Images", {"loadImageLibrary"}, this);
+  addMenu("editMenu", "&Edit",
+          {"undo", "redo", "-", "clearLevel", "deleteLevel", "insertLevel", "moveLevel", "-",
+           "cut", "copy", "paste", "-", "search", "replace"},
           this);
-  addMenu("View1", "&View",
-          {"ZoomIn1", "Zoomout1", "-", "FullscreenEdit1", "-", "Objects1", "Properties1",
-           "Levellist1", "Tools1", "Statusbar2", "-", "Options1"},
+  addMenu("viewMenu", "&View",
+          {"zoomIn", "zoomOut", "-", "fullScreenEdit", "-", "objectsPanel", "propertiesPanel",
+           "levelListPanel", "toolsPanel", "showStatusBar", "-", "options"},
           this);
-  addMenu("Mode1", "&Mode",
-          {"SwitchtoPyrovelmode1", "SwitchtoEmeraldmineV4mode1", "SwitchtoC64Boulderdashmode1"}, this);
-  addMenu("Development1", "Development",
-          {"EditReadme1", "EditGameTech1", "EditIdeas1", "EditEditortodo1", "-",
-           "ShowDevelopmentPanel1"},
+  addMenu("modeMenu", "&Mode",
+          {"pyrovelMode", "emeraldMineV4Mode", "c64BoulderDashMode"}, this);
+  addMenu("developmentMenu", "Development",
+          {"editReadme", "editGameTech", "editIdeas", "editEditorToDo", "-",
+           "showDevelopmentPanel"},
           this);
-  addMenu("Help1", "&Help", {"About1", "ObjectsHelp1", "Help2"}, this);
+  addMenu("helpMenu", "&Help", {"about", "objectsHelp", "help"}, this);
 
-  popupMenu1_ = new QMenu(this);
-  popupMenu1_->setObjectName("PopupMenu1");
+  levelViewMenu_ = new QMenu(this);
+  levelViewMenu_->setObjectName("levelViewMenu");
   const struct {
     const char* name;
     const char* text;
     std::function<void()> handler;
   } popup[] = {
-      {"PopupUndo", "Undo", [this] { undo(); }},
-      {"PopupClearLevel", "Clear Level", [this] { clearLevel(); }},
-      {"PopupInsertLevel", "Insert Level", [this] { insertLevel(); }},
-      {"PopupDeleteLevel", "Delete Level", [this] { deleteLevel(); }},
-      {"PopupObjectsHelp", "Objects Help", [this] { showWindow(helpForm_); }},
-      {"PopupShowProperties", "Show Properties", [this] { togglePropertiesPanel(); }},
-      {"PopupShowTools", "Show Tools Menu", [this] { toolsDock_->show(); }},
-      {"PopupShowLevelList", "Show Level List", [this] { toggleLevelList(); }},
+      {"popupUndo", "Undo", [this] { undo(); }},
+      {"popupClearLevel", "Clear Level", [this] { clearLevel(); }},
+      {"popupInsertLevel", "Insert Level", [this] { insertLevel(); }},
+      {"popupDeleteLevel", "Delete Level", [this] { deleteLevel(); }},
+      {"popupObjectsHelp", "Objects Help", [this] { showWindow(objectsHelp_); }},
+      {"popupShowProperties", "Show Properties", [this] { togglePropertiesPanel(); }},
+      {"popupShowTools", "Show Tools Menu", [this] { toolsDock_->show(); }},
+      {"popupShowLevelList", "Show Level List", [this] { toggleLevelList(); }},
   };
   for (const auto& p : popup) {
-    auto* a = new QAction(p.text, popupMenu1_);
+    auto* a = new QAction(p.text, levelViewMenu_);
     a->setObjectName(p.name);
     if (p.handler) {
       connect(a, &QAction::triggered, this, p.handler);
     } else {
       a->setEnabled(false);
     }
-    popupMenu1_->addAction(a);
+    levelViewMenu_->addAction(a);
   }
 
-  popupMenu2_ = new QMenu(this);
-  popupMenu2_->setObjectName("PopupMenu2");
-  popupMenu2_->addActions(testTargetGroup_->actions());
+  testTargetMenu_ = new QMenu(this);
+  testTargetMenu_->setObjectName("testTargetMenu");
+  testTargetMenu_->addActions(testTargetGroup_->actions());
 }
 
 void MainWindow::createToolBar() {
-  panel14_ = addToolBar("Tool bar");
-  panel14_->setObjectName("Panel14");
-  panel14_->setMovable(false);
-  panel14_->setFloatable(false);
-  panel14_->setIconSize(QSize(22, 22));
-  panel14_->toggleViewAction()->setVisible(false);
+  toolBar_ = addToolBar("Tool bar");
+  toolBar_->setObjectName("toolBar");
+  toolBar_->setMovable(false);
+  toolBar_->setFloatable(false);
+  toolBar_->setIconSize(QSize(22, 22));
+  toolBar_->toggleViewAction()->setVisible(false);
   const struct {
     const char* action;
     const char* button;
     Glyph glyph;
   } buttons[] = {
-      {"Newlevelset1", "IEButton22", Glyph::NewMap},
-      {"Openlevelset1", "IEButton7", Glyph::OpenMap},
-      {"Savelevelset1", "IEButton8", Glyph::SaveMap},
+      {"newLevelset", "newLevelsetButton", Glyph::NewMap},
+      {"openLevelset", "openLevelsetButton", Glyph::OpenMap},
+      {"saveLevelset", "saveLevelsetButton", Glyph::SaveMap},
       {"-", nullptr, Glyph::NewMap},
-      {"Importlevel1", "IEButton5", Glyph::ImportLevel},
-      {"ExportLevel1", "IEButton6", Glyph::ExportLevel},
+      {"importLevel", "importLevelButton", Glyph::ImportLevel},
+      {"exportLevel", "exportLevelButton", Glyph::ExportLevel},
       {"-", nullptr, Glyph::NewMap},
-      {"Undo1", "UndoButton", Glyph::Undo},
-      {"Redo1", "RedoButton", Glyph::Redo},
+      {"undo", "undoButton", Glyph::Undo},
+      {"redo", "redoButton", Glyph::Redo},
       {"-", nullptr, Glyph::NewMap},
-      {"Cut1", "IEButton21", Glyph::Cut},
-      {"Copy1", "IEButton20", Glyph::Copy},
-      {"Paste1", "IEButton19", Glyph::Paste},
+      {"cut", "cutButton", Glyph::Cut},
+      {"copy", "copyButton", Glyph::Copy},
+      {"paste", "pasteButton", Glyph::Paste},
       {"-", nullptr, Glyph::NewMap},
-      {"SetSizeProperty", "IEButton1", Glyph::LevelSize},
-      {"SetScoreProperty", "IEButton2", Glyph::Scores},
-      {"SetYamProperty", "IEButton3", Glyph::Yam},
+      {"levelSizeProperty", "levelSizeButton", Glyph::LevelSize},
+      {"scoreProperty", "scoresButton", Glyph::Scores},
+      {"yamProperty", "yamButton", Glyph::Yam},
       {"-", nullptr, Glyph::NewMap},
-      {"FullscreenEdit1", "IEButton27", Glyph::FullScreen},
-      {"ObjectsHelp1", "IEButton4", Glyph::Help},
+      {"fullScreenEdit", "fullScreenButton", Glyph::FullScreen},
+      {"objectsHelp", "objectsHelpButton", Glyph::Help},
   };
   for (const auto& b : buttons) {
     if (std::string_view(b.action) == "-") {
-      panel14_->addSeparator();
+      toolBar_->addSeparator();
       continue;
     }
     QAction* a = action(b.action);
     a->setIcon(glyphIcon(b.glyph));
-    panel14_->addAction(a);
-    panel14_->widgetForAction(a)->setObjectName(b.button);
+    toolBar_->addAction(a);
+    toolBar_->widgetForAction(a)->setObjectName(b.button);
   }
   // Menus show no icons: the tool bar is where they help.
   for (QAction* a : actions_) a->setIconVisibleInMenu(false);
 
-  panel14_->addSeparator();
-  for (const char* name : {"BackgroundLayer", "GamegridLayer"}) {
+  toolBar_->addSeparator();
+  for (const char* name : {"backgroundLayer", "gameLayer"}) {
     QAction* a = action(name);
-    panel14_->addAction(a);
-    auto* button = qobject_cast<QToolButton*>(panel14_->widgetForAction(a));
-    button->setObjectName(name == std::string_view("BackgroundLayer") ? "BackgroundButton"
-                                                                     : "GamegridButton");
+    toolBar_->addAction(a);
+    auto* button = qobject_cast<QToolButton*>(toolBar_->widgetForAction(a));
+    button->setObjectName(name == std::string_view("backgroundLayer") ? "backgroundButton"
+                                                                     : "gameLayerButton");
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
   }
 
@@ -328,7 +328,7 @@ void MainWindow::createToolBar() {
   // or rescales the level view. Without options it names the tool's use.
   addToolBarBreak();
   optionsRow_ = addToolBar("Tool options");
-  optionsRow_->setObjectName("ToolOptionsRow");
+  optionsRow_->setObjectName("toolOptionsRow");
   optionsRow_->setMovable(false);
   optionsRow_->setFloatable(false);
   optionsRow_->toggleViewAction()->setVisible(false);
@@ -338,7 +338,7 @@ void MainWindow::createToolBar() {
   sprayBar_ = new SprayOptionsBar(drawingTools_.sprayOptions, row);
   chaosBar_ = new ChaosOptionsBar(drawingTools_.chaosOptions, row);
   toolHint_ = new QLabel(row);
-  toolHint_->setObjectName("ToolHint");
+  toolHint_->setObjectName("toolHint");
   toolHint_->setTextFormat(Qt::PlainText);
   toolHint_->setEnabled(false);  // greyed: a note, not a control
   rowLayout->addWidget(sprayBar_);
@@ -361,7 +361,7 @@ void MainWindow::createToolBar() {
 
 void MainWindow::createCentralArea() {
   editingArea_ = new QWidget(this);
-  editingArea_->setObjectName("Panel2");
+  editingArea_->setObjectName("editingArea");
   auto* layout = new QVBoxLayout(editingArea_);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -370,16 +370,16 @@ void MainWindow::createCentralArea() {
   auto* bars = new QHBoxLayout;
   bars->setContentsMargins(0, 0, 0, 0);
   infoPanel_ = new QFrame(editingArea_);
-  infoPanel_->setObjectName("InfoPanel");
+  infoPanel_->setObjectName("infoPanel");
   static_cast<QFrame*>(infoPanel_)->setFrameShape(QFrame::StyledPanel);
   auto* info = new QHBoxLayout(infoPanel_);
   info->setContentsMargins(6, 2, 2, 2);
   infoLabel_ = new QLabel(infoPanel_);
-  infoLabel_->setObjectName("InfoLabel");
+  infoLabel_->setObjectName("infoLabel");
   infoLabel_->setTextFormat(Qt::PlainText);
   infoLabel_->setWordWrap(true);
   auto* closeInfo = new QToolButton(infoPanel_);
-  closeInfo->setObjectName("InfoClose");
+  closeInfo->setObjectName("infoClose");
   closeInfo->setText("x");
   closeInfo->setAutoRaise(true);
   closeInfo->setToolTip("Hide this note");
@@ -391,16 +391,16 @@ void MainWindow::createCentralArea() {
   layout->addLayout(bars);
 
   levelCaption_ = new QFrame(editingArea_);
-  levelCaption_->setObjectName("LevelCaption");
+  levelCaption_->setObjectName("levelCaption");
   auto* captionLayout = new QHBoxLayout(levelCaption_);
   captionLayout->setContentsMargins(6, 2, 6, 2);
-  label8_ = new QLabel(levelCaption_);
-  label8_->setObjectName("Label8");
-  label8_->setTextFormat(Qt::PlainText);
-  QFont bold = label8_->font();
+  levelCaptionText_ = new QLabel(levelCaption_);
+  levelCaptionText_->setObjectName("levelCaptionText");
+  levelCaptionText_->setTextFormat(Qt::PlainText);
+  QFont bold = levelCaptionText_->font();
   bold.setBold(true);
-  label8_->setFont(bold);
-  captionLayout->addWidget(label8_);
+  levelCaptionText_->setFont(bold);
+  captionLayout->addWidget(levelCaptionText_);
   layout->addWidget(levelCaption_);
 
   view_ = new LevelView;
@@ -410,17 +410,17 @@ void MainWindow::createCentralArea() {
   // Hiding the editing area leaves an empty page in its place, so the docks
   // keep their sizes.
   centralPages_ = new QStackedWidget(this);
-  centralPages_->setObjectName("Panel18");
+  centralPages_->setObjectName("centralPages");
   centralPages_->addWidget(editingArea_);
   auto* emptyPage = new QWidget(centralPages_);
-  emptyPage->setObjectName("EditingAreaHidden");
+  emptyPage->setObjectName("editingAreaHidden");
   centralPages_->addWidget(emptyPage);
   setCentralWidget(centralPages_);
 }
 
 void MainWindow::createStatusBar() {
   QStatusBar* bar = statusBar();
-  bar->setObjectName("StatusBar1");
+  bar->setObjectName("statusBar");
   const struct {
     const char* text;
     int width;
@@ -428,7 +428,7 @@ void MainWindow::createStatusBar() {
   int index = 0;
   for (const auto& p : panels) {
     auto* label = new QLabel(p.text, bar);
-    label->setObjectName(QString("StatusPanel%1").arg(index++));
+    label->setObjectName(QString("statusPanel%1").arg(index++));
     label->setMinimumWidth(p.width);
     label->setFrameShape(QFrame::StyledPanel);
     label->setFrameShadow(QFrame::Sunken);
@@ -446,14 +446,14 @@ void MainWindow::createToolWindows() {
   searchPanel_ = new SearchPanel(this);
   replacePanel_ = new ReplacePanel(this);
   messagePanel_ = new MessagePanel(this);
-  adfForm_ = new AdfBrowserWindow(session_, dialogs_, this);
-  d64Form_ = new D64BrowserWindow(session_, dialogs_, this);
-  helpForm_ = new ObjectsHelpWindow(session_.catalogue, strip_, dialogs_, this);
-  dasForm_ = new C64DumpWindow(session_, dialogs_, this);
-  resForm_ = new ResourceExplorerWindow(session_, dialogs_, this);
+  adfBrowser_ = new AdfBrowserWindow(session_, dialogs_, this);
+  d64Browser_ = new D64BrowserWindow(session_, dialogs_, this);
+  objectsHelp_ = new ObjectsHelpWindow(session_.catalogue, strip_, dialogs_, this);
+  c64Dump_ = new C64DumpWindow(session_, dialogs_, this);
+  resourceExplorer_ = new ResourceExplorerWindow(session_, dialogs_, this);
   // A converted memory dump is shown zoomed out once, like a file from the command line.
-  connect(dasForm_, &C64DumpWindow::dasLevelsetRead, this, [this] { zoomOut(); });
-  optionsPanel_ = new OptionsWindow(this);
+  connect(c64Dump_, &C64DumpWindow::dasLevelsetRead, this, [this] { zoomOut(); });
+  optionsWindow_ = new OptionsWindow(this);
   findPanel_ = new FindPanel(this);
   newPreviewWindow();  // one preview exists from the start
 }
@@ -470,20 +470,20 @@ void MainWindow::connectSignals() {
   connect(tools_->button("IEButton9"), &QToolButton::clicked, this, [this] { previousLevel(); });
   connect(tools_->button("IEButton10"), &QToolButton::clicked, this, [this] { nextLevel(); });
   connect(tools_->button("IEButton12"), &QToolButton::clicked, this,
-          [this] { showProperty(LevelProperties::SizeButton::IEButton12); });
+          [this] { showProperty(LevelProperties::SizeButton::ToolsPanel); });
   connect(tools_->button("IEButton11"), &QToolButton::clicked, this, [this] { clearLevel(); });
   connect(tools_->button("IEButton13"), &QToolButton::clicked, this, [this] { zoomIn(); });
   connect(tools_->button("IEButton14"), &QToolButton::clicked, this, [this] { zoomOut(); });
   connectDrawingTools();
   QToolButton* target = tools_->button("IEButton16");
-  target->setMenu(popupMenu2_);
+  target->setMenu(testTargetMenu_);
   target->setPopupMode(QToolButton::InstantPopup);
   target->setStyleSheet("QToolButton::menu-indicator { image: none; }");
 
   for (QWidget* w : std::initializer_list<QWidget*>{tools_, objects_->canvas()}) {
     w->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(w, &QWidget::customContextMenuRequested, this,
-            [this, w](const QPoint& pos) { popupMenu1_->popup(w->mapToGlobal(pos)); });
+            [this, w](const QPoint& pos) { levelViewMenu_->popup(w->mapToGlobal(pos)); });
   }
 
   // Objects panel.

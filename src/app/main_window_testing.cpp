@@ -35,7 +35,7 @@ class WindowLauncher : public SystemLauncher {
   void waitForExit(int pid) override {
     QProgressDialog note("Testing level... the editor waits until the game ends.", "Stop waiting",
                          0, 0, window_);
-    note.setObjectName("TestingNote");
+    note.setObjectName("testingNote");
     note.setWindowTitle("Testing level");
     note.setWindowModality(Qt::ApplicationModal);
     note.setMinimumDuration(0);
@@ -88,15 +88,15 @@ void MainWindow::connectOptions() {
   test->setEnabled(true);
   connect(test, &QToolButton::clicked, this, [this] { testLevelExternally(); });
 
-  connect(optionsPanel_, &OptionsWindow::accepted, this, [this] { findPlayersDialog(); });
-  connect(optionsPanel_, &OptionsWindow::findRequested, this,
+  connect(optionsWindow_, &OptionsWindow::accepted, this, [this] { findPlayersDialog(); });
+  connect(optionsWindow_, &OptionsWindow::findRequested, this,
           [this](TestTarget target) { findPlayer(target); });
-  connect(optionsPanel_, &OptionsWindow::onefellowChanged, this,
+  connect(optionsWindow_, &OptionsWindow::onefellowChanged, this,
           [this](bool on) { session_.allowOnlyOneLittleFellow = on; });
-  optionsPanel_->onefellow()->setChecked(session_.allowOnlyOneLittleFellow);
+  optionsWindow_->onefellow()->setChecked(session_.allowOnlyOneLittleFellow);
   connect(findPanel_, &FindPanel::found, this, [this](TestTarget target, const QString& dir) {
     playerFolder(config_, target) = dir.toStdString();
-    optionsPanel_->showFolder(target, dir);
+    optionsWindow_->showFolder(target, dir);
   });
 }
 
@@ -110,7 +110,7 @@ void MainWindow::captionedMessage(const QString& caption, const QString& text) {
 }
 
 void MainWindow::testLevelExternally() {
-  const GameTestOptions options = optionsPanel_->gameTestOptions();
+  const GameTestOptions options = optionsWindow_->gameTestOptions();
   WindowTestFrontend ui(*this);
   LevelTestContext ctx{session_.map, config_, options, *launcher_, ui};
   guarded([&] { pyrovel::testLevelExternally(ctx); });
@@ -123,22 +123,22 @@ void MainWindow::setTestTarget(TestTarget target) {
   }
 }
 
-void MainWindow::showOptions() { showPanel(optionsPanel_); }
+void MainWindow::showOptions() { showPanel(optionsWindow_); }
 
 void MainWindow::showFileLocations() {
-  optionsPanel_->pages()->setCurrentIndex(OptionsWindow::FileLocations);
-  showPanel(optionsPanel_);
+  optionsWindow_->pages()->setCurrentIndex(OptionsWindow::FileLocations);
+  showPanel(optionsWindow_);
 }
 
-void MainWindow::findPlayersDialog() { optionsPanel_->copyFolders(config_); }
+void MainWindow::findPlayersDialog() { optionsWindow_->copyFolders(config_); }
 
 void MainWindow::findPlayer(TestTarget target) {
   // The folder in the edit first, then the setting, then the editor's own.
-  QString start = optionsPanel_->folderEdit(target)->text();
+  QString start = optionsWindow_->folderEdit(target)->text();
   if (start.isEmpty()) start = QString::fromStdString(playerFolder(config_, target));
   if (start.isEmpty()) start = programDir_;
   // Over the Options window, a little down, so both can be seen.
-  if (!findPanel_->isVisible()) findPanel_->move(optionsPanel_->pos() + QPoint(40, 60));
+  if (!findPanel_->isVisible()) findPanel_->move(optionsWindow_->pos() + QPoint(40, 60));
   findPanel_->find(target, start);
 }
 

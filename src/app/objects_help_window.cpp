@@ -37,25 +37,25 @@ QToolButton* arrow(QWidget* parent, const char* name, const QString& hint, Qt::A
 ObjectsHelpWindow::ObjectsHelpWindow(const ObjectCatalogue& catalogue, const SpriteStrip& strip, Dialogs* dialogs,
                      QWidget* parent)
     : QWidget(parent), catalogue_(catalogue), strip_(strip), dialogs_(dialogs) {
-  setObjectName("HelpForm");
+  setObjectName("objectsHelpWindow");
   setWindowTitle("Help");
   setWindowFlag(Qt::Window);
 
   auto* row = new QHBoxLayout(this);
   // Left: the hint line above the palette.
   auto* left = new QVBoxLayout;
-  objecthint_ = plainLabel({}, this);
-  objecthint_->setToolTip("Point at an object to see its name, click it for its help");
-  objecthint_->setObjectName("Objecthint");
-  objecthint_->setFixedHeight(40);
-  objecthint_->setWordWrap(true);
-  objecthint_->setFixedWidth(ObjectsCanvas::kCell * kPaletteColumns + 6);
-  paintBox1_ = new ObjectsCanvas(this);
-  paintBox1_->setObjectName("PaintBox1");
-  paintBox1_->setColumns(kPaletteColumns);
-  paintBox1_->setStrip(&strip_);
-  left->addWidget(objecthint_);
-  left->addWidget(paintBox1_, 0, Qt::AlignTop | Qt::AlignHCenter);
+  objectHint_ = plainLabel({}, this);
+  objectHint_->setToolTip("Point at an object to see its name, click it for its help");
+  objectHint_->setObjectName("objectHint");
+  objectHint_->setFixedHeight(40);
+  objectHint_->setWordWrap(true);
+  objectHint_->setFixedWidth(ObjectsCanvas::kCell * kPaletteColumns + 6);
+  palette_ = new ObjectsCanvas(this);
+  palette_->setObjectName("palette");
+  palette_->setColumns(kPaletteColumns);
+  palette_->setStrip(&strip_);
+  left->addWidget(objectHint_);
+  left->addWidget(palette_, 0, Qt::AlignTop | Qt::AlignHCenter);
   left->addStretch(1);
   row->addLayout(left);
 
@@ -64,25 +64,25 @@ ObjectsHelpWindow::ObjectsHelpWindow(const ObjectCatalogue& catalogue, const Spr
   auto* header = new QHBoxLayout;
   auto* prev = arrow(this, "PrevImage", "previous", Qt::LeftArrow);
   auto* next = arrow(this, "NextImage", "next", Qt::RightArrow);
-  image1_ = new QLabel(this);
-  image1_->setObjectName("Image1");
-  image1_->setFixedSize(kSpriteSide, kSpriteSide);
-  label1_ = plainLabel({}, this);
-  label1_->setObjectName("Label1");
-  QFont bold = label1_->font();
+  sprite_ = new QLabel(this);
+  sprite_->setObjectName("sprite");
+  sprite_->setFixedSize(kSpriteSide, kSpriteSide);
+  objectTitle_ = plainLabel({}, this);
+  objectTitle_->setObjectName("objectTitle");
+  QFont bold = objectTitle_->font();
   bold.setBold(true);
-  label1_->setFont(bold);
-  header->addWidget(image1_);
-  header->addWidget(label1_, 1);
+  objectTitle_->setFont(bold);
+  header->addWidget(sprite_);
+  header->addWidget(objectTitle_, 1);
   header->addWidget(prev);
   header->addWidget(next);
   right->addLayout(header);
-  memo1_ = new QPlainTextEdit(this);
-  memo1_->setObjectName("Memo1");
-  memo1_->setReadOnly(true);
-  memo1_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  memo1_->setStyleSheet("QPlainTextEdit { background: black; color: white; }");
-  right->addWidget(memo1_, 1);
+  objectText_ = new QPlainTextEdit(this);
+  objectText_->setObjectName("objectText");
+  objectText_->setReadOnly(true);
+  objectText_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  objectText_->setStyleSheet("QPlainTextEdit { background: black; color: white; }");
+  right->addWidget(objectText_, 1);
   row->addLayout(right, 1);
 
   basePanel_ = makeBasePanel();
@@ -91,40 +91,40 @@ ObjectsHelpWindow::ObjectsHelpWindow(const ObjectCatalogue& catalogue, const Spr
 
   connect(prev, &QToolButton::clicked, this, &ObjectsHelpWindow::previousObject);
   connect(next, &QToolButton::clicked, this, &ObjectsHelpWindow::nextObject);
-  connect(paintBox1_, &ObjectsCanvas::hovered, this, [this](int object) {
-    objecthint_->setText(object < 0 ? QString() : "  " + fromStd(catalogue_.item(object)));
+  connect(palette_, &ObjectsCanvas::hovered, this, [this](int object) {
+    objectHint_->setText(object < 0 ? QString() : "  " + fromStd(catalogue_.item(object)));
   });
-  connect(paintBox1_, &ObjectsCanvas::chosen, this, &ObjectsHelpWindow::chooseObject);
-  connect(memo1_, &QPlainTextEdit::textChanged, this, [this] {
-    if (!showing_ && !memo1_->isReadOnly()) help_.markChanged();
+  connect(palette_, &ObjectsCanvas::chosen, this, &ObjectsHelpWindow::chooseObject);
+  connect(objectText_, &QPlainTextEdit::textChanged, this, [this] {
+    if (!showing_ && !objectText_->isReadOnly()) help_.markChanged();
   });
   resize(583, 499);
 }
 
 QWidget* ObjectsHelpWindow::makeBasePanel() {
   auto* panel = new QWidget(this);
-  panel->setObjectName("BasePanel");
+  panel->setObjectName("documentPanel");
   auto* column = new QVBoxLayout(panel);
   column->setContentsMargins(0, 0, 0, 0);
   auto* buttons = new QHBoxLayout;
   auto* save = new QPushButton("Save", panel);
-  save->setObjectName("SaveButton");
+  save->setObjectName("saveButton");
   save->setToolTip("Writes ObjectsHelp.txt and Offsets.txt into the current folder");
   auto* rescan = new QPushButton("ReScan", panel);
-  rescan->setObjectName("ReScanButton");
+  rescan->setObjectName("rescanButton");
   buttons->addWidget(save);
   buttons->addWidget(rescan);
   column->addLayout(buttons);
   auto* lists = new QHBoxLayout;
-  listBox1_ = new QListWidget(panel);
-  listBox1_->setObjectName("ListBox1");
-  listBox1_->setFixedWidth(60);
+  sections_ = new QListWidget(panel);
+  sections_->setObjectName("sections");
+  sections_->setFixedWidth(60);
   documentView_ = new QPlainTextEdit(panel);
-  documentView_->setObjectName("BaseTExt");
+  documentView_->setObjectName("document");
   documentView_->setReadOnly(true);
   documentView_->setLineWrapMode(QPlainTextEdit::NoWrap);
   documentView_->setMinimumWidth(260);
-  lists->addWidget(listBox1_);
+  lists->addWidget(sections_);
   lists->addWidget(documentView_, 1);
   column->addLayout(lists, 1);
   connect(save, &QPushButton::clicked, this, [this] { saveText(QDir::currentPath()); });
@@ -133,9 +133,9 @@ QWidget* ObjectsHelpWindow::makeBasePanel() {
 }
 
 void ObjectsHelpWindow::setObjects(const Palette& palette) {
-  paintBox1_->setEntries(palette);
-  paintBox1_->setColumns(kPaletteColumns);
-  paintBox1_->setFixedSize(paintBox1_->sizeHint());
+  palette_->setEntries(palette);
+  palette_->setColumns(kPaletteColumns);
+  palette_->setFixedSize(palette_->sizeHint());
 }
 
 void ObjectsHelpWindow::setDevelopmentMode(bool on) {
@@ -144,36 +144,36 @@ void ObjectsHelpWindow::setDevelopmentMode(bool on) {
   const int extra = basePanel_->sizeHint().width() + layout()->spacing();
   basePanel_->setVisible(on);
   resize(width() + (on ? extra : -extra), height());
-  memo1_->setReadOnly(!on);
+  objectText_->setReadOnly(!on);
   if (on) showDocument();
 }
 
 void ObjectsHelpWindow::refreshSprites() {
-  paintBox1_->update();
+  palette_->update();
   displayObjectHelp();
 }
 
 void ObjectsHelpWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  paintBox1_->setColumns(kPaletteColumns);
+  palette_->setColumns(kPaletteColumns);
   if (help_.currentObject() == 0) help_.select(2, {});
   displayObjectHelp();
 }
 
 void ObjectsHelpWindow::displayObjectHelp() {
   const int n = help_.displayObjectHelp(catalogue_.size());
-  label1_->setText("Object: " + fromStd(catalogue_.item(n)));
+  objectTitle_->setText("Object: " + fromStd(catalogue_.item(n)));
   QStringList lines;
   for (const auto& line : help_.section(n)) lines << fromRecordText(line);
   showing_ = true;
-  memo1_->setPlainText(lines.join('\n'));
+  objectText_->setPlainText(lines.join('\n'));
   showing_ = false;
-  image1_->setPixmap(n < strip_.count() ? spritePixmap(strip_, n, kSpriteSide) : QPixmap());
+  sprite_->setPixmap(n < strip_.count() ? spritePixmap(strip_, n, kSpriteSide) : QPixmap());
 }
 
 std::vector<std::string> ObjectsHelpWindow::shownLines() const {
   std::vector<std::string> lines;
-  for (const QString& line : memo1_->toPlainText().split('\n')) lines.push_back(toRecordText(line));
+  for (const QString& line : objectText_->toPlainText().split('\n')) lines.push_back(toRecordText(line));
   return lines;
 }
 
@@ -225,8 +225,8 @@ void ObjectsHelpWindow::showDocument() {
   QStringList doc;
   for (const auto& line : help_.document()) doc << fromRecordText(line);
   documentView_->setPlainText(doc.join('\n'));
-  listBox1_->clear();
-  for (int offset : help_.offsets()) listBox1_->addItem(QString::number(offset));
+  sections_->clear();
+  for (int offset : help_.offsets()) sections_->addItem(QString::number(offset));
 }
 
 }  // namespace pyrovel::app

@@ -68,13 +68,13 @@ class ObjectsHelpWindow : public QWidget {
   ObjectsHelp help_;
   bool showing_ = false;  // the text is being filled, not edited
 
-  QLabel* objecthint_;
-  ObjectsCanvas* paintBox1_;
-  QLabel* image1_;
-  QLabel* label1_;
-  QPlainTextEdit* memo1_;
+  QLabel* objectHint_;
+  ObjectsCanvas* palette_;
+  QLabel* sprite_;
+  QLabel* objectTitle_;
+  QPlainTextEdit* objectText_;
   QWidget* basePanel_;
-  QListWidget* listBox1_;
+  QListWidget* sections_;
   QPlainTextEdit* documentView_;
 };
 

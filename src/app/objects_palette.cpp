@@ -9,7 +9,7 @@
 namespace pyrovel::app {
 
 ObjectsCanvas::ObjectsCanvas(QWidget* parent) : QWidget(parent) {
-  setObjectName("Objectcanvas");
+  setObjectName("objectsCanvas");
   setMouseTracking(true);
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
@@ -78,13 +78,13 @@ void ObjectsCanvas::leaveEvent(QEvent*) {
 }
 
 ObjectsPanel::ObjectsPanel(QWidget* parent) : QWidget(parent) {
-  setObjectName("ObjectsPanelContents");
+  setObjectName("objectsPanelContents");
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(2, 2, 2, 2);
   layout->setSpacing(2);
   canvas_ = new ObjectsCanvas;
   scroll_ = new QScrollArea;
-  scroll_->setObjectName("ScrollBox2");
+  scroll_->setObjectName("objectsScrollBox");
   scroll_->setWidget(canvas_);
   scroll_->setWidgetResizable(false);
   scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -1,6 +1,6 @@
 #pragma once
 // The Objects panel: the palette of the editing mode as 16 x 16 sprites
-// (`Objectcanvas` in the scroll box `ScrollBox2`) and the hint line
+// (in a scroll box of its own) and the hint line
 // `objectHint` under it. Hovering names an object, a click chooses it.
 #include <QLabel>
 #include <QScrollArea>

@@ -10,33 +10,33 @@
 
 namespace pyrovel::app {
 
-OptionsWindow::OptionsWindow(QWidget* owner) : ToolWindow(owner, "Optionspanel", "  Options") {
+OptionsWindow::OptionsWindow(QWidget* owner) : ToolWindow(owner, "optionsWindow", "  Options") {
   auto* layout = new QVBoxLayout(this);
-  pageControl1_ = new QTabWidget(this);
-  pageControl1_->setObjectName("PageControl1");
-  pageControl1_->addTab(makeFileLocations(), "File Locations");
-  pageControl1_->addTab(makePyrovelOptions(), "Pyrovel Options");
-  pageControl1_->addTab(makeEditorPage(), "Editor");
-  layout->addWidget(pageControl1_, 1);
+  pages_ = new QTabWidget(this);
+  pages_->setObjectName("optionsPages");
+  pages_->addTab(makeFileLocations(), "File Locations");
+  pages_->addTab(makePyrovelOptions(), "Pyrovel Options");
+  pages_->addTab(makeEditorPage(), "Editor");
+  layout->addWidget(pages_, 1);
 
   auto* buttons = new QDialogButtonBox(this);
   QPushButton* ok = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
-  ok->setObjectName("Button4");
+  ok->setObjectName("optionsOk");
   QPushButton* cancel = buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
-  cancel->setObjectName("OptionsCancel");
+  cancel->setObjectName("optionsCancel");
   layout->addWidget(buttons);
   connect(ok, &QPushButton::clicked, this, [this] {
     emit accepted();
     hide();
   });
-  // `ExitOptions`: the values shown stay as they are until the next "OK".
+  // Leaving the options: the values shown stay as they are until the next "OK".
   connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
   resize(420, 300);
 }
 
 QWidget* OptionsWindow::makeFileLocations() {
   auto* page = new QWidget;
-  page->setObjectName("FileLocationsPage");
+  page->setObjectName("fileLocationsPage");
   auto* form = new QFormLayout(page);
   const struct {
     TestTarget target;
@@ -44,10 +44,10 @@ QWidget* OptionsWindow::makeFileLocations() {
     const char* button;
     const char* label;
   } rows[] = {
-      {TestTarget::Pyrovel, "PyrovelDirEdit", "FindPyrovelButton", "Pyrovel"},
-      {TestTarget::BD4, "BD4DirEdit", "FindBD4Button", "BD4"},
-      {TestTarget::Emerald, "EmeralddirEdit", "FindEmeraldButton", "EMC player"},
-      {TestTarget::Boulderflash, "BoulderflashdirEdit", "FindBoulderflashButton", "Boulderflash"},
+      {TestTarget::Pyrovel, "pyrovelDir", "findPyrovelButton", "Pyrovel"},
+      {TestTarget::BD4, "bd4Dir", "findBd4Button", "BD4"},
+      {TestTarget::Emerald, "emeraldDir", "findEmeraldButton", "EMC player"},
+      {TestTarget::Boulderflash, "boulderflashDir", "findBoulderflashButton", "Boulderflash"},
   };
   for (const auto& r : rows) {
     auto* edit = new QLineEdit(page);
@@ -65,8 +65,8 @@ QWidget* OptionsWindow::makeFileLocations() {
     switch (r.target) {
       case TestTarget::Pyrovel: pyrovelDirEdit_ = edit; break;
       case TestTarget::BD4: bd4DirEdit_ = edit; break;
-      case TestTarget::Emerald: emeralddirEdit_ = edit; break;
-      case TestTarget::Boulderflash: boulderflashdirEdit_ = edit; break;
+      case TestTarget::Emerald: emeraldDirEdit_ = edit; break;
+      case TestTarget::Boulderflash: boulderflashDirEdit_ = edit; break;
     }
   }
   return page;
@@ -88,7 +88,7 @@ QComboBox* OptionsWindow::addList(const char* name, const QStringList& items, co
 
 QWidget* OptionsWindow::makePyrovelOptions() {
   auto* page = new QWidget;
-  page->setObjectName("PyrovelOptionsPage");
+  page->setObjectName("pyrovelOptionsPage");
   auto* layout = new QVBoxLayout(page);
   auto* heading = new QLabel("When testing a level in Pyrovel, use the following configuration:", page);
   heading->setWordWrap(true);
@@ -101,46 +101,46 @@ QWidget* OptionsWindow::makePyrovelOptions() {
   for (int i = 1; i <= 25; ++i) speeds << QString::number(i);
   const QStringList noYes{"no", "yes"};
   // Lists whose value the game reads as a number or a flag take no typing.
-  resolutionlist_ = addList("Resolutionlist",
+  resolutionList_ = addList("resolutionList",
                             {"320x240", "400x300", "512x384", "640x480", "800x600", "1024x768"},
                             "640x480", false);
-  speedlist_ = addList("Speedlist", speeds, "8", false);
-  spritesetlist_ = addList("Spritesetlist", {}, "emerald.iml", true);
-  playerlist_ = addList("Playerlist", {}, "1", true);
-  windowlist_ = addList("Windowlist", noYes, "no", false);
-  soundlist_ = addList("Soundlist", noYes, "no", false);
-  form->addRow("Game reolution", resolutionlist_);
-  form->addRow("Speed", speedlist_);
-  form->addRow("Sprite set", spritesetlist_);
-  form->addRow("Players", playerlist_);
-  form->addRow("Window mode", windowlist_);
-  form->addRow("Sound FX", soundlist_);
+  speedList_ = addList("speedList", speeds, "8", false);
+  spriteSetList_ = addList("spriteSetList", {}, "emerald.iml", true);
+  playerList_ = addList("playerList", {}, "1", true);
+  windowList_ = addList("windowList", noYes, "no", false);
+  soundList_ = addList("soundList", noYes, "no", false);
+  form->addRow("Game reolution", resolutionList_);
+  form->addRow("Speed", speedList_);
+  form->addRow("Sprite set", spriteSetList_);
+  form->addRow("Players", playerList_);
+  form->addRow("Window mode", windowList_);
+  form->addRow("Sound FX", soundList_);
   return page;
 }
 
 QWidget* OptionsWindow::makeEditorPage() {
   auto* page = new QWidget;
-  page->setObjectName("EditorPage");
+  page->setObjectName("editorPage");
   auto* form = new QFormLayout(page);
-  defaultSpritesetSelect_ = addList("DefaultSpritesetSelect", {"Emerald"}, "Emerald", false);
-  form->addRow("Default sprite set", defaultSpritesetSelect_);
-  checkBox1_ = new QCheckBox("Check Objects when exporting Levelmap", page);
-  checkBox1_->setObjectName("CheckBox1");
-  checkBox1_->setEnabled(false);
-  form->addRow(checkBox1_);
-  onefellow_ = new QCheckBox("Allow only one Little Fellow", page);
-  onefellow_->setObjectName("onefellow");
-  onefellow_->setChecked(true);
-  connect(onefellow_, &QCheckBox::toggled, this, &OptionsWindow::onefellowChanged);
-  form->addRow(onefellow_);
+  defaultSpriteSet_ = addList("defaultSpriteSet", {"Emerald"}, "Emerald", false);
+  form->addRow("Default sprite set", defaultSpriteSet_);
+  checkObjectsOnExport_ = new QCheckBox("Check Objects when exporting Levelmap", page);
+  checkObjectsOnExport_->setObjectName("checkObjectsOnExport");
+  checkObjectsOnExport_->setEnabled(false);
+  form->addRow(checkObjectsOnExport_);
+  oneLittleFellow_ = new QCheckBox("Allow only one Little Fellow", page);
+  oneLittleFellow_->setObjectName("oneLittleFellow");
+  oneLittleFellow_->setChecked(true);
+  connect(oneLittleFellow_, &QCheckBox::toggled, this, &OptionsWindow::onefellowChanged);
+  form->addRow(oneLittleFellow_);
   return page;
 }
 
 QLineEdit* OptionsWindow::folderEdit(TestTarget target) const {
   switch (target) {
     case TestTarget::BD4: return bd4DirEdit_;
-    case TestTarget::Emerald: return emeralddirEdit_;
-    case TestTarget::Boulderflash: return boulderflashdirEdit_;
+    case TestTarget::Emerald: return emeraldDirEdit_;
+    case TestTarget::Boulderflash: return boulderflashDirEdit_;
     case TestTarget::Pyrovel: break;
   }
   return pyrovelDirEdit_;
@@ -149,8 +149,8 @@ QLineEdit* OptionsWindow::folderEdit(TestTarget target) const {
 void OptionsWindow::showFolders(const Configuration& config) {
   pyrovelDirEdit_->setText(QString::fromStdString(config.gameDir));
   bd4DirEdit_->setText(QString::fromStdString(config.bd4Dir));
-  emeralddirEdit_->setText(QString::fromStdString(config.emeraldDir));
-  boulderflashdirEdit_->setText(QString::fromStdString(config.boulderflashDir));
+  emeraldDirEdit_->setText(QString::fromStdString(config.emeraldDir));
+  boulderflashDirEdit_->setText(QString::fromStdString(config.boulderflashDir));
 }
 
 void OptionsWindow::showFolder(TestTarget target, const QString& dir) { folderEdit(target)->setText(dir); }
@@ -158,24 +158,24 @@ void OptionsWindow::showFolder(TestTarget target, const QString& dir) { folderEd
 void OptionsWindow::copyFolders(Configuration& config) const {
   config.gameDir = pyrovelDirEdit_->text().toStdString();
   config.bd4Dir = bd4DirEdit_->text().toStdString();
-  config.emeraldDir = emeralddirEdit_->text().toStdString();
-  config.boulderflashDir = boulderflashdirEdit_->text().toStdString();
+  config.emeraldDir = emeraldDirEdit_->text().toStdString();
+  config.boulderflashDir = boulderflashDirEdit_->text().toStdString();
 }
 
 void OptionsWindow::setSpriteSets(const std::vector<std::string>& names) {
-  const QString text = spritesetlist_->currentText();
-  spritesetlist_->clear();
-  for (const std::string& name : names) spritesetlist_->addItem(QString::fromStdString(name));
-  spritesetlist_->setEditText(text);
+  const QString text = spriteSetList_->currentText();
+  spriteSetList_->clear();
+  for (const std::string& name : names) spriteSetList_->addItem(QString::fromStdString(name));
+  spriteSetList_->setEditText(text);
 }
 
 GameTestOptions OptionsWindow::gameTestOptions() const {
   GameTestOptions o;
-  o.resolution = resolutionlist_->currentText().toStdString();
-  o.speed = speedlist_->currentText().toStdString();
-  o.spriteSet = spritesetlist_->currentText().toStdString();
-  o.windowed = windowlist_->currentText().toStdString();
-  o.soundEffects = soundlist_->currentText().toStdString();
+  o.resolution = resolutionList_->currentText().toStdString();
+  o.speed = speedList_->currentText().toStdString();
+  o.spriteSet = spriteSetList_->currentText().toStdString();
+  o.windowed = windowList_->currentText().toStdString();
+  o.soundEffects = soundList_->currentText().toStdString();
   return o;
 }
 

@@ -32,8 +32,8 @@ class OptionsWindow : public ToolWindow {
   void setSpriteSets(const std::vector<std::string>& names);
   GameTestOptions gameTestOptions() const;
 
-  QTabWidget* pages() const { return pageControl1_; }
-  QCheckBox* onefellow() const { return onefellow_; }
+  QTabWidget* pages() const { return pages_; }
+  QCheckBox* onefellow() const { return oneLittleFellow_; }
 
  signals:
   void accepted();                       // "OK"
@@ -47,20 +47,20 @@ class OptionsWindow : public ToolWindow {
   QComboBox* addList(const char* name, const QStringList& items, const QString& text,
                      bool editable);
 
-  QTabWidget* pageControl1_;
+  QTabWidget* pages_;
   QLineEdit* pyrovelDirEdit_ = nullptr;
   QLineEdit* bd4DirEdit_ = nullptr;
-  QLineEdit* emeralddirEdit_ = nullptr;
-  QLineEdit* boulderflashdirEdit_ = nullptr;
-  QComboBox* resolutionlist_ = nullptr;
-  QComboBox* speedlist_ = nullptr;
-  QComboBox* spritesetlist_ = nullptr;
-  QComboBox* playerlist_ = nullptr;
-  QComboBox* windowlist_ = nullptr;
-  QComboBox* soundlist_ = nullptr;
-  QComboBox* defaultSpritesetSelect_ = nullptr;
-  QCheckBox* checkBox1_ = nullptr;
-  QCheckBox* onefellow_ = nullptr;
+  QLineEdit* emeraldDirEdit_ = nullptr;
+  QLineEdit* boulderflashDirEdit_ = nullptr;
+  QComboBox* resolutionList_ = nullptr;
+  QComboBox* speedList_ = nullptr;
+  QComboBox* spriteSetList_ = nullptr;
+  QComboBox* playerList_ = nullptr;
+  QComboBox* windowList_ = nullptr;
+  QComboBox* soundList_ = nullptr;
+  QComboBox* defaultSpriteSet_ = nullptr;
+  QCheckBox* checkObjectsOnExport_ = nullptr;
+  QCheckBox* oneLittleFellow_ = nullptr;
 };
 
 }  // namespace pyrovel::app

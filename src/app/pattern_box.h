@@ -1,6 +1,6 @@
 #pragma once
-// A 3 x 3 pattern of the Properties window (the yam boxes `PaintBox2` ..
-// `PaintBox5` and the well box `PaintBox1`): 16-pixel sprites, and a left
+// A 3 x 3 pattern of the Properties window (the four yam boxes and the
+// well box): 16-pixel sprites, and a left
 // press that puts the drawing object into the cell under it.
 #include <QWidget>
 #include <functional>

@@ -79,34 +79,34 @@ QLineEdit* lineEdit(QWidget* parent, const char* name, int maxLength) {
 
 PropertiesPage::PropertiesPage(LevelProperties& properties, QWidget* parent)
     : QWidget(parent), props_(properties) {
-  setObjectName("PropertiesPage");
+  setObjectName("propertiesPage");
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(2, 2, 2, 2);
   stack_ = new QStackedWidget(this);
   layout->addWidget(stack_);
 
-  pageControl2_ = new QTabWidget(stack_);
-  pageControl2_->setObjectName("PageControl2");
-  pageControl2_->setDocumentMode(true);
+  pages_ = new QTabWidget(stack_);
+  pages_->setObjectName("propertiesPages");
+  pages_->setDocumentMode(true);
   // Every tab in sight: the window is never narrower than its tabs.
-  pageControl2_->setUsesScrollButtons(false);
+  pages_->setUsesScrollButtons(false);
   using Tab = LevelProperties::Tab;
   QWidget* tabs[5] = {};
   const char* names[5] = {"TabSize", "TabScores", "TabYam", "TabWell", "TabBDCFF"};
   for (int t = 0; t < 5; ++t) {
-    tabs[t] = holder(pageControl2_, names[t]);
-    pageControl2_->addTab(tabs[t], fromStd(LevelProperties::tabCaption(static_cast<Tab>(t))));
+    tabs[t] = holder(pages_, names[t]);
+    pages_->addTab(tabs[t], fromStd(LevelProperties::tabCaption(static_cast<Tab>(t))));
   }
-  stack_->addWidget(pageControl2_);
+  stack_->addWidget(pages_);
 
   propertiesBottom_ = new QWidget(stack_);
-  propertiesBottom_->setObjectName("PropertiesBottom");
+  propertiesBottom_->setObjectName("propertiesBottom");
   auto* strip = new QHBoxLayout(propertiesBottom_);
   strip->setContentsMargins(0, 0, 0, 0);
   strip->setSpacing(2);
   stripHomes_ = {holder(propertiesBottom_, "PropertiesBottomSize"),
                  holder(propertiesBottom_, "PropertiesBottomScore"),
-                 holder(propertiesBottom_, "PropertiesBottomYam")};
+                 holder(propertiesBottom_, "propertiesBottomYam")};
   // Wide enough for the longest label and a five-digit value.
   stripHomes_[1]->setFixedWidth(200);
   // Size controls and yam patterns keep to the top of the strip.
@@ -136,7 +136,7 @@ PropertiesPage::PropertiesPage(LevelProperties& properties, QWidget* parent)
 
 QWidget* PropertiesPage::makeSizePanel() {
   auto* panel = new QWidget;
-  panel->setObjectName("SizePanel");
+  panel->setObjectName("sizePanel");
   sizeGrid_ = new QGridLayout(panel);
   sizeGrid_->setContentsMargins(0, 0, 0, 0);
   sizeGrid_->setHorizontalSpacing(6);
@@ -148,10 +148,10 @@ QWidget* PropertiesPage::makeSizePanel() {
   authorEdit_ = lineEdit(panel, "AuthorEdit", static_cast<int>(LevelHeader::kAuthorLen));
   dateEdit_ = lineEdit(panel, "DateEdit", static_cast<int>(LevelHeader::kDateLen));
   descriptionEdit_ = lineEdit(panel, "DescriptionEdit", static_cast<int>(LevelHeader::kInfoLen));
-  amoebaCheck_ = new QCheckBox("Convert Trapped Amoeba", panel);
-  amoebaCheck_->setObjectName("AmoebaCheck");
-  intermissionCheck_ = new QCheckBox("Intermission", panel);
-  intermissionCheck_->setObjectName("IntermissionCheck");
+  amoebaOn_ = new QCheckBox("Convert Trapped Amoeba", panel);
+  amoebaOn_->setObjectName("amoebaOn");
+  intermission_ = new QCheckBox("Intermission", panel);
+  intermission_->setObjectName("intermission");
   const char* captions[6] = {"Width:", "Height:", "Title:", "Author:", "Date:", "Info:"};
   for (std::size_t i = 0; i < sizeLabels_.size(); ++i) sizeLabels_[i] = plainLabel(captions[i], panel);
 
@@ -159,10 +159,10 @@ QWidget* PropertiesPage::makeSizePanel() {
   auto* buttons = new QHBoxLayout(sizeButtons_);
   buttons->setContentsMargins(0, 0, 0, 0);
   auto* reset = new QPushButton("Reset", sizeButtons_);
-  reset->setObjectName("Button6");
+  reset->setObjectName("resetSizeButton");
   reset->setToolTip("Width and height as the level has them");
   auto* apply = new QPushButton("Apply", sizeButtons_);
-  apply->setObjectName("Button7");
+  apply->setObjectName("applySizeButton");
   apply->setToolTip("Size, title, author, date and info into the level");
   apply->setDefault(true);
   buttons->addStretch(1);
@@ -186,8 +186,8 @@ QWidget* PropertiesPage::makeSizePanel() {
             [this, field = field](const QString& text) { props_.*field = toRecordText(text); });
     connect(edit, &QLineEdit::returnPressed, this, &PropertiesPage::applyRequested);
   }
-  connect(amoebaCheck_, &QCheckBox::clicked, this, [this](bool on) { props_.setAmoebaCheck(on); });
-  connect(intermissionCheck_, &QCheckBox::clicked, this,
+  connect(amoebaOn_, &QCheckBox::clicked, this, [this](bool on) { props_.setAmoebaCheck(on); });
+  connect(intermission_, &QCheckBox::clicked, this,
           [this](bool on) { props_.setIntermissionCheck(on); });
   connect(reset, &QPushButton::clicked, this, [this] {
     props_.resetLevelSize();
@@ -201,7 +201,7 @@ void PropertiesPage::arrangeSizePanel(bool twoColumns) {
   QWidget* fields[6] = {widthEdit_, heightEdit_, titleEdit_, authorEdit_, dateEdit_, descriptionEdit_};
   for (QWidget* w : fields) sizeGrid_->removeWidget(w);
   for (QWidget* w : sizeLabels_) sizeGrid_->removeWidget(w);
-  for (QWidget* w : {static_cast<QWidget*>(amoebaCheck_), static_cast<QWidget*>(intermissionCheck_), sizeButtons_}) {
+  for (QWidget* w : {static_cast<QWidget*>(amoebaOn_), static_cast<QWidget*>(intermission_), sizeButtons_}) {
     sizeGrid_->removeWidget(w);
   }
   for (int c = 0; c < 4; ++c) sizeGrid_->setColumnStretch(c, 0);
@@ -215,8 +215,8 @@ void PropertiesPage::arrangeSizePanel(bool twoColumns) {
       sizeGrid_->addWidget(sizeLabels_[static_cast<std::size_t>(i)], i - 4, 2);
       sizeGrid_->addWidget(fields[i], i - 4, 3);
     }
-    sizeGrid_->addWidget(amoebaCheck_, 2, 3);
-    sizeGrid_->addWidget(intermissionCheck_, 3, 3);
+    sizeGrid_->addWidget(amoebaOn_, 2, 3);
+    sizeGrid_->addWidget(intermission_, 3, 3);
     sizeGrid_->addWidget(sizeButtons_, 4, 2, 1, 2);
     sizeGrid_->setColumnStretch(1, 1);
     sizeGrid_->setColumnStretch(3, 1);
@@ -227,8 +227,8 @@ void PropertiesPage::arrangeSizePanel(bool twoColumns) {
       sizeGrid_->addWidget(sizeLabels_[static_cast<std::size_t>(i)], i, 0);
       sizeGrid_->addWidget(fields[i], i, 1);
     }
-    sizeGrid_->addWidget(amoebaCheck_, 6, 0, 1, 2);
-    sizeGrid_->addWidget(intermissionCheck_, 7, 0, 1, 2);
+    sizeGrid_->addWidget(amoebaOn_, 6, 0, 1, 2);
+    sizeGrid_->addWidget(intermission_, 7, 0, 1, 2);
     sizeGrid_->addWidget(sizeButtons_, 8, 0, 1, 2);
     sizeGrid_->setColumnStretch(1, 1);
     titleEdit_->setMinimumWidth(0);
@@ -240,7 +240,7 @@ void PropertiesPage::arrangeSizePanel(bool twoColumns) {
 
 QWidget* PropertiesPage::makeScoreGrid() {
   scoreGrid_ = new QTableWidget(kScoreRowCount, 2);
-  scoreGrid_->setObjectName("ScoreGrid");
+  scoreGrid_->setObjectName("scoreGrid");
   scoreGrid_->horizontalHeader()->hide();
   scoreGrid_->verticalHeader()->hide();
   scoreGrid_->verticalHeader()->setDefaultSectionSize(scoreGrid_->fontMetrics().height() + 6);
@@ -264,12 +264,12 @@ QWidget* PropertiesPage::makeScoreGrid() {
 
 QWidget* PropertiesPage::makeYamPanel() {
   auto* panel = new QWidget;
-  panel->setObjectName("YamPanel");
+  panel->setObjectName("yamPanel");
   auto* grid = new QGridLayout(panel);
   grid->setContentsMargins(0, 0, 0, 0);
   grid->setSpacing(6);
   for (int k = 0; k < LevelProperties::kYamBoxes; ++k) {
-    const QByteArray name = QString("PaintBox%1").arg(k + 2).toLatin1();
+    const QByteArray name = QString("yamPattern%1").arg(k + 1).toLatin1();
     auto* box = new PatternBox(
         name.constData(), [this, k](int c, int r) { return props_.yamObject(k, c, r); },
         [this, k](MouseButton b, int x, int y) { return props_.clickYamBox(k, b, x, y); }, panel);
@@ -278,7 +278,7 @@ QWidget* PropertiesPage::makeYamPanel() {
     grid->addWidget(framed(box), k / 2, k % 2);
   }
   auto* hint = plainLabel("A click puts the drawing object into a cell.", panel);
-  hint->setObjectName("YamHint");
+  hint->setObjectName("yamHint");
   hint->setWordWrap(true);
   hint->setEnabled(false);
   grid->addWidget(hint, 2, 0, 1, 3);
@@ -288,12 +288,12 @@ QWidget* PropertiesPage::makeYamPanel() {
 
 QWidget* PropertiesPage::makeWellPanel() {
   auto* panel = new QWidget;
-  panel->setObjectName("WellPanel");
+  panel->setObjectName("wellPanel");
   auto* grid = new QGridLayout(panel);
   grid->setContentsMargins(0, 0, 0, 0);
   grid->setSpacing(6);
   wellBox_ = new PatternBox(
-      "PaintBox1", [this](int c, int r) { return props_.wellObject(c, r); },
+      "wellPattern", [this](int c, int r) { return props_.wellObject(c, r); },
       [this](MouseButton b, int x, int y) { return props_.clickWellBox(b, x, y); }, panel);
   wellBox_->setToolTip("Well: click a cell to put the drawing object there (the centre is the well)");
   grid->addWidget(framed(wellBox_), 0, 0, 3, 1, Qt::AlignTop);
@@ -301,7 +301,7 @@ QWidget* PropertiesPage::makeWellPanel() {
   wellEdit_ = namedSpinEdit(panel, "WellEdit", 0, LevelProperties::kMaxWellDelay);
   grid->addWidget(wellEdit_, 1, 1);
   wellActive_ = new QCheckBox("Active on Start", panel);
-  wellActive_->setObjectName("WellActive");
+  wellActive_->setObjectName("wellActive");
   grid->addWidget(wellActive_, 2, 1);
   grid->setColumnStretch(2, 1);
   connect(wellEdit_, &QSpinBox::valueChanged, this, [this](int v) {
@@ -313,7 +313,7 @@ QWidget* PropertiesPage::makeWellPanel() {
 
 QWidget* PropertiesPage::makeMemo() {
   bdcffMemo_ = new QPlainTextEdit;
-  bdcffMemo_->setObjectName("BDCFFmemo");
+  bdcffMemo_->setObjectName("bdcffMemo");
   bdcffMemo_->setLineWrapMode(QPlainTextEdit::NoWrap);
   QFont mono("Monospace");
   mono.setStyleHint(QFont::TypeWriter);
@@ -348,8 +348,8 @@ void PropertiesPage::readAll() {
   authorEdit_->setText(fromRecordText(props_.editAuthor));
   dateEdit_->setText(fromRecordText(props_.editDate));
   descriptionEdit_->setText(fromRecordText(props_.editDescription));
-  amoebaCheck_->setChecked(props_.amoebaOn());
-  intermissionCheck_->setChecked(props_.intermission());
+  amoebaOn_->setChecked(props_.amoebaOn());
+  intermission_->setChecked(props_.intermission());
   for (int row = 0; row < kScoreRowCount; ++row) {
     scoreGrid_->item(row, 1)->setText(fromStd(props_.scoreText(row)));
   }
@@ -387,13 +387,13 @@ void PropertiesPage::setBottomStrip(bool strip) {
   }
   arrangeSizePanel(strip);
   // The strip has no room for the yam boxes' note; their tool tips say it.
-  yamPanel_->findChild<QLabel*>("YamHint")->setVisible(!strip);
+  yamPanel_->findChild<QLabel*>("yamHint")->setVisible(!strip);
   scoreGrid_->setHorizontalScrollBarPolicy(strip ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
   const auto shown = QSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
   const auto ignored = QSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-  pageControl2_->setSizePolicy(strip ? ignored : shown);
+  pages_->setSizePolicy(strip ? ignored : shown);
   propertiesBottom_->setSizePolicy(strip ? shown : ignored);
-  stack_->setCurrentWidget(strip ? propertiesBottom_ : static_cast<QWidget*>(pageControl2_));
+  stack_->setCurrentWidget(strip ? propertiesBottom_ : static_cast<QWidget*>(pages_));
 }
 
 }  // namespace pyrovel::app

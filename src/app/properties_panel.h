@@ -1,10 +1,10 @@
 #pragma once
-// The page inside the Properties tool window: the page control
-// `PageControl2` with the tabs "Size", "Scores", "Yam", "Well" and "BDCFF".
+// The page inside the Properties tool window: tabs "Size", "Scores", "Yam",
+// "Well" and "BDCFF".
 // Every control mirrors a value of `LevelProperties` and hands its edits
 // straight to it; size, title, author, date and info wait for "Apply".
 // Docked at the bottom, the size controls, the score grid and the yam
-// patterns leave their tabs for the strip `PropertiesBottom`, side by side.
+// patterns leave their tabs for the strip at the bottom, side by side.
 #include <QTabWidget>
 #include <QWidget>
 #include <array>
@@ -30,7 +30,7 @@ class PropertiesPage : public QWidget {
  public:
   explicit PropertiesPage(LevelProperties& properties, QWidget* parent = nullptr);
 
-  QTabWidget* pages() const { return pageControl2_; }
+  QTabWidget* pages() const { return pages_; }
   QTableWidget* scoreGrid() const { return scoreGrid_; }
   void setStrip(const SpriteStrip* strip);
 
@@ -63,7 +63,7 @@ class PropertiesPage : public QWidget {
   bool filling_ = false;
 
   QStackedWidget* stack_;
-  QTabWidget* pageControl2_;
+  QTabWidget* pages_;
   QWidget* propertiesBottom_;
   QWidget* sizePanel_;
   QWidget* yamPanel_;
@@ -77,8 +77,8 @@ class PropertiesPage : public QWidget {
   QLineEdit* authorEdit_ = nullptr;
   QLineEdit* dateEdit_ = nullptr;
   QLineEdit* descriptionEdit_ = nullptr;
-  QCheckBox* amoebaCheck_ = nullptr;
-  QCheckBox* intermissionCheck_ = nullptr;
+  QCheckBox* amoebaOn_ = nullptr;
+  QCheckBox* intermission_ = nullptr;
   QWidget* sizeButtons_ = nullptr;
   std::array<QWidget*, 6> sizeLabels_{};
 

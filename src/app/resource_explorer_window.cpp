@@ -69,25 +69,25 @@ QStringList hexLines(const Bytes& bytes) {
 ResourceExplorerWindow::ResourceExplorerWindow(EditorSession& session, Dialogs* dialogs, QWidget* parent)
     : QMainWindow(parent), session_(session), dialogs_(dialogs) {
   setWindowFlag(Qt::Window);
-  setObjectName("ResForm");
+  setObjectName("resourceExplorerWindow");
   setWindowTitle("Resource Explorer");
 
   auto* file = menuBar()->addMenu("&File");
-  file->addAction("&Open...", this, &ResourceExplorerWindow::miFileOpenClick)->setObjectName("miFileOpen");
-  file->addAction("&Save Resource...", this, &ResourceExplorerWindow::miFileSaveClick)
-      ->setObjectName("miFileSave");
+  file->addAction("&Open...", this, &ResourceExplorerWindow::openExecutable)->setObjectName("openAction");
+  file->addAction("&Save Resource...", this, &ResourceExplorerWindow::saveExecutable)
+      ->setObjectName("saveAction");
   file->addSeparator();
-  file->addAction("E&xit", this, &QWidget::close)->setObjectName("miFileExit");
+  file->addAction("E&xit", this, &QWidget::close)->setObjectName("exitAction");
 
   auto* central = new QWidget(this);
   auto* column = new QVBoxLayout(central);
   auto* bar = new QHBoxLayout;
-  checkBox1_ = new QCheckBox("Append", central);
-  checkBox1_->setObjectName("CheckBox1");
-  checkBox1_->setToolTip("Put a levelset from the current level on instead of from level 0");
-  bar->addWidget(checkBox1_);
+  appendLevelset_ = new QCheckBox("Append", central);
+  appendLevelset_->setObjectName("appendLevelset");
+  appendLevelset_->setToolTip("Put a levelset from the current level on instead of from level 0");
+  bar->addWidget(appendLevelset_);
   auto* button1 = new QPushButton("Assign Names", central);
-  button1->setObjectName("Button1");
+  button1->setObjectName("saveResourceButton");
   button1->setToolTip("Name the levelset resources from the string tables");
   bar->addWidget(button1);
   bar->addStretch(1);
@@ -95,31 +95,31 @@ ResourceExplorerWindow::ResourceExplorerWindow(EditorSession& session, Dialogs* 
 
   auto* split = new QSplitter(Qt::Horizontal, central);
   treeView_ = new QTreeWidget(split);
-  treeView_->setObjectName("TreeView");
+  treeView_->setObjectName("resourceTree");
   treeView_->setHeaderHidden(true);
   auto* right = new QSplitter(Qt::Vertical, split);
   details_ = new QStackedWidget(right);
-  details_->setObjectName("DetailsPanel");
+  details_->setObjectName("detailsPanel");
   text_ = new QPlainTextEdit(details_);
-  text_->setObjectName("Details");
+  text_->setObjectName("details");
   text_->setReadOnly(true);
   text_->setLineWrapMode(QPlainTextEdit::NoWrap);
   text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   details_->addWidget(text_);
   picture_ = new QLabel(details_);
-  picture_->setObjectName("Picture");
+  picture_->setObjectName("picture");
   picture_->setAlignment(Qt::AlignCenter);
   details_->addWidget(picture_);
-  listBox1_ = new QListWidget(right);
-  listBox1_->setObjectName("ListBox1");
-  listBox1_->setToolTip("The lines of the string tables");
+  strings_ = new QListWidget(right);
+  strings_->setObjectName("strings");
+  strings_->setToolTip("The lines of the string tables");
   split->setStretchFactor(1, 2);
   column->addWidget(split, 1);
   setCentralWidget(central);
 
-  statusPanel1_ = new QLabel(this);
-  statusPanel1_->setObjectName("StatusPanel1");
-  statusBar()->addPermanentWidget(statusPanel1_);
+  status_ = new QLabel(this);
+  status_->setObjectName("status");
+  statusBar()->addPermanentWidget(status_);
 
   connect(button1, &QPushButton::clicked, this, &ResourceExplorerWindow::saveShownResource);
   connect(treeView_, &QTreeWidget::currentItemChanged, this,
@@ -129,7 +129,7 @@ ResourceExplorerWindow::ResourceExplorerWindow(EditorSession& session, Dialogs* 
 
 ResourceExplorerWindow::~ResourceExplorerWindow() = default;
 
-void ResourceExplorerWindow::miFileOpenClick() {
+void ResourceExplorerWindow::openExecutable() {
   const std::optional<QString> path = dialogsOr(dialogs_).chooseExecutable(this, lastFolder_);
   if (!path) return;
   lastFolder_ = QFileInfo(*path).absolutePath();
@@ -156,12 +156,12 @@ void ResourceExplorerWindow::buildTree() {
   const QSignalBlocker quiet(treeView_);
   treeView_->clear();
   entries_.clear();
-  listBox1_->clear();
+  strings_->clear();
   text_->clear();
   picture_->clear();
   details_->setCurrentWidget(text_);
   statusBar()->clearMessage();
-  statusPanel1_->clear();
+  status_->clear();
   if (!pe_) return;
   const std::vector<const ResourceNode*> types = pe_->tree();
   for (const ResourceNode* type : types) {
@@ -170,13 +170,13 @@ void ResourceExplorerWindow::buildTree() {
     addChildren(item, *type, *type);
   }
   try {
-    for (const std::string& line : collectStringLines(*pe_)) listBox1_->addItem(fromRecordText(line));
+    for (const std::string& line : collectStringLines(*pe_)) strings_->addItem(fromRecordText(line));
   } catch (const std::exception& e) {
     statusBar()->showMessage(fromStd(e.what()));
   }
   if (treeView_->topLevelItemCount() > 0) {
     treeView_->setCurrentItem(treeView_->topLevelItem(0));
-    statusPanel1_->setText(fromStd(resourceStatusText(*types.front())));
+    status_->setText(fromStd(resourceStatusText(*types.front())));
   }
 }
 
@@ -235,16 +235,16 @@ void ResourceExplorerWindow::showResource(QTreeWidgetItem* item) {
   statusBar()->clearMessage();
   const ResourceData* data = dataOf(*entry);
   if (!data) {
-    statusPanel1_->setText(fromStd(resourceStatusText(*entry->node)));
+    status_->setText(fromStd(resourceStatusText(*entry->node)));
     return;
   }
   ResourceNode shown;
   shown.data = *data;
-  statusPanel1_->setText(fromStd(resourceStatusText(shown)));
+  status_->setText(fromStd(resourceStatusText(shown)));
   showResource(*entry);
   if (!entry->node) return;
   try {
-    if (importResource(session_, *pe_, *entry->type, *entry->node, checkBox1_->isChecked()) !=
+    if (importResource(session_, *pe_, *entry->type, *entry->node, appendLevelset_->isChecked()) !=
         ResourceLevelKind::None) {
       statusBar()->showMessage(QString("Imported into level %1").arg(session_.map.currentLevel - 1));
       emit levelsImported();
@@ -290,7 +290,7 @@ void ResourceExplorerWindow::showText(const QStringList& lines) {
   details_->setCurrentWidget(text_);
 }
 
-void ResourceExplorerWindow::miFileSaveClick() {
+void ResourceExplorerWindow::saveExecutable() {
   const Entry* entry = entryOf(treeView_->currentItem());
   const ResourceData* data = entry && pe_ ? dataOf(*entry) : nullptr;
   if (!data) {
@@ -325,13 +325,13 @@ void ResourceExplorerWindow::saveShownResource() {
   if (!games) return;
   std::vector<std::string> names, lines;
   for (int i = 0; i < games->childCount(); ++i) names.push_back(toRecordText(games->child(i)->text(0)));
-  for (int i = 0; i < listBox1_->count(); ++i) lines.push_back(toRecordText(listBox1_->item(i)->text()));
+  for (int i = 0; i < strings_->count(); ++i) lines.push_back(toRecordText(strings_->item(i)->text()));
   assignLevelsetNames(names, lines);
   for (int i = 0; i < games->childCount(); ++i) {
     games->child(i)->setText(0, fromRecordText(names[static_cast<std::size_t>(i)]));
   }
-  listBox1_->clear();
-  for (const std::string& line : lines) listBox1_->addItem(fromRecordText(line));
+  strings_->clear();
+  for (const std::string& line : lines) strings_->addItem(fromRecordText(line));
 }
 
 void ResourceExplorerWindow::error(const QString& text) {

@@ -36,12 +36,12 @@ class ResourceExplorerWindow : public QMainWindow {
   ~ResourceExplorerWindow() override;
 
   // "&Open...": asks for a file and shows its resources.
-  void miFileOpenClick();
+  void openExecutable();
   // Opens `path` without the dialog; false (after the error message) when
   // it cannot be read, and the image shown before stays.
   bool openImage(const QString& path);
   // "&Save Resource...": the selected resource's raw bytes to a file.
-  void miFileSaveClick();
+  void saveExecutable();
   // "Assign Names": names the levelset resources from the string tables.
   void saveShownResource();
   // A node became current: a level resource is imported, any resource shown.
@@ -77,13 +77,13 @@ class ResourceExplorerWindow : public QMainWindow {
   std::vector<Entry> entries_;
   QString lastFolder_;
 
-  QCheckBox* checkBox1_;
+  QCheckBox* appendLevelset_;
   QTreeWidget* treeView_;
-  QListWidget* listBox1_;
+  QListWidget* strings_;
   QStackedWidget* details_;
   QPlainTextEdit* text_;
   QLabel* picture_;
-  QLabel* statusPanel1_;
+  QLabel* status_;
 };
 
 }  // namespace pyrovel::app

@@ -97,24 +97,24 @@ QPixmap splashPicture(const QSize& size) {
 
 SplashWindow::SplashWindow(QWidget* parent)
     : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
-  setObjectName("SplashWindow");
+  setObjectName("splashWindow");
   setWindowTitle("About");
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   auto* picture = new QLabel(this);
-  picture->setObjectName("SplashPicture");
+  picture->setObjectName("splashPicture");
   picture->setPixmap(splashPicture(QSize(480, 300)));
   layout->addWidget(picture);
 
   buttons_ = new QWidget(this);
   auto* row = new QHBoxLayout(buttons_);
   auto* web = new QPushButton("Web page", buttons_);
-  web->setObjectName("SplashWeb");
+  web->setObjectName("splashWeb");
   auto* mail = new QPushButton("Mail", buttons_);
-  mail->setObjectName("SplashMail");
+  mail->setObjectName("splashMail");
   auto* ok = new QPushButton("OK", buttons_);
-  ok->setObjectName("SplashOK");
+  ok->setObjectName("splashOk");
   ok->setDefault(true);
   row->addWidget(web);
   row->addWidget(mail);

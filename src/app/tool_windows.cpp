@@ -14,20 +14,20 @@ ToolWindow::ToolWindow(QWidget* owner, const char* objectName, const QString& ca
   setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
-MoveLevelPanel::MoveLevelPanel(QWidget* owner) : ToolWindow(owner, "MovelevelPanel", "Move Level") {
+MoveLevelPanel::MoveLevelPanel(QWidget* owner) : ToolWindow(owner, "moveLevelPanel", "Move Level") {
   auto* layout = new QVBoxLayout(this);
   label_ = new QLabel(this);
-  label_->setObjectName("MoveLevelLabel");
+  label_->setObjectName("moveLevelLabel");
   target_ = new QSpinBox(this);
-  target_->setObjectName("MoveLevelNumber");
+  target_->setObjectName("moveLevelNumber");
   target_->setRange(0, 99);
   auto* row = new QHBoxLayout;
   row->addWidget(label_);
   row->addWidget(target_);
   layout->addLayout(row);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setObjectName("MoveLevelOK");
-  buttons->button(QDialogButtonBox::Cancel)->setObjectName("MoveLevelCancel");
+  buttons->button(QDialogButtonBox::Ok)->setObjectName("moveLevelOk");
+  buttons->button(QDialogButtonBox::Cancel)->setObjectName("moveLevelCancel");
   layout->addWidget(buttons);
   connect(buttons, &QDialogButtonBox::accepted, this, [this] {
     hide();
@@ -46,16 +46,16 @@ void MoveLevelPanel::open(int levelNumber) {
   target_->selectAll();
 }
 
-ViewPanel::ViewPanel(QWidget* owner) : ToolWindow(owner, "ViewPanel", " View") {
+ViewPanel::ViewPanel(QWidget* owner) : ToolWindow(owner, "viewPanel", " View") {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);
   leave_ = new QPushButton("Leave full screen", this);
-  leave_->setObjectName("ViewPanelButton");
+  leave_->setObjectName("viewPanelButton");
   leave_->setToolTip("Back to the normal window (Ctrl+F)");
   layout->addWidget(leave_);
 }
 
-ConvertPanel::ConvertPanel(QWidget* owner) : ToolWindow(owner, "Convertpanel", "Converting") {
+ConvertPanel::ConvertPanel(QWidget* owner) : ToolWindow(owner, "convertPanel", "Converting") {
   auto* layout = new QVBoxLayout(this);
   auto* title = new QLabel("Converting Boulder Dash levels", this);
   QFont bold = title->font();
@@ -63,18 +63,18 @@ ConvertPanel::ConvertPanel(QWidget* owner) : ToolWindow(owner, "Convertpanel", "
   title->setFont(bold);
   layout->addWidget(title);
   layout->addWidget(new QLabel("Please Wait", this));
-  gauge1_ = new QProgressBar(this);
-  gauge1_->setObjectName("Gauge1");
-  layout->addWidget(gauge1_);
-  listBox2_ = new QListWidget(this);
-  listBox2_->setObjectName("ListBox2");
-  layout->addWidget(listBox2_, 1);
+  gauge_ = new QProgressBar(this);
+  gauge_->setObjectName("convertGauge");
+  layout->addWidget(gauge_);
+  levels_ = new QListWidget(this);
+  levels_->setObjectName("convertedLevels");
+  layout->addWidget(levels_, 1);
   auto* ok = new QPushButton("OK", this);
-  ok->setObjectName("ConvertOK");
+  ok->setObjectName("convertOk");
   layout->addWidget(ok, 0, Qt::AlignRight);
   connect(ok, &QPushButton::clicked, this, [this] {
     hide();
-    listBox2_->clear();
+    levels_->clear();
   });
   resize(393, 217);
 }
@@ -84,12 +84,12 @@ void ConvertPanel::progress(int value, int max, const QString& label) {
     hide();
     return;
   }
-  gauge1_->setRange(0, max);
-  gauge1_->setValue(value);
+  gauge_->setRange(0, max);
+  gauge_->setValue(value);
   if (!label.isEmpty() &&
-      (listBox2_->count() == 0 || listBox2_->item(listBox2_->count() - 1)->text() != label)) {
-    listBox2_->addItem(label);
-    listBox2_->scrollToBottom();
+      (levels_->count() == 0 || levels_->item(levels_->count() - 1)->text() != label)) {
+    levels_->addItem(label);
+    levels_->scrollToBottom();
   }
   if (!isVisible()) show();
   // Long imports run on the interface thread: let the gauge paint.

@@ -17,7 +17,7 @@ class ToolWindow : public QWidget {
   ToolWindow(QWidget* owner, const char* objectName, const QString& caption);
 };
 
-// `MovelevelPanel`: "Move level n to:", a number 0..99, OK and Cancel.
+// `MoveLevelPanel`: "Move level n to:", a number 0..99, OK and Cancel.
 class MoveLevelPanel : public ToolWindow {
   Q_OBJECT
  public:
@@ -52,12 +52,12 @@ class ConvertPanel : public ToolWindow {
   explicit ConvertPanel(QWidget* owner);
   // max 0 hides the panel; a label different from the last one is listed.
   void progress(int value, int max, const QString& label);
-  QProgressBar* gauge() const { return gauge1_; }
-  QListWidget* list() const { return listBox2_; }
+  QProgressBar* gauge() const { return gauge_; }
+  QListWidget* list() const { return levels_; }
 
  private:
-  QProgressBar* gauge1_;
-  QListWidget* listBox2_;
+  QProgressBar* gauge_;
+  QListWidget* levels_;
 };
 
 }  // namespace pyrovel::app

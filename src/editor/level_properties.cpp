@@ -72,14 +72,14 @@ LevelProperties::SizeRequest LevelProperties::showProperty(SizeButton button, bo
   if (dockedAtBottom) return request;
   request.showPanel = true;
   switch (button) {
-    case SizeButton::IEButton1: request.tab = Tab::Size; break;
-    case SizeButton::IEButton2:
+    case SizeButton::LevelSize: request.tab = Tab::Size; break;
+    case SizeButton::Scores:
       request.tab = Tab::Scores;
       showYam();
       request.refreshed = true;
       break;
-    case SizeButton::IEButton3: request.tab = Tab::Yam; break;
-    case SizeButton::IEButton12: break;
+    case SizeButton::Yam: request.tab = Tab::Yam; break;
+    case SizeButton::ToolsPanel: break;
   }
   return request;
 }

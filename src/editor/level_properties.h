@@ -20,7 +20,7 @@ class LevelProperties {
   static constexpr int kYamBoxes = 4;
   static constexpr int kMaxWellDelay = 100;
 
-  enum class Tab { Size, Scores, Yam, Well, BDCFF };  // pages of PageControl2 in order
+  enum class Tab { Size, Scores, Yam, Well, BDCFF };  // the Properties tabs in order
   static std::string_view tabCaption(Tab tab);
 
   explicit LevelProperties(EditorSession& session);
@@ -51,9 +51,9 @@ class LevelProperties {
   };
   Applied applyLevelSize(int viewWidth, int cellSize);
 
-  // The tool bar buttons "LevelSize Property" (IEButton1), "Score Property"
-  // (IEButton2), "Yam Content" (IEButton3) and the Tools panel's IEButton12.
-  enum class SizeButton { IEButton1, IEButton2, IEButton3, IEButton12 };
+  // The tool bar buttons "LevelSize Property", "Score Property", "Yam
+  // Content" and the Tools panel's properties button.
+  enum class SizeButton { LevelSize, Scores, Yam, ToolsPanel };
   struct SizeRequest {
     bool showPanel = false;      // show the Properties window (and its dock)
     std::optional<Tab> tab;      // the page to bring to front

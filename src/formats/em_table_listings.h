@@ -15,7 +15,7 @@ std::vector<std::string> emToObjectListing(const ObjectCatalogue& catalogue);
 // being the highest EM code that reads as the object (3 when none does).
 std::vector<std::string> objectToEmListing();
 
-// The "Button15" and "Button16" handlers: append the listing to the message
+// The development panel's two listing buttons: append the listing to the message
 // memo and show the message panel.
 void emToGameTableListing(EditorSession& session);
 void gameToEmTableListing(EditorSession& session);

@@ -82,8 +82,8 @@ struct Fixture {
   T* child(const char* name) {
     return form.findChild<T*>(name);
   }
-  QTreeWidget* list() { return child<QTreeWidget>("ListView1"); }
-  QString dump() { return child<QPlainTextEdit>("Memo1")->toPlainText(); }
+  QTreeWidget* list() { return child<QTreeWidget>("fileList"); }
+  QString dump() { return child<QPlainTextEdit>("blockDump")->toPlainText(); }
   QString label(const char* name) { return child<QLabel>(name)->text(); }
 };
 
@@ -99,12 +99,12 @@ class AdfWindowTest : public QObject {
     QCOMPARE(f.form.windowTitle(), QString("ADF import"));
     const QString path = writeImage(f.dir, emDisk().image);
     f.form.chooseImage = [&] { return std::optional<QString>(path); };
-    f.form.findChild<QAction*>("Open1")->trigger();
-    QCOMPARE(f.label("Panel2"), QString("EMDISK"));
+    f.form.findChild<QAction*>("openImageAction")->trigger();
+    QCOMPARE(f.label("imageInfo"), QString("EMDISK"));
     // Entries with the same hash follow one another.
     QCOMPARE(names(f.list()), (QStringList{"LEVEL1", "NOTE", "ODD", "LEVELS"}));
     QCOMPARE(f.list()->topLevelItem(1)->text(1), QString("1000"));
-    QCOMPARE(f.label("Label1"), QString("Block 0"));
+    QCOMPARE(f.label("blockTitle"), QString("Block 0"));
     QCOMPARE(f.dump().split('\n').size(), 32);
 
     // A cancelled dialog and an image too short keep what is open.
@@ -119,66 +119,66 @@ class AdfWindowTest : public QObject {
   void blockViewFollowsTheButtons() {
     Fixture f;
     QVERIFY(f.form.openImage(writeImage(f.dir, emDisk().image)));
-    auto* prev = f.child<QPushButton>("Button2");
-    auto* next = f.child<QPushButton>("Button3");
+    auto* prev = f.child<QPushButton>("previousBlockButton");
+    auto* next = f.child<QPushButton>("nextBlockButton");
     prev->click();
-    QCOMPARE(f.label("Label1"), QString("Block 0"));
+    QCOMPARE(f.label("blockTitle"), QString("Block 0"));
 
     f.form.showBlock(1000);
-    QCOMPARE(f.label("info"), QString("header block of file(or directory) NOTE"));
-    QCOMPARE(f.label("info2"), QString("next block: 1001"));
-    QCOMPARE(f.child<QSpinBox>("SpinEdit1")->value(), 1001);
+    QCOMPARE(f.label("blockInfo"), QString("header block of file(or directory) NOTE"));
+    QCOMPARE(f.label("blockDetails"), QString("next block: 1001"));
+    QCOMPARE(f.child<QSpinBox>("blockNumber")->value(), 1001);
     // "Go" walks the data chain.
-    f.child<QPushButton>("Button4")->click();
-    QCOMPARE(f.label("Label1"), QString("Block 1001"));
-    QVERIFY(f.label("info").startsWith("data block with header 1000: NOTE"));
+    f.child<QPushButton>("goToBlockButton")->click();
+    QCOMPARE(f.label("blockTitle"), QString("Block 1001"));
+    QVERIFY(f.label("blockInfo").startsWith("data block with header 1000: NOTE"));
     QVERIFY(f.dump().startsWith("000   00 00 00 08 "));
     next->click();
-    QCOMPARE(f.label("Label1"), QString("Block 1002"));
+    QCOMPARE(f.label("blockTitle"), QString("Block 1002"));
 
     f.form.showBlock(1759);
     next->click();
-    QCOMPARE(f.label("Label1"), QString("Block 1759"));
-    QCOMPARE(f.label("info"), QString("onbekend block"));
+    QCOMPARE(f.label("blockTitle"), QString("Block 1759"));
+    QCOMPARE(f.label("blockInfo"), QString("onbekend block"));
 
-    f.child<QPushButton>("Button5")->click();
-    QCOMPARE(f.label("Label1"), QString("Block 880"));
+    f.child<QPushButton>("rootBlockButton")->click();
+    QCOMPARE(f.label("blockTitle"), QString("Block 880"));
 
     // The dump panel can be hidden from the menu.
     f.form.show();
-    auto* dumpToggle = f.form.findChild<QAction*>("ShowBlockDump1");
+    auto* dumpToggle = f.form.findChild<QAction*>("blockDumpAction");
     dumpToggle->trigger();
-    QVERIFY(!f.child<QWidget>("Panel6")->isVisible());
+    QVERIFY(!f.child<QWidget>("blockDumpPanel")->isVisible());
     dumpToggle->trigger();
-    QVERIFY(f.child<QWidget>("Panel6")->isVisible());
+    QVERIFY(f.child<QWidget>("blockDumpPanel")->isVisible());
   }
 
   void searchShowsTheFirstBlockHoldingTheText() {
     Fixture f;
     QVERIFY(f.form.openImage(writeImage(f.dir, emDisk().image)));
-    auto* panel = f.child<QWidget>("SearchPanel");
+    auto* panel = f.child<QWidget>("searchPanel");
     QVERIFY(panel->isHidden());
-    f.form.findChild<QAction*>("Search1")->trigger();
+    f.form.findChild<QAction*>("searchAction")->trigger();
     QVERIFY(!panel->isHidden());
-    f.child<QLineEdit>("Edit2")->setText("FOUND");
-    f.child<QSpinBox>("SpinEdit2")->setValue(1100);
-    f.child<QPushButton>("Button7")->click();
-    QCOMPARE(f.label("Label1"), QString("Block 1300"));
+    f.child<QLineEdit>("searchText")->setText("FOUND");
+    f.child<QSpinBox>("searchStart")->setValue(1100);
+    f.child<QPushButton>("searchButton")->click();
+    QCOMPARE(f.label("blockTitle"), QString("Block 1300"));
 
-    f.child<QSpinBox>("SpinEdit2")->setValue(1301);
-    f.child<QPushButton>("Button7")->click();
+    f.child<QSpinBox>("searchStart")->setValue(1301);
+    f.child<QPushButton>("searchButton")->click();
     QCOMPARE(f.dialogs.messages.last(), QString("FOUND not found"));
     // Text split over two blocks is not found.
-    f.child<QLineEdit>("Edit2")->setText("HIDDEN");
-    f.child<QSpinBox>("SpinEdit2")->setValue(0);
-    f.child<QPushButton>("Button7")->click();
+    f.child<QLineEdit>("searchText")->setText("HIDDEN");
+    f.child<QSpinBox>("searchStart")->setValue(0);
+    f.child<QPushButton>("searchButton")->click();
     QCOMPARE(f.dialogs.messages.last(), QString("HIDDEN not found"));
-    f.child<QLineEdit>("Edit2")->clear();
-    f.child<QPushButton>("Button7")->click();
+    f.child<QLineEdit>("searchText")->clear();
+    f.child<QPushButton>("searchButton")->click();
     QCOMPARE(f.dialogs.messages.size(), 3);
-    QCOMPARE(f.label("Label1"), QString("Block 1300"));
+    QCOMPARE(f.label("blockTitle"), QString("Block 1300"));
 
-    f.child<QToolButton>("Panel3")->click();
+    f.child<QToolButton>("closeSearchButton")->click();
     QVERIFY(panel->isHidden());
   }
 
@@ -195,7 +195,7 @@ class AdfWindowTest : public QObject {
     QVERIFY(proposed.isEmpty());
     itemNamed(f.list(), "NOTE")->setSelected(true);
     itemNamed(f.list(), "ODD")->setSelected(true);
-    f.form.findChild<QAction*>("SaveAmigaFiles1")->trigger();
+    f.form.findChild<QAction*>("saveFilesAction")->trigger();
     QCOMPARE(proposed, QStringList{"NOTE"});
     QFile note(out.filePath("NOTE")), odd(out.filePath("ODD"));
     QVERIFY(note.open(QIODevice::ReadOnly));
@@ -204,7 +204,7 @@ class AdfWindowTest : public QObject {
     const QByteArray oddBytes = odd.readAll();
     QCOMPARE(oddBytes.size(), 500);
     QCOMPARE(static_cast<std::uint8_t>(oddBytes[499]), static_cast<std::uint8_t>(7 + 499));
-    QCOMPARE(f.label("info2"), QString("500"));
+    QCOMPARE(f.label("blockDetails"), QString("500"));
   }
 
   void doubleClicksOpenFoldersAndImportLevels() {
@@ -215,14 +215,14 @@ class AdfWindowTest : public QObject {
     QCOMPARE(f.session.map.currentLevel, 5);
     QCOMPARE(f.session.map.header(5).width(), 64);
     QVERIFY(f.session.map.modified);
-    QCOMPARE(f.label("Label1"), QString("Block 900"));
+    QCOMPARE(f.label("blockTitle"), QString("Block 900"));
 
     f.form.openEntry(itemNamed(f.list(), "LEVELS"));
     QCOMPARE(names(f.list()), QStringList{"X"});
     QCOMPARE(f.list()->topLevelItem(0)->text(1), QString("1110"));
     f.child<QToolButton>("SpeedButton2")->click();
     QCOMPARE(names(f.list()).size(), 4);
-    QCOMPARE(f.label("Label1"), QString("Block 880"));
+    QCOMPARE(f.label("blockTitle"), QString("Block 880"));
   }
 
   void aDamagedLevelFileIsReportedAndChangesNothing() {
@@ -257,10 +257,10 @@ class AdfWindowTest : public QObject {
     Fixture f;
     QVERIFY(f.form.openImage(sample));
     QVERIFY(f.list()->topLevelItemCount() > 0);
-    QVERIFY(!f.label("Panel2").isEmpty());
+    QVERIFY(!f.label("imageInfo").isEmpty());
     if (qEnvironmentVariableIsSet("PYROVEL_GRAB")) {
       f.form.show();
-      f.form.findChild<QAction*>("Search1")->trigger();
+      f.form.findChild<QAction*>("searchAction")->trigger();
       f.list()->topLevelItem(0)->setSelected(true);
       f.form.showBlock(880);
       QTest::qWait(50);

@@ -44,7 +44,7 @@ struct Fixture {
   // "Open" with `path` chosen in the file dialog.
   void open(const QString& path) {
     dialogs.dumpChoices << path;
-    form.findChild<QAction*>("Open1")->trigger();
+    form.findChild<QAction*>("openDumpAction")->trigger();
   }
   QString title(int slot) { return QString::fromStdString(session.map.header(slot).title()); }
   QStringList report() { return form.reportLines(); }
@@ -60,14 +60,14 @@ class C64DumpWindowTest : public QObject {
   void startsWithTheIdleLineAndItsControls() {
     Fixture f;
     QCOMPARE(f.form.windowTitle(), QString("Import from C64 memory dump"));
-    QCOMPARE(f.form.findChild<QPlainTextEdit*>("Memo1")->toPlainText(),
+    QCOMPARE(f.form.findChild<QPlainTextEdit*>("report")->toPlainText(),
              QString(" based on XXX to DAS - FREEWARE 1998 by Tavik. 1.2 beta 1 "));
-    auto* append = f.form.findChild<QCheckBox*>("CheckBox1");
+    auto* append = f.form.findChild<QCheckBox*>("appendCaves");
     QVERIFY(append);
     QCOMPARE(append->text(), QString("Append"));
     QVERIFY(!append->isChecked());
-    QCOMPARE(f.form.findChild<QAction*>("Open1")->text(), QString("Open"));
-    QCOMPARE(f.form.findChild<QAction*>("Exit1")->text(), QString("Exit"));
+    QCOMPARE(f.form.findChild<QAction*>("openDumpAction")->text(), QString("Open"));
+    QCOMPARE(f.form.findChild<QAction*>("exitAction")->text(), QString("Exit"));
   }
 
   void aBd1GameFillsLevelsFromTheFirst() {
@@ -94,7 +94,7 @@ class C64DumpWindowTest : public QObject {
   void appendPutsTheCavesFromTheCurrentLevelOn() {
     Fixture f;
     f.session.map.currentLevel = 11;
-    f.form.findChild<QCheckBox*>("CheckBox1")->setChecked(true);
+    f.form.findChild<QCheckBox*>("appendCaves")->setChecked(true);
     f.open(f.write("game.c64", pyrovel::testing::pc64RamImage(pyrovel::testing::bd1Memory())));
     QVERIFY(f.report().contains("PC64 RAM-Image detected."));
     QCOMPARE(f.title(11), QString(" Cave A"));

@@ -64,7 +64,7 @@ struct Fixture {
   T* child(const char* name) {
     return form.findChild<T*>(name);
   }
-  QListWidget* list() { return child<QListWidget>("Filenames"); }
+  QListWidget* list() { return child<QListWidget>("fileNames"); }
   QAction* action(const char* name) { return form.findChild<QAction*>(name); }
 };
 
@@ -80,8 +80,8 @@ class D64WindowTest : public QObject {
     QCOMPARE(f.form.windowTitle(), QString("D64"));
     const QString path = writeImage(f.dir, caveDisk().image);
     f.form.chooseImage = [&] { return std::optional<QString>(path); };
-    f.action("OpenD64Image1")->trigger();
-    QCOMPARE(f.child<QLabel>("Panel5")->text(), QString("Title: CAVES"));
+    f.action("openImageAction")->trigger();
+    QCOMPARE(f.child<QLabel>("imageTitle")->text(), QString("Title: CAVES"));
     QCOMPARE(f.list()->count(), 8);
     QCOMPARE(f.list()->item(0)->text(), QString("BOULDER1.CAV"));
     QCOMPARE(f.list()->item(2)->text(), QString("README"));
@@ -126,17 +126,17 @@ class D64WindowTest : public QObject {
     auto* memopanel = f.child<QWidget>("Memopanel");
     QVERIFY(memopanel->isHidden());
     f.list()->setCurrentRow(2);
-    f.action("viewasAscii1")->trigger();
+    f.action("viewAsAsciiAction")->trigger();
     QVERIFY(!memopanel->isHidden());
-    QCOMPARE(f.child<QPlainTextEdit>("Memo1")->toPlainText(), QString("AAAAAAAAAA\nHELLO"));
+    QCOMPARE(f.child<QPlainTextEdit>("fileView")->toPlainText(), QString("AAAAAAAAAA\nHELLO"));
     QVERIFY(f.form.width() > 300);
-    memopanel->findChild<QToolButton*>("Label1")->click();
+    memopanel->findChild<QToolButton*>("closeNoteButton")->click();
     QVERIFY(memopanel->isHidden());
     QCOMPARE(f.form.width(), 300);
 
     // The note takes the same side panel.
-    f.action("Noteaboutthed64import1")->trigger();
-    QVERIFY(f.child<QPlainTextEdit>("Memo2")->toPlainText().contains("overwritten"));
+    f.action("importNoteAction")->trigger();
+    QVERIFY(f.child<QPlainTextEdit>("noteView")->toPlainText().contains("overwritten"));
 
     QTemporaryDir out;
     QString proposed;
@@ -144,7 +144,7 @@ class D64WindowTest : public QObject {
       proposed = name;
       return std::optional<QString>(out.filePath("readme.txt"));
     };
-    f.action("Savefile1")->trigger();
+    f.action("saveFileAction")->trigger();
     QCOMPARE(proposed, QString("README"));
     QFile saved(out.filePath("readme.txt"));
     QVERIFY(saved.open(QIODevice::ReadOnly));
@@ -162,7 +162,7 @@ class D64WindowTest : public QObject {
       f.form.chooseImage = [] { return std::optional<QString>(); };
       f.form.show();
       f.list()->setCurrentRow(0);
-      f.form.viewasAscii1Click();
+      f.form.showAsAscii();
       QTest::qWait(50);
       f.form.grab().save(qEnvironmentVariable("PYROVEL_GRAB") + "/d64.png");
     }

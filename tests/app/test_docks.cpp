@@ -44,8 +44,8 @@ class DocksTest : public QObject {
       w->objectsDock()->setFloating(false);
       w->toolsDock()->setFloating(true);
       w->toolsDock()->move(w->mapToGlobal(QPoint(300, 200)));
-      w->action("Levellist1")->trigger();
-      w->action("Statusbar2")->trigger();
+      w->action("levelListPanel")->trigger();
+      w->action("showStatusBar")->trigger();
       QVERIFY(!w->statusBar()->isVisible());
       QVERIFY(w->close());
     }
@@ -69,8 +69,8 @@ class DocksTest : public QObject {
     QCOMPARE(w->mapFromGlobal(w->toolsDock()->pos()), QPoint(300, 200));
     QVERIFY(w->levelListDock()->isHidden());  // the level list always starts hidden
     QVERIFY(!w->statusBar()->isVisible());
-    QVERIFY(!w->action("Statusbar2")->isChecked());
-    QVERIFY(w->action("Properties1")->isChecked());
+    QVERIFY(!w->action("showStatusBar")->isChecked());
+    QVERIFY(w->action("propertiesPanel")->isChecked());
   }
 
   void propertiesAtTheBottomAndHiddenPanelsComeBackSo() {
@@ -92,9 +92,9 @@ class DocksTest : public QObject {
       QVERIFY(w->propertiesDock()->isVisible());
       QCOMPARE(w->dockWidgetArea(w->objectsDock()), Qt::LeftDockWidgetArea);
       QCOMPARE(w->objectsPanel()->canvas()->columns(), 4);
-      w->action("Properties1")->trigger();  // hide
+      w->action("propertiesPanel")->trigger();  // hide
       QVERIFY(w->propertiesDock()->isHidden());
-      QVERIFY(!w->action("Properties1")->isChecked());
+      QVERIFY(!w->action("propertiesPanel")->isChecked());
       QVERIFY(w->close());
     }
     const IniFile ini = IniFile::load(folder.file("Edit.ini").toStdString());
@@ -150,20 +150,20 @@ class DocksTest : public QObject {
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs);
     QCOMPARE(w->activePalette(), paletteOf(folder, kGameMode));
-    w->action("SwitchtoEmeraldmineV4mode1")->trigger();
+    w->action("emeraldMineV4Mode")->trigger();
     QCOMPARE(w->editMode(), kEmeraldMode);
     QCOMPARE(w->activePalette(), paletteOf(folder, kEmeraldMode));
     QCOMPARE(w->objectsPanel()->canvas()->entries(), paletteOf(folder, kEmeraldMode));
-    w->action("SwitchtoC64Boulderdashmode1")->trigger();
+    w->action("c64BoulderDashMode")->trigger();
     QCOMPARE(w->activePalette(), paletteOf(folder, kC64Mode));
 
     // Without the file: C64 and game mode keep the palette, Emerald mode reports it.
     const Palette c64 = w->activePalette();
     QVERIFY(QFile::remove(folder.file("Edit.bdi")));
-    w->action("SwitchtoPyrovelmode1")->trigger();
+    w->action("pyrovelMode")->trigger();
     QCOMPARE(w->activePalette(), c64);
     QVERIFY(dialogs.errors.isEmpty());
-    w->action("SwitchtoEmeraldmineV4mode1")->trigger();
+    w->action("emeraldMineV4Mode")->trigger();
     QCOMPARE(dialogs.errors.size(), 1);
     QVERIFY(dialogs.errors.first().contains("Edit.bdi"));
   }

@@ -88,7 +88,7 @@ class DrawingTest : public QObject {
     drag.move(60, 10);  // beyond the 40 columns
     QCOMPARE(w->statusPanel(3)->text(), QString("Outside level area"));
 
-    w->action("Undo1")->trigger();
+    w->action("undo")->trigger();
     for (int x = 10; x <= 14; ++x) QCOMPARE(s.map.at(x, 10), before[static_cast<std::size_t>(x - 10)]);
     QVERIFY(onScreen(w->levelView()) == repainted(w->levelView()));
   }
@@ -114,7 +114,7 @@ class DrawingTest : public QObject {
     drag.press(25, 12);
     drag.release(25, 12);
     QCOMPARE(s.map.at(25, 12), obj::SolidWall);
-    w->action("Undo1")->trigger();
+    w->action("undo")->trigger();
     QCOMPARE(s.map.at(25, 12), before);
     QCOMPARE(s.map.at(20, 12), obj::LittleFellow);
   }
@@ -232,7 +232,7 @@ class DrawingTest : public QObject {
     QCOMPARE(clip.position(), (CellPos{6, 9}));
     QVERIFY(onScreen(view) == repainted(view));  // nothing left where it was
     const int undo = s.undoRing().undoCount();
-    w->action("Paste1")->trigger();
+    w->action("paste")->trigger();
     for (int x = 0; x < 3; ++x) {
       for (int y = 0; y < 2; ++y) QCOMPARE(s.map.at(6 + x, 9 + y), 100 + (2 + x) * 10 + 3 + y);
     }
@@ -241,7 +241,7 @@ class DrawingTest : public QObject {
     QCOMPARE(clip.position(), (CellPos{7, 8}));
 
     // Cut empties the cells under the selection, with one undo entry.
-    w->action("Cut1")->trigger();
+    w->action("cut")->trigger();
     for (int x = 7; x < 10; ++x) QCOMPARE(s.map.at(x, 8), obj::EmptySpace);
     QCOMPARE(s.undoRing().undoCount(), undo + 2);
     QVERIFY(onScreen(view) == repainted(view));
@@ -286,8 +286,8 @@ class DrawingTest : public QObject {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
-    w->action("Properties1")->trigger();
-    QWidget* dock = w->findChild<QWidget*>("PropertiesPanel");
+    w->action("propertiesPanel")->trigger();
+    QWidget* dock = w->findChild<QWidget*>("propertiesDock");
     send(dock, QEvent::MouseButtonPress, QPoint(20, 5), Qt::LeftButton, Qt::LeftButton);
     QVERIFY(w->drawingTools().propertiesDragActive);
     // Moves with the button held (the drag going on) neither draw nor read out.

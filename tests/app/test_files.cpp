@@ -46,22 +46,22 @@ class FilesTest : public QObject {
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs);
     dialogs.openChoices = {a, b, c};
-    for (int i = 0; i < 3; ++i) w->action("Openlevelset1")->trigger();
+    for (int i = 0; i < 3; ++i) w->action("openLevelset")->trigger();
     QCOMPARE(dialogs.openFolders.first(), folder.path() + "/");  // starts in the program folder
     QCOMPARE(dialogs.openFolders.last(), files.path());           // then where the last file was
     QCOMPARE(historyOf(*w), (std::array<std::string, 4>{c.toStdString(), b.toStdString(),
                                                          a.toStdString(), "---"}));
-    QVERIFY(w->action("History3")->isVisible());
-    QVERIFY(!w->action("History4")->isVisible());
+    QVERIFY(w->action("history3")->isVisible());
+    QVERIFY(!w->action("history4")->isVisible());
 
     // Entry 3 moves to the front; entry 1 again changes nothing.
-    w->action("History3")->trigger();
+    w->action("history3")->trigger();
     QCOMPARE(w->session().map.fileName, std::string("a.map"));
     QCOMPARE(historyOf(*w), (std::array<std::string, 4>{a.toStdString(), c.toStdString(),
                                                          b.toStdString(), "---"}));
-    w->action("History1")->trigger();
-    QCOMPARE(w->action("History1")->text(), a);
-    QCOMPARE(w->action("History2")->text(), c);
+    w->action("history1")->trigger();
+    QCOMPARE(w->action("history1")->text(), a);
+    QCOMPARE(w->action("history2")->text(), c);
     QVERIFY(dialogs.errors.isEmpty());
   }
 
@@ -73,7 +73,7 @@ class FilesTest : public QObject {
     w->nextLevel();
     w->session().map.modified = true;
     dialogs.answers = {Answer::No};  // do not save first
-    w->action("Openlevelset1")->trigger();
+    w->action("openLevelset")->trigger();
     QCOMPARE(dialogs.questions.size(), 1);
     QCOMPARE(dialogs.questions.first(),
              QString("This will erase changes you have made. Do you want to save the current levelmap ?"));
@@ -94,7 +94,7 @@ class FilesTest : public QObject {
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs);
     dialogs.openChoices = {broken};
-    w->action("Openlevelset1")->trigger();
+    w->action("openLevelset")->trigger();
     QCOMPARE(dialogs.errors.size(), 1);
     QVERIFY(dialogs.errors.first().contains("short.map"));
     // Still working: level 0 shown, stepping on works.
@@ -115,12 +115,12 @@ class FilesTest : public QObject {
 
     map.cell(kGameLayer, 1, 2, 2) = 13;
     dialogs.saveChoices.push_back(Frontend::SaveAsChoice{other.toStdString(), 1});
-    w->action("Saveas1")->trigger();
+    w->action("saveLevelsetAs")->trigger();
     QVERIFY(QFile::exists(other));
     QCOMPARE(readBack(other)->map.cell(kGameLayer, 1, 2, 2), 13);
 
     map.cell(kGameLayer, 1, 2, 2) = 9;
-    w->action("Savelevelset1")->trigger();
+    w->action("saveLevelset")->trigger();
     QVERIFY(dialogs.errors.isEmpty());
     QCOMPARE(readBack(opened)->map.cell(kGameLayer, 1, 2, 2), 9);
     QCOMPARE(readBack(other)->map.cell(kGameLayer, 1, 2, 2), 13);
@@ -132,7 +132,7 @@ class FilesTest : public QObject {
     auto w = makeWindow(folder, dialogs, {demoMap()});
     w->session().map.modified = true;
     dialogs.answers = {Answer::No};
-    w->action("Newlevelset1")->trigger();
+    w->action("newLevelset")->trigger();
     QCOMPARE(dialogs.questions.size(), 1);
     const Levelmap& map = w->session().map;
     QCOMPARE(map.fileName, std::string("New.map"));
@@ -140,9 +140,9 @@ class FilesTest : public QObject {
     QCOMPARE(map.header(1).height(), 32);
     QCOMPARE(map.header(2).width(), 0);
     QVERIFY(!map.modified);
-    QVERIFY(w->findChild<QLabel*>("Label8")->text().startsWith("New.map Level 0: "));
+    QVERIFY(w->findChild<QLabel*>("levelCaptionText")->text().startsWith("New.map Level 0: "));
     // Save without a file of its own asks for a name; a cancelled dialog writes nothing.
-    w->action("Savelevelset1")->trigger();
+    w->action("saveLevelset")->trigger();
     QVERIFY(dialogs.errors.isEmpty());
   }
 
@@ -152,9 +152,9 @@ class FilesTest : public QObject {
     auto w = makeWindow(folder, dialogs);
     w->session().readerNote = "Imported with a test filter";
     w->changed(kReaderInfo);
-    auto* panel = w->findChild<QWidget*>("InfoPanel");
+    auto* panel = w->findChild<QWidget*>("infoPanel");
     QVERIFY(panel->isVisible());
-    QCOMPARE(w->findChild<QLabel*>("InfoLabel")->text(), QString("Imported with a test filter"));
+    QCOMPARE(w->findChild<QLabel*>("infoLabel")->text(), QString("Imported with a test filter"));
   }
 };
 

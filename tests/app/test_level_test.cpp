@@ -68,31 +68,31 @@ class LevelTestWindowTest : public QObject {
 
   void optionsWindowShowsItsDefaults() {
     Editor e;
-    e.w->action("Options1")->trigger();
+    e.w->action("options")->trigger();
     OptionsWindow* o = e.options();
     QVERIFY(o->isVisible());
-    QCOMPARE(o->objectName(), QString("Optionspanel"));
+    QCOMPARE(o->objectName(), QString("optionsWindow"));
     QTabWidget* tabs = o->pages();
     QCOMPARE(tabs->count(), 3);
     QCOMPARE(tabs->tabText(0), QString("File Locations"));
     QCOMPARE(tabs->tabText(1), QString("Pyrovel Options"));
     QCOMPARE(tabs->tabText(2), QString("Editor"));
 
-    QCOMPARE(QDir(o->findChild<QLineEdit*>("PyrovelDirEdit")->text()), QDir(e.folder.path()));
-    QCOMPARE(o->findChild<QLineEdit*>("BD4DirEdit")->text(), QString());
-    QCOMPARE(o->findChild<QComboBox*>("Resolutionlist")->currentText(), QString("640x480"));
-    QCOMPARE(o->findChild<QComboBox*>("Resolutionlist")->count(), 6);
-    QCOMPARE(o->findChild<QComboBox*>("Speedlist")->currentText(), QString("8"));
-    QCOMPARE(o->findChild<QComboBox*>("Speedlist")->count(), 25);
-    QComboBox* sprites = o->findChild<QComboBox*>("Spritesetlist");
+    QCOMPARE(QDir(o->findChild<QLineEdit*>("pyrovelDir")->text()), QDir(e.folder.path()));
+    QCOMPARE(o->findChild<QLineEdit*>("bd4Dir")->text(), QString());
+    QCOMPARE(o->findChild<QComboBox*>("resolutionList")->currentText(), QString("640x480"));
+    QCOMPARE(o->findChild<QComboBox*>("resolutionList")->count(), 6);
+    QCOMPARE(o->findChild<QComboBox*>("speedList")->currentText(), QString("8"));
+    QCOMPARE(o->findChild<QComboBox*>("speedList")->count(), 25);
+    QComboBox* sprites = o->findChild<QComboBox*>("spriteSetList");
     QCOMPARE(sprites->currentText(), QString("emerald.iml"));
     QCOMPARE(sprites->count(), 1);  // the sets of the game folder
     QCOMPARE(sprites->itemText(0), QString("Emerald.iml"));
-    QCOMPARE(o->findChild<QComboBox*>("Playerlist")->currentText(), QString("1"));
-    QCOMPARE(o->findChild<QComboBox*>("Windowlist")->currentText(), QString("no"));
-    QCOMPARE(o->findChild<QComboBox*>("Soundlist")->currentText(), QString("no"));
-    QCOMPARE(o->findChild<QComboBox*>("DefaultSpritesetSelect")->currentText(), QString("Emerald"));
-    QVERIFY(!o->findChild<QCheckBox*>("CheckBox1")->isEnabled());
+    QCOMPARE(o->findChild<QComboBox*>("playerList")->currentText(), QString("1"));
+    QCOMPARE(o->findChild<QComboBox*>("windowList")->currentText(), QString("no"));
+    QCOMPARE(o->findChild<QComboBox*>("soundList")->currentText(), QString("no"));
+    QCOMPARE(o->findChild<QComboBox*>("defaultSpriteSet")->currentText(), QString("Emerald"));
+    QVERIFY(!o->findChild<QCheckBox*>("checkObjectsOnExport")->isEnabled());
 
     // The Little Fellow box is the session's rule.
     QCheckBox* one = o->onefellow();
@@ -108,13 +108,13 @@ class LevelTestWindowTest : public QObject {
     e.w->showOptions();
     OptionsWindow* o = e.options();
     o->folderEdit(TestTarget::BD4)->setText("/games/bd4");
-    o->findChild<QPushButton*>("OptionsCancel")->click();
+    o->findChild<QPushButton*>("optionsCancel")->click();
     QVERIFY(!o->isVisible());
     QCOMPARE(e.w->configuration().bd4Dir, std::string());
 
     e.w->showOptions();
     o->folderEdit(TestTarget::Emerald)->setText("/games/emc");
-    o->findChild<QPushButton*>("Button4")->click();
+    o->findChild<QPushButton*>("optionsOk")->click();
     QVERIFY(!o->isVisible());
     QCOMPARE(e.w->configuration().bd4Dir, std::string("/games/bd4"));
     QCOMPARE(e.w->configuration().emeraldDir, std::string("/games/emc"));
@@ -129,9 +129,9 @@ class LevelTestWindowTest : public QObject {
     Editor e;
     QTemporaryDir emc;
     touch(emc.filePath("emcgame.exe"));
-    e.w->action("testlevelinEMCplayer1")->trigger();
+    e.w->action("testInEmcPlayer")->trigger();
     QCOMPARE(e.w->configuration().testTarget, TestTarget::Emerald);
-    QVERIFY(!e.w->action("testlevelinPyrovel1")->isChecked());
+    QVERIFY(!e.w->action("testInPyrovel")->isChecked());
     e.options()->folderEdit(TestTarget::Emerald)->setText(emc.path());
     e.w->findPlayersDialog();
 
@@ -149,9 +149,9 @@ class LevelTestWindowTest : public QObject {
     Editor e;
     touch(e.folder.file("Pyrovel.exe"));
     e.w->setTestTarget(TestTarget::Pyrovel);
-    QVERIFY(e.w->action("testlevelinPyrovel1")->isChecked());
-    e.options()->findChild<QComboBox*>("Speedlist")->setCurrentText("12");
-    e.options()->findChild<QComboBox*>("Soundlist")->setCurrentText("yes");
+    QVERIFY(e.w->action("testInPyrovel")->isChecked());
+    e.options()->findChild<QComboBox*>("speedList")->setCurrentText("12");
+    e.options()->findChild<QComboBox*>("soundList")->setCurrentText("yes");
     e.clickTest();
     QCOMPARE(e.launcher.launches.size(), std::size_t(1));
     QVERIFY(e.launcher.launches[0].wait);
@@ -183,13 +183,13 @@ class LevelTestWindowTest : public QObject {
     QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.join("; ")));
     QCOMPARE(QDir(readText(folder.file("ran-in.txt")).trimmed()), QDir(folder.path()));
     QCOMPARE(QDir::currentPath(), editorDir);
-    QVERIFY(!w->findChild<QWidget*>("TestingNote"));
+    QVERIFY(!w->findChild<QWidget*>("testingNote"));
 
     // A game that goes on: "Stop waiting" gives the editor back.
     writeGame("sleep 2");
     bool sawNote = false;
     QTimer::singleShot(300, w.get(), [&] {
-      auto* note = w->findChild<QProgressDialog*>("TestingNote");
+      auto* note = w->findChild<QProgressDialog*>("testingNote");
       sawNote = note && note->isVisible();
       for (QPushButton* b : note ? note->findChildren<QPushButton*>() : QList<QPushButton*>{}) {
         if (b->text() == "Stop waiting") b->click();
@@ -219,7 +219,7 @@ class LevelTestWindowTest : public QObject {
   void finderStoresAFolderOnceThePlayerIsThere() {
     Editor e;
     e.w->showOptions();
-    e.options()->findChild<QToolButton*>("FindPyrovelButton")->click();
+    e.options()->findChild<QToolButton*>("findPyrovelButton")->click();
     FindPanel* find = e.w->findPanel();
     QVERIFY(find->isVisible());
     QCOMPARE(find->prompt()->text(), QString("Please specify the directory of Pyrovel"));
@@ -238,11 +238,11 @@ class LevelTestWindowTest : public QObject {
     QCOMPARE(find->result()->text(), QString("Pyrovel found!"));
     QCOMPARE(QString::fromStdString(e.w->configuration().gameDir), game.path());
     QCOMPARE(e.options()->folderEdit(TestTarget::Pyrovel)->text(), game.path());
-    find->findChild<QPushButton*>("FindCancel")->click();
+    find->findChild<QPushButton*>("findCancel")->click();
     QVERIFY(!find->isVisible());
     QCOMPARE(QString::fromStdString(e.w->configuration().gameDir), game.path());
 
-    e.options()->findChild<QToolButton*>("FindBoulderflashButton")->click();
+    e.options()->findChild<QToolButton*>("findBoulderflashButton")->click();
     QCOMPARE(find->prompt()->text(), QString("Please specify the directory of Boulderflash"));
     touch(game.filePath("boulderflash.swf"));
     find->directory()->setText(game.path() + "/");
@@ -252,7 +252,7 @@ class LevelTestWindowTest : public QObject {
 
   void textFilesOpenInTheDesktopsEditor() {
     Editor e;
-    e.w->action("Help2")->trigger();
+    e.w->action("help")->trigger();
     QCOMPARE(e.dialogs.questions.size(), 1);
     QCOMPARE(e.dialogs.questions[0],
              QString("Sorry, Help is not yet available in the beta-version. Do you want to read the readme.txt ?"));
@@ -260,13 +260,13 @@ class LevelTestWindowTest : public QObject {
 
     touch(e.folder.file("EditorReadme.txt"));
     e.dialogs.answers.push_back(Answer::Yes);
-    e.w->action("Help2")->trigger();
+    e.w->action("help")->trigger();
     QCOMPARE(e.opened, QStringList{e.folder.file("EditorReadme.txt")});
 
     touch(e.folder.file("ReadMe.txt"));
-    e.w->action("EditReadme1")->trigger();
+    e.w->action("editReadme")->trigger();
     QCOMPARE(e.opened.last(), e.folder.file("ReadMe.txt"));
-    e.w->action("EditIdeas1")->trigger();
+    e.w->action("editIdeas")->trigger();
     QCOMPARE(e.opened.size(), 2);
     QCOMPARE(e.dialogs.messages.size(), 1);
     QVERIFY(e.dialogs.messages[0].endsWith("Ideas.txt was not found."));

@@ -27,12 +27,12 @@ class LevelmapPanelsTest : public QObject {
     f.close();
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {das});
-    auto* panel = w->findChild<QWidget*>("MessagePanel");
+    auto* panel = w->findChild<QWidget*>("messagePanel");
     QVERIFY(panel);
     QTRY_VERIFY(panel->isVisible());
-    auto* memo = panel->findChild<QPlainTextEdit*>("Messagememo");
+    auto* memo = panel->findChild<QPlainTextEdit*>("messages");
     QVERIFY(memo->toPlainText().contains("frobnicate"));
-    panel->findChild<QPushButton*>("Button18")->click();
+    panel->findChild<QPushButton*>("clearMessagesButton")->click();
     QVERIFY(memo->toPlainText().isEmpty());
     QVERIFY(w->session().messages.empty());
   }
@@ -41,14 +41,14 @@ class LevelmapPanelsTest : public QObject {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
-    w->action("Search1")->trigger();
-    auto* panel = w->findChild<QWidget*>("SearchPanel");
+    w->action("search")->trigger();
+    auto* panel = w->findChild<QWidget*>("searchPanel");
     QVERIFY(panel->isVisible());
-    panel->findChild<QSpinBox*>("SearchObjectEdit")->setValue(237);  // Fellow2: level 5 only
-    panel->findChild<QPushButton*>("Button17")->click();
+    panel->findChild<QSpinBox*>("searchObject")->setValue(237);  // Fellow2: level 5 only
+    panel->findChild<QPushButton*>("searchButton")->click();
     QCOMPARE(w->session().map.currentLevel, 6);
-    panel->findChild<QSpinBox*>("SearchObjectEdit")->setValue(255);
-    panel->findChild<QPushButton*>("Button17")->click();
+    panel->findChild<QSpinBox*>("searchObject")->setValue(255);
+    panel->findChild<QPushButton*>("searchButton")->click();
     QCOMPARE(dialogs.messages.last(), QString("Object not found"));
     QCOMPARE(w->session().map.currentLevel, 6);
   }
@@ -57,11 +57,11 @@ class LevelmapPanelsTest : public QObject {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
-    w->action("Replace1")->trigger();
-    auto* panel = w->findChild<QWidget*>("ReplacePanel");
-    panel->findChild<QLineEdit*>("Authorreplace")->setText("Guest");
-    panel->findChild<QSpinBox*>("SpinEdit2")->setValue(3);
-    panel->findChild<QPushButton*>("Button14")->click();
+    w->action("replace")->trigger();
+    auto* panel = w->findChild<QWidget*>("replacePanel");
+    panel->findChild<QLineEdit*>("authorReplace")->setText("Guest");
+    panel->findChild<QSpinBox*>("lastLevel")->setValue(3);
+    panel->findChild<QPushButton*>("applyAuthorButton")->click();
     QCOMPARE(w->session().map.header(3).author(), std::string("Pyrovel Team"));
     QCOMPARE(w->session().map.header(4).author(), std::string("Guest"));
     QVERIFY(w->session().map.modified);

@@ -37,7 +37,7 @@ class LevelsTest : public QObject {
     QCOMPARE(shownLevel(*w), 0);
     next->click();
     QCOMPARE(shownLevel(*w), 1);
-    QVERIFY(w->findChild<QLabel*>("Label8")->text().startsWith("demo.map Level 1: "));
+    QVERIFY(w->findChild<QLabel*>("levelCaptionText")->text().startsWith("demo.map Level 1: "));
 
     field->setValue(99);
     go->click();
@@ -60,10 +60,10 @@ class LevelsTest : public QObject {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
-    w->action("Levellist1")->trigger();
+    w->action("levelListPanel")->trigger();
     QVERIFY(w->levelListDock()->isVisible());
-    QVERIFY(w->action("Levellist1")->isChecked());
-    auto* list = w->findChild<LevelList*>("Levelnames");
+    QVERIFY(w->action("levelListPanel")->isChecked());
+    auto* list = w->findChild<LevelList*>("levelList");
     const QString title2 = QString::fromStdString(w->session().map.header(3).title());
     QCOMPARE(list->item(2, 0)->text(), QString("2"));
     QCOMPARE(list->item(2, 1)->text(), title2);
@@ -90,7 +90,7 @@ class LevelsTest : public QObject {
     QCOMPARE(QString::fromStdString(w->session().map.header(6).title()), title2);
     QCOMPARE(list->item(5, 1)->text(), title2);
     QCOMPARE(shownLevel(*w), 5);
-    QCOMPARE(w->findChild<QSpinBox*>("MoveLevelNumber")->value(), 5);
+    QCOMPARE(w->findChild<QSpinBox*>("moveLevelNumber")->value(), 5);
   }
 
   void movePanelMovesTheCurrentLevel() {
@@ -98,18 +98,18 @@ class LevelsTest : public QObject {
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
     const std::string title0 = w->session().map.header(1).title();
-    w->action("MoveLevel1")->trigger();
-    auto* panel = w->findChild<MoveLevelPanel*>("MovelevelPanel");
+    w->action("moveLevel")->trigger();
+    auto* panel = w->findChild<MoveLevelPanel*>("moveLevelPanel");
     QVERIFY(panel->isVisible());
-    QCOMPARE(panel->findChild<QLabel*>("MoveLevelLabel")->text(), QString("Move level 0 to:"));
+    QCOMPARE(panel->findChild<QLabel*>("moveLevelLabel")->text(), QString("Move level 0 to:"));
     panel->target()->setValue(3);
-    panel->findChild<QPushButton*>("MoveLevelCancel")->click();
+    panel->findChild<QPushButton*>("moveLevelCancel")->click();
     QVERIFY(!panel->isVisible());
     QCOMPARE(w->session().map.header(1).title(), title0);
 
-    w->action("MoveLevel1")->trigger();
+    w->action("moveLevel")->trigger();
     panel->target()->setValue(3);
-    panel->findChild<QPushButton*>("MoveLevelOK")->click();
+    panel->findChild<QPushButton*>("moveLevelOk")->click();
     QVERIFY(!panel->isVisible());
     QCOMPARE(w->session().map.header(4).title(), title0);
     QCOMPARE(shownLevel(*w), 3);
@@ -119,26 +119,26 @@ class LevelsTest : public QObject {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
-    QToolButton* undo = button(*w, "UndoButton");
-    QToolButton* redo = button(*w, "RedoButton");
+    QToolButton* undo = button(*w, "undoButton");
+    QToolButton* redo = button(*w, "redoButton");
     QVERIFY(!undo->isEnabled());
     QVERIFY(!redo->isEnabled());
 
-    w->action("ClearLevel1")->trigger();  // records one step
+    w->action("clearLevel")->trigger();  // records one step
     QVERIFY(undo->isEnabled());
-    QVERIFY(w->action("Undo1")->isEnabled());
+    QVERIFY(w->action("undo")->isEnabled());
     QVERIFY(!redo->isEnabled());
     undo->click();
     QVERIFY(!undo->isEnabled());
     QVERIFY(redo->isEnabled());
-    QVERIFY(w->action("Redo1")->isEnabled());
+    QVERIFY(w->action("redo")->isEnabled());
     redo->click();
     QVERIFY(undo->isEnabled());
     QVERIFY(!redo->isEnabled());
     // Another level starts with nothing to undo.
     w->nextLevel();
     QVERIFY(!undo->isEnabled());
-    QVERIFY(!w->action("Undo1")->isEnabled());
+    QVERIFY(!w->action("undo")->isEnabled());
   }
 
   void deleteAndInsertAskFirst() {
@@ -147,16 +147,16 @@ class LevelsTest : public QObject {
     auto w = makeWindow(folder, dialogs, {demoMap()});
     const std::string title1 = w->session().map.header(2).title();
     dialogs.answers = {Answer::No};
-    w->action("DeleteLevel1")->trigger();
+    w->action("deleteLevel")->trigger();
     QCOMPARE(dialogs.questions.last(),
              QString("Are you sure you want to remove this level from the levelmap ?"));
     QVERIFY(w->session().map.header(2).title() == title1);
     dialogs.answers = {Answer::Yes};
-    w->action("DeleteLevel1")->trigger();
+    w->action("deleteLevel")->trigger();
     QCOMPARE(w->session().map.header(1).title(), title1);
 
     const int questions = dialogs.questions.size();
-    w->action("Insertlevel1")->trigger();  // level 99 is empty: no question
+    w->action("insertLevel")->trigger();  // level 99 is empty: no question
     QCOMPARE(dialogs.questions.size(), questions);
     QCOMPARE(w->session().map.header(2).title(), title1);
   }

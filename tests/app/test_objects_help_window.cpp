@@ -24,8 +24,8 @@ struct Fixture {
   ScriptedDialogs dialogs;
   ObjectsHelpWindow form{catalogue, strip, &dialogs};
 
-  QString label() { return form.findChild<QLabel*>("Label1")->text(); }
-  QPlainTextEdit* memo() { return form.findChild<QPlainTextEdit*>("Memo1"); }
+  QString label() { return form.findChild<QLabel*>("objectTitle")->text(); }
+  QPlainTextEdit* memo() { return form.findChild<QPlainTextEdit*>("objectText"); }
   void click(const char* name) { form.findChild<QToolButton*>(name)->click(); }
 };
 
@@ -54,7 +54,7 @@ class ObjectsHelpWindowTest : public QObject {
 
     // A palette press shows the object; a section without text is empty.
     f.form.setObjects({1, 147, 6});
-    f.form.findChild<ObjectsCanvas*>("PaintBox1")->chosen(147);
+    f.form.findChild<ObjectsCanvas*>("palette")->chosen(147);
     QCOMPARE(f.form.help().currentObject(), 147);
     QVERIFY(f.memo()->toPlainText().isEmpty());
   }
@@ -63,9 +63,9 @@ class ObjectsHelpWindowTest : public QObject {
     Fixture f;
     f.form.show();
     f.form.setDevelopmentMode(true);
-    QVERIFY(!f.form.findChild<QWidget*>("BasePanel")->isHidden());
+    QVERIFY(!f.form.findChild<QWidget*>("documentPanel")->isHidden());
     QVERIFY(!f.memo()->isReadOnly());
-    auto* offsets = f.form.findChild<QListWidget*>("ListBox1");
+    auto* offsets = f.form.findChild<QListWidget*>("sections");
     QCOMPARE(offsets->count(), 161);
     const int offset3 = offsets->item(3)->text().toInt();
     const int lines2 = static_cast<int>(f.form.help().section(2).size());
@@ -74,7 +74,7 @@ class ObjectsHelpWindowTest : public QObject {
     f.click("NextImage");
     QCOMPARE(f.form.help().section(2).size(), std::size_t{3});
     QCOMPARE(offsets->item(3)->text().toInt(), offset3 + 3 - lines2);
-    QVERIFY(f.form.findChild<QPlainTextEdit*>("BaseTExt")->toPlainText().contains("One line of help."));
+    QVERIFY(f.form.findChild<QPlainTextEdit*>("document")->toPlainText().contains("One line of help."));
 
     // A marker typed into a section is refused and the edit stays shown.
     f.memo()->setPlainText("--7--");
@@ -85,7 +85,7 @@ class ObjectsHelpWindowTest : public QObject {
 
     f.memo()->setPlainText("Rocks fall.");
     QTemporaryDir out;
-    QVERIFY(f.form.findChild<QPushButton*>("SaveButton"));
+    QVERIFY(f.form.findChild<QPushButton*>("saveButton"));
     f.form.saveText(out.path());
     const QString doc = readText(out.filePath("ObjectsHelp.txt"));
     QVERIFY(doc.contains("--3--\r\nRocks fall.\r\n--4--\r\n"));
@@ -100,7 +100,7 @@ class ObjectsHelpWindowTest : public QObject {
                     (bin + "/Emerald.bam").toStdString());
     f.form.setObjects(builtInPalette());
     f.form.show();
-    QVERIFY(!f.form.findChild<QLabel*>("Image1")->pixmap().isNull());
+    QVERIFY(!f.form.findChild<QLabel*>("sprite")->pixmap().isNull());
     if (qEnvironmentVariableIsSet("PYROVEL_GRAB")) {
       f.form.setDevelopmentMode(qEnvironmentVariableIsSet("PYROVEL_GRAB_DEV"));
       QTest::qWait(50);

@@ -31,7 +31,7 @@ T* child(MainWindow& w, const char* name) {
 
 // The cell editor open in the score grid.
 QLineEdit* scoreEditor(MainWindow& w) {
-  for (QLineEdit* e : child<QTableWidget>(w, "ScoreGrid")->viewport()->findChildren<QLineEdit*>()) {
+  for (QLineEdit* e : child<QTableWidget>(w, "scoreGrid")->viewport()->findChildren<QLineEdit*>()) {
     if (e->isVisible()) return e;
   }
   qFatal("no cell editor");
@@ -39,7 +39,7 @@ QLineEdit* scoreEditor(MainWindow& w) {
 
 // Types into score row `row` as a person does: a click on the value, then keys.
 void typeScore(MainWindow& w, int row, const QString& keys) {
-  auto* grid = child<QTableWidget>(w, "ScoreGrid");
+  auto* grid = child<QTableWidget>(w, "scoreGrid");
   grid->scrollToItem(grid->item(row, 1));
   const QRect cell = grid->visualItemRect(grid->item(row, 1));
   QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
@@ -66,10 +66,10 @@ class PropertiesTest : public QObject {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
-    w->action("SetScoreProperty")->trigger();
+    w->action("scoreProperty")->trigger();
     QVERIFY(w->propertiesDock()->isVisible());
     QCOMPARE(w->propertiesPage()->pages()->currentIndex(), 1);
-    auto* grid = child<QTableWidget>(*w, "ScoreGrid");
+    auto* grid = child<QTableWidget>(*w, "scoreGrid");
     QCOMPARE(grid->item(0, 0)->text(), QString("Key Sore"));
     QVERIFY(!(grid->item(0, 0)->flags() & Qt::ItemIsEditable));
     const LevelHeader& h = w->session().map.current();
@@ -97,7 +97,7 @@ class PropertiesTest : public QObject {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
-    w->action("SetSizeProperty")->trigger();
+    w->action("levelSizeProperty")->trigger();
     QCOMPARE(w->propertiesPage()->pages()->currentIndex(), 0);
     auto* width = child<QSpinBox>(*w, "WidthEdit");
     auto* title = child<QLineEdit>(*w, "TitleEdit");
@@ -112,7 +112,7 @@ class PropertiesTest : public QObject {
     QTest::keyClicks(title, "A title longer than twenty");
     QCOMPARE(title->text().size(), 20);
     QTest::keyClicks(child<QLineEdit>(*w, "DateEdit"), "2024-05-01");
-    QTest::mouseClick(child<QPushButton>(*w, "Button7"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(*w, "applySizeButton"), Qt::LeftButton);
 
     const LevelHeader& h = w->session().map.current();
     QCOMPARE(h.width(), 12);
@@ -121,10 +121,10 @@ class PropertiesTest : public QObject {
     QCOMPARE(QString::fromStdString(h.date()), QString("2024-05-01"));
     QCOMPARE(w->statusPanel(1)->text(), QString("Level Width: 12"));
     QCOMPARE(w->statusPanel(2)->text(), QString("Level Height: 9"));
-    QVERIFY(w->findChild<QLabel*>("Label8")->text().contains("A title longer than"));
+    QVERIFY(w->findChild<QLabel*>("levelCaptionText")->text().contains("A title longer than"));
 
     width->setValue(60);
-    QTest::mouseClick(child<QPushButton>(*w, "Button6"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(*w, "resetSizeButton"), Qt::LeftButton);
     QCOMPARE(width->value(), 12);
     QCOMPARE(h.width(), 12);
   }
@@ -133,15 +133,15 @@ class PropertiesTest : public QObject {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
-    w->action("SetYamProperty")->trigger();
+    w->action("yamProperty")->trigger();
     QCOMPARE(w->propertiesPage()->pages()->currentIndex(), 2);
     EditorSession& s = w->session();
     w->chooseDrawingObject(obj::Rock);
-    // Yam box 2 (PaintBox3), column 1, row 2.
-    QTest::mouseClick(child<PatternBox>(*w, "PaintBox3"), Qt::LeftButton, {}, QPoint(20, 36));
+    // Yam box 2, column 1, row 2.
+    QTest::mouseClick(child<PatternBox>(*w, "yamPattern2"), Qt::LeftButton, {}, QPoint(20, 36));
     QCOMPARE(s.map.current().yam(1, 1, 2), obj::Rock);
     const int corner = s.map.current().yam(1, 0, 0);
-    QTest::mouseClick(child<PatternBox>(*w, "PaintBox3"), Qt::RightButton, {}, QPoint(4, 4));
+    QTest::mouseClick(child<PatternBox>(*w, "yamPattern2"), Qt::RightButton, {}, QPoint(4, 4));
     QCOMPARE(s.map.current().yam(1, 0, 0), corner);  // only the left button puts objects
 
     w->propertiesPage()->pages()->setCurrentIndex(3);
@@ -149,22 +149,22 @@ class PropertiesTest : public QObject {
     wellEdit->setValue(42);
     QCOMPARE(s.map.current().wellDelay(), 42);
     // The well's centre is its delay, never an object.
-    QTest::mouseClick(child<PatternBox>(*w, "PaintBox1"), Qt::LeftButton, {}, QPoint(24, 24));
+    QTest::mouseClick(child<PatternBox>(*w, "wellPattern"), Qt::LeftButton, {}, QPoint(24, 24));
     QCOMPARE(s.map.current().wellDelay(), 42);
-    QTest::mouseClick(child<PatternBox>(*w, "PaintBox1"), Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::mouseClick(child<PatternBox>(*w, "wellPattern"), Qt::LeftButton, {}, QPoint(2, 2));
     QCOMPARE(s.map.current().well(0, 0), obj::Rock);
-    child<QCheckBox>(*w, "WellActive")->click();
+    child<QCheckBox>(*w, "wellActive")->click();
     QCOMPARE(s.map.current().wellActive(), 1);
 
     w->propertiesPage()->pages()->setCurrentIndex(0);
-    auto* intermission = child<QCheckBox>(*w, "IntermissionCheck");
+    auto* intermission = child<QCheckBox>(*w, "intermission");
     intermission->click();
     QCOMPARE(s.map.current().intermission(), 255);
     intermission->click();
     QCOMPARE(s.map.current().intermission(), 0);
 
     w->propertiesPage()->pages()->setCurrentIndex(4);
-    auto* memo = child<QPlainTextEdit>(*w, "BDCFFmemo");
+    auto* memo = child<QPlainTextEdit>(*w, "bdcffMemo");
     QTest::keyClicks(memo, "Colors=Red");
     QCOMPARE(s.map.bdcffMemo[static_cast<std::size_t>(s.map.currentLevel)],
              std::vector<std::string>{"Colors=Red"});
@@ -188,14 +188,14 @@ class PropertiesTest : public QObject {
     dock->setFloating(false);
     dock->show();
     QTest::qWait(30);
-    auto* strip = child<QWidget>(*w, "PropertiesBottom");
+    auto* strip = child<QWidget>(*w, "propertiesBottom");
     QVERIFY(strip->isVisible());
     QVERIFY(!w->propertiesPage()->pages()->isVisible());
-    QVERIFY(holds(child<QWidget>(*w, "PropertiesBottomScore"), child<QWidget>(*w, "ScoreGrid")));
-    QVERIFY(holds(child<QWidget>(*w, "PropertiesBottomYam"), child<QWidget>(*w, "PaintBox2")));
+    QVERIFY(holds(child<QWidget>(*w, "PropertiesBottomScore"), child<QWidget>(*w, "scoreGrid")));
+    QVERIFY(holds(child<QWidget>(*w, "propertiesBottomYam"), child<QWidget>(*w, "yamPattern1")));
     QVERIFY(holds(child<QWidget>(*w, "PropertiesBottomSize"), child<QWidget>(*w, "WidthEdit")));
     // Side by side: yam patterns, scores, size controls from left to right.
-    const int yam = child<QWidget>(*w, "PropertiesBottomYam")->x();
+    const int yam = child<QWidget>(*w, "propertiesBottomYam")->x();
     const int score = child<QWidget>(*w, "PropertiesBottomScore")->x();
     const int size = child<QWidget>(*w, "PropertiesBottomSize")->x();
     QVERIFY(yam < score && score < size);
@@ -204,14 +204,14 @@ class PropertiesTest : public QObject {
 
     // The size button there only resets the size edits.
     child<QSpinBox>(*w, "WidthEdit")->setValue(77);
-    w->action("SetSizeProperty")->trigger();
+    w->action("levelSizeProperty")->trigger();
     QCOMPARE(child<QSpinBox>(*w, "WidthEdit")->value(), 40);
     QVERIFY(strip->isVisible());
 
     dock->setFloating(true);
     QTest::qWait(30);
     QVERIFY(!strip->isVisible());
-    QVERIFY(holds(w->propertiesPage()->pages(), child<QWidget>(*w, "ScoreGrid")));
+    QVERIFY(holds(w->propertiesPage()->pages(), child<QWidget>(*w, "scoreGrid")));
     QVERIFY(holds(w->propertiesPage()->pages(), child<QWidget>(*w, "WidthEdit")));
   }
 };

@@ -74,17 +74,17 @@ struct Fixture {
   QString write(const QString& name, const std::vector<std::uint8_t>& bytes) { return writeBytes(dir, name, bytes); }
   void open(const QString& path) {
     dialogs.executableChoices << path;
-    form.findChild<QAction*>("miFileOpen")->trigger();
+    form.findChild<QAction*>("openAction")->trigger();
   }
-  QTreeWidget* tree() { return form.findChild<QTreeWidget*>("TreeView"); }
+  QTreeWidget* tree() { return form.findChild<QTreeWidget*>("resourceTree"); }
   QTreeWidgetItem* type(const QString& text) {
     const auto found = tree()->findItems(text, Qt::MatchExactly);
     return found.isEmpty() ? nullptr : found.first();
   }
-  QString status() { return form.findChild<QLabel*>("StatusPanel1")->text(); }
+  QString status() { return form.findChild<QLabel*>("status")->text(); }
   QStringList strings() {
     QStringList out;
-    auto* list = form.findChild<QListWidget*>("ListBox1");
+    auto* list = form.findChild<QListWidget*>("strings");
     for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
     return out;
   }
@@ -100,7 +100,7 @@ class ResourceWindowTest : public QObject {
   void showsTypesAndNamesAndCollectsTheStrings() {
     Fixture f;
     QCOMPARE(f.form.windowTitle(), QString("Resource Explorer"));
-    QCOMPARE(f.form.findChild<QPushButton*>("Button1")->text(), QString("Assign Names"));
+    QCOMPARE(f.form.findChild<QPushButton*>("saveResourceButton")->text(), QString("Assign Names"));
     f.open(f.write("Game.DLL", pyrovel::testing::buildPe(gameResources()).bytes));
     QCOMPARE(f.form.windowTitle(), QString("Resource Explorer - game.dll"));
     QStringList types;
@@ -116,7 +116,7 @@ class ResourceWindowTest : public QObject {
 
     // A string block shows its lines.
     f.tree()->setCurrentItem(f.type("String")->child(1));
-    QCOMPARE(f.form.findChild<QPlainTextEdit*>("Details")->toPlainText(),
+    QCOMPARE(f.form.findChild<QPlainTextEdit*>("details")->toPlainText(),
              QString("110,  \"Caves two\""));
     QCOMPARE(f.imported.count(), 0);
   }
@@ -136,7 +136,7 @@ class ResourceWindowTest : public QObject {
     QVERIFY(f.dialogs.errors.isEmpty());
 
     // The levelset goes in from the current level on with Append.
-    f.form.findChild<QCheckBox*>("CheckBox1")->setChecked(true);
+    f.form.findChild<QCheckBox*>("appendLevelset")->setChecked(true);
     f.tree()->setCurrentItem(f.type("BDGAME")->child(0));
     QCOMPARE(f.imported.count(), 2);
     QCOMPARE(QString::fromStdString(f.session.map.header(5).title()), QString("Cave 1"));
@@ -147,14 +147,14 @@ class ResourceWindowTest : public QObject {
   void savesTheSelectedResourceRaw() {
     Fixture f;
     f.open(f.write("game.dll", pyrovel::testing::buildPe(gameResources()).bytes));
-    f.form.findChild<QAction*>("miFileSave")->trigger();
+    f.form.findChild<QAction*>("saveAction")->trigger();
     QCOMPARE(f.dialogs.errors, QStringList{"No resource selected"});
     QVERIFY(f.dialogs.saveFilterIndexes.isEmpty());
 
     f.tree()->setCurrentItem(f.type("RCData")->child(0));
     const QString out = f.dir.filePath("data.bin");
     f.dialogs.saveChoices << out;
-    f.form.findChild<QAction*>("miFileSave")->trigger();
+    f.form.findChild<QAction*>("saveAction")->trigger();
     QCOMPARE(f.dialogs.saveFilterIndexes, QList<int>{1});
     QFile saved(out);
     QVERIFY(saved.open(QIODevice::ReadOnly));
@@ -178,7 +178,7 @@ class ResourceWindowTest : public QObject {
     QVERIFY(f.status().contains("Size: 28"));
     const QString out = f.dir.filePath("one.ico");
     f.dialogs.saveChoices << out;
-    f.form.findChild<QAction*>("miFileSave")->trigger();
+    f.form.findChild<QAction*>("saveAction")->trigger();
     QCOMPARE(f.dialogs.saveFilterIndexes, QList<int>{3});
     QCOMPARE(QFileInfo(out).size(), 40);
     QCOMPARE(f.imported.count(), 0);
@@ -187,7 +187,7 @@ class ResourceWindowTest : public QObject {
   void assignNamesRenamesTheLevelsetFromTheStrings() {
     Fixture f;
     f.open(f.write("game.dll", pyrovel::testing::buildPe(gameResources()).bytes));
-    f.form.findChild<QPushButton*>("Button1")->click();
+    f.form.findChild<QPushButton*>("saveResourceButton")->click();
     QCOMPARE(f.type("BDGAME")->child(0)->text(0), QString("110,  \"Caves two\""));
     QCOMPARE(f.strings(), QStringList{"10,  \"Caves one\""});
   }

@@ -22,7 +22,7 @@ class SecondaryWindowsTest : public QObject {
 
     auto* adf = w->findChild<AdfBrowserWindow*>();
     QVERIFY(adf && !adf->isVisible());
-    w->action("ImportfromADFimage1")->trigger();
+    w->action("importFromAdf")->trigger();
     QVERIFY(adf->isVisible());
 
     auto* d64 = w->findChild<D64BrowserWindow*>();
@@ -31,19 +31,19 @@ class SecondaryWindowsTest : public QObject {
       ++asked;
       return std::nullopt;  // the user cancels the image choice
     };
-    w->action("ImportfromD64image1")->trigger();
+    w->action("importFromD64")->trigger();
     QVERIFY(d64->isVisible());
     QTRY_COMPARE(asked, 1);  // showing the window asks for an image
 
     auto* help = w->findChild<ObjectsHelpWindow*>();
-    w->action("ObjectsHelp1")->trigger();
+    w->action("objectsHelp")->trigger();
     QVERIFY(help->isVisible());
 
     auto* das = w->findChild<C64DumpWindow*>();
-    w->action("DasHimport")->trigger();
+    w->action("importFromC64Dump")->trigger();
     QVERIFY(das->isVisible());
     auto* res = w->findChild<ResourceExplorerWindow*>();
-    w->action("ImportDLL")->trigger();
+    w->action("importFromExecutable")->trigger();
     QVERIFY(res->isVisible());
 
     // Closing the main window closes them too.

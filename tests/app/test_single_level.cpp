@@ -61,7 +61,7 @@ class SingleLevelTest : public QObject {
 
   void dialogsListTheFileTypesInOrder() {
     ImportLevelDialog in(nullptr, QDir::tempPath());
-    QCOMPARE(in.objectName(), QString("LevelopenDialog"));
+    QCOMPARE(in.objectName(), QString("importLevelDialog"));
     QCOMPARE(in.windowTitle(), QString("Import Level"));
     QCOMPARE(in.fileMode(), QFileDialog::ExistingFiles);
     QCOMPARE(in.defaultSuffix(), QString("lev"));
@@ -76,7 +76,7 @@ class SingleLevelTest : public QObject {
     QCOMPARE(in.filterIndex(), 7);
 
     ExportLevelDialog out(nullptr, QDir::tempPath(), "Cave.lev");
-    QCOMPARE(out.objectName(), QString("LevelSaveDialog"));
+    QCOMPARE(out.objectName(), QString("exportLevelDialog"));
     QCOMPARE(out.windowTitle(), QString("Save Level"));
     QCOMPARE(out.acceptMode(), QFileDialog::AcceptSave);
     QVERIFY(!out.testOption(QFileDialog::DontConfirmOverwrite));
@@ -93,15 +93,15 @@ class SingleLevelTest : public QObject {
     QTemporaryDir files;
     LevelDialogs dialogs;
     auto w = makeWindow(folder, dialogs);
-    QVERIFY(w->action("Importlevel1")->isEnabled());
-    QVERIFY(w->action("ExportLevel1")->isEnabled());
+    QVERIFY(w->action("importLevel")->isEnabled());
+    QVERIFY(w->action("exportLevel")->isEnabled());
     w->selectLevel(4);  // level 3
 
     const QString a = writeFile(files, "a.lev", levelFile(10, 5, "Cave"));
     const QString b = writeFile(files, "b.lev", levelFile(8, 6, ""));
     dialogs.importChoice = LevelImportChoice{1, {a, b}};
     w->session().map.modified = false;
-    w->action("Importlevel1")->trigger();
+    w->action("importLevel")->trigger();
     const Levelmap& map = w->session().map;
     QVERIFY(dialogs.errors.isEmpty());
     QCOMPARE(map.header(4).title(), std::string("Cave"));
@@ -114,7 +114,7 @@ class SingleLevelTest : public QObject {
     w->selectLevel(4);
     const QString out = files.filePath("out.lev");
     dialogs.exportChoice = LevelExportChoice{1, out};
-    w->action("ExportLevel1")->trigger();
+    w->action("exportLevel")->trigger();
     QCOMPARE(dialogs.proposedName, QString("Cave.lev"));
     QFile written(out);
     QVERIFY(written.open(QIODevice::ReadOnly));
@@ -124,8 +124,8 @@ class SingleLevelTest : public QObject {
     QCOMPARE(bytes.at(32), '\x0a');
 
     // A cancelled dialog changes nothing.
-    w->action("ExportLevel1")->trigger();
-    w->action("Importlevel1")->trigger();
+    w->action("exportLevel")->trigger();
+    w->action("importLevel")->trigger();
     QCOMPARE(map.currentLevel, 4);
   }
 
@@ -139,7 +139,7 @@ class SingleLevelTest : public QObject {
     big[32] = static_cast<char>(200);
     dialogs.importChoice = LevelImportChoice{
         1, {writeFile(files, "ok.lev", levelFile(6, 6, "Ok")), writeFile(files, "big.lev", big)}};
-    w->action("Importlevel1")->trigger();
+    w->action("importLevel")->trigger();
     QCOMPARE(dialogs.errors.size(), 1);
     QVERIFY(dialogs.errors.first().contains("big.lev"));
     QCOMPARE(w->session().map.header(2).title(), std::string("Ok"));

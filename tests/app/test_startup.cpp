@@ -41,11 +41,11 @@ class StartupTest : public QObject {
     const Levelmap& map = w->session().map;
     QCOMPARE(map.header(1).width(), 64);
     QCOMPARE(map.header(1).height(), 32);
-    QCOMPARE(w->findChild<QLabel*>("Label8")->text(), QString("New.map Level 0: Empty by "));
+    QCOMPARE(w->findChild<QLabel*>("levelCaptionText")->text(), QString("New.map Level 0: Empty by "));
     QCOMPARE(w->statusPanel(1)->text(), QString("Level Width: 64"));
     QCOMPARE(w->statusPanel(2)->text(), QString("Level Height: 32"));
-    QVERIFY(!w->findChild<QToolButton*>("UndoButton")->isEnabled());
-    QVERIFY(!w->findChild<QToolButton*>("RedoButton")->isEnabled());
+    QVERIFY(!w->findChild<QToolButton*>("undoButton")->isEnabled());
+    QVERIFY(!w->findChild<QToolButton*>("redoButton")->isEnabled());
     QVERIFY(!map.modified);
     QVERIFY(w->levelView()->cellSize() > 0);
 
@@ -96,11 +96,11 @@ class StartupTest : public QObject {
     QVERIFY(dialogs.errors.isEmpty());
     QCOMPARE(w->session().map.fileName, std::string("demo.map"));
     QCOMPARE(QString::fromStdString(w->session().history[0]), QFileInfo(demoMap()).absoluteFilePath());
-    QVERIFY(w->findChild<QLabel*>("Label8")->text().startsWith("demo.map Level 0: "));
+    QVERIFY(w->findChild<QLabel*>("levelCaptionText")->text().startsWith("demo.map Level 0: "));
     QVERIFY(w->scrollBox()->fillsBox());
-    QCOMPARE(w->action("History1")->text(), QFileInfo(demoMap()).absoluteFilePath());
-    QVERIFY(w->action("History1")->isVisible());
-    QVERIFY(!w->action("History2")->isVisible());
+    QCOMPARE(w->action("history1")->text(), QFileInfo(demoMap()).absoluteFilePath());
+    QVERIFY(w->action("history1")->isVisible());
+    QVERIFY(!w->action("history2")->isVisible());
     // The file's folder became the working folder.
     QCOMPARE(QDir::currentPath(), QFileInfo(demoMap()).absolutePath());
     QDir::setCurrent(before);
@@ -135,12 +135,12 @@ class StartupTest : public QObject {
     }
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs);
-    QCOMPARE(w->action("History2")->text(), QString("/b/two.map"));
-    QVERIFY(w->action("History2")->isVisible());
-    QVERIFY(!w->action("History3")->isVisible());
-    QVERIFY(w->action("testlevelinBD41")->isChecked());
-    QVERIFY(!w->action("testlevelinPyrovel1")->isChecked());
-    w->action("testlevelinBoulderflash1")->trigger();
+    QCOMPARE(w->action("history2")->text(), QString("/b/two.map"));
+    QVERIFY(w->action("history2")->isVisible());
+    QVERIFY(!w->action("history3")->isVisible());
+    QVERIFY(w->action("testInBd4")->isChecked());
+    QVERIFY(!w->action("testInPyrovel")->isChecked());
+    w->action("testInBoulderflash")->trigger();
     QVERIFY(w->close());
     const QString text = readText(folder.file("Edit.ini"));
     QVERIFY(text.contains("keep=me"));

@@ -34,21 +34,21 @@ class ViewTest : public QObject {
     QCOMPARE(cell, computeCellSize(fitted.width(), fitted.height(), map.current().width(),
                                    map.current().height()));
 
-    w->action("ZoomIn1")->trigger();
+    w->action("zoomIn")->trigger();
     QCOMPARE(view->size(), fitted * 2);
     QVERIFY(!box->fillsBox());
     w->findChild<QToolButton*>("IEButton13")->click();
     QCOMPARE(view->size(), fitted * 4);
     QVERIFY(view->cellSize() >= 4 * cell);
 
-    w->action("Zoomout1")->trigger();
+    w->action("zoomOut")->trigger();
     QCOMPARE(view->size(), fitted * 2);
     w->findChild<QToolButton*>("IEButton14")->click();
     QVERIFY(box->fillsBox());
     QCOMPARE(view->size(), box->viewport()->size());
     QCOMPARE(view->cellSize(), cell);
     // Zooming out of a fitted view changes nothing.
-    w->action("Zoomout1")->trigger();
+    w->action("zoomOut")->trigger();
     QCOMPARE(view->size(), box->viewport()->size());
   }
 
@@ -90,8 +90,8 @@ class ViewTest : public QObject {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
-    auto* background = w->findChild<QToolButton*>("BackgroundButton");
-    auto* gamegrid = w->findChild<QToolButton*>("GamegridButton");
+    auto* background = w->findChild<QToolButton*>("backgroundButton");
+    auto* gamegrid = w->findChild<QToolButton*>("gameLayerButton");
     QVERIFY(gamegrid->isChecked());
     background->click();
     QCOMPARE(w->session().map.currentLayer, kBackgroundLayer);
@@ -166,18 +166,18 @@ class ViewTest : public QObject {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
-    auto* toolBar = w->findChild<QWidget*>("Panel14");
-    auto* caption = w->findChild<QWidget*>("LevelCaption");
-    auto* viewPanel = w->findChild<QWidget*>("ViewPanel");
-    w->action("FullscreenEdit1")->trigger();
-    QVERIFY(w->action("FullscreenEdit1")->isChecked());
+    auto* toolBar = w->findChild<QWidget*>("toolBar");
+    auto* caption = w->findChild<QWidget*>("levelCaption");
+    auto* viewPanel = w->findChild<QWidget*>("viewPanel");
+    w->action("fullScreenEdit")->trigger();
+    QVERIFY(w->action("fullScreenEdit")->isChecked());
     QVERIFY(!toolBar->isVisible());
     QVERIFY(!caption->isVisible());
     QVERIFY(!w->statusBar()->isVisible());
     QVERIFY(viewPanel->isVisible());
     QVERIFY(w->scrollBox()->fillsBox());
-    viewPanel->findChild<QPushButton*>("ViewPanelButton")->click();
-    QVERIFY(!w->action("FullscreenEdit1")->isChecked());
+    viewPanel->findChild<QPushButton*>("viewPanelButton")->click();
+    QVERIFY(!w->action("fullScreenEdit")->isChecked());
     QVERIFY(toolBar->isVisible());
     QVERIFY(caption->isVisible());
     QVERIFY(w->statusBar()->isVisible());

@@ -197,18 +197,18 @@ TEST_F(PropertiesTest, BdcffMemoEditsAreKeptWithTheLevel) {
 
 TEST_F(PropertiesTest, SetSizeFillsTheSizeEditsAndPicksATab) {
   props.editWidth = 77;
-  auto r = props.showProperty(LevelProperties::SizeButton::IEButton3, true);
+  auto r = props.showProperty(LevelProperties::SizeButton::Yam, true);
   EXPECT_EQ(props.editWidth, 40);
   EXPECT_FALSE(r.showPanel);  // docked at the bottom it is always shown
-  r = props.showProperty(LevelProperties::SizeButton::IEButton1, false);
+  r = props.showProperty(LevelProperties::SizeButton::LevelSize, false);
   EXPECT_TRUE(r.showPanel);
   EXPECT_EQ(r.tab, LevelProperties::Tab::Size);
   h().setTitle("Lava");
-  r = props.showProperty(LevelProperties::SizeButton::IEButton2, false);
+  r = props.showProperty(LevelProperties::SizeButton::Scores, false);
   EXPECT_EQ(r.tab, LevelProperties::Tab::Scores);
   EXPECT_TRUE(r.refreshed);
   EXPECT_EQ(props.editTitle, "Lava");
-  r = props.showProperty(LevelProperties::SizeButton::IEButton12, false);
+  r = props.showProperty(LevelProperties::SizeButton::ToolsPanel, false);
   EXPECT_TRUE(r.showPanel);
   EXPECT_FALSE(r.tab);
   EXPECT_EQ(LevelProperties::tabCaption(LevelProperties::Tab::BDCFF), "BDCFF");

@@ -21,6 +21,7 @@
 #include "app/develop_panel.h"
 #include "app/objects_help_window.h"
 #include "app/resource_explorer_window.h"
+#include "app/external_player_runner.h"
 #include "app/find_panel.h"
 #include "app/options_window.h"
 #include "app/levelmap_panels.h"
@@ -56,7 +57,12 @@ MainWindow::MainWindow(AppOptions options)
     : options_(std::move(options)),
       session_(*this),
       drawingTools_(session_, clockRandom_),
-      levelProperties_(session_) {
+      levelProperties_(session_),
+      adfBrowser_([this] { return new AdfBrowserWindow(session_, dialogs_, this); }),
+      d64Browser_([this] { return new D64BrowserWindow(session_, dialogs_, this); }),
+      objectsHelp_([this] { return makeObjectsHelp(); }),
+      c64Dump_([this] { return makeC64Dump(); }),
+      resourceExplorer_([this] { return new ResourceExplorerWindow(session_, dialogs_, this); }) {
   setObjectName("mainWindow");
   setWindowTitle(QString(kMainCaptionPrefix) + kVersionText);
   setWindowIcon(glyphIcon(Glyph::ProgramIcon));
@@ -75,7 +81,10 @@ MainWindow::MainWindow(AppOptions options)
   createDocks();
   createToolWindows();
   connectSignals();
-  connectOptions();
+  players_ = new ExternalPlayerRunner(*this, config_, options_.launcher);
+  players_->setTargetActions(testTargetGroup_);
+  connect(tools_->button("IEButton15"), &QToolButton::clicked, this, [this] { players_->testLevel(); });
+  tools_->button("IEButton15")->setEnabled(true);
   uiReady_ = true;
 
   chooseFolders();
@@ -139,15 +148,11 @@ void MainWindow::setUpEditor() {
   updatemenu();
   config_.defaultGameDir(programDir_.toStdString());
   spriteSets_ = listSpriteSets(config_.gameDir);
-  optionsWindow_->showFolders(config_);
-  optionsWindow_->setSpriteSets(spriteSets_);
   const std::string objectList = (QDir(fromStd(config_.gameDir)).filePath("Objectlist.txt")).toStdString();
   if (fileExists(objectList)) guarded([&] { session_.catalogue.loadFile(objectList); });
   editMode_ = kGameMode;
   action("pyrovelMode")->setChecked(true);
-  for (QAction* a : testTargetGroup_->actions()) {
-    a->setChecked(a->data().toInt() == static_cast<int>(config_.testTarget));
-  }
+  players_->settingsRead();
 }
 
 void MainWindow::readStartPalette() {
@@ -247,12 +252,16 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   for (LevelPreviewWindow* preview : previews_) preview->close();
-  for (QWidget* w : std::initializer_list<QWidget*>{movePanel_, viewPanel_, developPanel_,
-                                                    convertPanel_, searchPanel_, replacePanel_,
-                                                    messagePanel_, optionsWindow_, findPanel_, adfBrowser_,
-                                                    d64Browser_, objectsHelp_, c64Dump_, resourceExplorer_}) {
+  for (QWidget* w : std::initializer_list<QWidget*>{movePanel_, viewPanel_, developPanel_, convertPanel_,
+                                                    searchPanel_, replacePanel_, messagePanel_}) {
     w->close();
   }
+  adfBrowser_.close();
+  d64Browser_.close();
+  objectsHelp_.close();
+  c64Dump_.close();
+  resourceExplorer_.close();
+  players_->closeWindows();
   event->accept();
 }
 

@@ -12,6 +12,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/lazy_window.h"
 #include "editor/program_launcher.h"
 #include "editor/level_properties.h"
 #include "editor/random_source.h"
@@ -34,6 +35,7 @@ namespace pyrovel::app {
 class ChaosOptionsBar;
 class ConvertPanel;
 class DevelopPanel;
+class ExternalPlayerRunner;
 class Dialogs;
 class FindPanel;
 class LevelList;
@@ -106,8 +108,10 @@ class MainWindow : public QMainWindow, public Frontend {
   // Status bar panels 0..4: "Co:", width, height, "Object:", free.
   QLabel* statusPanel(int index) const;
   QAction* action(const QString& objectName) const;
-  OptionsWindow* optionsWindow() const { return optionsWindow_; }
-  FindPanel* findPanel() const { return findPanel_; }
+  OptionsWindow* optionsWindow();
+  FindPanel* findPanel();
+  // Test runs in the external players and their Options window.
+  ExternalPlayerRunner& players() { return *players_; }
 
   // --- the core's front end ---------------------------------------------------
   Answer ask(std::string_view question, bool withCancel) override;
@@ -172,12 +176,6 @@ class MainWindow : public QMainWindow, public Frontend {
   // Writes Edit.ini (the settings of this run, other entries kept).
   void writeSettings();
   // Testing the level in a player, and the Options window.
-  void testLevelExternally();
-  void setTestTarget(TestTarget target);
-  void showOptions();
-  void showFileLocations();
-  void findPlayersDialog();
-  void findPlayer(TestTarget target);
   // Development "Edit ..." entries and Help "&Help": a text file in the
   // desktop's editor.
   void editTextFile(const QString& folder, const QString& name);
@@ -198,8 +196,9 @@ class MainWindow : public QMainWindow, public Frontend {
   void createStatusBar();
   void createDocks();
   void createToolWindows();
+  ObjectsHelpWindow* makeObjectsHelp();
+  C64DumpWindow* makeC64Dump();
   void connectSignals();
-  void connectOptions();
   // Start-up.
   void chooseFolders();
   void setUpEditor();
@@ -302,15 +301,13 @@ class MainWindow : public QMainWindow, public Frontend {
   SearchPanel* searchPanel_ = nullptr;
   ReplacePanel* replacePanel_ = nullptr;
   MessagePanel* messagePanel_ = nullptr;
-  AdfBrowserWindow* adfBrowser_ = nullptr;
-  D64BrowserWindow* d64Browser_ = nullptr;
-  ObjectsHelpWindow* objectsHelp_ = nullptr;
-  C64DumpWindow* c64Dump_ = nullptr;
-  ResourceExplorerWindow* resourceExplorer_ = nullptr;
-  OptionsWindow* optionsWindow_ = nullptr;
-  FindPanel* findPanel_ = nullptr;
-  std::unique_ptr<ProgramLauncher> ownLauncher_;
-  ProgramLauncher* launcher_ = nullptr;
+  // Built on first use.
+  LazyWindow<AdfBrowserWindow> adfBrowser_;
+  LazyWindow<D64BrowserWindow> d64Browser_;
+  LazyWindow<ObjectsHelpWindow> objectsHelp_;
+  LazyWindow<C64DumpWindow> c64Dump_;
+  LazyWindow<ResourceExplorerWindow> resourceExplorer_;
+  ExternalPlayerRunner* players_ = nullptr;
   std::vector<LevelPreviewWindow*> previews_;
   QPointer<LevelPreviewWindow> registeredPreview_;
   std::unique_ptr<SplashWindow> ownSplash_;

@@ -20,6 +20,8 @@
 #include "app/dialogs.h"
 #include "app/main_window.h"
 #include "app/levelmap_panels.h"
+#include "app/c64_dump_window.h"
+#include "app/external_player_runner.h"
 #include "app/objects_help_window.h"
 #include "app/level_list.h"
 #include "app/level_view.h"
@@ -71,7 +73,7 @@ void MainWindow::refresh(unsigned what) {
   }
   if (what & kPalette) {
     objects_->canvas()->setEntries(palette_);
-    objectsHelp_->setObjects(palette_);
+    if (ObjectsHelpWindow* help = objectsHelp_.ifBuilt()) help->setObjects(palette_);
   }
   // Importers' notes: the message panel shows them whenever there are some.
   if (what & kMessages) {
@@ -146,7 +148,7 @@ void MainWindow::loadImageLibrary() {
   objects_->canvas()->update();
   chaosBar_->showSprites(strip_);
   properties_->setStrip(&strip_);
-  objectsHelp_->refreshSprites();
+  if (ObjectsHelpWindow* help = objectsHelp_.ifBuilt()) help->refreshSprites();
   refresh(kLevelShown | kCellsChanged);
 }
 
@@ -262,12 +264,12 @@ void MainWindow::toggleLevelList() { levelListDock_->setVisible(levelListDock_->
 void MainWindow::showDevelopmentPanel() {
   developPanel_->show();
   developPanel_->raise();
-  objectsHelp_->setDevelopmentMode(true);
+  if (ObjectsHelpWindow* help = objectsHelp_.ifBuilt()) help->setDevelopmentMode(true);
 }
 
 void MainWindow::exitDevelopment() {
   developPanel_->hide();
-  objectsHelp_->setDevelopmentMode(false);
+  if (ObjectsHelpWindow* help = objectsHelp_.ifBuilt()) help->setDevelopmentMode(false);
 }
 
 void MainWindow::showWindow(QWidget* window) {
@@ -332,5 +334,22 @@ void MainWindow::hideEditingArea(bool hide) {
 void MainWindow::followCurrentLevelInPreview() {
   if (editingAreaHidden() && registeredPreview_) registeredPreview_->drawPreview();
 }
+
+ObjectsHelpWindow* MainWindow::makeObjectsHelp() {
+  auto* help = new ObjectsHelpWindow(session_.catalogue, strip_, dialogs_, this);
+  help->setObjects(palette_);
+  help->setDevelopmentMode(developPanel_->isVisible());
+  return help;
+}
+
+C64DumpWindow* MainWindow::makeC64Dump() {
+  auto* dump = new C64DumpWindow(session_, dialogs_, this);
+  // A converted memory dump is shown zoomed out once, like a file from the command line.
+  connect(dump, &C64DumpWindow::dasLevelsetRead, this, [this] { zoomOut(); });
+  return dump;
+}
+
+OptionsWindow* MainWindow::optionsWindow() { return players_->optionsWindow(); }
+FindPanel* MainWindow::findPanel() { return players_->findPanel(); }
 
 }  // namespace pyrovel::app

@@ -24,6 +24,7 @@
 #include "app/options_window.h"
 #include "app/levelmap_panels.h"
 #include "app/event_watcher.h"
+#include "app/external_player_runner.h"
 #include "app/main_window.h"
 #include "app/icons.h"
 #include "app/level_list.h"
@@ -76,10 +77,10 @@ void MainWindow::createActions() {
       ->setToolTip("Import Level");
   makeAction("exportLevel", "&Export Level", QKeySequence("Ctrl+E"), [this] { exportLevel(); })
       ->setToolTip("Export Level");
-  makeAction("importFromExecutable", "Import from DLL", none, [this] { showWindow(resourceExplorer_); });
-  makeAction("importFromAdf", "Import from ADF image", none, [this] { showWindow(adfBrowser_); });
-  makeAction("importFromD64", "Import from D64 image", none, [this] { showWindow(d64Browser_); });
-  makeAction("importFromC64Dump", "Import from C64 memory dump", none, [this] { showWindow(c64Dump_); });
+  makeAction("importFromExecutable", "Import from DLL", none, [this] { showWindow(resourceExplorer_.get()); });
+  makeAction("importFromAdf", "Import from ADF image", none, [this] { showWindow(adfBrowser_.get()); });
+  makeAction("importFromD64", "Import from D64 image", none, [this] { showWindow(d64Browser_.get()); });
+  makeAction("importFromC64Dump", "Import from C64 memory dump", none, [this] { showWindow(c64Dump_.get()); });
   makeAction("merge", "Merge", none, nullptr);
   makeAction("printLevel", "Print Level", QKeySequence("Ctrl+P"), nullptr);
   makeAction("quit", "&Quit", QKeySequence("Ctrl+Q"), [this] { close(); });
@@ -124,7 +125,7 @@ void MainWindow::createActions() {
     action(name)->setCheckable(true);
   }
   action("showStatusBar")->setChecked(true);
-  makeAction("options", "&Options", none, [this] { showOptions(); });
+  makeAction("options", "&Options", none, [this] { players_->showOptions(); });
   // Mode
   modeGroup_ = new QActionGroup(this);
   const struct {
@@ -153,7 +154,7 @@ void MainWindow::createActions() {
              [this] { showDevelopmentPanel(); });
   // Help
   makeAction("about", "&About", none, [this] { about(); });
-  makeAction("objectsHelp", "&Objects Help", QKeySequence("F1"), [this] { showWindow(objectsHelp_); })
+  makeAction("objectsHelp", "&Objects Help", QKeySequence("F1"), [this] { showWindow(objectsHelp_.get()); })
       ->setToolTip("Help");
   makeAction("help", "&Help", none, [this] { openHelp(); });
 
@@ -188,7 +189,7 @@ void MainWindow::createActions() {
       {"testInBoulderflash", "Test level in Boulderflash", TestTarget::Boulderflash},
   };
   for (const auto& t : targets) {
-    QAction* a = makeAction(t.name, t.text, none, [this, target = t.target] { setTestTarget(target); });
+    QAction* a = makeAction(t.name, t.text, none, [this, target = t.target] { players_->setTestTarget(target); });
     a->setCheckable(true);
     a->setData(static_cast<int>(t.target));
     testTargetGroup_->addAction(a);
@@ -246,7 +247,7 @@ void MainWindow::createMenus() {
       {"popupClearLevel", "Clear Level", [this] { clearLevel(); }},
       {"popupInsertLevel", "Insert Level", [this] { insertLevel(); }},
       {"popupDeleteLevel", "Delete Level", [this] { deleteLevel(); }},
-      {"popupObjectsHelp", "Objects Help", [this] { showWindow(objectsHelp_); }},
+      {"popupObjectsHelp", "Objects Help", [this] { showWindow(objectsHelp_.get()); }},
       {"popupShowProperties", "Show Properties", [this] { togglePropertiesPanel(); }},
       {"popupShowTools", "Show Tools Menu", [this] { toolsDock_->show(); }},
       {"popupShowLevelList", "Show Level List", [this] { toggleLevelList(); }},
@@ -446,15 +447,6 @@ void MainWindow::createToolWindows() {
   searchPanel_ = new SearchPanel(this);
   replacePanel_ = new ReplacePanel(this);
   messagePanel_ = new MessagePanel(this);
-  adfBrowser_ = new AdfBrowserWindow(session_, dialogs_, this);
-  d64Browser_ = new D64BrowserWindow(session_, dialogs_, this);
-  objectsHelp_ = new ObjectsHelpWindow(session_.catalogue, strip_, dialogs_, this);
-  c64Dump_ = new C64DumpWindow(session_, dialogs_, this);
-  resourceExplorer_ = new ResourceExplorerWindow(session_, dialogs_, this);
-  // A converted memory dump is shown zoomed out once, like a file from the command line.
-  connect(c64Dump_, &C64DumpWindow::dasLevelsetRead, this, [this] { zoomOut(); });
-  optionsWindow_ = new OptionsWindow(this);
-  findPanel_ = new FindPanel(this);
   newPreviewWindow();  // one preview exists from the start
 }
 

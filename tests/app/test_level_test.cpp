@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "app/external_player_runner.h"
 #include "app/find_panel.h"
 #include "app/options_window.h"
 #include "app_fixture.h"
@@ -105,14 +106,14 @@ class LevelTestWindowTest : public QObject {
 
   void okCopiesTheFoldersAndCancelDoesNot() {
     Editor e;
-    e.w->showOptions();
+    e.w->players().showOptions();
     OptionsWindow* o = e.options();
     o->folderEdit(TestTarget::BD4)->setText("/games/bd4");
     o->findChild<QPushButton*>("optionsCancel")->click();
     QVERIFY(!o->isVisible());
     QCOMPARE(e.w->configuration().bd4Dir, std::string());
 
-    e.w->showOptions();
+    e.w->players().showOptions();
     o->folderEdit(TestTarget::Emerald)->setText("/games/emc");
     o->findChild<QPushButton*>("optionsOk")->click();
     QVERIFY(!o->isVisible());
@@ -133,7 +134,7 @@ class LevelTestWindowTest : public QObject {
     QCOMPARE(e.w->configuration().testTarget, TestTarget::Emerald);
     QVERIFY(!e.w->action("testInPyrovel")->isChecked());
     e.options()->folderEdit(TestTarget::Emerald)->setText(emc.path());
-    e.w->findPlayersDialog();
+    e.w->players().acceptOptions();
 
     QVERIFY(e.w->findChild<QToolButton*>("IEButton15")->isEnabled());
     e.clickTest();
@@ -148,7 +149,7 @@ class LevelTestWindowTest : public QObject {
   void gameTestUsesTheOptionsAndWaits() {
     Editor e;
     touch(e.folder.file("Pyrovel.exe"));
-    e.w->setTestTarget(TestTarget::Pyrovel);
+    e.w->players().setTestTarget(TestTarget::Pyrovel);
     QVERIFY(e.w->action("testInPyrovel")->isChecked());
     e.options()->findChild<QComboBox*>("speedList")->setCurrentText("12");
     e.options()->findChild<QComboBox*>("soundList")->setCurrentText("yes");
@@ -179,7 +180,7 @@ class LevelTestWindowTest : public QObject {
 
     // A game that ends by itself: the note goes with it.
     writeGame("pwd > ran-in.txt");
-    w->testLevelExternally();
+    w->players().testLevel();
     QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.join("; ")));
     QCOMPARE(QDir(readText(folder.file("ran-in.txt")).trimmed()), QDir(folder.path()));
     QCOMPARE(QDir::currentPath(), editorDir);
@@ -197,7 +198,7 @@ class LevelTestWindowTest : public QObject {
     });
     QElapsedTimer clock;
     clock.start();
-    w->testLevelExternally();
+    w->players().testLevel();
     QVERIFY(sawNote);
     QVERIFY(clock.elapsed() < 1500);
     const IniFile opt = IniFile::load(folder.file("Opt.bdi").toStdString());
@@ -206,7 +207,7 @@ class LevelTestWindowTest : public QObject {
 
   void missingPlayerOpensTheFileLocations() {
     Editor e;
-    e.w->setTestTarget(TestTarget::BD4);
+    e.w->players().setTestTarget(TestTarget::BD4);
     e.options()->pages()->setCurrentIndex(OptionsWindow::EditorPage);
     e.clickTest();
     QCOMPARE(e.dialogs.messages.size(), 1);
@@ -218,7 +219,7 @@ class LevelTestWindowTest : public QObject {
 
   void finderStoresAFolderOnceThePlayerIsThere() {
     Editor e;
-    e.w->showOptions();
+    e.w->players().showOptions();
     e.options()->findChild<QToolButton*>("findPyrovelButton")->click();
     FindPanel* find = e.w->findPanel();
     QVERIFY(find->isVisible());

@@ -20,30 +20,32 @@ class SecondaryWindowsTest : public QObject {
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
 
-    auto* adf = w->findChild<AdfBrowserWindow*>();
-    QVERIFY(adf && !adf->isVisible());
+    // Secondary windows are built the first time they are asked for.
+    QVERIFY(!w->findChild<AdfBrowserWindow*>());
     w->action("importFromAdf")->trigger();
-    QVERIFY(adf->isVisible());
+    auto* adf = w->findChild<AdfBrowserWindow*>();
+    QVERIFY(adf && adf->isVisible());
 
+    QVERIFY(!w->findChild<D64BrowserWindow*>());
+    w->action("importFromD64")->trigger();
     auto* d64 = w->findChild<D64BrowserWindow*>();
     int asked = 0;
     d64->chooseImage = [&]() -> std::optional<QString> {
       ++asked;
       return std::nullopt;  // the user cancels the image choice
     };
-    w->action("importFromD64")->trigger();
     QVERIFY(d64->isVisible());
     QTRY_COMPARE(asked, 1);  // showing the window asks for an image
 
-    auto* help = w->findChild<ObjectsHelpWindow*>();
     w->action("objectsHelp")->trigger();
+    auto* help = w->findChild<ObjectsHelpWindow*>();
     QVERIFY(help->isVisible());
 
-    auto* das = w->findChild<C64DumpWindow*>();
     w->action("importFromC64Dump")->trigger();
+    auto* das = w->findChild<C64DumpWindow*>();
     QVERIFY(das->isVisible());
-    auto* res = w->findChild<ResourceExplorerWindow*>();
     w->action("importFromExecutable")->trigger();
+    auto* res = w->findChild<ResourceExplorerWindow*>();
     QVERIFY(res->isVisible());
 
     // Closing the main window closes them too.

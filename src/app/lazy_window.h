@@ -1,0 +1,32 @@
+#pragma once
+// A secondary window that is built the first time it is needed, so start-up
+// pays only for the windows a session really opens.
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <utility>
+
+namespace pyrovel::app {
+
+template <class Window>
+class LazyWindow {
+ public:
+  explicit LazyWindow(std::function<Window*()> make) : make_(std::move(make)) {}
+
+  Window* get() {
+    if (!window_) window_ = make_();
+    return window_;
+  }
+  Window* operator->() { return get(); }
+  // Null while the window has not been needed yet.
+  Window* ifBuilt() const { return window_; }
+  void close() {
+    if (window_) window_->close();
+  }
+
+ private:
+  std::function<Window*()> make_;
+  QPointer<Window> window_;
+};
+
+}  // namespace pyrovel::app

@@ -1,0 +1,284 @@
+#include "app/dock_layout.h"
+
+#include <QAction>
+#include <QDockWidget>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QMainWindow>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTimer>
+#include <algorithm>
+
+#include "app/action_registry.h"
+#include "app/dock_title_bar.h"
+#include "app/event_watcher.h"
+#include "app/level_list.h"
+#include "app/objects_palette.h"
+#include "app/properties_panel.h"
+#include "app/tools_panel.h"
+
+namespace pyrovel::app {
+
+namespace {
+
+QDockWidget* makeDock(QMainWindow& owner, const char* name, const QString& title, QWidget* contents,
+                      Qt::DockWidgetAreas areas, QDockWidget::DockWidgetFeatures features) {
+  auto* dock = new QDockWidget(title, &owner);
+  dock->setObjectName(name);
+  dock->setWidget(contents);
+  dock->setAllowedAreas(areas);
+  dock->setFeatures(features);
+  return dock;
+}
+
+DockState stateOf(const QMainWindow& owner, const QDockWidget* dock) {
+  if (dock->isHidden()) return DockState::Invisible;
+  if (dock->isFloating()) return DockState::Floating;
+  switch (owner.dockWidgetArea(const_cast<QDockWidget*>(dock))) {
+    case Qt::LeftDockWidgetArea:
+      return DockState::Left;
+    case Qt::RightDockWidgetArea:
+      return DockState::Right;
+    case Qt::BottomDockWidgetArea:
+      return DockState::Bottom;
+    default:
+      return DockState::Floating;
+  }
+}
+
+Qt::DockWidgetArea areaOf(DockState state) {
+  switch (state) {
+    case DockState::Left:
+      return Qt::LeftDockWidgetArea;
+    case DockState::Bottom:
+      return Qt::BottomDockWidgetArea;
+    default:
+      return Qt::RightDockWidgetArea;
+  }
+}
+
+int titleHeight(const QDockWidget* dock) {
+  if (const QWidget* bar = dock->titleBarWidget()) return bar->sizeHint().height();
+  return dock->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, dock);
+}
+
+// Floats, docks (left, right or bottom) or hides a tool window.
+void putDock(QMainWindow& window, QDockWidget* dock, DockState state) {
+  if (state == DockState::Invisible) {
+    dock->hide();
+    return;
+  }
+  if (state == DockState::Floating) {
+    dock->setFloating(true);
+  } else {
+    window.addDockWidget(areaOf(state), dock);
+    dock->setFloating(false);
+  }
+  dock->show();
+}
+
+}  // namespace
+
+DockLayout::DockLayout(QMainWindow& window, const Contents& contents, const ActionRegistry& actions)
+    : QObject(&window), window_(window), contents_(contents) {
+  window.setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks);
+  window.setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
+  window.setCorner(Qt::BottomRightCorner, Qt::RightDockWidgetArea);
+  const auto all = QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable |
+                   QDockWidget::DockWidgetClosable;
+
+  tools_ = makeDock(window, "toolsDock", "  Tools", contents.tools, Qt::LeftDockWidgetArea, all);
+  window.addDockWidget(Qt::LeftDockWidgetArea, tools_);
+
+  objects_ = makeDock(window, "objectsDock", "   Objects", contents.objects,
+                      Qt::LeftDockWidgetArea | Qt::BottomDockWidgetArea, all);
+  window.addDockWidget(Qt::LeftDockWidgetArea, objects_);
+  objects_->setFloating(true);
+
+  properties_ = makeDock(window, "propertiesDock", "   Properties", contents.properties,
+                         Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea, all);
+  window.addDockWidget(Qt::RightDockWidgetArea, properties_);
+  properties_->setFloating(true);
+  properties_->resize(properties_->sizeHint().expandedTo(QSize(233, 345)));
+  properties_->hide();
+
+  levelList_ = makeDock(window, "levelListDock", "Level list", contents.levelList,
+                        Qt::RightDockWidgetArea, QDockWidget::DockWidgetClosable);
+  window.addDockWidget(Qt::RightDockWidgetArea, levelList_);
+  levelList_->hide();
+  window.resizeDocks({levelList_}, {180}, Qt::Horizontal);
+
+  // The menu checks follow the windows, however they were shown or closed.
+  const std::pair<QDockWidget*, const char*> toggles[] = {{tools_, "toolsPanel"},
+                                                          {objects_, "objectsPanel"},
+                                                          {properties_, "propertiesPanel"},
+                                                          {levelList_, "levelListPanel"}};
+  for (const auto& [dock, name] : toggles) {
+    QAction* a = actions.action(name);
+    a->setChecked(!dock->isHidden());
+    connect(dock, &QDockWidget::visibilityChanged, this, [a, dock = dock] { a->setChecked(!dock->isHidden()); });
+  }
+
+  useSlimTitleInLeftDock(&window, tools_);
+  useSlimTitleInLeftDock(&window, objects_);
+  connect(tools_, &QDockWidget::topLevelChanged, this, [this] { fitTools(); });
+  connect(objects_, &QDockWidget::topLevelChanged, this, [this] { fitObjects(); });
+  connect(objects_, &QDockWidget::dockLocationChanged, this, [this] { fitObjects(); });
+  connect(properties_, &QDockWidget::topLevelChanged, this, [this] { placePropertiesContents(); });
+  connect(properties_, &QDockWidget::dockLocationChanged, this, [this] { placePropertiesContents(); });
+  // The palette takes as many columns as the dock's width holds.
+  EventWatcher::watch(objects_, this, [this](QObject*, QEvent* event) {
+    if (event->type() == QEvent::Resize) updatePaletteColumns();
+    return false;
+  });
+}
+
+void DockLayout::toggle(QDockWidget* dock) { dock->setVisible(dock->isHidden()); }
+
+bool DockLayout::objectsLeft() const {
+  return !objects_->isFloating() && window_.dockWidgetArea(objects_) == Qt::LeftDockWidgetArea;
+}
+
+bool DockLayout::propertiesAtBottom() const {
+  return !properties_->isFloating() && window_.dockWidgetArea(properties_) == Qt::BottomDockWidgetArea;
+}
+
+void DockLayout::updatePaletteColumns() {
+  ObjectsCanvas* canvas = contents_.objects->canvas();
+  int columns = 10;
+  if (!objects_->isFloating()) {
+    if (objectsLeft()) {
+      columns = 4;
+    } else {
+      const int width = contents_.objects->scrollBox()->viewport()->width();
+      columns = width / ObjectsCanvas::kCell;
+    }
+  }
+  if (columns < 2) columns = 10;
+  if (columns == canvas->columns()) return;
+  canvas->setColumns(columns);
+  // At the bottom the rows follow the width: the dock takes their height
+  // once the layout that is resizing it has settled.
+  QTimer::singleShot(0, this, [this] {
+    if (!objects_->isFloating() && window_.dockWidgetArea(objects_) == Qt::BottomDockWidgetArea) {
+      window_.resizeDocks({objects_}, {bottomObjectsHeight()}, Qt::Vertical);
+    }
+  });
+}
+
+bool DockLayout::propertiesStripBesideObjects() const {
+  return propertiesAtBottom() && !properties_->isHidden() && !objects_->isFloating() &&
+         window_.dockWidgetArea(objects_) == Qt::BottomDockWidgetArea;
+}
+
+int DockLayout::bottomObjectsHeight() const {
+  // Beside the Properties strip the palette keeps to the strip's height and scrolls.
+  if (propertiesStripBesideObjects()) return contents_.properties->stripHeight();
+  return contents_.objects->fittingSize().height() + titleHeight(objects_);
+}
+
+void DockLayout::fitObjects() {
+  updatePaletteColumns();
+  const QSize fit = contents_.objects->fittingSize();
+  const int scrollBar = contents_.objects->scrollBox()->verticalScrollBar()->sizeHint().width();
+  if (objects_->isFloating()) {
+    // Every entry visible, but never taller than the screen.
+    const QScreen* screen = objects_->screen() ? objects_->screen() : QGuiApplication::primaryScreen();
+    const int maxHeight = screen ? screen->availableGeometry().height() * 3 / 4 : fit.height();
+    const int height = std::min(fit.height(), maxHeight);
+    objects_->resize(fit.width() + (height < fit.height() ? scrollBar : 0), height + titleHeight(objects_));
+  } else if (objectsLeft()) {
+    window_.resizeDocks({objects_}, {fit.width() + scrollBar}, Qt::Horizontal);
+  } else {
+    if (propertiesStripBesideObjects()) {
+      // The strip keeps its width; the palette takes the rest in whole columns.
+      const int strip = properties_->sizeHint().width();
+      window_.resizeDocks({properties_, objects_}, {strip, std::max(0, window_.width() - strip)},
+                          Qt::Horizontal);
+    }
+    window_.resizeDocks({objects_}, {bottomObjectsHeight()}, Qt::Vertical);
+  }
+  fitTools();
+}
+
+void DockLayout::fitTools() {
+  const QSize tools = contents_.tools->sizeHint();
+  if (tools_->isFloating()) {
+    // Wide enough to read its caption.
+    const int captionWidth = tools_->fontMetrics().horizontalAdvance(tools_->windowTitle()) + 48;
+    tools_->resize(std::max(tools.width(), captionWidth), tools.height() + titleHeight(tools_));
+    return;
+  }
+  if (objectsLeft()) {
+    // The tools keep their height, the palette takes the rest of the dock.
+    window_.resizeDocks({tools_, objects_}, {tools.height() + titleHeight(tools_), window_.height()},
+                        Qt::Vertical);
+  } else {
+    window_.resizeDocks({tools_}, {tools.width()}, Qt::Horizontal);
+  }
+}
+
+void DockLayout::placePropertiesContents() {
+  PropertiesPage* page = contents_.properties;
+  const bool bottom = propertiesAtBottom();
+  if (bottom == page->bottomStrip()) return;
+  page->setBottomStrip(bottom);
+  // At the bottom the title runs down the left side, as the strip's handle.
+  properties_->setFeatures(properties_->features().setFlag(QDockWidget::DockWidgetVerticalTitleBar, bottom));
+  if (bottom) {
+    QTimer::singleShot(0, this, [this, page] {
+      if (propertiesAtBottom()) window_.resizeDocks({properties_}, {page->stripHeight()}, Qt::Vertical);
+      fitObjects();
+    });
+  } else if (properties_->isFloating()) {
+    properties_->resize(properties_->sizeHint().expandedTo(QSize(233, 345)));
+  }
+  // A palette at the bottom fills the dock again once the strip has left it.
+  if (!bottom) QTimer::singleShot(0, this, [this] { fitObjects(); });
+}
+
+void DockLayout::apply(const Configuration& config) {
+  putDock(window_, tools_, config.toolsState);
+  putDock(window_, objects_, config.objectsState);
+  putDock(window_, properties_, config.propertiesState);
+  levelList_->hide();  // always starts hidden
+  fitObjects();
+}
+
+void DockLayout::placeFloating(const Configuration& config) {
+  fitObjects();
+  const QRect screen = window_.screen() ? window_.screen()->availableGeometry() : QRect();
+  const std::pair<QDockWidget*, PanelPosition> panels[] = {
+      {tools_, config.toolsPos}, {objects_, config.objectsPos}, {properties_, config.propertiesPos}};
+  for (const auto& [dock, pos] : panels) {
+    if (!dock->isFloating()) continue;
+    QPoint at = window_.mapToGlobal(QPoint(pos.x, pos.y));
+    // A position saved on another screen layout must not leave the panel unreachable.
+    if (!screen.isEmpty()) {
+      at.setX(std::clamp(at.x(), screen.left(), std::max(screen.left(), screen.right() - dock->width())));
+      at.setY(std::clamp(at.y(), screen.top(), std::max(screen.top(), screen.bottom() - dock->height())));
+    }
+    dock->move(at);
+  }
+}
+
+void DockLayout::capture(Configuration& config) const {
+  auto position = [this](const QDockWidget* dock, PanelPosition& pos) {
+    if (!dock->isFloating()) return;  // keeps where it last floated
+    const QPoint p = window_.mapFromGlobal(dock->pos());
+    pos = {p.x(), p.y()};
+  };
+  config.propertiesState = stateOf(window_, properties_);
+  position(properties_, config.propertiesPos);
+  config.toolsState = tools_->isFloating() ? DockState::Floating : DockState::Left;
+  position(tools_, config.toolsPos);
+  config.objectsState = stateOf(window_, objects_);
+  position(objects_, config.objectsPos);
+  config.levelListState = levelList_->isHidden() ? DockState::Invisible : DockState::Right;
+}
+
+}  // namespace pyrovel::app

@@ -1,0 +1,67 @@
+#pragma once
+// The main window's tool windows: Tools, Objects, Properties and the level
+// list as docks, where each may dock, how they fit their contents, and how
+// their states and floating positions are kept in the settings.
+#include <QObject>
+
+#include "model/configuration.h"
+
+class QAction;
+class QDockWidget;
+class QMainWindow;
+
+namespace pyrovel::app {
+
+class ActionRegistry;
+class LevelList;
+class ObjectsPanel;
+class PropertiesPage;
+class ToolsCanvas;
+
+class DockLayout : public QObject {
+  Q_OBJECT
+ public:
+  struct Contents {
+    ToolsCanvas* tools;
+    ObjectsPanel* objects;
+    PropertiesPage* properties;
+    LevelList* levelList;
+  };
+  // The checks of the actions "toolsPanel", "objectsPanel",
+  // "propertiesPanel" and "levelListPanel" follow the docks.
+  DockLayout(QMainWindow& window, const Contents& contents, const ActionRegistry& actions);
+
+  QDockWidget* tools() const { return tools_; }
+  QDockWidget* objects() const { return objects_; }
+  QDockWidget* properties() const { return properties_; }
+  QDockWidget* levelList() const { return levelList_; }
+  static void toggle(QDockWidget* dock);
+
+  // Settings: the states at start, and where each floating window is put
+  // once the main window is on screen.
+  void apply(const Configuration& config);
+  void placeFloating(const Configuration& config);
+  void capture(Configuration& config) const;
+
+  bool propertiesAtBottom() const;
+  void fitObjects();
+
+ private:
+  void fitTools();
+  void updatePaletteColumns();
+  // The Properties window shows its strip at the bottom, its tabs elsewhere.
+  void placePropertiesContents();
+  // The Properties strip and the Objects panel share the bottom dock.
+  bool propertiesStripBesideObjects() const;
+  int bottomObjectsHeight() const;
+  bool objectsLeft() const;
+
+  QMainWindow& window_;
+  Contents contents_;
+  QDockWidget* tools_;
+  QDockWidget* objects_;
+  QDockWidget* properties_;
+  QDockWidget* levelList_;
+};
+
+}  // namespace pyrovel::app

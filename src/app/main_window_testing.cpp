@@ -84,7 +84,7 @@ void MainWindow::connectOptions() {
     ownLauncher_ = std::make_unique<WindowLauncher>(this);
     launcher_ = ownLauncher_.get();
   }
-  QToolButton* test = tools_->button("IEButton15");
+  QToolButton* test = tools_->button("testLevelButton");
   test->setEnabled(true);
   connect(test, &QToolButton::clicked, this, [this] { testLevelExternally(); });
 

@@ -60,7 +60,7 @@ class LevelTestWindowTest : public QObject {
       QTest::qWait(20);
     }
     OptionsWindow* options() const { return w->optionsWindow(); }
-    void clickTest() { QTest::mouseClick(w->findChild<QToolButton*>("IEButton15"), Qt::LeftButton); }
+    void clickTest() { QTest::mouseClick(w->findChild<QToolButton*>("testLevelButton"), Qt::LeftButton); }
   };
 
  private slots:
@@ -135,7 +135,7 @@ class LevelTestWindowTest : public QObject {
     e.options()->folderEdit(TestTarget::Emerald)->setText(emc.path());
     e.w->findPlayersDialog();
 
-    QVERIFY(e.w->findChild<QToolButton*>("IEButton15")->isEnabled());
+    QVERIFY(e.w->findChild<QToolButton*>("testLevelButton")->isEnabled());
     e.clickTest();
     QVERIFY2(e.dialogs.messages.isEmpty(), qPrintable(e.dialogs.messages.join("; ")));
     QVERIFY2(e.dialogs.errors.isEmpty(), qPrintable(e.dialogs.errors.join("; ")));

@@ -10,6 +10,7 @@
 
 #include "app/level_paint.h"
 #include "app/level_view.h"
+#include "app/text_codec.h"
 #include "app_fixture.h"
 #include "editor/tools/chaos_tool.h"
 #include "editor/tools/pen_tool.h"
@@ -52,6 +53,9 @@ class Drag {
 };
 
 QToolButton* button(MainWindow& w, const QString& name) { return w.findChild<QToolButton*>(name); }
+
+// A tool's button shows its tool is on: held down or highlighted.
+bool showsOn(const QToolButton* b) { return b->isChecked() || !b->styleSheet().isEmpty(); }
 
 // What the screen shows of the view now, stale pixels included.
 QImage onScreen(LevelView* view) {
@@ -284,6 +288,37 @@ class DrawingTest : public QObject {
     drag.move(5, 5);
     drag.release(5, 5);
     for (int x = 2; x <= 4; ++x) QCOMPARE(w->session().map.at(x, 4), 4);
+  }
+
+  void everyRegisteredToolHasAButtonThatSwitchesItOnAndTheOthersOff() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {demoMap()});
+    const ToolController& tools = w->drawingTools();
+    QCOMPARE(tools.activeTool().id(), tools.defaultTool().id());
+    for (const auto& tool : tools.tools()) {
+      const QString id = fromStd(tool->id());
+      QToolButton* b = button(*w, id);
+      if (tool.get() == &tools.defaultTool()) {
+        QVERIFY2(!b, qPrintable(id));  // on whenever no other is
+        continue;
+      }
+      QVERIFY2(b, qPrintable(id));
+      QVERIFY(!b->icon().isNull());
+      QCOMPARE(b->toolTip(), fromStd(tool->buttonHint()));
+      QCOMPARE(b->isEnabled(), tool->available());
+      if (!tool->available()) continue;
+      b->click();
+      QCOMPARE(tools.activeTool().id(), tool->id());
+      for (const auto& other : tools.tools()) {
+        if (QToolButton* otherButton = button(*w, fromStd(other->id()))) {
+          QVERIFY2(showsOn(otherButton) == (other == tool), qPrintable(fromStd(other->id())));
+        }
+      }
+      b->click();
+      QCOMPARE(tools.activeTool().id(), tools.defaultTool().id());
+      QVERIFY(!showsOn(b));
+    }
   }
 
   void movesAreIgnoredWhileThePropertiesWindowIsDragged() {

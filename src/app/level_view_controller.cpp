@@ -24,7 +24,8 @@ const char* const kHighlighted =
 // The tools read presses on a 24 x 24 button: scale ours to it.
 QPoint onButtonGrid(const QWidget* button, QPoint at) {
   constexpr int kGrid = 24;
-  return {at.x() * kGrid / std::max(1, button->width()), at.y() * kGrid / std::max(1, button->height())};
+  return {at.x() * kGrid / std::max(1, button->width()),
+          at.y() * kGrid / std::max(1, button->height())};
 }
 
 }  // namespace
@@ -33,8 +34,9 @@ LevelViewController::LevelViewController(ToolController& tools, const SpriteStri
                                          LevelViewWidgets widgets, QObject* parent)
     : QObject(parent), tools_(tools), strip_(strip), widgets_(std::move(widgets)) {
   LevelView* view = widgets_.view;
-  connect(view, &LevelView::pressed, this,
-          [this](QPoint at, int cellSize, Qt::MouseButton button) { viewPressed(at, cellSize, button); });
+  connect(view, &LevelView::pressed, this, [this](QPoint at, int cellSize, Qt::MouseButton button) {
+    viewPressed(at, cellSize, button);
+  });
   connect(view, &LevelView::moved, this, &LevelViewController::viewMoved);
   connect(view, &LevelView::released, this,
           [this](QPoint, int, Qt::MouseButton button) { viewReleased(button); });
@@ -174,7 +176,8 @@ void LevelViewController::updateUsageHint() {
 
 void LevelViewController::updateViewCursor(QPoint at, int cellSize) {
   Qt::CursorShape shape = tools_.cursor() == CursorKind::Cross ? Qt::CrossCursor : Qt::ArrowCursor;
-  if (draggingSelection_ || (!tools_.rubberBand() && tools_.clipboard().contains(at.x(), at.y(), cellSize))) {
+  if (draggingSelection_ ||
+      (!tools_.rubberBand() && tools_.clipboard().contains(at.x(), at.y(), cellSize))) {
     shape = Qt::SizeAllCursor;
   }
   if (widgets_.view->cursor().shape() != shape) widgets_.view->setCursor(shape);

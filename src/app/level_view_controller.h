@@ -51,7 +51,8 @@ class LevelViewController : public QObject {
  private:
   void connectToolButtons();
   void viewPressed(QPoint at, int cellSize, Qt::MouseButton button);
-  void viewMoved(QPoint at, int cellSize, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+  void viewMoved(QPoint at, int cellSize, Qt::MouseButtons buttons,
+                 Qt::KeyboardModifiers modifiers);
   void viewReleased(Qt::MouseButton button);
   void updateOverlay();
   void updateToolControls();

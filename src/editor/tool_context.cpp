@@ -37,8 +37,8 @@ void ToolContext::placeObject(CellPos cell, ViewUpdate& u) {
   }
 }
 
-void ToolContext::fillArea(const CellArea& area, FillStyle style, const std::function<int()>& object,
-                           ViewUpdate& u) {
+void ToolContext::fillArea(const CellArea& area, FillStyle style,
+                           const std::function<int()>& object, ViewUpdate& u) {
   Levelmap& map = session_.map;
   const CellArea inside = area.intersected(levelArea(map.current()));
   if (inside.empty()) return;

@@ -36,7 +36,9 @@ class ToolContext {
   // Chosen by where the rectangle or chaos button is pressed: the upper-left
   // half of its 24 x 24 face chooses filled, the rest outline.
   FillStyle fillStyle() const { return fillStyle_; }
-  void chooseFillStyle(int x, int y) { fillStyle_ = x + y < 25 ? FillStyle::Filled : FillStyle::Outline; }
+  void chooseFillStyle(int x, int y) {
+    fillStyle_ = x + y < 25 ? FillStyle::Filled : FillStyle::Outline;
+  }
 
   // A new press starts a stroke that no question has broken off yet.
   void startStroke() { strokeBroken_ = false; }
@@ -50,7 +52,8 @@ class ToolContext {
   // Writes `object()` into the cells of `area` inside the level, with one
   // undo entry. An outline writes only the cells on the dragged area's border,
   // even where the level cuts the area off.
-  void fillArea(const CellArea& area, FillStyle style, const std::function<int()>& object, ViewUpdate& u);
+  void fillArea(const CellArea& area, FillStyle style, const std::function<int()>& object,
+                ViewUpdate& u);
 
   // Status bar panel 0 ("Co: x,y") and panel 3 (the object under the pointer).
   void readOut(CellPos cell, ViewUpdate& u);

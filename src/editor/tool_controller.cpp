@@ -35,7 +35,8 @@ ViewUpdate ToolController::move(int px, int py, unsigned held, int cellSize) {
 
 ViewUpdate ToolController::release(MouseButton button) {
   ViewUpdate u;
-  if (active_->release(context_, button, u) == AfterRelease::SwitchOff) setTool(*tools_.front(), u);  // the default tool
+  const AfterRelease after = active_->release(context_, button, u);
+  if (after == AfterRelease::SwitchOff) setTool(*tools_.front(), u);  // the default tool
   context_.session().endStroke();
   return u;
 }

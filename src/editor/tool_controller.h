@@ -57,7 +57,9 @@ class ToolController {
   bool buttonHighlighted(std::string_view id) const {
     return isOn(id) && active_->buttonLook() == ButtonLook::Highlighted;
   }
-  bool buttonDown(std::string_view id) const { return isOn(id) && active_->buttonLook() == ButtonLook::Down; }
+  bool buttonDown(std::string_view id) const {
+    return isOn(id) && active_->buttonLook() == ButtonLook::Down;
+  }
   // The rubber band's frame to draw over the view, while one is dragged.
   std::optional<ViewRect> rubberBand() const {
     const RubberBand& band = context_.band();

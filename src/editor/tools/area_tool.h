@@ -11,7 +11,8 @@ class AreaTool : public DrawingTool {
  public:
   CursorKind cursor() const override { return CursorKind::Cross; }
 
-  void press(ToolContext& context, CellPos cell, MouseButton button, int cellSize, ViewUpdate& u) override {
+  void press(ToolContext& context, CellPos cell, MouseButton button, int cellSize,
+             ViewUpdate& u) override {
     if (button == MouseButton::Right) context.erase(cell, u);
     if (button != MouseButton::Left) return;
     RubberBand& band = context.band();

@@ -15,7 +15,9 @@ class LineTool : public DrawingTool {
 
   void press(ToolContext&, CellPos, MouseButton, int, ViewUpdate&) override {}
   void move(ToolContext&, CellPos, unsigned, ViewUpdate&) override {}
-  AfterRelease release(ToolContext&, MouseButton, ViewUpdate&) override { return AfterRelease::StayOn; }
+  AfterRelease release(ToolContext&, MouseButton, ViewUpdate&) override {
+    return AfterRelease::StayOn;
+  }
 };
 
 }  // namespace pyrovel

@@ -34,11 +34,15 @@ class PenTool : public DrawingTool {
     if (held == kHeldRight) context.erase(cell, u);
   }
 
-  AfterRelease release(ToolContext&, MouseButton, ViewUpdate&) override { return AfterRelease::StayOn; }
+  AfterRelease release(ToolContext&, MouseButton, ViewUpdate&) override {
+    return AfterRelease::StayOn;
+  }
 
  protected:
   // What the left button does at a cell inside the level, within the stroke's undo entry.
-  virtual void drawAt(ToolContext& context, CellPos cell, ViewUpdate& u) { context.placeObject(cell, u); }
+  virtual void drawAt(ToolContext& context, CellPos cell, ViewUpdate& u) {
+    context.placeObject(cell, u);
+  }
 
  private:
   void stroke(ToolContext& context, CellPos cell, ViewUpdate& u) {

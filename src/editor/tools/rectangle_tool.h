@@ -25,7 +25,8 @@ class RectangleTool : public AreaTool {
  protected:
   void apply(ToolContext& context, const CellArea& area, ViewUpdate& u) override {
     const int object = context.session().drawingObject;
-    context.fillArea(area, context.fillStyle(), [object] { return object; }, u);
+    context.fillArea(
+        area, context.fillStyle(), [object] { return object; }, u);
   }
 };
 

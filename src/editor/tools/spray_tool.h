@@ -29,7 +29,8 @@ class SprayTool : public PenTool {
     LevelHeader& h = map.current();
     const int object = session.drawingObject;
     const int pressed = map.at(cell.x, cell.y);
-    if (object == obj::LittleFellow && session.allowOnlyOneLittleFellow && pressed != obj::LittleFellow) {
+    if (object == obj::LittleFellow && session.allowOnlyOneLittleFellow &&
+        pressed != obj::LittleFellow) {
       context.placeObject(cell, u);  // the question decides, nothing is sprayed
       return;
     }

@@ -345,7 +345,29 @@ QPixmap render(Glyph g, int scale) {
   return pm;
 }
 
+// The drawing tools' icon ids (see editor/drawing_tool_registry.cpp).
+struct ToolGlyph {
+  std::string_view iconId;
+  Glyph glyph;
+};
+constexpr ToolGlyph kToolGlyphs[] = {
+    {"selection", Glyph::Selection},
+    {"rectangleOff", Glyph::RectangleOff},
+    {"rectangleFilled", Glyph::RectangleFilled},
+    {"rectangleOutline", Glyph::RectangleOutline},
+    {"spray", Glyph::Spray},
+    {"line", Glyph::Line},
+    {"chaos", Glyph::Chaos},
+};
+
 }  // namespace
+
+QIcon toolIcon(std::string_view iconId) {
+  for (const ToolGlyph& t : kToolGlyphs) {
+    if (t.iconId == iconId) return glyphIcon(t.glyph);
+  }
+  return {};
+}
 
 QIcon glyphIcon(Glyph glyph) {
   QIcon icon;

@@ -2,6 +2,7 @@
 // The tool bar and tool window glyphs, drawn in code so that they look the
 // same everywhere and scale cleanly on high-density screens.
 #include <QIcon>
+#include <string_view>
 
 namespace pyrovel::app {
 
@@ -13,5 +14,8 @@ enum class Glyph {
 };
 
 QIcon glyphIcon(Glyph glyph);
+// The icon of a drawing tool's button, by the icon id the tool gives; a
+// null icon for an id without a glyph.
+QIcon toolIcon(std::string_view iconId);
 
 }  // namespace pyrovel::app

@@ -83,8 +83,8 @@ MainWindow::MainWindow(AppOptions options)
   connectSignals();
   players_ = new ExternalPlayerRunner(*this, config_, options_.launcher);
   players_->setTargetActions(testTargetGroup_);
-  connect(tools_->button("IEButton15"), &QToolButton::clicked, this, [this] { players_->testLevel(); });
-  tools_->button("IEButton15")->setEnabled(true);
+  connect(tools_->button("testLevelButton"), &QToolButton::clicked, this, [this] { players_->testLevel(); });
+  tools_->button("testLevelButton")->setEnabled(true);
   uiReady_ = true;
 
   chooseFolders();

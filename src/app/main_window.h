@@ -6,7 +6,6 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
-#include <QRegion>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -41,6 +40,7 @@ class FindPanel;
 class LevelList;
 class LevelScrollBox;
 class LevelView;
+class LevelViewController;
 class MoveLevelPanel;
 class MessagePanel;
 class AdfBrowserWindow;
@@ -230,17 +230,8 @@ class MainWindow : public QMainWindow, public Frontend {
   // The Properties strip and the Objects panel share the bottom dock.
   bool propertiesStripBesideObjects() const;
   int bottomObjectsHeight() const;
-  // The drawing tools on the level view.
+  // The drawing tools on the level view: creates the view's controller.
   void connectDrawingTools();
-  void viewPressed(QPoint at, int cellSize, Qt::MouseButton button);
-  void viewMoved(QPoint at, int cellSize, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
-  void viewReleased(Qt::MouseButton button);
-  // Shows what an answer of the drawing tools names.
-  void applyUpdate(const ViewUpdate& update);
-  void updateOverlay();
-  void updateToolControls();
-  void updateToolHint();
-  void updateViewCursor(QPoint at, int cellSize);
 
   AppOptions options_;
   std::unique_ptr<Dialogs> ownDialogs_;
@@ -275,8 +266,7 @@ class MainWindow : public QMainWindow, public Frontend {
   SprayOptionsBar* sprayBar_ = nullptr;
   ChaosOptionsBar* chaosBar_ = nullptr;
   QLabel* toolHint_ = nullptr;
-  QRegion lastOverlay_;  // view pixels the tools' overlay covered when last shown
-  bool draggingSelection_ = false;
+  LevelViewController* viewController_ = nullptr;
   QStackedWidget* centralPages_ = nullptr;
   QWidget* editingArea_ = nullptr;
   QWidget* levelCaption_ = nullptr;

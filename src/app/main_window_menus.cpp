@@ -336,8 +336,8 @@ void MainWindow::createToolBar() {
   auto* row = new QWidget(optionsRow_);
   auto* rowLayout = new QHBoxLayout(row);
   rowLayout->setContentsMargins(2, 0, 2, 0);
-  sprayBar_ = new SprayOptionsBar(drawingTools_.sprayOptions, row);
-  chaosBar_ = new ChaosOptionsBar(drawingTools_.chaosOptions, row);
+  sprayBar_ = new SprayOptionsBar(drawingTools_.tool<SprayTool>().options, row);
+  chaosBar_ = new ChaosOptionsBar(drawingTools_.tool<ChaosTool>().options, row);
   toolHint_ = new QLabel(row);
   toolHint_->setObjectName("toolHint");
   toolHint_->setTextFormat(Qt::PlainText);
@@ -455,19 +455,19 @@ void MainWindow::connectSignals() {
   connect(view_, &LevelView::zoomRequested, this, [this](int step) { step > 0 ? zoomIn() : zoomOut(); });
 
   // Tools panel.
-  connect(tools_->button("IEButton17"), &QToolButton::clicked, this, [this] { goToLevel(); });
+  connect(tools_->button("goButton"), &QToolButton::clicked, this, [this] { goToLevel(); });
   connect(tools_->levelNumber(), &QSpinBox::editingFinished, this, [this] {
     if (tools_->levelNumber()->hasFocus()) goToLevel();
   });
-  connect(tools_->button("IEButton9"), &QToolButton::clicked, this, [this] { previousLevel(); });
-  connect(tools_->button("IEButton10"), &QToolButton::clicked, this, [this] { nextLevel(); });
-  connect(tools_->button("IEButton12"), &QToolButton::clicked, this,
+  connect(tools_->button("previousLevelButton"), &QToolButton::clicked, this, [this] { previousLevel(); });
+  connect(tools_->button("nextLevelButton"), &QToolButton::clicked, this, [this] { nextLevel(); });
+  connect(tools_->button("levelPropertiesButton"), &QToolButton::clicked, this,
           [this] { showProperty(LevelProperties::SizeButton::ToolsPanel); });
-  connect(tools_->button("IEButton11"), &QToolButton::clicked, this, [this] { clearLevel(); });
-  connect(tools_->button("IEButton13"), &QToolButton::clicked, this, [this] { zoomIn(); });
-  connect(tools_->button("IEButton14"), &QToolButton::clicked, this, [this] { zoomOut(); });
+  connect(tools_->button("clearLevelButton"), &QToolButton::clicked, this, [this] { clearLevel(); });
+  connect(tools_->button("zoomInButton"), &QToolButton::clicked, this, [this] { zoomIn(); });
+  connect(tools_->button("zoomOutButton"), &QToolButton::clicked, this, [this] { zoomOut(); });
   connectDrawingTools();
-  QToolButton* target = tools_->button("IEButton16");
+  QToolButton* target = tools_->button("testTargetButton");
   target->setMenu(testTargetMenu_);
   target->setPopupMode(QToolButton::InstantPopup);
   target->setStyleSheet("QToolButton::menu-indicator { image: none; }");

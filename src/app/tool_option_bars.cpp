@@ -34,14 +34,14 @@ QSpinBox* spinEdit(QWidget* parent, const char* name, int min, int max, int valu
 
 SprayOptionsBar::SprayOptionsBar(SprayOptions& options, QWidget* parent)
     : QFrame(parent), options_(options) {
-  setObjectName("SprayOptions");
+  setObjectName("sprayOptions");
   QHBoxLayout* layout = barLayout(this);
-  auto* amount = spinEdit(this, "SprayAmount", SprayOptions::kMin, SprayOptions::kMax, options.objectsPerEvent);
+  auto* amount = spinEdit(this, "sprayAmount", SprayOptions::kMin, SprayOptions::kMax, options.objectsPerEvent);
   amount->setToolTip("Objects put down at each spray");
-  auto* size = spinEdit(this, "Spraysize", SprayOptions::kMin, SprayOptions::kMax, options.squareSide);
+  auto* size = spinEdit(this, "spraySize", SprayOptions::kMin, SprayOptions::kMax, options.squareSide);
   size->setToolTip("Side of the square the spray scatters in");
   auto* check = new QCheckBox("Spray only in space and dirt", this);
-  check->setObjectName("Spraycheck");
+  check->setObjectName("sprayOnlySpaceAndDirt");
   check->setChecked(options.onlySpaceAndDirt);
   check->setFocusPolicy(Qt::ClickFocus);
   layout->addWidget(plainLabel("Amount", this));
@@ -56,32 +56,32 @@ SprayOptionsBar::SprayOptionsBar(SprayOptions& options, QWidget* parent)
   connect(check, &QCheckBox::toggled, this, [this](bool on) { options_.onlySpaceAndDirt = on; });
 }
 
-ChaosOptionsBar::ChaosOptionsBar(Chaosoptions& options, QWidget* parent)
+ChaosOptionsBar::ChaosOptionsBar(ChaosOptions& options, QWidget* parent)
     : QFrame(parent), options_(options) {
-  setObjectName("Chaosoptions");
+  setObjectName("chaosOptions");
   QHBoxLayout* layout = barLayout(this);
   auto* include = plainLabel("Include", this);
   QFont bold = include->font();
   bold.setBold(true);
   include->setFont(bold);
   layout->addWidget(include);
-  for (int i = 0; i < Chaosoptions::kBoxes; ++i) {
-    auto* box = new QCheckBox(QString::fromUtf8(Chaosoptions::caption(i).data(),
-                                                static_cast<qsizetype>(Chaosoptions::caption(i).size())),
+  for (int i = 0; i < ChaosOptions::kBoxes; ++i) {
+    auto* box = new QCheckBox(QString::fromUtf8(ChaosOptions::caption(i).data(),
+                                                static_cast<qsizetype>(ChaosOptions::caption(i).size())),
                               this);
-    box->setObjectName(QString("randomfillcheck%1").arg(i + 1));
-    box->setChecked(options.randomfillcheck[static_cast<std::size_t>(i)]);
+    box->setObjectName(QString("chaosBox%1").arg(i + 1));
+    box->setChecked(options.checked[static_cast<std::size_t>(i)]);
     box->setIconSize(QSize(kSpriteIcon, kSpriteIcon));
     box->setFocusPolicy(Qt::ClickFocus);
     connect(box, &QCheckBox::toggled, this,
-            [this, i](bool on) { options_.randomfillcheck[static_cast<std::size_t>(i)] = on; });
+            [this, i](bool on) { options_.checked[static_cast<std::size_t>(i)] = on; });
     boxes_[static_cast<std::size_t>(i)] = box;
     layout->addWidget(box);
   }
-  randomFillEdit_ = spinEdit(this, "RandomFillEdit", 0, Chaosoptions::kMaxObjectNumber, options.lastBoxObject);
-  randomFillEdit_->setToolTip("The object number \"Object Number\" adds");
-  layout->addWidget(randomFillEdit_);
-  connect(randomFillEdit_, &QSpinBox::valueChanged, this, [this](int v) {
+  objectNumber_ = spinEdit(this, "chaosObjectNumber", 0, ChaosOptions::kMaxObjectNumber, options.lastBoxObject);
+  objectNumber_->setToolTip("The object number \"Object Number\" adds");
+  layout->addWidget(objectNumber_);
+  connect(objectNumber_, &QSpinBox::valueChanged, this, [this](int v) {
     options_.lastBoxObject = v;
     if (strip_) showSprites(*strip_);
   });
@@ -90,8 +90,8 @@ ChaosOptionsBar::ChaosOptionsBar(Chaosoptions& options, QWidget* parent)
 void ChaosOptionsBar::showSprites(const SpriteStrip& strip) {
   strip_ = &strip;
   // The boxes in order give the same objects as the chaos list with every box checked.
-  Chaosoptions all = options_;
-  all.randomfillcheck.fill(true);
+  ChaosOptions all = options_;
+  all.checked.fill(true);
   const std::vector<int> objects = all.chaosList();
   for (std::size_t i = 0; i < sprites_.size() && i < objects.size(); ++i) {
     sprites_[i] = QIcon(spritePixmap(strip, objects[i], kSpriteIcon));

@@ -1,15 +1,16 @@
 #pragma once
 // The option bars of the drawing tools, in the row under the main tool bar:
-// `SprayOptions` (amount, size, "Spray only in space and dirt") and
-// `Chaosoptions` (the "Include" boxes and the object number). Their
-// controls write straight into the tool controller's option values.
+// the spray's (amount, size, "Spray only in space and dirt") and the chaos
+// fill's (the "Include" boxes and the object number). Their controls write
+// straight into the tools' option values.
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QSpinBox>
 #include <array>
 
-#include "editor/tool_options.h"
+#include "editor/tools/chaos_tool.h"
+#include "editor/tools/spray_tool.h"
 #include "render/sprite_strip.h"
 
 namespace pyrovel::app {
@@ -26,7 +27,7 @@ class SprayOptionsBar : public QFrame {
 class ChaosOptionsBar : public QFrame {
   Q_OBJECT
  public:
-  ChaosOptionsBar(Chaosoptions& options, QWidget* parent = nullptr);
+  ChaosOptionsBar(ChaosOptions& options, QWidget* parent = nullptr);
   // Each box shows the sprite of the object it adds.
   void showSprites(const SpriteStrip& strip);
   // Drops the sprites while `available` pixels cannot hold them with the
@@ -36,12 +37,12 @@ class ChaosOptionsBar : public QFrame {
  private:
   void applySprites();
 
-  Chaosoptions& options_;
-  std::array<QCheckBox*, Chaosoptions::kBoxes> boxes_{};
-  std::array<QIcon, Chaosoptions::kBoxes> sprites_{};
+  ChaosOptions& options_;
+  std::array<QCheckBox*, ChaosOptions::kBoxes> boxes_{};
+  std::array<QIcon, ChaosOptions::kBoxes> sprites_{};
   int widthWithSprites_ = 0;
   bool spritesShown_ = true;
-  QSpinBox* randomFillEdit_;
+  QSpinBox* objectNumber_;
   const SpriteStrip* strip_ = nullptr;
 };
 

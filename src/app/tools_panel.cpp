@@ -2,10 +2,13 @@
 
 #include <QGridLayout>
 #include <QPainter>
-#include <string_view>
+#include <initializer_list>
+#include <iterator>
 
 #include "app/icons.h"
 #include "app/level_paint.h"
+#include "app/text_codec.h"
+#include "editor/drawing_tool_registry.h"
 
 namespace pyrovel::app {
 
@@ -14,7 +17,7 @@ constexpr int kButtonSide = 26;
 constexpr int kPreviewSide = 36;
 }  // namespace
 
-QToolButton* ToolsCanvas::addButton(const char* name, const QString& hint) {
+QToolButton* ToolsCanvas::addButton(const QString& name, const QString& hint) {
   auto* b = new QToolButton(this);
   b->setObjectName(name);
   b->setToolTip(hint);
@@ -25,74 +28,82 @@ QToolButton* ToolsCanvas::addButton(const char* name, const QString& hint) {
 }
 
 ToolsCanvas::ToolsCanvas(QWidget* parent) : QFrame(parent) {
-  setObjectName("ToolsCanvas");
+  setObjectName("toolsPanel");
   // The tools keep their height; a palette docked below takes the rest.
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
   auto* grid = new QGridLayout(this);
   grid->setContentsMargins(3, 3, 3, 3);
   grid->setSpacing(1);
 
-  auto* go = addButton("IEButton17", "Go");
+  auto* go = addButton("goButton", "Go");
   go->setText("Go");
   go->setToolButtonStyle(Qt::ToolButtonTextOnly);
   go->setFixedSize(2 * kButtonSide + 1, 20);
   go->setAutoRaise(false);
-  spinEdit1_ = new QSpinBox(this);
-  spinEdit1_->setObjectName("SpinEdit1");
-  spinEdit1_->setRange(0, 100);
-  spinEdit1_->setFixedWidth(2 * kButtonSide + 1);
-  spinEdit1_->setToolTip("Level number for Go");
-  grid->addWidget(spinEdit1_, 0, 0, 1, 2);
+  levelNumber_ = new QSpinBox(this);
+  levelNumber_->setObjectName("levelNumber");
+  levelNumber_->setRange(0, 100);
+  levelNumber_->setFixedWidth(2 * kButtonSide + 1);
+  levelNumber_->setToolTip("Level number for Go");
+  grid->addWidget(levelNumber_, 0, 0, 1, 2);
   grid->addWidget(go, 1, 0, 1, 2);
 
-  struct ToolButtonDef {
+  // Two buttons a row: the level and zoom buttons, the drawing tools (all
+  // but the default one, which is on whenever no other is), then the two
+  // test buttons on a row of their own.
+  int index = 0;
+  const auto place = [&](QToolButton* b) {
+    grid->addWidget(b, 2 + index / 2, index % 2);
+    ++index;
+  };
+  struct GlyphButton {
     const char* name;
     const char* hint;
     Glyph glyph;
   };
-  const ToolButtonDef buttons[] = {
-      {"IEButton9", "Previous Level", Glyph::Previous},
-      {"IEButton10", "Next Level", Glyph::Next},
-      {"IEButton12", "Level size", Glyph::SetSize},
-      {"IEButton11", "Clear Level", Glyph::ClearLevel},
-      {"IEButton13", "Zoom in", Glyph::ZoomIn},
-      {"IEButton14", "Zoom out", Glyph::ZoomOut},
-      {"IEButton18", "Selection Tool", Glyph::Selection},
-      {"IEButton23", "Rectangle tool", Glyph::RectangleOff},
-      {"Spraybutton", "Spray tool", Glyph::Spray},
-      {"IEButton30", "Line tool (not implemented yet)", Glyph::Line},
-      {"IEButtonchaos", "Rectangle tool", Glyph::Chaos},
-      {"IEButton15", "Test Level", Glyph::TestLevel},
-      {"IEButton16", "Test Level in Bd4 V1.03", Glyph::TestTarget},
+  const auto placeGlyphButtons = [&](std::initializer_list<GlyphButton> buttons) {
+    for (const GlyphButton& s : buttons) {
+      QToolButton* b = addButton(s.name, s.hint);
+      b->setIcon(glyphIcon(s.glyph));
+      place(b);
+    }
   };
-  int index = 0;
-  for (const ToolButtonDef& s : buttons) {
-    // The chaos tool sits beside the rectangle it shares its glyph logic with,
-    // the two test buttons form the last row.
-    if (std::string_view(s.name) == "IEButton15" && index % 2) ++index;
-    QToolButton* b = addButton(s.name, s.hint);
-    b->setIcon(glyphIcon(s.glyph));
-    grid->addWidget(b, 2 + index / 2, index % 2);
-    ++index;
+  placeGlyphButtons({
+      {"previousLevelButton", "Previous Level", Glyph::Previous},
+      {"nextLevelButton", "Next Level", Glyph::Next},
+      {"levelPropertiesButton", "Level size", Glyph::SetSize},
+      {"clearLevelButton", "Clear Level", Glyph::ClearLevel},
+      {"zoomInButton", "Zoom in", Glyph::ZoomIn},
+      {"zoomOutButton", "Zoom out", Glyph::ZoomOut},
+  });
+  const auto tools = drawingToolRegistry();
+  for (auto tool = std::next(tools.begin()); tool != tools.end(); ++tool) {
+    QToolButton* b = addButton(fromStd((*tool)->id()), fromStd((*tool)->buttonHint()));
+    b->setEnabled((*tool)->available());
+    place(b);  // the window gives it its icon
   }
-  button("IEButton30")->setEnabled(false);
+  if (index % 2) ++index;
+  placeGlyphButtons({
+      {"testLevelButton", "Test Level", Glyph::TestLevel},
+      {"testTargetButton", "Test Level in Bd4 V1.03", Glyph::TestTarget},
+  });
 
-  auto* panel1 = new QFrame(this);
-  panel1->setObjectName("Panel1");
-  panel1->setFrameShape(QFrame::StyledPanel);
-  panel1->setFrameShadow(QFrame::Sunken);
-  auto* inner = new QGridLayout(panel1);
+  auto* frame = new QFrame(this);
+  frame->setObjectName("drawingObjectFrame");
+  frame->setFrameShape(QFrame::StyledPanel);
+  frame->setFrameShadow(QFrame::Sunken);
+  auto* inner = new QGridLayout(frame);
   inner->setContentsMargins(1, 1, 1, 1);
-  image2_ = new QLabel(panel1);
-  image2_->setObjectName("Image2");
-  image2_->setFixedSize(kPreviewSide, kPreviewSide);
-  image2_->setAlignment(Qt::AlignCenter);
-  inner->addWidget(image2_, 0, 0, Qt::AlignCenter);
-  grid->addWidget(panel1, 3 + index / 2, 0, 1, 2, Qt::AlignHCenter);
+  drawingObjectImage_ = new QLabel(frame);
+  drawingObjectImage_->setObjectName("drawingObjectImage");
+  drawingObjectImage_->setFixedSize(kPreviewSide, kPreviewSide);
+  drawingObjectImage_->setAlignment(Qt::AlignCenter);
+  inner->addWidget(drawingObjectImage_, 0, 0, Qt::AlignCenter);
+  grid->addWidget(frame, 3 + index / 2, 0, 1, 2, Qt::AlignHCenter);
   grid->setRowStretch(4 + index / 2, 1);
 }
 
-QToolButton* ToolsCanvas::button(const char* objectName) const {
+QToolButton* ToolsCanvas::button(const QString& objectName) const {
   return findChild<QToolButton*>(objectName);
 }
 
@@ -109,8 +120,8 @@ void ToolsCanvas::showDrawingObject(const SpriteStrip& strip, int object, int li
     p.drawPixmap(corner, spritePixmap(strip, object, kSpriteSide));
   }
   p.end();
-  image2_->setPixmap(picture);
-  image2_->setToolTip(QString::number(object));
+  drawingObjectImage_->setPixmap(picture);
+  drawingObjectImage_->setToolTip(QString::number(object));
 }
 
 }  // namespace pyrovel::app

@@ -1,7 +1,8 @@
 #pragma once
-// The Tools panel (`ToolsCanvas`): level stepping, zoom, the drawing tools
-// and the preview of the drawing object (`Image2` in `Panel1`). The buttons
-// carry their component names; the window connects them.
+// The Tools panel: level stepping, zoom, a button for each drawing tool of
+// the registry, testing the level and the preview of the drawing object.
+// The buttons carry role names (a tool's button its id); the window
+// connects them.
 #include <QFrame>
 #include <QLabel>
 #include <QSpinBox>
@@ -16,16 +17,16 @@ class ToolsCanvas : public QFrame {
  public:
   explicit ToolsCanvas(QWidget* parent = nullptr);
 
-  QToolButton* button(const char* objectName) const;
-  QSpinBox* levelNumber() const { return spinEdit1_; }
+  QToolButton* button(const QString& objectName) const;
+  QSpinBox* levelNumber() const { return levelNumber_; }
   // Shows the drawing object: its library image, then its 32 x 32 sprite over it.
   void showDrawingObject(const SpriteStrip& strip, int object, int libraryImage);
 
  private:
-  QToolButton* addButton(const char* name, const QString& hint);
+  QToolButton* addButton(const QString& name, const QString& hint);
 
-  QSpinBox* spinEdit1_;
-  QLabel* image2_;
+  QSpinBox* levelNumber_;
+  QLabel* drawingObjectImage_;
 };
 
 }  // namespace pyrovel::app

@@ -13,7 +13,7 @@ struct ChaosBox {
 
 // "Emerald" puts in object 4 and "Diamond" object 13: the boxes were
 // labelled that way and levels made with them rely on it.
-constexpr std::array<ChaosBox, Chaosoptions::kBoxes> kChaosBoxes{{
+constexpr std::array<ChaosBox, ChaosOptions::kBoxes> kChaosBoxes{{
     {"Dirt", 1},
     {"Rocks", 3},
     {"Emerald", 4},
@@ -29,15 +29,15 @@ constexpr std::array<ChaosBox, Chaosoptions::kBoxes> kChaosBoxes{{
 
 }  // namespace
 
-std::string_view Chaosoptions::caption(int box) {
+std::string_view ChaosOptions::caption(int box) {
   return box >= 0 && box < kBoxes ? kChaosBoxes[static_cast<std::size_t>(box)].caption
                                   : std::string_view{};
 }
 
-std::vector<int> Chaosoptions::chaosList() const {
+std::vector<int> ChaosOptions::chaosList() const {
   std::vector<int> list;
   for (std::size_t i = 0; i < kChaosBoxes.size(); ++i) {
-    if (!randomfillcheck[i]) continue;
+    if (!checked[i]) continue;
     const int object = kChaosBoxes[i].object;
     list.push_back(object >= 0 ? object : std::clamp(lastBoxObject, 0, kMaxObjectNumber));
   }

@@ -1,7 +1,7 @@
 #pragma once
-// The option bars of the tools: the spray's amount, size and "Spray only in
-// space and dirt", and the chaos fill's "Include" boxes with the object
-// number edit. Plain values the window's controls mirror.
+// The options of the spray (amount, size and "Spray only in space and dirt")
+// and of the chaos fill (its "Include" boxes and the object number). Plain
+// values the controls of the tools' option bars mirror.
 #include <array>
 #include <string_view>
 #include <vector>
@@ -15,11 +15,11 @@ struct SprayOptions {
   bool onlySpaceAndDirt = false;     // only change cells holding Empty Space or Dirt
 };
 
-struct Chaosoptions {
+struct ChaosOptions {
   static constexpr int kBoxes = 11;
   static constexpr int kMaxObjectNumber = 254;
-  // randomfillcheck1 .. randomfillcheck11, in the order their objects enter the list.
-  std::array<bool, kBoxes> randomfillcheck{};
+  // The "Include" boxes, in the order their objects enter the list.
+  std::array<bool, kBoxes> checked{};
   int lastBoxObject = 0;  // the object of the last box, "Object Number"
 
   // The captions of the boxes, in order.

@@ -23,7 +23,7 @@ enum HeldState : unsigned {
 
 struct ViewUpdate {
   std::vector<CellPos> cells;  // cells of the current layer to draw again
-  bool redrawLevel = false;    // the whole view (Drawlevel)
+  bool redrawLevel = false;    // the whole view
   bool overlay = false;        // the rubber band or the floating selection changed
   bool status = false;         // the status bar texts changed
   bool tools = false;          // tool buttons, glyph, cursor or option bars changed

@@ -10,7 +10,12 @@
 
 #include "app/level_paint.h"
 #include "app/level_view.h"
+#include "app/text_codec.h"
 #include "app_fixture.h"
+#include "editor/tools/chaos_tool.h"
+#include "editor/tools/pen_tool.h"
+#include "editor/tools/rectangle_tool.h"
+#include "editor/tools/spray_tool.h"
 #include "model/object_catalogue.h"
 
 using namespace pyrovel;
@@ -47,7 +52,10 @@ class Drag {
   Qt::MouseButtons held_;
 };
 
-QToolButton* button(MainWindow& w, const char* name) { return w.findChild<QToolButton*>(name); }
+QToolButton* button(MainWindow& w, const QString& name) { return w.findChild<QToolButton*>(name); }
+
+// A tool's button shows its tool is on: held down or highlighted.
+bool showsOn(const QToolButton* b) { return b->isChecked() || !b->styleSheet().isEmpty(); }
 
 // What the screen shows of the view now, stale pixels included.
 QImage onScreen(LevelView* view) {
@@ -126,11 +134,11 @@ class DrawingTest : public QObject {
     EditorSession& s = w->session();
     LevelView* view = w->levelView();
     w->chooseDrawingObject(obj::Rock);
-    QToolButton* rectangle = button(*w, "IEButton23");
+    QToolButton* rectangle = button(*w, "rectangleTool");
     QVERIFY(rectangle->isEnabled());
     QTest::mouseClick(rectangle, Qt::LeftButton, {}, QPoint(3, 3));  // upper left: filled
-    QCOMPARE(w->drawingTools().tool(), Tool::Rectangle);
-    QCOMPARE(w->drawingTools().rectangleGlyph(), 1);
+    QCOMPARE(w->drawingTools().activeTool().id(), RectangleTool::kId);
+    QCOMPARE(w->drawingTools().buttonIcon(RectangleTool::kId), std::string_view("rectangleFilled"));
     QCOMPARE(view->cursor().shape(), Qt::CrossCursor);
     const QImage untouched = onScreen(view);
     const std::int32_t inside = s.map.at(3, 3), right = s.map.at(6, 4), below = s.map.at(3, 5);
@@ -157,9 +165,9 @@ class DrawingTest : public QObject {
     QCOMPARE(s.map.at(6, 4), right);
     QCOMPARE(s.map.at(3, 5), below);
     QCOMPARE(s.undoRing().undoCount(), 1);
-    QCOMPARE(w->drawingTools().tool(), Tool::Pen);
+    QCOMPARE(w->drawingTools().activeTool().id(), PenTool::kId);
     QCOMPARE(view->cursor().shape(), Qt::ArrowCursor);
-    QCOMPARE(w->drawingTools().rectangleGlyph(), 0);
+    QCOMPARE(w->drawingTools().buttonIcon(RectangleTool::kId), std::string_view("rectangleOff"));
     // What the screen shows is what a full repaint draws: no band is left.
     QVERIFY(onScreen(view) == repainted(view));
   }
@@ -172,8 +180,8 @@ class DrawingTest : public QObject {
     w->chooseDrawingObject(obj::Rock);
     s.map.at(8, 8) = obj::Diamond;
     s.map.at(3, 4) = obj::Diamond;
-    QTest::mouseClick(button(*w, "IEButton23"), Qt::LeftButton, {}, QPoint(20, 20));  // outline
-    QCOMPARE(w->drawingTools().rectangleGlyph(), 2);
+    QTest::mouseClick(button(*w, "rectangleTool"), Qt::LeftButton, {}, QPoint(20, 20));  // outline
+    QCOMPARE(w->drawingTools().buttonIcon(RectangleTool::kId), std::string_view("rectangleOutline"));
     Drag drag(w->levelView());
     drag.press(2, 3);
     drag.move(6, 6);
@@ -187,17 +195,17 @@ class DrawingTest : public QObject {
     QCOMPARE(s.map.at(2, 4), obj::Rock);
     QCOMPARE(s.map.at(5, 5), obj::Rock);
     QCOMPARE(s.map.at(3, 4), obj::Diamond);
-    QCOMPARE(w->drawingTools().tool(), Tool::Pen);
+    QCOMPARE(w->drawingTools().activeTool().id(), PenTool::kId);
 
     // Without a band, a right click erases and the release switches the tool off.
-    button(*w, "IEButtonchaos")->click();
-    QVERIFY(w->findChild<QWidget*>("Chaosoptions")->isVisible());
+    button(*w, "chaosTool")->click();
+    QVERIFY(w->findChild<QWidget*>("chaosOptions")->isVisible());
     s.map.at(9, 9) = obj::Diamond;
     drag.press(9, 9, Qt::RightButton);
     drag.release(9, 9, Qt::RightButton);
     QCOMPARE(s.map.at(9, 9), obj::EmptySpace);
-    QCOMPARE(w->drawingTools().tool(), Tool::Pen);
-    QVERIFY(!w->findChild<QWidget*>("Chaosoptions")->isVisible());
+    QCOMPARE(w->drawingTools().activeTool().id(), PenTool::kId);
+    QVERIFY(!w->findChild<QWidget*>("chaosOptions")->isVisible());
   }
 
   void aPasteAfterASelectionWritesWhereTheSelectionWasDragged() {
@@ -209,7 +217,7 @@ class DrawingTest : public QObject {
     for (int x = 2; x <= 4; ++x) {
       for (int y = 3; y <= 4; ++y) s.map.at(x, y) = 100 + x * 10 + y;
     }
-    button(*w, "IEButton18")->click();
+    button(*w, "selectionTool")->click();
     Drag drag(view);
     drag.press(2, 3);
     drag.move(5, 5);
@@ -251,9 +259,9 @@ class DrawingTest : public QObject {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
-    auto* spray = w->findChild<QWidget*>("SprayOptions");
-    auto* chaos = w->findChild<QWidget*>("Chaosoptions");
-    QToolButton* sprayButton = button(*w, "Spraybutton");
+    auto* spray = w->findChild<QWidget*>("sprayOptions");
+    auto* chaos = w->findChild<QWidget*>("chaosOptions");
+    QToolButton* sprayButton = button(*w, "sprayTool");
     const int viewHeight = w->levelView()->height();
     sprayButton->click();
     QVERIFY(spray->isVisible());
@@ -263,23 +271,54 @@ class DrawingTest : public QObject {
     QTest::qWait(20);
     QCOMPARE(w->levelView()->height(), viewHeight);
     // The bar's controls are the spray's options.
-    w->findChild<QSpinBox*>("SprayAmount")->setValue(25);
-    QCOMPARE(w->drawingTools().sprayOptions.objectsPerEvent, 25);
-    w->findChild<QCheckBox*>("Spraycheck")->setChecked(true);
-    QVERIFY(w->drawingTools().sprayOptions.onlySpaceAndDirt);
+    w->findChild<QSpinBox*>("sprayAmount")->setValue(25);
+    QCOMPARE(w->drawingTools().tool<SprayTool>().options.objectsPerEvent, 25);
+    w->findChild<QCheckBox*>("sprayOnlySpaceAndDirt")->setChecked(true);
+    QVERIFY(w->drawingTools().tool<SprayTool>().options.onlySpaceAndDirt);
 
-    button(*w, "IEButtonchaos")->click();
+    button(*w, "chaosTool")->click();
     QVERIFY(chaos->isVisible());
     QVERIFY(!spray->isVisible());
     QVERIFY(!sprayButton->isChecked());
-    w->findChild<QCheckBox*>("randomfillcheck3")->setChecked(true);
-    QCOMPARE(w->drawingTools().chaosOptions.chaosList(), std::vector<int>{4});
+    w->findChild<QCheckBox*>("chaosBox3")->setChecked(true);
+    QCOMPARE(w->drawingTools().tool<ChaosTool>().options.chaosList(), std::vector<int>{4});
     // A chaos fill with only "Emerald" checked puts object 4 everywhere.
     Drag drag(w->levelView());
     drag.press(2, 3);
     drag.move(5, 5);
     drag.release(5, 5);
     for (int x = 2; x <= 4; ++x) QCOMPARE(w->session().map.at(x, 4), 4);
+  }
+
+  void everyRegisteredToolHasAButtonThatSwitchesItOnAndTheOthersOff() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {demoMap()});
+    const ToolController& tools = w->drawingTools();
+    QCOMPARE(tools.activeTool().id(), tools.defaultTool().id());
+    for (const auto& tool : tools.tools()) {
+      const QString id = fromStd(tool->id());
+      QToolButton* b = button(*w, id);
+      if (tool.get() == &tools.defaultTool()) {
+        QVERIFY2(!b, qPrintable(id));  // on whenever no other is
+        continue;
+      }
+      QVERIFY2(b, qPrintable(id));
+      QVERIFY(!b->icon().isNull());
+      QCOMPARE(b->toolTip(), fromStd(tool->buttonHint()));
+      QCOMPARE(b->isEnabled(), tool->available());
+      if (!tool->available()) continue;
+      b->click();
+      QCOMPARE(tools.activeTool().id(), tool->id());
+      for (const auto& other : tools.tools()) {
+        if (QToolButton* otherButton = button(*w, fromStd(other->id()))) {
+          QVERIFY2(showsOn(otherButton) == (other == tool), qPrintable(fromStd(other->id())));
+        }
+      }
+      b->click();
+      QCOMPARE(tools.activeTool().id(), tools.defaultTool().id());
+      QVERIFY(!showsOn(b));
+    }
   }
 
   void movesAreIgnoredWhileThePropertiesWindowIsDragged() {
@@ -289,7 +328,7 @@ class DrawingTest : public QObject {
     w->action("propertiesPanel")->trigger();
     QWidget* dock = w->findChild<QWidget*>("propertiesDock");
     send(dock, QEvent::MouseButtonPress, QPoint(20, 5), Qt::LeftButton, Qt::LeftButton);
-    QVERIFY(w->drawingTools().propertiesDragActive);
+    QVERIFY(w->drawingTools().context().propertiesDragActive);
     // Moves with the button held (the drag going on) neither draw nor read out.
     LevelView* view = w->levelView();
     const int cs = view->cellSize();
@@ -299,14 +338,14 @@ class DrawingTest : public QObject {
     QCOMPARE(w->statusPanel(0)->text(), QString("Co:"));
     QCOMPARE(w->session().map.at(3, 3), before);
     send(dock, QEvent::MouseButtonRelease, QPoint(20, 5), Qt::LeftButton, Qt::NoButton);
-    QVERIFY(!w->drawingTools().propertiesDragActive);
+    QVERIFY(!w->drawingTools().context().propertiesDragActive);
     Drag drag(view);
     drag.move(3, 3);
     QCOMPARE(w->statusPanel(0)->text(), QString("Co: 3,3"));
     // A drag whose release never came ends at the first move with the button up.
     send(dock, QEvent::MouseButtonPress, QPoint(20, 5), Qt::LeftButton, Qt::LeftButton);
     drag.move(4, 4);
-    QVERIFY(!w->drawingTools().propertiesDragActive);
+    QVERIFY(!w->drawingTools().context().propertiesDragActive);
     QCOMPARE(w->statusPanel(0)->text(), QString("Co: 4,4"));
   }
 };

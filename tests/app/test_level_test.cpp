@@ -61,7 +61,7 @@ class LevelTestWindowTest : public QObject {
       QTest::qWait(20);
     }
     OptionsWindow* options() const { return w->optionsWindow(); }
-    void clickTest() { QTest::mouseClick(w->findChild<QToolButton*>("IEButton15"), Qt::LeftButton); }
+    void clickTest() { QTest::mouseClick(w->findChild<QToolButton*>("testLevelButton"), Qt::LeftButton); }
   };
 
  private slots:
@@ -136,7 +136,7 @@ class LevelTestWindowTest : public QObject {
     e.options()->folderEdit(TestTarget::Emerald)->setText(emc.path());
     e.w->players().acceptOptions();
 
-    QVERIFY(e.w->findChild<QToolButton*>("IEButton15")->isEnabled());
+    QVERIFY(e.w->findChild<QToolButton*>("testLevelButton")->isEnabled());
     e.clickTest();
     QVERIFY2(e.dialogs.messages.isEmpty(), qPrintable(e.dialogs.messages.join("; ")));
     QVERIFY2(e.dialogs.errors.isEmpty(), qPrintable(e.dialogs.errors.join("; ")));

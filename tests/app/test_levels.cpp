@@ -28,10 +28,10 @@ class LevelsTest : public QObject {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
-    QToolButton* previous = button(*w, "IEButton9");
-    QToolButton* next = button(*w, "IEButton10");
-    QToolButton* go = button(*w, "IEButton17");
-    auto* field = w->findChild<QSpinBox*>("SpinEdit1");
+    QToolButton* previous = button(*w, "previousLevelButton");
+    QToolButton* next = button(*w, "nextLevelButton");
+    QToolButton* go = button(*w, "goButton");
+    auto* field = w->findChild<QSpinBox*>("levelNumber");
 
     previous->click();
     QCOMPARE(shownLevel(*w), 0);

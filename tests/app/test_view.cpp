@@ -37,13 +37,13 @@ class ViewTest : public QObject {
     w->action("zoomIn")->trigger();
     QCOMPARE(view->size(), fitted * 2);
     QVERIFY(!box->fillsBox());
-    w->findChild<QToolButton*>("IEButton13")->click();
+    w->findChild<QToolButton*>("zoomInButton")->click();
     QCOMPARE(view->size(), fitted * 4);
     QVERIFY(view->cellSize() >= 4 * cell);
 
     w->action("zoomOut")->trigger();
     QCOMPARE(view->size(), fitted * 2);
-    w->findChild<QToolButton*>("IEButton14")->click();
+    w->findChild<QToolButton*>("zoomOutButton")->click();
     QVERIFY(box->fillsBox());
     QCOMPARE(view->size(), box->viewport()->size());
     QCOMPARE(view->cellSize(), cell);

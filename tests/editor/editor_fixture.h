@@ -6,6 +6,11 @@
 #include <deque>
 
 #include "editor/tool_controller.h"
+#include "editor/tools/chaos_tool.h"
+#include "editor/tools/pen_tool.h"
+#include "editor/tools/rectangle_tool.h"
+#include "editor/tools/selection_tool.h"
+#include "editor/tools/spray_tool.h"
 #include "model/editor_session.h"
 #include "support/test_support.h"
 
@@ -48,6 +53,8 @@ class EditorFixture : public ::testing::Test {
   }
   void SetUp() override { makeLevel(20, 12); }
 
+  SprayTool& spray() { return tools.tool<SprayTool>(); }
+  ChaosTool& chaos() { return tools.tool<ChaosTool>(); }
   int at(int x, int y) const { return s.map.at(x, y); }
   int undoSteps() const { return s.undoRing().undoCount(); }
 

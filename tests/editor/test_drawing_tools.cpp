@@ -140,10 +140,10 @@ TEST_F(DrawingTools, Fellow2PositionFollowsEachNewCell) {
 
 TEST_F(DrawingTools, SprayScattersOverTheSquareAroundThePressedCell) {
   makeLevel(30, 30);
-  tools.toggleSpray();
+  tools.toggle(SprayTool::kId);
   s.drawingObject = obj::Diamond;
   // With amount 2 and size 10 the extremes are column-5 .. column+4.
-  tools.sprayOptions.objectsPerEvent = 2;
+  spray().options.objectsPerEvent = 2;
   random.values = {0, 0, 9, 9};
   pressCell(15, 15);
   EXPECT_EQ(at(10, 10), obj::Diamond);
@@ -155,7 +155,7 @@ TEST_F(DrawingTools, SprayScattersOverTheSquareAroundThePressedCell) {
   tools.release(MouseButton::Left);
   EXPECT_EQ(at(13, 13), obj::Diamond);
   EXPECT_EQ(undoSteps(), 1);
-  EXPECT_EQ(tools.tool(), Tool::Spray);  // the spray stays on
+  EXPECT_EQ(tools.activeTool().id(), SprayTool::kId);  // the spray stays on
 }
 
 TEST_F(DrawingTools, SprayNeverTouchesTheOuterRingOrLeavesTheLevel) {
@@ -165,10 +165,10 @@ TEST_F(DrawingTools, SprayNeverTouchesTheOuterRingOrLeavesTheLevel) {
   }
   SeededRandom seeded(7);
   ToolController sprayer(s, seeded);
-  sprayer.toggleSpray();
+  sprayer.toggle(SprayTool::kId);
   s.drawingObject = obj::Diamond;
-  sprayer.sprayOptions.objectsPerEvent = 100;
-  sprayer.sprayOptions.squareSide = 100;
+  sprayer.tool<SprayTool>().options.objectsPerEvent = 100;
+  sprayer.tool<SprayTool>().options.squareSide = 100;
   for (int i = 0; i < 100; ++i) sprayer.press(px(1), px(1), MouseButton::Left, kCell);
   int sprayed = 0;
   for (int x = 0; x < kGridSide; ++x) {
@@ -182,8 +182,8 @@ TEST_F(DrawingTools, SprayNeverTouchesTheOuterRingOrLeavesTheLevel) {
   }
   EXPECT_GT(sprayed, 0);
   // Size and amount out of range neither crash nor spray outside.
-  sprayer.sprayOptions.squareSide = 0;
-  sprayer.sprayOptions.objectsPerEvent = -4;
+  sprayer.tool<SprayTool>().options.squareSide = 0;
+  sprayer.tool<SprayTool>().options.objectsPerEvent = -4;
   sprayer.press(px(3), px(3), MouseButton::Left, kCell);
 }
 
@@ -194,9 +194,9 @@ TEST_F(DrawingTools, SprayOnlyInSpaceAndDirtLeavesRocksAlone) {
   s.drawingObject = obj::Diamond;
   SeededRandom seeded(3);
   ToolController sprayer(s, seeded);
-  sprayer.toggleSpray();
-  sprayer.sprayOptions.onlySpaceAndDirt = true;
-  sprayer.sprayOptions.objectsPerEvent = 100;
+  sprayer.toggle(SprayTool::kId);
+  sprayer.tool<SprayTool>().options.onlySpaceAndDirt = true;
+  sprayer.tool<SprayTool>().options.objectsPerEvent = 100;
   for (int i = 0; i < 10; ++i) sprayer.press(px(9), px(6), MouseButton::Left, kCell);
   int diamonds = 0;
   for (int x = 1; x < 19; ++x) {
@@ -211,7 +211,7 @@ TEST_F(DrawingTools, SprayOnlyInSpaceAndDirtLeavesRocksAlone) {
 }
 
 TEST_F(DrawingTools, RectangleCoversPressedCellUpToButNotThePointerCell) {
-  tools.toggleRectangle();
+  tools.toggle(RectangleTool::kId);
   EXPECT_EQ(tools.cursor(), CursorKind::Cross);
   s.drawingObject = obj::Rock;
   pressCell(2, 3);
@@ -230,20 +230,20 @@ TEST_F(DrawingTools, RectangleCoversPressedCellUpToButNotThePointerCell) {
   EXPECT_EQ(u.cells.size(), 8u);
   EXPECT_TRUE(u.overlay);
   EXPECT_FALSE(tools.rubberBand());
-  EXPECT_EQ(tools.tool(), Tool::Pen);  // one-shot
+  EXPECT_EQ(tools.activeTool().id(), PenTool::kId);  // one-shot
   EXPECT_EQ(tools.cursor(), CursorKind::Default);
   EXPECT_EQ(undoSteps(), 1);
 }
 
 TEST_F(DrawingTools, RectangleDraggedUpOrWithoutMovingChangesNothing) {
   s.drawingObject = obj::Rock;
-  tools.toggleRectangle();
+  tools.toggle(RectangleTool::kId);
   dragCells(6, 6, 3, 3);
-  EXPECT_EQ(tools.tool(), Tool::Pen);
-  tools.toggleRectangle();
+  EXPECT_EQ(tools.activeTool().id(), PenTool::kId);
+  tools.toggle(RectangleTool::kId);
   pressCell(4, 4);
   tools.release(MouseButton::Left);
-  EXPECT_EQ(tools.tool(), Tool::Pen);
+  EXPECT_EQ(tools.activeTool().id(), PenTool::kId);
   for (int x = 2; x < 8; ++x) {
     for (int y = 2; y < 8; ++y) EXPECT_EQ(at(x, y), obj::Dirt);
   }
@@ -251,35 +251,35 @@ TEST_F(DrawingTools, RectangleDraggedUpOrWithoutMovingChangesNothing) {
 }
 
 TEST_F(DrawingTools, OutlineStyleAndItsGlyphs) {
-  EXPECT_EQ(tools.rectangleGlyph(), 0);
-  tools.pressRectangleButton(20, 10);  // lower-right half of the button
-  tools.toggleRectangle();
-  EXPECT_EQ(tools.rectangleStyle(), RectangleStyle::Outline);
-  EXPECT_EQ(tools.rectangleGlyph(), 2);
+  EXPECT_EQ(tools.buttonIcon(RectangleTool::kId), "rectangleOff");
+  tools.pressButton(RectangleTool::kId, 20, 10);  // lower-right half of the button
+  tools.toggle(RectangleTool::kId);
+  EXPECT_EQ(tools.context().fillStyle(), FillStyle::Outline);
+  EXPECT_EQ(tools.buttonIcon(RectangleTool::kId), "rectangleOutline");
   s.drawingObject = obj::SolidWall;
   dragCells(2, 2, 5, 5);  // 3 x 3: the centre stays
   EXPECT_EQ(at(3, 3), obj::Dirt);
   EXPECT_EQ(at(4, 3), obj::SolidWall);
   EXPECT_EQ(at(2, 4), obj::SolidWall);
-  EXPECT_EQ(tools.rectangleGlyph(), 0);
+  EXPECT_EQ(tools.buttonIcon(RectangleTool::kId), "rectangleOff");
 
   // A one-cell-wide area is all border.
-  tools.toggleRectangle();
+  tools.toggle(RectangleTool::kId);
   s.drawingObject = obj::Rock;
   dragCells(8, 2, 9, 8);
   for (int y = 2; y <= 7; ++y) EXPECT_EQ(at(8, y), obj::Rock) << y;
   EXPECT_EQ(at(8, 8), obj::Dirt);
 
-  tools.pressRectangleButton(3, 3);
-  tools.toggleRectangle();
-  EXPECT_EQ(tools.rectangleStyle(), RectangleStyle::Filled);
-  EXPECT_EQ(tools.rectangleGlyph(), 1);
+  tools.pressButton(RectangleTool::kId, 3, 3);
+  tools.toggle(RectangleTool::kId);
+  EXPECT_EQ(tools.context().fillStyle(), FillStyle::Filled);
+  EXPECT_EQ(tools.buttonIcon(RectangleTool::kId), "rectangleFilled");
 }
 
 TEST_F(DrawingTools, OutlineCutByTheLevelEdgeKeepsTheDraggedBorders) {
   s.map.at(20, 4) = 99;
-  tools.pressRectangleButton(24, 24);
-  tools.toggleRectangle();
+  tools.pressButton(RectangleTool::kId, 24, 24);
+  tools.toggle(RectangleTool::kId);
   s.drawingObject = obj::Rock;
   dragCells(16, 2, 23, 6);  // columns 16..22, the level ends at 19
   EXPECT_EQ(at(16, 3), obj::Rock);
@@ -289,21 +289,21 @@ TEST_F(DrawingTools, OutlineCutByTheLevelEdgeKeepsTheDraggedBorders) {
 }
 
 TEST_F(DrawingTools, ChaosFillsFromTheCheckedBoxes) {
-  tools.toggleChaos();
-  EXPECT_TRUE(tools.chaosOptionsVisible());
-  tools.chaosOptions.randomfillcheck[2] = true;  // "Emerald"
+  tools.toggle(ChaosTool::kId);
+  EXPECT_EQ(tools.optionBar(), OptionBar::Chaos);
+  chaos().options.checked[2] = true;  // "Emerald"
   dragCells(2, 2, 5, 4);
   for (int x = 2; x <= 4; ++x) {
     for (int y = 2; y <= 3; ++y) EXPECT_EQ(at(x, y), obj::Diamond);
   }
-  EXPECT_FALSE(tools.chaosOptionsVisible());
+  EXPECT_NE(tools.optionBar(), OptionBar::Chaos);
 
-  tools.chaosOptions.randomfillcheck[2] = false;
-  tools.chaosOptions.randomfillcheck[1] = true;   // "Rocks"
-  tools.chaosOptions.randomfillcheck[10] = true;  // "Object Number"
-  tools.chaosOptions.lastBoxObject = 200;
+  chaos().options.checked[2] = false;
+  chaos().options.checked[1] = true;   // "Rocks"
+  chaos().options.checked[10] = true;  // "Object Number"
+  chaos().options.lastBoxObject = 200;
   random.values = {0, 1, 1, 0};
-  tools.toggleChaos();
+  tools.toggle(ChaosTool::kId);
   dragCells(6, 2, 8, 4);  // column by column, row by row
   EXPECT_EQ(at(6, 2), obj::Rock);
   EXPECT_EQ(at(6, 3), 200);
@@ -313,15 +313,15 @@ TEST_F(DrawingTools, ChaosFillsFromTheCheckedBoxes) {
 }
 
 TEST_F(DrawingTools, ChaosWithNoBoxCheckedChangesNothing) {
-  tools.toggleChaos();
+  tools.toggle(ChaosTool::kId);
   dragCells(2, 2, 6, 6);
   EXPECT_EQ(at(3, 3), obj::Dirt);
   EXPECT_EQ(undoSteps(), 0);
-  EXPECT_EQ(tools.tool(), Tool::Pen);
+  EXPECT_EQ(tools.activeTool().id(), PenTool::kId);
 }
 
 TEST_F(DrawingTools, RightButtonErasesDuringARubberBand) {
-  tools.toggleRectangle();
+  tools.toggle(RectangleTool::kId);
   s.drawingObject = obj::Rock;
   pressCell(2, 2);
   moveCell(5, 5, kHeldLeft);
@@ -331,7 +331,7 @@ TEST_F(DrawingTools, RightButtonErasesDuringARubberBand) {
   tools.release(MouseButton::Right);
   EXPECT_EQ(at(9, 9), obj::EmptySpace);
   EXPECT_TRUE(tools.rubberBand());
-  EXPECT_EQ(tools.tool(), Tool::Rectangle);
+  EXPECT_EQ(tools.activeTool().id(), RectangleTool::kId);
   tools.release(MouseButton::Left);
   EXPECT_EQ(at(4, 4), obj::Rock);
   EXPECT_EQ(at(5, 5), obj::Dirt);
@@ -340,32 +340,32 @@ TEST_F(DrawingTools, RightButtonErasesDuringARubberBand) {
 }
 
 TEST_F(DrawingTools, RightClickWithARubberBandToolOnlyErasesAndSwitchesItOff) {
-  tools.toggleSelection();
+  tools.toggle(SelectionTool::kId);
   pressCell(4, 4, MouseButton::Right);
   tools.release(MouseButton::Right);
   EXPECT_EQ(at(4, 4), obj::EmptySpace);
-  EXPECT_EQ(tools.tool(), Tool::Pen);
+  EXPECT_EQ(tools.activeTool().id(), PenTool::kId);
   EXPECT_FALSE(tools.clipboard().visible());
 }
 
 TEST_F(DrawingTools, ToolSwitchingKeepsAtMostOneToolOn) {
-  tools.toggleSelection();
-  EXPECT_TRUE(tools.buttonHighlighted(Tool::Selection));
-  tools.toggleSpray();
-  EXPECT_EQ(tools.tool(), Tool::Spray);
-  EXPECT_FALSE(tools.buttonHighlighted(Tool::Selection));
-  EXPECT_TRUE(tools.sprayButtonDown());
-  EXPECT_TRUE(tools.sprayOptionsVisible());
+  tools.toggle(SelectionTool::kId);
+  EXPECT_TRUE(tools.buttonHighlighted(SelectionTool::kId));
+  tools.toggle(SprayTool::kId);
+  EXPECT_EQ(tools.activeTool().id(), SprayTool::kId);
+  EXPECT_FALSE(tools.buttonHighlighted(SelectionTool::kId));
+  EXPECT_TRUE(tools.buttonDown(SprayTool::kId));
+  EXPECT_EQ(tools.optionBar(), OptionBar::Spray);
   EXPECT_EQ(tools.cursor(), CursorKind::Default);
-  tools.toggleChaos();
-  EXPECT_FALSE(tools.sprayOptionsVisible());
-  EXPECT_TRUE(tools.chaosOptionsVisible());
-  tools.toggleChaos();
-  EXPECT_EQ(tools.tool(), Tool::Pen);
+  tools.toggle(ChaosTool::kId);
+  EXPECT_NE(tools.optionBar(), OptionBar::Spray);
+  EXPECT_EQ(tools.optionBar(), OptionBar::Chaos);
+  tools.toggle(ChaosTool::kId);
+  EXPECT_EQ(tools.activeTool().id(), PenTool::kId);
   // Switching off in the middle of a drag leaves no band behind.
-  tools.toggleSelection();
+  tools.toggle(SelectionTool::kId);
   pressCell(2, 2);
-  EXPECT_TRUE(tools.toggleRectangle().overlay);
+  EXPECT_TRUE(tools.toggle(RectangleTool::kId).overlay);
   EXPECT_FALSE(tools.rubberBand());
 }
 
@@ -373,33 +373,33 @@ TEST_F(DrawingTools, StatusBarReadsTheCellUnderThePointer) {
   s.map.at(3, 4) = obj::Rock;
   const ViewUpdate u = moveCell(3, 4, 0);
   EXPECT_TRUE(u.status);
-  EXPECT_EQ(tools.statusCoordinates(), "Co: 3,4");
-  EXPECT_EQ(tools.statusObject(), "LevelObject: 3 :Rock");
+  EXPECT_EQ(tools.context().statusCoordinates(), "Co: 3,4");
+  EXPECT_EQ(tools.context().statusObject(), "LevelObject: 3 :Rock");
   moveCell(22, 4, 0);
-  EXPECT_EQ(tools.statusCoordinates(), "Co: 22,4");
-  EXPECT_EQ(tools.statusObject(), "Outside level area");
+  EXPECT_EQ(tools.context().statusCoordinates(), "Co: 22,4");
+  EXPECT_EQ(tools.context().statusObject(), "Outside level area");
 }
 
 TEST_F(DrawingTools, GroverShowsWhereItCameFrom) {
   s.map.at(3, 4) = obj::Grover;
   moveCell(3, 4, 0);
-  EXPECT_EQ(tools.statusObject(), "LevelObject: 15:Grover unknown conversion");
+  EXPECT_EQ(tools.context().statusObject(), "LevelObject: 15:Grover unknown conversion");
   // Level 10's note must not be taken for level 0's.
   s.messages = {"Unsupported at level 10:3,4 :42", "Unsupported at level 0:3,4 :7",
                    "Unsupported at level 0:3,4 :9", "Unsupported at level 10:3,4 :5"};
   moveCell(3, 4, 0);
-  EXPECT_EQ(tools.statusObject(), "Unsupported at level 0:3,4 :9");
+  EXPECT_EQ(tools.context().statusObject(), "Unsupported at level 0:3,4 :9");
 }
 
 TEST_F(DrawingTools, PropertiesDragFreezesTheViewButNotTheBand) {
   s.drawingObject = obj::Rock;
   moveCell(2, 2, 0);
-  tools.propertiesDragActive = true;
+  tools.context().propertiesDragActive = true;
   const ViewUpdate u = moveCell(5, 5, kHeldLeft);
   EXPECT_FALSE(u.status);
   EXPECT_EQ(at(5, 5), obj::Dirt);
-  EXPECT_EQ(tools.statusCoordinates(), "Co: 2,2");
-  tools.propertiesDragActive = false;
+  EXPECT_EQ(tools.context().statusCoordinates(), "Co: 2,2");
+  tools.context().propertiesDragActive = false;
   moveCell(5, 5, kHeldLeft);
   EXPECT_EQ(at(5, 5), obj::Rock);
 }

@@ -14,7 +14,7 @@ class SelectionClipboardTest : public EditorFixture {
     }
   }
   void select(int x1, int y1, int x2, int y2) {
-    tools.toggleSelection();
+    tools.toggle(SelectionTool::kId);
     dragCells(x1, y1, x2, y2);
   }
   const SelectionClipboard& clip() const { return tools.clipboard(); }
@@ -23,7 +23,7 @@ class SelectionClipboardTest : public EditorFixture {
 TEST_F(SelectionClipboardTest, SelectionCopiesTheAreaAndFloatsOverIt) {
   numberCells();
   select(2, 3, 5, 5);
-  EXPECT_EQ(tools.tool(), Tool::Pen);
+  EXPECT_EQ(tools.activeTool().id(), PenTool::kId);
   ASSERT_EQ(clip().width(), 3);
   ASSERT_EQ(clip().height(), 2);
   EXPECT_EQ(clip().cell(0, 0), 1000 + 203);

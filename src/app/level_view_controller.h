@@ -1,0 +1,69 @@
+#pragma once
+// The level view's controller: hands the view's pointer events and the
+// tool buttons' clicks to the drawing tools, and shows what each answer
+// names: the cells to repaint, the rubber band and floating selection, the
+// status bar readout, the tool buttons, the option bars, the usage hint
+// and the cursor.
+#include <QObject>
+#include <QPoint>
+#include <QRegion>
+#include <utility>
+#include <vector>
+
+#include "editor/tool_controller.h"
+#include "render/sprite_strip.h"
+
+class QLabel;
+
+namespace pyrovel::app {
+
+class LevelView;
+class ToolsCanvas;
+
+// The widgets the controller drives; the window owns them.
+struct LevelViewWidgets {
+  LevelView* view = nullptr;
+  ToolsCanvas* toolsPanel = nullptr;
+  QLabel* usageHint = nullptr;
+  QLabel* pointerCoordinates = nullptr;  // status bar panel 0
+  QLabel* pointerObject = nullptr;       // status bar panel 3
+  // The option bar shown for each kind; the others are hidden.
+  std::vector<std::pair<OptionBar, QWidget*>> optionBars;
+};
+
+class LevelViewController : public QObject {
+  Q_OBJECT
+ public:
+  LevelViewController(ToolController& tools, const SpriteStrip& strip, LevelViewWidgets widgets,
+                      QObject* parent = nullptr);
+
+  // Shows what an answer of the drawing tools names.
+  void applyUpdate(const ViewUpdate& update);
+  // While `dock` is dragged, the level view neither draws nor reads out.
+  void freezeWhileDragged(QWidget* dock);
+
+ signals:
+  // Cells of the level changed; previews follow.
+  void cellsDrawn();
+  // The whole level is to be drawn again.
+  void levelChanged();
+
+ private:
+  void connectToolButtons();
+  void viewPressed(QPoint at, int cellSize, Qt::MouseButton button);
+  void viewMoved(QPoint at, int cellSize, Qt::MouseButtons buttons,
+                 Qt::KeyboardModifiers modifiers);
+  void viewReleased(Qt::MouseButton button);
+  void updateOverlay();
+  void updateToolControls();
+  void updateUsageHint();
+  void updateViewCursor(QPoint at, int cellSize);
+
+  ToolController& tools_;
+  const SpriteStrip& strip_;
+  LevelViewWidgets widgets_;
+  QRegion lastOverlay_;  // view pixels the tools' overlay covered when last shown
+  bool draggingSelection_ = false;
+};
+
+}  // namespace pyrovel::app

@@ -1,0 +1,55 @@
+#pragma once
+// One drawing tool of the level view: what its button shows and what it
+// does with the pointer while it is on. The tool controller owns one of
+// each registered tool and hands every event to the tool that is on; the
+// parts tools share (the session, the rubber band, the eraser, filling an
+// area) are in the ToolContext they are given.
+#include <string>
+#include <string_view>
+
+#include "editor/view_events.h"
+
+namespace pyrovel {
+
+class ToolContext;
+
+enum class CursorKind { Default, Cross };
+// The option bar the window shows while a tool is on.
+enum class OptionBar { None, Spray, Chaos };
+// How a tool's button shows that the tool is on.
+enum class ButtonLook { Highlighted, Down };
+enum class AfterRelease { StayOn, SwitchOff };
+
+class DrawingTool {
+ public:
+  virtual ~DrawingTool() = default;
+
+  // The object name of its button, e.g. "sprayTool".
+  virtual std::string_view id() const = 0;
+  // The tooltip of its button.
+  virtual std::string_view buttonHint() const = 0;
+  // The id of the icon its button shows; the window draws the icon.
+  virtual std::string_view icon(const ToolContext& context, bool on) const = 0;
+  // An unavailable tool's button is shown disabled and never switches it on.
+  virtual bool available() const { return true; }
+  virtual ButtonLook buttonLook() const { return ButtonLook::Highlighted; }
+
+  // What the window shows while the tool is on.
+  virtual CursorKind cursor() const { return CursorKind::Default; }
+  virtual OptionBar optionBar() const { return OptionBar::None; }
+  // The line that tells how to use it; empty where its option bar shows instead.
+  virtual std::string usageHint(const ToolContext& context) const { return {}; }
+
+  // The pointer on the level view, at `cell` (which may lie outside the level).
+  virtual void press(ToolContext& context, CellPos cell, MouseButton button, int cellSize,
+                     ViewUpdate& u) = 0;
+  // `held` is the set of HeldState bits.
+  virtual void move(ToolContext& context, CellPos cell, unsigned held, ViewUpdate& u) = 0;
+  virtual AfterRelease release(ToolContext& context, MouseButton button, ViewUpdate& u) = 0;
+  // Switched off, by another tool or its own button: drop what is half done.
+  virtual void cancel(ToolContext& context, ViewUpdate& u) {}
+  // A press at (x, y) on its 24 x 24 button, before the click.
+  virtual void pressButton(ToolContext& context, int x, int y) {}
+};
+
+}  // namespace pyrovel

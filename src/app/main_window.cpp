@@ -58,11 +58,8 @@ MainWindow::MainWindow(AppOptions options)
       session_(*this),
       drawingTools_(session_, clockRandom_),
       levelProperties_(session_),
-      adfBrowser_([this] { return new AdfBrowserWindow(session_, dialogs_, this); }),
-      d64Browser_([this] { return new D64BrowserWindow(session_, dialogs_, this); }),
-      objectsHelp_([this] { return makeObjectsHelp(); }),
-      c64Dump_([this] { return makeC64Dump(); }),
-      resourceExplorer_([this] { return new ResourceExplorerWindow(session_, dialogs_, this); }) {
+      actions_(*this),
+      windows_(makeSecondaryWindows()) {
   setObjectName("mainWindow");
   setWindowTitle(QString(kMainCaptionPrefix) + kVersionText);
   setWindowIcon(glyphIcon(Glyph::ProgramIcon));
@@ -78,38 +75,44 @@ MainWindow::MainWindow(AppOptions options)
   createToolBar();
   createCentralArea();
   createStatusBar();
-  createDocks();
+  docked_ = {new ToolsCanvas, new ObjectsPanel, new PropertiesPage(levelProperties_), new LevelList};
+  docked_.objects->canvas()->setStrip(&strip_);
+  docked_.properties->setStrip(&strip_);
+  docks_ = new DockLayout(*this, docked_, actions_);
   createToolWindows();
   connectSignals();
   players_ = new ExternalPlayerRunner(*this, config_, options_.launcher);
-  players_->setTargetActions(testTargetGroup_);
-  connect(tools_->button("testLevelButton"), &QToolButton::clicked, this, [this] { players_->testLevel(); });
-  tools_->button("testLevelButton")->setEnabled(true);
-  uiReady_ = true;
+  players_->setTargetActions(menus_.testTargets);
+  connect(docked_.tools->button("testLevelButton"), &QToolButton::clicked, this, [this] { players_->testLevel(); });
+  docked_.tools->button("testLevelButton")->setEnabled(true);
+  state_.uiReady = true;
 
   chooseFolders();
-  openFolder_ = programDir_;
-  computerName_ = QSysInfo::machineHostName();
+  folders_.open = folders_.program;
+  folders_.computerName = QSysInfo::machineHostName();
   resize(1028, 617 + 60);
   setUpEditor();
   readStartPalette();
   if (!checkImageLibrary()) {
-    startupFailed_ = true;
+    state_.startupFailed = true;
     return;
   }
   const ImageLibraryFiles library = findImageLibrary(config_.gameDir);
   guarded([&] { loadSpriteStrip(strip_, library.iml, library.bam); });
-  developPanel_->fillObjects(strip_, session_.catalogue);
-  chaosBar_->showSprites(strip_);
+  panels_.develop->fillObjects(strip_, session_.catalogue);
+  toolBars_.chaos->showSprites(strip_);
   guarded([this] { prepareEmptyLevelmap(session_); });
-  applyPanelStates();
+  docks_->apply(config_);
+  state_.statusBarWanted = config_.statusBarVisible;
+  statusBar()->setVisible(state_.statusBarWanted);
+  action("showStatusBar")->setChecked(state_.statusBarWanted);
   refresh(kEverything);
   openCommandLineFile();
 }
 
 MainWindow::~MainWindow() = default;
 
-QString MainWindow::configFilePath() const { return settingsDir_ + kConfigFileName; }
+QString MainWindow::configFilePath() const { return folders_.settings + kConfigFileName; }
 
 QLabel* MainWindow::statusPanel(int index) const {
   return index >= 0 && index < static_cast<int>(statusPanels_.size())
@@ -117,37 +120,36 @@ QLabel* MainWindow::statusPanel(int index) const {
              : nullptr;
 }
 
-QAction* MainWindow::action(const QString& objectName) const { return actions_.value(objectName); }
 
 // --- start-up ------------------------------------------------------------------
 
 void MainWindow::chooseFolders() {
-  programDir_ = withSlash(options_.programDir.isEmpty() ? QCoreApplication::applicationDirPath()
+  folders_.program = withSlash(options_.programDir.isEmpty() ? QCoreApplication::applicationDirPath()
                                                         : options_.programDir);
   QString userDir = options_.userConfigDir;
   if (userDir.isEmpty()) {
     userDir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
   }
   const bool writable =
-      options_.programDirWritable.value_or(folderIsWritable(programDir_.toStdString()));
-  settingsDir_ = withSlash(fromStd(
-      chooseSettingsFolder(programDir_.toStdString(), userDir.toStdString(), writable)));
-  QDir().mkpath(settingsDir_);
+      options_.programDirWritable.value_or(folderIsWritable(folders_.program.toStdString()));
+  folders_.settings = withSlash(fromStd(
+      chooseSettingsFolder(folders_.program.toStdString(), userDir.toStdString(), writable)));
+  QDir().mkpath(folders_.settings);
 }
 
 void MainWindow::setUpEditor() {
   guarded([this] {
     QString ini = configFilePath();
     // An installed editor may ship its defaults beside the program.
-    if (!QFileInfo::exists(ini) && QFileInfo::exists(programDir_ + kConfigFileName)) {
-      ini = programDir_ + kConfigFileName;
+    if (!QFileInfo::exists(ini) && QFileInfo::exists(folders_.program + kConfigFileName)) {
+      ini = folders_.program + kConfigFileName;
     }
     if (QFileInfo::exists(ini)) config_.read(IniFile::load(ini.toStdString()));
   });
   session_.history = config_.history;
-  updatemenu();
-  config_.defaultGameDir(programDir_.toStdString());
-  spriteSets_ = listSpriteSets(config_.gameDir);
+  updateHistoryMenu();
+  config_.defaultGameDir(folders_.program.toStdString());
+  folders_.spriteSets = listSpriteSets(config_.gameDir);
   const std::string objectList = (QDir(fromStd(config_.gameDir)).filePath("Objectlist.txt")).toStdString();
   if (fileExists(objectList)) guarded([&] { session_.catalogue.loadFile(objectList); });
   editMode_ = kGameMode;
@@ -156,7 +158,7 @@ void MainWindow::setUpEditor() {
 }
 
 void MainWindow::readStartPalette() {
-  const QString path = programDir_ + kPaletteFileName;
+  const QString path = folders_.program + kPaletteFileName;
   std::optional<Palette> found;
   if (QFileInfo::exists(path)) {
     guarded([&] { found = readPaletteFile(path.toStdString(), kGameMode); });
@@ -185,9 +187,9 @@ void MainWindow::openCommandLineFile() {
   if (!file.isFile()) return;
   const QString path = file.absoluteFilePath();
   QDir::setCurrent(file.absolutePath());
-  openFolder_ = file.absolutePath();
+  folders_.open = file.absolutePath();
   openLevelmap(EditorSession::OpenSource::Path, path);
-  zoomOut();
+  scroll_->zoomOut();
 }
 
 // --- the core's front end -------------------------------------------------------
@@ -199,20 +201,20 @@ Answer MainWindow::ask(std::string_view question, bool withCancel) {
 void MainWindow::inform(std::string_view text) { dialogs_->inform(this, fromStd(text)); }
 
 void MainWindow::progress(int value, int max, std::string_view label) {
-  convertPanel_->progress(value, max, fromStd(label));
+  panels_.convert->progress(value, max, fromStd(label));
 }
 
 void MainWindow::changed(unsigned what) { refresh(what); }
 
 std::optional<std::string> MainWindow::chooseOpenFile(bool append) {
-  const auto chosen = dialogs_->chooseOpenFile(this, openFolder_, append);
+  const auto chosen = dialogs_->chooseOpenFile(this, folders_.open, append);
   if (!chosen) return std::nullopt;
-  openFolder_ = QFileInfo(*chosen).absolutePath();
+  folders_.open = QFileInfo(*chosen).absolutePath();
   return chosen->toStdString();
 }
 
 std::optional<Frontend::SaveAsChoice> MainWindow::chooseSaveAs(const std::string& proposed) {
-  return dialogs_->chooseSaveAs(this, openFolder_, fromStd(proposed));
+  return dialogs_->chooseSaveAs(this, folders_.open, fromStd(proposed));
 }
 
 bool MainWindow::guarded(const std::function<void()>& action) {
@@ -252,21 +254,22 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   for (LevelPreviewWindow* preview : previews_) preview->close();
-  for (QWidget* w : std::initializer_list<QWidget*>{movePanel_, viewPanel_, developPanel_, convertPanel_,
-                                                    searchPanel_, replacePanel_, messagePanel_}) {
+  for (QWidget* w : std::initializer_list<QWidget*>{panels_.move, panels_.view, panels_.develop, panels_.convert,
+                                                    panels_.search, panels_.replace, panels_.message}) {
     w->close();
   }
-  adfBrowser_.close();
-  d64Browser_.close();
-  objectsHelp_.close();
-  c64Dump_.close();
-  resourceExplorer_.close();
+  windows_.adf.close();
+  windows_.d64.close();
+  windows_.objectsHelp.close();
+  windows_.c64Dump.close();
+  windows_.resources.close();
   players_->closeWindows();
   event->accept();
 }
 
 void MainWindow::writeSettings() {
-  capturePanelStates();
+  docks_->capture(config_);
+  config_.statusBarVisible = state_.statusBarWanted;
   config_.history = session_.history;
   guarded([this] {
     const std::string path = configFilePath().toStdString();
@@ -283,10 +286,10 @@ void MainWindow::writeSettings() {
 
 void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  if (!placedPanels_) {
-    placedPanels_ = true;
+  if (!state_.placedPanels) {
+    state_.placedPanels = true;
     // Once the floating windows exist on screen, so their frames are known.
-    QTimer::singleShot(0, this, [this] { placeFloatingPanels(); });
+    QTimer::singleShot(0, this, [this] { docks_->placeFloating(config_); });
   }
 }
 

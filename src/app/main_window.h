@@ -1,8 +1,11 @@
 #pragma once
-// The main window (`MainWindow`): it owns the editor session and the settings,
-// shows the level view with its menus, tool bar, tool windows and status
-// bar, and forwards every action to the core. It is the core's front end:
-// questions, messages and "something changed" come back through it.
+// The main window: it owns the editor session and the settings, and frames
+// the level view with its menus, tool bar, tool windows and status bar. Its
+// commands are registered in `ActionRegistry` (main_window_commands.cpp);
+// the tool windows live in `DockLayout`, the level view's pointer handling
+// in `LevelViewController`, test runs in `ExternalPlayerRunner`. It is the
+// core's front end: questions, messages and "something changed" come back
+// through it.
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
@@ -11,6 +14,8 @@
 #include <optional>
 #include <vector>
 
+#include "app/action_registry.h"
+#include "app/dock_layout.h"
 #include "app/lazy_window.h"
 #include "editor/program_launcher.h"
 #include "editor/level_properties.h"
@@ -79,7 +84,7 @@ class MainWindow : public QMainWindow, public Frontend {
   ~MainWindow() override;
 
   // The image library was missing: the message was shown, the program ends.
-  bool startupFailed() const { return startupFailed_; }
+  bool startupFailed() const { return state_.startupFailed; }
 
   EditorSession& session() { return session_; }
   ToolController& drawingTools() { return drawingTools_; }
@@ -88,28 +93,22 @@ class MainWindow : public QMainWindow, public Frontend {
   const SpriteStrip& spriteStrip() const { return strip_; }
   const Palette& activePalette() const { return palette_; }
   EditMode editMode() const { return editMode_; }
-  QString programDir() const { return programDir_; }
+  QString programDir() const { return folders_.program; }
   // Where Edit.ini and the temporary files go.
-  QString settingsDir() const { return settingsDir_; }
+  QString settingsDir() const { return folders_.settings; }
   QString configFilePath() const;
   // The sprite sets (*.iml) of the game folder, sorted, for the options.
-  const std::vector<std::string>& spriteSets() const { return spriteSets_; }
-  QString computerName() const { return computerName_; }
+  const std::vector<std::string>& spriteSets() const { return folders_.spriteSets; }
+  QString computerName() const { return folders_.computerName; }
 
   LevelView* levelView() const { return view_; }
   LevelScrollBox* scrollBox() const { return scroll_; }
-  ToolsCanvas* toolsCanvas() const { return tools_; }
-  ObjectsPanel* objectsPanel() const { return objects_; }
-  PropertiesPage* propertiesPage() const { return properties_; }
-  QDockWidget* toolsDock() const { return toolsDock_; }
-  QDockWidget* objectsDock() const { return objectsDock_; }
-  QDockWidget* propertiesDock() const { return propertiesDock_; }
-  QDockWidget* levelListDock() const { return levelListDock_; }
+  // The tool windows and what they hold.
+  const DockLayout& docks() const { return *docks_; }
+  const DockLayout::Contents& docked() const { return docked_; }
   // Status bar panels 0..4: "Co:", width, height, "Object:", free.
   QLabel* statusPanel(int index) const;
-  QAction* action(const QString& objectName) const;
-  OptionsWindow* optionsWindow();
-  FindPanel* findPanel();
+  QAction* action(const QString& objectName) const { return actions_.action(objectName); }
   // Test runs in the external players and their Options window.
   ExternalPlayerRunner& players() { return *players_; }
 
@@ -124,50 +123,12 @@ class MainWindow : public QMainWindow, public Frontend {
   // Runs an action; an error from the core is shown as a message box with
   // its text and the editor goes on. False when it failed.
   bool guarded(const std::function<void()>& action);
-
-  // --- actions ----------------------------------------------------------------
-  void openLevelmap(EditorSession::OpenSource source, const QString& path = {});
-  void newLevelmap();
-  void save();
-  void saveAs();
-  // "Import level" and "Export Level": single levels in other files.
-  void importLevel();
-  void exportLevel();
-  void selectLevel(int slot);
-  void nextLevel();
-  void previousLevel();
-  void goToLevel();
-  void deleteLevel();
-  void insertLevel();
-  void showMoveLevelPanel();
-  void clearLevel();
-  void undo();
-  void redo();
-  void zoomIn();
-  void zoomOut();
-  void showBackgroundLayer();
-  void showGameLayer();
-  void switchMode(EditMode mode);
-  void loadImageLibrary();
-  void toggleFullScreen();
-  void toggleStatusBar();
-  void togglePropertiesPanel();
-  void toggleLevelList();
-  void showDevelopmentPanel();
   // Shows a small tool window near the top right of the level view.
   void showPanel(QWidget* panel);
   // Shows a secondary window (disk images, objects help) in front.
   static void showWindow(QWidget* window);
-  void exitDevelopment();
-  void about();
-  // The level size, score and yam buttons and the tools panel's properties button.
-  void showProperty(LevelProperties::SizeButton button);
-  // The Properties window's "Apply".
-  void applyLevelSize();
-  // Edit menu and tool bar: the editor's own clipboard.
-  void paste();
-  void copySelection();
-  void cutSelection();
+  // A message box with a caption of its own (the players' not-found boxes).
+  void captionedMessage(const QString& caption, const QString& text);
   void chooseDrawingObject(int object, int libraryImage = -1);
   // Hides or shows the main editing area; hidden, previews follow the level.
   void hideEditingArea(bool hide);
@@ -175,13 +136,6 @@ class MainWindow : public QMainWindow, public Frontend {
   LevelPreviewWindow* newPreviewWindow();
   // Writes Edit.ini (the settings of this run, other entries kept).
   void writeSettings();
-  // Testing the level in a player, and the Options window.
-  // Development "Edit ..." entries and Help "&Help": a text file in the
-  // desktop's editor.
-  void editTextFile(const QString& folder, const QString& name);
-  void openHelp();
-  // A message box with a caption of its own (the players' not-found boxes).
-  void captionedMessage(const QString& caption, const QString& text);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -194,11 +148,9 @@ class MainWindow : public QMainWindow, public Frontend {
   void createToolBar();
   void createCentralArea();
   void createStatusBar();
-  void createDocks();
   void createToolWindows();
-  ObjectsHelpWindow* makeObjectsHelp();
-  C64DumpWindow* makeC64Dump();
   void connectSignals();
+  void connectDrawingTools();
   // Start-up.
   void chooseFolders();
   void setUpEditor();
@@ -206,32 +158,84 @@ class MainWindow : public QMainWindow, public Frontend {
   bool checkImageLibrary();
   void openCommandLineFile();
 
-  QAction* makeAction(const QString& name, const QString& text, const QKeySequence& shortcut,
-                      std::function<void()> handler);
+  // Commands that are more than a call of the session.
+  void openLevelmap(EditorSession::OpenSource source, const QString& path = {});
+  void importLevel();
+  void exportLevel();
+  void goToLevel();
+  void switchMode(EditMode mode);
+  void loadImageLibrary();
+  void toggleFullScreen();
+  void toggleStatusBar();
+  void setDevelopmentMode(bool on);
+  void about();
+  // The level size, score and yam buttons and the tools panel's properties button.
+  void showProperty(LevelProperties::SizeButton button);
+  // The Properties window's "Apply".
+  void applyLevelSize();
+  // Development "Edit ..." entries and Help "&Help": a text file in the
+  // desktop's editor.
+  void editTextFile(const QString& folder, const QString& name);
+  void openHelp();
+
   void refresh(unsigned what);
-  void updatemenu();
-  void updateUndoState();
+  void updateHistoryMenu();
   void showDrawingObject();
-  void followCurrentLevelInPreview();
-  // Tool windows: states, positions, palette columns.
-  void applyPanelStates();
-  // Floats, docks (left, right or bottom) or hides a tool window.
-  void putDock(QDockWidget* dock, DockState state);
-  void capturePanelStates();
-  void placeFloatingPanels();
-  void updatePaletteColumns();
-  void fitObjectsDock();
-  void fitToolsDock();
-  int titleHeight(const QDockWidget* dock) const;
-  // The Properties window's contents follow where it is: the strip at the
-  // bottom, the tabs elsewhere.
-  void placePropertiesContents();
-  bool propertiesAtBottom() const;
-  // The Properties strip and the Objects panel share the bottom dock.
-  bool propertiesStripBesideObjects() const;
-  int bottomObjectsHeight() const;
-  // The drawing tools on the level view: creates the view's controller.
-  void connectDrawingTools();
+
+  struct Folders {
+    QString program, settings, computerName;
+    QString open;  // where the open dialogs start
+    std::vector<std::string> spriteSets;
+  };
+  struct FrameState {
+    bool uiReady = false;
+    bool startupFailed = false;
+    bool placedPanels = false;
+    bool fullScreen = false;
+    bool wasMaximized = false;
+    bool statusBarWanted = true;
+    int drawingImage = -1;  // the library image shown for the drawing object
+  };
+  struct Menus {
+    QActionGroup* layers = nullptr;
+    QActionGroup* modes = nullptr;
+    QActionGroup* testTargets = nullptr;
+    QMenu* levelView = nullptr;   // the right-click menu
+    QMenu* testTarget = nullptr;  // under the tools panel's target button
+  };
+  struct ToolBars {
+    QToolBar* main = nullptr;
+    QToolBar* optionsRow = nullptr;  // the option bars of the tools, under the tool bar
+    SprayOptionsBar* spray = nullptr;
+    ChaosOptionsBar* chaos = nullptr;
+    QLabel* toolHint = nullptr;
+  };
+  struct CentralArea {
+    QStackedWidget* pages = nullptr;
+    QWidget* editingArea = nullptr;
+    QWidget* caption = nullptr;
+    QLabel* captionText = nullptr;
+    QWidget* infoPanel = nullptr;
+    QLabel* infoLabel = nullptr;
+  };
+  struct ToolPanels {
+    MoveLevelPanel* move = nullptr;
+    ViewPanel* view = nullptr;
+    DevelopPanel* develop = nullptr;
+    ConvertPanel* convert = nullptr;
+    SearchPanel* search = nullptr;
+    ReplacePanel* replace = nullptr;
+    MessagePanel* message = nullptr;
+  };
+  // Built on first use.
+  struct SecondaryWindows {
+    LazyWindow<AdfBrowserWindow> adf;
+    LazyWindow<D64BrowserWindow> d64;
+    LazyWindow<ObjectsHelpWindow> objectsHelp;
+    LazyWindow<C64DumpWindow> c64Dump;
+    LazyWindow<ResourceExplorerWindow> resources;
+  };
+  SecondaryWindows makeSecondaryWindows();
 
   AppOptions options_;
   std::unique_ptr<Dialogs> ownDialogs_;
@@ -244,59 +248,20 @@ class MainWindow : public QMainWindow, public Frontend {
   SpriteStrip strip_;
   Palette palette_;
   EditMode editMode_ = kGameMode;
-  QString programDir_, settingsDir_, computerName_;
-  QString openFolder_;
-  std::vector<std::string> spriteSets_;
-  bool uiReady_ = false;
-  bool startupFailed_ = false;
-  bool placedPanels_ = false;
-  bool fullScreen_ = false;
-  bool wasMaximized_ = false;
-  bool statusBarWanted_ = true;
-  int drawingLibraryImage_ = -1;
-
-  QHash<QString, QAction*> actions_;
-  QActionGroup* layerGroup_ = nullptr;
-  QActionGroup* modeGroup_ = nullptr;
-  QActionGroup* testTargetGroup_ = nullptr;
-  QMenu* levelViewMenu_ = nullptr;
-  QMenu* testTargetMenu_ = nullptr;
-  QToolBar* toolBar_ = nullptr;
-  QToolBar* optionsRow_ = nullptr;  // the option bars of the tools, under the tool bar
-  SprayOptionsBar* sprayBar_ = nullptr;
-  ChaosOptionsBar* chaosBar_ = nullptr;
-  QLabel* toolHint_ = nullptr;
-  LevelViewController* viewController_ = nullptr;
-  QStackedWidget* centralPages_ = nullptr;
-  QWidget* editingArea_ = nullptr;
-  QWidget* levelCaption_ = nullptr;
-  QLabel* levelCaptionText_ = nullptr;
-  QWidget* infoPanel_ = nullptr;
-  QLabel* infoLabel_ = nullptr;
+  Folders folders_;
+  FrameState state_;
+  ActionRegistry actions_;
+  Menus menus_;
+  ToolBars toolBars_;
+  CentralArea central_;
   LevelView* view_ = nullptr;
   LevelScrollBox* scroll_ = nullptr;
+  LevelViewController* viewController_ = nullptr;
   std::vector<QLabel*> statusPanels_;
-  QDockWidget* toolsDock_ = nullptr;
-  QDockWidget* objectsDock_ = nullptr;
-  QDockWidget* propertiesDock_ = nullptr;
-  QDockWidget* levelListDock_ = nullptr;
-  ToolsCanvas* tools_ = nullptr;
-  ObjectsPanel* objects_ = nullptr;
-  PropertiesPage* properties_ = nullptr;
-  LevelList* levelList_ = nullptr;
-  MoveLevelPanel* movePanel_ = nullptr;
-  ViewPanel* viewPanel_ = nullptr;
-  DevelopPanel* developPanel_ = nullptr;
-  ConvertPanel* convertPanel_ = nullptr;
-  SearchPanel* searchPanel_ = nullptr;
-  ReplacePanel* replacePanel_ = nullptr;
-  MessagePanel* messagePanel_ = nullptr;
-  // Built on first use.
-  LazyWindow<AdfBrowserWindow> adfBrowser_;
-  LazyWindow<D64BrowserWindow> d64Browser_;
-  LazyWindow<ObjectsHelpWindow> objectsHelp_;
-  LazyWindow<C64DumpWindow> c64Dump_;
-  LazyWindow<ResourceExplorerWindow> resourceExplorer_;
+  DockLayout::Contents docked_{};
+  DockLayout* docks_ = nullptr;
+  ToolPanels panels_;
+  SecondaryWindows windows_;
   ExternalPlayerRunner* players_ = nullptr;
   std::vector<LevelPreviewWindow*> previews_;
   QPointer<LevelPreviewWindow> registeredPreview_;

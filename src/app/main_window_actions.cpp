@@ -20,7 +20,10 @@
 #include "app/dialogs.h"
 #include "app/main_window.h"
 #include "app/levelmap_panels.h"
+#include "app/adf_browser_window.h"
 #include "app/c64_dump_window.h"
+#include "app/d64_browser_window.h"
+#include "app/resource_explorer_window.h"
 #include "app/external_player_runner.h"
 #include "app/objects_help_window.h"
 #include "app/level_list.h"
@@ -39,25 +42,26 @@ namespace pyrovel::app {
 // --- showing what changed --------------------------------------------------------
 
 void MainWindow::refresh(unsigned what) {
-  if (!uiReady_) return;
+  if (!state_.uiReady) return;
   const Levelmap& map = session_.map;
-  if (what & kLevelList) levelList_->fill(map);
+  if (what & kLevelList) docked_.levelList->fill(map);
   if (what & kLevelShown) {
     view_->computeCellSize();
     {
       // The file name is a path (UTF-8); title and author are record texts.
       const LevelHeader& h = map.current();
-      levelCaptionText_->setText(fromStd(map.fileName) + " Level " +
+      central_.captionText->setText(fromStd(map.fileName) + " Level " +
                        QString::number(Levelmap::levelNumber(map.currentLevel)) + ": " +
                        fromRecordText(h.title()) + " by " + fromRecordText(h.author()));
     }
     statusPanels_[1]->setText("Level Width: " + QString::number(map.current().width()));
     statusPanels_[2]->setText("Level Height: " + QString::number(map.current().height()));
-    levelList_->markCurrent(Levelmap::levelNumber(map.currentLevel));
+    docked_.levelList->markCurrent(Levelmap::levelNumber(map.currentLevel));
     showDrawingObject();
-    followCurrentLevelInPreview();
+    // Hidden, the editing area lets the registered preview follow the level.
+    if (editingAreaHidden() && registeredPreview_) registeredPreview_->drawPreview();
   }
-  if (what & (kLevelShown | kLevelList)) levelList_->markCurrent(Levelmap::levelNumber(map.currentLevel));
+  if (what & (kLevelShown | kLevelList)) docked_.levelList->markCurrent(Levelmap::levelNumber(map.currentLevel));
   if (what & (kCellsChanged | kLayer | kLevelShown)) {
     view_->update();
     for (LevelPreviewWindow* preview : previews_) preview->update();
@@ -65,37 +69,36 @@ void MainWindow::refresh(unsigned what) {
   if (what & kLayer) {
     action(map.currentLayer == kBackgroundLayer ? "backgroundLayer" : "gameLayer")->setChecked(true);
   }
-  if (what & kUndoState) updateUndoState();
-  if (what & kHistory) updatemenu();
+  if (what & kUndoState) {
+    const bool undo = session_.canUndo(), redo = session_.canRedo();
+    action("undo")->setEnabled(undo);
+    action("redo")->setEnabled(redo);
+    menus_.levelView->findChild<QAction*>("popupUndo")->setEnabled(undo);
+  }
+  if (what & kHistory) updateHistoryMenu();
   if (what & kReaderInfo) {
-    infoLabel_->setText(QString::fromStdString(session_.readerNote));
-    infoPanel_->setVisible(!session_.readerNote.empty());
+    central_.infoLabel->setText(QString::fromStdString(session_.readerNote));
+    central_.infoPanel->setVisible(!session_.readerNote.empty());
   }
   if (what & kPalette) {
-    objects_->canvas()->setEntries(palette_);
-    if (ObjectsHelpWindow* help = objectsHelp_.ifBuilt()) help->setObjects(palette_);
+    docked_.objects->canvas()->setEntries(palette_);
+    if (ObjectsHelpWindow* help = windows_.objectsHelp.ifBuilt()) help->setObjects(palette_);
   }
   // Importers' notes: the message panel shows them whenever there are some.
   if (what & kMessages) {
-    messagePanel_->setLines(session_.messages);
-    if (!session_.messages.empty()) showPanel(messagePanel_);
+    panels_.message->setLines(session_.messages);
+    if (!session_.messages.empty()) showPanel(panels_.message);
   }
   if (what & kLevelShown) levelProperties_.resetLevelSize();
   // Every redraw of the level fills the Properties window anew.
   if (what & (kProperties | kLevelShown | kCellsChanged)) {
     levelProperties_.showYam();
-    properties_->readAll();
+    docked_.properties->readAll();
   }
 }
 
-void MainWindow::updateUndoState() {
-  const bool undo = session_.canUndo(), redo = session_.canRedo();
-  action("undo")->setEnabled(undo);
-  action("redo")->setEnabled(redo);
-  levelViewMenu_->findChild<QAction*>("popupUndo")->setEnabled(undo);
-}
 
-void MainWindow::updatemenu() {
+void MainWindow::updateHistoryMenu() {
   for (int i = 0; i < 4; ++i) {
     const QString entry = QString::fromStdString(session_.history[static_cast<std::size_t>(i)]);
     QAction* item = action(QString("history%1").arg(i + 1));
@@ -105,13 +108,13 @@ void MainWindow::updatemenu() {
 }
 
 void MainWindow::showDrawingObject() {
-  tools_->showDrawingObject(strip_, session_.drawingObject, drawingLibraryImage_);
+  docked_.tools->showDrawingObject(strip_, session_.drawingObject, state_.drawingImage);
 }
 
 void MainWindow::chooseDrawingObject(int object, int libraryImage) {
   if (object < 0 || object > 255) return;  // palette files may hold numbers beyond the objects
   session_.drawingObject = object;
-  drawingLibraryImage_ = libraryImage;
+  state_.drawingImage = libraryImage;
   showDrawingObject();
 }
 
@@ -120,23 +123,15 @@ void MainWindow::chooseDrawingObject(int object, int libraryImage) {
 void MainWindow::openLevelmap(EditorSession::OpenSource source, const QString& path) {
   scroll_->fitView();
   if (source == EditorSession::OpenSource::History && !path.isEmpty()) {
-    openFolder_ = QFileInfo(path).absolutePath();
+    folders_.open = QFileInfo(path).absolutePath();
   }
-  drawingLibraryImage_ = -1;
+  state_.drawingImage = -1;
   guarded([&] { session_.openLevelmap(source, path.toStdString()); });
 }
 
-void MainWindow::newLevelmap() {
-  guarded([this] { session_.newLevelmap(); });
-}
 
-void MainWindow::save() {
-  guarded([this] { session_.save(); });
-}
 
-void MainWindow::saveAs() {
-  guarded([this] { session_.saveAs(); });
-}
+
 
 void MainWindow::loadImageLibrary() {
   const auto chosen = dialogs_->chooseImageLibrary(this, QString::fromStdString(config_.gameDir));
@@ -144,133 +139,86 @@ void MainWindow::loadImageLibrary() {
   // The object table is the one beside the chosen library.
   const std::string iml = chosen->toStdString();
   if (!guarded([&] { loadSpriteStrip(strip_, iml, objectTableNameFor(iml)); })) return;
-  developPanel_->fillObjects(strip_, session_.catalogue);
-  objects_->canvas()->update();
-  chaosBar_->showSprites(strip_);
-  properties_->setStrip(&strip_);
-  if (ObjectsHelpWindow* help = objectsHelp_.ifBuilt()) help->refreshSprites();
+  panels_.develop->fillObjects(strip_, session_.catalogue);
+  docked_.objects->canvas()->update();
+  toolBars_.chaos->showSprites(strip_);
+  docked_.properties->setStrip(&strip_);
+  if (ObjectsHelpWindow* help = windows_.objectsHelp.ifBuilt()) help->refreshSprites();
   refresh(kLevelShown | kCellsChanged);
 }
 
 // --- levels ---------------------------------------------------------------------
 
-void MainWindow::selectLevel(int slot) {
-  guarded([&] { session_.selectLevel(slot); });
-}
 
-void MainWindow::nextLevel() {
-  guarded([this] { session_.nextLevel(); });
-}
 
-void MainWindow::previousLevel() {
-  guarded([this] { session_.previousLevel(); });
-}
 
 void MainWindow::goToLevel() {
-  QSpinBox* field = tools_->levelNumber();
+  QSpinBox* field = docked_.tools->levelNumber();
   guarded([&] { field->setValue(session_.goToLevel(field->value())); });
 }
 
-void MainWindow::deleteLevel() {
-  guarded([this] { session_.deleteLevel(); });
-}
 
-void MainWindow::insertLevel() {
-  guarded([this] { session_.insertLevel(); });
-}
 
-void MainWindow::showMoveLevelPanel() {
-  movePanel_->open(Levelmap::levelNumber(session_.map.currentLevel));
-  guarded([this] { session_.updateLevelList(); });
-}
 
-void MainWindow::clearLevel() {
-  guarded([this] { session_.clearLevel(); });
-}
 
-void MainWindow::undo() {
-  guarded([this] { session_.undo(); });
-}
 
-void MainWindow::redo() {
-  guarded([this] { session_.redo(); });
-}
 
 // --- view --------------------------------------------------------------------------
 
-void MainWindow::zoomIn() { scroll_->zoomIn(); }
 
-void MainWindow::zoomOut() { scroll_->zoomOut(); }
 
-void MainWindow::showBackgroundLayer() {
-  guarded([this] { pyrovel::showBackgroundLayer(session_); });
-}
 
-void MainWindow::showGameLayer() {
-  guarded([this] { pyrovel::showGameLayer(session_); });
-}
 
 void MainWindow::switchMode(EditMode mode) {
   editMode_ = mode;
-  modeGroup_->actions().at(mode)->setChecked(true);
+  menus_.modes->actions().at(mode)->setChecked(true);
   // Edit.bdi of the program folder, the one read at start: the working
   // folder moves with the opened file.
   guarded([&] {
-    const auto found = paletteForModeSwitch((programDir_ + kPaletteFileName).toStdString(), mode);
+    const auto found = paletteForModeSwitch((folders_.program + kPaletteFileName).toStdString(), mode);
     if (found) palette_ = *found;
   });
   refresh(kPalette);
-  fitObjectsDock();
+  docks_->fitObjects();
 }
 
 void MainWindow::toggleFullScreen() {
-  fullScreen_ = !fullScreen_;
-  action("fullScreenEdit")->setChecked(fullScreen_);
-  levelCaption_->setVisible(!fullScreen_);
-  toolBar_->setVisible(!fullScreen_);
-  optionsRow_->setVisible(!fullScreen_);
-  menuBar()->setVisible(!fullScreen_);
-  statusBar()->setVisible(statusBarWanted_ && !fullScreen_);
-  scroll_->setFrameShape(fullScreen_ ? QFrame::NoFrame : QFrame::StyledPanel);
-  if (fullScreen_) {
-    wasMaximized_ = isMaximized();
+  state_.fullScreen = !state_.fullScreen;
+  action("fullScreenEdit")->setChecked(state_.fullScreen);
+  central_.caption->setVisible(!state_.fullScreen);
+  toolBars_.main->setVisible(!state_.fullScreen);
+  toolBars_.optionsRow->setVisible(!state_.fullScreen);
+  menuBar()->setVisible(!state_.fullScreen);
+  statusBar()->setVisible(state_.statusBarWanted && !state_.fullScreen);
+  scroll_->setFrameShape(state_.fullScreen ? QFrame::NoFrame : QFrame::StyledPanel);
+  if (state_.fullScreen) {
+    state_.wasMaximized = isMaximized();
     showFullScreen();
-    viewPanel_->show();
+    panels_.view->show();
     // Top right, clear of the tools on the left.
     const QRect screenArea = screen()->geometry();
-    viewPanel_->move(screenArea.right() - viewPanel_->frameGeometry().width() - 24, screenArea.top() + 24);
+    panels_.view->move(screenArea.right() - panels_.view->frameGeometry().width() - 24, screenArea.top() + 24);
   } else {
-    viewPanel_->hide();
-    if (wasMaximized_) {
+    panels_.view->hide();
+    if (state_.wasMaximized) {
       showMaximized();
     } else {
       showNormal();
     }
   }
-  zoomOut();
+  scroll_->zoomOut();
 }
 
 void MainWindow::toggleStatusBar() {
-  statusBarWanted_ = !statusBarWanted_;
-  statusBar()->setVisible(statusBarWanted_ && !fullScreen_);
-  action("showStatusBar")->setChecked(statusBarWanted_);
+  state_.statusBarWanted = !state_.statusBarWanted;
+  statusBar()->setVisible(state_.statusBarWanted && !state_.fullScreen);
+  action("showStatusBar")->setChecked(state_.statusBarWanted);
 }
 
-void MainWindow::togglePropertiesPanel() { propertiesDock_->setVisible(propertiesDock_->isHidden()); }
-
-void MainWindow::toggleLevelList() { levelListDock_->setVisible(levelListDock_->isHidden()); }
 
 
-void MainWindow::showDevelopmentPanel() {
-  developPanel_->show();
-  developPanel_->raise();
-  if (ObjectsHelpWindow* help = objectsHelp_.ifBuilt()) help->setDevelopmentMode(true);
-}
 
-void MainWindow::exitDevelopment() {
-  developPanel_->hide();
-  if (ObjectsHelpWindow* help = objectsHelp_.ifBuilt()) help->setDevelopmentMode(false);
-}
+
 
 void MainWindow::showWindow(QWidget* window) {
   window->show();
@@ -318,10 +266,10 @@ LevelPreviewWindow* MainWindow::newPreviewWindow() {
   return preview;
 }
 
-bool MainWindow::editingAreaHidden() const { return centralPages_->currentWidget() != editingArea_; }
+bool MainWindow::editingAreaHidden() const { return central_.pages->currentWidget() != central_.editingArea; }
 
 void MainWindow::hideEditingArea(bool hide) {
-  centralPages_->setCurrentIndex(hide ? 1 : 0);
+  central_.pages->setCurrentIndex(hide ? 1 : 0);
   if (hide && !previews_.empty()) {
     LevelPreviewWindow* preview = registeredPreview_ ? registeredPreview_.data() : previews_.front();
     preview->show();
@@ -331,25 +279,31 @@ void MainWindow::hideEditingArea(bool hide) {
   }
 }
 
-void MainWindow::followCurrentLevelInPreview() {
-  if (editingAreaHidden() && registeredPreview_) registeredPreview_->drawPreview();
+
+MainWindow::SecondaryWindows MainWindow::makeSecondaryWindows() {
+  return {
+      LazyWindow<AdfBrowserWindow>([this] { return new AdfBrowserWindow(session_, dialogs_, this); }),
+      LazyWindow<D64BrowserWindow>([this] { return new D64BrowserWindow(session_, dialogs_, this); }),
+      LazyWindow<ObjectsHelpWindow>([this] {
+        auto* help = new ObjectsHelpWindow(session_.catalogue, strip_, dialogs_, this);
+        help->setObjects(palette_);
+        help->setDevelopmentMode(panels_.develop->isVisible());
+        return help;
+      }),
+      LazyWindow<C64DumpWindow>([this] {
+        auto* dump = new C64DumpWindow(session_, dialogs_, this);
+        // A converted memory dump is shown zoomed out once, like a file from the command line.
+        connect(dump, &C64DumpWindow::dasLevelsetRead, this, [this] { scroll_->zoomOut(); });
+        return dump;
+      }),
+      LazyWindow<ResourceExplorerWindow>([this] { return new ResourceExplorerWindow(session_, dialogs_, this); }),
+  };
 }
 
-ObjectsHelpWindow* MainWindow::makeObjectsHelp() {
-  auto* help = new ObjectsHelpWindow(session_.catalogue, strip_, dialogs_, this);
-  help->setObjects(palette_);
-  help->setDevelopmentMode(developPanel_->isVisible());
-  return help;
+void MainWindow::setDevelopmentMode(bool on) {
+  panels_.develop->setVisible(on);
+  if (on) panels_.develop->raise();
+  if (ObjectsHelpWindow* help = windows_.objectsHelp.ifBuilt()) help->setDevelopmentMode(on);
 }
-
-C64DumpWindow* MainWindow::makeC64Dump() {
-  auto* dump = new C64DumpWindow(session_, dialogs_, this);
-  // A converted memory dump is shown zoomed out once, like a file from the command line.
-  connect(dump, &C64DumpWindow::dasLevelsetRead, this, [this] { zoomOut(); });
-  return dump;
-}
-
-OptionsWindow* MainWindow::optionsWindow() { return players_->optionsWindow(); }
-FindPanel* MainWindow::findPanel() { return players_->findPanel(); }
 
 }  // namespace pyrovel::app

@@ -39,7 +39,7 @@ void MainWindow::openHelp() {
                     false) != Answer::Yes) {
     return;
   }
-  editTextFile(programDir_, "EditorReadme.txt");
+  editTextFile(folders_.program, "EditorReadme.txt");
 }
 
 }  // namespace pyrovel::app

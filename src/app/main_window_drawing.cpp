@@ -1,5 +1,4 @@
-// The level view's controller, the editor's clipboard and the Properties
-// window.
+// The level view's controller and the Properties window's commands.
 #include <QDockWidget>
 #include <QTabWidget>
 #include <QTimer>
@@ -16,71 +15,38 @@ namespace pyrovel::app {
 void MainWindow::connectDrawingTools() {
   LevelViewWidgets widgets;
   widgets.view = view_;
-  widgets.toolsPanel = tools_;
-  widgets.usageHint = toolHint_;
+  widgets.toolsPanel = docked_.tools;
+  widgets.usageHint = toolBars_.toolHint;
   widgets.pointerCoordinates = statusPanels_[0];
   widgets.pointerObject = statusPanels_[3];
-  widgets.optionBars = {{OptionBar::Spray, sprayBar_}, {OptionBar::Chaos, chaosBar_}};
+  widgets.optionBars = {{OptionBar::Spray, toolBars_.spray}, {OptionBar::Chaos, toolBars_.chaos}};
   viewController_ = new LevelViewController(drawingTools_, strip_, std::move(widgets), this);
   connect(viewController_, &LevelViewController::cellsDrawn, this, [this] {
     for (LevelPreviewWindow* preview : previews_) preview->update();
   });
   connect(viewController_, &LevelViewController::levelChanged, this, [this] { refresh(kCellsChanged); });
-  viewController_->freezeWhileDragged(propertiesDock_);
+  viewController_->freezeWhileDragged(docks_->properties());
 
-  connect(propertiesDock_, &QDockWidget::topLevelChanged, this, [this] { placePropertiesContents(); });
-  connect(propertiesDock_, &QDockWidget::dockLocationChanged, this, [this] { placePropertiesContents(); });
-  connect(properties_, &PropertiesPage::applyRequested, this, [this] { applyLevelSize(); });
+  connect(docked_.properties, &PropertiesPage::applyRequested, this, [this] { applyLevelSize(); });
 }
-
-// --- the clipboard --------------------------------------------------------------------
-
-void MainWindow::paste() { viewController_->applyUpdate(drawingTools_.paste()); }
-
-void MainWindow::copySelection() { viewController_->applyUpdate(drawingTools_.copySelection()); }
-
-void MainWindow::cutSelection() { viewController_->applyUpdate(drawingTools_.cutSelection()); }
 
 // --- the Properties window ----------------------------------------------------------------
 
-bool MainWindow::propertiesAtBottom() const {
-  return !propertiesDock_->isFloating() &&
-         dockWidgetArea(propertiesDock_) == Qt::BottomDockWidgetArea;
-}
 
-void MainWindow::placePropertiesContents() {
-  const bool bottom = propertiesAtBottom();
-  if (bottom == properties_->bottomStrip()) return;
-  properties_->setBottomStrip(bottom);
-  // At the bottom the title runs down the left side, as the strip's handle.
-  propertiesDock_->setFeatures(propertiesDock_->features().setFlag(QDockWidget::DockWidgetVerticalTitleBar, bottom));
-  if (bottom) {
-    QTimer::singleShot(0, this, [this] {
-      if (propertiesAtBottom()) {
-        resizeDocks({propertiesDock_}, {properties_->stripHeight()}, Qt::Vertical);
-      }
-      fitObjectsDock();
-    });
-  } else if (propertiesDock_->isFloating()) {
-    propertiesDock_->resize(propertiesDock_->sizeHint().expandedTo(QSize(233, 345)));
-  }
-  // A palette at the bottom fills the dock again once the strip has left it.
-  if (!bottom) QTimer::singleShot(0, this, [this] { fitObjectsDock(); });
-}
 
 void MainWindow::showProperty(LevelProperties::SizeButton button) {
-  const bool atBottom = propertiesAtBottom() && !propertiesDock_->isHidden();
+  const bool atBottom = docks_->propertiesAtBottom() && !docks_->properties()->isHidden();
   const LevelProperties::SizeRequest request = levelProperties_.showProperty(button, atBottom);
   if (request.refreshed) {
-    properties_->readAll();
+    docked_.properties->readAll();
   } else {
-    properties_->readSize();
+    docked_.properties->readSize();
   }
   if (request.showPanel) {
-    propertiesDock_->show();
-    propertiesDock_->raise();
+    docks_->properties()->show();
+    docks_->properties()->raise();
   }
-  if (request.tab) properties_->pages()->setCurrentIndex(static_cast<int>(*request.tab));
+  if (request.tab) docked_.properties->pages()->setCurrentIndex(static_cast<int>(*request.tab));
 }
 
 void MainWindow::applyLevelSize() {
@@ -90,7 +56,7 @@ void MainWindow::applyLevelSize() {
     statusPanels_[1]->setText(QString::fromStdString(applied.widthStatus));
     statusPanels_[2]->setText(QString::fromStdString(applied.heightStatus));
   });
-  properties_->readAll();
+  docked_.properties->readAll();
 }
 
 }  // namespace pyrovel::app

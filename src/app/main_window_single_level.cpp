@@ -10,28 +10,28 @@
 namespace pyrovel::app {
 
 void MainWindow::importLevel() {
-  const auto choice = dialogs_->chooseImportLevels(this, openFolder_);
+  const auto choice = dialogs_->chooseImportLevels(this, folders_.open);
   if (!choice) return;
   std::vector<std::string> paths;
   for (const QString& p : choice->paths) paths.push_back(p.toStdString());
 
   LevelImportOptions options;
-  options.computerName = computerName_.toStdString();
+  options.computerName = folders_.computerName.toStdString();
   // The development page's switches for the Construction Kit's unknown bytes.
   UnknownByteView& view = options.unknownBytes;
-  view.viewUnknown = developPanel_->viewUnknown();
-  view.clearInBetween = developPanel_->clearInBetween();
-  view.viewOnly = developPanel_->viewOnly();
+  view.viewUnknown = panels_.develop->viewUnknown();
+  view.clearInBetween = panels_.develop->clearInBetween();
+  view.viewOnly = panels_.develop->viewOnly();
   view.show = [this](bool clearFirst, const std::vector<std::string>& lines) {
-    if (clearFirst) developPanel_->memo()->clear();
-    for (const std::string& line : lines) developPanel_->memo()->appendPlainText(fromStd(line));
+    if (clearFirst) panels_.develop->memo()->clear();
+    for (const std::string& line : lines) panels_.develop->memo()->appendPlainText(fromStd(line));
   };
   guarded([&] { pyrovel::importLevel(session_, choice->filterIndex, paths, options); });
 }
 
 void MainWindow::exportLevel() {
   const QString proposed = fromRecordText(proposedExportName(session_.map));
-  const auto choice = dialogs_->chooseExportLevel(this, openFolder_, proposed);
+  const auto choice = dialogs_->chooseExportLevel(this, folders_.open, proposed);
   if (!choice) return;
   guarded([&] {
     pyrovel::exportLevel(session_.map, choice->filterIndex, choice->path.toStdString());

@@ -65,7 +65,7 @@ class CloseTest : public QObject {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
-    w->nextLevel();
+    w->session().nextLevel();
     QVERIFY(w->close());
     QVERIFY(dialogs.questions.isEmpty());
   }

@@ -37,13 +37,13 @@ class DocksTest : public QObject {
     {
       ScriptedDialogs dialogs;
       auto w = makeWindow(folder, dialogs);
-      w->addDockWidget(Qt::RightDockWidgetArea, w->propertiesDock());
-      w->propertiesDock()->setFloating(false);
-      w->propertiesDock()->show();
-      w->addDockWidget(Qt::BottomDockWidgetArea, w->objectsDock());
-      w->objectsDock()->setFloating(false);
-      w->toolsDock()->setFloating(true);
-      w->toolsDock()->move(w->mapToGlobal(QPoint(300, 200)));
+      w->addDockWidget(Qt::RightDockWidgetArea, w->docks().properties());
+      w->docks().properties()->setFloating(false);
+      w->docks().properties()->show();
+      w->addDockWidget(Qt::BottomDockWidgetArea, w->docks().objects());
+      w->docks().objects()->setFloating(false);
+      w->docks().tools()->setFloating(true);
+      w->docks().tools()->move(w->mapToGlobal(QPoint(300, 200)));
       w->action("levelListPanel")->trigger();
       w->action("showStatusBar")->trigger();
       QVERIFY(!w->statusBar()->isVisible());
@@ -60,14 +60,14 @@ class DocksTest : public QObject {
 
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs);
-    QVERIFY(w->propertiesDock()->isVisible());
-    QVERIFY(!w->propertiesDock()->isFloating());
-    QCOMPARE(w->dockWidgetArea(w->propertiesDock()), Qt::RightDockWidgetArea);
-    QVERIFY(!w->objectsDock()->isFloating());
-    QCOMPARE(w->dockWidgetArea(w->objectsDock()), Qt::BottomDockWidgetArea);
-    QVERIFY(w->toolsDock()->isFloating());
-    QCOMPARE(w->mapFromGlobal(w->toolsDock()->pos()), QPoint(300, 200));
-    QVERIFY(w->levelListDock()->isHidden());  // the level list always starts hidden
+    QVERIFY(w->docks().properties()->isVisible());
+    QVERIFY(!w->docks().properties()->isFloating());
+    QCOMPARE(w->dockWidgetArea(w->docks().properties()), Qt::RightDockWidgetArea);
+    QVERIFY(!w->docks().objects()->isFloating());
+    QCOMPARE(w->dockWidgetArea(w->docks().objects()), Qt::BottomDockWidgetArea);
+    QVERIFY(w->docks().tools()->isFloating());
+    QCOMPARE(w->mapFromGlobal(w->docks().tools()->pos()), QPoint(300, 200));
+    QVERIFY(w->docks().levelList()->isHidden());  // the level list always starts hidden
     QVERIFY(!w->statusBar()->isVisible());
     QVERIFY(!w->action("showStatusBar")->isChecked());
     QVERIFY(w->action("propertiesPanel")->isChecked());
@@ -78,22 +78,22 @@ class DocksTest : public QObject {
     {
       ScriptedDialogs dialogs;
       auto w = makeWindow(folder, dialogs);
-      w->addDockWidget(Qt::BottomDockWidgetArea, w->propertiesDock());
-      w->propertiesDock()->setFloating(false);
-      w->propertiesDock()->show();
-      w->addDockWidget(Qt::LeftDockWidgetArea, w->objectsDock());
-      w->objectsDock()->setFloating(false);
+      w->addDockWidget(Qt::BottomDockWidgetArea, w->docks().properties());
+      w->docks().properties()->setFloating(false);
+      w->docks().properties()->show();
+      w->addDockWidget(Qt::LeftDockWidgetArea, w->docks().objects());
+      w->docks().objects()->setFloating(false);
       QVERIFY(w->close());
     }
     {
       ScriptedDialogs dialogs;
       auto w = makeWindow(folder, dialogs);
-      QCOMPARE(w->dockWidgetArea(w->propertiesDock()), Qt::BottomDockWidgetArea);
-      QVERIFY(w->propertiesDock()->isVisible());
-      QCOMPARE(w->dockWidgetArea(w->objectsDock()), Qt::LeftDockWidgetArea);
-      QCOMPARE(w->objectsPanel()->canvas()->columns(), 4);
+      QCOMPARE(w->dockWidgetArea(w->docks().properties()), Qt::BottomDockWidgetArea);
+      QVERIFY(w->docks().properties()->isVisible());
+      QCOMPARE(w->dockWidgetArea(w->docks().objects()), Qt::LeftDockWidgetArea);
+      QCOMPARE(w->docked().objects->canvas()->columns(), 4);
       w->action("propertiesPanel")->trigger();  // hide
-      QVERIFY(w->propertiesDock()->isHidden());
+      QVERIFY(w->docks().properties()->isHidden());
       QVERIFY(!w->action("propertiesPanel")->isChecked());
       QVERIFY(w->close());
     }
@@ -102,25 +102,25 @@ class DocksTest : public QObject {
     QCOMPARE(ini.readString("PanelStates", "Objects state", ""), std::string("Left"));
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs);
-    QVERIFY(w->propertiesDock()->isHidden());
+    QVERIFY(w->docks().properties()->isHidden());
   }
 
   void paletteColumnsFollowTheDock() {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs);
-    ObjectsCanvas* canvas = w->objectsPanel()->canvas();
+    ObjectsCanvas* canvas = w->docked().objects->canvas();
     QCOMPARE(canvas->columns(), 10);
-    w->addDockWidget(Qt::LeftDockWidgetArea, w->objectsDock());
-    w->objectsDock()->setFloating(false);
+    w->addDockWidget(Qt::LeftDockWidgetArea, w->docks().objects());
+    w->docks().objects()->setFloating(false);
     QTest::qWait(20);
     QCOMPARE(canvas->columns(), 4);
-    w->addDockWidget(Qt::BottomDockWidgetArea, w->objectsDock());
+    w->addDockWidget(Qt::BottomDockWidgetArea, w->docks().objects());
     QTest::qWait(20);
-    const int width = w->objectsPanel()->scrollBox()->viewport()->width();
+    const int width = w->docked().objects->scrollBox()->viewport()->width();
     QCOMPARE(canvas->columns(), width / ObjectsCanvas::kCell);
     QVERIFY(canvas->columns() > 10);
-    w->objectsDock()->setFloating(true);
+    w->docks().objects()->setFloating(true);
     QTest::qWait(20);
     QCOMPARE(canvas->columns(), 10);
   }
@@ -129,7 +129,7 @@ class DocksTest : public QObject {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs);
-    ObjectsCanvas* canvas = w->objectsPanel()->canvas();
+    ObjectsCanvas* canvas = w->docked().objects->canvas();
     const Palette& palette = w->activePalette();
     QCOMPARE(canvas->entryAt(QPoint(37, 20)), 12);
     mouse(canvas, QEvent::MouseMove, QPoint(37, 20));
@@ -153,7 +153,7 @@ class DocksTest : public QObject {
     w->action("emeraldMineV4Mode")->trigger();
     QCOMPARE(w->editMode(), kEmeraldMode);
     QCOMPARE(w->activePalette(), paletteOf(folder, kEmeraldMode));
-    QCOMPARE(w->objectsPanel()->canvas()->entries(), paletteOf(folder, kEmeraldMode));
+    QCOMPARE(w->docked().objects->canvas()->entries(), paletteOf(folder, kEmeraldMode));
     w->action("c64BoulderDashMode")->trigger();
     QCOMPARE(w->activePalette(), paletteOf(folder, kC64Mode));
 

@@ -69,8 +69,8 @@ class FilesTest : public QObject {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
-    w->nextLevel();
-    w->nextLevel();
+    w->session().nextLevel();
+    w->session().nextLevel();
     w->session().map.modified = true;
     dialogs.answers = {Answer::No};  // do not save first
     w->action("openLevelset")->trigger();
@@ -99,7 +99,7 @@ class FilesTest : public QObject {
     QVERIFY(dialogs.errors.first().contains("short.map"));
     // Still working: level 0 shown, stepping on works.
     QCOMPARE(w->session().map.currentLevel, 1);
-    w->nextLevel();
+    w->session().nextLevel();
     QCOMPARE(w->session().map.currentLevel, 2);
     QVERIFY(w->isVisible());
   }

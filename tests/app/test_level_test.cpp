@@ -60,7 +60,7 @@ class LevelTestWindowTest : public QObject {
       w->show();
       QTest::qWait(20);
     }
-    OptionsWindow* options() const { return w->optionsWindow(); }
+    OptionsWindow* options() const { return w->players().optionsWindow(); }
     void clickTest() { QTest::mouseClick(w->findChild<QToolButton*>("testLevelButton"), Qt::LeftButton); }
   };
 
@@ -221,7 +221,7 @@ class LevelTestWindowTest : public QObject {
     Editor e;
     e.w->players().showOptions();
     e.options()->findChild<QToolButton*>("findPyrovelButton")->click();
-    FindPanel* find = e.w->findPanel();
+    FindPanel* find = e.w->players().findPanel();
     QVERIFY(find->isVisible());
     QCOMPARE(find->prompt()->text(), QString("Please specify the directory of Pyrovel"));
     // The program folder has the sprite set but no game.

@@ -61,7 +61,7 @@ class LevelsTest : public QObject {
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
     w->action("levelListPanel")->trigger();
-    QVERIFY(w->levelListDock()->isVisible());
+    QVERIFY(w->docks().levelList()->isVisible());
     QVERIFY(w->action("levelListPanel")->isChecked());
     auto* list = w->findChild<LevelList*>("levelList");
     const QString title2 = QString::fromStdString(w->session().map.header(3).title());
@@ -136,7 +136,7 @@ class LevelsTest : public QObject {
     QVERIFY(undo->isEnabled());
     QVERIFY(!redo->isEnabled());
     // Another level starts with nothing to undo.
-    w->nextLevel();
+    w->session().nextLevel();
     QVERIFY(!undo->isEnabled());
     QVERIFY(!w->action("undo")->isEnabled());
   }

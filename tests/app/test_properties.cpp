@@ -67,8 +67,8 @@ class PropertiesTest : public QObject {
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
     w->action("scoreProperty")->trigger();
-    QVERIFY(w->propertiesDock()->isVisible());
-    QCOMPARE(w->propertiesPage()->pages()->currentIndex(), 1);
+    QVERIFY(w->docks().properties()->isVisible());
+    QCOMPARE(w->docked().properties->pages()->currentIndex(), 1);
     auto* grid = child<QTableWidget>(*w, "scoreGrid");
     QCOMPARE(grid->item(0, 0)->text(), QString("Key Sore"));
     QVERIFY(!(grid->item(0, 0)->flags() & Qt::ItemIsEditable));
@@ -98,7 +98,7 @@ class PropertiesTest : public QObject {
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
     w->action("levelSizeProperty")->trigger();
-    QCOMPARE(w->propertiesPage()->pages()->currentIndex(), 0);
+    QCOMPARE(w->docked().properties->pages()->currentIndex(), 0);
     auto* width = child<QSpinBox>(*w, "WidthEdit");
     auto* title = child<QLineEdit>(*w, "TitleEdit");
     QCOMPARE(width->value(), 40);
@@ -134,7 +134,7 @@ class PropertiesTest : public QObject {
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
     w->action("yamProperty")->trigger();
-    QCOMPARE(w->propertiesPage()->pages()->currentIndex(), 2);
+    QCOMPARE(w->docked().properties->pages()->currentIndex(), 2);
     EditorSession& s = w->session();
     w->chooseDrawingObject(obj::Rock);
     // Yam box 2, column 1, row 2.
@@ -144,7 +144,7 @@ class PropertiesTest : public QObject {
     QTest::mouseClick(child<PatternBox>(*w, "yamPattern2"), Qt::RightButton, {}, QPoint(4, 4));
     QCOMPARE(s.map.current().yam(1, 0, 0), corner);  // only the left button puts objects
 
-    w->propertiesPage()->pages()->setCurrentIndex(3);
+    w->docked().properties->pages()->setCurrentIndex(3);
     auto* wellEdit = child<QSpinBox>(*w, "WellEdit");
     wellEdit->setValue(42);
     QCOMPARE(s.map.current().wellDelay(), 42);
@@ -156,25 +156,25 @@ class PropertiesTest : public QObject {
     child<QCheckBox>(*w, "wellActive")->click();
     QCOMPARE(s.map.current().wellActive(), 1);
 
-    w->propertiesPage()->pages()->setCurrentIndex(0);
+    w->docked().properties->pages()->setCurrentIndex(0);
     auto* intermission = child<QCheckBox>(*w, "intermission");
     intermission->click();
     QCOMPARE(s.map.current().intermission(), 255);
     intermission->click();
     QCOMPARE(s.map.current().intermission(), 0);
 
-    w->propertiesPage()->pages()->setCurrentIndex(4);
+    w->docked().properties->pages()->setCurrentIndex(4);
     auto* memo = child<QPlainTextEdit>(*w, "bdcffMemo");
     QTest::keyClicks(memo, "Colors=Red");
     QCOMPARE(s.map.bdcffMemo[static_cast<std::size_t>(s.map.currentLevel)],
              std::vector<std::string>{"Colors=Red"});
 
     // Another level fills every control anew.
-    w->nextLevel();
+    w->session().nextLevel();
     QCOMPARE(wellEdit->value(), s.map.current().wellDelay());
     QCOMPARE(memo->toPlainText(), QString());
     QCOMPARE(child<QLineEdit>(*w, "TitleEdit")->text(), QString::fromStdString(s.map.current().title()));
-    w->previousLevel();
+    w->session().previousLevel();
     QCOMPARE(wellEdit->value(), 42);
     QCOMPARE(memo->toPlainText(), QString("Colors=Red"));
   }
@@ -183,14 +183,14 @@ class PropertiesTest : public QObject {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
-    QDockWidget* dock = w->propertiesDock();
+    QDockWidget* dock = w->docks().properties();
     w->addDockWidget(Qt::BottomDockWidgetArea, dock);
     dock->setFloating(false);
     dock->show();
     QTest::qWait(30);
     auto* strip = child<QWidget>(*w, "propertiesBottom");
     QVERIFY(strip->isVisible());
-    QVERIFY(!w->propertiesPage()->pages()->isVisible());
+    QVERIFY(!w->docked().properties->pages()->isVisible());
     QVERIFY(holds(child<QWidget>(*w, "PropertiesBottomScore"), child<QWidget>(*w, "scoreGrid")));
     QVERIFY(holds(child<QWidget>(*w, "propertiesBottomYam"), child<QWidget>(*w, "yamPattern1")));
     QVERIFY(holds(child<QWidget>(*w, "PropertiesBottomSize"), child<QWidget>(*w, "WidthEdit")));
@@ -211,8 +211,8 @@ class PropertiesTest : public QObject {
     dock->setFloating(true);
     QTest::qWait(30);
     QVERIFY(!strip->isVisible());
-    QVERIFY(holds(w->propertiesPage()->pages(), child<QWidget>(*w, "scoreGrid")));
-    QVERIFY(holds(w->propertiesPage()->pages(), child<QWidget>(*w, "WidthEdit")));
+    QVERIFY(holds(w->docked().properties->pages(), child<QWidget>(*w, "scoreGrid")));
+    QVERIFY(holds(w->docked().properties->pages(), child<QWidget>(*w, "WidthEdit")));
   }
 };
 

@@ -95,7 +95,7 @@ class SingleLevelTest : public QObject {
     auto w = makeWindow(folder, dialogs);
     QVERIFY(w->action("importLevel")->isEnabled());
     QVERIFY(w->action("exportLevel")->isEnabled());
-    w->selectLevel(4);  // level 3
+    w->session().selectLevel(4);  // level 3
 
     const QString a = writeFile(files, "a.lev", levelFile(10, 5, "Cave"));
     const QString b = writeFile(files, "b.lev", levelFile(8, 6, ""));
@@ -111,7 +111,7 @@ class SingleLevelTest : public QObject {
     QVERIFY(map.modified);
 
     // Back to "Cave" and out again in the game's one-level format.
-    w->selectLevel(4);
+    w->session().selectLevel(4);
     const QString out = files.filePath("out.lev");
     dialogs.exportChoice = LevelExportChoice{1, out};
     w->action("exportLevel")->trigger();
@@ -134,7 +134,7 @@ class SingleLevelTest : public QObject {
     QTemporaryDir files;
     LevelDialogs dialogs;
     auto w = makeWindow(folder, dialogs);
-    w->selectLevel(2);
+    w->session().selectLevel(2);
     QByteArray big = levelFile(5, 5, "Big");
     big[32] = static_cast<char>(200);
     dialogs.importChoice = LevelImportChoice{

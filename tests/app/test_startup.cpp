@@ -29,12 +29,12 @@ class StartupTest : public QObject {
     QCOMPARE(QDir(QString::fromStdString(w->configuration().gameDir)), QDir(folder.path()));
 
     // Tools docked left, Objects floating, Properties and the level list hidden.
-    QVERIFY(!w->toolsDock()->isFloating());
-    QCOMPARE(w->dockWidgetArea(w->toolsDock()), Qt::LeftDockWidgetArea);
-    QVERIFY(w->objectsDock()->isFloating());
-    QVERIFY(w->objectsDock()->isVisible());
-    QVERIFY(w->propertiesDock()->isHidden());
-    QVERIFY(w->levelListDock()->isHidden());
+    QVERIFY(!w->docks().tools()->isFloating());
+    QCOMPARE(w->dockWidgetArea(w->docks().tools()), Qt::LeftDockWidgetArea);
+    QVERIFY(w->docks().objects()->isFloating());
+    QVERIFY(w->docks().objects()->isVisible());
+    QVERIFY(w->docks().properties()->isHidden());
+    QVERIFY(w->docks().levelList()->isHidden());
     QVERIFY(w->statusBar()->isVisible());
 
     // Level 0 is a cleared 64 x 32 level titled "Empty", nothing to undo.
@@ -51,7 +51,7 @@ class StartupTest : public QObject {
 
     // The game palette of the shipped Edit.bdi, ten columns while floating.
     QVERIFY(w->activePalette().size() > 100);
-    QCOMPARE(w->objectsPanel()->canvas()->columns(), 10);
+    QCOMPARE(w->docked().objects->canvas()->columns(), 10);
 
     QVERIFY(!QFile::exists(folder.file("Edit.ini")));
     QVERIFY(w->close());

@@ -148,17 +148,17 @@ class ViewTest : public QObject {
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(preview, &activate);
     QCOMPARE(preview->slot(), 1);
-    w->nextLevel();
+    w->session().nextLevel();
     QCOMPARE(preview->slot(), 1);  // the editing area is shown: the preview keeps its level
     preview->drawButton()->click();
     QCOMPARE(preview->slot(), 2);
 
     w->hideEditingArea(true);
     QVERIFY(w->editingAreaHidden());
-    w->nextLevel();
+    w->session().nextLevel();
     QCOMPARE(preview->slot(), 3);
     w->hideEditingArea(false);
-    w->nextLevel();
+    w->session().nextLevel();
     QCOMPARE(preview->slot(), 3);
   }
 

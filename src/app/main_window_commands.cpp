@@ -1,0 +1,154 @@
+// The main window's commands: every action with its text, shortcuts and
+// hint, bound to what it does. Commands of the session go to the session
+// directly, through the window's error report.
+#include <QAction>
+#include <QActionGroup>
+#include <QDockWidget>
+#include <QFileInfo>
+#include <functional>
+
+#include "app/adf_browser_window.h"
+#include "app/c64_dump_window.h"
+#include "app/d64_browser_window.h"
+#include "app/dock_layout.h"
+#include "app/external_player_runner.h"
+#include "app/level_view.h"
+#include "app/level_view_controller.h"
+#include "app/levelmap_panels.h"
+#include "app/objects_help_window.h"
+#include "app/resource_explorer_window.h"
+#include "app/main_window.h"
+#include "app/tool_windows.h"
+#include "model/startup.h"
+
+namespace pyrovel::app {
+
+namespace {
+using OpenSource = EditorSession::OpenSource;
+using SizeButton = LevelProperties::SizeButton;
+QKeySequence key(const char* text) { return QKeySequence(text); }
+}  // namespace
+
+void MainWindow::createActions() {
+  // A command of the session, or any call on it, behind the error report.
+  const auto onSession = [this](auto command) {
+    return [this, command] { guarded([&] { std::invoke(command, session_); }); };
+  };
+  const auto open = [this](OpenSource source, const QString& path = {}) { openLevelmap(source, path); };
+  const auto add = [this](const ActionSpec& spec, std::function<void()> handler) {
+    return actions_.add(spec, std::move(handler));
+  };
+
+  // File
+  add({"newLevelset", "New levelset", {key("Ctrl+N")}, "New Levelmap"}, onSession(&EditorSession::newLevelmap));
+  add({"openLevelset", "&Open levelset", {key("Ctrl+O")}, "Open LevelMap"}, [open] { open(OpenSource::Dialog); });
+  add({"appendLevelset", "Append levelset"}, [open] { open(OpenSource::AppendDialog); });
+  add({"saveLevelset", "&Save levelset", {key("Ctrl+S")}, "Save Levelmap"}, onSession(&EditorSession::save));
+  add({"saveLevelsetAs", "Save Levelset &As", {key("F12")}}, onSession(&EditorSession::saveAs));
+  add({"importLevel", "&Import level", {key("Ctrl+I")}, "Import Level"}, [this] { importLevel(); });
+  add({"exportLevel", "&Export Level", {key("Ctrl+E")}, "Export Level"}, [this] { exportLevel(); });
+  add({"importFromExecutable", "Import from DLL"}, [this] { showWindow(windows_.resources.get()); });
+  add({"importFromAdf", "Import from ADF image"}, [this] { showWindow(windows_.adf.get()); });
+  add({"importFromD64", "Import from D64 image"}, [this] { showWindow(windows_.d64.get()); });
+  add({"importFromC64Dump", "Import from C64 memory dump"}, [this] { showWindow(windows_.c64Dump.get()); });
+  add({"merge", "Merge"}, nullptr);
+  add({"printLevel", "Print Level", {key("Ctrl+P")}}, nullptr);
+  add({"quit", "&Quit", {key("Ctrl+Q")}}, [this] { close(); });
+  for (int i = 1; i <= 4; ++i) {
+    const QByteArray name = QString("history%1").arg(i).toLatin1();
+    add({name.constData(), "---"}, [this, open, i] {
+      open(OpenSource::History, QString::fromStdString(session_.history[static_cast<std::size_t>(i - 1)]));
+    })->setVisible(false);
+  }
+  // Images
+  add({"loadImageLibrary", "&Load Image Library"}, [this] { loadImageLibrary(); });
+  // Edit
+  add({"undo", "&Undo", {key("Ctrl+Z")}, "Undo"}, onSession(&EditorSession::undo));
+  add({"redo", "&Redo", {key("Ctrl+Y"), key("Ctrl+Shift+Z")}, "Redo"}, onSession(&EditorSession::redo));
+  add({"clearLevel", "&Clear Level", {key("Shift+Del")}}, onSession(&EditorSession::clearLevel));
+  add({"deleteLevel", "&Delete Level", {key("Ctrl+Del")}}, onSession(&EditorSession::deleteLevel));
+  add({"insertLevel", "&Insert level", {key("Ctrl+Shift+I")}}, onSession(&EditorSession::insertLevel));
+  add({"moveLevel", "&Move Level", {key("Ctrl+M")}}, [this] {
+    panels_.move->open(Levelmap::levelNumber(session_.map.currentLevel));
+    guarded([this] { session_.updateLevelList(); });
+  });
+  add({"cut", "Cu&t", {key("Ctrl+X")}, "Cut"}, [this] { viewController_->applyUpdate(drawingTools_.cutSelection()); });
+  add({"copy", "&Copy", {key("Ctrl+C")}, "Copy"}, [this] { viewController_->applyUpdate(drawingTools_.copySelection()); });
+  add({"paste", "&Paste", {key("Ctrl+V")}, "Paste"}, [this] { viewController_->applyUpdate(drawingTools_.paste()); });
+  add({"search", "Search"}, [this] { showPanel(panels_.search); });
+  add({"replace", "Replace"}, [this] { showPanel(panels_.replace); });
+  // View
+  add({"zoomIn", "Zoom &In", {key("Ctrl+D"), key("Ctrl++"), key("Ctrl+=")}}, [this] { scroll_->zoomIn(); });
+  add({"zoomOut", "Zoom &Out", {key("Ctrl+A"), key("Ctrl+-")}}, [this] { scroll_->zoomOut(); });
+  add({"fullScreenEdit", "&Full screen Edit", {key("Ctrl+F")}, "Full Screen Edit", true},
+      [this] { toggleFullScreen(); });
+  add({"objectsPanel", "&Objects", {key("Ctrl+1")}, nullptr, true}, [this] { DockLayout::toggle(docks_->objects()); });
+  add({"propertiesPanel", "&Properties", {key("Ctrl+2")}, nullptr, true},
+      [this] { DockLayout::toggle(docks_->properties()); });
+  add({"levelListPanel", "&Levellist", {key("Ctrl+3")}, nullptr, true},
+      [this] { DockLayout::toggle(docks_->levelList()); });
+  add({"toolsPanel", "&Tools", {key("Ctrl+4")}, nullptr, true}, [this] { DockLayout::toggle(docks_->tools()); });
+  add({"showStatusBar", "Statusbar", {key("Ctrl+5")}, nullptr, true}, [this] { toggleStatusBar(); })
+      ->setChecked(true);
+  add({"options", "&Options"}, [this] { players_->showOptions(); });
+  // Mode
+  menus_.modes = new QActionGroup(this);
+  const struct {
+    const char* name;
+    const char* text;
+    EditMode mode;
+  } modes[] = {
+      {"pyrovelMode", "Switch to Pyrovel mode", kGameMode},
+      {"emeraldMineV4Mode", "Switch to Emerald mine V4 mode", kEmeraldMode},
+      {"c64BoulderDashMode", "Switch to C64 Boulderdash mode", kC64Mode},
+  };
+  for (const auto& m : modes) {
+    menus_.modes->addAction(add({m.name, m.text, {}, nullptr, true}, [this, mode = m.mode] { switchMode(mode); }));
+  }
+  // Development
+  const auto gameDir = [this] { return QString::fromStdString(config_.gameDir); };
+  add({"editReadme", "Edit Readme"}, [this, gameDir] { editTextFile(gameDir(), "readme.txt"); });
+  add({"editGameTech", "Edit Game_Tech"}, [this, gameDir] { editTextFile(gameDir(), "Gametech.txt"); });
+  add({"editIdeas", "Edit Ideas"}, [this, gameDir] { editTextFile(gameDir(), "Ideas.txt"); });
+  add({"editEditorToDo", "Edit Editor to do"}, [this] { editTextFile(folders_.program, "ToDo.txt"); });
+  add({"showDevelopmentPanel", "Show Development Panel"}, [this] { setDevelopmentMode(true); });
+  // Help
+  add({"about", "&About"}, [this] { about(); });
+  add({"objectsHelp", "&Objects Help", {key("F1")}, "Help"}, [this] { showWindow(windows_.objectsHelp.get()); });
+  add({"help", "&Help"}, [this] { openHelp(); });
+
+  // The layer switch of the tool bar.
+  menus_.layers = new QActionGroup(this);
+  menus_.layers->addAction(add({"backgroundLayer", "Background", {}, "Show and edit the background layer", true},
+                               onSession(&showBackgroundLayer)));
+  menus_.layers->addAction(add({"gameLayer", "Gamegrid", {}, "Show and edit the game layer", true},
+                               onSession(&showGameLayer)))
+      ->setChecked(true);
+
+  // The property buttons of the tool bar.
+  add({"levelSizeProperty", "LevelSize Property"}, [this] { showProperty(SizeButton::LevelSize); });
+  add({"scoreProperty", "Score Property"}, [this] { showProperty(SizeButton::Scores); });
+  add({"yamProperty", "Yam Content"}, [this] { showProperty(SizeButton::Yam); });
+
+  // The test target menu.
+  menus_.testTargets = new QActionGroup(this);
+  const struct {
+    const char* name;
+    const char* text;
+    TestTarget target;
+  } targets[] = {
+      {"testInPyrovel", "Test level in Pyrovel", TestTarget::Pyrovel},
+      {"testInBd4", "Test level in BD4", TestTarget::BD4},
+      {"testInEmcPlayer", "Test level in EMC player", TestTarget::Emerald},
+      {"testInBoulderflash", "Test level in Boulderflash", TestTarget::Boulderflash},
+  };
+  for (const auto& t : targets) {
+    QAction* a = add({t.name, t.text, {}, nullptr, true},
+                     [this, target = t.target] { players_->setTestTarget(target); });
+    a->setData(static_cast<int>(t.target));
+    menus_.testTargets->addAction(a);
+  }
+  action("testInPyrovel")->setChecked(true);
+}
+
+}  // namespace pyrovel::app

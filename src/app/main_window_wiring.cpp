@@ -1,0 +1,154 @@
+// The main window's tool windows and the wiring of its widgets.
+#include <QAction>
+#include <QActionGroup>
+#include <QDockWidget>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/adf_browser_window.h"
+#include "app/c64_dump_window.h"
+#include "app/d64_browser_window.h"
+#include "app/develop_panel.h"
+#include "app/text_codec.h"
+#include "app/find_panel.h"
+#include "app/options_window.h"
+#include "app/levelmap_panels.h"
+#include "app/event_watcher.h"
+#include "app/external_player_runner.h"
+#include "app/main_window.h"
+#include "app/icons.h"
+#include "app/level_list.h"
+#include "app/level_view.h"
+#include "app/objects_help_window.h"
+#include "app/objects_palette.h"
+#include "app/level_preview_window.h"
+#include "app/resource_explorer_window.h"
+#include "app/tool_option_bars.h"
+#include "app/tool_windows.h"
+#include "app/tools_panel.h"
+#include "editor/levelmap_search.h"
+
+namespace pyrovel::app {
+
+namespace {
+using OpenSource = EditorSession::OpenSource;
+}  // namespace
+
+
+void MainWindow::createToolWindows() {
+  panels_.move = new MoveLevelPanel(this);
+  panels_.view = new ViewPanel(this);
+  panels_.develop = new DevelopPanel(this);
+  panels_.convert = new ConvertPanel(this);
+  panels_.search = new SearchPanel(this);
+  panels_.replace = new ReplacePanel(this);
+  panels_.message = new MessagePanel(this);
+  newPreviewWindow();  // one preview exists from the start
+}
+
+void MainWindow::connectSignals() {
+  // Level view zoom with Ctrl and the wheel.
+  connect(view_, &LevelView::zoomRequested, this, [this](int step) { step > 0 ? scroll_->zoomIn() : scroll_->zoomOut(); });
+
+  // Tools panel.
+  connect(docked_.tools->button("goButton"), &QToolButton::clicked, this, [this] { goToLevel(); });
+  connect(docked_.tools->levelNumber(), &QSpinBox::editingFinished, this, [this] {
+    if (docked_.tools->levelNumber()->hasFocus()) goToLevel();
+  });
+  connect(docked_.tools->button("previousLevelButton"), &QToolButton::clicked, this, [this] { guarded([this] { session_.previousLevel(); }); });
+  connect(docked_.tools->button("nextLevelButton"), &QToolButton::clicked, this, [this] { guarded([this] { session_.nextLevel(); }); });
+  connect(docked_.tools->button("levelPropertiesButton"), &QToolButton::clicked, this,
+          [this] { showProperty(LevelProperties::SizeButton::ToolsPanel); });
+  connect(docked_.tools->button("clearLevelButton"), &QToolButton::clicked, this, [this] { action("clearLevel")->trigger(); });
+  connect(docked_.tools->button("zoomInButton"), &QToolButton::clicked, this, [this] { scroll_->zoomIn(); });
+  connect(docked_.tools->button("zoomOutButton"), &QToolButton::clicked, this, [this] { scroll_->zoomOut(); });
+  connectDrawingTools();
+  QToolButton* target = docked_.tools->button("testTargetButton");
+  target->setMenu(menus_.testTarget);
+  target->setPopupMode(QToolButton::InstantPopup);
+  target->setStyleSheet("QToolButton::menu-indicator { image: none; }");
+
+  for (QWidget* w : std::initializer_list<QWidget*>{docked_.tools, docked_.objects->canvas()}) {
+    w->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(w, &QWidget::customContextMenuRequested, this,
+            [this, w](const QPoint& pos) { menus_.levelView->popup(w->mapToGlobal(pos)); });
+  }
+
+  // Objects panel.
+  connect(docked_.objects->canvas(), &ObjectsCanvas::hovered, this,
+          [this](int object) { docked_.objects->showHint(object, session_.catalogue); });
+  connect(docked_.objects->canvas(), &ObjectsCanvas::chosen, this, [this](int object) {
+    chooseDrawingObject(object, strip_.image(object));
+  });
+
+  // Level list.
+  connect(docked_.levelList, &LevelList::levelClicked, this,
+          [this](int number) { guarded([&] { session_.selectLevel(number + 1); }); });
+  connect(docked_.levelList, &LevelList::titleEdited, this, [this](int number, const QString& title) {
+    guarded([&] { session_.setLevelTitle(number + 1, toRecordText(title)); });
+  });
+  connect(docked_.levelList, &LevelList::rowDragged, this, [this](int from, int to) {
+    panels_.move->target()->setValue(to);
+    guarded([&] { session_.dragLevel(from, to); });
+  });
+
+  // Levelmap-wide panels.
+  connect(panels_.search, &SearchPanel::searchRequested, this, [this](int object) {
+    bool found = true;
+    guarded([&] { found = findObject(session_, object); });
+    if (!found) inform("Object not found");
+  });
+  connect(panels_.replace, &ReplacePanel::authorRequested, this,
+          [this](const QString& author, int start) {
+            guarded([&] { replaceAuthorRange(session_, author.toStdString(), start); });
+          });
+  connect(panels_.replace, &ReplacePanel::amoebaRequested, this,
+          [this](bool on) { guarded([&] { convertamoebaAll(session_, on); }); });
+  connect(panels_.message, &MessagePanel::clearRequested, this,
+          [this] { guarded([&] { replaceAuthor(session_); }); });
+
+  // Move panel.
+  connect(panels_.move, &MoveLevelPanel::moveConfirmed, this,
+          [this](int target) { guarded([&] { session_.moveLevel(target); }); });
+
+  // View panel and Escape leave full-screen editing.
+  connect(panels_.view->leaveButton(), &QPushButton::clicked, this, [this] { toggleFullScreen(); });
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, [this] {
+    if (state_.fullScreen) toggleFullScreen();
+  });
+
+  // Development panel.
+  connect(panels_.develop, &DevelopPanel::objectPicked, this,
+          [this](int object) { chooseDrawingObject(object, strip_.secondImage(object)); });
+  connect(panels_.develop->button("Redraw Objects"), &QPushButton::clicked, this,
+          [this] { docked_.objects->canvas()->update(); });
+  connect(panels_.develop->button("Go Emerald"), &QPushButton::clicked, this,
+          [this] { switchMode(kEmeraldMode); });
+  connect(panels_.develop->button("New Window"), &QPushButton::clicked, this, [this] {
+    LevelPreviewWindow* preview = newPreviewWindow();
+    preview->show();
+    preview->activateWindow();
+  });
+  connect(panels_.develop->button("Hide Form1 canvas"), &QPushButton::clicked, this,
+          [this] { hideEditingArea(!editingAreaHidden()); });
+  connect(panels_.develop->button("Show levelinfo"), &QPushButton::clicked, this, [this] {
+    for (const std::string& line : session_.map.bdcffMemo[static_cast<std::size_t>(session_.map.currentLevel)]) {
+      panels_.develop->memo()->appendPlainText(fromRecordText(line));
+    }
+  });
+  for (const char* caption : {"Load Brel", "EM", "Das", "Button15", "Button16"}) {
+    panels_.develop->button(caption)->setEnabled(false);
+  }
+}
+
+}  // namespace pyrovel::app

@@ -14,6 +14,7 @@
 
 #include "editor/program_launcher.h"
 #include "editor/level_properties.h"
+#include "editor/levelmap_files.h"
 #include "editor/random_source.h"
 #include "editor/tool_controller.h"
 #include "model/configuration.h"
@@ -122,7 +123,7 @@ class MainWindow : public QMainWindow, public Frontend {
   bool guarded(const std::function<void()>& action);
 
   // --- actions ----------------------------------------------------------------
-  void openLevelmap(EditorSession::OpenSource source, const QString& path = {});
+  void openLevelmap(OpenSource source, const QString& path = {});
   void newLevelmap();
   void save();
   void saveAs();

@@ -115,25 +115,25 @@ void MainWindow::chooseDrawingObject(int object, int libraryImage) {
 
 // --- files ---------------------------------------------------------------------
 
-void MainWindow::openLevelmap(EditorSession::OpenSource source, const QString& path) {
+void MainWindow::openLevelmap(OpenSource source, const QString& path) {
   scroll_->fitView();
-  if (source == EditorSession::OpenSource::History && !path.isEmpty()) {
+  if (source == OpenSource::History && !path.isEmpty()) {
     openFolder_ = QFileInfo(path).absolutePath();
   }
   drawingLibraryImage_ = -1;
-  guarded([&] { session_.openLevelmap(source, path.toStdString()); });
+  guarded([&] { pyrovel::openLevelmap(session_, source, path.toStdString()); });
 }
 
 void MainWindow::newLevelmap() {
-  guarded([this] { session_.newLevelmap(); });
+  guarded([this] { pyrovel::newLevelmap(session_); });
 }
 
 void MainWindow::save() {
-  guarded([this] { session_.save(); });
+  guarded([this] { saveLevelmap(session_); });
 }
 
 void MainWindow::saveAs() {
-  guarded([this] { session_.saveAs(); });
+  guarded([this] { saveLevelmapAs(session_); });
 }
 
 void MainWindow::loadImageLibrary() {

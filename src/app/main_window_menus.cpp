@@ -39,10 +39,6 @@
 
 namespace pyrovel::app {
 
-namespace {
-using OpenSource = EditorSession::OpenSource;
-}  // namespace
-
 QAction* MainWindow::makeAction(const QString& name, const QString& text, const QKeySequence& shortcut,
                             std::function<void()> handler) {
   auto* a = new QAction(text, this);

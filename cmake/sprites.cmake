@@ -3,6 +3,7 @@
 # prvl look for them.
 add_executable(make_sprites ${CMAKE_SOURCE_DIR}/tools/make_sprites.cpp)
 target_link_libraries(make_sprites PRIVATE pyrovel_render)
+pyrovel_warnings(make_sprites)
 
 set(SPRITE_SET_OUTPUTS
   ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/Emerald.iml

@@ -19,8 +19,9 @@ deps:
 	  $(SUDO) apt-get update && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
 	fi
 
+# Warnings are errors here, so `make test` and CI fail on a new warning.
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPYROVEL_WERROR=ON >/dev/null
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)

@@ -12,9 +12,11 @@ list(REMOVE_ITEM EDITOR_UI_SOURCES ${CMAKE_SOURCE_DIR}/src/app/main.cpp)
 add_library(prvl_editor_ui STATIC ${EDITOR_UI_SOURCES})
 set_target_properties(prvl_editor_ui PROPERTIES AUTOMOC ON)
 target_link_libraries(prvl_editor_ui PUBLIC pyrovel_core Qt6::Widgets)
+pyrovel_warnings(prvl_editor_ui)
 
 add_executable(prvl-editor ${CMAKE_SOURCE_DIR}/src/app/main.cpp)
 target_link_libraries(prvl-editor PRIVATE prvl_editor_ui)
+pyrovel_warnings(prvl-editor)
 
 # The default palettes go beside the program, where the editor looks for them.
 set(EDITOR_PALETTES ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/Edit.bdi)
@@ -41,6 +43,7 @@ foreach(test_source ${EDITOR_TEST_SOURCES})
   set_target_properties(${test_target} PROPERTIES AUTOMOC ON)
   target_include_directories(${test_target} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(${test_target} PRIVATE prvl_editor_ui Qt6::Test)
+  pyrovel_warnings(${test_target})
   target_compile_definitions(${test_target} PRIVATE
     PYROVEL_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
     PYROVEL_BIN_DIR="${CMAKE_RUNTIME_OUTPUT_DIRECTORY}")

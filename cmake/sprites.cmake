@@ -2,7 +2,8 @@
 # Emerald.iml and Emerald.bam beside the programs, where the editor and
 # prvl look for them.
 add_executable(make_sprites ${CMAKE_SOURCE_DIR}/tools/make_sprites.cpp)
-target_link_libraries(make_sprites PRIVATE pyrovel_core)
+target_link_libraries(make_sprites PRIVATE pyrovel_render)
+pyrovel_warnings(make_sprites)
 
 set(SPRITE_SET_OUTPUTS
   ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/Emerald.iml

@@ -188,7 +188,7 @@ void MainWindow::openCommandLineFile() {
   const QString path = file.absoluteFilePath();
   QDir::setCurrent(file.absolutePath());
   folders_.open = file.absolutePath();
-  openLevelmap(EditorSession::OpenSource::Path, path);
+  openLevelmap(OpenSource::Path, path);
   scroll_->zoomOut();
 }
 
@@ -241,7 +241,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
       case Answer::Yes: {
         // A save that was cancelled or failed must not lose the changes.
         bool saved = false;
-        if (!guarded([&] { saved = session_.save(); }) || !saved) keepOpen = true;
+        if (!guarded([&] { saved = saveLevelmap(session_); }) || !saved) keepOpen = true;
         break;
       }
       case Answer::No:

@@ -19,8 +19,10 @@
 #include "app/lazy_window.h"
 #include "editor/program_launcher.h"
 #include "editor/level_properties.h"
+#include "editor/levelmap_files.h"
 #include "editor/random_source.h"
 #include "editor/tool_controller.h"
+#include "editor/levelmap_files.h"
 #include "model/configuration.h"
 #include "model/editor_session.h"
 #include "model/palette_file.h"
@@ -159,7 +161,7 @@ class MainWindow : public QMainWindow, public Frontend {
   void openCommandLineFile();
 
   // Commands that are more than a call of the session.
-  void openLevelmap(EditorSession::OpenSource source, const QString& path = {});
+  void openLevelmap(OpenSource source, const QString& path = {});
   void importLevel();
   void exportLevel();
   void goToLevel();

@@ -120,13 +120,13 @@ void MainWindow::chooseDrawingObject(int object, int libraryImage) {
 
 // --- files ---------------------------------------------------------------------
 
-void MainWindow::openLevelmap(EditorSession::OpenSource source, const QString& path) {
+void MainWindow::openLevelmap(OpenSource source, const QString& path) {
   scroll_->fitView();
-  if (source == EditorSession::OpenSource::History && !path.isEmpty()) {
+  if (source == OpenSource::History && !path.isEmpty()) {
     folders_.open = QFileInfo(path).absolutePath();
   }
   state_.drawingImage = -1;
-  guarded([&] { session_.openLevelmap(source, path.toStdString()); });
+  guarded([&] { pyrovel::openLevelmap(session_, source, path.toStdString()); });
 }
 
 

@@ -24,7 +24,6 @@
 namespace pyrovel::app {
 
 namespace {
-using OpenSource = EditorSession::OpenSource;
 using SizeButton = LevelProperties::SizeButton;
 QKeySequence key(const char* text) { return QKeySequence(text); }
 }  // namespace
@@ -40,11 +39,11 @@ void MainWindow::createActions() {
   };
 
   // File
-  add({"newLevelset", "New levelset", {key("Ctrl+N")}, "New Levelmap"}, onSession(&EditorSession::newLevelmap));
+  add({"newLevelset", "New levelset", {key("Ctrl+N")}, "New Levelmap"}, onSession(&pyrovel::newLevelmap));
   add({"openLevelset", "&Open levelset", {key("Ctrl+O")}, "Open LevelMap"}, [open] { open(OpenSource::Dialog); });
   add({"appendLevelset", "Append levelset"}, [open] { open(OpenSource::AppendDialog); });
-  add({"saveLevelset", "&Save levelset", {key("Ctrl+S")}, "Save Levelmap"}, onSession(&EditorSession::save));
-  add({"saveLevelsetAs", "Save Levelset &As", {key("F12")}}, onSession(&EditorSession::saveAs));
+  add({"saveLevelset", "&Save levelset", {key("Ctrl+S")}, "Save Levelmap"}, onSession(&saveLevelmap));
+  add({"saveLevelsetAs", "Save Levelset &As", {key("F12")}}, onSession(&saveLevelmapAs));
   add({"importLevel", "&Import level", {key("Ctrl+I")}, "Import Level"}, [this] { importLevel(); });
   add({"exportLevel", "&Export Level", {key("Ctrl+E")}, "Export Level"}, [this] { exportLevel(); });
   add({"importFromExecutable", "Import from DLL"}, [this] { showWindow(windows_.resources.get()); });

@@ -39,10 +39,6 @@
 
 namespace pyrovel::app {
 
-namespace {
-using OpenSource = EditorSession::OpenSource;
-}  // namespace
-
 
 void MainWindow::createToolWindows() {
   panels_.move = new MoveLevelPanel(this);
@@ -118,7 +114,7 @@ void MainWindow::connectSignals() {
 
   // Move panel.
   connect(panels_.move, &MoveLevelPanel::moveConfirmed, this,
-          [this](int target) { guarded([&] { session_.moveLevel(target); }); });
+          [this](int level) { guarded([&] { session_.moveLevel(level); }); });
 
   // View panel and Escape leave full-screen editing.
   connect(panels_.view->leaveButton(), &QPushButton::clicked, this, [this] { toggleFullScreen(); });

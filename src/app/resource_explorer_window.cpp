@@ -190,11 +190,11 @@ void ResourceExplorerWindow::addChildren(QTreeWidgetItem* parent, const Resource
     }
     const bool group = isGroupType(type);
     QTreeWidgetItem* item = addItem(parent, text, {&child, &type, {}, false}, group ? 1 : 2);
-    const ResourceData* data = child.leafData();
-    if (!group || !data) continue;
+    const ResourceData* resource = child.leafData();
+    if (!group || !resource) continue;
     const bool cursor = type.key.id == kResCursor;
     try {
-      for (const IconGroupEntry& image : pe_->iconGroup(*data, cursor)) {
+      for (const IconGroupEntry& image : pe_->iconGroup(*resource, cursor)) {
         const ResourceData* found = pe_->iconImage(image.imageId, cursor);
         if (!found) continue;
         addItem(item, fromStd(image.displayName), {nullptr, &type, *found, cursor}, 3);
@@ -233,13 +233,13 @@ void ResourceExplorerWindow::showResource(QTreeWidgetItem* item) {
   const Entry* entry = entryOf(item);
   if (!entry || !pe_) return;
   statusBar()->clearMessage();
-  const ResourceData* data = dataOf(*entry);
-  if (!data) {
+  const ResourceData* resource = dataOf(*entry);
+  if (!resource) {
     status_->setText(fromStd(resourceStatusText(*entry->node)));
     return;
   }
   ResourceNode shown;
-  shown.data = *data;
+  shown.data = *resource;
   status_->setText(fromStd(resourceStatusText(shown)));
   showResource(*entry);
   if (!entry->node) return;
@@ -255,10 +255,10 @@ void ResourceExplorerWindow::showResource(QTreeWidgetItem* item) {
 }
 
 void ResourceExplorerWindow::showResource(const Entry& entry) {
-  const ResourceData* data = dataOf(entry);
+  const ResourceData* resource = dataOf(entry);
   const std::string& file = pe_->path();
   try {
-    const Bytes bytes = pe_->bytes(*data);
+    const Bytes bytes = pe_->bytes(*resource);
     const std::uint32_t type = typeNumber(*entry.type);
     QPixmap picture;
     if (entry.image) {
@@ -292,8 +292,8 @@ void ResourceExplorerWindow::showText(const QStringList& lines) {
 
 void ResourceExplorerWindow::saveExecutable() {
   const Entry* entry = entryOf(treeView_->currentItem());
-  const ResourceData* data = entry && pe_ ? dataOf(*entry) : nullptr;
-  if (!data) {
+  const ResourceData* resource = entry && pe_ ? dataOf(*entry) : nullptr;
+  if (!resource) {
     error("No resource selected");
     return;
   }
@@ -310,7 +310,7 @@ void ResourceExplorerWindow::saveExecutable() {
     if (entry->node) {
       saveResource(*pe_, entry->node, path->toStdString());
     } else {
-      writeFileAtomically(path->toStdString(), pe_->bytes(*data));
+      writeFileAtomically(path->toStdString(), pe_->bytes(*resource));
     }
   } catch (const std::exception& e) {
     error(fromStd(e.what()));

@@ -3,13 +3,13 @@
 // executable or DLL as a tree, shows a resource (strings, menus, pictures,
 // bytes), saves one raw, and imports the level resources when they are
 // selected: caves ("BDCAV"), intermissions ("BDINT") and levelsets
-// ("BDGAME"). Reading and importing are the core's (import/resource_import.h).
+// ("BDGAME"). Reading and importing are the core's (editor/resource_import.h).
 #include <QMainWindow>
 #include <optional>
 #include <vector>
 
+#include "editor/resource_import.h"
 #include "import/pe_resources.h"
-#include "import/resource_import.h"
 
 class QCheckBox;
 class QLabel;

@@ -4,6 +4,7 @@
 
 #include "cli/cli_frontend.h"
 #include "cli/commands.h"
+#include "editor/levelmap_files.h"
 #include "import/c64_dump_convert.h"
 #include "model/editor_session.h"
 #include "model/file_io.h"
@@ -68,7 +69,7 @@ int convert(const std::string& dump, const std::string& out, const std::string& 
   EditorSession session(ui);
   loadC64Conversion(session, c, false);
   for (const std::string& note : session.messages) std::cerr << "prvl: " << note << "\n";
-  session.saveAsType(1, out);
+  saveLevelmapAsType(session, 1, out);
   return 0;
 }
 

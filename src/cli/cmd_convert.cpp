@@ -4,6 +4,7 @@
 
 #include "cli/cli_frontend.h"
 #include "cli/commands.h"
+#include "editor/levelmap_files.h"
 #include "model/editor_session.h"
 #include "model/file_io.h"
 
@@ -48,11 +49,11 @@ int cmdConvert(const Args& args) {
   }
   CliFrontend ui;
   EditorSession session(ui);
-  if (!session.readLevelmap(in)) {
+  if (!readLevelmap(session, in)) {
     std::cerr << "prvl convert: " << in << ": no reader for this kind of file\n";
     return 1;
   }
-  session.saveAsType(type, out);
+  saveLevelmapAsType(session, type, out);
   return 0;
 }
 

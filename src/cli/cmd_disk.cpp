@@ -10,6 +10,7 @@
 #include "cli/cli_frontend.h"
 #include "cli/commands.h"
 #include "cli/import_args.h"
+#include "editor/levelmap_files.h"
 #include "import/adf_image.h"
 #include "import/adf_level_import.h"
 #include "import/d64_cave_import.h"
@@ -152,7 +153,7 @@ int importLevel(const DiskArgs& d) {
 
   CliFrontend ui;
   EditorSession session(ui);
-  if (fileExists(d.into) && !session.readLevelmap(d.into)) {
+  if (fileExists(d.into) && !readLevelmap(session, d.into)) {
     std::cerr << "prvl disk: " << d.into << ": no reader for this kind of file\n";
     return 1;
   }

@@ -7,6 +7,7 @@
 
 #include "cli/cli_frontend.h"
 #include "cli/commands.h"
+#include "editor/levelmap_files.h"
 #include "import/import_filters.h"
 #include "import/mikeysoft_level.h"
 #include "model/editor_session.h"
@@ -104,7 +105,7 @@ int cmdImport(const Args& args) {
   Levelmap& map = session.map;
   int slot = kFirstSlot;
   if (!into.empty()) {
-    if (!session.readLevelmap(into)) {
+    if (!readLevelmap(session, into)) {
       std::cerr << "prvl import: " << into << ": no reader for this kind of file\n";
       return 1;
     }
@@ -158,7 +159,7 @@ int cmdImport(const Args& args) {
     map.header(s).setWidth(sizes[s].first);
     map.header(s).setHeight(sizes[s].second);
   }
-  session.saveAsType(1, out);
+  saveLevelmapAsType(session, 1, out);
   return 0;
 }
 

@@ -4,6 +4,7 @@
 
 #include "cli/cli_frontend.h"
 #include "cli/commands.h"
+#include "editor/levelmap_files.h"
 #include "model/editor_session.h"
 #include "model/json.h"
 
@@ -28,7 +29,7 @@ int cmdInfo(const Args& args) {
   }
   CliFrontend ui;
   EditorSession session(ui);
-  if (!session.readLevelmap(file)) {
+  if (!readLevelmap(session, file)) {
     std::cerr << "prvl info: " << file << ": no reader for this kind of file\n";
     return 1;
   }

@@ -7,6 +7,7 @@
 
 #include "cli/cli_frontend.h"
 #include "cli/commands.h"
+#include "editor/levelmap_files.h"
 #include "model/editor_session.h"
 #include "render/level_renderer.h"
 #include "render/png_writer.h"
@@ -92,7 +93,7 @@ int cmdRender(const Args& args) {
   const SpriteStrip strip = loadCliSprites(iml);
   CliFrontend ui;
   EditorSession session(ui);
-  if (!session.readLevelmap(file)) {
+  if (!readLevelmap(session, file)) {
     std::cerr << "prvl render: " << file << ": no reader for this kind of file\n";
     return 1;
   }

@@ -9,9 +9,10 @@
 #include "cli/cli_frontend.h"
 #include "cli/commands.h"
 #include "cli/import_args.h"
+#include "editor/levelmap_files.h"
+#include "editor/resource_import.h"
 #include "import/disk_text.h"
 #include "import/pe_resources.h"
-#include "import/resource_import.h"
 #include "model/editor_session.h"
 #include "model/file_io.h"
 #include "model/game_format.h"
@@ -151,7 +152,7 @@ int importLevel(const ResArgs& a) {
 
   CliFrontend ui;
   EditorSession session(ui);
-  if (fileExists(a.into) && !session.readLevelmap(a.into)) {
+  if (fileExists(a.into) && !readLevelmap(session, a.into)) {
     std::cerr << "prvl res: " << a.into << ": no reader for this kind of file\n";
     return 1;
   }

@@ -38,7 +38,7 @@ class DrawingTool {
   virtual CursorKind cursor() const { return CursorKind::Default; }
   virtual OptionBar optionBar() const { return OptionBar::None; }
   // The line that tells how to use it; empty where its option bar shows instead.
-  virtual std::string usageHint(const ToolContext& context) const { return {}; }
+  virtual std::string usageHint(const ToolContext& /*context*/) const { return {}; }
 
   // The pointer on the level view, at `cell` (which may lie outside the level).
   virtual void press(ToolContext& context, CellPos cell, MouseButton button, int cellSize,
@@ -47,9 +47,9 @@ class DrawingTool {
   virtual void move(ToolContext& context, CellPos cell, unsigned held, ViewUpdate& u) = 0;
   virtual AfterRelease release(ToolContext& context, MouseButton button, ViewUpdate& u) = 0;
   // Switched off, by another tool or its own button: drop what is half done.
-  virtual void cancel(ToolContext& context, ViewUpdate& u) {}
+  virtual void cancel(ToolContext& /*context*/, ViewUpdate& /*u*/) {}
   // A press at (x, y) on its 24 x 24 button, before the click.
-  virtual void pressButton(ToolContext& context, int x, int y) {}
+  virtual void pressButton(ToolContext& /*context*/, int /*x*/, int /*y*/) {}
 };
 
 }  // namespace pyrovel

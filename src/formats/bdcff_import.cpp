@@ -140,7 +140,9 @@ class BdcffImport {
 
 // Hides the conversion gauge however the import ends.
 struct GaugeShown {
-  explicit GaugeShown(Frontend& ui) : ui(ui) { ui.progress(0, kLastSlot, "BDCFF import"); }
+  explicit GaugeShown(Frontend& frontend) : ui(frontend) {
+    ui.progress(0, kLastSlot, "BDCFF import");
+  }
   ~GaugeShown() { ui.progress(0, 0, ""); }
   Frontend& ui;
 };

@@ -268,7 +268,9 @@ class DasReader {
 };
 
 struct GaugeShown {
-  explicit GaugeShown(Frontend& ui) : ui(ui) { ui.progress(0, kLastSlot, "DAS import"); }
+  explicit GaugeShown(Frontend& frontend) : ui(frontend) {
+    ui.progress(0, kLastSlot, "DAS import");
+  }
   ~GaugeShown() { ui.progress(0, 0, ""); }
   Frontend& ui;
 };

@@ -15,7 +15,6 @@ void readBd4Levelset(EditorSession& session, const std::string& path);      // "
 void readBd4V2Level(EditorSession& session, const std::string& path);    // ".bd4"
 void readDasLevels(EditorSession& session, const std::string& path);      // ".das"
 void importBdcff(EditorSession& session, const std::string& path);       // ".bd"
-void readBpbdLevelset(EditorSession& session, const std::string& path);  // "BPBD" .map
 void readSupaplexLevels(EditorSession& session, const std::string& path); // levels.d*
 
 // Writers for "Save Levelset As" types 2 to 4 and the BDCFF save.

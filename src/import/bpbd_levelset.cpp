@@ -1,11 +1,12 @@
 // BPBD levelsets of the Brel Boulder game: a 256-byte head and then up to
 // 80 level records of 2304 bytes, each a 64 x 32 map with four yam
 // patterns.
+#include "import/bpbd_levelset.h"
+
 #include <optional>
 
 #include "formats/bd4_levelset.h"
 #include "formats/bpbd_codes.h"
-#include "formats/levelset_io.h"
 #include "formats/memo_lines.h"
 #include "import/import_steps.h"
 #include "model/file_io.h"

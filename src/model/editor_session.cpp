@@ -166,6 +166,31 @@ EditorSession::Placed EditorSession::placeObject(int x, int y, int object) {
   return result;
 }
 
+// --- the whole levelmap --------------------------------------------------------
+
+void EditorSession::clearLevelmap() {
+  // The size fields' "Apply" takes the title and author the panel still shows.
+  const std::string shownTitle = map.current().title();
+  const std::string shownAuthor = map.current().author();
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    map.header(slot).clear();
+    map.grid(kGameLayer, slot).fill(0);
+  }
+  updateLevelList();
+  map.currentLevel = 1;
+  LevelHeader& h = map.current();
+  h.setWidth(64);
+  h.setHeight(32);
+  h.setTitle(shownTitle);
+  h.setAuthor(shownAuthor);
+  map.fileName = "New.map";
+  levelPath.clear();
+  clearLevel();
+  undo_.reset();
+  map.modified = false;
+  notify(kLevelList | kLevelShown | kUndoState | kProperties);
+}
+
 std::string EditorSession::levelCaption() const {
   const LevelHeader& h = map.current();
   return map.fileName + " Level " + std::to_string(Levelmap::levelNumber(map.currentLevel)) +

@@ -2,7 +2,8 @@
 // The editor session: the one levelmap being edited and everything the
 // editor keeps around it (current level and layer, undo, the drawing
 // object, file names and history). The window owns one and forwards to it;
-// the command line and the tests drive it directly.
+// the command line and the tests drive it directly. Readers and writers fill
+// and read it; opening and saving are editor/levelmap_files.h's.
 #include <array>
 #include <string>
 #include <vector>
@@ -83,23 +84,11 @@ class EditorSession {
   };
   Placed placeObject(int x, int y, int object);
 
-  // --- files ---------------------------------------------------------------
-  // The dispatcher: picks readers by extension and magic and runs them.
-  // False when no reader takes the file (nothing was read).
-  bool readLevelmap(const std::string& path);
-  enum class OpenSource { Dialog, AppendDialog, History, Path };
-  // Opening with everything around it (save question, reset to level 0).
-  void openLevelmap(OpenSource source, const std::string& path = {});
-  // Save to where the levelmap came from, or ask for a name. False when
-  // nothing was written.
-  bool save();
-  bool saveAs();
-  // Writes the levelmap as save-as type 1..4 to `path` (the name rules of
-  // save-as are applied by saveAs, not here).
-  void saveAsType(int type, const std::string& path);
-  void newLevelmap();
-  // Asks "This will erase changes ..." when modified; false never (kept for callers).
-  void offerSaveBeforeReplacing();
+  // --- the whole levelmap ----------------------------------------------------
+  // Empties every level's game layer and leaves level 0 at 64 x 32 with the
+  // title and author shown, as "New.map" without a path or undo steps.
+  // (The save question before it is editor/levelmap_files.h's.)
+  void clearLevelmap();
 
   // The level caption: "cave.map Level 3: Lava by Unknown".
   std::string levelCaption() const;
@@ -108,7 +97,6 @@ class EditorSession {
 
  private:
   void showLevel(int slot, bool resetUndo);
-  void pushHistory(const std::string& path);
 
   Frontend* ui_;
   UndoRing undo_;

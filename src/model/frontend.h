@@ -33,19 +33,19 @@ class Frontend {
   // An informational message box.
   virtual void inform(std::string_view text) = 0;
   // A progress gauge for long imports; max 0 hides it.
-  virtual void progress(int value, int max, std::string_view label) {}
+  virtual void progress(int /*value*/, int /*max*/, std::string_view /*label*/) {}
   // Something shown changed (a combination of Change flags).
-  virtual void changed(unsigned what) {}
+  virtual void changed(unsigned /*what*/) {}
 
   // The open dialog: the chosen path, or nothing when cancelled.
-  virtual std::optional<std::string> chooseOpenFile(bool append) { return std::nullopt; }
+  virtual std::optional<std::string> chooseOpenFile(bool /*append*/) { return std::nullopt; }
   // The save-as dialog with its four file types (1 game, 2 BD4 / EM V4,
   // 3 EM V6, 4 BDCFF); it asks before overwriting. Nothing when cancelled.
   struct SaveAsChoice {
     std::string path;
     int type = 1;
   };
-  virtual std::optional<SaveAsChoice> chooseSaveAs(const std::string& proposed) {
+  virtual std::optional<SaveAsChoice> chooseSaveAs(const std::string& /*proposed*/) {
     return std::nullopt;
   }
 };

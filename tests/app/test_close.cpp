@@ -1,5 +1,6 @@
 // Closing the window: the save question and Edit.ini.
 #include "app_fixture.h"
+#include "editor/levelmap_files.h"
 #include "model/editor_session.h"
 
 using namespace pyrovel;
@@ -44,7 +45,7 @@ class CloseTest : public QObject {
     QVERIFY(w->close());
     SilentFrontend silent;
     EditorSession back(silent);
-    back.readLevelmap(map.toStdString());
+    readLevelmap(back, map.toStdString());
     QCOMPARE(back.map.cell(kGameLayer, 1, 3, 3), 13);
   }
 

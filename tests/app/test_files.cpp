@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "app_fixture.h"
+#include "editor/levelmap_files.h"
 #include "model/editor_session.h"
 
 using namespace pyrovel;
@@ -16,7 +17,7 @@ std::array<std::string, 4> historyOf(MainWindow& w) { return w.session().history
 std::unique_ptr<EditorSession> readBack(const QString& path) {
   static SilentFrontend silent;
   auto s = std::make_unique<EditorSession>(silent);
-  s->readLevelmap(path.toStdString());
+  readLevelmap(*s, path.toStdString());
   return s;
 }
 }  // namespace

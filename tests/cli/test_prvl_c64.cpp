@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "editor/levelmap_files.h"
 #include "import/test_c64_dump_builder.h"
 #include "model/editor_session.h"
 #include "support/test_support.h"
@@ -62,7 +63,7 @@ TEST_F(PrvlC64, ConvertWritesTheLevelmapAndTheDasText) {
   EXPECT_TRUE(text.ends_with("level\r\n1\r\n"));
 
   EditorSession session(ui);
-  ASSERT_TRUE(session.readLevelmap(dir.path("out.map")));
+  ASSERT_TRUE(readLevelmap(session, dir.path("out.map")));
   EXPECT_EQ(session.map.header(1).title(), " Cave A");
   EXPECT_EQ(session.map.header(20).title(), " Cave T");
   EXPECT_EQ(session.map.header(5).width(), 20);

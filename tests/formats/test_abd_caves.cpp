@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/levelmap_files.h"
 #include "formats/levelset_io.h"
 #include "model/editor_session.h"
 #include "formats/test_read_errors.h"
@@ -156,7 +157,7 @@ TEST_F(AbdReaderTest, BoulderoidMapThroughTheDispatcher) {
   const std::string text = "# Boulderoid\r\n" + abdCave("03", "01", {"rPd"}, "\r\n");
   const std::string path = dir.path("bould.map");
   testing::writeAll(path, std::vector<std::uint8_t>(text.begin(), text.end()));
-  EXPECT_TRUE(session.readLevelmap(path));
+  EXPECT_TRUE(readLevelmap(session, path));
   EXPECT_EQ(cell(0, 0), 3);
   EXPECT_EQ(header().playerX(), 1);
   EXPECT_EQ(cell(2, 0), 4);

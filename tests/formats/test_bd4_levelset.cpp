@@ -2,6 +2,7 @@
 // layout, reading hand-built records, and short or odd files.
 #include <gtest/gtest.h>
 
+#include "editor/levelmap_files.h"
 #include "formats/bd4_levelset.h"
 #include "formats/bd4_record.h"
 #include "formats/levelset_io.h"
@@ -222,7 +223,7 @@ TEST_F(Bd4Fixture, LevelsLayoutSkipsHeadAndGaps) {
   }
   const std::string path = dir.path("set.levels");
   testing::writeAll(path, file);
-  session.readLevelmap(path);
+  readLevelmap(session, path);
   EXPECT_EQ(session.map.cell(kGameLayer, 80, 2, 2), 4);
   EXPECT_EQ(session.map.cell(kGameLayer, 80, 9, 9), 2);
   EXPECT_EQ(session.map.cell(kGameLayer, 1, 30, 20), 1);
@@ -270,9 +271,9 @@ TEST_F(Bd4Fixture, SavedLevelsetReadsBack) {
   testing::makeSmallLevel(session.map, 1);
   session.map.cell(kGameLayer, 1, 5, 5) = 237;
   const std::string path = dir.path("round.lev");
-  session.saveAsType(2, path);
+  saveLevelmapAsType(session, 2, path);
   EditorSession other(ui);
-  other.readLevelmap(path);
+  readLevelmap(other, path);
   const LevelHeader& a = session.map.header(1);
   const LevelHeader& b = other.map.header(1);
   for (int x = 0; x < 64; ++x) {
@@ -300,7 +301,7 @@ TEST_F(Bd4Fixture, SavedLevelsetReadsBack) {
 
 TEST_F(Bd4Fixture, SaveAsDialogTypeTwoWritesLev) {
   ui.saveAsChoices.push_back({dir.path("chosen.map"), 2});
-  ASSERT_TRUE(session.saveAs());
+  ASSERT_TRUE(saveLevelmapAs(session));
   EXPECT_EQ(testing::readAll(dir.path("chosen.lev")).size(), 80 * kRecord);
   EXPECT_EQ(session.map.fileName, "chosen.lev");
 }
@@ -342,7 +343,7 @@ TEST_F(Bd4Fixture, Bd4V2ReadsPairsAndSkipsSeparators) {
   testing::writeAll(path, f);
   session.map.header(1).setPlayerX(9);
   session.map.header(50).setHeight(0);
-  session.readLevelmap(path);
+  readLevelmap(session, path);
   const Levelmap& m = session.map;
   EXPECT_EQ(m.header(1).width(), 64);
   EXPECT_EQ(m.header(1).height(), 32);

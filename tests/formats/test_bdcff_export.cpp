@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "editor/levelmap_files.h"
 #include "formats/bdcff.h"
 #include "formats/levelset_io.h"
 #include "model/editor_session.h"
@@ -103,7 +104,7 @@ TEST(BdcffExport, SaveWritesTheFileAndExportReplacesIt) {
   testing::ScriptedFrontend ui;
   EditorSession session(ui);
   makeLevel(session.map, 1, 5, 4);
-  session.saveAsType(4, dir.path("out.bd"));
+  saveLevelmapAsType(session, 4, dir.path("out.bd"));
   const auto bytes = testing::readAll(dir.path("out.bd"));
   EXPECT_EQ(std::string(bytes.begin(), bytes.end()), bdcffLevelsetText(session.map));
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "editor/levelmap_files.h"
 #include "formats/bdcff.h"
 #include "formats/bdcff_das_text.h"
 #include "formats/levelset_io.h"
@@ -154,7 +155,7 @@ TEST_F(BdcffImportTest, DispatcherReadsBdFiles) {
   const std::string path = dir.path("set.bd");
   const std::string text = "[cave]\nName=Via open\n[/cave]\n";
   testing::writeAll(path, std::vector<std::uint8_t>(text.begin(), text.end()));
-  session.readLevelmap(path);
+  readLevelmap(session, path);
   EXPECT_EQ(header(1).title(), "Via open");
   EXPECT_FALSE(session.readerNote.empty());
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "editor/levelmap_files.h"
 #include "formats/das_reader.h"
 #include "formats/levelset_io.h"
 #include "model/editor_session.h"
@@ -253,7 +254,7 @@ TEST_F(DasReaderTest, DispatcherReadsDasFiles) {
   const std::string path = dir.path("set.das");
   const std::string text = "level\n1\nname\nOpened\nlevel\n1\n";
   testing::writeAll(path, std::vector<std::uint8_t>(text.begin(), text.end()));
-  session.readLevelmap(path);
+  readLevelmap(session, path);
   EXPECT_EQ(header().title(), "Opened");
 }
 

@@ -2,6 +2,7 @@
 // import's size rule, its messages and warnings, and a V6 round trip.
 #include <gtest/gtest.h>
 
+#include "editor/levelmap_files.h"
 #include "formats/em_formats.h"
 #include "formats/levelset_io.h"
 #include "formats/test_em_support.h"
@@ -90,7 +91,7 @@ TEST_F(EmFixture, V4ExportIsTheBd4Record) {
 TEST_F(EmFixture, V6LevelsetHoldsEightyRecords) {
   testing::makeSmallLevel(session.map, 3);
   session.map.currentLevel = 7;
-  session.saveAsType(3, dir.path("all.lev"));
+  saveLevelmapAsType(session, 3, dir.path("all.lev"));
   const RecordBytes f = testing::readAll(dir.path("all.lev"));
   ASSERT_EQ(f.size(), 80 * kV6);
   EXPECT_EQ(f[2 * kV6 + 64 * 4 + 3], 18);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/levelmap_files.h"
 #include "formats/levelset_io.h"
 #include "model/editor_session.h"
 #include "formats/test_read_errors.h"
@@ -300,7 +301,7 @@ TEST_F(GamReaderTest, TruncatedFilesKeepWhatWasRead) {
 
 TEST_F(GamReaderTest, OpenedThroughTheDispatcher) {
   testing::writeAll(path, gamFile({smallLevel({134, 4}, "via open")}));
-  EXPECT_TRUE(session.readLevelmap(path));
+  EXPECT_TRUE(readLevelmap(session, path));
   EXPECT_EQ(header(1).title(), "via open");
   EXPECT_EQ(cell(1, 0), 6);
   EXPECT_EQ(session.readerNote, "imported with Amiga Gam (& BoulderRush) importfilter V0.04");

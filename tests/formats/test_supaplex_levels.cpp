@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/levelmap_files.h"
 #include "formats/levelset_io.h"
 #include "model/editor_session.h"
 #include "formats/test_read_errors.h"
@@ -153,7 +154,7 @@ TEST_F(SupaplexReaderTest, RealLevelsDat) {
   ASSERT_EQ(size % kRecord, 0u);
   const int levels = static_cast<int>(std::min<std::size_t>(size / kRecord, 100));
   // Through the dispatcher, which knows the file by its name.
-  EXPECT_TRUE(session.readLevelmap(real));
+  EXPECT_TRUE(readLevelmap(session, real));
   for (int slot = 1; slot <= levels; ++slot) {
     ASSERT_EQ(header(slot).width(), 60) << slot;
     ASSERT_EQ(header(slot).height(), 24) << slot;

@@ -2,7 +2,8 @@
 // yam patterns, the question for unknown codes, and where reading stops.
 #include <gtest/gtest.h>
 
-#include "formats/levelset_io.h"
+#include "editor/levelmap_files.h"
+#include "import/bpbd_levelset.h"
 #include "import/import_test_support.h"
 #include "model/errors.h"
 
@@ -49,7 +50,7 @@ TEST_F(BpbdLevelset, RecordsFillLevelsFromTheFirst) {
   session.map.currentLevel = 7;
 
   const std::string path = file("brel.map", f.bytes);
-  ASSERT_TRUE(session.readLevelmap(path));  // the dispatcher takes "BPBD" .map files
+  ASSERT_TRUE(readLevelmap(session, path));  // the dispatcher takes "BPBD" .map files
 
   const LevelHeader& h = header(1);
   EXPECT_EQ(h.width(), 64);

@@ -147,10 +147,10 @@ inline PeImage buildPe(const std::vector<PeResource>& resources, bool pe32Plus =
     put16(b, kRsrcRaw + off + 12, static_cast<std::uint32_t>(named));
     put16(b, kRsrcRaw + off + 14, static_cast<std::uint32_t>(keys.size() - named));
   };
-  auto entry = [&](std::size_t at, const PeKey& key, std::uint32_t target) {
-    put32(b, kRsrcRaw + at,
+  auto entry = [&](std::size_t entryOffset, const PeKey& key, std::uint32_t target) {
+    put32(b, kRsrcRaw + entryOffset,
           key.named() ? 0x80000000u | static_cast<std::uint32_t>(strings[key.name]) : key.id);
-    put32(b, kRsrcRaw + at + 4, target);
+    put32(b, kRsrcRaw + entryOffset + 4, target);
   };
   std::vector<PeKey> typeKeys;
   for (const Type& t : types) typeKeys.push_back(t.key);

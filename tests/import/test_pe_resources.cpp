@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <random>
 
+#include "editor/resource_import.h"
 #include "import/import_test_support.h"
 #include "import/pe_resources.h"
-#include "import/resource_import.h"
 #include "import/test_pe_builder.h"
 #include "model/errors.h"
 

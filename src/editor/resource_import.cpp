@@ -1,4 +1,4 @@
-#include "import/resource_import.h"
+#include "editor/resource_import.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -6,8 +6,9 @@
 #include <optional>
 #include <system_error>
 
-#include "import/ck_cave_import.h"
+#include "editor/levelmap_files.h"
 #include "formats/levelset_io.h"
+#include "import/ck_cave_import.h"
 #include "import/disk_level_import.h"
 #include "model/editor_session.h"
 #include "model/file_io.h"
@@ -60,7 +61,7 @@ struct AppendFlag {
   EditorSession& session;
 };
 
-// Opens the levelset through the session's open operation, then unties the
+// Opens the levelset through the editor's open operation, then unties the
 // levelmap from the scratch file, which is gone afterwards: a later Save
 // must ask for a name (or, when appending, go to the levelmap's own file),
 // the history must not offer the scratch file, and the levels read are not
@@ -78,7 +79,7 @@ void openGameLevelset(EditorSession& session, const Bytes& data, bool append) {
   };
   AppendFlag flag(session, append);
   try {
-    session.openLevelmap(EditorSession::OpenSource::Path, scratch.path);
+    openLevelmap(session, OpenSource::Path, scratch.path);
   } catch (...) {
     untie();
     session.map.modified = true;  // what was read before the error is in no file

@@ -1,11 +1,11 @@
-// Opening and saving around the readers and writers: the dispatcher that
-// picks readers by extension and magic, the file history, save and save-as,
-// and the new levelmap.
+#include "editor/levelmap_files.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstring>
 
 #include "formats/levelset_io.h"
+#include "import/bpbd_levelset.h"
 #include "model/editor_session.h"
 #include "model/file_io.h"
 #include "model/game_format.h"
@@ -70,9 +70,8 @@ std::string withExtension(const std::string& path, const std::string& ext) {
   return path.substr(0, path.size() - ext0.size()) + ext;
 }
 
-}  // namespace
-
-void EditorSession::pushHistory(const std::string& path) {
+void pushHistory(EditorSession& session, const std::string& path) {
+  auto& history = session.history;
   if (history[0] == path) return;
   auto found = std::find(history.begin() + 1, history.end(), path);
   if (found != history.end()) {
@@ -81,88 +80,92 @@ void EditorSession::pushHistory(const std::string& path) {
     std::rotate(history.begin(), history.end() - 1, history.end());
     history[0] = path;
   }
-  notify(kHistory);
+  session.notify(kHistory);
 }
 
-bool EditorSession::readLevelmap(const std::string& path) {
-  readerNote.clear();
-  levelPath = path;
-  map.fileName = fileNamePart(path);
-  pushHistory(path);
+void offerSaveBeforeReplacing(EditorSession& session) {
+  if (!session.map.modified) return;
+  if (session.ui().ask("This will erase changes you have made. Do you want to save the current "
+                       "levelmap ?") == Answer::Yes) {
+    saveLevelmap(session);
+  }
+}
+
+}  // namespace
+
+bool readLevelmap(EditorSession& session, const std::string& path) {
+  session.readerNote.clear();
+  session.levelPath = path;
+  session.map.fileName = fileNamePart(path);
+  pushHistory(session, path);
 
   const std::string ext = extensionOf(path);
   bool read = false;
   for (const ExtensionRow& row : kExtensionRows) {
     if (ext == row.extension) {
-      row.reader(*this, path);
+      row.reader(session, path);
       read = true;
     }
   }
-  if (ext == ".map") read = dispatchMap(*this, path) || read;
+  if (ext == ".map") read = dispatchMap(session, path) || read;
 
   // Supaplex level files: "levels.d*" in any letter case.
   if (ext.size() >= 2 && std::tolower(static_cast<unsigned char>(ext[1])) == 'd' &&
-      lower(map.fileName.substr(0, 6)) == "levels") {
-    readSupaplexLevels(*this, path);
+      lower(session.map.fileName.substr(0, 6)) == "levels") {
+    readSupaplexLevels(session, path);
     read = true;
   }
-  notify(kReaderInfo);
+  session.notify(kReaderInfo);
   return read;
 }
 
-void EditorSession::offerSaveBeforeReplacing() {
-  if (!map.modified) return;
-  if (ui_->ask("This will erase changes you have made. Do you want to save the current "
-               "levelmap ?") == Answer::Yes) {
-    save();
-  }
-}
-
-void EditorSession::openLevelmap(OpenSource source, const std::string& path) {
+void openLevelmap(EditorSession& session, OpenSource source, const std::string& path) {
   // After the open (or a cancelled dialog, or a failed read) the editor shows level 0.
-  auto showFirstLevel = [this] {
-    map.currentLevel = 1;
-    drawingObject = 1;
-    updateLevelList();
-    startupComplete = true;
-    map.modified = false;
-    selectLevel(1);
+  auto showFirstLevel = [&session] {
+    session.map.currentLevel = 1;
+    session.drawingObject = 1;
+    session.updateLevelList();
+    session.startupComplete = true;
+    session.map.modified = false;
+    session.selectLevel(1);
   };
   try {
-    if (startupComplete) offerSaveBeforeReplacing();
+    if (session.startupComplete) offerSaveBeforeReplacing(session);
     switch (source) {
       case OpenSource::Dialog:
       case OpenSource::AppendDialog: {
-        appending = source == OpenSource::AppendDialog;
-        auto chosen = ui_->chooseOpenFile(appending);
-        if (chosen) readLevelmap(*chosen);
+        session.appending = source == OpenSource::AppendDialog;
+        auto chosen = session.ui().chooseOpenFile(session.appending);
+        if (chosen) readLevelmap(session, *chosen);
         break;
       }
       case OpenSource::History:
       case OpenSource::Path:
-        readLevelmap(path);
+        readLevelmap(session, path);
         break;
     }
   } catch (...) {
-    appending = false;
+    session.appending = false;
     showFirstLevel();
     throw;
   }
-  appending = false;
+  session.appending = false;
   showFirstLevel();
 }
 
-bool EditorSession::save() {
-  if (!levelPath.empty() && !map.fileName.empty() && map.fileName != "New.map") {
-    map.fileName = levelPath;
-    saveAsType(extensionOf(levelPath) == ".bd" ? 4 : 1, levelPath);
+bool saveLevelmap(EditorSession& session) {
+  Levelmap& map = session.map;
+  if (!session.levelPath.empty() && !map.fileName.empty() && map.fileName != "New.map") {
+    map.fileName = session.levelPath;
+    saveLevelmapAsType(session, extensionOf(session.levelPath) == ".bd" ? 4 : 1,
+                       session.levelPath);
     return true;
   }
-  return saveAs();
+  return saveLevelmapAs(session);
 }
 
-bool EditorSession::saveAs() {
-  auto choice = ui_->chooseSaveAs(map.fileName);
+bool saveLevelmapAs(EditorSession& session) {
+  auto choice = session.ui().chooseSaveAs(session.map.fileName);
   if (!choice) return false;
   std::string path = choice->path;
   switch (choice->type) {
@@ -176,50 +179,31 @@ bool EditorSession::saveAs() {
     default:
       break;
   }
-  map.fileName = path;
-  saveAsType(choice->type, path);
+  session.map.fileName = path;
+  saveLevelmapAsType(session, choice->type, path);
   return true;
 }
 
-void EditorSession::saveAsType(int type, const std::string& path) {
+void saveLevelmapAsType(EditorSession& session, int type, const std::string& path) {
   switch (type) {
     case 2:
-      saveAsBd4(*this, path);
+      saveAsBd4(session, path);
       break;
     case 3:
-      saveAsEmV6(*this, path);
+      saveAsEmV6(session, path);
       break;
     case 4:
-      saveAsBdcff(*this, path);
+      saveAsBdcff(session, path);
       break;
     default:
-      writeLevel(map, *ui_, path);
+      writeLevel(session.map, session.ui(), path);
       break;
   }
 }
 
-void EditorSession::newLevelmap() {
-  offerSaveBeforeReplacing();
-  // The size fields' "Apply" takes the title and author the panel still shows.
-  const std::string shownTitle = map.current().title();
-  const std::string shownAuthor = map.current().author();
-  for (int slot = 0; slot < kSlotCount; ++slot) {
-    map.header(slot).clear();
-    map.grid(kGameLayer, slot).fill(0);
-  }
-  updateLevelList();
-  map.currentLevel = 1;
-  LevelHeader& h = map.current();
-  h.setWidth(64);
-  h.setHeight(32);
-  h.setTitle(shownTitle);
-  h.setAuthor(shownAuthor);
-  map.fileName = "New.map";
-  levelPath.clear();
-  clearLevel();
-  undo_.reset();
-  map.modified = false;
-  notify(kLevelList | kLevelShown | kUndoState | kProperties);
+void newLevelmap(EditorSession& session) {
+  offerSaveBeforeReplacing(session);
+  session.clearLevelmap();
 }
 
 }  // namespace pyrovel

@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "editor/levelmap_files.h"
 #include "model/editor_session.h"
 #include "model/file_io.h"
 #include "model/game_format.h"
@@ -36,13 +37,13 @@ TEST_F(OpenSave, HistoryMovesEntriesToTheFront) {
   const std::string a = writeMap("a.map", "A"), b = writeMap("b.map", "B"),
                     c = writeMap("c.map", "C"), d = writeMap("d.map", "D"),
                     e = writeMap("e.map", "E");
-  for (const auto& p : {a, b, c, d}) s.readLevelmap(p);
+  for (const auto& p : {a, b, c, d}) readLevelmap(s, p);
   EXPECT_EQ(s.history, (std::array<std::string, 4>{d, c, b, a}));
-  s.readLevelmap(d);  // already entry 1: nothing changes
+  readLevelmap(s, d);  // already entry 1: nothing changes
   EXPECT_EQ(s.history, (std::array<std::string, 4>{d, c, b, a}));
-  s.readLevelmap(b);  // entry 3 becomes entry 1, entries 1 and 2 move down
+  readLevelmap(s, b);  // entry 3 becomes entry 1, entries 1 and 2 move down
   EXPECT_EQ(s.history, (std::array<std::string, 4>{b, d, c, a}));
-  s.readLevelmap(e);  // a new path pushes the last one out
+  readLevelmap(s, e);  // a new path pushes the last one out
   EXPECT_EQ(s.history, (std::array<std::string, 4>{e, b, d, c}));
   EXPECT_EQ(s.map.fileName, "e.map");
   EXPECT_EQ(s.levelPath, e);
@@ -51,13 +52,13 @@ TEST_F(OpenSave, HistoryMovesEntriesToTheFront) {
 
 TEST_F(OpenSave, ExtensionsAreComparedWithTheirLetterCase) {
   const std::string lower = writeMap("levels.map", "Game");
-  EXPECT_TRUE(s.readLevelmap(lower));  // a game magic: the game reader only (no 'd' after the dot)
+  EXPECT_TRUE(readLevelmap(s, lower));  // a game magic: the game reader only (no 'd' after the dot)
   EXPECT_EQ(s.map.header(1).title(), "Game");
 
   const std::string upper = dir.path("X.MAP");
   std::filesystem::copy_file(writeMap("other.map", "Other"), upper);
   EditorSession fresh(ui);
-  EXPECT_FALSE(fresh.readLevelmap(upper));  // upper-case extension: not read at all
+  EXPECT_FALSE(readLevelmap(fresh, upper));  // upper-case extension: not read at all
   EXPECT_EQ(fresh.map.header(1).width(), 1);
   EXPECT_EQ(fresh.map.fileName, "X.MAP");
   EXPECT_EQ(fresh.history[0], upper);
@@ -66,39 +67,39 @@ TEST_F(OpenSave, ExtensionsAreComparedWithTheirLetterCase) {
 TEST_F(OpenSave, ShortOrUnknownMapFilesAreErrors) {
   const std::string path = dir.path("short.map");
   testing::writeAll(path, {'G', 'r', 'o', 't'});
-  EXPECT_THROW(s.readLevelmap(path), LevelError);
+  EXPECT_THROW(readLevelmap(s, path), LevelError);
   const std::string other = dir.path("other.map");
   testing::writeAll(other, Bytes(64, 'x'));
-  EXPECT_FALSE(s.readLevelmap(other));  // no magic matches: nothing is read
+  EXPECT_FALSE(readLevelmap(s, other));  // no magic matches: nothing is read
   EXPECT_EQ(s.map.header(1).width(), 1);
-  EXPECT_THROW(s.readLevelmap(dir.path("missing.map")), LevelError);
+  EXPECT_THROW(readLevelmap(s, dir.path("missing.map")), LevelError);
 }
 
 TEST_F(OpenSave, SaveWritesBackToTheOpenedFileAfterSaveAs) {
   const std::string opened = writeMap("opened.map", "Opened");
-  s.openLevelmap(EditorSession::OpenSource::Path, opened);
+  openLevelmap(s, OpenSource::Path, opened);
   EXPECT_EQ(s.map.currentLevel, 1);
   EXPECT_FALSE(s.map.modified);
 
   s.map.current().setTitle("Changed");
   ui.saveAsChoices.push_back({dir.path("copy.map"), 1});
-  EXPECT_TRUE(s.saveAs());
+  EXPECT_TRUE(saveLevelmapAs(s));
   EXPECT_EQ(s.map.fileName, dir.path("copy.map"));
   EXPECT_EQ(s.levelPath, opened);
 
   s.map.current().setTitle("Saved again");
-  EXPECT_TRUE(s.save());
+  EXPECT_TRUE(saveLevelmap(s));
   EditorSession check(ui);
-  check.readLevelmap(opened);
+  readLevelmap(check, opened);
   EXPECT_EQ(check.map.header(1).title(), "Saved again");
-  check.readLevelmap(dir.path("copy.map"));
+  readLevelmap(check, dir.path("copy.map"));
   EXPECT_EQ(check.map.header(1).title(), "Changed");
 }
 
 TEST_F(OpenSave, SaveOfANewLevelmapAsksForAName) {
-  EXPECT_FALSE(s.save());  // the dialog was cancelled
+  EXPECT_FALSE(saveLevelmap(s));  // the dialog was cancelled
   ui.saveAsChoices.push_back({dir.path("fresh.map"), 1});
-  EXPECT_TRUE(s.save());
+  EXPECT_TRUE(saveLevelmap(s));
   EXPECT_TRUE(fileExists(dir.path("fresh.map")));
 }
 
@@ -107,7 +108,7 @@ TEST_F(OpenSave, OpeningAsksToSaveChangesFirst) {
   s.startupComplete = true;
   s.map.modified = true;
   ui.answers = {Answer::No};
-  s.openLevelmap(EditorSession::OpenSource::History, a);
+  openLevelmap(s, OpenSource::History, a);
   ASSERT_EQ(ui.questions.size(), 1u);
   EXPECT_EQ(ui.questions[0],
             "This will erase changes you have made. Do you want to save the current levelmap ?");
@@ -116,17 +117,17 @@ TEST_F(OpenSave, OpeningAsksToSaveChangesFirst) {
   s.map.modified = true;
   s.selectLevel(7);
   ui.answers = {Answer::No};
-  s.openLevelmap(EditorSession::OpenSource::Dialog);
+  openLevelmap(s, OpenSource::Dialog);
   EXPECT_EQ(s.map.currentLevel, 1);
   EXPECT_FALSE(s.map.modified);
 }
 
 TEST_F(OpenSave, NewLevelmapLeavesOneClearedLevel) {
   const std::string a = writeMap("a.map", "A");
-  s.readLevelmap(a);
+  readLevelmap(s, a);
   s.map.cell(kBackgroundLayer, 2, 0, 0) = 5;
   s.selectLevel(1);
-  s.newLevelmap();
+  newLevelmap(s);
   EXPECT_EQ(s.map.fileName, "New.map");
   EXPECT_TRUE(s.levelPath.empty());
   EXPECT_EQ(s.map.header(1).width(), 64);

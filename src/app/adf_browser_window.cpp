@@ -150,7 +150,7 @@ QWidget* AdfBrowserWindow::makeListSide() {
   connect(fileList_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
     if (const AdfEntry* e = entryOf(item)) {
       browser_.click(*e);
-      blockDetails_->setText(fromStd(browser_.info2()));
+      blockDetails_->setText(fromStd(browser_.details()));
     }
   });
   connect(fileList_, &QTreeWidget::itemDoubleClicked, this,
@@ -328,7 +328,7 @@ void AdfBrowserWindow::showBlockView() {
   const AdfBlockInfo& info = browser_.blockInfo();
   blockTitle_->setText(fromStd(info.label));
   blockInfo_->setText(fromStd(info.info));
-  blockDetails_->setText(fromStd(browser_.info2()));
+  blockDetails_->setText(fromStd(browser_.details()));
   blockNumber_->setValue(info.nextBlock);
   blockDump_->setPlainText(fromStd(browser_.blockDump()));
 }
@@ -363,7 +363,7 @@ void AdfBrowserWindow::saveEntries() {
   } catch (const std::exception& e) {
     error(e);
   }
-  blockDetails_->setText(fromStd(browser_.info2()));
+  blockDetails_->setText(fromStd(browser_.details()));
 }
 
 void AdfBrowserWindow::searchBlocks() {

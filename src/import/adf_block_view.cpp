@@ -16,7 +16,7 @@ AdfBlockInfo AdfImage::describeBlock(int n) const {
     case AdfBlockKind::Header:
       info.info =
           "header block of file(or directory) " + latin1ToUtf8(blockName(n, kAdfLongNameLength));
-      info.info2 = next;
+      info.details = next;
       break;
     case AdfBlockKind::Data: {
       // The owner field of a damaged block may point anywhere: only a block
@@ -24,7 +24,7 @@ AdfBlockInfo AdfImage::describeBlock(int n) const {
       const int owner = blockField16(n, adf::kOwnerField);
       info.info = "data block with header " + std::to_string(owner) + ": " +
                   (validBlock(owner) ? latin1ToUtf8(blockName(owner, kAdfLongNameLength)) : "");
-      info.info2 = next;
+      info.details = next;
       break;
     }
     case AdfBlockKind::Unknown:

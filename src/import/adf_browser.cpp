@@ -29,7 +29,7 @@ void AdfBrowser::previousFolder() {
 void AdfBrowser::showBlock(int n) {
   AdfBlockInfo info = image().describeBlock(n);
   blockDump_ = image().hexDump(n);
-  info2_ = info.info2;
+  details_ = info.details;
   blockInfo_ = std::move(info);
   currentBlock_ = n;
 }
@@ -47,7 +47,7 @@ void AdfBrowser::goToBlock(int value) {
 }
 
 void AdfBrowser::click(const AdfEntry& entry) {
-  info2_ = std::to_string(entry.block);
+  details_ = std::to_string(entry.block);
 }
 
 std::optional<int> AdfBrowser::search(const std::string& text, int fromBlock) {
@@ -66,7 +66,7 @@ AdfBrowser::Opened AdfBrowser::doubleClick(EditorSession& session, const AdfEntr
 }
 
 std::string AdfBrowser::saveFile(const AdfEntry& entry, const std::string& directory) {
-  info2_ = std::to_string(entry.size);
+  details_ = std::to_string(entry.size);
   return image().saveFile(entry.block, directory);
 }
 

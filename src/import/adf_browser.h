@@ -34,7 +34,7 @@ class AdfBrowser {
   const std::string& blockDump() const { return blockDump_; }
   // The text of the second information line: set by showing a block,
   // clicking an entry (its block number) and saving (the file size).
-  const std::string& info2() const { return info2_; }
+  const std::string& details() const { return details_; }
   void showBlock(int n);
   void previousBlock();  // not below 0
   void nextBlock();      // not above 1759
@@ -64,7 +64,7 @@ class AdfBrowser {
   int currentBlock_ = 0;
   AdfBlockInfo blockInfo_;
   std::string blockDump_;
-  std::string info2_;
+  std::string details_;
 };
 
 }  // namespace pyrovel

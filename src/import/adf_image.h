@@ -61,7 +61,7 @@ enum class AdfBlockKind { Header, Data, Unknown };
 struct AdfBlockInfo {
   AdfBlockKind kind = AdfBlockKind::Unknown;
   std::string info;   // what the block is, with a name for header and data blocks (UTF-8)
-  std::string info2;  // "next block: N" for header and data blocks, else empty
+  std::string details;  // "next block: N" for header and data blocks, else empty
   int nextBlock = 0;  // bytes 18..19: the block number field shows it, so "Go" walks the chain
   std::string label;  // "Block N"
 };

@@ -61,7 +61,7 @@ TEST_F(AdfBrowsing, StepsStayOnTheDisk) {
   browser.nextBlock();
   EXPECT_EQ(browser.currentBlock(), 1759);
   browser.goToBlock(900);
-  EXPECT_EQ(browser.info2(), "next block: 901");
+  EXPECT_EQ(browser.details(), "next block: 901");
   // "Go" with the number field the block showed follows the data chain.
   browser.goToBlock(browser.blockInfo().nextBlock);
   EXPECT_EQ(browser.currentBlock(), 901);
@@ -105,9 +105,9 @@ TEST_F(AdfBrowsing, DoubleClicksListFoldersAndImportFiles) {
 TEST_F(AdfBrowsing, ClickAndSaveShowTheirNumbers) {
   const AdfEntry note = browser.listing()[2];
   browser.click(note);
-  EXPECT_EQ(browser.info2(), "960");
+  EXPECT_EQ(browser.details(), "960");
   const std::string saved = browser.saveFile(note, dir.dir().string());
-  EXPECT_EQ(browser.info2(), "10");
+  EXPECT_EQ(browser.details(), "10");
   EXPECT_EQ(saved, dir.path("Note"));
   EXPECT_EQ(testing::readAll(saved), testing::countingBytes(10));
 }

@@ -225,20 +225,20 @@ TEST(AdfBlocks, DescriptionsOfHeaderDataAndUnknownBlocks) {
   AdfBlockInfo h = adf.describeBlock(900);
   EXPECT_EQ(h.kind, AdfBlockKind::Header);
   EXPECT_EQ(h.info, "header block of file(or directory) MINE");
-  EXPECT_EQ(h.info2, "next block: 901");
+  EXPECT_EQ(h.details, "next block: 901");
   EXPECT_EQ(h.nextBlock, 901);
   EXPECT_EQ(h.label, "Block 900");
 
   AdfBlockInfo d = adf.describeBlock(901);
   EXPECT_EQ(d.info, "data block with header 900: MINE");
-  EXPECT_EQ(d.info2, "next block: 902");
+  EXPECT_EQ(d.details, "next block: 902");
   EXPECT_EQ(adf.describeBlock(902).nextBlock, 0);
   EXPECT_EQ(adf.describeBlock(1000).info, "data block with header 4000: ");
 
   AdfBlockInfo u = adf.describeBlock(5);
   EXPECT_EQ(u.kind, AdfBlockKind::Unknown);
   EXPECT_EQ(u.info, "onbekend block");
-  EXPECT_EQ(u.info2, "");
+  EXPECT_EQ(u.details, "");
 }
 
 TEST(AdfBlocks, HexDumpLines) {

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "app/find_panel.h"
+#include "app/editing_area.h"
 #include "app/main_window.h"
 #include "app/options_window.h"
 #include "editor/level_test.h"
@@ -134,11 +135,11 @@ void ExternalPlayerRunner::setTestTarget(TestTarget target) {
   }
 }
 
-void ExternalPlayerRunner::showOptions() { window_.showPanel(options_.get()); }
+void ExternalPlayerRunner::showOptions() { window_.editingArea().showPanel(options_.get()); }
 
 void ExternalPlayerRunner::showFileLocations() {
   options_->pages()->setCurrentIndex(OptionsWindow::FileLocations);
-  window_.showPanel(options_.get());
+  window_.editingArea().showPanel(options_.get());
 }
 
 void ExternalPlayerRunner::acceptOptions() { options_->copyFolders(config_); }

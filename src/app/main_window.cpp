@@ -30,7 +30,8 @@
 #include "app/level_list.h"
 #include "app/level_view.h"
 #include "app/objects_palette.h"
-#include "app/level_preview_window.h"
+#include "app/editing_area.h"
+#include "app/level_previews.h"
 #include "app/properties_panel.h"
 #include "app/splash_window.h"
 #include "app/tool_option_bars.h"
@@ -73,7 +74,10 @@ MainWindow::MainWindow(AppOptions options)
   createActions();
   createMenus();
   createToolBar();
-  createCentralArea();
+  editingArea_ = new EditingArea(&session_.map, &strip_, this);
+  setCentralWidget(editingArea_);
+  previews_ = new LevelPreviews(this, &session_.map, &strip_, [this] { return editingArea_->view()->cellSize(); });
+  connect(editingArea_, &EditingArea::editingHiddenChanged, previews_, &LevelPreviews::setFollowingLevel);
   createStatusBar();
   docked_ = {new ToolsCanvas, new ObjectsPanel, new PropertiesPage(levelProperties_), new LevelList};
   docked_.objects->canvas()->setStrip(&strip_);
@@ -189,7 +193,7 @@ void MainWindow::openCommandLineFile() {
   QDir::setCurrent(file.absolutePath());
   folders_.open = file.absolutePath();
   openLevelmap(EditorSession::OpenSource::Path, path);
-  scroll_->zoomOut();
+  editingArea_->scrollBox()->zoomOut();
 }
 
 // --- the core's front end -------------------------------------------------------
@@ -253,7 +257,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  for (LevelPreviewWindow* preview : previews_) preview->close();
+  previews_->closeAll();
   for (QWidget* w : std::initializer_list<QWidget*>{panels_.move, panels_.view, panels_.develop, panels_.convert,
                                                     panels_.search, panels_.replace, panels_.message}) {
     w->close();

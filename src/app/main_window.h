@@ -8,7 +8,6 @@
 // through it.
 #include <QHash>
 #include <QMainWindow>
-#include <QPointer>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -30,7 +29,6 @@ class QActionGroup;
 class QDockWidget;
 class QLabel;
 class QMenu;
-class QStackedWidget;
 class QToolBar;
 class QToolButton;
 
@@ -39,12 +37,12 @@ namespace pyrovel::app {
 class ChaosOptionsBar;
 class ConvertPanel;
 class DevelopPanel;
+class EditingArea;
+class LevelPreviews;
 class ExternalPlayerRunner;
 class Dialogs;
 class FindPanel;
 class LevelList;
-class LevelScrollBox;
-class LevelView;
 class LevelViewController;
 class MoveLevelPanel;
 class MessagePanel;
@@ -60,7 +58,6 @@ class OptionsWindow;
 class PropertiesPage;
 class SplashWindow;
 class SprayOptionsBar;
-class LevelPreviewWindow;
 class ToolsCanvas;
 class ViewPanel;
 
@@ -101,8 +98,9 @@ class MainWindow : public QMainWindow, public Frontend {
   const std::vector<std::string>& spriteSets() const { return folders_.spriteSets; }
   QString computerName() const { return folders_.computerName; }
 
-  LevelView* levelView() const { return view_; }
-  LevelScrollBox* scrollBox() const { return scroll_; }
+  // The central widget: the level caption and the level view.
+  EditingArea& editingArea() const { return *editingArea_; }
+  LevelPreviews& previews() const { return *previews_; }
   // The tool windows and what they hold.
   const DockLayout& docks() const { return *docks_; }
   const DockLayout::Contents& docked() const { return docked_; }
@@ -123,17 +121,11 @@ class MainWindow : public QMainWindow, public Frontend {
   // Runs an action; an error from the core is shown as a message box with
   // its text and the editor goes on. False when it failed.
   bool guarded(const std::function<void()>& action);
-  // Shows a small tool window near the top right of the level view.
-  void showPanel(QWidget* panel);
   // Shows a secondary window (disk images, objects help) in front.
   static void showWindow(QWidget* window);
   // A message box with a caption of its own (the players' not-found boxes).
   void captionedMessage(const QString& caption, const QString& text);
   void chooseDrawingObject(int object, int libraryImage = -1);
-  // Hides or shows the main editing area; hidden, previews follow the level.
-  void hideEditingArea(bool hide);
-  bool editingAreaHidden() const;
-  LevelPreviewWindow* newPreviewWindow();
   // Writes Edit.ini (the settings of this run, other entries kept).
   void writeSettings();
 
@@ -146,7 +138,6 @@ class MainWindow : public QMainWindow, public Frontend {
   void createActions();
   void createMenus();
   void createToolBar();
-  void createCentralArea();
   void createStatusBar();
   void createToolWindows();
   void connectSignals();
@@ -210,14 +201,6 @@ class MainWindow : public QMainWindow, public Frontend {
     ChaosOptionsBar* chaos = nullptr;
     QLabel* toolHint = nullptr;
   };
-  struct CentralArea {
-    QStackedWidget* pages = nullptr;
-    QWidget* editingArea = nullptr;
-    QWidget* caption = nullptr;
-    QLabel* captionText = nullptr;
-    QWidget* infoPanel = nullptr;
-    QLabel* infoLabel = nullptr;
-  };
   struct ToolPanels {
     MoveLevelPanel* move = nullptr;
     ViewPanel* view = nullptr;
@@ -253,9 +236,7 @@ class MainWindow : public QMainWindow, public Frontend {
   ActionRegistry actions_;
   Menus menus_;
   ToolBars toolBars_;
-  CentralArea central_;
-  LevelView* view_ = nullptr;
-  LevelScrollBox* scroll_ = nullptr;
+  EditingArea* editingArea_ = nullptr;
   LevelViewController* viewController_ = nullptr;
   std::vector<QLabel*> statusPanels_;
   DockLayout::Contents docked_{};
@@ -263,8 +244,7 @@ class MainWindow : public QMainWindow, public Frontend {
   ToolPanels panels_;
   SecondaryWindows windows_;
   ExternalPlayerRunner* players_ = nullptr;
-  std::vector<LevelPreviewWindow*> previews_;
-  QPointer<LevelPreviewWindow> registeredPreview_;
+  LevelPreviews* previews_ = nullptr;
   std::unique_ptr<SplashWindow> ownSplash_;
 };
 

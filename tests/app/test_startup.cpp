@@ -8,6 +8,7 @@
 
 #include "app/level_view.h"
 #include "app/objects_palette.h"
+#include "app/editing_area.h"
 #include "app_fixture.h"
 #include "model/ini_file.h"
 
@@ -47,7 +48,7 @@ class StartupTest : public QObject {
     QVERIFY(!w->findChild<QToolButton*>("undoButton")->isEnabled());
     QVERIFY(!w->findChild<QToolButton*>("redoButton")->isEnabled());
     QVERIFY(!map.modified);
-    QVERIFY(w->levelView()->cellSize() > 0);
+    QVERIFY(w->editingArea().view()->cellSize() > 0);
 
     // The game palette of the shipped Edit.bdi, ten columns while floating.
     QVERIFY(w->activePalette().size() > 100);
@@ -97,7 +98,7 @@ class StartupTest : public QObject {
     QCOMPARE(w->session().map.fileName, std::string("demo.map"));
     QCOMPARE(QString::fromStdString(w->session().history[0]), QFileInfo(demoMap()).absoluteFilePath());
     QVERIFY(w->findChild<QLabel*>("levelCaptionText")->text().startsWith("demo.map Level 0: "));
-    QVERIFY(w->scrollBox()->fillsBox());
+    QVERIFY(w->editingArea().scrollBox()->fillsBox());
     QCOMPARE(w->action("history1")->text(), QFileInfo(demoMap()).absoluteFilePath());
     QVERIFY(w->action("history1")->isVisible());
     QVERIFY(!w->action("history2")->isVisible());

@@ -99,7 +99,7 @@ OptionsWindow* ExternalPlayerRunner::makeOptionsWindow() {
           [&session](bool on) { session.allowOnlyOneLittleFellow = on; });
   options->onefellow()->setChecked(session.allowOnlyOneLittleFellow);
   options->showFolders(config_);
-  options->setSpriteSets(window_.spriteSets());
+  options->setSpriteSets(window_.settings().spriteSets());
   return options;
 }
 
@@ -115,7 +115,7 @@ FindPanel* ExternalPlayerRunner::makeFindPanel() {
 void ExternalPlayerRunner::settingsRead() {
   if (OptionsWindow* options = options_.ifBuilt()) {
     options->showFolders(config_);
-    options->setSpriteSets(window_.spriteSets());
+    options->setSpriteSets(window_.settings().spriteSets());
   }
   setTestTarget(config_.testTarget);
 }
@@ -148,7 +148,7 @@ void ExternalPlayerRunner::findPlayer(TestTarget target) {
   // The folder in the edit first, then the setting, then the editor's own.
   QString start = options_->folderEdit(target)->text();
   if (start.isEmpty()) start = QString::fromStdString(playerFolder(config_, target));
-  if (start.isEmpty()) start = window_.programDir();
+  if (start.isEmpty()) start = window_.settings().programDir();
   // Over the Options window, a little down, so both can be seen.
   if (!finder_->isVisible()) finder_->move(options_->pos() + QPoint(40, 60));
   finder_->find(target, start);

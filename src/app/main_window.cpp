@@ -5,14 +5,11 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDir>
 #include <QDockWidget>
 #include <QFileInfo>
 #include <QLabel>
-#include <QStandardPaths>
 #include <QStatusBar>
-#include <QSysInfo>
 #include <QTimer>
 
 #include "app/adf_browser_window.h"
@@ -47,11 +44,6 @@ namespace {
 constexpr unsigned kEverything = kLevelShown | kCellsChanged | kLevelList | kUndoState |
                                  kHistory | kReaderInfo | kPalette | kProperties | kLayer;
 
-QString withSlash(QString dir) {
-  if (!dir.endsWith('/')) dir += '/';
-  return dir;
-}
-
 }  // namespace
 
 MainWindow::MainWindow(AppOptions options)
@@ -59,6 +51,7 @@ MainWindow::MainWindow(AppOptions options)
       session_(*this),
       drawingTools_(session_, clockRandom_),
       levelProperties_(session_),
+      settings_(options_.programDir, options_.userConfigDir, options_.programDirWritable),
       actions_(*this),
       windows_(makeSecondaryWindows()) {
   setObjectName("mainWindow");
@@ -85,15 +78,12 @@ MainWindow::MainWindow(AppOptions options)
   docks_ = new DockLayout(*this, docked_, actions_);
   createToolWindows();
   connectSignals();
-  players_ = new ExternalPlayerRunner(*this, config_, options_.launcher);
+  players_ = new ExternalPlayerRunner(*this, settings_.config(), options_.launcher);
   players_->setTargetActions(menus_.testTargets);
   connect(docked_.tools->button("testLevelButton"), &QToolButton::clicked, this, [this] { players_->testLevel(); });
   docked_.tools->button("testLevelButton")->setEnabled(true);
   state_.uiReady = true;
 
-  chooseFolders();
-  folders_.open = folders_.program;
-  folders_.computerName = QSysInfo::machineHostName();
   resize(1028, 617 + 60);
   setUpEditor();
   readStartPalette();
@@ -101,13 +91,14 @@ MainWindow::MainWindow(AppOptions options)
     state_.startupFailed = true;
     return;
   }
-  const ImageLibraryFiles library = findImageLibrary(config_.gameDir);
+  const Configuration& config = settings_.config();
+  const ImageLibraryFiles library = findImageLibrary(config.gameDir);
   guarded([&] { loadSpriteStrip(strip_, library.iml, library.bam); });
   panels_.develop->fillObjects(strip_, session_.catalogue);
   toolBars_.chaos->showSprites(strip_);
   guarded([this] { prepareEmptyLevelmap(session_); });
-  docks_->apply(config_);
-  state_.statusBarWanted = config_.statusBarVisible;
+  docks_->apply(config);
+  state_.statusBarWanted = config.statusBarVisible;
   statusBar()->setVisible(state_.statusBarWanted);
   action("showStatusBar")->setChecked(state_.statusBarWanted);
   refresh(kEverything);
@@ -115,8 +106,6 @@ MainWindow::MainWindow(AppOptions options)
 }
 
 MainWindow::~MainWindow() = default;
-
-QString MainWindow::configFilePath() const { return folders_.settings + kConfigFileName; }
 
 QLabel* MainWindow::statusPanel(int index) const {
   return index >= 0 && index < static_cast<int>(statusPanels_.size())
@@ -127,34 +116,12 @@ QLabel* MainWindow::statusPanel(int index) const {
 
 // --- start-up ------------------------------------------------------------------
 
-void MainWindow::chooseFolders() {
-  folders_.program = withSlash(options_.programDir.isEmpty() ? QCoreApplication::applicationDirPath()
-                                                        : options_.programDir);
-  QString userDir = options_.userConfigDir;
-  if (userDir.isEmpty()) {
-    userDir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-  }
-  const bool writable =
-      options_.programDirWritable.value_or(folderIsWritable(folders_.program.toStdString()));
-  folders_.settings = withSlash(fromStd(
-      chooseSettingsFolder(folders_.program.toStdString(), userDir.toStdString(), writable)));
-  QDir().mkpath(folders_.settings);
-}
-
 void MainWindow::setUpEditor() {
-  guarded([this] {
-    QString ini = configFilePath();
-    // An installed editor may ship its defaults beside the program.
-    if (!QFileInfo::exists(ini) && QFileInfo::exists(folders_.program + kConfigFileName)) {
-      ini = folders_.program + kConfigFileName;
-    }
-    if (QFileInfo::exists(ini)) config_.read(IniFile::load(ini.toStdString()));
-  });
-  session_.history = config_.history;
+  guarded([this] { settings_.read(); });
+  session_.history = settings_.config().history;
   updateHistoryMenu();
-  config_.defaultGameDir(folders_.program.toStdString());
-  folders_.spriteSets = listSpriteSets(config_.gameDir);
-  const std::string objectList = (QDir(fromStd(config_.gameDir)).filePath("Objectlist.txt")).toStdString();
+  const std::string objectList =
+      (QDir(fromStd(settings_.config().gameDir)).filePath("Objectlist.txt")).toStdString();
   if (fileExists(objectList)) guarded([&] { session_.catalogue.loadFile(objectList); });
   editMode_ = kGameMode;
   action("pyrovelMode")->setChecked(true);
@@ -162,7 +129,7 @@ void MainWindow::setUpEditor() {
 }
 
 void MainWindow::readStartPalette() {
-  const QString path = folders_.program + kPaletteFileName;
+  const QString path = settings_.programDir() + kPaletteFileName;
   std::optional<Palette> found;
   if (QFileInfo::exists(path)) {
     guarded([&] { found = readPaletteFile(path.toStdString(), kGameMode); });
@@ -177,7 +144,7 @@ void MainWindow::readStartPalette() {
 }
 
 bool MainWindow::checkImageLibrary() {
-  if (findImageLibrary(config_.gameDir).found) return true;
+  if (findImageLibrary(settings_.config().gameDir).found) return true;
   if (options_.splash) options_.splash->close();
   dialogs_->inform(this,
                    "No ImageLib found ... This causes SERIOUS problems. Please reinstall this "
@@ -191,7 +158,7 @@ void MainWindow::openCommandLineFile() {
   if (!file.isFile()) return;
   const QString path = file.absoluteFilePath();
   QDir::setCurrent(file.absolutePath());
-  folders_.open = file.absolutePath();
+  settings_.setOpenFolder(file.absolutePath());
   openLevelmap(EditorSession::OpenSource::Path, path);
   editingArea_->scrollBox()->zoomOut();
 }
@@ -211,14 +178,14 @@ void MainWindow::progress(int value, int max, std::string_view label) {
 void MainWindow::changed(unsigned what) { refresh(what); }
 
 std::optional<std::string> MainWindow::chooseOpenFile(bool append) {
-  const auto chosen = dialogs_->chooseOpenFile(this, folders_.open, append);
+  const auto chosen = dialogs_->chooseOpenFile(this, settings_.openFolder(), append);
   if (!chosen) return std::nullopt;
-  folders_.open = QFileInfo(*chosen).absolutePath();
+  settings_.setOpenFolder(QFileInfo(*chosen).absolutePath());
   return chosen->toStdString();
 }
 
 std::optional<Frontend::SaveAsChoice> MainWindow::chooseSaveAs(const std::string& proposed) {
-  return dialogs_->chooseSaveAs(this, folders_.open, fromStd(proposed));
+  return dialogs_->chooseSaveAs(this, settings_.openFolder(), fromStd(proposed));
 }
 
 bool MainWindow::guarded(const std::function<void()>& action) {
@@ -252,7 +219,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         break;
     }
   }
-  writeSettings();
+  // The settings of this run are kept even when the window stays open.
+  docks_->capture(settings_.config());
+  settings_.config().statusBarVisible = state_.statusBarWanted;
+  settings_.config().history = session_.history;
+  guarded([this] { settings_.write(); });
   if (keepOpen) {
     event->ignore();
     return;
@@ -271,29 +242,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void MainWindow::writeSettings() {
-  docks_->capture(config_);
-  config_.statusBarVisible = state_.statusBarWanted;
-  config_.history = session_.history;
-  guarded([this] {
-    const std::string path = configFilePath().toStdString();
-    IniFile ini;
-    try {
-      ini = IniFile::load(path);
-    } catch (const LevelError&) {
-      // An unreadable file is replaced by the settings of this run.
-    }
-    config_.write(ini);
-    ini.save(path);
-  });
-}
-
 void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (!state_.placedPanels) {
     state_.placedPanels = true;
     // Once the floating windows exist on screen, so their frames are known.
-    QTimer::singleShot(0, this, [this] { docks_->placeFloating(config_); });
+    QTimer::singleShot(0, this, [this] { docks_->placeFloating(settings_.config()); });
   }
 }
 

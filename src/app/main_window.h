@@ -15,12 +15,12 @@
 
 #include "app/action_registry.h"
 #include "app/dock_layout.h"
+#include "app/editor_settings.h"
 #include "app/lazy_window.h"
 #include "editor/program_launcher.h"
 #include "editor/level_properties.h"
 #include "editor/random_source.h"
 #include "editor/tool_controller.h"
-#include "model/configuration.h"
 #include "model/editor_session.h"
 #include "model/palette_file.h"
 #include "render/sprite_strip.h"
@@ -86,17 +86,11 @@ class MainWindow : public QMainWindow, public Frontend {
   EditorSession& session() { return session_; }
   ToolController& drawingTools() { return drawingTools_; }
   LevelProperties& levelProperties() { return levelProperties_; }
-  const Configuration& configuration() const { return config_; }
   const SpriteStrip& spriteStrip() const { return strip_; }
   const Palette& activePalette() const { return palette_; }
   EditMode editMode() const { return editMode_; }
-  QString programDir() const { return folders_.program; }
-  // Where Edit.ini and the temporary files go.
-  QString settingsDir() const { return folders_.settings; }
-  QString configFilePath() const;
-  // The sprite sets (*.iml) of the game folder, sorted, for the options.
-  const std::vector<std::string>& spriteSets() const { return folders_.spriteSets; }
-  QString computerName() const { return folders_.computerName; }
+  // The folders and Edit.ini.
+  EditorSettings& settings() { return settings_; }
 
   // The central widget: the level caption and the level view.
   EditingArea& editingArea() const { return *editingArea_; }
@@ -126,8 +120,6 @@ class MainWindow : public QMainWindow, public Frontend {
   // A message box with a caption of its own (the players' not-found boxes).
   void captionedMessage(const QString& caption, const QString& text);
   void chooseDrawingObject(int object, int libraryImage = -1);
-  // Writes Edit.ini (the settings of this run, other entries kept).
-  void writeSettings();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -143,7 +135,6 @@ class MainWindow : public QMainWindow, public Frontend {
   void connectSignals();
   void connectDrawingTools();
   // Start-up.
-  void chooseFolders();
   void setUpEditor();
   void readStartPalette();
   bool checkImageLibrary();
@@ -173,11 +164,6 @@ class MainWindow : public QMainWindow, public Frontend {
   void updateHistoryMenu();
   void showDrawingObject();
 
-  struct Folders {
-    QString program, settings, computerName;
-    QString open;  // where the open dialogs start
-    std::vector<std::string> spriteSets;
-  };
   struct FrameState {
     bool uiReady = false;
     bool startupFailed = false;
@@ -227,11 +213,10 @@ class MainWindow : public QMainWindow, public Frontend {
   ClockRandom clockRandom_;
   ToolController drawingTools_;
   LevelProperties levelProperties_;
-  Configuration config_;
   SpriteStrip strip_;
   Palette palette_;
   EditMode editMode_ = kGameMode;
-  Folders folders_;
+  EditorSettings settings_;
   FrameState state_;
   ActionRegistry actions_;
   Menus menus_;

@@ -122,7 +122,7 @@ void MainWindow::chooseDrawingObject(int object, int libraryImage) {
 void MainWindow::openLevelmap(EditorSession::OpenSource source, const QString& path) {
   editingArea_->scrollBox()->fitView();
   if (source == EditorSession::OpenSource::History && !path.isEmpty()) {
-    folders_.open = QFileInfo(path).absolutePath();
+    settings_.setOpenFolder(QFileInfo(path).absolutePath());
   }
   state_.drawingImage = -1;
   guarded([&] { session_.openLevelmap(source, path.toStdString()); });
@@ -133,7 +133,7 @@ void MainWindow::openLevelmap(EditorSession::OpenSource source, const QString& p
 
 
 void MainWindow::loadImageLibrary() {
-  const auto chosen = dialogs_->chooseImageLibrary(this, QString::fromStdString(config_.gameDir));
+  const auto chosen = dialogs_->chooseImageLibrary(this, QString::fromStdString(settings_.config().gameDir));
   if (!chosen) return;
   // The object table is the one beside the chosen library.
   const std::string iml = chosen->toStdString();
@@ -174,7 +174,7 @@ void MainWindow::switchMode(EditMode mode) {
   // Edit.bdi of the program folder, the one read at start: the working
   // folder moves with the opened file.
   guarded([&] {
-    const auto found = paletteForModeSwitch((folders_.program + kPaletteFileName).toStdString(), mode);
+    const auto found = paletteForModeSwitch((settings_.programDir() + kPaletteFileName).toStdString(), mode);
     if (found) palette_ = *found;
   });
   refresh(kPalette);

@@ -107,11 +107,11 @@ void MainWindow::createActions() {
     menus_.modes->addAction(add({m.name, m.text, {}, nullptr, true}, [this, mode = m.mode] { switchMode(mode); }));
   }
   // Development
-  const auto gameDir = [this] { return QString::fromStdString(config_.gameDir); };
+  const auto gameDir = [this] { return QString::fromStdString(settings_.config().gameDir); };
   add({"editReadme", "Edit Readme"}, [this, gameDir] { editTextFile(gameDir(), "readme.txt"); });
   add({"editGameTech", "Edit Game_Tech"}, [this, gameDir] { editTextFile(gameDir(), "Gametech.txt"); });
   add({"editIdeas", "Edit Ideas"}, [this, gameDir] { editTextFile(gameDir(), "Ideas.txt"); });
-  add({"editEditorToDo", "Edit Editor to do"}, [this] { editTextFile(folders_.program, "ToDo.txt"); });
+  add({"editEditorToDo", "Edit Editor to do"}, [this] { editTextFile(settings_.programDir(), "ToDo.txt"); });
   add({"showDevelopmentPanel", "Show Development Panel"}, [this] { setDevelopmentMode(true); });
   // Help
   add({"about", "&About"}, [this] { about(); });

@@ -39,7 +39,7 @@ void MainWindow::openHelp() {
                     false) != Answer::Yes) {
     return;
   }
-  editTextFile(folders_.program, "EditorReadme.txt");
+  editTextFile(settings_.programDir(), "EditorReadme.txt");
 }
 
 }  // namespace pyrovel::app

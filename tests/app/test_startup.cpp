@@ -27,7 +27,7 @@ class StartupTest : public QObject {
     QVERIFY(!w->startupFailed());
     QVERIFY(dialogs.messages.isEmpty());
     QCOMPARE(w->windowTitle(), QString("PRVL Level Editor V 0.26 alpha"));
-    QCOMPARE(QDir(QString::fromStdString(w->configuration().gameDir)), QDir(folder.path()));
+    QCOMPARE(QDir(QString::fromStdString(w->settings().config().gameDir)), QDir(folder.path()));
 
     // Tools docked left, Objects floating, Properties and the level list hidden.
     QVERIFY(!w->docks().tools()->isFloating());
@@ -120,7 +120,7 @@ class StartupTest : public QObject {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {}, /*writable=*/false);
-    QCOMPARE(QDir(w->settingsDir()), QDir(folder.userDir()));
+    QCOMPARE(QDir(w->settings().settingsDir()), QDir(folder.userDir()));
     QVERIFY(w->close());
     QVERIFY(QFile::exists(folder.userDir() + "/Edit.ini"));
     QVERIFY(!QFile::exists(folder.file("Edit.ini")));

@@ -61,10 +61,10 @@ class WindowTestFrontend : public LevelTestFrontend {
   WindowTestFrontend(MainWindow& window, ExternalPlayerRunner& runner)
       : window_(window), runner_(runner) {}
   void message(std::string_view caption, std::string_view text) override {
-    window_.captionedMessage(QString::fromStdString(std::string(caption)),
+    window_.frontend().captionedMessage(QString::fromStdString(std::string(caption)),
                              QString::fromStdString(std::string(text)));
   }
-  void inform(std::string_view text) override { window_.inform(text); }
+  void inform(std::string_view text) override { window_.frontend().inform(text); }
   void showFileLocations() override { runner_.showFileLocations(); }
 
  private:

@@ -48,21 +48,16 @@ constexpr unsigned kEverything = kLevelShown | kCellsChanged | kLevelList | kUnd
 
 MainWindow::MainWindow(AppOptions options)
     : options_(std::move(options)),
-      session_(*this),
+      settings_(options_.programDir, options_.userConfigDir, options_.programDirWritable),
+      frontend_(this, options_.dialogs, settings_, [this](unsigned what) { refresh(what); }),
+      session_(frontend_),
       drawingTools_(session_, clockRandom_),
       levelProperties_(session_),
-      settings_(options_.programDir, options_.userConfigDir, options_.programDirWritable),
       actions_(*this),
       windows_(makeSecondaryWindows()) {
   setObjectName("mainWindow");
   setWindowTitle(QString(kMainCaptionPrefix) + kVersionText);
   setWindowIcon(glyphIcon(Glyph::ProgramIcon));
-  if (options_.dialogs) {
-    dialogs_ = options_.dialogs;
-  } else {
-    ownDialogs_ = std::make_unique<QtDialogs>();
-    dialogs_ = ownDialogs_.get();
-  }
 
   createActions();
   createMenus();
@@ -135,7 +130,7 @@ void MainWindow::readStartPalette() {
     guarded([&] { found = readPaletteFile(path.toStdString(), kGameMode); });
   } else {
     if (options_.splash) options_.splash->close();
-    dialogs_->inform(this,
+    frontend_.dialogs().inform(this,
                      "Some files to start the Pyrovel editor properly are missing ... Please "
                      "reinstall this package.");
   }
@@ -146,7 +141,7 @@ void MainWindow::readStartPalette() {
 bool MainWindow::checkImageLibrary() {
   if (findImageLibrary(settings_.config().gameDir).found) return true;
   if (options_.splash) options_.splash->close();
-  dialogs_->inform(this,
+  frontend_.dialogs().inform(this,
                    "No ImageLib found ... This causes SERIOUS problems. Please reinstall this "
                    "package or supply the location of Pyrovel in the Options menu");
   return false;
@@ -163,37 +158,12 @@ void MainWindow::openCommandLineFile() {
   editingArea_->scrollBox()->zoomOut();
 }
 
-// --- the core's front end -------------------------------------------------------
-
-Answer MainWindow::ask(std::string_view question, bool withCancel) {
-  return dialogs_->ask(this, fromStd(question), withCancel);
-}
-
-void MainWindow::inform(std::string_view text) { dialogs_->inform(this, fromStd(text)); }
-
-void MainWindow::progress(int value, int max, std::string_view label) {
-  panels_.convert->progress(value, max, fromStd(label));
-}
-
-void MainWindow::changed(unsigned what) { refresh(what); }
-
-std::optional<std::string> MainWindow::chooseOpenFile(bool append) {
-  const auto chosen = dialogs_->chooseOpenFile(this, settings_.openFolder(), append);
-  if (!chosen) return std::nullopt;
-  settings_.setOpenFolder(QFileInfo(*chosen).absolutePath());
-  return chosen->toStdString();
-}
-
-std::optional<Frontend::SaveAsChoice> MainWindow::chooseSaveAs(const std::string& proposed) {
-  return dialogs_->chooseSaveAs(this, settings_.openFolder(), fromStd(proposed));
-}
-
 bool MainWindow::guarded(const std::function<void()>& action) {
   try {
     action();
     return true;
   } catch (const std::exception& e) {
-    dialogs_->error(this, QString::fromUtf8(e.what()));
+    frontend_.dialogs().error(this, QString::fromUtf8(e.what()));
   }
   // Whatever the action got done before it failed is shown.
   refresh(kEverything);
@@ -205,7 +175,7 @@ bool MainWindow::guarded(const std::function<void()>& action) {
 void MainWindow::closeEvent(QCloseEvent* event) {
   bool keepOpen = false;
   if (session_.map.modified) {
-    switch (dialogs_->ask(this, "The Levelmap is changed. Do you want to save the changes ?", true)) {
+    switch (frontend_.dialogs().ask(this, "The Levelmap is changed. Do you want to save the changes ?", true)) {
       case Answer::Cancel:
         keepOpen = true;
         break;

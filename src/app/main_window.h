@@ -17,6 +17,7 @@
 #include "app/dock_layout.h"
 #include "app/editor_settings.h"
 #include "app/lazy_window.h"
+#include "app/window_frontend.h"
 #include "editor/program_launcher.h"
 #include "editor/level_properties.h"
 #include "editor/random_source.h"
@@ -74,7 +75,7 @@ struct AppOptions {
   std::function<bool(const QString& path)> openDocument;
 };
 
-class MainWindow : public QMainWindow, public Frontend {
+class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
   explicit MainWindow(AppOptions options = {});
@@ -104,21 +105,14 @@ class MainWindow : public QMainWindow, public Frontend {
   // Test runs in the external players and their Options window.
   ExternalPlayerRunner& players() { return *players_; }
 
-  // --- the core's front end ---------------------------------------------------
-  Answer ask(std::string_view question, bool withCancel) override;
-  void inform(std::string_view text) override;
-  void progress(int value, int max, std::string_view label) override;
-  void changed(unsigned what) override;
-  std::optional<std::string> chooseOpenFile(bool append) override;
-  std::optional<SaveAsChoice> chooseSaveAs(const std::string& proposed) override;
+  // The core's front end: the window's dialogs and refresh.
+  WindowFrontend& frontend() { return frontend_; }
 
   // Runs an action; an error from the core is shown as a message box with
   // its text and the editor goes on. False when it failed.
   bool guarded(const std::function<void()>& action);
   // Shows a secondary window (disk images, objects help) in front.
   static void showWindow(QWidget* window);
-  // A message box with a caption of its own (the players' not-found boxes).
-  void captionedMessage(const QString& caption, const QString& text);
   void chooseDrawingObject(int object, int libraryImage = -1);
 
  protected:
@@ -207,8 +201,8 @@ class MainWindow : public QMainWindow, public Frontend {
   SecondaryWindows makeSecondaryWindows();
 
   AppOptions options_;
-  std::unique_ptr<Dialogs> ownDialogs_;
-  Dialogs* dialogs_ = nullptr;
+  EditorSettings settings_;
+  WindowFrontend frontend_;
   EditorSession session_;
   ClockRandom clockRandom_;
   ToolController drawingTools_;
@@ -216,7 +210,6 @@ class MainWindow : public QMainWindow, public Frontend {
   SpriteStrip strip_;
   Palette palette_;
   EditMode editMode_ = kGameMode;
-  EditorSettings settings_;
   FrameState state_;
   ActionRegistry actions_;
   Menus menus_;

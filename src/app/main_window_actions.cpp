@@ -133,7 +133,7 @@ void MainWindow::openLevelmap(EditorSession::OpenSource source, const QString& p
 
 
 void MainWindow::loadImageLibrary() {
-  const auto chosen = dialogs_->chooseImageLibrary(this, QString::fromStdString(settings_.config().gameDir));
+  const auto chosen = frontend_.dialogs().chooseImageLibrary(this, QString::fromStdString(settings_.config().gameDir));
   if (!chosen) return;
   // The object table is the one beside the chosen library.
   const std::string iml = chosen->toStdString();
@@ -235,21 +235,21 @@ void MainWindow::about() {
 
 MainWindow::SecondaryWindows MainWindow::makeSecondaryWindows() {
   return {
-      LazyWindow<AdfBrowserWindow>([this] { return new AdfBrowserWindow(session_, dialogs_, this); }),
-      LazyWindow<D64BrowserWindow>([this] { return new D64BrowserWindow(session_, dialogs_, this); }),
+      LazyWindow<AdfBrowserWindow>([this] { return new AdfBrowserWindow(session_, &frontend_.dialogs(), this); }),
+      LazyWindow<D64BrowserWindow>([this] { return new D64BrowserWindow(session_, &frontend_.dialogs(), this); }),
       LazyWindow<ObjectsHelpWindow>([this] {
-        auto* help = new ObjectsHelpWindow(session_.catalogue, strip_, dialogs_, this);
+        auto* help = new ObjectsHelpWindow(session_.catalogue, strip_, &frontend_.dialogs(), this);
         help->setObjects(palette_);
         help->setDevelopmentMode(panels_.develop->isVisible());
         return help;
       }),
       LazyWindow<C64DumpWindow>([this] {
-        auto* dump = new C64DumpWindow(session_, dialogs_, this);
+        auto* dump = new C64DumpWindow(session_, &frontend_.dialogs(), this);
         // A converted memory dump is shown zoomed out once, like a file from the command line.
         connect(dump, &C64DumpWindow::dasLevelsetRead, this, [this] { editingArea_->scrollBox()->zoomOut(); });
         return dump;
       }),
-      LazyWindow<ResourceExplorerWindow>([this] { return new ResourceExplorerWindow(session_, dialogs_, this); }),
+      LazyWindow<ResourceExplorerWindow>([this] { return new ResourceExplorerWindow(session_, &frontend_.dialogs(), this); }),
   };
 }
 

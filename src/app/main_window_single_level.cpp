@@ -10,7 +10,7 @@
 namespace pyrovel::app {
 
 void MainWindow::importLevel() {
-  const auto choice = dialogs_->chooseImportLevels(this, settings_.openFolder());
+  const auto choice = frontend_.dialogs().chooseImportLevels(this, settings_.openFolder());
   if (!choice) return;
   std::vector<std::string> paths;
   for (const QString& p : choice->paths) paths.push_back(p.toStdString());
@@ -31,7 +31,7 @@ void MainWindow::importLevel() {
 
 void MainWindow::exportLevel() {
   const QString proposed = fromRecordText(proposedExportName(session_.map));
-  const auto choice = dialogs_->chooseExportLevel(this, settings_.openFolder(), proposed);
+  const auto choice = frontend_.dialogs().chooseExportLevel(this, settings_.openFolder(), proposed);
   if (!choice) return;
   guarded([&] {
     pyrovel::exportLevel(session_.map, choice->filterIndex, choice->path.toStdString());

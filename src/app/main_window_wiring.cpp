@@ -51,6 +51,7 @@ void MainWindow::createToolWindows() {
   panels_.view = new ViewPanel(this);
   panels_.develop = new DevelopPanel(this);
   panels_.convert = new ConvertPanel(this);
+  frontend_.setProgressPanel(panels_.convert);
   panels_.search = new SearchPanel(this);
   panels_.replace = new ReplacePanel(this);
   panels_.message = new MessagePanel(this);
@@ -109,7 +110,7 @@ void MainWindow::connectSignals() {
   connect(panels_.search, &SearchPanel::searchRequested, this, [this](int object) {
     bool found = true;
     guarded([&] { found = findObject(session_, object); });
-    if (!found) inform("Object not found");
+    if (!found) frontend_.inform("Object not found");
   });
   connect(panels_.replace, &ReplacePanel::authorRequested, this,
           [this](const QString& author, int start) {

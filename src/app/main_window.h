@@ -1,11 +1,10 @@
 #pragma once
-// The main window: it owns the editor session and the settings, and frames
-// the level view with its menus, tool bar, tool windows and status bar. Its
-// commands are registered in `ActionRegistry` (main_window_commands.cpp);
-// the tool windows live in `DockLayout`, the level view's pointer handling
-// in `LevelViewController`, test runs in `ExternalPlayerRunner`. It is the
-// core's front end: questions, messages and "something changed" come back
-// through it.
+// The main window: it owns the editor session and wires together the
+// pieces that frame it: menus, tool bar and status bar; its commands,
+// registered in `ActionRegistry` (main_window_commands.cpp); the tool
+// windows in `DockLayout`; the `EditingArea` with the level view and its
+// `LevelViewController`; the `LevelPreviews`; the `EditorSettings`; the
+// core's `WindowFrontend`; test runs in `ExternalPlayerRunner`.
 #include <QHash>
 #include <QMainWindow>
 #include <functional>

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "app/find_panel.h"
+#include "app/editing_area.h"
 #include "app/main_window.h"
 #include "app/options_window.h"
 #include "editor/level_test.h"
@@ -60,10 +61,10 @@ class WindowTestFrontend : public LevelTestFrontend {
   WindowTestFrontend(MainWindow& window, ExternalPlayerRunner& runner)
       : window_(window), runner_(runner) {}
   void message(std::string_view caption, std::string_view text) override {
-    window_.captionedMessage(QString::fromStdString(std::string(caption)),
+    window_.frontend().captionedMessage(QString::fromStdString(std::string(caption)),
                              QString::fromStdString(std::string(text)));
   }
-  void inform(std::string_view text) override { window_.inform(text); }
+  void inform(std::string_view text) override { window_.frontend().inform(text); }
   void showFileLocations() override { runner_.showFileLocations(); }
 
  private:
@@ -98,7 +99,7 @@ OptionsWindow* ExternalPlayerRunner::makeOptionsWindow() {
           [&session](bool on) { session.allowOnlyOneLittleFellow = on; });
   options->onefellow()->setChecked(session.allowOnlyOneLittleFellow);
   options->showFolders(config_);
-  options->setSpriteSets(window_.spriteSets());
+  options->setSpriteSets(window_.settings().spriteSets());
   return options;
 }
 
@@ -114,7 +115,7 @@ FindPanel* ExternalPlayerRunner::makeFindPanel() {
 void ExternalPlayerRunner::settingsRead() {
   if (OptionsWindow* options = options_.ifBuilt()) {
     options->showFolders(config_);
-    options->setSpriteSets(window_.spriteSets());
+    options->setSpriteSets(window_.settings().spriteSets());
   }
   setTestTarget(config_.testTarget);
 }
@@ -134,11 +135,11 @@ void ExternalPlayerRunner::setTestTarget(TestTarget target) {
   }
 }
 
-void ExternalPlayerRunner::showOptions() { window_.showPanel(options_.get()); }
+void ExternalPlayerRunner::showOptions() { window_.editingArea().showPanel(options_.get()); }
 
 void ExternalPlayerRunner::showFileLocations() {
   options_->pages()->setCurrentIndex(OptionsWindow::FileLocations);
-  window_.showPanel(options_.get());
+  window_.editingArea().showPanel(options_.get());
 }
 
 void ExternalPlayerRunner::acceptOptions() { options_->copyFolders(config_); }
@@ -147,7 +148,7 @@ void ExternalPlayerRunner::findPlayer(TestTarget target) {
   // The folder in the edit first, then the setting, then the editor's own.
   QString start = options_->folderEdit(target)->text();
   if (start.isEmpty()) start = QString::fromStdString(playerFolder(config_, target));
-  if (start.isEmpty()) start = window_.programDir();
+  if (start.isEmpty()) start = window_.settings().programDir();
   // Over the Options window, a little down, so both can be seen.
   if (!finder_->isVisible()) finder_->move(options_->pos() + QPoint(40, 60));
   finder_->find(target, start);

@@ -5,14 +5,11 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDir>
 #include <QDockWidget>
 #include <QFileInfo>
 #include <QLabel>
-#include <QStandardPaths>
 #include <QStatusBar>
-#include <QSysInfo>
 #include <QTimer>
 
 #include "app/adf_browser_window.h"
@@ -30,7 +27,8 @@
 #include "app/level_list.h"
 #include "app/level_view.h"
 #include "app/objects_palette.h"
-#include "app/level_preview_window.h"
+#include "app/editing_area.h"
+#include "app/level_previews.h"
 #include "app/properties_panel.h"
 #include "app/splash_window.h"
 #include "app/tool_option_bars.h"
@@ -46,16 +44,13 @@ namespace {
 constexpr unsigned kEverything = kLevelShown | kCellsChanged | kLevelList | kUndoState |
                                  kHistory | kReaderInfo | kPalette | kProperties | kLayer;
 
-QString withSlash(QString dir) {
-  if (!dir.endsWith('/')) dir += '/';
-  return dir;
-}
-
 }  // namespace
 
 MainWindow::MainWindow(AppOptions options)
     : options_(std::move(options)),
-      session_(*this),
+      settings_(options_.programDir, options_.userConfigDir, options_.programDirWritable),
+      frontend_(this, options_.dialogs, settings_, [this](unsigned what) { refresh(what); }),
+      session_(frontend_),
       drawingTools_(session_, clockRandom_),
       levelProperties_(session_),
       actions_(*this),
@@ -63,17 +58,14 @@ MainWindow::MainWindow(AppOptions options)
   setObjectName("mainWindow");
   setWindowTitle(QString(kMainCaptionPrefix) + kVersionText);
   setWindowIcon(glyphIcon(Glyph::ProgramIcon));
-  if (options_.dialogs) {
-    dialogs_ = options_.dialogs;
-  } else {
-    ownDialogs_ = std::make_unique<QtDialogs>();
-    dialogs_ = ownDialogs_.get();
-  }
 
   createActions();
   createMenus();
   createToolBar();
-  createCentralArea();
+  editingArea_ = new EditingArea(&session_.map, &strip_, this);
+  setCentralWidget(editingArea_);
+  previews_ = new LevelPreviews(this, &session_.map, &strip_, [this] { return editingArea_->view()->cellSize(); });
+  connect(editingArea_, &EditingArea::editingHiddenChanged, previews_, &LevelPreviews::setFollowingLevel);
   createStatusBar();
   docked_ = {new ToolsCanvas, new ObjectsPanel, new PropertiesPage(levelProperties_), new LevelList};
   docked_.objects->canvas()->setStrip(&strip_);
@@ -81,15 +73,12 @@ MainWindow::MainWindow(AppOptions options)
   docks_ = new DockLayout(*this, docked_, actions_);
   createToolWindows();
   connectSignals();
-  players_ = new ExternalPlayerRunner(*this, config_, options_.launcher);
+  players_ = new ExternalPlayerRunner(*this, settings_.config(), options_.launcher);
   players_->setTargetActions(menus_.testTargets);
   connect(docked_.tools->button("testLevelButton"), &QToolButton::clicked, this, [this] { players_->testLevel(); });
   docked_.tools->button("testLevelButton")->setEnabled(true);
   state_.uiReady = true;
 
-  chooseFolders();
-  folders_.open = folders_.program;
-  folders_.computerName = QSysInfo::machineHostName();
   resize(1028, 617 + 60);
   setUpEditor();
   readStartPalette();
@@ -97,13 +86,14 @@ MainWindow::MainWindow(AppOptions options)
     state_.startupFailed = true;
     return;
   }
-  const ImageLibraryFiles library = findImageLibrary(config_.gameDir);
+  const Configuration& config = settings_.config();
+  const ImageLibraryFiles library = findImageLibrary(config.gameDir);
   guarded([&] { loadSpriteStrip(strip_, library.iml, library.bam); });
   panels_.develop->fillObjects(strip_, session_.catalogue);
   toolBars_.chaos->showSprites(strip_);
   guarded([this] { prepareEmptyLevelmap(session_); });
-  docks_->apply(config_);
-  state_.statusBarWanted = config_.statusBarVisible;
+  docks_->apply(config);
+  state_.statusBarWanted = config.statusBarVisible;
   statusBar()->setVisible(state_.statusBarWanted);
   action("showStatusBar")->setChecked(state_.statusBarWanted);
   refresh(kEverything);
@@ -111,8 +101,6 @@ MainWindow::MainWindow(AppOptions options)
 }
 
 MainWindow::~MainWindow() = default;
-
-QString MainWindow::configFilePath() const { return folders_.settings + kConfigFileName; }
 
 QLabel* MainWindow::statusPanel(int index) const {
   return index >= 0 && index < static_cast<int>(statusPanels_.size())
@@ -123,34 +111,12 @@ QLabel* MainWindow::statusPanel(int index) const {
 
 // --- start-up ------------------------------------------------------------------
 
-void MainWindow::chooseFolders() {
-  folders_.program = withSlash(options_.programDir.isEmpty() ? QCoreApplication::applicationDirPath()
-                                                        : options_.programDir);
-  QString userDir = options_.userConfigDir;
-  if (userDir.isEmpty()) {
-    userDir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-  }
-  const bool writable =
-      options_.programDirWritable.value_or(folderIsWritable(folders_.program.toStdString()));
-  folders_.settings = withSlash(fromStd(
-      chooseSettingsFolder(folders_.program.toStdString(), userDir.toStdString(), writable)));
-  QDir().mkpath(folders_.settings);
-}
-
 void MainWindow::setUpEditor() {
-  guarded([this] {
-    QString ini = configFilePath();
-    // An installed editor may ship its defaults beside the program.
-    if (!QFileInfo::exists(ini) && QFileInfo::exists(folders_.program + kConfigFileName)) {
-      ini = folders_.program + kConfigFileName;
-    }
-    if (QFileInfo::exists(ini)) config_.read(IniFile::load(ini.toStdString()));
-  });
-  session_.history = config_.history;
+  guarded([this] { settings_.read(); });
+  session_.history = settings_.config().history;
   updateHistoryMenu();
-  config_.defaultGameDir(folders_.program.toStdString());
-  folders_.spriteSets = listSpriteSets(config_.gameDir);
-  const std::string objectList = (QDir(fromStd(config_.gameDir)).filePath("Objectlist.txt")).toStdString();
+  const std::string objectList =
+      (QDir(fromStd(settings_.config().gameDir)).filePath("Objectlist.txt")).toStdString();
   if (fileExists(objectList)) guarded([&] { session_.catalogue.loadFile(objectList); });
   editMode_ = kGameMode;
   action("pyrovelMode")->setChecked(true);
@@ -158,13 +124,13 @@ void MainWindow::setUpEditor() {
 }
 
 void MainWindow::readStartPalette() {
-  const QString path = folders_.program + kPaletteFileName;
+  const QString path = settings_.programDir() + kPaletteFileName;
   std::optional<Palette> found;
   if (QFileInfo::exists(path)) {
     guarded([&] { found = readPaletteFile(path.toStdString(), kGameMode); });
   } else {
     if (options_.splash) options_.splash->close();
-    dialogs_->inform(this,
+    frontend_.dialogs().inform(this,
                      "Some files to start the Pyrovel editor properly are missing ... Please "
                      "reinstall this package.");
   }
@@ -173,9 +139,9 @@ void MainWindow::readStartPalette() {
 }
 
 bool MainWindow::checkImageLibrary() {
-  if (findImageLibrary(config_.gameDir).found) return true;
+  if (findImageLibrary(settings_.config().gameDir).found) return true;
   if (options_.splash) options_.splash->close();
-  dialogs_->inform(this,
+  frontend_.dialogs().inform(this,
                    "No ImageLib found ... This causes SERIOUS problems. Please reinstall this "
                    "package or supply the location of Pyrovel in the Options menu");
   return false;
@@ -187,34 +153,9 @@ void MainWindow::openCommandLineFile() {
   if (!file.isFile()) return;
   const QString path = file.absoluteFilePath();
   QDir::setCurrent(file.absolutePath());
-  folders_.open = file.absolutePath();
+  settings_.setOpenFolder(file.absolutePath());
   openLevelmap(OpenSource::Path, path);
-  scroll_->zoomOut();
-}
-
-// --- the core's front end -------------------------------------------------------
-
-Answer MainWindow::ask(std::string_view question, bool withCancel) {
-  return dialogs_->ask(this, fromStd(question), withCancel);
-}
-
-void MainWindow::inform(std::string_view text) { dialogs_->inform(this, fromStd(text)); }
-
-void MainWindow::progress(int value, int max, std::string_view label) {
-  panels_.convert->progress(value, max, fromStd(label));
-}
-
-void MainWindow::changed(unsigned what) { refresh(what); }
-
-std::optional<std::string> MainWindow::chooseOpenFile(bool append) {
-  const auto chosen = dialogs_->chooseOpenFile(this, folders_.open, append);
-  if (!chosen) return std::nullopt;
-  folders_.open = QFileInfo(*chosen).absolutePath();
-  return chosen->toStdString();
-}
-
-std::optional<Frontend::SaveAsChoice> MainWindow::chooseSaveAs(const std::string& proposed) {
-  return dialogs_->chooseSaveAs(this, folders_.open, fromStd(proposed));
+  editingArea_->scrollBox()->zoomOut();
 }
 
 bool MainWindow::guarded(const std::function<void()>& action) {
@@ -222,7 +163,7 @@ bool MainWindow::guarded(const std::function<void()>& action) {
     action();
     return true;
   } catch (const std::exception& e) {
-    dialogs_->error(this, QString::fromUtf8(e.what()));
+    frontend_.dialogs().error(this, QString::fromUtf8(e.what()));
   }
   // Whatever the action got done before it failed is shown.
   refresh(kEverything);
@@ -234,7 +175,7 @@ bool MainWindow::guarded(const std::function<void()>& action) {
 void MainWindow::closeEvent(QCloseEvent* event) {
   bool keepOpen = false;
   if (session_.map.modified) {
-    switch (dialogs_->ask(this, "The Levelmap is changed. Do you want to save the changes ?", true)) {
+    switch (frontend_.dialogs().ask(this, "The Levelmap is changed. Do you want to save the changes ?", true)) {
       case Answer::Cancel:
         keepOpen = true;
         break;
@@ -248,12 +189,16 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         break;
     }
   }
-  writeSettings();
+  // The settings of this run are kept even when the window stays open.
+  docks_->capture(settings_.config());
+  settings_.config().statusBarVisible = state_.statusBarWanted;
+  settings_.config().history = session_.history;
+  guarded([this] { settings_.write(); });
   if (keepOpen) {
     event->ignore();
     return;
   }
-  for (LevelPreviewWindow* preview : previews_) preview->close();
+  previews_->closeAll();
   for (QWidget* w : std::initializer_list<QWidget*>{panels_.move, panels_.view, panels_.develop, panels_.convert,
                                                     panels_.search, panels_.replace, panels_.message}) {
     w->close();
@@ -267,29 +212,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void MainWindow::writeSettings() {
-  docks_->capture(config_);
-  config_.statusBarVisible = state_.statusBarWanted;
-  config_.history = session_.history;
-  guarded([this] {
-    const std::string path = configFilePath().toStdString();
-    IniFile ini;
-    try {
-      ini = IniFile::load(path);
-    } catch (const LevelError&) {
-      // An unreadable file is replaced by the settings of this run.
-    }
-    config_.write(ini);
-    ini.save(path);
-  });
-}
-
 void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (!state_.placedPanels) {
     state_.placedPanels = true;
     // Once the floating windows exist on screen, so their frames are known.
-    QTimer::singleShot(0, this, [this] { docks_->placeFloating(config_); });
+    QTimer::singleShot(0, this, [this] { docks_->placeFloating(settings_.config()); });
   }
 }
 

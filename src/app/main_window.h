@@ -1,14 +1,12 @@
 #pragma once
-// The main window: it owns the editor session and the settings, and frames
-// the level view with its menus, tool bar, tool windows and status bar. Its
-// commands are registered in `ActionRegistry` (main_window_commands.cpp);
-// the tool windows live in `DockLayout`, the level view's pointer handling
-// in `LevelViewController`, test runs in `ExternalPlayerRunner`. It is the
-// core's front end: questions, messages and "something changed" come back
-// through it.
+// The main window: it owns the editor session and wires together the
+// pieces that frame it: menus, tool bar and status bar; its commands,
+// registered in `ActionRegistry` (main_window_commands.cpp); the tool
+// windows in `DockLayout`; the `EditingArea` with the level view and its
+// `LevelViewController`; the `LevelPreviews`; the `EditorSettings`; the
+// core's `WindowFrontend`; test runs in `ExternalPlayerRunner`.
 #include <QHash>
 #include <QMainWindow>
-#include <QPointer>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -16,14 +14,14 @@
 
 #include "app/action_registry.h"
 #include "app/dock_layout.h"
+#include "app/editor_settings.h"
 #include "app/lazy_window.h"
+#include "app/window_frontend.h"
 #include "editor/program_launcher.h"
 #include "editor/level_properties.h"
 #include "editor/levelmap_files.h"
 #include "editor/random_source.h"
 #include "editor/tool_controller.h"
-#include "editor/levelmap_files.h"
-#include "model/configuration.h"
 #include "model/editor_session.h"
 #include "model/palette_file.h"
 #include "render/sprite_strip.h"
@@ -32,7 +30,6 @@ class QActionGroup;
 class QDockWidget;
 class QLabel;
 class QMenu;
-class QStackedWidget;
 class QToolBar;
 class QToolButton;
 
@@ -41,12 +38,12 @@ namespace pyrovel::app {
 class ChaosOptionsBar;
 class ConvertPanel;
 class DevelopPanel;
+class EditingArea;
+class LevelPreviews;
 class ExternalPlayerRunner;
 class Dialogs;
 class FindPanel;
 class LevelList;
-class LevelScrollBox;
-class LevelView;
 class LevelViewController;
 class MoveLevelPanel;
 class MessagePanel;
@@ -62,7 +59,6 @@ class OptionsWindow;
 class PropertiesPage;
 class SplashWindow;
 class SprayOptionsBar;
-class LevelPreviewWindow;
 class ToolsCanvas;
 class ViewPanel;
 
@@ -79,7 +75,7 @@ struct AppOptions {
   std::function<bool(const QString& path)> openDocument;
 };
 
-class MainWindow : public QMainWindow, public Frontend {
+class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
   explicit MainWindow(AppOptions options = {});
@@ -91,20 +87,15 @@ class MainWindow : public QMainWindow, public Frontend {
   EditorSession& session() { return session_; }
   ToolController& drawingTools() { return drawingTools_; }
   LevelProperties& levelProperties() { return levelProperties_; }
-  const Configuration& configuration() const { return config_; }
   const SpriteStrip& spriteStrip() const { return strip_; }
   const Palette& activePalette() const { return palette_; }
   EditMode editMode() const { return editMode_; }
-  QString programDir() const { return folders_.program; }
-  // Where Edit.ini and the temporary files go.
-  QString settingsDir() const { return folders_.settings; }
-  QString configFilePath() const;
-  // The sprite sets (*.iml) of the game folder, sorted, for the options.
-  const std::vector<std::string>& spriteSets() const { return folders_.spriteSets; }
-  QString computerName() const { return folders_.computerName; }
+  // The folders and Edit.ini.
+  EditorSettings& settings() { return settings_; }
 
-  LevelView* levelView() const { return view_; }
-  LevelScrollBox* scrollBox() const { return scroll_; }
+  // The central widget: the level caption and the level view.
+  EditingArea& editingArea() const { return *editingArea_; }
+  LevelPreviews& previews() const { return *previews_; }
   // The tool windows and what they hold.
   const DockLayout& docks() const { return *docks_; }
   const DockLayout::Contents& docked() const { return docked_; }
@@ -114,30 +105,15 @@ class MainWindow : public QMainWindow, public Frontend {
   // Test runs in the external players and their Options window.
   ExternalPlayerRunner& players() { return *players_; }
 
-  // --- the core's front end ---------------------------------------------------
-  Answer ask(std::string_view question, bool withCancel) override;
-  void inform(std::string_view text) override;
-  void progress(int value, int max, std::string_view label) override;
-  void changed(unsigned what) override;
-  std::optional<std::string> chooseOpenFile(bool append) override;
-  std::optional<SaveAsChoice> chooseSaveAs(const std::string& proposed) override;
+  // The core's front end: the window's dialogs and refresh.
+  WindowFrontend& frontend() { return frontend_; }
 
   // Runs an action; an error from the core is shown as a message box with
   // its text and the editor goes on. False when it failed.
   bool guarded(const std::function<void()>& action);
-  // Shows a small tool window near the top right of the level view.
-  void showPanel(QWidget* panel);
   // Shows a secondary window (disk images, objects help) in front.
   static void showWindow(QWidget* window);
-  // A message box with a caption of its own (the players' not-found boxes).
-  void captionedMessage(const QString& caption, const QString& text);
   void chooseDrawingObject(int object, int libraryImage = -1);
-  // Hides or shows the main editing area; hidden, previews follow the level.
-  void hideEditingArea(bool hide);
-  bool editingAreaHidden() const;
-  LevelPreviewWindow* newPreviewWindow();
-  // Writes Edit.ini (the settings of this run, other entries kept).
-  void writeSettings();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -148,13 +124,11 @@ class MainWindow : public QMainWindow, public Frontend {
   void createActions();
   void createMenus();
   void createToolBar();
-  void createCentralArea();
   void createStatusBar();
   void createToolWindows();
   void connectSignals();
   void connectDrawingTools();
   // Start-up.
-  void chooseFolders();
   void setUpEditor();
   void readStartPalette();
   bool checkImageLibrary();
@@ -184,11 +158,6 @@ class MainWindow : public QMainWindow, public Frontend {
   void updateHistoryMenu();
   void showDrawingObject();
 
-  struct Folders {
-    QString program, settings, computerName;
-    QString open;  // where the open dialogs start
-    std::vector<std::string> spriteSets;
-  };
   struct FrameState {
     bool uiReady = false;
     bool startupFailed = false;
@@ -212,14 +181,6 @@ class MainWindow : public QMainWindow, public Frontend {
     ChaosOptionsBar* chaos = nullptr;
     QLabel* toolHint = nullptr;
   };
-  struct CentralArea {
-    QStackedWidget* pages = nullptr;
-    QWidget* editingArea = nullptr;
-    QWidget* caption = nullptr;
-    QLabel* captionText = nullptr;
-    QWidget* infoPanel = nullptr;
-    QLabel* infoLabel = nullptr;
-  };
   struct ToolPanels {
     MoveLevelPanel* move = nullptr;
     ViewPanel* view = nullptr;
@@ -240,24 +201,20 @@ class MainWindow : public QMainWindow, public Frontend {
   SecondaryWindows makeSecondaryWindows();
 
   AppOptions options_;
-  std::unique_ptr<Dialogs> ownDialogs_;
-  Dialogs* dialogs_ = nullptr;
+  EditorSettings settings_;
+  WindowFrontend frontend_;
   EditorSession session_;
   ClockRandom clockRandom_;
   ToolController drawingTools_;
   LevelProperties levelProperties_;
-  Configuration config_;
   SpriteStrip strip_;
   Palette palette_;
   EditMode editMode_ = kGameMode;
-  Folders folders_;
   FrameState state_;
   ActionRegistry actions_;
   Menus menus_;
   ToolBars toolBars_;
-  CentralArea central_;
-  LevelView* view_ = nullptr;
-  LevelScrollBox* scroll_ = nullptr;
+  EditingArea* editingArea_ = nullptr;
   LevelViewController* viewController_ = nullptr;
   std::vector<QLabel*> statusPanels_;
   DockLayout::Contents docked_{};
@@ -265,8 +222,7 @@ class MainWindow : public QMainWindow, public Frontend {
   ToolPanels panels_;
   SecondaryWindows windows_;
   ExternalPlayerRunner* players_ = nullptr;
-  std::vector<LevelPreviewWindow*> previews_;
-  QPointer<LevelPreviewWindow> registeredPreview_;
+  LevelPreviews* previews_ = nullptr;
   std::unique_ptr<SplashWindow> ownSplash_;
 };
 

@@ -29,7 +29,8 @@
 #include "app/level_list.h"
 #include "app/level_view.h"
 #include "app/objects_palette.h"
-#include "app/level_preview_window.h"
+#include "app/editing_area.h"
+#include "app/level_previews.h"
 #include "app/properties_panel.h"
 #include "app/splash_window.h"
 #include "app/tool_option_bars.h"
@@ -46,11 +47,11 @@ void MainWindow::refresh(unsigned what) {
   const Levelmap& map = session_.map;
   if (what & kLevelList) docked_.levelList->fill(map);
   if (what & kLevelShown) {
-    view_->computeCellSize();
+    editingArea_->view()->computeCellSize();
     {
       // The file name is a path (UTF-8); title and author are record texts.
       const LevelHeader& h = map.current();
-      central_.captionText->setText(fromStd(map.fileName) + " Level " +
+      editingArea_->setCaption(fromStd(map.fileName) + " Level " +
                        QString::number(Levelmap::levelNumber(map.currentLevel)) + ": " +
                        fromRecordText(h.title()) + " by " + fromRecordText(h.author()));
     }
@@ -58,13 +59,12 @@ void MainWindow::refresh(unsigned what) {
     statusPanels_[2]->setText("Level Height: " + QString::number(map.current().height()));
     docked_.levelList->markCurrent(Levelmap::levelNumber(map.currentLevel));
     showDrawingObject();
-    // Hidden, the editing area lets the registered preview follow the level.
-    if (editingAreaHidden() && registeredPreview_) registeredPreview_->drawPreview();
+    previews_->levelShown();
   }
   if (what & (kLevelShown | kLevelList)) docked_.levelList->markCurrent(Levelmap::levelNumber(map.currentLevel));
   if (what & (kCellsChanged | kLayer | kLevelShown)) {
-    view_->update();
-    for (LevelPreviewWindow* preview : previews_) preview->update();
+    editingArea_->view()->update();
+    previews_->updateAll();
   }
   if (what & kLayer) {
     action(map.currentLayer == kBackgroundLayer ? "backgroundLayer" : "gameLayer")->setChecked(true);
@@ -77,8 +77,7 @@ void MainWindow::refresh(unsigned what) {
   }
   if (what & kHistory) updateHistoryMenu();
   if (what & kReaderInfo) {
-    central_.infoLabel->setText(QString::fromStdString(session_.readerNote));
-    central_.infoPanel->setVisible(!session_.readerNote.empty());
+    editingArea_->showReaderNote(QString::fromStdString(session_.readerNote));
   }
   if (what & kPalette) {
     docked_.objects->canvas()->setEntries(palette_);
@@ -87,7 +86,7 @@ void MainWindow::refresh(unsigned what) {
   // Importers' notes: the message panel shows them whenever there are some.
   if (what & kMessages) {
     panels_.message->setLines(session_.messages);
-    if (!session_.messages.empty()) showPanel(panels_.message);
+    if (!session_.messages.empty()) editingArea_->showPanel(panels_.message);
   }
   if (what & kLevelShown) levelProperties_.resetLevelSize();
   // Every redraw of the level fills the Properties window anew.
@@ -121,9 +120,9 @@ void MainWindow::chooseDrawingObject(int object, int libraryImage) {
 // --- files ---------------------------------------------------------------------
 
 void MainWindow::openLevelmap(OpenSource source, const QString& path) {
-  scroll_->fitView();
+  editingArea_->scrollBox()->fitView();
   if (source == OpenSource::History && !path.isEmpty()) {
-    folders_.open = QFileInfo(path).absolutePath();
+    settings_.setOpenFolder(QFileInfo(path).absolutePath());
   }
   state_.drawingImage = -1;
   guarded([&] { pyrovel::openLevelmap(session_, source, path.toStdString()); });
@@ -134,7 +133,7 @@ void MainWindow::openLevelmap(OpenSource source, const QString& path) {
 
 
 void MainWindow::loadImageLibrary() {
-  const auto chosen = dialogs_->chooseImageLibrary(this, QString::fromStdString(config_.gameDir));
+  const auto chosen = frontend_.dialogs().chooseImageLibrary(this, QString::fromStdString(settings_.config().gameDir));
   if (!chosen) return;
   // The object table is the one beside the chosen library.
   const std::string iml = chosen->toStdString();
@@ -175,7 +174,7 @@ void MainWindow::switchMode(EditMode mode) {
   // Edit.bdi of the program folder, the one read at start: the working
   // folder moves with the opened file.
   guarded([&] {
-    const auto found = paletteForModeSwitch((folders_.program + kPaletteFileName).toStdString(), mode);
+    const auto found = paletteForModeSwitch((settings_.programDir() + kPaletteFileName).toStdString(), mode);
     if (found) palette_ = *found;
   });
   refresh(kPalette);
@@ -185,12 +184,11 @@ void MainWindow::switchMode(EditMode mode) {
 void MainWindow::toggleFullScreen() {
   state_.fullScreen = !state_.fullScreen;
   action("fullScreenEdit")->setChecked(state_.fullScreen);
-  central_.caption->setVisible(!state_.fullScreen);
   toolBars_.main->setVisible(!state_.fullScreen);
   toolBars_.optionsRow->setVisible(!state_.fullScreen);
   menuBar()->setVisible(!state_.fullScreen);
   statusBar()->setVisible(state_.statusBarWanted && !state_.fullScreen);
-  scroll_->setFrameShape(state_.fullScreen ? QFrame::NoFrame : QFrame::StyledPanel);
+  editingArea_->setFullScreenLook(state_.fullScreen);
   if (state_.fullScreen) {
     state_.wasMaximized = isMaximized();
     showFullScreen();
@@ -206,7 +204,7 @@ void MainWindow::toggleFullScreen() {
       showNormal();
     }
   }
-  scroll_->zoomOut();
+  editingArea_->scrollBox()->zoomOut();
 }
 
 void MainWindow::toggleStatusBar() {
@@ -226,25 +224,6 @@ void MainWindow::showWindow(QWidget* window) {
   window->activateWindow();
 }
 
-void MainWindow::showPanel(QWidget* panel) {
-  // During start-up (a file from the command line) the window has no place
-  // on the screen yet: show the panel once it has.
-  if (!isVisible()) {
-    QTimer::singleShot(0, this, [this, panel] {
-      if (isVisible()) showPanel(panel);
-    });
-    return;
-  }
-  if (!panel->isVisible()) {
-    panel->adjustSize();
-    const QPoint corner = scroll_->mapToGlobal(scroll_->rect().topRight());
-    panel->move(corner.x() - panel->width() - 24, corner.y() + 24);
-  }
-  panel->show();
-  panel->raise();
-  panel->activateWindow();
-}
-
 void MainWindow::about() {
   SplashWindow* splash = options_.splash;
   if (!splash) {
@@ -254,49 +233,23 @@ void MainWindow::about() {
   splash->showAbout();
 }
 
-// --- previews ---------------------------------------------------------------------
-
-LevelPreviewWindow* MainWindow::newPreviewWindow() {
-  auto* preview = new LevelPreviewWindow(this, &session_.map, &strip_, [this] { return view_->cellSize(); });
-  connect(preview, &LevelPreviewWindow::activated, this, [this](LevelPreviewWindow* p) { registeredPreview_ = p; });
-  connect(preview, &QObject::destroyed, this, [this, preview] {
-    previews_.erase(std::remove(previews_.begin(), previews_.end(), preview), previews_.end());
-  });
-  previews_.push_back(preview);
-  return preview;
-}
-
-bool MainWindow::editingAreaHidden() const { return central_.pages->currentWidget() != central_.editingArea; }
-
-void MainWindow::hideEditingArea(bool hide) {
-  central_.pages->setCurrentIndex(hide ? 1 : 0);
-  if (hide && !previews_.empty()) {
-    LevelPreviewWindow* preview = registeredPreview_ ? registeredPreview_.data() : previews_.front();
-    preview->show();
-    preview->raise();
-    registeredPreview_ = preview;
-    preview->drawPreview();
-  }
-}
-
-
 MainWindow::SecondaryWindows MainWindow::makeSecondaryWindows() {
   return {
-      LazyWindow<AdfBrowserWindow>([this] { return new AdfBrowserWindow(session_, dialogs_, this); }),
-      LazyWindow<D64BrowserWindow>([this] { return new D64BrowserWindow(session_, dialogs_, this); }),
+      LazyWindow<AdfBrowserWindow>([this] { return new AdfBrowserWindow(session_, &frontend_.dialogs(), this); }),
+      LazyWindow<D64BrowserWindow>([this] { return new D64BrowserWindow(session_, &frontend_.dialogs(), this); }),
       LazyWindow<ObjectsHelpWindow>([this] {
-        auto* help = new ObjectsHelpWindow(session_.catalogue, strip_, dialogs_, this);
+        auto* help = new ObjectsHelpWindow(session_.catalogue, strip_, &frontend_.dialogs(), this);
         help->setObjects(palette_);
         help->setDevelopmentMode(panels_.develop->isVisible());
         return help;
       }),
       LazyWindow<C64DumpWindow>([this] {
-        auto* dump = new C64DumpWindow(session_, dialogs_, this);
+        auto* dump = new C64DumpWindow(session_, &frontend_.dialogs(), this);
         // A converted memory dump is shown zoomed out once, like a file from the command line.
-        connect(dump, &C64DumpWindow::dasLevelsetRead, this, [this] { scroll_->zoomOut(); });
+        connect(dump, &C64DumpWindow::dasLevelsetRead, this, [this] { editingArea_->scrollBox()->zoomOut(); });
         return dump;
       }),
-      LazyWindow<ResourceExplorerWindow>([this] { return new ResourceExplorerWindow(session_, dialogs_, this); }),
+      LazyWindow<ResourceExplorerWindow>([this] { return new ResourceExplorerWindow(session_, &frontend_.dialogs(), this); }),
   };
 }
 

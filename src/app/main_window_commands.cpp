@@ -11,6 +11,7 @@
 #include "app/c64_dump_window.h"
 #include "app/d64_browser_window.h"
 #include "app/dock_layout.h"
+#include "app/editing_area.h"
 #include "app/external_player_runner.h"
 #include "app/level_view.h"
 #include "app/level_view_controller.h"
@@ -74,11 +75,11 @@ void MainWindow::createActions() {
   add({"cut", "Cu&t", {key("Ctrl+X")}, "Cut"}, [this] { viewController_->applyUpdate(drawingTools_.cutSelection()); });
   add({"copy", "&Copy", {key("Ctrl+C")}, "Copy"}, [this] { viewController_->applyUpdate(drawingTools_.copySelection()); });
   add({"paste", "&Paste", {key("Ctrl+V")}, "Paste"}, [this] { viewController_->applyUpdate(drawingTools_.paste()); });
-  add({"search", "Search"}, [this] { showPanel(panels_.search); });
-  add({"replace", "Replace"}, [this] { showPanel(panels_.replace); });
+  add({"search", "Search"}, [this] { editingArea_->showPanel(panels_.search); });
+  add({"replace", "Replace"}, [this] { editingArea_->showPanel(panels_.replace); });
   // View
-  add({"zoomIn", "Zoom &In", {key("Ctrl+D"), key("Ctrl++"), key("Ctrl+=")}}, [this] { scroll_->zoomIn(); });
-  add({"zoomOut", "Zoom &Out", {key("Ctrl+A"), key("Ctrl+-")}}, [this] { scroll_->zoomOut(); });
+  add({"zoomIn", "Zoom &In", {key("Ctrl+D"), key("Ctrl++"), key("Ctrl+=")}}, [this] { editingArea_->scrollBox()->zoomIn(); });
+  add({"zoomOut", "Zoom &Out", {key("Ctrl+A"), key("Ctrl+-")}}, [this] { editingArea_->scrollBox()->zoomOut(); });
   add({"fullScreenEdit", "&Full screen Edit", {key("Ctrl+F")}, "Full Screen Edit", true},
       [this] { toggleFullScreen(); });
   add({"objectsPanel", "&Objects", {key("Ctrl+1")}, nullptr, true}, [this] { DockLayout::toggle(docks_->objects()); });
@@ -105,11 +106,11 @@ void MainWindow::createActions() {
     menus_.modes->addAction(add({m.name, m.text, {}, nullptr, true}, [this, mode = m.mode] { switchMode(mode); }));
   }
   // Development
-  const auto gameDir = [this] { return QString::fromStdString(config_.gameDir); };
+  const auto gameDir = [this] { return QString::fromStdString(settings_.config().gameDir); };
   add({"editReadme", "Edit Readme"}, [this, gameDir] { editTextFile(gameDir(), "readme.txt"); });
   add({"editGameTech", "Edit Game_Tech"}, [this, gameDir] { editTextFile(gameDir(), "Gametech.txt"); });
   add({"editIdeas", "Edit Ideas"}, [this, gameDir] { editTextFile(gameDir(), "Ideas.txt"); });
-  add({"editEditorToDo", "Edit Editor to do"}, [this] { editTextFile(folders_.program, "ToDo.txt"); });
+  add({"editEditorToDo", "Edit Editor to do"}, [this] { editTextFile(settings_.programDir(), "ToDo.txt"); });
   add({"showDevelopmentPanel", "Show Development Panel"}, [this] { setDevelopmentMode(true); });
   // Help
   add({"about", "&About"}, [this] { about(); });

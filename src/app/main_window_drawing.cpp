@@ -3,7 +3,8 @@
 #include <QTabWidget>
 #include <QTimer>
 
-#include "app/level_preview_window.h"
+#include "app/editing_area.h"
+#include "app/level_previews.h"
 #include "app/level_view.h"
 #include "app/level_view_controller.h"
 #include "app/main_window.h"
@@ -14,16 +15,14 @@ namespace pyrovel::app {
 
 void MainWindow::connectDrawingTools() {
   LevelViewWidgets widgets;
-  widgets.view = view_;
+  widgets.view = editingArea_->view();
   widgets.toolsPanel = docked_.tools;
   widgets.usageHint = toolBars_.toolHint;
   widgets.pointerCoordinates = statusPanels_[0];
   widgets.pointerObject = statusPanels_[3];
   widgets.optionBars = {{OptionBar::Spray, toolBars_.spray}, {OptionBar::Chaos, toolBars_.chaos}};
   viewController_ = new LevelViewController(drawingTools_, strip_, std::move(widgets), this);
-  connect(viewController_, &LevelViewController::cellsDrawn, this, [this] {
-    for (LevelPreviewWindow* preview : previews_) preview->update();
-  });
+  connect(viewController_, &LevelViewController::cellsDrawn, this, [this] { previews_->updateAll(); });
   connect(viewController_, &LevelViewController::levelChanged, this, [this] { refresh(kCellsChanged); });
   viewController_->freezeWhileDragged(docks_->properties());
 
@@ -51,7 +50,7 @@ void MainWindow::showProperty(LevelProperties::SizeButton button) {
 
 void MainWindow::applyLevelSize() {
   guarded([this] {
-    const LevelProperties::Applied applied = levelProperties_.applyLevelSize(view_->width(), view_->cellSize());
+    const LevelProperties::Applied applied = levelProperties_.applyLevelSize(editingArea_->view()->width(), editingArea_->view()->cellSize());
     // The view fits its cells to the level shown again; only the texts are taken.
     statusPanels_[1]->setText(QString::fromStdString(applied.widthStatus));
     statusPanels_[2]->setText(QString::fromStdString(applied.heightStatus));

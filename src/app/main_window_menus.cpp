@@ -1,4 +1,4 @@
-// The main window's frame: menus, tool bar, central area and status bar,
+// The main window's frame: menus, tool bar and status bar,
 // built from the registered actions.
 #include <QAction>
 #include <QActionGroup>
@@ -31,7 +31,6 @@
 #include "app/level_view.h"
 #include "app/objects_help_window.h"
 #include "app/objects_palette.h"
-#include "app/level_preview_window.h"
 #include "app/resource_explorer_window.h"
 #include "app/tool_option_bars.h"
 #include "app/tool_windows.h"
@@ -171,65 +170,6 @@ void MainWindow::createToolBar() {
     if (event->type() == QEvent::Resize) toolBars_.chaos->fitWidth(row->width());
     return false;
   });
-}
-
-void MainWindow::createCentralArea() {
-  central_.editingArea = new QWidget(this);
-  central_.editingArea->setObjectName("editingArea");
-  auto* layout = new QVBoxLayout(central_.editingArea);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-
-  // The reader's note, shown when there is one.
-  auto* bars = new QHBoxLayout;
-  bars->setContentsMargins(0, 0, 0, 0);
-  central_.infoPanel = new QFrame(central_.editingArea);
-  central_.infoPanel->setObjectName("infoPanel");
-  static_cast<QFrame*>(central_.infoPanel)->setFrameShape(QFrame::StyledPanel);
-  auto* info = new QHBoxLayout(central_.infoPanel);
-  info->setContentsMargins(6, 2, 2, 2);
-  central_.infoLabel = new QLabel(central_.infoPanel);
-  central_.infoLabel->setObjectName("infoLabel");
-  central_.infoLabel->setTextFormat(Qt::PlainText);
-  central_.infoLabel->setWordWrap(true);
-  auto* closeInfo = new QToolButton(central_.infoPanel);
-  closeInfo->setObjectName("infoClose");
-  closeInfo->setText("x");
-  closeInfo->setAutoRaise(true);
-  closeInfo->setToolTip("Hide this note");
-  connect(closeInfo, &QToolButton::clicked, central_.infoPanel, &QWidget::hide);
-  info->addWidget(central_.infoLabel, 1);
-  info->addWidget(closeInfo);
-  central_.infoPanel->hide();
-  bars->addWidget(central_.infoPanel, 1);
-  layout->addLayout(bars);
-
-  central_.caption = new QFrame(central_.editingArea);
-  central_.caption->setObjectName("levelCaption");
-  auto* captionLayout = new QHBoxLayout(central_.caption);
-  captionLayout->setContentsMargins(6, 2, 6, 2);
-  central_.captionText = new QLabel(central_.caption);
-  central_.captionText->setObjectName("levelCaptionText");
-  central_.captionText->setTextFormat(Qt::PlainText);
-  QFont bold = central_.captionText->font();
-  bold.setBold(true);
-  central_.captionText->setFont(bold);
-  captionLayout->addWidget(central_.captionText);
-  layout->addWidget(central_.caption);
-
-  view_ = new LevelView;
-  scroll_ = new LevelScrollBox(view_, central_.editingArea);
-  view_->setSource(&session_.map, &strip_);
-  layout->addWidget(scroll_, 1);
-  // Hiding the editing area leaves an empty page in its place, so the docks
-  // keep their sizes.
-  central_.pages = new QStackedWidget(this);
-  central_.pages->setObjectName("centralPages");
-  central_.pages->addWidget(central_.editingArea);
-  auto* emptyPage = new QWidget(central_.pages);
-  emptyPage->setObjectName("editingAreaHidden");
-  central_.pages->addWidget(emptyPage);
-  setCentralWidget(central_.pages);
 }
 
 void MainWindow::createStatusBar() {

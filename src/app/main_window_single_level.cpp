@@ -10,13 +10,13 @@
 namespace pyrovel::app {
 
 void MainWindow::importLevel() {
-  const auto choice = dialogs_->chooseImportLevels(this, folders_.open);
+  const auto choice = frontend_.dialogs().chooseImportLevels(this, settings_.openFolder());
   if (!choice) return;
   std::vector<std::string> paths;
   for (const QString& p : choice->paths) paths.push_back(p.toStdString());
 
   LevelImportOptions options;
-  options.computerName = folders_.computerName.toStdString();
+  options.computerName = settings_.computerName().toStdString();
   // The development page's switches for the Construction Kit's unknown bytes.
   UnknownByteView& view = options.unknownBytes;
   view.viewUnknown = panels_.develop->viewUnknown();
@@ -31,7 +31,7 @@ void MainWindow::importLevel() {
 
 void MainWindow::exportLevel() {
   const QString proposed = fromRecordText(proposedExportName(session_.map));
-  const auto choice = dialogs_->chooseExportLevel(this, folders_.open, proposed);
+  const auto choice = frontend_.dialogs().chooseExportLevel(this, settings_.openFolder(), proposed);
   if (!choice) return;
   guarded([&] {
     pyrovel::exportLevel(session_.map, choice->filterIndex, choice->path.toStdString());

@@ -30,7 +30,9 @@
 #include "app/level_view.h"
 #include "app/objects_help_window.h"
 #include "app/objects_palette.h"
+#include "app/editing_area.h"
 #include "app/level_preview_window.h"
+#include "app/level_previews.h"
 #include "app/resource_explorer_window.h"
 #include "app/tool_option_bars.h"
 #include "app/tool_windows.h"
@@ -45,15 +47,18 @@ void MainWindow::createToolWindows() {
   panels_.view = new ViewPanel(this);
   panels_.develop = new DevelopPanel(this);
   panels_.convert = new ConvertPanel(this);
+  frontend_.setProgressPanel(panels_.convert);
   panels_.search = new SearchPanel(this);
   panels_.replace = new ReplacePanel(this);
   panels_.message = new MessagePanel(this);
-  newPreviewWindow();  // one preview exists from the start
+  previews_->newWindow();  // one preview exists from the start
 }
 
 void MainWindow::connectSignals() {
   // Level view zoom with Ctrl and the wheel.
-  connect(view_, &LevelView::zoomRequested, this, [this](int step) { step > 0 ? scroll_->zoomIn() : scroll_->zoomOut(); });
+  LevelScrollBox* scroll = editingArea_->scrollBox();
+  connect(editingArea_->view(), &LevelView::zoomRequested, scroll,
+          [scroll](int step) { step > 0 ? scroll->zoomIn() : scroll->zoomOut(); });
 
   // Tools panel.
   connect(docked_.tools->button("goButton"), &QToolButton::clicked, this, [this] { goToLevel(); });
@@ -65,8 +70,8 @@ void MainWindow::connectSignals() {
   connect(docked_.tools->button("levelPropertiesButton"), &QToolButton::clicked, this,
           [this] { showProperty(LevelProperties::SizeButton::ToolsPanel); });
   connect(docked_.tools->button("clearLevelButton"), &QToolButton::clicked, this, [this] { action("clearLevel")->trigger(); });
-  connect(docked_.tools->button("zoomInButton"), &QToolButton::clicked, this, [this] { scroll_->zoomIn(); });
-  connect(docked_.tools->button("zoomOutButton"), &QToolButton::clicked, this, [this] { scroll_->zoomOut(); });
+  connect(docked_.tools->button("zoomInButton"), &QToolButton::clicked, scroll, &LevelScrollBox::zoomIn);
+  connect(docked_.tools->button("zoomOutButton"), &QToolButton::clicked, scroll, &LevelScrollBox::zoomOut);
   connectDrawingTools();
   QToolButton* target = docked_.tools->button("testTargetButton");
   target->setMenu(menus_.testTarget);
@@ -101,7 +106,7 @@ void MainWindow::connectSignals() {
   connect(panels_.search, &SearchPanel::searchRequested, this, [this](int object) {
     bool found = true;
     guarded([&] { found = findObject(session_, object); });
-    if (!found) inform("Object not found");
+    if (!found) frontend_.inform("Object not found");
   });
   connect(panels_.replace, &ReplacePanel::authorRequested, this,
           [this](const QString& author, int start) {
@@ -131,12 +136,12 @@ void MainWindow::connectSignals() {
   connect(panels_.develop->button("Go Emerald"), &QPushButton::clicked, this,
           [this] { switchMode(kEmeraldMode); });
   connect(panels_.develop->button("New Window"), &QPushButton::clicked, this, [this] {
-    LevelPreviewWindow* preview = newPreviewWindow();
+    LevelPreviewWindow* preview = previews_->newWindow();
     preview->show();
     preview->activateWindow();
   });
   connect(panels_.develop->button("Hide Form1 canvas"), &QPushButton::clicked, this,
-          [this] { hideEditingArea(!editingAreaHidden()); });
+          [this] { editingArea_->setEditingHidden(!editingArea_->editingHidden()); });
   connect(panels_.develop->button("Show levelinfo"), &QPushButton::clicked, this, [this] {
     for (const std::string& line : session_.map.bdcffMemo[static_cast<std::size_t>(session_.map.currentLevel)]) {
       panels_.develop->memo()->appendPlainText(fromRecordText(line));

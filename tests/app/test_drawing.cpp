@@ -11,6 +11,7 @@
 #include "app/level_paint.h"
 #include "app/level_view.h"
 #include "app/text_codec.h"
+#include "app/editing_area.h"
 #include "app_fixture.h"
 #include "editor/tools/chaos_tool.h"
 #include "editor/tools/pen_tool.h"
@@ -82,7 +83,7 @@ class DrawingTest : public QObject {
     w->chooseDrawingObject(obj::SolidWall);
     std::vector<std::int32_t> before;
     for (int x = 10; x <= 14; ++x) before.push_back(s.map.at(x, 10));
-    Drag drag(w->levelView());
+    Drag drag(w->editingArea().view());
     drag.press(10, 10);
     for (int x = 11; x <= 14; ++x) drag.move(x, 10);
     drag.release(14, 10);
@@ -98,7 +99,7 @@ class DrawingTest : public QObject {
 
     w->action("undo")->trigger();
     for (int x = 10; x <= 14; ++x) QCOMPARE(s.map.at(x, 10), before[static_cast<std::size_t>(x - 10)]);
-    QVERIFY(onScreen(w->levelView()) == repainted(w->levelView()));
+    QVERIFY(onScreen(w->editingArea().view()) == repainted(w->editingArea().view()));
   }
 
   void theLittleFellowQuestionIsAskedThroughTheWindow() {
@@ -110,7 +111,7 @@ class DrawingTest : public QObject {
     QCOMPARE(s.map.at(oldX, oldY), obj::LittleFellow);
     w->chooseDrawingObject(obj::LittleFellow);
     dialogs.answers = {Answer::Yes};
-    Drag drag(w->levelView());
+    Drag drag(w->editingArea().view());
     drag.press(20, 12);
     // The question box took the release: the next stroke is undone on its own.
     QCOMPARE(dialogs.questions,
@@ -132,7 +133,7 @@ class DrawingTest : public QObject {
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
     EditorSession& s = w->session();
-    LevelView* view = w->levelView();
+    LevelView* view = w->editingArea().view();
     w->chooseDrawingObject(obj::Rock);
     QToolButton* rectangle = button(*w, "rectangleTool");
     QVERIFY(rectangle->isEnabled());
@@ -182,7 +183,7 @@ class DrawingTest : public QObject {
     s.map.at(3, 4) = obj::Diamond;
     QTest::mouseClick(button(*w, "rectangleTool"), Qt::LeftButton, {}, QPoint(20, 20));  // outline
     QCOMPARE(w->drawingTools().buttonIcon(RectangleTool::kId), std::string_view("rectangleOutline"));
-    Drag drag(w->levelView());
+    Drag drag(w->editingArea().view());
     drag.press(2, 3);
     drag.move(6, 6);
     drag.press(8, 8, Qt::RightButton);
@@ -213,7 +214,7 @@ class DrawingTest : public QObject {
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
     EditorSession& s = w->session();
-    LevelView* view = w->levelView();
+    LevelView* view = w->editingArea().view();
     for (int x = 2; x <= 4; ++x) {
       for (int y = 3; y <= 4; ++y) s.map.at(x, y) = 100 + x * 10 + y;
     }
@@ -262,14 +263,14 @@ class DrawingTest : public QObject {
     auto* spray = w->findChild<QWidget*>("sprayOptions");
     auto* chaos = w->findChild<QWidget*>("chaosOptions");
     QToolButton* sprayButton = button(*w, "sprayTool");
-    const int viewHeight = w->levelView()->height();
+    const int viewHeight = w->editingArea().view()->height();
     sprayButton->click();
     QVERIFY(spray->isVisible());
     QVERIFY(sprayButton->isChecked());
     QVERIFY(!chaos->isVisible());
     // Showing a bar never moves or rescales the level view.
     QTest::qWait(20);
-    QCOMPARE(w->levelView()->height(), viewHeight);
+    QCOMPARE(w->editingArea().view()->height(), viewHeight);
     // The bar's controls are the spray's options.
     w->findChild<QSpinBox*>("sprayAmount")->setValue(25);
     QCOMPARE(w->drawingTools().tool<SprayTool>().options.objectsPerEvent, 25);
@@ -283,7 +284,7 @@ class DrawingTest : public QObject {
     w->findChild<QCheckBox*>("chaosBox3")->setChecked(true);
     QCOMPARE(w->drawingTools().tool<ChaosTool>().options.chaosList(), std::vector<int>{4});
     // A chaos fill with only "Emerald" checked puts object 4 everywhere.
-    Drag drag(w->levelView());
+    Drag drag(w->editingArea().view());
     drag.press(2, 3);
     drag.move(5, 5);
     drag.release(5, 5);
@@ -330,7 +331,7 @@ class DrawingTest : public QObject {
     send(dock, QEvent::MouseButtonPress, QPoint(20, 5), Qt::LeftButton, Qt::LeftButton);
     QVERIFY(w->drawingTools().context().propertiesDragActive);
     // Moves with the button held (the drag going on) neither draw nor read out.
-    LevelView* view = w->levelView();
+    LevelView* view = w->editingArea().view();
     const int cs = view->cellSize();
     const std::int32_t before = w->session().map.at(3, 3);
     w->chooseDrawingObject(obj::SolidWall);

@@ -152,7 +152,7 @@ class FilesTest : public QObject {
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs);
     w->session().readerNote = "Imported with a test filter";
-    w->changed(kReaderInfo);
+    w->frontend().changed(kReaderInfo);
     auto* panel = w->findChild<QWidget*>("infoPanel");
     QVERIFY(panel->isVisible());
     QCOMPARE(w->findChild<QLabel*>("infoLabel")->text(), QString("Imported with a test filter"));

@@ -111,14 +111,14 @@ class LevelTestWindowTest : public QObject {
     o->folderEdit(TestTarget::BD4)->setText("/games/bd4");
     o->findChild<QPushButton*>("optionsCancel")->click();
     QVERIFY(!o->isVisible());
-    QCOMPARE(e.w->configuration().bd4Dir, std::string());
+    QCOMPARE(e.w->settings().config().bd4Dir, std::string());
 
     e.w->players().showOptions();
     o->folderEdit(TestTarget::Emerald)->setText("/games/emc");
     o->findChild<QPushButton*>("optionsOk")->click();
     QVERIFY(!o->isVisible());
-    QCOMPARE(e.w->configuration().bd4Dir, std::string("/games/bd4"));
-    QCOMPARE(e.w->configuration().emeraldDir, std::string("/games/emc"));
+    QCOMPARE(e.w->settings().config().bd4Dir, std::string("/games/bd4"));
+    QCOMPARE(e.w->settings().config().emeraldDir, std::string("/games/emc"));
 
     QVERIFY(e.w->close());
     const IniFile ini = IniFile::load(e.folder.file("Edit.ini").toStdString());
@@ -131,7 +131,7 @@ class LevelTestWindowTest : public QObject {
     QTemporaryDir emc;
     touch(emc.filePath("emcgame.exe"));
     e.w->action("testInEmcPlayer")->trigger();
-    QCOMPARE(e.w->configuration().testTarget, TestTarget::Emerald);
+    QCOMPARE(e.w->settings().config().testTarget, TestTarget::Emerald);
     QVERIFY(!e.w->action("testInPyrovel")->isChecked());
     e.options()->folderEdit(TestTarget::Emerald)->setText(emc.path());
     e.w->players().acceptOptions();
@@ -231,17 +231,17 @@ class LevelTestWindowTest : public QObject {
     touch(gameOnly.filePath("pyrovel.exe"));
     find->directory()->setText(gameOnly.path());
     QCOMPARE(find->result()->text(), QString("File not Found"));  // left as it was
-    QCOMPARE(QDir(QString::fromStdString(e.w->configuration().gameDir)), QDir(e.folder.path()));
+    QCOMPARE(QDir(QString::fromStdString(e.w->settings().config().gameDir)), QDir(e.folder.path()));
 
     touch(game.filePath("Pyrovel.exe"));
     touch(game.filePath("emerald.iml"));
     find->directory()->setText(game.path());
     QCOMPARE(find->result()->text(), QString("Pyrovel found!"));
-    QCOMPARE(QString::fromStdString(e.w->configuration().gameDir), game.path());
+    QCOMPARE(QString::fromStdString(e.w->settings().config().gameDir), game.path());
     QCOMPARE(e.options()->folderEdit(TestTarget::Pyrovel)->text(), game.path());
     find->findChild<QPushButton*>("findCancel")->click();
     QVERIFY(!find->isVisible());
-    QCOMPARE(QString::fromStdString(e.w->configuration().gameDir), game.path());
+    QCOMPARE(QString::fromStdString(e.w->settings().config().gameDir), game.path());
 
     e.options()->findChild<QToolButton*>("findBoulderflashButton")->click();
     QCOMPARE(find->prompt()->text(), QString("Please specify the directory of Boulderflash"));

@@ -8,6 +8,7 @@
 
 #include "app/level_view.h"
 #include "app/objects_palette.h"
+#include "app/editing_area.h"
 #include "app_fixture.h"
 #include "model/ini_file.h"
 
@@ -26,7 +27,7 @@ class StartupTest : public QObject {
     QVERIFY(!w->startupFailed());
     QVERIFY(dialogs.messages.isEmpty());
     QCOMPARE(w->windowTitle(), QString("PRVL Level Editor V 0.26 alpha"));
-    QCOMPARE(QDir(QString::fromStdString(w->configuration().gameDir)), QDir(folder.path()));
+    QCOMPARE(QDir(QString::fromStdString(w->settings().config().gameDir)), QDir(folder.path()));
 
     // Tools docked left, Objects floating, Properties and the level list hidden.
     QVERIFY(!w->docks().tools()->isFloating());
@@ -47,7 +48,7 @@ class StartupTest : public QObject {
     QVERIFY(!w->findChild<QToolButton*>("undoButton")->isEnabled());
     QVERIFY(!w->findChild<QToolButton*>("redoButton")->isEnabled());
     QVERIFY(!map.modified);
-    QVERIFY(w->levelView()->cellSize() > 0);
+    QVERIFY(w->editingArea().view()->cellSize() > 0);
 
     // The game palette of the shipped Edit.bdi, ten columns while floating.
     QVERIFY(w->activePalette().size() > 100);
@@ -97,7 +98,7 @@ class StartupTest : public QObject {
     QCOMPARE(w->session().map.fileName, std::string("demo.map"));
     QCOMPARE(QString::fromStdString(w->session().history[0]), QFileInfo(demoMap()).absoluteFilePath());
     QVERIFY(w->findChild<QLabel*>("levelCaptionText")->text().startsWith("demo.map Level 0: "));
-    QVERIFY(w->scrollBox()->fillsBox());
+    QVERIFY(w->editingArea().scrollBox()->fillsBox());
     QCOMPARE(w->action("history1")->text(), QFileInfo(demoMap()).absoluteFilePath());
     QVERIFY(w->action("history1")->isVisible());
     QVERIFY(!w->action("history2")->isVisible());
@@ -119,7 +120,7 @@ class StartupTest : public QObject {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {}, /*writable=*/false);
-    QCOMPARE(QDir(w->settingsDir()), QDir(folder.userDir()));
+    QCOMPARE(QDir(w->settings().settingsDir()), QDir(folder.userDir()));
     QVERIFY(w->close());
     QVERIFY(QFile::exists(folder.userDir() + "/Edit.ini"));
     QVERIFY(!QFile::exists(folder.file("Edit.ini")));

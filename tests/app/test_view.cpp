@@ -9,6 +9,8 @@
 #include "app/level_paint.h"
 #include "app/level_preview_window.h"
 #include "app/level_view.h"
+#include "app/editing_area.h"
+#include "app/level_previews.h"
 #include "app_fixture.h"
 #include "render/level_renderer.h"
 
@@ -25,8 +27,8 @@ class ViewTest : public QObject {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
-    LevelScrollBox* box = w->scrollBox();
-    LevelView* view = w->levelView();
+    LevelScrollBox* box = w->editingArea().scrollBox();
+    LevelView* view = w->editingArea().view();
     const QSize fitted = view->size();
     QCOMPARE(fitted, box->viewport()->size());
     const int cell = view->cellSize();
@@ -56,7 +58,7 @@ class ViewTest : public QObject {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
-    LevelView* view = w->levelView();
+    LevelView* view = w->editingArea().view();
     const QSize fitted = view->size();
     auto wheel = [view](int delta, Qt::KeyboardModifiers modifiers) {
       QWheelEvent e(QPointF(10, 10), view->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, delta),
@@ -70,20 +72,20 @@ class ViewTest : public QObject {
     wheel(-60, Qt::ControlModifier);  // half a notch: not yet
     QCOMPARE(view->size(), fitted * 2);
     wheel(-60, Qt::ControlModifier);
-    QVERIFY(w->scrollBox()->fillsBox());
+    QVERIFY(w->editingArea().scrollBox()->fillsBox());
   }
 
   void resizingTheWindowRecomputesTheCellSize() {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
-    const int before = w->levelView()->cellSize();
+    const int before = w->editingArea().view()->cellSize();
     w->resize(800, 500);
     QTest::qWait(20);
-    const QSize view = w->levelView()->size();
+    const QSize view = w->editingArea().view()->size();
     const LevelHeader& h = w->session().map.current();
-    QCOMPARE(w->levelView()->cellSize(), computeCellSize(view.width(), view.height(), h.width(), h.height()));
-    QVERIFY(w->levelView()->cellSize() < before);
+    QCOMPARE(w->editingArea().view()->cellSize(), computeCellSize(view.width(), view.height(), h.width(), h.height()));
+    QVERIFY(w->editingArea().view()->cellSize() < before);
   }
 
   void layerButtonsSwitchWhatIsShown() {
@@ -130,7 +132,7 @@ class ViewTest : public QObject {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
-    LevelView* view = w->levelView();
+    LevelView* view = w->editingArea().view();
     const QImage shot = view->grab().toImage().convertToFormat(QImage::Format_ARGB32);
     const int cell = view->cellSize();
     // Cell (0, 0) of the first demo level is a wall: its sprite, scaled.
@@ -143,7 +145,7 @@ class ViewTest : public QObject {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
-    LevelPreviewWindow* preview = w->newPreviewWindow();
+    LevelPreviewWindow* preview = w->previews().newWindow();
     preview->show();
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(preview, &activate);
@@ -153,11 +155,11 @@ class ViewTest : public QObject {
     preview->drawButton()->click();
     QCOMPARE(preview->slot(), 2);
 
-    w->hideEditingArea(true);
-    QVERIFY(w->editingAreaHidden());
+    w->editingArea().setEditingHidden(true);
+    QVERIFY(w->editingArea().editingHidden());
     w->session().nextLevel();
     QCOMPARE(preview->slot(), 3);
-    w->hideEditingArea(false);
+    w->editingArea().setEditingHidden(false);
     w->session().nextLevel();
     QCOMPARE(preview->slot(), 3);
   }
@@ -175,7 +177,7 @@ class ViewTest : public QObject {
     QVERIFY(!caption->isVisible());
     QVERIFY(!w->statusBar()->isVisible());
     QVERIFY(viewPanel->isVisible());
-    QVERIFY(w->scrollBox()->fillsBox());
+    QVERIFY(w->editingArea().scrollBox()->fillsBox());
     viewPanel->findChild<QPushButton*>("viewPanelButton")->click();
     QVERIFY(!w->action("fullScreenEdit")->isChecked());
     QVERIFY(toolBar->isVisible());

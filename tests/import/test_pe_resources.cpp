@@ -3,6 +3,7 @@
 // damaged images that must end with an error naming the offset.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <random>
 
@@ -113,7 +114,18 @@ TEST_F(ResourceImport, CaveGoesIntoTheShownLevelWhichStaysShown) {
 TEST_F(ResourceImport, LevelsetOpensAsTheLevelmapAndLeavesNoScratchFile) {
   const PeResources pe = parsed(testing::buildPe(sampleResources()));
   const ResourceNode& games = *pe.findType("BDGAME");
-  const auto tmp = std::filesystem::temp_directory_path();
+  // A temporary folder of the test's own, so other tests running at the same
+  // time cannot change the count.
+  const std::filesystem::path tmp = dir.path("tmp");
+  std::filesystem::create_directory(tmp);
+  const char* oldTmp = std::getenv("TMPDIR");
+  const std::string savedTmp = oldTmp ? oldTmp : "";
+  setenv("TMPDIR", tmp.c_str(), 1);
+  struct RestoreTmp {
+    bool had;
+    std::string value;
+    ~RestoreTmp() { had ? setenv("TMPDIR", value.c_str(), 1) : unsetenv("TMPDIR"); }
+  } restore{oldTmp != nullptr, savedTmp};
   auto scratchCount = [&] {
     int n = 0;
     for (const auto& e : std::filesystem::directory_iterator(tmp)) {

@@ -1,0 +1,45 @@
+#include "app/level_previews.h"
+
+#include <algorithm>
+
+#include "app/level_preview_window.h"
+
+namespace pyrovel::app {
+
+LevelPreviews::LevelPreviews(QWidget* window, const Levelmap* map, const SpriteStrip* strip,
+                             std::function<int()> cellSize)
+    : QObject(window), window_(window), map_(map), strip_(strip), cellSize_(std::move(cellSize)) {}
+
+LevelPreviewWindow* LevelPreviews::newWindow() {
+  auto* preview = new LevelPreviewWindow(window_, map_, strip_, cellSize_);
+  connect(preview, &LevelPreviewWindow::activated, this, [this](LevelPreviewWindow* p) { registered_ = p; });
+  connect(preview, &QObject::destroyed, this, [this, preview] {
+    previews_.erase(std::remove(previews_.begin(), previews_.end(), preview), previews_.end());
+  });
+  previews_.push_back(preview);
+  return preview;
+}
+
+void LevelPreviews::setFollowingLevel(bool follow) {
+  following_ = follow;
+  if (!follow || previews_.empty()) return;
+  LevelPreviewWindow* preview = registered_ ? registered_.data() : previews_.front();
+  preview->show();
+  preview->raise();
+  registered_ = preview;
+  preview->drawPreview();
+}
+
+void LevelPreviews::levelShown() {
+  if (following_ && registered_) registered_->drawPreview();
+}
+
+void LevelPreviews::updateAll() {
+  for (LevelPreviewWindow* preview : previews_) preview->update();
+}
+
+void LevelPreviews::closeAll() {
+  for (LevelPreviewWindow* preview : previews_) preview->close();
+}
+
+}  // namespace pyrovel::app

@@ -1,0 +1,44 @@
+#pragma once
+// The level preview windows of the main window. The last one activated is
+// the registered one: while the editing area is hidden it is shown and
+// follows the current level.
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <vector>
+
+class QWidget;
+
+namespace pyrovel {
+class Levelmap;
+class SpriteStrip;
+}  // namespace pyrovel
+
+namespace pyrovel::app {
+
+class LevelPreviewWindow;
+
+class LevelPreviews : public QObject {
+  Q_OBJECT
+ public:
+  // `cellSize` gives the level view's cell size at paint time.
+  LevelPreviews(QWidget* window, const Levelmap* map, const SpriteStrip* strip, std::function<int()> cellSize);
+
+  LevelPreviewWindow* newWindow();
+  // While following, the registered preview is shown and draws each level shown.
+  void setFollowingLevel(bool follow);
+  void levelShown();
+  void updateAll();
+  void closeAll();
+
+ private:
+  QWidget* window_;
+  const Levelmap* map_;
+  const SpriteStrip* strip_;
+  std::function<int()> cellSize_;
+  std::vector<LevelPreviewWindow*> previews_;
+  QPointer<LevelPreviewWindow> registered_;
+  bool following_ = false;
+};
+
+}  // namespace pyrovel::app

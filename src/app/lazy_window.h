@@ -20,6 +20,13 @@ class LazyWindow {
   Window* operator->() { return get(); }
   // Null while the window has not been needed yet.
   Window* ifBuilt() const { return window_; }
+  // Builds the window if need be and brings it to the front.
+  void show() {
+    Window* w = get();
+    w->show();
+    w->raise();
+    w->activateWindow();
+  }
   void close() {
     if (window_) window_->close();
   }

@@ -44,6 +44,32 @@ namespace {
 constexpr unsigned kEverything = kLevelShown | kCellsChanged | kLevelList | kUndoState |
                                  kHistory | kReaderInfo | kPalette | kProperties | kLayer;
 
+// The palettes beside the program; without them the built-in game palette
+// keeps the Objects panel filled.
+Palette readStartPalette(MainWindow& window, SplashWindow* splash) {
+  const QString path = window.settings().programDir() + kPaletteFileName;
+  std::optional<Palette> found;
+  if (QFileInfo::exists(path)) {
+    window.guarded([&] { found = readPaletteFile(path.toStdString(), kGameMode); });
+  } else {
+    if (splash) splash->close();
+    window.frontend().dialogs().inform(&window,
+                                       "Some files to start the Pyrovel editor properly are missing ... "
+                                       "Please reinstall this package.");
+  }
+  return found ? *found : builtInPalette();
+}
+
+// The image library must be there: without it no level can be drawn.
+bool imageLibraryFound(MainWindow& window, SplashWindow* splash) {
+  if (findImageLibrary(window.settings().config().gameDir).found) return true;
+  if (splash) splash->close();
+  window.frontend().dialogs().inform(&window,
+                                     "No ImageLib found ... This causes SERIOUS problems. Please reinstall "
+                                     "this package or supply the location of Pyrovel in the Options menu");
+  return false;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(AppOptions options)
@@ -54,7 +80,9 @@ MainWindow::MainWindow(AppOptions options)
       drawingTools_(session_, clockRandom_),
       levelProperties_(session_),
       actions_(*this),
-      windows_(makeSecondaryWindows()) {
+      windows_(makeSecondaryWindows()),
+      textFiles_(*this, frontend_, options_.openDocument),
+      singleLevels_(*this, panels_.develop) {
   setObjectName("mainWindow");
   setWindowTitle(QString(kMainCaptionPrefix) + kVersionText);
   setWindowIcon(glyphIcon(Glyph::ProgramIcon));
@@ -81,8 +109,8 @@ MainWindow::MainWindow(AppOptions options)
 
   resize(1028, 617 + 60);
   setUpEditor();
-  readStartPalette();
-  if (!checkImageLibrary()) {
+  palette_ = readStartPalette(*this, options_.splash);
+  if (!imageLibraryFound(*this, options_.splash)) {
     state_.startupFailed = true;
     return;
   }
@@ -114,7 +142,7 @@ QLabel* MainWindow::statusPanel(int index) const {
 void MainWindow::setUpEditor() {
   guarded([this] { settings_.read(); });
   session_.history = settings_.config().history;
-  updateHistoryMenu();
+  refresh(kHistory);
   const std::string objectList =
       (QDir(fromStd(settings_.config().gameDir)).filePath("Objectlist.txt")).toStdString();
   if (fileExists(objectList)) guarded([&] { session_.catalogue.loadFile(objectList); });
@@ -123,29 +151,7 @@ void MainWindow::setUpEditor() {
   players_->settingsRead();
 }
 
-void MainWindow::readStartPalette() {
-  const QString path = settings_.programDir() + kPaletteFileName;
-  std::optional<Palette> found;
-  if (QFileInfo::exists(path)) {
-    guarded([&] { found = readPaletteFile(path.toStdString(), kGameMode); });
-  } else {
-    if (options_.splash) options_.splash->close();
-    frontend_.dialogs().inform(this,
-                     "Some files to start the Pyrovel editor properly are missing ... Please "
-                     "reinstall this package.");
-  }
-  // A file without the game palette would leave the Objects panel empty.
-  palette_ = found ? *found : builtInPalette();
-}
 
-bool MainWindow::checkImageLibrary() {
-  if (findImageLibrary(settings_.config().gameDir).found) return true;
-  if (options_.splash) options_.splash->close();
-  frontend_.dialogs().inform(this,
-                   "No ImageLib found ... This causes SERIOUS problems. Please reinstall this "
-                   "package or supply the location of Pyrovel in the Options menu");
-  return false;
-}
 
 void MainWindow::openCommandLineFile() {
   if (options_.arguments.isEmpty()) return;

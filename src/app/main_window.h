@@ -16,6 +16,8 @@
 #include "app/dock_layout.h"
 #include "app/editor_settings.h"
 #include "app/lazy_window.h"
+#include "app/single_level_commands.h"
+#include "app/text_file_opener.h"
 #include "app/window_frontend.h"
 #include "editor/program_launcher.h"
 #include "editor/level_properties.h"
@@ -111,8 +113,6 @@ class MainWindow : public QMainWindow {
   // Runs an action; an error from the core is shown as a message box with
   // its text and the editor goes on. False when it failed.
   bool guarded(const std::function<void()>& action);
-  // Shows a secondary window (disk images, objects help) in front.
-  static void showWindow(QWidget* window);
   void chooseDrawingObject(int object, int libraryImage = -1);
 
  protected:
@@ -130,32 +130,20 @@ class MainWindow : public QMainWindow {
   void connectDrawingTools();
   // Start-up.
   void setUpEditor();
-  void readStartPalette();
-  bool checkImageLibrary();
   void openCommandLineFile();
 
   // Commands that are more than a call of the session.
   void openLevelmap(OpenSource source, const QString& path = {});
-  void importLevel();
-  void exportLevel();
-  void goToLevel();
   void switchMode(EditMode mode);
   void loadImageLibrary();
   void toggleFullScreen();
   void toggleStatusBar();
-  void setDevelopmentMode(bool on);
-  void about();
   // The level size, score and yam buttons and the tools panel's properties button.
   void showProperty(LevelProperties::SizeButton button);
   // The Properties window's "Apply".
   void applyLevelSize();
-  // Development "Edit ..." entries and Help "&Help": a text file in the
-  // desktop's editor.
-  void editTextFile(const QString& folder, const QString& name);
-  void openHelp();
 
   void refresh(unsigned what);
-  void updateHistoryMenu();
   void showDrawingObject();
 
   struct FrameState {
@@ -223,6 +211,8 @@ class MainWindow : public QMainWindow {
   SecondaryWindows windows_;
   ExternalPlayerRunner* players_ = nullptr;
   LevelPreviews* previews_ = nullptr;
+  TextFileOpener textFiles_;
+  SingleLevelCommands singleLevels_;
   std::unique_ptr<SplashWindow> ownSplash_;
 };
 

@@ -75,7 +75,14 @@ void MainWindow::refresh(unsigned what) {
     action("redo")->setEnabled(redo);
     menus_.levelView->findChild<QAction*>("popupUndo")->setEnabled(undo);
   }
-  if (what & kHistory) updateHistoryMenu();
+  if (what & kHistory) {
+    for (int i = 0; i < 4; ++i) {
+      const QString entry = QString::fromStdString(session_.history[static_cast<std::size_t>(i)]);
+      QAction* item = action(QString("history%1").arg(i + 1));
+      item->setText(QString(entry).replace('&', "&&"));
+      item->setVisible(entry != "---");
+    }
+  }
   if (what & kReaderInfo) {
     editingArea_->showReaderNote(QString::fromStdString(session_.readerNote));
   }
@@ -97,14 +104,6 @@ void MainWindow::refresh(unsigned what) {
 }
 
 
-void MainWindow::updateHistoryMenu() {
-  for (int i = 0; i < 4; ++i) {
-    const QString entry = QString::fromStdString(session_.history[static_cast<std::size_t>(i)]);
-    QAction* item = action(QString("history%1").arg(i + 1));
-    item->setText(QString(entry).replace('&', "&&"));
-    item->setVisible(entry != "---");
-  }
-}
 
 void MainWindow::showDrawingObject() {
   docked_.tools->showDrawingObject(strip_, session_.drawingObject, state_.drawingImage);
@@ -151,10 +150,6 @@ void MainWindow::loadImageLibrary() {
 
 
 
-void MainWindow::goToLevel() {
-  QSpinBox* field = docked_.tools->levelNumber();
-  guarded([&] { field->setValue(session_.goToLevel(field->value())); });
-}
 
 
 
@@ -218,20 +213,7 @@ void MainWindow::toggleStatusBar() {
 
 
 
-void MainWindow::showWindow(QWidget* window) {
-  window->show();
-  window->raise();
-  window->activateWindow();
-}
 
-void MainWindow::about() {
-  SplashWindow* splash = options_.splash;
-  if (!splash) {
-    if (!ownSplash_) ownSplash_ = std::make_unique<SplashWindow>(this);
-    splash = ownSplash_.get();
-  }
-  splash->showAbout();
-}
 
 MainWindow::SecondaryWindows MainWindow::makeSecondaryWindows() {
   return {
@@ -253,10 +235,5 @@ MainWindow::SecondaryWindows MainWindow::makeSecondaryWindows() {
   };
 }
 
-void MainWindow::setDevelopmentMode(bool on) {
-  panels_.develop->setVisible(on);
-  if (on) panels_.develop->raise();
-  if (ObjectsHelpWindow* help = windows_.objectsHelp.ifBuilt()) help->setDevelopmentMode(on);
-}
 
 }  // namespace pyrovel::app

@@ -10,6 +10,7 @@
 #include "app/adf_browser_window.h"
 #include "app/c64_dump_window.h"
 #include "app/d64_browser_window.h"
+#include "app/develop_panel.h"
 #include "app/dock_layout.h"
 #include "app/editing_area.h"
 #include "app/external_player_runner.h"
@@ -18,6 +19,7 @@
 #include "app/levelmap_panels.h"
 #include "app/objects_help_window.h"
 #include "app/resource_explorer_window.h"
+#include "app/splash_window.h"
 #include "app/main_window.h"
 #include "app/tool_windows.h"
 #include "model/startup.h"
@@ -45,12 +47,12 @@ void MainWindow::createActions() {
   add({"appendLevelset", "Append levelset"}, [open] { open(OpenSource::AppendDialog); });
   add({"saveLevelset", "&Save levelset", {key("Ctrl+S")}, "Save Levelmap"}, onSession(&saveLevelmap));
   add({"saveLevelsetAs", "Save Levelset &As", {key("F12")}}, onSession(&saveLevelmapAs));
-  add({"importLevel", "&Import level", {key("Ctrl+I")}, "Import Level"}, [this] { importLevel(); });
-  add({"exportLevel", "&Export Level", {key("Ctrl+E")}, "Export Level"}, [this] { exportLevel(); });
-  add({"importFromExecutable", "Import from DLL"}, [this] { showWindow(windows_.resources.get()); });
-  add({"importFromAdf", "Import from ADF image"}, [this] { showWindow(windows_.adf.get()); });
-  add({"importFromD64", "Import from D64 image"}, [this] { showWindow(windows_.d64.get()); });
-  add({"importFromC64Dump", "Import from C64 memory dump"}, [this] { showWindow(windows_.c64Dump.get()); });
+  add({"importLevel", "&Import level", {key("Ctrl+I")}, "Import Level"}, [this] { singleLevels_.importLevels(); });
+  add({"exportLevel", "&Export Level", {key("Ctrl+E")}, "Export Level"}, [this] { singleLevels_.exportLevel(); });
+  add({"importFromExecutable", "Import from DLL"}, [this] { windows_.resources.show(); });
+  add({"importFromAdf", "Import from ADF image"}, [this] { windows_.adf.show(); });
+  add({"importFromD64", "Import from D64 image"}, [this] { windows_.d64.show(); });
+  add({"importFromC64Dump", "Import from C64 memory dump"}, [this] { windows_.c64Dump.show(); });
   add({"merge", "Merge"}, nullptr);
   add({"printLevel", "Print Level", {key("Ctrl+P")}}, nullptr);
   add({"quit", "&Quit", {key("Ctrl+Q")}}, [this] { close(); });
@@ -107,15 +109,26 @@ void MainWindow::createActions() {
   }
   // Development
   const auto gameDir = [this] { return QString::fromStdString(settings_.config().gameDir); };
-  add({"editReadme", "Edit Readme"}, [this, gameDir] { editTextFile(gameDir(), "readme.txt"); });
-  add({"editGameTech", "Edit Game_Tech"}, [this, gameDir] { editTextFile(gameDir(), "Gametech.txt"); });
-  add({"editIdeas", "Edit Ideas"}, [this, gameDir] { editTextFile(gameDir(), "Ideas.txt"); });
-  add({"editEditorToDo", "Edit Editor to do"}, [this] { editTextFile(settings_.programDir(), "ToDo.txt"); });
-  add({"showDevelopmentPanel", "Show Development Panel"}, [this] { setDevelopmentMode(true); });
+  add({"editReadme", "Edit Readme"}, [this, gameDir] { textFiles_.open(gameDir(), "readme.txt"); });
+  add({"editGameTech", "Edit Game_Tech"}, [this, gameDir] { textFiles_.open(gameDir(), "Gametech.txt"); });
+  add({"editIdeas", "Edit Ideas"}, [this, gameDir] { textFiles_.open(gameDir(), "Ideas.txt"); });
+  add({"editEditorToDo", "Edit Editor to do"}, [this] { textFiles_.open(settings_.programDir(), "ToDo.txt"); });
+  add({"showDevelopmentPanel", "Show Development Panel"}, [this] {
+    panels_.develop->show();
+    panels_.develop->raise();
+    if (ObjectsHelpWindow* help = windows_.objectsHelp.ifBuilt()) help->setDevelopmentMode(true);
+  });
   // Help
-  add({"about", "&About"}, [this] { about(); });
-  add({"objectsHelp", "&Objects Help", {key("F1")}, "Help"}, [this] { showWindow(windows_.objectsHelp.get()); });
-  add({"help", "&Help"}, [this] { openHelp(); });
+  add({"about", "&About"}, [this] {
+    SplashWindow* splash = options_.splash;
+    if (!splash) {
+      if (!ownSplash_) ownSplash_ = std::make_unique<SplashWindow>(this);
+      splash = ownSplash_.get();
+    }
+    splash->showAbout();
+  });
+  add({"objectsHelp", "&Objects Help", {key("F1")}, "Help"}, [this] { windows_.objectsHelp.show(); });
+  add({"help", "&Help"}, [this] { textFiles_.openHelp(settings_.programDir()); });
 
   // The layer switch of the tool bar.
   menus_.layers = new QActionGroup(this);

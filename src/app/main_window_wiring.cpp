@@ -61,8 +61,12 @@ void MainWindow::connectSignals() {
           [scroll](int step) { step > 0 ? scroll->zoomIn() : scroll->zoomOut(); });
 
   // Tools panel.
-  connect(docked_.tools->button("goButton"), &QToolButton::clicked, this, [this] { goToLevel(); });
-  connect(docked_.tools->levelNumber(), &QSpinBox::editingFinished, this, [this] {
+  const auto goToLevel = [this] {
+    QSpinBox* field = docked_.tools->levelNumber();
+    guarded([&] { field->setValue(session_.goToLevel(field->value())); });
+  };
+  connect(docked_.tools->button("goButton"), &QToolButton::clicked, this, goToLevel);
+  connect(docked_.tools->levelNumber(), &QSpinBox::editingFinished, this, [this, goToLevel] {
     if (docked_.tools->levelNumber()->hasFocus()) goToLevel();
   });
   connect(docked_.tools->button("previousLevelButton"), &QToolButton::clicked, this, [this] { guarded([this] { session_.previousLevel(); }); });

@@ -23,7 +23,10 @@ pyrovel::Levelmap fullLevel() {
       seed = seed * 1103515245u + 12345u;
       // Mostly dirt and rocks, like a real level, with every other object sprinkled in.
       const int pick = static_cast<int>((seed >> 16) % 100);
-      map.cell(pyrovel::kGameLayer, 1, x, y) = pick < 50 ? 1 : pick < 65 ? 3 : pick < 75 ? 0 : (pick * 37) % 256;
+      map.cell(pyrovel::kGameLayer, 1, x, y) = pick < 50   ? 1
+                                               : pick < 65 ? 3
+                                               : pick < 75 ? 0
+                                                           : (pick * 37) % 256;
     }
   }
   return map;
@@ -32,12 +35,14 @@ pyrovel::Levelmap fullLevel() {
 void BM_DrawlevelVsCopy(benchmark::State& state) {
   const int cell = static_cast<int>(state.range(0));
   const pyrovel::Levelmap map = fullLevel();
-  const pyrovel::SpriteStrip strip(std::make_shared<const pyrovel::ImageLibrary>(pyrovel::makeDefaultImageLibrary()),
-                                   pyrovel::makeDefaultObjectTable());
+  const pyrovel::SpriteStrip strip(
+      std::make_shared<const pyrovel::ImageLibrary>(pyrovel::makeDefaultImageLibrary()),
+      pyrovel::makeDefaultObjectTable());
   pyrovel::PixelBuffer out(128 * cell, 128 * cell);
   pyrovel::PixelBuffer source(128 * cell, 128 * cell, 0xff123456u), copy(128 * cell, 128 * cell);
   const std::size_t bytes = source.pixels.size() * sizeof(std::uint32_t);
-  pyrovel::drawLevel(map, 1, pyrovel::kGameLayer, strip, cell, out);  // sprites scaled once, as the view does
+  pyrovel::drawLevel(map, 1, pyrovel::kGameLayer, strip, cell,
+                     out);  // sprites scaled once, as the view does
 
   double drawSeconds = 0, copySeconds = 0;
   for (auto _ : state) {
@@ -57,7 +62,8 @@ void BM_DrawlevelVsCopy(benchmark::State& state) {
   state.counters["redraw_ms"] = drawSeconds / n * 1e3;
   state.counters["memcpy_ms"] = copySeconds / n * 1e3;
   state.counters["ratio"] = copySeconds > 0 ? drawSeconds / copySeconds : 0;
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(bytes));
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                          static_cast<std::int64_t>(bytes));
 }
 BENCHMARK(BM_DrawlevelVsCopy)->Arg(16)->Arg(32)->UseManualTime()->Unit(benchmark::kMillisecond);
 

@@ -34,7 +34,8 @@ void runAgainstBaseline(benchmark::State& state, double baseline, F&& body) {
   const auto start = Clock::now();
   for (auto _ : state) body();
   const std::chrono::duration<double> d = Clock::now() - start;
-  const double perCall = d.count() / static_cast<double>(std::max<benchmark::IterationCount>(1, state.iterations()));
+  const double perCall =
+      d.count() / static_cast<double>(std::max<benchmark::IterationCount>(1, state.iterations()));
   state.counters["x_baseline"] = baseline > 0 ? perCall / baseline : 0;
 }
 

@@ -15,7 +15,8 @@ QAction* ActionRegistry::add(const ActionSpec& spec, std::function<void()> handl
   if (spec.toolTip) a->setToolTip(spec.toolTip);
   a->setCheckable(spec.checkable);
   if (handler) {
-    QObject::connect(a, &QAction::triggered, &owner_, [handler = std::move(handler)] { handler(); });
+    QObject::connect(a, &QAction::triggered, &owner_,
+                     [handler = std::move(handler)] { handler(); });
   } else {
     a->setEnabled(false);
   }
@@ -39,7 +40,8 @@ QMenu* ActionRegistry::addMenu(QMenuBar& bar, const char* objectName, const QStr
   return menu;
 }
 
-void ActionRegistry::addToolButtons(QToolBar& bar, std::initializer_list<ToolBarButton> buttons) const {
+void ActionRegistry::addToolButtons(QToolBar& bar,
+                                    std::initializer_list<ToolBarButton> buttons) const {
   for (const ToolBarButton& b : buttons) {
     if (std::string_view(b.action) == "-") {
       bar.addSeparator();

@@ -118,8 +118,8 @@ QWidget* AdfBrowserWindow::makeListSide() {
   auto* large = speedButton(side, "SpeedButton1", "Large icons", QStyle::SP_FileDialogContentsView,
                             QString());
   auto* list = speedButton(side, "SpeedButton3", "List", QStyle::SP_FileDialogListView, QString());
-  auto* report = speedButton(side, "SpeedButton4", "Report", QStyle::SP_FileDialogDetailedView,
-                             QString());
+  auto* report =
+      speedButton(side, "SpeedButton4", "Report", QStyle::SP_FileDialogDetailedView, QString());
   buttons->addWidget(up);
   buttons->addStretch(1);
   buttons->addWidget(large);
@@ -354,8 +354,8 @@ void AdfBrowserWindow::saveEntries() {
     report("Select the files to save first.");
     return;
   }
-  const auto path = chooseSaveFile ? chooseSaveFile(fromRecordText(chosen.front().name))
-                                   : std::nullopt;
+  const auto path =
+      chooseSaveFile ? chooseSaveFile(fromRecordText(chosen.front().name)) : std::nullopt;
   if (!path) return;
   const std::string directory = QFileInfo(*path).absolutePath().toStdString();
   try {

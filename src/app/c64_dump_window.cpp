@@ -49,7 +49,8 @@ C64DumpWindow::C64DumpWindow(EditorSession& session, Dialogs* dialogs, QWidget* 
   auto* options = new QHBoxLayout;
   appendCaves_ = new QCheckBox("Append", central);
   appendCaves_->setObjectName("appendCaves");
-  appendCaves_->setToolTip("Put the converted levels from the current level on instead of from level 0");
+  appendCaves_->setToolTip(
+      "Put the converted levels from the current level on instead of from level 0");
   options->addWidget(appendCaves_);
   options->addStretch(1);
   column->addLayout(options);
@@ -67,10 +68,16 @@ C64DumpWindow::C64DumpWindow(EditorSession& session, Dialogs* dialogs, QWidget* 
 
 C64DumpWindow::~C64DumpWindow() = default;
 
-bool C64DumpWindow::append() const { return appendCaves_->isChecked(); }
-void C64DumpWindow::setAppend(bool on) { appendCaves_->setChecked(on); }
+bool C64DumpWindow::append() const {
+  return appendCaves_->isChecked();
+}
+void C64DumpWindow::setAppend(bool on) {
+  appendCaves_->setChecked(on);
+}
 
-QStringList C64DumpWindow::reportLines() const { return report_->toPlainText().split('\n'); }
+QStringList C64DumpWindow::reportLines() const {
+  return report_->toPlainText().split('\n');
+}
 
 void C64DumpWindow::startConversion() {
   report_->clear();
@@ -115,7 +122,9 @@ void C64DumpWindow::setReport(const std::vector<std::string>& lines) {
   report_->setPlainText(text.join('\n'));
 }
 
-void C64DumpWindow::addReportLine(const QString& line) { report_->appendPlainText(line); }
+void C64DumpWindow::addReportLine(const QString& line) {
+  report_->appendPlainText(line);
+}
 
 void C64DumpWindow::showDetection(const C64DumpScan& scan) {
   QString text = fromStd(c64InputKindName(scan.kind));

@@ -40,7 +40,8 @@ D64BrowserWindow::D64BrowserWindow(EditorSession& session, Dialogs* dialogs, QWi
   setWindowTitle("D64");
 
   auto* file = menuBar()->addMenu("&File");
-  file->addAction("Open D64 Image", this, &D64BrowserWindow::openChosenImage)->setObjectName("openImageAction");
+  file->addAction("Open D64 Image", this, &D64BrowserWindow::openChosenImage)
+      ->setObjectName("openImageAction");
   QAction* save1 = file->addAction("Save file", this, &D64BrowserWindow::saveFile);
   save1->setObjectName("saveFileAction");
   file->addSeparator();
@@ -73,7 +74,8 @@ D64BrowserWindow::D64BrowserWindow(EditorSession& session, Dialogs* dialogs, QWi
   // The pop-up menu of the file list.
   auto* popup = new QMenu(this);
   popup->setObjectName("fileMenu");
-  popup->addAction("Save file", this, &D64BrowserWindow::saveFile)->setObjectName("saveFilePopupAction");
+  popup->addAction("Save file", this, &D64BrowserWindow::saveFile)
+      ->setObjectName("saveFilePopupAction");
   popup->addAction("view as Ascii", this, &D64BrowserWindow::showAsAscii)
       ->setObjectName("viewAsAsciiAction");
   filenames_->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -104,7 +106,8 @@ QWidget* D64BrowserWindow::makeListPanel() {
   return panel;
 }
 
-QWidget* D64BrowserWindow::makeSidePanel(const char* name, const QString& caption, QPlainTextEdit* memo) {
+QWidget* D64BrowserWindow::makeSidePanel(const char* name, const QString& caption,
+                                         QPlainTextEdit* memo) {
   auto* panel = new QFrame(this);
   panel->setObjectName(name);
   panel->setFrameShape(QFrame::StyledPanel);
@@ -178,9 +181,8 @@ int D64BrowserWindow::selectedIndex() const {
 void D64BrowserWindow::saveFile() {
   const int index = selectedIndex();
   if (index < 0) return;
-  const auto path = chooseSaveFile
-                        ? chooseSaveFile(fromStd(browser_.proposedFileName(index)))
-                        : std::nullopt;
+  const auto path =
+      chooseSaveFile ? chooseSaveFile(fromStd(browser_.proposedFileName(index))) : std::nullopt;
   if (!path) return;
   try {
     browser_.saveFile(index, path->toStdString());
@@ -218,7 +220,9 @@ void D64BrowserWindow::importFile(int index) {
   if (!viewPanel_->isHidden()) showAsAscii();
 }
 
-void D64BrowserWindow::showNote() { openSidePanel(notePanel_); }
+void D64BrowserWindow::showNote() {
+  openSidePanel(notePanel_);
+}
 
 void D64BrowserWindow::openSidePanel(QWidget* panel) {
   QWidget* other = panel == viewPanel_ ? notePanel_ : viewPanel_;

@@ -25,8 +25,9 @@ DevelopPanel::DevelopPanel(QWidget* owner) : ToolWindow(owner, "developPanel", "
 
   auto* temp = new QWidget;
   auto* grid = new QGridLayout(temp);
-  const char* captions[] = {"Redraw Objects", "Load Brel", "Go Emerald", "New Window",
-                            "Hide Form1 canvas", "EM", "Das", "Button15", "Button16"};
+  const char* captions[] = {"Redraw Objects",    "Load Brel", "Go Emerald", "New Window",
+                            "Hide Form1 canvas", "EM",        "Das",        "Button15",
+                            "Button16"};
   int i = 0;
   for (const char* caption : captions) {
     auto* b = new QPushButton(caption, temp);

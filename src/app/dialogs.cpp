@@ -14,7 +14,9 @@ namespace pyrovel::app {
 
 namespace {
 
-QString caption() { return QApplication::applicationDisplayName(); }
+QString caption() {
+  return QApplication::applicationDisplayName();
+}
 
 // "name|patterns|..." as Qt name filters; "*.*" means every file, also
 // those without a dot in their names.
@@ -57,10 +59,16 @@ QStringList saveAsFileTypes() {
   };
 }
 
-QStringList imageLibraryFileTypes() { return {"Image Library (.iml) (*.iml)", "All Files (*)"}; }
+QStringList imageLibraryFileTypes() {
+  return {"Image Library (.iml) (*.iml)", "All Files (*)"};
+}
 
-QStringList levelImportFileTypes() { return nameFilters(importFilterText()); }
-QStringList levelExportFileTypes() { return nameFilters(exportFilterText()); }
+QStringList levelImportFileTypes() {
+  return nameFilters(importFilterText());
+}
+QStringList levelExportFileTypes() {
+  return nameFilters(exportFilterText());
+}
 
 Answer QtDialogs::ask(QWidget* parent, const QString& question, bool withCancel) {
   QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
@@ -141,8 +149,7 @@ std::optional<QString> QtDialogs::chooseC64Dump(QWidget* parent, const QString& 
 
 std::optional<QString> QtDialogs::chooseExecutable(QWidget* parent, const QString& folder) {
   const QString path = QFileDialog::getOpenFileName(
-      parent, "Open", folder,
-      "Executable File Images (*.EXE *.DLL *.exe *.dll);;All Files (*)");
+      parent, "Open", folder, "Executable File Images (*.EXE *.DLL *.exe *.dll);;All Files (*)");
   if (path.isEmpty()) return std::nullopt;
   return path;
 }

@@ -41,8 +41,7 @@ class Dialogs {
   virtual void error(QWidget* parent, const QString& text) = 0;
   virtual std::optional<QString> chooseOpenFile(QWidget* parent, const QString& folder,
                                                 bool append) = 0;
-  virtual std::optional<Frontend::SaveAsChoice> chooseSaveAs(QWidget* parent,
-                                                             const QString& folder,
+  virtual std::optional<Frontend::SaveAsChoice> chooseSaveAs(QWidget* parent, const QString& folder,
                                                              const QString& proposed) = 0;
   virtual std::optional<QString> chooseImageLibrary(QWidget* parent, const QString& folder) = 0;
   // Nothing when cancelled.

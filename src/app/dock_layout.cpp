@@ -120,7 +120,8 @@ DockLayout::DockLayout(QMainWindow& window, const Contents& contents, const Acti
   for (const auto& [dock, name] : toggles) {
     QAction* a = actions.action(name);
     a->setChecked(!dock->isHidden());
-    connect(dock, &QDockWidget::visibilityChanged, this, [a, dock = dock] { a->setChecked(!dock->isHidden()); });
+    connect(dock, &QDockWidget::visibilityChanged, this,
+            [a, dock = dock] { a->setChecked(!dock->isHidden()); });
   }
 
   useSlimTitleInLeftDock(&window, tools_);
@@ -129,7 +130,8 @@ DockLayout::DockLayout(QMainWindow& window, const Contents& contents, const Acti
   connect(objects_, &QDockWidget::topLevelChanged, this, [this] { fitObjects(); });
   connect(objects_, &QDockWidget::dockLocationChanged, this, [this] { fitObjects(); });
   connect(properties_, &QDockWidget::topLevelChanged, this, [this] { placePropertiesContents(); });
-  connect(properties_, &QDockWidget::dockLocationChanged, this, [this] { placePropertiesContents(); });
+  connect(properties_, &QDockWidget::dockLocationChanged, this,
+          [this] { placePropertiesContents(); });
   // The palette takes as many columns as the dock's width holds.
   EventWatcher::watch(objects_, this, [this](QObject*, QEvent* event) {
     if (event->type() == QEvent::Resize) updatePaletteColumns();
@@ -137,14 +139,17 @@ DockLayout::DockLayout(QMainWindow& window, const Contents& contents, const Acti
   });
 }
 
-void DockLayout::toggle(QDockWidget* dock) { dock->setVisible(dock->isHidden()); }
+void DockLayout::toggle(QDockWidget* dock) {
+  dock->setVisible(dock->isHidden());
+}
 
 bool DockLayout::objectsLeft() const {
   return !objects_->isFloating() && window_.dockWidgetArea(objects_) == Qt::LeftDockWidgetArea;
 }
 
 bool DockLayout::propertiesAtBottom() const {
-  return !properties_->isFloating() && window_.dockWidgetArea(properties_) == Qt::BottomDockWidgetArea;
+  return !properties_->isFloating() &&
+         window_.dockWidgetArea(properties_) == Qt::BottomDockWidgetArea;
 }
 
 void DockLayout::updatePaletteColumns() {
@@ -187,10 +192,12 @@ void DockLayout::fitObjects() {
   const int scrollBar = contents_.objects->scrollBox()->verticalScrollBar()->sizeHint().width();
   if (objects_->isFloating()) {
     // Every entry visible, but never taller than the screen.
-    const QScreen* screen = objects_->screen() ? objects_->screen() : QGuiApplication::primaryScreen();
+    const QScreen* screen =
+        objects_->screen() ? objects_->screen() : QGuiApplication::primaryScreen();
     const int maxHeight = screen ? screen->availableGeometry().height() * 3 / 4 : fit.height();
     const int height = std::min(fit.height(), maxHeight);
-    objects_->resize(fit.width() + (height < fit.height() ? scrollBar : 0), height + titleHeight(objects_));
+    objects_->resize(fit.width() + (height < fit.height() ? scrollBar : 0),
+                     height + titleHeight(objects_));
   } else if (objectsLeft()) {
     window_.resizeDocks({objects_}, {fit.width() + scrollBar}, Qt::Horizontal);
   } else {
@@ -215,8 +222,8 @@ void DockLayout::fitTools() {
   }
   if (objectsLeft()) {
     // The tools keep their height, the palette takes the rest of the dock.
-    window_.resizeDocks({tools_, objects_}, {tools.height() + titleHeight(tools_), window_.height()},
-                        Qt::Vertical);
+    window_.resizeDocks({tools_, objects_},
+                        {tools.height() + titleHeight(tools_), window_.height()}, Qt::Vertical);
   } else {
     window_.resizeDocks({tools_}, {tools.width()}, Qt::Horizontal);
   }
@@ -228,10 +235,12 @@ void DockLayout::placePropertiesContents() {
   if (bottom == page->bottomStrip()) return;
   page->setBottomStrip(bottom);
   // At the bottom the title runs down the left side, as the strip's handle.
-  properties_->setFeatures(properties_->features().setFlag(QDockWidget::DockWidgetVerticalTitleBar, bottom));
+  properties_->setFeatures(
+      properties_->features().setFlag(QDockWidget::DockWidgetVerticalTitleBar, bottom));
   if (bottom) {
     QTimer::singleShot(0, this, [this, page] {
-      if (propertiesAtBottom()) window_.resizeDocks({properties_}, {page->stripHeight()}, Qt::Vertical);
+      if (propertiesAtBottom())
+        window_.resizeDocks({properties_}, {page->stripHeight()}, Qt::Vertical);
       fitObjects();
     });
   } else if (properties_->isFloating()) {
@@ -252,15 +261,18 @@ void DockLayout::apply(const Configuration& config) {
 void DockLayout::placeFloating(const Configuration& config) {
   fitObjects();
   const QRect screen = window_.screen() ? window_.screen()->availableGeometry() : QRect();
-  const std::pair<QDockWidget*, PanelPosition> panels[] = {
-      {tools_, config.toolsPos}, {objects_, config.objectsPos}, {properties_, config.propertiesPos}};
+  const std::pair<QDockWidget*, PanelPosition> panels[] = {{tools_, config.toolsPos},
+                                                           {objects_, config.objectsPos},
+                                                           {properties_, config.propertiesPos}};
   for (const auto& [dock, pos] : panels) {
     if (!dock->isFloating()) continue;
     QPoint at = window_.mapToGlobal(QPoint(pos.x, pos.y));
     // A position saved on another screen layout must not leave the panel unreachable.
     if (!screen.isEmpty()) {
-      at.setX(std::clamp(at.x(), screen.left(), std::max(screen.left(), screen.right() - dock->width())));
-      at.setY(std::clamp(at.y(), screen.top(), std::max(screen.top(), screen.bottom() - dock->height())));
+      at.setX(std::clamp(at.x(), screen.left(),
+                         std::max(screen.left(), screen.right() - dock->width())));
+      at.setY(std::clamp(at.y(), screen.top(),
+                         std::max(screen.top(), screen.bottom() - dock->height())));
     }
     dock->move(at);
   }

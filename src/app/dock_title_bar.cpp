@@ -9,13 +9,15 @@ DockTitleBar::DockTitleBar(QDockWidget* dock) : QWidget(dock), dock_(dock) {
   setToolTip(dock->windowTitle().trimmed() + ": drag to move, double-click to float");
 }
 
-QSize DockTitleBar::sizeHint() const { return {16, fontMetrics().height() + 4}; }
+QSize DockTitleBar::sizeHint() const {
+  return {16, fontMetrics().height() + 4};
+}
 
 void DockTitleBar::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), palette().color(QPalette::Window).darker(108));
-  const QString title = fontMetrics().elidedText(dock_->windowTitle().trimmed(), Qt::ElideRight,
-                                                 width() - 8);
+  const QString title =
+      fontMetrics().elidedText(dock_->windowTitle().trimmed(), Qt::ElideRight, width() - 8);
   p.setPen(palette().color(QPalette::WindowText));
   p.drawText(rect().adjusted(4, 0, -4, 0), Qt::AlignVCenter | Qt::AlignLeft, title);
   // A grip right of the text shows that the bar can be taken.

@@ -72,14 +72,18 @@ void EditingArea::showReaderNote(const QString& note) {
   notePanel_->setVisible(!note.isEmpty());
 }
 
-void EditingArea::setCaption(const QString& caption) { captionText_->setText(caption); }
+void EditingArea::setCaption(const QString& caption) {
+  captionText_->setText(caption);
+}
 
 void EditingArea::setEditingHidden(bool hidden) {
   setCurrentIndex(hidden ? 1 : 0);
   emit editingHiddenChanged(hidden);
 }
 
-bool EditingArea::editingHidden() const { return currentWidget() != editingPage_; }
+bool EditingArea::editingHidden() const {
+  return currentWidget() != editingPage_;
+}
 
 void EditingArea::setFullScreenLook(bool fullScreen) {
   caption_->setVisible(!fullScreen);

@@ -24,19 +24,22 @@ QString withSlash(QString dir) {
 
 EditorSettings::EditorSettings(const QString& programDir, const QString& userConfigDir,
                                std::optional<bool> programDirWritable)
-    : programDir_(withSlash(programDir.isEmpty() ? QCoreApplication::applicationDirPath() : programDir)),
+    : programDir_(
+          withSlash(programDir.isEmpty() ? QCoreApplication::applicationDirPath() : programDir)),
       computerName_(QSysInfo::machineHostName()),
       openFolder_(programDir_) {
   const QString userDir = userConfigDir.isEmpty()
                               ? QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
                               : userConfigDir;
   const bool writable = programDirWritable.value_or(folderIsWritable(programDir_.toStdString()));
-  settingsDir_ =
-      withSlash(fromStd(chooseSettingsFolder(programDir_.toStdString(), userDir.toStdString(), writable)));
+  settingsDir_ = withSlash(
+      fromStd(chooseSettingsFolder(programDir_.toStdString(), userDir.toStdString(), writable)));
   QDir().mkpath(settingsDir_);
 }
 
-QString EditorSettings::configFilePath() const { return settingsDir_ + kConfigFileName; }
+QString EditorSettings::configFilePath() const {
+  return settingsDir_ + kConfigFileName;
+}
 
 void EditorSettings::read() {
   std::exception_ptr failure;

@@ -6,8 +6,8 @@
 #include <QProgressDialog>
 #include <QTimer>
 
-#include "app/find_panel.h"
 #include "app/editing_area.h"
+#include "app/find_panel.h"
 #include "app/main_window.h"
 #include "app/options_window.h"
 #include "editor/level_test.h"
@@ -62,7 +62,7 @@ class WindowTestFrontend : public LevelTestFrontend {
       : window_(window), runner_(runner) {}
   void message(std::string_view caption, std::string_view text) override {
     window_.frontend().captionedMessage(QString::fromStdString(std::string(caption)),
-                             QString::fromStdString(std::string(text)));
+                                        QString::fromStdString(std::string(text)));
   }
   void inform(std::string_view text) override { window_.frontend().inform(text); }
   void showFileLocations() override { runner_.showFileLocations(); }
@@ -93,7 +93,8 @@ ExternalPlayerRunner::~ExternalPlayerRunner() = default;
 OptionsWindow* ExternalPlayerRunner::makeOptionsWindow() {
   auto* options = new OptionsWindow(&window_);
   connect(options, &OptionsWindow::accepted, this, [this] { acceptOptions(); });
-  connect(options, &OptionsWindow::findRequested, this, [this](TestTarget target) { findPlayer(target); });
+  connect(options, &OptionsWindow::findRequested, this,
+          [this](TestTarget target) { findPlayer(target); });
   EditorSession& session = window_.session();
   connect(options, &OptionsWindow::onefellowChanged, this,
           [&session](bool on) { session.allowOnlyOneLittleFellow = on; });
@@ -135,14 +136,18 @@ void ExternalPlayerRunner::setTestTarget(TestTarget target) {
   }
 }
 
-void ExternalPlayerRunner::showOptions() { window_.editingArea().showPanel(options_.get()); }
+void ExternalPlayerRunner::showOptions() {
+  window_.editingArea().showPanel(options_.get());
+}
 
 void ExternalPlayerRunner::showFileLocations() {
   options_->pages()->setCurrentIndex(OptionsWindow::FileLocations);
   window_.editingArea().showPanel(options_.get());
 }
 
-void ExternalPlayerRunner::acceptOptions() { options_->copyFolders(config_); }
+void ExternalPlayerRunner::acceptOptions() {
+  options_->copyFolders(config_);
+}
 
 void ExternalPlayerRunner::findPlayer(TestTarget target) {
   // The folder in the edit first, then the setting, then the editor's own.
@@ -154,8 +159,12 @@ void ExternalPlayerRunner::findPlayer(TestTarget target) {
   finder_->find(target, start);
 }
 
-OptionsWindow* ExternalPlayerRunner::optionsWindow() { return options_.get(); }
-FindPanel* ExternalPlayerRunner::findPanel() { return finder_.get(); }
+OptionsWindow* ExternalPlayerRunner::optionsWindow() {
+  return options_.get();
+}
+FindPanel* ExternalPlayerRunner::findPanel() {
+  return finder_.get();
+}
 
 void ExternalPlayerRunner::closeWindows() {
   options_.close();

@@ -246,7 +246,8 @@ void paint(Glyph g, QPainter& p) {
     case Glyph::Previous:
     case Glyph::Next: {
       const bool next = g == Glyph::Next;
-      QPolygonF t = next ? QPolygonF{{8, 5}, {19, 12}, {8, 19}} : QPolygonF{{16, 5}, {5, 12}, {16, 19}};
+      QPolygonF t =
+          next ? QPolygonF{{8, 5}, {19, 12}, {8, 19}} : QPolygonF{{16, 5}, {5, 12}, {16, 19}};
       p.setPen(pen(kBlue.darker(130), 1.2));
       p.setBrush(kBlue);
       p.drawPolygon(t);

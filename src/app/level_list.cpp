@@ -1,10 +1,11 @@
 #include "app/level_list.h"
-#include "app/text_codec.h"
 
 #include <QDrag>
 #include <QDropEvent>
 #include <QHeaderView>
 #include <QMimeData>
+
+#include "app/text_codec.h"
 
 namespace pyrovel::app {
 

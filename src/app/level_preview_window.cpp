@@ -1,8 +1,8 @@
 #include "app/level_preview_window.h"
 
 #include <QEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QVBoxLayout>
 
 #include "app/level_paint.h"
@@ -12,7 +12,8 @@ namespace pyrovel::app {
 // The paint area: the slot at the main window's cell size and layer.
 class LevelPreviewWindow::Canvas : public QWidget {
  public:
-  Canvas(LevelPreviewWindow* owner, const Levelmap* map, const SpriteStrip* strip, std::function<int()> cell)
+  Canvas(LevelPreviewWindow* owner, const Levelmap* map, const SpriteStrip* strip,
+         std::function<int()> cell)
       : QWidget(owner), owner_(owner), map_(map), strip_(strip), cell_(std::move(cell)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(160, 100);
@@ -35,8 +36,8 @@ class LevelPreviewWindow::Canvas : public QWidget {
   std::function<int()> cell_;
 };
 
-LevelPreviewWindow::LevelPreviewWindow(QWidget* owner, const Levelmap* map, const SpriteStrip* strip,
-               std::function<int()> cellSize)
+LevelPreviewWindow::LevelPreviewWindow(QWidget* owner, const Levelmap* map,
+                                       const SpriteStrip* strip, std::function<int()> cellSize)
     : QWidget(owner, Qt::Tool), map_(map) {
   setObjectName("levelPreviewWindow");
   setWindowTitle("Level preview");

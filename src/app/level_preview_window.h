@@ -5,7 +5,6 @@
 // main editing area is hidden.
 #include <QPushButton>
 #include <QWidget>
-
 #include <functional>
 
 #include "model/levelmap.h"
@@ -18,7 +17,7 @@ class LevelPreviewWindow : public QWidget {
  public:
   // `cellSize` gives the main window's cell size at paint time.
   LevelPreviewWindow(QWidget* owner, const Levelmap* map, const SpriteStrip* strip,
-         std::function<int()> cellSize);
+                     std::function<int()> cellSize);
 
   int slot() const { return slot_; }
   // The "Draw Form2" button: take the main window's current level, repaint.

@@ -12,7 +12,8 @@ LevelPreviews::LevelPreviews(QWidget* window, const Levelmap* map, const SpriteS
 
 LevelPreviewWindow* LevelPreviews::newWindow() {
   auto* preview = new LevelPreviewWindow(window_, map_, strip_, cellSize_);
-  connect(preview, &LevelPreviewWindow::activated, this, [this](LevelPreviewWindow* p) { registered_ = p; });
+  connect(preview, &LevelPreviewWindow::activated, this,
+          [this](LevelPreviewWindow* p) { registered_ = p; });
   connect(preview, &QObject::destroyed, this, [this, preview] {
     previews_.erase(std::remove(previews_.begin(), previews_.end(), preview), previews_.end());
   });

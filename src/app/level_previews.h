@@ -22,7 +22,8 @@ class LevelPreviews : public QObject {
   Q_OBJECT
  public:
   // `cellSize` gives the level view's cell size at paint time.
-  LevelPreviews(QWidget* window, const Levelmap* map, const SpriteStrip* strip, std::function<int()> cellSize);
+  LevelPreviews(QWidget* window, const Levelmap* map, const SpriteStrip* strip,
+                std::function<int()> cellSize);
 
   LevelPreviewWindow* newWindow();
   // While following, the registered preview is shown and draws each level shown.

@@ -1,8 +1,8 @@
 #include "app/level_view.h"
 
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -21,10 +21,14 @@ const QColor kOutsideLevel(0x1c, 0x1f, 0x26);
 
 std::optional<MouseButton> toCoreButton(Qt::MouseButton button) {
   switch (button) {
-    case Qt::LeftButton: return MouseButton::Left;
-    case Qt::RightButton: return MouseButton::Right;
-    case Qt::MiddleButton: return MouseButton::Middle;
-    default: return std::nullopt;
+    case Qt::LeftButton:
+      return MouseButton::Left;
+    case Qt::RightButton:
+      return MouseButton::Right;
+    case Qt::MiddleButton:
+      return MouseButton::Middle;
+    default:
+      return std::nullopt;
   }
 }
 
@@ -57,8 +61,12 @@ void LevelView::setFixedSlot(int slot) {
   computeCellSize();
 }
 
-int LevelView::slot() const { return fixedSlot_ > 0 ? fixedSlot_ : (map_ ? map_->currentLevel : 1); }
-int LevelView::layer() const { return map_ ? map_->currentLayer : kGameLayer; }
+int LevelView::slot() const {
+  return fixedSlot_ > 0 ? fixedSlot_ : (map_ ? map_->currentLevel : 1);
+}
+int LevelView::layer() const {
+  return map_ ? map_->currentLayer : kGameLayer;
+}
 
 void LevelView::computeCellSize() {
   int cell = 0;
@@ -83,7 +91,9 @@ QPoint LevelView::cellAt(const QPoint& pixel) const {
   return {pixel.x() / cellSize_, pixel.y() / cellSize_};
 }
 
-void LevelView::updateCell(int x, int y) { update(cellRect(x, y)); }
+void LevelView::updateCell(int x, int y) {
+  update(cellRect(x, y));
+}
 
 void LevelView::paintEvent(QPaintEvent* event) {
   QPainter p(this);
@@ -113,7 +123,9 @@ void LevelView::setOverlay(Overlay overlay) {
   update();
 }
 
-void LevelView::resizeEvent(QResizeEvent*) { computeCellSize(); }
+void LevelView::resizeEvent(QResizeEvent*) {
+  computeCellSize();
+}
 
 void LevelView::mousePressEvent(QMouseEvent* event) {
   emit pressed(event->position().toPoint(), cellSize_, event->button(), event->buttons(),
@@ -163,8 +175,8 @@ LevelScrollBox::LevelScrollBox(LevelView* view, QWidget* parent)
 void LevelScrollBox::keepCentre(const QSizeF& before) {
   // The point that was in the middle of the box stays there.
   auto centre = [](QScrollBar* bar, double fraction) {
-    bar->setValue(static_cast<int>(fraction * (bar->maximum() + bar->pageStep()) -
-                                   bar->pageStep() / 2.0));
+    bar->setValue(
+        static_cast<int>(fraction * (bar->maximum() + bar->pageStep()) - bar->pageStep() / 2.0));
   };
   const double fx = (horizontalScrollBar()->value() + viewport()->width() / 2.0) / before.width();
   const double fy = (verticalScrollBar()->value() + viewport()->height() / 2.0) / before.height();

@@ -17,7 +17,8 @@ QPushButton* namedButton(QWidget* parent, const char* name, const QString& text)
 }
 }  // namespace
 
-SearchPanel::SearchPanel(QWidget* owner) : ToolWindow(owner, "searchPanel", "  Search in levelmap") {
+SearchPanel::SearchPanel(QWidget* owner)
+    : ToolWindow(owner, "searchPanel", "  Search in levelmap") {
   auto* layout = new QHBoxLayout(this);
   auto* kind = new QRadioButton("Object:", this);
   kind->setObjectName("searchKind");

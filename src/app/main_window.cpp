@@ -1,6 +1,5 @@
 // The main window: construction, start-up, the core's front end, closing.
 #include "app/main_window.h"
-#include "app/text_codec.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -16,21 +15,22 @@
 #include "app/c64_dump_window.h"
 #include "app/d64_browser_window.h"
 #include "app/develop_panel.h"
-#include "app/objects_help_window.h"
-#include "app/resource_explorer_window.h"
+#include "app/dialogs.h"
+#include "app/editing_area.h"
 #include "app/external_player_runner.h"
 #include "app/find_panel.h"
-#include "app/options_window.h"
-#include "app/levelmap_panels.h"
-#include "app/dialogs.h"
 #include "app/icons.h"
 #include "app/level_list.h"
-#include "app/level_view.h"
-#include "app/objects_palette.h"
-#include "app/editing_area.h"
 #include "app/level_previews.h"
+#include "app/level_view.h"
+#include "app/levelmap_panels.h"
+#include "app/objects_help_window.h"
+#include "app/objects_palette.h"
+#include "app/options_window.h"
 #include "app/properties_panel.h"
+#include "app/resource_explorer_window.h"
 #include "app/splash_window.h"
+#include "app/text_codec.h"
 #include "app/tool_option_bars.h"
 #include "app/tool_windows.h"
 #include "app/tools_panel.h"
@@ -41,8 +41,8 @@ namespace pyrovel::app {
 
 namespace {
 
-constexpr unsigned kEverything = kLevelShown | kCellsChanged | kLevelList | kUndoState |
-                                 kHistory | kReaderInfo | kPalette | kProperties | kLayer;
+constexpr unsigned kEverything = kLevelShown | kCellsChanged | kLevelList | kUndoState | kHistory |
+                                 kReaderInfo | kPalette | kProperties | kLayer;
 
 // The palettes beside the program; without them the built-in game palette
 // keeps the Objects panel filled.
@@ -53,9 +53,10 @@ Palette readStartPalette(MainWindow& window, SplashWindow* splash) {
     window.guarded([&] { found = readPaletteFile(path.toStdString(), kGameMode); });
   } else {
     if (splash) splash->close();
-    window.frontend().dialogs().inform(&window,
-                                       "Some files to start the Pyrovel editor properly are missing ... "
-                                       "Please reinstall this package.");
+    window.frontend().dialogs().inform(
+        &window,
+        "Some files to start the Pyrovel editor properly are missing ... "
+        "Please reinstall this package.");
   }
   return found ? *found : builtInPalette();
 }
@@ -64,9 +65,10 @@ Palette readStartPalette(MainWindow& window, SplashWindow* splash) {
 bool imageLibraryFound(MainWindow& window, SplashWindow* splash) {
   if (findImageLibrary(window.settings().config().gameDir).found) return true;
   if (splash) splash->close();
-  window.frontend().dialogs().inform(&window,
-                                     "No ImageLib found ... This causes SERIOUS problems. Please reinstall "
-                                     "this package or supply the location of Pyrovel in the Options menu");
+  window.frontend().dialogs().inform(
+      &window,
+      "No ImageLib found ... This causes SERIOUS problems. Please reinstall "
+      "this package or supply the location of Pyrovel in the Options menu");
   return false;
 }
 
@@ -92,10 +94,13 @@ MainWindow::MainWindow(AppOptions options)
   createToolBar();
   editingArea_ = new EditingArea(&session_.map, &strip_, this);
   setCentralWidget(editingArea_);
-  previews_ = new LevelPreviews(this, &session_.map, &strip_, [this] { return editingArea_->view()->cellSize(); });
-  connect(editingArea_, &EditingArea::editingHiddenChanged, previews_, &LevelPreviews::setFollowingLevel);
+  previews_ = new LevelPreviews(this, &session_.map, &strip_,
+                                [this] { return editingArea_->view()->cellSize(); });
+  connect(editingArea_, &EditingArea::editingHiddenChanged, previews_,
+          &LevelPreviews::setFollowingLevel);
   createStatusBar();
-  docked_ = {new ToolsCanvas, new ObjectsPanel, new PropertiesPage(levelProperties_), new LevelList};
+  docked_ = {new ToolsCanvas, new ObjectsPanel, new PropertiesPage(levelProperties_),
+             new LevelList};
   docked_.objects->canvas()->setStrip(&strip_);
   docked_.properties->setStrip(&strip_);
   docks_ = new DockLayout(*this, docked_, actions_);
@@ -103,7 +108,8 @@ MainWindow::MainWindow(AppOptions options)
   connectSignals();
   players_ = new ExternalPlayerRunner(*this, settings_.config(), options_.launcher);
   players_->setTargetActions(menus_.testTargets);
-  connect(docked_.tools->button("testLevelButton"), &QToolButton::clicked, this, [this] { players_->testLevel(); });
+  connect(docked_.tools->button("testLevelButton"), &QToolButton::clicked, this,
+          [this] { players_->testLevel(); });
   docked_.tools->button("testLevelButton")->setEnabled(true);
   state_.uiReady = true;
 
@@ -136,7 +142,6 @@ QLabel* MainWindow::statusPanel(int index) const {
              : nullptr;
 }
 
-
 // --- start-up ------------------------------------------------------------------
 
 void MainWindow::setUpEditor() {
@@ -150,8 +155,6 @@ void MainWindow::setUpEditor() {
   action("pyrovelMode")->setChecked(true);
   players_->settingsRead();
 }
-
-
 
 void MainWindow::openCommandLineFile() {
   if (options_.arguments.isEmpty()) return;
@@ -181,7 +184,8 @@ bool MainWindow::guarded(const std::function<void()>& action) {
 void MainWindow::closeEvent(QCloseEvent* event) {
   bool keepOpen = false;
   if (session_.map.modified) {
-    switch (frontend_.dialogs().ask(this, "The Levelmap is changed. Do you want to save the changes ?", true)) {
+    switch (frontend_.dialogs().ask(
+        this, "The Levelmap is changed. Do you want to save the changes ?", true)) {
       case Answer::Cancel:
         keepOpen = true;
         break;
@@ -205,8 +209,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   previews_->closeAll();
-  for (QWidget* w : std::initializer_list<QWidget*>{panels_.move, panels_.view, panels_.develop, panels_.convert,
-                                                    panels_.search, panels_.replace, panels_.message}) {
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{panels_.move, panels_.view, panels_.develop, panels_.convert,
+                                       panels_.search, panels_.replace, panels_.message}) {
     w->close();
   }
   windows_.adf.close();

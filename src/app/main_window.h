@@ -19,9 +19,9 @@
 #include "app/single_level_commands.h"
 #include "app/text_file_opener.h"
 #include "app/window_frontend.h"
-#include "editor/program_launcher.h"
 #include "editor/level_properties.h"
 #include "editor/levelmap_files.h"
+#include "editor/program_launcher.h"
 #include "editor/random_source.h"
 #include "editor/tool_controller.h"
 #include "model/editor_session.h"
@@ -69,10 +69,10 @@ struct AppOptions {
   QString userConfigDir;  // empty: the per-user configuration folder
   // Unset: tried. Tests set it to play an installed, read-only editor.
   std::optional<bool> programDirWritable;
-  QStringList arguments;       // the command line after the program name
-  Dialogs* dialogs = nullptr;  // null: message boxes and file dialogs
-  SplashWindow* splash = nullptr;  // the start-up splash, reused as the about box
-  ProgramLauncher* launcher = nullptr;    // null: players are really started
+  QStringList arguments;                // the command line after the program name
+  Dialogs* dialogs = nullptr;           // null: message boxes and file dialogs
+  SplashWindow* splash = nullptr;       // the start-up splash, reused as the about box
+  ProgramLauncher* launcher = nullptr;  // null: players are really started
   // Opens a text file in the desktop's editor; null: the desktop's default.
   std::function<bool(const QString& path)> openDocument;
 };

@@ -10,29 +10,29 @@
 #include <QScreen>
 #include <QSpinBox>
 #include <QStackedWidget>
-#include <QTimer>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 
-#include "app/develop_panel.h"
-#include "app/text_codec.h"
-#include "app/dialogs.h"
-#include "app/main_window.h"
-#include "app/levelmap_panels.h"
 #include "app/adf_browser_window.h"
 #include "app/c64_dump_window.h"
 #include "app/d64_browser_window.h"
-#include "app/resource_explorer_window.h"
-#include "app/external_player_runner.h"
-#include "app/objects_help_window.h"
-#include "app/level_list.h"
-#include "app/level_view.h"
-#include "app/objects_palette.h"
+#include "app/develop_panel.h"
+#include "app/dialogs.h"
 #include "app/editing_area.h"
+#include "app/external_player_runner.h"
+#include "app/level_list.h"
 #include "app/level_previews.h"
+#include "app/level_view.h"
+#include "app/levelmap_panels.h"
+#include "app/main_window.h"
+#include "app/objects_help_window.h"
+#include "app/objects_palette.h"
 #include "app/properties_panel.h"
+#include "app/resource_explorer_window.h"
 #include "app/splash_window.h"
+#include "app/text_codec.h"
 #include "app/tool_option_bars.h"
 #include "app/tool_windows.h"
 #include "app/tools_panel.h"
@@ -52,8 +52,8 @@ void MainWindow::refresh(unsigned what) {
       // The file name is a path (UTF-8); title and author are record texts.
       const LevelHeader& h = map.current();
       editingArea_->setCaption(fromStd(map.fileName) + " Level " +
-                       QString::number(Levelmap::levelNumber(map.currentLevel)) + ": " +
-                       fromRecordText(h.title()) + " by " + fromRecordText(h.author()));
+                               QString::number(Levelmap::levelNumber(map.currentLevel)) + ": " +
+                               fromRecordText(h.title()) + " by " + fromRecordText(h.author()));
     }
     statusPanels_[1]->setText("Level Width: " + QString::number(map.current().width()));
     statusPanels_[2]->setText("Level Height: " + QString::number(map.current().height()));
@@ -61,13 +61,15 @@ void MainWindow::refresh(unsigned what) {
     showDrawingObject();
     previews_->levelShown();
   }
-  if (what & (kLevelShown | kLevelList)) docked_.levelList->markCurrent(Levelmap::levelNumber(map.currentLevel));
+  if (what & (kLevelShown | kLevelList))
+    docked_.levelList->markCurrent(Levelmap::levelNumber(map.currentLevel));
   if (what & (kCellsChanged | kLayer | kLevelShown)) {
     editingArea_->view()->update();
     previews_->updateAll();
   }
   if (what & kLayer) {
-    action(map.currentLayer == kBackgroundLayer ? "backgroundLayer" : "gameLayer")->setChecked(true);
+    action(map.currentLayer == kBackgroundLayer ? "backgroundLayer" : "gameLayer")
+        ->setChecked(true);
   }
   if (what & kUndoState) {
     const bool undo = session_.canUndo(), redo = session_.canRedo();
@@ -103,8 +105,6 @@ void MainWindow::refresh(unsigned what) {
   }
 }
 
-
-
 void MainWindow::showDrawingObject() {
   docked_.tools->showDrawingObject(strip_, session_.drawingObject, state_.drawingImage);
 }
@@ -127,12 +127,9 @@ void MainWindow::openLevelmap(OpenSource source, const QString& path) {
   guarded([&] { pyrovel::openLevelmap(session_, source, path.toStdString()); });
 }
 
-
-
-
-
 void MainWindow::loadImageLibrary() {
-  const auto chosen = frontend_.dialogs().chooseImageLibrary(this, QString::fromStdString(settings_.config().gameDir));
+  const auto chosen = frontend_.dialogs().chooseImageLibrary(
+      this, QString::fromStdString(settings_.config().gameDir));
   if (!chosen) return;
   // The object table is the one beside the chosen library.
   const std::string iml = chosen->toStdString();
@@ -147,21 +144,7 @@ void MainWindow::loadImageLibrary() {
 
 // --- levels ---------------------------------------------------------------------
 
-
-
-
-
-
-
-
-
-
-
 // --- view --------------------------------------------------------------------------
-
-
-
-
 
 void MainWindow::switchMode(EditMode mode) {
   editMode_ = mode;
@@ -169,7 +152,8 @@ void MainWindow::switchMode(EditMode mode) {
   // Edit.bdi of the program folder, the one read at start: the working
   // folder moves with the opened file.
   guarded([&] {
-    const auto found = paletteForModeSwitch((settings_.programDir() + kPaletteFileName).toStdString(), mode);
+    const auto found =
+        paletteForModeSwitch((settings_.programDir() + kPaletteFileName).toStdString(), mode);
     if (found) palette_ = *found;
   });
   refresh(kPalette);
@@ -190,7 +174,8 @@ void MainWindow::toggleFullScreen() {
     panels_.view->show();
     // Top right, clear of the tools on the left.
     const QRect screenArea = screen()->geometry();
-    panels_.view->move(screenArea.right() - panels_.view->frameGeometry().width() - 24, screenArea.top() + 24);
+    panels_.view->move(screenArea.right() - panels_.view->frameGeometry().width() - 24,
+                       screenArea.top() + 24);
   } else {
     panels_.view->hide();
     if (state_.wasMaximized) {
@@ -208,17 +193,12 @@ void MainWindow::toggleStatusBar() {
   action("showStatusBar")->setChecked(state_.statusBarWanted);
 }
 
-
-
-
-
-
-
-
 MainWindow::SecondaryWindows MainWindow::makeSecondaryWindows() {
   return {
-      LazyWindow<AdfBrowserWindow>([this] { return new AdfBrowserWindow(session_, &frontend_.dialogs(), this); }),
-      LazyWindow<D64BrowserWindow>([this] { return new D64BrowserWindow(session_, &frontend_.dialogs(), this); }),
+      LazyWindow<AdfBrowserWindow>(
+          [this] { return new AdfBrowserWindow(session_, &frontend_.dialogs(), this); }),
+      LazyWindow<D64BrowserWindow>(
+          [this] { return new D64BrowserWindow(session_, &frontend_.dialogs(), this); }),
       LazyWindow<ObjectsHelpWindow>([this] {
         auto* help = new ObjectsHelpWindow(session_.catalogue, strip_, &frontend_.dialogs(), this);
         help->setObjects(palette_);
@@ -228,12 +208,13 @@ MainWindow::SecondaryWindows MainWindow::makeSecondaryWindows() {
       LazyWindow<C64DumpWindow>([this] {
         auto* dump = new C64DumpWindow(session_, &frontend_.dialogs(), this);
         // A converted memory dump is shown zoomed out once, like a file from the command line.
-        connect(dump, &C64DumpWindow::dasLevelsetRead, this, [this] { editingArea_->scrollBox()->zoomOut(); });
+        connect(dump, &C64DumpWindow::dasLevelsetRead, this,
+                [this] { editingArea_->scrollBox()->zoomOut(); });
         return dump;
       }),
-      LazyWindow<ResourceExplorerWindow>([this] { return new ResourceExplorerWindow(session_, &frontend_.dialogs(), this); }),
+      LazyWindow<ResourceExplorerWindow>(
+          [this] { return new ResourceExplorerWindow(session_, &frontend_.dialogs(), this); }),
   };
 }
-
 
 }  // namespace pyrovel::app

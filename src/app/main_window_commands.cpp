@@ -17,10 +17,10 @@
 #include "app/level_view.h"
 #include "app/level_view_controller.h"
 #include "app/levelmap_panels.h"
+#include "app/main_window.h"
 #include "app/objects_help_window.h"
 #include "app/resource_explorer_window.h"
 #include "app/splash_window.h"
-#include "app/main_window.h"
 #include "app/tool_windows.h"
 #include "model/startup.h"
 
@@ -28,7 +28,9 @@ namespace pyrovel::app {
 
 namespace {
 using SizeButton = LevelProperties::SizeButton;
-QKeySequence key(const char* text) { return QKeySequence(text); }
+QKeySequence key(const char* text) {
+  return QKeySequence(text);
+}
 }  // namespace
 
 void MainWindow::createActions() {
@@ -36,19 +38,26 @@ void MainWindow::createActions() {
   const auto onSession = [this](auto command) {
     return [this, command] { guarded([&] { std::invoke(command, session_); }); };
   };
-  const auto open = [this](OpenSource source, const QString& path = {}) { openLevelmap(source, path); };
+  const auto open = [this](OpenSource source, const QString& path = {}) {
+    openLevelmap(source, path);
+  };
   const auto add = [this](const ActionSpec& spec, std::function<void()> handler) {
     return actions_.add(spec, std::move(handler));
   };
 
   // File
-  add({"newLevelset", "New levelset", {key("Ctrl+N")}, "New Levelmap"}, onSession(&pyrovel::newLevelmap));
-  add({"openLevelset", "&Open levelset", {key("Ctrl+O")}, "Open LevelMap"}, [open] { open(OpenSource::Dialog); });
+  add({"newLevelset", "New levelset", {key("Ctrl+N")}, "New Levelmap"},
+      onSession(&pyrovel::newLevelmap));
+  add({"openLevelset", "&Open levelset", {key("Ctrl+O")}, "Open LevelMap"},
+      [open] { open(OpenSource::Dialog); });
   add({"appendLevelset", "Append levelset"}, [open] { open(OpenSource::AppendDialog); });
-  add({"saveLevelset", "&Save levelset", {key("Ctrl+S")}, "Save Levelmap"}, onSession(&saveLevelmap));
+  add({"saveLevelset", "&Save levelset", {key("Ctrl+S")}, "Save Levelmap"},
+      onSession(&saveLevelmap));
   add({"saveLevelsetAs", "Save Levelset &As", {key("F12")}}, onSession(&saveLevelmapAs));
-  add({"importLevel", "&Import level", {key("Ctrl+I")}, "Import Level"}, [this] { singleLevels_.importLevels(); });
-  add({"exportLevel", "&Export Level", {key("Ctrl+E")}, "Export Level"}, [this] { singleLevels_.exportLevel(); });
+  add({"importLevel", "&Import level", {key("Ctrl+I")}, "Import Level"},
+      [this] { singleLevels_.importLevels(); });
+  add({"exportLevel", "&Export Level", {key("Ctrl+E")}, "Export Level"},
+      [this] { singleLevels_.exportLevel(); });
   add({"importFromExecutable", "Import from DLL"}, [this] { windows_.resources.show(); });
   add({"importFromAdf", "Import from ADF image"}, [this] { windows_.adf.show(); });
   add({"importFromD64", "Import from D64 image"}, [this] { windows_.d64.show(); });
@@ -59,39 +68,50 @@ void MainWindow::createActions() {
   for (int i = 1; i <= 4; ++i) {
     const QByteArray name = QString("history%1").arg(i).toLatin1();
     add({name.constData(), "---"}, [this, open, i] {
-      open(OpenSource::History, QString::fromStdString(session_.history[static_cast<std::size_t>(i - 1)]));
+      open(OpenSource::History,
+           QString::fromStdString(session_.history[static_cast<std::size_t>(i - 1)]));
     })->setVisible(false);
   }
   // Images
   add({"loadImageLibrary", "&Load Image Library"}, [this] { loadImageLibrary(); });
   // Edit
   add({"undo", "&Undo", {key("Ctrl+Z")}, "Undo"}, onSession(&EditorSession::undo));
-  add({"redo", "&Redo", {key("Ctrl+Y"), key("Ctrl+Shift+Z")}, "Redo"}, onSession(&EditorSession::redo));
+  add({"redo", "&Redo", {key("Ctrl+Y"), key("Ctrl+Shift+Z")}, "Redo"},
+      onSession(&EditorSession::redo));
   add({"clearLevel", "&Clear Level", {key("Shift+Del")}}, onSession(&EditorSession::clearLevel));
   add({"deleteLevel", "&Delete Level", {key("Ctrl+Del")}}, onSession(&EditorSession::deleteLevel));
-  add({"insertLevel", "&Insert level", {key("Ctrl+Shift+I")}}, onSession(&EditorSession::insertLevel));
+  add({"insertLevel", "&Insert level", {key("Ctrl+Shift+I")}},
+      onSession(&EditorSession::insertLevel));
   add({"moveLevel", "&Move Level", {key("Ctrl+M")}}, [this] {
     panels_.move->open(Levelmap::levelNumber(session_.map.currentLevel));
     guarded([this] { session_.updateLevelList(); });
   });
-  add({"cut", "Cu&t", {key("Ctrl+X")}, "Cut"}, [this] { viewController_->applyUpdate(drawingTools_.cutSelection()); });
-  add({"copy", "&Copy", {key("Ctrl+C")}, "Copy"}, [this] { viewController_->applyUpdate(drawingTools_.copySelection()); });
-  add({"paste", "&Paste", {key("Ctrl+V")}, "Paste"}, [this] { viewController_->applyUpdate(drawingTools_.paste()); });
+  add({"cut", "Cu&t", {key("Ctrl+X")}, "Cut"},
+      [this] { viewController_->applyUpdate(drawingTools_.cutSelection()); });
+  add({"copy", "&Copy", {key("Ctrl+C")}, "Copy"},
+      [this] { viewController_->applyUpdate(drawingTools_.copySelection()); });
+  add({"paste", "&Paste", {key("Ctrl+V")}, "Paste"},
+      [this] { viewController_->applyUpdate(drawingTools_.paste()); });
   add({"search", "Search"}, [this] { editingArea_->showPanel(panels_.search); });
   add({"replace", "Replace"}, [this] { editingArea_->showPanel(panels_.replace); });
   // View
-  add({"zoomIn", "Zoom &In", {key("Ctrl+D"), key("Ctrl++"), key("Ctrl+=")}}, [this] { editingArea_->scrollBox()->zoomIn(); });
-  add({"zoomOut", "Zoom &Out", {key("Ctrl+A"), key("Ctrl+-")}}, [this] { editingArea_->scrollBox()->zoomOut(); });
+  add({"zoomIn", "Zoom &In", {key("Ctrl+D"), key("Ctrl++"), key("Ctrl+=")}},
+      [this] { editingArea_->scrollBox()->zoomIn(); });
+  add({"zoomOut", "Zoom &Out", {key("Ctrl+A"), key("Ctrl+-")}},
+      [this] { editingArea_->scrollBox()->zoomOut(); });
   add({"fullScreenEdit", "&Full screen Edit", {key("Ctrl+F")}, "Full Screen Edit", true},
       [this] { toggleFullScreen(); });
-  add({"objectsPanel", "&Objects", {key("Ctrl+1")}, nullptr, true}, [this] { DockLayout::toggle(docks_->objects()); });
+  add({"objectsPanel", "&Objects", {key("Ctrl+1")}, nullptr, true},
+      [this] { DockLayout::toggle(docks_->objects()); });
   add({"propertiesPanel", "&Properties", {key("Ctrl+2")}, nullptr, true},
       [this] { DockLayout::toggle(docks_->properties()); });
   add({"levelListPanel", "&Levellist", {key("Ctrl+3")}, nullptr, true},
       [this] { DockLayout::toggle(docks_->levelList()); });
-  add({"toolsPanel", "&Tools", {key("Ctrl+4")}, nullptr, true}, [this] { DockLayout::toggle(docks_->tools()); });
-  add({"showStatusBar", "Statusbar", {key("Ctrl+5")}, nullptr, true}, [this] { toggleStatusBar(); })
-      ->setChecked(true);
+  add({"toolsPanel", "&Tools", {key("Ctrl+4")}, nullptr, true},
+      [this] { DockLayout::toggle(docks_->tools()); });
+  add({"showStatusBar", "Statusbar", {key("Ctrl+5")}, nullptr, true}, [this] {
+    toggleStatusBar();
+  })->setChecked(true);
   add({"options", "&Options"}, [this] { players_->showOptions(); });
   // Mode
   menus_.modes = new QActionGroup(this);
@@ -105,14 +125,17 @@ void MainWindow::createActions() {
       {"c64BoulderDashMode", "Switch to C64 Boulderdash mode", kC64Mode},
   };
   for (const auto& m : modes) {
-    menus_.modes->addAction(add({m.name, m.text, {}, nullptr, true}, [this, mode = m.mode] { switchMode(mode); }));
+    menus_.modes->addAction(
+        add({m.name, m.text, {}, nullptr, true}, [this, mode = m.mode] { switchMode(mode); }));
   }
   // Development
   const auto gameDir = [this] { return QString::fromStdString(settings_.config().gameDir); };
   add({"editReadme", "Edit Readme"}, [this, gameDir] { textFiles_.open(gameDir(), "readme.txt"); });
-  add({"editGameTech", "Edit Game_Tech"}, [this, gameDir] { textFiles_.open(gameDir(), "Gametech.txt"); });
+  add({"editGameTech", "Edit Game_Tech"},
+      [this, gameDir] { textFiles_.open(gameDir(), "Gametech.txt"); });
   add({"editIdeas", "Edit Ideas"}, [this, gameDir] { textFiles_.open(gameDir(), "Ideas.txt"); });
-  add({"editEditorToDo", "Edit Editor to do"}, [this] { textFiles_.open(settings_.programDir(), "ToDo.txt"); });
+  add({"editEditorToDo", "Edit Editor to do"},
+      [this] { textFiles_.open(settings_.programDir(), "ToDo.txt"); });
   add({"showDevelopmentPanel", "Show Development Panel"}, [this] {
     panels_.develop->show();
     panels_.develop->raise();
@@ -127,15 +150,18 @@ void MainWindow::createActions() {
     }
     splash->showAbout();
   });
-  add({"objectsHelp", "&Objects Help", {key("F1")}, "Help"}, [this] { windows_.objectsHelp.show(); });
+  add({"objectsHelp", "&Objects Help", {key("F1")}, "Help"},
+      [this] { windows_.objectsHelp.show(); });
   add({"help", "&Help"}, [this] { textFiles_.openHelp(settings_.programDir()); });
 
   // The layer switch of the tool bar.
   menus_.layers = new QActionGroup(this);
-  menus_.layers->addAction(add({"backgroundLayer", "Background", {}, "Show and edit the background layer", true},
-                               onSession(&showBackgroundLayer)));
-  menus_.layers->addAction(add({"gameLayer", "Gamegrid", {}, "Show and edit the game layer", true},
-                               onSession(&showGameLayer)))
+  menus_.layers->addAction(
+      add({"backgroundLayer", "Background", {}, "Show and edit the background layer", true},
+          onSession(&showBackgroundLayer)));
+  menus_.layers
+      ->addAction(add({"gameLayer", "Gamegrid", {}, "Show and edit the game layer", true},
+                      onSession(&showGameLayer)))
       ->setChecked(true);
 
   // The property buttons of the tool bar.

@@ -22,16 +22,16 @@ void MainWindow::connectDrawingTools() {
   widgets.pointerObject = statusPanels_[3];
   widgets.optionBars = {{OptionBar::Spray, toolBars_.spray}, {OptionBar::Chaos, toolBars_.chaos}};
   viewController_ = new LevelViewController(drawingTools_, strip_, std::move(widgets), this);
-  connect(viewController_, &LevelViewController::cellsDrawn, this, [this] { previews_->updateAll(); });
-  connect(viewController_, &LevelViewController::levelChanged, this, [this] { refresh(kCellsChanged); });
+  connect(viewController_, &LevelViewController::cellsDrawn, this,
+          [this] { previews_->updateAll(); });
+  connect(viewController_, &LevelViewController::levelChanged, this,
+          [this] { refresh(kCellsChanged); });
   viewController_->freezeWhileDragged(docks_->properties());
 
   connect(docked_.properties, &PropertiesPage::applyRequested, this, [this] { applyLevelSize(); });
 }
 
 // --- the Properties window ----------------------------------------------------------------
-
-
 
 void MainWindow::showProperty(LevelProperties::SizeButton button) {
   const bool atBottom = docks_->propertiesAtBottom() && !docks_->properties()->isHidden();
@@ -50,7 +50,8 @@ void MainWindow::showProperty(LevelProperties::SizeButton button) {
 
 void MainWindow::applyLevelSize() {
   guarded([this] {
-    const LevelProperties::Applied applied = levelProperties_.applyLevelSize(editingArea_->view()->width(), editingArea_->view()->cellSize());
+    const LevelProperties::Applied applied = levelProperties_.applyLevelSize(
+        editingArea_->view()->width(), editingArea_->view()->cellSize());
     // The view fits its cells to the level shown again; only the texts are taken.
     statusPanels_[1]->setText(QString::fromStdString(applied.widthStatus));
     statusPanels_[2]->setText(QString::fromStdString(applied.heightStatus));

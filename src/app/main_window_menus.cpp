@@ -19,19 +19,19 @@
 #include "app/c64_dump_window.h"
 #include "app/d64_browser_window.h"
 #include "app/develop_panel.h"
-#include "app/text_codec.h"
-#include "app/find_panel.h"
-#include "app/options_window.h"
-#include "app/levelmap_panels.h"
 #include "app/event_watcher.h"
 #include "app/external_player_runner.h"
-#include "app/main_window.h"
+#include "app/find_panel.h"
 #include "app/icons.h"
 #include "app/level_list.h"
 #include "app/level_view.h"
+#include "app/levelmap_panels.h"
+#include "app/main_window.h"
 #include "app/objects_help_window.h"
 #include "app/objects_palette.h"
+#include "app/options_window.h"
 #include "app/resource_explorer_window.h"
+#include "app/text_codec.h"
 #include "app/tool_option_bars.h"
 #include "app/tool_windows.h"
 #include "app/tools_panel.h"
@@ -39,27 +39,46 @@
 
 namespace pyrovel::app {
 
-
 void MainWindow::createMenus() {
   QMenuBar* bar = menuBar();
   bar->setObjectName("mainMenu");
   actions_.addMenu(*bar, "fileMenu", "&File",
-          {"newLevelset", "openLevelset", "appendLevelset", "saveLevelset", "saveLevelsetAs", "-",
-           "importLevel", "exportLevel", "-", "importFromExecutable", "importFromAdf",
-           "importFromD64", "importFromC64Dump", "-", "merge", "printLevel", "-", "history1",
-           "history2", "history3", "history4", "-", "quit"});
+                   {"newLevelset",
+                    "openLevelset",
+                    "appendLevelset",
+                    "saveLevelset",
+                    "saveLevelsetAs",
+                    "-",
+                    "importLevel",
+                    "exportLevel",
+                    "-",
+                    "importFromExecutable",
+                    "importFromAdf",
+                    "importFromD64",
+                    "importFromC64Dump",
+                    "-",
+                    "merge",
+                    "printLevel",
+                    "-",
+                    "history1",
+                    "history2",
+                    "history3",
+                    "history4",
+                    "-",
+                    "quit"});
   actions_.addMenu(*bar, "imagesMenu", "&Images", {"loadImageLibrary"});
   actions_.addMenu(*bar, "editMenu", "&Edit",
-          {"undo", "redo", "-", "clearLevel", "deleteLevel", "insertLevel", "moveLevel", "-",
-           "cut", "copy", "paste", "-", "search", "replace"});
-  actions_.addMenu(*bar, "viewMenu", "&View",
-          {"zoomIn", "zoomOut", "-", "fullScreenEdit", "-", "objectsPanel", "propertiesPanel",
-           "levelListPanel", "toolsPanel", "showStatusBar", "-", "options"});
+                   {"undo", "redo", "-", "clearLevel", "deleteLevel", "insertLevel", "moveLevel",
+                    "-", "cut", "copy", "paste", "-", "search", "replace"});
+  actions_.addMenu(
+      *bar, "viewMenu", "&View",
+      {"zoomIn", "zoomOut", "-", "fullScreenEdit", "-", "objectsPanel", "propertiesPanel",
+       "levelListPanel", "toolsPanel", "showStatusBar", "-", "options"});
   actions_.addMenu(*bar, "modeMenu", "&Mode",
-          {"pyrovelMode", "emeraldMineV4Mode", "c64BoulderDashMode"});
-  actions_.addMenu(*bar, "developmentMenu", "Development",
-          {"editReadme", "editGameTech", "editIdeas", "editEditorToDo", "-",
-           "showDevelopmentPanel"});
+                   {"pyrovelMode", "emeraldMineV4Mode", "c64BoulderDashMode"});
+  actions_.addMenu(
+      *bar, "developmentMenu", "Development",
+      {"editReadme", "editGameTech", "editIdeas", "editEditorToDo", "-", "showDevelopmentPanel"});
   actions_.addMenu(*bar, "helpMenu", "&Help", {"about", "objectsHelp", "help"});
 
   menus_.levelView = new QMenu(this);
@@ -101,28 +120,29 @@ void MainWindow::createToolBar() {
   toolBars_.main->setFloatable(false);
   toolBars_.main->setIconSize(QSize(22, 22));
   toolBars_.main->toggleViewAction()->setVisible(false);
-  actions_.addToolButtons(*toolBars_.main, {
-      {"newLevelset", "newLevelsetButton", Glyph::NewMap},
-      {"openLevelset", "openLevelsetButton", Glyph::OpenMap},
-      {"saveLevelset", "saveLevelsetButton", Glyph::SaveMap},
-      {"-", nullptr, Glyph::NewMap},
-      {"importLevel", "importLevelButton", Glyph::ImportLevel},
-      {"exportLevel", "exportLevelButton", Glyph::ExportLevel},
-      {"-", nullptr, Glyph::NewMap},
-      {"undo", "undoButton", Glyph::Undo},
-      {"redo", "redoButton", Glyph::Redo},
-      {"-", nullptr, Glyph::NewMap},
-      {"cut", "cutButton", Glyph::Cut},
-      {"copy", "copyButton", Glyph::Copy},
-      {"paste", "pasteButton", Glyph::Paste},
-      {"-", nullptr, Glyph::NewMap},
-      {"levelSizeProperty", "levelSizeButton", Glyph::LevelSize},
-      {"scoreProperty", "scoresButton", Glyph::Scores},
-      {"yamProperty", "yamButton", Glyph::Yam},
-      {"-", nullptr, Glyph::NewMap},
-      {"fullScreenEdit", "fullScreenButton", Glyph::FullScreen},
-      {"objectsHelp", "objectsHelpButton", Glyph::Help},
-  });
+  actions_.addToolButtons(*toolBars_.main,
+                          {
+                              {"newLevelset", "newLevelsetButton", Glyph::NewMap},
+                              {"openLevelset", "openLevelsetButton", Glyph::OpenMap},
+                              {"saveLevelset", "saveLevelsetButton", Glyph::SaveMap},
+                              {"-", nullptr, Glyph::NewMap},
+                              {"importLevel", "importLevelButton", Glyph::ImportLevel},
+                              {"exportLevel", "exportLevelButton", Glyph::ExportLevel},
+                              {"-", nullptr, Glyph::NewMap},
+                              {"undo", "undoButton", Glyph::Undo},
+                              {"redo", "redoButton", Glyph::Redo},
+                              {"-", nullptr, Glyph::NewMap},
+                              {"cut", "cutButton", Glyph::Cut},
+                              {"copy", "copyButton", Glyph::Copy},
+                              {"paste", "pasteButton", Glyph::Paste},
+                              {"-", nullptr, Glyph::NewMap},
+                              {"levelSizeProperty", "levelSizeButton", Glyph::LevelSize},
+                              {"scoreProperty", "scoresButton", Glyph::Scores},
+                              {"yamProperty", "yamButton", Glyph::Yam},
+                              {"-", nullptr, Glyph::NewMap},
+                              {"fullScreenEdit", "fullScreenButton", Glyph::FullScreen},
+                              {"objectsHelp", "objectsHelpButton", Glyph::Help},
+                          });
   // Menus show no icons: the tool bar is where they help.
   for (QAction* a : actions_.all()) a->setIconVisibleInMenu(false);
 
@@ -132,7 +152,7 @@ void MainWindow::createToolBar() {
     toolBars_.main->addAction(a);
     auto* button = qobject_cast<QToolButton*>(toolBars_.main->widgetForAction(a));
     button->setObjectName(name == std::string_view("backgroundLayer") ? "backgroundButton"
-                                                                     : "gameLayerButton");
+                                                                      : "gameLayerButton");
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
   }
 
@@ -158,8 +178,9 @@ void MainWindow::createToolBar() {
   rowLayout->addWidget(toolBars_.chaos);
   rowLayout->addWidget(toolBars_.toolHint, 1);
   rowLayout->addStretch(0);
-  row->setFixedHeight(std::max({toolBars_.spray->sizeHint().height(), toolBars_.chaos->sizeHint().height(),
-                                toolBars_.toolHint->sizeHint().height()}));
+  row->setFixedHeight(
+      std::max({toolBars_.spray->sizeHint().height(), toolBars_.chaos->sizeHint().height(),
+                toolBars_.toolHint->sizeHint().height()}));
   toolBars_.optionsRow->addWidget(row);
   // Whatever the window's width, the row never spills into the tool bar's
   // overflow menu: it takes the width there is, and the chaos boxes drop
@@ -178,7 +199,8 @@ void MainWindow::createStatusBar() {
   const struct {
     const char* text;
     int width;
-  } panels[] = {{"Co:", 60}, {"Level Width", 100}, {"Level Height", 100}, {"Object:", 250}, {"", 50}};
+  } panels[] = {
+      {"Co:", 60}, {"Level Width", 100}, {"Level Height", 100}, {"Object:", 250}, {"", 50}};
   int index = 0;
   for (const auto& p : panels) {
     auto* label = new QLabel(p.text, bar);

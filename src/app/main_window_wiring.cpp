@@ -18,29 +18,28 @@
 #include "app/c64_dump_window.h"
 #include "app/d64_browser_window.h"
 #include "app/develop_panel.h"
-#include "app/text_codec.h"
-#include "app/find_panel.h"
-#include "app/options_window.h"
-#include "app/levelmap_panels.h"
+#include "app/editing_area.h"
 #include "app/event_watcher.h"
 #include "app/external_player_runner.h"
-#include "app/main_window.h"
+#include "app/find_panel.h"
 #include "app/icons.h"
 #include "app/level_list.h"
-#include "app/level_view.h"
-#include "app/objects_help_window.h"
-#include "app/objects_palette.h"
-#include "app/editing_area.h"
 #include "app/level_preview_window.h"
 #include "app/level_previews.h"
+#include "app/level_view.h"
+#include "app/levelmap_panels.h"
+#include "app/main_window.h"
+#include "app/objects_help_window.h"
+#include "app/objects_palette.h"
+#include "app/options_window.h"
 #include "app/resource_explorer_window.h"
+#include "app/text_codec.h"
 #include "app/tool_option_bars.h"
 #include "app/tool_windows.h"
 #include "app/tools_panel.h"
 #include "editor/levelmap_search.h"
 
 namespace pyrovel::app {
-
 
 void MainWindow::createToolWindows() {
   panels_.move = new MoveLevelPanel(this);
@@ -69,13 +68,18 @@ void MainWindow::connectSignals() {
   connect(docked_.tools->levelNumber(), &QSpinBox::editingFinished, this, [this, goToLevel] {
     if (docked_.tools->levelNumber()->hasFocus()) goToLevel();
   });
-  connect(docked_.tools->button("previousLevelButton"), &QToolButton::clicked, this, [this] { guarded([this] { session_.previousLevel(); }); });
-  connect(docked_.tools->button("nextLevelButton"), &QToolButton::clicked, this, [this] { guarded([this] { session_.nextLevel(); }); });
+  connect(docked_.tools->button("previousLevelButton"), &QToolButton::clicked, this,
+          [this] { guarded([this] { session_.previousLevel(); }); });
+  connect(docked_.tools->button("nextLevelButton"), &QToolButton::clicked, this,
+          [this] { guarded([this] { session_.nextLevel(); }); });
   connect(docked_.tools->button("levelPropertiesButton"), &QToolButton::clicked, this,
           [this] { showProperty(LevelProperties::SizeButton::ToolsPanel); });
-  connect(docked_.tools->button("clearLevelButton"), &QToolButton::clicked, this, [this] { action("clearLevel")->trigger(); });
-  connect(docked_.tools->button("zoomInButton"), &QToolButton::clicked, scroll, &LevelScrollBox::zoomIn);
-  connect(docked_.tools->button("zoomOutButton"), &QToolButton::clicked, scroll, &LevelScrollBox::zoomOut);
+  connect(docked_.tools->button("clearLevelButton"), &QToolButton::clicked, this,
+          [this] { action("clearLevel")->trigger(); });
+  connect(docked_.tools->button("zoomInButton"), &QToolButton::clicked, scroll,
+          &LevelScrollBox::zoomIn);
+  connect(docked_.tools->button("zoomOutButton"), &QToolButton::clicked, scroll,
+          &LevelScrollBox::zoomOut);
   connectDrawingTools();
   QToolButton* target = docked_.tools->button("testTargetButton");
   target->setMenu(menus_.testTarget);
@@ -91,16 +95,16 @@ void MainWindow::connectSignals() {
   // Objects panel.
   connect(docked_.objects->canvas(), &ObjectsCanvas::hovered, this,
           [this](int object) { docked_.objects->showHint(object, session_.catalogue); });
-  connect(docked_.objects->canvas(), &ObjectsCanvas::chosen, this, [this](int object) {
-    chooseDrawingObject(object, strip_.image(object));
-  });
+  connect(docked_.objects->canvas(), &ObjectsCanvas::chosen, this,
+          [this](int object) { chooseDrawingObject(object, strip_.image(object)); });
 
   // Level list.
   connect(docked_.levelList, &LevelList::levelClicked, this,
           [this](int number) { guarded([&] { session_.selectLevel(number + 1); }); });
-  connect(docked_.levelList, &LevelList::titleEdited, this, [this](int number, const QString& title) {
-    guarded([&] { session_.setLevelTitle(number + 1, toRecordText(title)); });
-  });
+  connect(docked_.levelList, &LevelList::titleEdited, this,
+          [this](int number, const QString& title) {
+            guarded([&] { session_.setLevelTitle(number + 1, toRecordText(title)); });
+          });
   connect(docked_.levelList, &LevelList::rowDragged, this, [this](int from, int to) {
     panels_.move->target()->setValue(to);
     guarded([&] { session_.dragLevel(from, to); });
@@ -147,7 +151,8 @@ void MainWindow::connectSignals() {
   connect(panels_.develop->button("Hide Form1 canvas"), &QPushButton::clicked, this,
           [this] { editingArea_->setEditingHidden(!editingArea_->editingHidden()); });
   connect(panels_.develop->button("Show levelinfo"), &QPushButton::clicked, this, [this] {
-    for (const std::string& line : session_.map.bdcffMemo[static_cast<std::size_t>(session_.map.currentLevel)]) {
+    for (const std::string& line :
+         session_.map.bdcffMemo[static_cast<std::size_t>(session_.map.currentLevel)]) {
       panels_.develop->memo()->appendPlainText(fromRecordText(line));
     }
   });

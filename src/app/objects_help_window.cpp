@@ -34,8 +34,8 @@ QToolButton* arrow(QWidget* parent, const char* name, const QString& hint, Qt::A
 
 }  // namespace
 
-ObjectsHelpWindow::ObjectsHelpWindow(const ObjectCatalogue& catalogue, const SpriteStrip& strip, Dialogs* dialogs,
-                     QWidget* parent)
+ObjectsHelpWindow::ObjectsHelpWindow(const ObjectCatalogue& catalogue, const SpriteStrip& strip,
+                                     Dialogs* dialogs, QWidget* parent)
     : QWidget(parent), catalogue_(catalogue), strip_(strip), dialogs_(dialogs) {
   setObjectName("objectsHelpWindow");
   setWindowTitle("Help");
@@ -173,7 +173,8 @@ void ObjectsHelpWindow::displayObjectHelp() {
 
 std::vector<std::string> ObjectsHelpWindow::shownLines() const {
   std::vector<std::string> lines;
-  for (const QString& line : objectText_->toPlainText().split('\n')) lines.push_back(toRecordText(line));
+  for (const QString& line : objectText_->toPlainText().split('\n'))
+    lines.push_back(toRecordText(line));
   return lines;
 }
 

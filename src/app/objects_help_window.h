@@ -31,7 +31,7 @@ class ObjectsHelpWindow : public QWidget {
   // `catalogue` names the objects, `strip` draws them; both outlive the
   // window. `dialogs` shows errors; null means message boxes.
   ObjectsHelpWindow(const ObjectCatalogue& catalogue, const SpriteStrip& strip, Dialogs* dialogs,
-            QWidget* parent = nullptr);
+                    QWidget* parent = nullptr);
 
   const ObjectsHelp& help() const { return help_; }
   // The palette of the current editing mode.

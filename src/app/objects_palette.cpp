@@ -36,7 +36,9 @@ int ObjectsCanvas::rows() const {
   return palette_.empty() ? 0 : (static_cast<int>(palette_.size()) + columns_ - 1) / columns_;
 }
 
-QSize ObjectsCanvas::sizeHint() const { return {columns_ * kCell, std::max(1, rows()) * kCell}; }
+QSize ObjectsCanvas::sizeHint() const {
+  return {columns_ * kCell, std::max(1, rows()) * kCell};
+}
 
 int ObjectsCanvas::entryAt(const QPoint& pixel) const {
   if (pixel.x() < 0 || pixel.y() < 0 || pixel.x() >= columns_ * kCell) return -1;
@@ -106,9 +108,9 @@ void ObjectsPanel::showHint(int object, const ObjectCatalogue& catalogue) {
 QSize ObjectsPanel::fittingSize() const {
   const QMargins m = layout()->contentsMargins();
   const QSize canvas = canvas_->sizeHint();
-  return {canvas.width() + m.left() + m.right() + 2,
-          canvas.height() + hint_->sizeHint().height() + layout()->spacing() + m.top() +
-              m.bottom() + 2};
+  return {canvas.width() + m.left() + m.right() + 2, canvas.height() + hint_->sizeHint().height() +
+                                                         layout()->spacing() + m.top() +
+                                                         m.bottom() + 2};
 }
 
 }  // namespace pyrovel::app

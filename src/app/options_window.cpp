@@ -57,16 +57,25 @@ QWidget* OptionsWindow::makeFileLocations() {
     find->setObjectName(r.button);
     find->setText("...");
     find->setToolTip("Find the folder");
-    connect(find, &QToolButton::clicked, this, [this, target = r.target] { emit findRequested(target); });
+    connect(find, &QToolButton::clicked, this,
+            [this, target = r.target] { emit findRequested(target); });
     auto* row = new QHBoxLayout;
     row->addWidget(edit, 1);
     row->addWidget(find);
     form->addRow(r.label, row);
     switch (r.target) {
-      case TestTarget::Pyrovel: pyrovelDirEdit_ = edit; break;
-      case TestTarget::BD4: bd4DirEdit_ = edit; break;
-      case TestTarget::Emerald: emeraldDirEdit_ = edit; break;
-      case TestTarget::Boulderflash: boulderflashDirEdit_ = edit; break;
+      case TestTarget::Pyrovel:
+        pyrovelDirEdit_ = edit;
+        break;
+      case TestTarget::BD4:
+        bd4DirEdit_ = edit;
+        break;
+      case TestTarget::Emerald:
+        emeraldDirEdit_ = edit;
+        break;
+      case TestTarget::Boulderflash:
+        boulderflashDirEdit_ = edit;
+        break;
     }
   }
   return page;
@@ -90,7 +99,8 @@ QWidget* OptionsWindow::makePyrovelOptions() {
   auto* page = new QWidget;
   page->setObjectName("pyrovelOptionsPage");
   auto* layout = new QVBoxLayout(page);
-  auto* heading = new QLabel("When testing a level in Pyrovel, use the following configuration:", page);
+  auto* heading =
+      new QLabel("When testing a level in Pyrovel, use the following configuration:", page);
   heading->setWordWrap(true);
   layout->addWidget(heading);
   auto* form = new QFormLayout;
@@ -101,9 +111,9 @@ QWidget* OptionsWindow::makePyrovelOptions() {
   for (int i = 1; i <= 25; ++i) speeds << QString::number(i);
   const QStringList noYes{"no", "yes"};
   // Lists whose value the game reads as a number or a flag take no typing.
-  resolutionList_ = addList("resolutionList",
-                            {"320x240", "400x300", "512x384", "640x480", "800x600", "1024x768"},
-                            "640x480", false);
+  resolutionList_ =
+      addList("resolutionList", {"320x240", "400x300", "512x384", "640x480", "800x600", "1024x768"},
+              "640x480", false);
   speedList_ = addList("speedList", speeds, "8", false);
   spriteSetList_ = addList("spriteSetList", {}, "emerald.iml", true);
   playerList_ = addList("playerList", {}, "1", true);
@@ -138,10 +148,14 @@ QWidget* OptionsWindow::makeEditorPage() {
 
 QLineEdit* OptionsWindow::folderEdit(TestTarget target) const {
   switch (target) {
-    case TestTarget::BD4: return bd4DirEdit_;
-    case TestTarget::Emerald: return emeraldDirEdit_;
-    case TestTarget::Boulderflash: return boulderflashDirEdit_;
-    case TestTarget::Pyrovel: break;
+    case TestTarget::BD4:
+      return bd4DirEdit_;
+    case TestTarget::Emerald:
+      return emeraldDirEdit_;
+    case TestTarget::Boulderflash:
+      return boulderflashDirEdit_;
+    case TestTarget::Pyrovel:
+      break;
   }
   return pyrovelDirEdit_;
 }
@@ -153,7 +167,9 @@ void OptionsWindow::showFolders(const Configuration& config) {
   boulderflashDirEdit_->setText(QString::fromStdString(config.boulderflashDir));
 }
 
-void OptionsWindow::showFolder(TestTarget target, const QString& dir) { folderEdit(target)->setText(dir); }
+void OptionsWindow::showFolder(TestTarget target, const QString& dir) {
+  folderEdit(target)->setText(dir);
+}
 
 void OptionsWindow::copyFolders(Configuration& config) const {
   config.gameDir = pyrovelDirEdit_->text().toStdString();

@@ -36,7 +36,7 @@ class OptionsWindow : public ToolWindow {
   QCheckBox* onefellow() const { return oneLittleFellow_; }
 
  signals:
-  void accepted();                       // "OK"
+  void accepted();                        // "OK"
   void findRequested(TestTarget target);  // one of the "..." buttons
   void onefellowChanged(bool allowOnlyOne);
 

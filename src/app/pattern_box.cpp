@@ -37,7 +37,8 @@ void PatternBox::mousePressEvent(QMouseEvent* event) {
   const auto button = toCoreButton(event->button());
   if (!button) return;
   const QPoint at = event->position().toPoint();
-  if (press_(*button, at.x(), at.y())) update(QRect(at.x() / kCell * kCell, at.y() / kCell * kCell, kCell, kCell));
+  if (press_(*button, at.x(), at.y()))
+    update(QRect(at.x() / kCell * kCell, at.y() / kCell * kCell, kCell, kCell));
 }
 
 }  // namespace pyrovel::app

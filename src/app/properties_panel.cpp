@@ -1,5 +1,4 @@
 #include "app/properties_panel.h"
-#include "app/text_codec.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -18,6 +17,7 @@
 
 #include "app/controls.h"
 #include "app/pattern_box.h"
+#include "app/text_codec.h"
 #include "editor/score_grid.h"
 #include "model/level_header.h"
 
@@ -29,15 +29,16 @@ namespace {
 // the cell is left it shows the value as stored (300 in a byte reads 44).
 class ScoreDelegate : public QStyledItemDelegate {
  public:
-  ScoreDelegate(LevelProperties& props, QObject* parent) : QStyledItemDelegate(parent), props_(props) {}
+  ScoreDelegate(LevelProperties& props, QObject* parent)
+      : QStyledItemDelegate(parent), props_(props) {}
 
-  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const override {
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                        const QModelIndex& index) const override {
     auto* editor = new QLineEdit(parent);
     editor->setFrame(false);
     const int row = index.row();
-    connect(editor, &QLineEdit::textEdited, editor, [this, row](const QString& text) {
-      props_.setScoreText(1, row, text.toStdString());
-    });
+    connect(editor, &QLineEdit::textEdited, editor,
+            [this, row](const QString& text) { props_.setScoreText(1, row, text.toStdString()); });
     return editor;
   }
   void setModelData(QWidget*, QAbstractItemModel* model, const QModelIndex& index) const override {
@@ -110,7 +111,8 @@ PropertiesPage::PropertiesPage(LevelProperties& properties, QWidget* parent)
   // Wide enough for the longest label and a five-digit value.
   stripHomes_[1]->setFixedWidth(200);
   // Size controls and yam patterns keep to the top of the strip.
-  for (QWidget* home : {stripHomes_[0], stripHomes_[2]}) static_cast<QVBoxLayout*>(home->layout())->addStretch(1);
+  for (QWidget* home : {stripHomes_[0], stripHomes_[2]})
+    static_cast<QVBoxLayout*>(home->layout())->addStretch(1);
   // Yam patterns, score grid, size controls: left to right.
   strip->addWidget(stripHomes_[2]);
   strip->addWidget(stripHomes_[1]);
@@ -142,8 +144,10 @@ QWidget* PropertiesPage::makeSizePanel() {
   sizeGrid_->setHorizontalSpacing(6);
   sizeGrid_->setVerticalSpacing(4);
 
-  widthEdit_ = namedSpinEdit(panel, "WidthEdit", LevelProperties::kMinSide, LevelProperties::kMaxSide);
-  heightEdit_ = namedSpinEdit(panel, "HeightEdit", LevelProperties::kMinSide, LevelProperties::kMaxSide);
+  widthEdit_ =
+      namedSpinEdit(panel, "WidthEdit", LevelProperties::kMinSide, LevelProperties::kMaxSide);
+  heightEdit_ =
+      namedSpinEdit(panel, "HeightEdit", LevelProperties::kMinSide, LevelProperties::kMaxSide);
   titleEdit_ = lineEdit(panel, "TitleEdit", static_cast<int>(LevelHeader::kTitleLen));
   authorEdit_ = lineEdit(panel, "AuthorEdit", static_cast<int>(LevelHeader::kAuthorLen));
   dateEdit_ = lineEdit(panel, "DateEdit", static_cast<int>(LevelHeader::kDateLen));
@@ -153,7 +157,8 @@ QWidget* PropertiesPage::makeSizePanel() {
   intermission_ = new QCheckBox("Intermission", panel);
   intermission_->setObjectName("intermission");
   const char* captions[6] = {"Width:", "Height:", "Title:", "Author:", "Date:", "Info:"};
-  for (std::size_t i = 0; i < sizeLabels_.size(); ++i) sizeLabels_[i] = plainLabel(captions[i], panel);
+  for (std::size_t i = 0; i < sizeLabels_.size(); ++i)
+    sizeLabels_[i] = plainLabel(captions[i], panel);
 
   sizeButtons_ = new QWidget(panel);
   auto* buttons = new QHBoxLayout(sizeButtons_);
@@ -198,10 +203,12 @@ QWidget* PropertiesPage::makeSizePanel() {
 }
 
 void PropertiesPage::arrangeSizePanel(bool twoColumns) {
-  QWidget* fields[6] = {widthEdit_, heightEdit_, titleEdit_, authorEdit_, dateEdit_, descriptionEdit_};
+  QWidget* fields[6] = {widthEdit_,  heightEdit_, titleEdit_,
+                        authorEdit_, dateEdit_,   descriptionEdit_};
   for (QWidget* w : fields) sizeGrid_->removeWidget(w);
   for (QWidget* w : sizeLabels_) sizeGrid_->removeWidget(w);
-  for (QWidget* w : {static_cast<QWidget*>(amoebaOn_), static_cast<QWidget*>(intermission_), sizeButtons_}) {
+  for (QWidget* w :
+       {static_cast<QWidget*>(amoebaOn_), static_cast<QWidget*>(intermission_), sizeButtons_}) {
     sizeGrid_->removeWidget(w);
   }
   for (int c = 0; c < 4; ++c) sizeGrid_->setColumnStretch(c, 0);
@@ -235,7 +242,8 @@ void PropertiesPage::arrangeSizePanel(bool twoColumns) {
     descriptionEdit_->setMinimumWidth(0);
   }
   // The spin edits need no more room than three digits.
-  for (QSpinBox* s : {widthEdit_, heightEdit_}) s->setMaximumWidth(twoColumns ? 80 : QWIDGETSIZE_MAX);
+  for (QSpinBox* s : {widthEdit_, heightEdit_})
+    s->setMaximumWidth(twoColumns ? 80 : QWIDGETSIZE_MAX);
 }
 
 QWidget* PropertiesPage::makeScoreGrid() {
@@ -273,7 +281,8 @@ QWidget* PropertiesPage::makeYamPanel() {
     auto* box = new PatternBox(
         name.constData(), [this, k](int c, int r) { return props_.yamObject(k, c, r); },
         [this, k](MouseButton b, int x, int y) { return props_.clickYamBox(k, b, x, y); }, panel);
-    box->setToolTip(QString("Yam pattern %1: click a cell to put the drawing object there").arg(k + 1));
+    box->setToolTip(
+        QString("Yam pattern %1: click a cell to put the drawing object there").arg(k + 1));
     yamBoxes_[static_cast<std::size_t>(k)] = box;
     grid->addWidget(framed(box), k / 2, k % 2);
   }
@@ -295,7 +304,8 @@ QWidget* PropertiesPage::makeWellPanel() {
   wellBox_ = new PatternBox(
       "wellPattern", [this](int c, int r) { return props_.wellObject(c, r); },
       [this](MouseButton b, int x, int y) { return props_.clickWellBox(b, x, y); }, panel);
-  wellBox_->setToolTip("Well: click a cell to put the drawing object there (the centre is the well)");
+  wellBox_->setToolTip(
+      "Well: click a cell to put the drawing object there (the centre is the well)");
   grid->addWidget(framed(wellBox_), 0, 0, 3, 1, Qt::AlignTop);
   grid->addWidget(plainLabel("Well Delay", panel), 0, 1);
   wellEdit_ = namedSpinEdit(panel, "WellEdit", 0, LevelProperties::kMaxWellDelay);
@@ -370,7 +380,9 @@ int PropertiesPage::stripHeight() const {
   return contents + home.top() + home.bottom() + page.top() + page.bottom();
 }
 
-bool PropertiesPage::bottomStrip() const { return stack_->currentWidget() == propertiesBottom_; }
+bool PropertiesPage::bottomStrip() const {
+  return stack_->currentWidget() == propertiesBottom_;
+}
 
 void PropertiesPage::setBottomStrip(bool strip) {
   if (strip == bottomStrip()) return;

@@ -32,7 +32,9 @@ namespace {
 constexpr int kEntryRole = Qt::UserRole;
 constexpr std::size_t kHexBytesShown = 4096;
 
-std::uint32_t typeNumber(const ResourceNode& type) { return type.key.name ? 0 : type.key.id; }
+std::uint32_t typeNumber(const ResourceNode& type) {
+  return type.key.name ? 0 : type.key.id;
+}
 
 bool isGroupType(const ResourceNode& type) {
   return !type.key.name && (type.key.id == kResIcon || type.key.id == kResCursor);
@@ -66,14 +68,16 @@ QStringList hexLines(const Bytes& bytes) {
 
 }  // namespace
 
-ResourceExplorerWindow::ResourceExplorerWindow(EditorSession& session, Dialogs* dialogs, QWidget* parent)
+ResourceExplorerWindow::ResourceExplorerWindow(EditorSession& session, Dialogs* dialogs,
+                                               QWidget* parent)
     : QMainWindow(parent), session_(session), dialogs_(dialogs) {
   setWindowFlag(Qt::Window);
   setObjectName("resourceExplorerWindow");
   setWindowTitle("Resource Explorer");
 
   auto* file = menuBar()->addMenu("&File");
-  file->addAction("&Open...", this, &ResourceExplorerWindow::openExecutable)->setObjectName("openAction");
+  file->addAction("&Open...", this, &ResourceExplorerWindow::openExecutable)
+      ->setObjectName("openAction");
   file->addAction("&Save Resource...", this, &ResourceExplorerWindow::saveExecutable)
       ->setObjectName("saveAction");
   file->addSeparator();
@@ -170,7 +174,8 @@ void ResourceExplorerWindow::buildTree() {
     addChildren(item, *type, *type);
   }
   try {
-    for (const std::string& line : collectStringLines(*pe_)) strings_->addItem(fromRecordText(line));
+    for (const std::string& line : collectStringLines(*pe_))
+      strings_->addItem(fromRecordText(line));
   } catch (const std::exception& e) {
     statusBar()->showMessage(fromStd(e.what()));
   }
@@ -181,7 +186,7 @@ void ResourceExplorerWindow::buildTree() {
 }
 
 void ResourceExplorerWindow::addChildren(QTreeWidgetItem* parent, const ResourceNode& node,
-                           const ResourceNode& type) {
+                                         const ResourceNode& type) {
   for (const ResourceNode& child : node.children) {
     const QString text = fromRecordText(child.key.text());
     if (child.isList()) {
@@ -205,8 +210,8 @@ void ResourceExplorerWindow::addChildren(QTreeWidgetItem* parent, const Resource
   }
 }
 
-QTreeWidgetItem* ResourceExplorerWindow::addItem(QTreeWidgetItem* parent, const QString& text, Entry entry,
-                                   int icon) {
+QTreeWidgetItem* ResourceExplorerWindow::addItem(QTreeWidgetItem* parent, const QString& text,
+                                                 Entry entry, int icon) {
   auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(treeView_);
   item->setText(0, text);
   item->setData(0, kEntryRole, static_cast<int>(entries_.size()));
@@ -246,7 +251,8 @@ void ResourceExplorerWindow::showResource(QTreeWidgetItem* item) {
   try {
     if (importResource(session_, *pe_, *entry->type, *entry->node, appendLevelset_->isChecked()) !=
         ResourceLevelKind::None) {
-      statusBar()->showMessage(QString("Imported into level %1").arg(session_.map.currentLevel - 1));
+      statusBar()->showMessage(
+          QString("Imported into level %1").arg(session_.map.currentLevel - 1));
       emit levelsImported();
     }
   } catch (const std::exception& e) {
@@ -324,8 +330,10 @@ void ResourceExplorerWindow::saveShownResource() {
   }
   if (!games) return;
   std::vector<std::string> names, lines;
-  for (int i = 0; i < games->childCount(); ++i) names.push_back(toRecordText(games->child(i)->text(0)));
-  for (int i = 0; i < strings_->count(); ++i) lines.push_back(toRecordText(strings_->item(i)->text()));
+  for (int i = 0; i < games->childCount(); ++i)
+    names.push_back(toRecordText(games->child(i)->text(0)));
+  for (int i = 0; i < strings_->count(); ++i)
+    lines.push_back(toRecordText(strings_->item(i)->text()));
   assignLevelsetNames(names, lines);
   for (int i = 0; i < games->childCount(); ++i) {
     games->child(i)->setText(0, fromRecordText(names[static_cast<std::size_t>(i)]));

@@ -6,14 +6,15 @@
 #include "app/dialogs.h"
 #include "app/editor_settings.h"
 #include "app/main_window.h"
-#include "app/window_frontend.h"
 #include "app/text_codec.h"
+#include "app/window_frontend.h"
 #include "editor/single_level_io.h"
 
 namespace pyrovel::app {
 
 void SingleLevelCommands::importLevels() {
-  const auto choice = window_.frontend().dialogs().chooseImportLevels(&window_, window_.settings().openFolder());
+  const auto choice =
+      window_.frontend().dialogs().chooseImportLevels(&window_, window_.settings().openFolder());
   if (!choice) return;
   std::vector<std::string> paths;
   for (const QString& p : choice->paths) paths.push_back(p.toStdString());
@@ -34,9 +35,12 @@ void SingleLevelCommands::importLevels() {
 
 void SingleLevelCommands::exportLevel() {
   const QString proposed = fromRecordText(proposedExportName(window_.session().map));
-  const auto choice = window_.frontend().dialogs().chooseExportLevel(&window_, window_.settings().openFolder(), proposed);
+  const auto choice = window_.frontend().dialogs().chooseExportLevel(
+      &window_, window_.settings().openFolder(), proposed);
   if (!choice) return;
-  window_.guarded([&] { pyrovel::exportLevel(window_.session().map, choice->filterIndex, choice->path.toStdString()); });
+  window_.guarded([&] {
+    pyrovel::exportLevel(window_.session().map, choice->filterIndex, choice->path.toStdString());
+  });
   // The Emerald Mine writers wall off the cells beyond a smaller level.
   window_.frontend().changed(kCellsChanged);
 }

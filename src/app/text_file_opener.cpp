@@ -17,15 +17,17 @@ void TextFileOpener::open(const QString& folder, const QString& name) {
     frontend_.inform((path + " was not found.").toStdString());
     return;
   }
-  const bool opened = openDocument_ ? openDocument_(path) : QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+  const bool opened =
+      openDocument_ ? openDocument_(path) : QDesktopServices::openUrl(QUrl::fromLocalFile(path));
   if (!opened) frontend_.inform(("No program was found to open " + path + ".").toStdString());
 }
 
 void TextFileOpener::openHelp(const QString& programFolder) {
-  if (frontend_.dialogs().ask(&window_,
-                              "Sorry, Help is not yet available in the beta-version. Do you want to "
-                              "read the readme.txt ?",
-                              false) != Answer::Yes) {
+  if (frontend_.dialogs().ask(
+          &window_,
+          "Sorry, Help is not yet available in the beta-version. Do you want to "
+          "read the readme.txt ?",
+          false) != Answer::Yes) {
     return;
   }
   open(programFolder, "EditorReadme.txt");

@@ -36,9 +36,11 @@ SprayOptionsBar::SprayOptionsBar(SprayOptions& options, QWidget* parent)
     : QFrame(parent), options_(options) {
   setObjectName("sprayOptions");
   QHBoxLayout* layout = barLayout(this);
-  auto* amount = spinEdit(this, "sprayAmount", SprayOptions::kMin, SprayOptions::kMax, options.objectsPerEvent);
+  auto* amount = spinEdit(this, "sprayAmount", SprayOptions::kMin, SprayOptions::kMax,
+                          options.objectsPerEvent);
   amount->setToolTip("Objects put down at each spray");
-  auto* size = spinEdit(this, "spraySize", SprayOptions::kMin, SprayOptions::kMax, options.squareSide);
+  auto* size =
+      spinEdit(this, "spraySize", SprayOptions::kMin, SprayOptions::kMax, options.squareSide);
   size->setToolTip("Side of the square the spray scatters in");
   auto* check = new QCheckBox("Spray only in space and dirt", this);
   check->setObjectName("sprayOnlySpaceAndDirt");
@@ -66,9 +68,10 @@ ChaosOptionsBar::ChaosOptionsBar(ChaosOptions& options, QWidget* parent)
   include->setFont(bold);
   layout->addWidget(include);
   for (int i = 0; i < ChaosOptions::kBoxes; ++i) {
-    auto* box = new QCheckBox(QString::fromUtf8(ChaosOptions::caption(i).data(),
-                                                static_cast<qsizetype>(ChaosOptions::caption(i).size())),
-                              this);
+    auto* box =
+        new QCheckBox(QString::fromUtf8(ChaosOptions::caption(i).data(),
+                                        static_cast<qsizetype>(ChaosOptions::caption(i).size())),
+                      this);
     box->setObjectName(QString("chaosBox%1").arg(i + 1));
     box->setChecked(options.checked[static_cast<std::size_t>(i)]);
     box->setIconSize(QSize(kSpriteIcon, kSpriteIcon));
@@ -78,7 +81,8 @@ ChaosOptionsBar::ChaosOptionsBar(ChaosOptions& options, QWidget* parent)
     boxes_[static_cast<std::size_t>(i)] = box;
     layout->addWidget(box);
   }
-  objectNumber_ = spinEdit(this, "chaosObjectNumber", 0, ChaosOptions::kMaxObjectNumber, options.lastBoxObject);
+  objectNumber_ =
+      spinEdit(this, "chaosObjectNumber", 0, ChaosOptions::kMaxObjectNumber, options.lastBoxObject);
   objectNumber_->setToolTip("The object number \"Object Number\" adds");
   layout->addWidget(objectNumber_);
   connect(objectNumber_, &QSpinBox::valueChanged, this, [this](int v) {
@@ -113,7 +117,8 @@ void ChaosOptionsBar::fitWidth(int available) {
 }
 
 void ChaosOptionsBar::applySprites() {
-  for (std::size_t i = 0; i < boxes_.size(); ++i) boxes_[i]->setIcon(spritesShown_ ? sprites_[i] : QIcon());
+  for (std::size_t i = 0; i < boxes_.size(); ++i)
+    boxes_[i]->setIcon(spritesShown_ ? sprites_[i] : QIcon());
 }
 
 }  // namespace pyrovel::app

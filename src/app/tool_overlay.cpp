@@ -13,7 +13,9 @@ namespace {
 const QColor kBandDash(Qt::white);
 const QColor kSelectionEdge(0xff, 0xd8, 0x40);
 
-QRect toQRect(const ViewRect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
+QRect toQRect(const ViewRect& r) {
+  return QRect(r.left, r.top, r.width(), r.height());
+}
 
 // The band's frame, kept inside the view: an area that starts in column or
 // row 0 has its first edge outside the view otherwise.
@@ -27,7 +29,8 @@ std::optional<QRect> bandFrame(const ToolController& tools, const QRect& viewRec
 
 std::optional<QRect> selectionRect(const ToolController& tools, int cellSize) {
   const SelectionClipboard& clip = tools.clipboard();
-  if (!clip.visible() || cellSize <= 0 || clip.width() <= 0 || clip.height() <= 0) return std::nullopt;
+  if (!clip.visible() || cellSize <= 0 || clip.width() <= 0 || clip.height() <= 0)
+    return std::nullopt;
   return toQRect(clip.rect(cellSize));
 }
 
@@ -98,7 +101,8 @@ void paintToolOverlay(QPainter& p, const ToolController& tools, const SpriteStri
   if (const auto sel = selectionRect(tools, cellSize)) {
     const QRect part = *sel & area;
     if (!part.isEmpty()) {
-      const PixelBuffer pixels = drawClipboardArea(tools.clipboard(), strip, cellSize, sel->topLeft(), part);
+      const PixelBuffer pixels =
+          drawClipboardArea(tools.clipboard(), strip, cellSize, sel->topLeft(), part);
       p.drawImage(part.topLeft(), imageOf(pixels));
       selectionFrame(p, *sel);
     }

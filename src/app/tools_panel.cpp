@@ -125,4 +125,3 @@ void ToolsCanvas::showDrawingObject(const SpriteStrip& strip, int object, int li
 }
 
 }  // namespace pyrovel::app
-

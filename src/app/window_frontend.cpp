@@ -5,8 +5,8 @@
 
 #include "app/dialogs.h"
 #include "app/editor_settings.h"
-#include "app/tool_windows.h"
 #include "app/text_codec.h"
+#include "app/tool_windows.h"
 
 namespace pyrovel::app {
 
@@ -25,13 +25,17 @@ Answer WindowFrontend::ask(std::string_view question, bool withCancel) {
   return dialogs_->ask(window_, fromStd(question), withCancel);
 }
 
-void WindowFrontend::inform(std::string_view text) { dialogs_->inform(window_, fromStd(text)); }
+void WindowFrontend::inform(std::string_view text) {
+  dialogs_->inform(window_, fromStd(text));
+}
 
 void WindowFrontend::progress(int value, int max, std::string_view label) {
   if (progressPanel_) progressPanel_->progress(value, max, fromStd(label));
 }
 
-void WindowFrontend::changed(unsigned what) { onChanged_(what); }
+void WindowFrontend::changed(unsigned what) {
+  onChanged_(what);
+}
 
 std::optional<std::string> WindowFrontend::chooseOpenFile(bool append) {
   const auto chosen = dialogs_->chooseOpenFile(window_, settings_.openFolder(), append);

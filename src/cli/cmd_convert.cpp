@@ -29,9 +29,12 @@ int typeFor(const std::string& out, const std::string& format) {
 int cmdConvert(const Args& args) {
   std::string in, out, format;
   for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--format" && i + 1 < args.size()) format = args[++i];
-    else if (in.empty()) in = args[i];
-    else if (out.empty()) out = args[i];
+    if (args[i] == "--format" && i + 1 < args.size())
+      format = args[++i];
+    else if (in.empty())
+      in = args[i];
+    else if (out.empty())
+      out = args[i];
     else {
       std::cerr << "prvl convert: unexpected argument '" << args[i] << "'\n";
       return 2;

@@ -108,7 +108,9 @@ int noSuchFile(const std::string& image, const std::string& name) {
 
 using DiskArgs = ImportArgs;
 
-std::optional<DiskArgs> parse(const Args& args) { return parseImportArgs(args, "prvl disk"); }
+std::optional<DiskArgs> parse(const Args& args) {
+  return parseImportArgs(args, "prvl disk");
+}
 
 int extract(const DiskArgs& d) {
   const std::string& path = d.positional[0];

@@ -104,7 +104,8 @@ int cmdRender(const Args& args) {
     return 1;
   }
   const LevelHeader& h = map.header(slot);
-  const int width = std::min(h.width(), kMaxLevelSide), height = std::min(h.height(), kMaxLevelSide);
+  const int width = std::min(h.width(), kMaxLevelSide),
+            height = std::min(h.height(), kMaxLevelSide);
   PixelBuffer picture(width * cell, height * cell);
   drawLevel(map, slot, layerName == "game" ? kGameLayer : kBackgroundLayer, strip, cell, picture);
   writePng(out, picture);

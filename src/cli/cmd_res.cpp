@@ -30,7 +30,9 @@ constexpr const char* kUsage =
 
 using ResArgs = ImportArgs;
 
-std::optional<ResArgs> parse(const Args& args) { return parseImportArgs(args, "prvl res"); }
+std::optional<ResArgs> parse(const Args& args) {
+  return parseImportArgs(args, "prvl res");
+}
 
 std::string lower(std::string s) {
   for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -54,8 +56,10 @@ int list(const PeResources& pe) {
         continue;
       }
       for (const ResourceNode& language : name.children) {
-        if (language.data) print(language.key.text(), *language.data);
-        else print(language.key.text() + "/...", ResourceData{});
+        if (language.data)
+          print(language.key.text(), *language.data);
+        else
+          print(language.key.text() + "/...", ResourceData{});
       }
     }
   }
@@ -197,9 +201,9 @@ int importLevel(const ResArgs& a) {
   writeLevel(session.map, ui, out);
   const int first = Levelmap::levelNumber(*slot);
   std::cout << "Imported " << type->key.text() << "/" << item->key.text() << " into level"
-            << (count > 1 ? "s " + std::to_string(first) + " to " +
-                                std::to_string(first + count - 1)
-                          : " " + std::to_string(first))
+            << (count > 1
+                    ? "s " + std::to_string(first) + " to " + std::to_string(first + count - 1)
+                    : " " + std::to_string(first))
             << " of " << out << "\n";
   return 0;
 }

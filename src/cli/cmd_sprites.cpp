@@ -12,8 +12,10 @@ int cmdSprites(const Args& args) {
   static constexpr const char* kUsage = "usage: prvl sprites --sheet OUT.png [--iml PATH]\n";
   std::string sheet, iml;
   for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--sheet" && i + 1 < args.size()) sheet = args[++i];
-    else if (args[i] == "--iml" && i + 1 < args.size()) iml = args[++i];
+    if (args[i] == "--sheet" && i + 1 < args.size())
+      sheet = args[++i];
+    else if (args[i] == "--iml" && i + 1 < args.size())
+      iml = args[++i];
     else {
       std::cerr << "prvl sprites: unexpected argument '" << args[i] << "'\n" << kUsage;
       return 2;

@@ -25,7 +25,8 @@ struct CellArea {
   bool onBorder(int x, int y) const { return x == c1 || x == c2 || y == r1 || y == r2; }
   // The cells this area shares with another one.
   CellArea intersected(const CellArea& o) const {
-    const CellArea a{std::max(c1, o.c1), std::max(r1, o.r1), std::min(c2, o.c2), std::min(r2, o.r2)};
+    const CellArea a{std::max(c1, o.c1), std::max(r1, o.r1), std::min(c2, o.c2),
+                     std::min(r2, o.r2)};
     return a.empty() ? CellArea{} : a;
   }
   bool operator==(const CellArea&) const = default;
@@ -43,6 +44,8 @@ struct ViewRect {
 inline CellArea levelArea(const LevelHeader& h) {
   return CellArea{0, 0, std::min(h.width(), kGridSide) - 1, std::min(h.height(), kGridSide) - 1};
 }
-inline bool insideLevel(const LevelHeader& h, int x, int y) { return levelArea(h).contains(x, y); }
+inline bool insideLevel(const LevelHeader& h, int x, int y) {
+  return levelArea(h).contains(x, y);
+}
 
 }  // namespace pyrovel

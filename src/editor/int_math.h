@@ -8,6 +8,8 @@ constexpr int floorDiv(int a, int b) {
   const int q = a / b;
   return (a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q;
 }
-constexpr int floorMod(int a, int b) { return a - floorDiv(a, b) * b; }
+constexpr int floorMod(int a, int b) {
+  return a - floorDiv(a, b) * b;
+}
 
 }  // namespace pyrovel

@@ -26,8 +26,12 @@ void LevelProperties::editRecord(Edit edit) {
 
 // --- the Size tab --------------------------------------------------------------------
 
-void LevelProperties::setWidthEdit(int v) { editWidth = std::clamp(v, kMinSide, kMaxSide); }
-void LevelProperties::setHeightEdit(int v) { editHeight = std::clamp(v, kMinSide, kMaxSide); }
+void LevelProperties::setWidthEdit(int v) {
+  editWidth = std::clamp(v, kMinSide, kMaxSide);
+}
+void LevelProperties::setHeightEdit(int v) {
+  editHeight = std::clamp(v, kMinSide, kMaxSide);
+}
 
 void LevelProperties::showYam() {
   const LevelHeader& h = header();
@@ -72,23 +76,34 @@ LevelProperties::SizeRequest LevelProperties::showProperty(SizeButton button, bo
   if (dockedAtBottom) return request;
   request.showPanel = true;
   switch (button) {
-    case SizeButton::LevelSize: request.tab = Tab::Size; break;
+    case SizeButton::LevelSize:
+      request.tab = Tab::Size;
+      break;
     case SizeButton::Scores:
       request.tab = Tab::Scores;
       showYam();
       request.refreshed = true;
       break;
-    case SizeButton::Yam: request.tab = Tab::Yam; break;
-    case SizeButton::ToolsPanel: break;
+    case SizeButton::Yam:
+      request.tab = Tab::Yam;
+      break;
+    case SizeButton::ToolsPanel:
+      break;
   }
   return request;
 }
 
 // --- flag boxes ------------------------------------------------------------------------
 
-bool LevelProperties::amoebaOn() const { return header().convertTrappedAmoeba() != 0; }
-bool LevelProperties::intermission() const { return header().intermission() != 0; }
-bool LevelProperties::wellActive() const { return header().wellActive() != 0; }
+bool LevelProperties::amoebaOn() const {
+  return header().convertTrappedAmoeba() != 0;
+}
+bool LevelProperties::intermission() const {
+  return header().intermission() != 0;
+}
+bool LevelProperties::wellActive() const {
+  return header().wellActive() != 0;
+}
 
 void LevelProperties::setAmoebaCheck(bool checked) {
   editRecord([&](LevelHeader& h) { h.setConvertTrappedAmoeba(checked ? 255 : 0); });
@@ -150,7 +165,9 @@ bool LevelProperties::clickWellBox(MouseButton button, int x, int y) {
   return true;
 }
 
-int LevelProperties::wellDelay() const { return header().wellDelay(); }
+int LevelProperties::wellDelay() const {
+  return header().wellDelay();
+}
 
 void LevelProperties::setWellDelay(int delay) {
   editRecord([&](LevelHeader& h) { h.setWellDelay(std::clamp(delay, 0, kMaxWellDelay)); });

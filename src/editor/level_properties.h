@@ -55,9 +55,9 @@ class LevelProperties {
   // Content" and the Tools panel's properties button.
   enum class SizeButton { LevelSize, Scores, Yam, ToolsPanel };
   struct SizeRequest {
-    bool showPanel = false;      // show the Properties window (and its dock)
-    std::optional<Tab> tab;      // the page to bring to front
-    bool refreshed = false;      // the text edits were filled anew
+    bool showPanel = false;  // show the Properties window (and its dock)
+    std::optional<Tab> tab;  // the page to bring to front
+    bool refreshed = false;  // the text edits were filled anew
   };
   SizeRequest showProperty(SizeButton button, bool dockedAtBottom);
 
@@ -85,7 +85,7 @@ class LevelProperties {
   bool clickYamBox(int k, MouseButton button, int x, int y);
   bool clickWellBox(MouseButton button, int x, int y);
 
-  int wellDelay() const;           // "Well Delay", the well's centre word
+  int wellDelay() const;         // "Well Delay", the well's centre word
   void setWellDelay(int delay);  // kept within 0..100
 
   // --- the BDCFF tab ----------------------------------------------------------------

@@ -155,9 +155,11 @@ void writeBd4TestRecord(Levelmap& map, const std::string& levPath) {
                                                static_cast<std::uint8_t>(start & 0xFF), 0, 0};
 
   FileHandle file{::open(levPath.c_str(), O_WRONLY | O_CLOEXEC)};  // never created, never cut
-  if (file.fd < 0) bd4Fail(levPath, 0, std::string("cannot open for writing: ") + std::strerror(errno));
+  if (file.fd < 0)
+    bd4Fail(levPath, 0, std::string("cannot open for writing: ") + std::strerror(errno));
   struct stat st {};
-  if (::fstat(file.fd, &st) != 0) bd4Fail(levPath, 0, std::string("cannot read the size: ") + std::strerror(errno));
+  if (::fstat(file.fd, &st) != 0)
+    bd4Fail(levPath, 0, std::string("cannot read the size: ") + std::strerror(errno));
   const std::size_t needed = kBd4TestRecordOffset + kBd4RecordSize;
   if (!S_ISREG(st.st_mode) || static_cast<std::size_t>(st.st_size) < needed) {
     bd4Fail(levPath, kBd4TestRecordOffset,
@@ -167,7 +169,8 @@ void writeBd4TestRecord(Levelmap& map, const std::string& levPath) {
   writeAllAt(file.fd, block.data(), block.size(), kBd4TestRecordOffset, levPath);
   writeAllAt(file.fd, startBytes.data(), startBytes.size(), kBd4TestRecordOffset + kBd4TestStart,
              levPath);
-  if (::fsync(file.fd) != 0) bd4Fail(levPath, 0, std::string("cannot flush to disk: ") + std::strerror(errno));
+  if (::fsync(file.fd) != 0)
+    bd4Fail(levPath, 0, std::string("cannot flush to disk: ") + std::strerror(errno));
   const int fd = file.fd;
   file.fd = -1;
   if (::close(fd) != 0) bd4Fail(levPath, 0, std::string("close error: ") + std::strerror(errno));
@@ -212,10 +215,14 @@ TestOutcome testlevelInBoulderflash(LevelTestContext& ctx) {
 
 TestOutcome testLevelExternally(LevelTestContext& ctx) {
   switch (ctx.config.testTarget) {
-    case TestTarget::BD4: return exportBd4TestLevel(ctx);
-    case TestTarget::Emerald: return testlevelInEmc(ctx);
-    case TestTarget::Boulderflash: return testlevelInBoulderflash(ctx);
-    case TestTarget::Pyrovel: break;
+    case TestTarget::BD4:
+      return exportBd4TestLevel(ctx);
+    case TestTarget::Emerald:
+      return testlevelInEmc(ctx);
+    case TestTarget::Boulderflash:
+      return testlevelInBoulderflash(ctx);
+    case TestTarget::Pyrovel:
+      break;
   }
   return testLevel(ctx);
 }

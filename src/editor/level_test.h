@@ -24,8 +24,8 @@ struct GameTestOptions {
   std::string resolution = "640x480";
   std::string speed = "8";
   std::string spriteSet = "emerald.iml";
-  std::string windowed = "no";  // "yes" or "no"
-  std::string soundEffects = "no";     // "yes" or "no"
+  std::string windowed = "no";      // "yes" or "no"
+  std::string soundEffects = "no";  // "yes" or "no"
 };
 
 // What a test run needs from the window.

@@ -29,8 +29,8 @@ struct ExtensionRow {
   Reader reader;
 };
 constexpr ExtensionRow kExtensionRows[] = {
-    {".gam", readRushLevels},   {".caves", readAbdLevels},  {".lev", readBd4Levelset},
-    {".bd4", readBd4V2Level},  {".levels", readBd4Levelset}, {".das", readDasLevels},
+    {".gam", readRushLevels}, {".caves", readAbdLevels},    {".lev", readBd4Levelset},
+    {".bd4", readBd4V2Level}, {".levels", readBd4Levelset}, {".das", readDasLevels},
     {".bd", importBdcff},
 };
 
@@ -45,14 +45,16 @@ bool dispatchMap(EditorSession& s, const std::string& path) {
   Bytes head = readFileHead(path, 12);
   if (head.size() < 12) {
     throw LevelError(path, std::nullopt, head.size(),
-                     "file too short for a levelmap (" + std::to_string(head.size()) +
-                         " bytes)");
+                     "file too short for a levelmap (" + std::to_string(head.size()) + " bytes)");
   }
   const std::string magic(head.begin(), head.end());
   bool read = true;
-  if (magic == kMagicOldest) readGameFormat(s, path, readGrotLevel);
-  else if (magic == kMagicV11) readGameFormat(s, path, readGrot2Level);
-  else if (magic == kMagicV20) readGameFormat(s, path, readGrot3Level);
+  if (magic == kMagicOldest)
+    readGameFormat(s, path, readGrotLevel);
+  else if (magic == kMagicV11)
+    readGameFormat(s, path, readGrot2Level);
+  else if (magic == kMagicV20)
+    readGameFormat(s, path, readGrot3Level);
   else if (magic == "# Boulderoid" || magic == "# CaveToMap ") {
     s.formatHint = "Boulderoid";
     readAbdLevels(s, path);
@@ -157,8 +159,7 @@ bool saveLevelmap(EditorSession& session) {
   Levelmap& map = session.map;
   if (!session.levelPath.empty() && !map.fileName.empty() && map.fileName != "New.map") {
     map.fileName = session.levelPath;
-    saveLevelmapAsType(session, extensionOf(session.levelPath) == ".bd" ? 4 : 1,
-                       session.levelPath);
+    saveLevelmapAsType(session, extensionOf(session.levelPath) == ".bd" ? 4 : 1, session.levelPath);
     return true;
   }
   return saveLevelmapAs(session);

@@ -13,29 +13,37 @@ namespace {
 // What the built-in document says about each object, after its title line.
 const std::map<int, std::vector<std::string>>& descriptions() {
   static const std::map<int, std::vector<std::string>> text = {
-      {1, {"Dirt is dug away by the Little Fellow.", "Rocks and diamonds resting on dirt stay put."}},
-      {2, {"The player. Exactly one Little Fellow starts in a level",
-           "(a second player is Fellow2). Dig, collect and reach the exit."}},
-      {3, {"Rocks fall when nothing is below them and roll off round objects.",
-           "A falling rock kills the player and the creatures it lands on.",
-           "The Little Fellow can push a rock sideways into empty space."}},
+      {1,
+       {"Dirt is dug away by the Little Fellow.", "Rocks and diamonds resting on dirt stay put."}},
+      {2,
+       {"The player. Exactly one Little Fellow starts in a level",
+        "(a second player is Fellow2). Dig, collect and reach the exit."}},
+      {3,
+       {"Rocks fall when nothing is below them and roll off round objects.",
+        "A falling rock kills the player and the creatures it lands on.",
+        "The Little Fellow can push a rock sideways into empty space."}},
       {4, {"Collect enough diamonds to open the exit.", "Diamonds fall and roll like rocks."}},
       {5, {"Bugs follow the wall on their left. Their explosion leaves diamonds."}},
-      {6, {"Solid wall cannot be destroyed, not even by explosions.",
-           "Use it for the border of a level."}},
+      {6,
+       {"Solid wall cannot be destroyed, not even by explosions.",
+        "Use it for the border of a level."}},
       {7, {"The exit opens when enough diamonds have been collected."}},
       {8, {"An open exit: step in to finish the level."}},
       {9, {"A bomb explodes when it falls or when something falls on it."}},
-      {11, {"Amoeba grows into empty space and dirt.",
-            "Enclosed amoeba turns into diamonds, too much of it into rocks."}},
+      {11,
+       {"Amoeba grows into empty space and dirt.",
+        "Enclosed amoeba turns into diamonds, too much of it into rocks."}},
       {12, {"A nut cracks into an emerald when a rock falls on it."}},
       {13, {"Emeralds count like diamonds; they fall and roll."}},
-      {14, {"A yam walks a random direction. Its explosion leaves the",
-            "objects of the level's yam patterns."}},
-      {15, {"Grover: the object a conversion puts where it found",
-            "something it could not translate. Replace it before playing."}},
-      {16, {"A magic wall turns falling rocks into diamonds and diamonds",
-            "into rocks while it runs."}},
+      {14,
+       {"A yam walks a random direction. Its explosion leaves the",
+        "objects of the level's yam patterns."}},
+      {15,
+       {"Grover: the object a conversion puts where it found",
+        "something it could not translate. Replace it before playing."}},
+      {16,
+       {"A magic wall turns falling rocks into diamonds and diamonds",
+        "into rocks while it runs."}},
       {19, {"A terminal: a switch the player can use."}},
       {30, {"A hidden exit looks like wall until it opens."}},
       {42, {"Slime lets objects sink through it slowly."}},
@@ -97,8 +105,9 @@ ObjectsHelp::ObjectsHelp(std::vector<std::string> document) : document_(std::mov
 
 int ObjectsHelp::findMarker(int n, int from) const {
   const std::string m = marker(n);
-  const auto start = document_.begin() + std::min<std::size_t>(static_cast<std::size_t>(std::max(from, 0)),
-                                                                document_.size());
+  const auto start =
+      document_.begin() +
+      std::min<std::size_t>(static_cast<std::size_t>(std::max(from, 0)), document_.size());
   const auto it = std::find(start, document_.end(), m);
   return it == document_.end() ? -1 : static_cast<int>(it - document_.begin());
 }

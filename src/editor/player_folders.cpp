@@ -14,7 +14,8 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::array<PlayerInfo, 4> kPlayers{{
-    {TestTarget::Pyrovel, "Please specify the directory of Pyrovel", "pyrovel.exe", "Pyrovel found!"},
+    {TestTarget::Pyrovel, "Please specify the directory of Pyrovel", "pyrovel.exe",
+     "Pyrovel found!"},
     {TestTarget::BD4, "Please specify the directory of BD4", "bd4.exe", "BD4 found!"},
     {TestTarget::Emerald, "Please specify the directory of Emerald Mine Player", "emcgame.exe",
      "EMC player found!"},
@@ -40,10 +41,14 @@ const PlayerInfo& playerInfo(TestTarget target) {
 
 std::string& playerFolder(Configuration& config, TestTarget target) {
   switch (target) {
-    case TestTarget::BD4: return config.bd4Dir;
-    case TestTarget::Emerald: return config.emeraldDir;
-    case TestTarget::Boulderflash: return config.boulderflashDir;
-    case TestTarget::Pyrovel: break;
+    case TestTarget::BD4:
+      return config.bd4Dir;
+    case TestTarget::Emerald:
+      return config.emeraldDir;
+    case TestTarget::Boulderflash:
+      return config.boulderflashDir;
+    case TestTarget::Pyrovel:
+      break;
   }
   return config.gameDir;
 }
@@ -106,7 +111,8 @@ std::string folderInside(const std::string& dir, const std::string& name) {
   const std::string made = joinPath(dir, name);
   std::error_code ec;
   fs::create_directory(made, ec);
-  if (ec) throw LevelError(made, std::nullopt, std::nullopt, "cannot create the folder: " + ec.message());
+  if (ec)
+    throw LevelError(made, std::nullopt, std::nullopt, "cannot create the folder: " + ec.message());
   return made;
 }
 

@@ -19,21 +19,31 @@ namespace fs = std::filesystem;
 
 std::string launchErrorText(int code) {
   switch (code) {
-    case -1: return "Pas d'exécution";
-    case 0: return "Système dépassé en capacité mémoire, exécutable corrompu, ou réallocations invalides";
-    case 2: return "Fichier non trouvé";
-    case 3: return "Chemin non trouvé";
+    case -1:
+      return "Pas d'exécution";
+    case 0:
+      return "Système dépassé en capacité mémoire, exécutable corrompu, ou réallocations invalides";
+    case 2:
+      return "Fichier non trouvé";
+    case 3:
+      return "Chemin non trouvé";
     case 5:
       return "Tentative de liaison dynamique à une tâche, ou erreur de partage, ou erreur de "
              "protection réseau";
-    case 6: return "Librairie nécessitant des segments de données séparés pour chaque tâche";
-    case 8: return "Mémoire insuffisante pour démarrer l'application";
-    case 10: return "Version de Windows incorrecte";
+    case 6:
+      return "Librairie nécessitant des segments de données séparés pour chaque tâche";
+    case 8:
+      return "Mémoire insuffisante pour démarrer l'application";
+    case 10:
+      return "Version de Windows incorrecte";
     case 11:
       return "Exécutable invalide, application non Windows, ou erreur dans l'image du fichier .EXE";
-    case 12: return "Application écrite pour un système d'exploitation différent";
-    case 13: return "Application écrite pour MS-DOS 4.0";
-    case 14: return "Type d'exécutable inconnu";
+    case 12:
+      return "Application écrite pour un système d'exploitation différent";
+    case 13:
+      return "Application écrite pour MS-DOS 4.0";
+    case 14:
+      return "Type d'exécutable inconnu";
     case 15:
       return "Tentative de chargement d'une application en mode réel (développée pour une version "
              "antérieure de Windows)";
@@ -46,26 +56,35 @@ std::string launchErrorText(int code) {
     case 20:
       return "Fichier Dynamic-link library (DLL) invalide. Une des DLLs requises pour exécuter "
              "cette application est corrompue";
-    case 21: return "Application nécessitant des extensions 32-bit";
-    default: break;
+    case 21:
+      return "Application nécessitant des extensions 32-bit";
+    default:
+      break;
   }
   return code >= 32 ? "Pas d'erreur" : "";
 }
 
 std::optional<int> launchCodeForErrno(int errnoValue) {
   switch (errnoValue) {
-    case ENOENT: return 2;
+    case ENOENT:
+      return 2;
     case ENOTDIR:
     case ELOOP:
-    case ENAMETOOLONG: return 3;
+    case ENAMETOOLONG:
+      return 3;
     case EACCES:
     case EPERM:
-    case ETXTBSY: return 5;
+    case ETXTBSY:
+      return 5;
     case ENOMEM:
-    case EAGAIN: return 8;
-    case ENOEXEC: return 11;
-    case ELIBBAD: return 20;
-    default: break;
+    case EAGAIN:
+      return 8;
+    case ENOEXEC:
+      return 11;
+    case ELIBBAD:
+      return 20;
+    default:
+      break;
   }
   return std::nullopt;
 }
@@ -105,14 +124,16 @@ void ProgramLauncher::execute() {
   const Outcome outcome = launch(request);
   switch (outcome.kind) {
     case Outcome::ChDirFailed:
-      throw LaunchFolderError(outcome.detail.empty() ? std::strerror(outcome.error) : outcome.detail);
+      throw LaunchFolderError(outcome.detail.empty() ? std::strerror(outcome.error)
+                                                     : outcome.detail);
     case Outcome::StartFailed: {
       errorNumber = outcome.error;
       // Codes without a text (and those the table calls "no error") would
       // leave a failure unexplained: the system's own words are used then.
       const std::optional<int> code = launchCodeForErrno(outcome.error);
       std::string text = code ? launchErrorText(*code) : std::string();
-      if (text.empty()) text = outcome.detail.empty() ? std::strerror(outcome.error) : outcome.detail;
+      if (text.empty())
+        text = outcome.detail.empty() ? std::strerror(outcome.error) : outcome.detail;
       throw LaunchStartError(text);
     }
     case Outcome::Started:
@@ -138,7 +159,8 @@ struct ChildFailure {
 
 }  // namespace
 
-std::string SystemLauncher::resolveProgram(const std::string& program, const std::string& workingDir) {
+std::string SystemLauncher::resolveProgram(const std::string& program,
+                                           const std::string& workingDir) {
   if (program.empty()) return {};
   std::error_code ec;
   const fs::path base = workingDir.empty() ? fs::current_path(ec) : fs::absolute(workingDir, ec);
@@ -163,7 +185,9 @@ std::string SystemLauncher::resolveProgram(const std::string& program, const std
   return {};
 }
 
-SystemLauncher::~SystemLauncher() { reapEnded(); }
+SystemLauncher::~SystemLauncher() {
+  reapEnded();
+}
 
 bool SystemLauncher::hasEnded(int pid) {
   int status = 0;
@@ -255,8 +279,8 @@ ProgramLauncher::Outcome SystemLauncher::launch(const Launch& request) {
     }
     outcome.kind = failure.stage == 1 ? Outcome::ChDirFailed : Outcome::StartFailed;
     outcome.error = failure.error;
-    outcome.detail = (failure.stage == 1 ? request.workingDir : program) + ": " +
-                     std::strerror(failure.error);
+    outcome.detail =
+        (failure.stage == 1 ? request.workingDir : program) + ": " + std::strerror(failure.error);
     return outcome;
   }
   if (request.wait) {

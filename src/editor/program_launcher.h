@@ -73,7 +73,7 @@ class ProgramLauncher {
   };
   struct Outcome {
     enum Kind { Started, ChDirFailed, StartFailed } kind = Started;
-    int error = 0;  // errno of the failure
+    int error = 0;       // errno of the failure
     std::string detail;  // the system's description of it
   };
 

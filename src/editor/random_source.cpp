@@ -12,6 +12,8 @@ unsigned clockSeed() {
 
 ClockRandom::ClockRandom() : SeededRandom(clockSeed()) {}
 
-void ClockRandom::reseed() { engine_.seed(clockSeed()); }
+void ClockRandom::reseed() {
+  engine_.seed(clockSeed());
+}
 
 }  // namespace pyrovel

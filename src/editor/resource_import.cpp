@@ -25,7 +25,8 @@ class ScratchFolder {
   ScratchFolder() {
     std::error_code ec;
     const auto base = std::filesystem::temp_directory_path(ec);
-    std::string pattern = ((ec ? std::filesystem::path("/tmp") : base) / "prvl-res-XXXXXX").string();
+    std::string pattern =
+        ((ec ? std::filesystem::path("/tmp") : base) / "prvl-res-XXXXXX").string();
     if (!mkdtemp(pattern.data())) {
       throw LevelError(pattern, std::nullopt, std::nullopt,
                        "cannot create a temporary folder for the levelset");

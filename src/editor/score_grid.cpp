@@ -49,9 +49,12 @@ int scoreValue(const LevelHeader& h, int row) {
   const ScoreRow* r = scoreRow(row);
   if (!r) return 0;
   switch (r->width) {
-    case ScoreWidth::Byte: return h.u8(r->offset);
-    case ScoreWidth::Word: return h.u16(r->offset);
-    case ScoreWidth::DiamondsToCollect: return h.diamondsToCollect();
+    case ScoreWidth::Byte:
+      return h.u8(r->offset);
+    case ScoreWidth::Word:
+      return h.u16(r->offset);
+    case ScoreWidth::DiamondsToCollect:
+      return h.diamondsToCollect();
   }
   return 0;
 }
@@ -60,8 +63,12 @@ void setScoreValue(LevelHeader& h, int row, int value) {
   const ScoreRow* r = scoreRow(row);
   if (!r) return;
   switch (r->width) {
-    case ScoreWidth::Byte: h.setU8(r->offset, floorMod(value, 256)); break;
-    case ScoreWidth::Word: h.setU16(r->offset, floorMod(value, 65536)); break;
+    case ScoreWidth::Byte:
+      h.setU8(r->offset, floorMod(value, 256));
+      break;
+    case ScoreWidth::Word:
+      h.setU16(r->offset, floorMod(value, 65536));
+      break;
     case ScoreWidth::DiamondsToCollect:
       // Low part value mod 256, high byte (value div 256) mod 256.
       h.setDiamondsToCollect(floorMod(value, 65536));

@@ -29,8 +29,8 @@ int scoreValue(const LevelHeader& h, int row);
 // for words; "Diamonds to Collect" splits it into its low and high field.
 void setScoreValue(LevelHeader& h, int row, int value);
 
-// Decimal text with an optional sign (spaces around it are allowed); anything else (or a number too large
-// for 32 bits) reads as 0.
+// Decimal text with an optional sign (spaces around it are allowed); anything else (or a number too
+// large for 32 bits) reads as 0.
 int parseScoreText(std::string_view text);
 
 }  // namespace pyrovel

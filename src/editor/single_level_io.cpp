@@ -44,8 +44,8 @@ bool importCavWithView(EditorSession& session, const std::string& path,
   CavImportOptions options;
   if (view.viewUnknown && view.show) {
     options.showUnknownBytes = [&view](const CavUnknownBytes& bytes) {
-      const auto lines = view.viewOnly ? cavUnknownByteLines(bytes, view.onlyKey)
-                                       : cavUnknownByteLines(bytes);
+      const auto lines =
+          view.viewOnly ? cavUnknownByteLines(bytes, view.onlyKey) : cavUnknownByteLines(bytes);
       view.show(view.clearInBetween, lines);
     };
   }
@@ -60,7 +60,9 @@ std::string listOfNames(const std::vector<std::string>& paths) {
 
 }  // namespace
 
-std::span<const LevelExportFormat> levelExportFormats() { return kExportFormats; }
+std::span<const LevelExportFormat> levelExportFormats() {
+  return kExportFormats;
+}
 
 std::string exportFilterText() {
   std::string text;
@@ -71,16 +73,29 @@ std::string exportFilterText() {
   return text;
 }
 
-std::string proposedExportName(const Levelmap& map) { return map.current().title() + ".lev"; }
+std::string proposedExportName(const Levelmap& map) {
+  return map.current().title() + ".lev";
+}
 
 void exportLevel(Levelmap& map, int filterIndex, const std::string& path) {
   switch (filterIndex) {
-    case 1: writeFileAtomically(path, encodeSingleLevel(map)); return;
-    case 2: exportToEm(map, path, 4); return;
-    case 3: exportToEm(map, path, 6); return;
-    case 4: exportToBdcff(map, path, false); return;
-    case 5: exportToBdcff(map, path, true); return;
-    default: throw LevelError("no level export format " + std::to_string(filterIndex));
+    case 1:
+      writeFileAtomically(path, encodeSingleLevel(map));
+      return;
+    case 2:
+      exportToEm(map, path, 4);
+      return;
+    case 3:
+      exportToEm(map, path, 6);
+      return;
+    case 4:
+      exportToBdcff(map, path, false);
+      return;
+    case 5:
+      exportToBdcff(map, path, true);
+      return;
+    default:
+      throw LevelError("no level export format " + std::to_string(filterIndex));
   }
 }
 
@@ -89,8 +104,8 @@ bool dc2ImportDisabledOn(std::string_view computerName) {
 }
 
 LevelImportResult importLevel(EditorSession& session, int filterIndex,
-                             const std::vector<std::string>& paths,
-                             const LevelImportOptions& options) {
+                              const std::vector<std::string>& paths,
+                              const LevelImportOptions& options) {
   LevelImportResult result;
   const ImportFilter* filter = findImportFilter(std::to_string(filterIndex));
   if (!filter) throw LevelError("no level import filter " + std::to_string(filterIndex));

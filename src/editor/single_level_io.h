@@ -60,9 +60,9 @@ struct LevelImportOptions {
 };
 
 struct LevelImportResult {
-  bool refused = false;        // the Diamond Caves II refusal: nothing was read
-  std::vector<int> filledSlots;  // in the order of the files
-  std::vector<std::string> turnedDown;  // files a routine would not read
+  bool refused = false;                  // the Diamond Caves II refusal: nothing was read
+  std::vector<int> filledSlots;          // in the order of the files
+  std::vector<std::string> turnedDown;   // files a routine would not read
   std::vector<std::string> notImported;  // files left over after level 99
 };
 
@@ -74,8 +74,7 @@ struct LevelImportResult {
 // file ends the import there, after the same closing steps; the levels
 // filled until then stay filled.
 LevelImportResult importLevel(EditorSession& session, int filterIndex,
-                             const std::vector<std::string>& paths,
-                             const LevelImportOptions& options = {});
-
+                              const std::vector<std::string>& paths,
+                              const LevelImportOptions& options = {});
 
 }  // namespace pyrovel

@@ -11,8 +11,8 @@ namespace pyrovel {
 struct SprayOptions {
   static constexpr int kMin = 1, kMax = 100, kDefault = 10;
   int objectsPerEvent = kDefault;  // objects put down per spray event
-  int squareSide = kDefault;    // side of the square the spray scatters in
-  bool onlySpaceAndDirt = false;     // only change cells holding Empty Space or Dirt
+  int squareSide = kDefault;       // side of the square the spray scatters in
+  bool onlySpaceAndDirt = false;   // only change cells holding Empty Space or Dirt
 };
 
 struct ChaosOptions {

@@ -38,8 +38,7 @@ Bd4Record writeBd4Record(Levelmap& map, int slot, int layer) {
   return record;
 }
 
-EmStarts readBd4Header(std::span<const std::uint8_t> record, LevelHeader& h,
-                       bool setDiamondsHigh) {
+EmStarts readBd4Header(std::span<const std::uint8_t> record, LevelHeader& h, bool setDiamondsHigh) {
   for (int p = 0; p < 4; ++p) {
     for (int c = 0; c < 3; ++c) {
       for (int r = 0; r < 3; ++r) h.setYam(p, c, r, emYamToObject(record[bd4YamOffset(p, r, c)]));

@@ -32,7 +32,6 @@ inline constexpr std::size_t bd4YamOffset(int p, int row, int column) {
 // Reads the yam patterns and header bytes of a record into the level's
 // header; `setDiamondsHigh` clears the high byte of the diamond count as the
 // BD4 reader does. Returns the start positions for placing the players.
-EmStarts readBd4Header(std::span<const std::uint8_t> record, LevelHeader& h,
-                       bool setDiamondsHigh);
+EmStarts readBd4Header(std::span<const std::uint8_t> record, LevelHeader& h, bool setDiamondsHigh);
 
 }  // namespace pyrovel

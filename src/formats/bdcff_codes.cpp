@@ -36,10 +36,9 @@ constexpr CodePair kImportCodes[] = {
 };
 
 constexpr CodePair kExportCodes1[] = {
-    {" ", 0},   {".", 1},   {"P", 2},   {"r", 3},   {"C", 5},   {"W", 6},   {"X", 7},
-    {"a", 11},  {"d", 13},  {"M", 16},  {"w", 17},  {"s", 42},  {"Q", 70},  {"b", 82},
-    {"B", 83},  {"c", 84},  {"o", 85},  {"O", 86},  {"q", 87},  {"V", 154}, {"x", 155},
-    {"v", 156}, {"F", 197},
+    {" ", 0},  {".", 1},  {"P", 2},  {"r", 3},   {"C", 5},   {"W", 6},   {"X", 7},   {"a", 11},
+    {"d", 13}, {"M", 16}, {"w", 17}, {"s", 42},  {"Q", 70},  {"b", 82},  {"B", 83},  {"c", 84},
+    {"o", 85}, {"O", 86}, {"q", 87}, {"V", 154}, {"x", 155}, {"v", 156}, {"F", 197},
 };
 
 constexpr CodePair kExportCodes2[] = {
@@ -70,8 +69,10 @@ struct ImportLookup {
     two.fill(kUnknownObject);
     for (const CodePair& p : kImportCodes) {
       const auto obj = static_cast<std::uint8_t>(p.object);
-      if (p.code.size() == 1) one[static_cast<unsigned char>(p.code[0])] = obj;
-      else two[pairIndex(p.code[0], p.code[1])] = obj;
+      if (p.code.size() == 1)
+        one[static_cast<unsigned char>(p.code[0])] = obj;
+      else
+        two[pairIndex(p.code[0], p.code[1])] = obj;
     }
   }
   static std::size_t pairIndex(char a, char b) {

@@ -31,7 +31,9 @@ class TextOut {
 };
 
 // A header byte beyond the grid must not lead the writers outside it.
-int cappedSide(int side) { return std::min(side, kMaxLevelSide); }
+int cappedSide(int side) {
+  return std::min(side, kMaxLevelSide);
+}
 
 void writeMapCodes(TextOut& out, int codeLength, bool xml) {
   if (codeLength != 2) return;

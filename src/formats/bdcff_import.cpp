@@ -124,9 +124,8 @@ class BdcffImport {
     }
     if (cut) {
       session_.messages.push_back("Level " + std::to_string(Levelmap::levelNumber(slot)) +
-                                     ": BDCFF map larger than 128 x 128 cells, cut to 128 (" +
-                                     file_ + ", map from line " + std::to_string(firstRowLine) +
-                                     ")");
+                                  ": BDCFF map larger than 128 x 128 cells, cut to 128 (" + file_ +
+                                  ", map from line " + std::to_string(firstRowLine) + ")");
     }
   }
 

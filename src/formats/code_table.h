@@ -12,16 +12,20 @@
 namespace pyrovel {
 
 struct CodeRun {
-  int first;        // first code of the run
-  int last;         // last code of the run (inclusive)
-  int result;       // result of `first`
-  bool countsUp;    // the results go up by one with each code
+  int first;      // first code of the run
+  int last;       // last code of the run (inclusive)
+  int result;     // result of `first`
+  bool countsUp;  // the results go up by one with each code
 };
 
 // One code.
-constexpr CodeRun code(int c, int result) { return {c, c, result, false}; }
+constexpr CodeRun code(int c, int result) {
+  return {c, c, result, false};
+}
 // Codes first..last all give `result`.
-constexpr CodeRun codesTo(int first, int last, int result) { return {first, last, result, false}; }
+constexpr CodeRun codesTo(int first, int last, int result) {
+  return {first, last, result, false};
+}
 // Codes first..last give firstResult, firstResult + 1, ...
 constexpr CodeRun codesUp(int first, int last, int firstResult) {
   return {first, last, firstResult, true};

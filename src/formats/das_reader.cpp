@@ -59,8 +59,8 @@ class DasReader {
         readLevel();
       } catch (const EndOfText&) {
         session_.messages.push_back("Unexpected end of file in level " +
-                                       std::to_string(Levelmap::levelNumber(slot_)) + " (" + file_ +
-                                       ", line " + std::to_string(lines_.size()) + ")");
+                                    std::to_string(Levelmap::levelNumber(slot_)) + " (" + file_ +
+                                    ", line " + std::to_string(lines_.size()) + ")");
         return;
       }
       if (atEnd()) return;
@@ -80,8 +80,8 @@ class DasReader {
 
   void report(std::string_view what) {
     session_.messages.push_back("Unsupported at level " +
-                                   std::to_string(Levelmap::levelNumber(slot_)) + " :" +
-                                   std::string(what));
+                                std::to_string(Levelmap::levelNumber(slot_)) + " :" +
+                                std::string(what));
   }
 
   void setDefaults() {

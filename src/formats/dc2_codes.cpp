@@ -96,6 +96,8 @@ constexpr std::array kDc2Runs{
 static_assert(runsAreSorted(kDc2Runs));
 }  // namespace
 
-int dc2CodeToObject(std::uint16_t c) { return lookupCodeRuns(kDc2Runs, c, 0); }
+int dc2CodeToObject(std::uint16_t c) {
+  return lookupCodeRuns(kDc2Runs, c, 0);
+}
 
 }  // namespace pyrovel

@@ -11,9 +11,9 @@ namespace pyrovel {
 class EditorSession;
 
 // File sizes that tell the versions apart.
-inline constexpr std::size_t kEmV4MinSize = 2106;  // 2106..2109: V4
-inline constexpr std::size_t kEmMapOnlySize = 2110; // the map and nothing more
-inline constexpr std::size_t kEmV6MinSize = 2111;  // 2111 and more: V6
+inline constexpr std::size_t kEmV4MinSize = 2106;    // 2106..2109: V4
+inline constexpr std::size_t kEmMapOnlySize = 2110;  // the map and nothing more
+inline constexpr std::size_t kEmV6MinSize = 2111;    // 2111 and more: V6
 
 // Writes the current level (current layer) as one record of `version` (4 or
 // 6) to `path`; any other version writes an empty file. The level is fitted

@@ -20,15 +20,15 @@ inline constexpr std::size_t kEmMapBytes = 2048;
 
 // Header offsets common to the V4 (BD4) and V6 records.
 namespace emrec {
-inline constexpr std::size_t oYams = 2048;        // four patterns of 9 bytes
-inline constexpr std::size_t oScores = 2084;      // ten score bytes
+inline constexpr std::size_t oYams = 2048;    // four patterns of 9 bytes
+inline constexpr std::size_t oScores = 2084;  // ten score bytes
 inline constexpr std::size_t oLevelTimeV4 = 2094;
 inline constexpr std::size_t oDiamonds = 2095;
-inline constexpr std::size_t oPlayer = 2096;      // start word, high byte first
+inline constexpr std::size_t oPlayer = 2096;  // start word, high byte first
 inline constexpr std::size_t oPlayer2 = 2098;
 inline constexpr std::size_t oAmoeba = 2101;
-inline constexpr std::size_t oMagic = 2102;       // high byte first
-inline constexpr std::size_t oWheelV4 = 2104;     // high byte first
+inline constexpr std::size_t oMagic = 2102;    // high byte first
+inline constexpr std::size_t oWheelV4 = 2104;  // high byte first
 }  // namespace emrec
 
 // Writes cell (x, y) of the level's layer, x < 64, y < 32, as byte 64y + x.
@@ -79,7 +79,6 @@ EmStarts decodeEmCommonHeader(std::span<const std::uint8_t> record, LevelHeader&
 // Puts the Little Fellow at its start and Fellow2 at its own, unless
 // Fellow2's word is 0 (no second player) or it would cover the Little
 // Fellow. Returns the memo lines for starts outside the map.
-std::vector<std::string> placeEmPlayers(const EmStarts& starts, Levelmap& map, int slot,
-                                        int layer);
+std::vector<std::string> placeEmPlayers(const EmStarts& starts, Levelmap& map, int slot, int layer);
 
 }  // namespace pyrovel

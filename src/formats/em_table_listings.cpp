@@ -42,6 +42,8 @@ void emToGameTableListing(EditorSession& session) {
   appendMemoLines(session, emToObjectListing(session.catalogue));
 }
 
-void gameToEmTableListing(EditorSession& session) { appendMemoLines(session, objectToEmListing()); }
+void gameToEmTableListing(EditorSession& session) {
+  appendMemoLines(session, objectToEmListing());
+}
 
 }  // namespace pyrovel

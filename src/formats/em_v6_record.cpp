@@ -13,10 +13,19 @@ struct WellCell {
   int row, column;
 };
 constexpr std::array<WellCell, 8> kWellDirections{{
-    {2, 2}, {1, 2}, {0, 2}, {0, 1}, {0, 0}, {1, 0}, {2, 0}, {2, 1},
+    {2, 2},
+    {1, 2},
+    {0, 2},
+    {0, 1},
+    {0, 0},
+    {1, 0},
+    {2, 0},
+    {2, 1},
 }};
 
-int objectOfEmCode(std::uint8_t code) { return emResolvedObject(emCodeToObject(code)); }
+int objectOfEmCode(std::uint8_t code) {
+  return emResolvedObject(emCodeToObject(code));
+}
 }  // namespace
 
 EmV6Record writeEmV6Record(Levelmap& map, int slot, int layer) {

@@ -69,8 +69,8 @@ class GamReader {
       if (slot > first && r_.atEnd()) break;
       if (slot > kLastSlot) {
         session_.messages.push_back("Levels after level " +
-                                       std::to_string(Levelmap::levelNumber(kLastSlot)) + " of " +
-                                       r_.file() + " not read: the levelmap holds 100 levels");
+                                    std::to_string(Levelmap::levelNumber(kLastSlot)) + " of " +
+                                    r_.file() + " not read: the levelmap holds 100 levels");
         break;
       }
       r_.setLevel(Levelmap::levelNumber(slot));
@@ -100,11 +100,11 @@ class GamReader {
     if (width == 0) width = kDefaultWidth;
     if (height == 0) height = kDefaultHeight;
     if (width > kMaxLevelSide || height > kMaxLevelSide) {
-      session_.messages.push_back(
-          "Level " + std::to_string(level) + " of " + r_.file() + " is " + std::to_string(width) +
-          " x " + std::to_string(height) + " (offset " + std::to_string(headerOffset + hWidth) +
-          "): cut to " + std::to_string(std::min(width, kMaxLevelSide)) + " x " +
-          std::to_string(std::min(height, kMaxLevelSide)));
+      session_.messages.push_back("Level " + std::to_string(level) + " of " + r_.file() + " is " +
+                                  std::to_string(width) + " x " + std::to_string(height) +
+                                  " (offset " + std::to_string(headerOffset + hWidth) +
+                                  "): cut to " + std::to_string(std::min(width, kMaxLevelSide)) +
+                                  " x " + std::to_string(std::min(height, kMaxLevelSide)));
     }
     h.setWidth(std::min(width, kMaxLevelSide));
     h.setHeight(std::min(height, kMaxLevelSide));

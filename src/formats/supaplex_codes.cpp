@@ -18,6 +18,8 @@ static_assert(runsAreDisjoint(kSupaplexRuns, 256));
 constexpr auto kSupaplexTable = expandCodeRuns<256>(kSupaplexRuns, kSupaplexUnknown);
 }  // namespace
 
-int supaplexCodeToObject(std::uint8_t c) { return kSupaplexTable[c]; }
+int supaplexCodeToObject(std::uint8_t c) {
+  return kSupaplexTable[c];
+}
 
 }  // namespace pyrovel

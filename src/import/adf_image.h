@@ -60,10 +60,10 @@ enum class AdfBlockKind { Header, Data, Unknown };
 // What the browser shows beside a block's dump.
 struct AdfBlockInfo {
   AdfBlockKind kind = AdfBlockKind::Unknown;
-  std::string info;   // what the block is, with a name for header and data blocks (UTF-8)
+  std::string info;     // what the block is, with a name for header and data blocks (UTF-8)
   std::string details;  // "next block: N" for header and data blocks, else empty
-  int nextBlock = 0;  // bytes 18..19: the block number field shows it, so "Go" walks the chain
-  std::string label;  // "Block N"
+  int nextBlock = 0;    // bytes 18..19: the block number field shows it, so "Go" walks the chain
+  std::string label;    // "Block N"
 };
 
 class AdfImage {

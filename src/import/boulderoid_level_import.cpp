@@ -38,7 +38,8 @@ class LineCursor {
   int size(std::string_view line, std::size_t keyLength, const char* what) const {
     const std::string_view text = value(line, keyLength);
     const LooseInt v = readLooseInt(text);
-    if (!v.whole) fail("the " + std::string(what) + " '" + std::string(text) + "' is not a whole number");
+    if (!v.whole)
+      fail("the " + std::string(what) + " '" + std::string(text) + "' is not a whole number");
     if (v.value < 0 || v.value > kMaxLevelSide) {
       fail("the " + std::string(what) + " " + std::to_string(v.value) + " is outside 0.." +
            std::to_string(kMaxLevelSide));

@@ -16,7 +16,6 @@ class EditorSession;
 // stays in the level.
 void importBoulderoidLevel(EditorSession& session, const std::string& path);
 // The same for bytes in memory; `name` stands for the file name.
-void importBoulderoidLevelBytes(EditorSession& session, const Bytes& data,
-                                const std::string& name);
+void importBoulderoidLevelBytes(EditorSession& session, const Bytes& data, const std::string& name);
 
 }  // namespace pyrovel

@@ -85,10 +85,9 @@ bool readRecord(std::span<const std::uint8_t> record, Levelmap& map, int slot,
   for (int k = 0; k < kYamCount; ++k) {
     for (int r = 0; r < 3; ++r) {
       for (int c = 0; c < 3; ++c) {
-        const auto object =
-            codes.object(record[kYams + static_cast<std::size_t>(9 * k + 3 * r + c)], [&] {
-              return std::to_string(level) + ", yam pattern " + std::to_string(k);
-            });
+        const auto object = codes.object(
+            record[kYams + static_cast<std::size_t>(9 * k + 3 * r + c)],
+            [&] { return std::to_string(level) + ", yam pattern " + std::to_string(k); });
         if (!object) return false;
         h.setYam(k, c, r, *object);
       }
@@ -115,9 +114,8 @@ void readBpbdLevelset(EditorSession& session, const std::string& path) {
     if (data.size() - offset < kRecordSize) {
       appendMemoLines(session, codes.notes());
       throw LevelError(path, Levelmap::levelNumber(slot), offset,
-                       "file ends inside the level record (needs " +
-                           std::to_string(kRecordSize) + " bytes, " +
-                           std::to_string(data.size() - offset) + " left)");
+                       "file ends inside the level record (needs " + std::to_string(kRecordSize) +
+                           " bytes, " + std::to_string(data.size() - offset) + " left)");
     }
     const bool goOn = readRecord({data.data() + offset, kRecordSize}, map, slot, codes);
     offset += kRecordSize;

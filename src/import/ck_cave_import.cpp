@@ -51,7 +51,7 @@ void decodeCkMap(std::span<const std::uint8_t> map, Levelmap& levels, int slot) 
 }
 
 bool importCkCave(EditorSession& session, const std::string& path,
-                    const CavImportOptions& options) {
+                  const CavImportOptions& options) {
   return importCavLevelBytes(session, readFileBytes(path), path, options);
 }
 

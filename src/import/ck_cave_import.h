@@ -28,9 +28,9 @@ inline constexpr std::size_t kCkMapBytes = kCkMapRows * kCkMapRowBytes;
 // Bytes of the plain variant nobody knows the meaning of, for the
 // development view.
 struct CavUnknownBytes {
-  std::uint16_t unknown1 = 0;                // bytes 0..1
-  std::array<std::uint8_t, 12> unknown2{};   // bytes 458..469
-  std::array<std::uint8_t, 10> unknown3{};   // bytes 480..489
+  std::uint16_t unknown1 = 0;               // bytes 0..1
+  std::array<std::uint8_t, 12> unknown2{};  // bytes 458..469
+  std::array<std::uint8_t, 10> unknown3{};  // bytes 480..489
 };
 
 struct CavImportOptions {
@@ -48,7 +48,7 @@ struct CavImportOptions {
 // level. A file under 498 bytes is no cave: it changes nothing, leaves a
 // memo line and returns false.
 bool importCkCave(EditorSession& session, const std::string& path,
-                    const CavImportOptions& options = {});
+                  const CavImportOptions& options = {});
 // The same for bytes in memory; `name` stands for the file name.
 bool importCavLevelBytes(EditorSession& session, const Bytes& data, const std::string& name,
                          const CavImportOptions& options = {});

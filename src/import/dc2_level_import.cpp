@@ -63,10 +63,10 @@ void importDc2LevelBytes(EditorSession& session, const Bytes& scrambled, const s
 
   const int width = low(6), height = low(8);
   if (width > kMaxLevelSide || height > kMaxLevelSide) {
-    in.fail(width > kMaxLevelSide ? 6 : 8,
-            "level of " + std::to_string(width) + " x " + std::to_string(height) +
-                " cells is larger than " + std::to_string(kMaxLevelSide) + " x " +
-                std::to_string(kMaxLevelSide));
+    in.fail(width > kMaxLevelSide ? 6 : 8, "level of " + std::to_string(width) + " x " +
+                                               std::to_string(height) + " cells is larger than " +
+                                               std::to_string(kMaxLevelSide) + " x " +
+                                               std::to_string(kMaxLevelSide));
   }
   LevelHeader& h = beginFillingLevel(map, slot);
   h.setWidth(width);

@@ -59,7 +59,9 @@ bool sameText(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-std::span<const ImportFilter> importFilters() { return kFilters; }
+std::span<const ImportFilter> importFilters() {
+  return kFilters;
+}
 
 const ImportFilter* findImportFilter(std::string_view wanted) {
   for (const ImportFilter& f : kFilters) {

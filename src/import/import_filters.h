@@ -15,10 +15,10 @@ class EditorSession;
 using LevelImportRoutine = bool (*)(EditorSession& session, const std::string& path);
 
 struct ImportFilter {
-  int index;              // the dialog's filter index, from 1
-  const char* name;       // as the dialog shows it
-  const char* patterns;   // the dialog's file patterns, ";" between them
-  const char* key;        // a short name for the command line
+  int index;                   // the dialog's filter index, from 1
+  const char* name;            // as the dialog shows it
+  const char* patterns;        // the dialog's file patterns, ";" between them
+  const char* key;             // a short name for the command line
   LevelImportRoutine routine;  // null while this build has no reader for it
 };
 

@@ -27,9 +27,9 @@ constexpr int kMaxDepth = 8;
 constexpr std::size_t kMaxNodes = 65536;
 
 constexpr std::array<const char*, 17> kTypeNames = {
-    "Unknown0", "CursorEntry", "Bitmap",       "IconEntry", "Menu",      "Dialog",
-    "String",   "FontDir",     "Font",         "Accelerators", "RCData", "MessageTable",
-    "Cursor",   "Unknown13",   "Icon",         "Unknown15", "Version"};
+    "Unknown0", "CursorEntry", "Bitmap", "IconEntry",    "Menu",   "Dialog",
+    "String",   "FontDir",     "Font",   "Accelerators", "RCData", "MessageTable",
+    "Cursor",   "Unknown13",   "Icon",   "Unknown15",    "Version"};
 
 std::string hex(std::uint64_t v) {
   char buf[32];
@@ -38,8 +38,7 @@ std::string hex(std::uint64_t v) {
 }
 
 bool equalsNoCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
            return std::tolower(static_cast<unsigned char>(x)) ==
                   std::tolower(static_cast<unsigned char>(y));
          });
@@ -118,7 +117,8 @@ class TreeReader {
     if (at >= r_.size()) fail(at, "resource name outside the resource data");
     r_.seek(at);
     const std::size_t units = r_.u16le();
-    if (units * 2 > r_.remaining()) fail(at, "resource name runs past the end of the resource data");
+    if (units * 2 > r_.remaining())
+      fail(at, "resource name runs past the end of the resource data");
     return utf16ToLatin1(r_, units, false);
   }
 
@@ -247,8 +247,8 @@ PeResources PeResources::parse(Bytes data, const std::string& file) {
     throw LevelError(file, std::nullopt, std::nullopt, "No resources in this file.");
   }
   if (!place) {
-    r.fail(table, "resource directory at RVA " + hex(resourceRva) +
-                      " lies outside the file's sections");
+    r.fail(table,
+           "resource directory at RVA " + hex(resourceRva) + " lies outside the file's sections");
   }
   const std::uint64_t start = place->start, end = place->end;
   const std::span<const std::uint8_t> dir(d.data() + start, end - start);
@@ -342,8 +342,7 @@ std::vector<IconGroupEntry> PeResources::iconGroup(const ResourceData& group, bo
     if (cursor) {
       entry.width = entry.height = getU16le(&e[0]);
       entry.bitCount = getU16le(&e[6]);
-      std::snprintf(buf, sizeof buf, "%d X %d %d Bit(s)", entry.width, entry.width,
-                    entry.bitCount);
+      std::snprintf(buf, sizeof buf, "%d X %d %d Bit(s)", entry.width, entry.width, entry.bitCount);
     } else {
       entry.width = e[0];
       entry.height = e[1];
@@ -412,8 +411,8 @@ IconFile iconFile(const Bytes& image, bool cursor, const std::string& file) {
   const std::size_t start = r.pos();
   IconFile out;
   const auto head = r.bytes(std::min<std::size_t>(r.remaining(), 26));
-  if (head.size() >= 26 && std::equal(std::begin(kPngSignature), std::end(kPngSignature),
-                                      head.begin())) {
+  if (head.size() >= 26 &&
+      std::equal(std::begin(kPngSignature), std::end(kPngSignature), head.begin())) {
     out.width = static_cast<int>(getU32be(&head[16]));
     out.height = static_cast<int>(getU32be(&head[20]));
     out.bitCount = head[24];

@@ -14,8 +14,8 @@
 namespace pyrovel {
 
 // Numbered types with a name of their own (0..16).
-inline constexpr std::uint32_t kResCursorEntry = 1, kResBitmap = 2, kResIconEntry = 3,
-                               kResMenu = 4, kResString = 6, kResCursor = 12, kResIcon = 14;
+inline constexpr std::uint32_t kResCursorEntry = 1, kResBitmap = 2, kResIconEntry = 3, kResMenu = 4,
+                               kResString = 6, kResCursor = 12, kResIcon = 14;
 
 // A directory entry's name or number.
 struct ResourceKey {

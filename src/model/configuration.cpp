@@ -80,7 +80,7 @@ void Configuration::read(const IniFile& ini) {
   propertiesPos = readPosition(ini, "PropertyX", "PropertyY");
 
   toolsState = ini.readString(kPanels, "Tools state", "Left") == "Left" ? DockState::Left
-                                                                         : DockState::Floating;
+                                                                        : DockState::Floating;
   toolsPos = readPosition(ini, "ToolsX", "ToolsY");
 
   const std::string objects = ini.readString(kPanels, "Objects state", "Floating");

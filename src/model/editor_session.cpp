@@ -18,7 +18,9 @@ void EditorSession::showLevel(int slot, bool resetUndo) {
   notify(kLevelShown | kUndoState | kProperties);
 }
 
-void EditorSession::selectLevel(int slot) { showLevel(slot, true); }
+void EditorSession::selectLevel(int slot) {
+  showLevel(slot, true);
+}
 
 void EditorSession::nextLevel() {
   if (map.currentLevel < kLastSlot) selectLevel(map.currentLevel + 1);
@@ -193,8 +195,8 @@ void EditorSession::clearLevelmap() {
 
 std::string EditorSession::levelCaption() const {
   const LevelHeader& h = map.current();
-  return map.fileName + " Level " + std::to_string(Levelmap::levelNumber(map.currentLevel)) +
-         ": " + h.title() + " by " + h.author();
+  return map.fileName + " Level " + std::to_string(Levelmap::levelNumber(map.currentLevel)) + ": " +
+         h.title() + " by " + h.author();
 }
 
 }  // namespace pyrovel

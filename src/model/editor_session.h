@@ -31,7 +31,7 @@ class EditorSession {
   std::string formatHint;  // a hint the dispatcher leaves for a reader
   std::string readerNote;  // the last reader's note for the information panel
   std::array<std::string, 4> history{"---", "---", "---", "---"};
-  bool appending = false;                // "Append levelset" is running
+  bool appending = false;             // "Append levelset" is running
   std::vector<std::string> messages;  // importers' notes, shown in the message panel
   bool startupComplete = false;
 

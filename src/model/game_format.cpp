@@ -64,8 +64,9 @@ void readAny(Levelmap& map, const Bytes& data, const std::string& file, Version 
   } else {
     in.seek(16);
   }
-  const std::size_t recordSize =
-      v == Version::V20 ? kRecordV20 : v == Version::V11 ? kRecordV11 : kRecordOldest;
+  const std::size_t recordSize = v == Version::V20   ? kRecordV20
+                                 : v == Version::V11 ? kRecordV11
+                                                     : kRecordOldest;
   for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
     in.setLevel(Levelmap::levelNumber(slot));
     const std::size_t recordAt = in.pos();
@@ -115,7 +116,9 @@ void putGrid(ByteWriter& out, const Levelmap& map, int layer, int slot, int w, i
 }
 
 // Sizes as written: never beyond what a grid holds.
-int clampSide(int v) { return std::min(v, kMaxLevelSide); }
+int clampSide(int v) {
+  return std::min(v, kMaxLevelSide);
+}
 
 }  // namespace
 
@@ -154,8 +157,10 @@ ObjectSurvey surveyObjects(const Levelmap& map, int levelCount) {
       }
     }
     if (slot < levelCount) {
-      if (hasFellow2) s.players.someHaveTwo = true;
-      else s.players.someLackTwo = true;
+      if (hasFellow2)
+        s.players.someHaveTwo = true;
+      else
+        s.players.someLackTwo = true;
     }
   }
   // Mixed object sets count as family 7; families 2 and 6 together do not.
@@ -176,8 +181,9 @@ Bytes encodeLevelmap(Levelmap& map, Frontend& ui) {
   const ObjectSurvey survey = surveyObjects(map, levelCount);
   int players = survey.players.someHaveTwo ? 2 : 1;
   if (survey.players.someHaveTwo && survey.players.someLackTwo) {
-    players = ui.ask("Not all levels have 2 players. (but some do.) Do you want to save the "
-                     "levelmap as 2 player map?") == Answer::Yes
+    players = ui.ask(
+                  "Not all levels have 2 players. (but some do.) Do you want to save the "
+                  "levelmap as 2 player map?") == Answer::Yes
                   ? 2
                   : 1;
   }

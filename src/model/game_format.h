@@ -22,8 +22,8 @@ void readGrot3Level(Levelmap& map, const Bytes& data, const std::string& file); 
 // What the save computes for the levelmap header.
 int computeLevelCount(const Levelmap& map);
 struct PlayerSurvey {
-  bool someHaveTwo = false;    // some level below LevelCount holds Fellow2
-  bool someLackTwo = false;    // some level below LevelCount does not
+  bool someHaveTwo = false;  // some level below LevelCount holds Fellow2
+  bool someLackTwo = false;  // some level below LevelCount does not
 };
 struct ObjectSurvey {
   int gameKind = 1;

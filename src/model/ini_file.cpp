@@ -35,7 +35,8 @@ std::string unquote(std::string_view v) {
 
 std::string oneLine(std::string_view text) {
   std::string s(text);
-  std::replace_if(s.begin(), s.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+  std::replace_if(
+      s.begin(), s.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
   return s;
 }
 
@@ -164,6 +165,8 @@ std::string IniFile::text() const {
   return out;
 }
 
-void IniFile::save(const std::string& path) const { writeFileAtomically(path, text()); }
+void IniFile::save(const std::string& path) const {
+  writeFileAtomically(path, text());
+}
 
 }  // namespace pyrovel

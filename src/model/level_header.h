@@ -17,16 +17,48 @@ class LevelHeader {
 
   // Field offsets of the record.
   enum Offset : std::size_t {
-    oWidth = 0, oHeight = 1, oPlayerX = 2, oPlayerY = 3, oDiamondsNeeded = 4,
-    oYamPatterns = 6, oLevelTime = 150, oMagicTime = 152, oWheelTime = 154,
-    oAmoebaGrowth = 156, oEmeraldScore = 158, oDiamondScore = 159, oDynamiteScore = 161,
-    oNutScore = 162, oRobotScore = 163, oShipScore = 164, oYamScore = 165, oTimeScore = 166,
-    oBugScore = 167, oKeyScore = 168, oTitle = 169, oAuthor = 190, oDate = 211, oInfo = 222,
-    oPearlScore = 324, oCrystalScore = 325, oGateWheelTime = 326, oHatchTime = 327,
-    oMaxAmoeba = 328, oConvertTrappedAmoeba = 329, oAmoebaBrake = 330,
-    oSlimePermeability = 331, oDiamondsNeededHigh = 332, oIntermission = 333,
-    oPacmanScore = 334, oPlayer2X = 335, oPlayer2Y = 336, oExtraTime = 337,
-    oForcefieldTime = 338, oWellPattern = 340, oWellActive = 358, oHasBackgroundLayer = 359,
+    oWidth = 0,
+    oHeight = 1,
+    oPlayerX = 2,
+    oPlayerY = 3,
+    oDiamondsNeeded = 4,
+    oYamPatterns = 6,
+    oLevelTime = 150,
+    oMagicTime = 152,
+    oWheelTime = 154,
+    oAmoebaGrowth = 156,
+    oEmeraldScore = 158,
+    oDiamondScore = 159,
+    oDynamiteScore = 161,
+    oNutScore = 162,
+    oRobotScore = 163,
+    oShipScore = 164,
+    oYamScore = 165,
+    oTimeScore = 166,
+    oBugScore = 167,
+    oKeyScore = 168,
+    oTitle = 169,
+    oAuthor = 190,
+    oDate = 211,
+    oInfo = 222,
+    oPearlScore = 324,
+    oCrystalScore = 325,
+    oGateWheelTime = 326,
+    oHatchTime = 327,
+    oMaxAmoeba = 328,
+    oConvertTrappedAmoeba = 329,
+    oAmoebaBrake = 330,
+    oSlimePermeability = 331,
+    oDiamondsNeededHigh = 332,
+    oIntermission = 333,
+    oPacmanScore = 334,
+    oPlayer2X = 335,
+    oPlayer2Y = 336,
+    oExtraTime = 337,
+    oForcefieldTime = 338,
+    oWellPattern = 340,
+    oWellActive = 358,
+    oHasBackgroundLayer = 359,
   };
 
   std::array<std::uint8_t, kSize> bytes{};
@@ -42,14 +74,26 @@ class LevelHeader {
   void setStr(std::size_t off, std::size_t maxLen, std::string_view text);
 
 #define PYROVEL_U8_FIELD(name, Name) \
-  int name() const { return u8(o##Name); } \
-  void set##Name(int v) { setU8(o##Name, v); }
+  int name() const {                 \
+    return u8(o##Name);              \
+  }                                  \
+  void set##Name(int v) {            \
+    setU8(o##Name, v);               \
+  }
 #define PYROVEL_U16_FIELD(name, Name) \
-  int name() const { return u16(o##Name); } \
-  void set##Name(int v) { setU16(o##Name, v); }
+  int name() const {                  \
+    return u16(o##Name);              \
+  }                                   \
+  void set##Name(int v) {             \
+    setU16(o##Name, v);               \
+  }
 #define PYROVEL_STR_FIELD(name, Name, Len) \
-  std::string name() const { return str(o##Name, Len); } \
-  void set##Name(std::string_view v) { setStr(o##Name, Len, v); }
+  std::string name() const {               \
+    return str(o##Name, Len);              \
+  }                                        \
+  void set##Name(std::string_view v) {     \
+    setStr(o##Name, Len, v);               \
+  }
 
   PYROVEL_U8_FIELD(width, Width)
   PYROVEL_U8_FIELD(height, Height)
@@ -97,18 +141,32 @@ class LevelHeader {
 #undef PYROVEL_STR_FIELD
 
   // "Diamonds to Collect": DiamondsNeeded + 256 * DiamondsNeededHigh.
-  int diamondsToCollect() const { return diamondsNeeded() + 256 * diamondsNeededHigh(); }
+  int diamondsToCollect() const {
+    return diamondsNeeded() + 256 * diamondsNeededHigh();
+  }
   // Stores the value modulo 256 in the low field and the value div 256 in the high byte.
   void setDiamondsToCollect(int v);
 
   // Yam pattern k (0..7), cell (x, y) with x, y in 0..2; stored column by column.
-  int yam(int k, int x, int y) const { return u16(oYamPatterns + 18 * k + 6 * x + 2 * y); }
-  void setYam(int k, int x, int y, int v) { setU16(oYamPatterns + 18 * k + 6 * x + 2 * y, v); }
+  int yam(int k, int x, int y) const {
+    return u16(oYamPatterns + 18 * k + 6 * x + 2 * y);
+  }
+  void setYam(int k, int x, int y, int v) {
+    setU16(oYamPatterns + 18 * k + 6 * x + 2 * y, v);
+  }
   // The well pattern; its centre word holds the well delay instead of an object.
-  int well(int x, int y) const { return u16(oWellPattern + 6 * x + 2 * y); }
-  void setWell(int x, int y, int v) { setU16(oWellPattern + 6 * x + 2 * y, v); }
-  int wellDelay() const { return well(1, 1); }
-  void setWellDelay(int v) { setWell(1, 1, v); }
+  int well(int x, int y) const {
+    return u16(oWellPattern + 6 * x + 2 * y);
+  }
+  void setWell(int x, int y, int v) {
+    setU16(oWellPattern + 6 * x + 2 * y, v);
+  }
+  int wellDelay() const {
+    return well(1, 1);
+  }
+  void setWellDelay(int v) {
+    setWell(1, 1, v);
+  }
 };
 
 }  // namespace pyrovel

@@ -12,7 +12,7 @@
 
 namespace pyrovel {
 
-inline constexpr int kSlotCount = 101;     // slot 0 exists but is never shown or saved
+inline constexpr int kSlotCount = 101;  // slot 0 exists but is never shown or saved
 inline constexpr int kFirstSlot = 1;
 inline constexpr int kLastSlot = 100;
 inline constexpr int kGridSide = 129;      // fixed stride, whatever the level's width
@@ -57,7 +57,9 @@ class Levelmap {
   LevelHeader& current() { return header(currentLevel); }
   const LevelHeader& current() const { return header(currentLevel); }
 
-  bool isEmptyLevel(int slot) const { return header(slot).width() < 3 && header(slot).height() < 3; }
+  bool isEmptyLevel(int slot) const {
+    return header(slot).width() < 3 && header(slot).height() < 3;
+  }
   // Every slot becomes empty (1 x 1); done once at start.
   void resetLevelmap();
   // Slot `to` takes the header and both grids of slot `from`.

@@ -16,7 +16,9 @@ void stripLineEnd(std::string& line) {
   }
 }
 
-bool isDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+bool isDigit(char c) {
+  return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
 
 // The value of the leading digits, kept to the table's 16 bits.
 std::uint16_t leadingNumber(const std::string& line, std::size_t* digits) {

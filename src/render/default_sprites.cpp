@@ -153,7 +153,8 @@ ObjectTable makeDefaultObjectTable() {
 
 void writeDefaultSpriteSet(const std::string& folder) {
   const std::string base = folder.empty() ? std::string() : folder + "/";
-  writeFileAtomically(base + kDefaultImageLibrary, serializeImageLibrary(makeDefaultImageLibrary()));
+  writeFileAtomically(base + kDefaultImageLibrary,
+                      serializeImageLibrary(makeDefaultImageLibrary()));
   writeFileAtomically(base + kDefaultObjectTable, serializeObjectTable(makeDefaultObjectTable()));
 }
 

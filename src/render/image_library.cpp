@@ -14,7 +14,9 @@ namespace {
 // sides this small also keeps every size computation far from overflow.
 constexpr std::uint32_t kMaxImageSide = 65535;
 
-int paddedStride(int width) { return (width + 3) & ~3; }
+int paddedStride(int width) {
+  return (width + 3) & ~3;
+}
 
 bool hasLibraryMagic(std::span<const std::uint8_t> data) {
   static constexpr char kMagic[] = "IL10";
@@ -78,7 +80,8 @@ ImageLibrary parseImageLibrary(std::span<const std::uint8_t> data, const std::st
   if (!hasLibraryMagic(data)) throw LevelError(fileName, std::nullopt, 0, kNotAnImageLibrary);
   ByteReader in(data, fileName);
   ImageLibrary lib;
-  std::copy_n(in.bytes(kImageLibraryHeaderSize).begin(), kImageLibraryHeaderSize, lib.header.begin());
+  std::copy_n(in.bytes(kImageLibraryHeaderSize).begin(), kImageLibraryHeaderSize,
+              lib.header.begin());
   const std::uint32_t count = getU32le(&lib.header[4]);
   std::copy_n(in.bytes(kImageLibraryPaletteSize).begin(), kImageLibraryPaletteSize,
               lib.rawPalette.begin());
@@ -87,8 +90,8 @@ ImageLibrary parseImageLibrary(std::span<const std::uint8_t> data, const std::st
   // before anything is allocated for it.
   const std::size_t room = in.remaining() / kLibraryImageHeaderSize;
   if (count > room) {
-    in.fail(4, "the library claims " + std::to_string(count) + " images but the file holds at most " +
-                   std::to_string(room));
+    in.fail(4, "the library claims " + std::to_string(count) +
+                   " images but the file holds at most " + std::to_string(room));
   }
   try {
     lib.images.reserve(count);
@@ -99,7 +102,8 @@ ImageLibrary parseImageLibrary(std::span<const std::uint8_t> data, const std::st
   for (std::uint32_t k = 0; k < count; ++k) {
     const std::size_t at = in.pos();
     LibraryImage img;
-    std::copy_n(in.bytes(kLibraryImageHeaderSize).begin(), kLibraryImageHeaderSize, img.header.begin());
+    std::copy_n(in.bytes(kLibraryImageHeaderSize).begin(), kLibraryImageHeaderSize,
+                img.header.begin());
     const std::uint32_t width = getU32le(&img.header[0]);
     const std::uint32_t height = getU32le(&img.header[4]);
     const std::string which = "image " + std::to_string(k);

@@ -13,9 +13,10 @@
 
 namespace pyrovel {
 
-inline constexpr std::size_t kImageLibraryHeaderSize = 12;    // magic, count, 4 free bytes
+inline constexpr std::size_t kImageLibraryHeaderSize = 12;     // magic, count, 4 free bytes
 inline constexpr std::size_t kImageLibraryPaletteSize = 1024;  // 256 x (r, g, b, unused)
-inline constexpr std::size_t kImageLibraryImagesOffset = kImageLibraryHeaderSize + kImageLibraryPaletteSize;
+inline constexpr std::size_t kImageLibraryImagesOffset =
+    kImageLibraryHeaderSize + kImageLibraryPaletteSize;
 inline constexpr std::size_t kLibraryImageHeaderSize = 20;
 
 // The messages the loader reports, as the editor has always shown them.
@@ -27,7 +28,7 @@ struct LibraryImage {
   std::array<std::uint8_t, kLibraryImageHeaderSize> header{};  // kept whole
   int width = 0;
   int height = 0;
-  int stride = 0;                   // bytes per row: width rounded up to a multiple of 4
+  int stride = 0;                    // bytes per row: width rounded up to a multiple of 4
   std::vector<std::uint8_t> pixels;  // palette indices, stride * height, top row first
 
   std::uint8_t index(int x, int y) const {

@@ -19,7 +19,9 @@ PixelRect intersect(const PixelRect& a, const PixelRect& b) {
           std::min(a.bottom, b.bottom)};
 }
 
-bool isEmpty(const PixelRect& r) { return r.left >= r.right || r.top >= r.bottom; }
+bool isEmpty(const PixelRect& r) {
+  return r.left >= r.right || r.top >= r.bottom;
+}
 
 // A cell's rectangle; computed wide so that huge cell sizes cannot overflow.
 PixelRect cellArea(int left, int top, int side) {
@@ -38,8 +40,8 @@ void fillBlack(PixelBuffer& out, const PixelRect& area) {
 
 // Copies the part of object n's sprite, scaled to `side`, that falls inside
 // `area`, with the sprite's top-left corner at (left, top).
-void copySprite(const SpriteStrip& strip, int object, int side, PixelBuffer& out, int left,
-                int top, const PixelRect& area) {
+void copySprite(const SpriteStrip& strip, int object, int side, PixelBuffer& out, int left, int top,
+                const PixelRect& area) {
   const PixelRect part = intersect(cellArea(left, top, side), area);
   if (isEmpty(part)) return;
   const int dx = part.left - left, width = part.right - part.left;
@@ -47,16 +49,19 @@ void copySprite(const SpriteStrip& strip, int object, int side, PixelBuffer& out
     const std::uint32_t* sprite = strip.scaledSprite(object, side);
     for (int y = part.top; y < part.bottom; ++y) {
       const std::uint32_t* src = sprite + static_cast<std::size_t>(y - top) * side + dx;
-      std::memcpy(out.row(y) + part.left, src, static_cast<std::size_t>(width) * sizeof(std::uint32_t));
+      std::memcpy(out.row(y) + part.left, src,
+                  static_cast<std::size_t>(width) * sizeof(std::uint32_t));
     }
     return;
   }
   const std::uint32_t* sprite = strip.sprite(object);
   for (int y = part.top; y < part.bottom; ++y) {
     const std::uint32_t* src =
-        sprite + static_cast<std::size_t>(static_cast<long long>(y - top) * kSpriteSide / side) * kSpriteSide;
+        sprite + static_cast<std::size_t>(static_cast<long long>(y - top) * kSpriteSide / side) *
+                     kSpriteSide;
     std::uint32_t* dst = out.row(y) + part.left;
-    for (int x = 0; x < width; ++x) dst[x] = src[static_cast<long long>(dx + x) * kSpriteSide / side];
+    for (int x = 0; x < width; ++x)
+      dst[x] = src[static_cast<long long>(dx + x) * kSpriteSide / side];
   }
 }
 
@@ -76,7 +81,8 @@ void drawLevel(const Levelmap& map, int slot, int layer, const SpriteStrip& stri
   PixelRect area{0, 0, out.width, out.height};
   if (clip) area = intersect(area, *clip);
   if (isEmpty(area)) return;
-  if (cellSize <= 0 || slot < 0 || slot >= kSlotCount || (layer != kGameLayer && layer != kBackgroundLayer)) {
+  if (cellSize <= 0 || slot < 0 || slot >= kSlotCount ||
+      (layer != kGameLayer && layer != kBackgroundLayer)) {
     fillBlack(out, area);
     return;
   }
@@ -96,7 +102,8 @@ void drawLevel(const Levelmap& map, int slot, int layer, const SpriteStrip& stri
     for (int y = y0; y < y1; ++y) {
       for (int x = x0; x < x1; ++x) {
         const int n = map.cell(layer, slot, x, y);
-        if (strip.drawable(n)) copySprite(strip, n, cellSize, out, x * cellSize, y * cellSize, area);
+        if (strip.drawable(n))
+          copySprite(strip, n, cellSize, out, x * cellSize, y * cellSize, area);
       }
     }
     return;
@@ -108,14 +115,18 @@ void drawLevel(const Levelmap& map, int slot, int layer, const SpriteStrip& stri
   for (int y = y0; y < y1; ++y) {
     for (int x = x0; x < x1; ++x) {
       const int n = map.cell(layer, slot, x, y);
-      sprites[static_cast<std::size_t>(x - x0)] = strip.drawable(n) ? strip.scaledSprite(n, cellSize) : nullptr;
+      sprites[static_cast<std::size_t>(x - x0)] =
+          strip.drawable(n) ? strip.scaledSprite(n, cellSize) : nullptr;
     }
-    const int top = std::max(y * cellSize, area.top), bottom = std::min((y + 1) * cellSize, area.bottom);
+    const int top = std::max(y * cellSize, area.top),
+              bottom = std::min((y + 1) * cellSize, area.bottom);
     for (int py = top; py < bottom; ++py) {
       std::uint32_t* row = out.row(py);
-      const std::size_t spriteRow = static_cast<std::size_t>(py - y * cellSize) * static_cast<std::size_t>(cellSize);
+      const std::size_t spriteRow =
+          static_cast<std::size_t>(py - y * cellSize) * static_cast<std::size_t>(cellSize);
       for (int x = x0; x < x1; ++x) {
-        const int left = std::max(x * cellSize, area.left), right = std::min((x + 1) * cellSize, area.right);
+        const int left = std::max(x * cellSize, area.left),
+                  right = std::min((x + 1) * cellSize, area.right);
         const std::uint32_t* sprite = sprites[static_cast<std::size_t>(x - x0)];
         if (sprite) {
           std::memcpy(row + left, sprite + spriteRow + (left - x * cellSize),
@@ -127,12 +138,14 @@ void drawLevel(const Levelmap& map, int slot, int layer, const SpriteStrip& stri
     }
   }
   // Beyond the level: black to the right of its cells and below them.
-  const int levelRight = std::max(area.left, x1 * cellSize), levelBottom = std::max(area.top, y1 * cellSize);
+  const int levelRight = std::max(area.left, x1 * cellSize),
+            levelBottom = std::max(area.top, y1 * cellSize);
   fillBlack(out, {levelRight, area.top, area.right, std::min(area.bottom, levelBottom)});
   fillBlack(out, {area.left, levelBottom, area.right, area.bottom});
 }
 
-void drawCell(const SpriteStrip& strip, int object, int cellSize, PixelBuffer& out, int left, int top) {
+void drawCell(const SpriteStrip& strip, int object, int cellSize, PixelBuffer& out, int left,
+              int top) {
   if (cellSize <= 0) return;
   const PixelRect all{0, 0, out.width, out.height};
   const PixelRect cell = intersect(cellArea(left, top, cellSize), all);

@@ -20,8 +20,8 @@ struct ObjectTableRecord {
 };
 
 struct ObjectTable {
-  int count = 0;                            // N, the sprite count limit
-  std::vector<ObjectTableRecord> records;   // N + 1 records
+  int count = 0;                           // N, the sprite count limit
+  std::vector<ObjectTableRecord> records;  // N + 1 records
 };
 
 ObjectTable parseObjectTable(std::span<const std::uint8_t> data, const std::string& fileName);

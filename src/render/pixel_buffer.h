@@ -14,7 +14,9 @@ struct PixelBuffer {
 
   PixelBuffer() = default;
   PixelBuffer(int w, int h, std::uint32_t fill = 0xff000000u)
-      : width(w), height(h), pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), fill) {}
+      : width(w),
+        height(h),
+        pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), fill) {}
 
   std::uint32_t* row(int y) { return pixels.data() + static_cast<std::size_t>(y) * width; }
   const std::uint32_t* row(int y) const {

@@ -84,7 +84,8 @@ std::uint32_t adler32(std::span<const std::uint8_t> data, std::uint32_t adler) {
 }
 
 Bytes encodePng(const PixelBuffer& image) {
-  if (image.width <= 0 || image.height <= 0) throw LevelError("cannot write an empty picture as PNG");
+  if (image.width <= 0 || image.height <= 0)
+    throw LevelError("cannot write an empty picture as PNG");
   // Filter type 0 (none) before each row, then R, G, B, A.
   const std::size_t rowBytes = 1 + static_cast<std::size_t>(image.width) * 4;
   Bytes raw(rowBytes * static_cast<std::size_t>(image.height));

@@ -8,7 +8,9 @@ namespace pyrovel::art {
 
 namespace {
 
-Facing facingOf(int index) { return static_cast<Facing>(index & 3); }
+Facing facingOf(int index) {
+  return static_cast<Facing>(index & 3);
+}
 
 // Colours of the two players: overalls, skin, helmet.
 constexpr Inks kFellowInks[] = {
@@ -19,22 +21,10 @@ constexpr Inks kFellowInks[] = {
 }  // namespace
 
 void drawFellow(Canvas& c, int variant) {
-  c.stamp({"................",
-           "......kkkk......",
-           ".....kFGGFk.....",
-           "....kEFwwFEk....",
-           "...kDEEEEEEDk...",
-           "....kfggggfk....",
-           "....kgkggkgk....",
-           "....kfggggfk....",
-           ".....kfddfk.....",
-           "...kk655556kk...",
-           "..k6k566665k6k..",
-           "..k5k566665k5k..",
-           "..kfk455554kfk..",
-           "....k45kk54k....",
-           "....k33kk33k....",
-           "...kkkk..kkkk..."},
+  c.stamp({"................", "......kkkk......", ".....kFGGFk.....", "....kEFwwFEk....",
+           "...kDEEEEEEDk...", "....kfggggfk....", "....kgkggkgk....", "....kfggggfk....",
+           ".....kfddfk.....", "...kk655556kk...", "..k6k566665k6k..", "..k5k566665k5k..",
+           "..kfk455554kfk..", "....k45kk54k....", "....k33kk33k....", "...kkkk..kkkk..."},
           kFellowInks[variant == 1 ? 1 : 0]);
   if (variant == 2) {  // stuck in a pool of glue
     Canvas glue;
@@ -108,8 +98,8 @@ void drawElectron(Canvas& c, int facing) {
   // A spark of light on a dotted orbit, a brighter spark where it heads.
   for (int i = 0; i < 40; i += 2) {
     const double t = i * 3.14159265 / 20;
-    c.set(static_cast<int>(std::floor(8 + 6.6 * std::cos(t))), static_cast<int>(std::floor(8 + 6.6 * std::sin(t))),
-          shade(Hue::Blue, i % 4 ? 4 : 6));
+    c.set(static_cast<int>(std::floor(8 + 6.6 * std::cos(t))),
+          static_cast<int>(std::floor(8 + 6.6 * std::sin(t))), shade(Hue::Blue, i % 4 ? 4 : 6));
   }
   c.line(3, 7, 12, 7, shade(Hue::Cyan, 5));
   c.line(3, 8, 12, 8, shade(Hue::Cyan, 5));

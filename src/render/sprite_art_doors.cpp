@@ -17,15 +17,15 @@ struct DoorLook {
 };
 
 constexpr DoorLook kDoors[] = {
-    {47, Hue::Emerald, Hue::Gold, true},   {48, Hue::Blue, Hue::Gold, true},
-    {49, Hue::Yellow, Hue::Gold, true},    {50, Hue::Red, Hue::Gold, true},
-    {51, Hue::Grey, Hue::Grey, true},      {52, Hue::Emerald, Hue::Gold, false},
-    {53, Hue::Blue, Hue::Gold, false},     {54, Hue::Yellow, Hue::Gold, false},
-    {55, Hue::Red, Hue::Gold, false},      {56, Hue::Grey, Hue::Emerald, false},
-    {79, Hue::Grey, Hue::Blue, false},     {80, Hue::Grey, Hue::Yellow, false},
-    {81, Hue::Grey, Hue::Red, false},      {176, Hue::Pearl, Hue::Gold, false},
-    {177, Hue::Pearl, Hue::Gold, true},    {178, Hue::Grey, Hue::Pearl, false},
-    {218, Hue::Dirt, Hue::Gold, true},     {219, Hue::Dirt, Hue::Gold, false},
+    {47, Hue::Emerald, Hue::Gold, true}, {48, Hue::Blue, Hue::Gold, true},
+    {49, Hue::Yellow, Hue::Gold, true},  {50, Hue::Red, Hue::Gold, true},
+    {51, Hue::Grey, Hue::Grey, true},    {52, Hue::Emerald, Hue::Gold, false},
+    {53, Hue::Blue, Hue::Gold, false},   {54, Hue::Yellow, Hue::Gold, false},
+    {55, Hue::Red, Hue::Gold, false},    {56, Hue::Grey, Hue::Emerald, false},
+    {79, Hue::Grey, Hue::Blue, false},   {80, Hue::Grey, Hue::Yellow, false},
+    {81, Hue::Grey, Hue::Red, false},    {176, Hue::Pearl, Hue::Gold, false},
+    {177, Hue::Pearl, Hue::Gold, true},  {178, Hue::Grey, Hue::Pearl, false},
+    {218, Hue::Dirt, Hue::Gold, true},   {219, Hue::Dirt, Hue::Gold, false},
 };
 
 struct KeyLook {
@@ -34,7 +34,7 @@ struct KeyLook {
 };
 
 constexpr KeyLook kKeys[] = {
-    {57, Hue::Emerald}, {58, Hue::Blue}, {59, Hue::Yellow}, {60, Hue::Red},
+    {57, Hue::Emerald}, {58, Hue::Blue},  {59, Hue::Yellow}, {60, Hue::Red},
     {179, Hue::Pearl},  {252, Hue::Grey}, {253, Hue::Dirt},
 };
 
@@ -160,7 +160,8 @@ void drawForcefield(Canvas& c, int) {
   c.fill(shade(Hue::Navy, 1));
   for (int strand = 0; strand < 4; ++strand) {
     for (int y = 0; y < kSide; ++y) {
-      const int x = strand * 4 + 1 + static_cast<int>(std::lround(1.4 * std::sin(y * 0.8 + strand * 1.7)));
+      const int x =
+          strand * 4 + 1 + static_cast<int>(std::lround(1.4 * std::sin(y * 0.8 + strand * 1.7)));
       c.set(x, y, shade(Hue::Cyan, 5));
       c.set(x + 1, y, shade(Hue::Blue, 4));
     }

@@ -36,7 +36,8 @@ void drawLetterTile(Canvas& c, int object) {
   // The copyright sign: a C in a ring.
   for (int i = 0; i < 48; ++i) {
     const double t = i * kPi / 24;
-    c.set(static_cast<int>(std::floor(8 + 6 * std::cos(t))), static_cast<int>(std::floor(8 + 6 * std::sin(t))), ink);
+    c.set(static_cast<int>(std::floor(8 + 6 * std::cos(t))),
+          static_cast<int>(std::floor(8 + 6 * std::sin(t))), ink);
   }
   c.text5x7("C", 6, 5, 1, ink);
 }

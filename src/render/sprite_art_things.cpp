@@ -11,8 +11,10 @@ namespace {
 
 void star(Canvas& c, int x, int y) {
   c.set(x, y, whiteInk());
-  for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) c.set(x + dx, y + dy, shade(Hue::Yellow, 6));
-  for (auto [dx, dy] : {std::pair{1, 1}, {-1, -1}, {1, -1}, {-1, 1}}) c.set(x + dx, y + dy, shade(Hue::Orange, 4));
+  for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}})
+    c.set(x + dx, y + dy, shade(Hue::Yellow, 6));
+  for (auto [dx, dy] : {std::pair{1, 1}, {-1, -1}, {1, -1}, {-1, 1}})
+    c.set(x + dx, y + dy, shade(Hue::Orange, 4));
 }
 
 }  // namespace
@@ -21,9 +23,10 @@ void drawBomb(Canvas& c, int variant) {
   if (variant == 2) {  // a spiked mine
     for (int i = 0; i < 8; ++i) {
       const double t = i * kPi / 4;
-      c.line(static_cast<int>(std::lround(7.5 + 4 * std::cos(t))), static_cast<int>(std::lround(8 + 4 * std::sin(t))),
-             static_cast<int>(std::lround(7.5 + 7.2 * std::cos(t))), static_cast<int>(std::lround(8 + 7.2 * std::sin(t))),
-             shade(Hue::Grey, 5));
+      c.line(static_cast<int>(std::lround(7.5 + 4 * std::cos(t))),
+             static_cast<int>(std::lround(8 + 4 * std::sin(t))),
+             static_cast<int>(std::lround(7.5 + 7.2 * std::cos(t))),
+             static_cast<int>(std::lround(8 + 7.2 * std::sin(t))), shade(Hue::Grey, 5));
     }
     c.ball(7.5, 8, 5.0, 5.0, Hue::Grey, 0.0, true, -2);
     c.set(7, 7, shade(Hue::Red, 6));
@@ -71,7 +74,10 @@ void drawExplosion(Canvas& c, int) {
       const double reach = 5.2 + 2.6 * std::cos(8 * a) + 0.8 * std::sin(3 * a);
       const double r = std::sqrt(dx * dx + dy * dy) / reach;
       if (r > 1) continue;
-      Ink ink = r < 0.3 ? whiteInk() : r < 0.55 ? shade(Hue::Yellow, 6) : r < 0.8 ? shade(Hue::Orange, 5) : shade(Hue::Red, 4);
+      Ink ink = r < 0.3    ? whiteInk()
+                : r < 0.55 ? shade(Hue::Yellow, 6)
+                : r < 0.8  ? shade(Hue::Orange, 5)
+                           : shade(Hue::Red, 4);
       c.set(x, y, ink);
     }
   }
@@ -85,8 +91,8 @@ void drawWheel(Canvas& c, int variant) {
   c.disc(7.5, 8, 5.0, kBlack);
   for (int i = 0; i < 6; ++i) {
     const double t = i * kPi / 3 + 0.3;
-    c.line(7, 7, static_cast<int>(std::lround(7.5 + 5 * std::cos(t))), static_cast<int>(std::lround(8 + 5 * std::sin(t))),
-           shade(hue, 5));
+    c.line(7, 7, static_cast<int>(std::lround(7.5 + 5 * std::cos(t))),
+           static_cast<int>(std::lround(8 + 5 * std::sin(t))), shade(hue, 5));
   }
   c.ball(7.5, 8, 2.0, 2.0, hue, 0.0, true, 1);
 }

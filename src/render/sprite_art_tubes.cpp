@@ -18,26 +18,38 @@ struct PipeShape {
 };
 
 constexpr PipeShape kPipes[] = {
-    {158, kLeft | kUp | kRight | kDown}, {159, kUp | kDown},          {160, kLeft | kRight},
-    {161, kLeft | kUp | kDown},          {162, kLeft | kUp | kRight}, {163, kUp | kRight | kDown},
-    {164, kLeft | kRight | kDown},       {165, kRight | kDown},       {166, kLeft | kDown},
-    {167, kUp | kRight},                 {168, kLeft | kUp},
+    {158, kLeft | kUp | kRight | kDown},
+    {159, kUp | kDown},
+    {160, kLeft | kRight},
+    {161, kLeft | kUp | kDown},
+    {162, kLeft | kUp | kRight},
+    {163, kUp | kRight | kDown},
+    {164, kLeft | kRight | kDown},
+    {165, kRight | kDown},
+    {166, kLeft | kDown},
+    {167, kUp | kRight},
+    {168, kLeft | kUp},
 };
 
 struct PortShape {
   int object;
-  int sides;    // the tube's openings
-  int arrow;    // the side the arrow points to, 0 for none
+  int sides;     // the tube's openings
+  int arrow;     // the side the arrow points to, 0 for none
   bool gravity;  // toggles gravity: orange collars
 };
 
 constexpr PortShape kPorts[] = {
-    {35, kLeft | kRight, kLeft, false},        {36, kLeft | kRight, kRight, false},
-    {37, kUp | kDown, kUp, false},             {38, kUp | kDown, kDown, false},
-    {39, kUp | kDown, 0, false},               {40, kLeft | kRight, 0, false},
+    {35, kLeft | kRight, kLeft, false},
+    {36, kLeft | kRight, kRight, false},
+    {37, kUp | kDown, kUp, false},
+    {38, kUp | kDown, kDown, false},
+    {39, kUp | kDown, 0, false},
+    {40, kLeft | kRight, 0, false},
     {41, kLeft | kUp | kRight | kDown, 0, false},
-    {43, kLeft | kRight, kLeft, true},         {44, kLeft | kRight, kRight, true},
-    {45, kUp | kDown, kUp, true},              {46, kUp | kDown, kDown, true},
+    {43, kLeft | kRight, kLeft, true},
+    {44, kLeft | kRight, kRight, true},
+    {45, kUp | kDown, kUp, true},
+    {46, kUp | kDown, kDown, true},
 };
 
 // Shade across a tube: `o` is the distance from its axis (negative towards
@@ -54,7 +66,8 @@ void tubes(Canvas& c, int sides, Hue hue, Hue collar, double r) {
   const double mid = 7.5;
   const bool vertical = (sides & kUp) && (sides & kDown);
   const bool horizontal = (sides & kLeft) && (sides & kRight);
-  const bool bend = !vertical && !horizontal && __builtin_popcount(static_cast<unsigned>(sides)) == 2;
+  const bool bend =
+      !vertical && !horizontal && __builtin_popcount(static_cast<unsigned>(sides)) == 2;
   const double sx = (sides & kRight) ? 1 : -1, sy = (sides & kDown) ? 1 : -1;
   for (int y = 0; y < kSide; ++y) {
     for (int x = 0; x < kSide; ++x) {
@@ -66,11 +79,16 @@ void tubes(Canvas& c, int sides, Hue hue, Hue collar, double r) {
         if (std::abs(d) <= r) level = tubeShade(sy > 0 ? -d : d, r);
       } else {
         const bool inHub = std::abs(ox) <= r && std::abs(oy) <= r;
-        const bool inH = std::abs(oy) <= r && (((sides & kLeft) && ox <= 0) || ((sides & kRight) && ox >= 0));
-        const bool inV = std::abs(ox) <= r && (((sides & kUp) && oy <= 0) || ((sides & kDown) && oy >= 0));
-        if (inHub) level = vertical ? tubeShade(ox, r) : tubeShade(oy, r);
-        else if (inV) level = tubeShade(ox, r);
-        else if (inH) level = tubeShade(oy, r);
+        const bool inH =
+            std::abs(oy) <= r && (((sides & kLeft) && ox <= 0) || ((sides & kRight) && ox >= 0));
+        const bool inV =
+            std::abs(ox) <= r && (((sides & kUp) && oy <= 0) || ((sides & kDown) && oy >= 0));
+        if (inHub)
+          level = vertical ? tubeShade(ox, r) : tubeShade(oy, r);
+        else if (inV)
+          level = tubeShade(ox, r);
+        else if (inH)
+          level = tubeShade(oy, r);
       }
       if (level < 0) continue;
       const bool atCollar = ((sides & kLeft) && x <= 1 && std::abs(oy) <= r) ||
@@ -84,14 +102,19 @@ void tubes(Canvas& c, int sides, Hue hue, Hue collar, double r) {
 }
 
 Facing facingOfSide(int side) {
-  return side == kLeft ? Facing::Left : side == kUp ? Facing::Up : side == kDown ? Facing::Down : Facing::Right;
+  return side == kLeft   ? Facing::Left
+         : side == kUp   ? Facing::Up
+         : side == kDown ? Facing::Down
+                         : Facing::Right;
 }
 
 // An arrowhead in the middle of the tile pointing to `side`, outlined.
 void arrowHead(Canvas& c, int side, Ink ink, double size) {
   const double m = 7.5;
   Canvas a;
-  a.polygon({{m + size, m + 0.5}, {m - size * 0.6, m - size + 0.5}, {m - size * 0.6, m + size + 0.5}}, ink);
+  a.polygon(
+      {{m + size, m + 0.5}, {m - size * 0.6, m - size + 0.5}, {m - size * 0.6, m + size + 0.5}},
+      ink);
   a.outlineShape(outlineInk());
   turn(a, facingOfSide(side));
   c.over(a);
@@ -104,7 +127,8 @@ void drawPort(Canvas& c, int object) {
     if (p.object != object) continue;
     tubes(c, p.sides, Hue::Steel, p.gravity ? Hue::Orange : Hue::Steel, 4.6);
     // Gravity ports point with an orange arrow, the others with a dark one.
-    if (p.arrow) arrowHead(c, p.arrow, p.gravity ? shade(Hue::Orange, 6) : shade(Hue::Navy, 2), 3.6);
+    if (p.arrow)
+      arrowHead(c, p.arrow, p.gravity ? shade(Hue::Orange, 6) : shade(Hue::Navy, 2), 3.6);
     return;
   }
 }

@@ -18,7 +18,8 @@ void bricks(Canvas& c, Hue hue, Ink mortar, int w, int h, unsigned seed, int bas
     const int shift = (row % 2) ? w / 2 : 0;
     for (int bx = -w; bx < kSide + w; bx += w) {
       const int x0 = bx + shift, x1 = x0 + w - 2;
-      const int tone = base + static_cast<int>((seed + static_cast<unsigned>(row * 7 + bx * 3)) % 3) - 1;
+      const int tone =
+          base + static_cast<int>((seed + static_cast<unsigned>(row * 7 + bx * 3)) % 3) - 1;
       c.rect(x0, y0, x1, y1, shade(hue, tone));
       for (int x = x0; x <= x1; ++x) c.set(x, y0, shade(hue, tone + 2));
       for (int y = y0; y <= y1; ++y) c.set(x0, y, shade(hue, tone + 1));
@@ -37,7 +38,8 @@ void stepCutGem(Canvas& c, Hue hue, int x0, int y0, int x1, int y1, int cut, int
   for (int y = y0; y <= y1; ++y) {
     for (int x = x0; x <= x1; ++x) {
       if (!inside(x, y)) continue;
-      const bool edge = !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
+      const bool edge =
+          !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
       if (edge) {
         c.set(x, y, outlineInk());
         continue;
@@ -46,10 +48,14 @@ void stepCutGem(Canvas& c, Hue hue, int x0, int y0, int x1, int y1, int cut, int
       int level = 5;  // the table
       const int most = std::max(std::max(left, right), std::max(top, bottom));
       if (most > 0) {
-        if (top == most) level = 7;
-        else if (bottom == most) level = 2;
-        else if (left == most) level = 6;
-        else level = 3;
+        if (top == most)
+          level = 7;
+        else if (bottom == most)
+          level = 2;
+        else if (left == most)
+          level = 6;
+        else
+          level = 3;
       }
       c.set(x, y, shade(hue, level));
     }
@@ -61,24 +67,12 @@ void stepCutGem(Canvas& c, Hue hue, int x0, int y0, int x1, int y1, int cut, int
 }
 
 void smallDiamond(Canvas& c, int left, int top) {
-  c.stamp({"..kkkk..",
-           ".k7887k.",
-           "k677886k",
-           "k555443k",
-           ".k6642k.",
-           "..k63k..",
-           "...kk..."},
+  c.stamp({"..kkkk..", ".k7887k.", "k677886k", "k555443k", ".k6642k.", "..k63k..", "...kk..."},
           {Hue::Cyan}, left, top);
 }
 
 void smallCrystal(Canvas& c, int left, int top) {
-  c.stamp({"...kk...",
-           "..k78k..",
-           ".k7785k.",
-           ".k6754k.",
-           ".k6643k.",
-           "..k52k..",
-           "...kk..."},
+  c.stamp({"...kk...", "..k78k..", ".k7785k.", ".k6754k.", ".k6643k.", "..k52k..", "...kk..."},
           {Hue::Violet}, left, top);
 }
 
@@ -88,7 +82,8 @@ void drawSteel(Canvas& c, int variant) {
   if (variant == 2) {  // invisible steel: dotted outlines of the plate and its rivets
     for (int i = 0; i < kSide; i += 2) {
       c.dots(shade(Hue::Steel, 2), {{i, 0}, {0, i}, {15 - i, 15}, {15, 15 - i}});
-      if (i >= 3 && i <= 12) c.dots(shade(Hue::Steel, 1), {{i, 3}, {3, i}, {15 - i, 12}, {12, 15 - i}});
+      if (i >= 3 && i <= 12)
+        c.dots(shade(Hue::Steel, 1), {{i, 3}, {3, i}, {15 - i, 12}, {12, 15 - i}});
     }
     c.dots(shade(Hue::Steel, 4), {{1, 1}, {13, 1}, {1, 13}, {13, 13}});
     return;
@@ -108,9 +103,12 @@ void drawSteel(Canvas& c, int variant) {
   } else if (variant == 3) {  // slanted: only the lower right triangle is steel
     for (int y = 0; y < kSide; ++y) {
       for (int x = 0; x < kSide; ++x) {
-        if (x + y < 15) c.px[y][x] = kBlack;
-        else if (x + y == 15) c.px[y][x] = shade(Hue::Steel, 7);
-        else if (x + y == 16) c.px[y][x] = shade(Hue::Steel, 5);
+        if (x + y < 15)
+          c.px[y][x] = kBlack;
+        else if (x + y == 15)
+          c.px[y][x] = shade(Hue::Steel, 7);
+        else if (x + y == 16)
+          c.px[y][x] = shade(Hue::Steel, 5);
       }
     }
   }
@@ -119,13 +117,22 @@ void drawSteel(Canvas& c, int variant) {
 void drawWallPattern(Canvas& c, int pattern) {
   const Ink mortar = shade(Hue::Grey, 1);
   switch (pattern) {
-    case 0: bricks(c, Hue::Brick, mortar, 8, 4, 1); break;
-    case 1: bricks(c, Hue::Grey, shade(Hue::Grey, 0), 8, 4, 2); break;
-    case 2: bricks(c, Hue::Sand, shade(Hue::Sand, 1), 8, 8, 3); break;
+    case 0:
+      bricks(c, Hue::Brick, mortar, 8, 4, 1);
+      break;
+    case 1:
+      bricks(c, Hue::Grey, shade(Hue::Grey, 0), 8, 4, 2);
+      break;
+    case 2:
+      bricks(c, Hue::Sand, shade(Hue::Sand, 1), 8, 8, 3);
+      break;
     case 3:  // cobbles
       c.fill(shade(Hue::Stone, 1));
-      for (auto [x, y, r] : {std::tuple{4.0, 4.0, 3.6}, {11.5, 3.5, 3.4}, {8.0, 10.5, 3.8},
-                             {1.0, 12.0, 3.0}, {14.5, 12.5, 3.0}}) {
+      for (auto [x, y, r] : {std::tuple{4.0, 4.0, 3.6},
+                             {11.5, 3.5, 3.4},
+                             {8.0, 10.5, 3.8},
+                             {1.0, 12.0, 3.0},
+                             {14.5, 12.5, 3.0}}) {
         Canvas stone;
         stone.ball(x, y, r, r * 0.9, Hue::Stone, 0.08);
         c.over(stone);
@@ -136,7 +143,9 @@ void drawWallPattern(Canvas& c, int pattern) {
         for (int x = 0; x < kSide; x += 8) c.bevel(x, y, x + 7, y + 7, Hue::Blue, 4);
       }
       break;
-    case 5: bricks(c, Hue::Olive, shade(Hue::Olive, 0), 16, 4, 4); break;
+    case 5:
+      bricks(c, Hue::Olive, shade(Hue::Olive, 0), 16, 4, 4);
+      break;
     case 6:  // purple checks
       for (int y = 0; y < kSide; ++y) {
         for (int x = 0; x < kSide; ++x) {
@@ -217,7 +226,8 @@ void drawInvisibleWall(Canvas& c, int) {
   bricks(wall, Hue::Grey, whiteInk(), 8, 4, 2);
   for (int y = 0; y < kSide; ++y) {
     for (int x = 0; x < kSide; ++x) {
-      if (wall.px[y][x] == whiteInk() && (x + y) % 2 == 0) c.set(x, y, shade(Hue::Grey, (x + y) % 4 ? 2 : 3));
+      if (wall.px[y][x] == whiteInk() && (x + y) % 2 == 0)
+        c.set(x, y, shade(Hue::Grey, (x + y) % 4 ? 2 : 3));
     }
   }
 }
@@ -250,13 +260,19 @@ void drawGemWall(Canvas& c, int gem) {
   bricks(c, Hue::Grey, shade(Hue::Grey, 0), 8, 4, 8, 3);
   c.rect(3, 3, 12, 12, outlineInk());
   switch (gem) {
-    case 0: smallDiamond(c, 4, 4); break;
-    case 1: stepCutGem(c, Hue::Emerald, 4, 4, 11, 11, 2, 2); break;
+    case 0:
+      smallDiamond(c, 4, 4);
+      break;
+    case 1:
+      stepCutGem(c, Hue::Emerald, 4, 4, 11, 11, 2, 2);
+      break;
     case 2:
       c.ball(8, 8, 3.6, 3.6, Hue::Pearl, 0.0, true, -1);
       c.set(7, 6, whiteInk());
       break;
-    default: smallCrystal(c, 4, 4); break;
+    default:
+      smallCrystal(c, 4, 4);
+      break;
   }
 }
 

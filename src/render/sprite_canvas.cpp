@@ -19,30 +19,30 @@ struct Ramp {
 };
 
 constexpr Ramp kRamps[] = {
-    {{34, 34, 40}, {124, 124, 132}, {236, 236, 242}},   // Grey
-    {{30, 36, 52}, {104, 116, 140}, {214, 224, 240}},   // Steel
-    {{48, 26, 10}, {132, 80, 36}, {214, 160, 96}},      // Dirt
-    {{26, 14, 8}, {86, 52, 30}, {160, 112, 70}},        // DarkEarth
-    {{40, 34, 30}, {126, 112, 98}, {228, 216, 196}},    // Stone
-    {{8, 44, 96}, {56, 168, 232}, {240, 255, 255}},     // Cyan
-    {{2, 44, 14}, {24, 168, 58}, {196, 255, 190}},      // Emerald
-    {{64, 6, 6}, {206, 34, 28}, {255, 186, 160}},       // Red
-    {{96, 66, 0}, {238, 196, 18}, {255, 255, 200}},     // Yellow
-    {{8, 16, 84}, {40, 92, 226}, {196, 214, 255}},      // Blue
-    {{90, 34, 0}, {240, 118, 18}, {255, 224, 150}},     // Orange
-    {{36, 8, 64}, {134, 62, 206}, {234, 206, 255}},     // Purple
-    {{92, 16, 54}, {232, 92, 164}, {255, 214, 236}},    // Pink
-    {{104, 56, 36}, {232, 168, 120}, {255, 232, 204}},  // Skin
-    {{18, 62, 0}, {112, 202, 30}, {222, 255, 160}},     // Lime
-    {{96, 74, 36}, {204, 172, 100}, {252, 238, 192}},   // Sand
-    {{86, 56, 0}, {214, 162, 28}, {255, 242, 150}},     // Gold
-    {{0, 54, 54}, {22, 162, 150}, {184, 255, 240}},     // Teal
-    {{6, 8, 36}, {30, 40, 112}, {124, 144, 224}},       // Navy
-    {{66, 28, 10}, {184, 102, 50}, {255, 204, 154}},    // Copper
+    {{34, 34, 40}, {124, 124, 132}, {236, 236, 242}},     // Grey
+    {{30, 36, 52}, {104, 116, 140}, {214, 224, 240}},     // Steel
+    {{48, 26, 10}, {132, 80, 36}, {214, 160, 96}},        // Dirt
+    {{26, 14, 8}, {86, 52, 30}, {160, 112, 70}},          // DarkEarth
+    {{40, 34, 30}, {126, 112, 98}, {228, 216, 196}},      // Stone
+    {{8, 44, 96}, {56, 168, 232}, {240, 255, 255}},       // Cyan
+    {{2, 44, 14}, {24, 168, 58}, {196, 255, 190}},        // Emerald
+    {{64, 6, 6}, {206, 34, 28}, {255, 186, 160}},         // Red
+    {{96, 66, 0}, {238, 196, 18}, {255, 255, 200}},       // Yellow
+    {{8, 16, 84}, {40, 92, 226}, {196, 214, 255}},        // Blue
+    {{90, 34, 0}, {240, 118, 18}, {255, 224, 150}},       // Orange
+    {{36, 8, 64}, {134, 62, 206}, {234, 206, 255}},       // Purple
+    {{92, 16, 54}, {232, 92, 164}, {255, 214, 236}},      // Pink
+    {{104, 56, 36}, {232, 168, 120}, {255, 232, 204}},    // Skin
+    {{18, 62, 0}, {112, 202, 30}, {222, 255, 160}},       // Lime
+    {{96, 74, 36}, {204, 172, 100}, {252, 238, 192}},     // Sand
+    {{86, 56, 0}, {214, 162, 28}, {255, 242, 150}},       // Gold
+    {{0, 54, 54}, {22, 162, 150}, {184, 255, 240}},       // Teal
+    {{6, 8, 36}, {30, 40, 112}, {124, 144, 224}},         // Navy
+    {{66, 28, 10}, {184, 102, 50}, {255, 204, 154}},      // Copper
     {{112, 112, 124}, {218, 218, 228}, {255, 255, 255}},  // Pearl
-    {{36, 42, 8}, {112, 122, 40}, {204, 214, 124}},     // Olive
-    {{46, 0, 56}, {172, 40, 192}, {255, 194, 255}},     // Violet
-    {{52, 14, 10}, {150, 56, 38}, {232, 150, 110}},     // Brick
+    {{36, 42, 8}, {112, 122, 40}, {204, 214, 124}},       // Olive
+    {{46, 0, 56}, {172, 40, 192}, {255, 194, 255}},       // Violet
+    {{52, 14, 10}, {150, 56, 38}, {232, 150, 110}},       // Brick
 };
 static_assert(std::size(kRamps) == static_cast<std::size_t>(Hue::Count));
 
@@ -51,7 +51,9 @@ constexpr int kOutlineIndex = kRampStart + static_cast<int>(Hue::Count) * kShade
 constexpr int kWhiteIndex = kOutlineIndex + 1;
 static_assert(kWhiteIndex < 256);
 
-int mix(int a, int b, double t) { return static_cast<int>(std::lround(a + (b - a) * t)); }
+int mix(int a, int b, double t) {
+  return static_cast<int>(std::lround(a + (b - a) * t));
+}
 
 Rgb rampColour(const Ramp& r, int level) {
   // The body colour sits at shade 4, so there are more shades of shadow
@@ -81,10 +83,15 @@ Ink templateInk(char ch, const Inks& inks, bool& skip) {
 }  // namespace
 
 Ink shade(Hue hue, int level) {
-  return static_cast<Ink>(kRampStart + static_cast<int>(hue) * kShades + std::clamp(level, 0, kShades - 1));
+  return static_cast<Ink>(kRampStart + static_cast<int>(hue) * kShades +
+                          std::clamp(level, 0, kShades - 1));
 }
-Ink outlineInk() { return kOutlineIndex; }
-Ink whiteInk() { return kWhiteIndex; }
+Ink outlineInk() {
+  return kOutlineIndex;
+}
+Ink whiteInk() {
+  return kWhiteIndex;
+}
 
 void fillPalette(ImageLibrary& library) {
   for (int h = 0; h < static_cast<int>(Hue::Count); ++h) {
@@ -98,7 +105,9 @@ void fillPalette(ImageLibrary& library) {
   library.setColour(kWhiteIndex, 255, 255, 255);
 }
 
-void Canvas::fill(Ink c) { rect(0, 0, kSide - 1, kSide - 1, c); }
+void Canvas::fill(Ink c) {
+  rect(0, 0, kSide - 1, kSide - 1, c);
+}
 
 void Canvas::rect(int x0, int y0, int x1, int y1, Ink c) {
   for (int y = y0; y <= y1; ++y) {
@@ -244,7 +253,8 @@ void Canvas::speckle(unsigned seed, int count, std::initializer_list<Ink> inks, 
   }
 }
 
-void Canvas::stamp(std::initializer_list<std::string_view> rows, const Inks& inks, int left, int top) {
+void Canvas::stamp(std::initializer_list<std::string_view> rows, const Inks& inks, int left,
+                   int top) {
   int y = top;
   for (std::string_view row : rows) {
     for (int i = 0; i < static_cast<int>(row.size()); ++i) {
@@ -290,7 +300,9 @@ void Canvas::mirrorX() {
   for (auto& row : px) std::reverse(std::begin(row), std::end(row));
 }
 
-void Canvas::mirrorY() { std::reverse(std::begin(px), std::end(px)); }
+void Canvas::mirrorY() {
+  std::reverse(std::begin(px), std::end(px));
+}
 
 void Canvas::rotateCW() {
   Canvas old = *this;
@@ -308,10 +320,17 @@ void Canvas::rotateCCW() {
 
 void turn(Canvas& c, Facing from_right) {
   switch (from_right) {
-    case Facing::Right: break;
-    case Facing::Left: c.mirrorX(); break;
-    case Facing::Down: c.rotateCW(); break;
-    case Facing::Up: c.rotateCCW(); break;
+    case Facing::Right:
+      break;
+    case Facing::Left:
+      c.mirrorX();
+      break;
+    case Facing::Down:
+      c.rotateCW();
+      break;
+    case Facing::Up:
+      c.rotateCCW();
+      break;
   }
 }
 

@@ -16,8 +16,31 @@ inline constexpr int kSide = 16;
 // Colour ramps of the palette, each 8 shades from deep shadow (0) to
 // highlight (7).
 enum class Hue : std::uint8_t {
-  Grey, Steel, Dirt, DarkEarth, Stone, Cyan, Emerald, Red, Yellow, Blue, Orange, Purple,
-  Pink, Skin, Lime, Sand, Gold, Teal, Navy, Copper, Pearl, Olive, Violet, Brick, Count
+  Grey,
+  Steel,
+  Dirt,
+  DarkEarth,
+  Stone,
+  Cyan,
+  Emerald,
+  Red,
+  Yellow,
+  Blue,
+  Orange,
+  Purple,
+  Pink,
+  Skin,
+  Lime,
+  Sand,
+  Gold,
+  Teal,
+  Navy,
+  Copper,
+  Pearl,
+  Olive,
+  Violet,
+  Brick,
+  Count
 };
 inline constexpr int kShades = 8;
 
@@ -87,7 +110,7 @@ class Canvas {
 
   void mirrorX();
   void mirrorY();
-  void rotateCW();   // a quarter turn clockwise
+  void rotateCW();  // a quarter turn clockwise
   void rotateCCW();
 };
 

@@ -48,8 +48,9 @@ const std::uint32_t* SpriteStrip::scaledSprite(int object, int side) const {
   auto it = scaled_.find(side);
   if (it == scaled_.end()) {
     if (scaled_.size() >= kKeptSizes) scaled_.clear();
-    it = scaled_.emplace(side, std::vector<std::vector<std::uint32_t>>(
-                                   static_cast<std::size_t>(count())))
+    it = scaled_
+             .emplace(side,
+                      std::vector<std::vector<std::uint32_t>>(static_cast<std::size_t>(count())))
              .first;
   }
   std::vector<std::uint32_t>& sprite = it->second[static_cast<std::size_t>(object)];
@@ -59,8 +60,10 @@ const std::uint32_t* SpriteStrip::scaledSprite(int object, int side) const {
     for (int x = 0; x < side; ++x) column[static_cast<std::size_t>(x)] = x * kSpriteSide / side;
     const std::uint32_t* src = this->sprite(object);
     for (int y = 0; y < side; ++y) {
-      const std::uint32_t* srcRow = src + static_cast<std::size_t>(y * kSpriteSide / side) * kSpriteSide;
-      std::uint32_t* dst = sprite.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(side);
+      const std::uint32_t* srcRow =
+          src + static_cast<std::size_t>(y * kSpriteSide / side) * kSpriteSide;
+      std::uint32_t* dst =
+          sprite.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(side);
       for (int x = 0; x < side; ++x) dst[x] = srcRow[column[static_cast<std::size_t>(x)]];
     }
   }
@@ -82,13 +85,15 @@ void loadSpriteStrip(SpriteStrip& strip, const std::string& imlPath, const std::
     SpriteStrip fresh(std::move(library), std::move(table));
     strip.swap(fresh);
   } catch (const std::bad_alloc&) {
-    throw LevelError(bamPath, std::nullopt, 2,
-                     "not enough memory for a sprite strip of " + std::to_string(count) + " sprites");
+    throw LevelError(
+        bamPath, std::nullopt, 2,
+        "not enough memory for a sprite strip of " + std::to_string(count) + " sprites");
   }
 }
 
 std::string objectTableNameFor(const std::string& imlPath) {
-  const std::string stem = imlPath.size() >= 4 ? imlPath.substr(0, imlPath.size() - 4) : std::string();
+  const std::string stem =
+      imlPath.size() >= 4 ? imlPath.substr(0, imlPath.size() - 4) : std::string();
   return stem + ".bam";
 }
 

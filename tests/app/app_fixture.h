@@ -21,10 +21,11 @@ namespace pyrovel::app::testing {
 // library has put in its own handler).
 inline void quietPlatform() {
   static QtMessageHandler previous = nullptr;
-  previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (text.startsWith("This plugin does not support")) return;
-    if (previous) previous(type, context, text);
-  });
+  previous = qInstallMessageHandler(
+      [](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (text.startsWith("This plugin does not support")) return;
+        if (previous) previous(type, context, text);
+      });
 }
 
 class ScriptedDialogs : public Dialogs {
@@ -50,7 +51,8 @@ class ScriptedDialogs : public Dialogs {
     if (chosen.isEmpty()) return std::nullopt;
     return chosen;
   }
-  std::optional<Frontend::SaveAsChoice> chooseSaveAs(QWidget*, const QString&, const QString&) override {
+  std::optional<Frontend::SaveAsChoice> chooseSaveAs(QWidget*, const QString&,
+                                                     const QString&) override {
     if (saveChoices.empty()) return std::nullopt;
     auto c = saveChoices.front();
     saveChoices.pop_front();
@@ -84,8 +86,8 @@ class ProgramFolder {
 };
 
 inline std::unique_ptr<MainWindow> makeWindow(const ProgramFolder& folder, ScriptedDialogs& dialogs,
-                                          QStringList arguments = {},
-                                          std::optional<bool> writable = std::nullopt) {
+                                              QStringList arguments = {},
+                                              std::optional<bool> writable = std::nullopt) {
   AppOptions options;
   options.programDir = folder.path();
   options.userConfigDir = folder.userDir();
@@ -101,7 +103,9 @@ inline std::unique_ptr<MainWindow> makeWindow(const ProgramFolder& folder, Scrip
   return window;
 }
 
-inline QString demoMap() { return QString(PYROVEL_SOURCE_DIR) + "/levels/demo.map"; }
+inline QString demoMap() {
+  return QString(PYROVEL_SOURCE_DIR) + "/levels/demo.map";
+}
 
 // A copy of the demo levelmap under another name, in `dir`.
 inline QString copyOfDemo(const QTemporaryDir& dir, const QString& name) {

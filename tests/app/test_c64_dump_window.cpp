@@ -40,7 +40,9 @@ struct Fixture {
   QSignalSpy loaded{&form, &C64DumpWindow::levelsLoaded};
   QSignalSpy dasRead{&form, &C64DumpWindow::dasLevelsetRead};
 
-  QString write(const QString& name, const DumpBytes& bytes) { return writeBytes(dir, name, bytes); }
+  QString write(const QString& name, const DumpBytes& bytes) {
+    return writeBytes(dir, name, bytes);
+  }
   // "Open" with `path` chosen in the file dialog.
   void open(const QString& path) {
     dialogs.dumpChoices << path;
@@ -123,8 +125,9 @@ class C64DumpWindowTest : public QObject {
     pyrovel::testing::put(amiga, 0, "BDCA");
     amiga.resize(600, 0);
     f.open(f.write("x.cav", amiga));
-    QCOMPARE(f.report().mid(2), (QStringList{"Found an Amiga Construction Kit Cave or Intermission.",
-                                             "(But that import filter is currently disabled) "}));
+    QCOMPARE(f.report().mid(2),
+             (QStringList{"Found an Amiga Construction Kit Cave or Intermission.",
+                          "(But that import filter is currently disabled) "}));
 
     // Unknown content ends with the help text.
     f.open(f.write("noise.bin", DumpBytes(70000, 0x11)));

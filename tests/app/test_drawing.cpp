@@ -4,14 +4,14 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
-#include <QSpinBox>
 #include <QScreen>
+#include <QSpinBox>
 #include <QToolButton>
 
+#include "app/editing_area.h"
 #include "app/level_paint.h"
 #include "app/level_view.h"
 #include "app/text_codec.h"
-#include "app/editing_area.h"
 #include "app_fixture.h"
 #include "editor/tools/chaos_tool.h"
 #include "editor/tools/pen_tool.h"
@@ -53,20 +53,28 @@ class Drag {
   Qt::MouseButtons held_;
 };
 
-QToolButton* button(MainWindow& w, const QString& name) { return w.findChild<QToolButton*>(name); }
+QToolButton* button(MainWindow& w, const QString& name) {
+  return w.findChild<QToolButton*>(name);
+}
 
 // A tool's button shows its tool is on: held down or highlighted.
-bool showsOn(const QToolButton* b) { return b->isChecked() || !b->styleSheet().isEmpty(); }
+bool showsOn(const QToolButton* b) {
+  return b->isChecked() || !b->styleSheet().isEmpty();
+}
 
 // What the screen shows of the view now, stale pixels included.
 QImage onScreen(LevelView* view) {
   QTest::qWait(30);
-  return view->screen()->grabWindow(view->window()->winId()).toImage().copy(
-      QRect(view->mapTo(view->window(), QPoint(0, 0)), view->size()));
+  return view->screen()
+      ->grabWindow(view->window()->winId())
+      .toImage()
+      .copy(QRect(view->mapTo(view->window(), QPoint(0, 0)), view->size()));
 }
 
 // The view as a full repaint draws it.
-QImage repainted(LevelView* view) { return view->grab().toImage(); }
+QImage repainted(LevelView* view) {
+  return view->grab().toImage();
+}
 
 }  // namespace
 
@@ -98,7 +106,8 @@ class DrawingTest : public QObject {
     QCOMPARE(w->statusPanel(3)->text(), QString("Outside level area"));
 
     w->action("undo")->trigger();
-    for (int x = 10; x <= 14; ++x) QCOMPARE(s.map.at(x, 10), before[static_cast<std::size_t>(x - 10)]);
+    for (int x = 10; x <= 14; ++x)
+      QCOMPARE(s.map.at(x, 10), before[static_cast<std::size_t>(x - 10)]);
     QVERIFY(onScreen(w->editingArea().view()) == repainted(w->editingArea().view()));
   }
 
@@ -154,7 +163,8 @@ class DrawingTest : public QObject {
     // the column of the pointer's cell it changes most pixels...
     const int cs = view->cellSize();
     int changed = 0;
-    for (int x = 2 * cs; x < 6 * cs; ++x) changed += during.pixel(x, 3 * cs - 1) != untouched.pixel(x, 3 * cs - 1);
+    for (int x = 2 * cs; x < 6 * cs; ++x)
+      changed += during.pixel(x, 3 * cs - 1) != untouched.pixel(x, 3 * cs - 1);
     QVERIFY2(changed > cs, qPrintable(QString::number(changed)));
     // ... and no cell has changed yet.
     QCOMPARE(s.map.at(3, 3), inside);
@@ -182,7 +192,8 @@ class DrawingTest : public QObject {
     s.map.at(8, 8) = obj::Diamond;
     s.map.at(3, 4) = obj::Diamond;
     QTest::mouseClick(button(*w, "rectangleTool"), Qt::LeftButton, {}, QPoint(20, 20));  // outline
-    QCOMPARE(w->drawingTools().buttonIcon(RectangleTool::kId), std::string_view("rectangleOutline"));
+    QCOMPARE(w->drawingTools().buttonIcon(RectangleTool::kId),
+             std::string_view("rectangleOutline"));
     Drag drag(w->editingArea().view());
     drag.press(2, 3);
     drag.move(6, 6);

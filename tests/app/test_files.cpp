@@ -11,7 +11,9 @@ using namespace pyrovel::app;
 using namespace pyrovel::app::testing;
 
 namespace {
-std::array<std::string, 4> historyOf(MainWindow& w) { return w.session().history; }
+std::array<std::string, 4> historyOf(MainWindow& w) {
+  return w.session().history;
+}
 
 // The levelmap as a fresh session reads it from disk.
 std::unique_ptr<EditorSession> readBack(const QString& path) {
@@ -34,9 +36,9 @@ class FilesTest : public QObject {
     QCOMPARE(open.at(2), QString("Pyrovel (.map) (*.map)"));
     QCOMPARE(open.at(3), QString("Supaplex (levels.d*) (levels.d*)"));
     QCOMPARE(open.at(8), QString("BDCFF (.bd) (*.bd)"));
-    QCOMPARE(saveAsFileTypes(), QStringList({"Pyrovel (*.map)", "Emerald Mines V4 / BD4 (*.lev)",
-                                             "Emerald Mines V6 (*.lev)",
-                                             "Boulderdash Common File Format (*.bd)"}));
+    QCOMPARE(saveAsFileTypes(),
+             QStringList({"Pyrovel (*.map)", "Emerald Mines V4 / BD4 (*.lev)",
+                          "Emerald Mines V6 (*.lev)", "Boulderdash Common File Format (*.bd)"}));
   }
 
   void historyKeepsTheFourLastFilesMostRecentFirst() {
@@ -49,9 +51,9 @@ class FilesTest : public QObject {
     dialogs.openChoices = {a, b, c};
     for (int i = 0; i < 3; ++i) w->action("openLevelset")->trigger();
     QCOMPARE(dialogs.openFolders.first(), folder.path() + "/");  // starts in the program folder
-    QCOMPARE(dialogs.openFolders.last(), files.path());           // then where the last file was
+    QCOMPARE(dialogs.openFolders.last(), files.path());          // then where the last file was
     QCOMPARE(historyOf(*w), (std::array<std::string, 4>{c.toStdString(), b.toStdString(),
-                                                         a.toStdString(), "---"}));
+                                                        a.toStdString(), "---"}));
     QVERIFY(w->action("history3")->isVisible());
     QVERIFY(!w->action("history4")->isVisible());
 
@@ -59,7 +61,7 @@ class FilesTest : public QObject {
     w->action("history3")->trigger();
     QCOMPARE(w->session().map.fileName, std::string("a.map"));
     QCOMPARE(historyOf(*w), (std::array<std::string, 4>{a.toStdString(), c.toStdString(),
-                                                         b.toStdString(), "---"}));
+                                                        b.toStdString(), "---"}));
     w->action("history1")->trigger();
     QCOMPARE(w->action("history1")->text(), a);
     QCOMPARE(w->action("history2")->text(), c);
@@ -76,8 +78,10 @@ class FilesTest : public QObject {
     dialogs.answers = {Answer::No};  // do not save first
     w->action("openLevelset")->trigger();
     QCOMPARE(dialogs.questions.size(), 1);
-    QCOMPARE(dialogs.questions.first(),
-             QString("This will erase changes you have made. Do you want to save the current levelmap ?"));
+    QCOMPARE(
+        dialogs.questions.first(),
+        QString(
+            "This will erase changes you have made. Do you want to save the current levelmap ?"));
     QCOMPARE(w->session().map.currentLevel, 1);
     QCOMPARE(w->session().map.fileName, std::string("demo.map"));
     QVERIFY(!w->session().map.modified);

@@ -4,10 +4,10 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QElapsedTimer>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTabWidget>
@@ -61,7 +61,9 @@ class LevelTestWindowTest : public QObject {
       QTest::qWait(20);
     }
     OptionsWindow* options() const { return w->players().optionsWindow(); }
-    void clickTest() { QTest::mouseClick(w->findChild<QToolButton*>("testLevelButton"), Qt::LeftButton); }
+    void clickTest() {
+      QTest::mouseClick(w->findChild<QToolButton*>("testLevelButton"), Qt::LeftButton);
+    }
   };
 
  private slots:
@@ -211,7 +213,8 @@ class LevelTestWindowTest : public QObject {
     e.options()->pages()->setCurrentIndex(OptionsWindow::EditorPage);
     e.clickTest();
     QCOMPARE(e.dialogs.messages.size(), 1);
-    QVERIFY(e.dialogs.messages[0].startsWith("BD4 was not found, please supply the correct BD4 directory"));
+    QVERIFY(e.dialogs.messages[0].startsWith(
+        "BD4 was not found, please supply the correct BD4 directory"));
     QVERIFY(e.options()->isVisible());
     QCOMPARE(e.options()->pages()->currentIndex(), int(OptionsWindow::FileLocations));
     QVERIFY(e.launcher.launches.empty());
@@ -255,8 +258,8 @@ class LevelTestWindowTest : public QObject {
     Editor e;
     e.w->action("help")->trigger();
     QCOMPARE(e.dialogs.questions.size(), 1);
-    QCOMPARE(e.dialogs.questions[0],
-             QString("Sorry, Help is not yet available in the beta-version. Do you want to read the readme.txt ?"));
+    QCOMPARE(e.dialogs.questions[0], QString("Sorry, Help is not yet available in the "
+                                             "beta-version. Do you want to read the readme.txt ?"));
     QVERIFY(e.opened.isEmpty());  // answered No
 
     touch(e.folder.file("EditorReadme.txt"));

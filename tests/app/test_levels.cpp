@@ -15,8 +15,12 @@ using namespace pyrovel::app;
 using namespace pyrovel::app::testing;
 
 namespace {
-QToolButton* button(MainWindow& w, const char* name) { return w.findChild<QToolButton*>(name); }
-int shownLevel(MainWindow& w) { return Levelmap::levelNumber(w.session().map.currentLevel); }
+QToolButton* button(MainWindow& w, const char* name) {
+  return w.findChild<QToolButton*>(name);
+}
+int shownLevel(MainWindow& w) {
+  return Levelmap::levelNumber(w.session().map.currentLevel);
+}
 }  // namespace
 
 class LevelsTest : public QObject {

@@ -74,7 +74,8 @@ class ObjectsHelpWindowTest : public QObject {
     f.click("NextImage");
     QCOMPARE(f.form.help().section(2).size(), std::size_t{3});
     QCOMPARE(offsets->item(3)->text().toInt(), offset3 + 3 - lines2);
-    QVERIFY(f.form.findChild<QPlainTextEdit*>("document")->toPlainText().contains("One line of help."));
+    QVERIFY(
+        f.form.findChild<QPlainTextEdit*>("document")->toPlainText().contains("One line of help."));
 
     // A marker typed into a section is refused and the edit stays shown.
     f.memo()->setPlainText("--7--");

@@ -173,7 +173,8 @@ class PropertiesTest : public QObject {
     w->session().nextLevel();
     QCOMPARE(wellEdit->value(), s.map.current().wellDelay());
     QCOMPARE(memo->toPlainText(), QString());
-    QCOMPARE(child<QLineEdit>(*w, "TitleEdit")->text(), QString::fromStdString(s.map.current().title()));
+    QCOMPARE(child<QLineEdit>(*w, "TitleEdit")->text(),
+             QString::fromStdString(s.map.current().title()));
     w->session().previousLevel();
     QCOMPARE(wellEdit->value(), 42);
     QCOMPARE(memo->toPlainText(), QString("Colors=Red"));

@@ -71,7 +71,9 @@ struct Fixture {
   ResourceExplorerWindow form{session, &dialogs};
   QSignalSpy imported{&form, &ResourceExplorerWindow::levelsImported};
 
-  QString write(const QString& name, const std::vector<std::uint8_t>& bytes) { return writeBytes(dir, name, bytes); }
+  QString write(const QString& name, const std::vector<std::uint8_t>& bytes) {
+    return writeBytes(dir, name, bytes);
+  }
   void open(const QString& path) {
     dialogs.executableChoices << path;
     form.findChild<QAction*>("openAction")->trigger();
@@ -104,7 +106,8 @@ class ResourceWindowTest : public QObject {
     f.open(f.write("Game.DLL", pyrovel::testing::buildPe(gameResources()).bytes));
     QCOMPARE(f.form.windowTitle(), QString("Resource Explorer - game.dll"));
     QStringList types;
-    for (int i = 0; i < f.tree()->topLevelItemCount(); ++i) types << f.tree()->topLevelItem(i)->text(0);
+    for (int i = 0; i < f.tree()->topLevelItemCount(); ++i)
+      types << f.tree()->topLevelItem(i)->text(0);
     QCOMPARE(types, (QStringList{"BDCAV", "BDGAME", "String", "RCData"}));
     QCOMPARE(f.type("BDCAV")->childCount(), 2);
     QCOMPARE(f.type("BDCAV")->child(1)->text(0), QString("CAVE2"));
@@ -164,12 +167,12 @@ class ResourceWindowTest : public QObject {
 
   void anIconGroupListsItsImagesWhichSaveAsIcons() {
     Fixture f;
-    f.open(f.write("icons.exe",
-                   pyrovel::testing::buildPe(
-                       {{{"", 3}, {"", 1}, 0, std::vector<std::uint8_t>(40, 9)},
-                        {{"", 14}, {"", 5}, 0x409, {0, 0, 1, 0, 1, 0, 32, 32, 16, 0, 1, 0, 1, 0,
-                                                    40, 0, 0, 0, 1, 0}}})
-                       .bytes));
+    f.open(f.write(
+        "icons.exe",
+        pyrovel::testing::buildPe({{{"", 3}, {"", 1}, 0, std::vector<std::uint8_t>(40, 9)},
+                                   {{"", 14}, {"", 5}, 0x409, {0, 0, 1, 0, 1,  0, 32, 32, 16, 0,
+                                                               1, 0, 1, 0, 40, 0, 0,  0,  1,  0}}})
+            .bytes));
     QCOMPARE(f.tree()->topLevelItemCount(), 1);  // icon images only below their groups
     QTreeWidgetItem* group = f.type("Icon")->child(0);
     QCOMPARE(group->childCount(), 1);

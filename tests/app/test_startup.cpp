@@ -6,9 +6,9 @@
 #include <QStatusBar>
 #include <QToolButton>
 
+#include "app/editing_area.h"
 #include "app/level_view.h"
 #include "app/objects_palette.h"
-#include "app/editing_area.h"
 #include "app_fixture.h"
 #include "model/ini_file.h"
 
@@ -42,7 +42,8 @@ class StartupTest : public QObject {
     const Levelmap& map = w->session().map;
     QCOMPARE(map.header(1).width(), 64);
     QCOMPARE(map.header(1).height(), 32);
-    QCOMPARE(w->findChild<QLabel*>("levelCaptionText")->text(), QString("New.map Level 0: Empty by "));
+    QCOMPARE(w->findChild<QLabel*>("levelCaptionText")->text(),
+             QString("New.map Level 0: Empty by "));
     QCOMPARE(w->statusPanel(1)->text(), QString("Level Width: 64"));
     QCOMPARE(w->statusPanel(2)->text(), QString("Level Height: 32"));
     QVERIFY(!w->findChild<QToolButton*>("undoButton")->isEnabled());
@@ -72,7 +73,8 @@ class StartupTest : public QObject {
     auto w = makeWindow(folder, dialogs);
     QVERIFY(!w->startupFailed());
     QCOMPARE(dialogs.messages.size(), 1);
-    QVERIFY(dialogs.messages.first().startsWith("Some files to start the Pyrovel editor properly are missing"));
+    QVERIFY(dialogs.messages.first().startsWith(
+        "Some files to start the Pyrovel editor properly are missing"));
     QCOMPARE(w->activePalette(), builtInPalette());
   }
 
@@ -86,7 +88,8 @@ class StartupTest : public QObject {
     QDir::setCurrent(before);
     QVERIFY(w->startupFailed());
     QCOMPARE(dialogs.messages.size(), 1);
-    QVERIFY(dialogs.messages.first().startsWith("No ImageLib found ... This causes SERIOUS problems."));
+    QVERIFY(
+        dialogs.messages.first().startsWith("No ImageLib found ... This causes SERIOUS problems."));
   }
 
   void commandLineFileIsOpenedAndFillsTheView() {
@@ -96,7 +99,8 @@ class StartupTest : public QObject {
     auto w = makeWindow(folder, dialogs, {demoMap()});
     QVERIFY(dialogs.errors.isEmpty());
     QCOMPARE(w->session().map.fileName, std::string("demo.map"));
-    QCOMPARE(QString::fromStdString(w->session().history[0]), QFileInfo(demoMap()).absoluteFilePath());
+    QCOMPARE(QString::fromStdString(w->session().history[0]),
+             QFileInfo(demoMap()).absoluteFilePath());
     QVERIFY(w->findChild<QLabel*>("levelCaptionText")->text().startsWith("demo.map Level 0: "));
     QVERIFY(w->editingArea().scrollBox()->fillsBox());
     QCOMPARE(w->action("history1")->text(), QFileInfo(demoMap()).absoluteFilePath());
@@ -131,8 +135,9 @@ class StartupTest : public QObject {
     {
       QFile ini(folder.file("Edit.ini"));
       QVERIFY(ini.open(QIODevice::WriteOnly));
-      ini.write("[History]\n1=/a/one.map\n2=/b/two.map\n3=---\n4=---\n"
-                "[Test level in]\nBD4=yes\n[Mine]\nkeep=me\n");
+      ini.write(
+          "[History]\n1=/a/one.map\n2=/b/two.map\n3=---\n4=---\n"
+          "[Test level in]\nBD4=yes\n[Mine]\nkeep=me\n");
     }
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs);

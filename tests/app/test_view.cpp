@@ -6,11 +6,11 @@
 #include <QToolButton>
 #include <QWheelEvent>
 
+#include "app/editing_area.h"
 #include "app/level_paint.h"
 #include "app/level_preview_window.h"
-#include "app/level_view.h"
-#include "app/editing_area.h"
 #include "app/level_previews.h"
+#include "app/level_view.h"
 #include "app_fixture.h"
 #include "render/level_renderer.h"
 
@@ -84,7 +84,8 @@ class ViewTest : public QObject {
     QTest::qWait(20);
     const QSize view = w->editingArea().view()->size();
     const LevelHeader& h = w->session().map.current();
-    QCOMPARE(w->editingArea().view()->cellSize(), computeCellSize(view.width(), view.height(), h.width(), h.height()));
+    QCOMPARE(w->editingArea().view()->cellSize(),
+             computeCellSize(view.width(), view.height(), h.width(), h.height()));
     QVERIFY(w->editingArea().view()->cellSize() < before);
   }
 
@@ -114,9 +115,11 @@ class ViewTest : public QObject {
       const int width = map.current().width() * cell, height = map.current().height() * cell;
       PixelBuffer full(width, height);
       drawLevel(map, map.currentLevel, map.currentLayer, strip, cell, full);
-      for (const QRect area : {QRect(0, 0, width, height), QRect(cell / 2, cell / 3, cell * 3 + 5, cell * 2 + 1),
-                               QRect(width - 17, height - 9, 17, 9)}) {
-        const PixelBuffer part = drawLevelArea(map, map.currentLevel, map.currentLayer, strip, cell, area);
+      for (const QRect area :
+           {QRect(0, 0, width, height), QRect(cell / 2, cell / 3, cell * 3 + 5, cell * 2 + 1),
+            QRect(width - 17, height - 9, 17, 9)}) {
+        const PixelBuffer part =
+            drawLevelArea(map, map.currentLevel, map.currentLayer, strip, cell, area);
         bool same = true;
         for (int y = 0; y < area.height() && same; ++y) {
           for (int x = 0; x < area.width() && same; ++x) {

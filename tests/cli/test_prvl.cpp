@@ -80,7 +80,7 @@ TEST(Prvl, FailuresExitNonZeroWithTheReason) {
 TEST(Prvl, DemoSourceCompilesToTheBundledLevelmap) {
   testing::TempDir dir;
   Outcome r = prvl("compile " + std::string(PYROVEL_SOURCE_DIR) + "/levels/demo.txt " +
-               dir.path("demo.map"));
+                   dir.path("demo.map"));
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_EQ(testing::readAll(dir.path("demo.map")), testing::readAll(kDemo));
 }

@@ -1,11 +1,11 @@
 // prvl import as a user runs it: level files of other games made byte by
 // byte, imported into a new levelmap or after the levels of an existing one.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
-#include <sys/wait.h>
 
 #include "formats/single_level_file.h"
 #include "support/test_support.h"
@@ -54,8 +54,9 @@ Bytes rndLevel(std::size_t mapBytes = 50) {
 }
 
 TEST_F(PrvlImport, FilesBecomeConsecutiveLevelsOfANewLevelmap) {
-  const std::string text = "# Boulderoid\nx\nwidth=5\nheight=3\nmap\nWWWWW\nWP.dW\nWWWWW\n"
-                           "v\nscroll\ntime=80\ndiamond=4\ndvalue =5\ntscore=1\ns\namoeba =8\n";
+  const std::string text =
+      "# Boulderoid\nx\nwidth=5\nheight=3\nmap\nWWWWW\nWP.dW\nWWWWW\n"
+      "v\nscroll\ntime=80\ndiamond=4\ndvalue =5\ntscore=1\ns\namoeba =8\n";
   const std::string a = file("a.cav", cave()), b = file("b.lvl", rndLevel()),
                     c = file("c.map", Bytes(text.begin(), text.end()));
   const std::string out = dir.path("out.map");
@@ -71,14 +72,16 @@ TEST_F(PrvlImport, FilesBecomeConsecutiveLevelsOfANewLevelmap) {
   EXPECT_TRUE(has(info, "Level 0: 40 x 22  \"a.cav\" by Unknown  player 0,0  diamonds 0  time 99"))
       << info.out;
   EXPECT_TRUE(has(info, "Level 1: 12 x 7  \"Rocky\"")) << info.out;
-  EXPECT_TRUE(has(info, "Level 2: 5 x 3  \"c.map\" by Unknown  player 1,1  diamonds 4")) << info.out;
+  EXPECT_TRUE(has(info, "Level 2: 5 x 3  \"c.map\" by Unknown  player 1,1  diamonds 4"))
+      << info.out;
   EXPECT_FALSE(has(info, "Level 3:")) << info.out;  // the slot after keeps its size
 }
 
 TEST_F(PrvlImport, IntoAnExistingLevelmapAfterItsLevels) {
   const std::string demo = std::string(PYROVEL_SOURCE_DIR) + "/levels/demo.map";
   const std::string out = dir.path("more.map");
-  const Outcome r = prvl("import " + out + " " + file("x.cav", cave()) + " --type atari --into " + demo);
+  const Outcome r =
+      prvl("import " + out + " " + file("x.cav", cave()) + " --type atari --into " + demo);
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_TRUE(has(r, "-> level 7")) << r.out;
   const Outcome info = prvl("info " + out);
@@ -116,7 +119,7 @@ TEST_F(PrvlImport, RefusalsAndFailuresWriteNothing) {
 TEST_F(PrvlImport, ShortCaveIsNotImportedAndTakesNoLevel) {
   const std::string out = dir.path("two.map");
   const Outcome r = prvl("import " + out + " " + file("short.cav", Bytes(100, 0)) + " " +
-                     file("good.cav", cave()));
+                         file("good.cav", cave()));
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_TRUE(has(r, "short.cav: not imported")) << r.out;
   EXPECT_TRUE(has(r, "good.cav -> level 0")) << r.out;

@@ -71,8 +71,8 @@ TEST_F(PrvlRes, ImportFillsTheFirstEmptyLevels) {
 
   // Into a copy: the levelmap read stays as it was.
   const auto before = testing::readAll(map);
-  Outcome copy = prvl("res import " + exe + " BDCAV CAVE1 --into " + map + " -o " +
-                      dir.path("more.map"));
+  Outcome copy =
+      prvl("res import " + exe + " BDCAV CAVE1 --into " + map + " -o " + dir.path("more.map"));
   ASSERT_EQ(copy.status, 0) << copy.out;
   EXPECT_TRUE(copy.has("into level 4 of")) << copy.out;
   EXPECT_EQ(testing::readAll(map), before);

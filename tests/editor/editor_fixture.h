@@ -63,9 +63,7 @@ class EditorFixture : public ::testing::Test {
   ViewUpdate pressCell(int x, int y, MouseButton b = MouseButton::Left) {
     return tools.press(px(x), px(y), b, kCell);
   }
-  ViewUpdate moveCell(int x, int y, unsigned held) {
-    return tools.move(px(x), px(y), held, kCell);
-  }
+  ViewUpdate moveCell(int x, int y, unsigned held) { return tools.move(px(x), px(y), held, kCell); }
   // A left drag with a rubber-band tool: press, one move, release.
   void dragCells(int x1, int y1, int x2, int y2) {
     pressCell(x1, y1);

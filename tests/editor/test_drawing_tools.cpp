@@ -386,7 +386,7 @@ TEST_F(DrawingTools, GroverShowsWhereItCameFrom) {
   EXPECT_EQ(tools.context().statusObject(), "LevelObject: 15:Grover unknown conversion");
   // Level 10's note must not be taken for level 0's.
   s.messages = {"Unsupported at level 10:3,4 :42", "Unsupported at level 0:3,4 :7",
-                   "Unsupported at level 0:3,4 :9", "Unsupported at level 10:3,4 :5"};
+                "Unsupported at level 0:3,4 :9", "Unsupported at level 10:3,4 :5"};
   moveCell(3, 4, 0);
   EXPECT_EQ(tools.context().statusObject(), "Unsupported at level 0:3,4 :9");
 }

@@ -45,7 +45,9 @@ class WatchingExec : public RecordingLauncher {
   }
 };
 
-void touch(const std::string& path) { writeAll(path, {'x'}); }
+void touch(const std::string& path) {
+  writeAll(path, {'x'});
+}
 
 class LevelTestTest : public ::testing::Test {
  protected:
@@ -109,7 +111,8 @@ TEST_F(LevelTestTest, GameGetsTheTestFileAndOptionsAndIsWaitedFor) {
 
   int testingWhileRunning = -1;
   exec.whileRunning = [&] {
-    testingWhileRunning = IniFile::load(config.gameDir + "/Opt.bdi").readInteger("Messages", "Testing", -1);
+    testingWhileRunning =
+        IniFile::load(config.gameDir + "/Opt.bdi").readInteger("Messages", "Testing", -1);
   };
   EXPECT_EQ(testLevelExternally(ctx), TestOutcome::Started);
 
@@ -219,7 +222,8 @@ class Bd4TestTest : public LevelTestTest {
     lev = config.bd4Dir + "/BD4.LEV";  // found whatever its spelling
     // 83 records of a pattern, so any byte written shows.
     original.resize(83 * kRecord);
-    for (std::size_t i = 0; i < original.size(); ++i) original[i] = static_cast<std::uint8_t>(i * 7 + 3);
+    for (std::size_t i = 0; i < original.size(); ++i)
+      original[i] = static_cast<std::uint8_t>(i * 7 + 3);
     writeAll(lev, original);
   }
 };
@@ -245,11 +249,11 @@ TEST_F(Bd4TestTest, WritesOnlyTheNamedBytesOfRecord81) {
   const std::uint8_t* rec = &file[kSlot];
   EXPECT_EQ(rec[64 * 1 + 2], emExportCode(obj::SolidWall));  // the wall at (2, 1)
   EXPECT_EQ(rec[64 * 2 + 3], emExportCode(obj::Dirt));
-  EXPECT_EQ(rec[64 * 0 + 25], 131);                          // walled off right of the level
-  EXPECT_EQ(rec[64 * 20 + 3], 131);                          // and below it
-  EXPECT_EQ(rec[1983], 't');                                 // (63, 30)
-  EXPECT_EQ(rec[2047], 't');                                 // (63, 31)
-  EXPECT_EQ(rec[2046], 131);                                 // (62, 31) keeps its map byte
+  EXPECT_EQ(rec[64 * 0 + 25], 131);  // walled off right of the level
+  EXPECT_EQ(rec[64 * 20 + 3], 131);  // and below it
+  EXPECT_EQ(rec[1983], 't');         // (63, 30)
+  EXPECT_EQ(rec[2047], 't');         // (63, 31)
+  EXPECT_EQ(rec[2046], 131);         // (62, 31) keeps its map byte
   EXPECT_EQ(rec[2048 + 9 * 1 + 3 * 2 + 0], emYamCode(s.map.current().yam(1, 2, 0)));
   EXPECT_EQ(rec[2096], (64 * 4 + 5) >> 8);
   EXPECT_EQ(rec[2097], (64 * 4 + 5) & 0xFF);
@@ -339,8 +343,9 @@ TEST_F(LevelTestTest, EmcPlayerNotFound) {
   config.testTarget = TestTarget::Emerald;
   config.emeraldDir = folder("emc");  // the folder alone is not enough
   EXPECT_EQ(testLevelExternally(ctx), TestOutcome::PlayerNotFound);
-  expectNotFound("EMC player not found",
-                 "EMC Player was not found, please supply the correct directory in the Options Menu.");
+  expectNotFound(
+      "EMC player not found",
+      "EMC Player was not found, please supply the correct directory in the Options Menu.");
   EXPECT_FALSE(fs::exists(config.emeraldDir + "/cave"));
 
   ui = {};
@@ -354,8 +359,9 @@ TEST_F(LevelTestTest, BoulderflashNeedsItsSwfNotJustTheProgram) {
   config.boulderflashDir = folder("flash");
   touch(config.boulderflashDir + "/boulderflash.exe");
   EXPECT_EQ(testLevelExternally(ctx), TestOutcome::PlayerNotFound);
-  expectNotFound("Boulderflash not found",
-                 "Boulderflash was not found, please supply the correct directory in the Options Menu.");
+  expectNotFound(
+      "Boulderflash not found",
+      "Boulderflash was not found, please supply the correct directory in the Options Menu.");
   EXPECT_FALSE(fs::exists(config.boulderflashDir + "/levels"));
 }
 

@@ -1,10 +1,9 @@
 // The program launcher: its properties, error texts and path rule, and
 // real processes started in a folder of their own.
 #include <gtest/gtest.h>
-
-#include <cerrno>
 #include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
 
 #include "editor/program_launcher.h"
@@ -95,7 +94,8 @@ TEST(AppExec, FailuresRaiseTheirExceptions) {
     EXPECT_STREQ(e.what(), "Too many open files");
   }
 
-  exec.next = {ProgramLauncher::Outcome::ChDirFailed, ENOENT, "/nowhere: No such file or directory"};
+  exec.next = {ProgramLauncher::Outcome::ChDirFailed, ENOENT,
+               "/nowhere: No such file or directory"};
   EXPECT_THROW(exec.execute(), LaunchFolderError);
   EXPECT_THROW(exec.execute(), LaunchError);
 }
@@ -120,8 +120,8 @@ TEST(SystemLauncher, RunsInItsFolderWithoutMovingTheEditor) {
 TEST(SystemLauncher, BareNamesAreFoundInTheFolderWhateverTheirCase) {
   testing::TempDir tmp;
   const std::string script = tmp.path("Player.SH");
-  testing::writeAll(script, {'#', '!', '/', 'b', 'i', 'n', '/', 's', 'h', '\n', 't', 'o', 'u', 'c', 'h', ' ',
-                             'r', 'a', 'n', '\n'});
+  testing::writeAll(script, {'#', '!', '/', 'b', 'i', 'n', '/', 's', 'h', '\n',
+                             't', 'o', 'u', 'c', 'h', ' ', 'r', 'a', 'n', '\n'});
   fs::permissions(script, fs::perms::owner_all);
   EXPECT_EQ(SystemLauncher::resolveProgram("player.sh", tmp.dir().string()), script);
   EXPECT_EQ(SystemLauncher::resolveProgram("player.sh", tmp.path("missing")), "");

@@ -71,9 +71,9 @@ TEST_F(SingleLevelIo, ExportInTheGameFormatFollowsTheLayout) {
   ASSERT_EQ(f.size(), 32u + 460u + 50u);
   EXPECT_EQ(std::string(f.begin(), f.begin() + 16), "Pyrovel Level V2");
   for (std::size_t i = 16; i < 32; ++i) EXPECT_EQ(f[i], 0) << i;
-  EXPECT_EQ(f[32], 10);  // Width
-  EXPECT_EQ(f[33], 5);   // Height
-  EXPECT_EQ(f[32 + 169], 4);  // Title length
+  EXPECT_EQ(f[32], 10);                // Width
+  EXPECT_EQ(f[33], 5);                 // Height
+  EXPECT_EQ(f[32 + 169], 4);           // Title length
   EXPECT_EQ(f[492 + 1], 1);            // (1, 0)
   EXPECT_EQ(f[492 + 10 * 4 + 9], 49);  // (9, 4): rows from the top
   EXPECT_EQ(f[492 + 10 * 2 + 3], 0x34);
@@ -162,7 +162,7 @@ TEST_F(SingleLevelIo, BadFilesEndTheImportAndKeepWhatWasFilled) {
   EXPECT_THROW(importLevel(s, 1, {good, file("big.lev", tooBig)}), LevelError);
   EXPECT_EQ(s.map.header(3).title(), "Good");
   EXPECT_EQ(s.map.header(4).title(), "Kept");  // refused before anything changed
-  EXPECT_EQ(s.map.currentLevel, 3);             // the last level filled
+  EXPECT_EQ(s.map.currentLevel, 3);            // the last level filled
 
   s.selectLevel(4);
   try {
@@ -181,7 +181,7 @@ TEST_F(SingleLevelIo, OtherFiltersUseTheirRoutines) {
   // A plain Construction Kit cave: 498 bytes, the map after two bytes; the
   // first stored row is the bottom row.
   Bytes cav(498, 0xFF);  // nibble 15: Empty Space
-  cav[0] = 7;  // "Unknown1", 16 bits
+  cav[0] = 7;            // "Unknown1", 16 bits
   cav[1] = 0;
   cav[2 + 20] = 0xE7;  // row 1, byte 0: Little Fellow then Dirt at row 0
   s.selectLevel(2);

@@ -9,8 +9,8 @@
 
 #include "editor/levelmap_files.h"
 #include "formats/levelset_io.h"
-#include "model/editor_session.h"
 #include "formats/test_read_errors.h"
+#include "model/editor_session.h"
 #include "model/errors.h"
 #include "support/test_support.h"
 
@@ -20,8 +20,8 @@ namespace {
 // One cave as the ABD editor writes it: the size lines, "mapstart", the rows.
 std::string abdCave(const std::string& width, const std::string& height,
                     const std::vector<std::string>& rows, const std::string& eol = "\n") {
-  std::string text = "name=Cave" + eol + "width=" + width + eol + "height=" + height + eol +
-                     "mapstart" + eol;
+  std::string text =
+      "name=Cave" + eol + "width=" + width + eol + "height=" + height + eol + "mapstart" + eol;
   for (const std::string& row : rows) text += row + eol;
   return text + "mapend" + eol;
 }

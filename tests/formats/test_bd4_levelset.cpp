@@ -30,8 +30,8 @@ struct Bd4Fixture : ::testing::Test {
 
 TEST_F(Bd4Fixture, SmallLevelIsWalledAndHeaderBytesFollowTheLayout) {
   testing::makeSmallLevel(session.map, 1);
-  session.map.cell(kGameLayer, 1, 30, 5) = 4;   // outside the level: walled over
-  session.map.cell(kGameLayer, 1, 65, 0) = 4;   // beyond the map: left alone
+  session.map.cell(kGameLayer, 1, 30, 5) = 4;  // outside the level: walled over
+  session.map.cell(kGameLayer, 1, 65, 0) = 4;  // beyond the map: left alone
   session.map.modified = true;
   const std::string path = dir.path("set.lev");
   saveAsBd4(session, path);
@@ -50,16 +50,16 @@ TEST_F(Bd4Fixture, SmallLevelIsWalledAndHeaderBytesFollowTheLayout) {
   }
   EXPECT_EQ(r[2046], 't');
   EXPECT_EQ(r[2047], 't');
-  EXPECT_EQ(r[0], 131);              // border
-  EXPECT_EQ(r[64 * 1 + 1], 128);     // the player's cell is empty space
-  EXPECT_EQ(r[64 * 1 + 2], 130);     // dirt
-  EXPECT_EQ(r[64 * 4 + 3], 18);      // diamond
-  EXPECT_EQ(r[64 * 8 + 18], 2);      // emerald
+  EXPECT_EQ(r[0], 131);           // border
+  EXPECT_EQ(r[64 * 1 + 1], 128);  // the player's cell is empty space
+  EXPECT_EQ(r[64 * 1 + 2], 130);  // dirt
+  EXPECT_EQ(r[64 * 4 + 3], 18);   // diamond
+  EXPECT_EQ(r[64 * 8 + 18], 2);   // emerald
   // Yam patterns column by column: byte 2048 + 9p + 3c + r, EM yam codes.
-  EXPECT_EQ(r[2048], 1);                  // p0 c0 r0 diamond
-  EXPECT_EQ(r[2048 + 9 + 6 + 0], 3);      // p1 c2 r0 rock
-  EXPECT_EQ(r[2048 + 27 + 3 + 2], 6);     // p3 c1 r2 bomb
-  EXPECT_EQ(r[2048 + 27 + 2 * 3 + 1], 0); // p3 c2 r1 empty (transposition check)
+  EXPECT_EQ(r[2048], 1);                   // p0 c0 r0 diamond
+  EXPECT_EQ(r[2048 + 9 + 6 + 0], 3);       // p1 c2 r0 rock
+  EXPECT_EQ(r[2048 + 27 + 3 + 2], 6);      // p3 c1 r2 bomb
+  EXPECT_EQ(r[2048 + 27 + 2 * 3 + 1], 0);  // p3 c2 r1 empty (transposition check)
   EXPECT_EQ(r[2094], 150);
   testing::expectSmallLevelHeaderBytes(r);
   EXPECT_EQ(be16(r, 2104), 0x0304);
@@ -88,7 +88,7 @@ TEST_F(Bd4Fixture, LargeLevelGivesItsTopLeftPart) {
   session.map.cell(kGameLayer, 1, 63, 30) = 4;
   const Bd4Record r = writeBd4Record(session.map, 1, kGameLayer);
   EXPECT_EQ(r[64 * 30 + 63], 18);
-  EXPECT_EQ(r[64 * 31 + 5], 130);  // row 31 is still inside the level
+  EXPECT_EQ(r[64 * 31 + 5], 130);                        // row 31 is still inside the level
   EXPECT_EQ(session.map.cell(kGameLayer, 1, 64, 5), 1);  // nothing walled
 }
 
@@ -114,17 +114,18 @@ RecordBytes dirtLevelset() {
 TEST_F(Bd4Fixture, ReadsHandBuiltRecordWithMarkersAndHeader) {
   RecordBytes file = dirtLevelset();
   RecordBytes r = emRecord(kRecord, 130);
-  putCell(r, 5, 5, 36);     // magic wall active
-  putCell(r, 6, 5, 40);     // wheel active
-  putCell(r, 0, 3, 121);    // rock moving left at the left edge: stays
-  putCell(r, 10, 2, 122);   // rock moving right ...
-  putCell(r, 11, 2, 131);   // ... wins over the wall of the next byte
-  putCell(r, 20, 2, 114);   // nut moving left
-  putCell(r, 63, 4, 120);   // bomb moving right at the right edge: stays
-  putCell(r, 7, 7, 1);      // unknown code
+  putCell(r, 5, 5, 36);              // magic wall active
+  putCell(r, 6, 5, 40);              // wheel active
+  putCell(r, 0, 3, 121);             // rock moving left at the left edge: stays
+  putCell(r, 10, 2, 122);            // rock moving right ...
+  putCell(r, 11, 2, 131);            // ... wins over the wall of the next byte
+  putCell(r, 20, 2, 114);            // nut moving left
+  putCell(r, 63, 4, 120);            // bomb moving right at the right edge: stays
+  putCell(r, 7, 7, 1);               // unknown code
   r[2048 + 9 * 2 + 3 * 1 + 2] = 23;  // p2 c1 r2: exit open
-  r[2048] = 24;                       // beyond the yam codes: empty
-  for (int i = 0; i < 10; ++i) r[2084 + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(30 + i);
+  r[2048] = 24;                      // beyond the yam codes: empty
+  for (int i = 0; i < 10; ++i)
+    r[2084 + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(30 + i);
   r[2094] = 99;
   r[2095] = 77;
   putBe16(r, 2096, 64 * 2 + 3);
@@ -279,7 +280,7 @@ TEST_F(Bd4Fixture, SavedLevelsetReadsBack) {
   for (int x = 0; x < 64; ++x) {
     for (int y = 0; y < 32; ++y) {
       int expected = session.map.cell(kGameLayer, 1, x, y);
-      if (expected == 237) expected = 0;  // the record keeps only one start
+      if (expected == 237) expected = 0;     // the record keeps only one start
       if (64 * y + x >= 2046) expected = 6;  // "tt" reads as wall
       EXPECT_EQ(other.map.cell(kGameLayer, 1, x, y), expected) << x << "," << y;
     }
@@ -335,8 +336,8 @@ void putPair(RecordBytes& f, std::size_t at, const char* pair) {
 
 TEST_F(Bd4Fixture, Bd4V2ReadsPairsAndSkipsSeparators) {
   RecordBytes f = v2File("..");
-  putPair(f, kV2Map, "WW");                       // (0, 0)
-  putPair(f, kV2Map + 3 * kV2Row + 2 * 63, "ZZ"); // (63, 3): unlisted
+  putPair(f, kV2Map, "WW");                        // (0, 0)
+  putPair(f, kV2Map + 3 * kV2Row + 2 * 63, "ZZ");  // (63, 3): unlisted
   putPair(f, kV2Map + 31 * kV2Row + 2 * 63, "$1");
   putPair(f, kV2Yams + (3 * 2 + 1) * 7 + 2 * 2, ".o");  // p2 c1 r2
   const std::string path = dir.path("one.bd4");

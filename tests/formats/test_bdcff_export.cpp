@@ -26,7 +26,7 @@ TEST(BdcffExport, LevelsetWithOneCharacterCodes) {
   h.setLevelTime(150);
   h.setMagicTime(20);
   map.cell(0, 1, 2, 1) = 3;  // Rock: "r"
-  makeLevel(map, 2, 3, 5);            // three wide: not written
+  makeLevel(map, 2, 3, 5);   // three wide: not written
   const std::string expected =
       "; Exported with PRVL Editor version.dll\r\n[BDCFF]\r\n[game]\r\n"
       "[cave]\r\nName=First\r\nDiamondsRequired=300\r\nCaveTime=150\r\nMagicWallTime=20\r\n"
@@ -95,8 +95,8 @@ TEST(BdcffExport, OversizedHeaderStaysInsideTheGrid) {
   map.header(1).setHeight(200);
   const std::string cave = bdcffLevelLines(map, 1, true, 1);
   // 128 rows of 128 codes, no more.
-  EXPECT_EQ(cave.size(), std::string("<cave>\r\n<map>\r\n</map>\r\n</cave>\r\n").size() +
-                             128u * (128u + 2u));
+  EXPECT_EQ(cave.size(),
+            std::string("<cave>\r\n<map>\r\n</map>\r\n</cave>\r\n").size() + 128u * (128u + 2u));
 }
 
 TEST(BdcffExport, SaveWritesTheFileAndExportReplacesIt) {

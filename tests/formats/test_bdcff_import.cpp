@@ -30,9 +30,10 @@ class BdcffImportTest : public ::testing::Test {
 };
 
 TEST_F(BdcffImportTest, CaveKeysMapAndPlayer) {
-  import("[BDCFF]\n[game]\nName=The game\n[cave]\nName=Start\nDiamondsRequired=12 13 14\n"
-         "CaveTime=300\nMagicWallTime=$1F\n[map]\nWWWWW\nW.P.W\nWr dW\nWWWWW\n[/map]\n"
-         "[/cave]\n[/game]\n[/BDCFF]\n");
+  import(
+      "[BDCFF]\n[game]\nName=The game\n[cave]\nName=Start\nDiamondsRequired=12 13 14\n"
+      "CaveTime=300\nMagicWallTime=$1F\n[map]\nWWWWW\nW.P.W\nWr dW\nWWWWW\n[/map]\n"
+      "[/cave]\n[/game]\n[/BDCFF]\n");
   const LevelHeader& h = header(1);
   EXPECT_EQ(h.title(), "Start");
   EXPECT_EQ(h.diamondsNeeded(), 12);
@@ -46,15 +47,16 @@ TEST_F(BdcffImportTest, CaveKeysMapAndPlayer) {
   EXPECT_EQ(cell(1, 2, 2), 0);
   EXPECT_EQ(cell(1, 3, 2), 13);
   EXPECT_TRUE(session.map.bdcffMemo[1].empty());
-  EXPECT_EQ(session.readerNote,
-            std::string("Imported with BDCFF importfilter V0.1 beta. Editor version:") +
-                kEditorVersion);
+  EXPECT_EQ(
+      session.readerNote,
+      std::string("Imported with BDCFF importfilter V0.1 beta. Editor version:") + kEditorVersion);
 }
 
 TEST_F(BdcffImportTest, TwoCharacterCodesAfterMapcodes) {
   // Rows of 7 characters: the last, incomplete code is dropped.
-  import("[mapcodes]\r\n  Length=2  \r\n$=whatever\r\n[/mapcodes]\r\n[cave]\r\n[map]\r\n"
-         "WsDyKb.\r\nP1ZZ  x\r\n[/map]\r\n[/cave]\r\n");
+  import(
+      "[mapcodes]\r\n  Length=2  \r\n$=whatever\r\n[/mapcodes]\r\n[cave]\r\n[map]\r\n"
+      "WsDyKb.\r\nP1ZZ  x\r\n[/map]\r\n[/cave]\r\n");
   const LevelHeader& h = header(1);
   EXPECT_EQ(h.width(), 3);
   EXPECT_EQ(h.height(), 2);
@@ -75,9 +77,10 @@ TEST_F(BdcffImportTest, OtherLengthValuesKeepOneCharacter) {
 }
 
 TEST_F(BdcffImportTest, UnknownLinesAreKeptAndWrittenBack) {
-  import("[cave]\nName=Kept\nColors=1 2 3\n\n[objects]\nPoint=1 1 DIRT\n[/objects]\n[map]\n"
-         "WWWW\nWPxW\nWWWW\n[/map]\nAfterMap=yes\n[/cave]\n");
-  const std::vector<std::string> memo = {"Colors=1 2 3", "",           "[objects]",
+  import(
+      "[cave]\nName=Kept\nColors=1 2 3\n\n[objects]\nPoint=1 1 DIRT\n[/objects]\n[map]\n"
+      "WWWW\nWPxW\nWWWW\n[/map]\nAfterMap=yes\n[/cave]\n");
+  const std::vector<std::string> memo = {"Colors=1 2 3",   "",           "[objects]",
                                          "Point=1 1 DIRT", "[/objects]", "AfterMap=yes"};
   EXPECT_EQ(session.map.bdcffMemo[1], memo);
 
@@ -121,7 +124,7 @@ TEST_F(BdcffImportTest, OversizedMapIsCutWithOneMessage) {
   EXPECT_EQ(header(1).width(), 128);
   EXPECT_EQ(header(1).height(), 128);
   EXPECT_EQ(cell(1, 127, 127), 13);
-  EXPECT_EQ(cell(1, 128, 0), 0);  // the spare column of the grid stays as it was
+  EXPECT_EQ(cell(1, 128, 0), 0);      // the spare column of the grid stays as it was
   EXPECT_EQ(header(1).playerX(), 0);  // the row with the player was dropped
   ASSERT_EQ(session.messages.size(), 1u);
   EXPECT_NE(session.messages[0].find("Level 0"), std::string::npos);

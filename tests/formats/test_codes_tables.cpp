@@ -52,10 +52,9 @@ TEST(EmCodeTable, EightMarkersStandForObjects) {
     int code, marker, object, move;
     std::uint8_t lowByte;
   };
-  const Case cases[] = {{36, -16, 16, 0, 240},    {40, -72, 72, 0, 184},
-                        {114, -114, 12, -1, 142}, {115, -115, 12, 1, 141},
-                        {119, -119, 9, -1, 137},  {120, -120, 9, 1, 136},
-                        {121, -121, 3, -1, 135},  {122, -122, 3, 1, 134}};
+  const Case cases[] = {{36, -16, 16, 0, 240},   {40, -72, 72, 0, 184},   {114, -114, 12, -1, 142},
+                        {115, -115, 12, 1, 141}, {119, -119, 9, -1, 137}, {120, -120, 9, 1, 136},
+                        {121, -121, 3, -1, 135}, {122, -122, 3, 1, 134}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.code);
     const int result = emCodeToObject(static_cast<std::uint8_t>(c.code));
@@ -219,8 +218,8 @@ TEST(EmListings, LinesGoToTheMessageMemo) {
   gameToEmTableListing(session);
   ASSERT_EQ(session.messages.size(), 256u);
   EXPECT_EQ(session.messages[0], "GrotToBd4[0] :=128;");
-  EXPECT_EQ(session.messages[2], "GrotToBd4[2] :=3;");      // no code reads as the player
-  EXPECT_EQ(session.messages[73], "GrotToBd4[73] :=62;");   // highest of 59..62
+  EXPECT_EQ(session.messages[2], "GrotToBd4[2] :=3;");     // no code reads as the player
+  EXPECT_EQ(session.messages[73], "GrotToBd4[73] :=62;");  // highest of 59..62
   EXPECT_EQ(session.messages[136], "GrotToBd4[136] :=238;");
   EXPECT_EQ(session.messages[255], "GrotToBd4[255] :=68;");
 }

@@ -54,9 +54,11 @@ TEST_F(DasReaderTest, DefaultsFrameADirtLevel) {
 }
 
 TEST_F(DasReaderTest, HeaderKeys) {
-  readLevel({"ammax", "8", "amspeed", "30", "amtime", "5", "bonus", "7", "filter", "300", "need",
-             "1000", "slimed", "4", "time", "99", "name", "A name longer than twenty", "size",
-             "30", "18", "filtertype", "3", "Palette", "1", "2", "delay", "9"});
+  readLevel({"ammax",  "8",  "amspeed", "30",         "amtime", "5",
+             "bonus",  "7",  "filter",  "300",        "need",   "1000",
+             "slimed", "4",  "time",    "99",         "name",   "A name longer than twenty",
+             "size",   "30", "18",      "filtertype", "3",      "Palette",
+             "1",      "2",  "delay",   "9"});
   const LevelHeader& h = header();
   EXPECT_EQ(h.maxAmoeba(), 110);
   EXPECT_EQ(h.amoebaGrowth(), 30);
@@ -90,9 +92,9 @@ TEST_F(DasReaderTest, ANameThatIsAKeyActsAsThatKey) {
 }
 
 TEST_F(DasReaderTest, SetBoxAndBoxp) {
-  readLevel({"set", "37", "3", "4",                      // player
-             "box", "56", "10", "2", "4", "3",           // wall outline
-             "boxp", "3", "20", "2", "4", "4", "0"});    // magic wall around space
+  readLevel({"set", "37", "3", "4",                    // player
+             "box", "56", "10", "2", "4", "3",         // wall outline
+             "boxp", "3", "20", "2", "4", "4", "0"});  // magic wall around space
   EXPECT_EQ(cell(3, 4), 2);
   EXPECT_EQ(header().playerX(), 3);
   EXPECT_EQ(header().playerY(), 4);
@@ -123,9 +125,9 @@ TEST_F(DasReaderTest, BoxbFillsRowByRow) {
 }
 
 TEST_F(DasReaderTest, LineDirections) {
-  readLevel({"line", "0", "5", "5", "3", "4",     // down
-             "line", "0", "20", "10", "3", "1",   // up and right
-             "line", "0", "30", "15", "2", "6",   // left
+  readLevel({"line", "0", "5",  "5",  "3", "4",    // down
+             "line", "0", "20", "10", "3", "1",    // up and right
+             "line", "0", "30", "15", "2", "6",    // left
              "line", "0", "10", "15", "2", "7"});  // up and left
   EXPECT_EQ(cell(5, 5), 0);
   EXPECT_EQ(cell(5, 6), 0);
@@ -145,13 +147,15 @@ TEST_F(DasReaderTest, LineDirections) {
 }
 
 TEST_F(DasReaderTest, CommandsNeverWriteOutsideTheGrid) {
-  session.map.cell(0, 2, 0, 0) = 99;   // the next slot's first cell
+  session.map.cell(0, 2, 0, 0) = 99;    // the next slot's first cell
   session.map.cell(0, 1, 128, 3) = 55;  // the spare column of the grid
-  readLevel({"set", "0", "-1", "5", "set", "0", "200", "3", "set", "37", "128", "0",
-             "line", "0", "-5", "3", "1000000000", "2",  // runs into and across the grid
-             "box", "0", "-2000000000", "-2000000000", "2100000000", "2100000000",
-             "boxb", "126", "0", "130", "1", "0", "0", "0", "0",
-             "line", "0", "0", "0", "5", "9", "size", "300", "-2"});
+  readLevel({"set",  "0",    "-1",          "5",           "set",        "0",          "200",
+             "3",    "set",  "37",          "128",         "0",          "line",       "0",
+             "-5",   "3",    "1000000000",  "2",  // runs into and across the grid
+             "box",  "0",    "-2000000000", "-2000000000", "2100000000", "2100000000", "boxb",
+             "126",  "0",    "130",         "1",           "0",          "0",          "0",
+             "0",    "line", "0",           "0",           "0",          "5",          "9",
+             "size", "300",  "-2"});
   EXPECT_EQ(cell(0, 3), 0);
   EXPECT_EQ(cell(127, 3), 0);
   EXPECT_EQ(cell(128, 3), 55);

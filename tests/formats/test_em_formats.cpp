@@ -35,7 +35,9 @@ struct EmFixture : ::testing::Test {
     session.map.currentLevel = slot;
     importEmLevel(session, path);
   }
-  std::int32_t cell(int slot, int x, int y) const { return session.map.cell(kGameLayer, slot, x, y); }
+  std::int32_t cell(int slot, int x, int y) const {
+    return session.map.cell(kGameLayer, slot, x, y);
+  }
 };
 
 // V6 yam pattern p, row r, column c.
@@ -57,10 +59,10 @@ TEST_F(EmFixture, V6ExportOfSmallLevel) {
   EXPECT_EQ(r[2047], 131);
   // Yam patterns row by row in EM cell codes.
   EXPECT_EQ(r[v6Yam(0, 0, 0)], 18);
-  EXPECT_EQ(r[v6Yam(1, 0, 2)], 0);     // rock
-  EXPECT_EQ(r[v6Yam(3, 2, 1)], 16);    // bomb
-  EXPECT_EQ(r[v6Yam(3, 1, 2)], 128);   // empty space (transposition check)
-  EXPECT_EQ(r[v6Yam(5, 1, 2)], 2);     // emerald
+  EXPECT_EQ(r[v6Yam(1, 0, 2)], 0);    // rock
+  EXPECT_EQ(r[v6Yam(3, 2, 1)], 16);   // bomb
+  EXPECT_EQ(r[v6Yam(3, 1, 2)], 128);  // empty space (transposition check)
+  EXPECT_EQ(r[v6Yam(5, 1, 2)], 2);    // emerald
   EXPECT_EQ(r[2094], 0);
   testing::expectSmallLevelHeaderBytes(r);
   EXPECT_EQ(be16(r, 2104), 0);
@@ -68,7 +70,7 @@ TEST_F(EmFixture, V6ExportOfSmallLevel) {
   EXPECT_EQ(r[2107], 54);
   EXPECT_EQ(r[2108], 48);
   EXPECT_EQ(r[2109], 48);
-  EXPECT_EQ(be16(r, 2110), 1500);  // level time in seconds
+  EXPECT_EQ(be16(r, 2110), 1500);                                    // level time in seconds
   for (std::size_t i = 2148; i < kV6; ++i) EXPECT_EQ(r[i], 0) << i;  // the well is not written
 }
 
@@ -210,15 +212,15 @@ TEST_F(EmFixture, V4ImportReadsTheBd4Header) {
 
 TEST_F(EmFixture, WarningsAndUnsupportedCodesWithTheirTexts) {
   RecordBytes r = emRecord(kV4, 130);
-  putCell(r, 5, 7, 1);       // unknown
-  putCell(r, 2, 9, 36);      // magic wall active
-  putCell(r, 3, 9, 40);      // wheel active
-  putCell(r, 10, 10, 121);   // rock left
-  putCell(r, 20, 10, 122);   // rock right
-  putCell(r, 30, 10, 114);   // nut left
-  putCell(r, 40, 10, 115);   // nut right
-  putCell(r, 50, 10, 119);   // bomb left
-  putCell(r, 60, 10, 120);   // bomb right
+  putCell(r, 5, 7, 1);      // unknown
+  putCell(r, 2, 9, 36);     // magic wall active
+  putCell(r, 3, 9, 40);     // wheel active
+  putCell(r, 10, 10, 121);  // rock left
+  putCell(r, 20, 10, 122);  // rock right
+  putCell(r, 30, 10, 114);  // nut left
+  putCell(r, 40, 10, 115);  // nut right
+  putCell(r, 50, 10, 119);  // bomb left
+  putCell(r, 60, 10, 120);  // bomb right
   putBe16(r, 2096, 64 * 1 + 1);
   session.map.currentLevel = 5;  // level number 4
   import(r, 5);
@@ -252,11 +254,11 @@ TEST_F(EmFixture, WarningsAndUnsupportedCodesWithTheirTexts) {
 
 TEST_F(EmFixture, MovingObjectsAtTheEdgesAndInARow) {
   RecordBytes r = emRecord(kV4, 130);
-  putCell(r, 0, 3, 119);     // bomb moving left at x = 0: stays
-  putCell(r, 63, 3, 122);    // rock moving right at x = 63: stays
-  putCell(r, 10, 4, 122);    // two rocks moving right in a row
+  putCell(r, 0, 3, 119);   // bomb moving left at x = 0: stays
+  putCell(r, 63, 3, 122);  // rock moving right at x = 63: stays
+  putCell(r, 10, 4, 122);  // two rocks moving right in a row
   putCell(r, 11, 4, 122);
-  putCell(r, 20, 5, 115);    // a nut moving right into a wheel's byte: the nut wins
+  putCell(r, 20, 5, 115);  // a nut moving right into a wheel's byte: the nut wins
   putCell(r, 21, 5, 40);
   putBe16(r, 2096, 64 * 1 + 1);
   import(r);
@@ -275,14 +277,14 @@ TEST_F(EmFixture, V6HeaderTimeWellAndMarkersInPatterns) {
   putBe16(r, 2096, 64 * 2 + 2);
   putBe16(r, 2098, 64 * 2 + 2);  // same as the player: no Fellow2
   r[2110] = 0;
-  r[2111] = 200;                 // 200 seconds
-  r[v6Yam(0, 1, 2)] = 122;       // rock moving right: a rock
-  r[v6Yam(6, 2, 0)] = 36;        // magic wall active
-  r[v6Yam(7, 0, 0)] = 1;         // unknown
-  r[2159] = 40;                  // the well gives out a wheel (active)
+  r[2111] = 200;            // 200 seconds
+  r[v6Yam(0, 1, 2)] = 122;  // rock moving right: a rock
+  r[v6Yam(6, 2, 0)] = 36;   // magic wall active
+  r[v6Yam(7, 0, 0)] = 1;    // unknown
+  r[2159] = 40;             // the well gives out a wheel (active)
   putBe16(r, 2160, 77);
   r[2162] = 9;
-  r[2163] = 4;                   // row 0, column 1
+  r[2163] = 4;  // row 0, column 1
   import(r);
   const LevelHeader& h = session.map.header(1);
   EXPECT_EQ(h.levelTime(), 20);

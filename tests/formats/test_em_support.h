@@ -25,7 +25,9 @@ inline void putBe16(RecordBytes& r, std::size_t off, int v) {
   r[off] = static_cast<std::uint8_t>(v >> 8);
   r[off + 1] = static_cast<std::uint8_t>(v);
 }
-inline int be16(const RecordBytes& r, std::size_t off) { return (r[off] << 8) | r[off + 1]; }
+inline int be16(const RecordBytes& r, std::size_t off) {
+  return (r[off] << 8) | r[off + 1];
+}
 
 // Slot `slot` becomes a cleared 20 x 10 level (player at (1, 1)) with a
 // diamond at (3, 4), an emerald at (18, 8), distinct scores and times, and
@@ -54,9 +56,9 @@ inline void makeSmallLevel(Levelmap& map, int slot, int layer = kGameLayer) {
   h.setWheelTime(0x0304);
   h.setPlayerX(1);
   h.setPlayerY(1);
-  h.setYam(0, 0, 0, 4);   // pattern 0, column 0, row 0: Diamond
-  h.setYam(1, 2, 0, 3);   // pattern 1, column 2, row 0: Rock
-  h.setYam(3, 1, 2, 9);   // pattern 3, column 1, row 2: Bomb
+  h.setYam(0, 0, 0, 4);  // pattern 0, column 0, row 0: Diamond
+  h.setYam(1, 2, 0, 3);  // pattern 1, column 2, row 0: Rock
+  h.setYam(3, 1, 2, 9);  // pattern 3, column 1, row 2: Bomb
 }
 
 // The header bytes both record versions share, as makeSmallLevel sets them:

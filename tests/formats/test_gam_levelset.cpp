@@ -8,8 +8,8 @@
 
 #include "editor/levelmap_files.h"
 #include "formats/levelset_io.h"
-#include "model/editor_session.h"
 #include "formats/test_read_errors.h"
+#include "model/editor_session.h"
 #include "model/errors.h"
 #include "support/test_support.h"
 
@@ -88,8 +88,8 @@ class GamReaderTest : public ::testing::Test {
 TEST_F(GamReaderTest, HeaderFieldsAndFixedValues) {
   GamHeader g;
   g.name = std::string("A twenty-two byte nm") + std::string(14, '\0');
-  g.width = 0;   // 40
-  g.height = 0;  // 22
+  g.width = 0;          // 40
+  g.height = 0;         // 22
   g.slime = 0x0102;     // 258 / 5 = 51
   g.magic = 0x1234;     // brake 0x34, time 0x48D0
   g.time = 0x03E8;      // 1000 / 5 = 200
@@ -161,8 +161,9 @@ TEST_F(GamReaderTest, ZeroBytesBeforeTheCells) {
   EXPECT_EQ(cell(0, 0, 2), 1);
   EXPECT_EQ(cell(0, 0, 3), 1);
   ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0],
-            "Oh oh, I lost my thread .... probably this game file won`t be converted correctly ...");
+  EXPECT_EQ(
+      ui.messages[0],
+      "Oh oh, I lost my thread .... probably this game file won`t be converted correctly ...");
 }
 
 TEST_F(GamReaderTest, UnknownCodesBecomeGroversWithMemoLines) {
@@ -231,7 +232,7 @@ TEST_F(GamReaderTest, WideLevelsAreCutToTheGrid) {
   EXPECT_EQ(cell(0, 1), 1);
   EXPECT_EQ(cell(126, 1), 1);
   EXPECT_EQ(cell(127, 1), 195);  // code 2
-  EXPECT_EQ(cell(128, 1), 0);     // never written
+  EXPECT_EQ(cell(128, 1), 0);    // never written
   EXPECT_EQ(header(2).width(), 3);
   EXPECT_EQ(cell(0, 0, 2), 6);
   ASSERT_FALSE(session.messages.empty());
@@ -256,7 +257,7 @@ TEST_F(GamReaderTest, CellsPastTheLevelStayUntouchedAndRunawayDataStops) {
   g.height = 1;
   Bytes8 cells;
   for (int i = 0; i < 3; ++i) cells.insert(cells.end(), {255, 4, 255});  // 765 cells
-  cells.insert(cells.end(), {255, 1, 116});                               // 881 cells
+  cells.insert(cells.end(), {255, 1, 116});                              // 881 cells
   Bytes8 file = gamFile({gamLevel(g, cells, 2, false)});
   const Bytes8 second = smallLevel({5}, "next");
   file.insert(file.end(), second.begin(), second.end());

@@ -8,8 +8,8 @@
 
 #include "editor/levelmap_files.h"
 #include "formats/levelset_io.h"
-#include "model/editor_session.h"
 #include "formats/test_read_errors.h"
+#include "model/editor_session.h"
 #include "model/errors.h"
 #include "support/test_support.h"
 

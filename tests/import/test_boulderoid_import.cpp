@@ -145,11 +145,11 @@ TEST_F(BoulderoidImport, FileEndingInsideTheMapKeepsTheRowsRead) {
 TEST_F(BoulderoidImport, RowsLongerThanTheGridStopAtItsEdge) {
   at(1);
   header(1).setPlayerX(0);
-  const std::string text = "# Boulderoid\nx\nwidth=128\nheight=1\nmap\n" + std::string(200, 'r') +
-                           "P\n" + values();
+  const std::string text =
+      "# Boulderoid\nx\nwidth=128\nheight=1\nmap\n" + std::string(200, 'r') + "P\n" + values();
   importBoulderoidLevel(session, textFile("wide.map", text));
   EXPECT_EQ(cell(1, 128, 0), 3);
-  EXPECT_EQ(header(1).playerX(), 0);        // the player past the edge is not taken
+  EXPECT_EQ(header(1).playerX(), 0);  // the player past the edge is not taken
 }
 
 }  // namespace

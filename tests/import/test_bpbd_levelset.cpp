@@ -108,10 +108,9 @@ TEST_F(BpbdLevelset, UnknownCodeAskedOnceAndNoGoesOn) {
   EXPECT_EQ(header(1).yam(1, 0, 0), 15);
   EXPECT_EQ(cell(2, 0, 0), 15);
   EXPECT_EQ(session.messages,
-            (std::vector<std::string>{"Unsupported at level 0:4,0 :12",
-                                      "Unsupported at level 0:6,2 :250",
-                                      "Unsupported at level 0, yam pattern 1 :99",
-                                      "Unsupported at level 1:0,0 :12"}));
+            (std::vector<std::string>{
+                "Unsupported at level 0:4,0 :12", "Unsupported at level 0:6,2 :250",
+                "Unsupported at level 0, yam pattern 1 :99", "Unsupported at level 1:0,0 :12"}));
 }
 
 TEST_F(BpbdLevelset, YesStopsReadingAtOnce) {

@@ -18,16 +18,16 @@ using Bytes = std::vector<std::uint8_t>;
 Bytes plainCave(std::size_t size = 498) {
   Bytes b(size, 0);
   b[0] = 0x34;
-  b[1] = 0x12;                                      // "Unknown1" 0x1234
+  b[1] = 0x12;  // "Unknown1" 0x1234
   for (std::size_t i = 2; i < 442; ++i) b[i] = 0x77;
-  b[2 + 3] = 0x4A;                                  // stored row 0, byte 3: 6 and 11
-  b[2 + 20 + 0] = 0xE7;                             // stored row 1, byte 0: player, dirt
-  b[444] = 150;                                     // level time
-  b[446] = 12;                                      // diamonds needed
-  b[448] = 10;                                      // diamond value
-  b[452] = 5;                                       // slime
-  b[454] = 7;                                       // amoeba brake
-  b[456] = 20;                                      // magic wall time
+  b[2 + 3] = 0x4A;       // stored row 0, byte 3: 6 and 11
+  b[2 + 20 + 0] = 0xE7;  // stored row 1, byte 0: player, dirt
+  b[444] = 150;          // level time
+  b[446] = 12;           // diamonds needed
+  b[448] = 10;           // diamond value
+  b[452] = 5;            // slime
+  b[454] = 7;            // amoeba brake
+  b[456] = 20;           // magic wall time
   for (int n = 0; n < 12; ++n) b[458 + n] = static_cast<std::uint8_t>(100 + n);
   for (int n = 0; n < 10; ++n) b[480 + n] = static_cast<std::uint8_t>(200 + n);
   return b;
@@ -39,7 +39,7 @@ Bytes namedCave() {
   const std::string name = "FIRST CAVE!";
   std::copy(name.begin(), name.end(), b.begin() + 4);
   for (std::size_t i = 16; i < 456; ++i) b[i] = 0xFF;  // Empty Space
-  b[16 + 20 * 21 + 19] = 0x8E;                          // stored row 21: firefly, player
+  b[16 + 20 * 21 + 19] = 0x8E;                         // stored row 21: firefly, player
   b[458] = 99;
   b[460] = 30;
   b[462] = 5;

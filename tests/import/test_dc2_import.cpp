@@ -56,9 +56,9 @@ struct Dc2Level {
     set(6, static_cast<std::uint16_t>(w));
     set(8, static_cast<std::uint16_t>(h));
     set(60, static_cast<std::uint16_t>(patterns));
-    words.resize(words.size() + 9 * static_cast<std::size_t>(patterns) +
-                     static_cast<std::size_t>(w * h),
-                 5500);  // Dirt
+    words.resize(
+        words.size() + 9 * static_cast<std::size_t>(patterns) + static_cast<std::size_t>(w * h),
+        5500);  // Dirt
   }
   void set(std::size_t byteOffset, std::uint16_t v) { words[byteOffset / 2] = v; }
   void setByte(std::size_t byteOffset, std::uint8_t v) {
@@ -68,11 +68,15 @@ struct Dc2Level {
   }
   void text(std::size_t lengthAt, const std::string& s) {
     setByte(lengthAt, static_cast<std::uint8_t>(s.size()));
-    for (std::size_t i = 0; i < s.size(); ++i) setByte(lengthAt + 1 + i, static_cast<std::uint8_t>(s[i]));
+    for (std::size_t i = 0; i < s.size(); ++i)
+      setByte(lengthAt + 1 + i, static_cast<std::uint8_t>(s[i]));
   }
-  std::uint16_t& yam(int k, int j) { return words[172 + 9 * static_cast<std::size_t>(k) + static_cast<std::size_t>(j)]; }
+  std::uint16_t& yam(int k, int j) {
+    return words[172 + 9 * static_cast<std::size_t>(k) + static_cast<std::size_t>(j)];
+  }
   std::uint16_t& cell(int patterns, int x, int y) {
-    return words[172 + 9 * static_cast<std::size_t>(patterns) + static_cast<std::size_t>(y * width + x)];
+    return words[172 + 9 * static_cast<std::size_t>(patterns) +
+                 static_cast<std::size_t>(y * width + x)];
   }
 };
 

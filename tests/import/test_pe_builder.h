@@ -26,12 +26,12 @@ struct PeResource {
 
 struct PeImage {
   std::vector<std::uint8_t> bytes;
-  std::size_t ntHeaders = 0;       // file offset of "PE\0\0"
-  std::size_t sectionTable = 0;    // file offset of the first section header
-  std::size_t rsrcStart = 0;       // file offset of the resource directory
+  std::size_t ntHeaders = 0;     // file offset of "PE\0\0"
+  std::size_t sectionTable = 0;  // file offset of the first section header
+  std::size_t rsrcStart = 0;     // file offset of the resource directory
   std::uint32_t rsrcRva = 0;
-  std::vector<std::size_t> typeEntries;  // file offsets of the root's 8-byte entries
-  std::vector<std::size_t> dataEntries;  // file offsets of the 16-byte data entries, in order
+  std::vector<std::size_t> typeEntries;      // file offsets of the root's 8-byte entries
+  std::vector<std::size_t> dataEntries;      // file offsets of the 16-byte data entries, in order
   std::vector<std::size_t> languageEntries;  // file offsets of the entries naming them
 };
 
@@ -68,10 +68,12 @@ inline PeImage buildPe(const std::vector<PeResource>& resources, bool pe32Plus =
     const PeResource& r = resources[i];
     auto same = [](const PeKey& a, const PeKey& b) { return a.name == b.name && a.id == b.id; };
     Type* t = nullptr;
-    for (Type& x : types) if (same(x.key, r.type)) t = &x;
+    for (Type& x : types)
+      if (same(x.key, r.type)) t = &x;
     if (!t) t = &types.emplace_back(Type{r.type, {}});
     Name* n = nullptr;
-    for (Name& x : t->names) if (same(x.key, r.name)) n = &x;
+    for (Name& x : t->names)
+      if (same(x.key, r.name)) n = &x;
     if (!n) n = &t->names.emplace_back(Name{r.name, {}});
     n->resources.push_back(i);
   }
@@ -117,9 +119,9 @@ inline PeImage buildPe(const std::vector<PeResource>& resources, bool pe32Plus =
   b[kNt] = 'P';
   b[kNt + 1] = 'E';
   put16(b, kNt + 4, pe32Plus ? 0x8664 : 0x14C);  // machine
-  put16(b, kNt + 6, 2);                           // sections
+  put16(b, kNt + 6, 2);                          // sections
   put16(b, kNt + 20, static_cast<std::uint32_t>(optionalSize));
-  put16(b, kNt + 22, 0x2102);                     // characteristics: a DLL
+  put16(b, kNt + 22, 0x2102);  // characteristics: a DLL
   const std::size_t opt = kNt + 24;
   put16(b, opt, pe32Plus ? 0x20B : 0x10B);
   const std::size_t countField = opt + (pe32Plus ? 108 : 92);

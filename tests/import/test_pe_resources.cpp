@@ -25,11 +25,11 @@ std::vector<PeResource> sampleResources() {
       {{"BDCAV"}, {"", 2}, 0x409, std::vector<std::uint8_t>(100, 0x77)},  // too short
       {{"BDINT"}, {"", 7}, 0x409, testing::ckCave()},
       {{"BDGAME"}, {"", 10}, 0x409, testing::gamLevelset(3)},
-      {{"", 10}, {"", 1}, 0x409, {1, 2, 3}},                      // RCData
-      {{"", 10}, {"", 1}, 0x407, {4, 5}},                         // same, German
-      {{"", 3}, {"", 1}, 0, std::vector<std::uint8_t>(40, 9)},    // icon image
-      {{"", 14}, {"", 5}, 0x409, {0, 0, 1, 0, 1, 0, 32, 32, 16, 0, 1, 0, 4, 0,
-                                  0xE8, 2, 0, 0, 1, 0}},           // group naming image 1
+      {{"", 10}, {"", 1}, 0x409, {1, 2, 3}},                    // RCData
+      {{"", 10}, {"", 1}, 0x407, {4, 5}},                       // same, German
+      {{"", 3}, {"", 1}, 0, std::vector<std::uint8_t>(40, 9)},  // icon image
+      {{"", 14}, {"", 5}, 0x409, {0, 0, 1, 0, 1,    0, 32, 32, 16, 0,
+                                  1, 0, 4, 0, 0xE8, 2, 0,  0,  1,  0}},  // group naming image 1
   };
 }
 
@@ -87,8 +87,7 @@ TEST_F(ResourceImport, CaveGoesIntoTheShownLevelWhichStaysShown) {
   const PeResources pe = parsed(testing::buildPe(sampleResources()));
   const ResourceNode& caves = *pe.findType("BDCAV");
   at(4);
-  EXPECT_EQ(importResource(session, pe, caves, caves.children[0], false),
-            ResourceLevelKind::Cave);
+  EXPECT_EQ(importResource(session, pe, caves, caves.children[0], false), ResourceLevelKind::Cave);
   EXPECT_EQ(session.map.currentLevel, 4);
   EXPECT_EQ(header(4).width(), 40);
   EXPECT_EQ(header(4).levelTime(), 150);
@@ -102,8 +101,7 @@ TEST_F(ResourceImport, CaveGoesIntoTheShownLevelWhichStaysShown) {
   EXPECT_EQ(importResource(session, pe, ints, ints.children[0], false),
             ResourceLevelKind::Intermission);
   EXPECT_NE(header(4).intermission(), 0);
-  EXPECT_EQ(importResource(session, pe, caves, caves.children[1], false),
-            ResourceLevelKind::None);
+  EXPECT_EQ(importResource(session, pe, caves, caves.children[1], false), ResourceLevelKind::None);
   EXPECT_EQ(header(4).title(), "7");
 
   // Other types import nothing.
@@ -274,7 +272,7 @@ TEST(PeDamage, EveryTruncationEndsWithAnErrorOrReadsWhatIsThere) {
 
 TEST(PeDamage, DataOutsideTheSectionsEndsExtractionWithTheEntryOffset) {
   testing::PeImage img = testing::buildPe(sampleResources());
-  testing::put32(img.bytes, img.dataEntries[4], 0x90000);  // RVA in no section
+  testing::put32(img.bytes, img.dataEntries[4], 0x90000);          // RVA in no section
   testing::put32(img.bytes, img.dataEntries[5] + 4, 0x7FFFFFF0u);  // size past the end
   const PeResources pe = parsed(img);
   for (const char* lang : {"1033", "1031"}) {
@@ -380,10 +378,10 @@ TEST(PeTexts, StringTableMenuAndBitmap) {
   item(0, 1, "Open");
   item(0, 0, "");
   item(0x80, 2, "Exit");
-  EXPECT_EQ(menuLines(menu, "m"),
-            (std::vector<std::string>{"POPUP \"File\"", "  MENUITEM \"Open\",  1",
-                                      "  MENUITEM SEPARATOR", "  MENUITEM \"Exit\",  2",
-                                      "ENDPOPUP"}));
+  EXPECT_EQ(
+      menuLines(menu, "m"),
+      (std::vector<std::string>{"POPUP \"File\"", "  MENUITEM \"Open\",  1", "  MENUITEM SEPARATOR",
+                                "  MENUITEM \"Exit\",  2", "ENDPOPUP"}));
 
   const Bytes bmp = bitmapFile({7, 8});
   EXPECT_EQ(bmp, (Bytes{'B', 'M', 16, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 7, 8}));
@@ -407,8 +405,8 @@ TEST(PeTexts, IconImagesBecomeIconFiles) {
 
   // A cursor keeps its hot spot in the directory entry; a PNG image its own header.
   Bytes cursor = {3, 0, 5, 0};
-  cursor.insert(cursor.end(), {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H',
-                               'D', 'R', 0, 0, 1, 0, 0, 0, 1, 0, 32, 6});
+  cursor.insert(cursor.end(), {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I',
+                               'H',  'D', 'R', 0,   0,    1,    0,    0,    0, 1, 0, 32, 6});
   const IconFile cur = iconFile(cursor, true, "c");
   EXPECT_EQ(cur.width, 256);
   EXPECT_EQ(cur.bitCount, 32);
@@ -428,12 +426,12 @@ TEST(PeTexts, StringBlocksAreCollectedAndNameTheLevelsets) {
     }
     return b;
   };
-  const PeResources pe = PeResources::parse(
-      testing::buildPe({{{"", 6}, {"", 1}, 0x409, block(10, "Caves one")},
-                        {{"", 6}, {"", 7}, 0x409, block(14, "Caves two")},
-                        {{"BDGAME"}, {"", 10}, 0x409, testing::gamLevelset(1)}})
-          .bytes,
-      "s.dll");
+  const PeResources pe =
+      PeResources::parse(testing::buildPe({{{"", 6}, {"", 1}, 0x409, block(10, "Caves one")},
+                                           {{"", 6}, {"", 7}, 0x409, block(14, "Caves two")},
+                                           {{"BDGAME"}, {"", 10}, 0x409, testing::gamLevelset(1)}})
+                             .bytes,
+                         "s.dll");
   std::vector<std::string> lines = collectStringLines(pe);
   EXPECT_EQ(lines, (std::vector<std::string>{"10,  \"Caves one\"", "110,  \"Caves two\""}));
 

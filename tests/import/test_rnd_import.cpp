@@ -35,7 +35,8 @@ TEST_F(RndImport, HeaderAndMapInsideAFrame) {
   l.be16(42, 300);
   const std::string name = "Lava Lake";
   std::copy(name.begin(), name.end(), l.b.begin() + 44);
-  for (int i = 0; i < 11; ++i) l.b[76 + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(20 + i);
+  for (int i = 0; i < 11; ++i)
+    l.b[76 + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(20 + i);
   l.b[92 + 5] = 4;   // pattern 0, code 5: row 2, column 1, rock
   l.b[92 + 27] = 6;  // pattern 3, code 0: diamond
   l.b[128] = 10;
@@ -92,7 +93,7 @@ TEST_F(RndImport, HeaderAndMapInsideAFrame) {
     EXPECT_EQ(cell(6, 11, y), 6);
   }
   EXPECT_EQ(session.messages, (std::vector<std::string>{"Unsupported at level 5:3,1 :255",
-                                                           "Biomaze used at level 5:4,1 :27"}));
+                                                        "Biomaze used at level 5:4,1 :27"}));
   EXPECT_EQ(session.map.currentLevel, 7);
 }
 

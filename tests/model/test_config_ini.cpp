@@ -42,9 +42,10 @@ TEST(IniFile, WritingKeepsCommentsOtherEntriesAndLineEnds) {
   ini.writeString("PanelStates", "tools STATE", "Floating");
   ini.writeString("PanelStates", "ToolsX", "40");
   ini.writeString("New Section", "k", "v");
-  EXPECT_EQ(ini.text(),
-            "; written by hand\r\n[Other]\r\nmine=1\r\n\r\n[PanelStates]\r\ntools STATE=Floating\r\n"
-            "Unknown key=keep me\r\nToolsX=40\r\n\r\n[Tail]\r\nz=9\r\n\r\n[New Section]\r\nk=v\r\n");
+  EXPECT_EQ(
+      ini.text(),
+      "; written by hand\r\n[Other]\r\nmine=1\r\n\r\n[PanelStates]\r\ntools STATE=Floating\r\n"
+      "Unknown key=keep me\r\nToolsX=40\r\n\r\n[Tail]\r\nz=9\r\n\r\n[New Section]\r\nk=v\r\n");
 }
 
 TEST(IniFile, AValueCannotBreakIntoANewLine) {

@@ -25,9 +25,10 @@ TEST(PaletteFile, AListEndingAtEndOfFileHasOneEntryPerNumber) {
 
 TEST(PaletteFile, AListEndingAtAnotherLineTakesThatLineAsOneMoreEntry) {
   const std::string text =
-      "--Pyrovel embedding--\r\nheading\r\n3\r\n4\r\n--Emerald embedding--\r\n\r\n7\r\n12x\r\n9\r\n";
-  EXPECT_EQ(*read(text, kGameMode), (Palette{3, 4, 0}));     // the marker adds a 0
-  EXPECT_EQ(*read(text, kEmeraldMode), (Palette{7, 12}));    // "12x" adds 12 and ends
+      "--Pyrovel embedding--\r\nheading\r\n3\r\n4\r\n--Emerald "
+      "embedding--\r\n\r\n7\r\n12x\r\n9\r\n";
+  EXPECT_EQ(*read(text, kGameMode), (Palette{3, 4, 0}));   // the marker adds a 0
+  EXPECT_EQ(*read(text, kEmeraldMode), (Palette{7, 12}));  // "12x" adds 12 and ends
   EXPECT_EQ(*read("--C64 embedding--\nx\n5\n\n6\n", kC64Mode), (Palette{5, 0}));
   EXPECT_FALSE(read(text, kC64Mode));
 }

@@ -34,7 +34,8 @@ TEST(Startup, ImageLibraryIsTakenFromTheGameFolderOnlyWhenBothFilesAreThere) {
 TEST(Startup, SpriteSetsAreListedSorted) {
   pyrovel::testing::TempDir dir;
   for (const char* n : {"b.iml", "a.iml", "c.bam", "Z.iml"}) std::ofstream(dir.path(n)) << "x";
-  EXPECT_EQ(listSpriteSets(dir.dir().string()), (std::vector<std::string>{"Z.iml", "a.iml", "b.iml"}));
+  EXPECT_EQ(listSpriteSets(dir.dir().string()),
+            (std::vector<std::string>{"Z.iml", "a.iml", "b.iml"}));
 }
 
 TEST(Startup, TheEditorStartsWithACleared64x32LevelZero) {

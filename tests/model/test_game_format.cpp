@@ -89,16 +89,16 @@ TEST(GameFormat, VersionOneOneRecordsAreConverted) {
     rec[0] = static_cast<std::uint8_t>(w);
     rec[1] = static_cast<std::uint8_t>(h);
     rec[2] = 3;
-    rec[4] = 200;                 // diamonds
+    rec[4] = 200;                     // diamonds
     rec[5 + 9 * 2 + 3 * 1 + 2] = 14;  // yam pattern 2, cell (1, 2)
-    rec[77] = 99;                 // level time
-    put16(rec, 80, 0x0304);       // wheel time
-    rec[84] = 11;                 // emerald score
-    rec[94] = 22;                 // key score
+    rec[77] = 99;                     // level time
+    put16(rec, 80, 0x0304);           // wheel time
+    rec[84] = 11;                     // emerald score
+    rec[94] = 22;                     // key score
     rec[95] = 3;
     std::memcpy(&rec[96], "Old", 3);
-    rec[250] = 44;                // pearl score (record offset 324)
-    rec[265 + 3 * 2 + 1] = 57;    // well cell (2, 1)
+    rec[250] = 44;              // pearl score (record offset 324)
+    rec[265 + 3 * 2 + 1] = 57;  // well cell (2, 1)
     rec[274] = 1;
     f.insert(f.end(), rec.begin(), rec.end());
     for (int i = 0; i < w * h; ++i) f.push_back(static_cast<std::uint8_t>(250 + i % 6));
@@ -159,8 +159,8 @@ TEST(GameFormat, TruncatedFileNamesOffsetAndKeepsEarlierLevels) {
     EXPECT_EQ(e.offset(), 398u + 460 + 24);
     EXPECT_NE(std::string(e.what()).find("unexpected end of file"), std::string::npos);
   }
-  EXPECT_EQ(map.header(1).width(), 4);   // the first level was read
-  EXPECT_EQ(map.header(2).width(), 1);   // the second is as it was
+  EXPECT_EQ(map.header(1).width(), 4);  // the first level was read
+  EXPECT_EQ(map.header(2).width(), 1);  // the second is as it was
 }
 
 TEST(GameFormat, LevelsLargerThanTheGridAreRefused) {
@@ -223,16 +223,16 @@ int kindWith(std::initializer_list<int> objects) {
 
 TEST(GameFormat, GameKindFollowsTheFamiliesPresent) {
   EXPECT_EQ(kindWith({1, 2, 3}), 1);
-  EXPECT_EQ(kindWith({5}), 2);            // family 2
-  EXPECT_EQ(kindWith({20}), 6);           // family 6
-  EXPECT_EQ(kindWith({5, 20}), 6);        // 2 and 6 are not mixed: 6 wins
-  EXPECT_EQ(kindWith({99}), 3);           // family 3
-  EXPECT_EQ(kindWith({242}), 3);          // family 4 gives 3
-  EXPECT_EQ(kindWith({157}), 5);          // family 5
-  EXPECT_EQ(kindWith({157, 5}), 7);       // mixed
-  EXPECT_EQ(kindWith({99, 20}), 7);       // 6 and 3 are mixed
-  EXPECT_EQ(kindWith({170}), 7);          // family 8 counts as mixed
-  EXPECT_EQ(kindWith({18}), 7);           // family 7 itself
+  EXPECT_EQ(kindWith({5}), 2);       // family 2
+  EXPECT_EQ(kindWith({20}), 6);      // family 6
+  EXPECT_EQ(kindWith({5, 20}), 6);   // 2 and 6 are not mixed: 6 wins
+  EXPECT_EQ(kindWith({99}), 3);      // family 3
+  EXPECT_EQ(kindWith({242}), 3);     // family 4 gives 3
+  EXPECT_EQ(kindWith({157}), 5);     // family 5
+  EXPECT_EQ(kindWith({157, 5}), 7);  // mixed
+  EXPECT_EQ(kindWith({99, 20}), 7);  // 6 and 3 are mixed
+  EXPECT_EQ(kindWith({170}), 7);     // family 8 counts as mixed
+  EXPECT_EQ(kindWith({18}), 7);      // family 7 itself
 }
 
 TEST(GameFormat, TwoPlayerQuestionOnlyWhenSomeLevelsHaveTwo) {

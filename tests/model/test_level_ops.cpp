@@ -105,7 +105,7 @@ TEST_F(LevelOps, InsertShiftsUpAndAsksWhenLevel99IsInUse) {
   s.selectLevel(2);
   EXPECT_TRUE(s.insertLevel());
   EXPECT_TRUE(ui.questions.empty());
-  EXPECT_EQ(title(2), "L1");   // the inserted level keeps the header
+  EXPECT_EQ(title(2), "L1");  // the inserted level keeps the header
   EXPECT_EQ(title(3), "L1");
   EXPECT_EQ(title(6), "L4");
   EXPECT_EQ(s.map.cell(kGameLayer, 2, 0, 0), obj::SolidWall);  // cleared
@@ -232,7 +232,8 @@ TEST_F(LevelOps, OneLittleFellowRule) {
   ui.answers = {Answer::No};
   EXPECT_FALSE(s.placeObject(5, 5, obj::LittleFellow).changed);
   EXPECT_EQ(s.map.at(5, 5), 0);
-  EXPECT_EQ(ui.questions.back(), "You can only have 1 Little Fellow, Do you want to move it here ?");
+  EXPECT_EQ(ui.questions.back(),
+            "You can only have 1 Little Fellow, Do you want to move it here ?");
   ui.answers = {Answer::Yes};
   auto placed = s.placeObject(5, 5, obj::LittleFellow);
   EXPECT_TRUE(placed.movedPlayer);

@@ -38,7 +38,8 @@ DecodedPng decodeStoredPng(const std::vector<std::uint8_t>& f) {
   while (at + 12 <= f.size()) {
     const std::uint32_t len = getU32be(&f[at]);
     if (at + 12 + len > f.size()) return fail("chunk runs past the end");
-    const std::string type(f.begin() + static_cast<long>(at) + 4, f.begin() + static_cast<long>(at) + 8);
+    const std::string type(f.begin() + static_cast<long>(at) + 4,
+                           f.begin() + static_cast<long>(at) + 8);
     if (slowCrc(&f[at + 4], 4 + len) != getU32be(&f[at + 8 + len])) return fail("CRC of " + type);
     png.chunkTypes.push_back(type);
     const std::uint8_t* body = &f[at + 8];
@@ -53,7 +54,8 @@ DecodedPng decodeStoredPng(const std::vector<std::uint8_t>& f) {
     at += 12 + len;
   }
   if (at != f.size()) return fail("trailing bytes");
-  if (idat.size() < 6 || idat[0] != 0x78 || (idat[0] * 256 + idat[1]) % 31 != 0) return fail("zlib header");
+  if (idat.size() < 6 || idat[0] != 0x78 || (idat[0] * 256 + idat[1]) % 31 != 0)
+    return fail("zlib header");
   std::size_t p = 2;
   for (;;) {
     if (p + 5 > idat.size()) return fail("block header");
@@ -63,7 +65,8 @@ DecodedPng decodeStoredPng(const std::vector<std::uint8_t>& f) {
     if (static_cast<std::uint16_t>(~n) != nn) return fail("LEN/NLEN");
     p += 5;
     if (p + n > idat.size()) return fail("block data");
-    png.raw.insert(png.raw.end(), idat.begin() + static_cast<long>(p), idat.begin() + static_cast<long>(p + n));
+    png.raw.insert(png.raw.end(), idat.begin() + static_cast<long>(p),
+                   idat.begin() + static_cast<long>(p + n));
     p += n;
     if (head & 1) break;
   }

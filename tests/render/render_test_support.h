@@ -27,7 +27,8 @@ inline Bytes buildLibrary(const std::vector<RawImage>& images,
                           const std::string& magic = "IL10",
                           std::uint32_t claimedCount = 0xffffffffu) {
   Bytes b(magic.begin(), magic.end());
-  const std::uint32_t count = claimedCount == 0xffffffffu ? static_cast<std::uint32_t>(images.size()) : claimedCount;
+  const std::uint32_t count =
+      claimedCount == 0xffffffffu ? static_cast<std::uint32_t>(images.size()) : claimedCount;
   for (int i = 0; i < 4; ++i) b.push_back(static_cast<std::uint8_t>(count >> (8 * i)));
   for (std::uint8_t v : {0xde, 0xad, 0xbe, 0xef}) b.push_back(v);
   for (std::size_t i = 0; i < 256; ++i) {

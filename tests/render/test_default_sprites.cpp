@@ -72,7 +72,8 @@ TEST(DefaultSprites, TheBuildPutsTheSetBesideThePrograms) {
 }
 
 TEST(DefaultSprites, ContactSheetShowsAllSprites) {
-  const SpriteStrip strip(std::make_shared<const ImageLibrary>(makeDefaultImageLibrary()), makeDefaultObjectTable());
+  const SpriteStrip strip(std::make_shared<const ImageLibrary>(makeDefaultImageLibrary()),
+                          makeDefaultObjectTable());
   const PixelBuffer sheet = makeContactSheet(strip);
   EXPECT_EQ(sheet.width, 16 * 40);
   EXPECT_EQ(sheet.height, 16 * 45);

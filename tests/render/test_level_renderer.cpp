@@ -15,7 +15,9 @@ constexpr std::uint32_t kBlack = argb(0, 0, 0), kSentinel = argb(1, 2, 3);
 
 // Palette entry i is (i, 100, 200 - i); image i is solid entry i, except
 // image 1 whose top-left pixel is entry 2 (so scaling shows).
-std::uint32_t colourOf(int i) { return argb(i, 100, 200 - i); }
+std::uint32_t colourOf(int i) {
+  return argb(i, 100, 200 - i);
+}
 
 SpriteStrip stripOf(int n) {
   std::vector<std::array<std::uint8_t, 3>> palette;
@@ -27,8 +29,9 @@ SpriteStrip stripOf(int n) {
   images[1].indices[0] = 2;
   std::vector<std::array<int, 2>> records;
   for (int object = 0; object <= n; ++object) records.push_back({object % 8, 0});
-  return SpriteStrip(std::make_shared<const ImageLibrary>(parseImageLibrary(buildLibrary(images, palette), "l")),
-                     parseObjectTable(buildObjectTable(n, records), "b"));
+  return SpriteStrip(
+      std::make_shared<const ImageLibrary>(parseImageLibrary(buildLibrary(images, palette), "l")),
+      parseObjectTable(buildObjectTable(n, records), "b"));
 }
 
 // A 6 x 4 level in slot 3 holding a little of everything.
@@ -36,7 +39,8 @@ Levelmap sampleMap() {
   Levelmap map;
   map.header(3).setWidth(6);
   map.header(3).setHeight(4);
-  const int cells[4][6] = {{1, 2, 3, 0, 4, 5}, {300, 6, -1, 7, 1, 2}, {3, 3, 0, 260, 5, 4}, {7, 6, 5, 4, 3, 2}};
+  const int cells[4][6] = {
+      {1, 2, 3, 0, 4, 5}, {300, 6, -1, 7, 1, 2}, {3, 3, 0, 260, 5, 4}, {7, 6, 5, 4, 3, 2}};
   for (int y = 0; y < 4; ++y) {
     for (int x = 0; x < 6; ++x) map.cell(kGameLayer, 3, x, y) = cells[y][x];
   }
@@ -63,16 +67,18 @@ TEST(drawLevel, DrawsSpritesAndLeavesEmptyAndUnknownObjectsBlack) {
   const SpriteStrip strip = stripOf(256);
   PixelBuffer out(80, 50, kSentinel);
   drawLevel(map, 3, kGameLayer, strip, 10, out);
-  auto at = [&](int cx, int cy, int dx = 5, int dy = 5) { return out.at(cx * 10 + dx, cy * 10 + dy); };
+  auto at = [&](int cx, int cy, int dx = 5, int dy = 5) {
+    return out.at(cx * 10 + dx, cy * 10 + dy);
+  };
   EXPECT_EQ(at(1, 0), colourOf(2));
   EXPECT_EQ(at(5, 0), colourOf(5));
   EXPECT_EQ(at(0, 0, 0, 0), colourOf(2));  // image 1's top-left pixel, scaled
   EXPECT_EQ(at(0, 0, 2, 2), colourOf(1));
-  EXPECT_EQ(at(3, 0), kBlack);           // Empty Space
-  EXPECT_EQ(at(0, 1), kBlack);           // 300 >= N
-  EXPECT_EQ(at(3, 2), kBlack);           // 260 >= N
-  EXPECT_EQ(at(2, 1), kBlack);           // negative
-  EXPECT_EQ(out.at(65, 5), kBlack);      // beyond the level: filled black
+  EXPECT_EQ(at(3, 0), kBlack);       // Empty Space
+  EXPECT_EQ(at(0, 1), kBlack);       // 300 >= N
+  EXPECT_EQ(at(3, 2), kBlack);       // 260 >= N
+  EXPECT_EQ(at(2, 1), kBlack);       // negative
+  EXPECT_EQ(out.at(65, 5), kBlack);  // beyond the level: filled black
   EXPECT_EQ(out.at(5, 45), kBlack);
 
   drawLevel(map, 3, kBackgroundLayer, strip, 10, out);
@@ -95,8 +101,10 @@ TEST(drawLevel, ClippedDrawEqualsTheFullDrawInsideTheClip) {
     const int w = 6 * cell + 5, h = 4 * cell + 3;
     PixelBuffer full(w, h, kSentinel);
     drawLevel(map, 3, kGameLayer, strip, cell, full);
-    const PixelRect clips[] = {{3, 2, w / 2 + 1, h - 1}, {cell - 1, cell + 1, 2 * cell + 3, 3 * cell},
-                               {-40, -40, 5, 5}, {w - 4, h - 4, w + 100, h + 100}};
+    const PixelRect clips[] = {{3, 2, w / 2 + 1, h - 1},
+                               {cell - 1, cell + 1, 2 * cell + 3, 3 * cell},
+                               {-40, -40, 5, 5},
+                               {w - 4, h - 4, w + 100, h + 100}};
     for (const PixelRect& clip : clips) {
       PixelBuffer part(w, h, kSentinel);
       drawLevel(map, 3, kGameLayer, strip, cell, part, clip);

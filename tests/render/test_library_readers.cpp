@@ -61,7 +61,8 @@ TEST(ImageLibrary, ReadsPaletteImagesAndPaddedRows) {
 }
 
 TEST(ImageLibrary, DrawImageClipsToTheCanvas) {
-  const ImageLibrary lib = parseImageLibrary(buildLibrary({testing::solidImage(4, 4, 2)}, kPalette), "x");
+  const ImageLibrary lib =
+      parseImageLibrary(buildLibrary({testing::solidImage(4, 4, 2)}, kPalette), "x");
   PixelBuffer out(3, 3, argb(1, 1, 1));
   lib.drawImage(0, out, -2, 1);  // half off the left, off the bottom
   EXPECT_EQ(out.at(0, 0), argb(1, 1, 1));
@@ -79,7 +80,8 @@ TEST(ImageLibrary, RejectsWhatIsNotALibrary) {
 }
 
 TEST(ImageLibrary, EveryTruncationIsAnError) {
-  const Bytes file = buildLibrary({RawImage{3, 2, {1, 2, 3, 3, 2, 1}, 0}, testing::solidImage(16, 16, 1)}, kPalette);
+  const Bytes file = buildLibrary(
+      {RawImage{3, 2, {1, 2, 3, 3, 2, 1}, 0}, testing::solidImage(16, 16, 1)}, kPalette);
   ASSERT_NO_THROW(parseImageLibrary(file, "full"));
   for (std::size_t n = 0; n < file.size(); ++n) {
     const Bytes cut(file.begin(), file.begin() + static_cast<long>(n));
@@ -90,10 +92,12 @@ TEST(ImageLibrary, EveryTruncationIsAnError) {
 TEST(ImageLibrary, CorruptCountsAndSizesEndWithAClearError) {
   // A count far beyond what the file can hold is refused before anything
   // is allocated for it.
-  const std::string count = errorOf(buildLibrary({testing::solidImage(2, 2, 1)}, kPalette, "IL10", 0xfffffff0u));
+  const std::string count =
+      errorOf(buildLibrary({testing::solidImage(2, 2, 1)}, kPalette, "IL10", 0xfffffff0u));
   EXPECT_NE(count.find("4294967280 images"), std::string::npos) << count;
   // Sides whose product would overflow, and pixels the file does not hold.
-  EXPECT_NE(errorOf(buildLibrary({RawImage{0xffffffffu, 0xffffffffu, {}, 0}}, kPalette)).find("impossible size"),
+  EXPECT_NE(errorOf(buildLibrary({RawImage{0xffffffffu, 0xffffffffu, {}, 0}}, kPalette))
+                .find("impossible size"),
             std::string::npos);
   Bytes big = buildLibrary({testing::solidImage(1, 1, 1)}, kPalette);
   putU32le(&big[1036], 60000);  // width

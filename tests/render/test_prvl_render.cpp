@@ -35,7 +35,11 @@ TEST_F(PrvlRender, RendersADemoLevelAtTheChosenCellSize) {
   ASSERT_TRUE(d.ok) << d.error;
   EXPECT_EQ(d.width, 40u * 16u);
   EXPECT_EQ(d.height, 22u * 16u);
-  ASSERT_EQ(run("render " + kDemo + " --level 0 --cell 4 --layer background -o " + dir.path("b.png"), &out), 0) << out;
+  ASSERT_EQ(
+      run("render " + kDemo + " --level 0 --cell 4 --layer background -o " + dir.path("b.png"),
+          &out),
+      0)
+      << out;
   const testing::DecodedPng b = testing::decodeStoredPng(testing::readAll(dir.path("b.png")));
   EXPECT_EQ(b.width, 160u);
 }

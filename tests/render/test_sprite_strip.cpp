@@ -33,7 +33,9 @@ RawImage largeImage() {
 
 SpriteStrip makeStrip(int n, const std::vector<std::array<int, 2>>& records) {
   auto lib = std::make_shared<const ImageLibrary>(parseImageLibrary(
-      buildLibrary({solidImage(16, 16, 1), largeImage(), RawImage{2, 3, {2, 2, 2, 2, 2, 2}, 0}}, kPalette), "lib"));
+      buildLibrary({solidImage(16, 16, 1), largeImage(), RawImage{2, 3, {2, 2, 2, 2, 2, 2}, 0}},
+                   kPalette),
+      "lib"));
   return SpriteStrip(lib, parseObjectTable(buildObjectTable(n, records), "bam"));
 }
 
@@ -47,7 +49,8 @@ TEST(SpriteStrip, StretchesTheTopLeftSquareOfEachImage) {
   EXPECT_EQ(px.at(0, 0), kRed);
   EXPECT_EQ(px.at(31, 31), kRed);
   // Object 1: the red source pixel (3, 5) becomes the 2 x 2 block at (6, 10).
-  for (auto [x, y] : {std::pair{6, 10}, {7, 10}, {6, 11}, {7, 11}}) EXPECT_EQ(px.at(x, 32 + y), kRed);
+  for (auto [x, y] : {std::pair{6, 10}, {7, 10}, {6, 11}, {7, 11}})
+    EXPECT_EQ(px.at(x, 32 + y), kRed);
   EXPECT_EQ(px.at(8, 32 + 10), kBlue);
   EXPECT_EQ(px.at(5, 32 + 11), kBlue);
   // Nothing from beyond the 16 x 16 square reaches the strip.
@@ -85,8 +88,8 @@ TEST(SpriteStrip, ObjectsAtOrAboveTheCountAreNotDrawable) {
 
 TEST(SpriteStrip, ScaledSpritesFollowTheStrip) {
   const SpriteStrip strip = makeStrip(2, {{0, 0}, {1, 0}, {0, 0}});
-  const std::uint32_t* s = strip.scaledSprite(1, 8);  // quarter size
-  EXPECT_EQ(s[2 * 8 + 1], kBlue);                       // (1, 2) samples (4, 8): blue
+  const std::uint32_t* s = strip.scaledSprite(1, 8);       // quarter size
+  EXPECT_EQ(s[2 * 8 + 1], kBlue);                          // (1, 2) samples (4, 8): blue
   EXPECT_EQ(strip.scaledSprite(1, 16)[5 * 16 + 3], kRed);  // (3, 5) samples (6, 10): red
   const std::uint32_t* big = strip.scaledSprite(1, 64);
   EXPECT_EQ(big[21 * 64 + 13], kRed);  // (13, 21) samples (6, 10)

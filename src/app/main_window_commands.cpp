@@ -53,7 +53,7 @@ void MainWindow::createActions() {
   add({"appendLevelset", "Append levelset"}, [open] { open(OpenSource::AppendDialog); });
   add({"saveLevelset", "&Save levelset", {key("Ctrl+S")}, "Save Levelmap"},
       onSession(&saveLevelmap));
-  add({"saveLevelsetAs", "Save Levelset &As", {key("F12")}}, onSession(&saveLevelmapAs));
+  add({"saveLevelsetAs", "Save Levelset &As", {key("F12")}}, [this] { guarded([this] { saveLevelmapAs(session_); }); });
   add({"importLevel", "&Import level", {key("Ctrl+I")}, "Import Level"},
       [this] { singleLevels_.importLevels(); });
   add({"exportLevel", "&Export Level", {key("Ctrl+E")}, "Export Level"},

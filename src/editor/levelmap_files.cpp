@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <optional>
 
 #include "formats/levelset_io.h"
 #include "import/bpbd_levelset.h"
@@ -22,7 +23,7 @@ std::string lower(std::string s) {
 
 using Reader = void (*)(EditorSession&, const std::string&);
 
-// Extension rows, compared exactly (letter case included), in this order;
+// Extension rows, compared without regard to letter case, in this order;
 // every row that matches runs.
 struct ExtensionRow {
   const char* extension;
@@ -72,6 +73,20 @@ std::string withExtension(const std::string& path, const std::string& ext) {
   return path.substr(0, path.size() - ext0.size()) + ext;
 }
 
+// The save-as type Save may write over `path` with: the game's own format
+// (a ".map" that holds it, or none yet) or BDCFF (".bd"). Nothing for any
+// other game's file.
+std::optional<int> typeSavedInPlace(const std::string& path) {
+  const std::string ext = lower(extensionOf(path));
+  if (ext == ".bd") return 4;
+  if (ext != ".map") return std::nullopt;
+  if (!fileExists(path)) return 1;
+  const Bytes head = readFileHead(path, 12);
+  const std::string magic(head.begin(), head.end());
+  if (magic == kMagicOldest || magic == kMagicV11 || magic == kMagicV20) return 1;
+  return std::nullopt;
+}
+
 void pushHistory(EditorSession& session, const std::string& path) {
   auto& history = session.history;
   if (history[0] == path) return;
@@ -85,12 +100,47 @@ void pushHistory(EditorSession& session, const std::string& path) {
   session.notify(kHistory);
 }
 
-void offerSaveBeforeReplacing(EditorSession& session) {
-  if (!session.map.modified) return;
-  if (session.ui().ask("This will erase changes you have made. Do you want to save the current "
-                       "levelmap ?") == Answer::Yes) {
-    saveLevelmap(session);
+// False when the user cancelled, or chose to save and the save did not happen.
+bool offerSaveBeforeReplacing(EditorSession& session) {
+  if (!session.map.modified) return true;
+  switch (session.ui().ask("This will erase changes you have made. Do you want to save the current "
+                           "levelmap ?",
+                           true)) {
+    case Answer::Yes:
+      return saveLevelmap(session);
+    case Answer::No:
+      return true;
+    case Answer::Cancel:
+      break;
   }
+  return false;
+}
+
+// Reads `path` into a scratch session: a fresh levelmap, or a copy of the
+// current one when appending. The live session takes the result only when a
+// reader took the file and none failed, so a damaged or unknown file leaves
+// the levelmap, its name, history and unsaved mark as they were.
+void readIntoSession(EditorSession& session, const std::string& path, bool append) {
+  EditorSession scratch(session.ui());
+  scratch.catalogue = session.catalogue;
+  scratch.history = session.history;
+  scratch.allowOnlyOneLittleFellow = session.allowOnlyOneLittleFellow;
+  scratch.appending = append;
+  if (append) {
+    scratch.map = session.map.clone();
+  } else {
+    scratch.map.fileHeader = session.map.fileHeader;  // the file's header is kept until a read replaces it
+  }
+  if (!readLevelmap(scratch, path)) {
+    throw LevelError(path, std::nullopt, std::nullopt, "no reader takes this kind of file");
+  }
+  session.map = std::move(scratch.map);
+  session.levelPath = scratch.levelPath;
+  session.history = scratch.history;
+  session.formatHint = scratch.formatHint;
+  session.readerNote = scratch.readerNote;
+  session.messages.insert(session.messages.end(), scratch.messages.begin(), scratch.messages.end());
+  session.notify(kHistory | kReaderInfo | (scratch.messages.empty() ? 0u : unsigned{kMessages}));
 }
 
 }  // namespace
@@ -101,7 +151,7 @@ bool readLevelmap(EditorSession& session, const std::string& path) {
   session.map.fileName = fileNamePart(path);
   pushHistory(session, path);
 
-  const std::string ext = extensionOf(path);
+  const std::string ext = lower(extensionOf(path));
   bool read = false;
   for (const ExtensionRow& row : kExtensionRows) {
     if (ext == row.extension) {
@@ -122,7 +172,7 @@ bool readLevelmap(EditorSession& session, const std::string& path) {
 }
 
 void openLevelmap(EditorSession& session, OpenSource source, const std::string& path) {
-  // After the open (or a cancelled dialog, or a failed read) the editor shows level 0.
+  // After an open the editor shows level 0 of what was read.
   auto showFirstLevel = [&session] {
     session.map.currentLevel = 1;
     session.drawingObject = 1;
@@ -131,42 +181,42 @@ void openLevelmap(EditorSession& session, OpenSource source, const std::string& 
     session.map.modified = false;
     session.selectLevel(1);
   };
-  try {
-    if (session.startupComplete) offerSaveBeforeReplacing(session);
-    switch (source) {
-      case OpenSource::Dialog:
-      case OpenSource::AppendDialog: {
-        session.appending = source == OpenSource::AppendDialog;
-        auto chosen = session.ui().chooseOpenFile(session.appending);
-        if (chosen) readLevelmap(session, *chosen);
-        break;
-      }
-      case OpenSource::History:
-      case OpenSource::Path:
-        readLevelmap(session, path);
-        break;
+  if (session.startupComplete && !offerSaveBeforeReplacing(session)) return;
+  switch (source) {
+    case OpenSource::Dialog:
+    case OpenSource::AppendDialog: {
+      const bool append = source == OpenSource::AppendDialog;
+      auto chosen = session.ui().chooseOpenFile(append);
+      if (!chosen) return;  // cancelled: nothing changes, the unsaved mark included
+      readIntoSession(session, *chosen, append);
+      break;
     }
-  } catch (...) {
-    session.appending = false;
-    showFirstLevel();
-    throw;
+    case OpenSource::History:
+    case OpenSource::Path:
+      // A caller that appends (the resource explorer) has set the flag.
+      readIntoSession(session, path, session.appending);
+      break;
   }
-  session.appending = false;
   showFirstLevel();
 }
 
 bool saveLevelmap(EditorSession& session) {
   Levelmap& map = session.map;
   if (!session.levelPath.empty() && !map.fileName.empty() && map.fileName != "New.map") {
-    map.fileName = session.levelPath;
-    saveLevelmapAsType(session, extensionOf(session.levelPath) == ".bd" ? 4 : 1, session.levelPath);
-    return true;
+    if (const auto type = typeSavedInPlace(session.levelPath)) {
+      saveLevelmapAsType(session, *type, session.levelPath);
+      map.fileName = session.levelPath;
+      return true;
+    }
+    // A levelset of another game is never overwritten in the game's format:
+    // the user names the new file, NAME.map beside it being proposed.
+    return saveLevelmapAs(session, withExtension(session.levelPath, ".map"));
   }
   return saveLevelmapAs(session);
 }
 
-bool saveLevelmapAs(EditorSession& session) {
-  auto choice = session.ui().chooseSaveAs(session.map.fileName);
+bool saveLevelmapAs(EditorSession& session, const std::string& proposed) {
+  auto choice = session.ui().chooseSaveAs(proposed.empty() ? session.map.fileName : proposed);
   if (!choice) return false;
   std::string path = choice->path;
   switch (choice->type) {
@@ -180,8 +230,18 @@ bool saveLevelmapAs(EditorSession& session) {
     default:
       break;
   }
+  // The writers name the levelmap after the file; a failed write names it back.
+  const std::string previousName = session.map.fileName;
   session.map.fileName = path;
-  saveLevelmapAsType(session, choice->type, path);
+  try {
+    saveLevelmapAsType(session, choice->type, path);
+  } catch (...) {
+    session.map.fileName = previousName;
+    throw;
+  }
+  // Only a written file becomes the levelmap's file: Save goes there next.
+  session.levelPath = path;
+  pushHistory(session, path);
   return true;
 }
 

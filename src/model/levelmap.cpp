@@ -23,6 +23,19 @@ void Levelmap::resetLevelmap() {
   }
 }
 
+Levelmap Levelmap::clone() const {
+  Levelmap copy;
+  copy.fileHeader = fileHeader;
+  copy.headers = headers;
+  copy.bdcffMemo = bdcffMemo;
+  copy.currentLevel = currentLevel;
+  copy.currentLayer = currentLayer;
+  copy.modified = modified;
+  copy.fileName = fileName;
+  for (std::size_t i = 0; i < grids_.size(); ++i) *copy.grids_[i] = *grids_[i];
+  return copy;
+}
+
 void Levelmap::copySlot(int from, int to) {
   if (from == to) return;
   header(to) = header(from);

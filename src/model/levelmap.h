@@ -62,6 +62,8 @@ class Levelmap {
   }
   // Every slot becomes empty (1 x 1); done once at start.
   void resetLevelmap();
+  // A copy of everything, grids included (the grids are not copied implicitly).
+  Levelmap clone() const;
   // Slot `to` takes the header and both grids of slot `from`.
   void copySlot(int from, int to);
   // Exchanges header and grids of two slots (cheap: grids are swapped by pointer).

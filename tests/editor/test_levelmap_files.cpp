@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 
 #include "editor/levelmap_files.h"
 #include "model/editor_session.h"
@@ -50,7 +51,7 @@ TEST_F(OpenSave, HistoryMovesEntriesToTheFront) {
   EXPECT_EQ(s.map.header(1).title(), "E");
 }
 
-TEST_F(OpenSave, ExtensionsAreComparedWithTheirLetterCase) {
+TEST_F(OpenSave, ExtensionsMatchWhateverTheirLetterCase) {
   const std::string lower = writeMap("levels.map", "Game");
   EXPECT_TRUE(readLevelmap(s, lower));  // a game magic: the game reader only (no 'd' after the dot)
   EXPECT_EQ(s.map.header(1).title(), "Game");
@@ -58,10 +59,8 @@ TEST_F(OpenSave, ExtensionsAreComparedWithTheirLetterCase) {
   const std::string upper = dir.path("X.MAP");
   std::filesystem::copy_file(writeMap("other.map", "Other"), upper);
   EditorSession fresh(ui);
-  EXPECT_FALSE(readLevelmap(fresh, upper));  // upper-case extension: not read at all
-  EXPECT_EQ(fresh.map.header(1).width(), 1);
-  EXPECT_EQ(fresh.map.fileName, "X.MAP");
-  EXPECT_EQ(fresh.history[0], upper);
+  EXPECT_TRUE(readLevelmap(fresh, upper));
+  EXPECT_EQ(fresh.map.header(1).title(), "Other");
 }
 
 TEST_F(OpenSave, ShortOrUnknownMapFilesAreErrors) {
@@ -75,25 +74,89 @@ TEST_F(OpenSave, ShortOrUnknownMapFilesAreErrors) {
   EXPECT_THROW(readLevelmap(s, dir.path("missing.map")), LevelError);
 }
 
-TEST_F(OpenSave, SaveWritesBackToTheOpenedFileAfterSaveAs) {
+TEST_F(OpenSave, SaveFollowsTheFileOfTheLastSaveAs) {
   const std::string opened = writeMap("opened.map", "Opened");
   openLevelmap(s, OpenSource::Path, opened);
   EXPECT_EQ(s.map.currentLevel, 1);
   EXPECT_FALSE(s.map.modified);
 
   s.map.current().setTitle("Changed");
-  ui.saveAsChoices.push_back({dir.path("copy.map"), 1});
+  const std::string copy = dir.path("copy.map");
+  ui.saveAsChoices.push_back({copy, 1});
   EXPECT_TRUE(saveLevelmapAs(s));
-  EXPECT_EQ(s.map.fileName, dir.path("copy.map"));
-  EXPECT_EQ(s.levelPath, opened);
+  EXPECT_EQ(s.map.fileName, copy);
+  EXPECT_EQ(s.levelPath, copy);
+  EXPECT_EQ(s.history[0], copy);
 
   s.map.current().setTitle("Saved again");
   EXPECT_TRUE(saveLevelmap(s));
   EditorSession check(ui);
   readLevelmap(check, opened);
+  EXPECT_EQ(check.map.header(1).title(), "Opened");
+  readLevelmap(check, copy);
   EXPECT_EQ(check.map.header(1).title(), "Saved again");
-  readLevelmap(check, dir.path("copy.map"));
-  EXPECT_EQ(check.map.header(1).title(), "Changed");
+
+  // A Save As that fails leaves the levelmap on its file.
+  ui.saveAsChoices.push_back({dir.path("no-such-folder/x.map"), 1});
+  EXPECT_ANY_THROW(saveLevelmapAs(s));
+  EXPECT_EQ(s.levelPath, copy);
+  EXPECT_EQ(s.map.fileName, copy);
+}
+
+TEST_F(OpenSave, SaveNeverWritesTheGameFormatIntoAnotherGamesFile) {
+  const std::string lev = dir.path("set.lev");
+  writeMap("seed.map", "Seed");
+  ui.saveAsChoices.push_back({dir.path("seed.map"), 2});  // a BD4 levelset of one level
+  readLevelmap(s, dir.path("seed.map"));
+  ASSERT_TRUE(saveLevelmapAs(s));
+  std::filesystem::rename(dir.path("seed.lev"), lev);
+  const Bytes before = testing::readAll(lev);
+
+  EditorSession opened(ui);
+  openLevelmap(opened, OpenSource::Path, lev);
+  opened.map.current().setTitle("Edited");
+  EXPECT_FALSE(saveLevelmap(opened));  // asked for a name, and the dialog was cancelled
+  EXPECT_EQ(ui.saveAsProposals.back(), dir.path("set.map"));
+  EXPECT_EQ(testing::readAll(lev), before);
+}
+
+TEST_F(OpenSave, AFileThatCannotBeReadChangesNothing) {
+  const std::string good = writeMap("good.map", "Good");
+  openLevelmap(s, OpenSource::Path, good);
+  s.map.cell(kGameLayer, 1, 2, 2) = 7;
+  s.map.modified = true;
+  const auto history = s.history;
+
+  const std::string random = dir.path("random.map");
+  testing::writeAll(random, Bytes(4000, 0x5a));  // no reader takes it
+  const std::string truncated = dir.path("truncated.map");
+  const Bytes whole = testing::readAll(writeMap("whole.map", "Whole"));
+  testing::writeAll(truncated, Bytes(whole.begin(), whole.begin() + 600));
+  for (const std::string& path : {random, truncated, dir.path("missing.map")}) {
+    EXPECT_THROW(openLevelmap(s, OpenSource::Path, path), LevelError) << path;
+    EXPECT_EQ(s.map.header(1).title(), "Good");
+    EXPECT_EQ(s.map.cell(kGameLayer, 1, 2, 2), 7);
+    EXPECT_TRUE(s.map.modified);
+    EXPECT_EQ(s.map.fileName, "good.map");
+    EXPECT_EQ(s.levelPath, good);
+    EXPECT_EQ(s.history, history);
+  }
+}
+
+TEST_F(OpenSave, NothingOfTheLastLevelmapSurvivesTheNextOpen) {
+  const std::string supaplex = testing::corpusPath("supaplex/LEVELS.DAT");
+  if (supaplex.empty()) GTEST_SKIP() << "the shared corpus is not here";
+  openLevelmap(s, OpenSource::Path, supaplex);
+  ASSERT_EQ(s.map.header(9).width(), 60);
+
+  const std::string demo = std::string(PYROVEL_SOURCE_DIR) + "/levels/demo.map";
+  openLevelmap(s, OpenSource::Path, demo);
+  EditorSession fresh(ui);
+  openLevelmap(fresh, OpenSource::Path, demo);
+  for (int slot = 1; slot <= 100; ++slot) {
+    EXPECT_EQ(s.map.header(slot).bytes, fresh.map.header(slot).bytes) << "level " << slot - 1;
+    EXPECT_EQ(s.map.grid(kGameLayer, slot), fresh.map.grid(kGameLayer, slot)) << "level " << slot - 1;
+  }
 }
 
 TEST_F(OpenSave, SaveOfANewLevelmapAsksForAName) {
@@ -113,13 +176,18 @@ TEST_F(OpenSave, OpeningAsksToSaveChangesFirst) {
   EXPECT_EQ(ui.questions[0],
             "This will erase changes you have made. Do you want to save the current levelmap ?");
   EXPECT_EQ(s.map.header(1).title(), "A");
-  // A cancelled dialog reads nothing but still shows level 0 unmodified.
+  // A cancelled dialog changes nothing, the unsaved mark included.
   s.map.modified = true;
   s.selectLevel(7);
   ui.answers = {Answer::No};
   openLevelmap(s, OpenSource::Dialog);
-  EXPECT_EQ(s.map.currentLevel, 1);
-  EXPECT_FALSE(s.map.modified);
+  EXPECT_EQ(s.map.currentLevel, 7);
+  EXPECT_TRUE(s.map.modified);
+  // Cancel at the question opens nothing.
+  ui.answers = {Answer::Cancel};
+  openLevelmap(s, OpenSource::History, writeMap("b.map", "B"));
+  EXPECT_EQ(s.map.header(1).title(), "A");
+  EXPECT_TRUE(s.map.modified);
 }
 
 TEST_F(OpenSave, NewLevelmapLeavesOneClearedLevel) {

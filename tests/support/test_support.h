@@ -18,6 +18,7 @@ class ScriptedFrontend : public Frontend {
   unsigned changes = 0;
   std::deque<std::string> openChoices;
   std::deque<SaveAsChoice> saveAsChoices;
+  std::vector<std::string> saveAsProposals;  // the names the save-as dialog proposed
 
   Answer ask(std::string_view q, bool) override {
     questions.emplace_back(q);
@@ -34,7 +35,8 @@ class ScriptedFrontend : public Frontend {
     openChoices.pop_front();
     return p;
   }
-  std::optional<SaveAsChoice> chooseSaveAs(const std::string&) override {
+  std::optional<SaveAsChoice> chooseSaveAs(const std::string& proposed) override {
+    saveAsProposals.push_back(proposed);
     if (saveAsChoices.empty()) return std::nullopt;
     auto c = saveAsChoices.front();
     saveAsChoices.pop_front();

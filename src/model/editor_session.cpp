@@ -71,7 +71,8 @@ bool EditorSession::deleteLevel() {
 }
 
 bool EditorSession::insertLevel() {
-  if (map.header(kLastSlot).width() > 3 &&
+  // A level only looked at is raised to 3 x 3; anything larger holds a level.
+  if ((map.header(kLastSlot).width() > 3 || map.header(kLastSlot).height() > 3) &&
       ui_->ask("Level 99 is not Empty. It will be overwritten. Are you sure you want to "
                "continue ?") != Answer::Yes) {
     return false;

@@ -124,6 +124,16 @@ TEST_F(LevelOps, InsertShiftsUpAndAsksWhenLevel99IsInUse) {
   EXPECT_EQ(s.map.cell(kGameLayer, 100, 1, 1), obj::LittleFellow);
 }
 
+TEST_F(LevelOps, InsertAsksForANarrowButTallLevel99) {
+  s.map.header(100).setWidth(3);
+  s.map.header(100).setHeight(40);
+  s.selectLevel(2);
+  ui.answers = {Answer::No};
+  EXPECT_FALSE(s.insertLevel());
+  EXPECT_EQ(ui.questions.size(), 1u);
+  EXPECT_EQ(s.map.header(100).height(), 40);
+}
+
 TEST_F(LevelOps, MoveRotatesTheLevelsBetween) {
   fill(10);
   s.selectLevel(6);  // level 5

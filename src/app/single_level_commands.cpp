@@ -41,8 +41,6 @@ void SingleLevelCommands::exportLevel() {
   window_.guarded([&] {
     pyrovel::exportLevel(window_.session().map, choice->filterIndex, choice->path.toStdString());
   });
-  // The Emerald Mine writers wall off the cells beyond a smaller level.
-  window_.frontend().changed(kCellsChanged);
 }
 
 }  // namespace pyrovel::app

@@ -139,7 +139,8 @@ TestOutcome testLevel(LevelTestContext& ctx) {
 
 // --- BD4 ---------------------------------------------------------------------------
 
-void writeBd4TestRecord(Levelmap& map, const std::string& levPath) {
+void writeBd4TestRecord(const Levelmap& levelmap, const std::string& levPath) {
+  Levelmap map = levelmap.clone();  // fitting walls off cells: never in the edited levelmap
   const int slot = map.currentLevel, layer = map.currentLayer;
   const Bd4Record record = writeBd4Record(map, slot, layer);  // fits the level first
   std::array<std::uint8_t, kBd4TestBlock> block{};

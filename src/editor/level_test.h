@@ -96,6 +96,6 @@ void setTestingFlag(const std::string& optPath, int value);
 // map and yam bytes, the "t" marks at 1983 and 2047 and the player start
 // with two zero bytes after it. Every other byte of the file stays. A file
 // too short to hold record 81 is refused before anything is written.
-void writeBd4TestRecord(Levelmap& map, const std::string& levPath);
+void writeBd4TestRecord(const Levelmap& map, const std::string& levPath);
 
 }  // namespace pyrovel

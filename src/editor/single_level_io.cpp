@@ -77,7 +77,7 @@ std::string proposedExportName(const Levelmap& map) {
   return map.current().title() + ".lev";
 }
 
-void exportLevel(Levelmap& map, int filterIndex, const std::string& path) {
+void exportLevel(const Levelmap& map, int filterIndex, const std::string& path) {
   switch (filterIndex) {
     case 1:
       writeFileAtomically(path, encodeSingleLevel(map));

@@ -33,7 +33,7 @@ std::string proposedExportName(const Levelmap& map);
 // Writes the current level (current layer) to `path` in the format of the
 // filter index. The Emerald Mine writers wall off the cells beyond a level
 // smaller than theirs; nothing else changes.
-void exportLevel(Levelmap& map, int filterIndex, const std::string& path);
+void exportLevel(const Levelmap& map, int filterIndex, const std::string& path);
 
 // --- import ----------------------------------------------------------------
 

@@ -85,8 +85,9 @@ void raiseZeroSizes(Levelmap& map) {
   }
 }
 
-Bytes encodeBd4Levelset(Levelmap& map) {
-  return encodeLevelsetRecords(map, kBd4RecordSize, writeBd4Record);
+Bytes encodeBd4Levelset(const Levelmap& map) {
+  Levelmap fitted = map.clone();  // fitting walls off cells: never in the edited levelmap
+  return encodeLevelsetRecords(fitted, kBd4RecordSize, writeBd4Record);
 }
 
 void finishLevelsetSave(EditorSession& session, const std::string& path) {

@@ -27,7 +27,7 @@ Bytes encodeLevelsetRecords(Levelmap& map, std::size_t recordSize, WriteRecord w
 
 // The bytes of a ".lev" BD4 levelset of slots 1..80 (current layer); each
 // level is fitted to 64 x 32 first.
-Bytes encodeBd4Levelset(Levelmap& map);
+Bytes encodeBd4Levelset(const Levelmap& map);
 
 // After a read: slots with a width or height of 0 get 1, as empty slots have.
 void raiseZeroSizes(Levelmap& map);

@@ -9,7 +9,10 @@
 
 namespace pyrovel {
 
-void exportToEm(Levelmap& map, const std::string& path, int version) {
+// The writers wall off the cells beyond a level smaller than the format's
+// map; they do it on a copy, so the levelmap being edited never changes.
+void exportToEm(const Levelmap& levelmap, const std::string& path, int version) {
+  Levelmap map = levelmap.clone();
   const int slot = map.currentLevel, layer = map.currentLayer;
   Bytes out;
   if (version == 4) {
@@ -22,8 +25,9 @@ void exportToEm(Levelmap& map, const std::string& path, int version) {
   writeFileAtomically(path, out);
 }
 
-Bytes encodeEmV6Levelset(Levelmap& map) {
-  return encodeLevelsetRecords(map, kEmV6RecordSize, writeEmV6Record);
+Bytes encodeEmV6Levelset(const Levelmap& map) {
+  Levelmap fitted = map.clone();
+  return encodeLevelsetRecords(fitted, kEmV6RecordSize, writeEmV6Record);
 }
 
 void saveAsEmV6(EditorSession& session, const std::string& path) {

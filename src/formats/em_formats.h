@@ -18,10 +18,10 @@ inline constexpr std::size_t kEmV6MinSize = 2111;    // 2111 and more: V6
 // Writes the current level (current layer) as one record of `version` (4 or
 // 6) to `path`; any other version writes an empty file. The level is fitted
 // to 64 x 32 first, which walls off the cells beyond a smaller level.
-void exportToEm(Levelmap& map, const std::string& path, int version);
+void exportToEm(const Levelmap& map, const std::string& path, int version);
 
 // The bytes of a V6 levelset of slots 1..80 (current layer).
-Bytes encodeEmV6Levelset(Levelmap& map);
+Bytes encodeEmV6Levelset(const Levelmap& map);
 
 // Reads one Emerald Mine level file into the current level (game layer)
 // and steps to the next level. Unknown codes and objects in states the

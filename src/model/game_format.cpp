@@ -140,12 +140,26 @@ int computeLevelCount(const Levelmap& map) {
   return count;
 }
 
+namespace {
+
+// True when any cell of the level's area on `layer` holds an object.
+bool anyCell(const Levelmap& map, int layer, int slot, int width, int height) {
+  for (int x = 0; x < width; ++x) {
+    for (int y = 0; y < height; ++y) {
+      if (map.cell(layer, slot, x, y) != 0) return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
 ObjectSurvey surveyObjects(const Levelmap& map, int levelCount) {
   bool present[9] = {};
   ObjectSurvey s;
   for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
     const LevelHeader& h = map.header(slot);
-    const int layer = map.currentLayer;
+    const int layer = kGameLayer;  // players and objects are the game's, whatever is shown
     bool hasFellow2 = false;
     const int w = clampSide(h.width()), hh = clampSide(h.height());
     for (int x = 0; x < w; ++x) {
@@ -205,6 +219,7 @@ Bytes encodeLevelmap(Levelmap& map, Frontend& ui) {
     const int w = clampSide(h.width()), hh = clampSide(h.height());
     h.setWidth(w);
     h.setHeight(hh);
+    if (h.hasBackgroundLayer() == 0 && anyCell(map, kBackgroundLayer, slot, w, hh)) h.setHasBackgroundLayer(1);
     out.bytes(h.bytes);
     putGrid(out, map, kGameLayer, slot, w, hh);
     if (h.hasBackgroundLayer() != 0) putGrid(out, map, kBackgroundLayer, slot, w, hh);

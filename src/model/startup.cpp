@@ -73,8 +73,9 @@ void prepareEmptyLevelmap(EditorSession& session) {
   map.modified = false;
 }
 
+// Only looking at the background gives a level none: the file gets one when
+// the level had one or something was drawn on it (see the writer).
 void showBackgroundLayer(EditorSession& session) {
-  session.map.current().setHasBackgroundLayer(1);
   session.map.currentLayer = kBackgroundLayer;
   session.notify(kLayer | kCellsChanged | kProperties);
 }

@@ -98,7 +98,7 @@ class ViewTest : public QObject {
     QVERIFY(gamegrid->isChecked());
     background->click();
     QCOMPARE(w->session().map.currentLayer, kBackgroundLayer);
-    QCOMPARE(w->session().map.current().hasBackgroundLayer(), 1);
+    QCOMPARE(w->session().map.current().hasBackgroundLayer(), 0);
     QVERIFY(background->isChecked());
     gamegrid->click();
     QCOMPARE(w->session().map.currentLayer, kGameLayer);

@@ -277,6 +277,28 @@ TEST(GameFormat, TwoPlayerQuestionOnlyWhenSomeLevelsHaveTwo) {
     EXPECT_EQ(encodeLevelmap(*map, ui)[270], 1);
     EXPECT_TRUE(ui.questions.empty());
   }
+  {
+    // Saved while the background layer is shown: the players are counted
+    // on the game layer all the same.
+    auto map = build({true, true, false, false});
+    map->currentLayer = kBackgroundLayer;
+    ScriptedFrontend ui;
+    EXPECT_EQ(encodeLevelmap(*map, ui)[270], 2);
+  }
+}
+
+TEST(GameFormat, ABackgroundLayerIsWrittenOnlyWhenItHoldsSomething) {
+  Levelmap map;
+  for (int slot : {1, 2}) {
+    map.header(slot).setWidth(3);
+    map.header(slot).setHeight(3);
+  }
+  map.cell(kBackgroundLayer, 2, 1, 1) = 9;  // drawn on level 1's background only
+  ScriptedFrontend ui;
+  const Bytes b = encodeLevelmap(map, ui);
+  EXPECT_EQ(map.header(1).hasBackgroundLayer(), 0);
+  EXPECT_EQ(map.header(2).hasBackgroundLayer(), 1);
+  EXPECT_EQ(b.size(), 398u + (460 + 18) + (460 + 18 + 18) + 98 * 462);  // 3 x 3 cells of 2 bytes
 }
 
 TEST(GameFormat, SaveTurnsYamRandomIntoYamUpAndWritesBackground) {

@@ -56,6 +56,12 @@ int cmdConvert(const Args& args) {
     std::cerr << "prvl convert: " << in << ": no reader for this kind of file\n";
     return 1;
   }
+  bool anyLevel = false;
+  for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) anyLevel = anyLevel || !session.map.isEmptyLevel(slot);
+  if (!anyLevel) {
+    std::cerr << "prvl convert: " << in << ": no levels were read; " << out << " is not written\n";
+    return 1;
+  }
   saveLevelmapAsType(session, type, out);
   return 0;
 }

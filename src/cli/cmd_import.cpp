@@ -126,6 +126,7 @@ int cmdImport(const Args& args) {
   std::array<std::pair<int, int>, kSlotCount> sizes{};
   for (int s = 0; s < kSlotCount; ++s) sizes[s] = {map.header(s).width(), map.header(s).height()};
   std::vector<bool> filled(kSlotCount, false);
+  bool everyFileIn = true;
 
   for (std::size_t i = 0; i < files.size(); ++i) {
     const ImportFilter& f = *filters[i];
@@ -147,12 +148,18 @@ int cmdImport(const Args& args) {
     if (std::string_view(f.key) == "bou") {  // fills no level
       std::cout << files[i] << ": descrambled into " << mikeysoftScratchPath(files[i]) << "\n";
     } else if (!read) {
-      std::cout << files[i] << ": not imported\n";
+      std::cerr << files[i] << ": not imported\n";
+      everyFileIn = false;
     } else {
       filled[slot] = true;
       std::cout << files[i] << " -> level " << Levelmap::levelNumber(slot) << "\n";
       ++slot;
     }
+  }
+  // A levelmap that lacks a file the user asked for is not written.
+  if (!everyFileIn) {
+    std::cerr << "prvl import: not every file came in; " << out << " is not written\n";
+    return 1;
   }
   for (int s = kFirstSlot; s <= kLastSlot; ++s) {
     if (filled[s]) continue;

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "model/editor_session.h"
+#include "model/file_io.h"
 #include "model/game_format.h"
 #include "support/test_support.h"
 
@@ -75,6 +76,12 @@ TEST(Prvl, FailuresExitNonZeroWithTheReason) {
   Outcome unknown = prvl("info " + dir.path("disk.adf"));
   EXPECT_NE(unknown.status, 0);
   EXPECT_NE(unknown.out.find("no reader for this kind of file"), std::string::npos);
+  // A file that gives no level writes no levelmap.
+  testing::writeAll(dir.path("empty.bd"), Bytes{});
+  Outcome empty = prvl("convert " + dir.path("empty.bd") + " " + dir.path("empty.map"));
+  EXPECT_EQ(empty.status, 1) << empty.out;
+  EXPECT_NE(empty.out.find("no levels were read"), std::string::npos) << empty.out;
+  EXPECT_FALSE(fileExists(dir.path("empty.map")));
 }
 
 TEST(Prvl, DemoSourceCompilesToTheBundledLevelmap) {

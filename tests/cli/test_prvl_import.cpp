@@ -116,13 +116,14 @@ TEST_F(PrvlImport, RefusalsAndFailuresWriteNothing) {
   EXPECT_FALSE(std::ifstream(out).good());
 }
 
-TEST_F(PrvlImport, ShortCaveIsNotImportedAndTakesNoLevel) {
+TEST_F(PrvlImport, AFileThatDoesNotComeInStopsTheCommandAndWritesNothing) {
   const std::string out = dir.path("two.map");
   const Outcome r = prvl("import " + out + " " + file("short.cav", Bytes(100, 0)) + " " +
                          file("good.cav", cave()));
-  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_EQ(r.status, 1) << r.out;
   EXPECT_TRUE(has(r, "short.cav: not imported")) << r.out;
-  EXPECT_TRUE(has(r, "good.cav -> level 0")) << r.out;
+  EXPECT_TRUE(has(r, "is not written")) << r.out;
+  EXPECT_FALSE(std::ifstream(out).good());
 }
 
 // The game's own one-level files import through filter 1.

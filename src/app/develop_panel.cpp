@@ -26,8 +26,8 @@ DevelopPanel::DevelopPanel(QWidget* owner) : ToolWindow(owner, "developPanel", "
   auto* temp = new QWidget;
   auto* grid = new QGridLayout(temp);
   const char* captions[] = {"Redraw Objects",    "Load Brel", "Go Emerald", "New Window",
-                            "Hide Form1 canvas", "EM",        "Das",        "Button15",
-                            "Button16"};
+                            "Hide Form1 canvas", "EM",        "Das",        "EM to objects",
+                            "Objects to EM"};
   int i = 0;
   for (const char* caption : captions) {
     auto* b = new QPushButton(caption, temp);

@@ -113,14 +113,6 @@ FindPanel* ExternalPlayerRunner::makeFindPanel() {
   return finder;
 }
 
-void ExternalPlayerRunner::settingsRead() {
-  if (OptionsWindow* options = options_.ifBuilt()) {
-    options->showFolders(config_);
-    options->setSpriteSets(window_.settings().spriteSets());
-  }
-  setTestTarget(config_.testTarget);
-}
-
 void ExternalPlayerRunner::testLevel() {
   const GameTestOptions options = options_->gameTestOptions();
   WindowTestFrontend ui(window_, *this);

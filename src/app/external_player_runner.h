@@ -38,8 +38,6 @@ class ExternalPlayerRunner : public QObject {
   // The Options window's "OK": its folders become the settings.
   void acceptOptions();
   void findPlayer(TestTarget target);
-  // The settings were read: the Options window shows them when it is built.
-  void settingsRead();
 
   OptionsWindow* optionsWindow();
   FindPanel* findPanel();

@@ -153,7 +153,8 @@ void MainWindow::setUpEditor() {
   if (fileExists(objectList)) guarded([&] { session_.catalogue.loadFile(objectList); });
   editMode_ = kGameMode;
   action("pyrovelMode")->setChecked(true);
-  players_->settingsRead();
+  // The Options window, built on first use, shows the settings read here.
+  players_->setTestTarget(settings_.config().testTarget);
 }
 
 void MainWindow::openCommandLineFile() {

@@ -156,7 +156,7 @@ void MainWindow::connectSignals() {
       panels_.develop->memo()->appendPlainText(fromRecordText(line));
     }
   });
-  for (const char* caption : {"Load Brel", "EM", "Das", "Button15", "Button16"}) {
+  for (const char* caption : {"Load Brel", "EM", "Das", "EM to objects", "Objects to EM"}) {
     panels_.develop->button(caption)->setEnabled(false);
   }
 }

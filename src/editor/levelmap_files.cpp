@@ -35,10 +35,15 @@ constexpr ExtensionRow kExtensionRows[] = {
     {".bd", importBdcff},
 };
 
-void readGameFormat(EditorSession& s, const std::string& path,
-                    void (*reader)(Levelmap&, const Bytes&, const std::string&)) {
-  Bytes data = readFileBytes(path);
-  reader(s.map, data, path);
+using GameReader = void (*)(Levelmap&, const Bytes&, const std::string&);
+
+// The reader of the game's own format whose magic the file starts with;
+// null for any other file.
+GameReader gameReaderFor(const std::string& magic) {
+  if (magic == kMagicOldest) return readGrotLevel;
+  if (magic == kMagicV11) return readGrot2Level;
+  if (magic == kMagicV20) return readGrot3Level;
+  return nullptr;
 }
 
 // ".map" files are told apart by their first bytes. False when none matches.
@@ -50,13 +55,9 @@ bool dispatchMap(EditorSession& s, const std::string& path) {
   }
   const std::string magic(head.begin(), head.end());
   bool read = true;
-  if (magic == kMagicOldest)
-    readGameFormat(s, path, readGrotLevel);
-  else if (magic == kMagicV11)
-    readGameFormat(s, path, readGrot2Level);
-  else if (magic == kMagicV20)
-    readGameFormat(s, path, readGrot3Level);
-  else if (magic == "# Boulderoid" || magic == "# CaveToMap ") {
+  if (const GameReader reader = gameReaderFor(magic)) {
+    reader(s.map, readFileBytes(path), path);
+  } else if (magic == "# Boulderoid" || magic == "# CaveToMap ") {
     s.formatHint = "Boulderoid";
     readAbdLevels(s, path);
   } else if (magic.compare(0, 4, "BPBD") == 0) {
@@ -83,7 +84,7 @@ std::optional<int> typeSavedInPlace(const std::string& path) {
   if (!fileExists(path)) return 1;
   const Bytes head = readFileHead(path, 12);
   const std::string magic(head.begin(), head.end());
-  if (magic == kMagicOldest || magic == kMagicV11 || magic == kMagicV20) return 1;
+  if (gameReaderFor(magic)) return 1;
   return std::nullopt;
 }
 

@@ -7,6 +7,7 @@
 
 #include "app/export_level_dialog.h"
 #include "app/import_level_dialog.h"
+#include "editor/levelset_formats.h"
 #include "editor/single_level_io.h"
 #include "import/import_filters.h"
 
@@ -34,29 +35,20 @@ QStringList nameFilters(const std::string& filterText) {
 
 }  // namespace
 
+namespace {
+QStringList toQStrings(const std::vector<std::string>& texts) {
+  QStringList out;
+  for (const std::string& t : texts) out << QString::fromStdString(t);
+  return out;
+}
+}  // namespace
+
 QStringList openFileTypes() {
-  return {
-      "Boulderdash levels (.map  .caves) (*.map *.caves *.lev)",
-      "ABD level file (.caves) (*.caves)",
-      "Pyrovel (.map) (*.map)",
-      "Supaplex (levels.d*) (levels.d*)",
-      "BoulderDash 4 (.lev ; .BD4; .levels) (*.lev *.BD4 *.levels)",
-      "Emerald Mines (.lev) (*.lev)",
-      "Brel Boulder (.map) (*.map)",
-      "Dash Dimentions (.das) (*.das)",
-      "BDCFF (.bd) (*.bd)",
-      // Beyond the old list: upper-case names on case-sensitive file systems.
-      "All files (*)",
-  };
+  return toQStrings(openDialogFilters()) << "All files (*)";
 }
 
 QStringList saveAsFileTypes() {
-  return {
-      "Pyrovel (*.map)",
-      "Emerald Mines V4 / BD4 (*.lev)",
-      "Emerald Mines V6 (*.lev)",
-      "Boulderdash Common File Format (*.bd)",
-  };
+  return toQStrings(saveDialogFilters());
 }
 
 QStringList imageLibraryFileTypes() {
@@ -93,7 +85,6 @@ std::optional<QString> QtDialogs::chooseOpenFile(QWidget* parent, const QString&
   QFileDialog dialog(parent, append ? "Append levelset" : "Open levelset", folder);
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setNameFilters(openFileTypes());
-  dialog.selectNameFilter(openFileTypes().at(2));
   dialog.setOption(QFileDialog::HideNameFilterDetails);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().first();
@@ -111,8 +102,11 @@ std::optional<Frontend::SaveAsChoice> QtDialogs::chooseSaveAs(QWidget* parent,
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   Frontend::SaveAsChoice choice;
   choice.path = dialog.selectedFiles().first().toStdString();
-  choice.type = static_cast<int>(saveAsFileTypes().indexOf(dialog.selectedNameFilter())) + 1;
-  if (choice.type < 1) choice.type = 1;
+  const auto formats = writableFormats();
+  const qsizetype chosen = saveAsFileTypes().indexOf(dialog.selectedNameFilter());
+  if (chosen >= 0 && chosen < static_cast<qsizetype>(formats.size())) {
+    choice.format = formats[static_cast<std::size_t>(chosen)]->key;
+  }
   return choice;
 }
 

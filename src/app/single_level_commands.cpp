@@ -39,7 +39,9 @@ void SingleLevelCommands::exportLevel() {
       &window_, window_.settings().openFolder(), proposed);
   if (!choice) return;
   window_.guarded([&] {
-    pyrovel::exportLevel(window_.session().map, choice->filterIndex, choice->path.toStdString());
+    const auto cut = pyrovel::exportLevel(window_.session().map, choice->filterIndex,
+                                          choice->path.toStdString());
+    if (cut) window_.frontend().inform(*cut);
   });
 }
 

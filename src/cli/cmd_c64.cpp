@@ -4,10 +4,10 @@
 
 #include "cli/cli_frontend.h"
 #include "cli/commands.h"
-#include "editor/levelmap_files.h"
 #include "import/c64_dump_convert.h"
 #include "model/editor_session.h"
 #include "model/file_io.h"
+#include "model/game_format.h"
 
 namespace pyrovel::cli {
 
@@ -69,7 +69,7 @@ int convert(const std::string& dump, const std::string& out, const std::string& 
   EditorSession session(ui);
   loadC64Conversion(session, c, false);
   for (const std::string& note : session.messages) std::cerr << "prvl: " << note << "\n";
-  saveLevelmapAsType(session, 1, out);
+  writeLevel(session.map, ui, out);
   return 0;
 }
 

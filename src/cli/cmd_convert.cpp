@@ -5,24 +5,24 @@
 #include "cli/cli_frontend.h"
 #include "cli/commands.h"
 #include "editor/levelmap_files.h"
+#include "editor/levelset_formats.h"
 #include "model/editor_session.h"
 #include "model/file_io.h"
 
 namespace pyrovel::cli {
 
 namespace {
-// Save-as types: 1 game format, 2 BD4, 3 Emerald Mine V6, 4 BDCFF.
-int typeFor(const std::string& out, const std::string& format) {
-  if (format == "map" || format == "pyrovel") return 1;
-  if (format == "bd4") return 2;
-  if (format == "emv6") return 3;
-  if (format == "bdcff" || format == "bd") return 4;
-  if (!format.empty()) return 0;
-  const std::string ext = extensionOf(out);
-  if (ext == ".map") return 1;
-  if (ext == ".lev") return 2;
-  if (ext == ".bd") return 4;
-  return 0;
+// The format --format names, or the one the output's extension asks for.
+const LevelsetFormat* writerFor(const std::string& out, const std::string& format) {
+  const LevelsetFormat* chosen = format.empty() ? writerForName(out) : findLevelsetFormat(format);
+  return chosen && chosen->write ? chosen : nullptr;
+}
+
+std::string writableKeys() {
+  std::string keys;
+  for (const LevelsetFormat* f : writableFormats())
+    keys += (keys.empty() ? "" : "|") + std::string(f->key);
+  return keys;
 }
 }  // namespace
 
@@ -41,11 +41,11 @@ int cmdConvert(const Args& args) {
     }
   }
   if (in.empty() || out.empty()) {
-    std::cerr << "usage: prvl convert IN OUT [--format map|bd4|emv6|bdcff]\n";
+    std::cerr << "usage: prvl convert IN OUT [--format " << writableKeys() << "]\n";
     return 2;
   }
-  const int type = typeFor(out, format);
-  if (type == 0) {
+  const LevelsetFormat* writer = writerFor(out, format);
+  if (!writer) {
     std::cerr << "prvl convert: no levelset writer for '" << out << "'"
               << (format.empty() ? "" : " with format " + format) << "\n";
     return 2;
@@ -57,12 +57,13 @@ int cmdConvert(const Args& args) {
     return 1;
   }
   bool anyLevel = false;
-  for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) anyLevel = anyLevel || !session.map.isEmptyLevel(slot);
+  for (int slot = kFirstSlot; slot <= kLastSlot; ++slot)
+    anyLevel = anyLevel || !session.map.isEmptyLevel(slot);
   if (!anyLevel) {
     std::cerr << "prvl convert: " << in << ": no levels were read; " << out << " is not written\n";
     return 1;
   }
-  saveLevelmapAsType(session, type, out);
+  saveLevelmapInFormat(session, *writer, out);
   return 0;
 }
 

@@ -12,6 +12,7 @@
 #include "import/mikeysoft_level.h"
 #include "model/editor_session.h"
 #include "model/file_io.h"
+#include "model/game_format.h"
 
 namespace pyrovel::cli {
 
@@ -166,7 +167,7 @@ int cmdImport(const Args& args) {
     map.header(s).setWidth(sizes[s].first);
     map.header(s).setHeight(sizes[s].second);
   }
-  saveLevelmapAsType(session, 1, out);
+  writeLevel(session.map, ui, out);
   return 0;
 }
 

@@ -1,71 +1,28 @@
 #include "editor/levelmap_files.h"
 
 #include <algorithm>
-#include <cctype>
-#include <cstring>
-#include <optional>
 
-#include "formats/levelset_io.h"
-#include "import/bpbd_levelset.h"
+#include "editor/levelset_formats.h"
+#include "formats/session_read.h"
 #include "model/editor_session.h"
 #include "model/file_io.h"
-#include "model/game_format.h"
+#include "model/text_case.h"
 
 namespace pyrovel {
 
 namespace {
 
-std::string lower(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return s;
-}
-
-using Reader = void (*)(EditorSession&, const std::string&);
-
-// Extension rows, compared without regard to letter case, in this order;
-// every row that matches runs.
-struct ExtensionRow {
-  const char* extension;
-  Reader reader;
-};
-constexpr ExtensionRow kExtensionRows[] = {
-    {".gam", readRushLevels}, {".caves", readAbdLevels},    {".lev", readBd4Levelset},
-    {".bd4", readBd4V2Level}, {".levels", readBd4Levelset}, {".das", readDasLevels},
-    {".bd", importBdcff},
-};
-
-using GameReader = void (*)(Levelmap&, const Bytes&, const std::string&);
-
-// The reader of the game's own format whose magic the file starts with;
-// null for any other file.
-GameReader gameReaderFor(const std::string& magic) {
-  if (magic == kMagicOldest) return readGrotLevel;
-  if (magic == kMagicV11) return readGrot2Level;
-  if (magic == kMagicV20) return readGrot3Level;
-  return nullptr;
-}
-
-// ".map" files are told apart by their first bytes. False when none matches.
-bool dispatchMap(EditorSession& s, const std::string& path) {
-  Bytes head = readFileHead(path, 12);
-  if (head.size() < 12) {
-    throw LevelError(path, std::nullopt, head.size(),
-                     "file too short for a levelmap (" + std::to_string(head.size()) + " bytes)");
+// Why no reader takes a file: its name fits no format, or the contents do
+// not fit the formats its name does.
+std::string noReaderReason(const std::string& path) {
+  std::string fitting;
+  for (const LevelsetFormat& f : levelsetFormats()) {
+    if (!f.read || !matchesFormatName(f, path)) continue;
+    if (fitting.find(f.name) != std::string::npos) continue;
+    fitting += (fitting.empty() ? "" : ", ") + std::string(f.name);
   }
-  const std::string magic(head.begin(), head.end());
-  bool read = true;
-  if (const GameReader reader = gameReaderFor(magic)) {
-    reader(s.map, readFileBytes(path), path);
-  } else if (magic == "# Boulderoid" || magic == "# CaveToMap ") {
-    s.formatHint = "Boulderoid";
-    readAbdLevels(s, path);
-  } else if (magic.compare(0, 4, "BPBD") == 0) {
-    readBpbdLevelset(s, path);
-  } else {
-    read = false;
-  }
-  return read;
+  if (fitting.empty()) return "no reader takes files named like this";
+  return "the name fits " + fitting + ", but the contents are none of them";
 }
 
 // Replaces the extension of the file name (or adds one when it has none).
@@ -74,18 +31,16 @@ std::string withExtension(const std::string& path, const std::string& ext) {
   return path.substr(0, path.size() - ext0.size()) + ext;
 }
 
-// The save-as type Save may write over `path` with: the game's own format
-// (a ".map" that holds it, or none yet) or BDCFF (".bd"). Nothing for any
-// other game's file.
-std::optional<int> typeSavedInPlace(const std::string& path) {
-  const std::string ext = lower(extensionOf(path));
-  if (ext == ".bd") return 4;
-  if (ext != ".map") return std::nullopt;
-  if (!fileExists(path)) return 1;
-  const Bytes head = readFileHead(path, 12);
-  const std::string magic(head.begin(), head.end());
-  if (gameReaderFor(magic)) return 1;
-  return std::nullopt;
+// The format Save may write over `path` in: the one that reads the file
+// there now (the game's own levelmap, BDCFF, ...), or the one its name asks
+// for when there is none yet. Nothing for a file no writer of ours made.
+const LevelsetFormat* formatSavedInPlace(const std::string& path) {
+  const LevelsetFormat* format = writerForName(path);
+  if (!format || !format->savedInPlace) return nullptr;
+  if (!fileExists(path)) return format;
+  // Only a file the format's own reader takes is overwritten in that format.
+  const Bytes data = readFileBytes(path);
+  return readerForFile(path, data) == format ? format : nullptr;
 }
 
 void pushHistory(EditorSession& session, const std::string& path) {
@@ -104,9 +59,10 @@ void pushHistory(EditorSession& session, const std::string& path) {
 // False when the user cancelled, or chose to save and the save did not happen.
 bool offerSaveBeforeReplacing(EditorSession& session) {
   if (!session.map.modified) return true;
-  switch (session.ui().ask("This will erase changes you have made. Do you want to save the current "
-                           "levelmap ?",
-                           true)) {
+  switch (
+      session.ui().ask("This will erase changes you have made. Do you want to save the current "
+                       "levelmap ?",
+                       true)) {
     case Answer::Yes:
       return saveLevelmap(session);
     case Answer::No:
@@ -117,71 +73,63 @@ bool offerSaveBeforeReplacing(EditorSession& session) {
   return false;
 }
 
-// Reads `path` into a scratch session: a fresh levelmap, or a copy of the
-// current one when appending. The live session takes the result only when a
-// reader took the file and none failed, so a damaged or unknown file leaves
-// the levelmap, its name, history and unsaved mark as they were.
-void readIntoSession(EditorSession& session, const std::string& path, bool append) {
-  EditorSession scratch(session.ui());
-  scratch.catalogue = session.catalogue;
-  scratch.history = session.history;
-  scratch.allowOnlyOneLittleFellow = session.allowOnlyOneLittleFellow;
-  scratch.appending = append;
-  if (append) {
-    scratch.map = session.map.clone();
-  } else {
-    scratch.map.fileHeader = session.map.fileHeader;  // the file's header is kept until a read replaces it
+}  // namespace
+
+namespace {
+
+// The session takes what `format` read from `data`. An opened file becomes
+// the levelmap's file; appended levels join the levelmap in its own file.
+void takeLevelset(EditorSession& session, const LevelsetFormat& format, const Bytes& data,
+                  const std::string& path, bool append) {
+  readIntoSession(session, format.read, data, path, append);
+  if (!append) {
+    session.levelPath = path;
+    session.map.fileName = fileNamePart(path);
   }
-  if (!readLevelmap(scratch, path)) {
-    throw LevelError(path, std::nullopt, std::nullopt, "no reader takes this kind of file");
-  }
-  session.map = std::move(scratch.map);
-  session.levelPath = scratch.levelPath;
-  session.history = scratch.history;
-  session.formatHint = scratch.formatHint;
-  session.readerNote = scratch.readerNote;
-  session.messages.insert(session.messages.end(), scratch.messages.begin(), scratch.messages.end());
-  session.notify(kHistory | kReaderInfo | (scratch.messages.empty() ? 0u : unsigned{kMessages}));
+  pushHistory(session, path);
+}
+
+void readLevelsetFile(EditorSession& session, const std::string& path, bool append) {
+  const Bytes data = readFileBytes(path);
+  const LevelsetFormat* format = readerForFile(path, data);
+  if (!format) throw LevelError(path, std::nullopt, std::nullopt, noReaderReason(path));
+  takeLevelset(session, *format, data, path, append);
 }
 
 }  // namespace
 
 bool readLevelmap(EditorSession& session, const std::string& path) {
-  session.readerNote.clear();
-  session.levelPath = path;
-  session.map.fileName = fileNamePart(path);
-  pushHistory(session, path);
+  const Bytes data = readFileBytes(path);
+  const LevelsetFormat* format = readerForFile(path, data);
+  if (!format) return false;
+  takeLevelset(session, *format, data, path, false);
+  return true;
+}
 
-  const std::string ext = lower(extensionOf(path));
-  bool read = false;
-  for (const ExtensionRow& row : kExtensionRows) {
-    if (ext == row.extension) {
-      row.reader(session, path);
-      read = true;
-    }
-  }
-  if (ext == ".map") read = dispatchMap(session, path) || read;
+namespace {
+// After an open the editor shows level 0 of what was read.
+void showFirstLevel(EditorSession& session, bool modified) {
+  session.map.currentLevel = 1;
+  session.drawingObject = 1;
+  session.updateLevelList();
+  session.startupComplete = true;
+  session.map.modified = modified;
+  session.selectLevel(1);
+}
+}  // namespace
 
-  // Supaplex level files: "levels.d*" in any letter case.
-  if (ext.size() >= 2 && std::tolower(static_cast<unsigned char>(ext[1])) == 'd' &&
-      lower(session.map.fileName.substr(0, 6)) == "levels") {
-    readSupaplexLevels(session, path);
-    read = true;
+void openLevelsetBytes(EditorSession& session, LevelsetReader reader, const Bytes& data,
+                       const std::string& name, bool append) {
+  if (session.startupComplete && !offerSaveBeforeReplacing(session)) return;
+  readIntoSession(session, reader, data, name, append);
+  if (!append) {
+    session.levelPath.clear();
+    session.map.fileName = "New.map";
   }
-  session.notify(kReaderInfo);
-  return read;
+  showFirstLevel(session, true);
 }
 
 void openLevelmap(EditorSession& session, OpenSource source, const std::string& path) {
-  // After an open the editor shows level 0 of what was read.
-  auto showFirstLevel = [&session] {
-    session.map.currentLevel = 1;
-    session.drawingObject = 1;
-    session.updateLevelList();
-    session.startupComplete = true;
-    session.map.modified = false;
-    session.selectLevel(1);
-  };
   if (session.startupComplete && !offerSaveBeforeReplacing(session)) return;
   switch (source) {
     case OpenSource::Dialog:
@@ -189,24 +137,27 @@ void openLevelmap(EditorSession& session, OpenSource source, const std::string& 
       const bool append = source == OpenSource::AppendDialog;
       auto chosen = session.ui().chooseOpenFile(append);
       if (!chosen) return;  // cancelled: nothing changes, the unsaved mark included
-      readIntoSession(session, *chosen, append);
+      readLevelsetFile(session, *chosen, append);
+      // Appended levels are in no file of this levelmap yet.
+      if (append) {
+        showFirstLevel(session, true);
+        return;
+      }
       break;
     }
     case OpenSource::History:
     case OpenSource::Path:
-      // A caller that appends (the resource explorer) has set the flag.
-      readIntoSession(session, path, session.appending);
+      readLevelsetFile(session, path, false);
       break;
   }
-  showFirstLevel();
+  showFirstLevel(session, false);
 }
 
 bool saveLevelmap(EditorSession& session) {
   Levelmap& map = session.map;
   if (!session.levelPath.empty() && !map.fileName.empty() && map.fileName != "New.map") {
-    if (const auto type = typeSavedInPlace(session.levelPath)) {
-      saveLevelmapAsType(session, *type, session.levelPath);
-      map.fileName = session.levelPath;
+    if (const LevelsetFormat* format = formatSavedInPlace(session.levelPath)) {
+      saveLevelmapInFormat(session, *format, session.levelPath);
       return true;
     }
     // A levelset of another game is never overwritten in the game's format:
@@ -219,48 +170,37 @@ bool saveLevelmap(EditorSession& session) {
 bool saveLevelmapAs(EditorSession& session, const std::string& proposed) {
   auto choice = session.ui().chooseSaveAs(proposed.empty() ? session.map.fileName : proposed);
   if (!choice) return false;
-  std::string path = choice->path;
-  switch (choice->type) {
-    case 2:
-    case 3:
-      path = withExtension(path, ".lev");
-      break;
-    case 4:
-      path = withExtension(path, ".bd");
-      break;
-    default:
-      break;
-  }
-  // The writers name the levelmap after the file; a failed write names it back.
-  const std::string previousName = session.map.fileName;
-  session.map.fileName = path;
-  try {
-    saveLevelmapAsType(session, choice->type, path);
-  } catch (...) {
-    session.map.fileName = previousName;
-    throw;
-  }
+  const LevelsetFormat* format = findLevelsetFormat(choice->format);
+  if (!format || !format->write) format = findLevelsetFormat("map");
+  // The file gets the format's extension whatever was typed.
+  const std::string path = sameTextIgnoringCase(extensionOf(choice->path), format->saveExtension)
+                               ? choice->path
+                               : withExtension(choice->path, format->saveExtension);
+  saveLevelmapInFormat(session, *format, path);
   // Only a written file becomes the levelmap's file: Save goes there next.
   session.levelPath = path;
   pushHistory(session, path);
   return true;
 }
 
-void saveLevelmapAsType(EditorSession& session, int type, const std::string& path) {
-  switch (type) {
-    case 2:
-      saveAsBd4(session, path);
-      break;
-    case 3:
-      saveAsEmV6(session, path);
-      break;
-    case 4:
-      saveAsBdcff(session, path);
-      break;
-    default:
-      writeLevel(session.map, session.ui(), path);
-      break;
+void saveLevelmapInFormat(EditorSession& session, const LevelsetFormat& format,
+                          const std::string& path) {
+  std::vector<std::string> notes;
+  const Bytes bytes = format.write(session.map, session.ui(), notes);
+  writeFileAtomically(path, bytes);
+  // What the file could not hold is said once it is written.
+  if (!notes.empty()) {
+    session.messages.insert(session.messages.end(), notes.begin(), notes.end());
+    session.notify(kMessages);
   }
+  if (std::string_view(format.key) == "map") {
+    // The file's header as written (level count, players, game kind) is the
+    // levelmap's from now on.
+    std::copy_n(bytes.begin(), session.map.fileHeader.size(), session.map.fileHeader.begin());
+  }
+  session.map.fileName = fileNamePart(path);
+  session.map.modified = false;
+  session.notify(kHistory);
 }
 
 void newLevelmap(EditorSession& session) {

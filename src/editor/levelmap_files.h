@@ -1,18 +1,23 @@
 #pragma once
-// Opening and saving the session's levelmap: the dispatcher that picks
-// readers by extension and magic, the file history, save and save-as, and
-// the new levelmap. It lives above the readers and writers, which only fill
-// and read the session they are handed.
+// Opening and saving the session's levelmap: the dispatch through the table
+// of levelset formats, the file history, save and save-as, and the new
+// levelmap. Readers fill a levelmap of their own and writers read a const
+// one; only this layer changes the session.
 #include <string>
+
+#include "formats/levelset_read.h"
 
 namespace pyrovel {
 
 class EditorSession;
+struct LevelsetFormat;
 
 enum class OpenSource { Dialog, AppendDialog, History, Path };
 
-// The dispatcher: picks readers by extension and magic and runs them.
-// False when no reader takes the file (nothing was read).
+// Reads `path` with the first format whose name patterns and content check
+// take it; the levelmap and its file change only when the read succeeded.
+// False when no reader takes the file (nothing changes); a damaged file
+// throws, with nothing changed either.
 bool readLevelmap(EditorSession& session, const std::string& path);
 // Opening with everything around it: the save question (Cancel opens
 // nothing), then the read into a fresh levelmap that replaces the current
@@ -25,9 +30,17 @@ bool saveLevelmap(EditorSession& session);
 // Asks for a name (proposing `proposed`, or the levelmap's name) and type;
 // the written file becomes the levelmap's file and enters the history.
 bool saveLevelmapAs(EditorSession& session, const std::string& proposed = {});
-// Writes the levelmap as save-as type 1..4 to `path` (the name rules of
-// save-as are applied by saveLevelmapAs, not here).
-void saveLevelmapAsType(EditorSession& session, int type, const std::string& path);
+// Writes the levelmap in `format` to `path` (atomically); the levelmap is
+// then named after the file and counts as saved. The name rules of save-as
+// are saveLevelmapAs's.
+void saveLevelmapInFormat(EditorSession& session, const LevelsetFormat& format,
+                          const std::string& path);
+// Opens levels that no file holds (a game inside an executable): the save
+// question, then `reader` on `data`; level 0 is shown. The levelmap keeps
+// its file when appending and is "New.map" otherwise; either way it counts
+// as changed, so closing asks to save it.
+void openLevelsetBytes(EditorSession& session, LevelsetReader reader, const Bytes& data,
+                       const std::string& name, bool append);
 // "New levelset": the save question, then one cleared 64 x 32 level.
 void newLevelmap(EditorSession& session);
 

@@ -1,13 +1,8 @@
 #include "editor/resource_import.h"
 
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <optional>
-#include <system_error>
-
 #include "editor/levelmap_files.h"
 #include "formats/levelset_io.h"
+#include "formats/session_read.h"
 #include "import/ck_cave_import.h"
 #include "import/disk_level_import.h"
 #include "model/editor_session.h"
@@ -15,88 +10,8 @@
 
 namespace pyrovel {
 
-namespace {
-
-// A folder of our own in the system's temporary folder, removed with the
-// object: the program folder may not be writable, and a fixed name there
-// could be another program's file.
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    std::error_code ec;
-    const auto base = std::filesystem::temp_directory_path(ec);
-    std::string pattern =
-        ((ec ? std::filesystem::path("/tmp") : base) / "prvl-res-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) {
-      throw LevelError(pattern, std::nullopt, std::nullopt,
-                       "cannot create a temporary folder for the levelset");
-    }
-    dir_ = pattern;
-  }
-  ~ScratchFolder() {
-    std::error_code ec;
-    std::filesystem::remove_all(dir_, ec);
-  }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-  std::string path(const std::string& name) const { return (dir_ / name).string(); }
-
- private:
-  std::filesystem::path dir_;
-};
-
-// The levelset's bytes as "test.gam" in a scratch folder, for the reader
-// that picks game files by their extension.
-struct ScratchGameFile {
-  explicit ScratchGameFile(const Bytes& data) : path(folder.path("test.gam")) {
-    writeFileAtomically(path, data);
-  }
-  ScratchFolder folder;
-  std::string path;
-};
-
-// Clears the append flag however the read ends.
-struct AppendFlag {
-  AppendFlag(EditorSession& s, bool append) : session(s) { session.appending = append; }
-  ~AppendFlag() { session.appending = false; }
-  EditorSession& session;
-};
-
-// Opens the levelset through the editor's open operation, then unties the
-// levelmap from the scratch file, which is gone afterwards: a later Save
-// must ask for a name (or, when appending, go to the levelmap's own file),
-// the history must not offer the scratch file, and the levels read are not
-// saved anywhere yet.
-void openGameLevelset(EditorSession& session, const Bytes& data, bool append) {
-  const ScratchGameFile scratch(data);
-
-  const std::string levelPath = session.levelPath;
-  const std::string fileName = session.map.fileName;
-  const auto history = session.history;
-  auto untie = [&] {
-    session.history = history;
-    session.levelPath = append ? levelPath : std::string();
-    session.map.fileName = append ? fileName : "New.map";
-  };
-  AppendFlag flag(session, append);
-  try {
-    openLevelmap(session, OpenSource::Path, scratch.path);
-  } catch (...) {
-    untie();
-    session.map.modified = true;  // what was read before the error is in no file
-    throw;
-  }
-  untie();
-  session.map.modified = true;
-  session.notify(kHistory);
-}
-
-}  // namespace
-
 void readGameLevelset(EditorSession& session, const Bytes& data, bool append) {
-  const ScratchGameFile scratch(data);
-  AppendFlag flag(session, append);
-  readRushLevels(session, scratch.path);
+  readIntoSession(session, readRushLevels, data, "game resource", append);
 }
 
 ResourceLevelKind resourceLevelKind(const ResourceKey& type) {
@@ -120,7 +35,7 @@ ResourceLevelKind importResource(EditorSession& session, const PeResources& pe,
   if (kind == ResourceLevelKind::None || !data) return ResourceLevelKind::None;
   const Bytes bytes = pe.bytes(*data);
   if (kind == ResourceLevelKind::Levelset) {
-    openGameLevelset(session, bytes, append);
+    openLevelsetBytes(session, readRushLevels, bytes, "game resource", append);
     return kind;
   }
   CavImportOptions options;

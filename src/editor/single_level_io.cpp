@@ -77,23 +77,22 @@ std::string proposedExportName(const Levelmap& map) {
   return map.current().title() + ".lev";
 }
 
-void exportLevel(const Levelmap& map, int filterIndex, const std::string& path) {
+std::optional<std::string> exportLevel(const Levelmap& map, int filterIndex,
+                                       const std::string& path) {
   switch (filterIndex) {
     case 1:
       writeFileAtomically(path, encodeSingleLevel(map));
-      return;
+      return std::nullopt;
     case 2:
-      exportToEm(map, path, 4);
-      return;
+      return exportToEm(map, path, 4);
     case 3:
-      exportToEm(map, path, 6);
-      return;
+      return exportToEm(map, path, 6);
     case 4:
       exportToBdcff(map, path, false);
-      return;
+      return std::nullopt;
     case 5:
       exportToBdcff(map, path, true);
-      return;
+      return std::nullopt;
     default:
       throw LevelError("no level export format " + std::to_string(filterIndex));
   }

@@ -4,6 +4,7 @@
 // consecutive levels from the current level on. The dialogs choose the
 // format by filter index (from 1); everything else happens here.
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -32,8 +33,10 @@ std::string proposedExportName(const Levelmap& map);
 
 // Writes the current level (current layer) to `path` in the format of the
 // filter index. The Emerald Mine writers wall off the cells beyond a level
-// smaller than theirs; nothing else changes.
-void exportLevel(const Levelmap& map, int filterIndex, const std::string& path);
+// smaller than theirs in the file only. Returns a note when the level had to
+// be cut to fit the format.
+std::optional<std::string> exportLevel(const Levelmap& map, int filterIndex,
+                                       const std::string& path);
 
 // --- import ----------------------------------------------------------------
 

@@ -9,10 +9,8 @@
 
 #include "formats/abd_codes.h"
 #include "formats/boulderoid_codes.h"
+#include "formats/cell_notes.h"
 #include "formats/levelset_io.h"
-#include "formats/levelset_read_end.h"
-#include "formats/memo_lines.h"
-#include "model/editor_session.h"
 #include "model/file_io.h"
 
 namespace pyrovel {
@@ -34,9 +32,9 @@ constexpr CaveLayout kBoulderoidLayout{2, 25, 14};
 
 class AbdReader {
  public:
-  AbdReader(EditorSession& session, const Bytes& data, const std::string& path, bool boulderoid)
-      : session_(session),
-        map_(session.map),
+  AbdReader(LevelsetRead& read, const Bytes& data, const std::string& path, bool boulderoid)
+      : read_(read),
+        map_(read.map),
         text_(reinterpret_cast<const char*>(data.data()), data.size()),
         path_(path),
         boulderoid_(boulderoid),
@@ -44,7 +42,7 @@ class AbdReader {
 
   void run() {
     map_.currentLevel = kFirstSlot;
-    session_.ui().progress(0, kMaxCaves * 5, kGaugeLabel);
+    read_.ui.progress(0, kMaxCaves * 5, kGaugeLabel);
     std::size_t from = 0;
     for (int slot = kFirstSlot; slot <= kMaxCaves; ++slot) {
       const std::size_t found = text_.find(kMapStart, std::min(from, text_.size()));
@@ -62,7 +60,7 @@ class AbdReader {
       h.setMagicTime(40);
       from = start;
       if (!readMap(slot, from)) return;
-      session_.ui().progress(slot * 5, kMaxCaves * 5, kGaugeLabel);
+      read_.ui.progress(slot * 5, kMaxCaves * 5, kGaugeLabel);
     }
   }
 
@@ -108,8 +106,8 @@ class AbdReader {
           // A Grover with a memo line, so the status bar can tell what it was.
           const int code = static_cast<unsigned char>(c);
           map_.cell(layer, slot, x, y) = 15;
-          session_.messages.push_back(unsupportedAt(level, x, y, code));
-          if (session_.ui().ask("Onbekend karakter: " + std::to_string(code) + " Exit ?") ==
+          read_.report.notes.push_back(unsupportedAt(level, x, y, code));
+          if (read_.ui.ask("Onbekend karakter: " + std::to_string(code) + " Exit ?") ==
               Answer::Yes) {
             return false;
           }
@@ -126,7 +124,7 @@ class AbdReader {
     return true;
   }
 
-  EditorSession& session_;
+  LevelsetRead& read_;
   Levelmap& map_;
   std::string_view text_;
   const std::string& path_;
@@ -136,14 +134,14 @@ class AbdReader {
 
 }  // namespace
 
-void readAbdLevels(EditorSession& session, const std::string& path) {
-  // The dispatcher's hint is for this one read: a ".caves" file opened
-  // later is read as a plain ABD file again.
-  const bool boulderoid = session.formatHint == "Boulderoid";
-  session.formatHint.clear();
-  const Bytes data = readFileBytes(path);
-  LevelsetReadEnd end(session);
-  AbdReader(session, data, path, boulderoid).run();
+void readAbdLevels(LevelsetRead& read, const Bytes& data, const std::string& path) {
+  LevelsetReadEnd end(read);
+  AbdReader(read, data, path, false).run();
+}
+
+void readBoulderoidLevels(LevelsetRead& read, const Bytes& data, const std::string& path) {
+  LevelsetReadEnd end(read);
+  AbdReader(read, data, path, true).run();
 }
 
 }  // namespace pyrovel

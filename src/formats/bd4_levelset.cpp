@@ -5,9 +5,8 @@
 #include "formats/bd4_record.h"
 #include "formats/em_formats.h"
 #include "formats/levelset_io.h"
-#include "formats/memo_lines.h"
-#include "model/editor_session.h"
 #include "model/file_io.h"
+#include "model/text_case.h"
 
 namespace pyrovel {
 
@@ -19,37 +18,23 @@ struct Bd4Layout {
 };
 
 Bd4Layout layoutFor(const std::string& path) {
-  if (extensionOf(path) == ".levels") return {100, 2432};
+  if (sameTextIgnoringCase(extensionOf(path), ".levels")) return {100, 2432};
   return {0, kBd4RecordSize};
 }
 
-// Hides the conversion gauge however the read ends.
-struct GaugeGuard {
-  Frontend& ui;
-  ~GaugeGuard() { ui.progress(0, 0, {}); }
-};
-
 }  // namespace
 
-void readBd4Levelset(EditorSession& session, const std::string& path) {
-  const Bytes data = readFileBytes(path);
+void readBd4Levelset(LevelsetRead& read, const Bytes& data, const std::string& path) {
   const Bd4Layout layout = layoutFor(path);
-  if (layout.first == 0 && isEmV6LevelsetSize(data.size())) {
-    readEmV6Levelset(session, data, path);
-    return;
-  }
-  Levelmap& map = session.map;
+  Levelmap& map = read.map;
   const int layer = map.currentLayer;
   map.currentLevel = kFirstSlot;
 
-  GaugeGuard gauge{session.ui()};
-  session.ui().progress(0, kBd4LevelsetSlots, "Reading BD4 levels");
-  std::vector<std::string> lines;
+  LevelsetReadEnd end(read);
+  read.ui.progress(0, kBd4LevelsetSlots, "Reading BD4 levels");
   std::size_t offset = layout.first;
   for (int slot = kFirstSlot; slot <= kBd4LevelsetSlots; ++slot) {
-    // A record is taken whole or not at all: a short file keeps the levels before it.
     if (offset > data.size() || data.size() - offset < kBd4RecordSize) {
-      appendMemoLines(session, lines);
       throw LevelError(path, Levelmap::levelNumber(slot), offset,
                        "file ends inside the level record (needs " +
                            std::to_string(kBd4RecordSize) + " bytes, " +
@@ -62,45 +47,21 @@ void readBd4Levelset(EditorSession& session, const std::string& path) {
     h.setHeight(kEmMapHeight);
     decodeEmMap(record.first(kEmMapBytes), map, slot, layer);
     const EmStarts starts = readBd4Header(record, h, true);
-    for (std::string& line : placeEmPlayers(starts, map, slot, layer)) lines.push_back(line);
-    h.setIntermission(0);
-    h.setConvertTrappedAmoeba(0);
+    for (std::string& line : placeEmPlayers(starts, map, slot, layer)) {
+      read.report.notes.push_back(line);
+    }
     offset += layout.stride;
-    session.ui().progress(slot, kBd4LevelsetSlots, "Reading BD4 levels");
+    read.ui.progress(slot, kBd4LevelsetSlots, "Reading BD4 levels");
   }
-  raiseZeroSizes(map);
   for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
     LevelHeader& h = map.header(slot);
     h.setIntermission(0);
     h.setConvertTrappedAmoeba(0);
   }
-  appendMemoLines(session, lines);
 }
 
-void raiseZeroSizes(Levelmap& map) {
-  for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
-    LevelHeader& h = map.header(slot);
-    if (h.width() == 0) h.setWidth(1);
-    if (h.height() == 0) h.setHeight(1);
-  }
-}
-
-Bytes encodeBd4Levelset(const Levelmap& map) {
-  Levelmap fitted = map.clone();  // fitting walls off cells: never in the edited levelmap
-  return encodeLevelsetRecords(fitted, kBd4RecordSize, writeBd4Record);
-}
-
-void finishLevelsetSave(EditorSession& session, const std::string& path) {
-  Levelmap& map = session.map;
-  map.fileName = fileNamePart(path);
-  map.currentLevel = 0;
-  session.nextLevel();
-  map.modified = false;
-}
-
-void saveAsBd4(EditorSession& session, const std::string& path) {
-  writeFileAtomically(path, encodeBd4Levelset(session.map));
-  finishLevelsetSave(session, path);
+Bytes encodeBd4Levelset(const Levelmap& map, std::vector<std::string>& notes) {
+  return encodeLevelsetRecords(map, kBd4RecordSize, writeBd4Record, "a BD4 levelset", notes);
 }
 
 }  // namespace pyrovel

@@ -18,6 +18,15 @@ void makeLevelFit(Levelmap& map, int slot, int layer) {
   }
 }
 
+std::optional<std::string> cutToEmMapNote(const Levelmap& map, int slot, std::string_view format) {
+  const LevelHeader& h = map.header(slot);
+  if (h.width() <= kEmMapWidth && h.height() <= kEmMapHeight) return std::nullopt;
+  const std::string size = std::to_string(kEmMapWidth) + " x " + std::to_string(kEmMapHeight);
+  return "Level " + std::to_string(Levelmap::levelNumber(slot)) + " is " +
+         std::to_string(h.width()) + " x " + std::to_string(h.height()) + " cells; " +
+         std::string(format) + " holds " + size + ": the file has its top-left " + size + ".";
+}
+
 Bd4Record writeBd4Record(Levelmap& map, int slot, int layer) {
   makeLevelFit(map, slot, layer);
   const LevelHeader& h = map.header(slot);

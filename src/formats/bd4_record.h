@@ -4,7 +4,10 @@
 // and the header bytes 2084..2105 (multi-byte numbers high byte first).
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <string>
+#include <string_view>
 
 #include "formats/em_map.h"
 #include "model/levelmap.h"
@@ -16,8 +19,13 @@ using Bd4Record = std::array<std::uint8_t, kBd4RecordSize>;
 
 // Every writer of the 64 x 32 map first walls off the cells beyond a
 // smaller level's width and height with Solid Wall. The cells lie outside
-// the level and stay changed in the levelmap.
+// the level; writers fit a copy, never the levelmap being edited.
 void makeLevelFit(Levelmap& map, int slot, int layer);
+
+// "Level 3 is 100 x 40 cells; <format> holds 64 x 32: the file has its
+// top-left 64 x 32." when the level is larger than the 64 x 32 map, else
+// nothing.
+std::optional<std::string> cutToEmMapNote(const Levelmap& map, int slot, std::string_view format);
 
 // Fits the level and builds its record (BD4 levelsets, the Emerald Mine V4
 // export and the BD4 test slot). A level larger than 64 x 32 gives its

@@ -2,11 +2,9 @@
 // After 108 unread bytes come 32 map rows of 64 codes, each row followed by
 // a separator byte, then the four yam patterns as three columns of three
 // codes, each column followed by a separator byte.
-#include "formats/bd4_levelset.h"
 #include "formats/bd4v2_codes.h"
 #include "formats/em_map.h"
 #include "formats/levelset_io.h"
-#include "model/editor_session.h"
 #include "model/file_io.h"
 
 namespace pyrovel {
@@ -24,18 +22,18 @@ int pairAt(const Bytes& data, std::size_t offset) {
 }
 }  // namespace
 
-void readBd4V2Level(EditorSession& session, const std::string& path) {
-  const Bytes data = readFileBytes(path);
+void readBd4V2Level(LevelsetRead& read, const Bytes& data, const std::string& path) {
   if (data.size() < kNeededBytes) {
     throw LevelError(path, 0, data.size(),
                      "file too short for a BD4 version 2 level (needs " +
                          std::to_string(kNeededBytes) + " bytes, has " +
                          std::to_string(data.size()) + ")");
   }
-  Levelmap& map = session.map;
+  Levelmap& map = read.map;
   map.currentLevel = kFirstSlot;
   const int slot = kFirstSlot, layer = map.currentLayer;
-  session.ui().progress(0, 1, "Reading BD4 level");
+  LevelsetReadEnd end(read);
+  read.ui.progress(0, 1, "Reading BD4 level");
 
   LevelHeader& h = map.header(slot);
   h.setWidth(kEmMapWidth);
@@ -51,10 +49,6 @@ void readBd4V2Level(EditorSession& session, const std::string& path) {
       for (int r = 0; r < 3; ++r) h.setYam(p, c, r, pairAt(data, column + 2 * r));
     }
   }
-
-  session.ui().progress(1, 1, "Reading BD4 level");
-  session.ui().progress(0, 0, {});
-  raiseZeroSizes(map);
 }
 
 }  // namespace pyrovel

@@ -5,7 +5,6 @@
 #include "formats/bdcff.h"
 #include "formats/bdcff_codes.h"
 #include "formats/levelset_io.h"
-#include "model/editor_session.h"
 #include "model/file_io.h"
 #include "model/object_catalogue.h"
 
@@ -128,8 +127,9 @@ void exportToBdcff(const Levelmap& map, const std::string& path, bool xml) {
   writeFileAtomically(path, bdcffLevelText(map, xml));
 }
 
-void saveAsBdcff(EditorSession& session, const std::string& path) {
-  writeFileAtomically(path, bdcffLevelsetText(session.map));
+Bytes encodeBdcffLevelset(const Levelmap& map, std::vector<std::string>& /*notes*/) {
+  const std::string text = bdcffLevelsetText(map);
+  return Bytes(text.begin(), text.end());
 }
 
 }  // namespace pyrovel

@@ -7,7 +7,6 @@
 #include "formats/bdcff_codes.h"
 #include "formats/bdcff_das_text.h"
 #include "formats/levelset_io.h"
-#include "model/editor_session.h"
 #include "model/file_io.h"
 #include "model/version.h"
 
@@ -19,8 +18,8 @@ constexpr std::size_t kMaxValueText = 1000;
 
 class BdcffImport {
  public:
-  BdcffImport(EditorSession& session, std::string_view text, std::string file)
-      : session_(session), map_(session.map), lines_(splitLines(text)), file_(std::move(file)) {}
+  BdcffImport(LevelsetRead& read, std::string_view text, std::string file)
+      : read_(read), map_(read.map), lines_(splitLines(text)), file_(std::move(file)) {}
 
   // Returns the slot after the last cave read.
   int run() {
@@ -30,7 +29,7 @@ class BdcffImport {
       if (line == "[mapcodes]") line = readMapCodes();
       if (line == "[cave]") {
         readCave(slot);
-        session_.ui().progress(slot, kLastSlot, "BDCFF import");
+        read_.ui.progress(slot, kLastSlot, "BDCFF import");
         ++slot;
       }
     }
@@ -123,13 +122,13 @@ class BdcffImport {
       ++y;
     }
     if (cut) {
-      session_.messages.push_back("Level " + std::to_string(Levelmap::levelNumber(slot)) +
-                                  ": BDCFF map larger than 128 x 128 cells, cut to 128 (" + file_ +
-                                  ", map from line " + std::to_string(firstRowLine) + ")");
+      read_.report.notes.push_back("Level " + std::to_string(Levelmap::levelNumber(slot)) +
+                                   ": BDCFF map larger than 128 x 128 cells, cut to 128 (" + file_ +
+                                   ", map from line " + std::to_string(firstRowLine) + ")");
     }
   }
 
-  EditorSession& session_;
+  LevelsetRead& read_;
   Levelmap& map_;
   std::vector<std::string_view> lines_;
   std::string file_;
@@ -137,38 +136,26 @@ class BdcffImport {
   int codeLength_ = 1;
 };
 
-// Hides the conversion gauge however the import ends.
-struct GaugeShown {
-  explicit GaugeShown(Frontend& frontend) : ui(frontend) {
-    ui.progress(0, kLastSlot, "BDCFF import");
-  }
-  ~GaugeShown() { ui.progress(0, 0, ""); }
-  Frontend& ui;
-};
-
 }  // namespace
 
-void importBdcff(EditorSession& session, const std::string& path) {
-  session.readerNote =
+void readBdcff(LevelsetRead& read, const Bytes& data, const std::string& path) {
+  read.report.readerNote =
       std::string("Imported with BDCFF importfilter V0.1 beta. Editor version:") + kEditorVersion;
-  const Bytes data = readFileBytes(path);
-  const std::size_t messagesBefore = session.messages.size();
   int slot = kFirstSlot;
   {
-    GaugeShown gauge(session.ui());
-    slot = BdcffImport(session, asText(data), path).run();
+    LevelsetReadEnd end(read);
+    read.ui.progress(0, kLastSlot, "BDCFF import");
+    slot = BdcffImport(read, asText(data), path).run();
   }
-  // The slot after the last cave is prepared as the next level to fill; after
-  // a 100th cave there is none, and a file without caves changes nothing.
-  if (slot == kFirstSlot) {
-    session.messages.push_back("No BDCFF cave found in " + path);
-  } else if (slot <= kLastSlot) {
-    LevelHeader& next = session.map.header(slot);
+  // A file without caves is not a levelset: nothing is opened.
+  if (slot == kFirstSlot) throw LevelError(path, std::nullopt, std::nullopt, "no BDCFF cave found");
+  // The slot after the last cave is prepared as the next level to fill.
+  if (slot <= kLastSlot) {
+    LevelHeader& next = read.map.header(slot);
     next.setTitle("Cave" + std::to_string(slot));
     next.setHatchTime(24);
     next.setAmoebaGrowth(24);
   }
-  if (session.messages.size() != messagesBefore) session.notify(kMessages);
 }
 
 }  // namespace pyrovel

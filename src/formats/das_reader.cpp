@@ -11,7 +11,6 @@
 #include "formats/bdcff_das_text.h"
 #include "formats/das_codes.h"
 #include "formats/levelset_io.h"
-#include "model/editor_session.h"
 #include "model/file_io.h"
 #include "model/version.h"
 
@@ -40,27 +39,27 @@ StepRange stepsInside(std::int64_t c, int step) {
 
 class DasReader {
  public:
-  DasReader(EditorSession& session, std::string_view text, std::string file)
-      : session_(session), map_(session.map), lines_(splitLines(text)), file_(std::move(file)) {}
+  DasReader(LevelsetRead& read, std::string_view text, std::string file)
+      : read_(read), map_(read.map), lines_(splitLines(text)), file_(std::move(file)) {}
 
   void run() {
     for (int skipped = 0; skipped < kMaxLinesBeforeFirstLevel && !atEnd(); ++skipped) {
       if (lines_[next_++] == "level") break;
     }
     if (atEnd()) {
-      session_.messages.push_back("No DAS level found in " + file_);
+      read_.report.notes.push_back("No DAS level found in " + file_);
       return;
     }
-    slot_ = session_.appending ? std::clamp(map_.currentLevel, kFirstSlot, kLastSlot) : kFirstSlot;
+    slot_ = read_.appending ? std::clamp(map_.currentLevel, kFirstSlot, kLastSlot) : kFirstSlot;
     for (;;) {
-      session_.ui().progress(slot_, kLastSlot, "DAS import");
+      read_.ui.progress(slot_, kLastSlot, "DAS import");
       setDefaults();
       try {
         readLevel();
       } catch (const EndOfText&) {
-        session_.messages.push_back("Unexpected end of file in level " +
-                                    std::to_string(Levelmap::levelNumber(slot_)) + " (" + file_ +
-                                    ", line " + std::to_string(lines_.size()) + ")");
+        read_.report.notes.push_back("Unexpected end of file in level " +
+                                     std::to_string(Levelmap::levelNumber(slot_)) + " (" + file_ +
+                                     ", line " + std::to_string(lines_.size()) + ")");
         return;
       }
       if (atEnd()) return;
@@ -79,9 +78,9 @@ class DasReader {
   LevelHeader& header() { return map_.header(slot_); }
 
   void report(std::string_view what) {
-    session_.messages.push_back("Unsupported at level " +
-                                std::to_string(Levelmap::levelNumber(slot_)) + " :" +
-                                std::string(what));
+    read_.report.notes.push_back("Unsupported at level " +
+                                 std::to_string(Levelmap::levelNumber(slot_)) + " :" +
+                                 std::string(what));
   }
 
   void setDefaults() {
@@ -259,20 +258,12 @@ class DasReader {
     shuffel(map_, slot_, seed, codes, thresholds);
   }
 
-  EditorSession& session_;
+  LevelsetRead& read_;
   Levelmap& map_;
   std::vector<std::string_view> lines_;
   std::string file_;
   std::size_t next_ = 0;
   int slot_ = kFirstSlot;
-};
-
-struct GaugeShown {
-  explicit GaugeShown(Frontend& frontend) : ui(frontend) {
-    ui.progress(0, kLastSlot, "DAS import");
-  }
-  ~GaugeShown() { ui.progress(0, 0, ""); }
-  Frontend& ui;
 };
 
 }  // namespace
@@ -307,22 +298,13 @@ void shuffel(Levelmap& map, int slot, int seed, const std::array<int, 4>& codes,
   }
 }
 
-void readDasLevels(EditorSession& session, const std::string& path) {
-  session.readerNote =
+void readDasLevels(LevelsetRead& read, const Bytes& data, const std::string& path) {
+  read.report.readerNote =
       std::string("Imported with Dash Dimensions importfilter V0.2 beta. Editor version:") +
       kEditorVersion;
-  const Bytes data = readFileBytes(path);
-  const std::size_t messagesBefore = session.messages.size();
-  {
-    GaugeShown gauge(session.ui());
-    DasReader(session, asText(data), path).run();
-  }
-  for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
-    LevelHeader& h = session.map.header(slot);
-    if (h.width() == 0) h.setWidth(1);
-    if (h.height() == 0) h.setHeight(1);
-  }
-  if (session.messages.size() != messagesBefore) session.notify(kMessages);
+  LevelsetReadEnd end(read);
+  read.ui.progress(0, kLastSlot, "DAS import");
+  DasReader(read, asText(data), path).run();
 }
 
 }  // namespace pyrovel

@@ -1,7 +1,9 @@
 #pragma once
 // Emerald Mine level files: single levels in V4 (the BD4 record) or V6,
 // V6 levelsets, and the import of one level file of either version.
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "model/bytes.h"
 #include "model/levelmap.h"
@@ -16,12 +18,16 @@ inline constexpr std::size_t kEmMapOnlySize = 2110;  // the map and nothing more
 inline constexpr std::size_t kEmV6MinSize = 2111;    // 2111 and more: V6
 
 // Writes the current level (current layer) as one record of `version` (4 or
-// 6) to `path`; any other version writes an empty file. The level is fitted
-// to 64 x 32 first, which walls off the cells beyond a smaller level.
-void exportToEm(const Levelmap& map, const std::string& path, int version);
+// 6) to `path`; any other version writes an empty file. A copy of the level
+// is fitted to 64 x 32 first, which walls off the cells beyond a smaller
+// level. Returns the note naming the cut when the level is larger.
+std::optional<std::string> exportToEm(const Levelmap& map, const std::string& path, int version);
 
-// The bytes of a V6 levelset of slots 1..80 (current layer).
-Bytes encodeEmV6Levelset(const Levelmap& map);
+// Reads one Emerald Mine level (V4, the map alone, or V6, by size) into
+// `slot` (game layer); notes on codes the editor lacks go to `notes`. False,
+// with the level untouched, when the bytes are too few for any version.
+bool readEmLevel(Levelmap& map, int slot, const Bytes& data, const std::string& name,
+                 std::vector<std::string>& notes);
 
 // Reads one Emerald Mine level file into the current level (game layer)
 // and steps to the next level. Unknown codes and objects in states the
@@ -34,6 +40,5 @@ void importEmLevelBytes(EditorSession& session, const Bytes& data, const std::st
 // (whole V6 records, never whole BD4 records) tells them apart, so the
 // levelsets this editor writes open again.
 bool isEmV6LevelsetSize(std::size_t size);
-void readEmV6Levelset(EditorSession& session, const Bytes& data, const std::string& name);
 
 }  // namespace pyrovel

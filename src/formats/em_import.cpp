@@ -5,6 +5,7 @@
 #include "formats/bdcff_das_text.h"
 #include "formats/em_formats.h"
 #include "formats/em_v6_record.h"
+#include "formats/levelset_io.h"
 #include "formats/memo_lines.h"
 #include "model/editor_session.h"
 #include "model/file_io.h"
@@ -16,21 +17,32 @@ void importEmLevel(EditorSession& session, const std::string& path) {
   importEmLevelBytes(session, readFileBytes(path), path);
 }
 
-void importEmLevelBytes(EditorSession& session, const Bytes& data, const std::string& name) {
-  session.readerNote =
-      std::string("Imported with Emerald Mine importfilter V0.3 beta. Editor version:") +
-      kEditorVersion;
-  session.notify(kReaderInfo);
+namespace {
+std::string emReaderNote() {
+  return std::string("Imported with Emerald Mine importfilter V0.3 beta. Editor version:") +
+         kEditorVersion;
+}
+}  // namespace
 
-  Levelmap& map = session.map;
-  const int slot = map.currentLevel, layer = kGameLayer;
+void importEmLevelBytes(EditorSession& session, const Bytes& data, const std::string& name) {
+  session.readerNote = emReaderNote();
+  session.notify(kReaderInfo);
+  std::vector<std::string> lines;
+  const bool read = readEmLevel(session.map, session.map.currentLevel, data, name, lines);
+  appendMemoLines(session, lines);
+  if (!read) return;
+  session.nextLevel();
+  session.map.modified = true;
+}
+
+bool readEmLevel(Levelmap& map, int slot, const Bytes& data, const std::string& name,
+                 std::vector<std::string>& notes) {
+  const int layer = kGameLayer;
   const int level = Levelmap::levelNumber(slot);
   const std::size_t size = data.size();
   if (size < kEmV4MinSize) {
-    // Not a level: the current level stays as it is.
-    appendMemoLines(
-        session, {"Not an Emerald Mine level: " + name + " (" + std::to_string(size) + " bytes)"});
-    return;
+    notes.push_back("Not an Emerald Mine level: " + name + " (" + std::to_string(size) + " bytes)");
+    return false;
   }
   // Checked before anything is filled, so a short V6 file leaves the level alone.
   if (size >= kEmV6MinSize && size < kEmV6RecordSize) {
@@ -41,9 +53,8 @@ void importEmLevelBytes(EditorSession& session, const Bytes& data, const std::st
   }
 
   const std::span<const std::uint8_t> record(data);
-  std::vector<std::string> lines;
   for (const EmMapNote& note : decodeEmMap(record.first(kEmMapBytes), map, slot, layer)) {
-    lines.push_back(emNoteText(note, level));
+    notes.push_back(emNoteText(note, level));
   }
   if (size != kEmMapOnlySize) {
     LevelHeader& h = map.header(slot);
@@ -51,27 +62,26 @@ void importEmLevelBytes(EditorSession& session, const Bytes& data, const std::st
         size < kEmMapOnlySize ? readBd4Header(record, h, false) : readEmV6Header(record, h);
     h.setWidth(kEmMapWidth);
     h.setHeight(kEmMapHeight);
-    for (std::string& line : placeEmPlayers(starts, map, slot, layer)) lines.push_back(line);
+    for (std::string& line : placeEmPlayers(starts, map, slot, layer)) notes.push_back(line);
     h.setIntermission(0);
   }
-  appendMemoLines(session, lines);
-  session.nextLevel();
-  map.modified = true;
+  return true;
 }
 
 bool isEmV6LevelsetSize(std::size_t size) {
   return size > 0 && size % kEmV6RecordSize == 0 && size % kBd4RecordSize != 0;
 }
 
-void readEmV6Levelset(EditorSession& session, const Bytes& data, const std::string& name) {
-  Levelmap& map = session.map;
+void readEmV6Levelset(LevelsetRead& read, const Bytes& data, const std::string& path) {
   const std::size_t records = std::min<std::size_t>(data.size() / kEmV6RecordSize, kLastSlot);
-  map.currentLevel = kFirstSlot;
+  read.report.readerNote = emReaderNote();
+  LevelsetReadEnd end(read);
   for (std::size_t i = 0; i < records; ++i) {
     const auto* first = data.data() + i * kEmV6RecordSize;
-    importEmLevelBytes(session, Bytes(first, first + kEmV6RecordSize), name);
+    readEmLevel(read.map, kFirstSlot + static_cast<int>(i), Bytes(first, first + kEmV6RecordSize),
+                path, read.report.notes);
   }
-  map.currentLevel = kFirstSlot;
+  read.map.currentLevel = kFirstSlot;
 }
 
 }  // namespace pyrovel

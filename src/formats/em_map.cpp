@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "formats/memo_lines.h"
+#include "formats/cell_notes.h"
 
 namespace pyrovel {
 

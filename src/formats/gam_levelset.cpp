@@ -3,7 +3,7 @@
 // coded cells ended by the pair 255, 255.
 //
 // The levels go to slot 1 on, or from the current level on when the
-// session's append flag is set: the resource explorer sets that flag from
+// reader is appending: the resource explorer asks for that from
 // its "Append" box before it opens the game it saved, and "Append levelset"
 // on a ".gam" file appends the same way.
 #include <algorithm>
@@ -12,10 +12,8 @@
 #include <string_view>
 
 #include "formats/boulderrush_codes.h"
+#include "formats/cell_notes.h"
 #include "formats/levelset_io.h"
-#include "formats/levelset_read_end.h"
-#include "formats/memo_lines.h"
-#include "model/editor_session.h"
 #include "model/file_io.h"
 
 namespace pyrovel {
@@ -54,12 +52,12 @@ enum class CellsEnd { EndPair, CellLimit, EndOfFile };
 
 class GamReader {
  public:
-  GamReader(EditorSession& session, const Bytes& data, const std::string& path)
-      : session_(session), map_(session.map), r_(data, path) {}
+  GamReader(LevelsetRead& read, const Bytes& data, const std::string& path)
+      : read_(read), map_(read.map), r_(data, path) {}
 
   // Returns the slot after the last level read.
   int run() {
-    if (!session_.appending) map_.currentLevel = kFirstSlot;
+    if (!read_.appending) map_.currentLevel = kFirstSlot;
     const int first = std::clamp(map_.currentLevel, kFirstSlot, kLastSlot);
     r_.setLevel(Levelmap::levelNumber(first));
     r_.seek(kFileHead);
@@ -68,13 +66,13 @@ class GamReader {
       // A file that ends right after a level simply holds fewer levels.
       if (slot > first && r_.atEnd()) break;
       if (slot > kLastSlot) {
-        session_.messages.push_back("Levels after level " +
-                                    std::to_string(Levelmap::levelNumber(kLastSlot)) + " of " +
-                                    r_.file() + " not read: the levelmap holds 100 levels");
+        read_.report.notes.push_back("Levels after level " +
+                                     std::to_string(Levelmap::levelNumber(kLastSlot)) + " of " +
+                                     r_.file() + " not read: the levelmap holds 100 levels");
         break;
       }
       r_.setLevel(Levelmap::levelNumber(slot));
-      session_.ui().progress(slot - first, kLevelsPerFile, kGaugeLabel);
+      read_.ui.progress(slot - first, kLevelsPerFile, kGaugeLabel);
       if (!readLevel(slot)) {
         ++slot;
         break;
@@ -100,11 +98,11 @@ class GamReader {
     if (width == 0) width = kDefaultWidth;
     if (height == 0) height = kDefaultHeight;
     if (width > kMaxLevelSide || height > kMaxLevelSide) {
-      session_.messages.push_back("Level " + std::to_string(level) + " of " + r_.file() + " is " +
-                                  std::to_string(width) + " x " + std::to_string(height) +
-                                  " (offset " + std::to_string(headerOffset + hWidth) +
-                                  "): cut to " + std::to_string(std::min(width, kMaxLevelSide)) +
-                                  " x " + std::to_string(std::min(height, kMaxLevelSide)));
+      read_.report.notes.push_back("Level " + std::to_string(level) + " of " + r_.file() + " is " +
+                                   std::to_string(width) + " x " + std::to_string(height) +
+                                   " (offset " + std::to_string(headerOffset + hWidth) +
+                                   "): cut to " + std::to_string(std::min(width, kMaxLevelSide)) +
+                                   " x " + std::to_string(std::min(height, kMaxLevelSide)));
     }
     h.setWidth(std::min(width, kMaxLevelSide));
     h.setHeight(std::min(height, kMaxLevelSide));
@@ -142,7 +140,7 @@ class GamReader {
       map_.header(slot).setPlayerY(static_cast<int>(y));
     }
     if (object == kGrover) {
-      session_.messages.push_back(unsupportedAt(Levelmap::levelNumber(slot), x, y, code));
+      read_.report.notes.push_back(unsupportedAt(Levelmap::levelNumber(slot), x, y, code));
     }
   }
 
@@ -157,7 +155,7 @@ class GamReader {
     } while (b == 0 && read <= kMaxLeadingZeros);
     if (read > kMaxLeadingZeros && !warnedThread_) {
       warnedThread_ = true;
-      session_.ui().inform(
+      read_.ui.inform(
           "Oh oh, I lost my thread .... probably this game file won`t be converted correctly ...");
     }
 
@@ -195,7 +193,7 @@ class GamReader {
     return false;
   }
 
-  EditorSession& session_;
+  LevelsetRead& read_;
   Levelmap& map_;
   ByteReader r_;
   bool warnedThread_ = false;  // the lost-thread message is shown once per file
@@ -203,13 +201,12 @@ class GamReader {
 
 }  // namespace
 
-void readRushLevels(EditorSession& session, const std::string& path) {
-  session.readerNote = "imported with Amiga Gam (& BoulderRush) importfilter V0.04";
-  const Bytes data = readFileBytes(path);
-  LevelsetReadEnd end(session);
+void readRushLevels(LevelsetRead& read, const Bytes& data, const std::string& path) {
+  read.report.readerNote = "imported with Amiga Gam (& BoulderRush) importfilter V0.04";
+  LevelsetReadEnd end(read);
   // The current level steps past the levels read (and stays a level).
-  const int next = GamReader(session, data, path).run();
-  session.map.currentLevel = std::min(next, kLastSlot);
+  const int next = GamReader(read, data, path).run();
+  read.map.currentLevel = std::min(next, kLastSlot);
 }
 
 }  // namespace pyrovel

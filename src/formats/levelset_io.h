@@ -1,25 +1,26 @@
 #pragma once
-// The readers and writers of whole levelsets that the open dispatcher and
-// "Save Levelset As" choose between. Each fills or reads the session's
-// levelmap; `path` is the file to read or write.
+// The readers and encoders of whole levelsets that the table of levelset
+// formats lists. Readers fill the levelmap of the LevelsetRead they are
+// handed from the file's bytes; encoders give the bytes of a file.
 #include <string>
+#include <vector>
+
+#include "formats/levelset_read.h"
 
 namespace pyrovel {
 
-class EditorSession;
+void readRushLevels(LevelsetRead& read, const Bytes& data, const std::string& path);  // ".gam"
+void readAbdLevels(LevelsetRead& read, const Bytes& data, const std::string& path);   // ".caves"
+void readBoulderoidLevels(LevelsetRead& read, const Bytes& data, const std::string& path);
+void readBd4Levelset(LevelsetRead& read, const Bytes& data, const std::string& path);  // ".lev"
+void readBd4V2Level(LevelsetRead& read, const Bytes& data, const std::string& path);   // ".bd4"
+void readDasLevels(LevelsetRead& read, const Bytes& data, const std::string& path);    // ".das"
+void readBdcff(LevelsetRead& read, const Bytes& data, const std::string& path);        // ".bd"
+void readSupaplexLevels(LevelsetRead& read, const Bytes& data, const std::string& path);
+void readEmV6Levelset(LevelsetRead& read, const Bytes& data, const std::string& path);
 
-// Readers, by the dispatcher's rows.
-void readRushLevels(EditorSession& session, const std::string& path);      // ".gam"
-void readAbdLevels(EditorSession& session, const std::string& path);       // ".caves", Boulderoid
-void readBd4Levelset(EditorSession& session, const std::string& path);     // ".lev", ".levels"
-void readBd4V2Level(EditorSession& session, const std::string& path);      // ".bd4"
-void readDasLevels(EditorSession& session, const std::string& path);       // ".das"
-void importBdcff(EditorSession& session, const std::string& path);         // ".bd"
-void readSupaplexLevels(EditorSession& session, const std::string& path);  // levels.d*
-
-// Writers for "Save Levelset As" types 2 to 4 and the BDCFF save.
-void saveAsBd4(EditorSession& session, const std::string& path);
-void saveAsEmV6(EditorSession& session, const std::string& path);
-void saveAsBdcff(EditorSession& session, const std::string& path);
+Bytes encodeBd4Levelset(const Levelmap& map, std::vector<std::string>& notes);
+Bytes encodeEmV6Levelset(const Levelmap& map, std::vector<std::string>& notes);
+Bytes encodeBdcffLevelset(const Levelmap& map, std::vector<std::string>& notes);
 
 }  // namespace pyrovel

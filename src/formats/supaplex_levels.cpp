@@ -4,11 +4,9 @@
 #include <span>
 #include <string>
 
+#include "formats/cell_notes.h"
 #include "formats/levelset_io.h"
-#include "formats/levelset_read_end.h"
-#include "formats/memo_lines.h"
 #include "formats/supaplex_codes.h"
-#include "model/editor_session.h"
 #include "model/file_io.h"
 
 namespace pyrovel {
@@ -24,12 +22,12 @@ constexpr const char* kGaugeLabel = "Supaplex import";
 
 class SupaplexReader {
  public:
-  SupaplexReader(EditorSession& session, const Bytes& data, const std::string& path)
-      : session_(session), map_(session.map), data_(data), path_(path) {}
+  SupaplexReader(LevelsetRead& read, const Bytes& data, const std::string& path)
+      : read_(read), map_(read.map), data_(data), path_(path) {}
 
   void run() {
     map_.currentLevel = kFirstSlot;
-    session_.ui().progress(0, kLastSlot, kGaugeLabel);
+    read_.ui.progress(0, kLastSlot, kGaugeLabel);
     for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
       const std::size_t offset = static_cast<std::size_t>(slot - kFirstSlot) * kRecordSize;
       // A file that ends where a record would start simply holds fewer levels.
@@ -41,7 +39,7 @@ class SupaplexReader {
                              std::to_string(data_.size() - offset) + " left)");
       }
       const bool stop = readLevel(slot, std::span(data_).subspan(offset, kRecordSize));
-      session_.ui().progress(slot, kLastSlot, kGaugeLabel);
+      read_.ui.progress(slot, kLastSlot, kGaugeLabel);
       if (stop) return;
     }
   }
@@ -63,11 +61,11 @@ class SupaplexReader {
         if (object == kSupaplexUnknown) {
           // A Grover with a memo line, so the status bar can tell what it was.
           object = 15;
-          session_.messages.push_back(unsupportedAt(level, x, y, b));
+          read_.report.notes.push_back(unsupportedAt(level, x, y, b));
           if (!asked_) {
             asked_ = true;
-            stop = session_.ui().ask("Onbekend karakter: " + std::to_string(b) + " Exit ?") ==
-                   Answer::Yes;
+            stop =
+                read_.ui.ask("Onbekend karakter: " + std::to_string(b) + " Exit ?") == Answer::Yes;
           }
         }
         map_.cell(layer, slot, x, y) = object;
@@ -85,7 +83,7 @@ class SupaplexReader {
     return stop;
   }
 
-  EditorSession& session_;
+  LevelsetRead& read_;
   Levelmap& map_;
   const Bytes& data_;
   const std::string& path_;
@@ -94,10 +92,9 @@ class SupaplexReader {
 
 }  // namespace
 
-void readSupaplexLevels(EditorSession& session, const std::string& path) {
-  const Bytes data = readFileBytes(path);
-  LevelsetReadEnd end(session);
-  SupaplexReader(session, data, path).run();
+void readSupaplexLevels(LevelsetRead& read, const Bytes& data, const std::string& path) {
+  LevelsetReadEnd end(read);
+  SupaplexReader(read, data, path).run();
 }
 
 }  // namespace pyrovel

@@ -7,7 +7,7 @@
 
 #include "formats/bd4_levelset.h"
 #include "formats/bpbd_codes.h"
-#include "formats/memo_lines.h"
+#include "formats/levelset_read.h"
 #include "import/import_steps.h"
 #include "model/file_io.h"
 
@@ -23,20 +23,10 @@ constexpr int kYamCount = 4;
 // it could not convert, never a negative cell.
 constexpr int kUnknownObject = 15;
 
-// Hides the gauge and gives slots left at size 0 the size 1, however the
-// read ends.
-struct FinishGuard {
-  EditorSession& session;
-  ~FinishGuard() {
-    session.ui().progress(0, 0, {});
-    raiseZeroSizes(session.map);
-  }
-};
-
 // Translates codes; the first unknown code of the file asks whether to stop.
 class BpbdTranslator {
  public:
-  explicit BpbdTranslator(EditorSession& session) : session_(session) {}
+  explicit BpbdTranslator(Frontend& ui, std::vector<std::string>& notes) : ui_(ui), notes_(notes) {}
 
   // The object for a code; nothing when the user chose to stop. `place`
   // names where the code stood for the memo line, "3:5,7" for a cell.
@@ -47,19 +37,17 @@ class BpbdTranslator {
     notes_.push_back("Unsupported at level " + place() + " :" + std::to_string(code));
     if (!asked_) {
       asked_ = true;
-      if (session_.ui().ask("Onbekend karakter: " + std::to_string(code) + " Exit ?") ==
-          Answer::Yes) {
+      if (ui_.ask("Onbekend karakter: " + std::to_string(code) + " Exit ?") == Answer::Yes) {
         return std::nullopt;
       }
     }
     return kUnknownObject;
   }
-  std::vector<std::string>& notes() { return notes_; }
 
  private:
-  EditorSession& session_;
+  Frontend& ui_;
   bool asked_ = false;
-  std::vector<std::string> notes_;
+  std::vector<std::string>& notes_;
 };
 
 // Reads one record into a slot; false when the user chose to stop.
@@ -98,13 +86,12 @@ bool readRecord(std::span<const std::uint8_t> record, Levelmap& map, int slot,
 
 }  // namespace
 
-void readBpbdLevelset(EditorSession& session, const std::string& path) {
-  const Bytes data = readFileBytes(path);
-  noteImportFilter(session, "Brel Boulder");
-  Levelmap& map = session.map;
-  FinishGuard finish{session};
-  BpbdTranslator codes(session);
-  session.ui().progress(0, kLevels, "Reading Brel Boulder levels");
+void readBpbdLevelset(LevelsetRead& read, const Bytes& data, const std::string& path) {
+  read.report.readerNote = importFilterNote("Brel Boulder");
+  Levelmap& map = read.map;
+  LevelsetReadEnd end(read);
+  BpbdTranslator codes(read.ui, read.report.notes);
+  read.ui.progress(0, kLevels, "Reading Brel Boulder levels");
   std::size_t offset = kHeadSize;
   for (int slot = kFirstSlot; slot <= kLevels; ++slot) {
     LevelHeader& h = map.header(slot);
@@ -112,17 +99,15 @@ void readBpbdLevelset(EditorSession& session, const std::string& path) {
     h.setHeight(kMapHeight);
     if (offset >= data.size()) break;
     if (data.size() - offset < kRecordSize) {
-      appendMemoLines(session, codes.notes());
       throw LevelError(path, Levelmap::levelNumber(slot), offset,
                        "file ends inside the level record (needs " + std::to_string(kRecordSize) +
                            " bytes, " + std::to_string(data.size() - offset) + " left)");
     }
     const bool goOn = readRecord({data.data() + offset, kRecordSize}, map, slot, codes);
     offset += kRecordSize;
-    session.ui().progress(slot, kLevels, "Reading Brel Boulder levels");
+    read.ui.progress(slot, kLevels, "Reading Brel Boulder levels");
     if (!goOn) break;
   }
-  appendMemoLines(session, codes.notes());
 }
 
 }  // namespace pyrovel

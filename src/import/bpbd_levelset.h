@@ -1,13 +1,13 @@
 #pragma once
-// The Brel Boulder levelset reader, which the open dispatcher runs for
+// The Brel Boulder levelset reader, which the table of levelset formats lists for
 // ".map" files that start with "BPBD". It lives with the single-level
 // imports, whose steps it shares.
 #include <string>
 
+#include "formats/levelset_read.h"
+
 namespace pyrovel {
 
-class EditorSession;
-
-void readBpbdLevelset(EditorSession& session, const std::string& path);
+void readBpbdLevelset(LevelsetRead& read, const Bytes& data, const std::string& path);
 
 }  // namespace pyrovel

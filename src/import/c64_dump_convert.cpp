@@ -163,15 +163,7 @@ void loadC64Conversion(EditorSession& session, const C64Conversion& conversion, 
     map.currentLevel = kFirstSlot - 1;
     session.nextLevel();
   } else if (!conversion.dasText.empty()) {
-    const bool appendBefore = session.appending;
-    session.appending = append;
-    try {
-      readDasText(session, conversion.dasText);
-    } catch (...) {
-      session.appending = appendBefore;
-      throw;
-    }
-    session.appending = appendBefore;
+    readDasText(session, conversion.dasText, append);
   } else {
     return;
   }

@@ -28,9 +28,9 @@ class DasTextWriter {
   std::vector<std::string> lines_;
 };
 
-// Reads a DAS text with readDasLevels through a temporary file in the
-// system's temporary folder (the program's own folder may be read-only).
-// The file is removed again, also when the read fails.
-void readDasText(EditorSession& session, std::string_view text);
+// Reads a DAS text with the DAS levelset reader into the session's
+// levelmap (from its current level on when appending); nothing changes when
+// the read fails.
+void readDasText(EditorSession& session, std::string_view text, bool append = false);
 
 }  // namespace pyrovel

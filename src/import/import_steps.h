@@ -12,9 +12,11 @@ namespace pyrovel {
 
 // Leaves "Imported with <filter> importfilter. Editor version:<version>" for
 // the information panel.
+inline std::string importFilterNote(const std::string& filter) {
+  return "Imported with " + filter + " importfilter. Editor version:" + kEditorVersion;
+}
 inline void noteImportFilter(EditorSession& session, const std::string& filter) {
-  session.readerNote =
-      "Imported with " + filter + " importfilter. Editor version:" + kEditorVersion;
+  session.readerNote = importFilterNote(filter);
   session.notify(kReaderInfo);
 }
 

@@ -28,10 +28,8 @@ class EditorSession {
   Levelmap map;
   ObjectCatalogue catalogue;
   std::string levelPath;   // where the levelmap was opened from; empty when new
-  std::string formatHint;  // a hint the dispatcher leaves for a reader
   std::string readerNote;  // the last reader's note for the information panel
   std::array<std::string, 4> history{"---", "---", "---", "---"};
-  bool appending = false;             // "Append levelset" is running
   std::vector<std::string> messages;  // importers' notes, shown in the message panel
   bool startupComplete = false;
 

@@ -35,6 +35,8 @@ Bytes readFileBytes(const std::string& path) {
 }
 
 Bytes readFileHead(const std::string& path, std::size_t n) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) ioFail(path, "is a folder, not a file");
   std::ifstream in(path, std::ios::binary);
   if (!in) ioFail(path, std::string("cannot open for reading: ") + std::strerror(errno));
   Bytes data(n);

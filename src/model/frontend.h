@@ -39,11 +39,11 @@ class Frontend {
 
   // The open dialog: the chosen path, or nothing when cancelled.
   virtual std::optional<std::string> chooseOpenFile(bool /*append*/) { return std::nullopt; }
-  // The save-as dialog with its four file types (1 game, 2 BD4 / EM V4,
-  // 3 EM V6, 4 BDCFF); it asks before overwriting. Nothing when cancelled.
+  // The save-as dialog with the levelset formats that can be written; it
+  // asks before overwriting. Nothing when cancelled.
   struct SaveAsChoice {
     std::string path;
-    int type = 1;
+    std::string format = "map";  // the key of a levelset format
   };
   virtual std::optional<SaveAsChoice> chooseSaveAs(const std::string& /*proposed*/) {
     return std::nullopt;

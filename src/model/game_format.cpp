@@ -190,7 +190,7 @@ ObjectSurvey surveyObjects(const Levelmap& map, int levelCount) {
   return s;
 }
 
-Bytes encodeLevelmap(Levelmap& map, Frontend& ui) {
+Bytes encodeLevelmap(const Levelmap& map, Frontend& ui) {
   const int levelCount = computeLevelCount(map);
   const ObjectSurvey survey = surveyObjects(map, levelCount);
   int players = survey.players.someHaveTwo ? 2 : 1;
@@ -201,7 +201,7 @@ Bytes encodeLevelmap(Levelmap& map, Frontend& ui) {
                   ? 2
                   : 1;
   }
-  auto& head = map.fileHeader;
+  auto head = map.fileHeader;
   std::memcpy(head.data(), kMagicV20, 12);
   head[12] = static_cast<std::uint8_t>(levelCount);
   head[270] = static_cast<std::uint8_t>(players);
@@ -211,7 +211,7 @@ Bytes encodeLevelmap(Levelmap& map, Frontend& ui) {
   out.reserve(kLevelmapHeaderSize + 100 * (kRecordV20 + 4 * 16384));
   out.bytes(head);
   for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
-    LevelHeader& h = map.header(slot);
+    LevelHeader h = map.header(slot);
     for (int k = 0; k < 8; ++k)
       for (int x = 0; x < 3; ++x)
         for (int y = 0; y < 3; ++y)
@@ -219,7 +219,8 @@ Bytes encodeLevelmap(Levelmap& map, Frontend& ui) {
     const int w = clampSide(h.width()), hh = clampSide(h.height());
     h.setWidth(w);
     h.setHeight(hh);
-    if (h.hasBackgroundLayer() == 0 && anyCell(map, kBackgroundLayer, slot, w, hh)) h.setHasBackgroundLayer(1);
+    if (h.hasBackgroundLayer() == 0 && anyCell(map, kBackgroundLayer, slot, w, hh))
+      h.setHasBackgroundLayer(1);
     out.bytes(h.bytes);
     putGrid(out, map, kGameLayer, slot, w, hh);
     if (h.hasBackgroundLayer() != 0) putGrid(out, map, kBackgroundLayer, slot, w, hh);
@@ -230,6 +231,9 @@ Bytes encodeLevelmap(Levelmap& map, Frontend& ui) {
 void writeLevel(Levelmap& map, Frontend& ui, const std::string& path) {
   Bytes bytes = encodeLevelmap(map, ui);
   writeFileAtomically(path, bytes);
+  // The file's header as written (level count, players, game kind) is the
+  // levelmap's from now on.
+  std::copy_n(bytes.begin(), map.fileHeader.size(), map.fileHeader.begin());
   map.modified = false;
 }
 

@@ -31,10 +31,10 @@ struct ObjectSurvey {
 };
 ObjectSurvey surveyObjects(const Levelmap& map, int levelCount);
 
-// Version 2.0 bytes of the whole levelmap; replaces Yam Random by Yam Up in
-// every yam pattern (in memory too) and fills LevelCount, Players, GameKind.
+// Version 2.0 bytes of the whole levelmap; the file has Yam Up where a yam
+// pattern holds Yam Random, and LevelCount, Players, GameKind filled in.
 // Asks the two-player question when some but not all levels have two players.
-Bytes encodeLevelmap(Levelmap& map, Frontend& ui);
+Bytes encodeLevelmap(const Levelmap& map, Frontend& ui);
 // Writes version 2.0 to `path` (atomically) and clears Modified.
 void writeLevel(Levelmap& map, Frontend& ui, const std::string& path);
 

@@ -8,6 +8,7 @@
 #include "model/editor_session.h"
 #include "model/file_io.h"
 #include "model/game_format.h"
+#include "support/read_errors.h"
 #include "support/test_support.h"
 
 namespace pyrovel {
@@ -66,11 +67,15 @@ TEST_F(OpenSave, ExtensionsMatchWhateverTheirLetterCase) {
 TEST_F(OpenSave, ShortOrUnknownMapFilesAreErrors) {
   const std::string path = dir.path("short.map");
   testing::writeAll(path, {'G', 'r', 'o', 't'});
-  EXPECT_THROW(readLevelmap(s, path), LevelError);
+  EXPECT_FALSE(readLevelmap(s, path));
   const std::string other = dir.path("other.map");
   testing::writeAll(other, Bytes(64, 'x'));
   EXPECT_FALSE(readLevelmap(s, other));  // no magic matches: nothing is read
   EXPECT_EQ(s.map.header(1).width(), 1);
+  // Opening it says which formats the name fits and that the contents fit none.
+  const LevelError e = testing::errorOf([&] { openLevelmap(s, OpenSource::Path, other); });
+  EXPECT_EQ(e.file(), other);
+  EXPECT_NE(std::string(e.what()).find("Pyrovel levelmap"), std::string::npos);
   EXPECT_THROW(readLevelmap(s, dir.path("missing.map")), LevelError);
 }
 
@@ -82,9 +87,9 @@ TEST_F(OpenSave, SaveFollowsTheFileOfTheLastSaveAs) {
 
   s.map.current().setTitle("Changed");
   const std::string copy = dir.path("copy.map");
-  ui.saveAsChoices.push_back({copy, 1});
+  ui.saveAsChoices.push_back({copy, "map"});
   EXPECT_TRUE(saveLevelmapAs(s));
-  EXPECT_EQ(s.map.fileName, copy);
+  EXPECT_EQ(s.map.fileName, "copy.map");
   EXPECT_EQ(s.levelPath, copy);
   EXPECT_EQ(s.history[0], copy);
 
@@ -97,16 +102,16 @@ TEST_F(OpenSave, SaveFollowsTheFileOfTheLastSaveAs) {
   EXPECT_EQ(check.map.header(1).title(), "Saved again");
 
   // A Save As that fails leaves the levelmap on its file.
-  ui.saveAsChoices.push_back({dir.path("no-such-folder/x.map"), 1});
+  ui.saveAsChoices.push_back({dir.path("no-such-folder/x.map"), "map"});
   EXPECT_ANY_THROW(saveLevelmapAs(s));
   EXPECT_EQ(s.levelPath, copy);
-  EXPECT_EQ(s.map.fileName, copy);
+  EXPECT_EQ(s.map.fileName, "copy.map");
 }
 
 TEST_F(OpenSave, SaveNeverWritesTheGameFormatIntoAnotherGamesFile) {
   const std::string lev = dir.path("set.lev");
   writeMap("seed.map", "Seed");
-  ui.saveAsChoices.push_back({dir.path("seed.map"), 2});  // a BD4 levelset of one level
+  ui.saveAsChoices.push_back({dir.path("seed.map"), "bd4"});  // a BD4 levelset of one level
   readLevelmap(s, dir.path("seed.map"));
   ASSERT_TRUE(saveLevelmapAs(s));
   std::filesystem::rename(dir.path("seed.lev"), lev);
@@ -155,13 +160,14 @@ TEST_F(OpenSave, NothingOfTheLastLevelmapSurvivesTheNextOpen) {
   openLevelmap(fresh, OpenSource::Path, demo);
   for (int slot = 1; slot <= 100; ++slot) {
     EXPECT_EQ(s.map.header(slot).bytes, fresh.map.header(slot).bytes) << "level " << slot - 1;
-    EXPECT_EQ(s.map.grid(kGameLayer, slot), fresh.map.grid(kGameLayer, slot)) << "level " << slot - 1;
+    EXPECT_EQ(s.map.grid(kGameLayer, slot), fresh.map.grid(kGameLayer, slot))
+        << "level " << slot - 1;
   }
 }
 
 TEST_F(OpenSave, SaveOfANewLevelmapAsksForAName) {
   EXPECT_FALSE(saveLevelmap(s));  // the dialog was cancelled
-  ui.saveAsChoices.push_back({dir.path("fresh.map"), 1});
+  ui.saveAsChoices.push_back({dir.path("fresh.map"), "map"});
   EXPECT_TRUE(saveLevelmap(s));
   EXPECT_TRUE(fileExists(dir.path("fresh.map")));
 }
@@ -213,6 +219,33 @@ TEST_F(OpenSave, NewLevelmapLeavesOneClearedLevel) {
   readGrot3Level(back, b, "new.map");
   EXPECT_EQ(back.header(2).width(), 1);
   EXPECT_EQ(back.header(2).height(), 1);
+}
+
+TEST_F(OpenSave, AppendedLevelsJoinTheLevelmapInItsOwnFile) {
+  const std::string mine = writeMap("mine.map", "Mine");
+  openLevelmap(s, OpenSource::Path, mine);
+  const std::string other = writeMap("other.map", "Other");
+  ui.openChoices.push_back(other);
+  openLevelmap(s, OpenSource::AppendDialog);
+  EXPECT_EQ(s.levelPath, mine) << "Save still goes to the levelmap's own file";
+  EXPECT_EQ(s.map.fileName, "mine.map");
+  EXPECT_TRUE(s.map.modified) << "the appended levels are in no file of this levelmap";
+}
+
+TEST_F(OpenSave, ASaveSaysWhatTheFormatCouldNotHold) {
+  s.map.header(3).setWidth(100);
+  s.map.header(3).setHeight(40);
+  s.map.header(91).setWidth(10);
+  s.map.header(91).setHeight(10);
+  ui.saveAsChoices.push_back({dir.path("set.lev"), "bd4"});
+  ASSERT_TRUE(saveLevelmapAs(s));
+  ASSERT_EQ(s.messages.size(), 2u);
+  EXPECT_EQ(s.messages[0],
+            "Level 2 is 100 x 40 cells; a BD4 levelset holds 64 x 32: the file has its top-left "
+            "64 x 32.");
+  EXPECT_NE(s.messages[1].find("Level 90 and the levels after it are not in the file"),
+            std::string::npos);
+  EXPECT_EQ(s.map.header(3).width(), 100) << "the levelmap keeps the whole level";
 }
 
 }  // namespace

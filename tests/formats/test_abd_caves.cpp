@@ -9,9 +9,10 @@
 
 #include "editor/levelmap_files.h"
 #include "formats/levelset_io.h"
-#include "formats/test_read_errors.h"
 #include "model/editor_session.h"
 #include "model/errors.h"
+#include "support/levelset_calls.h"
+#include "support/read_errors.h"
 #include "support/test_support.h"
 
 namespace pyrovel {
@@ -28,10 +29,11 @@ std::string abdCave(const std::string& width, const std::string& height,
 
 class AbdReaderTest : public ::testing::Test {
  protected:
-  void read(const std::string& text, const std::string& name = "set.caves") {
+  void read(const std::string& text, const std::string& name = "set.caves",
+            LevelsetReader reader = readAbdLevels) {
     const std::string path = dir.path(name);
     testing::writeAll(path, std::vector<std::uint8_t>(text.begin(), text.end()));
-    readAbdLevels(session, path);
+    readWith(session, reader, path);
   }
   LevelError readFailing(const std::string& text) {
     return testing::errorOf([&] { read(text); });
@@ -87,21 +89,20 @@ TEST_F(AbdReaderTest, CharacterTable) {
 TEST_F(AbdReaderTest, CavesFillConsecutiveSlotsUpTo25) {
   std::string three;
   for (int i = 0; i < 3; ++i) three += abdCave("03", "02", {"WWW", std::string(3, "rdX"[i])});
-  session.map.header(4).setTitle("kept");
+  session.map.header(4).setTitle("of the levelmap opened before");
   session.map.currentLevel = 9;
   read(three);
   EXPECT_EQ(cell(0, 1, 1), 3);
   EXPECT_EQ(cell(0, 1, 2), 4);
   EXPECT_EQ(cell(0, 1, 3), 7);
-  EXPECT_EQ(header(4).title(), "kept");
+  EXPECT_TRUE(session.map.isEmptyLevel(4)) << "nothing of the previous levelmap stays";
   EXPECT_EQ(session.map.currentLevel, 1);
 
   std::string many;
   for (int i = 0; i < 26; ++i) many += abdCave("02", "01", {i == 25 ? "rr" : "dd"});
-  session.map.cell(0, 26, 0, 0) = 9;
   read(many);
   EXPECT_EQ(cell(0, 0, 25), 4);
-  EXPECT_EQ(cell(0, 0, 26), 9);
+  EXPECT_EQ(header(26).width(), 1) << "the 26th cave is not read";
 }
 
 TEST_F(AbdReaderTest, UnknownCharactersAskEachTime) {
@@ -118,14 +119,12 @@ TEST_F(AbdReaderTest, UnknownCharactersAskEachTime) {
 }
 
 TEST_F(AbdReaderTest, YesAtAnUnknownCharacterStopsTheRead) {
-  session.map.cell(0, 2, 0, 0) = 9;
-  session.map.cell(0, 1, 2, 0) = 9;
   ui.answers = {Answer::Yes};
   read(abdCave("03", "01", {"dZd"}) + abdCave("03", "01", {"rrr"}));
   EXPECT_EQ(ui.questions.size(), 1u);
   EXPECT_EQ(cell(0, 0, 1), 4);
-  EXPECT_EQ(cell(2, 0, 1), 9);
-  EXPECT_EQ(cell(0, 0, 2), 9);
+  EXPECT_EQ(cell(2, 0, 1), 0) << "the rest of the cave is not read";
+  EXPECT_TRUE(session.map.isEmptyLevel(2));
 }
 
 TEST_F(AbdReaderTest, BoulderoidVariantUsesTwoByteLineEndsAndItsOwnCharacters) {
@@ -135,8 +134,7 @@ TEST_F(AbdReaderTest, BoulderoidVariantUsesTwoByteLineEndsAndItsOwnCharacters) {
   const std::size_t s = text.find("mapstart") + 10;
   ASSERT_EQ(text.substr(s - 25, 2), "05");
   ASSERT_EQ(text.substr(s - 14, 2), "02");
-  session.formatHint = "Boulderoid";
-  read(text, "set.map");
+  read(text, "set.map", readBoulderoidLevels);
   EXPECT_EQ(header().width(), 5);
   EXPECT_EQ(header().height(), 2);
   EXPECT_EQ(cell(0, 0), 2);
@@ -146,8 +144,6 @@ TEST_F(AbdReaderTest, BoulderoidVariantUsesTwoByteLineEndsAndItsOwnCharacters) {
   EXPECT_EQ(cell(4, 0), 1);
   EXPECT_EQ(cell(4, 1), 6);
   EXPECT_TRUE(ui.questions.empty());
-  // The hint served that one read: a ".caves" file is plain ABD again.
-  EXPECT_TRUE(session.formatHint.empty());
   read(abdCave("02", "01", {"qd"}));
   EXPECT_EQ(cell(0, 0), 14);
   EXPECT_EQ(cell(1, 0), 4);
@@ -164,24 +160,22 @@ TEST_F(AbdReaderTest, BoulderoidMapThroughTheDispatcher) {
 }
 
 TEST_F(AbdReaderTest, ZeroSizesBecomeOne) {
-  session.map.header(2).setWidth(0);
-  session.map.header(2).setHeight(5);
-  read(abdCave("00", "00", {}));
+  read(abdCave("00", "00", {}) + abdCave("02", "02", {"dd", "dd"}));
   EXPECT_EQ(header(1).width(), 1);
   EXPECT_EQ(header(1).height(), 1);
-  EXPECT_EQ(header(2).width(), 1);
-  EXPECT_EQ(header(2).height(), 5);
+  EXPECT_EQ(header(2).width(), 2);
+  EXPECT_EQ(header(3).width(), 1);
 }
 
 TEST_F(AbdReaderTest, BadSizesAndShortFilesEndWithAClearError) {
-  // The first cave read stays when the second is cut short.
+  // A cave cut short fails the whole read: the levelmap stays as it was.
+  session.map.cell(0, 1, 0, 0) = 9;
   const std::string first = abdCave("02", "01", {"dd"});
   std::string cut = first + "width=02\nheight=02\nmapstart\nrr\nr";
   LevelError e = readFailing(cut);
   EXPECT_EQ(e.level(), 1);
   EXPECT_EQ(e.offset(), cut.size());
-  EXPECT_EQ(cell(0, 0, 1), 4);
-  EXPECT_EQ(cell(0, 1, 2), 3);
+  EXPECT_EQ(cell(0, 0, 1), 9);
 
   // "mapstart" too near the start for its digits.
   e = readFailing("height=22\nmapstart\n....");
@@ -193,11 +187,11 @@ TEST_F(AbdReaderTest, BadSizesAndShortFilesEndWithAClearError) {
   EXPECT_EQ(e.offset(), 12u);
   EXPECT_NE(std::string(e.what()).find("not two digits"), std::string::npos);
 
-  // Garbage without "mapstart" reads nothing and is no error.
-  session.map.cell(0, 1, 0, 0) = 9;
-  read(std::string("\x01\x02\xff garbage", 11));
+  // Garbage without "mapstart" gives no level: an error, and nothing changes.
+  e = readFailing(std::string("\x01\x02\xff garbage", 11));
+  EXPECT_NE(std::string(e.what()).find("no levels"), std::string::npos);
   EXPECT_EQ(cell(0, 0), 9);
-  EXPECT_THROW(readAbdLevels(session, dir.path("missing.caves")), LevelError);
+  EXPECT_THROW(readWith(session, readAbdLevels, dir.path("missing.caves")), LevelError);
 }
 
 }  // namespace

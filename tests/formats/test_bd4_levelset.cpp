@@ -9,6 +9,7 @@
 #include "formats/test_em_support.h"
 #include "model/editor_session.h"
 #include "model/errors.h"
+#include "support/levelset_calls.h"
 #include "support/test_support.h"
 
 namespace pyrovel {
@@ -34,7 +35,7 @@ TEST_F(Bd4Fixture, SmallLevelIsWalledAndHeaderBytesFollowTheLayout) {
   session.map.cell(kGameLayer, 1, 65, 0) = 4;  // beyond the map: left alone
   session.map.modified = true;
   const std::string path = dir.path("set.lev");
-  saveAsBd4(session, path);
+  saveWith(session, "bd4", path);
 
   const RecordBytes file = testing::readAll(path);
   ASSERT_EQ(file.size(), 80 * kRecord);
@@ -141,7 +142,7 @@ TEST_F(Bd4Fixture, ReadsHandBuiltRecordWithMarkersAndHeader) {
   session.map.header(1).setIntermission(255);
   session.map.header(90).setWidth(0);
   session.map.header(90).setIntermission(1);
-  readBd4Levelset(session, path);
+  readWith(session, readBd4Levelset, path);
 
   const Levelmap& m = session.map;
   auto at = [&](int x, int y) { return m.cell(kGameLayer, 1, x, y); };
@@ -196,7 +197,7 @@ TEST_F(Bd4Fixture, ReadsHandBuiltRecordWithMarkersAndHeader) {
 TEST_F(Bd4Fixture, ZeroSecondPlayerWordMeansNoSecondPlayer) {
   const std::string path = dir.path("dirt.lev");
   testing::writeAll(path, dirtLevelset());
-  readBd4Levelset(session, path);
+  readWith(session, readBd4Levelset, path);
   EXPECT_EQ(session.map.cell(kGameLayer, 1, 0, 0), 1);
   EXPECT_EQ(session.map.cell(kGameLayer, 1, 1, 1), 2);
 }
@@ -206,7 +207,7 @@ TEST_F(Bd4Fixture, StartWordOutsideTheMapIsReportedNotPlaced) {
   putBe16(file, 2096, 0xFFFF);
   const std::string path = dir.path("odd.lev");
   testing::writeAll(path, file);
-  readBd4Levelset(session, path);
+  readWith(session, readBd4Levelset, path);
   ASSERT_EQ(session.messages.size(), 1u);
   EXPECT_EQ(session.messages[0], "Player start outside the map at level 0 :65535");
   EXPECT_TRUE(ui.changes & kMessages);
@@ -237,14 +238,15 @@ TEST_F(Bd4Fixture, ShortFileKeepsTheLevelsBeforeTheCut) {
   testing::writeAll(path, file);
   session.map.header(80).setWidth(7);
   try {
-    readBd4Levelset(session, path);
+    readWith(session, readBd4Levelset, path);
     FAIL() << "no error";
   } catch (const LevelError& e) {
     EXPECT_EQ(e.file(), path);
     EXPECT_EQ(e.level(), 79);
     EXPECT_EQ(e.offset(), 79 * kRecord);
   }
-  EXPECT_EQ(session.map.header(79).width(), 64);
+  // All or nothing: the levelmap is the one from before the read.
+  EXPECT_NE(session.map.header(79).width(), 64);
   EXPECT_EQ(session.map.header(80).width(), 7);
   EXPECT_EQ(ui.changes & kMessages, 0u);
 }
@@ -254,25 +256,25 @@ TEST_F(Bd4Fixture, EmptyAndMissingFilesEndWithAnError) {
   testing::writeAll(empty, {});
   session.map.header(1).setWidth(9);
   try {
-    readBd4Levelset(session, empty);
+    readWith(session, readBd4Levelset, empty);
     FAIL() << "no error";
   } catch (const LevelError& e) {
     EXPECT_EQ(e.level(), 0);
     EXPECT_EQ(e.offset(), 0u);
   }
   EXPECT_EQ(session.map.header(1).width(), 9);
-  EXPECT_THROW(readBd4Levelset(session, dir.path("missing.lev")), LevelError);
+  EXPECT_THROW(readWith(session, readBd4Levelset, dir.path("missing.lev")), LevelError);
   // A ".levels" file shorter than its head.
   const std::string tiny = dir.path("tiny.levels");
   testing::writeAll(tiny, RecordBytes(50, 0));
-  EXPECT_THROW(readBd4Levelset(session, tiny), LevelError);
+  EXPECT_THROW(readWith(session, readBd4Levelset, tiny), LevelError);
 }
 
 TEST_F(Bd4Fixture, SavedLevelsetReadsBack) {
   testing::makeSmallLevel(session.map, 1);
   session.map.cell(kGameLayer, 1, 5, 5) = 237;
   const std::string path = dir.path("round.lev");
-  saveLevelmapAsType(session, 2, path);
+  saveWith(session, "bd4", path);
   EditorSession other(ui);
   readLevelmap(other, path);
   const LevelHeader& a = session.map.header(1);
@@ -281,8 +283,8 @@ TEST_F(Bd4Fixture, SavedLevelsetReadsBack) {
     for (int y = 0; y < 32; ++y) {
       int expected = session.map.cell(kGameLayer, 1, x, y);
       if (x >= a.width() || y >= a.height()) expected = 6;  // walled off in the file only
-      if (expected == 237) expected = 0;     // the record keeps only one start
-      if (64 * y + x >= 2046) expected = 6;  // "tt" reads as wall
+      if (expected == 237) expected = 0;                    // the record keeps only one start
+      if (64 * y + x >= 2046) expected = 6;                 // "tt" reads as wall
       EXPECT_EQ(other.map.cell(kGameLayer, 1, x, y), expected) << x << "," << y;
     }
   }
@@ -302,7 +304,7 @@ TEST_F(Bd4Fixture, SavedLevelsetReadsBack) {
 }
 
 TEST_F(Bd4Fixture, SaveAsDialogTypeTwoWritesLev) {
-  ui.saveAsChoices.push_back({dir.path("chosen.map"), 2});
+  ui.saveAsChoices.push_back({dir.path("chosen.map"), "bd4"});
   ASSERT_TRUE(saveLevelmapAs(session));
   EXPECT_EQ(testing::readAll(dir.path("chosen.lev")).size(), 80 * kRecord);
   EXPECT_EQ(session.map.fileName, "chosen.lev");
@@ -355,7 +357,7 @@ TEST_F(Bd4Fixture, Bd4V2ReadsPairsAndSkipsSeparators) {
   EXPECT_EQ(m.cell(kGameLayer, 1, 63, 31), 4);
   EXPECT_EQ(m.header(1).yam(2, 1, 2), 3);
   EXPECT_EQ(m.header(1).yam(2, 2, 1), 1);
-  EXPECT_EQ(m.header(1).playerX(), 9);  // no other field is read
+  EXPECT_EQ(m.header(1).playerX(), 0);  // no other field is read
   EXPECT_EQ(m.header(50).height(), 1);
 }
 
@@ -364,14 +366,14 @@ TEST_F(Bd4Fixture, Bd4V2ShortFileLeavesTheLevelAlone) {
   f.pop_back();  // the last separator is not needed
   const std::string ok = dir.path("ok.bd4");
   testing::writeAll(ok, f);
-  readBd4V2Level(session, ok);
+  readWith(session, readBd4V2Level, ok);
   EXPECT_EQ(session.map.cell(kGameLayer, 1, 63, 31), 6);
 
   f.pop_back();
   const std::string cut = dir.path("cut.bd4");
   testing::writeAll(cut, f);
   session.map.cell(kGameLayer, 1, 63, 31) = 4;
-  EXPECT_THROW(readBd4V2Level(session, cut), LevelError);
+  EXPECT_THROW(readWith(session, readBd4V2Level, cut), LevelError);
   EXPECT_EQ(session.map.cell(kGameLayer, 1, 63, 31), 4);
 }
 

@@ -4,6 +4,7 @@
 #include "formats/bdcff.h"
 #include "formats/levelset_io.h"
 #include "model/editor_session.h"
+#include "support/levelset_calls.h"
 #include "support/test_support.h"
 
 namespace pyrovel {
@@ -104,7 +105,7 @@ TEST(BdcffExport, SaveWritesTheFileAndExportReplacesIt) {
   testing::ScriptedFrontend ui;
   EditorSession session(ui);
   makeLevel(session.map, 1, 5, 4);
-  saveLevelmapAsType(session, 4, dir.path("out.bd"));
+  saveWith(session, "bdcff", dir.path("out.bd"));
   const auto bytes = testing::readAll(dir.path("out.bd"));
   EXPECT_EQ(std::string(bytes.begin(), bytes.end()), bdcffLevelsetText(session.map));
 

@@ -8,6 +8,7 @@
 #include "formats/test_em_support.h"
 #include "model/editor_session.h"
 #include "model/errors.h"
+#include "support/levelset_calls.h"
 #include "support/test_support.h"
 
 namespace pyrovel {
@@ -93,12 +94,12 @@ TEST_F(EmFixture, V4ExportIsTheBd4Record) {
 TEST_F(EmFixture, V6LevelsetHoldsEightyRecords) {
   testing::makeSmallLevel(session.map, 3);
   session.map.currentLevel = 7;
-  saveLevelmapAsType(session, 3, dir.path("all.lev"));
+  saveWith(session, "emv6", dir.path("all.lev"));
   const RecordBytes f = testing::readAll(dir.path("all.lev"));
   ASSERT_EQ(f.size(), 80 * kV6);
   EXPECT_EQ(f[2 * kV6 + 64 * 4 + 3], 18);
   EXPECT_EQ(f[79 * kV6 + 2106], 255);
-  EXPECT_EQ(session.map.currentLevel, 1);
+  EXPECT_EQ(session.map.currentLevel, 7) << "the level shown stays";
   EXPECT_EQ(session.map.fileName, "all.lev");
 }
 

@@ -8,9 +8,10 @@
 
 #include "editor/levelmap_files.h"
 #include "formats/levelset_io.h"
-#include "formats/test_read_errors.h"
 #include "model/editor_session.h"
 #include "model/errors.h"
+#include "support/levelset_calls.h"
+#include "support/read_errors.h"
 #include "support/test_support.h"
 
 namespace pyrovel {
@@ -43,7 +44,7 @@ class SupaplexReaderTest : public ::testing::Test {
  protected:
   void read(const Bytes8& file) {
     testing::writeAll(path, file);
-    readSupaplexLevels(session, path);
+    readWith(session, readSupaplexLevels, path);
   }
   int cell(int x, int y, int slot = 1) const { return session.map.cell(0, slot, x, y); }
   const LevelHeader& header(int slot = 1) const { return session.map.header(slot); }
@@ -106,33 +107,28 @@ TEST_F(SupaplexReaderTest, OnlyTheFirstUnknownByteAsks) {
 TEST_F(SupaplexReaderTest, YesStopsAfterTheLevelOfTheUnknownByte) {
   SupaplexRecord a, b;
   a.at(1, 1, 99).at(5, 5, 3).needed(9);
-  session.map.header(2).setTitle("kept");
-  session.map.header(2).setWidth(10);
   ui.answers = {Answer::Yes};
   read(supaplexFile({a, b}));
   EXPECT_EQ(header(1).diamondsNeeded(), 9);
   EXPECT_EQ(header(1).playerX(), 5);  // the level is finished
-  EXPECT_EQ(header(2).width(), 10);
-  EXPECT_EQ(header(2).title(), "kept");
+  EXPECT_TRUE(session.map.isEmptyLevel(2));
 }
 
 TEST_F(SupaplexReaderTest, ShortFiles) {
-  // Whole records only: one and a half records read one level, then fail.
-  session.map.header(3).setWidth(0);
+  // Whole records only: one and a half records fail, and nothing changes.
+  session.map.header(1).setTitle("before");
   Bytes8 file = supaplexFile({SupaplexRecord().at(0, 0, 1), SupaplexRecord()});
   file.resize(kRecord + kRecord / 2);
   const LevelError e = testing::errorOf([&] { read(file); });
   EXPECT_EQ(e.file(), path);
   EXPECT_EQ(e.level(), 1);
   EXPECT_EQ(e.offset(), kRecord);
-  EXPECT_EQ(cell(0, 0), 3);
-  EXPECT_EQ(header(3).width(), 1);
+  EXPECT_EQ(header(1).title(), "before");
 
   // A file that ends after a record holds fewer levels.
-  session.map.header(3).setTitle("kept");
   read(supaplexFile({SupaplexRecord(), SupaplexRecord().at(0, 0, 0)}));
   EXPECT_EQ(cell(0, 0, 2), 0);
-  EXPECT_EQ(header(3).title(), "kept");
+  EXPECT_TRUE(session.map.isEmptyLevel(3));
 
   EXPECT_THROW(read(Bytes8()), LevelError);
   EXPECT_THROW(read(Bytes8(100, 2)), LevelError);

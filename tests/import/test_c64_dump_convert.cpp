@@ -117,7 +117,6 @@ TEST_F(C64Dump, Bd1GameAppendsFromTheCurrentLevel) {
   EXPECT_EQ(header(11).title(), " Cave A");
   EXPECT_EQ(header(30).title(), " Cave T");
   EXPECT_TRUE(session.map.isEmptyLevel(1));
-  EXPECT_FALSE(session.appending) << "the append choice lasts one read";
 }
 
 TEST_F(C64Dump, PlckGameWithoutNamesNumbersIntermissionsNegative) {

@@ -1,0 +1,41 @@
+#include "formats/session_read.h"
+
+#include "model/editor_session.h"
+
+namespace pyrovel {
+
+namespace {
+bool anyLevelRead(const Levelmap& map) {
+  for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
+    const LevelHeader& h = map.header(slot);
+    if (h.width() > 1 || h.height() > 1 || !h.title().empty()) return true;
+  }
+  return false;
+}
+}  // namespace
+
+void readIntoSession(EditorSession& session, LevelsetReader reader, const Bytes& data,
+                     const std::string& path, bool append) {
+  Levelmap map;
+  if (append) {
+    map = session.map.clone();
+  } else {
+    map.fileHeader = session.map.fileHeader;  // kept until a reader replaces it
+    map.fileName = session.map.fileName;
+  }
+  ReadReport report;
+  LevelsetRead read{map, report, session.ui(), append};
+  reader(read, data, path);
+  // A file that gave no level at all is no levelset: opening it would only
+  // throw the current levelmap away.
+  if (!append && !anyLevelRead(map)) {
+    throw LevelError(path, std::nullopt, std::nullopt, "no levels found in this file");
+  }
+
+  session.map = std::move(map);
+  session.readerNote = report.readerNote;
+  session.messages.insert(session.messages.end(), report.notes.begin(), report.notes.end());
+  session.notify(kReaderInfo | (report.notes.empty() ? 0u : unsigned{kMessages}));
+}
+
+}  // namespace pyrovel

@@ -26,8 +26,9 @@ EditorSettings::EditorSettings(const QString& programDir, const QString& userCon
                                std::optional<bool> programDirWritable)
     : programDir_(
           withSlash(programDir.isEmpty() ? QCoreApplication::applicationDirPath() : programDir)),
+      dataDir_(withSlash(fromStd(findDataFolder(programDir_.toStdString())))),
       computerName_(QSysInfo::machineHostName()),
-      openFolder_(programDir_) {
+      openFolder_(dataDir_) {
   const QString userDir = userConfigDir.isEmpty()
                               ? QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
                               : userConfigDir;
@@ -52,7 +53,7 @@ void EditorSettings::read() {
   } catch (...) {
     failure = std::current_exception();
   }
-  config_.defaultGameDir(programDir_.toStdString());
+  config_.defaultGameDir(dataDir_.toStdString());
   spriteSets_ = listSpriteSets(config_.gameDir);
   if (failure) std::rethrow_exception(failure);
 }

@@ -21,6 +21,9 @@ class EditorSettings {
   Configuration& config() { return config_; }
   const Configuration& config() const { return config_; }
   QString programDir() const { return programDir_; }
+  // Where the shipped files are (Edit.bdi, the sprite set): the program
+  // folder in a build, the share folder when installed.
+  QString dataDir() const { return dataDir_; }
   // Where Edit.ini and the temporary files go.
   QString settingsDir() const { return settingsDir_; }
   QString configFilePath() const;
@@ -40,7 +43,7 @@ class EditorSettings {
 
  private:
   Configuration config_;
-  QString programDir_, settingsDir_, computerName_, openFolder_;
+  QString programDir_, dataDir_, settingsDir_, computerName_, openFolder_;
   std::vector<std::string> spriteSets_;
 };
 

@@ -70,10 +70,10 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Pyrovel Team")
 set(CPACK_PACKAGE_CONTACT "Pyrovel Team <editor@pyrovel.example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "level editor for the digging game Pyrovel")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Draws the levels of Pyrovel levelmaps, edits their properties and reads the level files "
-    "of many other games of the genre. Comes with prvl, a command-line tool that lists, "
-    "converts and renders levelmaps.")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+  "Draws the levels of Pyrovel levelmaps, edits their properties and reads the level files "
+  "of many other games of the genre. Comes with prvl, a command-line tool that lists, "
+  "converts and renders levelmaps.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://pyrovel.example.org/")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

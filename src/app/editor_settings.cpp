@@ -32,7 +32,11 @@ EditorSettings::EditorSettings(const QString& programDir, const QString& userCon
   const QString userDir = userConfigDir.isEmpty()
                               ? QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
                               : userConfigDir;
-  const bool writable = programDirWritable.value_or(folderIsWritable(programDir_.toStdString()));
+  // An installed editor (its data in share/) keeps its settings per user even
+  // when it could write to bin/, as it can when run as root.
+  const bool installed = dataDir_ != programDir_;
+  const bool writable =
+      !installed && programDirWritable.value_or(folderIsWritable(programDir_.toStdString()));
   settingsDir_ = withSlash(
       fromStd(chooseSettingsFolder(programDir_.toStdString(), userDir.toStdString(), writable)));
   QDir().mkpath(settingsDir_);

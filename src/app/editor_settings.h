@@ -1,7 +1,8 @@
 #pragma once
 // Where the editor keeps its files and what it remembers between runs:
-// the program folder, the folder of Edit.ini (the program folder when it
-// is writable, else a per-user one), and the settings read from it.
+// the program folder, the folder of the shipped files, the folder of
+// Edit.ini (the program folder when it is writable and not installed, else
+// a per-user one), and the settings read from it.
 #include <QString>
 #include <optional>
 #include <string>

@@ -1,12 +1,17 @@
 # Two entry points: `make run` and `make test`. Both install what the build
 # needs (Debian packages, only when missing), configure and build.
+# `make install PREFIX=P` and `make package` (a .deb) are for installing.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
+# The icon sizes are rendered with rsvg-convert; the install test runs the
+# desktop validators; the .deb's dependencies come from dpkg-shlibdeps.
 DEPS := cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
-        qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev xvfb xauth
+        qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev xvfb xauth \
+        librsvg2-bin desktop-file-utils appstream shared-mime-info dpkg-dev file
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench install package clean
 
 all: build
 
@@ -35,6 +40,13 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# The .deb lands in the build folder.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 bench: build
 	$(BUILD_DIR)/bin/prvl_bench

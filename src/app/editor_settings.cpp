@@ -26,12 +26,17 @@ EditorSettings::EditorSettings(const QString& programDir, const QString& userCon
                                std::optional<bool> programDirWritable)
     : programDir_(
           withSlash(programDir.isEmpty() ? QCoreApplication::applicationDirPath() : programDir)),
+      dataDir_(withSlash(fromStd(findDataFolder(programDir_.toStdString())))),
       computerName_(QSysInfo::machineHostName()),
-      openFolder_(programDir_) {
+      openFolder_(dataDir_) {
   const QString userDir = userConfigDir.isEmpty()
                               ? QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
                               : userConfigDir;
-  const bool writable = programDirWritable.value_or(folderIsWritable(programDir_.toStdString()));
+  // An installed editor (its data in share/) keeps its settings per user even
+  // when it could write to bin/, as it can when run as root.
+  const bool installed = dataDir_ != programDir_;
+  const bool writable =
+      !installed && programDirWritable.value_or(folderIsWritable(programDir_.toStdString()));
   settingsDir_ = withSlash(
       fromStd(chooseSettingsFolder(programDir_.toStdString(), userDir.toStdString(), writable)));
   QDir().mkpath(settingsDir_);
@@ -52,7 +57,7 @@ void EditorSettings::read() {
   } catch (...) {
     failure = std::current_exception();
   }
-  config_.defaultGameDir(programDir_.toStdString());
+  config_.defaultGameDir(dataDir_.toStdString());
   spriteSets_ = listSpriteSets(config_.gameDir);
   if (failure) std::rethrow_exception(failure);
 }

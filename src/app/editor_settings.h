@@ -1,7 +1,8 @@
 #pragma once
 // Where the editor keeps its files and what it remembers between runs:
-// the program folder, the folder of Edit.ini (the program folder when it
-// is writable, else a per-user one), and the settings read from it.
+// the program folder, the folder of the shipped files, the folder of
+// Edit.ini (the program folder when it is writable and not installed, else
+// a per-user one), and the settings read from it.
 #include <QString>
 #include <optional>
 #include <string>
@@ -21,6 +22,9 @@ class EditorSettings {
   Configuration& config() { return config_; }
   const Configuration& config() const { return config_; }
   QString programDir() const { return programDir_; }
+  // Where the shipped files are (Edit.bdi, the sprite set): the program
+  // folder in a build, the share folder when installed.
+  QString dataDir() const { return dataDir_; }
   // Where Edit.ini and the temporary files go.
   QString settingsDir() const { return settingsDir_; }
   QString configFilePath() const;
@@ -40,7 +44,7 @@ class EditorSettings {
 
  private:
   Configuration config_;
-  QString programDir_, settingsDir_, computerName_, openFolder_;
+  QString programDir_, dataDir_, settingsDir_, computerName_, openFolder_;
   std::vector<std::string> spriteSets_;
 };
 

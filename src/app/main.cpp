@@ -1,23 +1,36 @@
 // prvl-editor: the Pyrovel level editor.
 #include <QApplication>
 
+#include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/splash_window.h"
-#include "model/configuration.h"
+#include "model/version.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("prvl-editor");
   QApplication::setOrganizationName("Pyrovel");
   QApplication::setApplicationDisplayName("PRVL Level Editor");
-  QApplication::setApplicationVersion(pyrovel::kVersionText);
+  QApplication::setApplicationVersion(pyrovel::kEditorVersion);
+  // The launcher's entry, so the window finds its icon under Wayland.
+  QGuiApplication::setDesktopFileName("org.pyrovel.LevelEditor");
+
+  const pyrovel::app::EditorCommandLine line =
+      pyrovel::app::parseEditorCommandLine(QApplication::arguments());
+  if (line.exitCode) return *line.exitCode;
+
+  pyrovel::app::AppOptions options;
+  options.arguments = line.files;
+  if (line.checkOnly) {
+    pyrovel::app::ConsoleDialogs console;
+    options.dialogs = &console;
+    pyrovel::app::MainWindow window(options);
+    return window.startupFailed() || console.reported() > 0 ? 1 : 0;
+  }
 
   pyrovel::app::SplashWindow splash;
   splash.show();
   app.processEvents();
-
-  pyrovel::app::AppOptions options;
-  options.arguments = QApplication::arguments().mid(1);
   options.splash = &splash;
   pyrovel::app::MainWindow window(options);
   if (window.startupFailed()) return 1;

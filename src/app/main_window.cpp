@@ -44,10 +44,10 @@ namespace {
 constexpr unsigned kEverything = kLevelShown | kCellsChanged | kLevelList | kUndoState | kHistory |
                                  kReaderInfo | kPalette | kProperties | kLayer;
 
-// The palettes beside the program; without them the built-in game palette
+// The shipped palettes (beside the program or installed); without them the built-in game palette
 // keeps the Objects panel filled.
 Palette readStartPalette(MainWindow& window, SplashWindow* splash) {
-  const QString path = window.settings().programDir() + kPaletteFileName;
+  const QString path = window.settings().dataDir() + kPaletteFileName;
   std::optional<Palette> found;
   if (QFileInfo::exists(path)) {
     window.guarded([&] { found = readPaletteFile(path.toStdString(), kGameMode); });

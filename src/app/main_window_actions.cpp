@@ -149,11 +149,11 @@ void MainWindow::loadImageLibrary() {
 void MainWindow::switchMode(EditMode mode) {
   editMode_ = mode;
   menus_.modes->actions().at(mode)->setChecked(true);
-  // Edit.bdi of the program folder, the one read at start: the working
+  // The shipped Edit.bdi, the one read at start: the working
   // folder moves with the opened file.
   guarded([&] {
     const auto found =
-        paletteForModeSwitch((settings_.programDir() + kPaletteFileName).toStdString(), mode);
+        paletteForModeSwitch((settings_.dataDir() + kPaletteFileName).toStdString(), mode);
     if (found) palette_ = *found;
   });
   refresh(kPalette);

@@ -9,6 +9,7 @@
 #include "cli/commands.h"
 #include "editor/levelmap_files.h"
 #include "model/editor_session.h"
+#include "model/startup.h"
 #include "render/level_renderer.h"
 #include "render/png_writer.h"
 
@@ -40,8 +41,9 @@ bool parseInt(const std::string& text, int& value) {
 }  // namespace
 
 SpriteStrip loadCliSprites(const std::string& imlOption) {
-  const std::string iml =
-      imlOption.empty() ? executableFolder() + "/" + kDefaultImageLibrary : imlOption;
+  const std::string iml = imlOption.empty()
+                              ? findDataFolder(executableFolder()) + "/" + kDefaultImageLibrary
+                              : imlOption;
   SpriteStrip strip;
   loadSpriteStrip(strip, iml, objectTableNameFor(iml));
   return strip;

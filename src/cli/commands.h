@@ -22,7 +22,7 @@ int cmdC64(const Args& args);
 
 // The sprite strip for a command: the library given with --iml (its object
 // table beside it, ".bam" for its last four characters) or else
-// Emerald.iml and Emerald.bam beside prvl.
+// Emerald.iml and Emerald.bam beside prvl, or in the installed share folder.
 SpriteStrip loadCliSprites(const std::string& imlOption);
 
 }  // namespace pyrovel::cli

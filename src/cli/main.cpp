@@ -1,11 +1,13 @@
 // prvl: the level editor's command-line tool. It opens, inspects, converts
 // and renders levelmaps with the same core as the editor window.
+#include <algorithm>
 #include <cstring>
 #include <exception>
 #include <iostream>
 #include <string>
 
 #include "cli/commands.h"
+#include "model/version.h"
 
 namespace {
 
@@ -47,21 +49,38 @@ constexpr Command kCommands[] = {
      "  c64 convert DUMP OUT.map [--das OUT.das]  its caves as a levelmap"},
 };
 
+constexpr const char* kExitStatus =
+    "exit status: 0 done, 1 failed (the reason on standard error), 2 usage error\n";
+
 void usage(std::ostream& out) {
-  out << "usage: prvl COMMAND ...\n\ncommands:\n";
+  out << "usage: prvl COMMAND ...\n       prvl COMMAND --help\n       prvl --version\n\n"
+         "commands:\n";
   for (const Command& c : kCommands) out << "  " << c.usage << "\n";
+  out << "\n" << kExitStatus;
+}
+
+bool isHelp(const std::string& arg) {
+  return arg == "--help" || arg == "-h";
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+  if (argc < 2 || isHelp(argv[1])) {
     usage(argc < 2 ? std::cerr : std::cout);
     return argc < 2 ? 2 : 0;
+  }
+  if (std::strcmp(argv[1], "--version") == 0) {
+    std::cout << "prvl " << pyrovel::kEditorVersion << "\n";
+    return 0;
   }
   pyrovel::cli::Args args(argv + 2, argv + argc);
   for (const Command& c : kCommands) {
     if (argv[1] == std::string(c.name)) {
+      if (std::find_if(args.begin(), args.end(), isHelp) != args.end()) {
+        std::cout << "usage: prvl " << c.usage << "\n\n" << kExitStatus;
+        return 0;
+      }
       try {
         return c.run(args);
       } catch (const std::exception& e) {

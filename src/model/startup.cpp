@@ -11,6 +11,12 @@ namespace pyrovel {
 
 namespace fs = std::filesystem;
 
+namespace {
+// The sprite set every program starts with.
+constexpr const char* kLibraryName = "Emerald.iml";
+constexpr const char* kObjectTableName = "Emerald.bam";
+}  // namespace
+
 bool folderIsWritable(const std::string& folder) {
   std::error_code ec;
   if (!fs::is_directory(folder, ec)) return false;
@@ -30,8 +36,20 @@ std::string chooseSettingsFolder(const std::string& programDir, const std::strin
   return programDirWritable || userDir.empty() ? programDir : userDir;
 }
 
+// Set by the build from the install layout (bin/ to share/<package>/).
+#ifndef PYROVEL_DATA_FROM_BIN
+#define PYROVEL_DATA_FROM_BIN "../share/pyrovel-level-editor"
+#endif
+
+std::string findDataFolder(const std::string& programDir) {
+  if (fileExists((fs::path(programDir) / kLibraryName).string())) return programDir;
+  std::error_code ec;
+  const fs::path installed = (fs::path(programDir) / PYROVEL_DATA_FROM_BIN).lexically_normal();
+  return fs::is_directory(installed, ec) ? installed.string() : programDir;
+}
+
 ImageLibraryFiles findImageLibrary(const std::string& gameDir) {
-  ImageLibraryFiles files{"Emerald.iml", "Emerald.bam", false};
+  ImageLibraryFiles files{kLibraryName, kObjectTableName, false};
   const fs::path dir(gameDir);
   const std::string iml = (dir / files.iml).string(), bam = (dir / files.bam).string();
   if (!gameDir.empty() && fileExists(iml) && fileExists(bam)) {

@@ -22,6 +22,12 @@ struct ImageLibraryFiles {
   std::string bam;
   bool found = false;  // both files exist
 };
+// The folder of the files the programs ship with (sprite set, Edit.bdi,
+// demo levelmap): the program folder when the sprite set is beside it (a
+// build folder, or a folder the user filled), otherwise the installed share
+// folder next to the program's bin folder when there is one.
+std::string findDataFolder(const std::string& programDir);
+
 // "Emerald.iml" and "Emerald.bam": full paths in the game folder when both
 // are there, otherwise the bare names, looked up in the working folder.
 ImageLibraryFiles findImageLibrary(const std::string& gameDir);

@@ -1,5 +1,5 @@
 // Starting the editor: defaults without Edit.ini, missing files, the
-// command-line file, a read-only program folder.
+// command-line file, a read-only program folder, an installed tree.
 #include <QAction>
 #include <QDockWidget>
 #include <QLabel>
@@ -128,6 +128,31 @@ class StartupTest : public QObject {
     QVERIFY(w->close());
     QVERIFY(QFile::exists(folder.userDir() + "/Edit.ini"));
     QVERIFY(!QFile::exists(folder.file("Edit.ini")));
+  }
+
+  // An installed tree: nothing but the program in bin/, the shipped files in
+  // share/, and settings per user although bin/ could be written.
+  void installedEditorTakesItsDataFromShareAndKeepsSettingsPerUser() {
+    QTemporaryDir prefix, user;
+    const QString share = prefix.filePath("share/pyrovel-level-editor/");
+    QVERIFY(QDir().mkpath(prefix.filePath("bin")) && QDir().mkpath(share));
+    for (const char* name : {"Edit.bdi", "Emerald.iml", "Emerald.bam"}) {
+      QVERIFY(QFile::copy(QString(PYROVEL_BIN_DIR) + "/" + name, share + name));
+    }
+    ScriptedDialogs dialogs;
+    AppOptions options;
+    options.programDir = prefix.filePath("bin");
+    options.userConfigDir = user.path();
+    options.programDirWritable = true;
+    options.dialogs = &dialogs;
+    MainWindow w(options);
+    QVERIFY(!w.startupFailed());
+    QVERIFY(dialogs.messages.isEmpty());
+    QVERIFY(w.activePalette().size() > 100);
+    QCOMPARE(QDir(QString::fromStdString(w.settings().config().gameDir)), QDir(share));
+    QVERIFY(w.close());
+    QVERIFY(QFile::exists(user.filePath("Edit.ini")));
+    QVERIFY(!QFile::exists(prefix.filePath("bin/Edit.ini")));
   }
 
   void historyAndTestTargetAreReadFromEditIni() {

@@ -39,7 +39,11 @@ void writeAll(const std::string& path, const std::vector<std::uint8_t>& data) {
 }
 
 ProcessOutcome prvl(const std::string& args) {
-  const std::string cmd = std::string(PYROVEL_BIN_DIR) + "/prvl " + args + " 2>&1";
+  return runCommand(std::string(PYROVEL_BIN_DIR) + "/prvl " + args);
+}
+
+ProcessOutcome runCommand(const std::string& commandLine) {
+  const std::string cmd = commandLine + " 2>&1";
   ProcessOutcome r;
   FILE* p = popen(cmd.c_str(), "r");
   if (!p) return r;

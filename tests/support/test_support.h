@@ -69,6 +69,8 @@ struct ProcessOutcome {
   bool has(const std::string& text) const { return out.find(text) != std::string::npos; }
 };
 ProcessOutcome prvl(const std::string& args);
+// A shell command line, run the same way.
+ProcessOutcome runCommand(const std::string& commandLine);
 void writeAll(const std::string& path, const std::vector<std::uint8_t>& data);
 
 }  // namespace pyrovel::testing

@@ -42,9 +42,8 @@ ResourceLevelKind importResource(EditorSession& session, const PeResources& pe,
   options.intermission = kind == ResourceLevelKind::Intermission;
   options.title = item.key.text();
   const std::string name = pe.path() + ":" + type.key.text() + "/" + item.key.text();
-  bool imported = false;
-  importIntoShownLevel(session,
-                       [&] { imported = importCavLevelBytes(session, bytes, name, options); });
+  const bool imported = importIntoShownLevel(
+      session, [&] { return importCavLevelBytes(session, bytes, name, options); });
   return imported ? kind : ResourceLevelKind::None;
 }
 

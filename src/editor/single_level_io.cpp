@@ -11,6 +11,7 @@
 #include "formats/single_level_file.h"
 #include "import/ck_cave_import.h"
 #include "import/import_filters.h"
+#include "import/import_target.h"
 #include "model/editor_session.h"
 #include "model/errors.h"
 #include "model/file_io.h"
@@ -121,9 +122,11 @@ LevelImportResult importLevel(EditorSession& session, int filterIndex,
   Levelmap& map = session.map;
   const int startSlot = map.currentLevel;
   const std::size_t memoBefore = session.messages.size();
+  std::unique_ptr<LevelGrid> lastBefore;  // the undo step of the level shown at the end
   auto finish = [&] {
     // The last level that received a file is shown.
     session.selectLevel(result.filledSlots.empty() ? startSlot : result.filledSlots.back());
+    if (lastBefore) session.recordUndoOf(*lastBefore);
     map.modified = true;
     session.updateLevelList();
     unsigned what = kLevelList | kLevelShown | kProperties | kReaderInfo;
@@ -131,26 +134,35 @@ LevelImportResult importLevel(EditorSession& session, int filterIndex,
     session.notify(what);
   };
 
+  // The Mikeysoft routine only descrambles into a file of its own.
+  const bool fillsLevel = std::string_view(filter->key) != "bou";
+  auto readOne = [&](const std::string& path) {
+    if (filterIndex == kCavFilter) return importCavWithView(session, path, options.unknownBytes);
+    return filter->routine(session, path);
+  };
   try {
+    int candidate = startSlot;
     for (std::size_t i = 0; i < paths.size(); ++i) {
-      const int slot = map.currentLevel;
-      // Stepping on stops at level 99: a second file would overwrite it.
-      if (std::find(result.filledSlots.begin(), result.filledSlots.end(), slot) !=
-          result.filledSlots.end()) {
+      if (!fillsLevel) {
+        if (!readOne(paths[i])) result.turnedDown.push_back(paths[i]);
+        continue;
+      }
+      // Each file into a level of its own: one that holds nothing, or one
+      // the user agreed to replace.
+      const auto slot =
+          candidate <= kLastSlot ? chooseImportSlot(session, candidate) : std::nullopt;
+      if (!slot || std::find(result.filledSlots.begin(), result.filledSlots.end(), *slot) !=
+                       result.filledSlots.end()) {
         result.notImported.assign(paths.begin() + static_cast<std::ptrdiff_t>(i), paths.end());
         break;
       }
-      bool read = false;
-      if (filterIndex == kCavFilter) {
-        read = importCavWithView(session, paths[i], options.unknownBytes);
+      LevelImport level(session, *slot);
+      if (readOne(paths[i])) {
+        level.keep();
+        lastBefore = level.takeCellsBefore();
+        result.filledSlots.push_back(*slot);
+        candidate = *slot + 1;
       } else {
-        read = filter->routine(session, paths[i]);
-      }
-      // The Mikeysoft routine only descrambles into a file of its own.
-      const bool fillsLevel = std::string_view(filter->key) != "bou";
-      if (read && fillsLevel) {
-        result.filledSlots.push_back(slot);
-      } else if (!read) {
         result.turnedDown.push_back(paths[i]);
       }
     }
@@ -160,9 +172,9 @@ LevelImportResult importLevel(EditorSession& session, int filterIndex,
   }
   finish();
   if (!result.notImported.empty()) {
-    session.ui().inform("Level " + std::to_string(Levelmap::levelNumber(kLastSlot)) +
-                        " is the last level: " + std::to_string(result.notImported.size()) +
-                        " file(s) not imported (" + listOfNames(result.notImported) + ")");
+    session.ui().inform(std::to_string(result.notImported.size()) +
+                        " file(s) not imported, for want of a level to put them in (" +
+                        listOfNames(result.notImported) + ")");
   }
   return result;
 }

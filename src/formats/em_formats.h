@@ -40,5 +40,7 @@ void importEmLevelBytes(EditorSession& session, const Bytes& data, const std::st
 // (whole V6 records, never whole BD4 records) tells them apart, so the
 // levelsets this editor writes open again.
 bool isEmV6LevelsetSize(std::size_t size);
+// Sizes a single level file of either version has (the map alone included).
+bool isEmLevelSize(std::size_t size);
 
 }  // namespace pyrovel

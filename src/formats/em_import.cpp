@@ -68,6 +68,10 @@ bool readEmLevel(Levelmap& map, int slot, const Bytes& data, const std::string& 
   return true;
 }
 
+bool isEmLevelSize(std::size_t size) {
+  return size >= kEmV4MinSize && size <= kEmV6RecordSize;
+}
+
 bool isEmV6LevelsetSize(std::size_t size) {
   return size > 0 && size % kEmV6RecordSize == 0 && size % kBd4RecordSize != 0;
 }

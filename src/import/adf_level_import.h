@@ -7,11 +7,11 @@ namespace pyrovel {
 
 class EditorSession;
 
-// Imports the file whose header is `headerBlock` into the current level and
-// shows that level again afterwards (the next import overwrites it too).
-// False when the file is too short to be a level (the importer says so in
-// the message memo); a file that cannot be read off the image throws and
-// changes nothing.
+// Imports the file whose header is `headerBlock` like every single-level
+// import (into the current level when it holds nothing, else where the user
+// says) and shows the level filled. False, with a line in the message memo,
+// when the file's size is no Emerald Mine level's (a picture, a program);
+// a file that cannot be read off the image throws. Neither changes a level.
 bool importAdfLevel(EditorSession& session, const AdfImage& image, int headerBlock);
 
 }  // namespace pyrovel

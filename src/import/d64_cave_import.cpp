@@ -12,10 +12,8 @@ bool importD64Entry(EditorSession& session, const D64Image& image, const D64Entr
   options.title = entry.plainName();
   options.intermission = entry.isIntermission();
   const std::string name = image.path() + ":" + entry.displayName();
-  bool imported = false;
-  importIntoShownLevel(session,
-                       [&] { imported = importCavLevelBytes(session, cave, name, options); });
-  return imported;
+  return importIntoShownLevel(session,
+                              [&] { return importCavLevelBytes(session, cave, name, options); });
 }
 
 }  // namespace pyrovel

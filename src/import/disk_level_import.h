@@ -1,20 +1,33 @@
 #pragma once
-// The disk-image browsers import a file into the current level and then show
-// that same level again, so that a second click overwrites it rather than
-// the level after it. Remembering the slot (instead of stepping back from
-// wherever the importer left off) also holds at the last slot, where the
-// importers do not advance, and when an importer turned the file down.
+// A level file picked in a browser (a disk image, an executable's
+// resources) comes in like every single-level import: into the current
+// level when it holds nothing, else where the user says, from a cleared
+// level, as one undo step. The filled level is shown afterwards, so a second
+// click on another file asks again rather than overwriting it silently.
+#include "import/import_target.h"
 #include "model/editor_session.h"
 
 namespace pyrovel {
 
+// `import` reads into the current level and returns whether the file came in.
 template <class Import>
-void importIntoShownLevel(EditorSession& session, Import&& import) {
-  const int slot = session.map.currentLevel;
-  import();
-  session.selectLevel(slot);
-  session.map.modified = true;
+bool importIntoShownLevel(EditorSession& session, Import&& import) {
+  const auto slot = chooseImportSlot(session, session.map.currentLevel);
+  if (!slot) return false;
+  bool read = false;
+  std::unique_ptr<LevelGrid> before;
+  {
+    LevelImport level(session, *slot);
+    read = import();
+    if (read) {
+      level.keep();
+      before = level.takeCellsBefore();
+    }
+  }
+  session.selectLevel(*slot);
+  if (before) session.recordUndoOf(*before);
   session.updateLevelList();
+  return read;
 }
 
 }  // namespace pyrovel

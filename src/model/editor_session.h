@@ -59,6 +59,12 @@ class EditorSession {
 
   // --- undo ---------------------------------------------------------------
   void recordUndo();
+  // One step back to `before`, the game layer of the current level as it was
+  // before a change already made (an import).
+  void recordUndoOf(const LevelGrid& before) {
+    undo_.recordCells(before, kGameLayer);
+    notify(kUndoState);
+  }
   // Records one step per stroke: only when the stroke undo mark is clear.
   void recordStrokeUndo() {
     if (!strokeUndoMark) recordUndo();

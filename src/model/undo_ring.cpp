@@ -5,9 +5,13 @@ namespace pyrovel {
 UndoRing::UndoRing() : ring_(std::make_unique<std::array<Snapshot, kSnapshots>>()) {}
 
 void UndoRing::record(Levelmap& map, int slot, int layer) {
+  recordCells(map.grid(layer, slot), layer);
+}
+
+void UndoRing::recordCells(const LevelGrid& cells, int layer) {
   redoCount_ = 0;
   Snapshot& s = (*ring_)[static_cast<std::size_t>(pos_)];
-  s.cells = map.grid(layer, slot);
+  s.cells = cells;
   s.layer = layer;
   pos_ = next(pos_);
   if (undoCount_ < kMaxSteps) ++undoCount_;

@@ -19,6 +19,8 @@ class UndoRing {
   void reset() { undoCount_ = redoCount_ = 0; }
   // Keeps the grid of `layer` as the state before the next change.
   void record(Levelmap& map, int slot, int layer);
+  // The same with the cells given: the state before a change already made.
+  void recordCells(const LevelGrid& cells, int layer);
   // Steps back or forward; false when there is nothing to do.
   bool undo(Levelmap& map, int slot);
   bool redo(Levelmap& map, int slot);

@@ -54,7 +54,7 @@ QString writeImage(const QTemporaryDir& dir, const std::vector<std::uint8_t>& by
 }
 
 struct Fixture {
-  SilentFrontend ui;
+  SilentFrontend ui{Answer::Yes};  // a second import replaces the level it filled
   EditorSession session{ui};
   ScriptedDialogs dialogs;
   QTemporaryDir dir;

@@ -145,7 +145,8 @@ TEST_F(SingleLevelIo, LevelNinetyNineTakesOneFileAndTheRestAreNamed) {
   EXPECT_EQ(s.map.header(100).title(), "b.lev");  // not overwritten by c or d
   EXPECT_EQ(s.map.currentLevel, 100);
   ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0], "Level 99 is the last level: 2 file(s) not imported (c.lev, d.lev)");
+  EXPECT_EQ(ui.messages[0],
+            "2 file(s) not imported, for want of a level to put them in (c.lev, d.lev)");
 }
 
 TEST_F(SingleLevelIo, BadFilesEndTheImportAndKeepWhatWasFilled) {
@@ -165,6 +166,7 @@ TEST_F(SingleLevelIo, BadFilesEndTheImportAndKeepWhatWasFilled) {
   EXPECT_EQ(s.map.currentLevel, 3);            // the last level filled
 
   s.selectLevel(4);
+  ui.answers = {Answer::Yes};  // replace "Kept": the broken file gives it back
   try {
     importLevel(s, 1, {file("short.lev", truncated)});
     FAIL() << "a short file must end the import";
@@ -224,6 +226,37 @@ TEST_F(SingleLevelIo, DiamondCavesTwoIsRefusedOnTheOneComputer) {
   EXPECT_FALSE(s.map.modified);
   EXPECT_EQ(s.map.currentLevel, 2);
   EXPECT_THROW(importLevel(s, 10, {}), LevelError);
+}
+
+TEST_F(SingleLevelIo, AnImportNeverMixesWithOrSilentlyReplacesALevel) {
+  makeLevel(3, 8, 8, "Mine");
+  s.map.header(3).setLevelTime(77);
+  const std::string small = file("small.lev", singleLevelFile(5, 5, "Small", "x"));
+
+  // The level shown holds something: No puts the file into the first empty level.
+  s.selectLevel(3);
+  ui.answers = {Answer::No};
+  EXPECT_EQ(importLevel(s, 1, {small}).filledSlots, std::vector<int>{4});
+  ASSERT_EQ(ui.questions.size(), 1u);
+  EXPECT_NE(ui.questions[0].find("Level 2 (Mine) is not empty"), std::string::npos);
+  EXPECT_EQ(s.map.header(3).title(), "Mine");
+
+  // Yes replaces it, from a cleared level: nothing of "Mine" stays.
+  s.selectLevel(3);
+  ui.answers = {Answer::Yes};
+  importLevel(s, 1, {small});
+  EXPECT_EQ(s.map.header(3).title(), "Small");
+  EXPECT_NE(s.map.header(3).levelTime(), 77);
+  EXPECT_EQ(s.map.cell(kGameLayer, 3, 7, 7), 0);
+  // ... and the cells come back with one undo.
+  EXPECT_TRUE(s.undo());
+  EXPECT_NE(s.map.cell(kGameLayer, 3, 7, 7), 0);
+
+  // Cancel imports nothing.
+  makeLevel(5, 8, 8, "Other");
+  ui.answers = {Answer::Cancel};
+  EXPECT_TRUE(importLevel(s, 1, {small}).filledSlots.empty());
+  EXPECT_EQ(s.map.header(5).title(), "Other");
 }
 
 }  // namespace

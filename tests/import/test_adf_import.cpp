@@ -49,8 +49,10 @@ TEST_F(AdfImport, FillsTheShownLevelAndStaysOnIt) {
   ASSERT_FALSE(session.messages.empty());
   EXPECT_EQ(session.messages[0], "Unsupported at level 4:5,7 :1");
 
-  // A second import overwrites the same level.
+  // A second import asks before it replaces the level it filled.
+  ui.answers = {Answer::Yes};
   ASSERT_TRUE(importAdfLevel(session, image(), 900));
+  EXPECT_EQ(ui.questions.size(), 1u);
   EXPECT_EQ(session.map.currentLevel, 5);
   EXPECT_NE(session.map.header(6).width(), 64);
 }
@@ -69,7 +71,7 @@ TEST_F(AdfImport, AFileTooShortForALevelLeavesTheLevelShown) {
   EXPECT_EQ(session.map.currentLevel, 5);
   EXPECT_EQ(session.map.header(5).width(), 3);
   ASSERT_EQ(session.messages.size(), 1u);
-  EXPECT_NE(session.messages[0].find("em.adf:NOTE (300 bytes)"), std::string::npos);
+  EXPECT_NE(session.messages[0].find("em.adf:NOTE (300 bytes;"), std::string::npos);
 }
 
 TEST_F(AdfImport, ADamagedFileChangesNothing) {

@@ -67,6 +67,7 @@ TEST_F(D64CaveImport, CaveFillsTheShownLevelTitledByItsEntry) {
 TEST_F(D64CaveImport, IntermissionOverwritesTheSameLevelOnASecondClick) {
   open();
   ASSERT_TRUE(importD64Entry(session, d64, entry(0)));
+  ui.answers = {Answer::Yes};  // replace the cave just imported
   ASSERT_TRUE(importD64Entry(session, d64, entry(1)));
   EXPECT_EQ(session.map.currentLevel, 5);
   EXPECT_EQ(session.map.header(5).intermission(), 255);

@@ -98,6 +98,7 @@ TEST_F(ResourceImport, CaveGoesIntoTheShownLevelWhichStaysShown) {
 
   // The intermission type marks the level; a short resource is no cave.
   const ResourceNode& ints = *pe.findType("BDINT");
+  ui.answers = {Answer::Yes, Answer::Yes};  // each replaces the level shown
   EXPECT_EQ(importResource(session, pe, ints, ints.children[0], false),
             ResourceLevelKind::Intermission);
   EXPECT_NE(header(4).intermission(), 0);

@@ -1,0 +1,122 @@
+#include "import/import_target.h"
+
+#include <string>
+
+#include "model/editor_session.h"
+#include "model/object_catalogue.h"
+
+namespace pyrovel {
+
+namespace {
+
+// The level list titles empty slots "Empty" and untitled ones "Level n":
+// neither is a title a user gave.
+bool hasOwnTitle(const Levelmap& map, int slot) {
+  const std::string title = map.header(slot).title();
+  return !title.empty() && title != "Empty" &&
+         title != "Level " + std::to_string(Levelmap::levelNumber(slot));
+}
+
+bool anyCell(const Levelmap& map, int slot) {
+  const LevelHeader& h = map.header(slot);
+  for (int x = 0; x < h.width() && x < kGridSide; ++x) {
+    for (int y = 0; y < h.height() && y < kGridSide; ++y) {
+      if (map.cell(kGameLayer, slot, x, y) != 0) return true;
+    }
+  }
+  return false;
+}
+
+bool isUntouchedNewLevel(const Levelmap& map, int slot) {
+  const LevelHeader& h = map.header(slot);
+  const int w = h.width(), hh = h.height();
+  for (int x = 0; x < w && x < kGridSide; ++x) {
+    for (int y = 0; y < hh && y < kGridSide; ++y) {
+      const bool border = x == 0 || x == w - 1 || y == 0 || y == hh - 1;
+      const int expected = x == 1 && y == 1 ? obj::LittleFellow
+                           : border         ? obj::SolidWall
+                                            : obj::Dirt;
+      if (map.cell(kGameLayer, slot, x, y) != expected) return false;
+    }
+  }
+  return true;
+}
+
+std::optional<int> firstEmptyLevel(const EditorSession& session, int after) {
+  for (int i = 1; i < kLastSlot; ++i) {
+    const int slot = (after - kFirstSlot + i) % kLastSlot + kFirstSlot;
+    if (!levelHoldsSomething(session, slot)) return slot;
+  }
+  return std::nullopt;
+}
+
+std::string levelName(const Levelmap& map, int slot) {
+  std::string name = "Level " + std::to_string(Levelmap::levelNumber(slot));
+  const std::string title = map.header(slot).title();
+  if (!title.empty()) name += " (" + title + ")";
+  return name;
+}
+
+}  // namespace
+
+bool levelHoldsSomething(const EditorSession& session, int slot) {
+  const Levelmap& map = session.map;
+  if (map.isEmptyLevel(slot)) return false;
+  if (hasOwnTitle(map, slot)) return true;
+  return anyCell(map, slot) && !isUntouchedNewLevel(map, slot);
+}
+
+std::optional<int> chooseImportSlot(EditorSession& session, int preferred) {
+  if (!levelHoldsSomething(session, preferred)) return preferred;
+  const std::string question =
+      levelName(session.map, preferred) + " is not empty. Replace it with the imported level?";
+  const auto empty = firstEmptyLevel(session, preferred);
+  if (!empty) {
+    if (session.ui().ask(question + " (No level is empty.)") == Answer::Yes) return preferred;
+    return std::nullopt;
+  }
+  switch (session.ui().ask(question + " No puts it into level " +
+                               std::to_string(Levelmap::levelNumber(*empty)) +
+                               ", the first empty level.",
+                           true)) {
+    case Answer::Yes:
+      return preferred;
+    case Answer::No:
+      return empty;
+    case Answer::Cancel:
+      break;
+  }
+  return std::nullopt;
+}
+
+LevelImport::LevelImport(EditorSession& session, int slot)
+    : session_(session),
+      slot_(slot),
+      header_(session.map.header(slot)),
+      game_(std::make_unique<LevelGrid>(session.map.grid(kGameLayer, slot))),
+      background_(std::make_unique<LevelGrid>(session.map.grid(kBackgroundLayer, slot))),
+      memo_(session.map.bdcffMemo[static_cast<std::size_t>(slot)]),
+      modified_(session.map.modified) {
+  session.selectLevel(slot);
+  Levelmap& map = session.map;
+  map.header(slot).clear();
+  map.grid(kGameLayer, slot).fill(0);
+  map.grid(kBackgroundLayer, slot).fill(0);
+  map.bdcffMemo[static_cast<std::size_t>(slot)].clear();
+}
+
+LevelImport::~LevelImport() {
+  Levelmap& map = session_.map;
+  if (kept_) {
+    map.modified = true;
+    return;
+  }
+  map.header(slot_) = header_;
+  if (game_) map.grid(kGameLayer, slot_) = *game_;
+  map.grid(kBackgroundLayer, slot_) = *background_;
+  map.bdcffMemo[static_cast<std::size_t>(slot_)] = memo_;
+  map.modified = modified_;
+  session_.selectLevel(slot_);
+}
+
+}  // namespace pyrovel

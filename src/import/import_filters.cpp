@@ -45,7 +45,7 @@ constexpr std::array<ImportFilter, 9> kFilters{{
     {4, "Atari", "*.cav", "atari", alwaysReads<importAtariLevel>},
     {5, "Diamond Caves 2", "*.*", "dc2", alwaysReads<importDc2Level>},
     {6, "BoulderRush", "*.cav", "boulderrush", alwaysReads<importBoulderRushLevel>},
-    {7, "Rocks & Diamonds", "*.lvl", "rnd", alwaysReads<importRndLevel>},
+    {7, "Rocks & Diamonds", "*.lvl;*.level", "rnd", alwaysReads<importRndLevel>},
     {8, "Emerald Mine Level", "*.*", "em", importEm},
     {9, "Mikeysoft Boulder level", "*.bou", "bou", alwaysReads<decodeMikeysoftLevel>},
 }};

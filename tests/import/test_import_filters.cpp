@@ -17,7 +17,7 @@ TEST(ImportFilters, TheDialogsFilterTextAndLookups) {
   EXPECT_EQ(importFilterText(),
             "Pyrovel level|*.lev|Boulderoid levels|*.map|Boulderdash Construction Kit "
             "levels|*.cav;*.int|Atari|*.cav|Diamond Caves 2|*.*|BoulderRush|*.cav|Rocks & "
-            "Diamonds|*.lvl|Emerald Mine Level|*.*|Mikeysoft Boulder level|*.bou");
+            "Diamonds|*.lvl;*.level|Emerald Mine Level|*.*|Mikeysoft Boulder level|*.bou");
   ASSERT_EQ(importFilters().size(), 9u);
   for (std::size_t i = 0; i < importFilters().size(); ++i) {
     EXPECT_EQ(importFilters()[i].index, static_cast<int>(i) + 1);

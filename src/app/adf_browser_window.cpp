@@ -44,7 +44,7 @@ QToolButton* speedButton(QWidget* parent, const char* name, const QString& hint,
 }
 
 QSpinBox* blockNumberEdit(QWidget* parent, const char* name) {
-  return namedSpinEdit(parent, name, 0, kAdfBlockCount - 1);
+  return namedSpinEdit(parent, name, 0, kAdfHdBlockCount - 1);
 }
 
 constexpr int kBlockColumn = 1;
@@ -220,7 +220,9 @@ QWidget* AdfBrowserWindow::makeDumpPanel() {
     browser_.goToBlock(blockNumber_->value());
     showBlockView();
   });
-  connect(root, &QPushButton::clicked, this, [this] { showBlock(kAdfRootBlock); });
+  connect(root, &QPushButton::clicked, this, [this] {
+    if (browser_.isOpen()) showBlock(browser_.image().rootBlock());
+  });
   needImage_ << prev << next << go << root << blockNumber_;
   for (QWidget* w : needImage_) w->setEnabled(false);
   return panel;

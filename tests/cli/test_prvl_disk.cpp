@@ -58,9 +58,9 @@ TEST_F(PrvlDisk, ListsBothKindsOfImage) {
   ASSERT_EQ(adf.status, 0) << adf.out;
   EXPECT_TRUE(has(adf, "Amiga disk \"EMDISK\" (OFS)")) << adf.out;
   EXPECT_TRUE(has(adf, "  890  dir")) << adf.out;
-  EXPECT_TRUE(has(adf, " 1000  file         700  Readme")) << adf.out;
+  EXPECT_TRUE(has(adf, " 1000  file           700  Readme")) << adf.out;
   Outcome folder = prvl("disk ls " + dir.path("em.adf") + " levels");
-  EXPECT_TRUE(has(folder, "  900  file        2106  Level1")) << folder.out;
+  EXPECT_TRUE(has(folder, "  900  file          2106  Level1")) << folder.out;
 
   Outcome d64 = prvl("disk ls " + dir.path("caves.d64"));
   ASSERT_EQ(d64.status, 0) << d64.out;
@@ -134,6 +134,70 @@ TEST_F(PrvlDisk, FailuresSayWhyAndWriteNothing) {
   }
   EXPECT_FALSE(std::filesystem::exists(map));
   EXPECT_FALSE(std::filesystem::exists(dir.path("x")));
+}
+
+// A high-density fast-file-system disk (root block 1760) with an entry of
+// each kind, and a name whose bytes run on past its length byte.
+TEST_F(PrvlDisk, HighDensityDisksTellFilesFoldersAndLinksApart) {
+  testing::AdfBuilder adf;
+  adf.image.resize(1802240);
+  const std::uint8_t boot[] = {'D', 'O', 'S', 1};
+  std::copy(std::begin(boot), std::end(boot), adf.image.begin());
+  adf.header(1760, "BIGDISK");
+  adf.secondaryType(1760, 1);
+  // An FFS file: the header lists its data blocks from 308 down.
+  const auto content = testing::countingBytes(600, 3);
+  adf.header(1800, "Cave1", 1801, 600);
+  adf.secondaryType(1800, -3);
+  adf.put32(1800, 8, 2);
+  adf.put32(1800, 308, 1801);
+  adf.put32(1800, 304, 1802);
+  std::copy(content.begin(), content.end(), adf.block(1801));
+  adf.header(1810, "Levels");
+  adf.secondaryType(1810, 2);
+  adf.header(1820, "Shortcut");
+  adf.secondaryType(1820, 3);
+  const std::string path = "Levels/Cave1";
+  std::copy(path.begin(), path.end(), adf.block(1820) + 24);
+  adf.header(1830, "Twin");
+  adf.secondaryType(1830, -4);
+  adf.put32(1830, 468, 1800);
+  adf.header(1840, "Empty");
+  adf.secondaryType(1840, -3);
+  adf.header(1850, "file_3a", 0, 0);
+  adf.secondaryType(1850, -3);
+  const std::string leftover = "file_3a.Second";  // an older, longer name under it
+  std::copy(leftover.begin(), leftover.end(), adf.block(1850) + 433);
+  int slot = 0;
+  for (int block : {1800, 1810, 1820, 1830, 1840, 1850}) adf.hash(1760, slot++, block);
+  const std::string image = dir.path("hd.adf");
+  testing::writeAll(image, adf.image);
+
+  const Outcome ls = prvl("disk ls " + image);
+  ASSERT_EQ(ls.status, 0) << ls.out;
+  EXPECT_TRUE(has(ls, "Amiga disk \"BIGDISK\" (FFS, high density)")) << ls.out;
+  EXPECT_TRUE(has(ls, " 1800  file           600  Cave1\n")) << ls.out;
+  EXPECT_TRUE(has(ls, " 1810  dir                 Levels\n")) << ls.out;
+  EXPECT_TRUE(has(ls, " 1820  softlink            Shortcut -> Levels/Cave1\n")) << ls.out;
+  EXPECT_TRUE(has(ls, " 1830  hardlink       600  Twin -> Cave1\n")) << ls.out;
+  EXPECT_TRUE(has(ls, " 1840  file             0  Empty\n")) << ls.out;
+  EXPECT_TRUE(has(ls, " 1850  file             0  file_3a\n")) << ls.out;
+
+  const std::string twin = dir.path("twin.bin");
+  EXPECT_EQ(prvl("disk extract " + image + " twin -o " + twin).status, 0);
+  EXPECT_EQ(testing::readAll(twin), content);
+  EXPECT_EQ(prvl("disk extract " + image + " file_3a -o " + dir.path("f3")).status, 0);
+
+  for (const char* refused : {"Levels", "Shortcut"}) {
+    const std::string out = dir.path(std::string(refused) + ".bin");
+    const Outcome r = prvl("disk extract " + image + " " + refused + " -o " + out);
+    EXPECT_EQ(r.status, 1) << r.out;
+    EXPECT_TRUE(has(r, image)) << r.out;
+    EXPECT_TRUE(has(r, refused == std::string("Levels") ? "\"Levels\" is a folder"
+                                                        : "\"Shortcut\" is a soft link to"))
+        << r.out;
+    EXPECT_FALSE(std::filesystem::exists(out));
+  }
 }
 
 }  // namespace

@@ -48,7 +48,11 @@ DiskImage openImage(const std::string& path) {
   const auto size = std::filesystem::file_size(path, ec);
   if (ec) throw LevelError(path, std::nullopt, std::nullopt, "cannot read: " + ec.message());
   if (size == kAdfImageSize || size == kAdfHdImageSize) return AdfImage::load(path);
-  if (size == kD64ImageSize || size == kD64WithErrorBytesSize) return D64Image::load(path);
+  if (size == kD64ImageSize || size == kD64WithErrorBytesSize || size == kD64Image40Size ||
+      size == kD64Image40WithErrorsSize || size == kD64Image42Size ||
+      size == kD64Image42WithErrorsSize) {
+    return D64Image::load(path);
+  }
   throw LevelError(
       path, std::nullopt, std::nullopt,
       "neither an ADF nor a D64 image by its name or size (" + std::to_string(size) + " bytes)");

@@ -200,5 +200,36 @@ TEST_F(PrvlDisk, HighDensityDisksTellFilesFoldersAndLinksApart) {
   }
 }
 
+// A 40-track disk whose cave lies on track 38 under a name in the shifted
+// character set, as a C64 in its other mode writes it.
+TEST_F(PrvlDisk, FortyTrackDisksAndShiftedNames) {
+  testing::D64Builder d64;
+  d64.image.resize(196608);
+  d64.header("\xC2\xC9\xC7 \xC4\xC9\xD3\xCB");
+  d64.link(18, 1, 0, 0xFF);
+  std::vector<std::uint8_t> cave(500, 0x77);
+  cave[444] = 150;
+  d64.file({{38, 0}, {38, 1}}, cave);
+  d64.entry(18, 1, 0, 0x82, 38, 0, "\xC3\xC1\xD6\xC5\x31.\xC3\xC1\xD6", 2);
+  d64.file({{40, 16}}, testing::countingBytes(30));
+  d64.entry(18, 1, 1, 0x81, 40, 16, "\xD2\x45\x41\x44\xCD\x45", 1);  // "ReadMe"
+  const std::string image = dir.path("forty.d64");
+  testing::writeAll(image, d64.image);
+
+  const Outcome ls = prvl("disk ls " + image);
+  ASSERT_EQ(ls.status, 0) << ls.out;
+  EXPECT_TRUE(has(ls, "C64 disk \"BIG DISK\"")) << ls.out;
+  EXPECT_TRUE(has(ls, "38/0  CAVE1.CAV\n")) << ls.out;
+  EXPECT_TRUE(has(ls, "40/16  ReadMe\n")) << ls.out;
+  EXPECT_FALSE(has(ls, "note")) << ls.out;
+
+  const std::string map = dir.path("forty.map");
+  const Outcome in = prvl("disk import " + image + " cave1.cav --into " + map);
+  EXPECT_EQ(in.status, 0) << in.out;
+  const Outcome out = prvl("disk extract " + image + " readme -o " + dir.path("readme"));
+  EXPECT_EQ(out.status, 0) << out.out;
+  EXPECT_EQ(testing::readAll(dir.path("readme")), testing::countingBytes(30));
+}
+
 }  // namespace
 }  // namespace pyrovel

@@ -52,6 +52,7 @@ const ImportFilter* filterForExtension(const std::string& path) {
   if (ext == ".map") return findImportFilter("boulderoid");
   if (ext == ".lvl" || ext == ".level") return findImportFilter("rnd");
   if (ext == ".bou") return findImportFilter("bou");
+  if (ext == ".sp") return findImportFilter("sp");
   return nullptr;
 }
 

@@ -137,6 +137,14 @@ TEST_F(PrvlImport, RefusalsAndFailuresWriteNothing) {
   EXPECT_TRUE(has(r, "cut.lvl: level 1: offset 170: unexpected end of file")) << r.out;
   EXPECT_FALSE(has(r, "Unsupported at level 1")) << r.out;  // a cut level is not read at all
 
+  // A BRC caveset is not a BoulderRush cave.
+  const Outcome brc = prvl("import " + dir.path("brc.map") + " " + file("set.brc", Bytes(3000, 0)) +
+                           " --type boulderrush");
+  EXPECT_EQ(brc.status, 1) << brc.out;
+  EXPECT_TRUE(has(brc, "set.brc: level 0: a BRC caveset")) << brc.out;
+  EXPECT_FALSE(std::ifstream(dir.path("brc.map")).good());
+
+
   EXPECT_FALSE(std::ifstream(out).good());
 }
 

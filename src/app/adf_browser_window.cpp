@@ -307,9 +307,12 @@ void AdfBrowserWindow::showListing() {
   for (std::size_t i = 0; i < entries.size(); ++i) {
     const AdfEntry& e = entries[i];
     auto* item = new QTreeWidgetItem(fileList_);
-    item->setText(0, fromRecordText(e.name));
+    // A link shows what it stands for.
+    item->setText(0, e.target.empty() ? fromRecordText(e.name)
+                                      : fromRecordText(e.name) + " -> " + fromRecordText(e.target));
     item->setText(kBlockColumn, QString::number(e.block));
-    item->setText(kSizeColumn, e.folder ? QString() : QString::number(e.size));
+    const bool sized = !e.folder && e.kind != AdfEntryKind::SoftLink;
+    item->setText(kSizeColumn, sized ? QString::number(e.size) : QString());
     item->setTextAlignment(kBlockColumn, Qt::AlignRight | Qt::AlignVCenter);
     item->setTextAlignment(kSizeColumn, Qt::AlignRight | Qt::AlignVCenter);
     item->setIcon(0, e.folder ? folder : file);

@@ -114,9 +114,11 @@ AdfEntry AdfImage::entry(int headerBlock) const {
       e.kind = AdfEntryKind::HardLink;
       const std::uint32_t linked = blockField32(headerBlock, adf::kHardLinkTarget);
       if (!validBlock(linked)) {
-        blocks_.fail(headerBlock, adf::kHardLinkTarget,
-                     quoted(e.name) + ": hard link to block " + std::to_string(linked) +
-                         ", which lies outside the disk");
+        // Listed all the same; extracting it is refused.
+        e.contentBlock = kAdfBrokenLink;
+        e.target = "block " + std::to_string(linked) + ", outside the disk";
+        e.size = 0;
+        return e;
       }
       e.contentBlock = static_cast<int>(linked);
       e.target = blockName(e.contentBlock);
@@ -205,6 +207,9 @@ Bytes AdfImage::extract(int headerBlock) const {
     blocks_.fail(
         headerBlock, adf::kSoftLinkPath,
         quoted(e.name) + " is a soft link to " + quoted(e.target) + ": extract the file it names");
+  }
+  if (e.contentBlock == kAdfBrokenLink) {
+    blocks_.fail(headerBlock, adf::kHardLinkTarget, quoted(e.name) + ": hard link to " + e.target);
   }
   if (e.kind == AdfEntryKind::HardLink && entry(e.contentBlock).kind != AdfEntryKind::File) {
     blocks_.fail(headerBlock, adf::kHardLinkTarget,

@@ -53,6 +53,8 @@ inline constexpr int kSecondaryType = 508;   // header block: root, folder, file
 }  // namespace adf
 
 enum class AdfEntryKind { File, Folder, SoftLink, HardLink };
+// The content block of a hard link that points outside the disk.
+inline constexpr int kAdfBrokenLink = -1;
 
 // One item of a directory listing.
 struct AdfEntry {

@@ -168,8 +168,11 @@ TEST_F(PrvlDisk, HighDensityDisksTellFilesFoldersAndLinksApart) {
   adf.secondaryType(1850, -3);
   const std::string leftover = "file_3a.Second";  // an older, longer name under it
   std::copy(leftover.begin(), leftover.end(), adf.block(1850) + 433);
+  adf.header(1860, "Lost");  // a hard link out of the disk
+  adf.secondaryType(1860, -4);
+  adf.put32(1860, 468, 9999);
   int slot = 0;
-  for (int block : {1800, 1810, 1820, 1830, 1840, 1850}) adf.hash(1760, slot++, block);
+  for (int block : {1800, 1810, 1820, 1830, 1840, 1850, 1860}) adf.hash(1760, slot++, block);
   const std::string image = dir.path("hd.adf");
   testing::writeAll(image, adf.image);
 
@@ -188,14 +191,19 @@ TEST_F(PrvlDisk, HighDensityDisksTellFilesFoldersAndLinksApart) {
   EXPECT_EQ(testing::readAll(twin), content);
   EXPECT_EQ(prvl("disk extract " + image + " file_3a -o " + dir.path("f3")).status, 0);
 
-  for (const char* refused : {"Levels", "Shortcut"}) {
-    const std::string out = dir.path(std::string(refused) + ".bin");
+  EXPECT_TRUE(has(ls, " 1860  hardlink         0  Lost -> block 9999, outside the disk\n"))
+      << ls.out;
+
+  const std::vector<std::pair<std::string, std::string>> refusals = {
+      {"Levels", "\"Levels\" is a folder"},
+      {"Shortcut", "\"Shortcut\" is a soft link to \"Levels/Cave1\""},
+      {"Lost", "\"Lost\": hard link to block 9999"}};
+  for (const auto& [refused, why] : refusals) {
+    const std::string out = dir.path(refused + ".bin");
     const Outcome r = prvl("disk extract " + image + " " + refused + " -o " + out);
     EXPECT_EQ(r.status, 1) << r.out;
     EXPECT_TRUE(has(r, image)) << r.out;
-    EXPECT_TRUE(has(r, refused == std::string("Levels") ? "\"Levels\" is a folder"
-                                                        : "\"Shortcut\" is a soft link to"))
-        << r.out;
+    EXPECT_TRUE(has(r, why)) << r.out;
     EXPECT_FALSE(std::filesystem::exists(out));
   }
 }

@@ -44,7 +44,7 @@ QToolButton* speedButton(QWidget* parent, const char* name, const QString& hint,
 }
 
 QSpinBox* blockNumberEdit(QWidget* parent, const char* name) {
-  return namedSpinEdit(parent, name, 0, kAdfBlockCount - 1);
+  return namedSpinEdit(parent, name, 0, kAdfHdBlockCount - 1);
 }
 
 constexpr int kBlockColumn = 1;
@@ -220,7 +220,9 @@ QWidget* AdfBrowserWindow::makeDumpPanel() {
     browser_.goToBlock(blockNumber_->value());
     showBlockView();
   });
-  connect(root, &QPushButton::clicked, this, [this] { showBlock(kAdfRootBlock); });
+  connect(root, &QPushButton::clicked, this, [this] {
+    if (browser_.isOpen()) showBlock(browser_.image().rootBlock());
+  });
   needImage_ << prev << next << go << root << blockNumber_;
   for (QWidget* w : needImage_) w->setEnabled(false);
   return panel;
@@ -305,9 +307,12 @@ void AdfBrowserWindow::showListing() {
   for (std::size_t i = 0; i < entries.size(); ++i) {
     const AdfEntry& e = entries[i];
     auto* item = new QTreeWidgetItem(fileList_);
-    item->setText(0, fromRecordText(e.name));
+    // A link shows what it stands for.
+    item->setText(0, e.target.empty() ? fromRecordText(e.name)
+                                      : fromRecordText(e.name) + " -> " + fromRecordText(e.target));
     item->setText(kBlockColumn, QString::number(e.block));
-    item->setText(kSizeColumn, e.folder ? QString() : QString::number(e.size));
+    const bool sized = !e.folder && e.kind != AdfEntryKind::SoftLink;
+    item->setText(kSizeColumn, sized ? QString::number(e.size) : QString());
     item->setTextAlignment(kBlockColumn, Qt::AlignRight | Qt::AlignVCenter);
     item->setTextAlignment(kSizeColumn, Qt::AlignRight | Qt::AlignVCenter);
     item->setIcon(0, e.folder ? folder : file);

@@ -32,7 +32,7 @@ std::string engineText(const C64EngineMatch& m) {
 }
 
 int scan(const std::string& dump) {
-  const C64DumpScan s = scanC64Dump(readFileBytes(dump), dump);
+  const C64DumpScan s = scanConvertibleC64Dump(readFileBytes(dump), dump);
   std::cout << "input: " << c64InputKindName(s.kind) << "\n";
   if (!s.match) {
     for (const std::string& line : s.report) std::cerr << line << "\n";

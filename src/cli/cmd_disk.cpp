@@ -47,8 +47,12 @@ DiskImage openImage(const std::string& path) {
   std::error_code ec;
   const auto size = std::filesystem::file_size(path, ec);
   if (ec) throw LevelError(path, std::nullopt, std::nullopt, "cannot read: " + ec.message());
-  if (size == kAdfImageSize) return AdfImage::load(path);
-  if (size == kD64ImageSize || size == kD64WithErrorBytesSize) return D64Image::load(path);
+  if (size == kAdfImageSize || size == kAdfHdImageSize) return AdfImage::load(path);
+  if (size == kD64ImageSize || size == kD64WithErrorBytesSize || size == kD64Image40Size ||
+      size == kD64Image40WithErrorsSize || size == kD64Image42Size ||
+      size == kD64Image42WithErrorsSize) {
+    return D64Image::load(path);
+  }
   throw LevelError(
       path, std::nullopt, std::nullopt,
       "neither an ADF nor a D64 image by its name or size (" + std::to_string(size) + " bytes)");
@@ -64,25 +68,42 @@ std::string row(const char* format, auto... values) {
   return buf;
 }
 
+const char* kindName(AdfEntryKind kind) {
+  switch (kind) {
+    case AdfEntryKind::Folder:
+      return "dir";
+    case AdfEntryKind::SoftLink:
+      return "softlink";
+    case AdfEntryKind::HardLink:
+      return "hardlink";
+    case AdfEntryKind::File:
+      break;
+  }
+  return "file";
+}
+
 int listAdf(const AdfImage& image, const std::string& folder) {
-  int directory = kAdfRootBlock;
+  int directory = image.rootBlock();
   if (!folder.empty()) {
     const auto entry = image.findEntry(folder);
     if (!entry || !entry->folder) {
       std::cerr << "prvl disk: " << image.path() << ": no folder " << folder << "\n";
       return 1;
     }
-    directory = entry->block;
+    directory = entry->contentBlock;
   }
   std::vector<std::string> notes;
   const auto entries = image.entries(directory, &notes);
   std::cout << image.path() << ": Amiga disk \"" << latin1ToUtf8(image.diskName()) << "\" ("
-            << (image.isFastFileSystem() ? "FFS" : "OFS") << ")\n"
-            << "block  kind        size  name\n";
+            << (image.isFastFileSystem() ? "FFS" : "OFS")
+            << (image.blockCount() == kAdfHdBlockCount ? ", high density" : "") << ")\n"
+            << "block  kind          size  name\n";
   for (const AdfEntry& e : entries) {
-    std::cout << row("%5d  %-6s", e.block, e.folder ? "dir" : "file")
-              << (e.folder ? row("%10s", "") : row("%10u", static_cast<unsigned>(e.size))) << "  "
-              << e.displayName() << "\n";
+    const bool sized = !e.folder && e.kind != AdfEntryKind::SoftLink;
+    std::cout << row("%5d  %-8s", e.block, kindName(e.kind))
+              << (sized ? row("%10u", static_cast<unsigned>(e.size)) : row("%10s", "")) << "  "
+              << e.displayName() << (e.target.empty() ? std::string() : " -> " + e.displayTarget())
+              << "\n";
   }
   printNotes(notes);
   return 0;

@@ -51,8 +51,9 @@ const ImportFilter* filterForExtension(const std::string& path) {
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   if (ext == ".cav" || ext == ".int") return findImportFilter("cav");
   if (ext == ".map") return findImportFilter("boulderoid");
-  if (ext == ".lvl") return findImportFilter("rnd");
+  if (ext == ".lvl" || ext == ".level") return findImportFilter("rnd");
   if (ext == ".bou") return findImportFilter("bou");
+  if (ext == ".sp") return findImportFilter("sp");
   return nullptr;
 }
 

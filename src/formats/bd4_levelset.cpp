@@ -4,6 +4,7 @@
 
 #include "formats/bd4_record.h"
 #include "formats/em_formats.h"
+#include "formats/em_original.h"
 #include "formats/levelset_io.h"
 #include "model/file_io.h"
 #include "model/text_case.h"
@@ -41,11 +42,13 @@ void readBd4Levelset(LevelsetRead& read, const Bytes& data, const std::string& p
                            std::to_string(offset > data.size() ? 0 : data.size() - offset) +
                            " left)");
     }
-    const std::span<const std::uint8_t> record(data.data() + offset, kBd4RecordSize);
+    // Records copied from the original Emerald Mine disks are read decrypted.
+    const EmPlainLevel plain = emPlainLevel(std::span(data.data() + offset, kBd4RecordSize));
+    const std::span<const std::uint8_t> record(plain.bytes);
     LevelHeader& h = map.header(slot);
     h.setWidth(kEmMapWidth);
     h.setHeight(kEmMapHeight);
-    decodeEmMap(record.first(kEmMapBytes), map, slot, layer);
+    decodeEmMap(record.first(kEmMapBytes), map, slot, layer, plain.codeToObject);
     const EmStarts starts = readBd4Header(record, h, true);
     for (std::string& line : placeEmPlayers(starts, map, slot, layer)) {
       read.report.notes.push_back(line);

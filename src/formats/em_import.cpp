@@ -4,6 +4,7 @@
 #include "formats/bd4_record.h"
 #include "formats/bdcff_das_text.h"
 #include "formats/em_formats.h"
+#include "formats/em_original.h"
 #include "formats/em_v6_record.h"
 #include "formats/levelset_io.h"
 #include "formats/memo_lines.h"
@@ -52,14 +53,17 @@ bool readEmLevel(Levelmap& map, int slot, const Bytes& data, const std::string& 
                          ")");
   }
 
-  const std::span<const std::uint8_t> record(data);
-  for (const EmMapNote& note : decodeEmMap(record.first(kEmMapBytes), map, slot, layer)) {
+  // Original files are read decrypted, with their own map codes.
+  const EmPlainLevel plain = emPlainLevel(data);
+  const std::span<const std::uint8_t> record(plain.bytes);
+  for (const EmMapNote& note :
+       decodeEmMap(record.first(kEmMapBytes), map, slot, layer, plain.codeToObject)) {
     notes.push_back(emNoteText(note, level));
   }
   if (size != kEmMapOnlySize) {
     LevelHeader& h = map.header(slot);
     const EmStarts starts =
-        size < kEmMapOnlySize ? readBd4Header(record, h, false) : readEmV6Header(record, h);
+        hasEmV6Mark(record) ? readEmV6Header(record, h) : readBd4Header(record, h, false);
     h.setWidth(kEmMapWidth);
     h.setHeight(kEmMapHeight);
     for (std::string& line : placeEmPlayers(starts, map, slot, layer)) notes.push_back(line);

@@ -23,14 +23,14 @@ void encodeEmMap(const Levelmap& map, int slot, int layer, std::span<std::uint8_
 }
 
 std::vector<EmMapNote> decodeEmMap(std::span<const std::uint8_t> bytes, Levelmap& map, int slot,
-                                   int layer) {
+                                   int layer, EmCodeReader codeToObject) {
   std::vector<EmMapNote> notes;
   for (int y = 0; y < kEmMapHeight; ++y) {
     // Cells of this row that a right-moving object already took.
     std::array<bool, kEmMapWidth + 1> movedInto{};
     for (int x = 0; x < kEmMapWidth; ++x) {
       const std::uint8_t b = bytes[static_cast<std::size_t>(kEmMapWidth * y + x)];
-      const int result = emCodeToObject(b);
+      const int result = codeToObject(b);
       const EmMarker* marker = findEmMarker(result);
       int own = marker ? marker->object : result;
       if (marker && marker->move != 0) {

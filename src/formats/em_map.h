@@ -46,9 +46,11 @@ struct EmMapNote {
 // neighbouring cell it moves to, its own cell left empty. At the map's left
 // and right edges it stays in its own cell, and an object moved into a cell
 // wins over the object of that cell's own byte. Returns the unknown codes
-// and markers met, in file order.
+// and markers met, in file order. `codeToObject` is the table of the
+// record's version (the original games read a few codes differently).
+using EmCodeReader = int (*)(std::uint8_t);
 std::vector<EmMapNote> decodeEmMap(std::span<const std::uint8_t> bytes, Levelmap& map, int slot,
-                                   int layer);
+                                   int layer, EmCodeReader codeToObject = emCodeToObject);
 
 // The text of a note for the message memo; `level` is the level number (0..99).
 std::string emNoteText(const EmMapNote& note, int level);

@@ -28,6 +28,15 @@ int objectOfEmCode(std::uint8_t code) {
 }
 }  // namespace
 
+namespace {
+constexpr std::array<std::uint8_t, 4> kVersionMark{0xFF, '6', '0', '0'};
+}  // namespace
+
+bool hasEmV6Mark(std::span<const std::uint8_t> record) {
+  return record.size() >= emv6::oVersionMark + kVersionMark.size() &&
+         std::equal(kVersionMark.begin(), kVersionMark.end(), record.begin() + emv6::oVersionMark);
+}
+
 EmV6Record writeEmV6Record(Levelmap& map, int slot, int layer) {
   makeLevelFit(map, slot, layer);
   const LevelHeader& h = map.header(slot);
@@ -39,7 +48,6 @@ EmV6Record writeEmV6Record(Levelmap& map, int slot, int layer) {
     }
   }
   encodeEmCommonHeader(h, record);
-  constexpr std::array<std::uint8_t, 4> kVersionMark{0xFF, '6', '0', '0'};
   std::copy(kVersionMark.begin(), kVersionMark.end(), record.begin() + emv6::oVersionMark);
   putU16be(&record[emv6::oLevelTime],
            static_cast<std::uint16_t>(h.levelTime() * emv6::kSecondsPerTimeUnit));

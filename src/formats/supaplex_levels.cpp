@@ -1,23 +1,18 @@
 // Supaplex level files ("LEVELS.DAT", "LEVELS.D01", ...): 1536-byte records,
-// one level each, of which the editor takes the 60 x 24 map and the number
-// of infotrons needed.
+// one level each (see supaplex_record.h), the first 100 of them.
 #include <span>
 #include <string>
 
 #include "formats/cell_notes.h"
 #include "formats/levelset_io.h"
-#include "formats/supaplex_codes.h"
+#include "formats/supaplex_record.h"
 #include "model/file_io.h"
 
 namespace pyrovel {
 
 namespace {
 
-constexpr std::size_t kRecordSize = 1536;
-constexpr int kMapWidth = 60, kMapHeight = 24;
-constexpr std::size_t kInfotronsNeeded = 1470;
-constexpr int kSupaplexLevelTime = 200;
-constexpr int kSupaplexEmeraldScore = 3;
+constexpr std::size_t kRecordSize = kSupaplexRecordSize;
 constexpr const char* kGaugeLabel = "Supaplex import";
 
 class SupaplexReader {
@@ -27,6 +22,9 @@ class SupaplexReader {
 
   void run() {
     map_.currentLevel = kFirstSlot;
+    if (const auto note = supaplexLeftOutNote(data_.size(), path_)) {
+      read_.report.notes.push_back(*note);
+    }
     read_.ui.progress(0, kLastSlot, kGaugeLabel);
     for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
       const std::size_t offset = static_cast<std::size_t>(slot - kFirstSlot) * kRecordSize;
@@ -47,40 +45,13 @@ class SupaplexReader {
  private:
   // True when the user chose to stop at an unknown byte.
   bool readLevel(int slot, std::span<const std::uint8_t> record) {
-    LevelHeader& h = map_.header(slot);
-    h.setWidth(kMapWidth);
-    h.setHeight(kMapHeight);
-    const int layer = map_.currentLayer;
-    const int level = Levelmap::levelNumber(slot);
-    bool stop = false;
-    int infotrons = 0;
-    for (int y = 0; y < kMapHeight; ++y) {
-      for (int x = 0; x < kMapWidth; ++x) {
-        const std::uint8_t b = record[static_cast<std::size_t>(kMapWidth * y + x)];
-        int object = supaplexCodeToObject(b);
-        if (object == kSupaplexUnknown) {
-          // A Grover with a memo line, so the status bar can tell what it was.
-          object = 15;
-          read_.report.notes.push_back(unsupportedAt(level, x, y, b));
-          if (!asked_) {
-            asked_ = true;
-            stop =
-                read_.ui.ask("Onbekend karakter: " + std::to_string(b) + " Exit ?") == Answer::Yes;
-          }
-        }
-        map_.cell(layer, slot, x, y) = object;
-        if (b == kSupaplexMurphy) {
-          h.setPlayerX(x);
-          h.setPlayerY(y);
-        }
-        if (b == kSupaplexInfotron) ++infotrons;
-      }
-    }
-    const int needed = record[kInfotronsNeeded];
-    h.setDiamondsNeeded(needed != 0 ? needed : infotrons);
-    h.setLevelTime(kSupaplexLevelTime);
-    h.setEmeraldScore(kSupaplexEmeraldScore);
-    return stop;
+    SupaplexRecordRead read =
+        readSupaplexRecord(record, map_, slot, map_.currentLayer, Levelmap::levelNumber(slot));
+    read_.report.notes.insert(read_.report.notes.end(), read.notes.begin(), read.notes.end());
+    if (!read.firstUnknown || asked_) return false;
+    asked_ = true;
+    return read_.ui.ask("Onbekend karakter: " + std::to_string(*read.firstUnknown) + " Exit ?") ==
+           Answer::Yes;
   }
 
   LevelsetRead& read_;

@@ -61,7 +61,7 @@ std::optional<int> AdfImage::find(std::string_view text, int fromBlock) const {
   const std::string wanted = utf8ToLatin1(text).value_or(std::string(text));
   if (wanted.empty() || wanted.size() > static_cast<std::size_t>(kAdfBlockSize))
     return std::nullopt;
-  for (int n = std::max(fromBlock, 0); n < kAdfBlockCount; ++n) {
+  for (int n = std::max(fromBlock, 0); n < blockCount(); ++n) {
     const auto b = block(n);
     const auto hit =
         std::search(b.begin(), b.end(), wanted.begin(), wanted.end(),

@@ -9,7 +9,7 @@ namespace pyrovel {
 void AdfBrowser::openImage(const std::string& path) {
   AdfImage opened = AdfImage::load(path);
   image_.emplace(std::move(opened));
-  getdir(kAdfRootBlock);
+  getdir(image().rootBlock());
   showBlock(0);
 }
 
@@ -22,8 +22,8 @@ void AdfBrowser::getdir(int block) {
 }
 
 void AdfBrowser::previousFolder() {
-  getdir(kAdfRootBlock);
-  showBlock(kAdfRootBlock);
+  getdir(image().rootBlock());
+  showBlock(image().rootBlock());
 }
 
 void AdfBrowser::showBlock(int n) {
@@ -39,11 +39,11 @@ void AdfBrowser::previousBlock() {
 }
 
 void AdfBrowser::nextBlock() {
-  showBlock(std::min(currentBlock_ + 1, kAdfBlockCount - 1));
+  showBlock(std::min(currentBlock_ + 1, image().blockCount() - 1));
 }
 
 void AdfBrowser::goToBlock(int value) {
-  showBlock(std::clamp(value, 0, kAdfBlockCount - 1));
+  showBlock(std::clamp(value, 0, image().blockCount() - 1));
 }
 
 void AdfBrowser::click(const AdfEntry& entry) {
@@ -59,7 +59,7 @@ std::optional<int> AdfBrowser::search(const std::string& text, int fromBlock) {
 AdfBrowser::Opened AdfBrowser::doubleClick(EditorSession& session, const AdfEntry& entry) {
   showBlock(entry.block);
   if (entry.folder) {
-    getdir(entry.block);
+    getdir(entry.contentBlock);
     return Opened::Folder;
   }
   return importAdfLevel(session, image(), entry.block) ? Opened::Level : Opened::NotALevel;

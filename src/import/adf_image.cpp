@@ -34,15 +34,25 @@ std::string quoted(const std::string& latin1Name) {
   return "\"" + latin1ToUtf8(latin1Name) + "\"";
 }
 
+// Secondary types at the end of a header block.
+constexpr std::int32_t kRootType = 1, kFolderType = 2, kSoftLinkType = 3, kFolderLinkType = 4,
+                       kFileType = -3, kFileLinkType = -4;
+constexpr int kSoftLinkPathLength = 288;
+
+int blockCountFor(std::size_t size) {
+  return size >= kAdfHdImageSize ? kAdfHdBlockCount : kAdfBlockCount;
+}
+
 }  // namespace
 
 AdfImage AdfImage::load(const std::string& path) {
-  return fromBytes(readFileHead(path, kAdfImageSize), path);
+  return fromBytes(readFileHead(path, kAdfHdImageSize), path);
 }
 
 AdfImage AdfImage::fromBytes(Bytes data, const std::string& name) {
-  return AdfImage(DiskBlocks(std::move(data), name, kAdfBlockSize, kAdfBlockCount, "block",
-                             "Amiga disk image"));
+  const int count = blockCountFor(data.size());
+  return AdfImage(
+      DiskBlocks(std::move(data), name, kAdfBlockSize, count, "block", "Amiga disk image"));
 }
 
 std::span<const std::uint8_t> AdfImage::block(int n) const {
@@ -69,9 +79,9 @@ AdfBlockKind AdfImage::blockKind(int n) const {
 }
 
 std::string AdfImage::blockName(int n, int length) const {
-  const auto b = block(n).subspan(adf::kName, static_cast<std::size_t>(length));
-  const auto end = std::find(b.begin(), b.end(), 0);
-  return std::string(b.begin(), end);
+  const std::size_t stored = block(n)[adf::kNameLength];
+  const auto b = block(n).subspan(adf::kName, std::min(stored, static_cast<std::size_t>(length)));
+  return std::string(b.begin(), std::find(b.begin(), b.end(), 0));
 }
 
 bool AdfImage::isFastFileSystem() const {
@@ -81,17 +91,58 @@ bool AdfImage::isFastFileSystem() const {
 
 AdfEntry AdfImage::entry(int headerBlock) const {
   AdfEntry e;
-  e.block = headerBlock;
+  e.block = e.contentBlock = headerBlock;
   e.name = blockName(headerBlock);
-  e.folder = blockField16(headerBlock, adf::kNextDataField) == 0;
   e.size = blockField32(headerBlock, adf::kFileSize);
+  switch (static_cast<std::int32_t>(blockField32(headerBlock, adf::kSecondaryType))) {
+    case kFileType:
+      e.kind = AdfEntryKind::File;
+      break;
+    case kRootType:
+    case kFolderType:
+      e.kind = AdfEntryKind::Folder;
+      break;
+    case kSoftLinkType: {
+      e.kind = AdfEntryKind::SoftLink;
+      e.size = 0;
+      const auto path = block(headerBlock).subspan(adf::kSoftLinkPath, kSoftLinkPathLength);
+      e.target = std::string(path.begin(), std::find(path.begin(), path.end(), 0));
+      break;
+    }
+    case kFileLinkType:
+    case kFolderLinkType: {
+      e.kind = AdfEntryKind::HardLink;
+      const std::uint32_t linked = blockField32(headerBlock, adf::kHardLinkTarget);
+      if (!validBlock(linked)) {
+        // Listed all the same; extracting it is refused.
+        e.contentBlock = kAdfBrokenLink;
+        e.target = "block " + std::to_string(linked) + ", outside the disk";
+        e.size = 0;
+        return e;
+      }
+      e.contentBlock = static_cast<int>(linked);
+      e.target = blockName(e.contentBlock);
+      e.size = blockField32(e.contentBlock, adf::kFileSize);
+      e.folder = blockField32(headerBlock, adf::kSecondaryType) ==
+                 static_cast<std::uint32_t>(kFolderLinkType);
+      return e;
+    }
+    default:
+      // Headers without a secondary type, as simple tools write them: a
+      // header without data is taken for a folder.
+      e.kind = blockField16(headerBlock, adf::kNextDataField) == 0 ? AdfEntryKind::Folder
+                                                                   : AdfEntryKind::File;
+  }
+  e.folder = e.kind == AdfEntryKind::Folder;
   return e;
 }
 
-std::vector<AdfEntry> AdfImage::entries(int directoryBlock, std::vector<std::string>* notes) const {
+std::vector<AdfEntry> AdfImage::entries(std::optional<int> directory,
+                                        std::vector<std::string>* notes) const {
+  const int directoryBlock = directory.value_or(rootBlock());
   block(directoryBlock);  // a directory outside the disk is an error, not an empty list
   std::vector<AdfEntry> list;
-  std::vector<bool> listed(kAdfBlockCount, false);
+  std::vector<bool> listed(static_cast<std::size_t>(blockCount()), false);
   auto note = [&](const std::string& text) {
     if (notes) notes->push_back("directory block " + std::to_string(directoryBlock) + ": " + text);
   };
@@ -125,14 +176,14 @@ std::optional<AdfEntry> AdfImage::findEntry(std::string_view path) const {
     return entry(*n);
   }
   const std::string wanted = utf8ToLatin1(path).value_or(std::string(path));
-  int directory = kAdfRootBlock;
+  int directory = rootBlock();
   std::optional<AdfEntry> found;
   std::size_t start = 0;
   while (start <= wanted.size()) {
     const std::size_t slash = std::min(wanted.find('/', start), wanted.size());
     const std::string_view part = std::string_view(wanted).substr(start, slash - start);
     if (found && !found->folder) return std::nullopt;  // a file has no entries below it
-    if (found) directory = found->block;
+    if (found) directory = found->contentBlock;
     found.reset();
     for (const AdfEntry& e : entries(directory)) {
       if (sameAmigaName(e.name, part)) {
@@ -147,8 +198,25 @@ std::optional<AdfEntry> AdfImage::findEntry(std::string_view path) const {
 }
 
 Bytes AdfImage::extract(int headerBlock) const {
-  block(headerBlock);
-  return isFastFileSystem() ? extractFfs(headerBlock) : extractOfs(headerBlock);
+  const AdfEntry e = entry(headerBlock);
+  if (e.folder) {
+    blocks_.fail(headerBlock, adf::kSecondaryType,
+                 quoted(e.name) + " is a folder: only files can be extracted");
+  }
+  if (e.kind == AdfEntryKind::SoftLink) {
+    blocks_.fail(
+        headerBlock, adf::kSoftLinkPath,
+        quoted(e.name) + " is a soft link to " + quoted(e.target) + ": extract the file it names");
+  }
+  if (e.contentBlock == kAdfBrokenLink) {
+    blocks_.fail(headerBlock, adf::kHardLinkTarget, quoted(e.name) + ": hard link to " + e.target);
+  }
+  if (e.kind == AdfEntryKind::HardLink && entry(e.contentBlock).kind != AdfEntryKind::File) {
+    blocks_.fail(headerBlock, adf::kHardLinkTarget,
+                 quoted(e.name) + ": hard link to block " + std::to_string(e.contentBlock) +
+                     ", which is not a file");
+  }
+  return isFastFileSystem() ? extractFfs(e.contentBlock) : extractOfs(e.contentBlock);
 }
 
 // Data blocks carry their own link to the next one; the header's size field
@@ -157,16 +225,15 @@ Bytes AdfImage::extractOfs(int headerBlock) const {
   const std::uint32_t size = blockField32(headerBlock, adf::kFileSize);
   const std::string name = quoted(blockName(headerBlock));
   Bytes out;
-  out.reserve(std::min<std::size_t>(size, kAdfBlockCount * kOfsDataBytes));
-  std::vector<bool> seen(kAdfBlockCount, false);
+  out.reserve(std::min<std::size_t>(size, static_cast<std::size_t>(blockCount()) * kOfsDataBytes));
+  std::vector<bool> seen(static_cast<std::size_t>(blockCount()), false);
   seen[static_cast<std::size_t>(headerBlock)] = true;
   int from = headerBlock;  // the block whose link is being followed
   int link = blockField16(headerBlock, adf::kNextDataField);
   while (link != 0 && out.size() < size) {
     if (!validBlock(link)) {
-      blocks_.fail(
-          from, adf::kNextDataField,
-          name + ": data block link " + std::to_string(link) + " lies outside the disk (0..1759)");
+      blocks_.fail(from, adf::kNextDataField,
+                   name + ": data block link " + std::to_string(link) + " lies outside the disk");
     }
     if (seen[static_cast<std::size_t>(link)]) {
       blocks_.fail(from, adf::kNextDataField,
@@ -187,14 +254,13 @@ Bytes AdfImage::extractFfs(int headerBlock) const {
   const std::uint32_t size = blockField32(headerBlock, adf::kFileSize);
   const std::string name = quoted(blockName(headerBlock));
   Bytes out;
-  out.reserve(std::min<std::size_t>(size, kAdfImageSize));
-  std::vector<bool> seen(kAdfBlockCount, false);
+  out.reserve(std::min<std::size_t>(size, static_cast<std::size_t>(blockCount()) * kAdfBlockSize));
+  std::vector<bool> seen(static_cast<std::size_t>(blockCount()), false);
   seen[static_cast<std::size_t>(headerBlock)] = true;
   auto follow = [&](int from, int offset, std::uint32_t target, const char* what) {
     if (!validBlock(target)) {
-      blocks_.fail(
-          from, offset,
-          name + ": " + what + " " + std::to_string(target) + " lies outside the disk (0..1759)");
+      blocks_.fail(from, offset,
+                   name + ": " + what + " " + std::to_string(target) + " lies outside the disk");
     }
     if (seen[target]) {
       blocks_.fail(from, offset,

@@ -2,6 +2,9 @@
 // byte leaves its cell alone.
 #include "import/boulderrush_cave_import.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include "import/import_steps.h"
 #include "model/file_io.h"
 
@@ -22,6 +25,16 @@ void importBoulderRushLevelBytes(EditorSession& session, const Bytes& data,
   noteImportFilter(session, "BoulderRush");
   Levelmap& map = session.map;
   const int slot = map.currentLevel;
+  std::string ext = extensionOf(name);
+  std::transform(ext.begin(), ext.end(), ext.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  if (ext == ".brc") {
+    // A BRC file is a whole caveset: the settings of many caves, a word per
+    // setting and cave, then their maps. Read as one cave it gives noise.
+    throw LevelError(name, Levelmap::levelNumber(slot), std::nullopt,
+                     "a BRC caveset (many caves with their settings), not a single BoulderRush "
+                     "cave; not imported");
+  }
   ByteReader in = levelReader(data, name, slot);
   in.seek(kBoulderRushMapOffset);
   const auto cells = in.bytes(static_cast<std::size_t>(kRows * kColumns));

@@ -146,6 +146,17 @@ C64Conversion convertC64Dump(const Bytes& data, const std::string& file) {
   return out;
 }
 
+C64DumpScan scanConvertibleC64Dump(const Bytes& data, const std::string& file) {
+  try {
+    return convertC64Dump(data, file).scan;
+  } catch (const LevelError& e) {
+    C64DumpScan scan = scanC64Dump(data, file);
+    scan.match.reset();
+    scan.report.push_back(std::string("Cannot convert: ") + e.what());
+    return scan;
+  }
+}
+
 void loadC64Conversion(EditorSession& session, const C64Conversion& conversion, bool append) {
   Levelmap& map = session.map;
   if (!conversion.deluxeCaves.empty()) {

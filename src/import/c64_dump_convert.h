@@ -38,6 +38,10 @@ struct C64Conversion {
 // needs them throws a LevelError; nothing has changed then.
 C64Conversion convertC64Dump(const Bytes& data, const std::string& file);
 
+// The scan, with its engine and caves only when they convert: a file whose
+// caves run past its end has no match, and the report ends with the error.
+C64DumpScan scanConvertibleC64Dump(const Bytes& data, const std::string& file);
+
 // Puts a conversion into the levelmap: Deluxe kit caves into levels 1..20
 // of the game layer (then level 1 is shown), a DAS levelset through the DAS
 // reader, from level 1 or, with `append`, from the current level on.

@@ -29,7 +29,7 @@ const D64Entry& D64Browser::entry(int index) const {
 
 void D64Browser::select(int index) {
   const D64Entry& e = entry(index);
-  const int n = getblock(e.firstTrack, e.firstSector);
+  const int n = image().sectorAt(e.firstTrack, e.firstSector);
   currentSector_ = n < 0 ? std::nullopt : std::optional<int>(n);
 }
 

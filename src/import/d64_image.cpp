@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "import/disk_text.h"
+#include "import/petscii_text.h"
 #include "model/file_io.h"
 
 namespace pyrovel {
@@ -42,20 +43,26 @@ std::string trackSector(int track, int sector) {
 
 }  // namespace
 
-int sectorsOnTrack(int track) {
+int sectorsOnTrack(int track, int tracks) {
   if (track >= 1 && track <= 17) return 21;
   if (track >= 18 && track <= 24) return 19;
   if (track >= 25 && track <= 30) return 18;
-  if (track >= 31 && track <= kD64Tracks) return 17;
+  if (track >= 31 && track <= tracks) return 17;
   return 0;
 }
 
-int getblock(int track, int sector) {
-  if (sector < 0 || sector >= sectorsOnTrack(track)) return -1;
+int getblock(int track, int sector, int tracks) {
+  if (sector < 0 || sector >= sectorsOnTrack(track, tracks)) return -1;
   if (track <= 17) return (track - 1) * 21 + sector;
   if (track <= 24) return 357 + (track - 18) * 19 + sector;
   if (track <= 30) return 490 + (track - 25) * 18 + sector;
   return 598 + (track - 31) * 17 + sector;
+}
+
+int d64TracksForSize(std::size_t size) {
+  if (size >= kD64Image42Size) return 42;
+  if (size >= kD64Image40Size) return 40;
+  return kD64Tracks;
 }
 
 // --- entries -----------------------------------------------------------------
@@ -65,9 +72,7 @@ std::string D64Entry::plainName() const {
 }
 
 std::string D64Entry::displayName() const {
-  const std::string name = plainName();
-  return printableLatin1(
-      std::span(reinterpret_cast<const std::uint8_t*>(name.data()), name.size()));
+  return petsciiToText(plainName());
 }
 
 std::string D64Entry::typeName() const {
@@ -86,7 +91,7 @@ bool D64Entry::isUnused() const {
 namespace {
 std::string storedExtension(const std::string& stored) {
   const std::size_t dot = stored.rfind('.');
-  return dot == std::string::npos ? std::string() : asciiLower(stored.substr(dot));
+  return dot == std::string::npos ? std::string() : asciiLower(petsciiToText(stored.substr(dot)));
 }
 }  // namespace
 
@@ -101,12 +106,14 @@ bool D64Entry::isIntermission() const {
 // --- the image ---------------------------------------------------------------
 
 D64Image D64Image::load(const std::string& path) {
-  return fromBytes(readFileHead(path, kD64ImageSize), path);
+  return fromBytes(readFileHead(path, kD64Image42WithErrorsSize), path);
 }
 
 D64Image D64Image::fromBytes(Bytes data, const std::string& name) {
-  D64Image image(DiskBlocks(std::move(data), name, kD64SectorSize, kD64SectorCount, "sector",
-                            "C64 disk image"));
+  const int tracks = d64TracksForSize(data.size());
+  const int count = getblock(tracks, sectorsOnTrack(tracks, tracks) - 1, tracks) + 1;
+  D64Image image(
+      DiskBlocks(std::move(data), name, kD64SectorSize, count, "sector", "C64 disk image"), tracks);
   image.readDirectory();
   return image;
 }
@@ -118,18 +125,16 @@ std::span<const std::uint8_t> D64Image::sector(int n) const {
 std::string D64Image::title() const {
   const auto t = sector(kD64HeaderSector).subspan(kTitleOffset, kTitleLength);
   const std::string stored(t.begin(), t.end());
-  const std::string plain = withoutPadding(stored);
-  return printableLatin1(
-      std::span(reinterpret_cast<const std::uint8_t*>(plain.data()), plain.size()));
+  return petsciiToText(withoutPadding(stored));
 }
 
 void D64Image::readDirectory() {
-  std::vector<bool> seen(kD64SectorCount, false);
+  std::vector<bool> seen(static_cast<std::size_t>(sectors_.count()), false);
   seen[kD64HeaderSector] = true;
   int from = kD64HeaderSector;
   int track = sector(from)[0], sec = sector(from)[1];
   while (track != 0) {
-    const int n = getblock(track, sec);
+    const int n = sectorAt(track, sec);
     if (n < 0) {
       notes_.push_back("directory link " + trackSector(track, sec) + " in sector " +
                        std::to_string(from) + " is not on the disk; the directory ends there");
@@ -191,14 +196,14 @@ std::vector<std::span<const std::uint8_t>> D64Image::fileSectors(const D64Entry&
   const std::string name = entry.plainName().empty() ? "entry #" + std::to_string(entry.index)
                                                      : "\"" + entry.displayName() + "\"";
   const int entryOffset = (entry.index % kD64EntriesPerSector) * kD64EntrySize + kEntryTrack;
-  int n = getblock(entry.firstTrack, entry.firstSector);
+  int n = sectorAt(entry.firstTrack, entry.firstSector);
   if (n < 0) {
     sectors_.fail(entry.directorySector, entryOffset,
                   name + ": its first sector " + trackSector(entry.firstTrack, entry.firstSector) +
                       " is not on the disk");
   }
   std::vector<std::span<const std::uint8_t>> pieces;
-  std::vector<bool> seen(kD64SectorCount, false);
+  std::vector<bool> seen(static_cast<std::size_t>(sectors_.count()), false);
   int from = entry.directorySector, fromOffset = entryOffset;
   for (;;) {
     if (seen[static_cast<std::size_t>(n)]) {
@@ -214,7 +219,7 @@ std::vector<std::span<const std::uint8_t>> D64Image::fileSectors(const D64Entry&
       return pieces;
     }
     pieces.push_back(s.subspan(2, kD64DataBytes));
-    const int next = getblock(s[0], s[1]);
+    const int next = sectorAt(s[0], s[1]);
     if (next < 0) {
       sectors_.fail(n, 0,
                     name + ": the link " + trackSector(s[0], s[1]) + " in sector " +

@@ -14,6 +14,7 @@
 #include "import/dc2_level_import.h"
 #include "import/mikeysoft_level.h"
 #include "import/rnd_level_import.h"
+#include "import/supaplex_level_import.h"
 #include "model/file_io.h"
 
 namespace pyrovel {
@@ -38,16 +39,17 @@ bool importEm(EditorSession& session, const std::string& path) {
   return data.size() >= kEmV4MinSize;
 }
 
-constexpr std::array<ImportFilter, 9> kFilters{{
+constexpr std::array<ImportFilter, 10> kFilters{{
     {1, "Pyrovel level", "*.lev", "lev", importSingleLevelFile},
     {2, "Boulderoid levels", "*.map", "boulderoid", alwaysReads<importBoulderoidLevel>},
     {3, "Boulderdash Construction Kit levels", "*.cav;*.int", "cav", importCav},
     {4, "Atari", "*.cav", "atari", alwaysReads<importAtariLevel>},
     {5, "Diamond Caves 2", "*.*", "dc2", alwaysReads<importDc2Level>},
     {6, "BoulderRush", "*.cav", "boulderrush", alwaysReads<importBoulderRushLevel>},
-    {7, "Rocks & Diamonds", "*.lvl", "rnd", alwaysReads<importRndLevel>},
+    {7, "Rocks & Diamonds", "*.lvl;*.level", "rnd", alwaysReads<importRndLevel>},
     {8, "Emerald Mine Level", "*.*", "em", importEm},
     {9, "Mikeysoft Boulder level", "*.bou", "bou", alwaysReads<decodeMikeysoftLevel>},
+    {10, "Supaplex level", "*.sp", "sp", alwaysReads<importSupaplexLevel>},
 }};
 
 bool sameText(std::string_view a, std::string_view b) {

@@ -1,11 +1,12 @@
-// Rocks & Diamonds levels.
+// Rocks & Diamonds levels, in either of the game's layouts.
 #include "import/rnd_level_import.h"
 
 #include <algorithm>
-#include <cstring>
+#include <map>
 
 #include "formats/memo_lines.h"
 #include "formats/rnd_codes.h"
+#include "formats/rnd_level_file.h"
 #include "import/import_steps.h"
 #include "model/file_io.h"
 
@@ -13,16 +14,50 @@ namespace pyrovel {
 
 namespace {
 
-constexpr std::size_t kHeaderAt = 38, kHeaderSize = 112, kMapAt = 150;
-constexpr std::size_t kNameLength = 30;
 constexpr int kUnsupported = 15, kBiomaze = 242, kTrappedAmoeba = 78;
 constexpr int kAmoeba = 11, kSolidWall = 6;
+// Cells of one unknown element that get a line of their own (the status bar
+// finds a Grover's note by it); the rest are counted.
+constexpr int kCellLinesPerElement = 8;
 
-// The level name: a zero byte ends it early.
-std::string_view nameAt(const std::uint8_t* p) {
-  const char* text = reinterpret_cast<const char*>(p);
-  return {text, strnlen(text, kNameLength)};
+// Header offsets within the classic header block (from the width on).
+constexpr std::size_t oScores = 38, oYams = 54, oAmoeba = 90, oMagic = 91, oWheel = 92;
+
+void readHeadFields(const std::vector<std::uint8_t>& head, LevelHeader& lh) {
+  auto has = [&](std::size_t at) { return at < head.size(); };
+  if (has(oScores + 10)) {
+    lh.setEmeraldScore(head[oScores + 0]);
+    lh.setDiamondScore(head[oScores + 1]);
+    lh.setBugScore(head[oScores + 2]);
+    lh.setShipScore(head[oScores + 3]);
+    lh.setYamScore(head[oScores + 4]);
+    lh.setRobotScore(head[oScores + 5]);
+    lh.setNutScore(head[oScores + 7]);
+    lh.setDynamiteScore(head[oScores + 8]);
+    lh.setKeyScore(head[oScores + 9]);
+    lh.setTimeScore(head[oScores + 10]);
+  }
+  // Yam patterns are stored column by column.
+  if (has(oYams + 35)) {
+    for (int k = 0; k < 4; ++k) {
+      for (int j = 0; j < 9; ++j) {
+        lh.setYam(k, j / 3, j % 3,
+                  rndCodeToObject(head[oYams + static_cast<std::size_t>(9 * k + j)]));
+      }
+    }
+  }
+  if (has(oWheel)) {
+    lh.setAmoebaGrowth(head[oAmoeba]);
+    lh.setMagicTime(head[oMagic]);
+    lh.setWheelTime(head[oWheel]);
+  }
 }
+
+// Elements without an object: their cells, counted per element.
+struct UnknownElement {
+  int cells = 0;
+  std::vector<std::string> cellLines;
+};
 
 }  // namespace
 
@@ -35,75 +70,56 @@ void importRndLevelBytes(EditorSession& session, const Bytes& data, const std::s
   Levelmap& map = session.map;
   const int slot = map.currentLevel;
   const int level = Levelmap::levelNumber(slot);
-  ByteReader in = levelReader(data, name, slot);
-  in.seek(kHeaderAt);
-  const auto head = in.bytes(kHeaderSize);
-  // File offset `at` within the header block.
-  auto byteAt = [&](std::size_t at) { return head[at - kHeaderAt]; };
-  auto beAt = [&](std::size_t at) { return getU16be(&head[at - kHeaderAt]); };
-
-  const int w = byteAt(38), h = byteAt(39);
+  // Read whole before anything is filled: a damaged file leaves the level alone.
+  const RndLevelFile file = readRndLevelFile(data, name, level);
+  const int w = file.width, h = file.height;
   if (w > kRndMaxMapSide || h > kRndMaxMapSide) {
-    in.fail(w > kRndMaxMapSide ? 38 : 39,
-            "map of " + std::to_string(w) + " x " + std::to_string(h) +
-                " cells does not fit a level with its border (at most " +
-                std::to_string(kRndMaxMapSide) + " x " + std::to_string(kRndMaxMapSide) + ")");
+    throw LevelError(name, level, file.sizeAt + (w > kRndMaxMapSide ? 0 : 1),
+                     "map of " + std::to_string(w) + " x " + std::to_string(h) +
+                         " cells does not fit a level with its border (at most " +
+                         std::to_string(kRndMaxMapSide) + " x " + std::to_string(kRndMaxMapSide) +
+                         ")");
   }
   LevelHeader& lh = beginFillingLevel(map, slot);
   lh.setWidth(w + 2);
   lh.setHeight(h + 2);
   // The level time is one byte: longer times are held at its largest value.
-  lh.setLevelTime(std::min(beAt(40) / 10, 255));
-  setImportedDiamonds(lh, beAt(42));
-  lh.setTitle(nameAt(&head[44 - kHeaderAt]));
-  lh.setEmeraldScore(byteAt(76));
-  lh.setDiamondScore(byteAt(77));
-  lh.setBugScore(byteAt(78));
-  lh.setShipScore(byteAt(79));
-  lh.setYamScore(byteAt(80));
-  lh.setRobotScore(byteAt(81));
-  lh.setNutScore(byteAt(83));
-  lh.setDynamiteScore(byteAt(84));
-  lh.setKeyScore(byteAt(85));
-  lh.setTimeScore(byteAt(86));
-  // Yam patterns are stored column by column.
-  for (int k = 0; k < 4; ++k) {
-    for (int j = 0; j < 9; ++j) {
-      lh.setYam(k, j / 3, j % 3, rndCodeToObject(byteAt(92 + static_cast<std::size_t>(9 * k + j))));
-    }
-  }
-  lh.setAmoebaGrowth(byteAt(128));
-  lh.setMagicTime(byteAt(129));
-  lh.setWheelTime(byteAt(130));
+  lh.setLevelTime(std::min(file.time / 10, 255));
+  setImportedDiamonds(lh, file.gems);
+  lh.setTitle(file.name);
+  if (!file.author.empty()) lh.setAuthor(file.author);
+  readHeadFields(file.head, lh);
   lh.setIntermission(0);
 
   std::vector<std::string> notes;
-  auto note = [&](const char* what, int x, int y, int code) {
-    notes.push_back(std::string(what) + " at level " + std::to_string(level) + ":" +
-                    std::to_string(x) + "," + std::to_string(y) + " :" + std::to_string(code));
-  };
-  in.seek(kMapAt);
-  try {
-    for (int j = 0; j < h; ++j) {
-      for (int i = 0; i < w; ++i) {
-        const std::uint8_t code = in.u8();
-        const int x = i + 1, y = j + 1;
-        int object = rndCodeToObject(code);
-        if (object == kUnsupported) {
-          note("Unsupported", x, y, code);
-        } else if (object == kBiomaze) {
-          note("Biomaze used", x, y, code);
-          object = 0;
-        } else if (object == kTrappedAmoeba) {
-          object = kAmoeba;
-          lh.setConvertTrappedAmoeba(255);
+  std::map<int, UnknownElement> unknown;
+  for (int j = 0; j < h; ++j) {
+    for (int i = 0; i < w; ++i) {
+      const int element = file.elements[static_cast<std::size_t>(j * w + i)];
+      const int x = i + 1, y = j + 1;
+      int object =
+          element < 256 ? rndCodeToObject(static_cast<std::uint8_t>(element)) : kUnsupported;
+      if (object == kUnsupported) {
+        UnknownElement& u = unknown[element];
+        if (++u.cells <= kCellLinesPerElement) {
+          u.cellLines.push_back(unsupportedAt(level, x, y, element));
         }
-        putImportedCell(map, slot, x, y, object);
+      } else if (object == kBiomaze) {
+        notes.push_back("Biomaze used at level " + std::to_string(level) + ":" + std::to_string(x) +
+                        "," + std::to_string(y) + " :" + std::to_string(element));
+        object = 0;
+      } else if (object == kTrappedAmoeba) {
+        object = kAmoeba;
+        lh.setConvertTrappedAmoeba(255);
       }
+      putImportedCell(map, slot, x, y, object);
     }
-  } catch (const LevelError&) {
-    appendMemoLines(session, notes);  // the cells read so far keep their notes
-    throw;
+  }
+  for (auto& [element, u] : unknown) {
+    notes.insert(notes.end(), u.cellLines.begin(), u.cellLines.end());
+    notes.push_back("Rocks & Diamonds element " + std::to_string(element) + " has no object: " +
+                    std::to_string(u.cells) + " cell" + (u.cells == 1 ? "" : "s") + " at level " +
+                    std::to_string(level) + " made Grover");
   }
   appendMemoLines(session, notes);
 

@@ -66,12 +66,13 @@ class SingleLevelTest : public QObject {
     QCOMPARE(in.fileMode(), QFileDialog::ExistingFiles);
     QCOMPARE(in.defaultSuffix(), QString("lev"));
     const QStringList types = in.nameFilters();
-    QCOMPARE(types.size(), 9);
+    QCOMPARE(types.size(), 10);
     QCOMPARE(types.at(0), QString("Pyrovel level (*.lev)"));
     QCOMPARE(types.at(2), QString("Boulderdash Construction Kit levels (*.cav *.int)"));
     QCOMPARE(types.at(4), QString("Diamond Caves 2 (*)"));
-    QCOMPARE(types.at(6), QString("Rocks & Diamonds (*.lvl)"));
+    QCOMPARE(types.at(6), QString("Rocks & Diamonds (*.lvl *.level)"));
     QCOMPARE(types.at(8), QString("Mikeysoft Boulder level (*.bou)"));
+    QCOMPARE(types.at(9), QString("Supaplex level (*.sp)"));
     in.selectNameFilter(types.at(6));
     QCOMPARE(in.filterIndex(), 7);
 

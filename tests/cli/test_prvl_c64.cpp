@@ -85,6 +85,18 @@ TEST_F(PrvlC64, NothingToConvertWritesNothing) {
   EXPECT_TRUE(has(t, "cut.ram")) << t.out;
   EXPECT_FALSE(std::ifstream(dir.path("cut.map")).good());
 
+  // A single cave cut short: scan finds no cave that convert would refuse.
+  DumpBytes cave{0x00, 0xBE};
+  const DumpBytes block = kitCaveBlock();
+  cave.insert(cave.end(), block.begin(), block.begin() + 51);
+  const std::string cutCave = file("cut.prg", cave);
+  const Outcome s = prvl("c64 scan " + cutCave);
+  const Outcome c = prvl("c64 convert " + cutCave + " " + dir.path("cave.map"));
+  EXPECT_EQ(s.status, c.status) << s.out << c.out;
+  EXPECT_EQ(s.status, 1) << s.out;
+  EXPECT_TRUE(has(s, "engine: none")) << s.out;
+  EXPECT_TRUE(has(s, "cut.prg")) << s.out;
+
   EXPECT_EQ(prvl("c64 scan " + dir.path("missing.ram")).status, 1);
   EXPECT_EQ(prvl("c64 convert " + dir.path("junk.bin")).status, 2);
   EXPECT_EQ(prvl("c64 frobnicate x").status, 2);

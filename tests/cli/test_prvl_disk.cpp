@@ -58,9 +58,9 @@ TEST_F(PrvlDisk, ListsBothKindsOfImage) {
   ASSERT_EQ(adf.status, 0) << adf.out;
   EXPECT_TRUE(has(adf, "Amiga disk \"EMDISK\" (OFS)")) << adf.out;
   EXPECT_TRUE(has(adf, "  890  dir")) << adf.out;
-  EXPECT_TRUE(has(adf, " 1000  file         700  Readme")) << adf.out;
+  EXPECT_TRUE(has(adf, " 1000  file           700  Readme")) << adf.out;
   Outcome folder = prvl("disk ls " + dir.path("em.adf") + " levels");
-  EXPECT_TRUE(has(folder, "  900  file        2106  Level1")) << folder.out;
+  EXPECT_TRUE(has(folder, "  900  file          2106  Level1")) << folder.out;
 
   Outcome d64 = prvl("disk ls " + dir.path("caves.d64"));
   ASSERT_EQ(d64.status, 0) << d64.out;
@@ -134,6 +134,109 @@ TEST_F(PrvlDisk, FailuresSayWhyAndWriteNothing) {
   }
   EXPECT_FALSE(std::filesystem::exists(map));
   EXPECT_FALSE(std::filesystem::exists(dir.path("x")));
+}
+
+// A high-density fast-file-system disk (root block 1760) with an entry of
+// each kind, and a name whose bytes run on past its length byte.
+TEST_F(PrvlDisk, HighDensityDisksTellFilesFoldersAndLinksApart) {
+  testing::AdfBuilder adf;
+  adf.image.resize(1802240);
+  const std::uint8_t boot[] = {'D', 'O', 'S', 1};
+  std::copy(std::begin(boot), std::end(boot), adf.image.begin());
+  adf.header(1760, "BIGDISK");
+  adf.secondaryType(1760, 1);
+  // An FFS file: the header lists its data blocks from 308 down.
+  const auto content = testing::countingBytes(600, 3);
+  adf.header(1800, "Cave1", 1801, 600);
+  adf.secondaryType(1800, -3);
+  adf.put32(1800, 8, 2);
+  adf.put32(1800, 308, 1801);
+  adf.put32(1800, 304, 1802);
+  std::copy(content.begin(), content.end(), adf.block(1801));
+  adf.header(1810, "Levels");
+  adf.secondaryType(1810, 2);
+  adf.header(1820, "Shortcut");
+  adf.secondaryType(1820, 3);
+  const std::string path = "Levels/Cave1";
+  std::copy(path.begin(), path.end(), adf.block(1820) + 24);
+  adf.header(1830, "Twin");
+  adf.secondaryType(1830, -4);
+  adf.put32(1830, 468, 1800);
+  adf.header(1840, "Empty");
+  adf.secondaryType(1840, -3);
+  adf.header(1850, "file_3a", 0, 0);
+  adf.secondaryType(1850, -3);
+  const std::string leftover = "file_3a.Second";  // an older, longer name under it
+  std::copy(leftover.begin(), leftover.end(), adf.block(1850) + 433);
+  adf.header(1860, "Lost");  // a hard link out of the disk
+  adf.secondaryType(1860, -4);
+  adf.put32(1860, 468, 9999);
+  int slot = 0;
+  for (int block : {1800, 1810, 1820, 1830, 1840, 1850, 1860}) adf.hash(1760, slot++, block);
+  const std::string image = dir.path("hd.adf");
+  testing::writeAll(image, adf.image);
+
+  const Outcome ls = prvl("disk ls " + image);
+  ASSERT_EQ(ls.status, 0) << ls.out;
+  EXPECT_TRUE(has(ls, "Amiga disk \"BIGDISK\" (FFS, high density)")) << ls.out;
+  EXPECT_TRUE(has(ls, " 1800  file           600  Cave1\n")) << ls.out;
+  EXPECT_TRUE(has(ls, " 1810  dir                 Levels\n")) << ls.out;
+  EXPECT_TRUE(has(ls, " 1820  softlink            Shortcut -> Levels/Cave1\n")) << ls.out;
+  EXPECT_TRUE(has(ls, " 1830  hardlink       600  Twin -> Cave1\n")) << ls.out;
+  EXPECT_TRUE(has(ls, " 1840  file             0  Empty\n")) << ls.out;
+  EXPECT_TRUE(has(ls, " 1850  file             0  file_3a\n")) << ls.out;
+
+  const std::string twin = dir.path("twin.bin");
+  EXPECT_EQ(prvl("disk extract " + image + " twin -o " + twin).status, 0);
+  EXPECT_EQ(testing::readAll(twin), content);
+  EXPECT_EQ(prvl("disk extract " + image + " file_3a -o " + dir.path("f3")).status, 0);
+
+  EXPECT_TRUE(has(ls, " 1860  hardlink         0  Lost -> block 9999, outside the disk\n"))
+      << ls.out;
+
+  const std::vector<std::pair<std::string, std::string>> refusals = {
+      {"Levels", "\"Levels\" is a folder"},
+      {"Shortcut", "\"Shortcut\" is a soft link to \"Levels/Cave1\""},
+      {"Lost", "\"Lost\": hard link to block 9999"}};
+  for (const auto& [refused, why] : refusals) {
+    const std::string out = dir.path(refused + ".bin");
+    const Outcome r = prvl("disk extract " + image + " " + refused + " -o " + out);
+    EXPECT_EQ(r.status, 1) << r.out;
+    EXPECT_TRUE(has(r, image)) << r.out;
+    EXPECT_TRUE(has(r, why)) << r.out;
+    EXPECT_FALSE(std::filesystem::exists(out));
+  }
+}
+
+// A 40-track disk whose cave lies on track 38 under a name in the shifted
+// character set, as a C64 in its other mode writes it.
+TEST_F(PrvlDisk, FortyTrackDisksAndShiftedNames) {
+  testing::D64Builder d64;
+  d64.image.resize(196608);
+  d64.header("\xC2\xC9\xC7 \xC4\xC9\xD3\xCB");
+  d64.link(18, 1, 0, 0xFF);
+  std::vector<std::uint8_t> cave(500, 0x77);
+  cave[444] = 150;
+  d64.file({{38, 0}, {38, 1}}, cave);
+  d64.entry(18, 1, 0, 0x82, 38, 0, "\xC3\xC1\xD6\xC5\x31.\xC3\xC1\xD6", 2);
+  d64.file({{40, 16}}, testing::countingBytes(30));
+  d64.entry(18, 1, 1, 0x81, 40, 16, "\xD2\x45\x41\x44\xCD\x45", 1);  // "ReadMe"
+  const std::string image = dir.path("forty.d64");
+  testing::writeAll(image, d64.image);
+
+  const Outcome ls = prvl("disk ls " + image);
+  ASSERT_EQ(ls.status, 0) << ls.out;
+  EXPECT_TRUE(has(ls, "C64 disk \"BIG DISK\"")) << ls.out;
+  EXPECT_TRUE(has(ls, "38/0  CAVE1.CAV\n")) << ls.out;
+  EXPECT_TRUE(has(ls, "40/16  ReadMe\n")) << ls.out;
+  EXPECT_FALSE(has(ls, "note")) << ls.out;
+
+  const std::string map = dir.path("forty.map");
+  const Outcome in = prvl("disk import " + image + " cave1.cav --into " + map);
+  EXPECT_EQ(in.status, 0) << in.out;
+  const Outcome out = prvl("disk extract " + image + " readme -o " + dir.path("readme"));
+  EXPECT_EQ(out.status, 0) << out.out;
+  EXPECT_EQ(testing::readAll(dir.path("readme")), testing::countingBytes(30));
 }
 
 }  // namespace

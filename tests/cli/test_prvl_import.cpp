@@ -77,6 +77,30 @@ TEST_F(PrvlImport, FilesBecomeConsecutiveLevelsOfANewLevelmap) {
   EXPECT_FALSE(has(info, "Level 3:")) << info.out;  // the slot after keeps its size
 }
 
+// Single Supaplex levels come in by their extension, with their title; a
+// file shorter than a level record stops the command.
+TEST_F(PrvlImport, SupaplexLevelFiles) {
+  Bytes sp(1536 + 200, 0);  // a recorded demo after the level
+  std::fill(sp.begin(), sp.begin() + 1440, 2);
+  sp[60 * 3 + 5] = 3;   // Murphy
+  sp[60 * 4 + 6] = 99;  // no such element
+  const std::string title = "---- SOMEWHERE ELSE ---";
+  std::copy(title.begin(), title.end(), sp.begin() + 1446);
+  sp[1470] = 12;
+  const std::string out = dir.path("sp.map");
+  const Outcome r = prvl("import " + out + " " + file("one.sp", sp));
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_TRUE(has(r, "Unsupported at level 0:6,4 :99")) << r.out;
+  const Outcome info = prvl("info " + out);
+  EXPECT_TRUE(has(info, "Level 0: 60 x 24  \"SOMEWHERE ELSE\"")) << info.out;
+  EXPECT_TRUE(has(info, "player 5,3  diamonds 12")) << info.out;
+
+  sp.resize(1000);
+  const Outcome cut = prvl("import " + dir.path("cut.map") + " " + file("cut.sp", sp));
+  EXPECT_EQ(cut.status, 1) << cut.out;
+  EXPECT_TRUE(has(cut, "cut.sp: level 0: offset 0: unexpected end of file")) << cut.out;
+}
+
 TEST_F(PrvlImport, IntoAnExistingLevelmapAfterItsLevels) {
   const std::string demo = std::string(PYROVEL_SOURCE_DIR) + "/levels/demo.map";
   const std::string out = dir.path("more.map");
@@ -111,7 +135,15 @@ TEST_F(PrvlImport, RefusalsAndFailuresWriteNothing) {
   r = prvl("import " + out + " " + cav + " " + file("cut.lvl", rndLevel(20)));
   EXPECT_EQ(r.status, 1);
   EXPECT_TRUE(has(r, "cut.lvl: level 1: offset 170: unexpected end of file")) << r.out;
-  EXPECT_TRUE(has(r, "Unsupported at level 1:4,1 :255")) << r.out;  // notes made before the end
+  EXPECT_FALSE(has(r, "Unsupported at level 1")) << r.out;  // a cut level is not read at all
+
+  // A BRC caveset is not a BoulderRush cave.
+  const Outcome brc = prvl("import " + dir.path("brc.map") + " " + file("set.brc", Bytes(3000, 0)) +
+                           " --type boulderrush");
+  EXPECT_EQ(brc.status, 1) << brc.out;
+  EXPECT_TRUE(has(brc, "set.brc: level 0: a BRC caveset")) << brc.out;
+  EXPECT_FALSE(std::ifstream(dir.path("brc.map")).good());
+
 
   EXPECT_FALSE(std::ifstream(out).good());
 }

@@ -225,7 +225,7 @@ TEST_F(SingleLevelIo, DiamondCavesTwoIsRefusedOnTheOneComputer) {
   EXPECT_EQ(ui.messages, (std::vector<std::string>{kDc2DisabledMessage}));
   EXPECT_FALSE(s.map.modified);
   EXPECT_EQ(s.map.currentLevel, 2);
-  EXPECT_THROW(importLevel(s, 10, {}), LevelError);
+  EXPECT_THROW(importLevel(s, 11, {}), LevelError);
 }
 
 TEST_F(SingleLevelIo, AnImportNeverMixesWithOrSilentlyReplacesALevel) {

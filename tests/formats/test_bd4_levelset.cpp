@@ -213,6 +213,28 @@ TEST_F(Bd4Fixture, StartWordOutsideTheMapIsReportedNotPlaced) {
   EXPECT_TRUE(ui.changes & kMessages);
 }
 
+// A set put together from files of the original games keeps them encrypted,
+// each record on its own.
+TEST_F(Bd4Fixture, EncryptedOriginalRecordsAreReadDecrypted) {
+  RecordBytes file;
+  for (int k = 0; k < 80; ++k) {
+    RecordBytes r = emRecord(kRecord, 130);
+    for (int y = 0; y < 32; ++y) putCell(r, 63, y, 116);
+    putCell(r, 4, 4, 64);  // the exit, closed in the original codes
+    putBe16(r, 2096, 64 * 2 + 2);
+    if (k % 2 == 0) r = testing::encryptEmOriginal(r);
+    file.insert(file.end(), r.begin(), r.end());
+  }
+  const std::string path = dir.path("originals.lev");
+  testing::writeAll(path, file);
+  readLevelmap(session, path);
+  EXPECT_EQ(session.map.cell(kGameLayer, 1, 4, 4), 7);  // decrypted, original codes
+  EXPECT_EQ(session.map.cell(kGameLayer, 2, 4, 4), 8);  // plain, later codes
+  EXPECT_EQ(session.map.cell(kGameLayer, 1, 2, 2), 2);
+  EXPECT_EQ(session.map.cell(kGameLayer, 1, 5, 5), 1);
+  EXPECT_TRUE(session.messages.empty()) << session.messages.front();
+}
+
 TEST_F(Bd4Fixture, LevelsLayoutSkipsHeadAndGaps) {
   RecordBytes file(100 + 80 * 2432, 0xEE);
   for (int k = 0; k < 80; ++k) {

@@ -16,6 +16,7 @@ namespace {
 
 using testing::be16;
 using testing::emRecord;
+using testing::encryptEmOriginal;
 using testing::putBe16;
 using testing::putCell;
 using testing::RecordBytes;
@@ -335,6 +336,60 @@ TEST_F(EmFixture, GarbageStartWordsAreReported) {
   const std::vector<std::string> expected{"Player start outside the map at level 0 :4096",
                                           "Player 2 start outside the map at level 0 :65535"};
   EXPECT_EQ(session.messages, expected);
+}
+
+TEST_F(EmFixture, OriginalFilesAreDecryptedAndReadWithTheirOwnCodes) {
+  // A walled level as the original games keep it: the wall at the right
+  // edge of row 30 is what leaves byte 1983 at 0x1B once encrypted.
+  RecordBytes plain = emRecord(kV4, 130);
+  for (int y = 0; y < 32; ++y) {
+    for (int x = 0; x < 64; ++x) {
+      if (x == 0 || y == 0 || x == 63 || y == 31) putCell(plain, x, y, 116);
+    }
+  }
+  putCell(plain, 5, 5, 64);   // exit, closed in the original codes
+  putCell(plain, 6, 6, 123);  // acid
+  putCell(plain, 7, 7, 18);   // diamond, the same in every version
+  plain[2094] = 90;
+  putBe16(plain, 2096, 64 * 2 + 2);
+  const RecordBytes encrypted = encryptEmOriginal(plain);
+  ASSERT_EQ(encrypted[1983], 0x1B);
+
+  import(encrypted, 1);
+  EXPECT_TRUE(session.messages.empty()) << session.messages.front();
+  EXPECT_EQ(cell(1, 5, 5), 7);
+  EXPECT_EQ(cell(1, 6, 6), 62);
+  EXPECT_EQ(cell(1, 7, 7), 4);
+  EXPECT_EQ(cell(1, 63, 30), 6);
+  EXPECT_EQ(cell(1, 2, 2), 2);
+  EXPECT_EQ(session.map.header(1).levelTime(), 90);
+
+  // The same record unencrypted is a later V4 file with the later codes.
+  import(plain, 2);
+  EXPECT_EQ(cell(2, 5, 5), 8);
+  EXPECT_EQ(cell(2, 7, 7), 4);
+  EXPECT_EQ(session.map.header(2).levelTime(), 90);
+}
+
+TEST_F(EmFixture, V6SizedRecordsWithoutTheMarkKeepTheV4Header) {
+  RecordBytes r = emRecord(kV6, 130);
+  std::fill(r.begin() + 2106, r.begin() + 2110, std::uint8_t{0});
+  r[2048 + 3 * 2 + 1] = 1;  // V4 yam code and order: pattern 0, column 2, row 1
+  r[2094] = 120;
+  r[2095] = 33;
+  putBe16(r, 2096, 64 * 3 + 4);
+  // A set of 81 such records opens as a levelset; each level keeps its time.
+  RecordBytes set;
+  for (int i = 0; i < 81; ++i) set.insert(set.end(), r.begin(), r.end());
+  ASSERT_TRUE(isEmV6LevelsetSize(set.size()));
+  readIntoSession(session, readEmV6Levelset, Bytes(set.begin(), set.end()), "set.lev", false);
+  for (int slot : {1, 40, 80}) {
+    const LevelHeader& h = session.map.header(slot);
+    EXPECT_EQ(h.levelTime(), 120) << slot;
+    EXPECT_EQ(h.diamondsNeeded(), 33) << slot;
+    EXPECT_EQ(h.yam(0, 2, 1), 4) << slot;
+    EXPECT_EQ(cell(slot, 4, 3), 2) << slot;
+  }
 }
 
 }  // namespace

@@ -3,7 +3,9 @@
 // the layout, and a small level with every record field set.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <vector>
 
 #include "model/editor_session.h"
@@ -12,11 +14,27 @@ namespace pyrovel::testing {
 
 using RecordBytes = std::vector<std::uint8_t>;
 
-// A record of `size` bytes whose 64 x 32 map is all `fill`.
+// A record of `size` bytes whose 64 x 32 map is all `fill`; a V6-sized
+// record carries the V6 version mark.
 inline RecordBytes emRecord(std::size_t size, std::uint8_t fill) {
   RecordBytes r(size, 0);
   for (std::size_t i = 0; i < 2048; ++i) r[i] = fill;
+  if (size >= 2172) {
+    const std::uint8_t mark[] = {0xFF, '6', '0', '0'};
+    std::copy(std::begin(mark), std::end(mark), r.begin() + 2106);
+  }
   return r;
+}
+
+// Encrypts a plain V4 record the way the original games stored it: plus
+// 0x11, then xor a key that starts at 0x65 and rises by 7 per byte.
+inline RecordBytes encryptEmOriginal(RecordBytes plain) {
+  std::uint8_t key = 0x65;
+  for (std::uint8_t& b : plain) {
+    b = static_cast<std::uint8_t>(static_cast<std::uint8_t>(b + 0x11) ^ key);
+    key = static_cast<std::uint8_t>(key + 7);
+  }
+  return plain;
 }
 inline void putCell(RecordBytes& r, int x, int y, std::uint8_t code, std::size_t base = 0) {
   r[base + static_cast<std::size_t>(64 * y + x)] = code;

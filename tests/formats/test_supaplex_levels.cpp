@@ -32,6 +32,10 @@ struct SupaplexRecord {
     bytes[1470] = n;
     return *this;
   }
+  SupaplexRecord& title(const std::string& t) {
+    std::copy(t.begin(), t.end(), bytes.begin() + 1446);
+    return *this;
+  }
 };
 
 Bytes8 supaplexFile(const std::vector<SupaplexRecord>& records) {
@@ -134,13 +138,20 @@ TEST_F(SupaplexReaderTest, ShortFiles) {
   EXPECT_THROW(read(Bytes8(100, 2)), LevelError);
 }
 
-TEST_F(SupaplexReaderTest, AtMostAHundredLevels) {
-  std::vector<SupaplexRecord> records(101);
-  records[99].at(0, 0, 1);
+TEST_F(SupaplexReaderTest, TheFirstHundredLevelsWithTheirTitlesAndANoteForTheRest) {
+  std::vector<SupaplexRecord> records(111);
+  records[0].title("----- FIRST  STEP -----");
+  records[99].at(0, 0, 1).title("    THE LAST ONE HERE  ");
   records[100].at(0, 0, 7);
   read(supaplexFile(records));
   EXPECT_EQ(cell(0, 0, 100), 3);
   EXPECT_EQ(session.map.currentLevel, 1);
+  EXPECT_EQ(header(1).title(), "FIRST  STEP");
+  EXPECT_EQ(header(1).info(), "----- FIRST  STEP -----");  // kept whole
+  EXPECT_EQ(header(100).title(), "THE LAST ONE HERE");
+  EXPECT_EQ(
+      session.messages,
+      std::vector<std::string>{path + " holds 111 levels; the first 100 were read, 11 left out"});
 }
 
 TEST_F(SupaplexReaderTest, RealLevelsDat) {
@@ -167,7 +178,17 @@ TEST_F(SupaplexReaderTest, RealLevelsDat) {
   EXPECT_EQ(header(2).diamondsNeeded(), 0);
   EXPECT_EQ(header(2).playerX(), 58);
   EXPECT_TRUE(ui.questions.empty());
-  EXPECT_TRUE(session.messages.empty());
+  // The titles, centred between dashes in the file.
+  EXPECT_EQ(header(1).title(), "WARM UP");
+  EXPECT_EQ(header(1).info(), "------- WARM UP -------");
+  EXPECT_EQ(header(11).title(), "RUN FOR LIFE!");
+  EXPECT_EQ(header(100).title(), "IQ!");
+  if (size / kRecord > 100) {
+    EXPECT_EQ(session.messages.size(), 1u);
+    EXPECT_NE(session.messages[0].find("left out"), std::string::npos);
+  } else {
+    EXPECT_TRUE(session.messages.empty());
+  }
 }
 
 }  // namespace

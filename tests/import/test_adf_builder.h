@@ -33,6 +33,9 @@ class AdfBuilder {
       block(n)[433 + i] = static_cast<std::uint8_t>(name[i]);
   }
   void root(const std::string& diskName) { header(880, diskName); }
+  // The secondary type at 508: 2 folder, -3 file, 3 soft link, -4 / 4 hard
+  // link to a file / folder.
+  void secondaryType(int n, int type) { put32(n, 508, static_cast<std::uint32_t>(type)); }
   // Entry i of a directory's hash table (offset 24 + 4i).
   void hash(int directory, int i, std::uint32_t headerBlock) {
     put32(directory, 24 + 4 * i, headerBlock);

@@ -114,6 +114,7 @@ TEST(AdfFiles, SizeFieldDecidesHowMuchOfTheLastBlockIsTaken) {
   b.file(900, "EXACT", exact);
   b.file(950, "ODD", odd);
   b.header(990, "EMPTY");
+  b.secondaryType(990, -3);  // a file, though it has no data
   const AdfImage adf = image(b);
   EXPECT_EQ(adf.extract(900), exact);
   EXPECT_EQ(adf.extract(950), odd);

@@ -57,6 +57,23 @@ TEST_F(AdfImport, FillsTheShownLevelAndStaysOnIt) {
   EXPECT_NE(session.map.header(6).width(), 64);
 }
 
+// Level files of the original games are kept encrypted on their disks.
+TEST_F(AdfImport, OriginalLevelsAreDecrypted) {
+  std::vector<std::uint8_t> plain = emV4Level(18, 5, 7);  // a diamond
+  for (int y = 0; y < 32; ++y) plain[static_cast<std::size_t>(64 * y + 63)] = 116;
+  std::uint8_t key = 0x65;
+  for (std::uint8_t& byte : plain) {
+    byte = static_cast<std::uint8_t>(static_cast<std::uint8_t>(byte + 0x11) ^ key);
+    key = static_cast<std::uint8_t>(key + 7);
+  }
+  b.file(1100, "ORIGINAL", plain);
+  session.selectLevel(3);
+  ASSERT_TRUE(importAdfLevel(session, image(), 1100));
+  EXPECT_EQ(session.map.cell(kGameLayer, 3, 5, 7), 4);
+  EXPECT_EQ(session.map.cell(kGameLayer, 3, 63, 7), 6);
+  EXPECT_TRUE(session.messages.empty()) << session.messages.front();
+}
+
 TEST_F(AdfImport, TheLastLevelStaysTheOneThatWasFilled) {
   session.selectLevel(kLastSlot);
   ASSERT_TRUE(importAdfLevel(session, image(), 900));

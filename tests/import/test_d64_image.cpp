@@ -40,6 +40,15 @@ TEST(D64Geometry, TrackAndSectorToSectorNumber) {
   for (auto [t, s] : outside) {
     EXPECT_EQ(getblock(t, s), -1) << t << "/" << s;
   }
+  // 40- and 42-track disks go on with 17 sectors a track.
+  EXPECT_EQ(getblock(36, 0, 40), 683);
+  EXPECT_EQ(getblock(40, 16, 40), 767);
+  EXPECT_EQ(getblock(41, 0, 40), -1);
+  EXPECT_EQ(getblock(42, 16, 42), 801);
+  EXPECT_EQ(d64TracksForSize(174848), 35);
+  EXPECT_EQ(d64TracksForSize(175531), 35);
+  EXPECT_EQ(d64TracksForSize(197376), 40);
+  EXPECT_EQ(d64TracksForSize(206114), 42);
 }
 
 TEST(D64Directory, OneSectorListsItsEightSlotsEmptyOnesIncluded) {

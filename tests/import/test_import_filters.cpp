@@ -17,8 +17,9 @@ TEST(ImportFilters, TheDialogsFilterTextAndLookups) {
   EXPECT_EQ(importFilterText(),
             "Pyrovel level|*.lev|Boulderoid levels|*.map|Boulderdash Construction Kit "
             "levels|*.cav;*.int|Atari|*.cav|Diamond Caves 2|*.*|BoulderRush|*.cav|Rocks & "
-            "Diamonds|*.lvl|Emerald Mine Level|*.*|Mikeysoft Boulder level|*.bou");
-  ASSERT_EQ(importFilters().size(), 9u);
+            "Diamonds|*.lvl;*.level|Emerald Mine Level|*.*|Mikeysoft Boulder level|*.bou|Supaplex "
+            "level|*.sp");
+  ASSERT_EQ(importFilters().size(), 10u);
   for (std::size_t i = 0; i < importFilters().size(); ++i) {
     EXPECT_EQ(importFilters()[i].index, static_cast<int>(i) + 1);
   }
@@ -26,9 +27,10 @@ TEST(ImportFilters, TheDialogsFilterTextAndLookups) {
   EXPECT_EQ(findImportFilter("RND")->index, 7);
   EXPECT_EQ(findImportFilter("rocks & diamonds")->index, 7);
   EXPECT_EQ(findImportFilter("Atari")->index, 4);
-  EXPECT_EQ(findImportFilter("10"), nullptr);
+  EXPECT_EQ(findImportFilter("SP")->index, 10);
+  EXPECT_EQ(findImportFilter("11"), nullptr);
   EXPECT_EQ(findImportFilter(""), nullptr);
-  for (int i = 1; i <= 9; ++i) EXPECT_NE(findImportFilter(std::to_string(i))->routine, nullptr);
+  for (int i = 1; i <= 10; ++i) EXPECT_NE(findImportFilter(std::to_string(i))->routine, nullptr);
 }
 
 Bytes cave() {

@@ -92,8 +92,10 @@ TEST_F(RndImport, HeaderAndMapInsideAFrame) {
     EXPECT_EQ(cell(6, 0, y), 6);
     EXPECT_EQ(cell(6, 11, y), 6);
   }
-  EXPECT_EQ(session.messages, (std::vector<std::string>{"Unsupported at level 5:3,1 :255",
-                                                        "Biomaze used at level 5:4,1 :27"}));
+  EXPECT_EQ(session.messages,
+            (std::vector<std::string>{
+                "Biomaze used at level 5:4,1 :27", "Unsupported at level 5:3,1 :255",
+                "Rocks & Diamonds element 255 has no object: 1 cell at level 5 made Grover"}));
   EXPECT_EQ(session.map.currentLevel, 7);
 }
 
@@ -125,7 +127,7 @@ TEST_F(RndImport, MapsWiderThanALevelWithItsFrameAreRefused) {
   EXPECT_EQ(header(2).width(), 30);
 }
 
-TEST_F(RndImport, CutFilesEndWithAnErrorKeepingWhatWasRead) {
+TEST_F(RndImport, CutFilesEndWithAnErrorLeavingTheLevelAlone) {
   at(1);
   EXPECT_THROW(importRndLevel(session, file("head.lvl", Bytes(149, 0))), LevelError);
   EXPECT_FALSE(session.map.modified);
@@ -140,8 +142,129 @@ TEST_F(RndImport, CutFilesEndWithAnErrorKeepingWhatWasRead) {
     EXPECT_EQ(e.offset(), 156u);
     EXPECT_EQ(e.level(), 0);
   }
-  EXPECT_EQ(cell(1, 2, 2), 1);  // the cells read stay
-  EXPECT_EQ(session.messages, std::vector<std::string>{"Unsupported at level 0:2,1 :255"});
+  EXPECT_EQ(cell(1, 2, 2), 0);
+  EXPECT_TRUE(session.messages.empty());
+  EXPECT_FALSE(session.map.modified);
+  EXPECT_EQ(session.map.currentLevel, 1);
+}
+
+TEST_F(RndImport, ClassicSetsElementsHaveTheirNearestObjects) {
+  RndLevel l(8, 1);
+  const std::uint8_t codes[] = {105, 106, 62, 67, 68, 69, 70, 200};
+  for (int i = 0; i < 8; ++i) l.cell(i, 0) = codes[i];
+  at(1);
+  importRndLevel(session, file("bd.lvl", l.b));
+  const int objects[] = {17, 3, 227, 3, 0, 3, 235, 15};
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(cell(1, i + 1, 1), objects[i]) << int{codes[i]};
+}
+
+// A chunk file: "RND1", the size of the rest, "CAVE", then the chunks.
+struct ChunkFile {
+  Bytes b{'R', 'N', 'D', '1', 0, 0, 0, 0, 'C', 'A', 'V', 'E'};
+  void chunk(const char* id, const Bytes& data) {
+    b.insert(b.end(), id, id + 4);
+    for (int shift : {24, 16, 8, 0}) b.push_back(static_cast<std::uint8_t>(data.size() >> shift));
+    b.insert(b.end(), data.begin(), data.end());
+    const std::size_t rest = b.size() - 8;
+    for (int i = 0; i < 4; ++i)
+      b[4 + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(rest >> (24 - 8 * i));
+  }
+};
+
+Bytes text(const std::string& s, std::size_t size) {
+  Bytes out(size, 0);
+  std::copy(s.begin(), s.end(), out.begin());
+  return out;
+}
+
+TEST_F(RndImport, ChunkFilesGiveSizeNamesTimesScoresAndBody) {
+  // HEAD: the classic header's fields in order; here 112 bytes.
+  Bytes head(112, 0);
+  head[0] = 5;
+  head[1] = 3;
+  head[2] = 0x01;  // 400 seconds
+  head[3] = 0x90;
+  head[4] = 0;
+  head[5] = 42;
+  for (int i = 0; i < 11; ++i)
+    head[38 + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(50 + i);
+  head[54] = 6;  // pattern 0, first cell: a diamond
+  head[91] = 12;
+  ChunkFile f;
+  f.chunk("VERS", Bytes(8, 3));
+  f.chunk("DATE", {0x07, 0xE6, 2, 2});
+  f.chunk("NAME", text("Crystal Hall", 32));
+  f.chunk("AUTH", text("A. Builder", 32));
+  f.chunk("HEAD", head);
+  Bytes body(15, 1);  // dirt
+  body[0] = 80;       // the player
+  body[6] = 106;      // a boulder at (1, 1)
+  body[14] = 63;      // no object
+  f.chunk("BODY", body);
+  f.chunk("CONT", Bytes(76, 0));
+  at(2);
+  importRndLevel(session, file("hall.level", f.b));
+
+  const LevelHeader& h = header(2);
+  EXPECT_EQ(h.width(), 7);
+  EXPECT_EQ(h.height(), 5);
+  EXPECT_EQ(h.levelTime(), 40);
+  EXPECT_EQ(h.diamondsToCollect(), 42);
+  EXPECT_EQ(h.title(), "Crystal Hall");
+  EXPECT_EQ(h.author(), "A. Builder");
+  EXPECT_EQ(h.emeraldScore(), 50);
+  EXPECT_EQ(h.timeScore(), 60);
+  EXPECT_EQ(h.yam(0, 0, 0), 4);
+  EXPECT_EQ(h.magicTime(), 12);
+  EXPECT_EQ(cell(2, 1, 1), 2);
+  EXPECT_EQ(cell(2, 2, 2), 3);
+  EXPECT_EQ(cell(2, 5, 3), 15);
+  EXPECT_EQ(cell(2, 6, 4), 6);  // the frame
+  EXPECT_EQ(session.messages.back(),
+            "Rocks & Diamonds element 63 has no object: 1 cell at level 1 made Grover");
+
+  // Later files keep size, time and gems as INFO settings (left out when they
+  // are the game's defaults) and may store elements in two bytes.
+  ChunkFile g;
+  g.chunk("VERS", Bytes(8, 4));
+  g.chunk("INFO",
+          {0x00, 0x02, 4, 0x00, 0x03, 2, 0x40, 0x02, 0x00, 0x07, 0xC0, 0x01, 0x00, 0x01, 9});
+  Bytes wide{0, 4, 0, 1, 0x01, 0x00, 0, 6, 0, 6, 0, 6, 0, 6};
+  wide.resize(16);
+  g.chunk("BODY", wide);
+  importRndLevel(session, file("later.level", g.b));
+  const LevelHeader& h3 = header(3);
+  EXPECT_EQ(h3.width(), 6);
+  EXPECT_EQ(h3.height(), 4);
+  EXPECT_EQ(h3.levelTime(), 10);
+  EXPECT_EQ(h3.diamondsToCollect(), 7);
+  EXPECT_EQ(cell(3, 1, 1), 3);
+  EXPECT_EQ(cell(3, 3, 1), 15);  // element 256
+  EXPECT_EQ(cell(3, 4, 1), 4);
+}
+
+TEST_F(RndImport, DamagedChunkFilesAreRefusedWithTheirOffset) {
+  auto refusal = [&](const Bytes& bytes) -> std::string {
+    try {
+      importRndLevel(session, file("bad.level", bytes));
+    } catch (const LevelError& e) {
+      return e.what();
+    }
+    return "taken";
+  };
+  at(1);
+  ChunkFile cut;
+  cut.chunk("HEAD", Bytes(112, 2));
+  cut.b.resize(cut.b.size() - 10);
+  EXPECT_NE(refusal(cut.b).find("chunk HEAD of 112 bytes runs past the end"), std::string::npos);
+  ChunkFile nobody;
+  nobody.chunk("HEAD", Bytes(112, 2));
+  EXPECT_NE(refusal(nobody.b).find("no BODY chunk"), std::string::npos);
+  ChunkFile wrong;
+  wrong.chunk("HEAD", Bytes(112, 2));
+  wrong.chunk("BODY", Bytes(5, 1));
+  EXPECT_NE(refusal(wrong.b).find("BODY of 5 bytes does not hold a 2 x 2 map"), std::string::npos);
+  EXPECT_FALSE(session.map.modified);
   EXPECT_EQ(session.map.currentLevel, 1);
 }
 

@@ -2,15 +2,28 @@
 // the ratio of the two times is what the import itself costs.
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
+#include <vector>
 
+#include "bench_support.h"
 #include "formats/levelset_io.h"
 #include "model/file_io.h"
 
 namespace {
 
 using namespace pyrovel;
+
+// One read of a BDCFF file as the editor does it: the bytes, then the reader
+// filling `map`.
+void readBdcffFile(const std::string& path, Levelmap& map, Frontend& ui) {
+  const Bytes data = readFileBytes(path);
+  ReadReport report;
+  LevelsetRead read{map, report, ui, false};
+  readBdcff(read, data, path);
+}
 
 // A levelset of 100 caves of 40 x 22 with two-character codes and a few
 // kept lines each, written once into the temporary folder.
@@ -46,15 +59,77 @@ BENCHMARK(BM_BdcffRawRead)->Unit(benchmark::kMicrosecond);
 void BM_BdcffImport100Caves(benchmark::State& state) {
   const std::string& path = hundredCaveFile();
   SilentFrontend ui;
-  Levelmap map;
+  auto map = std::make_unique<Levelmap>();
   for (auto _ : state) {
-    const Bytes data = readFileBytes(path);
-    ReadReport report;
-    LevelsetRead read{map, report, ui, false};
-    readBdcff(read, data, path);
-    benchmark::DoNotOptimize(map.cell(0, 100, 39, 21));
+    readBdcffFile(path, *map, ui);
+    benchmark::DoNotOptimize(map->cell(0, 100, 39, 21));
   }
 }
 BENCHMARK(BM_BdcffImport100Caves)->Unit(benchmark::kMicrosecond);
+
+// 100 caves of 40 x 22 drawn the way real files draw them: keys kept in
+// the memo, the C64 random fill and a dozen drawing commands each.
+const std::string& hundredObjectCavesFile() {
+  static const std::string path = [] {
+    std::string text = "[BDCFF]\nVersion=0.5\n[game]\nName=Bench\nAuthor=Someone\nLevels=5\n\n";
+    for (int cave = 0; cave < 100; ++cave) {
+      const std::string n = std::to_string(cave % 30);
+      text += "[cave]\nName=Cave " + std::to_string(cave) +
+              "\nIntermission=false\nSize=40 22 0 0 39 21\n"
+              "Colors=Black Black Orange Gray1 White White White\nDiamondsRequired=12 13 14 15 16\n"
+              "DiamondValue=10 15\nCaveTime=150 140 130 120 110\nCaveScheduling=ms\n"
+              "FrameTime=160 150 140 130 120\nCaveDelay=0 0 0 0 0\nRandSeed=" +
+              std::to_string(cave % 256) +
+              " 1 2 3 4\n"
+              "RandomFill=SPACE 60 BOULDER 50 DIAMOND 9 FIREFLYl 2\nAmoebaTime=20 20 20 20 20\n"
+              "MagicWallTime=20 20 20 20 20\nSlimePermeabilityC64=0 0 0 0 0\n\n[objects]\n"
+              "Rectangle=1 1 38 20 DIRT\nFillRect=3 3 12 9 WALL SPACE\nLine=1 " +
+              n + " 30 " + n +
+              " WALL\nLine=5 2 21 18 DIAMOND\nRaster=2 11 7 10 6 1 MAGICWALL\n"
+              "Raster=5 20 6 1 6 2 DIAMOND\nFillRect=18 3 22 7 DIRT\nAdd=0 1 FIREFLYl BOULDER\n"
+              "Line=25 9 34 18 STEELWALL\nPoint=8 6 BUTTERFLYd\nPoint=1 20 INBOX\n"
+              "Point=20 5 OUTBOX\n[/objects]\n[/cave]\n\n";
+    }
+    text += "[/game]\n[/BDCFF]\n";
+    const std::string file =
+        (std::filesystem::temp_directory_path() / "pyrovel_bench_100_object_caves.bd").string();
+    writeFileAtomically(file, text);
+    return file;
+  }();
+  return path;
+}
+
+// The import against what it cannot do without: reading the file's bytes
+// and writing the cells of its 100 caves into a levelmap (x_baseline).
+void BM_BdcffImport100ObjectCaves(benchmark::State& state) {
+  const std::string& path = hundredObjectCavesFile();
+  SilentFrontend ui;
+  auto read = std::make_unique<Levelmap>();
+  readBdcffFile(path, *read, ui);
+  std::vector<std::int32_t> cells;
+  for (int slot = 1; slot <= 100; ++slot) {
+    for (int y = 0; y < 22; ++y) {
+      for (int x = 0; x < 40; ++x) cells.push_back(read->cell(0, slot, x, y));
+    }
+  }
+  auto target = std::make_unique<Levelmap>();
+  const double raw = bench::secondsPerCall([&] {
+    const Bytes bytes = readFileBytes(path);
+    benchmark::DoNotOptimize(bytes.data());
+    std::size_t i = 0;
+    for (int slot = 1; slot <= 100; ++slot) {
+      for (int y = 0; y < 22; ++y) {
+        for (int x = 0; x < 40; ++x) target->cell(0, slot, x, y) = cells[i++];
+      }
+    }
+    benchmark::ClobberMemory();
+  });
+  bench::runAgainstBaseline(state, raw, [&] {
+    readBdcffFile(path, *read, ui);
+    benchmark::DoNotOptimize(read->cell(0, 100, 39, 21));
+  });
+  state.counters["baseline_us"] = raw * 1e6;
+}
+BENCHMARK(BM_BdcffImport100ObjectCaves)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -111,6 +111,12 @@ int bdcffCodeToObject(std::string_view code) {
   return kUnknownObject;
 }
 
+std::span<const std::uint8_t> bdcffImportTable(int codeLength) {
+  const ImportLookup& t = importLookup();
+  if (codeLength == 2) return t.two;
+  return t.one;
+}
+
 std::string_view bdcffObjectToCode(int object, int codeLength) {
   const ExportLookup& t = exportLookup();
   const auto index = static_cast<std::size_t>(object & 0xFF);

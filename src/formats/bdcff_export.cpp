@@ -1,9 +1,11 @@
 // Writing BDCFF: the whole levelmap (save as type 4) and single levels.
 #include <algorithm>
 #include <string_view>
+#include <vector>
 
 #include "formats/bdcff.h"
 #include "formats/bdcff_codes.h"
+#include "formats/bdcff_das_text.h"
 #include "formats/levelset_io.h"
 #include "model/file_io.h"
 #include "model/object_catalogue.h"
@@ -47,6 +49,51 @@ void writeMapCodes(TextOut& out, int codeLength, bool xml) {
   }
 }
 
+// The keys of the level record beyond the first four, written when the
+// record holds something for them (BDCFF's defaults are zero or empty).
+void writeRecordKeys(TextOut& out, const LevelHeader& h) {
+  if (h.emeraldScore() != 0 || h.diamondScore() != 0) {
+    out.line("DiamondValue=" + std::to_string(h.emeraldScore()) + " " +
+             std::to_string(h.diamondScore()));
+  }
+  if (h.amoebaBrake() != 0) out.line("AmoebaTime=", h.amoebaBrake());
+  if (h.maxAmoeba() != 0) {
+    // Whole percent as a ratio of the cave's cells.
+    const int percent = std::min(h.maxAmoeba(), 100);
+    const std::string hundredths = std::to_string(100 + percent % 100).substr(1);
+    out.line("AmoebaThreshold=" + std::to_string(percent / 100) + "." + hundredths);
+  }
+  if (h.slimePermeability() != 0) out.line("SlimePermeabilityC64=", h.slimePermeability());
+  if (h.intermission() != 0) out.line("Intermission=true");
+  if (!h.author().empty()) out.line("Author=" + h.author());
+}
+
+// A kept "Size=w h [x1 y1 x2 y2]" line follows the level's size: the
+// visible area is kept inside it.
+std::string sizeLineFor(std::string_view kept, int w, int h) {
+  std::vector<int> v;
+  std::size_t i = 5;
+  while (i < kept.size() && v.size() < 6) {
+    while (i < kept.size() && (kept[i] == ' ' || kept[i] == '\t')) ++i;
+    std::size_t j = i;
+    while (j < kept.size() && kept[j] != ' ' && kept[j] != '\t') ++j;
+    if (j == i) break;
+    const LooseInt n = readLooseInt(kept.substr(i, j - i));
+    if (!n.whole) break;
+    v.push_back(n.value);
+    i = j;
+  }
+  if (v.size() >= 2 && v[0] == w && v[1] == h) return std::string(kept);
+  std::string line = "Size=" + std::to_string(w) + " " + std::to_string(h);
+  if (v.size() == 6) {
+    line += " " + std::to_string(std::clamp(v[2], 0, w - 1)) + " " +
+            std::to_string(std::clamp(v[3], 0, h - 1)) + " " +
+            std::to_string(std::clamp(v[4], 0, w - 1)) + " " +
+            std::to_string(std::clamp(v[5], 0, h - 1));
+  }
+  return line;
+}
+
 }  // namespace
 
 int bdcffCodeLength(const Levelmap& map, int firstSlot, int lastSlot) {
@@ -74,7 +121,15 @@ std::string bdcffLevelLines(const Levelmap& map, int slot, bool xml, int codeLen
     out.line("DiamondsRequired=", h.diamondsNeeded());
     out.line("CaveTime=", h.levelTime());
     out.line("MagicWallTime=", h.magicTime());
-    for (const std::string& kept : map.bdcffMemo[static_cast<std::size_t>(slot)]) out.line(kept);
+    writeRecordKeys(out, h);
+    for (const std::string& kept : map.bdcffMemo[static_cast<std::size_t>(slot)]) {
+      if (kept.rfind("Size=", 0) == 0) {
+        const int w = std::max(1, cappedSide(h.width())), hh = std::max(1, cappedSide(h.height()));
+        out.line(sizeLineFor(kept, w, hh));
+      } else {
+        out.line(kept);
+      }
+    }
     out.line("[map]");
   }
   const int w = cappedSide(h.width()), hh = cappedSide(h.height());

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "formats/bdcff_das_text.h"
+#include "formats/bdcff_random.h"
 #include "formats/das_codes.h"
 #include "formats/levelset_io.h"
 #include "model/file_io.h"
@@ -270,32 +271,15 @@ class DasReader {
 
 void shuffel(Levelmap& map, int slot, int seed, const std::array<int, 4>& codes,
              const std::array<int, 4>& thresholds) {
-  // The generator state is two bytes; the seed is one.
-  unsigned r1 = 0, r2 = static_cast<unsigned>(seed) & 0xFF;
-  std::array<int, 4> objects{};
-  for (int i = 0; i < 4; ++i) objects[i] = dasCodeToObject(std::to_string(codes[i]));
-  const int dirt = dasCodeToObject("1");
-  for (int y = 1; y <= kDasHeight - 2; ++y) {
-    for (int x = 0; x < kDasWidth; ++x) {
-      const unsigned temp1 = (r1 & 1) * 128, temp2 = r2 >> 1;
-      r2 += (r2 & 1) * 128;
-      unsigned carry = r2 > 255;
-      r2 &= 255;
-      r2 += carry + 19;
-      carry = r2 > 255;
-      r2 &= 255;
-      r1 += temp1 + carry;
-      carry = r1 > 255;
-      r1 &= 255;
-      r1 = (r1 + carry + temp2) & 255;
-      int object = dirt;
-      for (int i = 0; i < 4; ++i) {
-        if (static_cast<int>(r1) < thresholds[i]) object = objects[i];
-      }
-      // The generator runs over the border columns too, without writing them.
-      if (x >= 1 && x <= kDasWidth - 2) map.cell(map.currentLayer, slot, x, y) = object;
-    }
+  std::array<RandomFillEntry, 4> entries{};
+  for (int i = 0; i < 4; ++i) {
+    entries[i] = {dasCodeToObject(std::to_string(codes[i])), thresholds[i]};
   }
+  // The generator runs over the border columns too, without writing them.
+  c64RandomFill(kDasWidth, kDasHeight, seed, dasCodeToObject("1"), entries,
+                [&](int x, int y, int object) {
+                  if (x >= 1 && x <= kDasWidth - 2) map.cell(map.currentLayer, slot, x, y) = object;
+                });
 }
 
 void readDasLevels(LevelsetRead& read, const Bytes& data, const std::string& path) {

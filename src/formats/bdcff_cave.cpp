@@ -1,0 +1,636 @@
+#include "formats/bdcff_cave.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <span>
+#include <utility>
+
+#include "formats/bdcff_das_text.h"
+#include "formats/bdcff_elements.h"
+#include "formats/bdcff_objects.h"
+#include "formats/bdcff_random.h"
+
+namespace pyrovel {
+
+namespace {
+
+constexpr int kPlayer = 2;
+
+struct Line {
+  std::string_view text;
+  std::size_t number;  // 1-based line of the file
+};
+
+// What the file says outside its caves that the caves use.
+struct FileContext {
+  std::string file;
+  BdcffMapCodes codes;
+  std::string gameAuthor;
+  int caveWidth = 40, caveHeight = 22;
+  int intermissionWidth = 20, intermissionHeight = 12;
+};
+
+std::vector<std::string_view> words(std::string_view text) {
+  std::vector<std::string_view> out;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    if (i >= text.size() || text[i] == ';') break;
+    std::size_t j = i;
+    while (j < text.size() && text[j] != ' ' && text[j] != '\t') ++j;
+    out.push_back(text.substr(i, j - i));
+    i = j;
+  }
+  return out;
+}
+
+std::string_view firstWord(std::string_view text) {
+  const auto w = words(text);
+  return w.empty() ? std::string_view{} : w.front();
+}
+
+std::string lower(std::string_view text) {
+  std::string s(text);
+  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
+
+bool isTrue(std::string_view value) {
+  const std::string v = lower(firstWord(value));
+  return v == "true" || v == "1" || v == "yes";
+}
+
+std::optional<double> realNumber(std::string_view word) {
+  double d = 0;
+  const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), d);
+  if (ec != std::errc{} || end != word.data() + word.size()) return std::nullopt;
+  return d;
+}
+
+// "Key=value" split at the first '='; an empty key when there is none.
+std::pair<std::string_view, std::string_view> keyValue(std::string_view trimmed) {
+  const auto eq = trimmed.find('=');
+  if (eq == std::string_view::npos || eq == 0) return {{}, {}};
+  return {trimLine(trimmed.substr(0, eq)), trimmed.substr(eq + 1)};
+}
+
+// Two numbers "w h" (the rest of the line ignored).
+std::optional<std::pair<int, int>> sizePair(std::string_view value) {
+  const auto w = words(value);
+  if (w.size() < 2) return std::nullopt;
+  const LooseInt a = readLooseInt(w[0]), b = readLooseInt(w[1]);
+  if (!a.whole || !b.whole) return std::nullopt;
+  return std::make_pair(a.value, b.value);
+}
+
+// A value of the cave with the line it came from.
+template <typename T>
+struct Given {
+  std::optional<T> value;
+  std::size_t line = 0;
+  void set(T v, std::size_t at) {
+    value = std::move(v);
+    line = at;
+  }
+};
+
+class CaveReader {
+ public:
+  CaveReader(const FileContext& ctx, std::span<const Line> body, std::size_t caveLine, bool closed,
+             int ordinal)
+      : ctx_(ctx), body_(body), caveLine_(caveLine), closed_(closed), ordinal_(ordinal) {}
+
+  // Stores the cave in `slot` when it is whole; false when it is left out.
+  // Notes go to `notes` either way.
+  bool store(Levelmap& map, int slot, std::vector<std::string>& notes) {
+    scan();
+    const bool drawnByMap = !mapRows_.empty();
+    const bool whole = !mapOpen_ && !objectsOpen_ && (closed_ || mapClosed_ || objectsClosed_);
+    if (!whole) {
+      std::string why;
+      if (mapOpen_) {
+        why =
+            "its [map] (from line " + std::to_string(mapLine_) + ") is cut off by the end of the ";
+      } else if (objectsOpen_) {
+        why = "its [objects] (from line " + std::to_string(objectsLine_) +
+              ") are cut off by the end of the ";
+      } else {
+        why = "it is cut off by the end of the ";
+      }
+      why += closed_ ? "cave" : "file";
+      notes.push_back(caveName() + " (" + ctx_.file + " line " + std::to_string(caveLine_) +
+                      "): " + why + ", so the cave is left out");
+      return false;
+    }
+    if (!closed_) {
+      problem(
+          body_.empty() ? caveLine_ : body_.back().number,
+          "the cave is not closed by [/cave] before the end of the file; read as far as it goes");
+    }
+
+    BdcffGrid grid = drawnByMap ? readMap() : drawFill();
+    for (const Line& l : objectLines_) {
+      grid.setLine(l.number);
+      const BdcffDrawResult r = applyBdcffObject(grid, l.text);
+      if (r.kind != BdcffDrawResult::Kind::Drawn) {
+        problem(l.number, std::string(trimLine(l.text)) + ": " + r.detail);
+      }
+    }
+    for (const BdcffGrid::SourceCount& c : grid.groverCounts()) {
+      if (c.cells == 0) continue;
+      problem(c.line, c.label + " has no object in the game: " + std::to_string(c.cells) +
+                          (c.cells == 1 ? " cell" : " cells") + " became Grover");
+    }
+
+    commit(map, slot, grid, drawnByMap);
+    const std::string prefix = "Level " + std::to_string(Levelmap::levelNumber(slot)) + " (" +
+                               caveName(false) + ", " + ctx_.file + " line ";
+    std::stable_sort(problems_.begin(), problems_.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [line, text] : problems_) {
+      notes.push_back(prefix + std::to_string(line) + "): " + text);
+    }
+    return true;
+  }
+
+ private:
+  struct MemoLine {
+    std::string_view text;
+    bool drawing;  // made the drawn cave: dropped when the cave was drawn
+  };
+
+  std::string caveName(bool capital = true) const {
+    std::string s = std::string(capital ? "Cave " : "cave ") + std::to_string(ordinal_);
+    if (name_.value) s += " \"" + *name_.value + "\"";
+    return s;
+  }
+
+  void problem(std::size_t line, std::string text) {
+    problems_.emplace_back(line, std::move(text));
+  }
+
+  // Sorts the cave's lines into keys, sections and kept lines.
+  void scan() {
+    std::string_view otherSection;  // inside [demo] and the like: kept as it is
+    bool levelActive = true;
+    memo_.reserve(body_.size());
+    for (const Line& l : body_) {
+      const std::string_view t = trimLine(l.text);
+      if (mapOpen_) {
+        if (t == "[/map]") {
+          mapOpen_ = false;
+          mapClosed_ = true;
+        } else {
+          mapRows_.push_back(l);
+        }
+        continue;
+      }
+      if (objectsOpen_) {
+        if (t == "[/objects]") {
+          objectsOpen_ = false;
+          objectsClosed_ = true;
+        } else if (t.substr(0, 7) == "[Level=" || t.substr(0, 7) == "[level=") {
+          levelActive = groupHasLevelOne(t.substr(7));
+        } else if (t == "[/Level]" || t == "[/level]") {
+          levelActive = true;
+        } else if (!t.empty() && t[0] != ';' && levelActive) {
+          objectLines_.push_back(l);
+        }
+        continue;
+      }
+      if (!otherSection.empty()) {
+        memo_.push_back({l.text, false});
+        if (t.size() == otherSection.size() + 3 && t.substr(0, 2) == "[/" &&
+            t.substr(2, otherSection.size()) == otherSection) {
+          otherSection = {};
+        }
+        continue;
+      }
+      if (t == "[map]") {
+        mapOpen_ = true;
+        mapLine_ = l.number;
+        mapRows_.clear();
+        continue;
+      }
+      if (t == "[objects]") {
+        objectsOpen_ = true;
+        objectsLine_ = l.number;
+        continue;
+      }
+      if (t.size() > 2 && t.front() == '[' && t.back() == ']' && t[1] != '/') {
+        otherSection = t.substr(1, t.size() - 2);
+        memo_.push_back({l.text, false});
+        continue;
+      }
+      const auto [key, value] = keyValue(t);
+      if (!key.empty() && takeKey(key, value, l.number)) continue;
+      memo_.push_back({l.text, !key.empty() && drawingKey(key, value, l.number)});
+    }
+  }
+
+  static bool groupHasLevelOne(std::string_view list) {
+    std::string_view rest = list;
+    while (!rest.empty()) {
+      const auto cut = rest.find_first_of(", ]");
+      const std::string_view item = rest.substr(0, cut);
+      if (readLooseInt(item).whole && readLooseInt(item).value == 1) return true;
+      if (cut == std::string_view::npos) break;
+      rest = rest.substr(cut + 1);
+    }
+    return false;
+  }
+
+  // The keys the level record holds; true when taken.
+  bool takeKey(std::string_view key, std::string_view value, std::size_t line) {
+    const auto first = [&] { return readLooseInt(trimLine(value)).value; };
+    if (key == "Name") {
+      name_.set(std::string(value.substr(0, 1000)), line);
+    } else if (key == "Author") {
+      author_.set(std::string(trimLine(value).substr(0, 1000)), line);
+    } else if (key == "DiamondsRequired") {
+      diamonds_.set(first(), line);
+    } else if (key == "CaveTime") {
+      caveTime_.set(first(), line);
+    } else if (key == "MagicWallTime") {
+      magicTime_.set(first(), line);
+    } else if (key == "DiamondValue") {
+      const auto w = words(value);
+      diamondValue_.set(w.empty() ? 0 : readLooseInt(w[0]).value, line);
+      if (w.size() > 1) extraValue_.set(readLooseInt(w[1]).value, line);
+    } else if (key == "AmoebaTime") {
+      amoebaTime_.set(first(), line);
+    } else if (key == "AmoebaThreshold") {
+      const auto ratio = realNumber(firstWord(value));
+      if (!ratio || *ratio < 0) {
+        problem(line,
+                "AmoebaThreshold " + std::string(firstWord(value)) + " is not a ratio: not taken");
+      } else {
+        amoebaThreshold_.set(*ratio, line);
+      }
+    } else if (key == "SlimePermeabilityC64") {
+      slimeC64_.set(first(), line);
+    } else if (key == "SlimePermeability") {
+      const auto p = realNumber(firstWord(value));
+      if (!p || *p < 0 || *p > 1) {
+        problem(line, "SlimePermeability " + std::string(firstWord(value)) +
+                          " is not a probability: not taken");
+      } else {
+        slime_.set(*p, line);
+      }
+    } else if (key == "Intermission") {
+      intermission_.set(isTrue(value), line);
+    } else {
+      return false;
+    }
+    return true;
+  }
+
+  // The keys a drawn cave is made of (kept in the memo only for a map cave).
+  bool drawingKey(std::string_view key, std::string_view value, std::size_t line) {
+    if (key == "InitialFill") {
+      initialFill_.set(std::string(firstWord(value)), line);
+    } else if (key == "InitialBorder") {
+      border_.set(std::string(firstWord(value)), line);
+    } else if (key == "RandomFill" || key == "RandomFillC64") {
+      randomFill_.set(std::string(value), line);
+    } else if (key == "RandSeed" || key == "RandomSeed") {
+      seed_.set(readLooseInt(trimLine(value)).value, line);
+    } else {
+      if (key == "Size") {
+        if (const auto wh = sizePair(value)) {
+          size_.set(*wh, line);
+        } else {
+          problem(line, "Size=" + std::string(trimLine(value)) +
+                            " cannot be read: the default size used");
+        }
+      }
+      return false;
+    }
+    return true;
+  }
+
+  // The cave's size from Size or the defaults, within 1..128.
+  std::pair<int, int> drawnSize() {
+    const bool intermission = intermission_.value.value_or(false);
+    std::pair<int, int> wh = intermission
+                                 ? std::make_pair(ctx_.intermissionWidth, ctx_.intermissionHeight)
+                                 : std::make_pair(ctx_.caveWidth, ctx_.caveHeight);
+    if (size_.value) {
+      auto [w, h] = *size_.value;
+      if (w < 1 || h < 1) {
+        problem(size_.line, "Size " + std::to_string(w) + " x " + std::to_string(h) +
+                                " is no cave: the default size used");
+      } else {
+        if (w > kMaxLevelSide || h > kMaxLevelSide) {
+          problem(size_.line, "Size " + std::to_string(w) + " x " + std::to_string(h) +
+                                  " is larger than a level (128 x 128): cut to " +
+                                  std::to_string(std::min(w, kMaxLevelSide)) + " x " +
+                                  std::to_string(std::min(h, kMaxLevelSide)));
+        }
+        wh = {std::min(w, kMaxLevelSide), std::min(h, kMaxLevelSide)};
+      }
+    }
+    return wh;
+  }
+
+  // Fill, random fill and border of a cave drawn by objects.
+  BdcffGrid drawFill() {
+    const auto [w, h] = drawnSize();
+    BdcffGrid grid(w, h, 1);
+    grid.setLine(initialFill_.line);
+    const BdcffGrid::Paint fill = grid.paintFor(initialFill_.value.value_or("DIRT"));
+    grid.fill(0, 0, w - 1, h - 1, fill);
+
+    if (randomFill_.value) {
+      grid.setLine(randomFill_.line);
+      const auto items = words(*randomFill_.value);
+      std::array<BdcffGrid::Paint, 5> paints{fill};
+      std::array<RandomFillEntry, 4> entries{};
+      std::size_t n = 0;
+      for (std::size_t i = 0; i + 1 < items.size() && n < entries.size(); i += 2, ++n) {
+        const LooseInt p = readLooseInt(items[i + 1]);
+        int probability = p.value;
+        if (!p.whole || probability < 0 || probability > 255) {
+          probability = std::clamp(p.whole ? p.value : 0, 0, 255);
+          problem(randomFill_.line, "RandomFill probability " + std::string(items[i + 1]) +
+                                        " is not 0..255: " + std::to_string(probability) + " used");
+        }
+        paints[n + 1] = grid.paintFor(items[i]);
+        entries[n] = {static_cast<int>(n + 1), probability};
+      }
+      if (items.size() % 2 != 0 || items.size() > 8) {
+        problem(randomFill_.line,
+                "RandomFill takes up to four pairs of element and probability: "
+                "the pairs read are used");
+      }
+      int seed = seed_.value.value_or(0);
+      if (seed < 0 || seed > 255) {
+        problem(seed_.line,
+                "RandSeed " + std::to_string(seed) +
+                    (seed < 0 ? " asks for a new fill at each play: seed 0 used"
+                              : " is more than a byte: " + std::to_string(seed & 0xFF) + " used"));
+        seed = seed < 0 ? 0 : seed & 0xFF;
+      }
+      c64RandomFill(w, h, seed, 0, entries, [&](int x, int y, int which) {
+        grid.set(grid.index(x, y), paints[static_cast<std::size_t>(which)]);
+      });
+    }
+
+    grid.setLine(border_.line);
+    const BdcffGrid::Paint border = grid.paintFor(border_.value.value_or("STEELWALL"));
+    grid.fill(0, 0, w - 1, 0, border);
+    grid.fill(0, h - 1, w - 1, h - 1, border);
+    grid.fill(0, 0, 0, h - 1, border);
+    grid.fill(w - 1, 0, w - 1, h - 1, border);
+    return grid;
+  }
+
+  // The rows of a [map] through the file's map codes.
+  BdcffGrid readMap() {
+    const auto length = static_cast<std::size_t>(ctx_.codes.length());
+    bool cut = mapRows_.size() > static_cast<std::size_t>(kMaxLevelSide);
+    const std::size_t rows = std::min(mapRows_.size(), static_cast<std::size_t>(kMaxLevelSide));
+    std::size_t widest = 0, narrowest = SIZE_MAX;
+    for (std::size_t r = 0; r < rows; ++r) {
+      const std::size_t codes = mapRows_[r].text.size() / length;
+      widest = std::max(widest, codes);
+      narrowest = std::min(narrowest, codes);
+    }
+    if (widest > static_cast<std::size_t>(kMaxLevelSide)) {
+      widest = kMaxLevelSide;
+      cut = true;
+    }
+    BdcffGrid grid(std::max<int>(static_cast<int>(widest), 1), static_cast<int>(rows), 0);
+    // The codes without an object met so far (their one or two bytes), with
+    // the source they stand for.
+    std::vector<std::pair<unsigned, int>> unknown;
+    const auto keyOf = [](std::string_view code) {
+      unsigned key = 0;
+      for (const char c : code) key = key * 256 + static_cast<unsigned char>(c);
+      return key;
+    };
+    for (std::size_t r = 0; r < rows; ++r) {
+      const std::string_view row = mapRows_[r].text;
+      const std::size_t codes = std::min(row.size() / length, widest);
+      const int y = static_cast<int>(r);
+      std::int32_t* decoded = grid.row(y);
+      if (ctx_.codes.decodeRow(row, codes, decoded) == 0) continue;
+      for (std::size_t i = 0; i < codes; ++i) {
+        if (decoded[i] != kBdcffGrover) continue;
+        const std::string_view code = row.substr(i * length, length);
+        const unsigned key = keyOf(code);
+        BdcffGrid::Paint paint{kBdcffGrover, -1};
+        const auto seen = std::find_if(unknown.begin(), unknown.end(),
+                                       [&](const auto& u) { return u.first == key; });
+        if (seen != unknown.end()) {
+          paint.source = seen->second;
+        } else {
+          const BdcffMapCodes::Lookup found = ctx_.codes.lookup(code);
+          grid.setLine(mapRows_[r].number);
+          std::string label = "map code '" + std::string(code) + "'";
+          if (!found.element.empty()) label += " (" + std::string(found.element) + ")";
+          paint.source = grid.sourceFor(label);
+          unknown.emplace_back(key, paint.source);
+        }
+        grid.set(grid.index(static_cast<int>(i), y), paint);
+      }
+    }
+    if (cut) {
+      problem(mapLine_, "BDCFF map larger than 128 x 128 cells, cut to 128");
+    }
+    if (narrowest < widest && rows > 0) {
+      problem(mapLine_, "the rows of the map differ in length: the short ones end in Space");
+    }
+    return grid;
+  }
+
+  // A value into a record field of `max`; a value outside is noted and
+  // stored as the field keeps it (its low bits).
+  int fit(std::string_view key, int value, int max, std::size_t line) {
+    if (value < 0 || value > max) {
+      const int kept = value & max;
+      problem(line, std::string(key) + " " + std::to_string(value) +
+                        " does not fit the level record (0.." + std::to_string(max) +
+                        "): " + std::to_string(kept) + " kept");
+      return kept;
+    }
+    return value;
+  }
+
+  void commit(Levelmap& map, int slot, const BdcffGrid& grid, bool drawnByMap) {
+    LevelHeader& h = map.header(slot);
+    const int w = grid.width(), hh = grid.height();
+    h.setWidth(w);
+    h.setHeight(hh);
+    // The levelmap keeps its cells column by column.
+    LevelGrid& cells = map.grid(map.currentLayer, slot);
+    const std::vector<std::int32_t>& drawn = grid.cells();
+    const std::size_t stride = static_cast<std::size_t>(w);
+    for (int x = 0; x < w; ++x) {
+      std::int32_t* column = &cells[static_cast<std::size_t>(x * kGridSide)];
+      const std::int32_t* from = drawn.data() + x;
+      for (int y = 0; y < hh; ++y) column[y] = from[static_cast<std::size_t>(y) * stride];
+    }
+    // The last Little Fellow row by row is the player, as in the map reader.
+    const auto player = std::find(drawn.rbegin(), drawn.rend(), kPlayer);
+    if (player != drawn.rend()) {
+      const auto at = static_cast<std::size_t>(drawn.rend() - player - 1);
+      h.setPlayerX(static_cast<int>(at % stride));
+      h.setPlayerY(static_cast<int>(at / stride));
+    }
+
+    if (name_.value) h.setTitle(*name_.value);
+    const std::string& author = author_.value ? *author_.value : ctx_.gameAuthor;
+    if (!author.empty()) h.setAuthor(author);
+    if (diamonds_.value) {
+      int needed = *diamonds_.value;
+      if (needed < 0) {
+        static const int diamond = bdcffElementObject("DIAMOND").value_or(kBdcffGrover);
+        const auto diamonds = static_cast<int>(std::count(drawn.begin(), drawn.end(), diamond));
+        needed = std::max(0, diamonds + needed);
+      }
+      h.setDiamondsNeeded(fit("DiamondsRequired", needed, 0xFFFF, diamonds_.line));
+    }
+    if (caveTime_.value) h.setLevelTime(fit("CaveTime", *caveTime_.value, 0xFF, caveTime_.line));
+    if (magicTime_.value) {
+      h.setMagicTime(fit("MagicWallTime", *magicTime_.value, 0xFFFF, magicTime_.line));
+    }
+    if (diamondValue_.value) {
+      h.setEmeraldScore(fit("DiamondValue", *diamondValue_.value, 0xFF, diamondValue_.line));
+    }
+    if (extraValue_.value) {
+      h.setDiamondScore(fit("DiamondValue (extra)", *extraValue_.value, 0xFF, extraValue_.line));
+    }
+    if (amoebaTime_.value) {
+      h.setAmoebaBrake(fit("AmoebaTime", *amoebaTime_.value, 0xFF, amoebaTime_.line));
+    }
+    if (amoebaThreshold_.value) {
+      // A ratio of the cave's cells; the record holds whole percent.
+      double ratio = *amoebaThreshold_.value;
+      if (ratio > 1) {
+        problem(amoebaThreshold_.line,
+                "AmoebaThreshold is a ratio of the cave's cells, at most 1: "
+                "100 % taken");
+        ratio = 1;
+      }
+      int percent = static_cast<int>(std::lround(ratio * 100));
+      if (percent == 0 && ratio > 0) percent = 1;
+      h.setMaxAmoeba(percent);
+    }
+    if (slimeC64_.value) {
+      h.setSlimePermeability(fit("SlimePermeabilityC64", *slimeC64_.value, 0xFF, slimeC64_.line));
+    } else if (slime_.value) {
+      // The C64 engine lets slime through when (random & value) is 0: a
+      // value of k low bits set passes one time in 2^k.
+      const double p = *slime_.value;
+      const int bits = p <= 0 ? 8 : std::clamp(static_cast<int>(std::lround(-std::log2(p))), 0, 8);
+      h.setSlimePermeability((1 << bits) - 1);
+    }
+    if (intermission_.value) h.setIntermission(*intermission_.value ? 255 : 0);
+
+    std::vector<std::string>& memo = map.bdcffMemo[static_cast<std::size_t>(slot)];
+    memo.clear();
+    for (const MemoLine& m : memo_) {
+      if (m.drawing && !drawnByMap) continue;
+      memo.emplace_back(m.text);
+    }
+  }
+
+  const FileContext& ctx_;
+  std::span<const Line> body_;
+  std::size_t caveLine_;
+  bool closed_;
+  int ordinal_;
+
+  std::vector<MemoLine> memo_;
+  std::vector<Line> mapRows_, objectLines_;
+  bool mapOpen_ = false, mapClosed_ = false, objectsOpen_ = false, objectsClosed_ = false;
+  std::size_t mapLine_ = 0, objectsLine_ = 0;
+
+  Given<std::string> name_, author_, initialFill_, border_, randomFill_;
+  Given<int> diamonds_, caveTime_, magicTime_, diamondValue_, extraValue_, amoebaTime_, slimeC64_,
+      seed_;
+  Given<double> amoebaThreshold_, slime_;
+  Given<bool> intermission_;
+  Given<std::pair<int, int>> size_;
+  std::vector<std::pair<std::size_t, std::string>> problems_;
+};
+
+}  // namespace
+
+BdcffLevelsetRead readBdcffLevelset(std::string_view text, const std::string& file, Levelmap& map,
+                                    int firstSlot, std::vector<std::string>& notes,
+                                    const std::function<void(int slot)>& progress) {
+  const std::vector<std::string_view> raw = splitLines(text);
+  std::vector<Line> lines;
+  lines.reserve(raw.size());
+  for (std::size_t i = 0; i < raw.size(); ++i) lines.push_back({raw[i], i + 1});
+
+  FileContext ctx;
+  ctx.file = file;
+  BdcffLevelsetRead read;
+  read.nextSlot = firstSlot;
+  int ordinal = 0, leftForRoom = 0;
+  bool authorSeen = false;
+  std::size_t i = 0;
+  while (i < lines.size()) {
+    const std::string_view t = trimLine(lines[i].text);
+    if (t == "[mapcodes]") {
+      for (++i; i < lines.size() && trimLine(lines[i].text) != "[/mapcodes]"; ++i) {
+        ctx.codes.readLine(lines[i].text);
+      }
+      ++i;
+      continue;
+    }
+    if (t == "[cave]") {
+      const std::size_t caveLine = lines[i].number;
+      const std::size_t begin = ++i;
+      while (i < lines.size() && trimLine(lines[i].text) != "[/cave]") ++i;
+      const bool closed = i < lines.size();
+      const std::span<const Line> body(lines.data() + begin, i - begin);
+      if (closed) ++i;
+      ++ordinal;
+      if (read.nextSlot > kLastSlot) {
+        ++leftForRoom;
+        continue;
+      }
+      if (CaveReader(ctx, body, caveLine, closed, ordinal).store(map, read.nextSlot, notes)) {
+        ++read.caves;
+        if (progress) progress(read.nextSlot);
+        ++read.nextSlot;
+      }
+      continue;
+    }
+    const auto [key, value] = keyValue(t);
+    if (key == "Author" && !authorSeen) {
+      ctx.gameAuthor = std::string(trimLine(value));
+      authorSeen = true;
+    } else if (key == "CaveSize" || key == "IntermissionSize") {
+      if (const auto wh = sizePair(value); wh && wh->first > 0 && wh->second > 0) {
+        const int w = std::min(wh->first, kMaxLevelSide), h = std::min(wh->second, kMaxLevelSide);
+        if (key == "CaveSize") {
+          ctx.caveWidth = w;
+          ctx.caveHeight = h;
+        } else {
+          ctx.intermissionWidth = w;
+          ctx.intermissionHeight = h;
+        }
+      }
+    }
+    ++i;
+  }
+  if (leftForRoom > 0) {
+    notes.push_back(file + ": " + std::to_string(ordinal) + " caves; the first " +
+                    std::to_string(read.caves) + " were read into levels " +
+                    std::to_string(Levelmap::levelNumber(firstSlot)) + " to " +
+                    std::to_string(Levelmap::levelNumber(kLastSlot)) + ", " +
+                    std::to_string(leftForRoom) + " more did not fit and are left out");
+  }
+  return read;
+}
+
+}  // namespace pyrovel

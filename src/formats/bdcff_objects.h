@@ -1,0 +1,106 @@
+#pragma once
+// One BDCFF cave's grid and the drawing commands of an [objects] section,
+// applied in order. Nothing is ever written outside the grid: a command
+// with coordinates off the cave draws the part inside it and says so.
+//
+// The commands, with coordinates from the cave's top left corner:
+//   Point=x y E
+//   Line=x1 y1 x2 y2 E              every cell of the straight line, both ends included
+//   Rectangle=x1 y1 x2 y2 E         the outline
+//   FillRect=x1 y1 x2 y2 E [F]      outline E, inside F (E when F is left out)
+//   Raster=x y nx ny dx dy E        nx x ny points, dx and dy apart
+//   Add=dx dy S E                   E at (x+dx, y+dy) of every S, scanned from the top left
+//   AddBackward=dx dy S E           the same, scanned from the bottom right
+//   Maze=x1 y1 x2 y2 wall path horizontal% seed1..seed5 WALL PATH [type]
+//                                   a maze of the editor's own (the game's generator is not
+//                                   public): walls and paths of the given widths
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pyrovel {
+
+// A cave of width x height cells (1..128 each), row by row. Cells that hold
+// Grover because of a name or code without an object remember which, so
+// the reader can say how many cells each one left.
+class BdcffGrid {
+ public:
+  BdcffGrid(int width, int height, int fill);
+
+  int width() const { return width_; }
+  int height() const { return height_; }
+  bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
+  int at(int x, int y) const { return cells_[index(x, y)]; }
+  // All cells row by row (y * width + x).
+  const std::vector<std::int32_t>& cells() const { return cells_; }
+  // The cells of row y, to be written in place (of objects without a source).
+  std::int32_t* row(int y) { return cells_.data() + index(0, y); }
+
+  // What a drawing puts into cells: an object, and for Grover the source
+  // it stands for (-1 for none).
+  struct Paint {
+    int object = 0;
+    int source = -1;
+  };
+  // The paint for an element name; a name without an object becomes
+  // Grover and is registered as a source ("element NAME").
+  Paint paintFor(std::string_view element);
+  // Registers a source label (found again by its text) for Grover cells;
+  // the first registration remembers the current line.
+  int sourceFor(const std::string& label);
+  // The file's line that the drawing in progress comes from.
+  void setLine(std::size_t line) { line_ = line; }
+
+  // Puts paint into a cell inside the grid; a cell outside is left alone.
+  void put(int x, int y, Paint paint) {
+    if (inside(x, y)) set(index(x, y), paint);
+  }
+  // Paints the cells of a rectangle, clipped to the grid; returns how many.
+  long fill(int left, int top, int right, int bottom, Paint paint);
+  // A cell by its index (y * width + x), which must lie inside.
+  void set(std::size_t i, Paint paint) {
+    cells_[i] = paint.object;
+    if (!source_.empty()) source_[i] = static_cast<std::int16_t>(paint.source);
+  }
+
+  // The Grover cells left by each registered source, in registration order.
+  struct SourceCount {
+    std::string label;
+    std::size_t line;  // where the source was first used
+    int cells;
+  };
+  std::vector<SourceCount> groverCounts() const;
+
+  std::size_t index(int x, int y) const {
+    return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
+           static_cast<std::size_t>(x);
+  }
+
+ private:
+  int width_, height_;
+  std::vector<std::int32_t> cells_;
+  std::vector<std::int16_t> source_;  // per cell, -1 for none; empty while there is no source
+  std::vector<std::string> sources_;
+  std::vector<std::size_t> sourceLines_;
+  std::size_t line_ = 0;
+};
+
+// What became of one drawing command.
+struct BdcffDrawResult {
+  enum class Kind {
+    Drawn,         // as the file says
+    PartlyOff,     // some coordinates lie off the cave; the part inside was drawn
+    Off,           // all of it lies off the cave; nothing was drawn
+    Approximated,  // drawn, but not the way the game would (the maze)
+    Unknown,       // not a drawing command the reader knows; nothing was drawn
+    Unreadable,    // a command with missing or bad numbers; nothing was drawn
+  };
+  Kind kind = Kind::Drawn;
+  std::string detail;  // what the note says about it
+};
+
+// Applies one line of an [objects] section ("Name=values") to the grid.
+BdcffDrawResult applyBdcffObject(BdcffGrid& grid, std::string_view line);
+
+}  // namespace pyrovel

@@ -1,0 +1,74 @@
+#pragma once
+// The original C64 game's predictable random generator, as Peter Broadribb
+// documented its 6510 code ("Inside BoulderDash"), and the BDCFF random
+// fill that uses it (RandSeed / RandomFill).
+//
+// One step, with S1 and S2 the two state bytes and C the carry:
+//   T1 = 128 when S1 is odd, else 0;  T2 = S2 / 2
+//   R = S2 + (128 when S2 is odd);     C = R > 255;  R &= 255
+//   R = R + C + 0x13;                  C = R > 255;  S2 = R & 255
+//   R = S1 + C + T1;                   C = R > 255;  R &= 255
+//   S1 = (R + C + T2) & 255            -> the value is the new S1
+// A cave's seed starts the generator with S1 = 0 and S2 = seed.
+#include <array>
+#include <cstdint>
+
+namespace pyrovel {
+
+class C64Random {
+ public:
+  explicit C64Random(int seed) : seed1_(0), seed2_(static_cast<std::uint8_t>(seed & 0xFF)) {}
+  // The next value, 0..255.
+  int next() {
+    const unsigned temp1 = (seed1_ & 1u) ? 0x80u : 0u;
+    const unsigned temp2 = seed2_ >> 1;
+    unsigned r = seed2_ + ((seed2_ & 1u) ? 0x80u : 0u);
+    unsigned carry = r > 0xFF;
+    r = (r & 0xFF) + carry + 0x13;
+    carry = r > 0xFF;
+    seed2_ = static_cast<std::uint8_t>(r);
+    r = seed1_ + carry + temp1;
+    carry = r > 0xFF;
+    r = (r & 0xFF) + carry + temp2;
+    seed1_ = static_cast<std::uint8_t>(r);
+    return seed1_;
+  }
+  int seed1() const { return seed1_; }
+  int seed2() const { return seed2_; }
+
+ private:
+  std::uint8_t seed1_;
+  std::uint8_t seed2_;
+};
+
+// One element of a random fill: where the generator's value is below
+// `probability` (0..255) the cell takes `object`; a later entry wins.
+struct RandomFillEntry {
+  int object = 0;
+  int probability = 0;
+};
+
+// The game's cave fill: every cell of rows 1..height-2, left to right and
+// top to bottom, takes one value of the generator (the border columns too,
+// although the border is drawn over them afterwards) and becomes
+// `initial` or the last entry whose probability is above the value.
+// `put(x, y, object)` receives each cell.
+template <typename Put>
+void c64RandomFill(int width, int height, int seed, int initial,
+                   const std::array<RandomFillEntry, 4>& entries, Put&& put) {
+  // What each of the 256 values gives, worked out once.
+  std::array<int, 256> pick;
+  for (int value = 0; value < 256; ++value) {
+    int object = initial;
+    for (const RandomFillEntry& e : entries) {
+      if (value < e.probability) object = e.object;
+    }
+    pick[static_cast<std::size_t>(value)] = object;
+  }
+  C64Random random(seed);
+  for (int y = 1; y < height - 1; ++y) {
+    for (int x = 0; x < width; ++x) put(x, y, pick[static_cast<std::size_t>(random.next())]);
+  }
+}
+
+}  // namespace pyrovel

@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "formats/bdcff_objects.h"
+
+namespace pyrovel {
+namespace {
+
+using Kind = BdcffDrawResult::Kind;
+
+// Objects used below: Dirt 1, Steel (Solid Wall) 6, Rock 3, Emerald 13
+// (DIAMOND), Crumble Wall 1 17 (WALL), Space 0, Grover 15.
+constexpr int D = 1, S = 6, R = 3, E = 13, W = 17, O = 0;
+
+// The grid as rows of object numbers, for comparing whole caves.
+std::vector<std::vector<int>> rowsOf(const BdcffGrid& g) {
+  std::vector<std::vector<int>> rows(static_cast<std::size_t>(g.height()));
+  for (int y = 0; y < g.height(); ++y) {
+    for (int x = 0; x < g.width(); ++x) rows[static_cast<std::size_t>(y)].push_back(g.at(x, y));
+  }
+  return rows;
+}
+
+TEST(BdcffObjects, Point) {
+  BdcffGrid g(4, 3, D);
+  EXPECT_EQ(applyBdcffObject(g, "Point=2 1 BOULDER").kind, Kind::Drawn);
+  EXPECT_EQ(rowsOf(g), (std::vector<std::vector<int>>{{D, D, D, D}, {D, D, R, D}, {D, D, D, D}}));
+}
+
+TEST(BdcffObjects, LinesHorizontalVerticalDiagonalAndSteep) {
+  BdcffGrid g(5, 5, O);
+  applyBdcffObject(g, "Line=0 0 4 0 STEELWALL");
+  applyBdcffObject(g, "Line=0 4 0 1 WALL");     // upwards
+  applyBdcffObject(g, "Line=4 4 1 1 DIAMOND");  // 45 degrees, backwards
+  EXPECT_EQ(
+      rowsOf(g),
+      (std::vector<std::vector<int>>{
+          {S, S, S, S, S}, {W, E, O, O, O}, {W, O, E, O, O}, {W, O, O, E, O}, {W, O, O, O, E}}));
+  BdcffGrid steep(3, 5, O);
+  applyBdcffObject(steep, "Line=0 0 2 4 BOULDER");  // every row gets one cell
+  EXPECT_EQ(rowsOf(steep),
+            (std::vector<std::vector<int>>{{R, O, O}, {O, R, O}, {O, R, O}, {O, O, R}, {O, O, R}}));
+}
+
+TEST(BdcffObjects, RectangleIsTheOutline) {
+  BdcffGrid g(5, 4, D);
+  applyBdcffObject(g, "Rectangle=3 2 1 0 SPACE");  // corners in any order
+  EXPECT_EQ(rowsOf(g), (std::vector<std::vector<int>>{
+                           {D, O, O, O, D}, {D, O, D, O, D}, {D, O, O, O, D}, {D, D, D, D, D}}));
+}
+
+TEST(BdcffObjects, FillRectWithAndWithoutItsFillElement) {
+  BdcffGrid g(5, 4, D);
+  applyBdcffObject(g, "FillRect=0 0 4 3 STEELWALL SPACE");
+  EXPECT_EQ(rowsOf(g), (std::vector<std::vector<int>>{
+                           {S, S, S, S, S}, {S, O, O, O, S}, {S, O, O, O, S}, {S, S, S, S, S}}));
+  applyBdcffObject(g, "FillRect=1 1 2 2 BOULDER");
+  EXPECT_EQ(rowsOf(g), (std::vector<std::vector<int>>{
+                           {S, S, S, S, S}, {S, R, R, O, S}, {S, R, R, O, S}, {S, S, S, S, S}}));
+}
+
+TEST(BdcffObjects, RasterCountsAndSteps) {
+  BdcffGrid g(6, 4, O);
+  // Three across, two down, two and three apart: (1,0) (3,0) (5,0) (1,3) (3,3) (5,3).
+  EXPECT_EQ(applyBdcffObject(g, "Raster=1 0 3 2 2 3 DIAMOND").kind, Kind::Drawn);
+  EXPECT_EQ(rowsOf(g),
+            (std::vector<std::vector<int>>{
+                {O, E, O, E, O, E}, {O, O, O, O, O, O}, {O, O, O, O, O, O}, {O, E, O, E, O, E}}));
+}
+
+TEST(BdcffObjects, AddPutsBesideEveryElementOfAKind) {
+  BdcffGrid g(4, 4, O);
+  applyBdcffObject(g, "Point=1 1 DIAMOND");
+  applyBdcffObject(g, "Point=3 0 DIAMOND");
+  applyBdcffObject(g, "Add=0 1 DIAMOND STEELWALL");
+  EXPECT_EQ(rowsOf(g), (std::vector<std::vector<int>>{
+                           {O, O, O, E}, {O, E, O, S}, {O, S, O, O}, {O, O, O, O}}));
+}
+
+// Adding the element searched for runs on down the scan; AddBackward
+// scans from the other end and adds once per element that was there.
+TEST(BdcffObjects, AddAndAddBackwardScanInOppositeOrders) {
+  BdcffGrid down(1, 4, O), back(1, 4, O);
+  applyBdcffObject(down, "Point=0 0 BOULDER");
+  applyBdcffObject(back, "Point=0 0 BOULDER");
+  applyBdcffObject(down, "Add=0 1 BOULDER BOULDER");
+  applyBdcffObject(back, "AddBackward=0 1 BOULDER BOULDER");
+  EXPECT_EQ(rowsOf(down), (std::vector<std::vector<int>>{{R}, {R}, {R}, {R}}));
+  EXPECT_EQ(rowsOf(back), (std::vector<std::vector<int>>{{R}, {R}, {O}, {O}}));
+}
+
+TEST(BdcffObjects, MazeIsDrawnInsideItsAreaAndSaysItIsNotTheGames) {
+  BdcffGrid g(13, 9, D);
+  const BdcffDrawResult r =
+      applyBdcffObject(g, "Maze=1 1 11 7 1 1 50 7 2 3 4 5 STEELWALL SPACE unicursal");
+  EXPECT_EQ(r.kind, Kind::Approximated);
+  int paths = 0;
+  for (int y = 0; y < 9; ++y) {
+    for (int x = 0; x < 13; ++x) {
+      const bool inside = x >= 1 && x <= 11 && y >= 1 && y <= 7;
+      if (!inside) {
+        EXPECT_EQ(g.at(x, y), D) << x << "," << y;
+      } else {
+        EXPECT_TRUE(g.at(x, y) == S || g.at(x, y) == O) << x << "," << y;
+        paths += g.at(x, y) == O;
+      }
+      // Cells at even offsets are the maze's rooms, odd ones between them walls.
+      if (inside && (x - 1) % 2 == 0 && (y - 1) % 2 == 0) {
+        EXPECT_EQ(g.at(x, y), O);
+      }
+      if (inside && (x - 1) % 2 == 1 && (y - 1) % 2 == 1) {
+        EXPECT_EQ(g.at(x, y), S);
+      }
+    }
+  }
+  // A perfect maze of 6 x 4 rooms: 24 rooms and 23 passages between them.
+  EXPECT_EQ(paths, 24 + 23);
+  // The same seed gives the same maze.
+  BdcffGrid again(13, 9, D);
+  applyBdcffObject(again, "Maze=1 1 11 7 1 1 50 7 2 3 4 5 STEELWALL SPACE unicursal");
+  EXPECT_EQ(rowsOf(again), rowsOf(g));
+}
+
+TEST(BdcffObjects, CoordinatesOffTheCaveDrawOnlyInsideIt) {
+  BdcffGrid g(3, 3, D);
+  EXPECT_EQ(applyBdcffObject(g, "Point=3 0 BOULDER").kind, Kind::Off);
+  EXPECT_EQ(applyBdcffObject(g, "Point=-1 1 BOULDER").kind, Kind::Off);
+  EXPECT_EQ(applyBdcffObject(g, "Line=-2 1 5 1 SPACE").kind, Kind::PartlyOff);
+  EXPECT_EQ(applyBdcffObject(g, "FillRect=2 2 9 9 STEELWALL").kind, Kind::PartlyOff);
+  EXPECT_EQ(applyBdcffObject(g, "Rectangle=5 5 9 9 STEELWALL").kind, Kind::Off);
+  EXPECT_EQ(applyBdcffObject(g, "Raster=0 0 5 1 2 1 DIAMOND").kind, Kind::PartlyOff);
+  EXPECT_EQ(applyBdcffObject(g, "Line=-2000000000 0 2000000000 0 SPACE").kind, Kind::Off);
+  EXPECT_EQ(rowsOf(g), (std::vector<std::vector<int>>{{E, D, E}, {O, O, O}, {D, D, S}}));
+}
+
+TEST(BdcffObjects, UnknownAndUnreadableCommandsDrawNothing) {
+  BdcffGrid g(3, 3, D);
+  const BdcffDrawResult unknown = applyBdcffObject(g, "Circle=1 1 1 SPACE");
+  EXPECT_EQ(unknown.kind, Kind::Unknown);
+  EXPECT_NE(unknown.detail.find("Circle"), std::string::npos);
+  EXPECT_EQ(applyBdcffObject(g, "Point=1 SPACE").kind, Kind::Unreadable);
+  EXPECT_EQ(applyBdcffObject(g, "Point=1 x SPACE").kind, Kind::Unreadable);
+  EXPECT_EQ(applyBdcffObject(g, "Raster=0 0 -1 1 1 1 SPACE").kind, Kind::Unreadable);
+  EXPECT_EQ(applyBdcffObject(g, "no equals sign").kind, Kind::Unknown);
+  EXPECT_EQ(rowsOf(g), (std::vector<std::vector<int>>(3, std::vector<int>(3, D))));
+}
+
+TEST(BdcffObjects, NamesWithoutObjectBecomeGroverAndAreCountedPerName) {
+  BdcffGrid g(4, 2, D);
+  g.setLine(7);
+  applyBdcffObject(g, "Line=0 0 3 0 CLOCK");
+  g.setLine(8);
+  applyBdcffObject(g, "Point=1 1 GHOST");
+  applyBdcffObject(g, "Point=1 0 DIRT");     // one clock less
+  applyBdcffObject(g, "Point=2 1 diamond");  // names are compared without regard to case
+  EXPECT_EQ(g.at(0, 0), 15);
+  EXPECT_EQ(g.at(2, 1), E);
+  const auto counts = g.groverCounts();
+  ASSERT_EQ(counts.size(), 2u);
+  EXPECT_EQ(counts[0].label, "element CLOCK");
+  EXPECT_EQ(counts[0].line, 7u);
+  EXPECT_EQ(counts[0].cells, 3);
+  EXPECT_EQ(counts[1].label, "element GHOST");
+  EXPECT_EQ(counts[1].cells, 1);
+}
+
+}  // namespace
+}  // namespace pyrovel

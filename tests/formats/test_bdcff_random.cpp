@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "formats/bdcff_random.h"
+
+namespace pyrovel {
+namespace {
+
+// Worked by hand from the documented 6510 routine, seed 10 (S1 = 0, S2 = 10):
+//  1: T1 = 0 (S1 even), T2 = 10/2 = 5; R = 10 + 0 = 10, C = 0; R = 10 + 0 + 19 = 29,
+//     C = 0, S2 = 29; R = 0 + 0 + 0 = 0, C = 0; S1 = 0 + 0 + 5 = 5.
+//  2: T1 = 128 (5 odd), T2 = 29/2 = 14; R = 29 + 128 = 157, C = 0; R = 157 + 19 = 176,
+//     C = 0, S2 = 176; R = 5 + 0 + 128 = 133, C = 0; S1 = 133 + 0 + 14 = 147.
+//  3: T1 = 128 (147 odd), T2 = 176/2 = 88; R = 176 + 0 = 176, C = 0; R = 176 + 19 = 195,
+//     C = 0, S2 = 195; R = 147 + 0 + 128 = 275 -> 19, C = 1; S1 = 19 + 1 + 88 = 108.
+//  4: T1 = 0 (108 even), T2 = 195/2 = 97; R = 195 + 128 = 323 -> 67, C = 1;
+//     R = 67 + 1 + 19 = 87, C = 0, S2 = 87; R = 108 + 0 + 0 = 108, C = 0;
+//     S1 = 108 + 0 + 97 = 205.
+TEST(C64Random, SeedTenGivesTheHandWorkedSequence) {
+  C64Random r(10);
+  EXPECT_EQ(r.next(), 5);
+  EXPECT_EQ(r.seed2(), 29);
+  EXPECT_EQ(r.next(), 147);
+  EXPECT_EQ(r.seed2(), 176);
+  EXPECT_EQ(r.next(), 108);
+  EXPECT_EQ(r.seed2(), 195);
+  EXPECT_EQ(r.next(), 205);
+  EXPECT_EQ(r.seed2(), 87);
+}
+
+// Both carries at once: S2 = 255 (odd) overflows in the first addition,
+// 255 + 128 = 383 -> 127 with C = 1, then 127 + 1 + 19 = 147; S1 = 0 + 0 + 0,
+// then + 127 (255/2) = 127.
+TEST(C64Random, CarriesChainThroughTheSteps) {
+  C64Random r(255);
+  EXPECT_EQ(r.next(), 127);
+  EXPECT_EQ(r.seed2(), 147);
+}
+
+TEST(C64Random, OnlyTheSeedsLowByteCounts) {
+  C64Random a(10), b(256 + 10);
+  for (int i = 0; i < 100; ++i) EXPECT_EQ(a.next(), b.next());
+}
+
+// The fill against Peter Broadribb's published decode of Boulder Dash I,
+// cave A, difficulty 1 (seed 10; Space 60, Boulder 50, Diamond 9 in 256):
+// rows 1 to 4 inside the border, with the cave's own objects left out.
+TEST(C64Random, FillMatchesThePublishedCaveA) {
+  std::vector<std::string> rows(22, std::string(40, '?'));
+  const std::array<RandomFillEntry, 4> entries{{{' ', 60}, {'r', 50}, {'d', 9}, {' ', 0}}};
+  c64RandomFill(40, 22, 10, '.', entries, [&](int x, int y, int object) {
+    rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] = static_cast<char>(object);
+  });
+  EXPECT_EQ(rows[0], std::string(40, '?'));  // the top and bottom rows are not filled
+  EXPECT_EQ(rows[21], std::string(40, '?'));
+  EXPECT_EQ(rows[1].substr(1, 38), "...... ..d.r .....r.r....... ....r....");
+  EXPECT_EQ(rows[2].substr(1, 38),
+            ".r.r...... .........rd..r.... ..... ..");  // (3, 2) is the inbox
+  EXPECT_EQ(rows[3].substr(1, 38), ".......... ..r.....r.r..r........r....");
+  EXPECT_EQ(rows[4].substr(1, 37), "r.rr.........r......r..r....r...r....");
+}
+
+}  // namespace
+}  // namespace pyrovel

@@ -144,6 +144,8 @@ class MainWindow : public QMainWindow {
   void applyLevelSize();
 
   void refresh(unsigned what);
+  // The caption: the levelmap's name, marked while it has unsaved changes.
+  void showFileState();
   void showDrawingObject();
 
   struct FrameState {

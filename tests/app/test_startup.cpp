@@ -26,7 +26,7 @@ class StartupTest : public QObject {
     auto w = makeWindow(folder, dialogs);
     QVERIFY(!w->startupFailed());
     QVERIFY(dialogs.messages.isEmpty());
-    QCOMPARE(w->windowTitle(), QString("PRVL Level Editor V 0.26 alpha"));
+    QCOMPARE(w->windowTitle(), QString("New.map - PRVL Level Editor V 0.26 alpha"));
     QCOMPARE(QDir(QString::fromStdString(w->settings().config().gameDir)), QDir(folder.path()));
 
     // Tools docked left, Objects floating, Properties and the level list hidden.

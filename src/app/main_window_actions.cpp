@@ -48,6 +48,7 @@ void MainWindow::refresh(unsigned what) {
   // Not tied to a flag: many edits only set the unsaved mark, and every
   // notification is a chance to show it.
   showFileState();
+  followRecovery();
   if (what & kLevelList) docked_.levelList->fill(map);
   if (what & kLevelShown) {
     editingArea_->view()->computeCellSize();

@@ -143,6 +143,7 @@ class StartupTest : public QObject {
     AppOptions options;
     options.programDir = prefix.filePath("bin");
     options.userConfigDir = user.path();
+    options.userDataDir = user.path();
     options.programDirWritable = true;
     options.dialogs = &dialogs;
     MainWindow w(options);

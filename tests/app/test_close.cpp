@@ -115,38 +115,10 @@ class CloseTest : public QObject {
     QCOMPARE(w->windowTitle(), QString("work.map* - PRVL Level Editor V 0.26 alpha"));
     QCOMPARE(bytesOf(opened), original);  // the file itself waits for a save
 
-    // Closed on purpose, "No" to saving: the copy goes, the next start asks nothing.
+    // Closed on purpose, "No" to saving: the copy goes.
     dialogs.answers = {Answer::No};
     QVERIFY(w->close());
     QVERIFY(!store.find());
-    ScriptedDialogs third;
-    auto again = makeWindow(folder, third);
-    QVERIFY(third.questions.isEmpty());
-    QCOMPARE(again->session().map.fileName, std::string("New.map"));
-  }
-
-  void aDamagedCopyIsReportedAndRemoved() {
-    ProgramFolder folder;
-    QDir().mkpath(folder.dataDir() + "/recovery");
-    RecoveryCopy store((folder.dataDir() + "/recovery").toStdString());
-    QFile note(QString::fromStdString(store.notePath()));
-    QVERIFY(note.open(QIODevice::WriteOnly));
-    note.write("[Recovery]\nName=lost.map\nWritten=1700000000\n");
-    note.close();
-    QFile copy(QString::fromStdString(store.copyPath()));
-    QVERIFY(copy.open(QIODevice::WriteOnly));
-    copy.write("GrotPRV V2.0 and then nothing");
-    copy.close();
-
-    ScriptedDialogs dialogs;
-    dialogs.answers = {Answer::Yes};
-    auto w = makeWindow(folder, dialogs);
-    QCOMPARE(dialogs.questions.size(), 1);
-    QCOMPARE(dialogs.errors.size(), 1);
-    QVERIFY(dialogs.errors.first().startsWith("The recovery copy could not be read"));
-    QVERIFY(!store.find());
-    QCOMPARE(w->session().map.fileName, std::string("New.map"));
-    QVERIFY(!w->session().map.modified);
   }
 };
 

@@ -23,7 +23,7 @@ QString withSlash(QString dir) {
 }  // namespace
 
 EditorSettings::EditorSettings(const QString& programDir, const QString& userConfigDir,
-                               std::optional<bool> programDirWritable)
+                               std::optional<bool> programDirWritable, const QString& userDataDir)
     : programDir_(
           withSlash(programDir.isEmpty() ? QCoreApplication::applicationDirPath() : programDir)),
       dataDir_(withSlash(fromStd(findDataFolder(programDir_.toStdString())))),
@@ -40,6 +40,11 @@ EditorSettings::EditorSettings(const QString& programDir, const QString& userCon
   settingsDir_ = withSlash(
       fromStd(chooseSettingsFolder(programDir_.toStdString(), userDir.toStdString(), writable)));
   QDir().mkpath(settingsDir_);
+  const QString dataHome = userDataDir.isEmpty()
+                               ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                               : userDataDir;
+  // Without a home there is no folder of our own to keep copies in.
+  if (!dataHome.isEmpty()) recoveryDir_ = withSlash(dataHome) + "recovery/";
 }
 
 QString EditorSettings::configFilePath() const {

@@ -15,9 +15,9 @@ namespace pyrovel::app {
 class EditorSettings {
  public:
   // Empty folders: the executable's folder and the per-user configuration
-  // folder. `programDirWritable` unset: tried.
+  // and data folders. `programDirWritable` unset: tried.
   EditorSettings(const QString& programDir, const QString& userConfigDir,
-                 std::optional<bool> programDirWritable);
+                 std::optional<bool> programDirWritable, const QString& userDataDir = {});
 
   Configuration& config() { return config_; }
   const Configuration& config() const { return config_; }
@@ -28,6 +28,10 @@ class EditorSettings {
   // Where Edit.ini and the temporary files go.
   QString settingsDir() const { return settingsDir_; }
   QString configFilePath() const;
+  // Where the copy of a levelmap with unsaved changes waits for the next
+  // start after a crash: a folder of the editor's own in the user's data
+  // (empty when the user has none).
+  QString recoveryDir() const { return recoveryDir_; }
   QString computerName() const { return computerName_; }
   // The sprite sets (*.iml) of the game folder, sorted, for the options.
   const std::vector<std::string>& spriteSets() const { return spriteSets_; }
@@ -44,7 +48,7 @@ class EditorSettings {
 
  private:
   Configuration config_;
-  QString programDir_, dataDir_, settingsDir_, computerName_, openFolder_;
+  QString programDir_, dataDir_, settingsDir_, recoveryDir_, computerName_, openFolder_;
   std::vector<std::string> spriteSets_;
 };
 

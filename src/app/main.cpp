@@ -24,6 +24,7 @@ int main(int argc, char* argv[]) {
   if (line.checkOnly) {
     pyrovel::app::ConsoleDialogs console;
     options.dialogs = &console;
+    options.recovery = false;  // a check must not answer for a copy a crash left
     pyrovel::app::MainWindow window(options);
     return window.startupFailed() || console.reported() > 0 ? 1 : 0;
   }

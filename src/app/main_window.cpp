@@ -76,7 +76,8 @@ bool imageLibraryFound(MainWindow& window, SplashWindow* splash) {
 
 MainWindow::MainWindow(AppOptions options)
     : options_(std::move(options)),
-      settings_(options_.programDir, options_.userConfigDir, options_.programDirWritable),
+      settings_(options_.programDir, options_.userConfigDir, options_.programDirWritable,
+                options_.userDataDir),
       frontend_(this, options_.dialogs, settings_, [this](unsigned what) { refresh(what); }),
       session_(frontend_),
       drawingTools_(session_, clockRandom_),
@@ -131,6 +132,9 @@ MainWindow::MainWindow(AppOptions options)
   statusBar()->setVisible(state_.statusBarWanted);
   action("showStatusBar")->setChecked(state_.statusBarWanted);
   refresh(kEverything);
+  // Before the command-line file: work a crash left comes first, and
+  // opening the file afterwards asks to save it.
+  startRecovery();
   openCommandLineFile();
 }
 
@@ -221,6 +225,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   windows_.c64Dump.close();
   windows_.resources.close();
   players_->closeWindows();
+  // Closed on purpose: whatever was not saved was not wanted.
+  if (recovery_.copy) recovery_.copy->remove();
   event->accept();
 }
 

@@ -23,6 +23,7 @@
 #include "editor/levelmap_files.h"
 #include "editor/program_launcher.h"
 #include "editor/random_source.h"
+#include "editor/recovery_copy.h"
 #include "editor/tool_controller.h"
 #include "model/editor_session.h"
 #include "model/palette_file.h"
@@ -67,6 +68,9 @@ class ViewPanel;
 struct AppOptions {
   QString programDir;     // empty: the folder of the executable
   QString userConfigDir;  // empty: the per-user configuration folder
+  QString userDataDir;    // empty: the per-user data folder (recovery copies)
+  // False: no recovery copy is offered, kept or removed (a run that only checks).
+  bool recovery = true;
   // Unset: tried. Tests set it to play an installed, read-only editor.
   std::optional<bool> programDirWritable;
   QStringList arguments;                // the command line after the program name
@@ -131,6 +135,13 @@ class MainWindow : public QMainWindow {
   // Start-up.
   void setUpEditor();
   void openCommandLineFile();
+  // The recovery copy (main_window_recovery.cpp): offered back at start,
+  // then kept while there are unsaved changes.
+  void startRecovery();
+  void offerRecoveryCopy();
+  void keepRecoveryCopy();
+  void followRecovery();
+  void dropDamagedRecoveryCopy(const std::exception& error);
 
   // Commands that are more than a call of the session.
   void openLevelmap(OpenSource source, const QString& path = {});
@@ -144,6 +155,8 @@ class MainWindow : public QMainWindow {
   void applyLevelSize();
 
   void refresh(unsigned what);
+  // The caption: the levelmap's name, marked while it has unsaved changes.
+  void showFileState();
   void showDrawingObject();
 
   struct FrameState {
@@ -187,6 +200,12 @@ class MainWindow : public QMainWindow {
     LazyWindow<ResourceExplorerWindow> resources;
   };
   SecondaryWindows makeSecondaryWindows();
+  struct Recovery {
+    std::optional<RecoveryCopy> copy;  // none when switched off or no folder
+    bool armed = false;                // the offer at start is over
+    int shownLevel = 0;                // what was kept last
+    bool shownModified = false;
+  };
 
   AppOptions options_;
   EditorSettings settings_;
@@ -199,6 +218,7 @@ class MainWindow : public QMainWindow {
   Palette palette_;
   EditMode editMode_ = kGameMode;
   FrameState state_;
+  Recovery recovery_;
   ActionRegistry actions_;
   Menus menus_;
   ToolBars toolBars_;

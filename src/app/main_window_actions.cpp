@@ -45,6 +45,10 @@ namespace pyrovel::app {
 void MainWindow::refresh(unsigned what) {
   if (!state_.uiReady) return;
   const Levelmap& map = session_.map;
+  // Not tied to a flag: many edits only set the unsaved mark, and every
+  // notification is a chance to show it.
+  showFileState();
+  followRecovery();
   if (what & kLevelList) docked_.levelList->fill(map);
   if (what & kLevelShown) {
     editingArea_->view()->computeCellSize();
@@ -103,6 +107,12 @@ void MainWindow::refresh(unsigned what) {
     levelProperties_.showYam();
     docked_.properties->readAll();
   }
+}
+
+void MainWindow::showFileState() {
+  const Levelmap& map = session_.map;
+  setWindowTitle(fromStd(map.fileName) + (map.modified ? "* - " : " - ") + kMainCaptionPrefix +
+                 kVersionText);
 }
 
 void MainWindow::showDrawingObject() {

@@ -21,7 +21,7 @@ void LevelProperties::editRecord(Edit edit) {
   LevelHeader& h = header();
   const auto before = h.bytes;
   edit(h);
-  if (h.bytes != before) session_.map.modified = true;
+  if (h.bytes != before) session_.markModified();
 }
 
 // --- the Size tab --------------------------------------------------------------------
@@ -199,7 +199,7 @@ void LevelProperties::setBdcffMemo(std::string_view text) {
   auto& memo = session_.map.bdcffMemo[static_cast<std::size_t>(session_.map.currentLevel)];
   if (memo != lines) {
     memo = std::move(lines);
-    session_.map.modified = true;
+    session_.markModified();
   }
 }
 

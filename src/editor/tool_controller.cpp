@@ -21,7 +21,7 @@ ViewUpdate ToolController::press(int px, int py, MouseButton button, int cellSiz
   ViewUpdate u;
   if (cellSize <= 0) return u;
   context_.startStroke();
-  context_.session().map.modified = true;  // every press on the view counts as an edit
+  context_.session().markModified();  // every press on the view counts as an edit
   active_->press(context_, cellAt(px, py, cellSize), button, cellSize, u);
   return u;
 }

@@ -98,6 +98,13 @@ class EditorSession {
   std::string levelCaption() const;
 
   void notify(unsigned what) { ui_->changed(what); }
+  // For edits that tell the front end nothing else: the first one after a
+  // save shows the unsaved mark.
+  void markModified() {
+    if (map.modified) return;
+    map.modified = true;
+    notify(kFileState);
+  }
 
  private:
   void showLevel(int slot, bool resetUndo);

@@ -23,6 +23,7 @@ enum Change : unsigned {
   kPalette = 1u << 7,       // the active palette changed
   kProperties = 1u << 8,    // header fields of the shown level changed
   kLayer = 1u << 9,         // the layer being edited changed
+  kFileState = 1u << 10,    // the levelmap's name or its unsaved mark changed
 };
 
 class Frontend {

@@ -63,8 +63,9 @@ class ScriptedDialogs : public Dialogs {
   }
 };
 
-// A program folder with Edit.bdi, Emerald.iml and Emerald.bam, and a
-// separate user configuration folder.
+// A program folder with Edit.bdi, Emerald.iml and Emerald.bam, and
+// separate user configuration and data folders (the data folder keeps the
+// recovery copies, so no test finds another's).
 class ProgramFolder {
  public:
   explicit ProgramFolder(bool withPalettes = true, bool withLibrary = true) {
@@ -79,21 +80,29 @@ class ProgramFolder {
   QString path() const { return dir_.path(); }
   QString file(const QString& name) const { return dir_.filePath(name); }
   QString userDir() const { return user_.path(); }
+  QString dataDir() const { return data_.path(); }
+  // The folders a window started on this program folder uses.
+  AppOptions options(ScriptedDialogs& dialogs) const {
+    AppOptions options;
+    options.programDir = path();
+    options.userConfigDir = userDir();
+    options.userDataDir = dataDir();
+    options.dialogs = &dialogs;
+    return options;
+  }
 
  private:
   QTemporaryDir dir_;
   QTemporaryDir user_;
+  QTemporaryDir data_;
 };
 
 inline std::unique_ptr<MainWindow> makeWindow(const ProgramFolder& folder, ScriptedDialogs& dialogs,
                                               QStringList arguments = {},
                                               std::optional<bool> writable = std::nullopt) {
-  AppOptions options;
-  options.programDir = folder.path();
-  options.userConfigDir = folder.userDir();
+  AppOptions options = folder.options(dialogs);
   options.programDirWritable = writable;
   options.arguments = std::move(arguments);
-  options.dialogs = &dialogs;
   auto window = std::make_unique<MainWindow>(options);
   if (!window->startupFailed()) {
     window->resize(1280, 800);

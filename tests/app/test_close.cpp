@@ -1,7 +1,13 @@
-// Closing the window: the save question and Edit.ini.
+// Closing the window: the save question, Edit.ini, and the recovery copy
+// that a window ended without closing leaves for the next start.
+#include <QDateTime>
+#include <QLocale>
+
 #include "app_fixture.h"
 #include "editor/levelmap_files.h"
+#include "editor/recovery_copy.h"
 #include "model/editor_session.h"
+#include "model/object_catalogue.h"
 
 using namespace pyrovel;
 using namespace pyrovel::app;
@@ -69,6 +75,50 @@ class CloseTest : public QObject {
     w->session().nextLevel();
     QVERIFY(w->close());
     QVERIFY(dialogs.questions.isEmpty());
+  }
+
+  void aCrashLeavesACopyThatTheNextStartRestores() {
+    ProgramFolder folder;
+    QTemporaryDir files;
+    const QString opened = copyOfDemo(files, "work.map");
+    const auto bytesOf = [](const QString& path) {
+      QFile f(path);
+      return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const QByteArray original = bytesOf(opened);
+    RecoveryCopy store((folder.dataDir() + "/recovery").toStdString());
+    {
+      ScriptedDialogs dialogs;
+      auto w = makeWindow(folder, dialogs, {opened});
+      w->session().nextLevel();
+      QVERIFY(!store.find());  // nothing unsaved, nothing kept
+      w->session().placeObject(3, 3, obj::SolidWall);
+      w->session().nextLevel();  // a level switch keeps the copy at once
+      QVERIFY(store.find());
+      // The window goes without a close, as in a crash.
+    }
+    const RecoveryNote note = *store.find();
+
+    ScriptedDialogs dialogs;
+    dialogs.answers = {Answer::Yes};
+    auto w = makeWindow(folder, dialogs);
+    QCOMPARE(dialogs.questions.size(), 1);
+    QVERIFY(dialogs.questions.first().contains(opened));
+    QVERIFY(dialogs.questions.first().contains(
+        QLocale().toString(QDateTime::fromSecsSinceEpoch(note.writtenAt), QLocale::ShortFormat)));
+    const EditorSession& s = w->session();
+    QCOMPARE(s.map.cell(kGameLayer, 2, 3, 3), obj::SolidWall);
+    QCOMPARE(s.map.currentLevel, 3);
+    QCOMPARE(s.map.fileName, std::string("work.map"));
+    QCOMPARE(QString::fromStdString(s.levelPath), opened);
+    QVERIFY(s.map.modified);
+    QCOMPARE(w->windowTitle(), QString("work.map* - PRVL Level Editor V 0.26 alpha"));
+    QCOMPARE(bytesOf(opened), original);  // the file itself waits for a save
+
+    // Closed on purpose, "No" to saving: the copy goes.
+    dialogs.answers = {Answer::No};
+    QVERIFY(w->close());
+    QVERIFY(!store.find());
   }
 };
 

@@ -1,10 +1,14 @@
 // Opening, saving and the file history through the window.
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 
+#include "app/editing_area.h"
+#include "app/level_view.h"
 #include "app_fixture.h"
 #include "editor/levelmap_files.h"
 #include "model/editor_session.h"
+#include "model/object_catalogue.h"
 
 using namespace pyrovel;
 using namespace pyrovel::app;
@@ -133,6 +137,42 @@ class FilesTest : public QObject {
     QCOMPARE(readBack(other)->map.cell(kGameLayer, 1, 2, 2), 9);
     QVERIFY(readBack(opened)->map.cell(kGameLayer, 1, 2, 2) != 9);
     QCOMPARE(QString::fromStdString(w->session().history[0]), other);
+  }
+
+  // The caption names the levelmap and marks unsaved changes, whatever made them.
+  void theCaptionFollowsTheUnsavedMarkAndTheFileName() {
+    ProgramFolder folder;
+    QTemporaryDir files;
+    const QString opened = copyOfDemo(files, "work.map");
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {opened});
+    const QString program = " - PRVL Level Editor V 0.26 alpha";
+    QCOMPARE(w->windowTitle(), "work.map" + program);
+
+    // A cell drawn with the mouse.
+    w->chooseDrawingObject(obj::SolidWall);
+    LevelView* view = w->editingArea().view();
+    const int cs = view->cellSize();
+    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(2 * cs + cs / 2, 2 * cs + cs / 2));
+    QCOMPARE(w->session().map.at(2, 2), obj::SolidWall);
+    QCOMPARE(w->windowTitle(), "work.map*" + program);
+    w->action("saveLevelset")->trigger();
+    QCOMPARE(w->windowTitle(), "work.map" + program);
+
+    // A property edit, then Save As under another name.
+    w->findChild<QCheckBox*>("intermission")->click();
+    QCOMPARE(w->windowTitle(), "work.map*" + program);
+    dialogs.saveChoices.push_back(
+        Frontend::SaveAsChoice{files.filePath("other.map").toStdString(), "map"});
+    w->action("saveLevelsetAs")->trigger();
+    QCOMPARE(w->windowTitle(), "other.map" + program);
+
+    w->action("undo")->trigger();
+    QCOMPARE(w->windowTitle(), "other.map*" + program);
+    dialogs.answers = {Answer::No};
+    w->action("newLevelset")->trigger();
+    QCOMPARE(w->windowTitle(), "New.map" + program);
+    QVERIFY(dialogs.errors.isEmpty());
   }
 
   void newLevelsetAsksFirstAndStartsAnEmptyMap() {

@@ -46,10 +46,7 @@ class LevelTestWindowTest : public QObject {
     std::unique_ptr<MainWindow> w;
 
     Editor() {
-      AppOptions options;
-      options.programDir = folder.path();
-      options.userConfigDir = folder.userDir();
-      options.dialogs = &dialogs;
+      AppOptions options = folder.options(dialogs);
       options.launcher = &launcher;
       options.openDocument = [this](const QString& path) {
         opened << path;

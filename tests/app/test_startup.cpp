@@ -26,7 +26,7 @@ class StartupTest : public QObject {
     auto w = makeWindow(folder, dialogs);
     QVERIFY(!w->startupFailed());
     QVERIFY(dialogs.messages.isEmpty());
-    QCOMPARE(w->windowTitle(), QString("PRVL Level Editor V 0.26 alpha"));
+    QCOMPARE(w->windowTitle(), QString("New.map - PRVL Level Editor V 0.26 alpha"));
     QCOMPARE(QDir(QString::fromStdString(w->settings().config().gameDir)), QDir(folder.path()));
 
     // Tools docked left, Objects floating, Properties and the level list hidden.
@@ -143,6 +143,7 @@ class StartupTest : public QObject {
     AppOptions options;
     options.programDir = prefix.filePath("bin");
     options.userConfigDir = user.path();
+    options.userDataDir = user.path();
     options.programDirWritable = true;
     options.dialogs = &dialogs;
     MainWindow w(options);

@@ -31,7 +31,9 @@ bool isGameLevelmap(const Bytes& data, const std::string&) {
   return gameReaderFor(data) != nullptr;
 }
 void readGameLevelmap(LevelsetRead& read, const Bytes& data, const std::string& path) {
-  gameReaderFor(data)(read.map, data, path);
+  const GameReader reader = gameReaderFor(data);
+  if (!reader) throw LevelError(path, std::nullopt, 0, "not a levelmap of the game (no magic)");
+  reader(read.map, data, path);
 }
 Bytes writeGameLevelmap(const Levelmap& map, Frontend& ui, std::vector<std::string>&) {
   return encodeLevelmap(map, ui);

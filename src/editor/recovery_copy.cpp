@@ -94,11 +94,9 @@ void RecoveryCopy::restore(EditorSession& session) const {
   const std::optional<RecoveryNote> note = find();
   if (!note) throw LevelError(copyPath(), std::nullopt, std::nullopt, "there is no copy");
   const Bytes data = readFileBytes(copyPath());
-  // Only the game's own format is ever written here; anything else is damage.
+  // Only the game's own format is ever written here; anything else is
+  // damage, which its reader refuses.
   const LevelsetFormat& format = *findLevelsetFormat("map");
-  if (!format.accepts(data, copyPath())) {
-    throw LevelError(copyPath(), std::nullopt, std::nullopt, "not a levelmap");
-  }
   openLevelsetBytes(session, format.read, data, copyPath(), false);
   session.levelPath = note->path;
   session.map.fileName = note->fileName;

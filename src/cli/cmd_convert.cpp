@@ -56,6 +56,8 @@ int cmdConvert(const Args& args) {
     std::cerr << "prvl convert: " << in << ": no reader for this kind of file\n";
     return 1;
   }
+  // What the reader could not convert is said, never silently dropped.
+  for (const std::string& note : session.messages) std::cerr << "prvl convert: " << note << "\n";
   bool anyLevel = false;
   for (int slot = kFirstSlot; slot <= kLastSlot; ++slot)
     anyLevel = anyLevel || !session.map.isEmptyLevel(slot);
@@ -63,7 +65,11 @@ int cmdConvert(const Args& args) {
     std::cerr << "prvl convert: " << in << ": no levels were read; " << out << " is not written\n";
     return 1;
   }
+  const std::size_t readNotes = session.messages.size();
   saveLevelmapInFormat(session, *writer, out);
+  for (std::size_t i = readNotes; i < session.messages.size(); ++i) {
+    std::cerr << "prvl convert: " << session.messages[i] << "\n";
+  }
   return 0;
 }
 

@@ -18,6 +18,7 @@
 #include "model/editor_session.h"
 #include "model/file_io.h"
 #include "model/game_format.h"
+#include "model/text_case.h"
 
 namespace pyrovel::cli {
 
@@ -32,19 +33,17 @@ constexpr const char* kUsage =
 
 constexpr std::size_t kD64WithErrorBytesSize = 175531;  // 683 error bytes after the sectors
 
-std::string lower(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
-
 using DiskImage = std::variant<AdfImage, D64Image>;
 
 // The kind of image by its extension, else by its size.
 DiskImage openImage(const std::string& path) {
-  const std::string ext = lower(extensionOf(path));
+  const std::string ext = asciiLower(extensionOf(path));
   if (ext == ".adf") return AdfImage::load(path);
   if (ext == ".d64") return D64Image::load(path);
   std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) {
+    throw LevelError(path, std::nullopt, std::nullopt, "is a folder, not a disk image");
+  }
   const auto size = std::filesystem::file_size(path, ec);
   if (ec) throw LevelError(path, std::nullopt, std::nullopt, "cannot read: " + ec.message());
   if (size == kAdfImageSize || size == kAdfHdImageSize) return AdfImage::load(path);
@@ -167,7 +166,7 @@ int importLevel(const DiskArgs& d) {
   const std::string out = d.out.empty() ? d.into : d.out;
   // Without -o the levelmap is written over: only a levelmap of the game's
   // own format may be, never a foreign levelset it was read from.
-  if (d.out.empty() && lower(extensionOf(d.into)) != ".map") {
+  if (d.out.empty() && asciiLower(extensionOf(d.into)) != ".map") {
     std::cerr << "prvl disk: " << d.into
               << " is not a .map levelmap; name the levelmap to write with -o OUT.map\n";
     return 2;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <filesystem>
 #include <iostream>
 
 #include "cli/cli_frontend.h"
@@ -90,6 +91,11 @@ int cmdImport(const Args& args) {
     return 2;
   }
   for (const std::string& file : files) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(file, ec)) {
+      std::cerr << "prvl import: " << file << ": is a folder, not a level file\n";
+      return 1;
+    }
     const ImportFilter* f = chosen ? chosen : filterForExtension(file);
     if (!f) {
       std::cerr << "prvl import: " << file << ": cannot tell the kind of level; say --type\n";

@@ -16,6 +16,7 @@
 #include "model/editor_session.h"
 #include "model/file_io.h"
 #include "model/game_format.h"
+#include "model/text_case.h"
 
 namespace pyrovel::cli {
 
@@ -32,11 +33,6 @@ using ResArgs = ImportArgs;
 
 std::optional<ResArgs> parse(const Args& args) {
   return parseImportArgs(args, "prvl res");
-}
-
-std::string lower(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
 }
 
 int list(const PeResources& pe) {
@@ -138,7 +134,7 @@ int importLevel(const ResArgs& a) {
   const std::string out = a.out.empty() ? a.into : a.out;
   // Without -o the levelmap is written over: only one of the game's own
   // format may be, never a foreign levelset it was read from.
-  if (a.out.empty() && lower(extensionOf(a.into)) != ".map") {
+  if (a.out.empty() && asciiLower(extensionOf(a.into)) != ".map") {
     std::cerr << "prvl res: " << a.into
               << " is not a .map levelmap; name the levelmap to write with -o OUT.map\n";
     return 2;

@@ -125,6 +125,7 @@ TEST_F(PrvlDisk, FailuresSayWhyAndWriteNothing) {
        "not a Construction Kit cave"},
       {"disk import " + dir.path("caves.d64") + " '#0' --into " + dir.path("set.bd"), "-o OUT.map"},
       {"disk ls " + dir.path("README"), "README"},
+      {"disk ls " + dir.path(""), "is a folder, not a disk image"},
       {"disk frob", "usage: prvl disk"},
   };
   for (const Case& c : cases) {

@@ -34,6 +34,11 @@ SpriteStrip::SpriteStrip(std::shared_ptr<const ImageLibrary> library, ObjectTabl
   }
 }
 
+bool SpriteStrip::opaque() const {
+  return std::all_of(pixels_.pixels.begin(), pixels_.pixels.end(),
+                     [](std::uint32_t p) { return (p >> 24) == 0xff; });
+}
+
 int SpriteStrip::image(int object) const {
   if (object < 0 || static_cast<std::size_t>(object) >= table_.records.size()) return -1;
   return table_.records[static_cast<std::size_t>(object)].image;

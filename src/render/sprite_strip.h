@@ -36,6 +36,10 @@ class SpriteStrip {
   // The first row of object n's 32 x 32 sprite (0 <= n < N).
   const std::uint32_t* sprite(int object) const { return pixels_.row(object * kSpriteSide); }
 
+  // True when no sprite has a translucent pixel: pictures drawn from the
+  // strip need no alpha channel.
+  bool opaque() const;
+
   // The image numbers of an object's record (-1 when the object has none).
   int image(int object) const;
   int secondImage(int object) const;

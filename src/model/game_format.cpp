@@ -82,9 +82,17 @@ void readAny(Levelmap& map, const Bytes& data, const std::string& file, Version 
     const int layers = (v == Version::V20 && h.hasBackgroundLayer() != 0) ? 2 : 1;
     const std::size_t cellSize = v == Version::V20 ? 2 : 1;
     // The whole block must be there before anything of this slot changes.
-    auto cells = in.bytes(cellSize * static_cast<std::size_t>(w * hh * layers));
+    const std::size_t layerBytes = cellSize * static_cast<std::size_t>(w * hh);
+    auto cells = in.bytes(layerBytes * static_cast<std::size_t>(layers));
     std::size_t i = 0;
     for (int layer = 0; layer < layers; ++layer) {
+      // An untouched layer stays unallocated while the file gives it only zeros.
+      const auto block = cells.subspan(i, layerBytes);
+      if (!map.holdsCells(layer, slot) &&
+          std::all_of(block.begin(), block.end(), [](std::uint8_t b) { return b == 0; })) {
+        i += layerBytes;
+        continue;
+      }
       LevelGrid& g = map.grid(layer, slot);
       for (int y = 0; y < hh; ++y) {
         for (int x = 0; x < w; ++x, i += cellSize) {

@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <sstream>
 #include <stdexcept>
 
@@ -75,6 +76,15 @@ std::vector<char*> argumentsOf(const std::vector<std::string>& argv) {
 }
 
 }  // namespace
+
+std::map<std::string, Command>& commands() {
+  static std::map<std::string, Command> table;
+  return table;
+}
+
+void addCommand(const char* name, Command run) {
+  commands()[name] = run;
+}
 
 std::string tempPath(const std::string& name) {
   return (std::filesystem::temp_directory_path() / name).string();
@@ -165,6 +175,10 @@ int main(int argc, char** argv) {
   if (argc == 4 && std::strcmp(argv[1], "--copy") == 0) return copyFile(argv[2], argv[3]);
   if (argc > 3 && std::strcmp(argv[1], "--measure-peak") == 0)
     return measurePeak(argv[2], argv + 3);
+  if (argc > 1) {
+    const auto command = commands().find(argv[1]);
+    if (command != commands().end()) return command->second(argc, argv);
+  }
   std::string tablePath;
   std::vector<char*> args;
   for (int i = 0; i < argc; ++i) {

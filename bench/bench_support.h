@@ -80,4 +80,9 @@ std::size_t peakMemoryOf(const std::vector<std::string>& argv);
 
 std::string tempPath(const std::string& name);
 
+// Commands of the bench program besides running the benchmarks, chosen by
+// the first argument: programs for whole-process figures and references.
+using Command = int (*)(int argc, char** argv);
+void addCommand(const char* name, Command run);
+
 }  // namespace pyrovel::bench

@@ -54,8 +54,8 @@ void copySprite(const SpriteStrip& strip, int object, int side, const Canvas& c,
                 const PixelRect& area) {
   const PixelRect part = intersect(cellArea(left, top, side), area);
   if (isEmpty(part)) return;
-  const int dx = part.left - left, width = part.right - part.left;
   if (side <= kMaxKeptSide) {
+    const int dx = part.left - left, width = part.right - part.left;
     const std::uint32_t* sprite = strip.scaledSprite(object, side);
     for (int y = part.top; y < part.bottom; ++y) {
       const std::uint32_t* src = sprite + static_cast<std::size_t>(y - top) * side + dx;
@@ -63,14 +63,59 @@ void copySprite(const SpriteStrip& strip, int object, int side, const Canvas& c,
     }
     return;
   }
+  // Scaled while copying: each sprite pixel is a run of side / 32 or more
+  // output pixels, filled at once.
+  // Rows that show the same sprite row are copies of the one above.
   const std::uint32_t* sprite = strip.sprite(object);
+  long long shownRow = -1;
   for (int y = part.top; y < part.bottom; ++y) {
-    const std::uint32_t* src =
-        sprite + static_cast<std::size_t>(static_cast<long long>(y - top) * kSpriteSide / side) *
-                     kSpriteSide;
-    std::uint32_t* dst = c.at(part.left, y);
-    for (int x = 0; x < width; ++x)
-      dst[x] = src[static_cast<long long>(dx + x) * kSpriteSide / side];
+    const long long spriteRow = static_cast<long long>(y - top) * kSpriteSide / side;
+    if (spriteRow == shownRow) {
+      std::memcpy(c.at(part.left, y), c.at(part.left, y - 1),
+                  static_cast<std::size_t>(part.right - part.left) * sizeof(std::uint32_t));
+      continue;
+    }
+    shownRow = spriteRow;
+    const std::uint32_t* src = sprite + static_cast<std::size_t>(spriteRow) * kSpriteSide;
+    for (int x = part.left; x < part.right;) {
+      const long long column = static_cast<long long>(x - left) * kSpriteSide / side;
+      const long long runEnd = left + ((column + 1) * side + kSpriteSide - 1) / kSpriteSide;
+      const int end = static_cast<int>(std::min<long long>(runEnd, part.right));
+      std::fill(c.at(x, y), c.at(end, y), src[column]);
+      x = end;
+    }
+  }
+}
+
+// Cells `cells` (cell coordinates) of sprites kept at cellSize, row by row
+// across each band of cells, so every output row is written once, left to
+// right: a sprite row copied or a black run.
+void drawCellRows(const Levelmap& map, int slot, int layer, const SpriteStrip& strip, int cellSize,
+                  const Canvas& c, const PixelRect& area, const PixelRect& cells) {
+  std::vector<const std::uint32_t*> sprites(static_cast<std::size_t>(cells.right - cells.left));
+  for (int y = cells.top; y < cells.bottom; ++y) {
+    for (int x = cells.left; x < cells.right; ++x) {
+      const int n = map.cell(layer, slot, x, y);
+      sprites[static_cast<std::size_t>(x - cells.left)] =
+          strip.drawable(n) ? strip.scaledSprite(n, cellSize) : nullptr;
+    }
+    const int top = std::max(y * cellSize, area.top),
+              bottom = std::min((y + 1) * cellSize, area.bottom);
+    for (int py = top; py < bottom; ++py) {
+      const std::size_t spriteRow =
+          static_cast<std::size_t>(py - y * cellSize) * static_cast<std::size_t>(cellSize);
+      for (int x = cells.left; x < cells.right; ++x) {
+        const int left = std::max(x * cellSize, area.left),
+                  right = std::min((x + 1) * cellSize, area.right);
+        const std::uint32_t* sprite = sprites[static_cast<std::size_t>(x - cells.left)];
+        if (sprite) {
+          std::memcpy(c.at(left, py), sprite + spriteRow + (left - x * cellSize),
+                      static_cast<std::size_t>(right - left) * sizeof(std::uint32_t));
+        } else {
+          std::fill(c.at(left, py), c.at(right, py), argb(0, 0, 0));
+        }
+      }
+    }
   }
 }
 
@@ -97,42 +142,18 @@ void drawArea(const Levelmap& map, int slot, int layer, const SpriteStrip& strip
   const int y0 = area.top / cellSize, y1 = std::max(y0, std::min(height, cellsUpTo(area.bottom)));
 
   if (cellSize > kMaxKeptSide) {
-    fillBlack(c, area);
+    // Cell by cell: a few cells fill the view, each scaled while copying.
     for (int y = y0; y < y1; ++y) {
       for (int x = x0; x < x1; ++x) {
         const int n = map.cell(layer, slot, x, y);
-        if (strip.drawable(n)) copySprite(strip, n, cellSize, c, x * cellSize, y * cellSize, area);
+        if (strip.drawable(n))
+          copySprite(strip, n, cellSize, c, x * cellSize, y * cellSize, area);
+        else
+          fillBlack(c, intersect(cellArea(x * cellSize, y * cellSize, cellSize), area));
       }
     }
-    return;
-  }
-
-  // Row by row across each band of cells, so every output row is written
-  // once, left to right: a sprite row copied or a black run.
-  std::vector<const std::uint32_t*> sprites(static_cast<std::size_t>(x1 - x0));
-  for (int y = y0; y < y1; ++y) {
-    for (int x = x0; x < x1; ++x) {
-      const int n = map.cell(layer, slot, x, y);
-      sprites[static_cast<std::size_t>(x - x0)] =
-          strip.drawable(n) ? strip.scaledSprite(n, cellSize) : nullptr;
-    }
-    const int top = std::max(y * cellSize, area.top),
-              bottom = std::min((y + 1) * cellSize, area.bottom);
-    for (int py = top; py < bottom; ++py) {
-      const std::size_t spriteRow =
-          static_cast<std::size_t>(py - y * cellSize) * static_cast<std::size_t>(cellSize);
-      for (int x = x0; x < x1; ++x) {
-        const int left = std::max(x * cellSize, area.left),
-                  right = std::min((x + 1) * cellSize, area.right);
-        const std::uint32_t* sprite = sprites[static_cast<std::size_t>(x - x0)];
-        if (sprite) {
-          std::memcpy(c.at(left, py), sprite + spriteRow + (left - x * cellSize),
-                      static_cast<std::size_t>(right - left) * sizeof(std::uint32_t));
-        } else {
-          std::fill(c.at(left, py), c.at(right, py), argb(0, 0, 0));
-        }
-      }
-    }
+  } else {
+    drawCellRows(map, slot, layer, strip, cellSize, c, area, {x0, y0, x1, y1});
   }
   // Beyond the level: black to the right of its cells and below them.
   const int levelRight = std::max(area.left, x1 * cellSize),

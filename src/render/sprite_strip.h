@@ -38,7 +38,7 @@ class SpriteStrip {
 
   // True when no sprite has a translucent pixel: pictures drawn from the
   // strip need no alpha channel.
-  bool opaque() const;
+  bool opaque() const { return opaque_; }
 
   // The image numbers of an object's record (-1 when the object has none).
   int image(int object) const;
@@ -61,6 +61,7 @@ class SpriteStrip {
   std::shared_ptr<const ImageLibrary> library_ = std::make_shared<ImageLibrary>();
   ObjectTable table_;
   PixelBuffer pixels_;
+  bool opaque_ = true;
   // Scaled sprites by side; within a size, one buffer per object, made on demand.
   mutable std::map<int, std::vector<std::vector<std::uint32_t>>> scaled_;
 };

@@ -37,8 +37,8 @@ std::string prvl() {
   return bench::programFolder() + "/prvl";
 }
 
-std::string self() {
-  return bench::programFolder() + "/prvl_bench";
+std::string reference() {
+  return bench::referenceProgram();
 }
 
 void compareInfo(benchmark::State& state, const std::string& file, const std::string& what,
@@ -49,7 +49,7 @@ void compareInfo(benchmark::State& state, const std::string& file, const std::st
         bench::runProgram({prvl(), "info", file});
       },
       [&] {
-        bench::runProgram({self(), "--read-and-sum", file});
+        bench::runProgram({reference(), "--read-and-sum", file});
       },
       kProcessRounds);
 }
@@ -73,7 +73,7 @@ void BM_ConvertFullLevelmap(benchmark::State& state) {
         bench::runProgram({prvl(), "convert", fullMapFile(), out});
       },
       [&] {
-        bench::runProgram({self(), "--copy", fullMapFile(), out});
+        bench::runProgram({reference(), "--copy", fullMapFile(), out});
       },
       kProcessRounds);
 }

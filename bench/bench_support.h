@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "model/bytes.h"
+#include "io/process.h"
 
 namespace pyrovel::bench {
 
@@ -67,18 +67,6 @@ void compareTimes(benchmark::State& state, std::string what, std::string against
   }
   record(state, row);
 }
-
-// The folder the bench program runs from: prvl, prvl-editor and the sprite
-// set are beside it.
-std::string programFolder();
-
-// Starts a program with arguments and waits for it; throws when it does not
-// end with status 0.
-void runProgram(const std::vector<std::string>& argv);
-// The same, returning the program's peak resident memory in bytes.
-std::size_t peakMemoryOf(const std::vector<std::string>& argv);
-
-std::string tempPath(const std::string& name);
 
 // Commands of the bench program besides running the benchmarks, chosen by
 // the first argument: programs for whole-process figures and references.

@@ -21,11 +21,16 @@ using namespace pyrovel;
 
 constexpr int kVisibleWidth = 1280, kVisibleHeight = 800;
 
+// Without a display the windows go to Qt's offscreen platform.
+void offscreenUnlessSet() {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
 QApplication& application() {
   static int argc = 1;
   static char name[] = "prvl_bench";
   static char* argv[] = {name, nullptr};
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  offscreenUnlessSet();
   static QApplication app(argc, argv);
   return app;
 }
@@ -75,6 +80,7 @@ int showUntilExposed(QApplication& app, QWidget& window) {
 }
 
 int bareWindow(int argc, char** argv) {
+  offscreenUnlessSet();
   QApplication app(argc, argv);
   QMainWindow window;
   window.resize(1024, 768);
@@ -82,6 +88,7 @@ int bareWindow(int argc, char** argv) {
 }
 
 int editorWindow(int argc, char** argv) {
+  offscreenUnlessSet();
   QApplication app(argc, argv);
   app::AppOptions options;
   options.userConfigDir = QDir::tempPath() + "/prvl_bench_config";

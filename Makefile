@@ -7,6 +7,7 @@ PREFIX ?= /usr/local
 # The icon sizes are rendered with rsvg-convert; the install test runs the
 # desktop validators; the .deb's dependencies come from dpkg-shlibdeps.
 DEPS := cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
+        libpng-dev zlib1g-dev \
         qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev xvfb xauth \
         librsvg2-bin desktop-file-utils appstream shared-mime-info dpkg-dev file
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
@@ -48,8 +49,9 @@ install: build
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB
 
+# Each figure with its reference and ratio; the table goes to docs/performance.md.
 bench: build
-	$(BUILD_DIR)/bin/prvl_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/prvl_bench --table=docs/performance.md
 
 clean:
 	rm -rf $(BUILD_DIR)

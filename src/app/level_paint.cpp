@@ -6,31 +6,28 @@
 
 namespace pyrovel::app {
 
+void drawLevelArea(const Levelmap& map, int slot, int layer, const SpriteStrip& strip, int cellSize,
+                   const QRect& area, PixelBuffer& out) {
+  const int width = std::max(0, area.width()), height = std::max(0, area.height());
+  // Every pixel is drawn below: the buffer's old pixels need no clearing.
+  out.width = width;
+  out.height = height;
+  out.pixels.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+  if (width > 0 && height > 0)
+    drawLevelPart(map, slot, layer, strip, cellSize, out, area.left(), area.top());
+}
+
 PixelBuffer drawLevelArea(const Levelmap& map, int slot, int layer, const SpriteStrip& strip,
                           int cellSize, const QRect& area) {
-  PixelBuffer out(std::max(0, area.width()), std::max(0, area.height()));
-  if (cellSize <= 0 || area.isEmpty() || slot < 0 || slot >= kSlotCount) return out;
-  const LevelHeader& h = map.header(slot);
-  const int width = std::min(h.width(), kMaxLevelSide);
-  const int height = std::min(h.height(), kMaxLevelSide);
-  const int x0 = std::max(0, area.left() / cellSize);
-  const int y0 = std::max(0, area.top() / cellSize);
-  const int x1 = std::min(width, area.right() / cellSize + 1);
-  const int y1 = std::min(height, area.bottom() / cellSize + 1);
-  for (int y = y0; y < y1; ++y) {
-    for (int x = x0; x < x1; ++x) {
-      const int n = map.cell(layer, slot, x, y);
-      if (strip.drawable(n)) {
-        drawCell(strip, n, cellSize, out, x * cellSize - area.left(), y * cellSize - area.top());
-      }
-    }
-  }
+  PixelBuffer out;
+  drawLevelArea(map, slot, layer, strip, cellSize, area, out);
   return out;
 }
 
-QImage imageOf(const PixelBuffer& buffer) {
+QImage imageOf(const PixelBuffer& buffer, bool opaque) {
+  // An opaque picture is copied onto the screen rather than blended.
   return QImage(reinterpret_cast<const uchar*>(buffer.pixels.data()), buffer.width, buffer.height,
-                buffer.width * 4, QImage::Format_ARGB32);
+                buffer.width * 4, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
 }
 
 QPixmap spritePixmap(const SpriteStrip& strip, int object, int side) {

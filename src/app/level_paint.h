@@ -18,9 +18,14 @@ namespace pyrovel::app {
 // a level zoomed far in needs no view-sized buffer.
 PixelBuffer drawLevelArea(const Levelmap& map, int slot, int layer, const SpriteStrip& strip,
                           int cellSize, const QRect& area);
+// The same into `out`, whose memory is reused: a view repainting areas of
+// the same size allocates nothing.
+void drawLevelArea(const Levelmap& map, int slot, int layer, const SpriteStrip& strip, int cellSize,
+                   const QRect& area, PixelBuffer& out);
 
-// A QImage over the buffer's pixels (no copy: the buffer must outlive it).
-QImage imageOf(const PixelBuffer& buffer);
+// A QImage over the buffer's pixels (no copy: the buffer must outlive it);
+// `opaque` when every alpha is 255 (drawn from a strip that is opaque).
+QImage imageOf(const PixelBuffer& buffer, bool opaque = false);
 
 // Object n's sprite at side x side pixels; a black square when it is not
 // drawable (object 0 and objects beyond the strip).

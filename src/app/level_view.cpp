@@ -110,8 +110,8 @@ void LevelView::paintEvent(QPaintEvent* event) {
   for (const QRect& part : event->region()) {
     const QRect inside = part & level;
     if (inside.isEmpty()) continue;
-    const PixelBuffer pixels = drawLevelArea(*map_, slot(), layer(), *strip_, cellSize_, inside);
-    p.drawImage(inside.topLeft(), imageOf(pixels));
+    drawLevelArea(*map_, slot(), layer(), *strip_, cellSize_, inside, paintBuffer_);
+    p.drawImage(inside.topLeft(), imageOf(paintBuffer_, strip_->opaque()));
   }
   const QRegion outside = event->region() - QRegion(level);
   for (const QRect& r : outside) p.fillRect(r, kOutsideLevel);

@@ -10,6 +10,7 @@
 
 #include "editor/view_events.h"
 #include "model/levelmap.h"
+#include "render/pixel_buffer.h"
 #include "render/sprite_strip.h"
 
 class QPainter;
@@ -70,6 +71,7 @@ class LevelView : public QWidget {
   const Levelmap* map_ = nullptr;
   const SpriteStrip* strip_ = nullptr;
   Overlay overlay_;
+  PixelBuffer paintBuffer_;  // kept between paints
   int fixedSlot_ = 0;
   int cellSize_ = 0;
   int wheelAngle_ = 0;

@@ -10,8 +10,7 @@
 #include "editor/levelmap_files.h"
 #include "model/editor_session.h"
 #include "model/startup.h"
-#include "render/level_renderer.h"
-#include "render/png_writer.h"
+#include "render/level_picture.h"
 
 namespace pyrovel::cli {
 
@@ -105,12 +104,8 @@ int cmdRender(const Args& args) {
     std::cerr << "prvl render: level " << level << " of " << file << " is empty\n";
     return 1;
   }
-  const LevelHeader& h = map.header(slot);
-  const int width = std::min(h.width(), kMaxLevelSide),
-            height = std::min(h.height(), kMaxLevelSide);
-  PixelBuffer picture(width * cell, height * cell);
-  drawLevel(map, slot, layerName == "game" ? kGameLayer : kBackgroundLayer, strip, cell, picture);
-  writePng(out, picture);
+  writePng(out, levelPictureRows(map, slot, layerName == "game" ? kGameLayer : kBackgroundLayer,
+                                 strip, cell));
   return 0;
 }
 

@@ -1,6 +1,7 @@
 #include "model/game_format.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "model/file_io.h"
@@ -82,16 +83,32 @@ void readAny(Levelmap& map, const Bytes& data, const std::string& file, Version 
     const int layers = (v == Version::V20 && h.hasBackgroundLayer() != 0) ? 2 : 1;
     const std::size_t cellSize = v == Version::V20 ? 2 : 1;
     // The whole block must be there before anything of this slot changes.
-    auto cells = in.bytes(cellSize * static_cast<std::size_t>(w * hh * layers));
+    const std::size_t layerBytes = cellSize * static_cast<std::size_t>(w * hh);
+    auto cells = in.bytes(layerBytes * static_cast<std::size_t>(layers));
     std::size_t i = 0;
     for (int layer = 0; layer < layers; ++layer) {
+      // An untouched layer stays unallocated while the file gives it only zeros.
+      const auto block = cells.subspan(i, layerBytes);
+      if (!map.holdsCells(layer, slot) &&
+          std::all_of(block.begin(), block.end(), [](std::uint8_t b) { return b == 0; })) {
+        i += layerBytes;
+        continue;
+      }
+      // The file holds rows, the grid columns: each column is written in
+      // one run, reading down the block.
       LevelGrid& g = map.grid(layer, slot);
-      for (int y = 0; y < hh; ++y) {
-        for (int x = 0; x < w; ++x, i += cellSize) {
-          g[static_cast<std::size_t>(x * kGridSide + y)] =
-              cellSize == 2 ? getU16le(&cells[i]) : cells[i];
+      const std::uint8_t* rows = block.data();
+      const std::size_t rowBytes = cellSize * static_cast<std::size_t>(w);
+      for (int x = 0; x < w; ++x) {
+        std::int32_t* column = &g[static_cast<std::size_t>(x * kGridSide)];
+        const std::uint8_t* at = rows + cellSize * static_cast<std::size_t>(x);
+        if (cellSize == 2) {
+          for (int y = 0; y < hh; ++y, at += rowBytes) column[y] = getU16le(at);
+        } else {
+          for (int y = 0; y < hh; ++y, at += rowBytes) column[y] = *at;
         }
       }
+      i += layerBytes;
     }
     if (h.title().empty()) h.setTitle("Level " + std::to_string(Levelmap::levelNumber(slot)));
     if (h.author().empty()) h.setAuthor("Unknown");
@@ -106,13 +123,15 @@ void readAny(Levelmap& map, const Bytes& data, const std::string& file, Version 
 
 void putGrid(ByteWriter& out, const Levelmap& map, int layer, int slot, int w, int h) {
   Bytes& data = out.data();
-  std::size_t at = data.size();
-  data.resize(at + 2 * static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
+  const std::size_t at = data.size(), rowBytes = 2 * static_cast<std::size_t>(w);
+  data.resize(at + rowBytes * static_cast<std::size_t>(h));
   const LevelGrid& g = map.grid(layer, slot);
-  for (int y = 0; y < h; ++y, at += 2 * static_cast<std::size_t>(w))
-    for (int x = 0; x < w; ++x)
-      putU16le(&data[at + 2 * static_cast<std::size_t>(x)],
-               static_cast<std::uint16_t>(g[static_cast<std::size_t>(x * kGridSide + y)]));
+  // Column by column, as the grid holds them.
+  for (int x = 0; x < w; ++x) {
+    const std::int32_t* column = &g[static_cast<std::size_t>(x * kGridSide)];
+    std::uint8_t* to = &data[at + 2 * static_cast<std::size_t>(x)];
+    for (int y = 0; y < h; ++y, to += rowBytes) putU16le(to, static_cast<std::uint16_t>(column[y]));
+  }
 }
 
 // Sizes as written: never beyond what a grid holds.
@@ -144,6 +163,7 @@ namespace {
 
 // True when any cell of the level's area on `layer` holds an object.
 bool anyCell(const Levelmap& map, int layer, int slot, int width, int height) {
+  if (!map.holdsCells(layer, slot)) return false;
   for (int x = 0; x < width; ++x) {
     for (int y = 0; y < height; ++y) {
       if (map.cell(layer, slot, x, y) != 0) return true;
@@ -160,16 +180,23 @@ ObjectSurvey surveyObjects(const Levelmap& map, int levelCount) {
   for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
     const LevelHeader& h = map.header(slot);
     const int layer = kGameLayer;  // players and objects are the game's, whatever is shown
-    bool hasFellow2 = false;
+    // Which numbers occur first, then their families: one family lookup per
+    // number rather than per cell. Numbers beyond 255 are ordinary objects.
+    std::array<bool, 256> seen{};
     const int w = clampSide(h.width()), hh = clampSide(h.height());
-    for (int x = 0; x < w; ++x) {
-      for (int y = 0; y < hh; ++y) {
-        const int n = map.cell(layer, slot, x, y);
-        const int f = ObjectCatalogue::family(n);
-        if (f >= 2) present[f] = true;
-        if (n == obj::Fellow2) hasFellow2 = true;
+    if (map.holdsCells(layer, slot)) {
+      const LevelGrid& g = map.grid(layer, slot);
+      for (int x = 0; x < w; ++x) {
+        const std::int32_t* column = &g[static_cast<std::size_t>(x * kGridSide)];
+        for (int y = 0; y < hh; ++y)
+          seen[static_cast<std::uint32_t>(column[y]) & 0xff] |= (column[y] & ~0xff) == 0;
       }
+    }  // an untouched layer holds only zeros, which count for nothing here
+    for (int n = 0; n < 256; ++n) {
+      const int f = ObjectCatalogue::family(n);
+      if (seen[static_cast<std::size_t>(n)] && f >= 2) present[f] = true;
     }
+    const bool hasFellow2 = seen[obj::Fellow2];
     if (slot < levelCount) {
       if (hasFellow2)
         s.players.someHaveTwo = true;

@@ -7,13 +7,17 @@
 namespace pyrovel {
 
 Levelmap::Levelmap() {
-  grids_.reserve(2 * kSlotCount);
-  for (int i = 0; i < 2 * kSlotCount; ++i) {
-    auto g = std::make_unique<LevelGrid>();
-    g->fill(0);
-    grids_.push_back(std::move(g));
-  }
   resetLevelmap();
+}
+
+LevelGrid& Levelmap::allocate(std::unique_ptr<LevelGrid>& g) {
+  g = std::make_unique<LevelGrid>();  // value-initialised: all zero
+  return *g;
+}
+
+const LevelGrid& Levelmap::zeroGrid() {
+  static const LevelGrid zero{};
+  return zero;
 }
 
 void Levelmap::resetLevelmap() {
@@ -32,15 +36,24 @@ Levelmap Levelmap::clone() const {
   copy.currentLayer = currentLayer;
   copy.modified = modified;
   copy.fileName = fileName;
-  for (std::size_t i = 0; i < grids_.size(); ++i) *copy.grids_[i] = *grids_[i];
+  for (std::size_t i = 0; i < grids_.size(); ++i)
+    if (grids_[i]) copy.grids_[i] = std::make_unique<LevelGrid>(*grids_[i]);
   return copy;
 }
 
 void Levelmap::copySlot(int from, int to) {
   if (from == to) return;
   header(to) = header(from);
-  grid(kGameLayer, to) = grid(kGameLayer, from);
-  grid(kBackgroundLayer, to) = grid(kBackgroundLayer, from);
+  for (int layer : {kGameLayer, kBackgroundLayer}) {
+    const std::unique_ptr<LevelGrid>& source = grids_[index(layer, from)];
+    std::unique_ptr<LevelGrid>& target = grids_[index(layer, to)];
+    if (!source)
+      target.reset();  // an untouched layer copies as one
+    else if (target)
+      *target = *source;
+    else
+      target = std::make_unique<LevelGrid>(*source);
+  }
   // The BDCFF lines belong to the level, so they travel with it.
   bdcffMemo[static_cast<std::size_t>(to)] = bdcffMemo[static_cast<std::size_t>(from)];
 }

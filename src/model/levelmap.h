@@ -1,7 +1,9 @@
 #pragma once
 // The levelmap: 101 level slots (1..100 are the levels, shown to the user as
 // 0..99), a header record per slot, two 129 x 129 grids per slot, and the
-// 398-byte levelmap header kept byte for byte.
+// 398-byte levelmap header kept byte for byte. A grid is allocated when it is
+// first written (or asked for to be written); until then it reads as zero,
+// so a levelmap costs what its levels hold.
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -49,8 +51,18 @@ class Levelmap {
   std::int32_t at(int x, int y) const { return cell(currentLayer, currentLevel, x, y); }
   static bool inGrid(int x, int y) { return x >= 0 && y >= 0 && x < kGridSide && y < kGridSide; }
 
-  LevelGrid& grid(int layer, int slot) { return *grids_[index(layer, slot)]; }
-  const LevelGrid& grid(int layer, int slot) const { return *grids_[index(layer, slot)]; }
+  // The non-const grid is allocated (zero) on first use; the const one of an
+  // untouched layer is a shared grid of zeros.
+  LevelGrid& grid(int layer, int slot) {
+    std::unique_ptr<LevelGrid>& g = grids_[index(layer, slot)];
+    return g ? *g : allocate(g);
+  }
+  const LevelGrid& grid(int layer, int slot) const {
+    const std::unique_ptr<LevelGrid>& g = grids_[index(layer, slot)];
+    return g ? *g : zeroGrid();
+  }
+  // False while the layer has never been written: every cell is zero.
+  bool holdsCells(int layer, int slot) const { return grids_[index(layer, slot)] != nullptr; }
 
   LevelHeader& header(int slot) { return headers[static_cast<std::size_t>(slot)]; }
   const LevelHeader& header(int slot) const { return headers[static_cast<std::size_t>(slot)]; }
@@ -79,7 +91,10 @@ class Levelmap {
   static std::size_t index(int layer, int slot) {
     return static_cast<std::size_t>(layer * kSlotCount + slot);
   }
-  std::vector<std::unique_ptr<LevelGrid>> grids_;
+  static LevelGrid& allocate(std::unique_ptr<LevelGrid>& g);
+  static const LevelGrid& zeroGrid();
+
+  std::array<std::unique_ptr<LevelGrid>, 2 * kSlotCount> grids_;
 };
 
 }  // namespace pyrovel

@@ -32,6 +32,12 @@ struct PixelRect {
 void drawLevel(const Levelmap& map, int slot, int layer, const SpriteStrip& strip, int cellSize,
                PixelBuffer& out, std::optional<PixelRect> clip = std::nullopt);
 
+// The same drawing into a buffer that holds only part of the view: its pixel
+// (0, 0) is view pixel (left, top). How a picture is made band by band and
+// how the editor repaints an exposed rectangle.
+void drawLevelPart(const Levelmap& map, int slot, int layer, const SpriteStrip& strip, int cellSize,
+                   PixelBuffer& out, int left, int top);
+
 // Draws one cell as the drawing tools do: the object's sprite scaled to
 // cellSize with its top-left corner at (left, top), or black when the
 // object is not drawable. Clipped to `out`.

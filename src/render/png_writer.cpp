@@ -1,126 +1,120 @@
 #include "render/png_writer.h"
 
-#include <algorithm>
-#include <array>
+#include <png.h>
 
+#include <bit>
+#include <csetjmp>
+
+#include "model/errors.h"
 #include "model/file_io.h"
 
 namespace pyrovel {
 
 namespace {
 
-const std::array<std::uint32_t, 256>& crcTable() {
-  static const std::array<std::uint32_t, 256> table = [] {
-    std::array<std::uint32_t, 256> t{};
-    for (std::uint32_t n = 0; n < 256; ++n) {
-      std::uint32_t c = n;
-      for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xedb88320u ^ (c >> 1) : c >> 1;
-      t[n] = c;
-    }
-    return t;
-  }();
-  return table;
+// zlib's fastest level: pictures of levels repeat a few sprites, so even
+// this finds nearly all there is to find.
+constexpr int kCompressionLevel = 1;
+// IDAT chunks this long keep the chunk overhead and the output calls few.
+constexpr std::size_t kChunkBytes = 1 << 16;
+
+struct Output {
+  Bytes bytes;
+  std::string error;
+};
+
+void appendBytes(png_structp png, png_bytep data, std::size_t length) {
+  auto* out = static_cast<Output*>(png_get_io_ptr(png));
+  out->bytes.insert(out->bytes.end(), data, data + length);
 }
 
-void putU32be(ByteWriter& out, std::uint32_t v) {
-  out.u16be(static_cast<std::uint16_t>(v >> 16));
-  out.u16be(static_cast<std::uint16_t>(v));
+void noFlush(png_structp) {}
+
+[[noreturn]] void failWith(png_structp png, png_const_charp message) {
+  static_cast<Output*>(png_get_error_ptr(png))->error = message;
+  png_longjmp(png, 1);
 }
 
-void chunk(ByteWriter& out, const char* type, std::span<const std::uint8_t> body) {
-  putU32be(out, static_cast<std::uint32_t>(body.size()));
-  const std::size_t typeAt = out.size();
-  out.text(std::string_view(type, 4));
-  out.bytes(body);
-  const std::span<const std::uint8_t> covered(out.data().data() + typeAt, 4 + body.size());
-  putU32be(out, crc32(covered));
-}
+void ignoreWarning(png_structp, png_const_charp) {}
 
-// The zlib stream of the filtered rows, in stored blocks.
-Bytes zlibStored(std::span<const std::uint8_t> raw) {
-  constexpr std::size_t kBlock = 65535;
-  ByteWriter z;
-  z.reserve(raw.size() + raw.size() / kBlock * 5 + 16);
-  z.u8(0x78);  // deflate, 32K window
-  z.u8(0x01);  // no preset dictionary, check bits make 0x7801 a multiple of 31
-  std::size_t at = 0;
-  do {
-    const std::size_t n = std::min(kBlock, raw.size() - at);
-    const bool last = at + n == raw.size();
-    z.u8(last ? 1 : 0);
-    z.u16le(static_cast<std::uint16_t>(n));
-    z.u16le(static_cast<std::uint16_t>(~n));
-    z.bytes(raw.subspan(at, n));
-    at += n;
-  } while (at < raw.size());
-  putU32be(z, adler32(raw));
-  return z.take();
+// Owns libpng's two structures for one picture.
+struct WriteStructs {
+  png_structp png = nullptr;
+  png_infop info = nullptr;
+  ~WriteStructs() { png_destroy_write_struct(&png, info ? &info : nullptr); }
+};
+
+// How a 0xAARRGGBB pixel lies in memory, told to libpng as transformations
+// so that rows go to the encoder without being copied.
+void describePixels(png_structp png, bool opaque) {
+  if constexpr (std::endian::native == std::endian::little) {
+    png_set_bgr(png);  // bytes B, G, R, A
+    if (opaque) png_set_filler(png, 0, PNG_FILLER_AFTER);
+  } else {
+    if (opaque)
+      png_set_filler(png, 0, PNG_FILLER_BEFORE);  // bytes A, R, G, B
+    else
+      png_set_swap_alpha(png);
+  }
 }
 
 }  // namespace
 
-std::uint32_t crc32(std::span<const std::uint8_t> data, std::uint32_t crc) {
-  const auto& table = crcTable();
-  crc = ~crc;
-  for (std::uint8_t b : data) crc = table[(crc ^ b) & 0xff] ^ (crc >> 8);
-  return ~crc;
+Bytes encodePng(const PngRows& rows) {
+  if (rows.width <= 0 || rows.height <= 0) throw LevelError("cannot write an empty picture as PNG");
+  Output out;
+  WriteStructs s;
+  s.png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &out, failWith, ignoreWarning);
+  if (!s.png) throw LevelError("cannot start the PNG encoder");
+  s.info = png_create_info_struct(s.png);
+  if (!s.info) throw LevelError("cannot start the PNG encoder");
+  // libpng reports its errors by jumping back here; nothing below owns
+  // anything that the jump would skip.
+  if (setjmp(png_jmpbuf(s.png))) throw LevelError("PNG encoder: " + out.error);
+
+  png_set_write_fn(s.png, &out, appendBytes, noFlush);
+  png_set_compression_level(s.png, kCompressionLevel);
+  png_set_compression_buffer_size(s.png, kChunkBytes);
+  // Filtering costs a pass per row and gains little on repeated sprites.
+  png_set_filter(s.png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
+  png_set_IHDR(s.png, s.info, static_cast<png_uint_32>(rows.width),
+               static_cast<png_uint_32>(rows.height), 8,
+               rows.opaque ? PNG_COLOR_TYPE_RGB : PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
+               PNG_COMPRESSION_TYPE_BASE, PNG_FILTER_TYPE_BASE);
+  png_write_info(s.png, s.info);
+  describePixels(s.png, rows.opaque);
+  for (int y = 0; y < rows.height; ++y) {
+    // libpng transforms a copy of the row; the source stays untouched.
+    png_write_row(s.png, reinterpret_cast<png_const_bytep>(rows.row(y)));
+  }
+  png_write_end(s.png, nullptr);
+  return std::move(out.bytes);
 }
 
-std::uint32_t adler32(std::span<const std::uint8_t> data, std::uint32_t adler) {
-  constexpr std::uint32_t kMod = 65521;
-  std::uint32_t a = adler & 0xffff, b = adler >> 16;
-  std::size_t i = 0;
-  while (i < data.size()) {
-    // 5552 bytes is the longest run whose sums cannot overflow 32 bits.
-    const std::size_t end = std::min(data.size(), i + 5552);
-    for (; i < end; ++i) {
-      a += data[i];
-      b += a;
-    }
-    a %= kMod;
-    b %= kMod;
-  }
-  return (b << 16) | a;
+namespace {
+
+bool isOpaque(const PixelBuffer& image) {
+  for (std::uint32_t p : image.pixels)
+    if ((p >> 24) != 0xff) return false;
+  return true;
 }
+
+PngRows rowsOf(const PixelBuffer& image) {
+  return {image.width, image.height, isOpaque(image), [&image](int y) { return image.row(y); }};
+}
+
+}  // namespace
 
 Bytes encodePng(const PixelBuffer& image) {
-  if (image.width <= 0 || image.height <= 0)
-    throw LevelError("cannot write an empty picture as PNG");
-  // Filter type 0 (none) before each row, then R, G, B, A.
-  const std::size_t rowBytes = 1 + static_cast<std::size_t>(image.width) * 4;
-  Bytes raw(rowBytes * static_cast<std::size_t>(image.height));
-  for (int y = 0; y < image.height; ++y) {
-    std::uint8_t* dst = raw.data() + rowBytes * static_cast<std::size_t>(y);
-    *dst++ = 0;
-    const std::uint32_t* src = image.row(y);
-    for (int x = 0; x < image.width; ++x) {
-      const std::uint32_t p = src[x];
-      *dst++ = static_cast<std::uint8_t>(p >> 16);
-      *dst++ = static_cast<std::uint8_t>(p >> 8);
-      *dst++ = static_cast<std::uint8_t>(p);
-      *dst++ = static_cast<std::uint8_t>(p >> 24);
-    }
-  }
+  return encodePng(rowsOf(image));
+}
 
-  ByteWriter out;
-  static constexpr std::uint8_t kSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
-  out.bytes(kSignature);
-  ByteWriter ihdr;
-  putU32be(ihdr, static_cast<std::uint32_t>(image.width));
-  putU32be(ihdr, static_cast<std::uint32_t>(image.height));
-  ihdr.u8(8);  // bits per channel
-  ihdr.u8(6);  // truecolour with alpha
-  ihdr.u8(0);  // deflate
-  ihdr.u8(0);  // adaptive filtering
-  ihdr.u8(0);  // not interlaced
-  chunk(out, "IHDR", ihdr.data());
-  chunk(out, "IDAT", zlibStored(raw));
-  chunk(out, "IEND", {});
-  return out.take();
+void writePng(const std::string& path, const PngRows& rows) {
+  writeFileAtomically(path, encodePng(rows));
 }
 
 void writePng(const std::string& path, const PixelBuffer& image) {
-  writeFileAtomically(path, encodePng(image));
+  writePng(path, rowsOf(image));
 }
 
 }  // namespace pyrovel

@@ -32,6 +32,8 @@ SpriteStrip::SpriteStrip(std::shared_ptr<const ImageLibrary> library, ObjectTabl
       for (int x = 0; x < kSpriteSide; ++x) dst[x] = src[x / scale];
     }
   }
+  opaque_ = std::all_of(pixels_.pixels.begin(), pixels_.pixels.end(),
+                        [](std::uint32_t p) { return (p >> 24) == 0xff; });
 }
 
 int SpriteStrip::image(int object) const {
@@ -74,6 +76,7 @@ void SpriteStrip::swap(SpriteStrip& other) noexcept {
   library_.swap(other.library_);
   std::swap(table_, other.table_);
   std::swap(pixels_, other.pixels_);
+  std::swap(opaque_, other.opaque_);
   scaled_.swap(other.scaled_);
 }
 

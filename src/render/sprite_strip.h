@@ -36,6 +36,10 @@ class SpriteStrip {
   // The first row of object n's 32 x 32 sprite (0 <= n < N).
   const std::uint32_t* sprite(int object) const { return pixels_.row(object * kSpriteSide); }
 
+  // True when no sprite has a translucent pixel: pictures drawn from the
+  // strip need no alpha channel.
+  bool opaque() const { return opaque_; }
+
   // The image numbers of an object's record (-1 when the object has none).
   int image(int object) const;
   int secondImage(int object) const;
@@ -57,6 +61,7 @@ class SpriteStrip {
   std::shared_ptr<const ImageLibrary> library_ = std::make_shared<ImageLibrary>();
   ObjectTable table_;
   PixelBuffer pixels_;
+  bool opaque_ = true;
   // Scaled sprites by side; within a size, one buffer per object, made on demand.
   mutable std::map<int, std::vector<std::vector<std::uint32_t>>> scaled_;
 };

@@ -223,16 +223,17 @@ int kindWith(std::initializer_list<int> objects) {
 
 TEST(GameFormat, GameKindFollowsTheFamiliesPresent) {
   EXPECT_EQ(kindWith({1, 2, 3}), 1);
-  EXPECT_EQ(kindWith({5}), 2);       // family 2
-  EXPECT_EQ(kindWith({20}), 6);      // family 6
-  EXPECT_EQ(kindWith({5, 20}), 6);   // 2 and 6 are not mixed: 6 wins
-  EXPECT_EQ(kindWith({99}), 3);      // family 3
-  EXPECT_EQ(kindWith({242}), 3);     // family 4 gives 3
-  EXPECT_EQ(kindWith({157}), 5);     // family 5
-  EXPECT_EQ(kindWith({157, 5}), 7);  // mixed
-  EXPECT_EQ(kindWith({99, 20}), 7);  // 6 and 3 are mixed
-  EXPECT_EQ(kindWith({170}), 7);     // family 8 counts as mixed
-  EXPECT_EQ(kindWith({18}), 7);      // family 7 itself
+  EXPECT_EQ(kindWith({5}), 2);          // family 2
+  EXPECT_EQ(kindWith({20}), 6);         // family 6
+  EXPECT_EQ(kindWith({5, 20}), 6);      // 2 and 6 are not mixed: 6 wins
+  EXPECT_EQ(kindWith({99}), 3);         // family 3
+  EXPECT_EQ(kindWith({242}), 3);        // family 4 gives 3
+  EXPECT_EQ(kindWith({157}), 5);        // family 5
+  EXPECT_EQ(kindWith({157, 5}), 7);     // mixed
+  EXPECT_EQ(kindWith({99, 20}), 7);     // 6 and 3 are mixed
+  EXPECT_EQ(kindWith({170}), 7);        // family 8 counts as mixed
+  EXPECT_EQ(kindWith({18}), 7);         // family 7 itself
+  EXPECT_EQ(kindWith({261, -251}), 1);  // beyond 255 (even 5 in the low byte): ordinary
 }
 
 TEST(GameFormat, TwoPlayerQuestionOnlyWhenSomeLevelsHaveTwo) {

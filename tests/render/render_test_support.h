@@ -1,7 +1,6 @@
 #pragma once
-// Byte-level builders of image libraries and object tables, and a decoder
-// for the PNG files our writer makes (stored deflate blocks only), for the
-// render tests.
+// Byte-level builders of image libraries and object tables, and a PNG
+// decoder, for the render tests.
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -76,12 +75,11 @@ struct DecodedPng {
   bool ok = false;
   std::string error;
   std::uint32_t width = 0, height = 0;
-  int bitDepth = 0, colourType = 0;
-  std::vector<std::string> chunkTypes;
-  std::vector<std::uint8_t> raw;  // the filtered rows as stored
+  bool hasAlpha = false;
   PixelBuffer pixels;
 };
 
-DecodedPng decodeStoredPng(const std::vector<std::uint8_t>& file);
+// Reads a PNG file back through libpng, independently of how it was written.
+DecodedPng decodePng(const std::vector<std::uint8_t>& file);
 
 }  // namespace pyrovel::testing

@@ -31,7 +31,7 @@ TEST_F(PrvlRender, RendersADemoLevelAtTheChosenCellSize) {
   if (!fileExists(kDemo)) GTEST_SKIP() << "no demo levelmap";
   std::string out;
   ASSERT_EQ(run("render " + kDemo + " --level 0 -o " + dir.path("l.png"), &out), 0) << out;
-  const testing::DecodedPng d = testing::decodeStoredPng(testing::readAll(dir.path("l.png")));
+  const testing::DecodedPng d = testing::decodePng(testing::readAll(dir.path("l.png")));
   ASSERT_TRUE(d.ok) << d.error;
   EXPECT_EQ(d.width, 40u * 16u);
   EXPECT_EQ(d.height, 22u * 16u);
@@ -40,14 +40,14 @@ TEST_F(PrvlRender, RendersADemoLevelAtTheChosenCellSize) {
           &out),
       0)
       << out;
-  const testing::DecodedPng b = testing::decodeStoredPng(testing::readAll(dir.path("b.png")));
+  const testing::DecodedPng b = testing::decodePng(testing::readAll(dir.path("b.png")));
   EXPECT_EQ(b.width, 160u);
 }
 
 TEST_F(PrvlRender, ContactSheetAndErrors) {
   std::string out;
   ASSERT_EQ(run("sprites --sheet " + dir.path("s.png"), &out), 0) << out;
-  EXPECT_TRUE(testing::decodeStoredPng(testing::readAll(dir.path("s.png"))).ok);
+  EXPECT_TRUE(testing::decodePng(testing::readAll(dir.path("s.png"))).ok);
 
   EXPECT_NE(run("render " + kDemo + " --level 0 -o " + dir.path("x.png") + " --cell 0", &out), 0);
   EXPECT_NE(out.find("--cell"), std::string::npos) << out;

@@ -1,0 +1,16 @@
+#pragma once
+// The levels the benchmarks work on, built the same way in every run.
+#include <memory>
+
+#include "model/levelmap.h"
+
+namespace pyrovel::bench {
+
+// Slot 1: a 128 x 128 level mixed like a real one, mostly dirt and rocks
+// with every other object sprinkled in; the other slots empty.
+std::unique_ptr<Levelmap> typicalLevel();
+
+// 100 levels of 128 x 128 with both layers filled: the largest levelmap.
+std::unique_ptr<Levelmap> fullLevelmap();
+
+}  // namespace pyrovel::bench

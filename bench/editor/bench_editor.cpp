@@ -1,0 +1,139 @@
+// The editor: repainting the visible part of the level view at several
+// zooms against drawing a ready image of the same size, and the editor's
+// start (until its window is shown) against a bare Qt main window, both as
+// processes of their own (the bench program's --editor-window and
+// --bare-window commands).
+#include <QApplication>
+#include <QDir>
+#include <QMainWindow>
+#include <QPainter>
+#include <QWindow>
+
+#include "app/level_view.h"
+#include "app/main_window.h"
+#include "bench_levels.h"
+#include "bench_support.h"
+#include "render/default_sprites.h"
+
+namespace {
+
+using namespace pyrovel;
+
+constexpr int kVisibleWidth = 1280, kVisibleHeight = 800;
+
+// Without a display the windows go to Qt's offscreen platform.
+void offscreenUnlessSet() {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+QApplication& application() {
+  static int argc = 1;
+  static char name[] = "prvl_bench";
+  static char* argv[] = {name, nullptr};
+  offscreenUnlessSet();
+  static QApplication app(argc, argv);
+  return app;
+}
+
+void BM_LevelViewRepaint(benchmark::State& state) {
+  application();
+  const int cell = static_cast<int>(state.range(0));
+  const auto map = bench::typicalLevel();
+  const SpriteStrip strip(std::make_shared<const ImageLibrary>(makeDefaultImageLibrary()),
+                          makeDefaultObjectTable());
+  app::LevelView view;
+  view.resize(kMaxLevelSide * cell, kMaxLevelSide * cell);
+  view.setSource(map.get(), &strip);
+  // The part a scroll box shows, from the middle of the level.
+  const QRect visible(view.width() / 2 - kVisibleWidth / 2, view.height() / 2 - kVisibleHeight / 2,
+                      kVisibleWidth, kVisibleHeight);
+  QImage screen(kVisibleWidth, kVisibleHeight, QImage::Format_RGB32);
+  QImage ready(kVisibleWidth, kVisibleHeight, QImage::Format_RGB32);
+  ready.fill(Qt::darkGreen);
+  view.render(&screen, QPoint(), QRegion(visible));  // sprites scaled once for this zoom
+  bench::compareTimes(
+      state,
+      "repaint of " + std::to_string(kVisibleWidth) + " x " + std::to_string(kVisibleHeight) +
+          " of the level view at " + std::to_string(cell) + " pixels a cell",
+      "drawing a ready image of that size", 2.0,
+      [&] { view.render(&screen, QPoint(), QRegion(visible)); },
+      [&] {
+        QPainter p(&screen);
+        p.drawImage(0, 0, ready);
+      });
+}
+BENCHMARK(BM_LevelViewRepaint)
+    ->Arg(10)
+    ->Arg(16)
+    ->Arg(32)
+    ->Arg(64)
+    ->Arg(300)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+// Shows the window and returns once it is on the screen.
+int showUntilExposed(QApplication& app, QWidget& window) {
+  window.show();
+  while (!window.windowHandle() || !window.windowHandle()->isExposed()) app.processEvents();
+  return 0;
+}
+
+int bareWindow(int argc, char** argv) {
+  offscreenUnlessSet();
+  QApplication app(argc, argv);
+  QMainWindow window;
+  window.resize(1024, 768);
+  return showUntilExposed(app, window);
+}
+
+int editorWindow(int argc, char** argv) {
+  offscreenUnlessSet();
+  QApplication app(argc, argv);
+  app::AppOptions options;
+  options.userConfigDir = QDir::tempPath() + "/prvl_bench_config";
+  options.programDirWritable = false;
+  options.arguments = {QString::fromLocal8Bit(argv[argc - 1])};
+  app::MainWindow window(options);
+  if (window.startupFailed()) return 1;
+  window.resize(1024, 768);
+  return showUntilExposed(app, window);
+}
+
+const bool kCommands = [] {
+  bench::addCommand("--bare-window", bareWindow);
+  bench::addCommand("--editor-window", editorWindow);
+  return true;
+}();
+
+void BM_EditorStart(benchmark::State& state) {
+  const std::string self = bench::programFolder() + "/prvl_bench";
+  const std::string levels = std::string(PYROVEL_SOURCE_DIR) + "/levels/demo.map";
+  bench::compareTimes(
+      state, "editor start with levels/demo.map, until its window is shown",
+      "a bare Qt main window, until shown", 1.5,
+      [&] {
+        bench::runProgram({self, "--editor-window", levels});
+      },
+      [&] {
+        bench::runProgram({self, "--bare-window"});
+      },
+      9);
+}
+BENCHMARK(BM_EditorStart)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_EditorStartMemory(benchmark::State& state) {
+  const std::string self = bench::programFolder() + "/prvl_bench";
+  const std::string levels = std::string(PYROVEL_SOURCE_DIR) + "/levels/demo.map";
+  std::size_t editor = 0, bare = 0;
+  for (auto _ : state) {
+    editor = bench::peakMemoryOf({self, "--editor-window", levels});
+    bare = bench::peakMemoryOf({self, "--bare-window"});
+  }
+  constexpr double kMiB = 1024.0 * 1024.0;
+  bench::record(state, {"peak memory of that editor start", "of the bare Qt main window", "MiB",
+                        static_cast<double>(editor) / kMiB, static_cast<double>(bare) / kMiB, 1.5});
+}
+BENCHMARK(BM_EditorStartMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -4,13 +4,17 @@
 #include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/splash_window.h"
+#include "model/configuration.h"
 #include "model/version.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("prvl-editor");
   QApplication::setOrganizationName("Pyrovel");
-  QApplication::setApplicationDisplayName("PRVL Level Editor");
+  // The main window's caption ends with this, so the window system adds
+  // nothing to it; the other windows' captions get it appended.
+  QApplication::setApplicationDisplayName(QString(pyrovel::kMainCaptionPrefix) +
+                                          pyrovel::kVersionText);
   QApplication::setApplicationVersion(pyrovel::kEditorVersion);
   // The launcher's entry, so the window finds its icon under Wayland.
   QGuiApplication::setDesktopFileName("org.pyrovel.LevelEditor");

@@ -35,7 +35,7 @@ const char* const kImportNote =
 
 D64BrowserWindow::D64BrowserWindow(EditorSession& session, Dialogs* dialogs, QWidget* parent)
     : DiskImageWindow(session, dialogs, parent, "Open D64 Image",
-                      "C64 diskimiage (*.d64 *.D64);;All files (*)", "Save file") {
+                      "C64 disk image (*.d64 *.D64);;All files (*)", "Save file") {
   setObjectName("d64BrowserWindow");
   setWindowTitle("D64");
 

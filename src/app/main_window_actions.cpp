@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -62,6 +63,10 @@ void MainWindow::refresh(unsigned what) {
     statusPanels_[1]->setText("Level Width: " + QString::number(map.current().width()));
     statusPanels_[2]->setText("Level Height: " + QString::number(map.current().height()));
     docked_.levelList->markCurrent(Levelmap::levelNumber(map.currentLevel));
+    // The number box follows the level shown, however it was reached.
+    QSpinBox* number = docked_.tools->levelNumber();
+    const QSignalBlocker quiet(number);
+    number->setValue(Levelmap::levelNumber(map.currentLevel));
     showDrawingObject();
     previews_->levelShown();
   }

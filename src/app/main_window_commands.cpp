@@ -53,7 +53,8 @@ void MainWindow::createActions() {
   add({"appendLevelset", "Append levelset"}, [open] { open(OpenSource::AppendDialog); });
   add({"saveLevelset", "&Save levelset", {key("Ctrl+S")}, "Save Levelmap"},
       onSession(&saveLevelmap));
-  add({"saveLevelsetAs", "Save Levelset &As", {key("F12")}}, [this] { guarded([this] { saveLevelmapAs(session_); }); });
+  add({"saveLevelsetAs", "Save Levelset &As", {key("F12")}},
+      [this] { guarded([this] { saveLevelmapAs(session_); }); });
   add({"importLevel", "&Import level", {key("Ctrl+I")}, "Import Level"},
       [this] { singleLevels_.importLevels(); });
   add({"exportLevel", "&Export Level", {key("Ctrl+E")}, "Export Level"},
@@ -82,6 +83,10 @@ void MainWindow::createActions() {
   add({"deleteLevel", "&Delete Level", {key("Ctrl+Del")}}, onSession(&EditorSession::deleteLevel));
   add({"insertLevel", "&Insert level", {key("Ctrl+Shift+I")}},
       onSession(&EditorSession::insertLevel));
+  add({"nextLevel", "&Next Level", {key("PgDown")}, "Next Level"},
+      [this] { guarded([this] { session_.nextLevel(); }); });
+  add({"previousLevel", "&Previous Level", {key("PgUp")}, "Previous Level"},
+      [this] { guarded([this] { session_.previousLevel(); }); });
   add({"moveLevel", "&Move Level", {key("Ctrl+M")}}, [this] {
     panels_.move->open(Levelmap::levelNumber(session_.map.currentLevel));
     guarded([this] { session_.updateLevelList(); });

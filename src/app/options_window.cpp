@@ -119,7 +119,7 @@ QWidget* OptionsWindow::makePyrovelOptions() {
   playerList_ = addList("playerList", {}, "1", true);
   windowList_ = addList("windowList", noYes, "no", false);
   soundList_ = addList("soundList", noYes, "no", false);
-  form->addRow("Game reolution", resolutionList_);
+  form->addRow("Game resolution", resolutionList_);
   form->addRow("Speed", speedList_);
   form->addRow("Sprite set", spriteSetList_);
   form->addRow("Players", playerList_);

@@ -12,7 +12,7 @@ namespace {
 using H = LevelHeader;
 
 constexpr std::array<ScoreRow, kScoreRowCount> kRows{{
-    {"Key Sore", H::oKeyScore, ScoreWidth::Byte},
+    {"Key Score", H::oKeyScore, ScoreWidth::Byte},
     {"Time Score", H::oTimeScore, ScoreWidth::Byte},
     {"Emerald Score", H::oEmeraldScore, ScoreWidth::Byte},
     {"Diamond Score", H::oDiamondScore, ScoreWidth::Byte},

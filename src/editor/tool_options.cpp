@@ -11,13 +11,13 @@ struct ChaosBox {
   int object;  // -1: the value of lastBoxObject
 };
 
-// "Emerald" puts in object 4 and "Diamond" object 13: the boxes were
-// labelled that way and levels made with them rely on it.
+// Each box is named after the object it puts in (the third box, object 4,
+// was once labelled "Emerald" and the fourth, object 13, "Diamond").
 constexpr std::array<ChaosBox, ChaosOptions::kBoxes> kChaosBoxes{{
     {"Dirt", 1},
     {"Rocks", 3},
-    {"Emerald", 4},
-    {"Diamond", 13},
+    {"Diamond", 4},
+    {"Emerald", 13},
     {"Bomb", 9},
     {"Dynamite", 71},
     {"Yam", 89},

@@ -78,8 +78,14 @@ bool EditorSession::insertLevel() {
     return false;
   }
   for (int s = kLastSlot; s > map.currentLevel; --s) map.copySlot(s - 1, s);
-  // The inserted level keeps the header of the level that was current.
-  map.clearLayer(map.currentLayer, map.currentLevel);
+  // The inserted level keeps the size and settings of the level that was
+  // current, but nothing of its content: a fresh title and cleared layers.
+  const int slot = map.currentLevel;
+  map.header(slot).setTitle("Empty");
+  map.header(slot).setHasBackgroundLayer(0);
+  map.grid(kBackgroundLayer, slot).fill(0);
+  map.bdcffMemo[static_cast<std::size_t>(slot)].clear();
+  map.clearLayer(kGameLayer, slot);
   map.modified = true;
   updateLevelList();
   showLevel(map.currentLevel, true);

@@ -294,7 +294,7 @@ class DrawingTest : public QObject {
     QVERIFY(!sprayButton->isChecked());
     w->findChild<QCheckBox*>("chaosBox3")->setChecked(true);
     QCOMPARE(w->drawingTools().tool<ChaosTool>().options.chaosList(), std::vector<int>{4});
-    // A chaos fill with only "Emerald" checked puts object 4 everywhere.
+    // A chaos fill with only "Diamond" checked puts object 4 everywhere.
     Drag drag(w->editingArea().view());
     drag.press(2, 3);
     drag.move(5, 5);

@@ -41,7 +41,15 @@ class LevelsTest : public QObject {
     QCOMPARE(shownLevel(*w), 0);
     next->click();
     QCOMPARE(shownLevel(*w), 1);
+    QCOMPARE(field->value(), 1);  // the number box follows the level shown
     QVERIFY(w->findChild<QLabel*>("levelCaptionText")->text().startsWith("demo.map Level 1: "));
+    // Page Down and Page Up step through the levels too.
+    QCOMPARE(w->action("nextLevel")->shortcut(), QKeySequence(Qt::Key_PageDown));
+    w->action("nextLevel")->trigger();
+    QCOMPARE(shownLevel(*w), 2);
+    QCOMPARE(field->value(), 2);
+    w->action("previousLevel")->trigger();
+    QCOMPARE(shownLevel(*w), 1);
 
     field->setValue(99);
     go->click();

@@ -291,7 +291,7 @@ TEST_F(DrawingTools, OutlineCutByTheLevelEdgeKeepsTheDraggedBorders) {
 TEST_F(DrawingTools, ChaosFillsFromTheCheckedBoxes) {
   tools.toggle(ChaosTool::kId);
   EXPECT_EQ(tools.optionBar(), OptionBar::Chaos);
-  chaos().options.checked[2] = true;  // "Emerald"
+  chaos().options.checked[2] = true;  // "Diamond"
   dragCells(2, 2, 5, 4);
   for (int x = 2; x <= 4; ++x) {
     for (int y = 2; y <= 3; ++y) EXPECT_EQ(at(x, y), obj::Diamond);

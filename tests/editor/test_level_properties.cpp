@@ -27,7 +27,7 @@ class PropertiesTest : public ::testing::Test {
 };
 
 TEST_F(PropertiesTest, ScoreRowsFollowTheGridOrder) {
-  EXPECT_EQ(LevelProperties::scoreLabel(0), "Key Sore");
+  EXPECT_EQ(LevelProperties::scoreLabel(0), "Key Score");
   EXPECT_EQ(LevelProperties::scoreLabel(14), "Diamonds to Collect");
   EXPECT_EQ(LevelProperties::scoreLabel(16), "Chrystal Score");
   EXPECT_EQ(LevelProperties::scoreLabel(24), "Forcefield Time");

@@ -105,7 +105,8 @@ TEST_F(LevelOps, InsertShiftsUpAndAsksWhenLevel99IsInUse) {
   s.selectLevel(2);
   EXPECT_TRUE(s.insertLevel());
   EXPECT_TRUE(ui.questions.empty());
-  EXPECT_EQ(title(2), "L1");  // the inserted level keeps the header
+  EXPECT_EQ(title(2), "Empty");  // the inserted level keeps nothing of the level it displaced
+  EXPECT_EQ(s.map.header(2).width(), s.map.header(3).width());  // but its size
   EXPECT_EQ(title(3), "L1");
   EXPECT_EQ(title(6), "L4");
   EXPECT_EQ(s.map.cell(kGameLayer, 2, 0, 0), obj::SolidWall);  // cleared

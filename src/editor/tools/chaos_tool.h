@@ -14,7 +14,7 @@ class ChaosTool : public AreaTool {
 
   std::string_view id() const override { return kId; }
   // The chaos button has always carried the rectangle's tooltip.
-  std::string_view buttonHint() const override { return "Rectangle tool"; }
+  std::string_view buttonHint() const override { return "Chaos tool"; }
   std::string_view icon(const ToolContext&, bool) const override { return "chaos"; }
   OptionBar optionBar() const override { return OptionBar::Chaos; }
   // It sits beside the rectangle and chooses the rectangle's style the same way.

@@ -12,7 +12,14 @@ QAction* ActionRegistry::add(const ActionSpec& spec, std::function<void()> handl
   auto* a = new QAction(spec.text, &owner_);
   a->setObjectName(spec.name);
   if (!spec.shortcuts.isEmpty()) a->setShortcuts(spec.shortcuts);
-  if (spec.toolTip) a->setToolTip(spec.toolTip);
+  // A tool-bar hint names the key that does the same.
+  if (spec.toolTip) {
+    QString hint = spec.toolTip;
+    if (!spec.shortcuts.isEmpty()) {
+      hint += " (" + spec.shortcuts.first().toString(QKeySequence::NativeText) + ")";
+    }
+    a->setToolTip(hint);
+  }
   a->setCheckable(spec.checkable);
   if (handler) {
     QObject::connect(a, &QAction::triggered, &owner_,

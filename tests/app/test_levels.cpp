@@ -45,6 +45,7 @@ class LevelsTest : public QObject {
     QVERIFY(w->findChild<QLabel*>("levelCaptionText")->text().startsWith("demo.map Level 1: "));
     // Page Down and Page Up step through the levels too.
     QCOMPARE(w->action("nextLevel")->shortcut(), QKeySequence(Qt::Key_PageDown));
+    QCOMPARE(w->action("nextLevel")->toolTip(), QString("Next Level (PgDown)"));
     w->action("nextLevel")->trigger();
     QCOMPARE(shownLevel(*w), 2);
     QCOMPARE(field->value(), 2);

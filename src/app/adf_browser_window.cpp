@@ -31,8 +31,8 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
   return b;
 }
 
-QToolButton* speedButton(QWidget* parent, const char* name, const QString& hint,
-                         QStyle::StandardPixmap icon, const QString& text) {
+QToolButton* sideButton(QWidget* parent, const char* name, const QString& hint,
+                        QStyle::StandardPixmap icon, const QString& text) {
   auto* b = new QToolButton(parent);
   b->setObjectName(name);
   b->setToolTip(hint);
@@ -113,13 +113,13 @@ QWidget* AdfBrowserWindow::makeListSide() {
   auto* column = new QVBoxLayout(side);
   column->setContentsMargins(0, 0, 0, 0);
   auto* buttons = new QHBoxLayout;
-  auto* up = speedButton(side, "SpeedButton2", "Previous folder", QStyle::SP_FileDialogToParent,
-                         "Root folder");
-  auto* large = speedButton(side, "SpeedButton1", "Large icons", QStyle::SP_FileDialogContentsView,
-                            QString());
-  auto* list = speedButton(side, "SpeedButton3", "List", QStyle::SP_FileDialogListView, QString());
+  auto* up = sideButton(side, "previousFolderButton", "Previous folder",
+                        QStyle::SP_FileDialogToParent, "Root folder");
+  auto* large = sideButton(side, "largeIconsButton", "Large icons",
+                           QStyle::SP_FileDialogContentsView, QString());
+  auto* list = sideButton(side, "listViewButton", "List", QStyle::SP_FileDialogListView, QString());
   auto* report =
-      speedButton(side, "SpeedButton4", "Report", QStyle::SP_FileDialogDetailedView, QString());
+      sideButton(side, "reportViewButton", "Report", QStyle::SP_FileDialogDetailedView, QString());
   buttons->addWidget(up);
   buttons->addStretch(1);
   buttons->addWidget(large);

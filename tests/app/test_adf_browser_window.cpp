@@ -220,7 +220,7 @@ class AdfWindowTest : public QObject {
     f.form.openEntry(itemNamed(f.list(), "LEVELS"));
     QCOMPARE(names(f.list()), QStringList{"X"});
     QCOMPARE(f.list()->topLevelItem(0)->text(1), QString("1110"));
-    f.child<QToolButton>("SpeedButton2")->click();
+    f.child<QToolButton>("previousFolderButton")->click();
     QCOMPARE(names(f.list()).size(), 4);
     QCOMPARE(f.label("blockTitle"), QString("Block 880"));
   }
@@ -240,13 +240,13 @@ class AdfWindowTest : public QObject {
 
   void listStylesShowTheColumnsOnlyInTheReport() {
     Fixture f;
-    f.child<QToolButton>("SpeedButton1")->click();
+    f.child<QToolButton>("largeIconsButton")->click();
     QVERIFY(f.list()->isColumnHidden(1));
     QCOMPARE(f.list()->iconSize(), QSize(32, 32));
-    f.child<QToolButton>("SpeedButton3")->click();
+    f.child<QToolButton>("listViewButton")->click();
     QCOMPARE(f.list()->iconSize(), QSize(16, 16));
     QVERIFY(f.list()->isHeaderHidden());
-    f.child<QToolButton>("SpeedButton4")->click();
+    f.child<QToolButton>("reportViewButton")->click();
     QVERIFY(!f.list()->isColumnHidden(2));
     QVERIFY(!f.list()->isHeaderHidden());
   }

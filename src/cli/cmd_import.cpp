@@ -14,6 +14,7 @@
 #include "model/editor_session.h"
 #include "model/file_io.h"
 #include "model/game_format.h"
+#include "model/text_case.h"
 
 namespace pyrovel::cli {
 
@@ -47,9 +48,7 @@ void printUsage() {
 
 // The filter a file's extension suggests when no --type is given.
 const ImportFilter* filterForExtension(const std::string& path) {
-  std::string ext = extensionOf(path);
-  std::transform(ext.begin(), ext.end(), ext.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  const std::string ext = asciiLower(extensionOf(path));
   if (ext == ".cav" || ext == ".int") return findImportFilter("cav");
   if (ext == ".map") return findImportFilter("boulderoid");
   if (ext == ".lvl" || ext == ".level") return findImportFilter("rnd");

@@ -38,9 +38,10 @@ const LevelsetFormat* formatSavedInPlace(const std::string& path) {
   const LevelsetFormat* format = writerForName(path);
   if (!format || !format->savedInPlace) return nullptr;
   if (!fileExists(path)) return format;
-  // Only a file the format's own reader takes is overwritten in that format.
-  const Bytes data = readFileBytes(path);
-  return readerForFile(path, data) == format ? format : nullptr;
+  // Only a file the format's own reader takes is overwritten in that format;
+  // the formats saved in place tell their files by the first bytes.
+  const Bytes head = readFileHead(path, 64);
+  return readerForFile(path, head) == format ? format : nullptr;
 }
 
 void pushHistory(EditorSession& session, const std::string& path) {
@@ -89,21 +90,25 @@ void takeLevelset(EditorSession& session, const LevelsetFormat& format, const By
   pushHistory(session, path);
 }
 
-void readLevelsetFile(EditorSession& session, const std::string& path, bool append) {
+// False when no reader takes the file.
+bool takeLevelsetFile(EditorSession& session, const std::string& path, bool append) {
   const Bytes data = readFileBytes(path);
   const LevelsetFormat* format = readerForFile(path, data);
-  if (!format) throw LevelError(path, std::nullopt, std::nullopt, noReaderReason(path));
+  if (!format) return false;
   takeLevelset(session, *format, data, path, append);
+  return true;
+}
+
+void readLevelsetFile(EditorSession& session, const std::string& path, bool append) {
+  if (!takeLevelsetFile(session, path, append)) {
+    throw LevelError(path, std::nullopt, std::nullopt, noReaderReason(path));
+  }
 }
 
 }  // namespace
 
 bool readLevelmap(EditorSession& session, const std::string& path) {
-  const Bytes data = readFileBytes(path);
-  const LevelsetFormat* format = readerForFile(path, data);
-  if (!format) return false;
-  takeLevelset(session, *format, data, path, false);
-  return true;
+  return takeLevelsetFile(session, path, false);
 }
 
 namespace {

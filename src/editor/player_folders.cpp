@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "model/errors.h"
+#include "model/text_case.h"
 
 namespace pyrovel {
 
@@ -22,13 +23,6 @@ constexpr std::array<PlayerInfo, 4> kPlayers{{
     {TestTarget::Boulderflash, "Please specify the directory of Boulderflash", "boulderflash.swf",
      "Boulderflash found!"},
 }};
-
-bool sameIgnoringCase(const std::string& a, const std::string& b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
-           return std::tolower(x) == std::tolower(y);
-         });
-}
 
 }  // namespace
 
@@ -87,7 +81,7 @@ std::optional<std::string> findEntryNoCase(const std::string& dir, const std::st
   std::error_code ec;
   for (fs::directory_iterator it(where, ec), end; !ec && it != end; it.increment(ec)) {
     const std::string candidate = it->path().filename().string();
-    if (!sameIgnoringCase(candidate, name) || !isWanted(it->path())) continue;
+    if (!sameTextIgnoringCase(candidate, name) || !isWanted(it->path())) continue;
     if (!found || candidate < foundName) {
       found = joinPath(dir, candidate);
       foundName = candidate;

@@ -8,6 +8,7 @@
 #include "formats/memo_lines.h"
 #include "import/import_steps.h"
 #include "model/file_io.h"
+#include "model/text_case.h"
 
 namespace pyrovel {
 
@@ -114,9 +115,7 @@ std::vector<std::string> cavUnknownByteLines(const CavUnknownBytes& bytes,
 
   std::string wanted;
   if (onlyKey) {
-    wanted.assign(onlyKey->begin(), onlyKey->end());
-    std::transform(wanted.begin(), wanted.end(), wanted.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    wanted = asciiLower(std::string(*onlyKey));
   }
   std::vector<std::string> out;
   for (auto& [key, line] : lines) {

@@ -16,6 +16,7 @@
 #include "import/rnd_level_import.h"
 #include "import/supaplex_level_import.h"
 #include "model/file_io.h"
+#include "model/text_case.h"
 
 namespace pyrovel {
 
@@ -52,13 +53,6 @@ constexpr std::array<ImportFilter, 10> kFilters{{
     {10, "Supaplex level", "*.sp", "sp", alwaysReads<importSupaplexLevel>},
 }};
 
-bool sameText(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) ==
-           std::tolower(static_cast<unsigned char>(y));
-  });
-}
-
 }  // namespace
 
 std::span<const ImportFilter> importFilters() {
@@ -67,7 +61,8 @@ std::span<const ImportFilter> importFilters() {
 
 const ImportFilter* findImportFilter(std::string_view wanted) {
   for (const ImportFilter& f : kFilters) {
-    if (wanted == std::to_string(f.index) || sameText(wanted, f.key) || sameText(wanted, f.name)) {
+    if (wanted == std::to_string(f.index) || sameTextIgnoringCase(wanted, f.key) ||
+        sameTextIgnoringCase(wanted, f.name)) {
       return &f;
     }
   }

@@ -42,10 +42,10 @@ bool isUntouchedNewLevel(const Levelmap& map, int slot) {
   return true;
 }
 
-std::optional<int> firstEmptyLevel(const EditorSession& session, int after) {
+std::optional<int> firstEmptyLevel(const Levelmap& map, int after) {
   for (int i = 1; i < kLastSlot; ++i) {
     const int slot = (after - kFirstSlot + i) % kLastSlot + kFirstSlot;
-    if (!levelHoldsSomething(session, slot)) return slot;
+    if (!levelHoldsSomething(map, slot)) return slot;
   }
   return std::nullopt;
 }
@@ -59,18 +59,17 @@ std::string levelName(const Levelmap& map, int slot) {
 
 }  // namespace
 
-bool levelHoldsSomething(const EditorSession& session, int slot) {
-  const Levelmap& map = session.map;
+bool levelHoldsSomething(const Levelmap& map, int slot) {
   if (map.isEmptyLevel(slot)) return false;
   if (hasOwnTitle(map, slot)) return true;
   return anyCell(map, slot) && !isUntouchedNewLevel(map, slot);
 }
 
 std::optional<int> chooseImportSlot(EditorSession& session, int preferred) {
-  if (!levelHoldsSomething(session, preferred)) return preferred;
+  if (!levelHoldsSomething(session.map, preferred)) return preferred;
   const std::string question =
       levelName(session.map, preferred) + " is not empty. Replace it with the imported level?";
-  const auto empty = firstEmptyLevel(session, preferred);
+  const auto empty = firstEmptyLevel(session.map, preferred);
   if (!empty) {
     if (session.ui().ask(question + " (No level is empty.)") == Answer::Yes) return preferred;
     return std::nullopt;

@@ -16,7 +16,7 @@ class EditorSession;
 // Whether a level holds something a user made: a title of its own, or cells
 // other than nothing or the untouched level of a new levelmap (Dirt in a
 // Solid Wall border).
-bool levelHoldsSomething(const EditorSession& session, int slot);
+bool levelHoldsSomething(const Levelmap& map, int slot);
 
 // The level to import into: `preferred` when it holds nothing; otherwise
 // the user is asked whether to replace it, No taking the first empty level

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "model/file_io.h"
+#include "model/text_case.h"
 
 namespace pyrovel {
 
@@ -35,13 +36,6 @@ std::string hex(std::uint64_t v) {
   char buf[32];
   std::snprintf(buf, sizeof buf, "0x%llx", static_cast<unsigned long long>(v));
   return buf;
-}
-
-bool equalsNoCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
-         });
 }
 
 // UTF-16 units to 8-bit text: Latin-1 as it is, everything else (a
@@ -145,7 +139,7 @@ class TreeReader {
 }  // namespace
 
 bool ResourceKey::matches(std::string_view t) const {
-  return name ? equalsNoCase(*name, t) : std::to_string(id) == t;
+  return name ? sameTextIgnoringCase(*name, t) : std::to_string(id) == t;
 }
 
 const ResourceData* ResourceNode::leafData() const {
@@ -220,7 +214,7 @@ PeResources PeResources::parse(Bytes data, const std::string& file) {
     s.virtualAddress = r.u32le();
     s.rawSize = r.u32le();
     s.rawPointer = r.u32le();
-    if (!rsrcSection && equalsNoCase(name, ".rsrc")) rsrcSection = i;
+    if (!rsrcSection && sameTextIgnoringCase(name, ".rsrc")) rsrcSection = i;
     pe.sections_.push_back(s);
   }
   // The directory reaches to the end of the section's raw data that holds it.
@@ -268,7 +262,8 @@ std::vector<const ResourceNode*> PeResources::tree() const {
 
 const ResourceNode* PeResources::findType(std::string_view type) const {
   for (const ResourceNode& t : types_) {
-    if (t.key.matches(type) || (!t.key.name && equalsNoCase(resourceTypeName(t.key), type))) {
+    if (t.key.matches(type) ||
+        (!t.key.name && sameTextIgnoringCase(resourceTypeName(t.key), type))) {
       return &t;
     }
   }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "model/text_case.h"
+
 namespace pyrovel {
 
 namespace {
@@ -25,10 +27,7 @@ constexpr TargetKey kTargetKeys[] = {
 };
 
 bool isYes(const std::string& v) {
-  std::string s = v;
-  std::transform(s.begin(), s.end(), s.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return s == "yes";
+  return sameTextIgnoringCase(v, "yes");
 }
 
 PanelPosition readPosition(const IniFile& ini, const char* xKey, const char* yKey) {

@@ -7,6 +7,7 @@
 
 #include "model/errors.h"
 #include "model/file_io.h"
+#include "model/text_case.h"
 
 namespace pyrovel {
 
@@ -17,13 +18,6 @@ std::string_view trim(std::string_view s) {
   while (!s.empty() && blank(s.front())) s.remove_prefix(1);
   while (!s.empty() && blank(s.back())) s.remove_suffix(1);
   return s;
-}
-
-bool sameText(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
-           return std::tolower(x) == std::tolower(y);
-         });
 }
 
 std::string unquote(std::string_view v) {
@@ -83,7 +77,8 @@ IniFile IniFile::load(const std::string& path) {
 
 std::optional<std::size_t> IniFile::findSection(std::string_view section) const {
   for (std::size_t i = 0; i < lines_.size(); ++i) {
-    if (lines_[i].kind == Line::Section && sameText(lines_[i].section, section)) return i;
+    if (lines_[i].kind == Line::Section && sameTextIgnoringCase(lines_[i].section, section))
+      return i;
   }
   return std::nullopt;
 }
@@ -93,7 +88,7 @@ std::optional<std::size_t> IniFile::findEntry(std::string_view section,
   const auto header = findSection(section);
   if (!header) return std::nullopt;
   for (std::size_t i = *header + 1; i < lines_.size() && lines_[i].kind != Line::Section; ++i) {
-    if (lines_[i].kind == Line::Entry && sameText(lines_[i].key, key)) return i;
+    if (lines_[i].kind == Line::Entry && sameTextIgnoringCase(lines_[i].key, key)) return i;
   }
   return std::nullopt;
 }

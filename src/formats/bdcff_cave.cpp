@@ -343,7 +343,9 @@ class CaveReader {
     BdcffGrid grid(w, h, 1);
     grid.setLine(initialFill_.line);
     const BdcffGrid::Paint fill = grid.paintFor(initialFill_.value.value_or("DIRT"));
-    grid.fill(0, 0, w - 1, h - 1, fill);
+    // A random fill gives every cell inside the border a value of its own,
+    // so the initial fill is seen only without one.
+    if (!randomFill_.value) grid.fill(0, 0, w - 1, h - 1, fill);
 
     if (randomFill_.value) {
       grid.setLine(randomFill_.line);

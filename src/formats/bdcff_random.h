@@ -15,22 +15,48 @@
 
 namespace pyrovel {
 
+namespace c64_random_detail {
+
+struct S2Step {
+  std::uint8_t next = 0;   // S2 after the step
+  std::uint8_t carry = 0;  // the carry S2's step hands on to S1's
+};
+struct Tables {
+  std::array<S2Step, 256> s2{};
+  std::array<std::array<std::uint8_t, 256>, 2> s1{};  // S1 + C + T1 with its carry, mod 256
+};
+
+// The steps above, worked out once for every value.
+constexpr Tables makeTables() {
+  Tables t;
+  for (unsigned v = 0; v < 256; ++v) {
+    unsigned r = v + ((v & 1u) ? 0x80u : 0u);
+    const unsigned carry = r > 0xFF;
+    r = (r & 0xFF) + carry + 0x13;
+    t.s2[v] = {static_cast<std::uint8_t>(r & 0xFF), static_cast<std::uint8_t>(r > 0xFF)};
+    for (unsigned c = 0; c < 2; ++c) {
+      const unsigned q = v + c + ((v & 1u) ? 0x80u : 0u);
+      t.s1[c][v] = static_cast<std::uint8_t>((q & 0xFF) + (q > 0xFF));
+    }
+  }
+  return t;
+}
+inline constexpr Tables kTables = makeTables();
+
+}  // namespace c64_random_detail
+
 class C64Random {
  public:
   explicit C64Random(int seed) : seed1_(0), seed2_(static_cast<std::uint8_t>(seed & 0xFF)) {}
-  // The next value, 0..255.
+  // The next value, 0..255. S2 runs on its own, so its steps come from a
+  // table; S1's step is a table of S1 and S2's carry plus T2. A cave fill
+  // takes one value per cell, and this keeps the chain from one value to
+  // the next down to a load and an add.
   int next() {
-    const unsigned temp1 = (seed1_ & 1u) ? 0x80u : 0u;
-    const unsigned temp2 = seed2_ >> 1;
-    unsigned r = seed2_ + ((seed2_ & 1u) ? 0x80u : 0u);
-    unsigned carry = r > 0xFF;
-    r = (r & 0xFF) + carry + 0x13;
-    carry = r > 0xFF;
-    seed2_ = static_cast<std::uint8_t>(r);
-    r = seed1_ + carry + temp1;
-    carry = r > 0xFF;
-    r = (r & 0xFF) + carry + temp2;
-    seed1_ = static_cast<std::uint8_t>(r);
+    using c64_random_detail::kTables;
+    const c64_random_detail::S2Step& s2 = kTables.s2[seed2_];
+    seed1_ = static_cast<std::uint8_t>(kTables.s1[s2.carry][seed1_] + (seed2_ >> 1));
+    seed2_ = s2.next;
     return seed1_;
   }
   int seed1() const { return seed1_; }

@@ -123,14 +123,17 @@ void readAny(Levelmap& map, const Bytes& data, const std::string& file, Version 
 
 void putGrid(ByteWriter& out, const Levelmap& map, int layer, int slot, int w, int h) {
   Bytes& data = out.data();
-  const std::size_t at = data.size(), rowBytes = 2 * static_cast<std::size_t>(w);
-  data.resize(at + rowBytes * static_cast<std::size_t>(h));
   const LevelGrid& g = map.grid(layer, slot);
-  // Column by column, as the grid holds them.
-  for (int x = 0; x < w; ++x) {
-    const std::int32_t* column = &g[static_cast<std::size_t>(x * kGridSide)];
-    std::uint8_t* to = &data[at + 2 * static_cast<std::size_t>(x)];
-    for (int y = 0; y < h; ++y, to += rowBytes) putU16le(to, static_cast<std::uint16_t>(column[y]));
+  // Row by row as the file holds them, each put together on the stack and
+  // appended in one piece (no zero fill of the output first).
+  std::array<std::uint8_t, 2 * kGridSide> row;
+  const std::size_t rowBytes = 2 * static_cast<std::size_t>(w);
+  for (int y = 0; y < h; ++y) {
+    const std::int32_t* cell = &g[static_cast<std::size_t>(y)];
+    for (std::size_t x = 0; x < static_cast<std::size_t>(w); ++x, cell += kGridSide) {
+      putU16le(&row[2 * x], static_cast<std::uint16_t>(*cell));
+    }
+    data.insert(data.end(), row.begin(), row.begin() + static_cast<std::ptrdiff_t>(rowBytes));
   }
 }
 

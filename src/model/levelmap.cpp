@@ -7,12 +7,64 @@
 namespace pyrovel {
 
 Levelmap::Levelmap() {
+  reserveStore();
   resetLevelmap();
 }
 
-LevelGrid& Levelmap::allocate(std::unique_ptr<LevelGrid>& g) {
-  g = std::make_unique<LevelGrid>();  // value-initialised: all zero
-  return *g;
+void Levelmap::reserveStore() {
+  store_ = GridStore(kGridCount, sizeof(LevelGrid));
+  for (std::size_t i = 0; i < kGridCount; ++i)
+    blocks_[i] = static_cast<LevelGrid*>(store_.block(i));
+  held_.fill(false);
+  used_.fill(false);
+}
+
+Levelmap::Levelmap(Levelmap&& other) noexcept
+    : fileHeader(other.fileHeader),
+      headers(other.headers),
+      bdcffMemo(std::move(other.bdcffMemo)),
+      currentLevel(other.currentLevel),
+      currentLayer(other.currentLayer),
+      modified(other.modified),
+      fileName(std::move(other.fileName)) {
+  takeStoreOf(other);
+}
+
+Levelmap& Levelmap::operator=(Levelmap&& other) noexcept {
+  if (this == &other) return *this;
+  fileHeader = other.fileHeader;
+  headers = other.headers;
+  bdcffMemo = std::move(other.bdcffMemo);
+  currentLevel = other.currentLevel;
+  currentLayer = other.currentLayer;
+  modified = other.modified;
+  fileName = std::move(other.fileName);
+  takeStoreOf(other);
+  return *this;
+}
+
+void Levelmap::takeStoreOf(Levelmap& other) noexcept {
+  store_ = std::move(other.store_);
+  blocks_ = other.blocks_;
+  held_ = other.held_;
+  used_ = other.used_;
+  other.blocks_.fill(nullptr);
+  other.held_.fill(false);
+  other.used_.fill(false);
+}
+
+LevelGrid& Levelmap::allocate(std::size_t i) {
+  if (!blocks_[i]) reserveStore();  // moved from
+  LevelGrid& g = *blocks_[i];
+  if (used_[i]) g.fill(0);  // a fresh block is zero already, and untouched
+  held_[i] = used_[i] = true;
+  return g;
+}
+
+void Levelmap::swapGrids(std::size_t a, std::size_t b) {
+  std::swap(blocks_[a], blocks_[b]);
+  std::swap(held_[a], held_[b]);
+  std::swap(used_[a], used_[b]);
 }
 
 const LevelGrid& Levelmap::zeroGrid() {
@@ -36,8 +88,8 @@ Levelmap Levelmap::clone() const {
   copy.currentLayer = currentLayer;
   copy.modified = modified;
   copy.fileName = fileName;
-  for (std::size_t i = 0; i < grids_.size(); ++i)
-    if (grids_[i]) copy.grids_[i] = std::make_unique<LevelGrid>(*grids_[i]);
+  for (std::size_t i = 0; i < kGridCount; ++i)
+    if (held_[i]) copy.allocate(i) = *blocks_[i];
   return copy;
 }
 
@@ -45,14 +97,11 @@ void Levelmap::copySlot(int from, int to) {
   if (from == to) return;
   header(to) = header(from);
   for (int layer : {kGameLayer, kBackgroundLayer}) {
-    const std::unique_ptr<LevelGrid>& source = grids_[index(layer, from)];
-    std::unique_ptr<LevelGrid>& target = grids_[index(layer, to)];
-    if (!source)
-      target.reset();  // an untouched layer copies as one
-    else if (target)
-      *target = *source;
+    const std::size_t source = index(layer, from), target = index(layer, to);
+    if (!held_[source])
+      releaseGrid(target);  // an untouched layer copies as one
     else
-      target = std::make_unique<LevelGrid>(*source);
+      grid(layer, to) = *blocks_[source];
   }
   // The BDCFF lines belong to the level, so they travel with it.
   bdcffMemo[static_cast<std::size_t>(to)] = bdcffMemo[static_cast<std::size_t>(from)];
@@ -60,8 +109,8 @@ void Levelmap::copySlot(int from, int to) {
 
 void Levelmap::swapSlots(int a, int b) {
   std::swap(header(a), header(b));
-  std::swap(grids_[index(kGameLayer, a)], grids_[index(kGameLayer, b)]);
-  std::swap(grids_[index(kBackgroundLayer, a)], grids_[index(kBackgroundLayer, b)]);
+  swapGrids(index(kGameLayer, a), index(kGameLayer, b));
+  swapGrids(index(kBackgroundLayer, a), index(kBackgroundLayer, b));
   std::swap(bdcffMemo[static_cast<std::size_t>(a)], bdcffMemo[static_cast<std::size_t>(b)]);
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "model/grid_store.h"
 #include "model/level_header.h"
 
 namespace pyrovel {
@@ -29,6 +30,12 @@ using LevelGrid = std::array<std::int32_t, kGridSide * kGridSide>;
 class Levelmap {
  public:
   Levelmap();
+  // A levelmap moved from reads as all zero and takes a new store when written.
+  Levelmap(Levelmap&& other) noexcept;
+  Levelmap& operator=(Levelmap&& other) noexcept;
+  // Copies are made on purpose only, with clone().
+  Levelmap(const Levelmap&) = delete;
+  Levelmap& operator=(const Levelmap&) = delete;
 
   std::array<std::uint8_t, kLevelmapHeaderSize> fileHeader{};
   std::array<LevelHeader, kSlotCount> headers{};
@@ -54,15 +61,15 @@ class Levelmap {
   // The non-const grid is allocated (zero) on first use; the const one of an
   // untouched layer is a shared grid of zeros.
   LevelGrid& grid(int layer, int slot) {
-    std::unique_ptr<LevelGrid>& g = grids_[index(layer, slot)];
-    return g ? *g : allocate(g);
+    const std::size_t i = index(layer, slot);
+    return held_[i] ? *blocks_[i] : allocate(i);
   }
   const LevelGrid& grid(int layer, int slot) const {
-    const std::unique_ptr<LevelGrid>& g = grids_[index(layer, slot)];
-    return g ? *g : zeroGrid();
+    const std::size_t i = index(layer, slot);
+    return held_[i] ? *blocks_[i] : zeroGrid();
   }
   // False while the layer has never been written: every cell is zero.
-  bool holdsCells(int layer, int slot) const { return grids_[index(layer, slot)] != nullptr; }
+  bool holdsCells(int layer, int slot) const { return held_[index(layer, slot)]; }
 
   LevelHeader& header(int slot) { return headers[static_cast<std::size_t>(slot)]; }
   const LevelHeader& header(int slot) const { return headers[static_cast<std::size_t>(slot)]; }
@@ -78,7 +85,7 @@ class Levelmap {
   Levelmap clone() const;
   // Slot `to` takes the header and both grids of slot `from`.
   void copySlot(int from, int to);
-  // Exchanges header and grids of two slots (cheap: grids are swapped by pointer).
+  // Exchanges header and grids of two slots (cheap: grids are swapped by block).
   void swapSlots(int a, int b);
   // Fills the level area of one layer as a cleared level: Dirt inside a
   // Solid Wall border, the Little Fellow at (1, 1).
@@ -91,10 +98,22 @@ class Levelmap {
   static std::size_t index(int layer, int slot) {
     return static_cast<std::size_t>(layer * kSlotCount + slot);
   }
-  static LevelGrid& allocate(std::unique_ptr<LevelGrid>& g);
+  static constexpr std::size_t kGridCount = 2 * kSlotCount;
+  LevelGrid& allocate(std::size_t i);
+  void releaseGrid(std::size_t i) { held_[i] = false; }
+  void swapGrids(std::size_t a, std::size_t b);
   static const LevelGrid& zeroGrid();
 
-  std::array<std::unique_ptr<LevelGrid>, 2 * kSlotCount> grids_;
+  // Each grid has a block of the store; blocks change hands only by swapping,
+  // so they stay one per grid. A block that once held cells is zeroed when
+  // its grid is taken into use again.
+  void takeStoreOf(Levelmap& other) noexcept;
+  void reserveStore();
+
+  GridStore store_;
+  std::array<LevelGrid*, kGridCount> blocks_{};
+  std::array<bool, kGridCount> held_{};
+  std::array<bool, kGridCount> used_{};  // written since the store was reserved
 };
 
 }  // namespace pyrovel

@@ -1,8 +1,13 @@
 #include "app/icons.h"
 
+#include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOption>
+#include <array>
 #include <cmath>
 #include <functional>
 
@@ -370,11 +375,49 @@ QIcon toolIcon(std::string_view iconId) {
   return {};
 }
 
+namespace {
+
+// Draws a glyph when a size of it is first shown, and keeps each size drawn:
+// most icons are never shown at start, or at more than one size.
+class GlyphIconEngine : public QIconEngine {
+ public:
+  explicit GlyphIconEngine(Glyph glyph) : glyph_(glyph) {}
+  QIconEngine* clone() const override { return new GlyphIconEngine(glyph_); }
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return scaledPixmap(size, mode, state, 1.0);
+  }
+  QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal scale) override {
+    // Sizes come in device-independent pixels; the scale picks the density.
+    const int density = scale > 1.0 ? 2 : 1;
+    QPixmap& drawn = drawn_[density - 1];
+    if (drawn.isNull()) drawn = render(glyph_, density);
+    QPixmap shown = drawn;
+    if (size.width() < kSide || size.height() < kSide) {
+      shown = drawn.scaled(size * density, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+      shown.setDevicePixelRatio(density);
+    }
+    if (mode == QIcon::Disabled) {
+      QStyleOption option;
+      return QApplication::style()->generatedIconPixmap(QIcon::Disabled, shown, &option);
+    }
+    return shown;
+  }
+  QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+    return size.boundedTo(QSize(kSide, kSide));
+  }
+
+ private:
+  Glyph glyph_;
+  std::array<QPixmap, 2> drawn_;
+};
+
+}  // namespace
+
 QIcon glyphIcon(Glyph glyph) {
-  QIcon icon;
-  icon.addPixmap(render(glyph, 1));
-  icon.addPixmap(render(glyph, 2));
-  return icon;
+  return QIcon(new GlyphIconEngine(glyph));
 }
 
 }  // namespace pyrovel::app

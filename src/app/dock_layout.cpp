@@ -97,7 +97,6 @@ DockLayout::DockLayout(QMainWindow& window, const Contents& contents, const Acti
   objects_ = makeDock(window, "objectsDock", "   Objects", contents.objects,
                       Qt::LeftDockWidgetArea | Qt::BottomDockWidgetArea, all);
   window.addDockWidget(Qt::LeftDockWidgetArea, objects_);
-  objects_->setFloating(true);
 
   properties_ = makeDock(window, "propertiesDock", "   Properties", contents.properties,
                          Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea, all);
@@ -157,10 +156,11 @@ void DockLayout::updatePaletteColumns() {
   int columns = 10;
   if (!objects_->isFloating()) {
     if (objectsLeft()) {
-      columns = 4;
+      // About 160 pixels wide, room for the filter box; 4 columns at least.
+      columns = std::max(4, 160 / canvas->cellSize());
     } else {
       const int width = contents_.objects->scrollBox()->viewport()->width();
-      columns = width / ObjectsCanvas::kCell;
+      columns = width / canvas->cellSize();
     }
   }
   if (columns < 2) columns = 10;
@@ -254,13 +254,18 @@ void DockLayout::apply(const Configuration& config) {
   putDock(window_, tools_, config.toolsState);
   putDock(window_, objects_, config.objectsState);
   putDock(window_, properties_, config.propertiesState);
-  levelList_->hide();  // always starts hidden
+  levelList_->setVisible(config.levelListState == DockState::Right);
   fitObjects();
 }
 
 void DockLayout::placeFloating(const Configuration& config) {
   fitObjects();
   const QRect screen = window_.screen() ? window_.screen()->availableGeometry() : QRect();
+  const QWidget* menus = window_.menuWidget();
+  const int belowMenus =
+      window_
+          .mapToGlobal(QPoint(0, menus && menus->isVisible() ? menus->geometry().bottom() + 1 : 0))
+          .y();
   const std::pair<QDockWidget*, PanelPosition> panels[] = {{tools_, config.toolsPos},
                                                            {objects_, config.objectsPos},
                                                            {properties_, config.propertiesPos}};
@@ -269,10 +274,11 @@ void DockLayout::placeFloating(const Configuration& config) {
     QPoint at = window_.mapToGlobal(QPoint(pos.x, pos.y));
     // A position saved on another screen layout must not leave the panel unreachable.
     if (!screen.isEmpty()) {
+      // Never over the menu bar, where it would hide the menus.
+      const int top = std::max(screen.top(), belowMenus);
       at.setX(std::clamp(at.x(), screen.left(),
                          std::max(screen.left(), screen.right() - dock->width())));
-      at.setY(std::clamp(at.y(), screen.top(),
-                         std::max(screen.top(), screen.bottom() - dock->height())));
+      at.setY(std::clamp(at.y(), top, std::max(top, screen.bottom() - dock->height())));
     }
     dock->move(at);
   }

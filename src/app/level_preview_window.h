@@ -15,9 +15,7 @@ namespace pyrovel::app {
 class LevelPreviewWindow : public QWidget {
   Q_OBJECT
  public:
-  // `cellSize` gives the main window's cell size at paint time.
-  LevelPreviewWindow(QWidget* owner, const Levelmap* map, const SpriteStrip* strip,
-                     std::function<int()> cellSize);
+  LevelPreviewWindow(QWidget* owner, const Levelmap* map, const SpriteStrip* strip);
 
   int slot() const { return slot_; }
   // The "Draw Form2" button: take the main window's current level, repaint.

@@ -6,12 +6,11 @@
 
 namespace pyrovel::app {
 
-LevelPreviews::LevelPreviews(QWidget* window, const Levelmap* map, const SpriteStrip* strip,
-                             std::function<int()> cellSize)
-    : QObject(window), window_(window), map_(map), strip_(strip), cellSize_(std::move(cellSize)) {}
+LevelPreviews::LevelPreviews(QWidget* window, const Levelmap* map, const SpriteStrip* strip)
+    : QObject(window), window_(window), map_(map), strip_(strip) {}
 
 LevelPreviewWindow* LevelPreviews::newWindow() {
-  auto* preview = new LevelPreviewWindow(window_, map_, strip_, cellSize_);
+  auto* preview = new LevelPreviewWindow(window_, map_, strip_);
   connect(preview, &LevelPreviewWindow::activated, this,
           [this](LevelPreviewWindow* p) { registered_ = p; });
   connect(preview, &QObject::destroyed, this, [this, preview] {
@@ -29,6 +28,14 @@ void LevelPreviews::setFollowingLevel(bool follow) {
   preview->raise();
   registered_ = preview;
   preview->drawPreview();
+}
+
+LevelPreviewWindow* LevelPreviews::showCurrentLevel() {
+  LevelPreviewWindow* preview = previews_.empty() ? newWindow() : previews_.front();
+  preview->drawPreview();
+  preview->show();
+  preview->raise();
+  return preview;
 }
 
 void LevelPreviews::levelShown() {

@@ -37,8 +37,11 @@ void MainWindow::createViewActions() {
         guarded([this] { showGameLayer(session_); });
       }));
   for (const char* single : {"gameLayer", "backgroundLayer"}) {
-    connect(action(single), &QAction::triggered, this,
-            [this] { editingArea_->view()->setBothLayersShown(false); });
+    // After the layer's own handler, which checked the group while both still showed.
+    connect(action(single), &QAction::triggered, this, [this, single] {
+      editingArea_->view()->setBothLayersShown(false);
+      action(single)->setChecked(true);
+    });
   }
   actions_.add({"fitLevel", "&Fit Level", {QKeySequence("Ctrl+0")}, "Fit the whole level"},
                [this] { editingArea_->scrollBox()->fitView(); });

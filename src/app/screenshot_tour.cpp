@@ -32,7 +32,7 @@ QImage windowPicture(QMainWindow& window) {
   QPixmap picture = window.grab();
   QPainter painter(&picture);
   for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (w == &window || !w->isVisible() || (w->windowFlags() & Qt::Popup) == Qt::Popup) continue;
+    if (w == &window || !w->isVisible() || w->windowType() == Qt::Popup) continue;
     painter.drawPixmap(w->geometry().topLeft() - window.geometry().topLeft(), w->grab());
   }
   painter.end();

@@ -3,9 +3,11 @@
 #include <QAction>
 #include <QDockWidget>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QStatusBar>
 
+#include "app/level_preview_window.h"
 #include "app/objects_palette.h"
 #include "app_fixture.h"
 #include "model/ini_file.h"
@@ -126,6 +128,29 @@ class DocksTest : public QObject {
     w->docks().objects()->setFloating(true);
     QTest::qWait(20);
     QCOMPARE(canvas->columns(), 10);
+  }
+
+  void floatingWindowsOpenBelowTheMenuBarAndThePreviewShowsTheWholeLevel() {
+    ProgramFolder folder;
+    {
+      QFile ini(folder.file("Edit.ini"));
+      QVERIFY(ini.open(QIODevice::WriteOnly));
+      ini.write("[PanelStates]\nProperty state=Invisible\nPropertyX=40\nPropertyY=-60\n");
+    }
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {demoMap()});
+    QTest::qWait(20);
+    w->action("propertiesPanel")->trigger();
+    QDockWidget* properties = w->docks().properties();
+    QVERIFY(properties->isFloating());
+    const int menusBottom = w->menuBar()->mapToGlobal(QPoint(0, w->menuBar()->height())).y();
+    QTRY_VERIFY(properties->pos().y() >= menusBottom);
+
+    // View > Level Preview: the level shown, at a cell size that fits the preview.
+    w->action("levelPreview")->trigger();
+    auto* preview = w->findChild<LevelPreviewWindow*>("levelPreviewWindow");
+    QVERIFY(preview && preview->isVisible());
+    QCOMPARE(preview->slot(), w->session().map.currentLevel);
   }
 
   void paletteFilterAndIconSizeAreKept() {

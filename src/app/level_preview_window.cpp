@@ -46,7 +46,7 @@ LevelPreviewWindow::LevelPreviewWindow(QWidget* owner, const Levelmap* map,
   layout->setContentsMargins(2, 2, 2, 2);
   canvas_ = new Canvas(this, map, strip);
   canvas_->setObjectName("previewCanvas");
-  button_ = new QPushButton("Draw Form2", this);
+  button_ = new QPushButton("Show Current Level", this);
   button_->setObjectName("drawPreviewButton");
   layout->addWidget(canvas_, 1);
   layout->addWidget(button_);

@@ -1,5 +1,6 @@
 #include "app/level_previews.h"
 
+#include <QMainWindow>
 #include <algorithm>
 
 #include "app/level_preview_window.h"
@@ -33,6 +34,13 @@ void LevelPreviews::setFollowingLevel(bool follow) {
 LevelPreviewWindow* LevelPreviews::showCurrentLevel() {
   LevelPreviewWindow* preview = previews_.empty() ? newWindow() : previews_.front();
   preview->drawPreview();
+  if (preview->isHidden()) {
+    // Over the level's top right corner, clear of the menus and tool bars.
+    const auto* main = qobject_cast<QMainWindow*>(window_);
+    const int top = main && main->centralWidget() ? main->centralWidget()->geometry().top() : 0;
+    preview->move(window_->mapToGlobal(
+        QPoint(std::max(0, window_->width() - preview->width() - 24), top + 24)));
+  }
   preview->show();
   preview->raise();
   return preview;

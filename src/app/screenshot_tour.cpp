@@ -89,6 +89,10 @@ int takeScreenshotTour(AppOptions options, const QString& dir) {
 
   window.action("propertiesPanel")->trigger();
   save("properties.png");
+  window.action("propertiesPanel")->trigger();
+
+  window.action("levelPreview")->trigger();
+  save("level-preview.png");
 
   // Nothing the tour did is kept.
   window.session().map.modified = false;

@@ -88,6 +88,8 @@ void LevelView::setBothLayersShown(bool shown) {
 }
 
 void LevelView::setHighlights(std::vector<QPoint> cells, QPoint current) {
+  // Most refreshes have nothing to frame: no repaint for them.
+  if (cells.empty() && highlights_.empty() && current == currentHighlight_) return;
   highlights_ = std::move(cells);
   currentHighlight_ = current;
   update();

@@ -12,7 +12,7 @@ DEPS := cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
         librsvg2-bin desktop-file-utils appstream shared-mime-info dpkg-dev file
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test bench install package clean
+.PHONY: all deps configure build run test bench screenshots install package clean
 
 all: build
 
@@ -52,6 +52,10 @@ package: build
 # Each figure with its reference and ratio; the table goes to docs/performance.md.
 bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/prvl_bench --table=docs/performance.md
+
+# The README's screenshot tour, taken from the real window on the offscreen platform.
+screenshots: build
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/prvl-editor --screenshots docs/screenshots levels/demo.map
 
 clean:
 	rm -rf $(BUILD_DIR)

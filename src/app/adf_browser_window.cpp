@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -155,6 +156,22 @@ QWidget* AdfBrowserWindow::makeListSide() {
   });
   connect(fileList_, &QTreeWidget::itemDoubleClicked, this,
           [this](QTreeWidgetItem* item) { openEntry(item); });
+  // The right button offers what the double click does.
+  auto* popup = new QMenu(this);
+  popup->setObjectName("entryMenu");
+  QAction* importAction = popup->addAction("Import");
+  importAction->setObjectName("importPopupAction");
+  fileList_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(fileList_, &QWidget::customContextMenuRequested, this,
+          [this, popup, importAction](const QPoint& at) {
+            QTreeWidgetItem* item = fileList_->itemAt(at);
+            const AdfEntry* entry = entryOf(item);
+            if (!entry) return;
+            fileList_->setCurrentItem(item);
+            importAction->setText(entry->folder ? "Open" : "Import");
+            if (popup->exec(fileList_->viewport()->mapToGlobal(at)) == importAction)
+              openEntry(item);
+          });
   return side;
 }
 

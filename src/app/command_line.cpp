@@ -28,6 +28,10 @@ EditorCommandLine parseEditorCommandLine(const QStringList& arguments) {
       "FILE if given, print every message on standard error and quit (exit status 1 when "
       "anything went wrong).");
   parser.addOption(check);
+  // For `make screenshots`: not a user's option, so not in the help.
+  QCommandLineOption screenshots("screenshots", "", "DIR");
+  screenshots.setFlags(QCommandLineOption::HiddenFromHelp);
+  parser.addOption(screenshots);
   parser.addPositionalArgument("FILE", "The levelmap to open.", "[FILE]");
 
   EditorCommandLine line;
@@ -47,6 +51,7 @@ EditorCommandLine parseEditorCommandLine(const QStringList& arguments) {
   }
   line.files = parser.positionalArguments();
   line.checkOnly = parser.isSet(check);
+  line.screenshotDir = parser.value(screenshots);
   return line;
 }
 

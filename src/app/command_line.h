@@ -1,6 +1,6 @@
 #pragma once
 // prvl-editor's command line, read with Qt's parser: the levelmap to open,
-// --check, and the usual --help and --version.
+// --check, the usual --help and --version, and the hidden --screenshots.
 #include <QStringList>
 #include <optional>
 
@@ -11,6 +11,7 @@ namespace pyrovel::app {
 struct EditorCommandLine {
   QStringList files;       // the levelmap to open first
   bool checkOnly = false;  // start without a window and report on standard error
+  QString screenshotDir;   // hidden --screenshots DIR: the README's pictures
   // Set when the program ends right away: 0 after --help or --version (printed
   // to standard output), 2 after a usage error (printed to standard error).
   std::optional<int> exitCode;

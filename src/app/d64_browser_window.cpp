@@ -74,6 +74,8 @@ D64BrowserWindow::D64BrowserWindow(EditorSession& session, Dialogs* dialogs, QWi
   // The pop-up menu of the file list.
   auto* popup = new QMenu(this);
   popup->setObjectName("fileMenu");
+  popup->addAction("Import", this, [this] { importFile(selectedIndex()); })
+      ->setObjectName("importPopupAction");
   popup->addAction("Save file", this, &D64BrowserWindow::saveFile)
       ->setObjectName("saveFilePopupAction");
   popup->addAction("view as Ascii", this, &D64BrowserWindow::showAsAscii)
@@ -101,7 +103,8 @@ QWidget* D64BrowserWindow::makeListPanel() {
   filenames_->setObjectName("fileNames");
   filenames_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   column->addWidget(filenames_, 1);
-  connect(filenames_, &QListWidget::itemClicked, this,
+  // A click selects, a double click imports: browsing never changes a level.
+  connect(filenames_, &QListWidget::itemDoubleClicked, this,
           [this](QListWidgetItem* item) { importFile(filenames_->row(item)); });
   return panel;
 }

@@ -2,7 +2,8 @@
 // `D64BrowserWindow`, "D64": browses a Commodore 64 disk image. Lists the files of
 // its directory, shows a file as text, saves files to the host disk and
 // imports a Construction Kit cave (".cav") or intermission (".int") into the
-// current level when it is clicked. What it shows comes from D64Browser.
+// current level on a double click or the pop-up menu's "Import". What it shows comes from
+// D64Browser.
 #include "app/disk_image_window.h"
 #include "import/d64_browser.h"
 
@@ -30,7 +31,7 @@ class D64BrowserWindow : public DiskImageWindow {
   void saveFile();
   // "view as Ascii": the selected file in the text panel.
   void showAsAscii();
-  // A click on a file: it becomes current and a cave is imported.
+  // A double click on a file: it becomes current and a cave is imported.
   void importFile(int index);
   // The note about the import in the side panel.
   void showNote();

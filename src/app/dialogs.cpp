@@ -1,8 +1,10 @@
 #include "app/dialogs.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
 
 #include "app/export_level_dialog.h"
@@ -130,6 +132,21 @@ std::optional<LevelExportChoice> QtDialogs::chooseExportLevel(QWidget* parent,
   ExportLevelDialog dialog(parent, folder, proposed);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return LevelExportChoice{dialog.filterIndex(), dialog.selectedFiles().first()};
+}
+
+std::optional<PictureExportChoice> QtDialogs::choosePictureExport(QWidget* parent,
+                                                                  const QString& folder,
+                                                                  const QString& proposed) {
+  const QString path = QFileDialog::getSaveFileName(
+      parent, "Export Level Picture", QDir(folder).filePath(proposed), "PNG pictures (*.png)");
+  if (path.isEmpty()) return std::nullopt;
+  bool ok = false;
+  // Up to 64 pixels: a 128-cell level is then already 8192 pixels wide.
+  const int cell = QInputDialog::getInt(parent, "Export Level Picture", "Cell size in pixels:", 16,
+                                        1, 64, 1, &ok);
+  if (!ok) return std::nullopt;
+  return PictureExportChoice{path.endsWith(".png", Qt::CaseInsensitive) ? path : path + ".png",
+                             cell};
 }
 
 std::optional<QString> QtDialogs::chooseC64Dump(QWidget* parent, const QString& folder) {

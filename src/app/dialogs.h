@@ -32,6 +32,12 @@ struct LevelExportChoice {
   QString path;
 };
 
+// What "Export Level Picture" asks: the PNG file and the cell size.
+struct PictureExportChoice {
+  QString path;
+  int cellSize = 16;
+};
+
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
@@ -60,6 +66,10 @@ class Dialogs {
   virtual std::optional<QString> chooseResourceSave(QWidget*, const QString&, int) {
     return std::nullopt;
   }
+  virtual std::optional<PictureExportChoice> choosePictureExport(QWidget*, const QString&,
+                                                                 const QString&) {
+    return std::nullopt;
+  }
 };
 
 // Message boxes and the Qt file dialogs.
@@ -81,6 +91,8 @@ class QtDialogs : public Dialogs {
   std::optional<QString> chooseExecutable(QWidget* parent, const QString& folder) override;
   std::optional<QString> chooseResourceSave(QWidget* parent, const QString& folder,
                                             int filterIndex) override;
+  std::optional<PictureExportChoice> choosePictureExport(QWidget* parent, const QString& folder,
+                                                         const QString& proposed) override;
 };
 
 // `dialogs`, or message boxes and the Qt file dialogs when it is null.

@@ -97,7 +97,6 @@ DockLayout::DockLayout(QMainWindow& window, const Contents& contents, const Acti
   objects_ = makeDock(window, "objectsDock", "   Objects", contents.objects,
                       Qt::LeftDockWidgetArea | Qt::BottomDockWidgetArea, all);
   window.addDockWidget(Qt::LeftDockWidgetArea, objects_);
-  objects_->setFloating(true);
 
   properties_ = makeDock(window, "propertiesDock", "   Properties", contents.properties,
                          Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea, all);
@@ -124,6 +123,7 @@ DockLayout::DockLayout(QMainWindow& window, const Contents& contents, const Acti
             [a, dock = dock] { a->setChecked(!dock->isHidden()); });
   }
 
+  for (QDockWidget* dock : {tools_, objects_, properties_}) placeWhenShown(dock);
   useSlimTitleInLeftDock(&window, tools_);
   useSlimTitleInLeftDock(&window, objects_);
   connect(tools_, &QDockWidget::topLevelChanged, this, [this] { fitTools(); });
@@ -157,10 +157,11 @@ void DockLayout::updatePaletteColumns() {
   int columns = 10;
   if (!objects_->isFloating()) {
     if (objectsLeft()) {
-      columns = 4;
+      // About 160 pixels wide, room for the filter box; 4 columns at least.
+      columns = std::max(4, 160 / canvas->cellSize());
     } else {
       const int width = contents_.objects->scrollBox()->viewport()->width();
-      columns = width / ObjectsCanvas::kCell;
+      columns = width / canvas->cellSize();
     }
   }
   if (columns < 2) columns = 10;
@@ -254,28 +255,51 @@ void DockLayout::apply(const Configuration& config) {
   putDock(window_, tools_, config.toolsState);
   putDock(window_, objects_, config.objectsState);
   putDock(window_, properties_, config.propertiesState);
-  levelList_->hide();  // always starts hidden
+  levelList_->setVisible(config.levelListState == DockState::Right);
   fitObjects();
+}
+
+QPoint DockLayout::onScreen(const QDockWidget* dock, QPoint at) const {
+  const QRect screen = window_.screen() ? window_.screen()->availableGeometry() : QRect();
+  if (screen.isEmpty()) return at;
+  // Never over the menu bar, where it would hide the menus, and never off
+  // the screen (a position saved on another screen layout).
+  const QWidget* menus = window_.menuWidget();
+  const int belowMenus =
+      window_
+          .mapToGlobal(QPoint(0, menus && menus->isVisible() ? menus->geometry().bottom() + 1 : 0))
+          .y();
+  const int top = std::max(screen.top(), belowMenus);
+  at.setX(
+      std::clamp(at.x(), screen.left(), std::max(screen.left(), screen.right() - dock->width())));
+  at.setY(std::clamp(at.y(), top, std::max(top, screen.bottom() - dock->height())));
+  return at;
 }
 
 void DockLayout::placeFloating(const Configuration& config) {
   fitObjects();
-  const QRect screen = window_.screen() ? window_.screen()->availableGeometry() : QRect();
   const std::pair<QDockWidget*, PanelPosition> panels[] = {{tools_, config.toolsPos},
                                                            {objects_, config.objectsPos},
                                                            {properties_, config.propertiesPos}};
   for (const auto& [dock, pos] : panels) {
-    if (!dock->isFloating()) continue;
-    QPoint at = window_.mapToGlobal(QPoint(pos.x, pos.y));
-    // A position saved on another screen layout must not leave the panel unreachable.
-    if (!screen.isEmpty()) {
-      at.setX(std::clamp(at.x(), screen.left(),
-                         std::max(screen.left(), screen.right() - dock->width())));
-      at.setY(std::clamp(at.y(), screen.top(),
-                         std::max(screen.top(), screen.bottom() - dock->height())));
-    }
-    dock->move(at);
+    savedAt_[dock] = QPoint(pos.x, pos.y);
+    if (dock->isFloating()) dock->move(onScreen(dock, window_.mapToGlobal(savedAt_[dock])));
   }
+}
+
+void DockLayout::placeWhenShown(QDockWidget* dock) {
+  // A window shown floating for the first time (or put back by the window
+  // system over the menus) goes where it was kept.
+  EventWatcher::watch(dock, this, [this, dock](QObject*, QEvent* event) {
+    if (event->type() == QEvent::Show && dock->isFloating()) {
+      QTimer::singleShot(0, this, [this, dock] {
+        const QPoint kept = onScreen(dock, dock->pos());
+        if (kept != dock->pos())
+          dock->move(onScreen(dock, window_.mapToGlobal(savedAt_.value(dock, QPoint(100, 100)))));
+      });
+    }
+    return false;
+  });
 }
 
 void DockLayout::capture(Configuration& config) const {

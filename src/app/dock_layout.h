@@ -2,7 +2,9 @@
 // The main window's tool windows: Tools, Objects, Properties and the level
 // list as docks, where each may dock, how they fit their contents, and how
 // their states and floating positions are kept in the settings.
+#include <QHash>
 #include <QObject>
+#include <QPoint>
 
 #include "model/configuration.h"
 
@@ -55,6 +57,9 @@ class DockLayout : public QObject {
   bool propertiesStripBesideObjects() const;
   int bottomObjectsHeight() const;
   bool objectsLeft() const;
+  // `at` moved as little as needed to be on screen and below the menu bar.
+  QPoint onScreen(const QDockWidget* dock, QPoint at) const;
+  void placeWhenShown(QDockWidget* dock);
 
   QMainWindow& window_;
   Contents contents_;
@@ -62,6 +67,7 @@ class DockLayout : public QObject {
   QDockWidget* objects_;
   QDockWidget* properties_;
   QDockWidget* levelList_;
+  QHash<const QDockWidget*, QPoint> savedAt_;  // floating positions, window pixels
 };
 
 }  // namespace pyrovel::app

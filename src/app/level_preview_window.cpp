@@ -6,15 +6,16 @@
 #include <QVBoxLayout>
 
 #include "app/level_paint.h"
+#include "render/level_renderer.h"
 
 namespace pyrovel::app {
 
-// The paint area: the slot at the main window's cell size and layer.
+// The paint area: the slot at the cell size that fits it whole, in the main
+// window's layer.
 class LevelPreviewWindow::Canvas : public QWidget {
  public:
-  Canvas(LevelPreviewWindow* owner, const Levelmap* map, const SpriteStrip* strip,
-         std::function<int()> cell)
-      : QWidget(owner), owner_(owner), map_(map), strip_(strip), cell_(std::move(cell)) {
+  Canvas(LevelPreviewWindow* owner, const Levelmap* map, const SpriteStrip* strip)
+      : QWidget(owner), owner_(owner), map_(map), strip_(strip) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(160, 100);
   }
@@ -24,8 +25,9 @@ class LevelPreviewWindow::Canvas : public QWidget {
     QPainter p(this);
     const QRect area = event->rect();
     const int slot = owner_->slot() > 0 ? owner_->slot() : map_->currentLevel;
-    const PixelBuffer pixels =
-        drawLevelArea(*map_, slot, map_->currentLayer, *strip_, cell_(), area);
+    const LevelHeader& h = map_->header(slot);
+    const int cell = std::max(1, computeCellSize(width(), height(), h.width(), h.height()));
+    const PixelBuffer pixels = drawLevelArea(*map_, slot, map_->currentLayer, *strip_, cell, area);
     p.drawImage(area.topLeft(), imageOf(pixels));
   }
 
@@ -33,19 +35,18 @@ class LevelPreviewWindow::Canvas : public QWidget {
   LevelPreviewWindow* owner_;
   const Levelmap* map_;
   const SpriteStrip* strip_;
-  std::function<int()> cell_;
 };
 
 LevelPreviewWindow::LevelPreviewWindow(QWidget* owner, const Levelmap* map,
-                                       const SpriteStrip* strip, std::function<int()> cellSize)
+                                       const SpriteStrip* strip)
     : QWidget(owner, Qt::Tool), map_(map) {
   setObjectName("levelPreviewWindow");
   setWindowTitle("Level preview");
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(2, 2, 2, 2);
-  canvas_ = new Canvas(this, map, strip, std::move(cellSize));
+  canvas_ = new Canvas(this, map, strip);
   canvas_->setObjectName("previewCanvas");
-  button_ = new QPushButton("Draw Form2", this);
+  button_ = new QPushButton("Show Current Level", this);
   button_->setObjectName("drawPreviewButton");
   layout->addWidget(canvas_, 1);
   layout->addWidget(button_);

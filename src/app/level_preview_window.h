@@ -1,6 +1,6 @@
 #pragma once
 // The level preview window (`LevelPreviewWindow`): a level drawn as the main view draws
-// it, for a slot of its own. "Draw Form2" takes the main window's current
+// it, for a slot of its own. "Show Current Level" takes the main window's current
 // level; the last preview activated follows the current level while the
 // main editing area is hidden.
 #include <QPushButton>
@@ -15,12 +15,10 @@ namespace pyrovel::app {
 class LevelPreviewWindow : public QWidget {
   Q_OBJECT
  public:
-  // `cellSize` gives the main window's cell size at paint time.
-  LevelPreviewWindow(QWidget* owner, const Levelmap* map, const SpriteStrip* strip,
-                     std::function<int()> cellSize);
+  LevelPreviewWindow(QWidget* owner, const Levelmap* map, const SpriteStrip* strip);
 
   int slot() const { return slot_; }
-  // The "Draw Form2" button: take the main window's current level, repaint.
+  // The "Show Current Level" button: take the main window's current level, repaint.
   void drawPreview();
   QPushButton* drawButton() const { return button_; }
 

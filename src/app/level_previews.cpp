@@ -1,17 +1,17 @@
 #include "app/level_previews.h"
 
+#include <QMainWindow>
 #include <algorithm>
 
 #include "app/level_preview_window.h"
 
 namespace pyrovel::app {
 
-LevelPreviews::LevelPreviews(QWidget* window, const Levelmap* map, const SpriteStrip* strip,
-                             std::function<int()> cellSize)
-    : QObject(window), window_(window), map_(map), strip_(strip), cellSize_(std::move(cellSize)) {}
+LevelPreviews::LevelPreviews(QWidget* window, const Levelmap* map, const SpriteStrip* strip)
+    : QObject(window), window_(window), map_(map), strip_(strip) {}
 
 LevelPreviewWindow* LevelPreviews::newWindow() {
-  auto* preview = new LevelPreviewWindow(window_, map_, strip_, cellSize_);
+  auto* preview = new LevelPreviewWindow(window_, map_, strip_);
   connect(preview, &LevelPreviewWindow::activated, this,
           [this](LevelPreviewWindow* p) { registered_ = p; });
   connect(preview, &QObject::destroyed, this, [this, preview] {
@@ -29,6 +29,21 @@ void LevelPreviews::setFollowingLevel(bool follow) {
   preview->raise();
   registered_ = preview;
   preview->drawPreview();
+}
+
+LevelPreviewWindow* LevelPreviews::showCurrentLevel() {
+  LevelPreviewWindow* preview = previews_.empty() ? newWindow() : previews_.front();
+  preview->drawPreview();
+  if (preview->isHidden()) {
+    // Over the level's top right corner, clear of the menus and tool bars.
+    const auto* main = qobject_cast<QMainWindow*>(window_);
+    const int top = main && main->centralWidget() ? main->centralWidget()->geometry().top() : 0;
+    preview->move(window_->mapToGlobal(
+        QPoint(std::max(0, window_->width() - preview->width() - 24), top + 24)));
+  }
+  preview->show();
+  preview->raise();
+  return preview;
 }
 
 void LevelPreviews::levelShown() {

@@ -21,11 +21,11 @@ class LevelPreviewWindow;
 class LevelPreviews : public QObject {
   Q_OBJECT
  public:
-  // `cellSize` gives the level view's cell size at paint time.
-  LevelPreviews(QWidget* window, const Levelmap* map, const SpriteStrip* strip,
-                std::function<int()> cellSize);
+  LevelPreviews(QWidget* window, const Levelmap* map, const SpriteStrip* strip);
 
   LevelPreviewWindow* newWindow();
+  // The first preview, showing the current level (View menu).
+  LevelPreviewWindow* showCurrentLevel();
   // While following, the registered preview is shown and draws each level shown.
   void setFollowingLevel(bool follow);
   void levelShown();
@@ -36,7 +36,6 @@ class LevelPreviews : public QObject {
   QWidget* window_;
   const Levelmap* map_;
   const SpriteStrip* strip_;
-  std::function<int()> cellSize_;
   std::vector<LevelPreviewWindow*> previews_;
   QPointer<LevelPreviewWindow> registered_;
   bool following_ = false;

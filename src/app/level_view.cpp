@@ -5,9 +5,11 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <algorithm>
 
 #include "app/level_paint.h"
 #include "render/level_renderer.h"
+#include "render/view_zoom.h"
 
 namespace pyrovel::app {
 
@@ -65,7 +67,58 @@ int LevelView::slot() const {
   return fixedSlot_ > 0 ? fixedSlot_ : (map_ ? map_->currentLevel : 1);
 }
 int LevelView::layer() const {
-  return map_ ? map_->currentLayer : kGameLayer;
+  const int edited = map_ ? map_->currentLayer : kGameLayer;
+  return bothLayers_ && edited == kGameLayer ? kBothLayers : edited;
+}
+
+QSize LevelView::levelCells() const {
+  if (!map_) return {};
+  const LevelHeader& h = map_->header(slot());
+  return {std::clamp(h.width(), 0, kMaxLevelSide), std::clamp(h.height(), 0, kMaxLevelSide)};
+}
+
+void LevelView::setGridShown(bool shown) {
+  grid_ = shown;
+  update();
+}
+
+void LevelView::setBothLayersShown(bool shown) {
+  bothLayers_ = shown;
+  update();
+}
+
+void LevelView::setHighlights(std::vector<QPoint> cells, QPoint current) {
+  // Most refreshes have nothing to frame: no repaint for them.
+  if (cells.empty() && highlights_.empty() && current == currentHighlight_) return;
+  highlights_ = std::move(cells);
+  currentHighlight_ = current;
+  update();
+}
+
+void LevelView::paintGrid(QPainter& p, const QRect& area, const QRect& level) const {
+  // Too dense to help below a few pixels a cell.
+  if (!grid_ || cellSize_ < 4) return;
+  const QRect part = area & level;
+  if (part.isEmpty()) return;
+  // All lines in one call: one pen, no state changes per cell.
+  QVector<QLine> lines;
+  for (int x = (part.left() / cellSize_ + 1) * cellSize_; x <= part.right(); x += cellSize_)
+    lines.append(QLine(x, part.top(), x, part.bottom()));
+  for (int y = (part.top() / cellSize_ + 1) * cellSize_; y <= part.bottom(); y += cellSize_)
+    lines.append(QLine(part.left(), y, part.right(), y));
+  p.setPen(QColor(110, 120, 140, 150));
+  p.drawLines(lines);
+}
+
+void LevelView::paintHighlights(QPainter& p) const {
+  if (highlights_.empty() || cellSize_ <= 0) return;
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(QColor(255, 220, 0), std::max(1, cellSize_ / 12)));
+  for (const QPoint& c : highlights_) p.drawRect(cellRect(c.x(), c.y()));
+  if (currentHighlight_.x() >= 0) {
+    p.setPen(QPen(QColor(255, 60, 200), std::max(2, cellSize_ / 6)));
+    p.drawRect(cellRect(currentHighlight_.x(), currentHighlight_.y()).adjusted(-1, -1, 1, 1));
+  }
 }
 
 void LevelView::computeCellSize() {
@@ -115,6 +168,8 @@ void LevelView::paintEvent(QPaintEvent* event) {
   }
   const QRegion outside = event->region() - QRegion(level);
   for (const QRect& r : outside) p.fillRect(r, kOutsideLevel);
+  paintGrid(p, area, level);
+  paintHighlights(p);
   if (overlay_) overlay_(p, cellSize_, area);
 }
 
@@ -151,11 +206,11 @@ void LevelView::wheelEvent(QWheelEvent* event) {
   wheelAngle_ += event->angleDelta().y();
   while (wheelAngle_ >= 120) {
     wheelAngle_ -= 120;
-    emit zoomRequested(+1);
+    emit zoomRequested(+1, event->position().toPoint());
   }
   while (wheelAngle_ <= -120) {
     wheelAngle_ += 120;
-    emit zoomRequested(-1);
+    emit zoomRequested(-1, event->position().toPoint());
   }
 }
 
@@ -172,45 +227,49 @@ LevelScrollBox::LevelScrollBox(LevelView* view, QWidget* parent)
   setBackgroundRole(QPalette::Window);
 }
 
-void LevelScrollBox::keepCentre(const QSizeF& before) {
-  // The point that was in the middle of the box stays there.
-  auto centre = [](QScrollBar* bar, double fraction) {
-    bar->setValue(
-        static_cast<int>(fraction * (bar->maximum() + bar->pageStep()) - bar->pageStep() / 2.0));
-  };
-  const double fx = (horizontalScrollBar()->value() + viewport()->width() / 2.0) / before.width();
-  const double fy = (verticalScrollBar()->value() + viewport()->height() / 2.0) / before.height();
-  centre(horizontalScrollBar(), fx);
-  centre(verticalScrollBar(), fy);
-}
-
 void LevelScrollBox::zoomIn() {
-  const QSize before = view_->size();
-  const QSize doubled = before * 2;
-  if (doubled.width() > kMaxViewSide || doubled.height() > kMaxViewSide || before.isEmpty()) {
-    return;
-  }
-  setWidgetResizable(false);
-  view_->resize(doubled);
-  keepCentre(before);
+  zoomAbout(+1, viewport()->rect().center());
 }
 
 void LevelScrollBox::zoomOut() {
-  const QSize before = view_->size();
-  const QSize halved(before.width() / 2, before.height() / 2);
-  if (viewport()->width() >= halved.width()) {
-    fitView();
-  } else {
-    view_->resize(halved);
-    if (!before.isEmpty()) keepCentre(before);
+  zoomAbout(-1, viewport()->rect().center());
+}
+
+void LevelScrollBox::zoomAbout(int direction, QPoint anchor) {
+  const int before = view_->cellSize();
+  const QSize level = view_->levelCells();
+  const int cell = nextZoomCellSize(before, direction);
+  if (cell == before || level.isEmpty() || level.width() * cell > kMaxViewSide ||
+      level.height() * cell > kMaxViewSide) {
+    return;
   }
+  // The level pixel under the anchor, taken before the view moves.
+  const int h = horizontalScrollBar()->value(), v = verticalScrollBar()->value();
+  zoomCell_ = cell;
+  setWidgetResizable(false);
+  view_->resize(level * cell);
   view_->computeCellSize();
+  horizontalScrollBar()->setValue(scrollKeepingPoint(h, anchor.x(), before, cell));
+  verticalScrollBar()->setValue(scrollKeepingPoint(v, anchor.y(), before, cell));
 }
 
 void LevelScrollBox::fitView() {
+  zoomCell_ = 0;
   setWidgetResizable(true);
   view_->resize(viewport()->size());
   view_->computeCellSize();
+}
+
+void LevelScrollBox::followLevel() {
+  if (zoomCell_ > 0) view_->resize(view_->levelCells() * zoomCell_);
+  view_->computeCellSize();
+}
+
+void LevelScrollBox::showCell(QPoint cell) {
+  const int side = view_->cellSize();
+  if (side <= 0) return;
+  const QRect r = view_->cellRect(cell.x(), cell.y());
+  ensureVisible(r.center().x(), r.center().y(), side * 3, side * 3);
 }
 
 }  // namespace pyrovel::app

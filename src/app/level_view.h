@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "editor/view_events.h"
 #include "model/levelmap.h"
@@ -46,14 +47,28 @@ class LevelView : public QWidget {
   using Overlay = std::function<void(QPainter&, int cellSize, const QRect& area)>;
   void setOverlay(Overlay overlay);
 
+  // Lines between the cells, drawn over the level.
+  void setGridShown(bool shown);
+  bool gridShown() const { return grid_; }
+  // While the game layer is edited, the background shows dimmed under it.
+  void setBothLayersShown(bool shown);
+  bool bothLayersShown() const { return bothLayers_; }
+  // Cells framed as search results; `current` (may be -1, -1) stands out.
+  void setHighlights(std::vector<QPoint> cells, QPoint current);
+  const std::vector<QPoint>& highlights() const { return highlights_; }
+  // The level's size in cells, as drawn.
+  QSize levelCells() const;
+  // The layer as the renderer takes it (both layers when shown so).
+  int layer() const;
+
  signals:
   void pressed(QPoint pixel, int cellSize, Qt::MouseButton button, Qt::MouseButtons buttons,
                Qt::KeyboardModifiers modifiers);
   void moved(QPoint pixel, int cellSize, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
   void released(QPoint pixel, int cellSize, Qt::MouseButton button, Qt::MouseButtons buttons,
                 Qt::KeyboardModifiers modifiers);
-  // Ctrl and the mouse wheel: +1 zoom in, -1 zoom out.
-  void zoomRequested(int step);
+  // Ctrl and the mouse wheel: +1 zoom in, -1 zoom out, about the view pixel.
+  void zoomRequested(int step, QPoint pixel);
   void cellSizeChanged(int cellSize);
 
  protected:
@@ -66,7 +81,8 @@ class LevelView : public QWidget {
 
  private:
   int slot() const;
-  int layer() const;
+  void paintGrid(QPainter& p, const QRect& area, const QRect& level) const;
+  void paintHighlights(QPainter& p) const;
 
   const Levelmap* map_ = nullptr;
   const SpriteStrip* strip_ = nullptr;
@@ -75,10 +91,14 @@ class LevelView : public QWidget {
   int fixedSlot_ = 0;
   int cellSize_ = 0;
   int wheelAngle_ = 0;
+  bool grid_ = false;
+  bool bothLayers_ = false;
+  std::vector<QPoint> highlights_;
+  QPoint currentHighlight_{-1, -1};
 };
 
-// The scroll box: the view fills it until it is zoomed in; zooming out again
-// far enough makes it fill the box once more.
+// The scroll box: the view fills it (the level fitted) until it is zoomed
+// to one of the fixed steps; then the view is the level at that cell size.
 class LevelScrollBox : public QScrollArea {
   Q_OBJECT
  public:
@@ -86,15 +106,22 @@ class LevelScrollBox : public QScrollArea {
 
   LevelView* view() const { return view_; }
   bool fillsBox() const { return widgetResizable(); }
+  // One step in or out, about the middle of the box.
   void zoomIn();
   void zoomOut();
-  // Back to filling the box (before a levelmap is opened).
+  // One step (+1 in, -1 out) keeping the level point under `anchor`
+  // (viewport pixels) where it is.
+  void zoomAbout(int direction, QPoint anchor);
+  // Back to filling the box: the whole level fits.
   void fitView();
+  // Another level is shown: a zoomed view takes its size at the same cells.
+  void followLevel();
+  // Scrolls so the cell is in sight, with a margin of a few cells.
+  void showCell(QPoint cell);
 
  private:
-  void keepCentre(const QSizeF& before);
-
   LevelView* view_;
+  int zoomCell_ = 0;  // 0 while fitted
 };
 
 }  // namespace pyrovel::app

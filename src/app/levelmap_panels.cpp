@@ -19,20 +19,31 @@ QPushButton* namedButton(QWidget* parent, const char* name, const QString& text)
 
 SearchPanel::SearchPanel(QWidget* owner)
     : ToolWindow(owner, "searchPanel", "  Search in levelmap") {
-  auto* layout = new QHBoxLayout(this);
-  auto* kind = new QRadioButton("Object:", this);
-  kind->setObjectName("searchKind");
-  kind->setChecked(true);
-  searchObjectEdit_ = new QSpinBox(this);
-  searchObjectEdit_->setObjectName("searchObject");
-  searchObjectEdit_->setRange(0, 255);
-  auto* search = namedButton(this, "searchButton", "Search");
-  search->setDefault(true);
-  layout->addWidget(kind);
-  layout->addWidget(searchObjectEdit_);
-  layout->addWidget(search);
-  connect(search, &QPushButton::clicked, this,
-          [this] { emit searchRequested(searchObjectEdit_->value()); });
+  auto* layout = new QVBoxLayout(this);
+  auto* row = new QHBoxLayout;
+  text_ = new QLineEdit(this);
+  text_->setObjectName("searchText");
+  text_->setPlaceholderText("Object name or number");
+  text_->setClearButtonEnabled(true);
+  auto* previous = namedButton(this, "findPreviousButton", "Find previous");
+  auto* next = namedButton(this, "findNextButton", "Find next");
+  next->setDefault(true);
+  row->addWidget(text_, 1);
+  row->addWidget(previous);
+  row->addWidget(next);
+  count_ = new QLabel(this);
+  count_->setObjectName("searchCount");
+  layout->addLayout(row);
+  layout->addWidget(count_);
+  connect(text_, &QLineEdit::textChanged, this, &SearchPanel::searchChanged);
+  connect(text_, &QLineEdit::returnPressed, this, [this] { emit stepRequested(+1); });
+  connect(next, &QPushButton::clicked, this, [this] { emit stepRequested(+1); });
+  connect(previous, &QPushButton::clicked, this, [this] { emit stepRequested(-1); });
+  resize(420, sizeHint().height());
+}
+
+void SearchPanel::showCount(const QString& text) {
+  count_->setText(text);
 }
 
 ReplacePanel::ReplacePanel(QWidget* owner)

@@ -3,6 +3,7 @@
 // object, replace the author of a run of levels (and set the amoeba flag of
 // all levels), and the message panel with the importers' notes.
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSpinBox>
@@ -11,18 +12,22 @@
 
 namespace pyrovel::app {
 
-// `SearchPanel`: "Object:" with a number 0..255 and "Search".
+// `SearchPanel`: an object's name or number, "Find next", "Find previous"
+// and how many cells hold it.
 class SearchPanel : public ToolWindow {
   Q_OBJECT
  public:
   explicit SearchPanel(QWidget* owner);
-  QSpinBox* object() const { return searchObjectEdit_; }
+  QLineEdit* text() const { return text_; }
+  void showCount(const QString& text);
 
  signals:
-  void searchRequested(int object);
+  void searchChanged(const QString& text);
+  void stepRequested(int direction);  // +1 next, -1 previous
 
  private:
-  QSpinBox* searchObjectEdit_;
+  QLineEdit* text_;
+  QLabel* count_;
 };
 
 // `ReplacePanel`: the author for levels from "Start at level" on, and the

@@ -3,6 +3,7 @@
 
 #include "app/command_line.h"
 #include "app/main_window.h"
+#include "app/screenshot_tour.h"
 #include "app/splash_window.h"
 #include "model/configuration.h"
 #include "model/version.h"
@@ -25,6 +26,9 @@ int main(int argc, char* argv[]) {
 
   pyrovel::app::AppOptions options;
   options.arguments = line.files;
+  if (!line.screenshotDir.isEmpty()) {
+    return pyrovel::app::takeScreenshotTour(options, line.screenshotDir);
+  }
   if (line.checkOnly) {
     pyrovel::app::ConsoleDialogs console;
     options.dialogs = &console;

@@ -89,14 +89,15 @@ MainWindow::MainWindow(AppOptions options)
   setObjectName("mainWindow");
   setWindowTitle(QString(kMainCaptionPrefix) + kVersionText);
   setWindowIcon(glyphIcon(Glyph::ProgramIcon));
+  setAcceptDrops(true);
 
   createActions();
+  createViewActions();
   createMenus();
   createToolBar();
   editingArea_ = new EditingArea(&session_.map, &strip_, this);
   setCentralWidget(editingArea_);
-  previews_ = new LevelPreviews(this, &session_.map, &strip_,
-                                [this] { return editingArea_->view()->cellSize(); });
+  previews_ = new LevelPreviews(this, &session_.map, &strip_);
   connect(editingArea_, &EditingArea::editingHiddenChanged, previews_,
           &LevelPreviews::setFollowingLevel);
   createStatusBar();
@@ -128,6 +129,10 @@ MainWindow::MainWindow(AppOptions options)
   toolBars_.chaos->showSprites(strip_);
   guarded([this] { prepareEmptyLevelmap(session_); });
   docks_->apply(config);
+  editingArea_->view()->setGridShown(config.gridShown);
+  action("showGrid")->setChecked(config.gridShown);
+  docked_.objects->iconSizeBox()->setCurrentIndex(
+      docked_.objects->iconSizeBox()->findData(config.paletteIconSize));
   state_.statusBarWanted = config.statusBarVisible;
   statusBar()->setVisible(state_.statusBarWanted);
   action("showStatusBar")->setChecked(state_.statusBarWanted);
@@ -169,7 +174,6 @@ void MainWindow::openCommandLineFile() {
   QDir::setCurrent(file.absolutePath());
   settings_.setOpenFolder(file.absolutePath());
   openLevelmap(OpenSource::Path, path);
-  editingArea_->scrollBox()->zoomOut();
 }
 
 bool MainWindow::guarded(const std::function<void()>& action) {

@@ -21,6 +21,7 @@
 #include "app/window_frontend.h"
 #include "editor/level_properties.h"
 #include "editor/levelmap_files.h"
+#include "editor/levelmap_search.h"
 #include "editor/program_launcher.h"
 #include "editor/random_source.h"
 #include "editor/recovery_copy.h"
@@ -122,6 +123,8 @@ class MainWindow : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   // Construction, in this order.
@@ -132,6 +135,10 @@ class MainWindow : public QMainWindow {
   void createToolWindows();
   void connectSignals();
   void connectDrawingTools();
+  // The View menu's grid, layers, fit and preview, and the export of a
+  // level picture (main_window_view.cpp).
+  void createViewActions();
+  void connectSearch();
   // Start-up.
   void setUpEditor();
   void openCommandLineFile();
@@ -153,6 +160,16 @@ class MainWindow : public QMainWindow {
   void showProperty(LevelProperties::SizeButton button);
   // The Properties window's "Apply".
   void applyLevelSize();
+
+  // Search results: every cell of the objects searched for, the one
+  // stepped to framed apart.
+  void runSearch();
+  void stepSearch(int direction);
+  void showSearchHighlights();
+  // A file dropped on the window: a levelset opens, a single level is
+  // imported into the first empty level.
+  void openDroppedFile(const QString& path);
+  void exportLevelPicture();
 
   void refresh(unsigned what);
   // The caption: the levelmap's name, marked while it has unsaved changes.
@@ -200,6 +217,10 @@ class MainWindow : public QMainWindow {
     LazyWindow<ResourceExplorerWindow> resources;
   };
   SecondaryWindows makeSecondaryWindows();
+  struct SearchState {
+    std::vector<FoundCell> found;
+    std::optional<FoundCell> current;
+  };
   struct Recovery {
     std::optional<RecoveryCopy> copy;  // none when switched off or no folder
     bool armed = false;                // the offer at start is over
@@ -228,6 +249,7 @@ class MainWindow : public QMainWindow {
   DockLayout::Contents docked_{};
   DockLayout* docks_ = nullptr;
   ToolPanels panels_;
+  SearchState search_;
   SecondaryWindows windows_;
   ExternalPlayerRunner* players_ = nullptr;
   LevelPreviews* previews_ = nullptr;

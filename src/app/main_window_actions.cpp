@@ -52,7 +52,7 @@ void MainWindow::refresh(unsigned what) {
   followRecovery();
   if (what & kLevelList) docked_.levelList->fill(map);
   if (what & kLevelShown) {
-    editingArea_->view()->computeCellSize();
+    editingArea_->scrollBox()->followLevel();
     {
       // The file name is a path (UTF-8); title and author are record texts.
       const LevelHeader& h = map.current();
@@ -73,11 +73,15 @@ void MainWindow::refresh(unsigned what) {
   if (what & (kLevelShown | kLevelList))
     docked_.levelList->markCurrent(Levelmap::levelNumber(map.currentLevel));
   if (what & (kCellsChanged | kLayer | kLevelShown)) {
+    runSearch();
     editingArea_->view()->update();
     previews_->updateAll();
   }
   if (what & kLayer) {
-    action(map.currentLayer == kBackgroundLayer ? "backgroundLayer" : "gameLayer")
+    const bool both = editingArea_->view()->bothLayersShown() && map.currentLayer == kGameLayer;
+    action(map.currentLayer == kBackgroundLayer ? "backgroundLayer"
+           : both                               ? "bothLayers"
+                                                : "gameLayer")
         ->setChecked(true);
   }
   if (what & kUndoState) {
@@ -199,7 +203,7 @@ void MainWindow::toggleFullScreen() {
       showNormal();
     }
   }
-  editingArea_->scrollBox()->zoomOut();
+  editingArea_->scrollBox()->fitView();
 }
 
 void MainWindow::toggleStatusBar() {
@@ -222,9 +226,9 @@ MainWindow::SecondaryWindows MainWindow::makeSecondaryWindows() {
       }),
       LazyWindow<C64DumpWindow>([this] {
         auto* dump = new C64DumpWindow(session_, &frontend_.dialogs(), this);
-        // A converted memory dump is shown zoomed out once, like a file from the command line.
+        // A converted memory dump is shown whole, like a file opened.
         connect(dump, &C64DumpWindow::dasLevelsetRead, this,
-                [this] { editingArea_->scrollBox()->zoomOut(); });
+                [this] { editingArea_->scrollBox()->fitView(); });
         return dump;
       }),
       LazyWindow<ResourceExplorerWindow>(

@@ -51,6 +51,7 @@ void MainWindow::createMenus() {
                     "-",
                     "importLevel",
                     "exportLevel",
+                    "exportLevelPicture",
                     "-",
                     "importFromExecutable",
                     "importFromAdf",
@@ -73,8 +74,9 @@ void MainWindow::createMenus() {
        "nextLevel", "previousLevel", "-", "cut", "copy", "paste", "-", "search", "replace"});
   actions_.addMenu(
       *bar, "viewMenu", "&View",
-      {"zoomIn", "zoomOut", "-", "fullScreenEdit", "-", "objectsPanel", "propertiesPanel",
-       "levelListPanel", "toolsPanel", "showStatusBar", "-", "options"});
+      {"zoomIn", "zoomOut", "fitLevel", "-", "showGrid", "gameLayer", "backgroundLayer",
+       "bothLayers", "-", "fullScreenEdit", "-", "objectsPanel", "propertiesPanel",
+       "levelListPanel", "toolsPanel", "showStatusBar", "levelPreview", "-", "options"});
   actions_.addMenu(*bar, "modeMenu", "&Mode",
                    {"pyrovelMode", "emeraldMineV4Mode", "c64BoulderDashMode"});
   actions_.addMenu(
@@ -148,12 +150,15 @@ void MainWindow::createToolBar() {
   for (QAction* a : actions_.all()) a->setIconVisibleInMenu(false);
 
   toolBars_.main->addSeparator();
-  for (const char* name : {"backgroundLayer", "gameLayer"}) {
+  const std::pair<const char*, const char*> layerButtons[] = {
+      {"backgroundLayer", "backgroundButton"},
+      {"gameLayer", "gameLayerButton"},
+      {"bothLayers", "bothLayersButton"}};
+  for (const auto& [name, buttonName] : layerButtons) {
     QAction* a = action(name);
     toolBars_.main->addAction(a);
     auto* button = qobject_cast<QToolButton*>(toolBars_.main->widgetForAction(a));
-    button->setObjectName(name == std::string_view("backgroundLayer") ? "backgroundButton"
-                                                                      : "gameLayerButton");
+    button->setObjectName(buttonName);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
   }
 

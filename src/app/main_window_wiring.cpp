@@ -38,6 +38,7 @@
 #include "app/tool_windows.h"
 #include "app/tools_panel.h"
 #include "editor/levelmap_search.h"
+#include "render/view_zoom.h"
 
 namespace pyrovel::app {
 
@@ -57,7 +58,14 @@ void MainWindow::connectSignals() {
   // Level view zoom with Ctrl and the wheel.
   LevelScrollBox* scroll = editingArea_->scrollBox();
   connect(editingArea_->view(), &LevelView::zoomRequested, scroll,
-          [scroll](int step) { step > 0 ? scroll->zoomIn() : scroll->zoomOut(); });
+          [scroll, view = editingArea_->view()](int step, QPoint pixel) {
+            scroll->zoomAbout(step, view->mapTo(scroll->viewport(), pixel));
+          });
+
+  // The zoom in the status bar's last panel.
+  connect(editingArea_->view(), &LevelView::cellSizeChanged, this, [this](int cell) {
+    statusPanels_[4]->setText(cell > 0 ? QString("%1 %").arg(percentOfCellSize(cell)) : QString());
+  });
 
   // Tools panel.
   const auto goToLevel = [this] {
@@ -97,6 +105,18 @@ void MainWindow::connectSignals() {
           [this](int object) { docked_.objects->showHint(object, session_.catalogue); });
   connect(docked_.objects->canvas(), &ObjectsCanvas::chosen, this,
           [this](int object) { chooseDrawingObject(object, strip_.image(object)); });
+  connect(docked_.objects->filterBox(), &QLineEdit::textChanged, this, [this](const QString& text) {
+    std::optional<std::vector<int>> shown;
+    if (!text.trimmed().isEmpty()) shown = objectsMatching(session_.catalogue, text.toStdString());
+    docked_.objects->canvas()->setFilter(std::move(shown));
+    docks_->fitObjects();
+  });
+  connect(docked_.objects->iconSizeBox(), &QComboBox::currentIndexChanged, this, [this] {
+    const int side = docked_.objects->iconSizeBox()->currentData().toInt();
+    docked_.objects->canvas()->setCellSize(side);
+    settings_.config().paletteIconSize = docked_.objects->canvas()->cellSize();
+    docks_->fitObjects();
+  });
 
   // Level list.
   connect(docked_.levelList, &LevelList::levelClicked, this,
@@ -111,11 +131,7 @@ void MainWindow::connectSignals() {
   });
 
   // Levelmap-wide panels.
-  connect(panels_.search, &SearchPanel::searchRequested, this, [this](int object) {
-    bool found = true;
-    guarded([&] { found = findObject(session_, object); });
-    if (!found) frontend_.inform("Object not found");
-  });
+  connectSearch();
   connect(panels_.replace, &ReplacePanel::authorRequested, this,
           [this](const QString& author, int start) {
             guarded([&] { replaceAuthorRange(session_, author.toStdString(), start); });

@@ -1,8 +1,10 @@
 #include "app/objects_palette.h"
 
+#include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/level_paint.h"
 
@@ -21,7 +23,27 @@ void ObjectsCanvas::setStrip(const SpriteStrip* strip) {
 
 void ObjectsCanvas::setEntries(const Palette& palette) {
   palette_ = palette;
+  showEntries();
+}
+
+void ObjectsCanvas::setFilter(std::optional<std::vector<int>> objects) {
+  filter_ = std::move(objects);
+  showEntries();
+}
+
+void ObjectsCanvas::showEntries() {
+  shown_.clear();
+  for (int object : palette_) {
+    if (!filter_ || std::find(filter_->begin(), filter_->end(), object) != filter_->end())
+      shown_.push_back(object);
+  }
   hovered_ = -1;
+  setFixedSize(sizeHint());
+  update();
+}
+
+void ObjectsCanvas::setCellSize(int side) {
+  cell_ = side == 24 || side == 32 ? side : kCell;
   setFixedSize(sizeHint());
   update();
 }
@@ -33,31 +55,31 @@ void ObjectsCanvas::setColumns(int columns) {
 }
 
 int ObjectsCanvas::rows() const {
-  return palette_.empty() ? 0 : (static_cast<int>(palette_.size()) + columns_ - 1) / columns_;
+  return shown_.empty() ? 0 : (static_cast<int>(shown_.size()) + columns_ - 1) / columns_;
 }
 
 QSize ObjectsCanvas::sizeHint() const {
-  return {columns_ * kCell, std::max(1, rows()) * kCell};
+  return {columns_ * cell_, std::max(1, rows()) * cell_};
 }
 
 int ObjectsCanvas::entryAt(const QPoint& pixel) const {
-  if (pixel.x() < 0 || pixel.y() < 0 || pixel.x() >= columns_ * kCell) return -1;
-  const int k = pixel.x() / kCell + (pixel.y() / kCell) * columns_;
-  return k < static_cast<int>(palette_.size()) ? k : -1;
+  if (pixel.x() < 0 || pixel.y() < 0 || pixel.x() >= columns_ * cell_) return -1;
+  const int k = pixel.x() / cell_ + (pixel.y() / cell_) * columns_;
+  return k < static_cast<int>(shown_.size()) ? k : -1;
 }
 
 void ObjectsCanvas::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), Qt::black);
   if (!strip_) return;
-  for (int k = 0; k < static_cast<int>(palette_.size()); ++k) {
-    const QPoint at((k % columns_) * kCell, (k / columns_) * kCell);
-    p.drawPixmap(at, spritePixmap(*strip_, palette_[static_cast<std::size_t>(k)], kCell));
+  for (int k = 0; k < static_cast<int>(shown_.size()); ++k) {
+    const QPoint at((k % columns_) * cell_, (k / columns_) * cell_);
+    p.drawPixmap(at, spritePixmap(*strip_, shown_[static_cast<std::size_t>(k)], cell_));
   }
   // A frame around the entry under the pointer, so it is clear what a click takes.
-  if (hovered_ >= 0 && hovered_ < static_cast<int>(palette_.size())) {
+  if (hovered_ >= 0 && hovered_ < static_cast<int>(shown_.size())) {
     p.setPen(QColor(255, 255, 255, 200));
-    p.drawRect((hovered_ % columns_) * kCell, (hovered_ / columns_) * kCell, kCell - 1, kCell - 1);
+    p.drawRect((hovered_ % columns_) * cell_, (hovered_ / columns_) * cell_, cell_ - 1, cell_ - 1);
   }
 }
 
@@ -65,13 +87,13 @@ void ObjectsCanvas::mouseMoveEvent(QMouseEvent* event) {
   const int k = entryAt(event->position().toPoint());
   if (k != hovered_) update();
   hovered_ = k;
-  emit hovered(k < 0 ? -1 : palette_[static_cast<std::size_t>(k)]);
+  emit hovered(k < 0 ? -1 : shown_[static_cast<std::size_t>(k)]);
 }
 
 void ObjectsCanvas::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   const int k = entryAt(event->position().toPoint());
-  if (k >= 0) emit chosen(palette_[static_cast<std::size_t>(k)]);
+  if (k >= 0) emit chosen(shown_[static_cast<std::size_t>(k)]);
 }
 
 void ObjectsCanvas::leaveEvent(QEvent*) {
@@ -84,6 +106,19 @@ ObjectsPanel::ObjectsPanel(QWidget* parent) : QWidget(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(2, 2, 2, 2);
   layout->setSpacing(2);
+  auto* top = new QHBoxLayout;
+  filter_ = new QLineEdit;
+  filter_->setObjectName("objectsFilter");
+  filter_->setPlaceholderText("Filter");
+  filter_->setClearButtonEnabled(true);
+  filter_->setToolTip("Shows the objects whose name holds this text, or one object by number");
+  iconSize_ = new QComboBox;
+  iconSize_->setObjectName("objectsIconSize");
+  for (int side : {16, 24, 32}) iconSize_->addItem(QString("%1 px").arg(side), side);
+  iconSize_->setToolTip("Icon size");
+  top->addWidget(filter_, 1);
+  top->addWidget(iconSize_);
+  layout->addLayout(top);
   canvas_ = new ObjectsCanvas;
   scroll_ = new QScrollArea;
   scroll_->setObjectName("objectsScrollBox");
@@ -108,9 +143,10 @@ void ObjectsPanel::showHint(int object, const ObjectCatalogue& catalogue) {
 QSize ObjectsPanel::fittingSize() const {
   const QMargins m = layout()->contentsMargins();
   const QSize canvas = canvas_->sizeHint();
-  return {canvas.width() + m.left() + m.right() + 2, canvas.height() + hint_->sizeHint().height() +
-                                                         layout()->spacing() + m.top() +
-                                                         m.bottom() + 2};
+  const int top = std::max(filter_->sizeHint().height(), iconSize_->sizeHint().height());
+  return {canvas.width() + m.left() + m.right() + 2,
+          top + canvas.height() + hint_->sizeHint().height() + 2 * layout()->spacing() + m.top() +
+              m.bottom() + 2};
 }
 
 }  // namespace pyrovel::app

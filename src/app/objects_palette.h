@@ -1,10 +1,15 @@
 #pragma once
-// The Objects panel: the palette of the editing mode as 16 x 16 sprites
-// (in a scroll box of its own) and the hint line
-// `objectHint` under it. Hovering names an object, a click chooses it.
+// The Objects panel: a filter box and the icon size, the palette of the
+// editing mode as sprites of that size (in a scroll box of its own) and the
+// hint line `objectHint` under it. Hovering names an object, a click
+// chooses it.
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScrollArea>
 #include <QWidget>
+#include <optional>
+#include <vector>
 
 #include "model/object_catalogue.h"
 #include "model/palette_file.h"
@@ -15,13 +20,19 @@ namespace pyrovel::app {
 class ObjectsCanvas : public QWidget {
   Q_OBJECT
  public:
-  static constexpr int kCell = 16;
+  static constexpr int kCell = 16;  // the smallest icon size
 
   explicit ObjectsCanvas(QWidget* parent = nullptr);
 
   void setStrip(const SpriteStrip* strip);
   void setEntries(const Palette& palette);
-  const Palette& entries() const { return palette_; }
+  // The entries shown: the palette's, or those of its entries a filter kept.
+  const Palette& entries() const { return shown_; }
+  // Keeps only the palette's entries among `objects`; none: all of them.
+  void setFilter(std::optional<std::vector<int>> objects);
+  // Icon side in pixels: 16, 24 or 32.
+  void setCellSize(int side);
+  int cellSize() const { return cell_; }
   // Below 2 is taken as 10.
   void setColumns(int columns);
   int columns() const { return columns_; }
@@ -42,8 +53,13 @@ class ObjectsCanvas : public QWidget {
   void leaveEvent(QEvent* event) override;
 
  private:
+  void showEntries();
+
   const SpriteStrip* strip_ = nullptr;
   Palette palette_;
+  Palette shown_;
+  std::optional<std::vector<int>> filter_;
+  int cell_ = kCell;
   int columns_ = 10;
   int hovered_ = -1;  // palette index under the pointer
 };
@@ -57,6 +73,8 @@ class ObjectsPanel : public QWidget {
   ObjectsCanvas* canvas() const { return canvas_; }
   QScrollArea* scrollBox() const { return scroll_; }
   QLabel* hint() const { return hint_; }
+  QLineEdit* filterBox() const { return filter_; }
+  QComboBox* iconSizeBox() const { return iconSize_; }
   // Shows "  " and the object's item of the name list (empty for -1).
   void showHint(int object, const ObjectCatalogue& catalogue);
   // The size that shows every entry at the current column count.
@@ -66,6 +84,8 @@ class ObjectsPanel : public QWidget {
   ObjectsCanvas* canvas_;
   QScrollArea* scroll_;
   QLabel* hint_;
+  QLineEdit* filter_;
+  QComboBox* iconSize_;
 };
 
 }  // namespace pyrovel::app

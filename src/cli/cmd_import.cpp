@@ -46,17 +46,6 @@ void printUsage() {
   std::cerr << "\n";
 }
 
-// The filter a file's extension suggests when no --type is given.
-const ImportFilter* filterForExtension(const std::string& path) {
-  const std::string ext = asciiLower(extensionOf(path));
-  if (ext == ".cav" || ext == ".int") return findImportFilter("cav");
-  if (ext == ".map") return findImportFilter("boulderoid");
-  if (ext == ".lvl" || ext == ".level") return findImportFilter("rnd");
-  if (ext == ".bou") return findImportFilter("bou");
-  if (ext == ".sp") return findImportFilter("sp");
-  return nullptr;
-}
-
 }  // namespace
 
 int cmdImport(const Args& args) {
@@ -95,7 +84,7 @@ int cmdImport(const Args& args) {
       std::cerr << "prvl import: " << file << ": is a folder, not a level file\n";
       return 1;
     }
-    const ImportFilter* f = chosen ? chosen : filterForExtension(file);
+    const ImportFilter* f = chosen ? chosen : importFilterForExtension(file);
     if (!f) {
       std::cerr << "prvl import: " << file << ": cannot tell the kind of level; say --type\n";
       return 2;

@@ -69,6 +69,17 @@ const ImportFilter* findImportFilter(std::string_view wanted) {
   return nullptr;
 }
 
+const ImportFilter* importFilterForExtension(const std::string& path) {
+  const std::string ext = asciiLower(extensionOf(path));
+  if (ext == ".lev") return findImportFilter("lev");
+  if (ext == ".cav" || ext == ".int") return findImportFilter("cav");
+  if (ext == ".map") return findImportFilter("boulderoid");
+  if (ext == ".lvl" || ext == ".level") return findImportFilter("rnd");
+  if (ext == ".bou") return findImportFilter("bou");
+  if (ext == ".sp") return findImportFilter("sp");
+  return nullptr;
+}
+
 std::string importFilterText() {
   std::string text;
   for (const ImportFilter& f : kFilters) {

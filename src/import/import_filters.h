@@ -29,6 +29,10 @@ std::span<const ImportFilter> importFilters();
 // names compared in any letter case; null when there is none.
 const ImportFilter* findImportFilter(std::string_view indexKeyOrName);
 
+// The filter a file's extension suggests (".lev", ".cav", ".map", ".lvl",
+// ".bou", ".sp"); null for other extensions, which several readers share.
+const ImportFilter* importFilterForExtension(const std::string& path);
+
 // The dialog's filter text: "name|patterns|name|patterns...".
 std::string importFilterText();
 

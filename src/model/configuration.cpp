@@ -12,6 +12,7 @@ namespace {
 constexpr const char* kLocations = "File Locations";
 constexpr const char* kTestIn = "Test level in";
 constexpr const char* kPanels = "PanelStates";
+constexpr const char* kView = "View";
 constexpr const char* kHistory = "History";
 
 struct TargetKey {
@@ -82,17 +83,21 @@ void Configuration::read(const IniFile& ini) {
                                                                         : DockState::Floating;
   toolsPos = readPosition(ini, "ToolsX", "ToolsY");
 
-  const std::string objects = ini.readString(kPanels, "Objects state", "Floating");
-  objectsState = objects == "Bottom" ? DockState::Bottom
-                 : objects == "Left" ? DockState::Left
-                                     : DockState::Floating;
+  // A first start shows the palette docked at the left, beside the level.
+  const std::string objects = ini.readString(kPanels, "Objects state", "Left");
+  objectsState = objects == "Floating" ? DockState::Floating
+                 : objects == "Bottom" ? DockState::Bottom
+                                       : DockState::Left;
   objectsPos = readPosition(ini, "ObjectsX", "ObjectsY");
 
-  // Read but not applied: the level list always starts hidden.
-  ini.readString(kPanels, "LevelList state", "Invisible");
-  levelListState = DockState::Invisible;
+  levelListState = ini.readString(kPanels, "LevelList state", "Invisible") == "Right"
+                       ? DockState::Right
+                       : DockState::Invisible;
 
   statusBarVisible = ini.readString(kPanels, "StatusBar state", "Visible") != "Invisible";
+  paletteIconSize = ini.readInteger(kView, "Palette icon size", 16);
+  if (paletteIconSize != 24 && paletteIconSize != 32) paletteIconSize = 16;
+  gridShown = ini.readString(kView, "Grid", "no") == "yes";
 
   for (std::size_t i = 0; i < history.size(); ++i) {
     history[i] = ini.readString(kHistory, std::to_string(i + 1), "---");
@@ -118,6 +123,8 @@ void Configuration::write(IniFile& ini) const {
   ini.writeString(kPanels, "LevelList state",
                   levelListState == DockState::Invisible ? "Invisible" : "Right");
   ini.writeString(kPanels, "StatusBar state", statusBarVisible ? "Visible" : "Invisible");
+  ini.writeInteger(kView, "Palette icon size", paletteIconSize);
+  ini.writeString(kView, "Grid", gridShown ? "yes" : "no");
 
   for (std::size_t i = 0; i < history.size(); ++i) {
     ini.writeString(kHistory, std::to_string(i + 1), history[i]);

@@ -31,17 +31,20 @@ struct Configuration {
   // The states as they are applied at start (see the read rules below).
   DockState propertiesState = DockState::Invisible;
   DockState toolsState = DockState::Left;
-  DockState objectsState = DockState::Floating;
+  DockState objectsState = DockState::Left;
   DockState levelListState = DockState::Invisible;
   bool statusBarVisible = true;
+  int paletteIconSize = 16;  // 16, 24 or 32 pixels
+  bool gridShown = false;
   PanelPosition propertiesPos, toolsPos, objectsPos;
 
   std::array<std::string, 4> history{"---", "---", "---", "---"};
 
   // Reads every key; missing keys keep their defaults. The properties
   // window shows for any state but "Invisible"; the tools window floats for
-  // any state but "Left"; the objects window docks only for "Bottom" or
-  // "Left"; the level list always starts hidden. Of several test targets
+  // any state but "Left"; the objects window floats only for "Floating" and
+  // docks at the bottom for "Bottom", else at the left; the level list shows
+  // for "Right". Of several test targets
   // reading "yes" the last one in BD4, Emerald, Pyrovel, Boulderflash order
   // wins.
   void read(const IniFile& ini);

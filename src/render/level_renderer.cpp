@@ -119,6 +119,32 @@ void drawCellRows(const Levelmap& map, int slot, int layer, const SpriteStrip& s
   }
 }
 
+void drawArea(const Levelmap& map, int slot, int layer, const SpriteStrip& strip, int cellSize,
+              const Canvas& c, PixelRect area);
+
+// Both layers: the background dimmed, then each drawable game-layer object
+// (never Empty Space) copied over its cell.
+void drawBothLayers(const Levelmap& map, int slot, const SpriteStrip& strip, int cellSize,
+                    const Canvas& c, const PixelRect& area) {
+  drawArea(map, slot, kBackgroundLayer, strip, cellSize, c, area);
+  for (int y = area.top; y < area.bottom; ++y) {
+    for (std::uint32_t* p = c.at(area.left, y); p != c.at(area.right, y); ++p) {
+      *p = (*p & 0xff000000u) | ((*p >> 1) & 0x007f7f7fu);
+    }
+  }
+  const LevelHeader& h = map.header(slot);
+  const int width = std::min(h.width(), kMaxLevelSide);
+  const int height = std::min(h.height(), kMaxLevelSide);
+  const int x1 = std::min(width, area.right / cellSize + 1);
+  const int y1 = std::min(height, area.bottom / cellSize + 1);
+  for (int y = area.top / cellSize; y < y1; ++y) {
+    for (int x = area.left / cellSize; x < x1; ++x) {
+      const int n = map.cell(kGameLayer, slot, x, y);
+      if (strip.drawable(n)) copySprite(strip, n, cellSize, c, x * cellSize, y * cellSize, area);
+    }
+  }
+}
+
 // The level drawing behind drawLevel and drawLevelPart: `area` (view
 // pixels, inside the canvas) ends up as a full redraw leaves it.
 void drawArea(const Levelmap& map, int slot, int layer, const SpriteStrip& strip, int cellSize,
@@ -126,8 +152,12 @@ void drawArea(const Levelmap& map, int slot, int layer, const SpriteStrip& strip
   area = intersect(area, c.bounds());
   if (isEmpty(area)) return;
   if (cellSize <= 0 || slot < 0 || slot >= kSlotCount ||
-      (layer != kGameLayer && layer != kBackgroundLayer)) {
+      (layer != kGameLayer && layer != kBackgroundLayer && layer != kBothLayers)) {
     fillBlack(c, area);
+    return;
+  }
+  if (layer == kBothLayers) {
+    drawBothLayers(map, slot, strip, cellSize, c, area);
     return;
   }
   const LevelHeader& h = map.header(slot);

@@ -24,6 +24,10 @@ struct PixelRect {
   int left = 0, top = 0, right = 0, bottom = 0;
 };
 
+// Passed as the layer: the background at half brightness with the game
+// layer's objects over it (its Empty Space lets the background show).
+inline constexpr int kBothLayers = 2;
+
 // Redraws layer `layer` of level `slot` into `out`: black everywhere, then
 // each cell (x < Width, y < Height) holding an object n with 0 < n < N
 // gets n's sprite scaled to cellSize. With `clip` only that part of `out`

@@ -35,6 +35,7 @@ class ScriptedDialogs : public Dialogs {
   QStringList openChoices;  // an empty entry cancels the dialog
   std::deque<std::optional<Frontend::SaveAsChoice>> saveChoices;
   QStringList openFolders;
+  std::optional<PictureExportChoice> pictureChoice;
 
   Answer ask(QWidget*, const QString& question, bool) override {
     questions << question;
@@ -60,6 +61,10 @@ class ScriptedDialogs : public Dialogs {
   }
   std::optional<QString> chooseImageLibrary(QWidget*, const QString&) override {
     return std::nullopt;
+  }
+  std::optional<PictureExportChoice> choosePictureExport(QWidget*, const QString&,
+                                                         const QString&) override {
+    return pictureChoice;
   }
 };
 

@@ -94,12 +94,16 @@ class D64WindowTest : public QObject {
     QCOMPARE(f.list()->count(), 8);
   }
 
-  void clickingACaveImportsItIntoTheShownLevel() {
+  void doubleClickingACaveImportsItIntoTheShownLevel() {
     Fixture f;
     QVERIFY(f.form.openImage(writeImage(f.dir, caveDisk().image)));
     f.session.selectLevel(5);
     f.session.map.modified = false;
-    f.form.importFile(0);
+    f.form.show();
+    const QPoint first = f.list()->visualItemRect(f.list()->item(0)).center();
+    QTest::mouseClick(f.list()->viewport(), Qt::LeftButton, {}, first);
+    QVERIFY(!f.session.map.modified);  // a click only selects
+    QTest::mouseDClick(f.list()->viewport(), Qt::LeftButton, {}, first);
     QCOMPARE(f.session.map.currentLevel, 5);
     QVERIFY(f.session.map.modified);
     QCOMPARE(f.session.map.header(5).width(), 40);

@@ -3,9 +3,11 @@
 #include <QAction>
 #include <QDockWidget>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QStatusBar>
 
+#include "app/level_preview_window.h"
 #include "app/objects_palette.h"
 #include "app_fixture.h"
 #include "model/ini_file.h"
@@ -67,7 +69,8 @@ class DocksTest : public QObject {
     QCOMPARE(w->dockWidgetArea(w->docks().objects()), Qt::BottomDockWidgetArea);
     QVERIFY(w->docks().tools()->isFloating());
     QCOMPARE(w->mapFromGlobal(w->docks().tools()->pos()), QPoint(300, 200));
-    QVERIFY(w->docks().levelList()->isHidden());  // the level list always starts hidden
+    QVERIFY(w->docks().levelList()->isVisible());
+    QVERIFY(w->action("levelListPanel")->isChecked());
     QVERIFY(!w->statusBar()->isVisible());
     QVERIFY(!w->action("showStatusBar")->isChecked());
     QVERIFY(w->action("propertiesPanel")->isChecked());
@@ -91,7 +94,7 @@ class DocksTest : public QObject {
       QCOMPARE(w->dockWidgetArea(w->docks().properties()), Qt::BottomDockWidgetArea);
       QVERIFY(w->docks().properties()->isVisible());
       QCOMPARE(w->dockWidgetArea(w->docks().objects()), Qt::LeftDockWidgetArea);
-      QCOMPARE(w->docked().objects->canvas()->columns(), 4);
+      QCOMPARE(w->docked().objects->canvas()->columns(), 10);
       w->action("propertiesPanel")->trigger();  // hide
       QVERIFY(w->docks().properties()->isHidden());
       QVERIFY(!w->action("propertiesPanel")->isChecked());
@@ -111,10 +114,12 @@ class DocksTest : public QObject {
     auto w = makeWindow(folder, dialogs);
     ObjectsCanvas* canvas = w->docked().objects->canvas();
     QCOMPARE(canvas->columns(), 10);
+    w->docks().objects()->setFloating(true);
+    QTest::qWait(20);
     w->addDockWidget(Qt::LeftDockWidgetArea, w->docks().objects());
     w->docks().objects()->setFloating(false);
     QTest::qWait(20);
-    QCOMPARE(canvas->columns(), 4);
+    QCOMPARE(canvas->columns(), 10);  // 160 pixels of 16-pixel icons at the left
     w->addDockWidget(Qt::BottomDockWidgetArea, w->docks().objects());
     QTest::qWait(20);
     const int width = w->docked().objects->scrollBox()->viewport()->width();
@@ -123,6 +128,61 @@ class DocksTest : public QObject {
     w->docks().objects()->setFloating(true);
     QTest::qWait(20);
     QCOMPARE(canvas->columns(), 10);
+  }
+
+  void floatingWindowsOpenBelowTheMenuBarAndThePreviewShowsTheWholeLevel() {
+    ProgramFolder folder;
+    {
+      QFile ini(folder.file("Edit.ini"));
+      QVERIFY(ini.open(QIODevice::WriteOnly));
+      ini.write("[PanelStates]\nProperty state=Invisible\nPropertyX=40\nPropertyY=-60\n");
+    }
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {demoMap()});
+    QTest::qWait(20);
+    w->action("propertiesPanel")->trigger();
+    QDockWidget* properties = w->docks().properties();
+    QVERIFY(properties->isFloating());
+    const int menusBottom = w->menuBar()->mapToGlobal(QPoint(0, w->menuBar()->height())).y();
+    QTRY_VERIFY(properties->pos().y() >= menusBottom);
+
+    // View > Level Preview: the level shown, at a cell size that fits the preview.
+    w->action("levelPreview")->trigger();
+    auto* preview = w->findChild<LevelPreviewWindow*>("levelPreviewWindow");
+    QVERIFY(preview && preview->isVisible());
+    QCOMPARE(preview->slot(), w->session().map.currentLevel);
+  }
+
+  void paletteFilterAndIconSizeAreKept() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    {
+      auto w = makeWindow(folder, dialogs);
+      ObjectsPanel* panel = w->docked().objects;
+      ObjectsCanvas* canvas = panel->canvas();
+      panel->filterBox()->setText("door");
+      QVERIFY(!canvas->entries().empty());
+      QVERIFY(canvas->entries().size() < w->activePalette().size());
+      for (int object : canvas->entries()) {
+        QVERIFY(QString::fromStdString(w->session().catalogue.item(object))
+                    .contains("door", Qt::CaseInsensitive));
+      }
+      // The name under the pointer is the filtered entry's.
+      mouse(canvas, QEvent::MouseMove, QPoint(3, 3));
+      QCOMPARE(w->findChild<QLabel*>("objectHint")->text(),
+               "  " + QString::fromStdString(w->session().catalogue.item(canvas->entries()[0])));
+      panel->filterBox()->clear();
+      QCOMPARE(canvas->entries(), w->activePalette());
+
+      panel->iconSizeBox()->setCurrentIndex(panel->iconSizeBox()->findData(32));
+      QCOMPARE(canvas->cellSize(), 32);
+      QCOMPARE(canvas->columns(), 5);
+      QCOMPARE(canvas->entryAt(QPoint(33, 1)), 1);
+      QVERIFY(w->close());
+    }
+    auto again = makeWindow(folder, dialogs);
+    QCOMPARE(again->docked().objects->canvas()->cellSize(), 32);
+    QVERIFY(again->docks().objects()->isVisible());
   }
 
   void hoveringNamesAnObjectAndAClickChoosesIt() {

@@ -2,13 +2,18 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QMimeData>
+#include <QUrl>
 
 #include "app/editing_area.h"
 #include "app/level_view.h"
 #include "app_fixture.h"
+#include "editor/dropped_file.h"
 #include "editor/levelmap_files.h"
+#include "editor/single_level_io.h"
 #include "model/editor_session.h"
 #include "model/object_catalogue.h"
+#include "render/level_renderer.h"
 
 using namespace pyrovel;
 using namespace pyrovel::app;
@@ -204,6 +209,65 @@ class FilesTest : public QObject {
     auto* panel = w->findChild<QWidget*>("infoPanel");
     QVERIFY(panel->isVisible());
     QCOMPARE(w->findChild<QLabel*>("infoLabel")->text(), QString("Imported with a test filter"));
+  }
+
+  void droppedFilesOpenALevelsetOrImportALevelIntoTheFirstEmptyOne() {
+    ProgramFolder folder;
+    QTemporaryDir files;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs);
+    auto drop = [&w](const QString& path) {
+      QMimeData data;
+      data.setUrls({QUrl::fromLocalFile(path)});
+      // As a drag does it: the drop goes to the widget that took the drag's entry.
+      QWidget* view = w->editingArea().view();
+      QDragEnterEvent enter(QPoint(30, 30), Qt::CopyAction, &data, Qt::LeftButton, {});
+      QApplication::sendEvent(view, &enter);
+      QVERIFY(enter.isAccepted());
+      QDropEvent dropped(QPointF(30, 30), Qt::CopyAction, &data, Qt::LeftButton, {});
+      QApplication::sendEvent(view, &dropped);
+    };
+    QVERIFY(w->acceptDrops());
+
+    // A levelset opens, after the save question for the changed levelmap.
+    w->session().map.modified = true;
+    drop(copyOfDemo(files, "dropped.map"));
+    QCOMPARE(dialogs.questions.size(), 1);
+    QCOMPARE(QString::fromStdString(w->session().map.fileName), QString("dropped.map"));
+
+    // A single level goes into the first empty level, which is shown.
+    const QString level = files.filePath("one.lev");
+    exportLevel(w->session().map, 1, level.toStdString());
+    const auto empty = firstEmptyLevel(w->session().map);
+    QVERIFY(empty && *empty > 1);
+    drop(level);
+    QCOMPARE(w->session().map.currentLevel, *empty);
+    QCOMPARE(w->session().map.header(*empty).width(), w->session().map.header(1).width());
+    QVERIFY(w->session().map.modified);
+
+    // Anything else is named and changes nothing.
+    const QString text = files.filePath("notes.txt");
+    QFile(text).open(QIODevice::WriteOnly);
+    drop(text);
+    QVERIFY(dialogs.messages.last().startsWith("notes.txt: "));
+    QVERIFY(dialogs.errors.isEmpty());
+  }
+
+  void exportLevelPictureWritesThePngTheRendererDraws() {
+    ProgramFolder folder;
+    QTemporaryDir files;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {demoMap()});
+    const QString path = files.filePath("level.png");
+    dialogs.pictureChoice = PictureExportChoice{path, 8};
+    w->action("exportLevelPicture")->trigger();
+    const Levelmap& map = w->session().map;
+    const QImage picture(path);
+    QCOMPARE(picture.size(), QSize(map.current().width() * 8, map.current().height() * 8));
+    PixelBuffer cell(8, 8);
+    drawCell(w->spriteStrip(), map.at(0, 0), 8, cell, 0, 0);
+    QCOMPARE(picture.pixel(4, 4), cell.at(4, 4));
+    QVERIFY(dialogs.errors.isEmpty());
   }
 };
 

@@ -1,10 +1,14 @@
 // The search, replace and message panels through the window.
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 
+#include "app/editing_area.h"
+#include "app/level_view.h"
 #include "app_fixture.h"
+#include "editor/levelmap_search.h"
 #include "model/editor_session.h"
 
 using namespace pyrovel;
@@ -37,20 +41,46 @@ class LevelmapPanelsTest : public QObject {
     QVERIFY(w->session().messages.empty());
   }
 
-  void searchShowsTheFirstLevelWithTheObject() {
+  void searchFramesEveryCellAndStepsThroughTheLevels() {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
     w->action("search")->trigger();
     auto* panel = w->findChild<QWidget*>("searchPanel");
     QVERIFY(panel->isVisible());
-    panel->findChild<QSpinBox*>("searchObject")->setValue(237);  // Fellow2: level 5 only
-    panel->findChild<QPushButton*>("searchButton")->click();
+    const auto found =
+        findCells(w->session().map, objectsMatching(w->session().catalogue, "diamond"));
+    QVERIFY(found.size() > 2 && found.front().slot != found.back().slot);
+    LevelView* view = w->editingArea().view();
+    auto* next = panel->findChild<QPushButton*>("findNextButton");
+    auto* previous = panel->findChild<QPushButton*>("findPreviousButton");
+
+    panel->findChild<QLineEdit*>("searchText")->setText("Diamond");  // by name, any case
+    QVERIFY(panel->findChild<QLabel*>("searchCount")
+                ->text()
+                .startsWith(QString("%1 cells in ").arg(found.size())));
+    next->click();
+    QCOMPARE(w->session().map.currentLevel, found[0].slot);
+    std::size_t inLevel = 0;
+    for (const FoundCell& f : found) inLevel += f.slot == found[0].slot ? 1 : 0;
+    QCOMPARE(view->highlights().size(), inLevel);
+    previous->click();  // back past the first: the last one, in another level
+    QCOMPARE(w->session().map.currentLevel, found.back().slot);
+    next->click();
+    QCOMPARE(w->session().map.currentLevel, found[0].slot);
+
+    // By number; nothing found leaves the level as it is.
+    panel->findChild<QLineEdit*>("searchText")->setText("237");  // Fellow2: level 5 only
+    next->click();
     QCOMPARE(w->session().map.currentLevel, 6);
-    panel->findChild<QSpinBox*>("searchObject")->setValue(255);
-    panel->findChild<QPushButton*>("searchButton")->click();
+    panel->findChild<QLineEdit*>("searchText")->setText("no such thing");
+    next->click();
     QCOMPARE(dialogs.messages.last(), QString("Object not found"));
     QCOMPARE(w->session().map.currentLevel, 6);
+    panel->findChild<QLineEdit*>("searchText")->setText("237");
+    QVERIFY(!view->highlights().empty());
+    panel->hide();
+    QVERIFY(view->highlights().empty());
   }
 
   void replaceSetsTheAuthorFromTheStartLevelOn() {

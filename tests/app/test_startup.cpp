@@ -29,11 +29,14 @@ class StartupTest : public QObject {
     QCOMPARE(w->windowTitle(), QString("New.map - PRVL Level Editor V 0.26 alpha"));
     QCOMPARE(QDir(QString::fromStdString(w->settings().config().gameDir)), QDir(folder.path()));
 
-    // Tools docked left, Objects floating, Properties and the level list hidden.
+    // Tools and the palette docked left and visible, Properties and the
+    // level list hidden.
     QVERIFY(!w->docks().tools()->isFloating());
     QCOMPARE(w->dockWidgetArea(w->docks().tools()), Qt::LeftDockWidgetArea);
-    QVERIFY(w->docks().objects()->isFloating());
+    QVERIFY(!w->docks().objects()->isFloating());
+    QCOMPARE(w->dockWidgetArea(w->docks().objects()), Qt::LeftDockWidgetArea);
     QVERIFY(w->docks().objects()->isVisible());
+    QVERIFY(w->docks().objects()->visibleRegion().boundingRect().height() > 100);
     QVERIFY(w->docks().properties()->isHidden());
     QVERIFY(w->docks().levelList()->isHidden());
     QVERIFY(w->statusBar()->isVisible());
@@ -51,16 +54,19 @@ class StartupTest : public QObject {
     QVERIFY(!map.modified);
     QVERIFY(w->editingArea().view()->cellSize() > 0);
 
-    // The game palette of the shipped Edit.bdi, ten columns while floating.
+    // The game palette of the shipped Edit.bdi, ten columns of 16 pixels at the left.
     QVERIFY(w->activePalette().size() > 100);
     QCOMPARE(w->docked().objects->canvas()->columns(), 10);
+    // A click on the level leaves the palette where it is.
+    QTest::mouseClick(w->editingArea().view(), Qt::LeftButton, {}, QPoint(20, 20));
+    QVERIFY(w->docks().objects()->isVisible());
 
     QVERIFY(!QFile::exists(folder.file("Edit.ini")));
     QVERIFY(w->close());
     const IniFile ini = IniFile::load(folder.file("Edit.ini").toStdString());
     QCOMPARE(ini.readString("PanelStates", "Property state", ""), std::string("Invisible"));
     QCOMPARE(ini.readString("PanelStates", "Tools state", ""), std::string("Left"));
-    QCOMPARE(ini.readString("PanelStates", "Objects state", ""), std::string("Floating"));
+    QCOMPARE(ini.readString("PanelStates", "Objects state", ""), std::string("Left"));
     QCOMPARE(ini.readString("PanelStates", "LevelList state", ""), std::string("Invisible"));
     QCOMPARE(ini.readString("PanelStates", "StatusBar state", ""), std::string("Visible"));
     QCOMPARE(ini.readString("Test level in", "Pyrovel", ""), std::string("yes"));

@@ -1,5 +1,6 @@
 // The level view: zoom, cell size, layers, and partial repaints.
 #include <QAction>
+#include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -12,7 +13,10 @@
 #include "app/level_previews.h"
 #include "app/level_view.h"
 #include "app_fixture.h"
+#include "model/ini_file.h"
+#include "model/object_catalogue.h"
 #include "render/level_renderer.h"
+#include "render/view_zoom.h"
 
 using namespace pyrovel;
 using namespace pyrovel::app;
@@ -23,7 +27,7 @@ class ViewTest : public QObject {
  private slots:
   void initTestCase() { quietPlatform(); }
 
-  void zoomingInTwiceAndOutTwiceFillsTheBoxAgain() {
+  void zoomStepsKeepThePointUnderThePointerAndCtrlZeroFits() {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
@@ -36,43 +40,75 @@ class ViewTest : public QObject {
     QCOMPARE(cell, computeCellSize(fitted.width(), fitted.height(), map.current().width(),
                                    map.current().height()));
 
+    // Menu and tool button step through the fixed zooms.
     w->action("zoomIn")->trigger();
-    QCOMPARE(view->size(), fitted * 2);
+    QCOMPARE(view->cellSize(), nextZoomCellSize(cell, +1));
     QVERIFY(!box->fillsBox());
     w->findChild<QToolButton*>("zoomInButton")->click();
-    QCOMPARE(view->size(), fitted * 4);
-    QVERIFY(view->cellSize() >= 4 * cell);
+    QCOMPARE(view->cellSize(), nextZoomCellSize(nextZoomCellSize(cell, +1), +1));
+    QCOMPARE(view->size(), QSize(map.current().width(), map.current().height()) * view->cellSize());
+    QCOMPARE(w->statusPanel(4)->text(), QString("%1 %").arg(percentOfCellSize(view->cellSize())));
 
-    w->action("zoomOut")->trigger();
-    QCOMPARE(view->size(), fitted * 2);
-    w->findChild<QToolButton*>("zoomOutButton")->click();
-    QVERIFY(box->fillsBox());
-    QCOMPARE(view->size(), box->viewport()->size());
-    QCOMPARE(view->cellSize(), cell);
-    // Zooming out of a fitted view changes nothing.
-    w->action("zoomOut")->trigger();
-    QCOMPARE(view->size(), box->viewport()->size());
-  }
-
-  void controlAndTheWheelZoom() {
-    ProgramFolder folder;
-    ScriptedDialogs dialogs;
-    auto w = makeWindow(folder, dialogs, {demoMap()});
-    LevelView* view = w->editingArea().view();
-    const QSize fitted = view->size();
-    auto wheel = [view](int delta, Qt::KeyboardModifiers modifiers) {
-      QWheelEvent e(QPointF(10, 10), view->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, delta),
-                    Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+    // Ctrl and the wheel zoom about the pointer: the cell under it stays under it.
+    auto wheel = [view](QPoint at, int delta, Qt::KeyboardModifiers modifiers) {
+      QWheelEvent e(at, view->mapToGlobal(QPointF(at)), QPoint(), QPoint(0, delta), Qt::NoButton,
+                    modifiers, Qt::NoScrollPhase, false);
       QApplication::sendEvent(view, &e);
     };
-    wheel(120, Qt::ControlModifier);
-    QCOMPARE(view->size(), fitted * 2);
-    wheel(120, Qt::NoModifier);  // scrolls, no zoom
-    QCOMPARE(view->size(), fitted * 2);
-    wheel(-60, Qt::ControlModifier);  // half a notch: not yet
-    QCOMPARE(view->size(), fitted * 2);
-    wheel(-60, Qt::ControlModifier);
-    QVERIFY(w->editingArea().scrollBox()->fillsBox());
+    box->horizontalScrollBar()->setValue(box->horizontalScrollBar()->maximum() / 2);
+    const QPoint inBox(200, 150);
+    const QPoint cellBefore = view->cellAt(view->mapFrom(box->viewport(), inBox));
+    const int before = view->cellSize();
+    wheel(view->mapFrom(box->viewport(), inBox), 120, Qt::NoModifier);  // scrolls, no zoom
+    QCOMPARE(view->cellSize(), before);
+    wheel(view->mapFrom(box->viewport(), inBox), 120, Qt::ControlModifier);
+    QCOMPARE(view->cellSize(), nextZoomCellSize(before, +1));
+    QCOMPARE(view->cellAt(view->mapFrom(box->viewport(), inBox)), cellBefore);
+    wheel(view->mapFrom(box->viewport(), inBox), -60, Qt::ControlModifier);  // half a notch
+    QCOMPARE(view->cellSize(), nextZoomCellSize(before, +1));
+
+    // Out to 25 % and no further; Ctrl+0 fits the level again.
+    for (int i = 0; i < 12; ++i) w->action("zoomOut")->trigger();
+    QCOMPARE(view->cellSize(), cellSizeAtPercent(25));
+    QCOMPARE(w->action("fitLevel")->shortcut(), QKeySequence("Ctrl+0"));
+    w->action("fitLevel")->trigger();
+    QVERIFY(box->fillsBox());
+    QCOMPARE(view->cellSize(), cell);
+  }
+
+  void gridAndBothLayersAreDrawnAndTheGridIsKept() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs);  // an empty level: all black without the grid
+    LevelView* view = w->editingArea().view();
+    const int cell = view->cellSize();
+    QVERIFY(cell >= 4);
+    const QPoint between(cell * 3, cell * 3 + cell / 2);  // on the line between two cells
+    w->session().map.at(3, 3) = 0;
+    w->session().map.at(2, 3) = 0;
+    view->update();
+    QCOMPARE(QColor(view->grab().toImage().pixel(between)), QColor(Qt::black));
+    w->action("showGrid")->trigger();
+    QVERIFY(QColor(view->grab().toImage().pixel(between)) != QColor(Qt::black));
+
+    // Both layers: the background shows dimmed where the game layer is empty.
+    Levelmap& map = w->session().map;
+    map.cell(kBackgroundLayer, map.currentLevel, 2, 3) = obj::Diamond;
+    w->findChild<QToolButton*>("bothLayersButton")->click();
+    QCOMPARE(map.currentLayer, kGameLayer);  // drawing goes on in the game layer
+    QVERIFY(w->action("bothLayers")->isChecked());
+    const QImage both = view->grab().toImage();
+    PixelBuffer full(cell * 4, cell * 4);
+    drawLevel(map, map.currentLevel, kBothLayers, w->spriteStrip(), cell, full);
+    const QPoint inDiamond(cell * 2 + cell / 2, cell * 3 + cell / 3);
+    QCOMPARE(both.pixel(inDiamond), full.at(inDiamond.x(), inDiamond.y()));
+    QVERIFY(QColor(both.pixel(inDiamond)) != QColor(Qt::black));
+    w->findChild<QToolButton*>("gameLayerButton")->click();
+    QVERIFY(!view->bothLayersShown());
+
+    QVERIFY(w->close());
+    const IniFile ini = IniFile::load(folder.file("Edit.ini").toStdString());
+    QCOMPARE(ini.readString("View", "Grid", ""), std::string("yes"));
   }
 
   void resizingTheWindowRecomputesTheCellSize() {

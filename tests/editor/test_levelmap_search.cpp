@@ -2,6 +2,7 @@
 
 #include "editor/levelmap_search.h"
 #include "model/editor_session.h"
+#include "model/text_case.h"
 #include "support/test_support.h"
 
 namespace pyrovel {
@@ -19,21 +20,36 @@ class LevelmapSearch : public ::testing::Test {
   }
 };
 
-TEST_F(LevelmapSearch, FindsTheFirstLevelHoldingTheObjectInsideItsSize) {
+TEST_F(LevelmapSearch, FindsEveryCellByNameOrNumberAndStepsAcrossLevels) {
+  // A name finds every object holding it, a number just that object.
+  const std::vector<int> doors = objectsMatching(s.catalogue, "  DOOR ");
+  ASSERT_GT(doors.size(), 1u);
+  for (int n : doors) {
+    EXPECT_NE(asciiLower(s.catalogue.item(n)).find("door"), std::string::npos) << n;
+  }
+  EXPECT_EQ(objectsMatching(s.catalogue, "4"), std::vector<int>{obj::Diamond});
+  EXPECT_TRUE(objectsMatching(s.catalogue, "256").empty());
+  EXPECT_TRUE(objectsMatching(s.catalogue, " ").empty());
+
   level(1, 5, 5, obj::Dirt);
   level(2, 5, 5, obj::Dirt);
-  level(3, 5, 5, obj::Dirt);
-  s.map.cell(kGameLayer, 1, 7, 7) = obj::Diamond;  // beyond level 0's size
-  s.map.cell(kGameLayer, 3, 4, 4) = obj::Diamond;
+  level(4, 5, 5, obj::Dirt);
+  s.map.cell(kGameLayer, 1, 3, 0) = obj::Diamond;
+  s.map.cell(kGameLayer, 1, 1, 2) = obj::Diamond;
+  s.map.cell(kGameLayer, 1, 6, 6) = obj::Diamond;  // beyond the level's size
+  s.map.cell(kGameLayer, 4, 0, 4) = obj::Diamond;
   s.map.cell(kBackgroundLayer, 2, 0, 0) = obj::Diamond;  // the background is not searched
-  s.selectLevel(1);
-  EXPECT_TRUE(findObject(s, obj::Diamond));
-  EXPECT_EQ(s.map.currentLevel, 3);
-  EXPECT_TRUE(findObject(s, obj::Diamond));  // always from the first level
-  EXPECT_EQ(s.map.currentLevel, 3);
-  s.selectLevel(2);
-  EXPECT_FALSE(findObject(s, obj::Fellow2));
-  EXPECT_EQ(s.map.currentLevel, 2);
+  const auto found = findCells(s.map, {obj::Diamond});
+  const std::vector<FoundCell> expected{{1, 3, 0}, {1, 1, 2}, {4, 0, 4}};
+  ASSERT_EQ(found, expected);
+
+  // Forward from level 2 reaches level 4, then wraps to the first; backward mirrors it.
+  EXPECT_EQ(stepFound(found, {2, -1, -1}, +1), 2u);
+  EXPECT_EQ(stepFound(found, found[2], +1), 0u);
+  EXPECT_EQ(stepFound(found, found[0], +1), 1u);
+  EXPECT_EQ(stepFound(found, found[0], -1), 2u);
+  EXPECT_EQ(stepFound(found, {2, -1, -1}, -1), 1u);
+  EXPECT_FALSE(stepFound(findCells(s.map, {obj::Fellow2}), {1, 0, 0}, +1));
 }
 
 TEST_F(LevelmapSearch, ReplaceAuthorFromAStartLevelOn) {

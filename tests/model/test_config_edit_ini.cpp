@@ -12,9 +12,11 @@ TEST(EditIni, MissingKeysGiveTheDefaults) {
   EXPECT_EQ(c.testTarget, TestTarget::Pyrovel);
   EXPECT_EQ(c.propertiesState, DockState::Invisible);
   EXPECT_EQ(c.toolsState, DockState::Left);
-  EXPECT_EQ(c.objectsState, DockState::Floating);
+  EXPECT_EQ(c.objectsState, DockState::Left);  // the palette beside the level
   EXPECT_EQ(c.levelListState, DockState::Invisible);
   EXPECT_TRUE(c.statusBarVisible);
+  EXPECT_EQ(c.paletteIconSize, 16);
+  EXPECT_FALSE(c.gridShown);
   EXPECT_EQ(c.objectsPos.x, 100);
   EXPECT_EQ(c.toolsPos.y, 100);
   EXPECT_EQ(c.history[3], "---");
@@ -29,15 +31,18 @@ TEST(EditIni, PanelStatesFollowTheReadRules) {
       "LevelList state=Right\nStatusBar state=Invisible\nObjectsX=-5\nObjectsY=300\n"));
   EXPECT_EQ(c.propertiesState, DockState::Floating);  // anything but "Invisible" shows it
   EXPECT_EQ(c.toolsState, DockState::Floating);       // anything but "Left" floats
-  EXPECT_EQ(c.objectsState, DockState::Floating);     // "Invisible" has no effect
-  EXPECT_EQ(c.levelListState, DockState::Invisible);  // always starts hidden
+  EXPECT_EQ(c.objectsState, DockState::Left);         // "Invisible" keeps it docked
+  EXPECT_EQ(c.levelListState, DockState::Right);
   EXPECT_FALSE(c.statusBarVisible);
   EXPECT_EQ(c.objectsPos.x, -5);
   EXPECT_EQ(c.objectsPos.y, 300);
 
-  c.read(IniFile::parse("[PanelStates]\nProperty state=Right\nObjects state=Bottom\n"));
+  c.read(
+      IniFile::parse("[PanelStates]\nProperty state=Right\nObjects state=Bottom\n"
+                     "[View]\nPalette icon size=20\n"));
   EXPECT_EQ(c.propertiesState, DockState::Right);
   EXPECT_EQ(c.objectsState, DockState::Bottom);
+  EXPECT_EQ(c.paletteIconSize, 16);  // only 16, 24 or 32
 }
 
 TEST(EditIni, TheLastTestTargetReadingYesWins) {
@@ -58,6 +63,8 @@ TEST(EditIni, WriteThenReadGivesTheSameSettings) {
   c.toolsState = DockState::Floating;
   c.objectsState = DockState::Left;
   c.statusBarVisible = false;
+  c.paletteIconSize = 32;
+  c.gridShown = true;
   c.toolsPos = {33, 44};
   c.history = {"/a.map", "/b.map", "---", "---"};
   IniFile ini = IniFile::parse("[Test level in]\nBoulderflash=yes\n[Mine]\nx=1\n");
@@ -73,6 +80,8 @@ TEST(EditIni, WriteThenReadGivesTheSameSettings) {
   EXPECT_EQ(back.toolsState, DockState::Floating);
   EXPECT_EQ(back.objectsState, DockState::Left);
   EXPECT_FALSE(back.statusBarVisible);
+  EXPECT_EQ(back.paletteIconSize, 32);
+  EXPECT_TRUE(back.gridShown);
   EXPECT_EQ(back.toolsPos.x, 33);
   EXPECT_EQ(back.history[1], "/b.map");
   EXPECT_EQ(ini.readString("Mine", "x", ""), "1");

@@ -3,6 +3,7 @@
 
 #include "render/level_renderer.h"
 #include "render/render_test_support.h"
+#include "render/view_zoom.h"
 
 namespace pyrovel {
 namespace {
@@ -84,6 +85,48 @@ TEST(drawLevel, DrawsSpritesAndLeavesEmptyAndUnknownObjectsBlack) {
   drawLevel(map, 3, kBackgroundLayer, strip, 10, out);
   EXPECT_EQ(at(0, 0), colourOf(4));
   EXPECT_EQ(at(1, 0), kBlack);
+}
+
+TEST(drawLevel, BothLayersDimTheBackgroundWhereTheGameLayerIsEmpty) {
+  Levelmap map = sampleMap();
+  map.cell(kBackgroundLayer, 3, 3, 0) = 5;  // under Empty Space
+  const SpriteStrip strip = stripOf(256);
+  PixelBuffer out(80, 50, kSentinel);
+  drawLevel(map, 3, kBothLayers, strip, 10, out);
+  const auto dimmed = [](std::uint32_t p) { return (p & 0xff000000u) | ((p >> 1) & 0x007f7f7fu); };
+  EXPECT_EQ(out.at(15, 5), colourOf(2));  // the game object wins
+  EXPECT_EQ(out.at(25, 25), kBlack);      // Empty Space over an empty background
+  PixelBuffer background(80, 50);
+  drawLevel(map, 3, kBackgroundLayer, strip, 10, background);
+  PixelBuffer game(80, 50);
+  drawLevel(map, 3, kGameLayer, strip, 10, game);
+  EXPECT_EQ(out.at(35, 5), dimmed(background.at(35, 5)));
+  EXPECT_NE(out.at(35, 5), kBlack);
+  for (int y = 0; y < 50; y += 3) {
+    for (int x = 0; x < 80; x += 3) {
+      const bool gameShown = game.at(x, y) != kBlack;
+      EXPECT_EQ(out.at(x, y), gameShown ? game.at(x, y) : dimmed(background.at(x, y)))
+          << x << "," << y;
+    }
+  }
+  PixelBuffer part(30, 20, kSentinel);  // a repaint of part of the view agrees
+  drawLevelPart(map, 3, kBothLayers, strip, 10, part, 25, 15);
+  EXPECT_EQ(part.at(0, 0), out.at(25, 15));
+  EXPECT_EQ(part.at(29, 19), out.at(54, 34));
+}
+
+TEST(ViewZoom, StepsAndTheAnchoredScroll) {
+  EXPECT_EQ(cellSizeAtPercent(100), 32);
+  EXPECT_EQ(nextZoomCellSize(32, +1), 48);
+  EXPECT_EQ(nextZoomCellSize(21, +1), 24);  // from a fitted size to the next step
+  EXPECT_EQ(nextZoomCellSize(21, -1), 16);
+  EXPECT_EQ(nextZoomCellSize(8, -1), 8);  // 25 % is the smallest
+  EXPECT_EQ(nextZoomCellSize(256, +1), 256);
+  EXPECT_EQ(percentOfCellSize(24), 75);
+  // The pixel 100 into the box stays on the same level point at double size.
+  EXPECT_EQ(scrollKeepingPoint(300, 100, 16, 32), 700);
+  EXPECT_EQ(scrollKeepingPoint(700, 100, 32, 16), 300);
+  EXPECT_EQ(scrollKeepingPoint(0, 10, 32, 16), 0);
 }
 
 TEST(drawLevel, NumbersAbove255AreDrawnWhenTheStripHasThem) {

@@ -70,7 +70,8 @@ void MainWindow::createMenus() {
   actions_.addMenu(
       *bar, "editMenu", "&Edit",
       {"undo", "redo", "-", "clearLevel", "deleteLevel", "insertLevel", "moveLevel", "-",
-       "nextLevel", "previousLevel", "-", "cut", "copy", "paste", "-", "search", "replace"});
+       "nextLevel", "previousLevel", "-", "cut", "copy", "paste", "selectAll", "-", "search",
+       "replace"});
   actions_.addMenu(
       *bar, "viewMenu", "&View",
       {"zoomIn", "zoomOut", "-", "fullScreenEdit", "-", "objectsPanel", "propertiesPanel",

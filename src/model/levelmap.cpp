@@ -65,6 +65,13 @@ void Levelmap::swapSlots(int a, int b) {
   std::swap(bdcffMemo[static_cast<std::size_t>(a)], bdcffMemo[static_cast<std::size_t>(b)]);
 }
 
+void Levelmap::swapSlot(int slot, LevelSlot& held) {
+  std::swap(header(slot), held.header);
+  std::swap(grids_[index(kGameLayer, slot)], held.grids[kGameLayer]);
+  std::swap(grids_[index(kBackgroundLayer, slot)], held.grids[kBackgroundLayer]);
+  std::swap(bdcffMemo[static_cast<std::size_t>(slot)], held.memo);
+}
+
 void Levelmap::clearLayer(int layer, int slot) {
   LevelHeader& h = header(slot);
   const int w = h.width(), hh = h.height();

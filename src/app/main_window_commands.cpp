@@ -104,8 +104,7 @@ void MainWindow::createActions() {
   // View
   add({"zoomIn", "Zoom &In", {key("Ctrl+D"), key("Ctrl++"), key("Ctrl+=")}},
       [this] { editingArea_->scrollBox()->zoomIn(); });
-  add({"zoomOut", "Zoom &Out", {key("Ctrl+-")}},
-      [this] { editingArea_->scrollBox()->zoomOut(); });
+  add({"zoomOut", "Zoom &Out", {key("Ctrl+-")}}, [this] { editingArea_->scrollBox()->zoomOut(); });
   add({"fullScreenEdit", "&Full screen Edit", {key("Ctrl+F")}, "Full Screen Edit", true},
       [this] { toggleFullScreen(); });
   add({"objectsPanel", "&Objects", {key("Ctrl+1")}, nullptr, true},

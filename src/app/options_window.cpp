@@ -154,7 +154,8 @@ QWidget* OptionsWindow::makeEditorPage() {
   form->addRow("Undo steps per level", undoSteps_);
   oneShotTools_ = new QCheckBox("Tools switch off after one use", page);
   oneShotTools_->setObjectName("oneShotTools");
-  oneShotTools_->setToolTip("Selection, rectangle, line, chaos and fill go back to the pen after each use");
+  oneShotTools_->setToolTip(
+      "Selection, rectangle, line, chaos and fill go back to the pen after each use");
   connect(oneShotTools_, &QCheckBox::toggled, this, &OptionsWindow::oneShotToolsChanged);
   form->addRow(oneShotTools_);
   return page;

@@ -72,8 +72,8 @@ void ToolContext::fillArea(std::string_view stepName, const CellArea& area, Fill
 void ToolContext::readOut(CellPos cell, ViewUpdate& u, const CellArea* dragged) {
   statusCoordinates_ = coordinatesText(cell);
   if (dragged) {
-    statusCoordinates_ += "  (" + std::to_string(dragged->width()) + " x " +
-                          std::to_string(dragged->height()) + ")";
+    statusCoordinates_ +=
+        "  (" + std::to_string(dragged->width()) + " x " + std::to_string(dragged->height()) + ")";
   }
   statusObject_ = objectText(session_, cell);
   u.status = true;

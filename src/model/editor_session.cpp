@@ -67,7 +67,8 @@ bool EditorSession::deleteLevel() {
   const int slot = map.currentLevel;
   history_.shiftOut(map, slot, *held);
   held->history.redo.clear();
-  history_.push(slot, UndoStep("Delete Level", UndoStep::Kind::Remove, slot, slot, std::move(held)));
+  history_.push(slot,
+                UndoStep("Delete Level", UndoStep::Kind::Remove, slot, slot, std::move(held)));
   map.modified = true;
   updateLevelList();
   showLevel(slot);
@@ -91,7 +92,8 @@ bool EditorSession::insertLevel() {
   held->level.header.setHasBackgroundLayer(0);
   history_.shiftIn(map, slot, *held);
   map.clearLayer(kGameLayer, slot);
-  history_.push(slot, UndoStep("Insert Level", UndoStep::Kind::Insert, slot, slot, std::move(held)));
+  history_.push(slot,
+                UndoStep("Insert Level", UndoStep::Kind::Insert, slot, slot, std::move(held)));
   map.modified = true;
   updateLevelList();
   showLevel(slot);
@@ -123,7 +125,8 @@ void EditorSession::beginStep(std::string_view name, int slot) {
   if (slot == 0) slot = map.currentLevel;
   if (open_ && (open_->slot != slot || !open_->key.empty())) endStep();
   if (open_) return;
-  open_ = std::make_unique<OpenStep>(OpenStep{std::string(name), {}, slot, LevelState::of(map, slot)});
+  open_ =
+      std::make_unique<OpenStep>(OpenStep{std::string(name), {}, slot, LevelState::of(map, slot)});
 }
 
 void EditorSession::continueStep(std::string_view name, std::string_view key) {
@@ -150,6 +153,11 @@ void EditorSession::recordStepFrom(const LevelState& before, std::string_view na
   notify(kUndoState);
 }
 
+bool EditorSession::openStepChanged() const {
+  return open_ && open_->slot == map.currentLevel &&
+         !LevelChange::between(open_->before, map, open_->slot).empty();
+}
+
 bool EditorSession::canUndo() const {
   return !undoName().empty();
 }
@@ -160,19 +168,13 @@ bool EditorSession::canRedo() const {
 
 std::string EditorSession::undoName() const {
   // A step still open counts once it has changed something.
-  if (open_ && open_->slot == map.currentLevel &&
-      !LevelChange::between(open_->before, map, open_->slot).empty()) {
-    return open_->name;
-  }
+  if (openStepChanged()) return open_->name;
   const auto& steps = history_.of(map.currentLevel).undo;
   return steps.empty() ? std::string() : steps.back().name;
 }
 
 std::string EditorSession::redoName() const {
-  if (open_ && open_->slot == map.currentLevel &&
-      !LevelChange::between(open_->before, map, open_->slot).empty()) {
-    return {};  // the open step is about to forget them
-  }
+  if (openStepChanged()) return {};  // the open step is about to forget them
   const auto& steps = history_.of(map.currentLevel).redo;
   return steps.empty() ? std::string() : steps.back().name;
 }

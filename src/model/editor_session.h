@@ -116,6 +116,8 @@ class EditorSession {
   void showLevel(int slot);
   // After undo or redo: the level the step belongs to, shown as it is now.
   void showStepDone(int slot);
+  // The step being made is on the level shown and has changed something.
+  bool openStepChanged() const;
 
   // The step being made: its level as it was when it began.
   struct OpenStep {

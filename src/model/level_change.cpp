@@ -4,7 +4,8 @@
 
 namespace pyrovel {
 
-void ArrayChanges::store(const std::vector<std::int32_t>& was, const std::vector<std::int32_t>& now) {
+void ArrayChanges::store(const std::vector<std::int32_t>& was,
+                         const std::vector<std::int32_t>& now) {
   count_ = was.size();
   const auto fitsByte = [](std::int32_t v) { return v >= 0 && v <= 0xff; };
   const bool narrow = std::all_of(was.begin(), was.end(), fitsByte) &&

@@ -34,7 +34,8 @@ class ArrayChanges {
         now.push_back(static_cast<std::int32_t>(after[i]));
         ++i;
       }
-      c.runs_.push_back(Run{static_cast<std::uint16_t>(start), static_cast<std::uint16_t>(i - start)});
+      c.runs_.push_back(
+          Run{static_cast<std::uint16_t>(start), static_cast<std::uint16_t>(i - start)});
     }
     c.store(was, now);
     return c;

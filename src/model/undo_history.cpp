@@ -78,56 +78,40 @@ void UndoHistory::clear() {
 }
 
 std::optional<int> UndoHistory::undo(Levelmap& map, int slot) {
-  LevelHistory& h = levels_[index(slot)];
-  if (h.undo.empty()) return std::nullopt;
-  UndoStep step = std::move(h.undo.back());
-  h.undo.pop_back();
-  int home = slot;
-  switch (step.kind) {
-    case UndoStep::Kind::Change:
-      step.change.apply(map, slot, false);
-      break;
-    case UndoStep::Kind::Remove:
-      shiftIn(map, step.slot, *step.held);
-      home = step.slot;
-      break;
-    case UndoStep::Kind::Insert:
-      shiftOut(map, step.slot, *step.held);
-      home = step.slot;
-      break;
-    case UndoStep::Kind::Move:
-      rotate(map, step.target, step.slot);
-      home = step.slot;
-      break;
-  }
-  levels_[index(home)].redo.push_back(std::move(step));
-  return home;
+  return takeStep(map, slot, false);
 }
 
 std::optional<int> UndoHistory::redo(Levelmap& map, int slot) {
-  LevelHistory& h = levels_[index(slot)];
-  if (h.redo.empty()) return std::nullopt;
-  UndoStep step = std::move(h.redo.back());
-  h.redo.pop_back();
+  return takeStep(map, slot, true);
+}
+
+std::optional<int> UndoHistory::takeStep(Levelmap& map, int slot, bool forward) {
+  std::deque<UndoStep>& from = forward ? levels_[index(slot)].redo : levels_[index(slot)].undo;
+  if (from.empty()) return std::nullopt;
+  UndoStep step = std::move(from.back());
+  from.pop_back();
   int home = slot;
   switch (step.kind) {
     case UndoStep::Kind::Change:
-      step.change.apply(map, slot, true);
+      step.change.apply(map, slot, forward);
       break;
     case UndoStep::Kind::Remove:
-      shiftOut(map, step.slot, *step.held);
-      home = step.slot;
-      break;
     case UndoStep::Kind::Insert:
-      shiftIn(map, step.slot, *step.held);
+      // Undoing a removal puts the level back in, as redoing an insertion does.
+      if ((step.kind == UndoStep::Kind::Remove) != forward) {
+        shiftIn(map, step.slot, *step.held);
+      } else {
+        shiftOut(map, step.slot, *step.held);
+      }
       home = step.slot;
       break;
     case UndoStep::Kind::Move:
-      rotate(map, step.slot, step.target);
-      home = step.target;
+      rotate(map, forward ? step.slot : step.target, forward ? step.target : step.slot);
+      home = forward ? step.target : step.slot;
       break;
   }
-  levels_[index(home)].undo.push_back(std::move(step));
+  LevelHistory& to = levels_[index(home)];
+  (forward ? to.undo : to.redo).push_back(std::move(step));
   return home;
 }
 

@@ -86,6 +86,8 @@ class UndoHistory {
 
  private:
   static std::size_t index(int slot) { return static_cast<std::size_t>(slot); }
+  // Undo (back) or redo (forward) of the next step of `slot`.
+  std::optional<int> takeStep(Levelmap& map, int slot, bool forward);
   void swapLevels(Levelmap& map, int a, int b);
   void swapLevel(Levelmap& map, int slot, StoredLevel& held);
   void trim(int slot);

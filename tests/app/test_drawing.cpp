@@ -370,7 +370,8 @@ class DrawingTest : public QObject {
     const QPoint middle(13 * cs + cs / 2, 7 * cs + cs / 2);
     QVERIFY(onScreen(view).pixel(middle) != untouched.pixel(middle));
     drag.release(15, 8);
-    for (const QPoint c : {QPoint(11, 6), QPoint(12, 7), QPoint(13, 7), QPoint(14, 8), QPoint(15, 8)})
+    for (const QPoint c :
+         {QPoint(11, 6), QPoint(12, 7), QPoint(13, 7), QPoint(14, 8), QPoint(15, 8)})
       QCOMPARE(s.map.at(c.x(), c.y()), obj::Rock);
     QCOMPARE(w->action("undo")->text(), QString("&Undo Line"));
     QVERIFY(onScreen(view) == repainted(view));

@@ -301,7 +301,7 @@ TEST_F(DrawingTools, FloodFillStaysInsideItsAreaAndTheLevel) {
   // A wall ring from (3,3) to (8,7) and a diagonal gap that does not leak.
   for (int x = 3; x <= 8; ++x) s.map.at(x, 3) = s.map.at(x, 7) = obj::SolidWall;
   for (int y = 3; y <= 7; ++y) s.map.at(3, y) = s.map.at(8, y) = obj::SolidWall;
-  s.map.at(8, 7) = obj::Dirt;  // touches the inside only at a corner
+  s.map.at(8, 7) = obj::Dirt;   // touches the inside only at a corner
   s.map.at(25, 5) = obj::Dirt;  // beyond the level's width
   s.drawingObject = obj::Diamond;
   tools.toggle(FillTool::kId);

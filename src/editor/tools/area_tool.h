@@ -26,15 +26,16 @@ class AreaTool : public DrawingTool {
   }
 
   void move(ToolContext& context, CellPos cell, unsigned, ViewUpdate& u) override {
-    if (context.propertiesDragActive) return;
+    // While the Properties window is dragged the status bar stays as it is.
+    const bool readOut = !context.propertiesDragActive;
     RubberBand& band = context.band();
     if (!band.active()) {
-      context.readOut(cell, u);
+      if (readOut) context.readOut(cell, u);
       return;
     }
     band.follow(cell);
     const CellArea area = band.area();
-    context.readOut(cell, u, &area);
+    if (readOut) context.readOut(cell, u, &area);
     u.overlay = true;
   }
 

@@ -8,18 +8,18 @@
 
 namespace pyrovel::app {
 
+QString hintWithShortcut(const QString& hint, const QAction& action) {
+  const QList<QKeySequence> keys = action.shortcuts();
+  if (keys.isEmpty()) return hint;
+  return hint + " (" + keys.first().toString(QKeySequence::NativeText) + ")";
+}
+
 QAction* ActionRegistry::add(const ActionSpec& spec, std::function<void()> handler) {
   auto* a = new QAction(spec.text, &owner_);
   a->setObjectName(spec.name);
   if (!spec.shortcuts.isEmpty()) a->setShortcuts(spec.shortcuts);
   // A tool-bar hint names the key that does the same.
-  if (spec.toolTip) {
-    QString hint = spec.toolTip;
-    if (!spec.shortcuts.isEmpty()) {
-      hint += " (" + spec.shortcuts.first().toString(QKeySequence::NativeText) + ")";
-    }
-    a->setToolTip(hint);
-  }
+  if (spec.toolTip) a->setToolTip(hintWithShortcut(spec.toolTip, *a));
   a->setCheckable(spec.checkable);
   if (handler) {
     QObject::connect(a, &QAction::triggered, &owner_,

@@ -33,6 +33,9 @@ struct ToolBarButton {
   Glyph glyph;
 };
 
+// A tool-bar hint that names the action's first key: "Undo Line (Ctrl+Z)".
+QString hintWithShortcut(const QString& hint, const QAction& action);
+
 class ActionRegistry {
  public:
   explicit ActionRegistry(QWidget& owner) : owner_(owner) {}

@@ -99,6 +99,17 @@ OptionsWindow* ExternalPlayerRunner::makeOptionsWindow() {
   connect(options, &OptionsWindow::onefellowChanged, this,
           [&session](bool on) { session.allowOnlyOneLittleFellow = on; });
   options->onefellow()->setChecked(session.allowOnlyOneLittleFellow);
+  // The editing options take effect at once and are kept in Edit.ini.
+  options->undoSteps()->setValue(config_.undoSteps);
+  options->oneShotTools()->setChecked(config_.oneShotTools);
+  connect(options, &OptionsWindow::undoStepsChanged, this, [this](int steps) {
+    config_.undoSteps = steps;
+    window_.applyEditingSettings();
+  });
+  connect(options, &OptionsWindow::oneShotToolsChanged, this, [this](bool oneShot) {
+    config_.oneShotTools = oneShot;
+    window_.applyEditingSettings();
+  });
   options->showFolders(config_);
   options->setSpriteSets(window_.settings().spriteSets());
   return options;

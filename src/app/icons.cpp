@@ -317,6 +317,24 @@ void paint(Glyph g, QPainter& p) {
       diamond(p, QPointF(9, 16), 3.5, kGreen);
       rock(p, QPointF(16, 16), 3);
       break;
+    case Glyph::Fill: {
+      // A tipped bucket pouring onto a spreading pool.
+      QPolygonF bucket{{5, 9}, {13, 3}, {19, 11}, {11, 17}};
+      p.setPen(pen(kInk, 1.4));
+      p.setBrush(kPaper);
+      p.drawPolygon(bucket);
+      p.setPen(Qt::NoPen);
+      p.setBrush(kBlue);
+      QPainterPath pour;
+      pour.moveTo(18, 10);
+      pour.cubicTo(21, 12, 21, 15, 20, 17);
+      pour.lineTo(18, 17);
+      pour.cubicTo(19, 15, 19, 13, 17, 11.5);
+      pour.closeSubpath();
+      p.drawPath(pour);
+      p.drawEllipse(QPointF(17, 20.5), 5, 1.8);
+      break;
+    }
     case Glyph::TestLevel:
     case Glyph::TestTarget: {
       p.setPen(Qt::NoPen);
@@ -364,6 +382,7 @@ constexpr ToolGlyph kToolGlyphs[] = {
     {"spray", Glyph::Spray},
     {"line", Glyph::Line},
     {"chaos", Glyph::Chaos},
+    {"fill", Glyph::Fill},
 };
 
 }  // namespace

@@ -35,6 +35,7 @@ enum class Glyph {
   Spray,
   Line,
   Chaos,
+  Fill,
   TestLevel,
   TestTarget,
   ProgramIcon,

@@ -164,6 +164,12 @@ void MainWindow::setUpEditor() {
   action("pyrovelMode")->setChecked(true);
   // The Options window, built on first use, shows the settings read here.
   players_->setTestTarget(settings_.config().testTarget);
+  applyEditingSettings();
+}
+
+void MainWindow::applyEditingSettings() {
+  session_.setUndoLimit(settings_.config().undoSteps);
+  drawingTools_.context().oneShotTools = settings_.config().oneShotTools;
 }
 
 void MainWindow::openCommandLineFile() {

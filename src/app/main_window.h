@@ -119,6 +119,8 @@ class MainWindow : public QMainWindow {
   // its text and the editor goes on. False when it failed.
   bool guarded(const std::function<void()>& action);
   void chooseDrawingObject(int object, int libraryImage = -1);
+  // The undo steps per level and one-shot tools of the settings, in force.
+  void applyEditingSettings();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -174,6 +176,7 @@ class MainWindow : public QMainWindow {
   void refresh(unsigned what);
   // The caption: the levelmap's name, marked while it has unsaved changes.
   void showFileState();
+  void showUndoState();
   void showDrawingObject();
 
   struct FrameState {

@@ -26,6 +26,7 @@
 #include "app/level_list.h"
 #include "app/level_previews.h"
 #include "app/level_view.h"
+#include "app/level_view_controller.h"
 #include "app/levelmap_panels.h"
 #include "app/main_window.h"
 #include "app/objects_help_window.h"
@@ -52,6 +53,7 @@ void MainWindow::refresh(unsigned what) {
   followRecovery();
   if (what & kLevelList) docked_.levelList->fill(map);
   if (what & kLevelShown) {
+    viewController_->applyUpdate(drawingTools_.levelShown(map.currentLevel));
     editingArea_->scrollBox()->followLevel();
     {
       // The file name is a path (UTF-8); title and author are record texts.
@@ -84,12 +86,7 @@ void MainWindow::refresh(unsigned what) {
                                                 : "gameLayer")
         ->setChecked(true);
   }
-  if (what & kUndoState) {
-    const bool undo = session_.canUndo(), redo = session_.canRedo();
-    action("undo")->setEnabled(undo);
-    action("redo")->setEnabled(redo);
-    menus_.levelView->findChild<QAction*>("popupUndo")->setEnabled(undo);
-  }
+  if (what & kUndoState) showUndoState();
   if (what & kHistory) {
     for (int i = 0; i < 4; ++i) {
       const QString entry = QString::fromStdString(session_.history[static_cast<std::size_t>(i)]);
@@ -115,6 +112,22 @@ void MainWindow::refresh(unsigned what) {
   if (what & (kProperties | kLevelShown | kCellsChanged)) {
     levelProperties_.showYam();
     docked_.properties->readAll();
+  }
+}
+
+void MainWindow::showUndoState() {
+  // The items say what they would take back: "Undo Rectangle".
+  const auto name = [](const char* verb, const std::string& step) {
+    return step.empty() ? QString(verb) : QString(verb) + " " + QString::fromStdString(step);
+  };
+  const std::string undoStep = session_.undoName(), redoStep = session_.redoName();
+  QAction* popup = menus_.levelView->findChild<QAction*>("popupUndo");
+  for (QAction* a : {action("undo"), action("redo"), popup}) {
+    const bool undo = a != action("redo");
+    const QString text = name(undo ? "Undo" : "Redo", undo ? undoStep : redoStep);
+    a->setEnabled(!(undo ? undoStep : redoStep).empty());
+    a->setText(a == popup ? text : "&" + text);
+    if (a != popup) a->setToolTip(hintWithShortcut(text, *a));
   }
 }
 

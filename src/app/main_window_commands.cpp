@@ -97,13 +97,14 @@ void MainWindow::createActions() {
       [this] { viewController_->applyUpdate(drawingTools_.copySelection()); });
   add({"paste", "&Paste", {key("Ctrl+V")}, "Paste"},
       [this] { viewController_->applyUpdate(drawingTools_.paste()); });
+  add({"selectAll", "Select &All", {key("Ctrl+A")}},
+      [this] { viewController_->applyUpdate(drawingTools_.selectAll()); });
   add({"search", "Search"}, [this] { editingArea_->showPanel(panels_.search); });
   add({"replace", "Replace"}, [this] { editingArea_->showPanel(panels_.replace); });
   // View
   add({"zoomIn", "Zoom &In", {key("Ctrl+D"), key("Ctrl++"), key("Ctrl+=")}},
       [this] { editingArea_->scrollBox()->zoomIn(); });
-  add({"zoomOut", "Zoom &Out", {key("Ctrl+A"), key("Ctrl+-")}},
-      [this] { editingArea_->scrollBox()->zoomOut(); });
+  add({"zoomOut", "Zoom &Out", {key("Ctrl+-")}}, [this] { editingArea_->scrollBox()->zoomOut(); });
   add({"fullScreenEdit", "&Full screen Edit", {key("Ctrl+F")}, "Full Screen Edit", true},
       [this] { toggleFullScreen(); });
   add({"objectsPanel", "&Objects", {key("Ctrl+1")}, nullptr, true},

@@ -68,10 +68,10 @@ void MainWindow::createMenus() {
                     "-",
                     "quit"});
   actions_.addMenu(*bar, "imagesMenu", "&Images", {"loadImageLibrary"});
-  actions_.addMenu(
-      *bar, "editMenu", "&Edit",
-      {"undo", "redo", "-", "clearLevel", "deleteLevel", "insertLevel", "moveLevel", "-",
-       "nextLevel", "previousLevel", "-", "cut", "copy", "paste", "-", "search", "replace"});
+  actions_.addMenu(*bar, "editMenu", "&Edit",
+                   {"undo", "redo", "-", "clearLevel", "deleteLevel", "insertLevel", "moveLevel",
+                    "-", "nextLevel", "previousLevel", "-", "cut", "copy", "paste", "selectAll",
+                    "-", "search", "replace"});
   actions_.addMenu(
       *bar, "viewMenu", "&View",
       {"zoomIn", "zoomOut", "fitLevel", "-", "showGrid", "gameLayer", "backgroundLayer",

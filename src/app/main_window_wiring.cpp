@@ -27,6 +27,7 @@
 #include "app/level_preview_window.h"
 #include "app/level_previews.h"
 #include "app/level_view.h"
+#include "app/level_view_controller.h"
 #include "app/levelmap_panels.h"
 #include "app/main_window.h"
 #include "app/objects_help_window.h"
@@ -145,11 +146,17 @@ void MainWindow::connectSignals() {
   connect(panels_.move, &MoveLevelPanel::moveConfirmed, this,
           [this](int level) { guarded([&] { session_.moveLevel(level); }); });
 
-  // View panel and Escape leave full-screen editing.
+  // Escape drops the floating selection (or the area being dragged); with
+  // nothing to drop, it leaves full-screen editing, as the View panel does.
   connect(panels_.view->leaveButton(), &QPushButton::clicked, this, [this] { toggleFullScreen(); });
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, [this] {
-    if (state_.fullScreen) toggleFullScreen();
+    const ViewUpdate dropped = drawingTools_.dropSelection();
+    if (dropped.any()) {
+      viewController_->applyUpdate(dropped);
+    } else if (state_.fullScreen) {
+      toggleFullScreen();
+    }
   });
 
   // Development panel.

@@ -8,6 +8,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "model/undo_history.h"
+
 namespace pyrovel::app {
 
 OptionsWindow::OptionsWindow(QWidget* owner) : ToolWindow(owner, "optionsWindow", "  Options") {
@@ -143,6 +145,19 @@ QWidget* OptionsWindow::makeEditorPage() {
   oneLittleFellow_->setChecked(true);
   connect(oneLittleFellow_, &QCheckBox::toggled, this, &OptionsWindow::onefellowChanged);
   form->addRow(oneLittleFellow_);
+  undoSteps_ = new QSpinBox(page);
+  undoSteps_->setObjectName("undoSteps");
+  undoSteps_->setRange(UndoHistory::kMinSteps, 10000);
+  undoSteps_->setValue(UndoHistory::kDefaultSteps);
+  undoSteps_->setToolTip("How many edits of each level Undo can take back");
+  connect(undoSteps_, &QSpinBox::valueChanged, this, &OptionsWindow::undoStepsChanged);
+  form->addRow("Undo steps per level", undoSteps_);
+  oneShotTools_ = new QCheckBox("Tools switch off after one use", page);
+  oneShotTools_->setObjectName("oneShotTools");
+  oneShotTools_->setToolTip(
+      "Selection, rectangle, line, chaos and fill go back to the pen after each use");
+  connect(oneShotTools_, &QCheckBox::toggled, this, &OptionsWindow::oneShotToolsChanged);
+  form->addRow(oneShotTools_);
   return page;
 }
 

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <vector>
 
@@ -34,11 +35,15 @@ class OptionsWindow : public ToolWindow {
 
   QTabWidget* pages() const { return pages_; }
   QCheckBox* onefellow() const { return oneLittleFellow_; }
+  QSpinBox* undoSteps() const { return undoSteps_; }
+  QCheckBox* oneShotTools() const { return oneShotTools_; }
 
  signals:
   void accepted();                        // "OK"
   void findRequested(TestTarget target);  // one of the "..." buttons
   void onefellowChanged(bool allowOnlyOne);
+  void undoStepsChanged(int steps);
+  void oneShotToolsChanged(bool oneShot);
 
  private:
   QWidget* makeFileLocations();
@@ -61,6 +66,8 @@ class OptionsWindow : public ToolWindow {
   QComboBox* defaultSpriteSet_ = nullptr;
   QCheckBox* checkObjectsOnExport_ = nullptr;
   QCheckBox* oneLittleFellow_ = nullptr;
+  QSpinBox* undoSteps_ = nullptr;
+  QCheckBox* oneShotTools_ = nullptr;
 };
 
 }  // namespace pyrovel::app

@@ -65,6 +65,37 @@ void selectionFrame(QPainter& p, const QRect& r) {
   p.drawRect(r.adjusted(1, 1, -2, -2));
 }
 
+// The cells a line will cover, in view pixels.
+QRegion previewRegion(const ToolController& tools, int cellSize, const QRect& viewRect) {
+  QRegion region;
+  if (cellSize <= 0) return region;
+  for (const CellPos& c : tools.previewCells()) {
+    region += QRect(c.x * cellSize, c.y * cellSize, cellSize, cellSize) & viewRect;
+  }
+  return region;
+}
+
+// The drawing object, faded, where the tool will draw it, each cell framed
+// so that even Empty Space shows.
+void paintPreview(QPainter& p, const ToolController& tools, const SpriteStrip& strip, int cellSize,
+                  const QRect& area) {
+  const std::vector<CellPos> cells = tools.previewCells();
+  if (cells.empty() || cellSize <= 0) return;
+  const QPixmap sprite = spritePixmap(strip, tools.context().session().drawingObject, cellSize);
+  p.save();
+  for (const CellPos& c : cells) {
+    const QRect r(c.x * cellSize, c.y * cellSize, cellSize, cellSize);
+    if (!r.intersects(area)) continue;
+    p.setOpacity(0.65);
+    p.drawPixmap(r.topLeft(), sprite);
+    p.setOpacity(1);
+    p.setPen(QPen(kBandDash, 0));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+  }
+  p.restore();
+}
+
 }  // namespace
 
 PixelBuffer drawClipboardArea(const SelectionClipboard& clipboard, const SpriteStrip& strip,
@@ -93,6 +124,7 @@ QRegion toolOverlayRegion(const ToolController& tools, int cellSize, const QRect
   QRegion region;
   if (const auto frame = bandFrame(tools, viewRect)) region += edges(*frame);
   if (const auto sel = selectionRect(tools, cellSize)) region += *sel;
+  region += previewRegion(tools, cellSize, viewRect);
   return region;
 }
 
@@ -107,6 +139,7 @@ void paintToolOverlay(QPainter& p, const ToolController& tools, const SpriteStri
       selectionFrame(p, *sel);
     }
   }
+  paintPreview(p, tools, strip, cellSize, area);
   if (const auto frame = bandFrame(tools, viewRect)) dashedFrame(p, *frame, kBandDash);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // What the drawing tools show over the level view: the rubber band while it
-// is dragged, and the floating selection (the clipboard's cells at the
+// is dragged, the cells a line will draw, and the floating selection (the clipboard's cells at the
 // current zoom, with an outline). Painted on top of the level, so moving
 // either leaves nothing behind once the area under it is painted again.
 #include <QPainter>
@@ -12,8 +12,8 @@
 
 namespace pyrovel::app {
 
-// The view pixels the overlay covers now: the band's frame and the
-// selection's rectangle. A change repaints these and the ones of before.
+// The view pixels the overlay covers now: the band's frame, the previewed
+// cells and the selection's rectangle. A change repaints these and the ones of before.
 QRegion toolOverlayRegion(const ToolController& tools, int cellSize, const QRect& viewRect);
 
 // Paints the overlay's part inside `area` (view pixels).

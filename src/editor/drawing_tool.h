@@ -6,6 +6,7 @@
 // area) are in the ToolContext they are given.
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "editor/view_events.h"
 
@@ -39,6 +40,10 @@ class DrawingTool {
   virtual OptionBar optionBar() const { return OptionBar::None; }
   // The line that tells how to use it; empty where its option bar shows instead.
   virtual std::string usageHint(const ToolContext& /*context*/) const { return {}; }
+  // What the window draws over the level while the tool is dragged: the
+  // rubber band's frame, and the cells the release will draw.
+  virtual bool showsFrame() const { return true; }
+  virtual std::vector<CellPos> preview(const ToolContext& /*context*/) const { return {}; }
 
   // The pointer on the level view, at `cell` (which may lie outside the level).
   virtual void press(ToolContext& context, CellPos cell, MouseButton button, int cellSize,

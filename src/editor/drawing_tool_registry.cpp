@@ -1,6 +1,7 @@
 #include "editor/drawing_tool_registry.h"
 
 #include "editor/tools/chaos_tool.h"
+#include "editor/tools/fill_tool.h"
 #include "editor/tools/line_tool.h"
 #include "editor/tools/pen_tool.h"
 #include "editor/tools/rectangle_tool.h"
@@ -21,6 +22,7 @@ std::vector<std::unique_ptr<DrawingTool>> drawingToolRegistry() {
   tools.push_back(std::make_unique<SprayTool>());
   tools.push_back(std::make_unique<LineTool>());
   tools.push_back(std::make_unique<ChaosTool>());
+  tools.push_back(std::make_unique<FillTool>());
   return tools;
 }
 

@@ -17,11 +17,19 @@ std::string_view LevelProperties::tabCaption(Tab tab) {
 LevelProperties::LevelProperties(EditorSession& session) : session_(session) {}
 
 template <typename Edit>
-void LevelProperties::editRecord(Edit edit) {
+void LevelProperties::editRecord(Edit edit, std::string_view typingKey) {
+  // Typing in one field is one step, however many keys it took.
+  if (typingKey.empty()) {
+    session_.beginStep(kStepName);
+  } else {
+    session_.continueStep(kStepName, typingKey);
+  }
   LevelHeader& h = header();
   const auto before = h.bytes;
   edit(h);
+  if (typingKey.empty()) session_.endStep();
   if (h.bytes != before) session_.markModified();
+  session_.notify(kUndoState);
 }
 
 // --- the Size tab --------------------------------------------------------------------
@@ -128,7 +136,8 @@ std::string LevelProperties::scoreText(int row) const {
 
 void LevelProperties::setScoreText(int column, int row, std::string_view text) {
   if (column != 1 || !scoreRow(row)) return;
-  editRecord([&](LevelHeader& h) { setScoreValue(h, row, parseScoreText(text)); });
+  editRecord([&](LevelHeader& h) { setScoreValue(h, row, parseScoreText(text)); },
+             "score " + std::to_string(row));
 }
 
 // --- the yam and well boxes -----------------------------------------------------------------
@@ -198,8 +207,10 @@ void LevelProperties::setBdcffMemo(std::string_view text) {
   }
   auto& memo = session_.map.bdcffMemo[static_cast<std::size_t>(session_.map.currentLevel)];
   if (memo != lines) {
+    session_.continueStep(kStepName, "BDCFF lines");
     memo = std::move(lines);
     session_.markModified();
+    session_.notify(kUndoState);
   }
 }
 

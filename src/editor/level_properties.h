@@ -96,9 +96,12 @@ class LevelProperties {
  private:
   LevelHeader& header() { return session_.map.current(); }
   const LevelHeader& header() const { return session_.map.current(); }
-  // Runs an edit of the record and marks the levelmap changed when it did change.
+  static constexpr std::string_view kStepName = "Properties";
+  // Runs an edit of the record as an undo step and marks the levelmap
+  // changed when it did change; edits with the same `typingKey` in a row
+  // are one step.
   template <typename Edit>
-  void editRecord(Edit edit);
+  void editRecord(Edit edit, std::string_view typingKey = {});
   // Cell (c, r) of a box press, or nothing for a press outside or not left.
   static std::optional<CellPos> boxCell(MouseButton button, int x, int y);
 

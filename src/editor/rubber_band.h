@@ -1,26 +1,23 @@
 #pragma once
-// The rectangle dragged on the level view by the selection, rectangle and
-// chaos tools. Its frame runs one pixel outside the cells it covers: from
-// the pressed cell up to, not including, the cell under the pointer.
+// The rectangle dragged on the level view by the selection, rectangle,
+// chaos and line tools: from the pressed cell to the cell under the
+// pointer, both included, in whichever direction it is dragged. Its frame
+// runs one pixel outside the cells it covers.
+#include <algorithm>
+
 #include "editor/cell_geometry.h"
 
 namespace pyrovel {
 
 class RubberBand {
  public:
-  // Both corners start at the pressed cell (cellSize > 0).
   void start(CellPos cell, int cellSize) {
-    cellSize_ = cellSize;
-    frame_ = ViewRect{cell.x * cellSize - 1, cell.y * cellSize - 1, cell.x * cellSize + 1,
-                      cell.y * cellSize + 1};
+    cellSize_ = std::max(cellSize, 1);
+    anchor_ = pointer_ = cell;
     active_ = true;
   }
-  // The bottom-right corner follows the top-left pixel of the pointer's cell.
-  void follow(CellPos pointer) {
-    frame_.right = pointer.x * cellSize_ + 1;
-    frame_.bottom = pointer.y * cellSize_ + 1;
-  }
-  // Ends the drag; the cells inside the frame (empty for a drag up or left).
+  void follow(CellPos pointer) { pointer_ = pointer; }
+  // Ends the drag; the cells it covered.
   CellArea finish() {
     active_ = false;
     return area();
@@ -28,17 +25,23 @@ class RubberBand {
   void cancel() { active_ = false; }
 
   bool active() const { return active_; }
-  // The frame to draw while active, right and bottom exclusive.
-  const ViewRect& frame() const { return frame_; }
+  CellPos anchor() const { return anchor_; }
+  CellPos pointer() const { return pointer_; }
   CellArea area() const {
-    return CellArea{floorDiv(frame_.left, cellSize_) + 1, floorDiv(frame_.top, cellSize_) + 1,
-                    floorDiv(frame_.right, cellSize_) - 1, floorDiv(frame_.bottom, cellSize_) - 1};
+    return CellArea{std::min(anchor_.x, pointer_.x), std::min(anchor_.y, pointer_.y),
+                    std::max(anchor_.x, pointer_.x), std::max(anchor_.y, pointer_.y)};
+  }
+  // The frame to draw while active, right and bottom exclusive.
+  ViewRect frame() const {
+    const CellArea a = area();
+    return ViewRect{a.c1 * cellSize_ - 1, a.r1 * cellSize_ - 1, (a.c2 + 1) * cellSize_ + 1,
+                    (a.r2 + 1) * cellSize_ + 1};
   }
 
  private:
   bool active_ = false;
   int cellSize_ = 1;
-  ViewRect frame_;
+  CellPos anchor_, pointer_;
 };
 
 }  // namespace pyrovel

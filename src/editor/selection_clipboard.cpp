@@ -53,18 +53,16 @@ bool SelectionClipboard::dragTo(int px, int py, int cellSize) {
 bool SelectionClipboard::paste() {
   Levelmap& map = session_.map;
   const CellArea target = coveredArea().intersected(levelArea(map.current()));
-  // Every paste that writes gets its undo entry, a single column included.
-  if (!target.empty()) session_.recordStrokeUndo();
-  session_.endStroke();
+  if (target.empty()) return false;
+  session_.beginStep("Paste");
   for (int x = target.c1; x <= target.c2; ++x) {
     for (int y = target.r1; y <= target.r2; ++y) {
       map.at(x, y) = cell(x - position_.x, y - position_.y);
     }
   }
-  if (!target.empty()) map.modified = true;
-  position_.x += 1;
-  position_.y -= 1;
-  return !target.empty();
+  session_.endStep();
+  map.modified = true;
+  return true;
 }
 
 bool SelectionClipboard::copySelection() {
@@ -75,12 +73,12 @@ bool SelectionClipboard::copySelection() {
 
 bool SelectionClipboard::cutSelection() {
   if (!copySelection() || width_ == 0) return false;
-  session_.recordStrokeUndo();
-  session_.endStroke();
+  session_.beginStep("Cut");
   Levelmap& map = session_.map;
   for (int i = 0; i < width_; ++i) {
     for (int j = 0; j < height_; ++j) map.at(position_.x + i, position_.y + j) = obj::EmptySpace;
   }
+  session_.endStep();
   map.modified = true;
   return true;
 }

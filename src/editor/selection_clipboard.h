@@ -47,9 +47,11 @@ class SelectionClipboard {
 
   // --- the Edit actions -----------------------------------------------------
   // Writes the clipboard at the floating selection's cell (only inside the
-  // level), with one undo entry, then moves the selection one cell right and
-  // one up so that repeated pastes climb a staircase. True when cells changed.
+  // level) as one undo step; the selection stays where it was put. True
+  // when cells were written.
   bool paste();
+  // Select All: the whole level, copied and floating over itself.
+  void selectAll() { completeSelection(levelArea(session_.map.current())); }
   // Copy the cells under the visible floating selection into the clipboard;
   // Cut also empties them (one undo entry). Without a selection, nothing.
   bool copySelection();

@@ -122,11 +122,11 @@ LevelImportResult importLevel(EditorSession& session, int filterIndex,
   Levelmap& map = session.map;
   const int startSlot = map.currentLevel;
   const std::size_t memoBefore = session.messages.size();
-  std::unique_ptr<LevelGrid> lastBefore;  // the undo step of the level shown at the end
+  std::unique_ptr<LevelState> lastBefore;  // the undo step of the level shown at the end
   auto finish = [&] {
     // The last level that received a file is shown.
     session.selectLevel(result.filledSlots.empty() ? startSlot : result.filledSlots.back());
-    if (lastBefore) session.recordUndoOf(*lastBefore);
+    if (lastBefore) session.recordStepFrom(*lastBefore, "Import");
     map.modified = true;
     session.updateLevelList();
     unsigned what = kLevelList | kLevelShown | kProperties | kReaderInfo;
@@ -159,7 +159,7 @@ LevelImportResult importLevel(EditorSession& session, int filterIndex,
       LevelImport level(session, *slot);
       if (readOne(paths[i])) {
         level.keep();
-        lastBefore = level.takeCellsBefore();
+        lastBefore = level.takeLevelBefore();
         result.filledSlots.push_back(*slot);
         candidate = *slot + 1;
       } else {

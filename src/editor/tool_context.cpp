@@ -12,7 +12,7 @@ bool ToolContext::insideLevel(CellPos cell) const {
 void ToolContext::erase(CellPos cell, ViewUpdate& u) {
   session_.map.modified = true;
   if (!insideLevel(cell)) return;
-  session_.recordStrokeUndo();
+  session_.beginStep("Erase");
   session_.map.at(cell.x, cell.y) = obj::EmptySpace;
   u.cells.push_back(cell);
 }
@@ -30,19 +30,35 @@ void ToolContext::placeObject(CellPos cell, ViewUpdate& u) {
   // The release of a press that opened a question goes to the question box,
   // never to the view: the stroke ends here, or the next one would record
   // no undo entry of its own.
-  if (strokeBroken_) session_.endStroke();
+  if (strokeBroken_) session_.endStep();
   if (map.at(cell.x, cell.y) == object) u.cells.push_back(cell);
   if (placed.movedPlayer && insideLevel(CellPos{placed.oldX, placed.oldY})) {
     u.cells.push_back(CellPos{placed.oldX, placed.oldY});
   }
 }
 
-void ToolContext::fillArea(const CellArea& area, FillStyle style,
+bool ToolContext::playerRulesAt(CellPos cell, ViewUpdate& u) {
+  Levelmap& map = session_.map;
+  const int object = session_.drawingObject;
+  const int there = map.at(cell.x, cell.y);
+  if (object == obj::LittleFellow && session_.allowOnlyOneLittleFellow &&
+      there != obj::LittleFellow) {
+    placeObject(cell, u);
+    return true;
+  }
+  if (object == obj::Fellow2 && there != obj::Fellow2) {
+    map.current().setPlayer2X(cell.x);
+    map.current().setPlayer2Y(cell.y);
+  }
+  return false;
+}
+
+void ToolContext::fillArea(std::string_view stepName, const CellArea& area, FillStyle style,
                            const std::function<int()>& object, ViewUpdate& u) {
   Levelmap& map = session_.map;
   const CellArea inside = area.intersected(levelArea(map.current()));
   if (inside.empty()) return;
-  session_.recordStrokeUndo();
+  session_.beginStep(stepName);
   for (int x = inside.c1; x <= inside.c2; ++x) {
     for (int y = inside.r1; y <= inside.r2; ++y) {
       if (style == FillStyle::Outline && !area.onBorder(x, y)) continue;
@@ -53,8 +69,12 @@ void ToolContext::fillArea(const CellArea& area, FillStyle style,
   map.modified = true;
 }
 
-void ToolContext::readOut(CellPos cell, ViewUpdate& u) {
+void ToolContext::readOut(CellPos cell, ViewUpdate& u, const CellArea* dragged) {
   statusCoordinates_ = coordinatesText(cell);
+  if (dragged) {
+    statusCoordinates_ +=
+        "  (" + std::to_string(dragged->width()) + " x " + std::to_string(dragged->height()) + ")";
+  }
   statusObject_ = objectText(session_, cell);
   u.status = true;
 }

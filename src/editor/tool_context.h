@@ -4,7 +4,9 @@
 // rule, filling an area and the status bar readout of the pointer's cell.
 #include <functional>
 #include <string>
+#include <string_view>
 
+#include "editor/drawing_tool.h"
 #include "editor/random_source.h"
 #include "editor/rubber_band.h"
 #include "editor/selection_clipboard.h"
@@ -32,6 +34,11 @@ class ToolContext {
   // Set by the window while the Properties window is dragged: pointer moves
   // over the level view then neither draw nor update the status bar.
   bool propertiesDragActive = false;
+  // The old way of the area tools: each switches itself off after one use.
+  bool oneShotTools = false;
+  AfterRelease afterUse() const {
+    return oneShotTools ? AfterRelease::SwitchOff : AfterRelease::StayOn;
+  }
 
   // Chosen by where the rectangle or chaos button is pressed: the upper-left
   // half of its 24 x 24 face chooses filled, the rest outline.
@@ -49,14 +56,20 @@ class ToolContext {
   // Puts the drawing object at a cell inside the level; a Little Fellow may
   // ask first whether to move the one there is.
   void placeObject(CellPos cell, ViewUpdate& u);
-  // Writes `object()` into the cells of `area` inside the level, with one
-  // undo entry. An outline writes only the cells on the dragged area's border,
+  // Before a tool puts the drawing object on many cells from `cell`: under
+  // the one-Little-Fellow rule the Little Fellow goes to `cell` only, as the
+  // pen puts it (true: the tool's work is done); Fellow2's position becomes
+  // `cell`.
+  bool playerRulesAt(CellPos cell, ViewUpdate& u);
+  // Writes `object()` into the cells of `area` inside the level, as one
+  // undo step. An outline writes only the cells on the dragged area's border,
   // even where the level cuts the area off.
-  void fillArea(const CellArea& area, FillStyle style, const std::function<int()>& object,
-                ViewUpdate& u);
+  void fillArea(std::string_view stepName, const CellArea& area, FillStyle style,
+                const std::function<int()>& object, ViewUpdate& u);
 
-  // Status bar panel 0 ("Co: x,y") and panel 3 (the object under the pointer).
-  void readOut(CellPos cell, ViewUpdate& u);
+  // Status bar panel 0 ("Co: x,y", and while an area is dragged its size,
+  // "Co: 5,4  (3 x 2)") and panel 3 (the object under the pointer).
+  void readOut(CellPos cell, ViewUpdate& u, const CellArea* dragged = nullptr);
   const std::string& statusCoordinates() const { return statusCoordinates_; }
   const std::string& statusObject() const { return statusObject_; }
 

@@ -37,7 +37,7 @@ ViewUpdate ToolController::release(MouseButton button) {
   ViewUpdate u;
   const AfterRelease after = active_->release(context_, button, u);
   if (after == AfterRelease::SwitchOff) setTool(*tools_.front(), u);  // the default tool
-  context_.session().endStroke();
+  context_.session().endStep();
   return u;
 }
 
@@ -86,6 +86,30 @@ ViewUpdate ToolController::paste() {
   u.redrawLevel = true;
   u.overlay = true;
   return u;
+}
+
+ViewUpdate ToolController::selectAll() {
+  ViewUpdate u;
+  active_->cancel(context_, u);
+  context_.clipboard().selectAll();
+  u.overlay = true;
+  return u;
+}
+
+ViewUpdate ToolController::dropSelection() {
+  ViewUpdate u;
+  active_->cancel(context_, u);
+  if (context_.clipboard().visible()) {
+    context_.clipboard().hide();
+    u.overlay = true;
+  }
+  return u;
+}
+
+ViewUpdate ToolController::levelShown(int slot) {
+  if (slot == shownSlot_) return ViewUpdate{};
+  shownSlot_ = slot;
+  return dropSelection();
 }
 
 ViewUpdate ToolController::copySelection() {

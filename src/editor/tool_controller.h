@@ -63,8 +63,11 @@ class ToolController {
   // The rubber band's frame to draw over the view, while one is dragged.
   std::optional<ViewRect> rubberBand() const {
     const RubberBand& band = context_.band();
-    return band.active() ? std::optional<ViewRect>(band.frame()) : std::nullopt;
+    return band.active() && active_->showsFrame() ? std::optional<ViewRect>(band.frame())
+                                                  : std::nullopt;
   }
+  // The cells the tool being dragged will draw, shown before it does.
+  std::vector<CellPos> previewCells() const { return active_->preview(context_); }
 
   ToolContext& context() { return context_; }
   const ToolContext& context() const { return context_; }
@@ -73,6 +76,14 @@ class ToolController {
   SelectionClipboard& clipboard() { return context_.clipboard(); }
   const SelectionClipboard& clipboard() const { return context_.clipboard(); }
   ViewUpdate paste();
+  // Select All: the whole level floats, ready to copy or cut.
+  ViewUpdate selectAll();
+  // Esc: drops the floating selection, or the area being dragged. Nothing
+  // to drop answers an update that names nothing.
+  ViewUpdate dropSelection();
+  // A level is shown: the floating selection and a drag belong to the
+  // level they were made on and go when another level comes.
+  ViewUpdate levelShown(int slot);
   ViewUpdate copySelection();
   ViewUpdate cutSelection();
   // Press, moves and release on the floating selection (in level-view pixels).
@@ -87,6 +98,7 @@ class ToolController {
   ToolContext context_;
   std::vector<std::unique_ptr<DrawingTool>> tools_;
   DrawingTool* active_ = nullptr;
+  int shownSlot_ = 0;
 };
 
 }  // namespace pyrovel

@@ -32,7 +32,11 @@ void readIntoSession(EditorSession& session, LevelsetReader reader, const Bytes&
     throw LevelError(path, std::nullopt, std::nullopt, "no levels found in this file");
   }
 
-  session.map = std::move(map);
+  if (append) {
+    session.map = std::move(map);  // the levels stay where they were, and so do their histories
+  } else {
+    session.replaceLevelmap(std::move(map));
+  }
   session.readerNote = report.readerNote;
   session.messages.insert(session.messages.end(), report.notes.begin(), report.notes.end());
   session.notify(kReaderInfo | (report.notes.empty() ? 0u : unsigned{kMessages}));

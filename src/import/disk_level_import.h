@@ -15,17 +15,17 @@ bool importIntoShownLevel(EditorSession& session, Import&& import) {
   const auto slot = chooseImportSlot(session, session.map.currentLevel);
   if (!slot) return false;
   bool read = false;
-  std::unique_ptr<LevelGrid> before;
+  std::unique_ptr<LevelState> before;
   {
     LevelImport level(session, *slot);
     read = import();
     if (read) {
       level.keep();
-      before = level.takeCellsBefore();
+      before = level.takeLevelBefore();
     }
   }
   session.selectLevel(*slot);
-  if (before) session.recordUndoOf(*before);
+  if (before) session.recordStepFrom(*before, "Import");
   session.updateLevelList();
   return read;
 }

@@ -91,10 +91,7 @@ std::optional<int> chooseImportSlot(EditorSession& session, int preferred) {
 LevelImport::LevelImport(EditorSession& session, int slot)
     : session_(session),
       slot_(slot),
-      header_(session.map.header(slot)),
-      game_(std::make_unique<LevelGrid>(session.map.grid(kGameLayer, slot))),
-      background_(std::make_unique<LevelGrid>(session.map.grid(kBackgroundLayer, slot))),
-      memo_(session.map.bdcffMemo[static_cast<std::size_t>(slot)]),
+      before_(std::make_unique<LevelState>(LevelState::of(session.map, slot))),
       modified_(session.map.modified) {
   session.selectLevel(slot);
   Levelmap& map = session.map;
@@ -110,10 +107,18 @@ LevelImport::~LevelImport() {
     map.modified = true;
     return;
   }
-  map.header(slot_) = header_;
-  if (game_) map.grid(kGameLayer, slot_) = *game_;
-  map.grid(kBackgroundLayer, slot_) = *background_;
-  map.bdcffMemo[static_cast<std::size_t>(slot_)] = memo_;
+  if (before_) {
+    map.header(slot_) = before_->header;
+    for (int layer : {kGameLayer, kBackgroundLayer}) {
+      const auto& grid = before_->grids[static_cast<std::size_t>(layer)];
+      if (grid) {
+        map.grid(layer, slot_) = *grid;
+      } else {
+        map.grid(layer, slot_).fill(0);
+      }
+    }
+    map.bdcffMemo[static_cast<std::size_t>(slot_)] = before_->memo;
+  }
   map.modified = modified_;
   session_.selectLevel(slot_);
 }

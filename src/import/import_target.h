@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "model/level_change.h"
 #include "model/levelmap.h"
 
 namespace pyrovel {
@@ -33,16 +34,14 @@ class LevelImport {
   LevelImport& operator=(const LevelImport&) = delete;
   ~LevelImport();
   void keep() { kept_ = true; }
-  // The game layer as it was before the import, for the undo step the
-  // caller records once the filled level is shown for good.
-  std::unique_ptr<LevelGrid> takeCellsBefore() { return std::move(game_); }
+  // The level as it was before the import, for the undo step the caller
+  // records once the filled level is shown for good.
+  std::unique_ptr<LevelState> takeLevelBefore() { return std::move(before_); }
 
  private:
   EditorSession& session_;
   int slot_;
-  LevelHeader header_;
-  std::unique_ptr<LevelGrid> game_, background_;
-  std::vector<std::string> memo_;
+  std::unique_ptr<LevelState> before_;
   bool modified_;
   bool kept_ = false;
 };

@@ -14,6 +14,7 @@ constexpr const char* kTestIn = "Test level in";
 constexpr const char* kPanels = "PanelStates";
 constexpr const char* kView = "View";
 constexpr const char* kHistory = "History";
+constexpr const char* kEditor = "Editor";
 
 struct TargetKey {
   TestTarget target;
@@ -102,6 +103,10 @@ void Configuration::read(const IniFile& ini) {
   for (std::size_t i = 0; i < history.size(); ++i) {
     history[i] = ini.readString(kHistory, std::to_string(i + 1), "---");
   }
+
+  undoSteps = std::max(ini.readInteger(kEditor, "Undo steps", UndoHistory::kDefaultSteps),
+                       UndoHistory::kMinSteps);
+  oneShotTools = isYes(ini.readString(kEditor, "One-shot tools", "no"));
 }
 
 void Configuration::write(IniFile& ini) const {
@@ -129,6 +134,9 @@ void Configuration::write(IniFile& ini) const {
   for (std::size_t i = 0; i < history.size(); ++i) {
     ini.writeString(kHistory, std::to_string(i + 1), history[i]);
   }
+
+  ini.writeInteger(kEditor, "Undo steps", undoSteps);
+  ini.writeString(kEditor, "One-shot tools", oneShotTools ? "yes" : "no");
 }
 
 void Configuration::defaultGameDir(const std::string& programDir) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/ini_file.h"
+#include "model/undo_history.h"
 
 namespace pyrovel {
 
@@ -39,6 +40,11 @@ struct Configuration {
   PanelPosition propertiesPos, toolsPos, objectsPos;
 
   std::array<std::string, 4> history{"---", "---", "---", "---"};
+
+  // Undo steps kept per level (never fewer than the history's minimum), and
+  // whether the area tools switch themselves off after one use.
+  int undoSteps = UndoHistory::kDefaultSteps;
+  bool oneShotTools = false;
 
   // Reads every key; missing keys keep their defaults. The properties
   // window shows for any state but "Invisible"; the tools window floats for

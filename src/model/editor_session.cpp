@@ -8,9 +8,9 @@ EditorSession::EditorSession(Frontend& ui) : ui_(&ui) {}
 
 // --- levels -----------------------------------------------------------------
 
-void EditorSession::showLevel(int slot, bool resetUndo) {
+void EditorSession::showLevel(int slot) {
   slot = std::clamp(slot, kFirstSlot, kLastSlot);
-  if (resetUndo) undo_.reset();
+  if (open_ && open_->slot != slot) endStep();
   map.currentLevel = slot;
   LevelHeader& h = map.current();
   if (h.width() < 3) h.setWidth(3);
@@ -19,7 +19,7 @@ void EditorSession::showLevel(int slot, bool resetUndo) {
 }
 
 void EditorSession::selectLevel(int slot) {
-  showLevel(slot, true);
+  showLevel(slot);
 }
 
 void EditorSession::nextLevel() {
@@ -48,97 +48,175 @@ void EditorSession::updateLevelList() {
 
 void EditorSession::setLevelTitle(int slot, const std::string& title) {
   if (slot < kFirstSlot || slot > kLastSlot) return;
+  beginStep("Rename Level", slot);
   map.header(slot).setTitle(title);
+  endStep();
   map.modified = true;
   notify(kLevelList | kProperties | kLevelShown);
 }
 
 bool EditorSession::deleteLevel() {
+  endStep();
   if (ui_->ask("Are you sure you want to remove this level from the levelmap ?") != Answer::Yes) {
     return false;
   }
-  for (int s = map.currentLevel; s < kLastSlot; ++s) map.copySlot(s + 1, s);
   // The last slot becomes empty rather than a second copy of the last level.
-  LevelHeader& last = map.header(kLastSlot);
-  last.clear();
-  last.setWidth(1);
-  last.setHeight(1);
-  map.bdcffMemo[kLastSlot].clear();
+  auto held = std::make_unique<StoredLevel>();
+  held->level.header.setWidth(1);
+  held->level.header.setHeight(1);
+  const int slot = map.currentLevel;
+  history_.shiftOut(map, slot, *held);
+  held->history.redo.clear();
+  history_.push(slot,
+                UndoStep("Delete Level", UndoStep::Kind::Remove, slot, slot, std::move(held)));
   map.modified = true;
   updateLevelList();
-  showLevel(map.currentLevel, true);
+  showLevel(slot);
   return true;
 }
 
 bool EditorSession::insertLevel() {
+  endStep();
   // A level only looked at is raised to 3 x 3; anything larger holds a level.
   if ((map.header(kLastSlot).width() > 3 || map.header(kLastSlot).height() > 3) &&
       ui_->ask("Level 99 is not Empty. It will be overwritten. Are you sure you want to "
                "continue ?") != Answer::Yes) {
     return false;
   }
-  for (int s = kLastSlot; s > map.currentLevel; --s) map.copySlot(s - 1, s);
   // The inserted level keeps the size and settings of the level that was
   // current, but nothing of its content: a fresh title and cleared layers.
   const int slot = map.currentLevel;
-  map.header(slot).setTitle("Empty");
-  map.header(slot).setHasBackgroundLayer(0);
-  map.grid(kBackgroundLayer, slot).fill(0);
-  map.bdcffMemo[static_cast<std::size_t>(slot)].clear();
+  auto held = std::make_unique<StoredLevel>();
+  held->level.header = map.header(slot);
+  held->level.header.setTitle("Empty");
+  held->level.header.setHasBackgroundLayer(0);
+  history_.shiftIn(map, slot, *held);
   map.clearLayer(kGameLayer, slot);
+  history_.push(slot,
+                UndoStep("Insert Level", UndoStep::Kind::Insert, slot, slot, std::move(held)));
   map.modified = true;
   updateLevelList();
-  showLevel(map.currentLevel, true);
+  showLevel(slot);
   return true;
 }
 
 void EditorSession::moveLevel(int target) {
+  endStep();
   const int c = map.currentLevel;
   const int t = std::clamp(target, 0, 99) + 1;
-  // Rotating through neighbouring slots moves the level and shifts the rest.
-  for (int s = c; s < t; ++s) map.swapSlots(s, s + 1);
-  for (int s = c; s > t; --s) map.swapSlots(s, s - 1);
-  if (c != t) map.modified = true;
+  if (c != t) {
+    history_.rotate(map, c, t);
+    history_.push(t, UndoStep("Move Level", UndoStep::Kind::Move, c, t, nullptr));
+    map.modified = true;
+  }
   selectLevel(t);
   updateLevelList();
 }
 
 void EditorSession::dragLevel(int fromNumber, int toNumber) {
+  endStep();
   map.currentLevel = std::clamp(fromNumber, 0, 99) + 1;
   moveLevel(toNumber);
 }
 
 // --- undo ---------------------------------------------------------------------
 
-void EditorSession::recordUndo() {
-  undo_.record(map, map.currentLevel, map.currentLayer);
-  strokeUndoMark = true;
+void EditorSession::beginStep(std::string_view name, int slot) {
+  if (slot == 0) slot = map.currentLevel;
+  if (open_ && (open_->slot != slot || !open_->key.empty())) endStep();
+  if (open_) return;
+  open_ =
+      std::make_unique<OpenStep>(OpenStep{std::string(name), {}, slot, LevelState::of(map, slot)});
+}
+
+void EditorSession::continueStep(std::string_view name, std::string_view key) {
+  if (open_ && open_->key == key && open_->slot == map.currentLevel) return;
+  endStep();
+  beginStep(name);
+  open_->key = key;
+}
+
+void EditorSession::endStep() {
+  if (!open_) return;
+  const std::unique_ptr<OpenStep> step = std::move(open_);
+  LevelChange change = LevelChange::between(step->before, map, step->slot);
+  if (change.empty()) return;
+  history_.push(step->slot, UndoStep(step->name, std::move(change)));
   notify(kUndoState);
 }
 
+void EditorSession::recordStepFrom(const LevelState& before, std::string_view name) {
+  endStep();
+  LevelChange change = LevelChange::between(before, map, map.currentLevel);
+  if (change.empty()) return;
+  history_.push(map.currentLevel, UndoStep(std::string(name), std::move(change)));
+  notify(kUndoState);
+}
+
+bool EditorSession::openStepChanged() const {
+  return open_ && open_->slot == map.currentLevel &&
+         !LevelChange::between(open_->before, map, open_->slot).empty();
+}
+
+bool EditorSession::canUndo() const {
+  return !undoName().empty();
+}
+
+bool EditorSession::canRedo() const {
+  return !redoName().empty();
+}
+
+std::string EditorSession::undoName() const {
+  // A step still open counts once it has changed something.
+  if (openStepChanged()) return open_->name;
+  const auto& steps = history_.of(map.currentLevel).undo;
+  return steps.empty() ? std::string() : steps.back().name;
+}
+
+std::string EditorSession::redoName() const {
+  if (openStepChanged()) return {};  // the open step is about to forget them
+  const auto& steps = history_.of(map.currentLevel).redo;
+  return steps.empty() ? std::string() : steps.back().name;
+}
+
 bool EditorSession::undo() {
-  if (!undo_.undo(map, map.currentLevel)) return false;
-  map.modified = true;
-  notify(kCellsChanged | kUndoState);
+  endStep();
+  const std::optional<int> home = history_.undo(map, map.currentLevel);
+  if (!home) return false;
+  showStepDone(*home);
   return true;
 }
 
 bool EditorSession::redo() {
-  if (!undo_.redo(map, map.currentLevel)) return false;
-  map.modified = true;
-  notify(kCellsChanged | kUndoState);
+  endStep();
+  const std::optional<int> home = history_.redo(map, map.currentLevel);
+  if (!home) return false;
+  showStepDone(*home);
   return true;
+}
+
+void EditorSession::showStepDone(int slot) {
+  map.modified = true;
+  notify(kLevelList);  // a step may have moved levels or changed a title
+  showLevel(slot);
+  notify(kCellsChanged | kUndoState);
+}
+
+void EditorSession::replaceLevelmap(Levelmap next) {
+  open_.reset();
+  history_.clear();
+  map = std::move(next);
+  notify(kUndoState);
 }
 
 // --- cells --------------------------------------------------------------------
 
 void EditorSession::clearLevel() {
-  recordStrokeUndo();
-  strokeUndoMark = false;
+  beginStep("Clear Level");
   map.clearLayer(map.currentLayer, map.currentLevel);
+  endStep();
   map.modified = true;
-  // Shown again without forgetting the step just recorded, so a clear can be undone.
-  showLevel(map.currentLevel, false);
+  showLevel(map.currentLevel);
   notify(kCellsChanged);
 }
 
@@ -195,7 +273,8 @@ void EditorSession::clearLevelmap() {
   map.fileName = "New.map";
   levelPath.clear();
   clearLevel();
-  undo_.reset();
+  open_.reset();
+  history_.clear();
   map.modified = false;
   notify(kLevelList | kLevelShown | kUndoState | kProperties);
 }

@@ -5,13 +5,15 @@
 // the command line and the tests drive it directly. Readers and writers fill
 // and read it; opening and saving are editor/levelmap_files.h's.
 #include <array>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/frontend.h"
 #include "model/levelmap.h"
 #include "model/object_catalogue.h"
-#include "model/undo_ring.h"
+#include "model/undo_history.h"
 
 namespace pyrovel {
 
@@ -35,7 +37,6 @@ class EditorSession {
 
   // --- editing state ---------------------------------------------------------
   int drawingObject = 1;
-  bool strokeUndoMark = false;
   bool allowOnlyOneLittleFellow = true;  // the options panel's check box
 
   // --- levels ---------------------------------------------------------------
@@ -58,23 +59,28 @@ class EditorSession {
   void dragLevel(int fromNumber, int toNumber);
 
   // --- undo ---------------------------------------------------------------
-  void recordUndo();
-  // One step back to `before`, the game layer of the current level as it was
-  // before a change already made (an import).
-  void recordUndoOf(const LevelGrid& before) {
-    undo_.recordCells(before, kGameLayer);
-    notify(kUndoState);
-  }
-  // Records one step per stroke: only when the stroke undo mark is clear.
-  void recordStrokeUndo() {
-    if (!strokeUndoMark) recordUndo();
-  }
-  void endStroke() { strokeUndoMark = false; }
+  // The edits between beginStep and endStep are one step of the level's
+  // history, named for the Undo item ("Rectangle"). A step already open
+  // takes them in (a stroke's further cells); one that changed nothing is
+  // dropped. `slot` 0 means the level shown.
+  void beginStep(std::string_view name, int slot = 0);
+  void endStep();
+  // An edit that may go on in the same field (typing): its step stays open
+  // while edits of the same `key` follow, and closes at any other step.
+  void continueStep(std::string_view name, std::string_view key);
+  // One step from the level as it was before a change already made (an import).
+  void recordStepFrom(const LevelState& before, std::string_view name);
   bool undo();
   bool redo();
-  bool canUndo() const { return undo_.canUndo(); }
-  bool canRedo() const { return undo_.canRedo(); }
-  const UndoRing& undoRing() const { return undo_; }
+  bool canUndo() const;
+  bool canRedo() const;
+  // The name of the step Undo or Redo would take back; empty when none.
+  std::string undoName() const;
+  std::string redoName() const;
+  const UndoHistory& undoHistory() const { return history_; }
+  void setUndoLimit(int steps) { history_.setLimit(steps); }
+  // A whole new levelmap: every history is forgotten.
+  void replaceLevelmap(Levelmap next);
 
   // --- cells ----------------------------------------------------------------
   void clearLevel();
@@ -107,10 +113,22 @@ class EditorSession {
   }
 
  private:
-  void showLevel(int slot, bool resetUndo);
+  void showLevel(int slot);
+  // After undo or redo: the level the step belongs to, shown as it is now.
+  void showStepDone(int slot);
+  // The step being made is on the level shown and has changed something.
+  bool openStepChanged() const;
+
+  // The step being made: its level as it was when it began.
+  struct OpenStep {
+    std::string name, key;
+    int slot = 0;
+    LevelState before;
+  };
 
   Frontend* ui_;
-  UndoRing undo_;
+  UndoHistory history_;
+  std::unique_ptr<OpenStep> open_;
 };
 
 }  // namespace pyrovel

@@ -114,6 +114,23 @@ void Levelmap::swapSlots(int a, int b) {
   std::swap(bdcffMemo[static_cast<std::size_t>(a)], bdcffMemo[static_cast<std::size_t>(b)]);
 }
 
+void Levelmap::swapSlot(int slot, LevelSlot& held) {
+  std::swap(header(slot), held.header);
+  for (int layer : {kGameLayer, kBackgroundLayer}) {
+    // The store's blocks stay in the store: the cells change places.
+    const std::size_t i = index(layer, slot);
+    std::unique_ptr<LevelGrid>& outside = held.grids[static_cast<std::size_t>(layer)];
+    std::unique_ptr<LevelGrid> taken =
+        held_[i] ? std::make_unique<LevelGrid>(*blocks_[i]) : nullptr;
+    if (outside)
+      grid(layer, slot) = *outside;
+    else
+      releaseGrid(i);
+    outside = std::move(taken);
+  }
+  std::swap(bdcffMemo[static_cast<std::size_t>(slot)], held.memo);
+}
+
 void Levelmap::clearLayer(int layer, int slot) {
   LevelHeader& h = header(slot);
   const int w = h.width(), hh = h.height();

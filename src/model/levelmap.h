@@ -27,6 +27,14 @@ inline constexpr std::size_t kLevelmapHeaderSize = 398;
 // One layer of one level: 129 x 129 cells, column-major (x * 129 + y).
 using LevelGrid = std::array<std::int32_t, kGridSide * kGridSide>;
 
+// Everything of one level, out of the levelmap: its record, both layers (a
+// null layer reads as zero) and its BDCFF lines.
+struct LevelSlot {
+  LevelHeader header;
+  std::array<std::unique_ptr<LevelGrid>, 2> grids;
+  std::vector<std::string> memo;
+};
+
 class Levelmap {
  public:
   Levelmap();
@@ -87,6 +95,9 @@ class Levelmap {
   void copySlot(int from, int to);
   // Exchanges header and grids of two slots (cheap: grids are swapped by block).
   void swapSlots(int a, int b);
+  // Exchanges a slot with a level held outside the levelmap (the cells are
+  // copied both ways; a layer never written stays unallocated).
+  void swapSlot(int slot, LevelSlot& held);
   // Fills the level area of one layer as a cleared level: Dirt inside a
   // Solid Wall border, the Little Fellow at (1, 1).
   void clearLayer(int layer, int slot);

@@ -14,6 +14,8 @@
 #include "app/text_codec.h"
 #include "app_fixture.h"
 #include "editor/tools/chaos_tool.h"
+#include "editor/tools/fill_tool.h"
+#include "editor/tools/line_tool.h"
 #include "editor/tools/pen_tool.h"
 #include "editor/tools/rectangle_tool.h"
 #include "editor/tools/spray_tool.h"
@@ -52,6 +54,10 @@ class Drag {
   LevelView* view_;
   Qt::MouseButtons held_;
 };
+
+int undoSteps(const EditorSession& s) {
+  return static_cast<int>(s.undoHistory().of(s.map.currentLevel).undo.size());
+}
 
 QToolButton* button(MainWindow& w, const QString& name) {
   return w.findChild<QToolButton*>(name);
@@ -96,7 +102,7 @@ class DrawingTest : public QObject {
     for (int x = 11; x <= 14; ++x) drag.move(x, 10);
     drag.release(14, 10);
     for (int x = 10; x <= 14; ++x) QCOMPARE(s.map.at(x, 10), obj::SolidWall);
-    QCOMPARE(s.undoRing().undoCount(), 1);
+    QCOMPARE(undoSteps(s), 1);
     QVERIFY(s.map.modified);
     drag.move(14, 10);  // the readout names what was there before a move draws
     QCOMPARE(w->statusPanel(0)->text(), QString("Co: 14,10"));
@@ -137,7 +143,7 @@ class DrawingTest : public QObject {
     QCOMPARE(s.map.at(20, 12), obj::LittleFellow);
   }
 
-  void aRectangleDragFillsTheAreaAndLeavesNoTraceOfItsBand() {
+  void aRectangleDragFillsFromThePressedToThePointerCellAndLeavesNoTraceOfItsBand() {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
@@ -151,7 +157,7 @@ class DrawingTest : public QObject {
     QCOMPARE(w->drawingTools().buttonIcon(RectangleTool::kId), std::string_view("rectangleFilled"));
     QCOMPARE(view->cursor().shape(), Qt::CrossCursor);
     const QImage untouched = onScreen(view);
-    const std::int32_t inside = s.map.at(3, 3), right = s.map.at(6, 4), below = s.map.at(3, 5);
+    const std::int32_t inside = s.map.at(3, 3), right = s.map.at(7, 4), below = s.map.at(3, 6);
 
     Drag drag(view);
     drag.press(2, 3);
@@ -166,19 +172,22 @@ class DrawingTest : public QObject {
     for (int x = 2 * cs; x < 6 * cs; ++x)
       changed += during.pixel(x, 3 * cs - 1) != untouched.pixel(x, 3 * cs - 1);
     QVERIFY2(changed > cs, qPrintable(QString::number(changed)));
-    // ... and no cell has changed yet.
+    // ... and no cell has changed yet; the status bar tells the size.
     QCOMPARE(s.map.at(3, 3), inside);
+    QCOMPARE(w->statusPanel(0)->text(), QString("Co: 6,5  (5 x 3)"));
     drag.release(6, 5);
 
-    for (int x = 2; x <= 5; ++x) {
-      for (int y = 3; y <= 4; ++y) QCOMPARE(s.map.at(x, y), obj::Rock);
+    for (int x = 2; x <= 6; ++x) {
+      for (int y = 3; y <= 5; ++y) QCOMPARE(s.map.at(x, y), obj::Rock);
     }
-    QCOMPARE(s.map.at(6, 4), right);
-    QCOMPARE(s.map.at(3, 5), below);
-    QCOMPARE(s.undoRing().undoCount(), 1);
-    QCOMPARE(w->drawingTools().activeTool().id(), PenTool::kId);
-    QCOMPARE(view->cursor().shape(), Qt::ArrowCursor);
-    QCOMPARE(w->drawingTools().buttonIcon(RectangleTool::kId), std::string_view("rectangleOff"));
+    QCOMPARE(s.map.at(7, 4), right);
+    QCOMPARE(s.map.at(3, 6), below);
+    QCOMPARE(undoSteps(s), 1);
+    QCOMPARE(w->action("undo")->text(), QString("&Undo Rectangle"));
+    QCOMPARE(w->action("undo")->toolTip(), QString("Undo Rectangle (Ctrl+Z)"));
+    // The tool stays on for the next rectangle.
+    QCOMPARE(w->drawingTools().activeTool().id(), RectangleTool::kId);
+    QCOMPARE(view->cursor().shape(), Qt::CrossCursor);
     // What the screen shows is what a full repaint draws: no band is left.
     QVERIFY(onScreen(view) == repainted(view));
   }
@@ -196,28 +205,27 @@ class DrawingTest : public QObject {
              std::string_view("rectangleOutline"));
     Drag drag(w->editingArea().view());
     drag.press(2, 3);
-    drag.move(6, 6);
+    drag.move(5, 5);
     drag.press(8, 8, Qt::RightButton);
     drag.release(8, 8, Qt::RightButton);
     QCOMPARE(s.map.at(8, 8), obj::EmptySpace);
     QVERIFY(w->drawingTools().rubberBand().has_value());  // the band lives on
-    drag.move(6, 6);
-    drag.release(6, 6);
+    drag.move(5, 5);
+    drag.release(5, 5);
     // Outline of columns 2..5, rows 3..5; the inside keeps what it had.
     QCOMPARE(s.map.at(2, 4), obj::Rock);
     QCOMPARE(s.map.at(5, 5), obj::Rock);
     QCOMPARE(s.map.at(3, 4), obj::Diamond);
-    QCOMPARE(w->drawingTools().activeTool().id(), PenTool::kId);
 
-    // Without a band, a right click erases and the release switches the tool off.
+    // Without a band, a right click only erases; the tool stays on.
     button(*w, "chaosTool")->click();
     QVERIFY(w->findChild<QWidget*>("chaosOptions")->isVisible());
     s.map.at(9, 9) = obj::Diamond;
     drag.press(9, 9, Qt::RightButton);
     drag.release(9, 9, Qt::RightButton);
     QCOMPARE(s.map.at(9, 9), obj::EmptySpace);
-    QCOMPARE(w->drawingTools().activeTool().id(), PenTool::kId);
-    QVERIFY(!w->findChild<QWidget*>("chaosOptions")->isVisible());
+    QCOMPARE(w->drawingTools().activeTool().id(), ChaosTool::kId);
+    QVERIFY(w->findChild<QWidget*>("chaosOptions")->isVisible());
   }
 
   void aPasteAfterASelectionWritesWhereTheSelectionWasDragged() {
@@ -232,8 +240,8 @@ class DrawingTest : public QObject {
     button(*w, "selectionTool")->click();
     Drag drag(view);
     drag.press(2, 3);
-    drag.move(5, 5);
-    drag.release(5, 5);
+    drag.move(4, 4);
+    drag.release(4, 4);
     const SelectionClipboard& clip = w->drawingTools().clipboard();
     QVERIFY(clip.visible());
     QCOMPARE(clip.width(), 3);
@@ -251,19 +259,20 @@ class DrawingTest : public QObject {
     drag.release(7, 9);
     QCOMPARE(clip.position(), (CellPos{6, 9}));
     QVERIFY(onScreen(view) == repainted(view));  // nothing left where it was
-    const int undo = s.undoRing().undoCount();
+    const int undo = undoSteps(s);
     w->action("paste")->trigger();
     for (int x = 0; x < 3; ++x) {
       for (int y = 0; y < 2; ++y) QCOMPARE(s.map.at(6 + x, 9 + y), 100 + (2 + x) * 10 + 3 + y);
     }
-    QCOMPARE(s.undoRing().undoCount(), undo + 1);
-    // Repeated pastes climb a staircase up and to the right.
-    QCOMPARE(clip.position(), (CellPos{7, 8}));
+    QCOMPARE(undoSteps(s), undo + 1);
+    QCOMPARE(w->action("undo")->text(), QString("&Undo Paste"));
+    // The floating copy stays where it was put.
+    QCOMPARE(clip.position(), (CellPos{6, 9}));
 
     // Cut empties the cells under the selection, with one undo entry.
     w->action("cut")->trigger();
-    for (int x = 7; x < 10; ++x) QCOMPARE(s.map.at(x, 8), obj::EmptySpace);
-    QCOMPARE(s.undoRing().undoCount(), undo + 2);
+    for (int x = 6; x < 9; ++x) QCOMPARE(s.map.at(x, 9), obj::EmptySpace);
+    QCOMPARE(undoSteps(s), undo + 2);
     QVERIFY(onScreen(view) == repainted(view));
   }
 
@@ -331,6 +340,116 @@ class DrawingTest : public QObject {
       QCOMPARE(tools.activeTool().id(), tools.defaultTool().id());
       QVERIFY(!showsOn(b));
     }
+  }
+
+  void theLineAndTheFloodFillDrawWhatTheyShow() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {demoMap()});
+    EditorSession& s = w->session();
+    LevelView* view = w->editingArea().view();
+    // A closed room of walls, columns 10..16 and rows 5..9, with Dirt inside.
+    for (int x = 10; x <= 16; ++x) {
+      for (int y = 5; y <= 9; ++y) {
+        const bool wall = x == 10 || x == 16 || y == 5 || y == 9;
+        s.map.at(x, y) = wall ? obj::SolidWall : obj::Dirt;
+      }
+    }
+    s.notify(kCellsChanged);
+    w->chooseDrawingObject(obj::Rock);
+    button(*w, "lineTool")->click();
+    QCOMPARE(w->drawingTools().activeTool().id(), LineTool::kId);
+    Drag drag(view);
+    const QImage untouched = onScreen(view);
+    drag.press(11, 6);
+    drag.move(15, 8);
+    // While dragged the line is shown, not yet drawn.
+    QCOMPARE(w->drawingTools().previewCells().size(), std::size_t{5});
+    QCOMPARE(s.map.at(13, 7), obj::Dirt);
+    const int cs = view->cellSize();
+    const QPoint middle(13 * cs + cs / 2, 7 * cs + cs / 2);
+    QVERIFY(onScreen(view).pixel(middle) != untouched.pixel(middle));
+    drag.release(15, 8);
+    for (const QPoint c :
+         {QPoint(11, 6), QPoint(12, 7), QPoint(13, 7), QPoint(14, 8), QPoint(15, 8)})
+      QCOMPARE(s.map.at(c.x(), c.y()), obj::Rock);
+    QCOMPARE(w->action("undo")->text(), QString("&Undo Line"));
+    QVERIFY(onScreen(view) == repainted(view));
+
+    // The line cuts the room in two: the fill takes the Dirt of one part,
+    // nothing across the line and nothing beyond the walls.
+    w->chooseDrawingObject(obj::Diamond);
+    button(*w, "fillTool")->click();
+    const std::int32_t outside = s.map.at(17, 7);
+    drag.press(11, 8);
+    drag.release(11, 8);
+    QCOMPARE(s.map.at(11, 7), obj::Diamond);
+    QCOMPARE(s.map.at(13, 8), obj::Diamond);
+    QCOMPARE(s.map.at(15, 6), obj::Dirt);
+    QCOMPARE(s.map.at(13, 7), obj::Rock);
+    QCOMPARE(s.map.at(17, 7), outside);
+    QCOMPARE(w->action("undo")->text(), QString("&Undo Fill"));
+    w->action("undo")->trigger();
+    QCOMPARE(s.map.at(13, 8), obj::Dirt);
+    QCOMPARE(w->action("redo")->text(), QString("&Redo Fill"));
+  }
+
+  void undoKeepsEachLevelsStepsAndBringsADeletedLevelBack() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {demoMap()});
+    EditorSession& s = w->session();
+    Drag drag(w->editingArea().view());
+    w->chooseDrawingObject(obj::SolidWall);
+    const std::int32_t before = s.map.at(4, 4);
+    drag.press(4, 4);
+    drag.release(4, 4);
+    w->action("nextLevel")->trigger();
+    QVERIFY(!w->action("undo")->isEnabled());  // level 1 has its own history
+    drag.press(2, 2);
+    drag.release(2, 2);
+    w->action("previousLevel")->trigger();
+    QCOMPARE(w->action("undo")->text(), QString("&Undo Draw"));
+    w->action("undo")->trigger();
+    QCOMPARE(s.map.at(4, 4), before);
+    QCOMPARE(s.map.cell(kGameLayer, 2, 2, 2), obj::SolidWall);
+
+    const std::string title = s.map.header(1).title();
+    const std::string next = s.map.header(2).title();
+    dialogs.answers = {Answer::Yes};
+    w->action("deleteLevel")->trigger();
+    QCOMPARE(s.map.header(1).title(), next);
+    QCOMPARE(w->action("undo")->text(), QString("&Undo Delete Level"));
+    QCOMPARE(w->findChild<QAction*>("popupUndo")->text(), QString("Undo Delete Level"));
+    w->action("undo")->trigger();
+    QCOMPARE(s.map.header(1).title(), title);
+    QCOMPARE(s.map.header(2).title(), next);
+    QCOMPARE(w->action("redo")->text(), QString("&Redo Delete Level"));
+    // The level came back with its own history.
+    QCOMPARE(w->action("undo")->isEnabled(), false);
+    QCOMPARE(s.redoName(), std::string("Delete Level"));
+  }
+
+  void selectAllFloatsTheLevelAndEscapeOrAnotherLevelDropsIt() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {demoMap()});
+    const SelectionClipboard& clip = w->drawingTools().clipboard();
+    LevelView* view = w->editingArea().view();
+    QCOMPARE(w->action("selectAll")->shortcut(), QKeySequence("Ctrl+A"));
+    QCOMPARE(w->action("zoomOut")->shortcut(), QKeySequence("Ctrl+-"));
+    w->action("selectAll")->trigger();
+    QVERIFY(clip.visible());
+    QCOMPARE(clip.width(), w->session().map.current().width());
+    QCOMPARE(clip.height(), w->session().map.current().height());
+    QVERIFY(onScreen(view) == repainted(view));
+    QTest::keyClick(w.get(), Qt::Key_Escape);
+    QVERIFY(!clip.visible());
+    QVERIFY(onScreen(view) == repainted(view));
+
+    w->action("selectAll")->trigger();
+    w->action("nextLevel")->trigger();
+    QVERIFY(!clip.visible());
   }
 
   void movesAreIgnoredWhileThePropertiesWindowIsDragged() {

@@ -7,6 +7,8 @@
 
 #include "editor/tool_controller.h"
 #include "editor/tools/chaos_tool.h"
+#include "editor/tools/fill_tool.h"
+#include "editor/tools/line_tool.h"
 #include "editor/tools/pen_tool.h"
 #include "editor/tools/rectangle_tool.h"
 #include "editor/tools/selection_tool.h"
@@ -56,7 +58,9 @@ class EditorFixture : public ::testing::Test {
   SprayTool& spray() { return tools.tool<SprayTool>(); }
   ChaosTool& chaos() { return tools.tool<ChaosTool>(); }
   int at(int x, int y) const { return s.map.at(x, y); }
-  int undoSteps() const { return s.undoRing().undoCount(); }
+  int undoSteps() const {
+    return static_cast<int>(s.undoHistory().of(s.map.currentLevel).undo.size());
+  }
 
   // Pixel in the middle of a cell.
   static int px(int cell) { return cell * kCell + kCell / 2; }

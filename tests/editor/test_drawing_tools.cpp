@@ -1,6 +1,7 @@
 // The pen, the eraser, the spray, the rectangle and chaos tools and the
 // rules that go with them, driven through the tool controller by pixel.
 #include <algorithm>
+#include <cstdlib>
 
 #include "editor_fixture.h"
 
@@ -210,44 +211,130 @@ TEST_F(DrawingTools, SprayOnlyInSpaceAndDirtLeavesRocksAlone) {
   EXPECT_GT(diamonds, 0);
 }
 
-TEST_F(DrawingTools, RectangleCoversPressedCellUpToButNotThePointerCell) {
+TEST_F(DrawingTools, RectangleCoversThePressedCellToThePointerCellAndStaysOn) {
   tools.toggle(RectangleTool::kId);
   EXPECT_EQ(tools.cursor(), CursorKind::Cross);
   s.drawingObject = obj::Rock;
   pressCell(2, 3);
-  moveCell(6, 5, kHeldLeft);
+  const ViewUpdate dragged = moveCell(6, 5, kHeldLeft);
   ASSERT_TRUE(tools.rubberBand());
-  EXPECT_EQ(*tools.rubberBand(), (ViewRect{31, 47, 97, 81}));
+  EXPECT_EQ(*tools.rubberBand(), (ViewRect{31, 47, 113, 97}));
+  EXPECT_TRUE(dragged.status);
+  EXPECT_EQ(tools.context().statusCoordinates(), "Co: 6,5  (5 x 3)");
   EXPECT_EQ(at(2, 3), obj::Dirt);  // nothing changes during the drag
   const ViewUpdate u = tools.release(MouseButton::Left);
   for (int x = 0; x < 10; ++x) {
     for (int y = 0; y < 8; ++y) {
-      const bool in = x >= 2 && x <= 5 && y >= 3 && y <= 4;
+      const bool in = x >= 2 && x <= 6 && y >= 3 && y <= 5;
       if (x == 1 && y == 1) continue;
       EXPECT_EQ(at(x, y), in ? obj::Rock : obj::Dirt) << x << "," << y;
     }
   }
-  EXPECT_EQ(u.cells.size(), 8u);
+  EXPECT_EQ(u.cells.size(), 15u);
   EXPECT_TRUE(u.overlay);
   EXPECT_FALSE(tools.rubberBand());
-  EXPECT_EQ(tools.activeTool().id(), PenTool::kId);  // one-shot
-  EXPECT_EQ(tools.cursor(), CursorKind::Default);
+  EXPECT_EQ(tools.activeTool().id(), RectangleTool::kId);  // ready for the next one
   EXPECT_EQ(undoSteps(), 1);
+  EXPECT_EQ(s.undoName(), "Rectangle");
+
+  // Dragged up and to the left it covers the same kind of area; a click, one cell.
+  dragCells(9, 7, 8, 6);
+  EXPECT_EQ(at(8, 6), obj::Rock);
+  EXPECT_EQ(at(9, 7), obj::Rock);
+  dragCells(12, 2, 12, 2);
+  EXPECT_EQ(at(12, 2), obj::Rock);
+  EXPECT_EQ(at(13, 2), obj::Dirt);
+  EXPECT_EQ(undoSteps(), 3);
 }
 
-TEST_F(DrawingTools, RectangleDraggedUpOrWithoutMovingChangesNothing) {
+TEST_F(DrawingTools, OneShotToolsSwitchThemselvesOff) {
+  tools.context().oneShotTools = true;
   s.drawingObject = obj::Rock;
-  tools.toggle(RectangleTool::kId);
-  dragCells(6, 6, 3, 3);
-  EXPECT_EQ(tools.activeTool().id(), PenTool::kId);
-  tools.toggle(RectangleTool::kId);
-  pressCell(4, 4);
-  tools.release(MouseButton::Left);
-  EXPECT_EQ(tools.activeTool().id(), PenTool::kId);
-  for (int x = 2; x < 8; ++x) {
-    for (int y = 2; y < 8; ++y) EXPECT_EQ(at(x, y), obj::Dirt);
+  for (const std::string_view id : {RectangleTool::kId, LineTool::kId, FillTool::kId}) {
+    tools.toggle(id);
+    dragCells(4, 4, 6, 6);
+    EXPECT_EQ(tools.activeTool().id(), PenTool::kId) << id;
+    EXPECT_EQ(tools.cursor(), CursorKind::Default);
   }
-  EXPECT_EQ(undoSteps(), 0);
+}
+
+TEST_F(DrawingTools, LineDrawsFromEndToEndWithAPreview) {
+  s.drawingObject = obj::SolidWall;
+  tools.toggle(LineTool::kId);
+  pressCell(2, 2);
+  const ViewUpdate dragged = moveCell(8, 5, kHeldLeft);
+  EXPECT_TRUE(dragged.overlay);
+  EXPECT_FALSE(tools.rubberBand());  // a line shows its cells, not a frame
+  const std::vector<CellPos> preview = tools.previewCells();
+  EXPECT_EQ(preview.size(), 7u);
+  EXPECT_EQ(at(2, 2), obj::Dirt);
+  tools.release(MouseButton::Left);
+  EXPECT_TRUE(tools.previewCells().empty());
+  for (const CellPos c : preview) EXPECT_EQ(at(c.x, c.y), obj::SolidWall) << c.x << "," << c.y;
+  EXPECT_EQ(at(8, 5), obj::SolidWall);
+  EXPECT_EQ(at(3, 2), obj::Dirt);
+  EXPECT_EQ(undoSteps(), 1);
+  EXPECT_EQ(s.undoName(), "Line");
+  // Beyond the level's edge only the cells inside are drawn.
+  dragCells(17, 8, 25, 8);
+  EXPECT_EQ(at(19, 8), obj::SolidWall);
+  EXPECT_EQ(s.map.at(20, 8), obj::Dirt);
+  ASSERT_TRUE(s.undo());
+  ASSERT_TRUE(s.undo());
+  EXPECT_EQ(at(8, 5), obj::Dirt);
+}
+
+TEST_F(DrawingTools, LineCellsJoinEveryStepAndIncludeBothEnds) {
+  EXPECT_EQ(lineCells({3, 3}, {3, 3}), std::vector<CellPos>{CellPos(3, 3)});
+  const std::vector<CellPos> steep = lineCells({5, 9}, {3, 1});
+  EXPECT_EQ(steep.front(), CellPos(5, 9));
+  EXPECT_EQ(steep.back(), CellPos(3, 1));
+  EXPECT_EQ(steep.size(), 9u);  // one cell a row
+  for (std::size_t i = 1; i < steep.size(); ++i) {
+    EXPECT_LE(std::abs(steep[i].x - steep[i - 1].x), 1);
+    EXPECT_EQ(std::abs(steep[i].y - steep[i - 1].y), 1);
+  }
+  EXPECT_EQ(lineCells({0, 0}, {4, 4}).size(), 5u);  // a diagonal
+}
+
+TEST_F(DrawingTools, FloodFillStaysInsideItsAreaAndTheLevel) {
+  // A wall ring from (3,3) to (8,7) and a diagonal gap that does not leak.
+  for (int x = 3; x <= 8; ++x) s.map.at(x, 3) = s.map.at(x, 7) = obj::SolidWall;
+  for (int y = 3; y <= 7; ++y) s.map.at(3, y) = s.map.at(8, y) = obj::SolidWall;
+  s.map.at(8, 7) = obj::Dirt;   // touches the inside only at a corner
+  s.map.at(25, 5) = obj::Dirt;  // beyond the level's width
+  s.drawingObject = obj::Diamond;
+  tools.toggle(FillTool::kId);
+  const ViewUpdate u = pressCell(5, 5);
+  tools.release(MouseButton::Left);
+  EXPECT_EQ(u.cells.size(), 12u);  // the 4 x 3 inside
+  EXPECT_EQ(at(4, 4), obj::Diamond);
+  EXPECT_EQ(at(7, 6), obj::Diamond);
+  EXPECT_EQ(at(9, 9), obj::Dirt);
+  EXPECT_EQ(undoSteps(), 1);
+  EXPECT_EQ(s.undoName(), "Fill");
+  EXPECT_EQ(tools.activeTool().id(), FillTool::kId);
+
+  // Outside the ring: everything joined to it, never past the level's edge.
+  pressCell(10, 10);
+  tools.release(MouseButton::Left);
+  EXPECT_EQ(at(19, 11), obj::Diamond);
+  EXPECT_EQ(at(8, 7), obj::Diamond);
+  EXPECT_EQ(at(25, 5), obj::Dirt);
+  EXPECT_EQ(at(1, 1), obj::LittleFellow);
+  // A cell that already holds the object changes nothing.
+  pressCell(10, 10);
+  tools.release(MouseButton::Left);
+  EXPECT_EQ(undoSteps(), 2);
+
+  // A whole 128 x 128 level fills without running out of stack.
+  makeLevel(128, 128);
+  s.map.at(1, 1) = obj::Dirt;
+  pressCell(60, 60);
+  tools.release(MouseButton::Left);
+  EXPECT_EQ(at(0, 0), obj::Diamond);
+  EXPECT_EQ(at(127, 127), obj::Diamond);
+  EXPECT_EQ(s.map.at(128, 127), obj::Dirt);
 }
 
 TEST_F(DrawingTools, OutlineStyleAndItsGlyphs) {
@@ -257,19 +344,19 @@ TEST_F(DrawingTools, OutlineStyleAndItsGlyphs) {
   EXPECT_EQ(tools.context().fillStyle(), FillStyle::Outline);
   EXPECT_EQ(tools.buttonIcon(RectangleTool::kId), "rectangleOutline");
   s.drawingObject = obj::SolidWall;
-  dragCells(2, 2, 5, 5);  // 3 x 3: the centre stays
+  dragCells(2, 2, 4, 4);  // 3 x 3: the centre stays
   EXPECT_EQ(at(3, 3), obj::Dirt);
   EXPECT_EQ(at(4, 3), obj::SolidWall);
   EXPECT_EQ(at(2, 4), obj::SolidWall);
-  EXPECT_EQ(tools.buttonIcon(RectangleTool::kId), "rectangleOff");
 
   // A one-cell-wide area is all border.
-  tools.toggle(RectangleTool::kId);
   s.drawingObject = obj::Rock;
-  dragCells(8, 2, 9, 8);
+  dragCells(8, 2, 8, 7);
   for (int y = 2; y <= 7; ++y) EXPECT_EQ(at(8, y), obj::Rock) << y;
   EXPECT_EQ(at(8, 8), obj::Dirt);
 
+  tools.toggle(RectangleTool::kId);
+  EXPECT_EQ(tools.buttonIcon(RectangleTool::kId), "rectangleOff");
   tools.pressButton(RectangleTool::kId, 3, 3);
   tools.toggle(RectangleTool::kId);
   EXPECT_EQ(tools.context().fillStyle(), FillStyle::Filled);
@@ -281,7 +368,7 @@ TEST_F(DrawingTools, OutlineCutByTheLevelEdgeKeepsTheDraggedBorders) {
   tools.pressButton(RectangleTool::kId, 24, 24);
   tools.toggle(RectangleTool::kId);
   s.drawingObject = obj::Rock;
-  dragCells(16, 2, 23, 6);  // columns 16..22, the level ends at 19
+  dragCells(16, 2, 22, 6);  // columns 16..22, the level ends at 19
   EXPECT_EQ(at(16, 3), obj::Rock);
   EXPECT_EQ(at(19, 2), obj::Rock);
   EXPECT_EQ(at(19, 3), obj::Dirt);  // not on the dragged area's border
@@ -292,24 +379,24 @@ TEST_F(DrawingTools, ChaosFillsFromTheCheckedBoxes) {
   tools.toggle(ChaosTool::kId);
   EXPECT_EQ(tools.optionBar(), OptionBar::Chaos);
   chaos().options.checked[2] = true;  // "Diamond"
-  dragCells(2, 2, 5, 4);
+  dragCells(2, 2, 4, 3);
   for (int x = 2; x <= 4; ++x) {
     for (int y = 2; y <= 3; ++y) EXPECT_EQ(at(x, y), obj::Diamond);
   }
-  EXPECT_NE(tools.optionBar(), OptionBar::Chaos);
+  EXPECT_EQ(tools.optionBar(), OptionBar::Chaos);  // still on
 
   chaos().options.checked[2] = false;
   chaos().options.checked[1] = true;   // "Rocks"
   chaos().options.checked[10] = true;  // "Object Number"
   chaos().options.lastBoxObject = 200;
   random.values = {0, 1, 1, 0};
-  tools.toggle(ChaosTool::kId);
-  dragCells(6, 2, 8, 4);  // column by column, row by row
+  dragCells(6, 2, 7, 3);  // column by column, row by row
   EXPECT_EQ(at(6, 2), obj::Rock);
   EXPECT_EQ(at(6, 3), 200);
   EXPECT_EQ(at(7, 2), 200);
   EXPECT_EQ(at(7, 3), obj::Rock);
   EXPECT_EQ(undoSteps(), 2);
+  EXPECT_EQ(s.undoName(), "Chaos Fill");
 }
 
 TEST_F(DrawingTools, ChaosWithNoBoxCheckedChangesNothing) {
@@ -317,14 +404,13 @@ TEST_F(DrawingTools, ChaosWithNoBoxCheckedChangesNothing) {
   dragCells(2, 2, 6, 6);
   EXPECT_EQ(at(3, 3), obj::Dirt);
   EXPECT_EQ(undoSteps(), 0);
-  EXPECT_EQ(tools.activeTool().id(), PenTool::kId);
 }
 
 TEST_F(DrawingTools, RightButtonErasesDuringARubberBand) {
   tools.toggle(RectangleTool::kId);
   s.drawingObject = obj::Rock;
   pressCell(2, 2);
-  moveCell(5, 5, kHeldLeft);
+  moveCell(4, 4, kHeldLeft);
   // The right button comes down and up in the middle of the drag.
   const ViewUpdate erase = tools.press(px(9), px(9), MouseButton::Right, kCell);
   EXPECT_EQ(erase.cells, std::vector<CellPos>{CellPos(9, 9)});
@@ -339,13 +425,18 @@ TEST_F(DrawingTools, RightButtonErasesDuringARubberBand) {
   EXPECT_FALSE(tools.rubberBand());
 }
 
-TEST_F(DrawingTools, RightClickWithARubberBandToolOnlyErasesAndSwitchesItOff) {
+TEST_F(DrawingTools, RightClickWithARubberBandToolOnlyErases) {
   tools.toggle(SelectionTool::kId);
   pressCell(4, 4, MouseButton::Right);
   tools.release(MouseButton::Right);
   EXPECT_EQ(at(4, 4), obj::EmptySpace);
-  EXPECT_EQ(tools.activeTool().id(), PenTool::kId);
+  EXPECT_EQ(tools.activeTool().id(), SelectionTool::kId);
   EXPECT_FALSE(tools.clipboard().visible());
+  // One-shot, the release switches the tool off as well.
+  tools.context().oneShotTools = true;
+  pressCell(5, 4, MouseButton::Right);
+  tools.release(MouseButton::Right);
+  EXPECT_EQ(tools.activeTool().id(), PenTool::kId);
 }
 
 TEST_F(DrawingTools, ToolSwitchingKeepsAtMostOneToolOn) {

@@ -88,7 +88,17 @@ TEST_F(PropertiesTest, EditsMarkTheLevelmapChangedOnlyWhenTheyChangeIt) {
   EXPECT_FALSE(s.map.modified);
   typeScore(3, "5");
   EXPECT_TRUE(s.map.modified);
-  EXPECT_EQ(s.undoRing().undoCount(), 0);  // header edits are not undone
+  // Typing in one field is one step; the next field starts another.
+  typeScore(3, "50");
+  typeScore(4, "7");
+  EXPECT_EQ(s.undoName(), "Properties");
+  EXPECT_TRUE(s.undo());
+  EXPECT_EQ(props.scoreText(3), "50");
+  EXPECT_EQ(props.scoreText(4), "0");
+  EXPECT_TRUE(s.undo());
+  EXPECT_EQ(props.scoreText(3), "0");
+  EXPECT_TRUE(s.redo());
+  EXPECT_EQ(props.scoreText(3), "50");
 }
 
 TEST_F(PropertiesTest, ApplyResizesWithoutTouchingCells) {

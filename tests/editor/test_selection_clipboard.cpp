@@ -14,7 +14,7 @@ class SelectionClipboardTest : public EditorFixture {
     }
   }
   void select(int x1, int y1, int x2, int y2) {
-    tools.toggle(SelectionTool::kId);
+    if (!tools.isOn(SelectionTool::kId)) tools.toggle(SelectionTool::kId);
     dragCells(x1, y1, x2, y2);
   }
   const SelectionClipboard& clip() const { return tools.clipboard(); }
@@ -22,8 +22,8 @@ class SelectionClipboardTest : public EditorFixture {
 
 TEST_F(SelectionClipboardTest, SelectionCopiesTheAreaAndFloatsOverIt) {
   numberCells();
-  select(2, 3, 5, 5);
-  EXPECT_EQ(tools.activeTool().id(), PenTool::kId);
+  select(2, 3, 4, 4);
+  EXPECT_EQ(tools.activeTool().id(), SelectionTool::kId);
   ASSERT_EQ(clip().width(), 3);
   ASSERT_EQ(clip().height(), 2);
   EXPECT_EQ(clip().cell(0, 0), 1000 + 203);
@@ -35,32 +35,51 @@ TEST_F(SelectionClipboardTest, SelectionCopiesTheAreaAndFloatsOverIt) {
   EXPECT_EQ(clip().rect(2 * kCell).left, 64);
   EXPECT_EQ(undoSteps(), 0);
 
-  // Paste in place writes the same cells, then the selection climbs.
+  // Paste in place writes the same cells: nothing changed, so no undo step.
   const ViewUpdate u = tools.paste();
   EXPECT_TRUE(u.redrawLevel);
   EXPECT_EQ(at(2, 3), 1000 + 203);
-  EXPECT_EQ(clip().position(), CellPos(3, 2));
-  EXPECT_EQ(undoSteps(), 1);
+  EXPECT_EQ(clip().position(), CellPos(2, 3));
+  EXPECT_EQ(undoSteps(), 0);
 }
 
-TEST_F(SelectionClipboardTest, RepeatedPastesFormAStaircase) {
+TEST_F(SelectionClipboardTest, TheFloatingCopyStaysWhereItWasPut) {
   numberCells();
-  select(2, 5, 4, 7);  // 2 x 2
+  select(2, 5, 3, 6);  // 2 x 2
   const int a = at(2, 5), b = at(3, 6);
+  tools.clipboard().startDrag(px(2), px(5), kCell);
+  tools.clipboard().dragTo(px(8), px(8), kCell);
   tools.paste();
   tools.paste();
-  tools.paste();
-  EXPECT_EQ(at(3, 4), a);
-  EXPECT_EQ(at(4, 5), b);
-  EXPECT_EQ(at(4, 3), a);
-  EXPECT_EQ(clip().position(), CellPos(5, 2));
-  EXPECT_EQ(undoSteps(), 3);
+  EXPECT_EQ(at(8, 8), a);
+  EXPECT_EQ(at(9, 9), b);
+  EXPECT_EQ(clip().position(), CellPos(8, 8));
+  EXPECT_EQ(undoSteps(), 1);
+  EXPECT_EQ(s.undoName(), "Paste");
   EXPECT_TRUE(s.map.modified);
+}
+
+TEST_F(SelectionClipboardTest, SelectAllThenEscOrAnotherLevelDropsTheFloatingCopy) {
+  numberCells();
+  tools.levelShown(1);
+  EXPECT_TRUE(tools.selectAll().overlay);
+  EXPECT_TRUE(clip().visible());
+  EXPECT_EQ(clip().width(), 20);
+  EXPECT_EQ(clip().height(), 12);
+  EXPECT_EQ(clip().position(), CellPos(0, 0));
+  EXPECT_TRUE(tools.dropSelection().overlay);
+  EXPECT_FALSE(clip().visible());
+  EXPECT_FALSE(tools.dropSelection().any());  // nothing left: Esc may do something else
+  tools.selectAll();
+  EXPECT_FALSE(tools.levelShown(1).any());  // the same level shown again
+  EXPECT_TRUE(clip().visible());
+  EXPECT_TRUE(tools.levelShown(2).overlay);
+  EXPECT_FALSE(clip().visible());
 }
 
 TEST_F(SelectionClipboardTest, EveryPasteThatWritesCanBeUndone) {
   s.map.at(4, 2) = obj::Rock;
-  select(4, 2, 5, 6);  // a single column
+  select(4, 2, 4, 6);  // a single column
   ASSERT_EQ(clip().width(), 1);
   tools.clipboard().startDrag(px(4), px(2), kCell);
   tools.clipboard().dragTo(px(8), px(2), kCell);
@@ -70,11 +89,10 @@ TEST_F(SelectionClipboardTest, EveryPasteThatWritesCanBeUndone) {
   EXPECT_EQ(at(8, 2), obj::Dirt);
 }
 
-TEST_F(SelectionClipboardTest, PasteBeforeAnySelectionOnlyRedrawsAndMoves) {
+TEST_F(SelectionClipboardTest, PasteBeforeAnySelectionOnlyRedraws) {
   const ViewUpdate u = tools.paste();
   EXPECT_TRUE(u.redrawLevel);
   EXPECT_FALSE(clip().visible());
-  EXPECT_EQ(clip().position(), CellPos(1, -1));
   EXPECT_EQ(undoSteps(), 0);
   EXPECT_EQ(at(0, 0), obj::Dirt);
 }
@@ -82,7 +100,7 @@ TEST_F(SelectionClipboardTest, PasteBeforeAnySelectionOnlyRedrawsAndMoves) {
 TEST_F(SelectionClipboardTest, PasteIsClippedAtTheLevelEdge) {
   numberCells();
   s.map.at(20, 11) = 7;  // hidden, beyond the level's width
-  select(1, 1, 4, 4);    // 3 x 3
+  select(1, 1, 3, 3);    // 3 x 3
   tools.clipboard().startDrag(px(1), px(1), kCell);
   tools.clipboard().dragTo(px(18), px(10), kCell);
   ASSERT_EQ(clip().position(), CellPos(18, 10));
@@ -92,8 +110,8 @@ TEST_F(SelectionClipboardTest, PasteIsClippedAtTheLevelEdge) {
   EXPECT_EQ(at(20, 11), 7);
   EXPECT_EQ(at(18, 12), 1000 + 1800 + 12);
 
-  // Above the top row after the staircase: only the rows inside are written.
-  tools.clipboard().startDrag(px(19), px(9), kCell);
+  // Above the top row: only the rows inside are written.
+  tools.clipboard().startDrag(px(18), px(10), kCell);
   tools.clipboard().dragTo(px(5), px(-1), kCell);
   ASSERT_EQ(clip().position(), CellPos(5, -1));
   tools.paste();
@@ -107,7 +125,7 @@ TEST_F(SelectionClipboardTest, DraggingSnapsToTheNearestCell) {
   EXPECT_EQ(SelectionClipboard::snapToCell(2 * 16 + 8, 16), 32);
   EXPECT_EQ(SelectionClipboard::snapToCell(-12, 16), -16);
 
-  select(2, 3, 4, 4);
+  select(2, 3, 3, 3);
   SelectionClipboard& c = tools.clipboard();
   c.startDrag(40, 56, kCell);  // 8 pixels into the selection
   EXPECT_FALSE(c.dragTo(40 + 5, 56 + 5, kCell));
@@ -123,16 +141,16 @@ TEST_F(SelectionClipboardTest, SelectionStopsAtTheLevelEdge) {
   select(17, 9, 30, 30);
   EXPECT_EQ(clip().width(), 3);
   EXPECT_EQ(clip().height(), 3);
-  select(5, 5, 2, 2);  // dragged up: an empty selection
-  EXPECT_EQ(clip().width(), 0);
-  EXPECT_FALSE(clip().visible());
+  select(5, 5, 2, 2);  // dragged up and left: the same cells
+  EXPECT_EQ(clip().width(), 4);
+  EXPECT_EQ(clip().position(), CellPos(2, 2));
 }
 
 TEST_F(SelectionClipboardTest, CutEmptiesTheSelectionWithOneUndoEntry) {
   numberCells();
   EXPECT_FALSE(tools.cutSelection().any());
   EXPECT_FALSE(tools.copySelection().any());
-  select(2, 2, 4, 5);
+  select(2, 2, 3, 4);
   const ViewUpdate u = tools.cutSelection();
   EXPECT_TRUE(u.redrawLevel);
   for (int x = 2; x <= 3; ++x) {
@@ -153,7 +171,7 @@ TEST_F(SelectionClipboardTest, CutEmptiesTheSelectionWithOneUndoEntry) {
 
 TEST_F(SelectionClipboardTest, CopyTakesTheCellsUnderTheMovedSelection) {
   numberCells();
-  select(2, 2, 4, 4);
+  select(2, 2, 3, 3);
   tools.clipboard().startDrag(px(2), px(2), kCell);
   tools.clipboard().dragTo(px(7), px(8), kCell);
   EXPECT_TRUE(tools.copySelection().overlay);

@@ -20,6 +20,10 @@ TEST(EditIni, MissingKeysGiveTheDefaults) {
   EXPECT_EQ(c.objectsPos.x, 100);
   EXPECT_EQ(c.toolsPos.y, 100);
   EXPECT_EQ(c.history[3], "---");
+  EXPECT_EQ(c.undoSteps, 100);
+  EXPECT_FALSE(c.oneShotTools);
+  c.read(IniFile::parse("[Editor]\nUndo steps=4\n"));
+  EXPECT_EQ(c.undoSteps, 10);  // never fewer than the old ten
   c.defaultGameDir("/opt/prvl/");
   EXPECT_EQ(c.gameDir, "/opt/prvl/");
 }
@@ -67,6 +71,8 @@ TEST(EditIni, WriteThenReadGivesTheSameSettings) {
   c.gridShown = true;
   c.toolsPos = {33, 44};
   c.history = {"/a.map", "/b.map", "---", "---"};
+  c.undoSteps = 250;
+  c.oneShotTools = true;
   IniFile ini = IniFile::parse("[Test level in]\nBoulderflash=yes\n[Mine]\nx=1\n");
   c.write(ini);
 
@@ -84,6 +90,8 @@ TEST(EditIni, WriteThenReadGivesTheSameSettings) {
   EXPECT_TRUE(back.gridShown);
   EXPECT_EQ(back.toolsPos.x, 33);
   EXPECT_EQ(back.history[1], "/b.map");
+  EXPECT_EQ(back.undoSteps, 250);
+  EXPECT_TRUE(back.oneShotTools);
   EXPECT_EQ(ini.readString("Mine", "x", ""), "1");
   EXPECT_EQ(ini.readString("PanelStates", "Property state", ""), "Right");
   EXPECT_EQ(ini.readString("PanelStates", "LevelList state", ""), "Invisible");

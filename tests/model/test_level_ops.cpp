@@ -26,13 +26,15 @@ class LevelOps : public ::testing::Test {
     }
   }
   std::string title(int slot) { return s.map.header(slot).title(); }
-  // One mouse stroke that writes `value` at (x, 0).
+  // One mouse stroke that writes `value` at (x, 0) and (x, 1).
   void stroke(int x, int value) {
-    s.recordStrokeUndo();
+    s.beginStep("Draw");
     s.map.at(x, 0) = value;
-    s.recordStrokeUndo();  // further moves of the same stroke record nothing
-    s.endStroke();
+    s.beginStep("Draw");  // further moves of the same stroke open no new step
+    s.map.at(x, 1) = value;
+    s.endStep();
   }
+  std::size_t undoSteps() const { return s.undoHistory().of(s.map.currentLevel).undo.size(); }
 };
 
 TEST_F(LevelOps, SelectingRaisesEmptySlotsToThreeByThree) {
@@ -153,47 +155,103 @@ TEST_F(LevelOps, MoveRotatesTheLevelsBetween) {
   EXPECT_EQ(s.map.currentLevel, 10);
 }
 
-TEST_F(LevelOps, UndoRingKeepsTenStepsAndWraps) {
+TEST_F(LevelOps, AHundredUndoStepsPerLevelAndNeverFewerThanTen) {
   fill(1);
   s.selectLevel(1);
-  for (int i = 1; i <= 11; ++i) stroke(i % 10, 100 + i);
-  EXPECT_EQ(s.undoRing().undoCount(), 10);
+  for (int i = 1; i <= 101; ++i) stroke(i % 100, 100 + i);
+  EXPECT_EQ(undoSteps(), 100u);
   int undone = 0;
-  for (int i = 0; i < 11; ++i) undone += s.undo() ? 1 : 0;
-  EXPECT_EQ(undone, 10);
-  EXPECT_FALSE(s.canUndo());
-  // Ten strokes back: only the first stroke's value remains.
-  EXPECT_EQ(s.map.at(1, 0), 101);
+  while (s.undo()) ++undone;
+  EXPECT_EQ(undone, 100);
+  EXPECT_EQ(s.map.at(1, 0), 101);  // the first stroke is beyond reach
   EXPECT_EQ(s.map.at(2, 0), 0);
-  for (int i = 0; i < 10; ++i) EXPECT_TRUE(s.redo());
+  for (int i = 0; i < 100; ++i) EXPECT_TRUE(s.redo());
   EXPECT_FALSE(s.redo());
-  EXPECT_EQ(s.map.at(1, 0), 111);
-  EXPECT_EQ(s.map.at(0, 0), 110);
+  EXPECT_EQ(s.map.at(1, 1), 201);
+  // The old ten steps is the least the setting gives.
+  s.setUndoLimit(3);
+  EXPECT_EQ(s.undoHistory().limit(), 10);
+  EXPECT_EQ(undoSteps(), 10u);
 }
 
-TEST_F(LevelOps, NewStrokeAfterUndoDiscardsRedo) {
+TEST_F(LevelOps, ANewStepAfterUndoForgetsTheRedoSteps) {
   fill(1);
   s.selectLevel(1);
   stroke(1, 7);
   stroke(2, 8);
   EXPECT_TRUE(s.undo());
-  EXPECT_TRUE(s.canRedo());
+  EXPECT_EQ(s.redoName(), "Draw");
   stroke(3, 9);
   EXPECT_FALSE(s.canRedo());
   EXPECT_TRUE(s.undo());
   EXPECT_EQ(s.map.at(3, 0), 0);
   EXPECT_EQ(s.map.at(1, 0), 7);
   EXPECT_EQ(s.map.at(2, 0), 0);
+  // A step that changed nothing is no step: the redo step stays.
+  EXPECT_TRUE(s.redo());
+  EXPECT_TRUE(s.undo());
+  s.beginStep("Draw");
+  s.endStep();
+  EXPECT_TRUE(s.canRedo());
 }
 
-TEST_F(LevelOps, SelectingALevelForgetsUndo) {
+TEST_F(LevelOps, EachLevelKeepsItsHistoryWhileOthersAreShown) {
   fill(2);
   s.selectLevel(1);
   stroke(1, 7);
-  EXPECT_TRUE(s.canUndo());
   s.selectLevel(2);
   EXPECT_FALSE(s.canUndo());
-  EXPECT_FALSE(s.canRedo());
+  stroke(2, 8);
+  EXPECT_EQ(s.undoName(), "Draw");
+  s.selectLevel(1);
+  EXPECT_TRUE(s.undo());
+  EXPECT_EQ(s.map.at(1, 0), 0);
+  EXPECT_EQ(s.map.cell(kGameLayer, 2, 2, 0), 8);  // the other level is untouched
+  s.selectLevel(2);
+  EXPECT_TRUE(s.undo());
+  EXPECT_EQ(s.map.at(2, 0), 0);
+}
+
+TEST_F(LevelOps, DeleteInsertAndMoveAreUndoneWithTheLevelsHistories) {
+  fill(100);
+  s.selectLevel(3);
+  stroke(5, 77);
+  ui.answers = {Answer::Yes};
+  s.deleteLevel();
+  EXPECT_EQ(title(3), "L3");
+  EXPECT_EQ(s.undoName(), "Delete Level");
+  EXPECT_TRUE(s.undo());
+  EXPECT_EQ(title(3), "L2");
+  EXPECT_EQ(title(4), "L3");
+  EXPECT_EQ(title(100), "L99");
+  EXPECT_EQ(s.map.cell(kBackgroundLayer, 3, 0, 0), 1003);
+  EXPECT_EQ(s.map.currentLevel, 3);
+  // The level came back with its own steps, the delete ready to redo.
+  EXPECT_EQ(s.undoName(), "Draw");
+  EXPECT_EQ(s.redoName(), "Delete Level");
+  EXPECT_TRUE(s.redo());
+  EXPECT_EQ(title(3), "L3");
+  EXPECT_EQ(s.map.header(100).width(), 1);
+  EXPECT_TRUE(s.undo());
+  EXPECT_TRUE(s.undo());
+  EXPECT_EQ(s.map.at(5, 0), 0);
+
+  ui.answers = {Answer::Yes};
+  s.selectLevel(2);
+  s.insertLevel();
+  EXPECT_EQ(s.undoName(), "Insert Level");
+  EXPECT_TRUE(s.undo());
+  EXPECT_EQ(title(2), "L1");
+  EXPECT_EQ(title(100), "L99");  // pushed out by the insert, back again
+
+  s.selectLevel(6);
+  s.moveLevel(1);
+  EXPECT_EQ(title(2), "L5");
+  EXPECT_EQ(s.undoName(), "Move Level");
+  EXPECT_TRUE(s.undo());
+  EXPECT_EQ(title(6), "L5");
+  EXPECT_EQ(title(2), "L1");
+  EXPECT_EQ(s.map.currentLevel, 6);
 }
 
 TEST_F(LevelOps, UndoWorksOnTheBackgroundLayer) {

@@ -1,7 +1,8 @@
 #pragma once
 // A tool that drags a rubber band over the level and does its work on the
-// cells inside when the left button comes up; then it switches itself off.
-// The right button still erases, and a right click alone switches it off.
+// cells from the pressed cell to the one under the pointer when the left
+// button comes up. It stays on for the next area (unless tools are
+// one-shot); the right button still erases.
 #include "editor/drawing_tool.h"
 #include "editor/tool_context.h"
 
@@ -18,13 +19,23 @@ class AreaTool : public DrawingTool {
     RubberBand& band = context.band();
     if (!band.active() && context.insideLevel(cell)) {
       band.start(cell, cellSize);
+      const CellArea area = band.area();
+      context.readOut(cell, u, &area);
       u.overlay = true;
     }
   }
 
   void move(ToolContext& context, CellPos cell, unsigned, ViewUpdate& u) override {
-    if (!context.band().active()) return;
-    context.band().follow(cell);
+    // While the Properties window is dragged the status bar stays as it is.
+    const bool readOut = !context.propertiesDragActive;
+    RubberBand& band = context.band();
+    if (!band.active()) {
+      if (readOut) context.readOut(cell, u);
+      return;
+    }
+    band.follow(cell);
+    const CellArea area = band.area();
+    if (readOut) context.readOut(cell, u, &area);
     u.overlay = true;
   }
 
@@ -38,7 +49,7 @@ class AreaTool : public DrawingTool {
       u.overlay = true;
       apply(context, area, u);
     }
-    return AfterRelease::SwitchOff;
+    return context.afterUse();
   }
 
   void cancel(ToolContext& context, ViewUpdate& u) override {
@@ -48,7 +59,7 @@ class AreaTool : public DrawingTool {
   }
 
  protected:
-  // The dragged area: empty for a drag up or left.
+  // The dragged area, the pressed cell and the pointer's both included.
   virtual void apply(ToolContext& context, const CellArea& area, ViewUpdate& u) = 0;
 };
 

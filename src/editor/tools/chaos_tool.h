@@ -30,7 +30,7 @@ class ChaosTool : public AreaTool {
     const auto pick = [&] {
       return objects[static_cast<std::size_t>(random.below(static_cast<int>(objects.size())))];
     };
-    context.fillArea(area, FillStyle::Filled, pick, u);
+    context.fillArea("Chaos Fill", area, FillStyle::Filled, pick, u);
   }
 };
 

@@ -17,7 +17,7 @@ class PenTool : public DrawingTool {
 
   std::string usageHint(const ToolContext& context) const override {
     if (context.clipboard().visible()) {
-      return "Drag the floating selection where it should go, then Paste (Ctrl+V)";
+      return "Drag the floating selection where it should go, then Paste (Ctrl+V); Esc drops it";
     }
     return "Pen: the left button draws the drawing object, the right button erases";
   }
@@ -39,7 +39,9 @@ class PenTool : public DrawingTool {
   }
 
  protected:
-  // What the left button does at a cell inside the level, within the stroke's undo entry.
+  // The stroke's undo step, as the Undo item names it.
+  virtual std::string_view stepName() const { return "Draw"; }
+  // What the left button does at a cell inside the level, within the stroke's undo step.
   virtual void drawAt(ToolContext& context, CellPos cell, ViewUpdate& u) {
     context.placeObject(cell, u);
   }
@@ -48,7 +50,7 @@ class PenTool : public DrawingTool {
   void stroke(ToolContext& context, CellPos cell, ViewUpdate& u) {
     context.session().map.modified = true;
     if (!context.insideLevel(cell)) return;
-    context.session().recordStrokeUndo();
+    context.session().beginStep(stepName());
     drawAt(context, cell, u);
   }
 };

@@ -26,7 +26,7 @@ class RectangleTool : public AreaTool {
   void apply(ToolContext& context, const CellArea& area, ViewUpdate& u) override {
     const int object = context.session().drawingObject;
     context.fillArea(
-        area, context.fillStyle(), [object] { return object; }, u);
+        "Rectangle", area, context.fillStyle(), [object] { return object; }, u);
   }
 };
 

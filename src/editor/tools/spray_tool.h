@@ -23,22 +23,13 @@ class SprayTool : public PenTool {
   std::string usageHint(const ToolContext&) const override { return {}; }
 
  protected:
+  std::string_view stepName() const override { return "Spray"; }
+
   void drawAt(ToolContext& context, CellPos cell, ViewUpdate& u) override {
-    EditorSession& session = context.session();
-    Levelmap& map = session.map;
-    LevelHeader& h = map.current();
-    const int object = session.drawingObject;
-    const int pressed = map.at(cell.x, cell.y);
-    if (object == obj::LittleFellow && session.allowOnlyOneLittleFellow &&
-        pressed != obj::LittleFellow) {
-      context.placeObject(cell, u);  // the question decides, nothing is sprayed
-      return;
-    }
-    if (object == obj::Fellow2 && pressed != obj::Fellow2) {
-      h.setPlayer2X(cell.x);
-      h.setPlayer2Y(cell.y);
-    }
-    const CellArea level = levelArea(h);
+    if (context.playerRulesAt(cell, u)) return;  // the question decides, nothing is sprayed
+    Levelmap& map = context.session().map;
+    const int object = context.session().drawingObject;
+    const CellArea level = levelArea(map.current());
     const CellArea inner{1, 1, level.c2 - 1, level.r2 - 1};
     const int amount = std::min(options.objectsPerEvent, SprayOptions::kMax);
     const int size = std::clamp(options.squareSide, SprayOptions::kMin, SprayOptions::kMax);

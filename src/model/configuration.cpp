@@ -91,9 +91,10 @@ void Configuration::read(const IniFile& ini) {
                                        : DockState::Left;
   objectsPos = readPosition(ini, "ObjectsX", "ObjectsY");
 
-  levelListState = ini.readString(kPanels, "LevelList state", "Invisible") == "Right"
-                       ? DockState::Right
-                       : DockState::Invisible;
+  // Shown at the first start: a new user sees the levels the file holds.
+  levelListState = ini.readString(kPanels, "LevelList state", "Right") == "Invisible"
+                       ? DockState::Invisible
+                       : DockState::Right;
 
   statusBarVisible = ini.readString(kPanels, "StatusBar state", "Visible") != "Invisible";
   paletteIconSize = ini.readInteger(kView, "Palette icon size", 16);

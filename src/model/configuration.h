@@ -33,7 +33,7 @@ struct Configuration {
   DockState propertiesState = DockState::Invisible;
   DockState toolsState = DockState::Left;
   DockState objectsState = DockState::Left;
-  DockState levelListState = DockState::Invisible;
+  DockState levelListState = DockState::Right;
   bool statusBarVisible = true;
   int paletteIconSize = 16;  // 16, 24 or 32 pixels
   bool gridShown = false;

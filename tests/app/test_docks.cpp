@@ -46,7 +46,7 @@ class DocksTest : public QObject {
       w->docks().objects()->setFloating(false);
       w->docks().tools()->setFloating(true);
       w->docks().tools()->move(w->mapToGlobal(QPoint(300, 200)));
-      w->action("levelListPanel")->trigger();
+      w->action("levelListPanel")->trigger();  // shown at first, hidden by the user
       w->action("showStatusBar")->trigger();
       QVERIFY(!w->statusBar()->isVisible());
       QVERIFY(w->close());
@@ -57,7 +57,7 @@ class DocksTest : public QObject {
     QCOMPARE(ini.readString("PanelStates", "Tools state", ""), std::string("Floating"));
     QCOMPARE(ini.readInteger("PanelStates", "ToolsX", 0), 300);
     QCOMPARE(ini.readInteger("PanelStates", "ToolsY", 0), 200);
-    QCOMPARE(ini.readString("PanelStates", "LevelList state", ""), std::string("Right"));
+    QCOMPARE(ini.readString("PanelStates", "LevelList state", ""), std::string("Invisible"));
     QCOMPARE(ini.readString("PanelStates", "StatusBar state", ""), std::string("Invisible"));
 
     ScriptedDialogs dialogs;
@@ -69,8 +69,8 @@ class DocksTest : public QObject {
     QCOMPARE(w->dockWidgetArea(w->docks().objects()), Qt::BottomDockWidgetArea);
     QVERIFY(w->docks().tools()->isFloating());
     QCOMPARE(w->mapFromGlobal(w->docks().tools()->pos()), QPoint(300, 200));
-    QVERIFY(w->docks().levelList()->isVisible());
-    QVERIFY(w->action("levelListPanel")->isChecked());
+    QVERIFY(w->docks().levelList()->isHidden());
+    QVERIFY(!w->action("levelListPanel")->isChecked());
     QVERIFY(!w->statusBar()->isVisible());
     QVERIFY(!w->action("showStatusBar")->isChecked());
     QVERIFY(w->action("propertiesPanel")->isChecked());

@@ -73,8 +73,7 @@ class LevelsTest : public QObject {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
-    w->action("levelListPanel")->trigger();
-    QVERIFY(w->docks().levelList()->isVisible());
+    QVERIFY(w->docks().levelList()->isVisible());  // shown from the first start
     QVERIFY(w->action("levelListPanel")->isChecked());
     auto* list = w->findChild<LevelList*>("levelList");
     const QString title2 = QString::fromStdString(w->session().map.header(3).title());

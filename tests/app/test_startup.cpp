@@ -38,7 +38,8 @@ class StartupTest : public QObject {
     QVERIFY(w->docks().objects()->isVisible());
     QVERIFY(w->docks().objects()->visibleRegion().boundingRect().height() > 100);
     QVERIFY(w->docks().properties()->isHidden());
-    QVERIFY(w->docks().levelList()->isHidden());
+    QVERIFY(w->docks().levelList()->isVisible());
+    QCOMPARE(w->dockWidgetArea(w->docks().levelList()), Qt::RightDockWidgetArea);
     QVERIFY(w->statusBar()->isVisible());
 
     // Level 0 is a cleared 64 x 32 level titled "Empty", nothing to undo.
@@ -67,7 +68,7 @@ class StartupTest : public QObject {
     QCOMPARE(ini.readString("PanelStates", "Property state", ""), std::string("Invisible"));
     QCOMPARE(ini.readString("PanelStates", "Tools state", ""), std::string("Left"));
     QCOMPARE(ini.readString("PanelStates", "Objects state", ""), std::string("Left"));
-    QCOMPARE(ini.readString("PanelStates", "LevelList state", ""), std::string("Invisible"));
+    QCOMPARE(ini.readString("PanelStates", "LevelList state", ""), std::string("Right"));
     QCOMPARE(ini.readString("PanelStates", "StatusBar state", ""), std::string("Visible"));
     QCOMPARE(ini.readString("Test level in", "Pyrovel", ""), std::string("yes"));
     QCOMPARE(ini.readString("History", "1", ""), std::string("---"));

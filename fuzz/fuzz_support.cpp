@@ -53,35 +53,44 @@ void fail(const std::string& what) {
 }
 
 void expectLevelsFit(const Levelmap& map) {
-  expect(map.currentLevel >= kFirstSlot && map.currentLevel <= kLastSlot,
-         "current level " + std::to_string(map.currentLevel) + " is no level");
-  expect(map.currentLayer == kGameLayer || map.currentLayer == kBackgroundLayer,
-         "current layer " + std::to_string(map.currentLayer) + " is no layer");
+  if (map.currentLevel < kFirstSlot || map.currentLevel > kLastSlot) {
+    fail("current level " + std::to_string(map.currentLevel) + " is no level");
+  }
+  if (map.currentLayer != kGameLayer && map.currentLayer != kBackgroundLayer) {
+    fail("current layer " + std::to_string(map.currentLayer) + " is no layer");
+  }
   for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
     const LevelHeader& h = map.header(slot);
-    expect(h.width() <= kMaxLevelSide && h.height() <= kMaxLevelSide,
-           "level " + std::to_string(Levelmap::levelNumber(slot)) + " is " +
-               std::to_string(h.width()) + " x " + std::to_string(h.height()) +
-               ", larger than its grid");
+    if (h.width() > kMaxLevelSide || h.height() > kMaxLevelSide) {
+      fail("level " + std::to_string(Levelmap::levelNumber(slot)) + " is " +
+           std::to_string(h.width()) + " x " + std::to_string(h.height()) +
+           ", larger than its grid");
+    }
   }
 }
 
+// The messages are built only for a failure: the checks run on every cell
+// of every input.
 void expectSameCells(const Levelmap& expected, const Levelmap& actual, std::string_view what) {
   for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
     const LevelHeader& a = expected.header(slot);
     const LevelHeader& b = actual.header(slot);
-    const std::string level =
-        std::string(what) + ": level " + std::to_string(Levelmap::levelNumber(slot));
-    expect(a.width() == b.width() && a.height() == b.height(),
-           level + " is " + std::to_string(b.width()) + " x " + std::to_string(b.height()) +
-               " instead of " + std::to_string(a.width()) + " x " + std::to_string(a.height()));
+    auto level = [&] {
+      return std::string(what) + ": level " + std::to_string(Levelmap::levelNumber(slot));
+    };
+    if (a.width() != b.width() || a.height() != b.height()) {
+      fail(level() + " is " + std::to_string(b.width()) + " x " + std::to_string(b.height()) +
+           " instead of " + std::to_string(a.width()) + " x " + std::to_string(a.height()));
+    }
     for (int layer : {kGameLayer, kBackgroundLayer}) {
       for (int x = 0; x < a.width(); ++x) {
         for (int y = 0; y < a.height(); ++y) {
           const int want = expected.cell(layer, slot, x, y), got = actual.cell(layer, slot, x, y);
-          expect(want == got, level + " layer " + std::to_string(layer) + " cell (" +
-                                  std::to_string(x) + ", " + std::to_string(y) + ") is " +
-                                  std::to_string(got) + " instead of " + std::to_string(want));
+          if (want != got) {
+            fail(level() + " layer " + std::to_string(layer) + " cell (" + std::to_string(x) +
+                 ", " + std::to_string(y) + ") is " + std::to_string(got) + " instead of " +
+                 std::to_string(want));
+          }
         }
       }
     }

@@ -23,6 +23,7 @@ std::string writeScratchFile(std::string_view name, std::span<const std::uint8_t
 // A harness check that failed: says what and aborts, so the fuzzer keeps
 // the input as a crash and a test run fails.
 [[noreturn]] void fail(const std::string& what);
+// For checks that run once per input; the message is built either way.
 inline void expect(bool condition, const std::string& what) {
   if (!condition) fail(what);
 }

@@ -275,12 +275,14 @@ void editorFiles(const fs::path& source) {
 
   seed("edit_bdi", "Edit.bdi", readFileBytes((source / "data" / "Edit.bdi").string()));
 
+  const ObjectCatalogue catalogue;
   std::string objectList;
-  for (int n = 0; n < 40; ++n) objectList += ObjectCatalogue().item(n) + "\r\n";
+  for (int n = 0; n < 40; ++n) objectList += catalogue.item(n) + "\r\n";
   seed("objectlist", "Objectlist.txt", objectList);
 
+  const ObjectsHelp builtIn;
   std::string help;
-  for (const std::string& line : ObjectsHelp().document()) help += line + "\r\n";
+  for (const std::string& line : builtIn.document()) help += line + "\r\n";
   seed("objects_help", "ObjectsHelp.txt", help);
 }
 

@@ -27,6 +27,17 @@ std::optional<std::string> cutToEmMapNote(const Levelmap& map, int slot, std::st
          std::string(format) + " holds " + size + ": the file has its top-left " + size + ".";
 }
 
+std::optional<std::string> playerStartNote(const Levelmap& map, int slot, int layer) {
+  const LevelHeader& h = map.header(slot);
+  const int x = h.playerX(), y = h.playerY();
+  if (map.isEmptyLevel(slot)) return std::nullopt;
+  if (x < kEmMapWidth && y < kEmMapHeight && map.cell(layer, slot, x, y) == obj::LittleFellow) {
+    return std::nullopt;
+  }
+  return "Level " + std::to_string(Levelmap::levelNumber(slot)) + ": the player is not at (" +
+         std::to_string(x) + ", " + std::to_string(y) + "), where the file starts the player.";
+}
+
 Bd4Record writeBd4Record(Levelmap& map, int slot, int layer) {
   makeLevelFit(map, slot, layer);
   const LevelHeader& h = map.header(slot);

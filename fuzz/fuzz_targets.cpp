@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <set>
 #include <span>
-#include <sstream>
 
 #include "editor/levelset_formats.h"
 #include "editor/objects_help.h"

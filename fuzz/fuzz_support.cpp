@@ -73,6 +73,8 @@ void expectLevelsFit(const Levelmap& map) {
 // of every input.
 void expectSameCells(const Levelmap& expected, const Levelmap& actual, std::string_view what) {
   for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
+    // A format of a fixed number of records writes something for an empty slot.
+    if (expected.isEmptyLevel(slot)) continue;
     const LevelHeader& a = expected.header(slot);
     const LevelHeader& b = actual.header(slot);
     auto level = [&] {

@@ -32,7 +32,7 @@ inline void expect(bool condition, const std::string& what) {
 // what the editor needs to show and save any levelmap a reader leaves.
 void expectLevelsFit(const Levelmap& map);
 // Both levelmaps hold the same levels: sizes and both layers' cells inside
-// each level. `what` names the comparison in the failure.
+// each level that is not empty in `expected`. `what` names the comparison in the failure.
 void expectSameCells(const Levelmap& expected, const Levelmap& actual, std::string_view what);
 
 // The sparse form: a 4-byte little-endian image size (at most `maxSize`),

@@ -1,6 +1,8 @@
 # Two entry points: `make run` and `make test`. Both install what the build
 # needs (Debian packages, only when missing), configure and build.
 # `make install PREFIX=P` and `make package` (a .deb) are for installing.
+# `make fuzz` and `make test-asan` build with sanitizers in folders of their
+# own; neither is part of `make test`.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
@@ -10,14 +12,21 @@ DEPS := cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
         libpng-dev zlib1g-dev \
         qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev xvfb xauth \
         librsvg2-bin desktop-file-utils appstream shared-mime-info dpkg-dev file
+# Only `make fuzz` and `make test-asan` need these: clang with libFuzzer,
+# and llvm-symbolizer for readable sanitizer reports.
+FUZZ_DEPS := clang libclang-rt-14-dev llvm
+FUZZ_BUILD_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+ASAN_BUILD_DIR ?= build-asan
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test bench screenshots install package clean
+.PHONY: all deps fuzz-deps configure build run test bench screenshots install package clean \
+        fuzz fuzz-seeds test-asan
 
 all: build
 
-deps:
-	@missing=""; for p in $(DEPS); do \
+deps fuzz-deps:
+	@missing=""; for p in $(if $(filter fuzz-deps,$@),$(FUZZ_DEPS),$(DEPS)); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -57,5 +66,29 @@ bench: build
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/prvl-editor --screenshots docs/screenshots levels/demo.map
 
+# Every harness of fuzz/ for FUZZ_SECONDS each, one after another; fails
+# naming the harness and its reproducer (see fuzz/run_fuzz.sh).
+fuzz: deps fuzz-deps
+	@cmake -S . -B $(FUZZ_BUILD_DIR) -DPRVL_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+	cmake --build $(FUZZ_BUILD_DIR) -j $(JOBS)
+	FUZZ_SECONDS=$(FUZZ_SECONDS) fuzz/run_fuzz.sh $(FUZZ_BUILD_DIR)
+
+# Rewrites the seed corpora of fuzz/corpus/ from the project's writers.
+fuzz-seeds: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target prvl_fuzz_seeds
+	$(BUILD_DIR)/bin/prvl_fuzz_seeds .
+
+# The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer
+# (leak detection on; the windows' tests run on the offscreen platform).
+ASAN_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
+test-asan: deps fuzz-deps
+	@cmake -S . -B $(ASAN_BUILD_DIR) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="-O1 -g1 $(ASAN_FLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$(ASAN_FLAGS)" >/dev/null
+	cmake --build $(ASAN_BUILD_DIR) -j $(JOBS)
+	cd $(ASAN_BUILD_DIR) && QT_QPA_PLATFORM=offscreen \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(FUZZ_BUILD_DIR) $(ASAN_BUILD_DIR)

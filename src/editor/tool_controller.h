@@ -42,7 +42,8 @@ class ToolController {
   template <class T>
   T& tool() {
     for (const auto& t : tools_) {
-      if (typeid(*t) == typeid(T)) return static_cast<T&>(*t);
+      DrawingTool& candidate = *t;  // typeid of a plain reference: clang warns on a call inside
+      if (typeid(candidate) == typeid(T)) return static_cast<T&>(candidate);
     }
     throw std::logic_error("drawing tool not registered");
   }

@@ -15,8 +15,9 @@ inline constexpr int kBd4LevelsetSlots = 80;
 
 // Slots 1..80 one record after the other, each record built by
 // `writeRecord(map, slot, layer)` from the current layer of a copy of the
-// levelmap. What the records cannot hold (a level larger than 64 x 32,
-// levels past 79) is named in `notes`.
+// levelmap. What the records cannot hold (a level larger than 64 x 32, a
+// player start without the player, objects without a code, levels past 79)
+// is named in `notes`.
 template <typename WriteRecord>
 Bytes encodeLevelsetRecords(const Levelmap& levelmap, std::size_t recordSize,
                             WriteRecord writeRecord, std::string_view format,
@@ -26,6 +27,8 @@ Bytes encodeLevelsetRecords(const Levelmap& levelmap, std::size_t recordSize,
   out.reserve(kBd4LevelsetSlots * recordSize);
   for (int slot = kFirstSlot; slot <= kBd4LevelsetSlots; ++slot) {
     if (auto note = cutToEmMapNote(map, slot, format)) notes.push_back(std::move(*note));
+    if (auto note = playerStartNote(map, slot, map.currentLayer)) notes.push_back(std::move(*note));
+    if (auto note = lostObjectsNote(map, slot, map.currentLayer)) notes.push_back(std::move(*note));
     const auto record = writeRecord(map, slot, map.currentLayer);
     out.insert(out.end(), record.begin(), record.end());
   }

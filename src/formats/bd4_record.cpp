@@ -1,5 +1,9 @@
 #include "formats/bd4_record.h"
 
+#include <algorithm>
+
+#include "formats/em_codes.h"
+
 namespace pyrovel {
 
 void makeLevelFit(Levelmap& map, int slot, int layer) {
@@ -25,6 +29,34 @@ std::optional<std::string> cutToEmMapNote(const Levelmap& map, int slot, std::st
   return "Level " + std::to_string(Levelmap::levelNumber(slot)) + " is " +
          std::to_string(h.width()) + " x " + std::to_string(h.height()) + " cells; " +
          std::string(format) + " holds " + size + ": the file has its top-left " + size + ".";
+}
+
+std::optional<std::string> playerStartNote(const Levelmap& map, int slot, int layer) {
+  const LevelHeader& h = map.header(slot);
+  const int x = h.playerX(), y = h.playerY();
+  if (map.isEmptyLevel(slot)) return std::nullopt;
+  if (x < kEmMapWidth && y < kEmMapHeight && map.cell(layer, slot, x, y) == obj::LittleFellow) {
+    return std::nullopt;
+  }
+  return "Level " + std::to_string(Levelmap::levelNumber(slot)) + ": the player is not at (" +
+         std::to_string(x) + ", " + std::to_string(y) + "), where the file starts the player.";
+}
+
+std::optional<std::string> lostObjectsNote(const Levelmap& map, int slot, int layer) {
+  const LevelHeader& h = map.header(slot);
+  const int w = std::min(h.width(), kEmMapWidth), hh = std::min(h.height(), kEmMapHeight);
+  int lost = 0;
+  for (int x = 0; x < w; ++x) {
+    for (int y = 0; y < hh; ++y) {
+      const int object = map.cell(layer, slot, x, y);
+      const bool start = object == obj::LittleFellow && x == h.playerX() && y == h.playerY();
+      if (start || object == obj::Fellow2) continue;
+      lost += emCodeToObject(emExportCode(object)) != object;
+    }
+  }
+  if (lost == 0) return std::nullopt;
+  return "Level " + std::to_string(Levelmap::levelNumber(slot)) + ": " + std::to_string(lost) +
+         " cells of objects without an Emerald Mine code are written as other objects.";
 }
 
 Bd4Record writeBd4Record(Levelmap& map, int slot, int layer) {

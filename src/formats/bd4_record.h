@@ -27,6 +27,18 @@ void makeLevelFit(Levelmap& map, int slot, int layer);
 // nothing.
 std::optional<std::string> cutToEmMapNote(const Levelmap& map, int slot, std::string_view format);
 
+// A record starts the player at the level's player position whatever the
+// cell there holds: "Level 3: the player is not at (5, 2), where the file
+// starts the player." when that cell holds no player, else nothing (and
+// nothing for an empty slot).
+std::optional<std::string> playerStartNote(const Levelmap& map, int slot, int layer);
+
+// "Level 3: 12 cells of objects without an Emerald Mine code are written as
+// other objects." when cells of the 64 x 32 map hold objects that the code
+// table does not give back (a second player's own start is not counted),
+// else nothing.
+std::optional<std::string> lostObjectsNote(const Levelmap& map, int slot, int layer);
+
 // Fits the level and builds its record (BD4 levelsets, the Emerald Mine V4
 // export and the BD4 test slot). A level larger than 64 x 32 gives its
 // top-left part.

@@ -202,6 +202,14 @@ class CaveReader {
         }
         continue;
       }
+      // A [map] or [objects] never lies inside another section: one that
+      // comes ends a section left open, whose lines would otherwise swallow
+      // the cave's map (and do so again when the kept lines are written back).
+      if (!otherSection.empty() && (t == "[map]" || t == "[objects]")) {
+        problem(l.number,
+                "[" + std::string(otherSection) + "] is not closed before " + std::string(t));
+        otherSection = {};
+      }
       if (!otherSection.empty()) {
         memo_.push_back({l.text, false});
         if (t.size() == otherSection.size() + 3 && t.substr(0, 2) == "[/" &&

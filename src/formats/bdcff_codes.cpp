@@ -84,11 +84,18 @@ struct ImportLookup {
 struct ExportLookup {
   std::array<std::string_view, 256> one;
   std::array<std::string_view, 256> two;
+  std::array<bool, 256> hasOne{}, hasTwo{};
   ExportLookup() {
     one.fill("W");
     two.fill("Ws");
-    for (const CodePair& p : kExportCodes1) one[static_cast<std::size_t>(p.object)] = p.code;
-    for (const CodePair& p : kExportCodes2) two[static_cast<std::size_t>(p.object)] = p.code;
+    for (const CodePair& p : kExportCodes1) {
+      one[static_cast<std::size_t>(p.object)] = p.code;
+      hasOne[static_cast<std::size_t>(p.object)] = true;
+    }
+    for (const CodePair& p : kExportCodes2) {
+      two[static_cast<std::size_t>(p.object)] = p.code;
+      hasTwo[static_cast<std::size_t>(p.object)] = true;
+    }
   }
 };
 
@@ -121,6 +128,13 @@ std::string_view bdcffObjectToCode(int object, int codeLength) {
   const ExportLookup& t = exportLookup();
   const auto index = static_cast<std::size_t>(object & 0xFF);
   return codeLength == 2 ? t.two[index] : t.one[index];
+}
+
+bool bdcffHasCode(int object, int codeLength) {
+  if (object < 0 || object > 255) return false;
+  const ExportLookup& t = exportLookup();
+  const auto index = static_cast<std::size_t>(object);
+  return codeLength == 2 ? t.hasTwo[index] : t.hasOne[index];
 }
 
 }  // namespace pyrovel

@@ -19,5 +19,7 @@ std::span<const std::uint8_t> bdcffImportTable(int codeLength);
 // Object → map code at code length 1 or 2. Objects without a code of that
 // length give the Solid Wall code ("W" or "Ws"); only the low byte counts.
 std::string_view bdcffObjectToCode(int object, int codeLength);
+// Whether the object (0..255) has a map code of its own at that length.
+bool bdcffHasCode(int object, int codeLength);
 
 }  // namespace pyrovel

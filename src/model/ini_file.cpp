@@ -42,13 +42,14 @@ IniFile IniFile::parse(std::string_view text) {
   if (firstBreak != std::string_view::npos && firstBreak > 0 && text[firstBreak - 1] == '\r') {
     ini.newline_ = "\r\n";
   }
+  // A lone CR ends a line too: a value never holds a line break, as
+  // writeString makes sure, so whatever is read can be written back as read.
   std::size_t pos = 0;
   while (pos < text.size()) {
-    std::size_t end = text.find('\n', pos);
+    std::size_t end = text.find_first_of("\r\n", pos);
     if (end == std::string_view::npos) end = text.size();
-    std::string_view raw = text.substr(pos, end - pos);
-    if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
-    pos = end + 1;
+    const std::string_view raw = text.substr(pos, end - pos);
+    pos = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
 
     Line line;
     line.raw = std::string(raw);

@@ -239,11 +239,13 @@ TEST_F(OpenSave, ASaveSaysWhatTheFormatCouldNotHold) {
   s.map.header(91).setHeight(10);
   ui.saveAsChoices.push_back({dir.path("set.lev"), "bd4"});
   ASSERT_TRUE(saveLevelmapAs(s));
-  ASSERT_EQ(s.messages.size(), 2u);
+  ASSERT_EQ(s.messages.size(), 3u);
   EXPECT_EQ(s.messages[0],
             "Level 2 is 100 x 40 cells; a BD4 levelset holds 64 x 32: the file has its top-left "
             "64 x 32.");
-  EXPECT_NE(s.messages[1].find("Level 90 and the levels after it are not in the file"),
+  EXPECT_EQ(s.messages[1],
+            "Level 2: the player is not at (0, 0), where the file starts the player.");
+  EXPECT_NE(s.messages[2].find("Level 90 and the levels after it are not in the file"),
             std::string::npos);
   EXPECT_EQ(s.map.header(3).width(), 100) << "the levelmap keeps the whole level";
 }

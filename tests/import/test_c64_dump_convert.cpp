@@ -289,20 +289,11 @@ TEST_F(C64Dump, TruncatedImagesEndWithAnErrorNamingTheOffset) {
 namespace pyrovel {
 namespace {
 
-int leftoverDasFiles() {
-  int n = 0;
-  for (const auto& e :
-       std::filesystem::directory_iterator(std::filesystem::temp_directory_path())) {
-    if (e.path().filename().string().starts_with("prvl-c64-das-")) ++n;
-  }
-  return n;
-}
-
 TEST_F(ImportFixture, DasTextIsReadThroughATemporaryFileThatIsRemoved) {
-  const int before = leftoverDasFiles();
+  const testing::OwnTemporaryFolder tmp;
   readDasText(session, "level\r\n1\r\nname\r\nFROM MEMORY\r\nlevel\r\n1\r\n");
   EXPECT_EQ(header(1).title(), "FROM MEMORY");
-  EXPECT_EQ(leftoverDasFiles(), before);
+  EXPECT_EQ(tmp.fileCount(), 0) << "a scratch file was left behind";
 }
 
 }  // namespace

@@ -113,26 +113,7 @@ TEST_F(ResourceImport, CaveGoesIntoTheShownLevelWhichStaysShown) {
 TEST_F(ResourceImport, LevelsetOpensAsTheLevelmapAndLeavesNoScratchFile) {
   const PeResources pe = parsed(testing::buildPe(sampleResources()));
   const ResourceNode& games = *pe.findType("BDGAME");
-  // A temporary folder of the test's own, so other tests running at the same
-  // time cannot change the count.
-  const std::filesystem::path tmp = dir.path("tmp");
-  std::filesystem::create_directory(tmp);
-  const char* oldTmp = std::getenv("TMPDIR");
-  const std::string savedTmp = oldTmp ? oldTmp : "";
-  setenv("TMPDIR", tmp.c_str(), 1);
-  struct RestoreTmp {
-    bool had;
-    std::string value;
-    ~RestoreTmp() { had ? setenv("TMPDIR", value.c_str(), 1) : unsetenv("TMPDIR"); }
-  } restore{oldTmp != nullptr, savedTmp};
-  auto scratchCount = [&] {
-    int n = 0;
-    for (const auto& e : std::filesystem::directory_iterator(tmp)) {
-      n += e.path().filename().string().rfind("prvl-res-", 0) == 0;
-    }
-    return n;
-  };
-  const int before = scratchCount();
+  const testing::OwnTemporaryFolder tmp;
   session.levelPath = dir.path("mine.map");
   session.map.fileName = "mine.map";
 
@@ -141,7 +122,7 @@ TEST_F(ResourceImport, LevelsetOpensAsTheLevelmapAndLeavesNoScratchFile) {
   EXPECT_EQ(header(1).title(), "Cave 1");
   EXPECT_EQ(header(3).title(), "Cave 3");
   EXPECT_EQ(header(1).width(), 5);
-  EXPECT_EQ(scratchCount(), before);
+  EXPECT_EQ(tmp.fileCount(), 0) << "a scratch file was left behind";
   // The levels are in no file yet: Save must ask, and the scratch file is
   // not in the history.
   EXPECT_TRUE(session.map.modified);

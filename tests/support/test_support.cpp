@@ -4,7 +4,9 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <random>
 
 namespace pyrovel::testing {
@@ -19,6 +21,20 @@ TempDir::TempDir() {
 TempDir::~TempDir() {
   std::error_code ec;
   std::filesystem::remove_all(dir_, ec);
+}
+
+OwnTemporaryFolder::OwnTemporaryFolder() {
+  if (const char* old = std::getenv("TMPDIR")) saved_ = old;
+  setenv("TMPDIR", dir_.dir().c_str(), 1);
+}
+
+OwnTemporaryFolder::~OwnTemporaryFolder() {
+  saved_ ? setenv("TMPDIR", saved_->c_str(), 1) : unsetenv("TMPDIR");
+}
+
+int OwnTemporaryFolder::fileCount() const {
+  const std::filesystem::directory_iterator files(dir_.dir());
+  return static_cast<int>(std::distance(begin(files), end(files)));
 }
 
 std::string corpusPath(const std::string& relative) {

@@ -2,6 +2,7 @@
 // Helpers shared by the test suites.
 #include <deque>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,23 @@ class TempDir {
 
  private:
   std::filesystem::path dir_;
+};
+
+// Points the system's temporary folder (TMPDIR) at a folder of the test's
+// own while the object lives, so a test that looks at what lands there never
+// sees the files of tests running beside it.
+class OwnTemporaryFolder {
+ public:
+  OwnTemporaryFolder();
+  ~OwnTemporaryFolder();
+  OwnTemporaryFolder(const OwnTemporaryFolder&) = delete;
+  OwnTemporaryFolder& operator=(const OwnTemporaryFolder&) = delete;
+  // The files and folders in it.
+  int fileCount() const;
+
+ private:
+  TempDir dir_;
+  std::optional<std::string> saved_;
 };
 
 // The shared corpus of real files from other projects, when present.

@@ -13,7 +13,7 @@ TEST(EditIni, MissingKeysGiveTheDefaults) {
   EXPECT_EQ(c.propertiesState, DockState::Invisible);
   EXPECT_EQ(c.toolsState, DockState::Left);
   EXPECT_EQ(c.objectsState, DockState::Left);  // the palette beside the level
-  EXPECT_EQ(c.levelListState, DockState::Invisible);
+  EXPECT_EQ(c.levelListState, DockState::Right);
   EXPECT_TRUE(c.statusBarVisible);
   EXPECT_EQ(c.paletteIconSize, 16);
   EXPECT_FALSE(c.gridShown);
@@ -94,6 +94,6 @@ TEST(EditIni, WriteThenReadGivesTheSameSettings) {
   EXPECT_TRUE(back.oneShotTools);
   EXPECT_EQ(ini.readString("Mine", "x", ""), "1");
   EXPECT_EQ(ini.readString("PanelStates", "Property state", ""), "Right");
-  EXPECT_EQ(ini.readString("PanelStates", "LevelList state", ""), "Invisible");
+  EXPECT_EQ(ini.readString("PanelStates", "LevelList state", ""), "Right");
   EXPECT_EQ(ini.readString("Test level in", "Pyrovel", ""), "no");
 }

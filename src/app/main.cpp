@@ -1,5 +1,6 @@
 // prvl-editor: the Pyrovel level editor.
 #include <QApplication>
+#include <QDir>
 
 #include "app/command_line.h"
 #include "app/main_window.h"
@@ -27,7 +28,8 @@ int main(int argc, char* argv[]) {
   pyrovel::app::AppOptions options;
   options.arguments = line.files;
   if (!line.screenshotDir.isEmpty()) {
-    return pyrovel::app::takeScreenshotTour(options, line.screenshotDir);
+    // Absolute now: opening the levelmap makes its folder the current one.
+    return pyrovel::app::takeScreenshotTour(options, QDir(line.screenshotDir).absolutePath());
   }
   if (line.checkOnly) {
     pyrovel::app::ConsoleDialogs console;

@@ -1,6 +1,7 @@
 #include "app/level_view.h"
 
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -163,6 +164,7 @@ void LevelView::paintEvent(QPaintEvent* event) {
   for (const QRect& part : event->region()) {
     const QRect inside = part & level;
     if (inside.isEmpty()) continue;
+    if (paintDirect(p, inside)) continue;
     drawLevelArea(*map_, slot(), layer(), *strip_, cellSize_, inside, paintBuffer_);
     p.drawImage(inside.topLeft(), imageOf(paintBuffer_, strip_->opaque()));
   }
@@ -171,6 +173,37 @@ void LevelView::paintEvent(QPaintEvent* event) {
   paintGrid(p, area, level);
   paintHighlights(p);
   if (overlay_) overlay_(p, cellSize_, area);
+}
+
+// Draws the level straight into the window's back buffer when that is a
+// plain 32-bit picture under a whole-pixel shift and the sprites are
+// opaque: a repaint then writes each pixel once instead of drawing into a
+// buffer and copying it. False when the caller must take the buffer way.
+bool LevelView::paintDirect(QPainter& p, const QRect& inside) {
+  // A widget's painter paints on whatever the window redirects it to.
+  QPaintDevice* device = p.paintEngine() ? p.paintEngine()->paintDevice() : nullptr;
+  if (!strip_->opaque() || !device || device->devType() != QInternal::Image) return false;
+  auto* image = static_cast<QImage*>(device);
+  const QImage::Format format = image->format();
+  if (image->devicePixelRatio() != 1.0 ||
+      (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
+       format != QImage::Format_ARGB32_Premultiplied)) {
+    return false;
+  }
+  const QTransform shift = p.deviceTransform();
+  if (shift.type() > QTransform::TxTranslate) return false;
+  const int dx = qRound(shift.dx()), dy = qRound(shift.dy());
+  if (dx != shift.dx() || dy != shift.dy()) return false;
+  const QRect target = inside.translated(dx, dy) & image->rect();
+  if (target.isEmpty()) return true;
+  const auto stride = static_cast<std::size_t>(image->bytesPerLine()) / sizeof(std::uint32_t);
+  auto* first = reinterpret_cast<std::uint32_t*>(image->bits()) +
+                static_cast<std::size_t>(target.top()) * stride +
+                static_cast<std::size_t>(target.left());
+  drawLevelPart(*map_, slot(), layer(), *strip_, cellSize_,
+                PixelView{first, target.width(), target.height(), stride}, target.left() - dx,
+                target.top() - dy);
+  return true;
 }
 
 void LevelView::setOverlay(Overlay overlay) {

@@ -82,6 +82,7 @@ class LevelView : public QWidget {
  private:
   int slot() const;
   void paintGrid(QPainter& p, const QRect& area, const QRect& level) const;
+  bool paintDirect(QPainter& p, const QRect& inside);
   void paintHighlights(QPainter& p) const;
 
   const Levelmap* map_ = nullptr;

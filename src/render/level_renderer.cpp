@@ -34,7 +34,7 @@ PixelRect cellArea(int left, int top, int side) {
 // A buffer that holds part of the view: its pixel (0, 0) is view pixel
 // (left, top). Areas are given in view pixels.
 struct Canvas {
-  PixelBuffer& out;
+  PixelView out;
   int left = 0, top = 0;
 
   std::uint32_t* at(int x, int y) const { return out.row(y - top) + (x - left); }
@@ -205,12 +205,19 @@ CellRect cellRect(int x, int y, int cellSize) {
 
 void drawLevel(const Levelmap& map, int slot, int layer, const SpriteStrip& strip, int cellSize,
                PixelBuffer& out, std::optional<PixelRect> clip) {
-  drawArea(map, slot, layer, strip, cellSize, Canvas{out},
+  drawArea(map, slot, layer, strip, cellSize, Canvas{viewOf(out)},
            clip.value_or(PixelRect{0, 0, out.width, out.height}));
 }
 
 void drawLevelPart(const Levelmap& map, int slot, int layer, const SpriteStrip& strip, int cellSize,
                    PixelBuffer& out, int left, int top) {
+  drawLevelPart(map, slot, layer, strip, cellSize, viewOf(out), left, top);
+}
+
+void drawLevelPart(const Levelmap& map, int slot, int layer, const SpriteStrip& strip, int cellSize,
+                   const PixelView& out, int left, int top) {
+  if (!out.pixels || out.width <= 0 || out.height <= 0 || out.stride < std::size_t(out.width))
+    return;
   const Canvas c{out, left, top};
   drawArea(map, slot, layer, strip, cellSize, c, c.bounds());
 }
@@ -218,7 +225,7 @@ void drawLevelPart(const Levelmap& map, int slot, int layer, const SpriteStrip& 
 void drawCell(const SpriteStrip& strip, int object, int cellSize, PixelBuffer& out, int left,
               int top) {
   if (cellSize <= 0) return;
-  const Canvas c{out};
+  const Canvas c{viewOf(out)};
   const PixelRect cell = intersect(cellArea(left, top, cellSize), c.bounds());
   if (isEmpty(cell)) return;
   fillBlack(c, cell);

@@ -41,6 +41,10 @@ void drawLevel(const Levelmap& map, int slot, int layer, const SpriteStrip& stri
 // how the editor repaints an exposed rectangle.
 void drawLevelPart(const Levelmap& map, int slot, int layer, const SpriteStrip& strip, int cellSize,
                    PixelBuffer& out, int left, int top);
+// The same into pixels held elsewhere (the editor's window back buffer),
+// sparing a copy; `out` must be valid for its width, height and stride.
+void drawLevelPart(const Levelmap& map, int slot, int layer, const SpriteStrip& strip, int cellSize,
+                   const PixelView& out, int left, int top);
 
 // Draws one cell as the drawing tools do: the object's sprite scaled to
 // cellSize with its top-left corner at (left, top), or black when the

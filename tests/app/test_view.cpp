@@ -180,6 +180,36 @@ class ViewTest : public QObject {
     QCOMPARE(shot.pixel(cell / 2, cell / 2), sprite.at(cell / 2, cell / 2));
   }
 
+  // A window's 32-bit back buffer is painted straight into: shifted, cut by
+  // the repainted region and in either of its formats, its pixels must be
+  // the core's drawing, and pixels outside the region must stay.
+  void paintingIntoABackBufferGivesTheCoresDrawing() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {demoMap()});
+    LevelView* view = w->editingArea().view();
+    const Levelmap& map = w->session().map;
+    const int cell = view->cellSize();
+    PixelBuffer full(map.current().width() * cell, map.current().height() * cell);
+    drawLevel(map, map.currentLevel, map.currentLayer, w->spriteStrip(), cell, full);
+    const QRect part = QRect(cell / 2 + 3, cell + 5, 9 * cell + 1, 4 * cell + 3) & view->rect();
+    for (const QImage::Format format :
+         {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied}) {
+      QImage target(part.width() + 20, part.height() + 20, format);
+      target.fill(Qt::magenta);
+      view->render(&target, QPoint(7, 9), QRegion(part));
+      bool same = true;
+      for (int y = 0; y < part.height() && same; ++y) {
+        for (int x = 0; x < part.width() && same; ++x) {
+          same = target.pixel(7 + x, 9 + y) == full.at(part.left() + x, part.top() + y);
+        }
+      }
+      QVERIFY2(same, qPrintable(QString("format %1").arg(format)));
+      QCOMPARE(QColor(target.pixel(3, 3)), QColor(Qt::magenta));
+      QCOMPARE(QColor(target.pixel(target.width() - 2, target.height() - 2)), QColor(Qt::magenta));
+    }
+  }
+
   void theLastActivatedPreviewFollowsTheLevelWhileTheEditingAreaIsHidden() {
     ProgramFolder folder;
     ScriptedDialogs dialogs;

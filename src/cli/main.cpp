@@ -6,6 +6,10 @@
 #include <iostream>
 #include <string>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 #include "cli/commands.h"
 #include "model/version.h"
 
@@ -63,9 +67,21 @@ bool isHelp(const std::string& arg) {
   return arg == "--help" || arg == "-h";
 }
 
+// A command reads a file whole, converts it and writes the result whole:
+// the file's buffer, once freed, is the natural home of the output. Large
+// blocks are kept in the heap instead of being handed back to the system
+// and faulted in again, zeroed, moments later.
+void keepLargeBlocksForReuse() {
+#if defined(__GLIBC__)
+  mallopt(M_MMAP_THRESHOLD, 64 << 20);
+  mallopt(M_TRIM_THRESHOLD, 256 << 20);
+#endif
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  keepLargeBlocksForReuse();
   if (argc < 2 || isHelp(argv[1])) {
     usage(argc < 2 ? std::cerr : std::cout);
     return argc < 2 ? 2 : 0;

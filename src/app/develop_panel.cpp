@@ -1,6 +1,7 @@
 #include "app/develop_panel.h"
 
 #include <QGridLayout>
+#include <QShowEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -65,11 +66,25 @@ QPushButton* DevelopPanel::button(const QString& caption) const {
 }
 
 void DevelopPanel::fillObjects(const SpriteStrip& strip, const ObjectCatalogue& catalogue) {
+  strip_ = &strip;
+  catalogue_ = &catalogue;
+  objectsStale_ = true;
+  if (isVisible()) fillWhenShown();
+}
+
+void DevelopPanel::showEvent(QShowEvent* event) {
+  ToolWindow::showEvent(event);
+  fillWhenShown();
+}
+
+void DevelopPanel::fillWhenShown() {
+  if (!objectsStale_) return;
+  objectsStale_ = false;
   QSignalBlocker block(allObjects_);
   allObjects_->clear();
-  for (int n = 0; n < strip.count(); ++n) {
-    auto* item = new QListWidgetItem(QIcon(spritePixmap(strip, n, 20)),
-                                     QString::fromStdString(catalogue.item(n)));
+  for (int n = 0; n < strip_->count(); ++n) {
+    auto* item = new QListWidgetItem(QIcon(spritePixmap(*strip_, n, 20)),
+                                     QString::fromStdString(catalogue_->item(n)));
     item->setSizeHint(QSize(0, 20));
     allObjects_->addItem(item);
   }

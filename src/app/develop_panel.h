@@ -19,6 +19,7 @@ class DevelopPanel : public ToolWindow {
   explicit DevelopPanel(QWidget* owner);
 
   // One row per object of the strip: its sprite and its name list entry.
+  // Filled when the panel is shown (it starts hidden); both must outlive it.
   void fillObjects(const SpriteStrip& strip, const ObjectCatalogue& catalogue);
   QPushButton* button(const QString& caption) const;
   QPlainTextEdit* memo() const { return importLog_; }
@@ -29,8 +30,16 @@ class DevelopPanel : public ToolWindow {
  signals:
   void objectPicked(int object);
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
+  void fillWhenShown();
+
   QListWidget* allObjects_;
+  const SpriteStrip* strip_ = nullptr;
+  const ObjectCatalogue* catalogue_ = nullptr;
+  bool objectsStale_ = false;
   QPlainTextEdit* importLog_;
   QCheckBox* viewUnknown_;
   QCheckBox* clearInBetween_;

@@ -133,6 +133,15 @@ class CaveReader {
     }
 
     BdcffGrid grid = drawnByMap ? readMap() : drawFill();
+    // The editor takes a level under 3 x 3 for an empty slot: such a cave
+    // would be read and then silently be nothing.
+    if (grid.width() < 3 && grid.height() < 3) {
+      notes.push_back(caveName() + " (" + ctx_.file + " line " + std::to_string(caveLine_) +
+                      "): " + std::to_string(grid.width()) + " x " +
+                      std::to_string(grid.height()) +
+                      " cells is no level (one side must be 3 or more), so the cave is left out");
+      return false;
+    }
     for (const Line& l : objectLines_) {
       grid.setLine(l.number);
       const BdcffDrawResult r = applyBdcffObject(grid, l.text);

@@ -97,10 +97,8 @@ const std::string& hundredObjectCavesFile() {
   return path;
 }
 
-// The import against what it cannot do without: reading the file's bytes
-// and writing the cells of its 100 caves into a levelmap (x_baseline).
-void BM_BdcffImport100ObjectCaves(benchmark::State& state) {
-  const std::string& path = hundredObjectCavesFile();
+// The cells of the 100 caves of 40 x 22 the file gives, cave by cave.
+std::vector<std::int32_t> cellsOf(const std::string& path) {
   SilentFrontend ui;
   auto read = std::make_unique<Levelmap>();
   readBdcffFile(path, *read, ui);
@@ -110,6 +108,31 @@ void BM_BdcffImport100ObjectCaves(benchmark::State& state) {
       for (int x = 0; x < 40; ++x) cells.push_back(read->cell(0, slot, x, y));
     }
   }
+  return cells;
+}
+
+// The reference of the object-cave rows: reading the file's bytes and
+// writing the cells it gives into a levelmap.
+void readAndWriteCells(const std::string& path, const std::vector<std::int32_t>& cells,
+                       Levelmap& target) {
+  const Bytes bytes = readFileBytes(path);
+  benchmark::DoNotOptimize(bytes.data());
+  std::size_t i = 0;
+  for (int slot = 1; slot <= 100; ++slot) {
+    for (int y = 0; y < 22; ++y) {
+      for (int x = 0; x < 40; ++x) target.cell(0, slot, x, y) = cells[i++];
+    }
+  }
+  benchmark::ClobberMemory();
+}
+
+// The import against what it cannot do without: reading the file's bytes
+// and writing the cells of its 100 caves into a levelmap (x_baseline).
+void BM_BdcffImport100ObjectCaves(benchmark::State& state) {
+  const std::string& path = hundredObjectCavesFile();
+  SilentFrontend ui;
+  auto read = std::make_unique<Levelmap>();
+  const std::vector<std::int32_t> cells = cellsOf(path);
   auto target = std::make_unique<Levelmap>();
   bench::compareTimes(
       state, "BDCFF import of 100 caves drawn by [objects]",
@@ -118,17 +141,7 @@ void BM_BdcffImport100ObjectCaves(benchmark::State& state) {
         readBdcffFile(path, *read, ui);
         benchmark::DoNotOptimize(read->cell(0, 100, 39, 21));
       },
-      [&] {
-        const Bytes bytes = readFileBytes(path);
-        benchmark::DoNotOptimize(bytes.data());
-        std::size_t i = 0;
-        for (int slot = 1; slot <= 100; ++slot) {
-          for (int y = 0; y < 22; ++y) {
-            for (int x = 0; x < 40; ++x) target->cell(0, slot, x, y) = cells[i++];
-          }
-        }
-        benchmark::ClobberMemory();
-      });
+      [&] { readAndWriteCells(path, cells, *target); });
 }
 BENCHMARK(BM_BdcffImport100ObjectCaves)
     ->Iterations(1)
@@ -143,6 +156,7 @@ void BM_BdcffRandomFillAlone(benchmark::State& state) {
   const std::string& path = hundredObjectCavesFile();
   const std::array<RandomFillEntry, 4> entries{{{1, 60}, {2, 50}, {3, 9}, {4, 2}}};
   std::vector<std::int32_t> cave(40 * 22);
+  const std::vector<std::int32_t> cells = cellsOf(hundredObjectCavesFile());
   auto target = std::make_unique<Levelmap>();
   bench::compareTimes(
       state, "the random fill alone of those 100 caves",
@@ -155,16 +169,7 @@ void BM_BdcffRandomFillAlone(benchmark::State& state) {
           benchmark::DoNotOptimize(cave.data());
         }
       },
-      [&] {
-        const Bytes bytes = readFileBytes(path);
-        benchmark::DoNotOptimize(bytes.data());
-        for (int slot = 1; slot <= 100; ++slot) {
-          for (int y = 0; y < 22; ++y) {
-            for (int x = 0; x < 40; ++x) target->cell(0, slot, x, y) = x + y;
-          }
-        }
-        benchmark::ClobberMemory();
-      });
+      [&] { readAndWriteCells(path, cells, *target); });
 }
 BENCHMARK(BM_BdcffRandomFillAlone)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 

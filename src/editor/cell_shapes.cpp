@@ -3,27 +3,14 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "model/straight_line.h"
+
 namespace pyrovel {
 
 std::vector<CellPos> lineCells(CellPos a, CellPos b) {
-  // Bresenham's walk: the error term says when the shorter axis steps too.
-  const int dx = std::abs(b.x - a.x), dy = -std::abs(b.y - a.y);
-  const int sx = a.x < b.x ? 1 : -1, sy = a.y < b.y ? 1 : -1;
   std::vector<CellPos> cells;
-  cells.reserve(static_cast<std::size_t>(std::max(dx, -dy) + 1));
-  for (int err = dx + dy;;) {
-    cells.push_back(a);
-    if (a == b) break;
-    const int e2 = 2 * err;
-    if (e2 >= dy) {
-      err += dy;
-      a.x += sx;
-    }
-    if (e2 <= dx) {
-      err += dx;
-      a.y += sy;
-    }
-  }
+  cells.reserve(static_cast<std::size_t>(std::max(std::abs(b.x - a.x), std::abs(b.y - a.y)) + 1));
+  forEachLinePoint(a.x, a.y, b.x, b.y, [&](int x, int y) { cells.push_back({x, y}); });
   return cells;
 }
 

@@ -9,6 +9,7 @@
 #include "formats/bdcff_das_text.h"
 #include "formats/bdcff_elements.h"
 #include "formats/bdcff_random.h"
+#include "model/straight_line.h"
 
 namespace pyrovel {
 
@@ -141,22 +142,7 @@ class Drawer {
   }
 
   void line(int x1, int y1, int x2, int y2, BdcffGrid::Paint paint) {
-    const int dx = std::abs(x2 - x1), dy = -std::abs(y2 - y1);
-    const int sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
-    int err = dx + dy;
-    for (;;) {
-      put(x1, y1, paint);
-      if (x1 == x2 && y1 == y2) break;
-      const int e2 = 2 * err;
-      if (e2 >= dy) {
-        err += dy;
-        x1 += sx;
-      }
-      if (e2 <= dx) {
-        err += dx;
-        y1 += sy;
-      }
-    }
+    forEachLinePoint(x1, y1, x2, y2, [&](int x, int y) { put(x, y, paint); });
   }
 
   // The cells of a rectangle, clipped to the grid first.

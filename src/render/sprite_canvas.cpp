@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/straight_line.h"
 #include "render/pixel_font.h"
 
 namespace pyrovel::art {
@@ -141,22 +142,7 @@ void Canvas::bevel(int x0, int y0, int x1, int y1, Hue hue, int base) {
 }
 
 void Canvas::line(int x0, int y0, int x1, int y1, Ink c) {
-  const int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
-  const int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
-  int err = dx + dy;
-  for (;;) {
-    set(x0, y0, c);
-    if (x0 == x1 && y0 == y1) break;
-    const int e2 = 2 * err;
-    if (e2 >= dy) {
-      err += dy;
-      x0 += sx;
-    }
-    if (e2 <= dx) {
-      err += dx;
-      y0 += sy;
-    }
-  }
+  forEachLinePoint(x0, y0, x1, y1, [&](int x, int y) { set(x, y, c); });
 }
 
 void Canvas::ball(double cx, double cy, double rx, double ry, Hue hue, double wobble, bool outline,

@@ -21,8 +21,9 @@ namespace {
 constexpr int kPlayer = 2;
 
 struct Line {
-  std::string_view text;
-  std::size_t number;  // 1-based line of the file
+  std::string_view text;     // as the file has it
+  std::string_view trimmed;  // trimLine(text)
+  std::size_t number;        // 1-based line of the file
 };
 
 // What the file says outside its caves that the caves use.
@@ -104,11 +105,13 @@ class CaveReader {
              int ordinal)
       : ctx_(ctx), body_(body), caveLine_(caveLine), closed_(closed), ordinal_(ordinal) {}
 
-  // Stores the cave in `slot` when it is whole; false when it is left out.
-  // Notes go to `notes` either way.
-  bool store(Levelmap& map, int slot, std::vector<std::string>& notes) {
+  // The first half of storing the cave in `slot`: sorts its lines, checks
+  // that it is whole and big enough to be a level, and starts drawing it
+  // into the slot's grid. Returns why when the cave is left out; the slot
+  // is then untouched.
+  std::optional<std::string> begin(Levelmap& map, int slot) {
     scan();
-    const bool drawnByMap = !mapRows_.empty();
+    drawnByMap_ = !mapRows_.empty();
     const bool whole = !mapOpen_ && !objectsOpen_ && (closed_ || mapClosed_ || objectsClosed_);
     if (!whole) {
       std::string why;
@@ -122,9 +125,8 @@ class CaveReader {
         why = "it is cut off by the end of the ";
       }
       why += closed_ ? "cave" : "file";
-      notes.push_back(caveName() + " (" + ctx_.file + " line " + std::to_string(caveLine_) +
-                      "): " + why + ", so the cave is left out");
-      return false;
+      return caveName() + " (" + ctx_.file + " line " + std::to_string(caveLine_) + "): " + why +
+             ", so the cave is left out";
     }
     if (!closed_) {
       problem(
@@ -132,21 +134,40 @@ class CaveReader {
           "the cave is not closed by [/cave] before the end of the file; read as far as it goes");
     }
 
-    BdcffGrid grid = drawnByMap ? readMap() : drawFill();
+    const auto [width, height] = drawnByMap_ ? mapSize() : drawnSize();
     // The editor takes a level under 3 x 3 for an empty slot: such a cave
     // would be read and then silently be nothing.
-    if (grid.width() < 3 && grid.height() < 3) {
-      notes.push_back(caveName() + " (" + ctx_.file + " line " + std::to_string(caveLine_) +
-                      "): " + std::to_string(grid.width()) + " x " +
-                      std::to_string(grid.height()) +
-                      " cells is no level (one side must be 3 or more), so the cave is left out");
-      return false;
+    if (width < 3 && height < 3) {
+      return caveName() + " (" + ctx_.file + " line " + std::to_string(caveLine_) +
+             "): " + std::to_string(width) + " x " + std::to_string(height) +
+             " cells is no level (one side must be 3 or more), so the cave is left out";
     }
+    // The cave is drawn straight into the level's grid (column by column).
+    grid_.emplace(width, height, map.grid(map.currentLayer, slot).data(),
+                  static_cast<std::size_t>(kGridSide));
+    if (drawnByMap_) {
+      readMap(*grid_);
+    } else {
+      startFill(*grid_);
+    }
+    return std::nullopt;
+  }
+
+  // The random fill begin() left to be run (c64RandomFillColumns), with
+  // another cave's when there is one, before finish().
+  bool fillPending() const { return fill_.has_value(); }
+  std::optional<RandomFillColumns> takeFill() { return std::exchange(fill_, std::nullopt); }
+
+  // The second half: the border and objects of a drawn cave, the level
+  // record and the memo, and the notes.
+  void finish(Levelmap& map, int slot, std::vector<std::string>& notes) {
+    BdcffGrid& grid = *grid_;
+    if (!drawnByMap_) drawBorder(grid);
     for (const Line& l : objectLines_) {
       grid.setLine(l.number);
-      const BdcffDrawResult r = applyBdcffObject(grid, l.text);
+      const BdcffDrawResult r = applyBdcffObject(grid, l.trimmed);
       if (r.kind != BdcffDrawResult::Kind::Drawn) {
-        problem(l.number, std::string(trimLine(l.text)) + ": " + r.detail);
+        problem(l.number, std::string(l.trimmed) + ": " + r.detail);
       }
     }
     for (const BdcffGrid::SourceCount& c : grid.groverCounts()) {
@@ -155,7 +176,8 @@ class CaveReader {
                           (c.cells == 1 ? " cell" : " cells") + " became Grover");
     }
 
-    commit(map, slot, grid, drawnByMap);
+    commit(map.header(slot), map.bdcffMemo[static_cast<std::size_t>(slot)], grid, drawnByMap_);
+    if (problems_.empty()) return;
     const std::string prefix = "Level " + std::to_string(Levelmap::levelNumber(slot)) + " (" +
                                caveName(false) + ", " + ctx_.file + " line ";
     std::stable_sort(problems_.begin(), problems_.end(),
@@ -163,7 +185,6 @@ class CaveReader {
     for (const auto& [line, text] : problems_) {
       notes.push_back(prefix + std::to_string(line) + "): " + text);
     }
-    return true;
   }
 
  private:
@@ -188,7 +209,7 @@ class CaveReader {
     bool levelActive = true;
     memo_.reserve(body_.size());
     for (const Line& l : body_) {
-      const std::string_view t = trimLine(l.text);
+      const std::string_view t = l.trimmed;
       if (mapOpen_) {
         if (t == "[/map]") {
           mapOpen_ = false;
@@ -354,65 +375,93 @@ class CaveReader {
     return wh;
   }
 
-  // Fill, random fill and border of a cave drawn by objects.
-  BdcffGrid drawFill() {
-    const auto [w, h] = drawnSize();
-    BdcffGrid grid(w, h, 1);
+  // The initial fill of a cave drawn by objects, or the random fill over
+  // it: run here when some cells need their source kept, else left to run
+  // with another cave's (takeFill()).
+  void startFill(BdcffGrid& grid) {
     grid.setLine(initialFill_.line);
     const BdcffGrid::Paint fill = grid.paintFor(initialFill_.value.value_or("DIRT"));
     // A random fill gives every cell inside the border a value of its own,
     // so the initial fill is seen only without one.
-    if (!randomFill_.value) grid.fill(0, 0, w - 1, h - 1, fill);
-
-    if (randomFill_.value) {
-      grid.setLine(randomFill_.line);
-      const auto items = words(*randomFill_.value);
-      std::array<BdcffGrid::Paint, 5> paints{fill};
-      std::array<RandomFillEntry, 4> entries{};
-      std::size_t n = 0;
-      for (std::size_t i = 0; i + 1 < items.size() && n < entries.size(); i += 2, ++n) {
-        const LooseInt p = readLooseInt(items[i + 1]);
-        int probability = p.value;
-        if (!p.whole || probability < 0 || probability > 255) {
-          probability = std::clamp(p.whole ? p.value : 0, 0, 255);
-          problem(randomFill_.line, "RandomFill probability " + std::string(items[i + 1]) +
-                                        " is not 0..255: " + std::to_string(probability) + " used");
-        }
-        paints[n + 1] = grid.paintFor(items[i]);
-        entries[n] = {static_cast<int>(n + 1), probability};
+    if (!randomFill_.value) {
+      grid.fill(0, 0, grid.width() - 1, grid.height() - 1, fill);
+      return;
+    }
+    grid.setLine(randomFill_.line);
+    const auto items = words(*randomFill_.value);
+    std::array<BdcffGrid::Paint, 5> paints{fill};
+    std::array<RandomFillEntry, 4> entries{};
+    std::size_t n = 0;
+    for (std::size_t i = 0; i + 1 < items.size() && n < entries.size(); i += 2, ++n) {
+      const LooseInt p = readLooseInt(items[i + 1]);
+      int probability = p.value;
+      if (!p.whole || probability < 0 || probability > 255) {
+        probability = std::clamp(p.whole ? p.value : 0, 0, 255);
+        problem(randomFill_.line, "RandomFill probability " + std::string(items[i + 1]) +
+                                      " is not 0..255: " + std::to_string(probability) + " used");
       }
-      if (items.size() % 2 != 0 || items.size() > 8) {
-        problem(randomFill_.line,
-                "RandomFill takes up to four pairs of element and probability: "
-                "the pairs read are used");
-      }
-      int seed = seed_.value.value_or(0);
-      if (seed < 0 || seed > 255) {
-        problem(seed_.line,
-                "RandSeed " + std::to_string(seed) +
-                    (seed < 0 ? " asks for a new fill at each play: seed 0 used"
-                              : " is more than a byte: " + std::to_string(seed & 0xFF) + " used"));
-        seed = seed < 0 ? 0 : seed & 0xFF;
-      }
-      c64RandomFill(w, h, seed, 0, entries, [&](int x, int y, int which) {
+      paints[n + 1] = grid.paintFor(items[i]);
+      entries[n] = {static_cast<int>(n + 1), probability};
+    }
+    if (items.size() % 2 != 0 || items.size() > 8) {
+      problem(randomFill_.line,
+              "RandomFill takes up to four pairs of element and probability: "
+              "the pairs read are used");
+    }
+    int seed = seed_.value.value_or(0);
+    if (seed < 0 || seed > 255) {
+      problem(seed_.line,
+              "RandSeed " + std::to_string(seed) +
+                  (seed < 0 ? " asks for a new fill at each play: seed 0 used"
+                            : " is more than a byte: " + std::to_string(seed & 0xFF) + " used"));
+      seed = seed < 0 ? 0 : seed & 0xFF;
+    }
+    if (!grid.withoutSources()) {
+      c64RandomFill(grid.width(), grid.height(), seed, 0, entries, [&](int x, int y, int which) {
         grid.set(grid.index(x, y), paints[static_cast<std::size_t>(which)]);
       });
+      return;
     }
+    // Every name had an object: the fill is plain objects.
+    RandomFillColumns& job = fill_.emplace();
+    job.width = grid.width();
+    job.height = grid.height();
+    job.seed = seed;
+    const std::array<std::int32_t, 256> which = randomFillPick(0, entries);
+    for (std::size_t v = 0; v < which.size(); ++v) {
+      job.pick[v] = paints[static_cast<std::size_t>(which[v])].object;
+    }
+    job.cells = grid.column(0);
+    job.step = grid.index(1, 0);
+  }
 
+  void drawBorder(BdcffGrid& grid) {
+    const int w = grid.width(), h = grid.height();
     grid.setLine(border_.line);
     const BdcffGrid::Paint border = grid.paintFor(border_.value.value_or("STEELWALL"));
     grid.fill(0, 0, w - 1, 0, border);
     grid.fill(0, h - 1, w - 1, h - 1, border);
     grid.fill(0, 0, 0, h - 1, border);
     grid.fill(w - 1, 0, w - 1, h - 1, border);
-    return grid;
   }
 
-  // The rows of a [map] through the file's map codes.
-  BdcffGrid readMap() {
+  // The size of a [map]: its rows, and codes of its widest row (at most 128 each).
+  std::pair<int, int> mapSize() {
+    const auto length = static_cast<std::size_t>(ctx_.codes.length());
+    std::size_t widest = 0;
+    const std::size_t rows = std::min(mapRows_.size(), static_cast<std::size_t>(kMaxLevelSide));
+    for (std::size_t r = 0; r < rows; ++r) {
+      widest = std::max(widest, mapRows_[r].text.size() / length);
+    }
+    widest = std::min(widest, static_cast<std::size_t>(kMaxLevelSide));
+    return {std::max<int>(static_cast<int>(widest), 1), static_cast<int>(rows)};
+  }
+
+  // The rows of a [map] through the file's map codes, into a grid of mapSize().
+  void readMap(BdcffGrid& grid) {
     const auto length = static_cast<std::size_t>(ctx_.codes.length());
     bool cut = mapRows_.size() > static_cast<std::size_t>(kMaxLevelSide);
-    const std::size_t rows = std::min(mapRows_.size(), static_cast<std::size_t>(kMaxLevelSide));
+    const std::size_t rows = static_cast<std::size_t>(grid.height());
     std::size_t widest = 0, narrowest = SIZE_MAX;
     for (std::size_t r = 0; r < rows; ++r) {
       const std::size_t codes = mapRows_[r].text.size() / length;
@@ -423,7 +472,8 @@ class CaveReader {
       widest = kMaxLevelSide;
       cut = true;
     }
-    BdcffGrid grid(std::max<int>(static_cast<int>(widest), 1), static_cast<int>(rows), 0);
+    // Short rows end in Space.
+    grid.fill(0, 0, grid.width() - 1, grid.height() - 1, {});
     // The codes without an object met so far (their one or two bytes), with
     // the source they stand for.
     std::vector<std::pair<unsigned, int>> unknown;
@@ -432,12 +482,16 @@ class CaveReader {
       for (const char c : code) key = key * 256 + static_cast<unsigned char>(c);
       return key;
     };
+    std::array<std::int32_t, kMaxLevelSide> decoded{};
+    const std::size_t step = grid.index(1, 0);
     for (std::size_t r = 0; r < rows; ++r) {
       const std::string_view row = mapRows_[r].text;
       const std::size_t codes = std::min(row.size() / length, widest);
       const int y = static_cast<int>(r);
-      std::int32_t* decoded = grid.row(y);
-      if (ctx_.codes.decodeRow(row, codes, decoded) == 0) continue;
+      const std::size_t groverCodes = ctx_.codes.decodeRow(row, codes, decoded.data());
+      std::int32_t* cell = grid.column(0) + y;
+      for (std::size_t i = 0; i < codes; ++i) cell[i * step] = decoded[i];
+      if (groverCodes == 0) continue;
       for (std::size_t i = 0; i < codes; ++i) {
         if (decoded[i] != kBdcffGrover) continue;
         const std::string_view code = row.substr(i * length, length);
@@ -464,7 +518,6 @@ class CaveReader {
     if (narrowest < widest && rows > 0) {
       problem(mapLine_, "the rows of the map differ in length: the short ones end in Space");
     }
-    return grid;
   }
 
   // A value into a record field of `max`; a value outside is noted and
@@ -480,27 +533,22 @@ class CaveReader {
     return value;
   }
 
-  void commit(Levelmap& map, int slot, const BdcffGrid& grid, bool drawnByMap) {
-    LevelHeader& h = map.header(slot);
+  void commit(LevelHeader& h, std::vector<std::string>& memo, const BdcffGrid& grid,
+              bool drawnByMap) {
     const int w = grid.width(), hh = grid.height();
     h.setWidth(w);
     h.setHeight(hh);
-    // The levelmap keeps its cells column by column.
-    LevelGrid& cells = map.grid(map.currentLayer, slot);
-    const std::vector<std::int32_t>& drawn = grid.cells();
-    const std::size_t stride = static_cast<std::size_t>(w);
-    for (int x = 0; x < w; ++x) {
-      std::int32_t* column = &cells[static_cast<std::size_t>(x * kGridSide)];
-      const std::int32_t* from = drawn.data() + x;
-      for (int y = 0; y < hh; ++y) column[y] = from[static_cast<std::size_t>(y) * stride];
-    }
     // The last Little Fellow row by row is the player, as in the map reader.
-    const auto player = std::find(drawn.rbegin(), drawn.rend(), kPlayer);
-    if (player != drawn.rend()) {
-      const auto at = static_cast<std::size_t>(drawn.rend() - player - 1);
-      h.setPlayerX(static_cast<int>(at % stride));
-      h.setPlayerY(static_cast<int>(at / stride));
-    }
+    [&] {
+      for (int y = hh - 1; y >= 0; --y) {
+        for (int x = w - 1; x >= 0; --x) {
+          if (grid.at(x, y) != kPlayer) continue;
+          h.setPlayerX(x);
+          h.setPlayerY(y);
+          return;
+        }
+      }
+    }();
 
     if (name_.value) h.setTitle(*name_.value);
     const std::string& author = author_.value ? *author_.value : ctx_.gameAuthor;
@@ -509,7 +557,10 @@ class CaveReader {
       int needed = *diamonds_.value;
       if (needed < 0) {
         static const int diamond = bdcffElementObject("DIAMOND").value_or(kBdcffGrover);
-        const auto diamonds = static_cast<int>(std::count(drawn.begin(), drawn.end(), diamond));
+        int diamonds = 0;
+        for (int x = 0; x < w; ++x) {
+          for (int y = 0; y < hh; ++y) diamonds += grid.at(x, y) == diamond;
+        }
         needed = std::max(0, diamonds + needed);
       }
       h.setDiamondsNeeded(fit("DiamondsRequired", needed, 0xFFFF, diamonds_.line));
@@ -551,7 +602,6 @@ class CaveReader {
     }
     if (intermission_.value) h.setIntermission(*intermission_.value ? 255 : 0);
 
-    std::vector<std::string>& memo = map.bdcffMemo[static_cast<std::size_t>(slot)];
     memo.clear();
     for (const MemoLine& m : memo_) {
       if (m.drawing && !drawnByMap) continue;
@@ -567,6 +617,9 @@ class CaveReader {
 
   std::vector<MemoLine> memo_;
   std::vector<Line> mapRows_, objectLines_;
+  bool drawnByMap_ = false;
+  std::optional<BdcffGrid> grid_;
+  std::optional<RandomFillColumns> fill_;
   bool mapOpen_ = false, mapClosed_ = false, objectsOpen_ = false, objectsClosed_ = false;
   std::size_t mapLine_ = 0, objectsLine_ = 0;
 
@@ -587,7 +640,7 @@ BdcffLevelsetRead readBdcffLevelset(std::string_view text, const std::string& fi
   const std::vector<std::string_view> raw = splitLines(text);
   std::vector<Line> lines;
   lines.reserve(raw.size());
-  for (std::size_t i = 0; i < raw.size(); ++i) lines.push_back({raw[i], i + 1});
+  for (std::size_t i = 0; i < raw.size(); ++i) lines.push_back({raw[i], trimLine(raw[i]), i + 1});
 
   FileContext ctx;
   ctx.file = file;
@@ -595,11 +648,32 @@ BdcffLevelsetRead readBdcffLevelset(std::string_view text, const std::string& fi
   read.nextSlot = firstSlot;
   int ordinal = 0, leftForRoom = 0;
   bool authorSeen = false;
+  const auto finish = [&](CaveReader& reader, int slot) {
+    reader.finish(map, slot, notes);
+    ++read.caves;
+    if (progress) progress(slot);
+  };
+  // A cave with a random fill waits for the next one, so that both fills
+  // run together (c64RandomFillColumns); caves are still finished, and
+  // their notes written, in file order.
+  struct Waiting {
+    CaveReader reader;
+    int slot;
+  };
+  std::optional<Waiting> waiting;
+  const auto finishWaiting = [&] {
+    if (!waiting) return;
+    if (const std::optional<RandomFillColumns> fill = waiting->reader.takeFill()) {
+      c64RandomFillColumns(*fill, nullptr);
+    }
+    finish(waiting->reader, waiting->slot);
+    waiting.reset();
+  };
   std::size_t i = 0;
   while (i < lines.size()) {
-    const std::string_view t = trimLine(lines[i].text);
+    const std::string_view t = lines[i].trimmed;
     if (t == "[mapcodes]") {
-      for (++i; i < lines.size() && trimLine(lines[i].text) != "[/mapcodes]"; ++i) {
+      for (++i; i < lines.size() && lines[i].trimmed != "[/mapcodes]"; ++i) {
         ctx.codes.readLine(lines[i].text);
       }
       ++i;
@@ -608,7 +682,7 @@ BdcffLevelsetRead readBdcffLevelset(std::string_view text, const std::string& fi
     if (t == "[cave]") {
       const std::size_t caveLine = lines[i].number;
       const std::size_t begin = ++i;
-      while (i < lines.size() && trimLine(lines[i].text) != "[/cave]") ++i;
+      while (i < lines.size() && lines[i].trimmed != "[/cave]") ++i;
       const bool closed = i < lines.size();
       const std::span<const Line> body(lines.data() + begin, i - begin);
       if (closed) ++i;
@@ -617,15 +691,31 @@ BdcffLevelsetRead readBdcffLevelset(std::string_view text, const std::string& fi
         ++leftForRoom;
         continue;
       }
-      if (CaveReader(ctx, body, caveLine, closed, ordinal).store(map, read.nextSlot, notes)) {
-        ++read.caves;
-        if (progress) progress(read.nextSlot);
-        ++read.nextSlot;
+      CaveReader reader(ctx, body, caveLine, closed, ordinal);
+      if (const std::optional<std::string> leftOut = reader.begin(map, read.nextSlot)) {
+        finishWaiting();
+        notes.push_back(*leftOut);
+        continue;
+      }
+      const int slot = read.nextSlot++;
+      if (!reader.fillPending()) {
+        finishWaiting();
+        finish(reader, slot);
+      } else if (!waiting) {
+        waiting.emplace(Waiting{std::move(reader), slot});
+      } else {
+        const std::optional<RandomFillColumns> first = waiting->reader.takeFill();
+        const std::optional<RandomFillColumns> second = reader.takeFill();
+        c64RandomFillColumns(*first, &*second);
+        finishWaiting();
+        finish(reader, slot);
       }
       continue;
     }
     const auto [key, value] = keyValue(t);
     if (key == "Author" && !authorSeen) {
+      // The game's author is for the caves after the line (finish() takes it).
+      finishWaiting();
       ctx.gameAuthor = std::string(trimLine(value));
       authorSeen = true;
     } else if (key == "CaveSize" || key == "IntermissionSize") {
@@ -642,6 +732,7 @@ BdcffLevelsetRead readBdcffLevelset(std::string_view text, const std::string& fi
     }
     ++i;
   }
+  finishWaiting();
   if (leftForRoom > 0) {
     notes.push_back(file + ": " + std::to_string(ordinal) + " caves; the first " +
                     std::to_string(read.caves) + " were read into levels " +

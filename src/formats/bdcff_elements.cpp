@@ -1,5 +1,6 @@
 #include "formats/bdcff_elements.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -65,19 +66,55 @@ char upper(char c) {
   return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-// The names in capitals, for comparing without regard to case.
-const std::vector<std::string>& upperNames() {
-  static const std::vector<std::string> names = [] {
-    std::vector<std::string> v;
-    for (const BdcffElement& e : kElements) {
-      std::string n(e.name);
-      for (char& c : n) c = upper(c);
-      v.push_back(std::move(n));
+// The names in capitals, sorted, for finding a name without regard to case.
+// The names in capitals in a small open-addressed hash table: a name is
+// looked up for every drawing command of every cave.
+class NameIndex {
+ public:
+  static constexpr std::size_t kLongest = 32;  // longer than any name of the table
+
+  NameIndex() {
+    slots_.fill(-1);
+    for (std::size_t e = 0; e < std::size(kElements); ++e) {
+      std::array<char, kLongest> buffer{};
+      const std::string_view name = capitals(kElements[e].name, buffer);
+      std::size_t i = hashOf(name);
+      // Of two spellings of one name, the first in the table counts.
+      while (slots_[i] >= 0 && upper_[static_cast<std::size_t>(slots_[i])] != name) i = next(i);
+      if (slots_[i] >= 0) continue;
+      slots_[i] = static_cast<std::int16_t>(e);
+      upper_[e] = std::string(name);
     }
-    return v;
-  }();
-  return names;
-}
+  }
+
+  std::optional<int> find(std::string_view name) const {
+    if (name.size() > kLongest) return std::nullopt;
+    std::array<char, kLongest> buffer;
+    const std::string_view wanted = capitals(name, buffer);
+    for (std::size_t i = hashOf(wanted); slots_[i] >= 0; i = next(i)) {
+      const auto e = static_cast<std::size_t>(slots_[i]);
+      if (upper_[e] == wanted) return kElements[e].object;
+    }
+    return std::nullopt;
+  }
+
+ private:
+  static constexpr std::size_t kSlots = 128;  // a power of two, over twice the names
+
+  static std::string_view capitals(std::string_view name, std::array<char, kLongest>& buffer) {
+    for (std::size_t i = 0; i < name.size(); ++i) buffer[i] = upper(name[i]);
+    return {buffer.data(), name.size()};
+  }
+  static std::size_t hashOf(std::string_view name) {
+    std::uint32_t h = 2166136261u;
+    for (const char c : name) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+    return (h ^ (h >> 15)) & (kSlots - 1);
+  }
+  static std::size_t next(std::size_t i) { return (i + 1) & (kSlots - 1); }
+
+  std::array<std::int16_t, kSlots> slots_{};  // index into kElements, -1 for none
+  std::array<std::string, std::size(kElements)> upper_;
+};
 
 // The first word of a text.
 std::string_view firstWord(std::string_view text) {
@@ -98,16 +135,8 @@ std::span<const BdcffElement> bdcffElementTable() {
 }
 
 std::optional<int> bdcffElementObject(std::string_view name) {
-  constexpr std::size_t kLongest = 32;  // longer than any name of the table
-  if (name.size() > kLongest) return std::nullopt;
-  std::array<char, kLongest> buffer{};
-  for (std::size_t i = 0; i < name.size(); ++i) buffer[i] = upper(name[i]);
-  const std::string_view wanted(buffer.data(), name.size());
-  const std::vector<std::string>& names = upperNames();
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    if (names[i] == wanted) return kElements[i].object;
-  }
-  return std::nullopt;
+  static const NameIndex index;
+  return index.find(name);
 }
 
 BdcffMapCodes::BdcffMapCodes() : one_(256, -1) {}

@@ -16,13 +16,21 @@ namespace pyrovel {
 BdcffGrid::BdcffGrid(int width, int height, int fill)
     : width_(std::clamp(width, 1, 128)),
       height_(std::clamp(height, 1, 128)),
-      cells_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), fill) {}
+      stride_(static_cast<std::size_t>(height_)),
+      own_(static_cast<std::size_t>(width_) * stride_, fill),
+      cells_(own_.data()) {}
+
+BdcffGrid::BdcffGrid(int width, int height, std::int32_t* columns, std::size_t stride)
+    : width_(std::clamp(width, 1, 128)),
+      height_(std::clamp(height, 1, 128)),
+      stride_(std::max(stride, static_cast<std::size_t>(height_))),
+      cells_(columns) {}
 
 int BdcffGrid::sourceFor(const std::string& label) {
   const auto it = std::find(sources_.begin(), sources_.end(), label);
   if (it != sources_.end()) return static_cast<int>(it - sources_.begin());
   // Cells painted so far have no source.
-  if (source_.empty()) source_.assign(cells_.size(), -1);
+  if (source_.empty()) source_.assign(static_cast<std::size_t>(width_) * stride_, -1);
   sources_.push_back(label);
   sourceLines_.push_back(line_);
   return static_cast<int>(sources_.size() - 1);
@@ -39,16 +47,15 @@ long BdcffGrid::fill(int left, int top, int right, int bottom, Paint paint) {
   right = std::min(right, width_ - 1);
   bottom = std::min(bottom, height_ - 1);
   if (left > right || top > bottom) return 0;
-  for (int y = top; y <= bottom; ++y) {
-    const std::size_t row = index(left, y), end = row + static_cast<std::size_t>(right - left + 1);
-    std::fill(cells_.begin() + static_cast<std::ptrdiff_t>(row),
-              cells_.begin() + static_cast<std::ptrdiff_t>(end), paint.object);
+  const auto rows = static_cast<std::ptrdiff_t>(bottom - top + 1);
+  for (int x = left; x <= right; ++x) {
+    const std::size_t first = index(x, top);
+    std::fill_n(cells_ + first, rows, paint.object);
     if (source_.empty()) continue;
-    std::fill(source_.begin() + static_cast<std::ptrdiff_t>(row),
-              source_.begin() + static_cast<std::ptrdiff_t>(end),
-              static_cast<std::int16_t>(paint.source));
+    std::fill_n(source_.begin() + static_cast<std::ptrdiff_t>(first), rows,
+                static_cast<std::int16_t>(paint.source));
   }
-  return static_cast<long>(right - left + 1) * (bottom - top + 1);
+  return static_cast<long>(right - left + 1) * rows;
 }
 
 std::vector<BdcffGrid::SourceCount> BdcffGrid::groverCounts() const {
@@ -57,9 +64,12 @@ std::vector<BdcffGrid::SourceCount> BdcffGrid::groverCounts() const {
   for (std::size_t s = 0; s < sources_.size(); ++s) {
     counts.push_back({sources_[s], sourceLines_[s], 0});
   }
-  for (std::size_t i = 0; i < cells_.size(); ++i) {
-    if (source_[i] >= 0 && cells_[i] == kBdcffGrover) {
-      ++counts[static_cast<std::size_t>(source_[i])].cells;
+  for (int x = 0; x < width_; ++x) {
+    for (int y = 0; y < height_; ++y) {
+      const std::size_t i = index(x, y);
+      if (source_[i] >= 0 && cells_[i] == kBdcffGrover) {
+        ++counts[static_cast<std::size_t>(source_[i])].cells;
+      }
     }
   }
   return counts;
@@ -75,22 +85,27 @@ constexpr int kFarOff = 4096;
 
 // The values of a command: no command takes more than 15, so a line with
 // more is unreadable for every command (size 16 says "too many").
+// Only the first `count` items are ever set or read, so they are left
+// uninitialised: a command is read for every line of every cave.
 struct Words {
-  std::array<std::string_view, 16> items;
+  static constexpr std::size_t kMost = 16;
+  const char* begin[kMost];
+  std::size_t length[kMost];
   std::size_t count = 0;
   std::size_t size() const { return count; }
-  std::string_view operator[](std::size_t i) const { return items[i]; }
+  std::string_view operator[](std::size_t i) const { return {begin[i], length[i]}; }
 };
 
 Words words(std::string_view text) {
   Words out;
   std::size_t i = 0;
-  while (i < text.size() && out.count < out.items.size()) {
+  while (i < text.size() && out.count < Words::kMost) {
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
     if (i >= text.size() || text[i] == ';') break;  // a comment ends the values
     std::size_t j = i;
     while (j < text.size() && text[j] != ' ' && text[j] != '\t') ++j;
-    out.items[out.count++] = text.substr(i, j - i);
+    out.begin[out.count] = text.data() + i;
+    out.length[out.count++] = j - i;
     i = j;
   }
   return out;
@@ -241,14 +256,14 @@ BdcffDrawResult add(BdcffGrid& grid, const Words& w, bool backward) {
   const int dx = v[0], dy = v[1];
   const int search = grid.paintFor(w[2]).object;
   const BdcffGrid::Paint paint = grid.paintFor(w[3]);
-  const std::int32_t* cells = grid.cells().data();
   const int width = grid.width(), height = grid.height();
+  // Row by row as the game scans: a cell added ahead of the scan is found
+  // again, one overwritten before the scan reaches it is not.
   for (int n = 0; n < height; ++n) {
     const int y = backward ? height - 1 - n : n;
-    const std::int32_t* row = cells + grid.index(0, y);
     for (int m = 0; m < width; ++m) {
       const int x = backward ? width - 1 - m : m;
-      if (row[x] == search) grid.put(x + dx, y + dy, paint);
+      if (grid.at(x, y) == search) grid.put(x + dx, y + dy, paint);
     }
   }
   return {};
@@ -339,7 +354,7 @@ BdcffDrawResult maze(BdcffGrid& grid, const Words& w) {
 }  // namespace
 
 BdcffDrawResult applyBdcffObject(BdcffGrid& grid, std::string_view text) {
-  const std::string_view trimmed = trimLine(text);
+  const std::string_view trimmed = trimLine(text);  // cheap when the caller trimmed it
   const auto eq = trimmed.find('=');
   if (eq == std::string_view::npos) return {Kind::Unknown, "not a drawing command"};
   const std::string_view name = trimLine(trimmed.substr(0, eq));

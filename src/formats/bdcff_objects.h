@@ -21,21 +21,30 @@
 
 namespace pyrovel {
 
-// A cave of width x height cells (1..128 each), row by row. Cells that hold
-// Grover because of a name or code without an object remember which, so
-// the reader can say how many cells each one left.
+// A cave of width x height cells (1..128 each), column by column like a
+// level grid. It draws either into cells of its own or straight into a
+// level grid of the levelmap, so a cave read is not copied again. Cells that
+// hold Grover because of a name or code without an object remember which,
+// so the reader can say how many cells each one left.
 class BdcffGrid {
  public:
+  // A grid with cells of its own, all `fill`.
   BdcffGrid(int width, int height, int fill);
+  // A grid over `columns`: column x starts at columns + x * stride, and
+  // stride is at least the height. The cells are left as they are.
+  BdcffGrid(int width, int height, std::int32_t* columns, std::size_t stride);
+  BdcffGrid(BdcffGrid&&) = default;
+  BdcffGrid(const BdcffGrid&) = delete;
+  BdcffGrid& operator=(const BdcffGrid&) = delete;
 
   int width() const { return width_; }
   int height() const { return height_; }
   bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
   int at(int x, int y) const { return cells_[index(x, y)]; }
-  // All cells row by row (y * width + x).
-  const std::vector<std::int32_t>& cells() const { return cells_; }
-  // The cells of row y, to be written in place (of objects without a source).
-  std::int32_t* row(int y) { return cells_.data() + index(0, y); }
+  // The cells of column x, to be written in place (of objects without a source).
+  std::int32_t* column(int x) { return cells_ + index(x, 0); }
+  // True while no cell holds a source: cells may be written directly.
+  bool withoutSources() const { return source_.empty(); }
 
   // What a drawing puts into cells: an object, and for Grover the source
   // it stands for (-1 for none).
@@ -58,7 +67,7 @@ class BdcffGrid {
   }
   // Paints the cells of a rectangle, clipped to the grid; returns how many.
   long fill(int left, int top, int right, int bottom, Paint paint);
-  // A cell by its index (y * width + x), which must lie inside.
+  // A cell by its index (index(x, y)), which must lie inside.
   void set(std::size_t i, Paint paint) {
     cells_[i] = paint.object;
     if (!source_.empty()) source_[i] = static_cast<std::int16_t>(paint.source);
@@ -73,13 +82,14 @@ class BdcffGrid {
   std::vector<SourceCount> groverCounts() const;
 
   std::size_t index(int x, int y) const {
-    return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
-           static_cast<std::size_t>(x);
+    return static_cast<std::size_t>(x) * stride_ + static_cast<std::size_t>(y);
   }
 
  private:
   int width_, height_;
-  std::vector<std::int32_t> cells_;
+  std::size_t stride_;
+  std::vector<std::int32_t> own_;  // the cells when the grid has its own
+  std::int32_t* cells_;
   std::vector<std::int16_t> source_;  // per cell, -1 for none; empty while there is no source
   std::vector<std::string> sources_;
   std::vector<std::size_t> sourceLines_;

@@ -74,6 +74,21 @@ struct RandomFillEntry {
   int probability = 0;
 };
 
+// What each of the generator's 256 values gives: `initial`, or the object
+// of the last entry whose probability is above the value.
+inline std::array<std::int32_t, 256> randomFillPick(int initial,
+                                                    const std::array<RandomFillEntry, 4>& entries) {
+  std::array<std::int32_t, 256> pick{};
+  for (int value = 0; value < 256; ++value) {
+    int object = initial;
+    for (const RandomFillEntry& e : entries) {
+      if (value < e.probability) object = e.object;
+    }
+    pick[static_cast<std::size_t>(value)] = object;
+  }
+  return pick;
+}
+
 // The game's cave fill: every cell of rows 1..height-2, left to right and
 // top to bottom, takes one value of the generator (the border columns too,
 // although the border is drawn over them afterwards) and becomes
@@ -82,19 +97,25 @@ struct RandomFillEntry {
 template <typename Put>
 void c64RandomFill(int width, int height, int seed, int initial,
                    const std::array<RandomFillEntry, 4>& entries, Put&& put) {
-  // What each of the 256 values gives, worked out once.
-  std::array<int, 256> pick;
-  for (int value = 0; value < 256; ++value) {
-    int object = initial;
-    for (const RandomFillEntry& e : entries) {
-      if (value < e.probability) object = e.object;
-    }
-    pick[static_cast<std::size_t>(value)] = object;
-  }
+  const std::array<std::int32_t, 256> pick = randomFillPick(initial, entries);
   C64Random random(seed);
   for (int y = 1; y < height - 1; ++y) {
     for (int x = 0; x < width; ++x) put(x, y, pick[static_cast<std::size_t>(random.next())]);
   }
 }
+
+// The same fill of one cave, straight into cells kept column by column:
+// cell (x, y) at cells[x * step + y].
+struct RandomFillColumns {
+  int width = 0, height = 0, seed = 0;
+  std::array<std::int32_t, 256> pick{};  // randomFillPick()
+  std::int32_t* cells = nullptr;
+  std::size_t step = 0;
+};
+
+// Runs the fill of `a`, and of `b` when given, at the same time. Each value
+// of the generator depends on the one before, so a fill waits on one chain of
+// table reads; two caves' chains run side by side in about the time of one.
+void c64RandomFillColumns(const RandomFillColumns& a, const RandomFillColumns* b);
 
 }  // namespace pyrovel

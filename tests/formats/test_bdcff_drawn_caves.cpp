@@ -79,6 +79,43 @@ TEST_F(BdcffDrawnCaveTest, FillRandomFillBorderThenObjectsInOrder) {
   EXPECT_EQ(session.map.bdcffMemo[1], std::vector<std::string>{"Size=10 6"});
 }
 
+// Caves with random fills are filled two at a time: each must still come
+// out as the generator gives it alone, whatever the sizes of its neighbour,
+// and a cave whose fill names an element without an object (filled on its
+// own, its Grover cells counted) must not upset the pairs around it.
+TEST_F(BdcffDrawnCaveTest, EveryRandomCaveOfAFileIsFilledAsIfAlone) {
+  struct Cave {
+    int width, height, seed;
+    const char* fill;
+  };
+  const Cave caves[] = {{40, 22, 0, "BOULDER 90 DIAMOND 20"},
+                        {7, 30, 200, "BOULDER 90 DIAMOND 20"},
+                        {12, 5, 33, "BOULDER 90 CLOCK 20"},
+                        {128, 128, 77, "BOULDER 90 DIAMOND 20"},
+                        {3, 3, 5, "BOULDER 90 DIAMOND 20"}};
+  std::string text = "[BDCFF]\n[game]\n";
+  for (const Cave& c : caves) {
+    text += "[cave]\nSize=" + std::to_string(c.width) + " " + std::to_string(c.height) +
+            "\nInitialFill=SPACE\nRandSeed=" + std::to_string(c.seed) + "\nRandomFill=" + c.fill +
+            "\n[/cave]\n";
+  }
+  import(text + "[/game]\n[/BDCFF]\n");
+  EXPECT_NE(noteWith("element CLOCK has no object"), "");
+  for (int slot = 1; slot <= 5; ++slot) {
+    const Cave& c = caves[slot - 1];
+    const int clockOrDiamond = slot == 3 ? kGrover : kEmerald;
+    C64Random random(c.seed);
+    for (int y = 1; y < c.height - 1; ++y) {
+      for (int x = 0; x < c.width; ++x) {
+        const int value = random.next();
+        if (x == 0 || x == c.width - 1) continue;
+        const int expected = value < 20 ? clockOrDiamond : value < 90 ? kRock : kSpace;
+        ASSERT_EQ(cell(slot, x, y), expected) << "cave " << slot << " at " << x << "," << y;
+      }
+    }
+  }
+}
+
 TEST_F(BdcffDrawnCaveTest, SizesDefaultsAndTheVisibleArea) {
   import(
       "[game]\nCaveSize=30 15\n[/game]\n[cave]\n[/cave]\n[cave]\nIntermission=true\n[/cave]\n"

@@ -1,0 +1,62 @@
+#include "formats/bdcff_random.h"
+
+#include <algorithm>
+
+namespace pyrovel {
+
+namespace {
+
+// One fill in progress: its generator and the next cell it gives a value.
+// The job's fields are copied, so that writing a cell (an int) cannot be
+// taken for a change of the width or the step.
+class FillCursor {
+ public:
+  explicit FillCursor(const RandomFillColumns& job)
+      : pick_(job.pick.data()),
+        column_(job.cells + 1),
+        cell_(column_),
+        step_(static_cast<std::ptrdiff_t>(job.step)),
+        width_(job.width),
+        random_(job.seed),
+        left_(job.height > 2 ? (job.height - 2) * job.width : 0) {}
+
+  bool done() const { return left_ == 0; }
+  int left() const { return left_; }
+
+  void step() {
+    *cell_ = pick_[random_.next()];
+    --left_;
+    cell_ += step_;
+    if (++x_ == width_) {
+      x_ = 0;
+      cell_ = ++column_;  // the next row starts in column 0
+    }
+  }
+
+ private:
+  const std::int32_t* pick_;
+  std::int32_t* column_;  // row y's cell of column 0
+  std::int32_t* cell_;
+  std::ptrdiff_t step_;
+  int width_;
+  C64Random random_;
+  int left_;
+  int x_ = 0;
+};
+
+}  // namespace
+
+void c64RandomFillColumns(const RandomFillColumns& a, const RandomFillColumns* b) {
+  FillCursor first(a);
+  if (b != nullptr) {
+    FillCursor second(*b);
+    for (int both = std::min(first.left(), second.left()); both > 0; --both) {
+      first.step();
+      second.step();
+    }
+    while (!second.done()) second.step();
+  }
+  while (!first.done()) first.step();
+}
+
+}  // namespace pyrovel

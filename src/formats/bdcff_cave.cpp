@@ -637,10 +637,11 @@ class CaveReader {
 BdcffLevelsetRead readBdcffLevelset(std::string_view text, const std::string& file, Levelmap& map,
                                     int firstSlot, std::vector<std::string>& notes,
                                     const std::function<void(int slot)>& progress) {
-  const std::vector<std::string_view> raw = splitLines(text);
   std::vector<Line> lines;
-  lines.reserve(raw.size());
-  for (std::size_t i = 0; i < raw.size(); ++i) lines.push_back({raw[i], trimLine(raw[i]), i + 1});
+  lines.reserve(text.size() / 24 + 1);
+  forEachLine(text, [&](std::string_view line) {
+    lines.push_back({line, trimLine(line), lines.size() + 1});
+  });
 
   FileContext ctx;
   ctx.file = file;

@@ -7,16 +7,7 @@ namespace pyrovel {
 std::vector<std::string_view> splitLines(std::string_view text) {
   std::vector<std::string_view> lines;
   lines.reserve(text.size() / 32 + 1);
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
-    if (end == std::string_view::npos) end = text.size();
-    std::size_t stop = end;
-    if (stop > start && text[stop - 1] == '\r') --stop;
-    lines.push_back(text.substr(start, stop - start));
-    start = next;
-  }
+  forEachLine(text, [&](std::string_view line) { lines.push_back(line); });
   return lines;
 }
 

@@ -16,6 +16,19 @@ namespace pyrovel {
 // end counts; a text ending with a line end has no empty line after it.
 // The views point into `text`, which must outlive them.
 std::vector<std::string_view> splitLines(std::string_view text);
+// The same lines handed to `take(line)` one by one, without a list.
+template <typename Take>
+void forEachLine(std::string_view text, Take&& take) {
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
+    if (end == std::string_view::npos) end = text.size();
+    if (end > start && text[end - 1] == '\r') --end;
+    take(text.substr(start, end - start));
+    start = next;
+  }
+}
 
 // Leading and trailing blanks and control characters removed.
 std::string_view trimLine(std::string_view line);

@@ -259,11 +259,32 @@ BdcffDrawResult add(BdcffGrid& grid, const Words& w, bool backward) {
   const int width = grid.width(), height = grid.height();
   // Row by row as the game scans: a cell added ahead of the scan is found
   // again, one overwritten before the scan reaches it is not.
+  const std::int32_t* cells = grid.column(0);
+  const std::size_t step = grid.index(1, 0);
+  // Rows without the object are left out, found by a pass down the columns
+  // (the cells in the order they lie). Only adding the object searched for
+  // can give a row one it had not, and then every row is scanned.
+  std::array<bool, 128> rowHolds{};
+  if (paint.object == search) {
+    rowHolds.fill(true);
+  } else {
+    for (int x = 0; x < width; ++x) {
+      const std::int32_t* column = grid.column(x);
+      const std::int32_t* end = column + height;
+      for (const std::int32_t* at = std::find(column, end, search); at != end;
+           at = std::find(at + 1, end, search)) {
+        rowHolds[static_cast<std::size_t>(at - column)] = true;
+      }
+    }
+  }
   for (int n = 0; n < height; ++n) {
     const int y = backward ? height - 1 - n : n;
-    for (int m = 0; m < width; ++m) {
+    if (!rowHolds[static_cast<std::size_t>(y)]) continue;
+    std::size_t at = grid.index(backward ? width - 1 : 0, y);
+    for (int m = 0; m < width; ++m, at = backward ? at - step : at + step) {
+      if (cells[at] != search) continue;
       const int x = backward ? width - 1 - m : m;
-      if (grid.at(x, y) == search) grid.put(x + dx, y + dy, paint);
+      grid.put(x + dx, y + dy, paint);
     }
   }
   return {};

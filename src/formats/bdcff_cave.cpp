@@ -150,6 +150,9 @@ class CaveReader {
     } else {
       startFill(*grid_);
     }
+    // The cave's lines are read: the list they are in is reused for the
+    // next cave while this one may wait for finish().
+    body_ = {};
     return std::nullopt;
   }
 
@@ -427,10 +430,8 @@ class CaveReader {
     job.width = grid.width();
     job.height = grid.height();
     job.seed = seed;
-    const std::array<std::int32_t, 256> which = randomFillPick(0, entries);
-    for (std::size_t v = 0; v < which.size(); ++v) {
-      job.pick[v] = paints[static_cast<std::size_t>(which[v])].object;
-    }
+    for (RandomFillEntry& e : entries) e.object = paints[static_cast<std::size_t>(e.object)].object;
+    job.pick = randomFillPick(fill.object, entries);
     job.cells = grid.column(0);
     job.step = grid.index(1, 0);
   }
@@ -637,12 +638,6 @@ class CaveReader {
 BdcffLevelsetRead readBdcffLevelset(std::string_view text, const std::string& file, Levelmap& map,
                                     int firstSlot, std::vector<std::string>& notes,
                                     const std::function<void(int slot)>& progress) {
-  std::vector<Line> lines;
-  lines.reserve(text.size() / 24 + 1);
-  forEachLine(text, [&](std::string_view line) {
-    lines.push_back({line, trimLine(line), lines.size() + 1});
-  });
-
   FileContext ctx;
   ctx.file = file;
   BdcffLevelsetRead read;
@@ -670,48 +665,68 @@ BdcffLevelsetRead readBdcffLevelset(std::string_view text, const std::string& fi
     finish(waiting->reader, waiting->slot);
     waiting.reset();
   };
-  std::size_t i = 0;
-  while (i < lines.size()) {
-    const std::string_view t = lines[i].trimmed;
-    if (t == "[mapcodes]") {
-      for (++i; i < lines.size() && lines[i].trimmed != "[/mapcodes]"; ++i) {
-        ctx.codes.readLine(lines[i].text);
+
+  std::vector<Line> body;  // the lines of the cave being read, kept for one cave only
+  std::size_t caveLine = 0;
+  const auto takeCave = [&](bool closed) {
+    ++ordinal;
+    if (read.nextSlot > kLastSlot) {
+      ++leftForRoom;
+      return;
+    }
+    CaveReader reader(ctx, body, caveLine, closed, ordinal);
+    if (const std::optional<std::string> leftOut = reader.begin(map, read.nextSlot)) {
+      finishWaiting();
+      notes.push_back(*leftOut);
+      return;
+    }
+    const int slot = read.nextSlot++;
+    if (!reader.fillPending()) {
+      finishWaiting();
+      finish(reader, slot);
+    } else if (!waiting) {
+      waiting.emplace(Waiting{std::move(reader), slot});
+    } else {
+      const std::optional<RandomFillColumns> first = waiting->reader.takeFill();
+      const std::optional<RandomFillColumns> second = reader.takeFill();
+      c64RandomFillColumns(*first, &*second);
+      finishWaiting();
+      finish(reader, slot);
+    }
+  };
+
+  enum class Section { Top, MapCodes, Cave };
+  Section in = Section::Top;
+  std::size_t number = 0;
+  forEachLine(text, [&](std::string_view raw) {
+    const Line line{raw, trimLine(raw), ++number};
+    const std::string_view t = line.trimmed;
+    if (in == Section::MapCodes) {
+      if (t == "[/mapcodes]") {
+        in = Section::Top;
+      } else {
+        ctx.codes.readLine(raw);
       }
-      ++i;
-      continue;
+      return;
+    }
+    if (in == Section::Cave) {
+      if (t == "[/cave]") {
+        takeCave(true);
+        in = Section::Top;
+      } else {
+        body.push_back(line);
+      }
+      return;
+    }
+    if (t == "[mapcodes]") {
+      in = Section::MapCodes;
+      return;
     }
     if (t == "[cave]") {
-      const std::size_t caveLine = lines[i].number;
-      const std::size_t begin = ++i;
-      while (i < lines.size() && lines[i].trimmed != "[/cave]") ++i;
-      const bool closed = i < lines.size();
-      const std::span<const Line> body(lines.data() + begin, i - begin);
-      if (closed) ++i;
-      ++ordinal;
-      if (read.nextSlot > kLastSlot) {
-        ++leftForRoom;
-        continue;
-      }
-      CaveReader reader(ctx, body, caveLine, closed, ordinal);
-      if (const std::optional<std::string> leftOut = reader.begin(map, read.nextSlot)) {
-        finishWaiting();
-        notes.push_back(*leftOut);
-        continue;
-      }
-      const int slot = read.nextSlot++;
-      if (!reader.fillPending()) {
-        finishWaiting();
-        finish(reader, slot);
-      } else if (!waiting) {
-        waiting.emplace(Waiting{std::move(reader), slot});
-      } else {
-        const std::optional<RandomFillColumns> first = waiting->reader.takeFill();
-        const std::optional<RandomFillColumns> second = reader.takeFill();
-        c64RandomFillColumns(*first, &*second);
-        finishWaiting();
-        finish(reader, slot);
-      }
-      continue;
+      in = Section::Cave;
+      caveLine = line.number;
+      body.clear();
+      return;
     }
     const auto [key, value] = keyValue(t);
     if (key == "Author" && !authorSeen) {
@@ -731,8 +746,8 @@ BdcffLevelsetRead readBdcffLevelset(std::string_view text, const std::string& fi
         }
       }
     }
-    ++i;
-  }
+  });
+  if (in == Section::Cave) takeCave(false);
   finishWaiting();
   if (leftForRoom > 0) {
     notes.push_back(file + ": " + std::to_string(ordinal) + " caves; the first " +

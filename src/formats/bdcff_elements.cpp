@@ -105,10 +105,13 @@ class NameIndex {
     for (std::size_t i = 0; i < name.size(); ++i) buffer[i] = upper(name[i]);
     return {buffer.data(), name.size()};
   }
+  // The length and three letters tell the names of the table apart well
+  // enough (FIREFLYl and FIREFLYu differ in the last, KEY1 and KEY2 too).
   static std::size_t hashOf(std::string_view name) {
-    std::uint32_t h = 2166136261u;
-    for (const char c : name) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
-    return (h ^ (h >> 15)) & (kSlots - 1);
+    if (name.empty()) return 0;
+    const auto at = [&](std::size_t i) { return static_cast<std::size_t>(name[i] & 0x7F); };
+    return (name.size() * 7 + at(0) * 31 + at(name.size() / 2) * 5 + at(name.size() - 1) * 17) &
+           (kSlots - 1);
   }
   static std::size_t next(std::size_t i) { return (i + 1) & (kSlots - 1); }
 

@@ -10,6 +10,7 @@
 //   R = S1 + C + T1;                   C = R > 255;  R &= 255
 //   S1 = (R + C + T2) & 255            -> the value is the new S1
 // A cave's seed starts the generator with S1 = 0 and S2 = seed.
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -78,13 +79,11 @@ struct RandomFillEntry {
 // of the last entry whose probability is above the value.
 inline std::array<std::int32_t, 256> randomFillPick(int initial,
                                                     const std::array<RandomFillEntry, 4>& entries) {
-  std::array<std::int32_t, 256> pick{};
-  for (int value = 0; value < 256; ++value) {
-    int object = initial;
-    for (const RandomFillEntry& e : entries) {
-      if (value < e.probability) object = e.object;
-    }
-    pick[static_cast<std::size_t>(value)] = object;
+  std::array<std::int32_t, 256> pick;
+  pick.fill(initial);
+  // Each entry takes the values below its probability; a later one wins.
+  for (const RandomFillEntry& e : entries) {
+    std::fill_n(pick.begin(), std::clamp(e.probability, 0, 256), e.object);
   }
   return pick;
 }

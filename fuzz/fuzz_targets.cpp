@@ -85,7 +85,7 @@ void expectWriterRoundTrip(const LevelsetFormat& format, const Levelmap& read,
                            const std::string& path) {
   SilentFrontend ui;
   std::vector<std::string> notes;
-  const Bytes written = format.write(read, ui, notes);
+  const Bytes written = writeLevelsetBytes(format, read, ui, notes);
   Levelmap back;
   const auto error = readBack(format, back, written, path);
   if (notes.empty()) {
@@ -96,7 +96,7 @@ void expectWriterRoundTrip(const LevelsetFormat& format, const Levelmap& read,
   if (error) return;
 
   std::vector<std::string> againNotes;
-  const Bytes again = format.write(back, ui, againNotes);
+  const Bytes again = writeLevelsetBytes(format, back, ui, againNotes);
   Levelmap backAgain;
   if (const auto againError = readBack(format, backAgain, again, path)) {
     fail("the file written again does not read back: " + *againError);

@@ -6,6 +6,7 @@
 #include "formats/session_read.h"
 #include "model/editor_session.h"
 #include "model/file_io.h"
+#include "model/game_format.h"
 #include "model/text_case.h"
 
 namespace pyrovel {
@@ -191,8 +192,17 @@ bool saveLevelmapAs(EditorSession& session, const std::string& proposed) {
 void saveLevelmapInFormat(EditorSession& session, const LevelsetFormat& format,
                           const std::string& path) {
   std::vector<std::string> notes;
-  const Bytes bytes = format.write(session.map, session.ui(), notes);
-  writeFileAtomically(path, bytes);
+  AtomicFile file(path);
+  LevelmapFileHeader head{};  // the file's first bytes: a levelmap's header
+  format.write(session.map, session.ui(), notes,
+               [&](std::size_t at, std::span<const std::uint8_t> piece) {
+                 if (at < head.size()) {
+                   std::copy_n(piece.begin(), std::min(piece.size(), head.size() - at),
+                               head.begin() + static_cast<std::ptrdiff_t>(at));
+                 }
+                 file.writeAt(at, piece);
+               });
+  file.commit();
   // What the file could not hold is said once it is written.
   if (!notes.empty()) {
     session.messages.insert(session.messages.end(), notes.begin(), notes.end());
@@ -201,7 +211,7 @@ void saveLevelmapInFormat(EditorSession& session, const LevelsetFormat& format,
   if (std::string_view(format.key) == "map") {
     // The file's header as written (level count, players, game kind) is the
     // levelmap's from now on.
-    std::copy_n(bytes.begin(), session.map.fileHeader.size(), session.map.fileHeader.begin());
+    session.map.fileHeader = head;
   }
   session.map.fileName = fileNamePart(path);
   session.map.modified = false;

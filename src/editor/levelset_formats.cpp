@@ -35,8 +35,9 @@ void readGameLevelmap(LevelsetRead& read, const Bytes& data, const std::string& 
   if (!reader) throw LevelError(path, std::nullopt, 0, "not a levelmap of the game (no magic)");
   reader(read.map, data, path);
 }
-Bytes writeGameLevelmap(const Levelmap& map, Frontend& ui, std::vector<std::string>&) {
-  return encodeLevelmap(map, ui);
+void writeGameLevelmap(const Levelmap& map, Frontend& ui, std::vector<std::string>&,
+                       const ByteSink& out) {
+  streamLevelmap(map, ui, out);
 }
 
 bool isBoulderoid(const Bytes& data, const std::string&) {
@@ -56,8 +57,9 @@ bool isBd4Levelset(const Bytes& data, const std::string& path) {
 
 // The encoders that need no questions.
 template <Bytes (*Encode)(const Levelmap&, std::vector<std::string>&)>
-Bytes withoutQuestions(const Levelmap& map, Frontend&, std::vector<std::string>& notes) {
-  return Encode(map, notes);
+void withoutQuestions(const Levelmap& map, Frontend&, std::vector<std::string>& notes,
+                      const ByteSink& out) {
+  out(0, Encode(map, notes));
 }
 
 // Readers are tried in this order; the first whose patterns and content
@@ -107,6 +109,14 @@ std::string joined(const std::vector<std::string_view>& patterns) {
 
 std::span<const LevelsetFormat> levelsetFormats() {
   return kFormats;
+}
+
+Bytes writeLevelsetBytes(const LevelsetFormat& format, const Levelmap& map, Frontend& ui,
+                         std::vector<std::string>& notes) {
+  Bytes out;
+  format.write(map, ui, notes,
+               [&](std::size_t at, std::span<const std::uint8_t> piece) { putAt(out, at, piece); });
+  return out;
 }
 
 const LevelsetFormat* findLevelsetFormat(std::string_view key) {

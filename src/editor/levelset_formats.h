@@ -11,11 +11,12 @@
 
 namespace pyrovel {
 
-// A writer gives the file's bytes from a levelmap it does not change; it may
-// ask (the two-player question) and names in `notes` what the format could
-// not hold.
-using LevelsetWriter = Bytes (*)(const Levelmap& map, Frontend& ui,
-                                 std::vector<std::string>& notes);
+// A writer puts the file's bytes to `out` (in pieces, so a large file need
+// not be gathered in memory) from a levelmap it does not change; it may ask
+// (the two-player question) and names in `notes` what the format could not
+// hold.
+using LevelsetWriter = void (*)(const Levelmap& map, Frontend& ui, std::vector<std::string>& notes,
+                                const ByteSink& out);
 
 struct LevelsetFormat {
   const char* key;       // for the command line: "map", "bd4", ...
@@ -33,6 +34,10 @@ struct LevelsetFormat {
 };
 
 std::span<const LevelsetFormat> levelsetFormats();
+
+// The format's writer with its output gathered in memory.
+Bytes writeLevelsetBytes(const LevelsetFormat& format, const Levelmap& map, Frontend& ui,
+                         std::vector<std::string>& notes);
 
 // The row with this key, in any letter case; null when there is none.
 const LevelsetFormat* findLevelsetFormat(std::string_view key);

@@ -1,8 +1,10 @@
 #pragma once
 // Little- and big-endian access to byte buffers, and a bounded reader that
 // refuses to read past the end of what a file holds.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -14,6 +16,20 @@
 namespace pyrovel {
 
 using Bytes = std::vector<std::uint8_t>;
+
+// Takes an encoder's output piece by piece, each with the offset where it
+// belongs (a header may come last, once what follows it is known): a file
+// being written, or a buffer gathering the whole.
+using ByteSink = std::function<void(std::size_t offset, std::span<const std::uint8_t> piece)>;
+
+// Puts a sink's piece into a buffer gathering the whole, which grows to hold it.
+inline void putAt(Bytes& out, std::size_t offset, std::span<const std::uint8_t> piece) {
+  if (out.size() < offset) out.resize(offset);  // room for what comes later, a header say
+  const auto overlap = static_cast<std::ptrdiff_t>(std::min(piece.size(), out.size() - offset));
+  std::copy(piece.begin(), piece.begin() + overlap,
+            out.begin() + static_cast<std::ptrdiff_t>(offset));
+  out.insert(out.end(), piece.begin() + overlap, piece.end());
+}
 
 inline std::uint16_t getU16le(const std::uint8_t* p) {
   return static_cast<std::uint16_t>(p[0] | (p[1] << 8));

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <utility>
 
 namespace pyrovel {
 
@@ -50,45 +51,65 @@ bool fileExists(const std::string& path) {
   return std::filesystem::is_regular_file(path, ec);
 }
 
-void writeFileAtomically(const std::string& path, const Bytes& data) {
+AtomicFile::AtomicFile(std::string path) : path_(std::move(path)) {
   namespace fs = std::filesystem;
-  fs::path target(path);
+  fs::path target(path_);
   fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
   std::string tmpl = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
   std::vector<char> name(tmpl.begin(), tmpl.end());
   name.push_back('\0');
-  int fd = ::mkstemp(name.data());
-  if (fd < 0) ioFail(path, std::string("cannot create a temporary file: ") + std::strerror(errno));
-  std::string tmp(name.data());
-  auto cleanup = [&](const std::string& what) {
-    int saved = errno;
-    ::close(fd);
-    ::unlink(tmp.c_str());
-    ioFail(path, what + ": " + std::strerror(saved));
-  };
+  fd_ = ::mkstemp(name.data());
+  if (fd_ < 0)
+    ioFail(path_, std::string("cannot create a temporary file: ") + std::strerror(errno));
+  temporary_ = name.data();
+}
+
+AtomicFile::~AtomicFile() {
+  if (temporary_.empty()) return;  // committed, or never created
+  if (fd_ >= 0) ::close(fd_);
+  ::unlink(temporary_.c_str());
+}
+
+void AtomicFile::fail(const std::string& what, int error) {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+  ::unlink(temporary_.c_str());
+  temporary_.clear();
+  ioFail(path_, what + ": " + std::strerror(error));
+}
+
+void AtomicFile::writeAt(std::size_t offset, std::span<const std::uint8_t> bytes) {
+  if (fd_ < 0) ioFail(path_, "written after it was closed");
   std::size_t done = 0;
-  while (done < data.size()) {
-    ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+  while (done < bytes.size()) {
+    ssize_t n =
+        ::pwrite(fd_, bytes.data() + done, bytes.size() - done, static_cast<off_t>(offset + done));
     if (n < 0) {
       if (errno == EINTR) continue;
-      cleanup("write error");
+      fail("write error", errno);
     }
     done += static_cast<std::size_t>(n);
   }
-  if (::fsync(fd) != 0) cleanup("cannot flush to disk");
+}
+
+void AtomicFile::commit() {
+  if (fd_ < 0) ioFail(path_, "committed after it was closed");
+  if (::fsync(fd_) != 0) fail("cannot flush to disk", errno);
   // Keep the permissions an existing file had; new files get the usual 0644.
   struct stat st {};
-  mode_t mode = (::stat(path.c_str(), &st) == 0) ? (st.st_mode & 07777) : 0644;
-  ::fchmod(fd, mode);
-  if (::close(fd) != 0) {
-    ::unlink(tmp.c_str());
-    ioFail(path, std::string("cannot close the temporary file: ") + std::strerror(errno));
-  }
-  if (std::rename(tmp.c_str(), path.c_str()) != 0) {
-    int saved = errno;
-    ::unlink(tmp.c_str());
-    ioFail(path, std::string("cannot replace the file: ") + std::strerror(saved));
-  }
+  mode_t mode = (::stat(path_.c_str(), &st) == 0) ? (st.st_mode & 07777) : 0644;
+  ::fchmod(fd_, mode);
+  const int closed = ::close(fd_);
+  fd_ = -1;
+  if (closed != 0) fail("cannot close the temporary file", errno);
+  if (std::rename(temporary_.c_str(), path_.c_str()) != 0) fail("cannot replace the file", errno);
+  temporary_.clear();
+}
+
+void writeFileAtomically(const std::string& path, const Bytes& data) {
+  AtomicFile file(path);
+  file.writeAt(0, data);
+  file.commit();
 }
 
 void writeFileAtomically(const std::string& path, const std::string& text) {

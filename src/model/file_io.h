@@ -1,5 +1,6 @@
 #pragma once
 // Whole-file reads and atomic whole-file writes.
+#include <span>
 #include <string>
 
 #include "model/bytes.h"
@@ -14,9 +15,34 @@ Bytes readFileHead(const std::string& path, std::size_t n);
 
 bool fileExists(const std::string& path);
 
-// Writes the bytes to a temporary file beside the target, flushes it to disk
-// and only then renames it over the target, so a failed save never destroys
-// the file that was there.
+// A file written through a temporary beside the target, flushed to disk and
+// only then renamed over it, so a failed save never destroys the file that
+// was there. The bytes may come in pieces, so a large file need not be put
+// together in memory first. Every failure throws a LevelError naming the
+// target; without commit() (an error while writing, an exception in the
+// caller) the temporary file is removed and the target stays as it was.
+class AtomicFile {
+ public:
+  explicit AtomicFile(std::string path);
+  ~AtomicFile();
+  AtomicFile(const AtomicFile&) = delete;
+  AtomicFile& operator=(const AtomicFile&) = delete;
+
+  // Puts the bytes at `offset` of the file, in any order.
+  void writeAt(std::size_t offset, std::span<const std::uint8_t> bytes);
+  // Flushes to disk, keeps the permissions an existing target had and
+  // renames the temporary file over the target.
+  void commit();
+
+ private:
+  [[noreturn]] void fail(const std::string& what, int error);
+
+  std::string path_;
+  std::string temporary_;
+  int fd_ = -1;
+};
+
+// One AtomicFile write of the whole content.
 void writeFileAtomically(const std::string& path, const Bytes& data);
 void writeFileAtomically(const std::string& path, const std::string& text);
 

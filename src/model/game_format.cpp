@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <memory>
 
 #include "model/file_io.h"
 #include "model/object_catalogue.h"
@@ -121,22 +122,6 @@ void readAny(Levelmap& map, const Bytes& data, const std::string& file, Version 
   }
 }
 
-void putGrid(ByteWriter& out, const Levelmap& map, int layer, int slot, int w, int h) {
-  Bytes& data = out.data();
-  const LevelGrid& g = map.grid(layer, slot);
-  // Row by row as the file holds them, each put together on the stack and
-  // appended in one piece (no zero fill of the output first).
-  std::array<std::uint8_t, 2 * kGridSide> row;
-  const std::size_t rowBytes = 2 * static_cast<std::size_t>(w);
-  for (int y = 0; y < h; ++y) {
-    const std::int32_t* cell = &g[static_cast<std::size_t>(y)];
-    for (std::size_t x = 0; x < static_cast<std::size_t>(w); ++x, cell += kGridSide) {
-      putU16le(&row[2 * x], static_cast<std::uint16_t>(*cell));
-    }
-    data.insert(data.end(), row.begin(), row.begin() + static_cast<std::ptrdiff_t>(rowBytes));
-  }
-}
-
 // Sizes as written: never beyond what a grid holds.
 int clampSide(int v) {
   return std::min(v, kMaxLevelSide);
@@ -167,80 +152,124 @@ namespace {
 // True when any cell of the level's area on `layer` holds an object.
 bool anyCell(const Levelmap& map, int layer, int slot, int width, int height) {
   if (!map.holdsCells(layer, slot)) return false;
+  const LevelGrid& g = map.grid(layer, slot);
   for (int x = 0; x < width; ++x) {
-    for (int y = 0; y < height; ++y) {
-      if (map.cell(layer, slot, x, y) != 0) return true;
-    }
+    const std::int32_t* column = &g[static_cast<std::size_t>(x * kGridSide)];
+    if (std::any_of(column, column + height, [](std::int32_t c) { return c != 0; })) return true;
   }
   return false;
 }
 
+// Which object numbers 0..255 a level's game layer holds; numbers beyond
+// 255 all land in the last entry, which is never asked. A plain store per
+// cell, with no branch and no read of what was there.
+using NumbersSeen = std::array<bool, 257>;
+inline void see(NumbersSeen& seen, std::int32_t c) {
+  seen[(c & ~0xff) == 0 ? static_cast<std::size_t>(c) : 256] = true;
+}
+
+// Puts one layer's rows, as the file holds them, at `out` and returns the
+// end; notes the numbers in `seen` on the way. The grid holds columns: each
+// is read in one run and spread down the rows, which (32 KB at most) stay in
+// the cache; reading along a row instead would take a cache miss a cell.
+std::uint8_t* putRows(std::uint8_t* out, const LevelGrid& g, int w, int h, NumbersSeen& seen) {
+  const std::size_t rowBytes = 2 * static_cast<std::size_t>(w);
+  for (int x = 0; x < w; ++x) {
+    const std::int32_t* column = &g[static_cast<std::size_t>(x * kGridSide)];
+    std::uint8_t* at = out + 2 * static_cast<std::size_t>(x);
+    for (int y = 0; y < h; ++y, at += rowBytes) {
+      const std::int32_t c = column[y];
+      putU16le(at, static_cast<std::uint16_t>(c));
+      see(seen, c);
+    }
+  }
+  return out + rowBytes * static_cast<std::size_t>(h);
+}
+
+// The survey, fed one level at a time: by itself, or by the save as it
+// writes the levels, so that their cells are read only once.
+class SurveyTally {
+ public:
+  // The numbers one level's game layer holds (players and objects are the
+  // game's, whatever is shown); an untouched layer holds only zeros, which
+  // count for nothing here.
+  void addLevel(const NumbersSeen& seen, bool belowLevelCount) {
+    // One family lookup per number rather than per cell.
+    for (int n = 0; n < 256; ++n) {
+      const int f = ObjectCatalogue::family(n);
+      if (seen[static_cast<std::size_t>(n)] && f >= 2) present_[f] = true;
+    }
+    if (belowLevelCount) {
+      if (seen[obj::Fellow2])
+        survey_.players.someHaveTwo = true;
+      else
+        survey_.players.someLackTwo = true;
+    }
+  }
+
+  ObjectSurvey result() const {
+    ObjectSurvey s = survey_;
+    bool present[9];
+    std::copy(std::begin(present_), std::end(present_), present);
+    // Mixed object sets count as family 7; families 2 and 6 together do not.
+    const auto both = [&](int a, int b) { return present[a] && present[b]; };
+    if (present[8] || both(2, 3) || both(2, 4) || both(2, 5) || both(3, 4) || both(3, 5) ||
+        both(4, 5) || both(6, 3) || both(6, 4) || both(6, 5)) {
+      present[7] = true;
+    }
+    // The last rule that applies wins.
+    constexpr std::pair<int, int> kRules[] = {{5, 5}, {2, 2}, {6, 6}, {3, 3}, {4, 3}, {7, 7}};
+    for (auto [family, kind] : kRules)
+      if (present[family]) s.gameKind = kind;
+    return s;
+  }
+
+ private:
+  bool present_[9] = {};
+  ObjectSurvey survey_;
+};
+
 }  // namespace
 
 ObjectSurvey surveyObjects(const Levelmap& map, int levelCount) {
-  bool present[9] = {};
-  ObjectSurvey s;
+  SurveyTally tally;
   for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
     const LevelHeader& h = map.header(slot);
-    const int layer = kGameLayer;  // players and objects are the game's, whatever is shown
-    // Which numbers occur first, then their families: one family lookup per
-    // number rather than per cell. Numbers beyond 255 are ordinary objects.
-    std::array<bool, 256> seen{};
+    NumbersSeen seen{};
     const int w = clampSide(h.width()), hh = clampSide(h.height());
-    if (map.holdsCells(layer, slot)) {
-      const LevelGrid& g = map.grid(layer, slot);
-      for (int x = 0; x < w; ++x) {
-        const std::int32_t* column = &g[static_cast<std::size_t>(x * kGridSide)];
-        for (int y = 0; y < hh; ++y)
-          seen[static_cast<std::uint32_t>(column[y]) & 0xff] |= (column[y] & ~0xff) == 0;
-      }
-    }  // an untouched layer holds only zeros, which count for nothing here
-    for (int n = 0; n < 256; ++n) {
-      const int f = ObjectCatalogue::family(n);
-      if (seen[static_cast<std::size_t>(n)] && f >= 2) present[f] = true;
+    const LevelGrid& g = map.grid(kGameLayer, slot);
+    for (int x = 0; x < w; ++x) {
+      const std::int32_t* column = &g[static_cast<std::size_t>(x * kGridSide)];
+      for (int y = 0; y < hh; ++y) see(seen, column[y]);
     }
-    const bool hasFellow2 = seen[obj::Fellow2];
-    if (slot < levelCount) {
-      if (hasFellow2)
-        s.players.someHaveTwo = true;
-      else
-        s.players.someLackTwo = true;
-    }
+    tally.addLevel(seen, slot < levelCount);
   }
-  // Mixed object sets count as family 7; families 2 and 6 together do not.
-  const auto both = [&](int a, int b) { return present[a] && present[b]; };
-  if (present[8] || both(2, 3) || both(2, 4) || both(2, 5) || both(3, 4) || both(3, 5) ||
-      both(4, 5) || both(6, 3) || both(6, 4) || both(6, 5)) {
-    present[7] = true;
-  }
-  // The last rule that applies wins.
-  constexpr std::pair<int, int> kRules[] = {{5, 5}, {2, 2}, {6, 6}, {3, 3}, {4, 3}, {7, 7}};
-  for (auto [family, kind] : kRules)
-    if (present[family]) s.gameKind = kind;
-  return s;
+  return tally.result();
 }
 
-Bytes encodeLevelmap(const Levelmap& map, Frontend& ui) {
-  const int levelCount = computeLevelCount(map);
-  const ObjectSurvey survey = surveyObjects(map, levelCount);
-  int players = survey.players.someHaveTwo ? 2 : 1;
-  if (survey.players.someHaveTwo && survey.players.someLackTwo) {
-    players = ui.ask(
-                  "Not all levels have 2 players. (but some do.) Do you want to save the "
-                  "levelmap as 2 player map?") == Answer::Yes
-                  ? 2
-                  : 1;
-  }
-  auto head = map.fileHeader;
-  std::memcpy(head.data(), kMagicV20, 12);
-  head[12] = static_cast<std::uint8_t>(levelCount);
-  head[270] = static_cast<std::uint8_t>(players);
-  head[271] = static_cast<std::uint8_t>(survey.gameKind);
+namespace {
+// The levels are gathered in pieces this large: few calls to the sink, and
+// a piece stays in the cache until it is passed on.
+constexpr std::size_t kPieceBytes = 256 * 1024;
+constexpr std::size_t kMostPerLevel = kRecordV20 + 2 * 2 * kMaxLevelSide * kMaxLevelSide;
+static_assert(kPieceBytes >= kMostPerLevel);
+}  // namespace
 
-  ByteWriter out;
-  out.reserve(kLevelmapHeaderSize + 100 * (kRecordV20 + 4 * 16384));
-  out.bytes(head);
+LevelmapFileHeader streamLevelmap(const Levelmap& map, Frontend& ui, const ByteSink& sink) {
+  const int levelCount = computeLevelCount(map);
+  // The levels first, surveyed as they are written; the header that tells
+  // what they hold goes in front of them last.
+  SurveyTally tally;
+  const auto piece = std::make_unique_for_overwrite<std::uint8_t[]>(kPieceBytes);
+  std::uint8_t* const start = piece.get();
+  std::uint8_t* end = start;
+  std::size_t pieceAt = kLevelmapHeaderSize;  // where the piece goes in the file
   for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
+    if (static_cast<std::size_t>(start + kPieceBytes - end) < kMostPerLevel) {
+      sink(pieceAt, {start, end});
+      pieceAt += static_cast<std::size_t>(end - start);
+      end = start;
+    }
     LevelHeader h = map.header(slot);
     for (int k = 0; k < 8; ++k)
       for (int x = 0; x < 3; ++x)
@@ -251,19 +280,51 @@ Bytes encodeLevelmap(const Levelmap& map, Frontend& ui) {
     h.setHeight(hh);
     if (h.hasBackgroundLayer() == 0 && anyCell(map, kBackgroundLayer, slot, w, hh))
       h.setHasBackgroundLayer(1);
-    out.bytes(h.bytes);
-    putGrid(out, map, kGameLayer, slot, w, hh);
-    if (h.hasBackgroundLayer() != 0) putGrid(out, map, kBackgroundLayer, slot, w, hh);
+    end = std::copy(h.bytes.begin(), h.bytes.end(), end);
+    NumbersSeen seen{};
+    end = putRows(end, map.grid(kGameLayer, slot), w, hh, seen);
+    tally.addLevel(seen, slot < levelCount);
+    if (h.hasBackgroundLayer() != 0) {
+      NumbersSeen unused;
+      end = putRows(end, map.grid(kBackgroundLayer, slot), w, hh, unused);
+    }
   }
-  return out.take();
+  sink(pieceAt, {start, end});
+
+  const ObjectSurvey survey = tally.result();
+  int players = survey.players.someHaveTwo ? 2 : 1;
+  if (survey.players.someHaveTwo && survey.players.someLackTwo) {
+    players = ui.ask(
+                  "Not all levels have 2 players. (but some do.) Do you want to save the "
+                  "levelmap as 2 player map?") == Answer::Yes
+                  ? 2
+                  : 1;
+  }
+  LevelmapFileHeader head = map.fileHeader;
+  std::memcpy(head.data(), kMagicV20, 12);
+  head[12] = static_cast<std::uint8_t>(levelCount);
+  head[270] = static_cast<std::uint8_t>(players);
+  head[271] = static_cast<std::uint8_t>(survey.gameKind);
+  sink(0, head);
+  return head;
+}
+
+Bytes encodeLevelmap(const Levelmap& map, Frontend& ui) {
+  Bytes out;
+  streamLevelmap(
+      map, ui, [&](std::size_t at, std::span<const std::uint8_t> piece) { putAt(out, at, piece); });
+  return out;
 }
 
 void writeLevel(Levelmap& map, Frontend& ui, const std::string& path) {
-  Bytes bytes = encodeLevelmap(map, ui);
-  writeFileAtomically(path, bytes);
+  AtomicFile file(path);
+  const LevelmapFileHeader head = streamLevelmap(
+      map, ui,
+      [&](std::size_t at, std::span<const std::uint8_t> piece) { file.writeAt(at, piece); });
+  file.commit();
   // The file's header as written (level count, players, game kind) is the
   // levelmap's from now on.
-  std::copy_n(bytes.begin(), map.fileHeader.size(), map.fileHeader.begin());
+  map.fileHeader = head;
   map.modified = false;
 }
 
@@ -274,8 +335,12 @@ Bytes encodeTestLevel(const Levelmap& map) {
   out.bytes(head);
   const LevelHeader& h = map.current();
   out.bytes(h.bytes);
-  putGrid(out, map, map.currentLayer, map.currentLevel, clampSide(h.width()),
-          clampSide(h.height()));
+  const int w = clampSide(h.width()), hh = clampSide(h.height());
+  Bytes& data = out.data();
+  const std::size_t cellsAt = data.size();
+  data.resize(cellsAt + 2 * static_cast<std::size_t>(w * hh));
+  NumbersSeen unused;
+  putRows(data.data() + cellsAt, map.grid(map.currentLayer, map.currentLevel), w, hh, unused);
   return out.take();
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // The game's own levelmap files: three versions told apart by their magic.
 // All three are read; version 2.0 is written.
+#include <array>
+#include <cstdint>
 #include <string>
 
 #include "model/bytes.h"
@@ -31,11 +33,18 @@ struct ObjectSurvey {
 };
 ObjectSurvey surveyObjects(const Levelmap& map, int levelCount);
 
-// Version 2.0 bytes of the whole levelmap; the file has Yam Up where a yam
+using LevelmapFileHeader = std::array<std::uint8_t, kLevelmapHeaderSize>;
+
+// Version 2.0 bytes of the whole levelmap, put to `sink` in pieces of a few
+// hundred KB, the levelmap header last; the file has Yam Up where a yam
 // pattern holds Yam Random, and LevelCount, Players, GameKind filled in.
-// Asks the two-player question when some but not all levels have two players.
+// Asks the two-player question (before the header is put) when some but not
+// all levels have two players. Returns the levelmap header as written.
+LevelmapFileHeader streamLevelmap(const Levelmap& map, Frontend& ui, const ByteSink& sink);
+// The same bytes gathered in memory.
 Bytes encodeLevelmap(const Levelmap& map, Frontend& ui);
-// Writes version 2.0 to `path` (atomically) and clears Modified.
+// Streams version 2.0 to `path` (atomically); the header as written becomes
+// the levelmap's and Modified is cleared.
 void writeLevel(Levelmap& map, Frontend& ui, const std::string& path);
 
 // The one-level test file the game plays: the header with the 2.0 magic, the

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 
 #include "model/editor_session.h"
 #include "model/game_format.h"
@@ -328,6 +329,57 @@ TEST(GameFormat, FailedSaveLeavesTheOldFile) {
   writeLevel(map, ui, path);
   EXPECT_EQ(testing::readAll(path).size(), 398u + 100 * 462);
   EXPECT_FALSE(map.modified);
+}
+
+// A full levelmap goes to the file in pieces, its header last: the file is
+// the encoding byte for byte and reads back cell for cell. A save stopped
+// after the levels were written (here at the two-player question) leaves the
+// old file and no temporary file beside it.
+TEST(GameFormat, FullLevelmapStreamsToTheFileAndBack) {
+  auto map = std::make_unique<Levelmap>();
+  for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
+    map->header(slot).setWidth(kMaxLevelSide);
+    map->header(slot).setHeight(kMaxLevelSide);
+    map->header(slot).setHasBackgroundLayer(1);
+    for (int x = 0; x < kMaxLevelSide; ++x)
+      for (int y = 0; y < kMaxLevelSide; ++y) {
+        map->cell(kGameLayer, slot, x, y) = 256 + (x * 131 + y * 7 + slot) % 60000;
+        map->cell(kBackgroundLayer, slot, x, y) = (x ^ y) + slot;
+      }
+    map->cell(kGameLayer, slot, 0, 0) = -2;
+  }
+  map->cell(kGameLayer, 5, 10, 10) = obj::Fellow2;  // one level of two players: asked
+  testing::TempDir dir;
+  const std::string path = dir.path("full.map");
+  testing::writeAll(path, {1, 2, 3});
+
+  struct Stopping : ScriptedFrontend {
+    Answer ask(std::string_view, bool) override {
+      throw LevelError("full.map", std::nullopt, std::nullopt, "stopped");
+    }
+  } stopping;
+  EXPECT_THROW(writeLevel(*map, stopping, path), LevelError);
+  EXPECT_EQ(testing::readAll(path), (Bytes{1, 2, 3}));
+  const auto files = std::distance(std::filesystem::directory_iterator(dir.dir()), {});
+  EXPECT_EQ(files, 1);
+
+  ScriptedFrontend ui;
+  ui.answers = {Answer::Yes, Answer::Yes};
+  writeLevel(*map, ui, path);
+  const Bytes file = testing::readAll(path);
+  EXPECT_EQ(file.size(), 398u + 100 * (460 + 2 * 2 * 128 * 128));
+  EXPECT_TRUE(file == encodeLevelmap(*map, ui));
+  EXPECT_EQ(file[270], 2);
+  EXPECT_EQ(map->fileHeader[270], 2);
+  Levelmap back;
+  readGrot3Level(back, file, path);
+  int wrong = 0;
+  for (int slot = kFirstSlot; slot <= kLastSlot; ++slot)
+    for (int layer : {kGameLayer, kBackgroundLayer})
+      for (int x = 0; x < kMaxLevelSide; ++x)
+        for (int y = 0; y < kMaxLevelSide; ++y)
+          wrong += back.cell(layer, slot, x, y) != (map->cell(layer, slot, x, y) & 0xffff);
+  EXPECT_EQ(wrong, 0);
 }
 
 TEST(GameFormat, TestLevelFileHoldsOneLevelOfTheEditedLayer) {

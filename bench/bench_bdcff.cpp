@@ -156,7 +156,7 @@ BENCHMARK(BM_BdcffImport100ObjectCaves)
 void BM_BdcffRandomFillAlone(benchmark::State& state) {
   const std::string& path = hundredObjectCavesFile();
   const std::array<RandomFillEntry, 4> entries{{{1, 60}, {2, 50}, {3, 9}, {4, 2}}};
-  std::vector<std::int32_t> caves(2 * 40 * kGridSide);
+  std::vector<Cell> caves(2 * 40 * kGridSide);
   std::array<RandomFillColumns, 2> jobs;
   for (std::size_t i = 0; i < jobs.size(); ++i) {
     jobs[i].width = 40;

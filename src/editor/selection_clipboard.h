@@ -23,7 +23,7 @@ class SelectionClipboard {
   int width() const { return width_; }
   int height() const { return height_; }
   // Clipboard cell (i, j): column i, row j of the copy.
-  std::int32_t cell(int i, int j) const {
+  Cell cell(int i, int j) const {
     return cells_[static_cast<std::size_t>(i * kGridSide + j)];
   }
 
@@ -63,7 +63,7 @@ class SelectionClipboard {
   }
 
   EditorSession& session_;
-  std::vector<std::int32_t> cells_;
+  std::vector<Cell> cells_;
   int width_ = 0, height_ = 0;
   bool visible_ = false;
   CellPos position_;

@@ -490,8 +490,8 @@ class CaveReader {
       const std::size_t codes = std::min(row.size() / length, widest);
       const int y = static_cast<int>(r);
       const std::size_t groverCodes = ctx_.codes.decodeRow(row, codes, decoded.data());
-      std::int32_t* cell = grid.column(0) + y;
-      for (std::size_t i = 0; i < codes; ++i) cell[i * step] = decoded[i];
+      Cell* cell = grid.column(0) + y;
+      for (std::size_t i = 0; i < codes; ++i) cell[i * step] = static_cast<Cell>(decoded[i]);
       if (groverCodes == 0) continue;
       for (std::size_t i = 0; i < codes; ++i) {
         if (decoded[i] != kBdcffGrover) continue;

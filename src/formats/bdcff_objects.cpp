@@ -17,10 +17,10 @@ BdcffGrid::BdcffGrid(int width, int height, int fill)
     : width_(std::clamp(width, 1, 128)),
       height_(std::clamp(height, 1, 128)),
       stride_(static_cast<std::size_t>(height_)),
-      own_(static_cast<std::size_t>(width_) * stride_, fill),
+      own_(static_cast<std::size_t>(width_) * stride_, static_cast<Cell>(fill)),
       cells_(own_.data()) {}
 
-BdcffGrid::BdcffGrid(int width, int height, std::int32_t* columns, std::size_t stride)
+BdcffGrid::BdcffGrid(int width, int height, Cell* columns, std::size_t stride)
     : width_(std::clamp(width, 1, 128)),
       height_(std::clamp(height, 1, 128)),
       stride_(std::max(stride, static_cast<std::size_t>(height_))),
@@ -50,7 +50,7 @@ long BdcffGrid::fill(int left, int top, int right, int bottom, Paint paint) {
   const auto rows = static_cast<std::ptrdiff_t>(bottom - top + 1);
   for (int x = left; x <= right; ++x) {
     const std::size_t first = index(x, top);
-    std::fill_n(cells_ + first, rows, paint.object);
+    std::fill_n(cells_ + first, rows, static_cast<Cell>(paint.object));
     if (source_.empty()) continue;
     std::fill_n(source_.begin() + static_cast<std::ptrdiff_t>(first), rows,
                 static_cast<std::int16_t>(paint.source));
@@ -259,7 +259,7 @@ BdcffDrawResult add(BdcffGrid& grid, const Words& w, bool backward) {
   const int width = grid.width(), height = grid.height();
   // Row by row as the game scans: a cell added ahead of the scan is found
   // again, one overwritten before the scan reaches it is not.
-  const std::int32_t* cells = grid.column(0);
+  const Cell* cells = grid.column(0);
   const std::size_t step = grid.index(1, 0);
   // Rows without the object are left out, found by a pass down the columns
   // (the cells in the order they lie). Only adding the object searched for
@@ -269,9 +269,9 @@ BdcffDrawResult add(BdcffGrid& grid, const Words& w, bool backward) {
     rowHolds.fill(true);
   } else {
     for (int x = 0; x < width; ++x) {
-      const std::int32_t* column = grid.column(x);
-      const std::int32_t* end = column + height;
-      for (const std::int32_t* at = std::find(column, end, search); at != end;
+      const Cell* column = grid.column(x);
+      const Cell* end = column + height;
+      for (const Cell* at = std::find(column, end, search); at != end;
            at = std::find(at + 1, end, search)) {
         rowHolds[static_cast<std::size_t>(at - column)] = true;
       }

@@ -19,6 +19,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/levelmap.h"
+
 namespace pyrovel {
 
 // A cave of width x height cells (1..128 each), column by column like a
@@ -32,7 +34,7 @@ class BdcffGrid {
   BdcffGrid(int width, int height, int fill);
   // A grid over `columns`: column x starts at columns + x * stride, and
   // stride is at least the height. The cells are left as they are.
-  BdcffGrid(int width, int height, std::int32_t* columns, std::size_t stride);
+  BdcffGrid(int width, int height, Cell* columns, std::size_t stride);
   BdcffGrid(BdcffGrid&&) = default;
   BdcffGrid(const BdcffGrid&) = delete;
   BdcffGrid& operator=(const BdcffGrid&) = delete;
@@ -42,7 +44,7 @@ class BdcffGrid {
   bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
   int at(int x, int y) const { return cells_[index(x, y)]; }
   // The cells of column x, to be written in place (of objects without a source).
-  std::int32_t* column(int x) { return cells_ + index(x, 0); }
+  Cell* column(int x) { return cells_ + index(x, 0); }
   // True while no cell holds a source: cells may be written directly.
   bool withoutSources() const { return source_.empty(); }
 
@@ -69,7 +71,7 @@ class BdcffGrid {
   long fill(int left, int top, int right, int bottom, Paint paint);
   // A cell by its index (index(x, y)), which must lie inside.
   void set(std::size_t i, Paint paint) {
-    cells_[i] = paint.object;
+    cells_[i] = static_cast<Cell>(paint.object);
     if (!source_.empty()) source_[i] = static_cast<std::int16_t>(paint.source);
   }
 
@@ -88,8 +90,8 @@ class BdcffGrid {
  private:
   int width_, height_;
   std::size_t stride_;
-  std::vector<std::int32_t> own_;  // the cells when the grid has its own
-  std::int32_t* cells_;
+  std::vector<Cell> own_;  // the cells when the grid has its own
+  Cell* cells_;
   std::vector<std::int16_t> source_;  // per cell, -1 for none; empty while there is no source
   std::vector<std::string> sources_;
   std::vector<std::size_t> sourceLines_;

@@ -34,9 +34,9 @@ class FillCursor {
   }
 
  private:
-  const std::int32_t* pick_;
-  std::int32_t* column_;  // row y's cell of column 0
-  std::int32_t* cell_;
+  const Cell* pick_;
+  Cell* column_;  // row y's cell of column 0
+  Cell* cell_;
   std::ptrdiff_t step_;
   int width_;
   C64Random random_;

@@ -14,6 +14,8 @@
 #include <array>
 #include <cstdint>
 
+#include "model/levelmap.h"
+
 namespace pyrovel {
 
 namespace c64_random_detail {
@@ -77,13 +79,13 @@ struct RandomFillEntry {
 
 // What each of the generator's 256 values gives: `initial`, or the object
 // of the last entry whose probability is above the value.
-inline std::array<std::int32_t, 256> randomFillPick(int initial,
-                                                    const std::array<RandomFillEntry, 4>& entries) {
-  std::array<std::int32_t, 256> pick;
-  pick.fill(initial);
+inline std::array<Cell, 256> randomFillPick(int initial,
+                                            const std::array<RandomFillEntry, 4>& entries) {
+  std::array<Cell, 256> pick;
+  pick.fill(static_cast<Cell>(initial));
   // Each entry takes the values below its probability; a later one wins.
   for (const RandomFillEntry& e : entries) {
-    std::fill_n(pick.begin(), std::clamp(e.probability, 0, 256), e.object);
+    std::fill_n(pick.begin(), std::clamp(e.probability, 0, 256), static_cast<Cell>(e.object));
   }
   return pick;
 }
@@ -96,7 +98,7 @@ inline std::array<std::int32_t, 256> randomFillPick(int initial,
 template <typename Put>
 void c64RandomFill(int width, int height, int seed, int initial,
                    const std::array<RandomFillEntry, 4>& entries, Put&& put) {
-  const std::array<std::int32_t, 256> pick = randomFillPick(initial, entries);
+  const std::array<Cell, 256> pick = randomFillPick(initial, entries);
   C64Random random(seed);
   for (int y = 1; y < height - 1; ++y) {
     for (int x = 0; x < width; ++x) put(x, y, pick[static_cast<std::size_t>(random.next())]);
@@ -107,8 +109,8 @@ void c64RandomFill(int width, int height, int seed, int initial,
 // cell (x, y) at cells[x * step + y].
 struct RandomFillColumns {
   int width = 0, height = 0, seed = 0;
-  std::array<std::int32_t, 256> pick{};  // randomFillPick()
-  std::int32_t* cells = nullptr;
+  std::array<Cell, 256> pick{};  // randomFillPick()
+  Cell* cells = nullptr;
   std::size_t step = 0;
 };
 

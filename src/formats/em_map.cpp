@@ -11,9 +11,9 @@ void encodeEmMap(const Levelmap& map, int slot, int layer, std::span<std::uint8_
   const LevelGrid& grid = map.grid(layer, slot);
   const EmExportTable& table = emExportTable();
   for (int x = 0; x < kEmMapWidth; ++x) {
-    const std::int32_t* column = &grid[static_cast<std::size_t>(x * kGridSide)];
+    const Cell* column = &grid[static_cast<std::size_t>(x * kGridSide)];
     for (int y = 0; y < kEmMapHeight; ++y) {
-      const std::int32_t object = column[y];
+      const int object = column[y];
       out[static_cast<std::size_t>(kEmMapWidth * y + x)] =
           object >= 0 && object < 256
               ? static_cast<std::uint8_t>(table[static_cast<std::size_t>(object)])

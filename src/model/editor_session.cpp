@@ -223,7 +223,7 @@ void EditorSession::clearLevel() {
 EditorSession::Placed EditorSession::placeObject(int x, int y, int object) {
   Placed result;
   if (!Levelmap::inGrid(x, y)) return result;
-  std::int32_t& target = map.at(x, y);
+  Cell& target = map.at(x, y);
   LevelHeader& h = map.current();
   if (object == obj::LittleFellow && target != obj::LittleFellow && allowOnlyOneLittleFellow) {
     if (ui_->ask("You can only have 1 Little Fellow, Do you want to move it here ?") !=

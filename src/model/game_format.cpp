@@ -101,7 +101,7 @@ void readAny(Levelmap& map, const Bytes& data, const std::string& file, Version 
       const std::uint8_t* rows = block.data();
       const std::size_t rowBytes = cellSize * static_cast<std::size_t>(w);
       for (int x = 0; x < w; ++x) {
-        std::int32_t* column = &g[static_cast<std::size_t>(x * kGridSide)];
+        Cell* column = &g[static_cast<std::size_t>(x * kGridSide)];
         const std::uint8_t* at = rows + cellSize * static_cast<std::size_t>(x);
         if (cellSize == 2) {
           for (int y = 0; y < hh; ++y, at += rowBytes) column[y] = getU16le(at);
@@ -154,8 +154,8 @@ bool anyCell(const Levelmap& map, int layer, int slot, int width, int height) {
   if (!map.holdsCells(layer, slot)) return false;
   const LevelGrid& g = map.grid(layer, slot);
   for (int x = 0; x < width; ++x) {
-    const std::int32_t* column = &g[static_cast<std::size_t>(x * kGridSide)];
-    if (std::any_of(column, column + height, [](std::int32_t c) { return c != 0; })) return true;
+    const Cell* column = &g[static_cast<std::size_t>(x * kGridSide)];
+    if (std::any_of(column, column + height, [](Cell c) { return c != 0; })) return true;
   }
   return false;
 }
@@ -164,7 +164,7 @@ bool anyCell(const Levelmap& map, int layer, int slot, int width, int height) {
 // 255 all land in the last entry, which is never asked. A plain store per
 // cell, with no branch and no read of what was there.
 using NumbersSeen = std::array<bool, 257>;
-inline void see(NumbersSeen& seen, std::int32_t c) {
+inline void see(NumbersSeen& seen, Cell c) {
   seen[(c & ~0xff) == 0 ? static_cast<std::size_t>(c) : 256] = true;
 }
 
@@ -175,10 +175,10 @@ inline void see(NumbersSeen& seen, std::int32_t c) {
 std::uint8_t* putRows(std::uint8_t* out, const LevelGrid& g, int w, int h, NumbersSeen& seen) {
   const std::size_t rowBytes = 2 * static_cast<std::size_t>(w);
   for (int x = 0; x < w; ++x) {
-    const std::int32_t* column = &g[static_cast<std::size_t>(x * kGridSide)];
+    const Cell* column = &g[static_cast<std::size_t>(x * kGridSide)];
     std::uint8_t* at = out + 2 * static_cast<std::size_t>(x);
     for (int y = 0; y < h; ++y, at += rowBytes) {
-      const std::int32_t c = column[y];
+      const Cell c = column[y];
       putU16le(at, static_cast<std::uint16_t>(c));
       see(seen, c);
     }
@@ -239,7 +239,7 @@ ObjectSurvey surveyObjects(const Levelmap& map, int levelCount) {
     const int w = clampSide(h.width()), hh = clampSide(h.height());
     const LevelGrid& g = map.grid(kGameLayer, slot);
     for (int x = 0; x < w; ++x) {
-      const std::int32_t* column = &g[static_cast<std::size_t>(x * kGridSide)];
+      const Cell* column = &g[static_cast<std::size_t>(x * kGridSide)];
       for (int y = 0; y < hh; ++y) see(seen, column[y]);
     }
     tally.addLevel(seen, slot < levelCount);

@@ -24,8 +24,12 @@ inline constexpr int kGameLayer = 0;
 inline constexpr int kBackgroundLayer = 1;
 inline constexpr std::size_t kLevelmapHeaderSize = 398;
 
+// What a cell holds: an object number. The game's files give every cell 16
+// bits, so each value a file holds is kept as it was.
+using Cell = std::uint16_t;
+
 // One layer of one level: 129 x 129 cells, column-major (x * 129 + y).
-using LevelGrid = std::array<std::int32_t, kGridSide * kGridSide>;
+using LevelGrid = std::array<Cell, kGridSide * kGridSide>;
 
 // Everything of one level, out of the levelmap: its record, both layers (a
 // null layer reads as zero) and its BDCFF lines.
@@ -55,15 +59,15 @@ class Levelmap {
   std::string fileName = "New.map";
 
   // The only access path to cells; 0 <= x, y <= 128.
-  std::int32_t& cell(int layer, int slot, int x, int y) {
+  Cell& cell(int layer, int slot, int x, int y) {
     return grid(layer, slot)[static_cast<std::size_t>(x * kGridSide + y)];
   }
-  std::int32_t cell(int layer, int slot, int x, int y) const {
+  Cell cell(int layer, int slot, int x, int y) const {
     return grid(layer, slot)[static_cast<std::size_t>(x * kGridSide + y)];
   }
   // Cells of the current layer of the current level.
-  std::int32_t& at(int x, int y) { return cell(currentLayer, currentLevel, x, y); }
-  std::int32_t at(int x, int y) const { return cell(currentLayer, currentLevel, x, y); }
+  Cell& at(int x, int y) { return cell(currentLayer, currentLevel, x, y); }
+  Cell at(int x, int y) const { return cell(currentLayer, currentLevel, x, y); }
   static bool inGrid(int x, int y) { return x >= 0 && y >= 0 && x < kGridSide && y < kGridSide; }
 
   // The non-const grid is allocated (zero) on first use; the const one of an

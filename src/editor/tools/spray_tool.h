@@ -39,7 +39,7 @@ class SprayTool : public PenTool {
       const int x = cell.x - size / 2 + random.below(size);
       const int y = cell.y - size / 2 + random.below(size);
       if (!inner.contains(x, y)) continue;
-      std::int32_t& target = map.at(x, y);
+      Cell& target = map.at(x, y);
       if (options.onlySpaceAndDirt && target != obj::EmptySpace && target != obj::Dirt) continue;
       target = object;
       u.cells.push_back(CellPos{x, y});

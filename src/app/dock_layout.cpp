@@ -29,7 +29,7 @@ QDockWidget* makeDock(QMainWindow& owner, const char* name, const QString& title
                       Qt::DockWidgetAreas areas, QDockWidget::DockWidgetFeatures features) {
   auto* dock = new QDockWidget(title, &owner);
   dock->setObjectName(name);
-  dock->setWidget(contents);
+  if (contents) dock->setWidget(contents);
   dock->setAllowedAreas(areas);
   dock->setFeatures(features);
   return dock;
@@ -83,8 +83,12 @@ void putDock(QMainWindow& window, QDockWidget* dock, DockState state) {
 
 }  // namespace
 
-DockLayout::DockLayout(QMainWindow& window, const Contents& contents, const ActionRegistry& actions)
-    : QObject(&window), window_(window), contents_(contents) {
+DockLayout::DockLayout(QMainWindow& window, Contents& contents, const ActionRegistry& actions,
+                       std::function<PropertiesPage*()> makeProperties)
+    : QObject(&window),
+      window_(window),
+      contents_(contents),
+      makeProperties_(std::move(makeProperties)) {
   window.setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks);
   window.setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
   window.setCorner(Qt::BottomRightCorner, Qt::RightDockWidgetArea);
@@ -98,12 +102,16 @@ DockLayout::DockLayout(QMainWindow& window, const Contents& contents, const Acti
                       Qt::LeftDockWidgetArea | Qt::BottomDockWidgetArea, all);
   window.addDockWidget(Qt::LeftDockWidgetArea, objects_);
 
+  // Most sessions never open the Properties window: its page waits for the first show.
   properties_ = makeDock(window, "propertiesDock", "   Properties", contents.properties,
                          Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea, all);
   window.addDockWidget(Qt::RightDockWidgetArea, properties_);
   properties_->setFloating(true);
-  properties_->resize(properties_->sizeHint().expandedTo(QSize(233, 345)));
   properties_->hide();
+  EventWatcher::watch(properties_, this, [this](QObject*, QEvent* event) {
+    if (event->type() == QEvent::Show) propertiesPage();
+    return false;
+  });
 
   levelList_ = makeDock(window, "levelListDock", "Level list", contents.levelList,
                         Qt::RightDockWidgetArea, QDockWidget::DockWidgetClosable);
@@ -147,6 +155,17 @@ bool DockLayout::objectsLeft() const {
   return !objects_->isFloating() && window_.dockWidgetArea(objects_) == Qt::LeftDockWidgetArea;
 }
 
+PropertiesPage* DockLayout::propertiesPage() {
+  if (contents_.properties) return contents_.properties;
+  contents_.properties = makeProperties_();
+  properties_->setWidget(contents_.properties);
+  // Built while its window shows: the layout would show it only later.
+  if (properties_->isVisible()) contents_.properties->show();
+  if (properties_->isFloating()) fitFloatingProperties();
+  placePropertiesContents();
+  return contents_.properties;
+}
+
 bool DockLayout::propertiesAtBottom() const {
   return !properties_->isFloating() &&
          window_.dockWidgetArea(properties_) == Qt::BottomDockWidgetArea;
@@ -183,7 +202,8 @@ bool DockLayout::propertiesStripBesideObjects() const {
 
 int DockLayout::bottomObjectsHeight() const {
   // Beside the Properties strip the palette keeps to the strip's height and scrolls.
-  if (propertiesStripBesideObjects()) return contents_.properties->stripHeight();
+  if (propertiesStripBesideObjects() && contents_.properties)
+    return contents_.properties->stripHeight();
   return contents_.objects->fittingSize().height() + titleHeight(objects_);
 }
 
@@ -230,10 +250,14 @@ void DockLayout::fitTools() {
   }
 }
 
+void DockLayout::fitFloatingProperties() {
+  properties_->resize(properties_->sizeHint().expandedTo(QSize(233, 345)));
+}
+
 void DockLayout::placePropertiesContents() {
   PropertiesPage* page = contents_.properties;
   const bool bottom = propertiesAtBottom();
-  if (bottom == page->bottomStrip()) return;
+  if (!page || bottom == page->bottomStrip()) return;
   page->setBottomStrip(bottom);
   // At the bottom the title runs down the left side, as the strip's handle.
   properties_->setFeatures(
@@ -245,7 +269,7 @@ void DockLayout::placePropertiesContents() {
       fitObjects();
     });
   } else if (properties_->isFloating()) {
-    properties_->resize(properties_->sizeHint().expandedTo(QSize(233, 345)));
+    fitFloatingProperties();
   }
   // A palette at the bottom fills the dock again once the strip has left it.
   if (!bottom) QTimer::singleShot(0, this, [this] { fitObjects(); });
@@ -254,6 +278,8 @@ void DockLayout::placePropertiesContents() {
 void DockLayout::apply(const Configuration& config) {
   putDock(window_, tools_, config.toolsState);
   putDock(window_, objects_, config.objectsState);
+  // Restored as shown: built now, so the first paint has it.
+  if (config.propertiesState != DockState::Invisible) propertiesPage();
   putDock(window_, properties_, config.propertiesState);
   levelList_->setVisible(config.levelListState == DockState::Right);
   fitObjects();

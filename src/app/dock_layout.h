@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QObject>
 #include <QPoint>
+#include <functional>
 
 #include "model/configuration.h"
 
@@ -26,12 +27,15 @@ class DockLayout : public QObject {
   struct Contents {
     ToolsCanvas* tools;
     ObjectsPanel* objects;
-    PropertiesPage* properties;
+    PropertiesPage* properties;  // null until the Properties window is first shown
     LevelList* levelList;
   };
   // The checks of the actions "toolsPanel", "objectsPanel",
-  // "propertiesPanel" and "levelListPanel" follow the docks.
-  DockLayout(QMainWindow& window, const Contents& contents, const ActionRegistry& actions);
+  // "propertiesPanel" and "levelListPanel" follow the docks. `contents`
+  // outlives the layout, which fills in the Properties page made by
+  // `makeProperties` when its window is first shown.
+  DockLayout(QMainWindow& window, Contents& contents, const ActionRegistry& actions,
+             std::function<PropertiesPage*()> makeProperties);
 
   QDockWidget* tools() const { return tools_; }
   QDockWidget* objects() const { return objects_; }
@@ -45,6 +49,8 @@ class DockLayout : public QObject {
   void placeFloating(const Configuration& config);
   void capture(Configuration& config) const;
 
+  // Builds the Properties page if need be.
+  PropertiesPage* propertiesPage();
   bool propertiesAtBottom() const;
   void fitObjects();
 
@@ -53,6 +59,7 @@ class DockLayout : public QObject {
   void updatePaletteColumns();
   // The Properties window shows its strip at the bottom, its tabs elsewhere.
   void placePropertiesContents();
+  void fitFloatingProperties();
   // The Properties strip and the Objects panel share the bottom dock.
   bool propertiesStripBesideObjects() const;
   int bottomObjectsHeight() const;
@@ -62,7 +69,8 @@ class DockLayout : public QObject {
   void placeWhenShown(QDockWidget* dock);
 
   QMainWindow& window_;
-  Contents contents_;
+  Contents& contents_;
+  std::function<PropertiesPage*()> makeProperties_;
   QDockWidget* tools_;
   QDockWidget* objects_;
   QDockWidget* properties_;

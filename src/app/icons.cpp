@@ -7,9 +7,11 @@
 #include <QPixmap>
 #include <QStyle>
 #include <QStyleOption>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <functional>
+#include <vector>
 
 namespace pyrovel::app {
 
@@ -357,15 +359,18 @@ void paint(Glyph g, QPainter& p) {
   }
 }
 
-QPixmap render(Glyph g, int scale) {
-  QPixmap pm(kSide * scale, kSide * scale);
+// `side` device-independent pixels at `density` device pixels each: drawn
+// at that size straight away, which is cheaper than scaling a bigger one.
+QPixmap render(Glyph g, int side, int density) {
+  const int pixels = side * density;
+  QPixmap pm(pixels, pixels);
   pm.fill(Qt::transparent);
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
-  p.scale(scale, scale);
+  p.scale(qreal(pixels) / kSide, qreal(pixels) / kSide);
   paint(g, p);
   p.end();
-  pm.setDevicePixelRatio(scale);
+  pm.setDevicePixelRatio(density);
   return pm;
 }
 
@@ -411,17 +416,18 @@ class GlyphIconEngine : public QIconEngine {
   QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal scale) override {
     // Sizes come in device-independent pixels; the scale picks the density.
     const int density = scale > 1.0 ? 2 : 1;
-    QPixmap& drawn = drawn_[density - 1];
-    if (drawn.isNull()) drawn = render(glyph_, density);
-    QPixmap shown = drawn;
-    if (size.width() < kSide || size.height() < kSide) {
-      shown = drawn.scaled(size * density, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-      shown.setDevicePixelRatio(density);
+    const int side = std::min({size.width(), size.height(), kSide});
+    const bool disabled = mode == QIcon::Disabled;
+    // Buttons ask again at every paint: each look is drawn once.
+    for (const Drawn& d : drawn_) {
+      if (d.side == side && d.density == density && d.disabled == disabled) return d.pixmap;
     }
-    if (mode == QIcon::Disabled) {
+    QPixmap shown = render(glyph_, side, density);
+    if (disabled) {
       QStyleOption option;
-      return QApplication::style()->generatedIconPixmap(QIcon::Disabled, shown, &option);
+      shown = QApplication::style()->generatedIconPixmap(QIcon::Disabled, shown, &option);
     }
+    drawn_.push_back({side, density, disabled, shown});
     return shown;
   }
   QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
@@ -429,8 +435,14 @@ class GlyphIconEngine : public QIconEngine {
   }
 
  private:
+  struct Drawn {
+    int side;
+    int density;
+    bool disabled;
+    QPixmap pixmap;
+  };
   Glyph glyph_;
-  std::array<QPixmap, 2> drawn_;
+  std::vector<Drawn> drawn_;
 };
 
 }  // namespace

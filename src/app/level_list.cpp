@@ -14,10 +14,13 @@ constexpr const char* kRowMime = "application/x-prvl-level-row";
 constexpr int kNumberColumnWidth = 28;
 }  // namespace
 
-LevelList::LevelList(QWidget* parent) : QTableWidget(100, 2, parent) {
+LevelList::LevelList(QWidget* parent) : QTableWidget(parent) {
   setObjectName("levelList");
+  // Hidden before the rows come: shown headers would measure every row's label.
   horizontalHeader()->hide();
   verticalHeader()->hide();
+  setRowCount(100);
+  setColumnCount(2);
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::SingleSelection);

@@ -83,6 +83,7 @@ MainWindow::MainWindow(AppOptions options)
       drawingTools_(session_, clockRandom_),
       levelProperties_(session_),
       actions_(*this),
+      panels_(makeToolPanels()),
       windows_(makeSecondaryWindows()),
       textFiles_(*this, frontend_, options_.openDocument),
       singleLevels_(*this, panels_.develop) {
@@ -101,12 +102,16 @@ MainWindow::MainWindow(AppOptions options)
   connect(editingArea_, &EditingArea::editingHiddenChanged, previews_,
           &LevelPreviews::setFollowingLevel);
   createStatusBar();
-  docked_ = {new ToolsCanvas, new ObjectsPanel, new PropertiesPage(levelProperties_),
-             new LevelList};
+  docked_ = {new ToolsCanvas, new ObjectsPanel, nullptr, new LevelList};
   docked_.objects->canvas()->setStrip(&strip_);
-  docked_.properties->setStrip(&strip_);
-  docks_ = new DockLayout(*this, docked_, actions_);
-  createToolWindows();
+  docks_ = new DockLayout(*this, docked_, actions_, [this] {
+    auto* page = new PropertiesPage(levelProperties_);
+    page->setStrip(&strip_);
+    connect(page, &PropertiesPage::applyRequested, this, [this] { applyLevelSize(); });
+    return page;
+  });
+  frontend_.setProgressPanel(&panels_.convert);
+  previews_->newWindow();  // one preview exists from the start
   connectSignals();
   players_ = new ExternalPlayerRunner(*this, settings_.config(), options_.launcher);
   players_->setTargetActions(menus_.testTargets);
@@ -125,7 +130,6 @@ MainWindow::MainWindow(AppOptions options)
   const Configuration& config = settings_.config();
   const ImageLibraryFiles library = findImageLibrary(config.gameDir);
   guarded([&] { loadSpriteStrip(strip_, library.iml, library.bam); });
-  panels_.develop->fillObjects(strip_, session_.catalogue);
   toolBars_.chaos->showSprites(strip_);
   guarded([this] { prepareEmptyLevelmap(session_); });
   docks_->apply(config);
@@ -224,11 +228,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   previews_->closeAll();
-  for (QWidget* w :
-       std::initializer_list<QWidget*>{panels_.move, panels_.view, panels_.develop, panels_.convert,
-                                       panels_.search, panels_.replace, panels_.message}) {
-    w->close();
-  }
+  panels_.move.close();
+  panels_.view.close();
+  panels_.develop.close();
+  panels_.convert.close();
+  panels_.search.close();
+  panels_.replace.close();
+  panels_.message.close();
   windows_.adf.close();
   windows_.d64.close();
   windows_.objectsHelp.close();

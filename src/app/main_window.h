@@ -134,13 +134,12 @@ class MainWindow : public QMainWindow {
   void createMenus();
   void createToolBar();
   void createStatusBar();
-  void createToolWindows();
   void connectSignals();
   void connectDrawingTools();
   // The View menu's grid, layers, fit and preview, and the export of a
   // level picture (main_window_view.cpp).
   void createViewActions();
-  void connectSearch();
+  void connectSearch(SearchPanel* panel);
   // Start-up.
   void setUpEditor();
   void openCommandLineFile();
@@ -202,15 +201,18 @@ class MainWindow : public QMainWindow {
     ChaosOptionsBar* chaos = nullptr;
     QLabel* toolHint = nullptr;
   };
+  // Built on first use, each with its wiring.
   struct ToolPanels {
-    MoveLevelPanel* move = nullptr;
-    ViewPanel* view = nullptr;
-    DevelopPanel* develop = nullptr;
-    ConvertPanel* convert = nullptr;
-    SearchPanel* search = nullptr;
-    ReplacePanel* replace = nullptr;
-    MessagePanel* message = nullptr;
+    LazyWindow<MoveLevelPanel> move;
+    LazyWindow<ViewPanel> view;
+    LazyWindow<DevelopPanel> develop;
+    LazyWindow<ConvertPanel> convert;
+    LazyWindow<SearchPanel> search;
+    LazyWindow<ReplacePanel> replace;
+    LazyWindow<MessagePanel> message;
   };
+  ToolPanels makeToolPanels();
+  DevelopPanel* makeDevelopPanel();
   // Built on first use.
   struct SecondaryWindows {
     LazyWindow<AdfBrowserWindow> adf;

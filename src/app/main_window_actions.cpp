@@ -103,15 +103,15 @@ void MainWindow::refresh(unsigned what) {
     if (ObjectsHelpWindow* help = windows_.objectsHelp.ifBuilt()) help->setObjects(palette_);
   }
   // Importers' notes: the message panel shows them whenever there are some.
-  if (what & kMessages) {
+  if (what & kMessages && (!session_.messages.empty() || panels_.message.ifBuilt())) {
     panels_.message->setLines(session_.messages);
-    if (!session_.messages.empty()) editingArea_->showPanel(panels_.message);
+    if (!session_.messages.empty()) editingArea_->showPanel(panels_.message.get());
   }
   if (what & kLevelShown) levelProperties_.resetLevelSize();
   // Every redraw of the level fills the Properties window anew.
   if (what & (kProperties | kLevelShown | kCellsChanged)) {
     levelProperties_.showYam();
-    docked_.properties->readAll();
+    if (docked_.properties) docked_.properties->readAll();
   }
 }
 
@@ -166,10 +166,11 @@ void MainWindow::loadImageLibrary() {
   // The object table is the one beside the chosen library.
   const std::string iml = chosen->toStdString();
   if (!guarded([&] { loadSpriteStrip(strip_, iml, objectTableNameFor(iml)); })) return;
-  panels_.develop->fillObjects(strip_, session_.catalogue);
+  if (DevelopPanel* develop = panels_.develop.ifBuilt())
+    develop->fillObjects(strip_, session_.catalogue);
   docked_.objects->canvas()->update();
   toolBars_.chaos->showSprites(strip_);
-  docked_.properties->setStrip(&strip_);
+  if (docked_.properties) docked_.properties->setStrip(&strip_);
   if (ObjectsHelpWindow* help = windows_.objectsHelp.ifBuilt()) help->refreshSprites();
   refresh(kLevelShown | kCellsChanged);
 }
@@ -234,7 +235,7 @@ MainWindow::SecondaryWindows MainWindow::makeSecondaryWindows() {
       LazyWindow<ObjectsHelpWindow>([this] {
         auto* help = new ObjectsHelpWindow(session_.catalogue, strip_, &frontend_.dialogs(), this);
         help->setObjects(palette_);
-        help->setDevelopmentMode(panels_.develop->isVisible());
+        help->setDevelopmentMode(panels_.develop.ifBuilt() && panels_.develop->isVisible());
         return help;
       }),
       LazyWindow<C64DumpWindow>([this] {

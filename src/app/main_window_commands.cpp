@@ -99,8 +99,8 @@ void MainWindow::createActions() {
       [this] { viewController_->applyUpdate(drawingTools_.paste()); });
   add({"selectAll", "Select &All", {key("Ctrl+A")}},
       [this] { viewController_->applyUpdate(drawingTools_.selectAll()); });
-  add({"search", "Search"}, [this] { editingArea_->showPanel(panels_.search); });
-  add({"replace", "Replace"}, [this] { editingArea_->showPanel(panels_.replace); });
+  add({"search", "Search"}, [this] { editingArea_->showPanel(panels_.search.get()); });
+  add({"replace", "Replace"}, [this] { editingArea_->showPanel(panels_.replace.get()); });
   // View
   add({"zoomIn", "Zoom &In", {key("Ctrl+D"), key("Ctrl++"), key("Ctrl+=")}},
       [this] { editingArea_->scrollBox()->zoomIn(); });

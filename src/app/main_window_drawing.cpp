@@ -27,8 +27,6 @@ void MainWindow::connectDrawingTools() {
   connect(viewController_, &LevelViewController::levelChanged, this,
           [this] { refresh(kCellsChanged); });
   viewController_->freezeWhileDragged(docks_->properties());
-
-  connect(docked_.properties, &PropertiesPage::applyRequested, this, [this] { applyLevelSize(); });
 }
 
 // --- the Properties window ----------------------------------------------------------------
@@ -36,16 +34,20 @@ void MainWindow::connectDrawingTools() {
 void MainWindow::showProperty(LevelProperties::SizeButton button) {
   const bool atBottom = docks_->propertiesAtBottom() && !docks_->properties()->isHidden();
   const LevelProperties::SizeRequest request = levelProperties_.showProperty(button, atBottom);
-  if (request.refreshed) {
-    docked_.properties->readAll();
-  } else {
-    docked_.properties->readSize();
+  // A page not built yet reads everything when it is.
+  if (PropertiesPage* page = docked_.properties) {
+    if (request.refreshed) {
+      page->readAll();
+    } else {
+      page->readSize();
+    }
   }
   if (request.showPanel) {
     docks_->properties()->show();
     docks_->properties()->raise();
   }
-  if (request.tab) docked_.properties->pages()->setCurrentIndex(static_cast<int>(*request.tab));
+  if (request.tab)
+    docks_->propertiesPage()->pages()->setCurrentIndex(static_cast<int>(*request.tab));
 }
 
 void MainWindow::applyLevelSize() {
@@ -56,7 +58,7 @@ void MainWindow::applyLevelSize() {
     statusPanels_[1]->setText(QString::fromStdString(applied.widthStatus));
     statusPanels_[2]->setText(QString::fromStdString(applied.heightStatus));
   });
-  docked_.properties->readAll();
+  docked_.properties->readAll();  // "Apply" is on the page: it exists
 }
 
 }  // namespace pyrovel::app

@@ -52,25 +52,26 @@ void MainWindow::createViewActions() {
 
 // --- search ------------------------------------------------------------------------
 
-void MainWindow::connectSearch() {
-  connect(panels_.search, &SearchPanel::searchChanged, this, [this] {
+void MainWindow::connectSearch(SearchPanel* panel) {
+  connect(panel, &SearchPanel::searchChanged, this, [this] {
     search_.current.reset();
     runSearch();
   });
-  connect(panels_.search, &SearchPanel::stepRequested, this, [this](int d) { stepSearch(d); });
+  connect(panel, &SearchPanel::stepRequested, this, [this](int d) { stepSearch(d); });
   // Closing the panel takes the frames off the level.
-  EventWatcher::watch(panels_.search, this, [this](QObject*, QEvent* event) {
+  EventWatcher::watch(panel, this, [this](QObject*, QEvent* event) {
     if (event->type() == QEvent::Hide || event->type() == QEvent::Show) runSearch();
     return false;
   });
 }
 
 void MainWindow::runSearch() {
-  const QString text = panels_.search->text()->text();
-  if (!panels_.search->isVisible() || text.trimmed().isEmpty()) {
+  SearchPanel* panel = panels_.search.ifBuilt();
+  const QString text = panel ? panel->text()->text() : QString();
+  if (!panel || !panel->isVisible() || text.trimmed().isEmpty()) {
     search_.found.clear();
     search_.current.reset();
-    panels_.search->showCount({});
+    if (panel) panel->showCount({});
   } else {
     search_.found =
         findCells(session_.map, objectsMatching(session_.catalogue, text.toStdString()));
@@ -78,10 +79,9 @@ void MainWindow::runSearch() {
     for (std::size_t i = 0; i < search_.found.size(); ++i) {
       if (i == 0 || search_.found[i].slot != search_.found[i - 1].slot) ++levels;
     }
-    panels_.search->showCount(
-        search_.found.empty()
-            ? QString("Not found")
-            : QString("%1 cells in %2 levels").arg(search_.found.size()).arg(levels));
+    panel->showCount(search_.found.empty()
+                         ? QString("Not found")
+                         : QString("%1 cells in %2 levels").arg(search_.found.size()).arg(levels));
   }
   showSearchHighlights();
 }

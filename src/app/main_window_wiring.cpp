@@ -43,16 +43,43 @@
 
 namespace pyrovel::app {
 
-void MainWindow::createToolWindows() {
-  panels_.move = new MoveLevelPanel(this);
-  panels_.view = new ViewPanel(this);
-  panels_.develop = new DevelopPanel(this);
-  panels_.convert = new ConvertPanel(this);
-  frontend_.setProgressPanel(panels_.convert);
-  panels_.search = new SearchPanel(this);
-  panels_.replace = new ReplacePanel(this);
-  panels_.message = new MessagePanel(this);
-  previews_->newWindow();  // one preview exists from the start
+MainWindow::ToolPanels MainWindow::makeToolPanels() {
+  return {
+      LazyWindow<MoveLevelPanel>([this] {
+        auto* move = new MoveLevelPanel(this);
+        connect(move, &MoveLevelPanel::moveConfirmed, this,
+                [this](int level) { guarded([&] { session_.moveLevel(level); }); });
+        return move;
+      }),
+      LazyWindow<ViewPanel>([this] {
+        auto* view = new ViewPanel(this);
+        connect(view->leaveButton(), &QPushButton::clicked, this, [this] { toggleFullScreen(); });
+        return view;
+      }),
+      LazyWindow<DevelopPanel>([this] { return makeDevelopPanel(); }),
+      LazyWindow<ConvertPanel>([this] { return new ConvertPanel(this); }),
+      LazyWindow<SearchPanel>([this] {
+        auto* search = new SearchPanel(this);
+        connectSearch(search);
+        return search;
+      }),
+      LazyWindow<ReplacePanel>([this] {
+        auto* replace = new ReplacePanel(this);
+        connect(replace, &ReplacePanel::authorRequested, this,
+                [this](const QString& author, int start) {
+                  guarded([&] { replaceAuthorRange(session_, author.toStdString(), start); });
+                });
+        connect(replace, &ReplacePanel::amoebaRequested, this,
+                [this](bool on) { guarded([&] { convertamoebaAll(session_, on); }); });
+        return replace;
+      }),
+      LazyWindow<MessagePanel>([this] {
+        auto* message = new MessagePanel(this);
+        connect(message, &MessagePanel::clearRequested, this,
+                [this] { guarded([&] { replaceAuthor(session_); }); });
+        return message;
+      }),
+  };
 }
 
 void MainWindow::connectSignals() {
@@ -131,24 +158,8 @@ void MainWindow::connectSignals() {
     guarded([&] { session_.dragLevel(from, to); });
   });
 
-  // Levelmap-wide panels.
-  connectSearch();
-  connect(panels_.replace, &ReplacePanel::authorRequested, this,
-          [this](const QString& author, int start) {
-            guarded([&] { replaceAuthorRange(session_, author.toStdString(), start); });
-          });
-  connect(panels_.replace, &ReplacePanel::amoebaRequested, this,
-          [this](bool on) { guarded([&] { convertamoebaAll(session_, on); }); });
-  connect(panels_.message, &MessagePanel::clearRequested, this,
-          [this] { guarded([&] { replaceAuthor(session_); }); });
-
-  // Move panel.
-  connect(panels_.move, &MoveLevelPanel::moveConfirmed, this,
-          [this](int level) { guarded([&] { session_.moveLevel(level); }); });
-
   // Escape drops the floating selection (or the area being dragged); with
   // nothing to drop, it leaves full-screen editing, as the View panel does.
-  connect(panels_.view->leaveButton(), &QPushButton::clicked, this, [this] { toggleFullScreen(); });
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, [this] {
     const ViewUpdate dropped = drawingTools_.dropSelection();
@@ -158,30 +169,34 @@ void MainWindow::connectSignals() {
       toggleFullScreen();
     }
   });
+}
 
-  // Development panel.
-  connect(panels_.develop, &DevelopPanel::objectPicked, this,
+DevelopPanel* MainWindow::makeDevelopPanel() {
+  auto* develop = new DevelopPanel(this);
+  develop->fillObjects(strip_, session_.catalogue);
+  connect(develop, &DevelopPanel::objectPicked, this,
           [this](int object) { chooseDrawingObject(object, strip_.secondImage(object)); });
-  connect(panels_.develop->button("Redraw Objects"), &QPushButton::clicked, this,
+  connect(develop->button("Redraw Objects"), &QPushButton::clicked, this,
           [this] { docked_.objects->canvas()->update(); });
-  connect(panels_.develop->button("Go Emerald"), &QPushButton::clicked, this,
+  connect(develop->button("Go Emerald"), &QPushButton::clicked, this,
           [this] { switchMode(kEmeraldMode); });
-  connect(panels_.develop->button("New Window"), &QPushButton::clicked, this, [this] {
+  connect(develop->button("New Window"), &QPushButton::clicked, this, [this] {
     LevelPreviewWindow* preview = previews_->newWindow();
     preview->show();
     preview->activateWindow();
   });
-  connect(panels_.develop->button("Hide Form1 canvas"), &QPushButton::clicked, this,
+  connect(develop->button("Hide Form1 canvas"), &QPushButton::clicked, this,
           [this] { editingArea_->setEditingHidden(!editingArea_->editingHidden()); });
-  connect(panels_.develop->button("Show levelinfo"), &QPushButton::clicked, this, [this] {
+  connect(develop->button("Show levelinfo"), &QPushButton::clicked, this, [this, develop] {
     for (const std::string& line :
          session_.map.bdcffMemo[static_cast<std::size_t>(session_.map.currentLevel)]) {
-      panels_.develop->memo()->appendPlainText(fromRecordText(line));
+      develop->memo()->appendPlainText(fromRecordText(line));
     }
   });
   for (const char* caption : {"Load Brel", "EM", "Das", "EM to objects", "Objects to EM"}) {
-    panels_.develop->button(caption)->setEnabled(false);
+    develop->button(caption)->setEnabled(false);
   }
+  return develop;
 }
 
 }  // namespace pyrovel::app

@@ -1,6 +1,8 @@
 #pragma once
 // "Import level" and "Export Level": single levels in other games' files,
 // chosen in their dialogs and read into or written from the session.
+#include "app/lazy_window.h"
+
 namespace pyrovel::app {
 
 class DevelopPanel;
@@ -8,7 +10,7 @@ class MainWindow;
 
 class SingleLevelCommands {
  public:
-  SingleLevelCommands(MainWindow& window, DevelopPanel*& developPanel)
+  SingleLevelCommands(MainWindow& window, LazyWindow<DevelopPanel>& developPanel)
       : window_(window), developPanel_(developPanel) {}
 
   void importLevels();
@@ -16,7 +18,7 @@ class SingleLevelCommands {
 
  private:
   MainWindow& window_;
-  DevelopPanel*& developPanel_;  // its page shows the Construction Kit's unknown bytes
+  LazyWindow<DevelopPanel>& developPanel_;  // its page shows the Construction Kit's unknown bytes
 };
 
 }  // namespace pyrovel::app

@@ -30,7 +30,9 @@ void WindowFrontend::inform(std::string_view text) {
 }
 
 void WindowFrontend::progress(int value, int max, std::string_view label) {
-  if (progressPanel_) progressPanel_->progress(value, max, fromStd(label));
+  // An end of progress needs no panel built to hide.
+  if (!progressPanel_ || (max <= 0 && !progressPanel_->ifBuilt())) return;
+  (*progressPanel_)->progress(value, max, fromStd(label));
 }
 
 void WindowFrontend::changed(unsigned what) {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/lazy_window.h"
 #include "model/frontend.h"
 
 class QWidget;
@@ -25,7 +26,7 @@ class WindowFrontend : public Frontend {
   ~WindowFrontend() override;
 
   Dialogs& dialogs() const { return *dialogs_; }
-  void setProgressPanel(ConvertPanel* panel) { progressPanel_ = panel; }
+  void setProgressPanel(LazyWindow<ConvertPanel>* panel) { progressPanel_ = panel; }
 
   Answer ask(std::string_view question, bool withCancel) override;
   void inform(std::string_view text) override;
@@ -42,7 +43,7 @@ class WindowFrontend : public Frontend {
   Dialogs* dialogs_;
   EditorSettings& settings_;
   std::function<void(unsigned)> onChanged_;
-  ConvertPanel* progressPanel_ = nullptr;
+  LazyWindow<ConvertPanel>* progressPanel_ = nullptr;
 };
 
 }  // namespace pyrovel::app

@@ -165,6 +165,7 @@ class FilesTest : public QObject {
     QCOMPARE(w->windowTitle(), "work.map" + program);
 
     // A property edit, then Save As under another name.
+    w->action("propertiesPanel")->trigger();
     w->findChild<QCheckBox*>("intermission")->click();
     QCOMPARE(w->windowTitle(), "work.map*" + program);
     dialogs.saveChoices.push_back(

@@ -2,6 +2,7 @@
 #include "app/adf_browser_window.h"
 #include "app/c64_dump_window.h"
 #include "app/d64_browser_window.h"
+#include "app/develop_panel.h"
 #include "app/objects_help_window.h"
 #include "app/resource_explorer_window.h"
 #include "app_fixture.h"
@@ -53,6 +54,21 @@ class SecondaryWindowsTest : public QObject {
     for (QWidget* window : std::initializer_list<QWidget*>{adf, d64, help, das, res}) {
       QVERIFY(!window->isVisible());
     }
+  }
+
+  void theDevelopmentPanelIsBuiltOnFirstUseAndWired() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {demoMap()});
+    QVERIFY(!w->findChild<DevelopPanel*>());
+    w->action("showDevelopmentPanel")->trigger();
+    auto* panel = w->findChild<DevelopPanel*>("developPanel");
+    QVERIFY(panel && panel->isVisible());
+    auto* objects = panel->findChild<QListWidget*>("allObjects");
+    QCOMPARE(objects->count(), w->spriteStrip().count());
+    objects->setCurrentRow(7);
+    QCOMPARE(w->session().drawingObject, 7);
+    QVERIFY(!panel->button("EM")->isEnabled());
   }
 };
 

@@ -239,8 +239,8 @@ class ViewTest : public QObject {
     auto w = makeWindow(folder, dialogs, {demoMap()});
     auto* toolBar = w->findChild<QWidget*>("toolBar");
     auto* caption = w->findChild<QWidget*>("levelCaption");
-    auto* viewPanel = w->findChild<QWidget*>("viewPanel");
     w->action("fullScreenEdit")->trigger();
+    auto* viewPanel = w->findChild<QWidget*>("viewPanel");  // built on first use
     QVERIFY(w->action("fullScreenEdit")->isChecked());
     QVERIFY(!toolBar->isVisible());
     QVERIFY(!caption->isVisible());

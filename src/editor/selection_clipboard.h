@@ -23,9 +23,7 @@ class SelectionClipboard {
   int width() const { return width_; }
   int height() const { return height_; }
   // Clipboard cell (i, j): column i, row j of the copy.
-  Cell cell(int i, int j) const {
-    return cells_[static_cast<std::size_t>(i * kGridSide + j)];
-  }
+  Cell cell(int i, int j) const { return cells_[static_cast<std::size_t>(i * kGridSide + j)]; }
 
   // --- the floating selection ---------------------------------------------
   bool visible() const { return visible_; }

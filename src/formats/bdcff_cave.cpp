@@ -134,7 +134,11 @@ class CaveReader {
           "the cave is not closed by [/cave] before the end of the file; read as far as it goes");
     }
 
-    const auto [width, height] = drawnByMap_ ? mapSize() : drawnSize();
+    const MapExtent extent = drawnByMap_ ? mapExtent() : MapExtent{};
+    const auto [width, height] = drawnByMap_
+                                     ? std::make_pair(std::max(static_cast<int>(extent.widest), 1),
+                                                      static_cast<int>(extent.rows))
+                                     : drawnSize();
     // The editor takes a level under 3 x 3 for an empty slot: such a cave
     // would be read and then silently be nothing.
     if (width < 3 && height < 3) {
@@ -146,7 +150,7 @@ class CaveReader {
     grid_.emplace(width, height, map.grid(map.currentLayer, slot).data(),
                   static_cast<std::size_t>(kGridSide));
     if (drawnByMap_) {
-      readMap(*grid_);
+      readMap(*grid_, extent);
     } else {
       startFill(*grid_);
     }
@@ -446,33 +450,36 @@ class CaveReader {
     grid.fill(w - 1, 0, w - 1, h - 1, border);
   }
 
-  // The size of a [map]: its rows, and codes of its widest row (at most 128 each).
-  std::pair<int, int> mapSize() {
+  // What the rows of a [map] measure, read once before the grid is made.
+  struct MapExtent {
+    std::size_t rows = 0;       // at most 128
+    std::size_t widest = 0;     // codes of the widest row, at most 128
+    std::size_t narrowest = 0;  // codes of the narrowest row
+    bool cut = false;           // rows or codes beyond 128 left out
+  };
+  MapExtent mapExtent() const {
     const auto length = static_cast<std::size_t>(ctx_.codes.length());
-    std::size_t widest = 0;
-    const std::size_t rows = std::min(mapRows_.size(), static_cast<std::size_t>(kMaxLevelSide));
-    for (std::size_t r = 0; r < rows; ++r) {
-      widest = std::max(widest, mapRows_[r].text.size() / length);
+    MapExtent e;
+    e.rows = std::min(mapRows_.size(), static_cast<std::size_t>(kMaxLevelSide));
+    e.cut = mapRows_.size() > e.rows;
+    e.narrowest = e.rows > 0 ? SIZE_MAX : 0;
+    for (std::size_t r = 0; r < e.rows; ++r) {
+      const std::size_t codes = mapRows_[r].text.size() / length;
+      e.widest = std::max(e.widest, codes);
+      e.narrowest = std::min(e.narrowest, codes);
     }
-    widest = std::min(widest, static_cast<std::size_t>(kMaxLevelSide));
-    return {std::max<int>(static_cast<int>(widest), 1), static_cast<int>(rows)};
+    if (e.widest > static_cast<std::size_t>(kMaxLevelSide)) {
+      e.widest = kMaxLevelSide;
+      e.cut = true;
+    }
+    return e;
   }
 
-  // The rows of a [map] through the file's map codes, into a grid of mapSize().
-  void readMap(BdcffGrid& grid) {
+  // The rows of a [map] through the file's map codes, into a grid of the
+  // extent's size.
+  void readMap(BdcffGrid& grid, const MapExtent& extent) {
     const auto length = static_cast<std::size_t>(ctx_.codes.length());
-    bool cut = mapRows_.size() > static_cast<std::size_t>(kMaxLevelSide);
-    const std::size_t rows = static_cast<std::size_t>(grid.height());
-    std::size_t widest = 0, narrowest = SIZE_MAX;
-    for (std::size_t r = 0; r < rows; ++r) {
-      const std::size_t codes = mapRows_[r].text.size() / length;
-      widest = std::max(widest, codes);
-      narrowest = std::min(narrowest, codes);
-    }
-    if (widest > static_cast<std::size_t>(kMaxLevelSide)) {
-      widest = kMaxLevelSide;
-      cut = true;
-    }
+    const std::size_t rows = extent.rows, widest = extent.widest;
     // Short rows end in Space.
     grid.fill(0, 0, grid.width() - 1, grid.height() - 1, {});
     // The codes without an object met so far (their one or two bytes), with
@@ -513,10 +520,10 @@ class CaveReader {
         grid.set(grid.index(static_cast<int>(i), y), paint);
       }
     }
-    if (cut) {
+    if (extent.cut) {
       problem(mapLine_, "BDCFF map larger than 128 x 128 cells, cut to 128");
     }
-    if (narrowest < widest && rows > 0) {
+    if (extent.narrowest < widest) {
       problem(mapLine_, "the rows of the map differ in length: the short ones end in Space");
     }
   }

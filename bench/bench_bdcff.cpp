@@ -156,8 +156,8 @@ BENCHMARK(BM_BdcffImport100ObjectCaves)
 void BM_BdcffRandomFillAlone(benchmark::State& state) {
   const std::string& path = hundredObjectCavesFile();
   const std::array<RandomFillEntry, 4> entries{{{1, 60}, {2, 50}, {3, 9}, {4, 2}}};
-  std::vector<Cell> caves(2 * 40 * kGridSide);
-  std::array<RandomFillColumns, 2> jobs;
+  std::vector<Cell> caves(kFillsSideBySide * 40 * kGridSide);
+  std::array<RandomFillColumns, kFillsSideBySide> jobs;
   for (std::size_t i = 0; i < jobs.size(); ++i) {
     jobs[i].width = 40;
     jobs[i].height = 22;
@@ -171,10 +171,9 @@ void BM_BdcffRandomFillAlone(benchmark::State& state) {
       state, "the random fill alone of those 100 caves",
       "reading the file and writing the cells it gives", 0,
       [&] {
-        for (int seed = 0; seed < 100; seed += 2) {
-          jobs[0].seed = seed;
-          jobs[1].seed = seed + 1;
-          c64RandomFillColumns(jobs[0], &jobs[1]);
+        for (int seed = 0; seed < 100; seed += static_cast<int>(jobs.size())) {
+          for (std::size_t i = 0; i < jobs.size(); ++i) jobs[i].seed = seed + static_cast<int>(i);
+          c64RandomFillColumns(jobs);
           benchmark::DoNotOptimize(caves.data());
         }
       },

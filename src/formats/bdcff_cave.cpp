@@ -35,23 +35,9 @@ struct FileContext {
   int intermissionWidth = 20, intermissionHeight = 12;
 };
 
-std::vector<std::string_view> words(std::string_view text) {
-  std::vector<std::string_view> out;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    if (i >= text.size() || text[i] == ';') break;
-    std::size_t j = i;
-    while (j < text.size() && text[j] != ' ' && text[j] != '\t') ++j;
-    out.push_back(text.substr(i, j - i));
-    i = j;
-  }
-  return out;
-}
-
 std::string_view firstWord(std::string_view text) {
-  const auto w = words(text);
-  return w.empty() ? std::string_view{} : w.front();
+  const Words w = splitWords(text);
+  return w.empty() ? std::string_view{} : w[0];
 }
 
 std::string lower(std::string_view text) {
@@ -81,9 +67,9 @@ std::pair<std::string_view, std::string_view> keyValue(std::string_view trimmed)
 
 // Two numbers "w h" (the rest of the line ignored).
 std::optional<std::pair<int, int>> sizePair(std::string_view value) {
-  const auto w = words(value);
+  const Words w = splitWords(value);
   if (w.size() < 2) return std::nullopt;
-  const LooseInt a = readLooseInt(w[0]), b = readLooseInt(w[1]);
+  const LooseInt a = w.number(0), b = w.number(1);
   if (!a.whole || !b.whole) return std::nullopt;
   return std::make_pair(a.value, b.value);
 }
@@ -202,7 +188,7 @@ class CaveReader {
 
   std::string caveName(bool capital = true) const {
     std::string s = std::string(capital ? "Cave " : "cave ") + std::to_string(ordinal_);
-    if (name_.value) s += " \"" + *name_.value + "\"";
+    if (name_.value) s += " \"" + std::string(*name_.value) + "\"";
     return s;
   }
 
@@ -293,9 +279,9 @@ class CaveReader {
   bool takeKey(std::string_view key, std::string_view value, std::size_t line) {
     const auto first = [&] { return readLooseInt(trimLine(value)).value; };
     if (key == "Name") {
-      name_.set(std::string(value.substr(0, 1000)), line);
+      name_.set(value.substr(0, 1000), line);
     } else if (key == "Author") {
-      author_.set(std::string(trimLine(value).substr(0, 1000)), line);
+      author_.set(trimLine(value).substr(0, 1000), line);
     } else if (key == "DiamondsRequired") {
       diamonds_.set(first(), line);
     } else if (key == "CaveTime") {
@@ -303,9 +289,9 @@ class CaveReader {
     } else if (key == "MagicWallTime") {
       magicTime_.set(first(), line);
     } else if (key == "DiamondValue") {
-      const auto w = words(value);
-      diamondValue_.set(w.empty() ? 0 : readLooseInt(w[0]).value, line);
-      if (w.size() > 1) extraValue_.set(readLooseInt(w[1]).value, line);
+      const Words w = splitWords(value);
+      diamondValue_.set(w.empty() ? 0 : w.number(0).value, line);
+      if (w.size() > 1) extraValue_.set(w.number(1).value, line);
     } else if (key == "AmoebaTime") {
       amoebaTime_.set(first(), line);
     } else if (key == "AmoebaThreshold") {
@@ -337,11 +323,11 @@ class CaveReader {
   // The keys a drawn cave is made of (kept in the memo only for a map cave).
   bool drawingKey(std::string_view key, std::string_view value, std::size_t line) {
     if (key == "InitialFill") {
-      initialFill_.set(std::string(firstWord(value)), line);
+      initialFill_.set(firstWord(value), line);
     } else if (key == "InitialBorder") {
-      border_.set(std::string(firstWord(value)), line);
+      border_.set(firstWord(value), line);
     } else if (key == "RandomFill" || key == "RandomFillC64") {
-      randomFill_.set(std::string(value), line);
+      randomFill_.set(value, line);
     } else if (key == "RandSeed" || key == "RandomSeed") {
       seed_.set(readLooseInt(trimLine(value)).value, line);
     } else {
@@ -395,12 +381,12 @@ class CaveReader {
       return;
     }
     grid.setLine(randomFill_.line);
-    const auto items = words(*randomFill_.value);
+    const Words items = splitWords(*randomFill_.value);
     std::array<BdcffGrid::Paint, 5> paints{fill};
     std::array<RandomFillEntry, 4> entries{};
     std::size_t n = 0;
     for (std::size_t i = 0; i + 1 < items.size() && n < entries.size(); i += 2, ++n) {
-      const LooseInt p = readLooseInt(items[i + 1]);
+      const LooseInt p = items.number(i + 1);
       int probability = p.value;
       if (!p.whole || probability < 0 || probability > 255) {
         probability = std::clamp(p.whole ? p.value : 0, 0, 255);
@@ -559,7 +545,7 @@ class CaveReader {
     }();
 
     if (name_.value) h.setTitle(*name_.value);
-    const std::string& author = author_.value ? *author_.value : ctx_.gameAuthor;
+    const std::string_view author = author_.value ? *author_.value : ctx_.gameAuthor;
     if (!author.empty()) h.setAuthor(author);
     if (diamonds_.value) {
       int needed = *diamonds_.value;
@@ -631,7 +617,8 @@ class CaveReader {
   bool mapOpen_ = false, mapClosed_ = false, objectsOpen_ = false, objectsClosed_ = false;
   std::size_t mapLine_ = 0, objectsLine_ = 0;
 
-  Given<std::string> name_, author_, initialFill_, border_, randomFill_;
+  // Views into the file's text, which outlives the reader.
+  Given<std::string_view> name_, author_, initialFill_, border_, randomFill_;
   Given<int> diamonds_, caveTime_, magicTime_, diamondValue_, extraValue_, amoebaTime_, slimeC64_,
       seed_;
   Given<double> amoebaThreshold_, slime_;
@@ -656,21 +643,24 @@ BdcffLevelsetRead readBdcffLevelset(std::string_view text, const std::string& fi
     ++read.caves;
     if (progress) progress(slot);
   };
-  // A cave with a random fill waits for the next one, so that both fills
+  // A cave with a random fill waits for the next ones, so that their fills
   // run together (c64RandomFillColumns); caves are still finished, and
   // their notes written, in file order.
   struct Waiting {
     CaveReader reader;
     int slot;
   };
-  std::optional<Waiting> waiting;
+  std::vector<Waiting> waiting;
+  waiting.reserve(kFillsSideBySide);
   const auto finishWaiting = [&] {
-    if (!waiting) return;
-    if (const std::optional<RandomFillColumns> fill = waiting->reader.takeFill()) {
-      c64RandomFillColumns(*fill, nullptr);
+    std::array<RandomFillColumns, kFillsSideBySide> fills;
+    std::size_t count = 0;
+    for (Waiting& w : waiting) {
+      if (const std::optional<RandomFillColumns> fill = w.reader.takeFill()) fills[count++] = *fill;
     }
-    finish(waiting->reader, waiting->slot);
-    waiting.reset();
+    c64RandomFillColumns(std::span(fills.data(), count));
+    for (Waiting& w : waiting) finish(w.reader, w.slot);
+    waiting.clear();
   };
 
   std::vector<Line> body;  // the lines of the cave being read, kept for one cave only
@@ -691,15 +681,10 @@ BdcffLevelsetRead readBdcffLevelset(std::string_view text, const std::string& fi
     if (!reader.fillPending()) {
       finishWaiting();
       finish(reader, slot);
-    } else if (!waiting) {
-      waiting.emplace(Waiting{std::move(reader), slot});
-    } else {
-      const std::optional<RandomFillColumns> first = waiting->reader.takeFill();
-      const std::optional<RandomFillColumns> second = reader.takeFill();
-      c64RandomFillColumns(*first, &*second);
-      finishWaiting();
-      finish(reader, slot);
+      return;
     }
+    waiting.push_back(Waiting{std::move(reader), slot});
+    if (waiting.size() == kFillsSideBySide) finishWaiting();
   };
 
   enum class Section { Top, MapCodes, Cave };

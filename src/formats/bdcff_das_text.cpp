@@ -29,14 +29,7 @@ int digitValue(char c, bool hex) {
 }
 }  // namespace
 
-LooseInt readLooseInt(std::string_view text) {
-  // Most numbers of a file are a few plain decimal digits.
-  if (!text.empty() && text.size() <= 9) {
-    std::uint32_t acc = 0;
-    std::size_t i = 0;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') acc = acc * 10u + (text[i++] - '0');
-    if (i == text.size()) return {static_cast<int>(acc), true};
-  }
+LooseInt readLooseIntSlowly(std::string_view text) {
   std::size_t i = 0;
   while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
   bool negative = false;

@@ -42,7 +42,60 @@ struct LooseInt {
   int value = 0;
   bool whole = false;
 };
-LooseInt readLooseInt(std::string_view text);
+LooseInt readLooseIntSlowly(std::string_view text);
+inline LooseInt readLooseInt(std::string_view text) {
+  // Most numbers of a file are a few plain decimal digits.
+  if (!text.empty() && text.size() <= 9) {
+    unsigned acc = 0;
+    std::size_t i = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+      acc = acc * 10u + static_cast<unsigned>(text[i] - '0');
+    }
+    if (i == text.size()) return {static_cast<int>(acc), true};
+  }
+  return readLooseIntSlowly(text);
+}
+
+// The blank-separated words of a value, up to kMost (more are left out:
+// no key or command takes that many); a ';' ends the words (a comment).
+// Plain decimal words are read as numbers on the way, since most words of a
+// file are. Only the first `count` entries are set, so they are left
+// uninitialised: a line of every cave is split.
+struct Words {
+  static constexpr std::size_t kMost = 16;
+  const char* begin[kMost];
+  std::size_t length[kMost];
+  int plain[kMost];  // the value of a word of 1..9 decimal digits, else -1
+  std::size_t count = 0;
+  std::size_t size() const { return count; }
+  bool empty() const { return count == 0; }
+  std::string_view operator[](std::size_t i) const { return {begin[i], length[i]}; }
+  // The word as readLooseInt reads it.
+  LooseInt number(std::size_t i) const {
+    return plain[i] >= 0 ? LooseInt{plain[i], true} : readLooseIntSlowly((*this)[i]);
+  }
+};
+inline Words splitWords(std::string_view text) {
+  Words out;
+  const char* at = text.data();
+  const char* const end = at + text.size();
+  while (at < end && out.count < Words::kMost) {
+    while (at < end && (*at == ' ' || *at == '\t')) ++at;
+    if (at == end || *at == ';') break;
+    const char* const start = at;
+    unsigned value = 0;
+    bool digits = true;
+    for (; at < end && *at != ' ' && *at != '\t'; ++at) {
+      digits = digits && *at >= '0' && *at <= '9';
+      value = value * 10u + static_cast<unsigned char>(*at - '0');  // kept for digits only
+    }
+    const auto length = static_cast<std::size_t>(at - start);
+    out.begin[out.count] = start;
+    out.length[out.count] = length;
+    out.plain[out.count++] = digits && length <= 9 ? static_cast<int>(value) : -1;
+  }
+  return out;
+}
 
 // The text as the byte string a file holds (the formats are 8-bit text).
 inline std::string_view asText(const Bytes& data) {

@@ -62,61 +62,75 @@ constexpr BdcffElement kElements[] = {
     {"BLADDER", 243},
 };
 
-char upper(char c) {
-  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-// The names in capitals, sorted, for finding a name without regard to case.
 // The names in capitals in a small open-addressed hash table: a name is
-// looked up for every drawing command of every cave.
+// looked up for every drawing command of every cave. A name is kept as its
+// capitals in 15 bytes and its length in the 16th, so comparing two names
+// is comparing two pairs of integers.
 class NameIndex {
  public:
-  static constexpr std::size_t kLongest = 32;  // longer than any name of the table
-
   NameIndex() {
     slots_.fill(-1);
     for (std::size_t e = 0; e < std::size(kElements); ++e) {
-      std::array<char, kLongest> buffer{};
-      const std::string_view name = capitals(kElements[e].name, buffer);
-      std::size_t i = hashOf(name);
+      const Key key = keyOf(kElements[e].name);
+      std::size_t i = hashOf(key);
       // Of two spellings of one name, the first in the table counts.
-      while (slots_[i] >= 0 && upper_[static_cast<std::size_t>(slots_[i])] != name) i = next(i);
+      while (slots_[i] >= 0 && keys_[static_cast<std::size_t>(slots_[i])] != key) i = next(i);
       if (slots_[i] >= 0) continue;
       slots_[i] = static_cast<std::int16_t>(e);
-      upper_[e] = std::string(name);
+      keys_[e] = key;
     }
   }
 
-  std::optional<int> find(std::string_view name) const {
-    if (name.size() > kLongest) return std::nullopt;
-    std::array<char, kLongest> buffer;
-    const std::string_view wanted = capitals(name, buffer);
+  // The object, or -1.
+  int find(std::string_view name) const {
+    // Every name of the table is shorter; an empty name is none of them.
+    if (name.empty() || name.size() > kLongest) return -1;
+    const Key wanted = keyOf(name);
     for (std::size_t i = hashOf(wanted); slots_[i] >= 0; i = next(i)) {
       const auto e = static_cast<std::size_t>(slots_[i]);
-      if (upper_[e] == wanted) return kElements[e].object;
+      if (keys_[e] == wanted) return kElements[e].object;
     }
-    return std::nullopt;
+    return -1;
   }
 
  private:
   static constexpr std::size_t kSlots = 128;  // a power of two, over twice the names
+  static constexpr std::size_t kLongest = 15;
+  static_assert(std::all_of(std::begin(kElements), std::end(kElements),
+                            [](const BdcffElement& e) { return e.name.size() <= kLongest; }));
 
-  static std::string_view capitals(std::string_view name, std::array<char, kLongest>& buffer) {
-    for (std::size_t i = 0; i < name.size(); ++i) buffer[i] = upper(name[i]);
-    return {buffer.data(), name.size()};
+  using Key = std::array<std::uint64_t, 2>;
+  // Built in registers: bytes stored one by one and read back as integers
+  // would stall on every lookup.
+  static Key keyOf(std::string_view name) {
+    const auto byte = [&](std::size_t i) {
+      return static_cast<std::uint64_t>(static_cast<unsigned char>(name[i]));
+    };
+    Key key{0, 0};
+    const std::size_t low = std::min<std::size_t>(name.size(), 8);
+    for (std::size_t i = 0; i < low; ++i) key[0] |= byte(i) << (8 * i);
+    for (std::size_t i = low; i < name.size(); ++i) key[1] |= byte(i) << (8 * (i - 8));
+    key[0] = capitals(key[0]);
+    key[1] = capitals(key[1]) | static_cast<std::uint64_t>(name.size()) << 56;
+    return key;
   }
-  // The length and three letters tell the names of the table apart well
-  // enough (FIREFLYl and FIREFLYu differ in the last, KEY1 and KEY2 too).
-  static std::size_t hashOf(std::string_view name) {
-    if (name.empty()) return 0;
-    const auto at = [&](std::size_t i) { return static_cast<std::size_t>(name[i] & 0x7F); };
-    return (name.size() * 7 + at(0) * 31 + at(name.size() / 2) * 5 + at(name.size() - 1) * 17) &
-           (kSlots - 1);
+  // The bytes 'a'..'z' of eight in capitals, the others as they are.
+  static std::uint64_t capitals(std::uint64_t bytes) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull, kHigh = kOnes * 0x80;
+    const std::uint64_t seven = bytes & ~kHigh;
+    const std::uint64_t fromA = seven + kOnes * (0x80 - 'a');      // high bit: >= 'a'
+    const std::uint64_t pastZ = seven + kOnes * (0x80 - 'z' - 1);  // high bit: > 'z'
+    const std::uint64_t small = fromA & ~pastZ & ~bytes & kHigh;
+    return bytes ^ (small >> 2);
+  }
+  static std::size_t hashOf(const Key& key) {
+    const std::uint64_t mixed = (key[0] ^ (key[1] * 0x9E3779B97F4A7C15ull)) * 0xC2B2AE3D27D4EB4Full;
+    return static_cast<std::size_t>(mixed >> 57) & (kSlots - 1);
   }
   static std::size_t next(std::size_t i) { return (i + 1) & (kSlots - 1); }
 
   std::array<std::int16_t, kSlots> slots_{};  // index into kElements, -1 for none
-  std::array<std::string, std::size(kElements)> upper_;
+  std::array<Key, std::size(kElements)> keys_{};
 };
 
 // The first word of a text.
@@ -137,9 +151,15 @@ std::span<const BdcffElement> bdcffElementTable() {
   return kElements;
 }
 
-std::optional<int> bdcffElementObject(std::string_view name) {
+int bdcffElementObjectOrNone(std::string_view name) {
   static const NameIndex index;
   return index.find(name);
+}
+
+std::optional<int> bdcffElementObject(std::string_view name) {
+  const int object = bdcffElementObjectOrNone(name);
+  if (object < 0) return std::nullopt;
+  return object;
 }
 
 BdcffMapCodes::BdcffMapCodes() : one_(256, -1) {}

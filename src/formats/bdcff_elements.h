@@ -29,6 +29,9 @@ std::span<const BdcffElement> bdcffElementTable();
 // The object for an element name (compared without regard to case), or
 // nothing when the game has no sensible object for it.
 std::optional<int> bdcffElementObject(std::string_view name);
+// The same, -1 for nothing: for the drawing of every cave, where an optional
+// returned through memory stalls each lookup.
+int bdcffElementObjectOrNone(std::string_view name);
 
 // The map codes in force for one file: the built-in code table with the
 // file's own [mapcodes] entries over it.

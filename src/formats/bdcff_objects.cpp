@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <utility>
 
@@ -37,7 +38,7 @@ int BdcffGrid::sourceFor(const std::string& label) {
 }
 
 BdcffGrid::Paint BdcffGrid::paintFor(std::string_view element) {
-  if (const std::optional<int> object = bdcffElementObject(element)) return {*object, -1};
+  if (const int object = bdcffElementObjectOrNone(element); object >= 0) return {object, -1};
   return {kBdcffGrover, sourceFor("element " + std::string(element))};
 }
 
@@ -48,6 +49,13 @@ long BdcffGrid::fill(int left, int top, int right, int bottom, Paint paint) {
   bottom = std::min(bottom, height_ - 1);
   if (left > right || top > bottom) return 0;
   const auto rows = static_cast<std::ptrdiff_t>(bottom - top + 1);
+  const long columns = right - left + 1;
+  if (rows == 1 && source_.empty()) {
+    // One row: a cell in each column, the stride apart.
+    Cell* cell = cells_ + index(left, top);
+    for (long x = 0; x < columns; ++x, cell += stride_) *cell = static_cast<Cell>(paint.object);
+    return columns;
+  }
   for (int x = left; x <= right; ++x) {
     const std::size_t first = index(x, top);
     std::fill_n(cells_ + first, rows, static_cast<Cell>(paint.object));
@@ -55,7 +63,7 @@ long BdcffGrid::fill(int left, int top, int right, int bottom, Paint paint) {
     std::fill_n(source_.begin() + static_cast<std::ptrdiff_t>(first), rows,
                 static_cast<std::int16_t>(paint.source));
   }
-  return static_cast<long>(right - left + 1) * rows;
+  return columns * rows;
 }
 
 std::vector<BdcffGrid::SourceCount> BdcffGrid::groverCounts() const {
@@ -75,6 +83,35 @@ std::vector<BdcffGrid::SourceCount> BdcffGrid::groverCounts() const {
   return counts;
 }
 
+namespace bdcff_detail {
+
+std::uint64_t rowsHolding(const Cell* column, int count, std::size_t readable, Cell value) {
+  std::uint64_t rows = 0;
+  int y = 0;
+#if defined(__GNUC__)
+  // Eight cells at a time; most runs of eight hold no such cell. The last
+  // run may read past `count` (not past `readable`); what it finds there
+  // is not counted.
+  using Lanes = Cell __attribute__((vector_size(16)));
+  const Lanes wanted = Lanes{} + value;
+  for (; y < count && static_cast<std::size_t>(y) + 8 <= readable; y += 8) {
+    Lanes lanes;
+    std::memcpy(&lanes, column + y, sizeof lanes);
+    const auto equal = lanes == wanted;
+    std::uint64_t halves[2];
+    std::memcpy(halves, &equal, sizeof halves);
+    if ((halves[0] | halves[1]) == 0) continue;
+    for (int i = y; i < std::min(y + 8, count); ++i) {
+      rows |= std::uint64_t{column[i] == value} << i;
+    }
+  }
+#endif
+  for (; y < count; ++y) rows |= std::uint64_t{column[y] == value} << y;
+  return rows;
+}
+
+}  // namespace bdcff_detail
+
 namespace {
 
 using Kind = BdcffDrawResult::Kind;
@@ -83,47 +120,13 @@ using Kind = BdcffDrawResult::Kind;
 // of them would take millions of steps to reach the cave).
 constexpr int kFarOff = 4096;
 
-// The values of a command: no command takes more than 15, so a line with
-// more is unreadable for every command (size 16 says "too many").
-// Only the first `count` items are ever set or read, so they are left
-// uninitialised: a command is read for every line of every cave.
-struct Words {
-  static constexpr std::size_t kMost = 16;
-  const char* begin[kMost];
-  std::size_t length[kMost];
-  std::size_t count = 0;
-  std::size_t size() const { return count; }
-  std::string_view operator[](std::size_t i) const { return {begin[i], length[i]}; }
-};
-
-Words words(std::string_view text) {
-  Words out;
-  std::size_t i = 0;
-  while (i < text.size() && out.count < Words::kMost) {
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    if (i >= text.size() || text[i] == ';') break;  // a comment ends the values
-    std::size_t j = i;
-    while (j < text.size() && text[j] != ' ' && text[j] != '\t') ++j;
-    out.begin[out.count] = text.data() + i;
-    out.length[out.count++] = j - i;
-    i = j;
-  }
-  return out;
-}
-
-std::optional<int> number(std::string_view word) {
-  const LooseInt n = readLooseInt(word);
-  if (!n.whole) return std::nullopt;
-  return n.value;
-}
-
 // Reads `count` numbers from the front of `w`; false when one is not a number.
 bool numbers(const Words& w, std::size_t count, int* out) {
   if (w.size() < count) return false;
   for (std::size_t i = 0; i < count; ++i) {
-    const auto n = number(w[i]);
-    if (!n) return false;
-    out[i] = *n;
+    const LooseInt n = w.number(i);
+    if (!n.whole) return false;
+    out[i] = n.value;
   }
   return true;
 }
@@ -132,14 +135,16 @@ bool far(int v) {
   return v < -kFarOff || v > kFarOff;
 }
 
+// Draws one command. Made once the command's paints are known (see
+// BdcffGrid::canvas()).
 class Drawer {
  public:
-  explicit Drawer(BdcffGrid& grid) : grid_(grid) {}
+  explicit Drawer(BdcffGrid& grid) : grid_(grid), canvas_(grid.canvas()) {}
 
   // Counts a coordinate the command names, for the partly-off report.
   void named(int x, int y) {
     ++namedPoints_;
-    if (!grid_.inside(x, y)) ++offPoints_;
+    if (!canvas_.inside(x, y)) ++offPoints_;
   }
 
   BdcffDrawResult result() const {
@@ -151,13 +156,41 @@ class Drawer {
   }
 
   void put(int x, int y, BdcffGrid::Paint paint) {
-    if (!grid_.inside(x, y)) return;
-    grid_.put(x, y, paint);
+    if (!canvas_.inside(x, y)) return;
+    canvas_.set(x, y, paint);
     ++drawn_;
   }
 
+  // The loops below work on copies, which stay in registers while cells are
+  // written.
   void line(int x1, int y1, int x2, int y2, BdcffGrid::Paint paint) {
-    forEachLinePoint(x1, y1, x2, y2, [&](int x, int y) { put(x, y, paint); });
+    // A level or upright line is a rectangle one cell wide.
+    if (x1 == x2 || y1 == y2) {
+      fill(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2), paint);
+      return;
+    }
+    const BdcffGrid::Canvas c = canvas_;
+    long drawn = 0;
+    forEachLinePoint(x1, y1, x2, y2, [&](int x, int y) {
+      if (!c.inside(x, y)) return;
+      c.set(x, y, paint);
+      ++drawn;
+    });
+    drawn_ += drawn;
+  }
+
+  // nx x ny points from (x, y), dx and dy apart.
+  void raster(int x, int y, int nx, int ny, int dx, int dy, BdcffGrid::Paint paint) {
+    const BdcffGrid::Canvas c = canvas_;
+    long drawn = 0;
+    for (int j = 0, py = y; j < ny; ++j, py += dy) {
+      for (int i = 0, px = x; i < nx; ++i, px += dx) {
+        if (!c.inside(px, py)) continue;
+        c.set(px, py, paint);
+        ++drawn;
+      }
+    }
+    drawn_ += drawn;
   }
 
   // The cells of a rectangle, clipped to the grid first.
@@ -174,6 +207,7 @@ class Drawer {
 
  private:
   BdcffGrid& grid_;
+  BdcffGrid::Canvas canvas_;
   int namedPoints_ = 0, offPoints_ = 0;
   long drawn_ = 0;
 };
@@ -190,9 +224,10 @@ void order(int& a, int& b) {
 BdcffDrawResult point(BdcffGrid& grid, const Words& w) {
   int v[2];
   if (w.size() != 3 || !numbers(w, 2, v)) return unreadable("Point=x y element");
+  const BdcffGrid::Paint paint = grid.paintFor(w[2]);
   Drawer d(grid);
   d.named(v[0], v[1]);
-  d.put(v[0], v[1], grid.paintFor(w[2]));
+  d.put(v[0], v[1], paint);
   return d.result();
 }
 
@@ -200,10 +235,11 @@ BdcffDrawResult straightLine(BdcffGrid& grid, const Words& w) {
   int v[4];
   if (w.size() != 5 || !numbers(w, 4, v)) return unreadable("Line=x1 y1 x2 y2 element");
   if (std::any_of(v, v + 4, far)) return {Kind::Off, "far off the cave, nothing drawn"};
+  const BdcffGrid::Paint paint = grid.paintFor(w[4]);
   Drawer d(grid);
   d.named(v[0], v[1]);
   d.named(v[2], v[3]);
-  d.line(v[0], v[1], v[2], v[3], grid.paintFor(w[4]));
+  d.line(v[0], v[1], v[2], v[3], paint);
   return d.result();
 }
 
@@ -216,14 +252,12 @@ BdcffDrawResult rectangle(BdcffGrid& grid, const Words& w, bool filled) {
   }
   order(v[0], v[2]);
   order(v[1], v[3]);
+  const BdcffGrid::Paint border = grid.paintFor(w[4]);
+  const BdcffGrid::Paint inside = filled && w.size() == 6 ? grid.paintFor(w[5]) : border;
   Drawer d(grid);
   d.named(v[0], v[1]);
   d.named(v[2], v[3]);
-  const BdcffGrid::Paint border = grid.paintFor(w[4]);
-  if (filled) {
-    const BdcffGrid::Paint inside = w.size() == 6 ? grid.paintFor(w[5]) : border;
-    d.fill(v[0] + 1, v[1] + 1, v[2] - 1, v[3] - 1, inside);
-  }
+  if (filled) d.fill(v[0] + 1, v[1] + 1, v[2] - 1, v[3] - 1, inside);
   d.outline(v[0], v[1], v[2], v[3], border);
   return d.result();
 }
@@ -240,14 +274,29 @@ BdcffDrawResult raster(BdcffGrid& grid, const Words& w) {
       lastY > kFarOff) {
     return {Kind::Off, "far off the cave, nothing drawn"};
   }
+  const BdcffGrid::Paint paint = grid.paintFor(w[6]);
   Drawer d(grid);
   d.named(x, y);
   d.named(static_cast<int>(lastX), static_cast<int>(lastY));
-  const BdcffGrid::Paint paint = grid.paintFor(w[6]);
-  for (int j = 0; j < ny; ++j) {
-    for (int i = 0; i < nx; ++i) d.put(x + i * dx, y + j * dy, paint);
-  }
+  d.raster(x, y, nx, ny, dx, dy, paint);
   return d.result();
+}
+
+// Add and AddBackward scan the cave row by row as the game does: a cell
+// added ahead of the scan is found again, one covered before the scan
+// reaches it is not.
+void addScanningEveryCell(const BdcffGrid::Canvas& c, int search, BdcffGrid::Paint paint, int dx,
+                          int dy, bool backward) {
+  for (int n = 0; n < c.height; ++n) {
+    const int y = backward ? c.height - 1 - n : n;
+    for (int m = 0; m < c.width; ++m) {
+      const int x = backward ? c.width - 1 - m : m;
+      if (c.cells[static_cast<std::size_t>(x) * c.stride + static_cast<std::size_t>(y)] != search) {
+        continue;
+      }
+      if (c.inside(x + dx, y + dy)) c.set(x + dx, y + dy, paint);
+    }
+  }
 }
 
 BdcffDrawResult add(BdcffGrid& grid, const Words& w, bool backward) {
@@ -256,36 +305,38 @@ BdcffDrawResult add(BdcffGrid& grid, const Words& w, bool backward) {
   const int dx = v[0], dy = v[1];
   const int search = grid.paintFor(w[2]).object;
   const BdcffGrid::Paint paint = grid.paintFor(w[3]);
-  const int width = grid.width(), height = grid.height();
-  // Row by row as the game scans: a cell added ahead of the scan is found
-  // again, one overwritten before the scan reaches it is not.
-  const Cell* cells = grid.column(0);
-  const std::size_t step = grid.index(1, 0);
-  // Rows without the object are left out, found by a pass down the columns
-  // (the cells in the order they lie). Only adding the object searched for
-  // can give a row one it had not, and then every row is scanned.
-  std::array<bool, 128> rowHolds{};
+  const BdcffGrid::Canvas c = grid.canvas();
   if (paint.object == search) {
-    rowHolds.fill(true);
-  } else {
-    for (int x = 0; x < width; ++x) {
-      const Cell* column = grid.column(x);
-      const Cell* end = column + height;
-      for (const Cell* at = std::find(column, end, search); at != end;
-           at = std::find(at + 1, end, search)) {
-        rowHolds[static_cast<std::size_t>(at - column)] = true;
-      }
-    }
+    addScanningEveryCell(c, search, paint, dx, dy, backward);
+    return {};
   }
-  for (int n = 0; n < height; ++n) {
-    const int y = backward ? height - 1 - n : n;
-    if (!rowHolds[static_cast<std::size_t>(y)]) continue;
-    std::size_t at = grid.index(backward ? width - 1 : 0, y);
-    for (int m = 0; m < width; ++m, at = backward ? at - step : at + step) {
-      if (cells[at] != search) continue;
-      const int x = backward ? width - 1 - m : m;
-      grid.put(x + dx, y + dy, paint);
+  // Adding another object never gives a cell the object searched for, it
+  // can only cover one: the scan meets the cells that held it before, in
+  // its order, each while it still holds it. They are found column by
+  // column, the way the cells lie, and put into the scan's order.
+  constexpr std::size_t kMostFound = 512;
+  std::array<std::uint32_t, kMostFound> found;
+  std::size_t count = 0;
+  bool tooMany = false;
+  grid.forEachHolding(search, [&](int x, int y) {
+    if (count == kMostFound) {
+      tooMany = true;
+      return;
     }
+    found[count++] = static_cast<std::uint32_t>(y) << 8 | static_cast<std::uint32_t>(x);
+  });
+  if (tooMany) {
+    addScanningEveryCell(c, search, paint, dx, dy, backward);
+    return {};
+  }
+  std::sort(found.begin(), found.begin() + static_cast<std::ptrdiff_t>(count));
+  if (backward) std::reverse(found.begin(), found.begin() + static_cast<std::ptrdiff_t>(count));
+  for (std::size_t i = 0; i < count; ++i) {
+    const int x = static_cast<int>(found[i] & 0xFF), y = static_cast<int>(found[i] >> 8);
+    if (c.cells[static_cast<std::size_t>(x) * c.stride + static_cast<std::size_t>(y)] != search) {
+      continue;  // covered by an earlier add
+    }
+    if (c.inside(x + dx, y + dy)) c.set(x + dx, y + dy, paint);
   }
   return {};
 }
@@ -303,10 +354,10 @@ BdcffDrawResult maze(BdcffGrid& grid, const Words& w) {
   order(x1, x2);
   order(y1, y2);
   if (std::any_of(v, v + 4, far)) return {Kind::Off, "far off the cave, nothing drawn"};
+  const BdcffGrid::Paint wallPaint = grid.paintFor(w[12]), pathPaint = grid.paintFor(w[13]);
   Drawer d(grid);
   d.named(x1, y1);
   d.named(x2, y2);
-  const BdcffGrid::Paint wallPaint = grid.paintFor(w[12]), pathPaint = grid.paintFor(w[13]);
   d.fill(x1, y1, x2, y2, wallPaint);
   const int pitch = wall + path;
   const int nx = (x2 - x1 + 1 + wall) / pitch, ny = (y2 - y1 + 1 + wall) / pitch;
@@ -379,15 +430,34 @@ BdcffDrawResult applyBdcffObject(BdcffGrid& grid, std::string_view text) {
   const auto eq = trimmed.find('=');
   if (eq == std::string_view::npos) return {Kind::Unknown, "not a drawing command"};
   const std::string_view name = trimLine(trimmed.substr(0, eq));
-  const Words w = words(trimmed.substr(eq + 1));
-  if (name == "Point") return point(grid, w);
-  if (name == "Line") return straightLine(grid, w);
-  if (name == "Rectangle") return rectangle(grid, w, false);
-  if (name == "FillRect") return rectangle(grid, w, true);
-  if (name == "Raster") return raster(grid, w);
-  if (name == "Add") return add(grid, w, false);
-  if (name == "AddBackward") return add(grid, w, true);
-  if (name == "Maze") return maze(grid, w);
+  const Words w = splitWords(trimmed.substr(eq + 1));
+  // By length first: every command is read for every cave.
+  switch (name.size()) {
+    case 3:
+      if (name == "Add") return add(grid, w, false);
+      break;
+    case 4:
+      if (name == "Line") return straightLine(grid, w);
+      if (name == "Maze") return maze(grid, w);
+      break;
+    case 5:
+      if (name == "Point") return point(grid, w);
+      break;
+    case 6:
+      if (name == "Raster") return raster(grid, w);
+      break;
+    case 8:
+      if (name == "FillRect") return rectangle(grid, w, true);
+      break;
+    case 9:
+      if (name == "Rectangle") return rectangle(grid, w, false);
+      break;
+    case 11:
+      if (name == "AddBackward") return add(grid, w, true);
+      break;
+    default:
+      break;
+  }
   return {Kind::Unknown, "unknown drawing command " + std::string(name) + ", nothing drawn"};
 }
 

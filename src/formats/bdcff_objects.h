@@ -14,6 +14,8 @@
 //   Maze=x1 y1 x2 y2 wall path horizontal% seed1..seed5 WALL PATH [type]
 //                                   a maze of the editor's own (the game's generator is not
 //                                   public): walls and paths of the given widths
+#include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -63,6 +65,30 @@ class BdcffGrid {
   // The file's line that the drawing in progress comes from.
   void setLine(std::size_t line) { line_ = line; }
 
+  // The raw cells for loops that write many of them: column x starts at
+  // cells + x * stride; `sources` is null while no cell holds a source. Taken
+  // once every paint of a drawing is known, since a new source allocates the
+  // sources and moves them.
+  struct Canvas {
+    Cell* cells;
+    std::int16_t* sources;
+    std::size_t stride;
+    int width, height;
+    bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
+    void set(int x, int y, Paint paint) const {
+      const std::size_t i = static_cast<std::size_t>(x) * stride + static_cast<std::size_t>(y);
+      cells[i] = static_cast<Cell>(paint.object);
+      if (sources != nullptr) sources[i] = static_cast<std::int16_t>(paint.source);
+    }
+  };
+  Canvas canvas() {
+    return {cells_, source_.empty() ? nullptr : source_.data(), stride_, width_, height_};
+  }
+
+  // Calls visit(x, y) for every cell holding `object`, column by column.
+  template <typename Visit>
+  void forEachHolding(int object, Visit&& visit) const;
+
   // Puts paint into a cell inside the grid; a cell outside is left alone.
   void put(int x, int y, Paint paint) {
     if (inside(x, y)) set(index(x, y), paint);
@@ -97,6 +123,35 @@ class BdcffGrid {
   std::vector<std::size_t> sourceLines_;
   std::size_t line_ = 0;
 };
+
+namespace bdcff_detail {
+// The rows of one column that hold `value`, as bits: bit y of the result
+// set where column[y] == value, for y < count (at most 64). Cells up to
+// `readable` may be read (and are not counted). Eight cells are compared at
+// a time where the compiler offers vectors.
+std::uint64_t rowsHolding(const Cell* column, int count, std::size_t readable, Cell value);
+}  // namespace bdcff_detail
+
+template <typename Visit>
+void BdcffGrid::forEachHolding(int object, Visit&& visit) const {
+  if (object < 0 || object > 0xFFFF) return;
+  const auto value = static_cast<Cell>(object);
+  for (int x = 0; x < width_; ++x) {
+    const Cell* column = cells_ + index(x, 0);
+    for (int top = 0; top < height_; top += 64) {
+      // A column of a level grid may be read as far as the next one starts.
+      std::uint64_t rows =
+          bdcff_detail::rowsHolding(column + top, std::min(height_ - top, 64),
+                                    (x + 1 < width_ ? stride_ : static_cast<std::size_t>(height_)) -
+                                        static_cast<std::size_t>(top),
+                                    value);
+      while (rows != 0) {
+        visit(x, top + std::countr_zero(rows));
+        rows &= rows - 1;
+      }
+    }
+  }
+}
 
 // What became of one drawing command.
 struct BdcffDrawResult {

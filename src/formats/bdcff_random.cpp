@@ -44,9 +44,9 @@ class FillCursor {
   int x_ = 0;
 };
 
-}  // namespace
-
-void c64RandomFillColumns(const RandomFillColumns& a, const RandomFillColumns* b) {
+// The fill of `a`, and of `b` when given, side by side: two cursors are
+// local variables the compiler keeps in registers (more no longer fit).
+void fillSideBySide(const RandomFillColumns& a, const RandomFillColumns* b) {
   FillCursor first(a);
   if (b != nullptr) {
     FillCursor second(*b);
@@ -57,6 +57,15 @@ void c64RandomFillColumns(const RandomFillColumns& a, const RandomFillColumns* b
     while (!second.done()) second.step();
   }
   while (!first.done()) first.step();
+}
+
+}  // namespace
+
+void c64RandomFillColumns(std::span<const RandomFillColumns> fills) {
+  static_assert(kFillsSideBySide == 2);
+  for (std::size_t i = 0; i < fills.size(); i += 2) {
+    fillSideBySide(fills[i], i + 1 < fills.size() ? &fills[i + 1] : nullptr);
+  }
 }
 
 }  // namespace pyrovel

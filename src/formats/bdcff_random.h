@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <span>
 
 #include "model/levelmap.h"
 
@@ -82,11 +83,19 @@ struct RandomFillEntry {
 inline std::array<Cell, 256> randomFillPick(int initial,
                                             const std::array<RandomFillEntry, 4>& entries) {
   std::array<Cell, 256> pick;
-  pick.fill(static_cast<Cell>(initial));
-  // Each entry takes the values below its probability; a later one wins.
-  for (const RandomFillEntry& e : entries) {
-    std::fill_n(pick.begin(), std::clamp(e.probability, 0, 256), static_cast<Cell>(e.object));
+  // Each entry takes the values below its probability and a later one wins:
+  // from the last entry back, each takes the values from where the later
+  // ones stop up to its probability, and `initial` the rest.
+  std::size_t covered = 0;
+  for (auto e = entries.rbegin(); e != entries.rend(); ++e) {
+    const auto below = static_cast<std::size_t>(std::clamp(e->probability, 0, 256));
+    if (below <= covered) continue;
+    std::fill(pick.begin() + static_cast<std::ptrdiff_t>(covered),
+              pick.begin() + static_cast<std::ptrdiff_t>(below), static_cast<Cell>(e->object));
+    covered = below;
   }
+  std::fill(pick.begin() + static_cast<std::ptrdiff_t>(covered), pick.end(),
+            static_cast<Cell>(initial));
   return pick;
 }
 
@@ -114,9 +123,12 @@ struct RandomFillColumns {
   std::size_t step = 0;
 };
 
-// Runs the fill of `a`, and of `b` when given, at the same time. Each value
-// of the generator depends on the one before, so a fill waits on one chain of
-// table reads; two caves' chains run side by side in about the time of one.
-void c64RandomFillColumns(const RandomFillColumns& a, const RandomFillColumns* b);
+// Caves whose fills run side by side (c64RandomFillColumns).
+inline constexpr std::size_t kFillsSideBySide = 2;
+
+// Runs the fills, kFillsSideBySide at a time. Each value of the generator
+// depends on the one before, so a fill waits on one chain of table reads;
+// two caves' chains run side by side in about the time of one.
+void c64RandomFillColumns(std::span<const RandomFillColumns> fills);
 
 }  // namespace pyrovel

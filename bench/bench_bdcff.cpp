@@ -173,7 +173,7 @@ void BM_BdcffRandomFillAlone(benchmark::State& state) {
       [&] {
         for (int seed = 0; seed < 100; seed += static_cast<int>(jobs.size())) {
           for (std::size_t i = 0; i < jobs.size(); ++i) jobs[i].seed = seed + static_cast<int>(i);
-          c64RandomFillColumns(jobs);
+          c64RandomFillColumns(std::array<const RandomFillColumns*, 2>{&jobs[0], &jobs[1]});
           benchmark::DoNotOptimize(caves.data());
         }
       },

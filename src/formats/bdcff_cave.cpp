@@ -87,16 +87,18 @@ struct Given {
 
 class CaveReader {
  public:
-  CaveReader(const FileContext& ctx, std::span<const Line> body, std::size_t caveLine, bool closed,
-             int ordinal)
-      : ctx_(ctx), body_(body), caveLine_(caveLine), closed_(closed), ordinal_(ordinal) {}
+  CaveReader(const FileContext& ctx, std::size_t caveLine, int ordinal)
+      : ctx_(ctx), caveLine_(caveLine), ordinal_(ordinal) {
+    memo_.reserve(16);
+    objectLines_.reserve(16);
+  }
 
   // The first half of storing the cave in `slot`: sorts its lines, checks
   // that it is whole and big enough to be a level, and starts drawing it
   // into the slot's grid. Returns why when the cave is left out; the slot
   // is then untouched.
-  std::optional<std::string> begin(Levelmap& map, int slot) {
-    scan();
+  std::optional<std::string> begin(Levelmap& map, int slot, bool closed) {
+    closed_ = closed;
     drawnByMap_ = !mapRows_.empty();
     const bool whole = !mapOpen_ && !objectsOpen_ && (closed_ || mapClosed_ || objectsClosed_);
     if (!whole) {
@@ -116,7 +118,7 @@ class CaveReader {
     }
     if (!closed_) {
       problem(
-          body_.empty() ? caveLine_ : body_.back().number,
+          lastLine_,
           "the cave is not closed by [/cave] before the end of the file; read as far as it goes");
     }
 
@@ -140,16 +142,13 @@ class CaveReader {
     } else {
       startFill(*grid_);
     }
-    // The cave's lines are read: the list they are in is reused for the
-    // next cave while this one may wait for finish().
-    body_ = {};
     return std::nullopt;
   }
 
   // The random fill begin() left to be run (c64RandomFillColumns), with
   // another cave's when there is one, before finish().
-  bool fillPending() const { return fill_.has_value(); }
-  std::optional<RandomFillColumns> takeFill() { return std::exchange(fill_, std::nullopt); }
+  // The reader must stay where it is until the fill has run.
+  const RandomFillColumns* pendingFill() const { return fill_ ? &*fill_ : nullptr; }
 
   // The second half: the border and objects of a drawn cave, the level
   // record and the memo, and the notes.
@@ -196,73 +195,71 @@ class CaveReader {
     problems_.emplace_back(line, std::move(text));
   }
 
-  // Sorts the cave's lines into keys, sections and kept lines.
-  void scan() {
-    std::string_view otherSection;  // inside [demo] and the like: kept as it is
-    bool levelActive = true;
-    memo_.reserve(body_.size());
-    for (const Line& l : body_) {
-      const std::string_view t = l.trimmed;
-      if (mapOpen_) {
-        if (t == "[/map]") {
-          mapOpen_ = false;
-          mapClosed_ = true;
-        } else {
-          mapRows_.push_back(l);
-        }
-        continue;
+  // Sorts one line of the cave into keys, sections and kept lines.
+ public:
+  void take(const Line& l) {
+    lastLine_ = l.number;
+    const std::string_view t = l.trimmed;
+    if (mapOpen_) {
+      if (t == "[/map]") {
+        mapOpen_ = false;
+        mapClosed_ = true;
+      } else {
+        mapRows_.push_back(l);
       }
-      if (objectsOpen_) {
-        if (t == "[/objects]") {
-          objectsOpen_ = false;
-          objectsClosed_ = true;
-        } else if (t.substr(0, 7) == "[Level=" || t.substr(0, 7) == "[level=") {
-          levelActive = groupHasLevelOne(t.substr(7));
-        } else if (t == "[/Level]" || t == "[/level]") {
-          levelActive = true;
-        } else if (!t.empty() && t[0] != ';' && levelActive) {
-          objectLines_.push_back(l);
-        }
-        continue;
-      }
-      // A [map] or [objects] never lies inside another section: one that
-      // comes ends a section left open, whose lines would otherwise swallow
-      // the cave's map (and do so again when the kept lines are written back).
-      if (!otherSection.empty() && (t == "[map]" || t == "[objects]")) {
-        problem(l.number,
-                "[" + std::string(otherSection) + "] is not closed before " + std::string(t));
-        otherSection = {};
-      }
-      if (!otherSection.empty()) {
-        memo_.push_back({l.text, false});
-        if (t.size() == otherSection.size() + 3 && t.substr(0, 2) == "[/" &&
-            t.substr(2, otherSection.size()) == otherSection) {
-          otherSection = {};
-        }
-        continue;
-      }
-      if (t == "[map]") {
-        mapOpen_ = true;
-        mapLine_ = l.number;
-        mapRows_.clear();
-        continue;
-      }
-      if (t == "[objects]") {
-        objectsOpen_ = true;
-        objectsLine_ = l.number;
-        continue;
-      }
-      if (t.size() > 2 && t.front() == '[' && t.back() == ']' && t[1] != '/') {
-        otherSection = t.substr(1, t.size() - 2);
-        memo_.push_back({l.text, false});
-        continue;
-      }
-      const auto [key, value] = keyValue(t);
-      if (!key.empty() && takeKey(key, value, l.number)) continue;
-      memo_.push_back({l.text, !key.empty() && drawingKey(key, value, l.number)});
+      return;
     }
+    if (objectsOpen_) {
+      if (t == "[/objects]") {
+        objectsOpen_ = false;
+        objectsClosed_ = true;
+      } else if (t.substr(0, 7) == "[Level=" || t.substr(0, 7) == "[level=") {
+        levelActive_ = groupHasLevelOne(t.substr(7));
+      } else if (t == "[/Level]" || t == "[/level]") {
+        levelActive_ = true;
+      } else if (!t.empty() && t[0] != ';' && levelActive_) {
+        objectLines_.push_back(l);
+      }
+      return;
+    }
+    // A [map] or [objects] never lies inside another section: one that
+    // comes ends a section left open, whose lines would otherwise swallow
+    // the cave's map (and do so again when the kept lines are written back).
+    if (!otherSection_.empty() && (t == "[map]" || t == "[objects]")) {
+      problem(l.number,
+              "[" + std::string(otherSection_) + "] is not closed before " + std::string(t));
+      otherSection_ = {};
+    }
+    if (!otherSection_.empty()) {
+      memo_.push_back({l.text, false});
+      if (t.size() == otherSection_.size() + 3 && t.substr(0, 2) == "[/" &&
+          t.substr(2, otherSection_.size()) == otherSection_) {
+        otherSection_ = {};
+      }
+      return;
+    }
+    if (t == "[map]") {
+      mapOpen_ = true;
+      mapLine_ = l.number;
+      mapRows_.clear();
+      return;
+    }
+    if (t == "[objects]") {
+      objectsOpen_ = true;
+      objectsLine_ = l.number;
+      return;
+    }
+    if (t.size() > 2 && t.front() == '[' && t.back() == ']' && t[1] != '/') {
+      otherSection_ = t.substr(1, t.size() - 2);
+      memo_.push_back({l.text, false});
+      return;
+    }
+    const auto [key, value] = keyValue(t);
+    if (!key.empty() && takeKey(key, value, l.number)) return;
+    memo_.push_back({l.text, !key.empty() && drawingKey(key, value, l.number)});
   }
 
+ private:
   static bool groupHasLevelOne(std::string_view list) {
     std::string_view rest = list;
     while (!rest.empty()) {
@@ -604,10 +601,13 @@ class CaveReader {
   }
 
   const FileContext& ctx_;
-  std::span<const Line> body_;
   std::size_t caveLine_;
-  bool closed_;
   int ordinal_;
+  bool closed_ = false;
+  std::size_t lastLine_ = caveLine_;  // the last line taken
+
+  std::string_view otherSection_;  // inside [demo] and the like: kept as it is
+  bool levelActive_ = true;        // inside [objects]: the lines are for level 1
 
   std::vector<MemoLine> memo_;
   std::vector<Line> mapRows_, objectLines_;
@@ -653,36 +653,35 @@ BdcffLevelsetRead readBdcffLevelset(std::string_view text, const std::string& fi
   std::vector<Waiting> waiting;
   waiting.reserve(kFillsSideBySide);
   const auto finishWaiting = [&] {
-    std::array<RandomFillColumns, kFillsSideBySide> fills;
-    std::size_t count = 0;
-    for (Waiting& w : waiting) {
-      if (const std::optional<RandomFillColumns> fill = w.reader.takeFill()) fills[count++] = *fill;
-    }
-    c64RandomFillColumns(std::span(fills.data(), count));
+    std::array<const RandomFillColumns*, kFillsSideBySide> fills{};
+    for (std::size_t i = 0; i < waiting.size(); ++i) fills[i] = waiting[i].reader.pendingFill();
+    c64RandomFillColumns(std::span(fills.data(), waiting.size()));
     for (Waiting& w : waiting) finish(w.reader, w.slot);
     waiting.clear();
   };
 
-  std::vector<Line> body;  // the lines of the cave being read, kept for one cave only
-  std::size_t caveLine = 0;
+  // The cave being read, its lines taken as they come; none when there is
+  // no slot left for it.
+  std::optional<CaveReader> current;
   const auto takeCave = [&](bool closed) {
-    ++ordinal;
-    if (read.nextSlot > kLastSlot) {
+    if (!current) {
       ++leftForRoom;
       return;
     }
-    CaveReader reader(ctx, body, caveLine, closed, ordinal);
-    if (const std::optional<std::string> leftOut = reader.begin(map, read.nextSlot)) {
+    CaveReader reader = std::move(*current);
+    current.reset();
+    if (const std::optional<std::string> leftOut = reader.begin(map, read.nextSlot, closed)) {
       finishWaiting();
       notes.push_back(*leftOut);
       return;
     }
     const int slot = read.nextSlot++;
-    if (!reader.fillPending()) {
+    if (reader.pendingFill() == nullptr) {
       finishWaiting();
       finish(reader, slot);
       return;
     }
+    // Room for all was reserved: the waiting readers do not move.
     waiting.push_back(Waiting{std::move(reader), slot});
     if (waiting.size() == kFillsSideBySide) finishWaiting();
   };
@@ -705,8 +704,8 @@ BdcffLevelsetRead readBdcffLevelset(std::string_view text, const std::string& fi
       if (t == "[/cave]") {
         takeCave(true);
         in = Section::Top;
-      } else {
-        body.push_back(line);
+      } else if (current) {
+        current->take(line);
       }
       return;
     }
@@ -716,8 +715,8 @@ BdcffLevelsetRead readBdcffLevelset(std::string_view text, const std::string& fi
     }
     if (t == "[cave]") {
       in = Section::Cave;
-      caveLine = line.number;
-      body.clear();
+      ++ordinal;
+      if (read.nextSlot <= kLastSlot) current.emplace(ctx, line.number, ordinal);
       return;
     }
     const auto [key, value] = keyValue(t);

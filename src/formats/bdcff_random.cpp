@@ -61,10 +61,10 @@ void fillSideBySide(const RandomFillColumns& a, const RandomFillColumns* b) {
 
 }  // namespace
 
-void c64RandomFillColumns(std::span<const RandomFillColumns> fills) {
+void c64RandomFillColumns(std::span<const RandomFillColumns* const> fills) {
   static_assert(kFillsSideBySide == 2);
   for (std::size_t i = 0; i < fills.size(); i += 2) {
-    fillSideBySide(fills[i], i + 1 < fills.size() ? &fills[i + 1] : nullptr);
+    fillSideBySide(*fills[i], i + 1 < fills.size() ? fills[i + 1] : nullptr);
   }
 }
 

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <span>
 
 #include "model/levelmap.h"
@@ -78,6 +79,15 @@ struct RandomFillEntry {
   int probability = 0;
 };
 
+namespace c64_random_detail {
+// Cells [from, to) set to `value`, four at a time (a pick is made per cave).
+inline void fillCells(Cell* from, Cell* to, Cell value) {
+  const std::uint64_t four = value * 0x0001000100010001ull;
+  for (; to - from >= 4; from += 4) std::memcpy(from, &four, sizeof four);
+  for (; from < to; ++from) *from = value;
+}
+}  // namespace c64_random_detail
+
 // What each of the generator's 256 values gives: `initial`, or the object
 // of the last entry whose probability is above the value.
 inline std::array<Cell, 256> randomFillPick(int initial,
@@ -90,12 +100,12 @@ inline std::array<Cell, 256> randomFillPick(int initial,
   for (auto e = entries.rbegin(); e != entries.rend(); ++e) {
     const auto below = static_cast<std::size_t>(std::clamp(e->probability, 0, 256));
     if (below <= covered) continue;
-    std::fill(pick.begin() + static_cast<std::ptrdiff_t>(covered),
-              pick.begin() + static_cast<std::ptrdiff_t>(below), static_cast<Cell>(e->object));
+    c64_random_detail::fillCells(pick.data() + covered, pick.data() + below,
+                                 static_cast<Cell>(e->object));
     covered = below;
   }
-  std::fill(pick.begin() + static_cast<std::ptrdiff_t>(covered), pick.end(),
-            static_cast<Cell>(initial));
+  c64_random_detail::fillCells(pick.data() + covered, pick.data() + pick.size(),
+                               static_cast<Cell>(initial));
   return pick;
 }
 
@@ -129,6 +139,6 @@ inline constexpr std::size_t kFillsSideBySide = 2;
 // Runs the fills, kFillsSideBySide at a time. Each value of the generator
 // depends on the one before, so a fill waits on one chain of table reads;
 // two caves' chains run side by side in about the time of one.
-void c64RandomFillColumns(std::span<const RandomFillColumns> fills);
+void c64RandomFillColumns(std::span<const RandomFillColumns* const> fills);
 
 }  // namespace pyrovel

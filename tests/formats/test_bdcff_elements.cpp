@@ -19,6 +19,12 @@ TEST(BdcffElements, NamesGiveObjectsWithoutRegardToCase) {
   EXPECT_EQ(bdcffElementObject("CLOCK"), std::nullopt);
   EXPECT_EQ(bdcffElementObject(""), std::nullopt);
   EXPECT_EQ(bdcffElementObject("BOULDERS"), std::nullopt);
+  // Names are compared as packed bytes and length: the longest name of the
+  // table, one longer than any, and a name with a zero byte in it.
+  EXPECT_EQ(bdcffElementObject("invisibleOutbox"), 7);
+  EXPECT_EQ(bdcffElementObject("INVISIBLEOUTBOXX"), std::nullopt);
+  EXPECT_EQ(bdcffElementObject(std::string_view("DIRT\0", 5)), std::nullopt);
+  EXPECT_EQ(bdcffElementObject("D[RT"), std::nullopt);
 }
 
 // A cave comes out the same drawn by map codes or by element names.

@@ -79,6 +79,52 @@ TEST(BdcffObjects, AddPutsBesideEveryElementOfAKind) {
                            {O, O, O, E}, {O, E, O, S}, {O, S, O, O}, {O, O, O, O}}));
 }
 
+// Add as the game scans: every cell in row order, from the top left (or
+// the bottom right), the grid changing as it goes.
+std::vector<std::vector<int>> addByScan(std::vector<std::vector<int>> rows, int dx, int dy,
+                                        int search, int put, bool backward) {
+  const int h = static_cast<int>(rows.size()), w = static_cast<int>(rows[0].size());
+  for (int n = 0; n < w * h; ++n) {
+    const int i = backward ? w * h - 1 - n : n;
+    const int x = i % w, y = i / w;
+    if (rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] != search) continue;
+    if (x + dx >= 0 && x + dx < w && y + dy >= 0 && y + dy < h) {
+      rows[static_cast<std::size_t>(y + dy)][static_cast<std::size_t>(x + dx)] = put;
+    }
+  }
+  return rows;
+}
+
+// Add finds the cells it searches for column by column and takes them in
+// the scan's order; with more than it keeps track of it scans every cell.
+// Both must give what the game's scan gives, cells covered before the scan
+// reaches them included.
+TEST(BdcffObjects, AddCoversCellsAheadOfTheScanLikeTheGame) {
+  struct Case {
+    const char* command;
+    int dx, dy;
+    bool backward;
+  };
+  const Case cases[] = {{"Add=1 0 DIRT BOULDER", 1, 0, false},
+                        {"Add=-1 1 DIRT BOULDER", -1, 1, false},
+                        {"Add=1 -1 DIRT BOULDER", 1, -1, false},
+                        {"AddBackward=0 -1 DIRT BOULDER", 0, -1, true},
+                        {"AddBackward=-1 0 DIRT BOULDER", -1, 0, true}};
+  for (const int side : {12, 30}) {  // 30 x 30 has more Dirt than Add keeps track of
+    for (const Case& c : cases) {
+      BdcffGrid g(side, side, D);
+      for (int x = 0; x < side; ++x) {
+        for (int y = 0; y < side; ++y) {
+          if ((x * 7 + y * 3) % 5 == 0) g.put(x, y, {O, -1});
+        }
+      }
+      const auto expected = addByScan(rowsOf(g), c.dx, c.dy, D, R, c.backward);
+      applyBdcffObject(g, c.command);
+      EXPECT_EQ(rowsOf(g), expected) << c.command << " on " << side << " x " << side;
+    }
+  }
+}
+
 // Adding the element searched for runs on down the scan; AddBackward
 // scans from the other end and adds once per element that was there.
 TEST(BdcffObjects, AddAndAddBackwardScanInOppositeOrders) {

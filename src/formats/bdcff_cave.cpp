@@ -93,10 +93,10 @@ class CaveReader {
     objectLines_.reserve(16);
   }
 
-  // The first half of storing the cave in `slot`: sorts its lines, checks
-  // that it is whole and big enough to be a level, and starts drawing it
-  // into the slot's grid. Returns why when the cave is left out; the slot
-  // is then untouched.
+  // The first half of storing the cave in `slot`, once its lines are taken
+  // (`closed`: ended by [/cave]): checks that it is whole and big enough to
+  // be a level, and draws its map or its fill into the slot's grid. Returns
+  // why when the cave is left out; the slot is then untouched.
   std::optional<std::string> begin(Levelmap& map, int slot, bool closed) {
     closed_ = closed;
     drawnByMap_ = !mapRows_.empty();
@@ -144,11 +144,6 @@ class CaveReader {
     }
     return std::nullopt;
   }
-
-  // The random fill begin() left to be run (c64RandomFillColumns), with
-  // another cave's when there is one, before finish().
-  // The reader must stay where it is until the fill has run.
-  const RandomFillColumns* pendingFill() const { return fill_ ? &*fill_ : nullptr; }
 
   // The second half: the border and objects of a drawn cave, the level
   // record and the memo, and the notes.
@@ -366,8 +361,8 @@ class CaveReader {
   }
 
   // The initial fill of a cave drawn by objects, or the random fill over
-  // it: run here when some cells need their source kept, else left to run
-  // with another cave's (takeFill()).
+  // it: cell by cell when some cells need their source kept, else straight
+  // from the generator's laid-out values (c64RandomFillColumns).
   void startFill(BdcffGrid& grid) {
     grid.setLine(initialFill_.line);
     const BdcffGrid::Paint fill = grid.paintFor(initialFill_.value.value_or("DIRT"));
@@ -413,7 +408,7 @@ class CaveReader {
       return;
     }
     // Every name had an object: the fill is plain objects.
-    RandomFillColumns& job = fill_.emplace();
+    RandomFillColumns job;
     job.width = grid.width();
     job.height = grid.height();
     job.seed = seed;
@@ -421,6 +416,7 @@ class CaveReader {
     job.pick = randomFillPick(fill.object, entries);
     job.cells = grid.column(0);
     job.step = grid.index(1, 0);
+    c64RandomFillColumns(job);
   }
 
   void drawBorder(BdcffGrid& grid) {
@@ -613,7 +609,6 @@ class CaveReader {
   std::vector<Line> mapRows_, objectLines_;
   bool drawnByMap_ = false;
   std::optional<BdcffGrid> grid_;
-  std::optional<RandomFillColumns> fill_;
   bool mapOpen_ = false, mapClosed_ = false, objectsOpen_ = false, objectsClosed_ = false;
   std::size_t mapLine_ = 0, objectsLine_ = 0;
 
@@ -638,28 +633,6 @@ BdcffLevelsetRead readBdcffLevelset(std::string_view text, const std::string& fi
   read.nextSlot = firstSlot;
   int ordinal = 0, leftForRoom = 0;
   bool authorSeen = false;
-  const auto finish = [&](CaveReader& reader, int slot) {
-    reader.finish(map, slot, notes);
-    ++read.caves;
-    if (progress) progress(slot);
-  };
-  // A cave with a random fill waits for the next ones, so that their fills
-  // run together (c64RandomFillColumns); caves are still finished, and
-  // their notes written, in file order.
-  struct Waiting {
-    CaveReader reader;
-    int slot;
-  };
-  std::vector<Waiting> waiting;
-  waiting.reserve(kFillsSideBySide);
-  const auto finishWaiting = [&] {
-    std::array<const RandomFillColumns*, kFillsSideBySide> fills{};
-    for (std::size_t i = 0; i < waiting.size(); ++i) fills[i] = waiting[i].reader.pendingFill();
-    c64RandomFillColumns(std::span(fills.data(), waiting.size()));
-    for (Waiting& w : waiting) finish(w.reader, w.slot);
-    waiting.clear();
-  };
-
   // The cave being read, its lines taken as they come; none when there is
   // no slot left for it.
   std::optional<CaveReader> current;
@@ -668,22 +641,15 @@ BdcffLevelsetRead readBdcffLevelset(std::string_view text, const std::string& fi
       ++leftForRoom;
       return;
     }
-    CaveReader reader = std::move(*current);
-    current.reset();
-    if (const std::optional<std::string> leftOut = reader.begin(map, read.nextSlot, closed)) {
-      finishWaiting();
+    if (const std::optional<std::string> leftOut = current->begin(map, read.nextSlot, closed)) {
       notes.push_back(*leftOut);
-      return;
+    } else {
+      const int slot = read.nextSlot++;
+      current->finish(map, slot, notes);
+      ++read.caves;
+      if (progress) progress(slot);
     }
-    const int slot = read.nextSlot++;
-    if (reader.pendingFill() == nullptr) {
-      finishWaiting();
-      finish(reader, slot);
-      return;
-    }
-    // Room for all was reserved: the waiting readers do not move.
-    waiting.push_back(Waiting{std::move(reader), slot});
-    if (waiting.size() == kFillsSideBySide) finishWaiting();
+    current.reset();
   };
 
   enum class Section { Top, MapCodes, Cave };
@@ -721,8 +687,7 @@ BdcffLevelsetRead readBdcffLevelset(std::string_view text, const std::string& fi
     }
     const auto [key, value] = keyValue(t);
     if (key == "Author" && !authorSeen) {
-      // The game's author is for the caves after the line (finish() takes it).
-      finishWaiting();
+      // The game's author is for the caves after the line.
       ctx.gameAuthor = std::string(trimLine(value));
       authorSeen = true;
     } else if (key == "CaveSize" || key == "IntermissionSize") {
@@ -739,7 +704,6 @@ BdcffLevelsetRead readBdcffLevelset(std::string_view text, const std::string& fi
     }
   });
   if (in == Section::Cave) takeCave(false);
-  finishWaiting();
   if (leftForRoom > 0) {
     notes.push_back(file + ": " + std::to_string(ordinal) + " caves; the first " +
                     std::to_string(read.caves) + " were read into levels " +

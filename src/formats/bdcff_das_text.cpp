@@ -11,14 +11,6 @@ std::vector<std::string_view> splitLines(std::string_view text) {
   return lines;
 }
 
-std::string_view trimLine(std::string_view line) {
-  auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-  std::size_t b = 0, e = line.size();
-  while (b < e && blank(line[b])) ++b;
-  while (e > b && blank(line[e - 1])) --e;
-  return line.substr(b, e - b);
-}
-
 namespace {
 int digitValue(char c, bool hex) {
   if (c >= '0' && c <= '9') return c - '0';

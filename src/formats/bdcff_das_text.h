@@ -31,7 +31,13 @@ void forEachLine(std::string_view text, Take&& take) {
 }
 
 // Leading and trailing blanks and control characters removed.
-std::string_view trimLine(std::string_view line);
+inline std::string_view trimLine(std::string_view line) {
+  const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+  std::size_t b = 0, e = line.size();
+  while (b < e && blank(line[b])) ++b;
+  while (e > b && blank(line[e - 1])) --e;
+  return line.substr(b, e - b);
+}
 
 // The integer conversion: leading blanks, an optional sign, then decimal
 // digits, or hexadecimal digits after "$" or "0x". Reading stops at the

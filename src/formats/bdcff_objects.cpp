@@ -83,35 +83,6 @@ std::vector<BdcffGrid::SourceCount> BdcffGrid::groverCounts() const {
   return counts;
 }
 
-namespace bdcff_detail {
-
-std::uint64_t rowsHolding(const Cell* column, int count, std::size_t readable, Cell value) {
-  std::uint64_t rows = 0;
-  int y = 0;
-#if defined(__GNUC__)
-  // Eight cells at a time; most runs of eight hold no such cell. The last
-  // run may read past `count` (not past `readable`); what it finds there
-  // is not counted.
-  using Lanes = Cell __attribute__((vector_size(16)));
-  const Lanes wanted = Lanes{} + value;
-  for (; y < count && static_cast<std::size_t>(y) + 8 <= readable; y += 8) {
-    Lanes lanes;
-    std::memcpy(&lanes, column + y, sizeof lanes);
-    const auto equal = lanes == wanted;
-    std::uint64_t halves[2];
-    std::memcpy(halves, &equal, sizeof halves);
-    if ((halves[0] | halves[1]) == 0) continue;
-    for (int i = y; i < std::min(y + 8, count); ++i) {
-      rows |= std::uint64_t{column[i] == value} << i;
-    }
-  }
-#endif
-  for (; y < count; ++y) rows |= std::uint64_t{column[y] == value} << y;
-  return rows;
-}
-
-}  // namespace bdcff_detail
-
 namespace {
 
 using Kind = BdcffDrawResult::Kind;

@@ -17,6 +17,9 @@
 #include <algorithm>
 #include <bit>
 #include <cstdint>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <string>
 #include <string_view>
 #include <vector>
@@ -125,11 +128,35 @@ class BdcffGrid {
 };
 
 namespace bdcff_detail {
+
 // The rows of one column that hold `value`, as bits: bit y of the result
 // set where column[y] == value, for y < count (at most 64). Cells up to
 // `readable` may be read (and are not counted). Eight cells are compared at
 // a time where the compiler offers vectors.
-std::uint64_t rowsHolding(const Cell* column, int count, std::size_t readable, Cell value);
+inline std::uint64_t rowsHolding(const Cell* column, int count, std::size_t readable, Cell value) {
+  std::uint64_t rows = 0;
+  int y = 0;
+#if defined(__SSE2__)
+  // Eight cells at a time, their comparisons packed into eight bits. The
+  // last eight may read past `count` (not past `readable`); what they find
+  // there is masked off.
+  const __m128i wanted = _mm_set1_epi16(static_cast<short>(value));
+  for (; y < count && static_cast<std::size_t>(y) + 8 <= readable; y += 8) {
+    const __m128i lanes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(column + y));
+    const __m128i equal = _mm_cmpeq_epi16(lanes, wanted);
+    const auto bits = static_cast<std::uint64_t>(
+        _mm_movemask_epi8(_mm_packs_epi16(equal, _mm_setzero_si128())) & 0xFF);
+    rows |= bits << y;
+  }
+  if (y > count) {
+    rows &= (std::uint64_t{1} << count) - 1;  // count < 64 here: y went past it
+    return rows;
+  }
+#endif
+  for (; y < count; ++y) rows |= std::uint64_t{column[y] == value} << y;
+  return rows;
+}
+
 }  // namespace bdcff_detail
 
 template <typename Visit>

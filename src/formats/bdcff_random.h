@@ -14,7 +14,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
-#include <span>
+#include <vector>
 
 #include "model/levelmap.h"
 
@@ -70,6 +70,51 @@ class C64Random {
  private:
   std::uint8_t seed1_;
   std::uint8_t seed2_;
+};
+
+// The generator's values from every seed, worked out once. Its state is
+// two bytes and a cave's generator starts at (0, seed), so there are only
+// 256 ways to start; every one of them runs, after a tail of at most about
+// two thousand steps, into the same cycle of 949 states, and the tails
+// share most of their states. All those states are laid out in runs of
+// consecutive values: a fill reads its values straight from memory instead
+// of waiting on each step of the generator for the next.
+class C64RandomRuns {
+ public:
+  static const C64RandomRuns& get();
+
+  // Calls take(values, count) with the first `n` values of the generator
+  // seeded with `seed` (as C64Random gives them), piece by piece.
+  template <typename Take>
+  void forEachPiece(int seed, std::size_t n, Take&& take) const {
+    std::size_t at = start_[static_cast<std::size_t>(seed & 0xFF)];
+    while (n > 0) {
+      const Run& run = runOf(at);
+      const std::size_t count = std::min(n, static_cast<std::size_t>(run.end) - at);
+      take(values_.data() + at, count);
+      n -= count;
+      at = at + count == run.end ? run.next : at + count;
+    }
+  }
+
+  std::size_t states() const { return values_.size(); }
+
+ private:
+  C64RandomRuns();
+  struct Run {
+    std::uint16_t begin, end;  // the values [begin, end)
+    std::uint16_t next;        // where the values go on after the run
+  };
+  const Run& runOf(std::size_t at) const {
+    // The runs lie one after the other.
+    const auto after = std::upper_bound(runs_.begin(), runs_.end(), at,
+                                        [](std::size_t a, const Run& r) { return a < r.begin; });
+    return *(after - 1);
+  }
+
+  std::vector<std::uint8_t> values_;  // S1 of each state laid out
+  std::vector<Run> runs_;
+  std::array<std::uint16_t, 256> start_{};  // the first value of each seed
 };
 
 // One element of a random fill: where the generator's value is below
@@ -133,12 +178,7 @@ struct RandomFillColumns {
   std::size_t step = 0;
 };
 
-// Caves whose fills run side by side (c64RandomFillColumns).
-inline constexpr std::size_t kFillsSideBySide = 2;
-
-// Runs the fills, kFillsSideBySide at a time. Each value of the generator
-// depends on the one before, so a fill waits on one chain of table reads;
-// two caves' chains run side by side in about the time of one.
-void c64RandomFillColumns(std::span<const RandomFillColumns* const> fills);
+// Runs the fill of one cave (c64RandomFill, straight into its cells).
+void c64RandomFillColumns(const RandomFillColumns& fill);
 
 }  // namespace pyrovel

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "formats/bdcff_random.h"
@@ -57,6 +58,42 @@ TEST(C64Random, TablesFollowTheDocumentedRoutineForEverySeed) {
       s1 = ((r & 0xFF) + c + t2) & 0xFF;
       ASSERT_EQ(fast.next(), static_cast<int>(s1)) << "seed " << seed << ", step " << i;
     }
+  }
+}
+
+// The laid-out values give every seed the generator's own sequence, for
+// more values than the largest cave takes (going round the cycle many
+// times), and a fill from them writes what the cell-by-cell fill writes.
+TEST(C64Random, LaidOutValuesAreTheGeneratorsForEverySeed) {
+  const C64RandomRuns& runs = C64RandomRuns::get();
+  EXPECT_LT(runs.states(), 8192u);  // tails and cycle, not the 65536 states
+  for (int seed = 0; seed < 256; ++seed) {
+    C64Random step(seed);
+    std::size_t taken = 0;
+    runs.forEachPiece(seed, 128 * 126 + 5, [&](const std::uint8_t* values, std::size_t count) {
+      for (std::size_t i = 0; i < count; ++i, ++taken) {
+        ASSERT_EQ(values[i], step.next()) << "seed " << seed << ", value " << taken;
+      }
+    });
+    EXPECT_EQ(taken, 128u * 126u + 5u);
+  }
+  const std::array<RandomFillEntry, 4> entries{{{1, 60}, {2, 50}, {3, 9}, {4, 2}}};
+  for (const auto& [w, h, seed] : {std::tuple{40, 22, 7}, {128, 128, 200}, {3, 3, 0}, {5, 2, 9}}) {
+    std::vector<Cell> cells(static_cast<std::size_t>(w) * kGridSide, 99);
+    RandomFillColumns fill;
+    fill.width = w;
+    fill.height = h;
+    fill.seed = seed;
+    fill.pick = randomFillPick(0, entries);
+    fill.cells = cells.data();
+    fill.step = kGridSide;
+    c64RandomFillColumns(fill);
+    std::vector<Cell> expected(cells.size(), 99);
+    c64RandomFill(w, h, seed, 0, entries, [&](int x, int y, int object) {
+      expected[static_cast<std::size_t>(x) * kGridSide + static_cast<std::size_t>(y)] =
+          static_cast<Cell>(object);
+    });
+    EXPECT_EQ(cells, expected) << w << " x " << h << ", seed " << seed;
   }
 }
 

@@ -74,6 +74,76 @@ std::optional<std::pair<int, int>> sizePair(std::string_view value) {
   return std::make_pair(a.value, b.value);
 }
 
+// The keys of a cave the reader takes; every other key is only kept.
+enum class CaveKey {
+  Other,
+  Name,
+  Author,
+  DiamondsRequired,
+  CaveTime,
+  MagicWallTime,
+  DiamondValue,
+  AmoebaTime,
+  AmoebaThreshold,
+  SlimePermeabilityC64,
+  SlimePermeability,
+  Intermission,
+  InitialFill,
+  InitialBorder,
+  RandomFill,  // or RandomFillC64
+  RandSeed,    // or RandomSeed
+  Size,
+};
+
+// Found by length first: every line of every cave is looked up.
+CaveKey caveKeyOf(std::string_view key) {
+  switch (key.size()) {
+    case 4:
+      if (key == "Name") return CaveKey::Name;
+      if (key == "Size") return CaveKey::Size;
+      break;
+    case 6:
+      if (key == "Author") return CaveKey::Author;
+      break;
+    case 8:
+      if (key == "CaveTime") return CaveKey::CaveTime;
+      if (key == "RandSeed") return CaveKey::RandSeed;
+      break;
+    case 10:
+      if (key == "AmoebaTime") return CaveKey::AmoebaTime;
+      if (key == "RandomFill") return CaveKey::RandomFill;
+      if (key == "RandomSeed") return CaveKey::RandSeed;
+      break;
+    case 11:
+      if (key == "InitialFill") return CaveKey::InitialFill;
+      break;
+    case 12:
+      if (key == "DiamondValue") return CaveKey::DiamondValue;
+      if (key == "Intermission") return CaveKey::Intermission;
+      break;
+    case 13:
+      if (key == "MagicWallTime") return CaveKey::MagicWallTime;
+      if (key == "InitialBorder") return CaveKey::InitialBorder;
+      if (key == "RandomFillC64") return CaveKey::RandomFill;
+      break;
+    case 15:
+      if (key == "AmoebaThreshold") return CaveKey::AmoebaThreshold;
+      break;
+    case 16:
+      if (key == "DiamondsRequired") return CaveKey::DiamondsRequired;
+      break;
+    case 17:
+      if (key == "SlimePermeability") return CaveKey::SlimePermeability;
+      break;
+    case 20:
+      if (key == "SlimePermeabilityC64") return CaveKey::SlimePermeabilityC64;
+      break;
+    default:
+      break;
+  }
+  return CaveKey::Other;
+}
+
 // A value of the cave with the line it came from.
 template <typename T>
 struct Given {
@@ -249,9 +319,10 @@ class CaveReader {
       memo_.push_back({l.text, false});
       return;
     }
-    const auto [key, value] = keyValue(t);
-    if (!key.empty() && takeKey(key, value, l.number)) return;
-    memo_.push_back({l.text, !key.empty() && drawingKey(key, value, l.number)});
+    const auto [name, value] = keyValue(t);
+    const CaveKey key = caveKeyOf(name);
+    if (key != CaveKey::Other && takeKey(key, value, l.number)) return;
+    memo_.push_back({l.text, key != CaveKey::Other && drawingKey(key, value, l.number)});
   }
 
  private:
@@ -268,72 +339,86 @@ class CaveReader {
   }
 
   // The keys the level record holds; true when taken.
-  bool takeKey(std::string_view key, std::string_view value, std::size_t line) {
+  bool takeKey(CaveKey key, std::string_view value, std::size_t line) {
     const auto first = [&] { return readLooseInt(trimLine(value)).value; };
-    if (key == "Name") {
-      name_.set(value.substr(0, 1000), line);
-    } else if (key == "Author") {
-      author_.set(trimLine(value).substr(0, 1000), line);
-    } else if (key == "DiamondsRequired") {
-      diamonds_.set(first(), line);
-    } else if (key == "CaveTime") {
-      caveTime_.set(first(), line);
-    } else if (key == "MagicWallTime") {
-      magicTime_.set(first(), line);
-    } else if (key == "DiamondValue") {
-      const Words w = splitWords(value);
-      diamondValue_.set(w.empty() ? 0 : w.number(0).value, line);
-      if (w.size() > 1) extraValue_.set(w.number(1).value, line);
-    } else if (key == "AmoebaTime") {
-      amoebaTime_.set(first(), line);
-    } else if (key == "AmoebaThreshold") {
-      const auto ratio = realNumber(firstWord(value));
-      if (!ratio || *ratio < 0) {
-        problem(line,
-                "AmoebaThreshold " + std::string(firstWord(value)) + " is not a ratio: not taken");
-      } else {
-        amoebaThreshold_.set(*ratio, line);
+    switch (key) {
+      case CaveKey::Name:
+        name_.set(value.substr(0, 1000), line);
+        return true;
+      case CaveKey::Author:
+        author_.set(trimLine(value).substr(0, 1000), line);
+        return true;
+      case CaveKey::DiamondsRequired:
+        diamonds_.set(first(), line);
+        return true;
+      case CaveKey::CaveTime:
+        caveTime_.set(first(), line);
+        return true;
+      case CaveKey::MagicWallTime:
+        magicTime_.set(first(), line);
+        return true;
+      case CaveKey::DiamondValue: {
+        const Words w = splitWords(value);
+        diamondValue_.set(w.empty() ? 0 : w.number(0).value, line);
+        if (w.size() > 1) extraValue_.set(w.number(1).value, line);
+        return true;
       }
-    } else if (key == "SlimePermeabilityC64") {
-      slimeC64_.set(first(), line);
-    } else if (key == "SlimePermeability") {
-      const auto p = realNumber(firstWord(value));
-      if (!p || *p < 0 || *p > 1) {
-        problem(line, "SlimePermeability " + std::string(firstWord(value)) +
-                          " is not a probability: not taken");
-      } else {
-        slime_.set(*p, line);
-      }
-    } else if (key == "Intermission") {
-      intermission_.set(isTrue(value), line);
-    } else {
-      return false;
+      case CaveKey::AmoebaTime:
+        amoebaTime_.set(first(), line);
+        return true;
+      case CaveKey::AmoebaThreshold:
+        if (const auto ratio = realNumber(firstWord(value)); !ratio || *ratio < 0) {
+          problem(line, "AmoebaThreshold " + std::string(firstWord(value)) +
+                            " is not a ratio: not taken");
+        } else {
+          amoebaThreshold_.set(*ratio, line);
+        }
+        return true;
+      case CaveKey::SlimePermeabilityC64:
+        slimeC64_.set(first(), line);
+        return true;
+      case CaveKey::SlimePermeability:
+        if (const auto p = realNumber(firstWord(value)); !p || *p < 0 || *p > 1) {
+          problem(line, "SlimePermeability " + std::string(firstWord(value)) +
+                            " is not a probability: not taken");
+        } else {
+          slime_.set(*p, line);
+        }
+        return true;
+      case CaveKey::Intermission:
+        intermission_.set(isTrue(value), line);
+        return true;
+      default:
+        return false;
     }
-    return true;
   }
 
   // The keys a drawn cave is made of (kept in the memo only for a map cave).
-  bool drawingKey(std::string_view key, std::string_view value, std::size_t line) {
-    if (key == "InitialFill") {
-      initialFill_.set(firstWord(value), line);
-    } else if (key == "InitialBorder") {
-      border_.set(firstWord(value), line);
-    } else if (key == "RandomFill" || key == "RandomFillC64") {
-      randomFill_.set(value, line);
-    } else if (key == "RandSeed" || key == "RandomSeed") {
-      seed_.set(readLooseInt(trimLine(value)).value, line);
-    } else {
-      if (key == "Size") {
+  bool drawingKey(CaveKey key, std::string_view value, std::size_t line) {
+    switch (key) {
+      case CaveKey::InitialFill:
+        initialFill_.set(firstWord(value), line);
+        return true;
+      case CaveKey::InitialBorder:
+        border_.set(firstWord(value), line);
+        return true;
+      case CaveKey::RandomFill:
+        randomFill_.set(value, line);
+        return true;
+      case CaveKey::RandSeed:
+        seed_.set(readLooseInt(trimLine(value)).value, line);
+        return true;
+      case CaveKey::Size:
         if (const auto wh = sizePair(value)) {
           size_.set(*wh, line);
         } else {
           problem(line, "Size=" + std::string(trimLine(value)) +
                             " cannot be read: the default size used");
         }
-      }
-      return false;
+        return false;
+      default:
+        return false;
     }
-    return true;
   }
 
   // The cave's size from Size or the defaults, within 1..128.

@@ -29,16 +29,16 @@ QIcon qtStyleImages(std::initializer_list<const char*> names) {
 
 class EditorStyle : public QProxyStyle {
  public:
-  explicit EditorStyle(QStyle* base)
-      : QProxyStyle(base), fusion_(base->name().compare("fusion", Qt::CaseInsensitive) == 0) {}
+  explicit EditorStyle(QStyle* fusion) : QProxyStyle(fusion) {}
 
   QIcon standardIcon(StandardPixmap which, const QStyleOption* option,
                      const QWidget* widget) const override {
-    // Only where the Fusion style takes them from its images, left to right;
-    // right to left it mirrors them, and an icon theme may give the clear button.
+    // Only where Fusion takes them from its images as they are: left to
+    // right (right to left it mirrors them), and the clear button only when
+    // no icon theme has one.
     const bool rightToLeft =
         option ? option->direction == Qt::RightToLeft : QGuiApplication::isRightToLeft();
-    if (fusion_ && !rightToLeft) {
+    if (!rightToLeft) {
       QIcon icon;
       switch (which) {
         case SP_ToolBarHorizontalExtensionButton:
@@ -69,16 +69,19 @@ class EditorStyle : public QProxyStyle {
     return icon;
   }
 
-  bool fusion_;
   mutable QIcon horizontalExtension_, verticalExtension_, clear_;
 };
 
 }  // namespace
 
 void useEditorStyle() {
-  if (dynamic_cast<EditorStyle*>(QApplication::style())) return;
+  QStyle* current = QApplication::style();
+  // Other styles draw these icons their own way: they stay as they are.
+  if (dynamic_cast<EditorStyle*>(current) ||
+      current->name().compare("fusion", Qt::CaseInsensitive) != 0)
+    return;
   // The proxy takes the current style as its base (and owns it from now on).
-  QApplication::setStyle(new EditorStyle(QApplication::style()));
+  QApplication::setStyle(new EditorStyle(current));
 }
 
 }  // namespace pyrovel::app

@@ -35,8 +35,10 @@ EditorSettings::EditorSettings(const QString& programDir, const QString& userCon
   // An installed editor (its data in share/) keeps its settings per user even
   // when it could write to bin/, as it can when run as root.
   const bool installed = dataDir_ != programDir_;
+  // Tried (a file written and removed there) only when the caller did not say.
   const bool writable =
-      !installed && programDirWritable.value_or(folderIsWritable(programDir_.toStdString()));
+      !installed &&
+      (programDirWritable ? *programDirWritable : folderIsWritable(programDir_.toStdString()));
   settingsDir_ = withSlash(
       fromStd(chooseSettingsFolder(programDir_.toStdString(), userDir.toStdString(), writable)));
   QDir().mkpath(settingsDir_);

@@ -163,7 +163,10 @@ void LevelViewController::updateToolControls() {
       if (button->styleSheet() != look) button->setStyleSheet(look);
     }
   }
-  for (const auto& [kind, bar] : widgets_.optionBars) bar->setVisible(tools_.optionBar() == kind);
+  for (const auto& [kind, bar] : widgets_.optionBars) {
+    const bool shown = tools_.optionBar() == kind;
+    if (QWidget* made = bar(shown)) made->setVisible(shown);
+  }
   updateUsageHint();
   updateViewCursor(widgets_.view->mapFromGlobal(QCursor::pos()), widgets_.view->cellSize());
 }

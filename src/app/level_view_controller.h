@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QRegion>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -27,8 +28,10 @@ struct LevelViewWidgets {
   QLabel* usageHint = nullptr;
   QLabel* pointerCoordinates = nullptr;  // status bar panel 0
   QLabel* pointerObject = nullptr;       // status bar panel 3
-  // The option bar shown for each kind; the others are hidden.
-  std::vector<std::pair<OptionBar, QWidget*>> optionBars;
+  // The option bar shown for each kind; the others are hidden. A bar may be
+  // made when its tool is first chosen: asked with `make` false, it answers
+  // null until then.
+  std::vector<std::pair<OptionBar, std::function<QWidget*(bool make)>>> optionBars;
 };
 
 class LevelViewController : public QObject {

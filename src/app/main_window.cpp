@@ -17,6 +17,7 @@
 #include "app/develop_panel.h"
 #include "app/dialogs.h"
 #include "app/editing_area.h"
+#include "app/editor_style.h"
 #include "app/external_player_runner.h"
 #include "app/find_panel.h"
 #include "app/icons.h"
@@ -87,6 +88,8 @@ MainWindow::MainWindow(AppOptions options)
       windows_(makeSecondaryWindows()),
       textFiles_(*this, frontend_, options_.openDocument),
       singleLevels_(*this, panels_.develop) {
+  // Before the first widget asks the style for an icon.
+  useEditorStyle();
   setObjectName("mainWindow");
   setWindowTitle(QString(kMainCaptionPrefix) + kVersionText);
   setWindowIcon(glyphIcon(Glyph::ProgramIcon));

@@ -133,6 +133,7 @@ class MainWindow : public QMainWindow {
   void createActions();
   void createMenus();
   void createToolBar();
+  SprayOptionsBar* sprayBar();
   void createStatusBar();
   void connectSignals();
   void connectDrawingTools();
@@ -196,8 +197,9 @@ class MainWindow : public QMainWindow {
   };
   struct ToolBars {
     QToolBar* main = nullptr;
-    QToolBar* optionsRow = nullptr;  // the option bars of the tools, under the tool bar
-    SprayOptionsBar* spray = nullptr;
+    QToolBar* optionsRow = nullptr;    // the option bars of the tools, under the tool bar
+    QWidget* optionBars = nullptr;     // the row's contents
+    SprayOptionsBar* spray = nullptr;  // made when the spray is first chosen (sprayBar())
     ChaosOptionsBar* chaos = nullptr;
     QLabel* toolHint = nullptr;
   };

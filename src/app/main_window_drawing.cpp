@@ -20,7 +20,10 @@ void MainWindow::connectDrawingTools() {
   widgets.usageHint = toolBars_.toolHint;
   widgets.pointerCoordinates = statusPanels_[0];
   widgets.pointerObject = statusPanels_[3];
-  widgets.optionBars = {{OptionBar::Spray, toolBars_.spray}, {OptionBar::Chaos, toolBars_.chaos}};
+  widgets.optionBars = {
+      {OptionBar::Spray,
+       [this](bool make) -> QWidget* { return make ? sprayBar() : toolBars_.spray; }},
+      {OptionBar::Chaos, [this](bool) -> QWidget* { return toolBars_.chaos; }}};
   viewController_ = new LevelViewController(drawingTools_, strip_, std::move(widgets), this);
   connect(viewController_, &LevelViewController::cellsDrawn, this,
           [this] { previews_->updateAll(); });

@@ -172,21 +172,21 @@ void MainWindow::createToolBar() {
   toolBars_.optionsRow->setFloatable(false);
   toolBars_.optionsRow->toggleViewAction()->setVisible(false);
   auto* row = new QWidget(toolBars_.optionsRow);
+  toolBars_.optionBars = row;
   auto* rowLayout = new QHBoxLayout(row);
   rowLayout->setContentsMargins(2, 0, 2, 0);
-  toolBars_.spray = new SprayOptionsBar(drawingTools_.tool<SprayTool>().options, row);
   toolBars_.chaos = new ChaosOptionsBar(drawingTools_.tool<ChaosTool>().options, row);
   toolBars_.toolHint = new QLabel(row);
   toolBars_.toolHint->setObjectName("toolHint");
   toolBars_.toolHint->setTextFormat(Qt::PlainText);
   toolBars_.toolHint->setEnabled(false);  // greyed: a note, not a control
-  rowLayout->addWidget(toolBars_.spray);
-  rowLayout->addWidget(toolBars_.chaos);
+  rowLayout->addWidget(toolBars_.chaos);  // the spray's bar comes first when it is made
   rowLayout->addWidget(toolBars_.toolHint, 1);
   rowLayout->addStretch(0);
+  // The spray's bar, made when the spray is first chosen, is no taller than
+  // the chaos bar: the same number field, and check boxes without sprites.
   row->setFixedHeight(
-      std::max({toolBars_.spray->sizeHint().height(), toolBars_.chaos->sizeHint().height(),
-                toolBars_.toolHint->sizeHint().height()}));
+      std::max(toolBars_.chaos->sizeHint().height(), toolBars_.toolHint->sizeHint().height()));
   toolBars_.optionsRow->addWidget(row);
   // Whatever the window's width, the row never spills into the tool bar's
   // overflow menu: it takes the width there is, and the chaos boxes drop
@@ -197,6 +197,16 @@ void MainWindow::createToolBar() {
     if (event->type() == QEvent::Resize) toolBars_.chaos->fitWidth(row->width());
     return false;
   });
+}
+
+SprayOptionsBar* MainWindow::sprayBar() {
+  if (!toolBars_.spray) {
+    toolBars_.spray =
+        new SprayOptionsBar(drawingTools_.tool<SprayTool>().options, toolBars_.optionBars);
+    toolBars_.spray->hide();  // until the controller shows it
+    static_cast<QHBoxLayout*>(toolBars_.optionBars->layout())->insertWidget(0, toolBars_.spray);
+  }
+  return toolBars_.spray;
 }
 
 void MainWindow::createStatusBar() {

@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -68,11 +69,16 @@ int ObjectsCanvas::entryAt(const QPoint& pixel) const {
   return k < static_cast<int>(shown_.size()) ? k : -1;
 }
 
-void ObjectsCanvas::paintEvent(QPaintEvent*) {
+void ObjectsCanvas::paintEvent(QPaintEvent* event) {
   QPainter p(this);
   p.fillRect(rect(), Qt::black);
   if (!strip_) return;
-  for (int k = 0; k < static_cast<int>(shown_.size()); ++k) {
+  // The scroll box shows a part of the canvas: only the entries in the part
+  // to paint are drawn.
+  const QRect area = event->rect();
+  const int first = std::max(0, area.top() / cell_) * columns_;
+  const int end = std::min(static_cast<int>(shown_.size()), (area.bottom() / cell_ + 1) * columns_);
+  for (int k = first; k < end; ++k) {
     const QPoint at((k % columns_) * cell_, (k / columns_) * cell_);
     p.drawPixmap(at, spritePixmap(*strip_, shown_[static_cast<std::size_t>(k)], cell_));
   }

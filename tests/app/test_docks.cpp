@@ -205,6 +205,21 @@ class DocksTest : public QObject {
     QCOMPARE(canvas->entryAt(QPoint(10 * 16 + 1, 0)), -1);
   }
 
+  // The canvas draws only the entries in the part it paints: a band painted
+  // alone (as a scroll shows it) looks as that band of the whole canvas.
+  void thePaletteCanvasPaintsAPartAsTheWholeShowsIt() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs);
+    ObjectsCanvas* canvas = w->docked().objects->canvas();
+    const int cell = ObjectsCanvas::kCell;
+    QVERIFY(canvas->rows() > 6);
+    const QImage whole = canvas->grab().toImage();
+    // From the middle of one row to the middle of another.
+    const QRect band(0, 3 * cell + cell / 2, canvas->width(), 2 * cell);
+    QCOMPARE(canvas->grab(band).toImage(), whole.copy(band));
+  }
+
   void modesTakeTheirPalettesFromEditBdi() {
     ProgramFolder folder;
     ScriptedDialogs dialogs;

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLayout>
 #include <QScreen>
 #include <QSpinBox>
 #include <QToolButton>
@@ -280,17 +281,25 @@ class DrawingTest : public QObject {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
-    auto* spray = w->findChild<QWidget*>("sprayOptions");
     auto* chaos = w->findChild<QWidget*>("chaosOptions");
+    QWidget* row = w->findChild<QWidget*>("toolOptionsRow");
+    QVERIFY(!w->findChild<QWidget*>("sprayOptions"));  // made when the spray is first chosen
     QToolButton* sprayButton = button(*w, "sprayTool");
     const int viewHeight = w->editingArea().view()->height();
+    const int rowHeight = row->height();
     sprayButton->click();
+    auto* spray = w->findChild<QWidget*>("sprayOptions");
+    QVERIFY(spray);
     QVERIFY(spray->isVisible());
     QVERIFY(sprayButton->isChecked());
     QVERIFY(!chaos->isVisible());
-    // Showing a bar never moves or rescales the level view.
+    // Showing a bar never moves or rescales the level view: the row, measured
+    // before the spray's bar was made, holds it.
     QTest::qWait(20);
     QCOMPARE(w->editingArea().view()->height(), viewHeight);
+    QCOMPARE(row->height(), rowHeight);
+    QVERIFY(spray->sizeHint().height() <= spray->parentWidget()->height());
+    QCOMPARE(spray->parentWidget()->layout()->indexOf(spray), 0);  // before the chaos bar
     // The bar's controls are the spray's options.
     w->findChild<QSpinBox*>("sprayAmount")->setValue(25);
     QCOMPARE(w->drawingTools().tool<SprayTool>().options.objectsPerEvent, 25);

@@ -4,9 +4,11 @@
 #include <QDockWidget>
 #include <QLabel>
 #include <QStatusBar>
+#include <QStyleFactory>
 #include <QToolButton>
 
 #include "app/editing_area.h"
+#include "app/editor_style.h"
 #include "app/level_view.h"
 #include "app/objects_palette.h"
 #include "app_fixture.h"
@@ -97,6 +99,33 @@ class StartupTest : public QObject {
     QCOMPARE(dialogs.messages.size(), 1);
     QVERIFY(
         dialogs.messages.first().startsWith("No ImageLib found ... This causes SERIOUS problems."));
+  }
+
+  // The editor's style reads the overflow arrows and the clear button from
+  // Qt's images itself: they must be Fusion's own, pixel for pixel.
+  void editorStyleGivesTheFusionStylesOwnIcons() {
+    std::unique_ptr<QStyle> fusion(QStyleFactory::create("fusion"));
+    QVERIFY(fusion);
+    useEditorStyle();
+    QStyle* editor = QApplication::style();
+    useEditorStyle();
+    QCOMPARE(QApplication::style(), editor);  // made once
+    for (const QStyle::StandardPixmap which :
+         {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton,
+          QStyle::SP_LineEditClearButton}) {
+      const QIcon mine = editor->standardIcon(which);
+      const QIcon theirs = fusion->standardIcon(which);
+      QVERIFY(!mine.isNull());
+      QCOMPARE(mine.availableSizes(), theirs.availableSizes());
+      for (const int side : {5, 8, 10, 16, 20, 22, 32, 48}) {
+        for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active}) {
+          for (const qreal density : {1.0, 2.0}) {
+            QCOMPARE(mine.pixmap(QSize(side, side), density, mode).toImage(),
+                     theirs.pixmap(QSize(side, side), density, mode).toImage());
+          }
+        }
+      }
+    }
   }
 
   void commandLineFileIsOpenedAndFillsTheView() {

@@ -6,7 +6,6 @@
 #include <charconv>
 #include <cmath>
 #include <optional>
-#include <span>
 #include <utility>
 
 #include "formats/bdcff_das_text.h"

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
-#include <cstring>
-#include <optional>
 #include <utility>
 
 #include "formats/bdcff_das_text.h"

@@ -54,9 +54,8 @@ class C64Random {
  public:
   explicit C64Random(int seed) : seed1_(0), seed2_(static_cast<std::uint8_t>(seed & 0xFF)) {}
   // The next value, 0..255. S2 runs on its own, so its steps come from a
-  // table; S1's step is a table of S1 and S2's carry plus T2. A cave fill
-  // takes one value per cell, and this keeps the chain from one value to
-  // the next down to a load and an add.
+  // table; S1's step is a table of S1 and S2's carry plus T2. (A cave's fill
+  // reads the same values laid out ahead, C64RandomRuns.)
   int next() {
     using c64_random_detail::kTables;
     const c64_random_detail::S2Step& s2 = kTables.s2[seed2_];

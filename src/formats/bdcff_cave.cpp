@@ -274,7 +274,9 @@ class CaveReader {
       return;
     }
     if (objectsOpen_) {
-      if (t == "[/objects]") {
+      if (!t.empty() && t[0] != '[' && t[0] != ';') {
+        if (levelActive_) objectLines_.push_back(l);  // a drawing command: most lines
+      } else if (t == "[/objects]") {
         objectsOpen_ = false;
         objectsClosed_ = true;
       } else if (t.substr(0, 7) == "[Level=" || t.substr(0, 7) == "[level=") {

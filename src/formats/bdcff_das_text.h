@@ -2,7 +2,11 @@
 // Text helpers for the two line-based level formats (BDCFF and DAS): a line
 // splitter that takes LF and CR LF alike, and the lenient integer
 // conversion both formats use for their numbers.
+#include <bit>
 #include <cstddef>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,11 +21,26 @@ namespace pyrovel {
 // The views point into `text`, which must outlive them.
 std::vector<std::string_view> splitLines(std::string_view text);
 // The same lines handed to `take(line)` one by one, without a list.
+// Where the next line feed from `from` on is, or npos. Lines are short, so
+// sixteen bytes are looked at in place before a library search is called.
+inline std::size_t findLineFeed(std::string_view text, std::size_t from) {
+#if defined(__SSE2__)
+  const __m128i feed = _mm_set1_epi8('\n');
+  for (; from + 16 <= text.size(); from += 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + from));
+    if (const int found = _mm_movemask_epi8(_mm_cmpeq_epi8(bytes, feed)); found != 0) {
+      return from + static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(found)));
+    }
+  }
+#endif
+  return text.find('\n', from);
+}
+
 template <typename Take>
 void forEachLine(std::string_view text, Take&& take) {
   std::size_t start = 0;
   while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
+    std::size_t end = findLineFeed(text, start);
     const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
     if (end == std::string_view::npos) end = text.size();
     if (end > start && text[end - 1] == '\r') --end;

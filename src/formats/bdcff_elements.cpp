@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
 #include <utility>
 
 #include "formats/bdcff_codes.h"
@@ -100,18 +102,38 @@ class NameIndex {
                             [](const BdcffElement& e) { return e.name.size() <= kLongest; }));
 
   using Key = std::array<std::uint64_t, 2>;
-  // Built in registers: bytes stored one by one and read back as integers
-  // would stall on every lookup.
+  // The name's 1..15 bytes as two integers, bytes 0..7 and 8..15, with
+  // zeros past the name, made by loads that overlap instead of byte by
+  // byte; the length goes into the last byte.
   static Key keyOf(std::string_view name) {
-    const auto byte = [&](std::size_t i) {
-      return static_cast<std::uint64_t>(static_cast<unsigned char>(name[i]));
+    const char* const p = name.data();
+    const std::size_t n = name.size();
+    const auto load8 = [](const char* at) {
+      std::uint64_t v;
+      std::memcpy(&v, at, sizeof v);
+      if constexpr (std::endian::native == std::endian::big) v = __builtin_bswap64(v);
+      return v;  // byte i of the text in bits 8i..8i+7
+    };
+    const auto load4 = [](const char* at) {
+      std::uint32_t v;
+      std::memcpy(&v, at, sizeof v);
+      if constexpr (std::endian::native == std::endian::big) v = __builtin_bswap32(v);
+      return std::uint64_t{v};
     };
     Key key{0, 0};
-    const std::size_t low = std::min<std::size_t>(name.size(), 8);
-    for (std::size_t i = 0; i < low; ++i) key[0] |= byte(i) << (8 * i);
-    for (std::size_t i = low; i < name.size(); ++i) key[1] |= byte(i) << (8 * (i - 8));
+    if (n >= 8) {
+      key[0] = load8(p);
+      if (n > 8) key[1] = load8(p + n - 8) >> (8 * (16 - n));
+    } else if (n >= 4) {
+      key[0] = load4(p) | load4(p + n - 4) << (8 * (n - 4));  // the overlap holds the same bytes
+    } else {
+      const auto byte = [&](std::size_t i) {
+        return std::uint64_t{static_cast<unsigned char>(p[i])} << (8 * i);
+      };
+      key[0] = byte(0) | byte(n / 2) | byte(n - 1);
+    }
     key[0] = capitals(key[0]);
-    key[1] = capitals(key[1]) | static_cast<std::uint64_t>(name.size()) << 56;
+    key[1] = capitals(key[1]) | static_cast<std::uint64_t>(n) << 56;
     return key;
   }
   // The bytes 'a'..'z' of eight in capitals, the others as they are.

@@ -1,6 +1,8 @@
 #include "formats/bdcff_random.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 
 namespace pyrovel {
 
@@ -48,28 +50,33 @@ const C64RandomRuns& C64RandomRuns::get() {
 
 void c64RandomFillColumns(const RandomFillColumns& fill) {
   if (fill.width <= 0 || fill.height <= 2) return;
-  const Cell* const pick = fill.pick.data();
-  const std::size_t step = fill.step, width = static_cast<std::size_t>(fill.width);
-  Cell* row = fill.cells + 1;  // column 0 of the row being filled, from row 1
-  std::size_t x = 0;
-  const std::size_t cells = static_cast<std::size_t>(fill.height - 2) * width;
-  C64RandomRuns::get().forEachPiece(fill.seed, cells,
-                                    [&](const std::uint8_t* values, std::size_t count) {
-                                      while (count > 0) {
-                                        // Along the row as far as it or the piece goes.
-                                        const std::size_t along = std::min(count, width - x);
-                                        Cell* cell = row + x * step;
-                                        for (std::size_t i = 0; i < along; ++i)
-                                          cell[i * step] = pick[values[i]];
-                                        values += along;
-                                        count -= along;
-                                        x += along;
-                                        if (x == width) {
-                                          x = 0;
-                                          ++row;
-                                        }
-                                      }
+  const auto width = static_cast<std::size_t>(std::min(fill.width, kMaxLevelSide));
+  const auto rows = static_cast<std::size_t>(std::min(fill.height, kMaxLevelSide) - 2);
+  // The cave's values row by row, copied out of the runs, so that a column
+  // can then be written four cells at a time: its cells lie together, its
+  // values a row apart.
+  std::array<std::uint8_t, kMaxLevelSide * kMaxLevelSide> values;
+  std::size_t gathered = 0;
+  C64RandomRuns::get().forEachPiece(fill.seed, rows * width,
+                                    [&](const std::uint8_t* piece, std::size_t count) {
+                                      std::memcpy(values.data() + gathered, piece, count);
+                                      gathered += count;
                                     });
+  const Cell* const pick = fill.pick.data();
+  for (std::size_t x = 0; x < width; ++x) {
+    Cell* const column = fill.cells + x * fill.step + 1;  // from row 1
+    const std::uint8_t* value = values.data() + x;
+    std::size_t y = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+      for (; y + 4 <= rows; y += 4, value += 4 * width) {
+        const std::uint64_t four =
+            std::uint64_t{pick[value[0]]} | std::uint64_t{pick[value[width]]} << 16 |
+            std::uint64_t{pick[value[2 * width]]} << 32 | std::uint64_t{pick[value[3 * width]]} << 48;
+        std::memcpy(column + y, &four, sizeof four);
+      }
+    }
+    for (; y < rows; ++y, value += width) column[y] = pick[*value];
+  }
 }
 
 }  // namespace pyrovel

@@ -261,21 +261,22 @@ class CaveReader {
 
   // Sorts one line of the cave into keys, sections and kept lines.
  public:
-  void take(const Line& l) {
-    lastLine_ = l.number;
-    const std::string_view t = l.trimmed;
+  // The parts of the line come in registers: a Line the caller has just
+  // written, read back whole, would wait on its stores.
+  void take(std::string_view text, std::string_view t, std::size_t number) {
+    lastLine_ = number;
     if (mapOpen_) {
       if (t == "[/map]") {
         mapOpen_ = false;
         mapClosed_ = true;
       } else {
-        mapRows_.push_back(l);
+        mapRows_.push_back({text, t, number});
       }
       return;
     }
     if (objectsOpen_) {
       if (!t.empty() && t[0] != '[' && t[0] != ';') {
-        if (levelActive_) objectLines_.push_back(l);  // a drawing command: most lines
+        if (levelActive_) objectLines_.push_back({text, t, number});  // a drawing command: most lines
       } else if (t == "[/objects]") {
         objectsOpen_ = false;
         objectsClosed_ = true;
@@ -284,7 +285,7 @@ class CaveReader {
       } else if (t == "[/Level]" || t == "[/level]") {
         levelActive_ = true;
       } else if (!t.empty() && t[0] != ';' && levelActive_) {
-        objectLines_.push_back(l);
+        objectLines_.push_back({text, t, number});
       }
       return;
     }
@@ -292,12 +293,12 @@ class CaveReader {
     // comes ends a section left open, whose lines would otherwise swallow
     // the cave's map (and do so again when the kept lines are written back).
     if (!otherSection_.empty() && (t == "[map]" || t == "[objects]")) {
-      problem(l.number,
+      problem(number,
               "[" + std::string(otherSection_) + "] is not closed before " + std::string(t));
       otherSection_ = {};
     }
     if (!otherSection_.empty()) {
-      memo_.push_back({l.text, false});
+      memo_.push_back({text, false});
       if (t.size() == otherSection_.size() + 3 && t.substr(0, 2) == "[/" &&
           t.substr(2, otherSection_.size()) == otherSection_) {
         otherSection_ = {};
@@ -306,24 +307,24 @@ class CaveReader {
     }
     if (t == "[map]") {
       mapOpen_ = true;
-      mapLine_ = l.number;
+      mapLine_ = number;
       mapRows_.clear();
       return;
     }
     if (t == "[objects]") {
       objectsOpen_ = true;
-      objectsLine_ = l.number;
+      objectsLine_ = number;
       return;
     }
     if (t.size() > 2 && t.front() == '[' && t.back() == ']' && t[1] != '/') {
       otherSection_ = t.substr(1, t.size() - 2);
-      memo_.push_back({l.text, false});
+      memo_.push_back({text, false});
       return;
     }
     const auto [name, value] = keyValue(t);
     const CaveKey key = caveKeyOf(name);
-    if (key != CaveKey::Other && takeKey(key, value, l.number)) return;
-    memo_.push_back({l.text, key != CaveKey::Other && drawingKey(key, value, l.number)});
+    if (key != CaveKey::Other && takeKey(key, value, number)) return;
+    memo_.push_back({text, key != CaveKey::Other && drawingKey(key, value, number)});
   }
 
  private:
@@ -757,7 +758,7 @@ BdcffLevelsetRead readBdcffLevelset(std::string_view text, const std::string& fi
         takeCave(true);
         in = Section::Top;
       } else if (current) {
-        current->take(line);
+        current->take(line.text, line.trimmed, line.number);
       }
       return;
     }

@@ -139,6 +139,18 @@ class Drawer {
       return;
     }
     const BdcffGrid::Canvas c = canvas_;
+    if (c.sources == nullptr && c.inside(x1, y1) && c.inside(x2, y2)) {
+      // Every point lies between the ends, so inside the cave too; the
+      // walk makes one point per step along the longer axis.
+      Cell* const cells = c.cells;
+      const std::size_t stride = c.stride;
+      const auto object = static_cast<Cell>(paint.object);
+      forEachLinePoint(x1, y1, x2, y2, [&](int x, int y) {
+        cells[static_cast<std::size_t>(x) * stride + static_cast<std::size_t>(y)] = object;
+      });
+      drawn_ += std::max(std::abs(x2 - x1), std::abs(y2 - y1)) + 1;
+      return;
+    }
     long drawn = 0;
     forEachLinePoint(x1, y1, x2, y2, [&](int x, int y) {
       if (!c.inside(x, y)) return;

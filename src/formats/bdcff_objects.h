@@ -131,21 +131,27 @@ namespace bdcff_detail {
 
 // The rows of one column that hold `value`, as bits: bit y of the result
 // set where column[y] == value, for y < count (at most 64). Cells up to
-// `readable` may be read (and are not counted). Eight cells are compared at
-// a time where the compiler offers vectors.
+// `readable` may be read (and are not counted). Sixteen cells are compared
+// at a time where the compiler offers vectors.
 inline std::uint64_t rowsHolding(const Cell* column, int count, std::size_t readable, Cell value) {
   std::uint64_t rows = 0;
   int y = 0;
 #if defined(__SSE2__)
-  // Eight cells at a time, their comparisons packed into eight bits. The
-  // last eight may read past `count` (not past `readable`); what they find
-  // there is masked off.
+  // Sixteen or eight cells at a time, their comparisons packed into as many
+  // bits. The last of them may read past `count` (not past `readable`);
+  // what they find there is masked off.
   const __m128i wanted = _mm_set1_epi16(static_cast<short>(value));
-  for (; y < count && static_cast<std::size_t>(y) + 8 <= readable; y += 8) {
-    const __m128i lanes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(column + y));
-    const __m128i equal = _mm_cmpeq_epi16(lanes, wanted);
+  const auto equal = [&](int at) {
+    return _mm_cmpeq_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(column + at)), wanted);
+  };
+  for (; y < count && static_cast<std::size_t>(y) + 16 <= readable; y += 16) {
     const auto bits = static_cast<std::uint64_t>(
-        _mm_movemask_epi8(_mm_packs_epi16(equal, _mm_setzero_si128())) & 0xFF);
+        _mm_movemask_epi8(_mm_packs_epi16(equal(y), equal(y + 8))) & 0xFFFF);
+    rows |= bits << y;
+  }
+  for (; y < count && static_cast<std::size_t>(y) + 8 <= readable; y += 8) {
+    const auto bits = static_cast<std::uint64_t>(
+        _mm_movemask_epi8(_mm_packs_epi16(equal(y), _mm_setzero_si128())) & 0xFF);
     rows |= bits << y;
   }
   if (y > count) {

@@ -159,7 +159,8 @@ void BM_BdcffRandomFillAlone(benchmark::State& state) {
   RandomFillColumns job;
   job.width = 40;
   job.height = 22;
-  job.pick = randomFillPick(0, entries);
+  const std::array<Cell, 256> pick = randomFillPick(0, entries);
+  job.pick = pick.data();
   job.cells = cave.data();
   job.step = kGridSide;
   const std::vector<std::int32_t> cells = cellsOf(hundredObjectCavesFile());

@@ -500,7 +500,8 @@ class CaveReader {
     job.height = grid.height();
     job.seed = seed;
     for (RandomFillEntry& e : entries) e.object = paints[static_cast<std::size_t>(e.object)].object;
-    job.pick = randomFillPick(fill.object, entries);
+    const std::array<Cell, 256> pick = randomFillPick(fill.object, entries);
+    job.pick = pick.data();
     job.cells = grid.column(0);
     job.step = grid.index(1, 0);
     c64RandomFillColumns(job);

@@ -62,7 +62,7 @@ void c64RandomFillColumns(const RandomFillColumns& fill) {
                                       std::memcpy(values.data() + gathered, piece, count);
                                       gathered += count;
                                     });
-  const Cell* const pick = fill.pick.data();
+  const Cell* const pick = fill.pick;
   for (std::size_t x = 0; x < width; ++x) {
     Cell* const column = fill.cells + x * fill.step + 1;  // from row 1
     const std::uint8_t* value = values.data() + x;

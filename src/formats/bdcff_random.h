@@ -172,7 +172,7 @@ void c64RandomFill(int width, int height, int seed, int initial,
 // cell (x, y) at cells[x * step + y].
 struct RandomFillColumns {
   int width = 0, height = 0, seed = 0;
-  std::array<Cell, 256> pick{};  // randomFillPick()
+  const Cell* pick = nullptr;  // 256 entries: randomFillPick()
   Cell* cells = nullptr;
   std::size_t step = 0;
 };

@@ -80,11 +80,12 @@ TEST(C64Random, LaidOutValuesAreTheGeneratorsForEverySeed) {
   const std::array<RandomFillEntry, 4> entries{{{1, 60}, {2, 50}, {3, 9}, {4, 2}}};
   for (const auto& [w, h, seed] : {std::tuple{40, 22, 7}, {128, 128, 200}, {3, 3, 0}, {5, 2, 9}}) {
     std::vector<Cell> cells(static_cast<std::size_t>(w) * kGridSide, 99);
+    const std::array<Cell, 256> pick = randomFillPick(0, entries);
     RandomFillColumns fill;
     fill.width = w;
     fill.height = h;
     fill.seed = seed;
-    fill.pick = randomFillPick(0, entries);
+    fill.pick = pick.data();
     fill.cells = cells.data();
     fill.step = kGridSide;
     c64RandomFillColumns(fill);

@@ -59,7 +59,7 @@ std::optional<double> realNumber(std::string_view word) {
 
 // "Key=value" split at the first '='; an empty key when there is none.
 std::pair<std::string_view, std::string_view> keyValue(std::string_view trimmed) {
-  const auto eq = trimmed.find('=');
+  const auto eq = findByte(trimmed, '=');
   if (eq == std::string_view::npos || eq == 0) return {{}, {}};
   return {trimLine(trimmed.substr(0, eq)), trimmed.substr(eq + 1)};
 }

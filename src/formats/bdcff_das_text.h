@@ -2,7 +2,9 @@
 // Text helpers for the two line-based level formats (BDCFF and DAS): a line
 // splitter that takes LF and CR LF alike, and the lenient integer
 // conversion both formats use for their numbers.
+#include <array>
 #include <bit>
+#include <cstdint>
 #include <cstddef>
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -21,26 +23,26 @@ namespace pyrovel {
 // The views point into `text`, which must outlive them.
 std::vector<std::string_view> splitLines(std::string_view text);
 // The same lines handed to `take(line)` one by one, without a list.
-// Where the next line feed from `from` on is, or npos. Lines are short, so
+// Where the next `byte` from `from` on is, or npos. Lines are short, so
 // sixteen bytes are looked at in place before a library search is called.
-inline std::size_t findLineFeed(std::string_view text, std::size_t from) {
+inline std::size_t findByte(std::string_view text, char byte, std::size_t from = 0) {
 #if defined(__SSE2__)
-  const __m128i feed = _mm_set1_epi8('\n');
+  const __m128i wanted = _mm_set1_epi8(byte);
   for (; from + 16 <= text.size(); from += 16) {
     const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + from));
-    if (const int found = _mm_movemask_epi8(_mm_cmpeq_epi8(bytes, feed)); found != 0) {
+    if (const int found = _mm_movemask_epi8(_mm_cmpeq_epi8(bytes, wanted)); found != 0) {
       return from + static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(found)));
     }
   }
 #endif
-  return text.find('\n', from);
+  return text.find(byte, from);
 }
 
 template <typename Take>
 void forEachLine(std::string_view text, Take&& take) {
   std::size_t start = 0;
   while (start < text.size()) {
-    std::size_t end = findLineFeed(text, start);
+    std::size_t end = findByte(text, '\n', start);
     const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
     if (end == std::string_view::npos) end = text.size();
     if (end > start && text[end - 1] == '\r') --end;
@@ -100,24 +102,40 @@ struct Words {
     return plain[i] >= 0 ? LooseInt{plain[i], true} : readLooseIntSlowly((*this)[i]);
   }
 };
+namespace words_detail {
+// What a byte is to splitWords, looked up instead of compared: a blank
+// ends a word, and only a word of digits is a number.
+enum : std::uint8_t { kOther = 0, kDigit = 1, kBlank = 2 };
+inline constexpr std::array<std::uint8_t, 256> kKind = [] {
+  std::array<std::uint8_t, 256> kind{};
+  for (int c = '0'; c <= '9'; ++c) kind[static_cast<std::size_t>(c)] = kDigit;
+  kind[' '] = kBlank;
+  kind['\t'] = kBlank;
+  return kind;
+}();
+}  // namespace words_detail
+
 inline Words splitWords(std::string_view text) {
+  using words_detail::kBlank;
+  using words_detail::kKind;
   Words out;
-  const char* at = text.data();
-  const char* const end = at + text.size();
-  while (at < end && out.count < Words::kMost) {
-    while (at < end && (*at == ' ' || *at == '\t')) ++at;
+  const auto* at = reinterpret_cast<const unsigned char*>(text.data());
+  const auto* const end = at + text.size();
+  while (out.count < Words::kMost) {
+    while (at < end && kKind[*at] == kBlank) ++at;
     if (at == end || *at == ';') break;
-    const char* const start = at;
-    unsigned value = 0;
-    bool digits = true;
-    for (; at < end && *at != ' ' && *at != '\t'; ++at) {
-      digits = digits && *at >= '0' && *at <= '9';
-      value = value * 10u + static_cast<unsigned char>(*at - '0');  // kept for digits only
+    const auto* const start = at;
+    unsigned value = 0, digits = words_detail::kDigit;
+    for (; at < end; ++at) {
+      const unsigned kind = kKind[*at];
+      if (kind == kBlank) break;
+      digits &= kind;
+      value = value * 10u + (*at - static_cast<unsigned>('0'));  // kept for digits only
     }
     const auto length = static_cast<std::size_t>(at - start);
-    out.begin[out.count] = start;
+    out.begin[out.count] = reinterpret_cast<const char*>(start);
     out.length[out.count] = length;
-    out.plain[out.count++] = digits && length <= 9 ? static_cast<int>(value) : -1;
+    out.plain[out.count++] = digits != 0 && length <= 9 ? static_cast<int>(value) : -1;
   }
   return out;
 }

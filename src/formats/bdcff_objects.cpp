@@ -408,7 +408,7 @@ BdcffDrawResult maze(BdcffGrid& grid, const Words& w) {
 
 BdcffDrawResult applyBdcffObject(BdcffGrid& grid, std::string_view text) {
   const std::string_view trimmed = trimLine(text);  // cheap when the caller trimmed it
-  const auto eq = trimmed.find('=');
+  const auto eq = findByte(trimmed, '=');
   if (eq == std::string_view::npos) return {Kind::Unknown, "not a drawing command"};
   const std::string_view name = trimLine(trimmed.substr(0, eq));
   const Words w = splitWords(trimmed.substr(eq + 1));

@@ -38,4 +38,10 @@ QPixmap spritePixmap(const SpriteStrip& strip, int object, int side) {
   return QPixmap::fromImage(imageOf(out).copy());
 }
 
+QImage spriteImage(const SpriteStrip& strip, int object, int side) {
+  if (!strip.drawable(object) || side <= 0) return {};
+  return QImage(reinterpret_cast<const uchar*>(strip.scaledSprite(object, side)), side, side,
+                side * 4, strip.opaque() ? QImage::Format_RGB32 : QImage::Format_ARGB32);
+}
+
 }  // namespace pyrovel::app

@@ -30,5 +30,10 @@ QImage imageOf(const PixelBuffer& buffer, bool opaque = false);
 // Object n's sprite at side x side pixels; a black square when it is not
 // drawable (object 0 and objects beyond the strip).
 QPixmap spritePixmap(const SpriteStrip& strip, int object, int side);
+// The same sprite as an image over the strip's own scaled pixels, for
+// painting at once: nothing is copied, so it is valid only until the strip
+// changes or scales to other sizes. A null image when the object is not
+// drawable.
+QImage spriteImage(const SpriteStrip& strip, int object, int side);
 
 }  // namespace pyrovel::app

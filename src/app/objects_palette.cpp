@@ -78,9 +78,10 @@ void ObjectsCanvas::paintEvent(QPaintEvent* event) {
   const QRect area = event->rect();
   const int first = std::max(0, area.top() / cell_) * columns_;
   const int end = std::min(static_cast<int>(shown_.size()), (area.bottom() / cell_ + 1) * columns_);
+  // Straight from the strip's scaled sprites: a hover repaints the panel.
   for (int k = first; k < end; ++k) {
-    const QPoint at((k % columns_) * cell_, (k / columns_) * cell_);
-    p.drawPixmap(at, spritePixmap(*strip_, shown_[static_cast<std::size_t>(k)], cell_));
+    const QImage sprite = spriteImage(*strip_, shown_[static_cast<std::size_t>(k)], cell_);
+    if (!sprite.isNull()) p.drawImage(QPoint((k % columns_) * cell_, (k / columns_) * cell_), sprite);
   }
   // A frame around the entry under the pointer, so it is clear what a click takes.
   if (hovered_ >= 0 && hovered_ < static_cast<int>(shown_.size())) {

@@ -71,14 +71,17 @@ struct LooseInt {
 };
 LooseInt readLooseIntSlowly(std::string_view text);
 inline LooseInt readLooseInt(std::string_view text) {
-  // Most numbers of a file are a few plain decimal digits.
-  if (!text.empty() && text.size() <= 9) {
-    unsigned acc = 0;
-    std::size_t i = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-      acc = acc * 10u + static_cast<unsigned>(text[i] - '0');
-    }
+  // Most numbers of a file are a few plain decimal digits, alone or the
+  // first of a list ("150 140 130").
+  const std::size_t most = text.size() < 10 ? text.size() : 10;
+  unsigned acc = 0;
+  std::size_t i = 0;
+  for (; i < most && text[i] >= '0' && text[i] <= '9'; ++i) {
+    acc = acc * 10u + static_cast<unsigned>(text[i] - '0');
+  }
+  if (i > 0 && i <= 9) {
     if (i == text.size()) return {static_cast<int>(acc), true};
+    if (text[i] == ' ' || text[i] == '\t') return {static_cast<int>(acc), false};
   }
   return readLooseIntSlowly(text);
 }

@@ -43,6 +43,18 @@ TEST(LooseInt, ReadsWhatItCanAndTellsWhetherThatWasAll) {
   check("$", 0, false);
   check("abc", 0, false);
   check("4294967297", 1, true);  // wraps like a 32-bit integer
+  check("0x1F 2", 31, false);
+  check("150\t140", 150, false);
+}
+
+TEST(LooseInt, QuickReadingOfPlainNumbersAgreesWithTheFullOne) {
+  for (const std::string_view text :
+       {"7", "123456789", "1234567890", "12345678901", "12 13", "0 x", "0x1F 2", "5x", "9\t1",
+        "123456789 1", "1234567890 1", "00012 7", "3;", "42 ", "0", "0x"}) {
+    const LooseInt quick = readLooseInt(text), full = readLooseIntSlowly(text);
+    EXPECT_EQ(quick.value, full.value) << "'" << text << "'";
+    EXPECT_EQ(quick.whole, full.whole) << "'" << text << "'";
+  }
 }
 
 TEST(TextLines, SplitsOnLfAndCrLf) {

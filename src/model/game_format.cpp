@@ -5,6 +5,7 @@
 #include <cstring>
 #include <memory>
 
+#include "model/cell_transpose.h"
 #include "model/file_io.h"
 #include "model/object_catalogue.h"
 
@@ -95,17 +96,17 @@ void readAny(Levelmap& map, const Bytes& data, const std::string& file, Version 
         i += layerBytes;
         continue;
       }
-      // The file holds rows, the grid columns: each column is written in
-      // one run, reading down the block.
+      // The file holds rows, the grid columns.
       LevelGrid& g = map.grid(layer, slot);
       const std::uint8_t* rows = block.data();
       const std::size_t rowBytes = cellSize * static_cast<std::size_t>(w);
-      for (int x = 0; x < w; ++x) {
-        Cell* column = &g[static_cast<std::size_t>(x * kGridSide)];
-        const std::uint8_t* at = rows + cellSize * static_cast<std::size_t>(x);
-        if (cellSize == 2) {
-          for (int y = 0; y < hh; ++y, at += rowBytes) column[y] = getU16le(at);
-        } else {
+      if (cellSize == 2) {
+        transposeCells(rows, rowBytes, hh, w, reinterpret_cast<std::uint8_t*>(g.data()),
+                       2 * static_cast<std::size_t>(kGridSide));
+      } else {
+        for (int x = 0; x < w; ++x) {
+          Cell* column = &g[static_cast<std::size_t>(x * kGridSide)];
+          const std::uint8_t* at = rows + static_cast<std::size_t>(x);
           for (int y = 0; y < hh; ++y, at += rowBytes) column[y] = *at;
         }
       }
@@ -169,19 +170,14 @@ inline void see(NumbersSeen& seen, Cell c) {
 }
 
 // Puts one layer's rows, as the file holds them, at `out` and returns the
-// end; notes the numbers in `seen` on the way. The grid holds columns: each
-// is read in one run and spread down the rows, which (32 KB at most) stay in
-// the cache; reading along a row instead would take a cache miss a cell.
+// end; notes the numbers in `seen`, reading each column in one run.
 std::uint8_t* putRows(std::uint8_t* out, const LevelGrid& g, int w, int h, NumbersSeen& seen) {
   const std::size_t rowBytes = 2 * static_cast<std::size_t>(w);
+  transposeCells(reinterpret_cast<const std::uint8_t*>(g.data()),
+                 2 * static_cast<std::size_t>(kGridSide), w, h, out, rowBytes);
   for (int x = 0; x < w; ++x) {
     const Cell* column = &g[static_cast<std::size_t>(x * kGridSide)];
-    std::uint8_t* at = out + 2 * static_cast<std::size_t>(x);
-    for (int y = 0; y < h; ++y, at += rowBytes) {
-      const Cell c = column[y];
-      putU16le(at, static_cast<std::uint16_t>(c));
-      see(seen, c);
-    }
+    for (int y = 0; y < h; ++y) see(seen, column[y]);
   }
   return out + rowBytes * static_cast<std::size_t>(h);
 }

@@ -82,6 +82,40 @@ TEST(GameFormat, ReadsVersion20AndWritesItBackByteForByte) {
   EXPECT_EQ(once.size(), 398u + (460 + 24) + (460 + 36) + 98 * 462);
 }
 
+// Rows are turned into the grid's columns in blocks of 8 x 8 and one cell
+// at a time at the edges: a level that is neither, both ways, every cell.
+TEST(GameFormat, CellsOfALevelOfOddSizeLandWhereTheRowsPutThem) {
+  constexpr int w = 21, h = 13;
+  Bytes f = magicHeader(kMagicV20);
+  Bytes rec(460, 0);
+  rec[0] = w;
+  rec[1] = h;
+  rec[359] = 1;  // both layers
+  f.insert(f.end(), rec.begin(), rec.end());
+  const auto value = [](int layer, int x, int y) { return 1000 * (layer + 1) + y * w + x; };
+  for (int layer = 0; layer < 2; ++layer) {
+    for (int y = 0; y < h; ++y) {
+      for (int x = 0; x < w; ++x) {
+        f.push_back(static_cast<std::uint8_t>(value(layer, x, y)));
+        f.push_back(static_cast<std::uint8_t>(value(layer, x, y) >> 8));
+      }
+    }
+  }
+  for (int s = 2; s <= 100; ++s) appendV20Block(f, 1, 1, 0);
+  Levelmap map;
+  readGrot3Level(map, f, "odd.map");
+  int wrong = 0;
+  for (int layer = 0; layer < 2; ++layer)
+    for (int x = 0; x < w; ++x)
+      for (int y = 0; y < h; ++y) wrong += map.cell(layer, 1, x, y) != value(layer, x, y);
+  EXPECT_EQ(wrong, 0);
+  ScriptedFrontend ui;
+  const Bytes written = encodeLevelmap(map, ui);
+  const std::size_t cells = 398 + 460;
+  ASSERT_GE(written.size(), cells + 4 * w * h);
+  EXPECT_TRUE(std::equal(f.begin() + cells, f.begin() + cells + 4 * w * h, written.begin() + cells));
+}
+
 TEST(GameFormat, VersionOneOneRecordsAreConverted) {
   Bytes f = magicHeader(kMagicV11);
   for (int s = 1; s <= 100; ++s) {

@@ -23,8 +23,10 @@ LevelPreviewWindow* LevelPreviews::newWindow() {
 
 void LevelPreviews::setFollowingLevel(bool follow) {
   following_ = follow;
-  if (!follow || previews_.empty()) return;
-  LevelPreviewWindow* preview = registered_ ? registered_.data() : previews_.front();
+  if (!follow) return;
+  // The first preview is made when it is first wanted.
+  LevelPreviewWindow* preview =
+      registered_ ? registered_.data() : previews_.empty() ? newWindow() : previews_.front();
   preview->show();
   preview->raise();
   registered_ = preview;

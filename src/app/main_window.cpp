@@ -114,7 +114,6 @@ MainWindow::MainWindow(AppOptions options)
     return page;
   });
   frontend_.setProgressPanel(&panels_.convert);
-  previews_->newWindow();  // one preview exists from the start
   connectSignals();
   players_ = new ExternalPlayerRunner(*this, settings_.config(), options_.launcher);
   players_->setTargetActions(menus_.testTargets);

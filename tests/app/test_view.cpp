@@ -210,6 +210,20 @@ class ViewTest : public QObject {
     }
   }
 
+  void hidingTheEditingAreaMakesThePreviewThatFollowsTheLevel() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {demoMap()});
+    QVERIFY(!w->findChild<LevelPreviewWindow*>());  // made when first wanted
+    w->session().nextLevel();
+    w->editingArea().setEditingHidden(true);
+    auto* preview = w->findChild<LevelPreviewWindow*>();
+    QVERIFY(preview && preview->isVisible());
+    QCOMPARE(preview->slot(), 2);
+    w->session().nextLevel();
+    QCOMPARE(preview->slot(), 3);
+  }
+
   void theLastActivatedPreviewFollowsTheLevelWhileTheEditingAreaIsHidden() {
     ProgramFolder folder;
     ScriptedDialogs dialogs;

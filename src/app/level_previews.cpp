@@ -25,8 +25,9 @@ void LevelPreviews::setFollowingLevel(bool follow) {
   following_ = follow;
   if (!follow) return;
   // The first preview is made when it is first wanted.
-  LevelPreviewWindow* preview =
-      registered_ ? registered_.data() : previews_.empty() ? newWindow() : previews_.front();
+  LevelPreviewWindow* preview = registered_         ? registered_.data()
+                                : previews_.empty() ? newWindow()
+                                                    : previews_.front();
   preview->show();
   preview->raise();
   registered_ = preview;

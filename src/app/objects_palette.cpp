@@ -81,7 +81,8 @@ void ObjectsCanvas::paintEvent(QPaintEvent* event) {
   // Straight from the strip's scaled sprites: a hover repaints the panel.
   for (int k = first; k < end; ++k) {
     const QImage sprite = spriteImage(*strip_, shown_[static_cast<std::size_t>(k)], cell_);
-    if (!sprite.isNull()) p.drawImage(QPoint((k % columns_) * cell_, (k / columns_) * cell_), sprite);
+    if (!sprite.isNull())
+      p.drawImage(QPoint((k % columns_) * cell_, (k / columns_) * cell_), sprite);
   }
   // A frame around the entry under the pointer, so it is clear what a click takes.
   if (hovered_ >= 0 && hovered_ < static_cast<int>(shown_.size())) {

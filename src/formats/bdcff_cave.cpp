@@ -276,7 +276,8 @@ class CaveReader {
     }
     if (objectsOpen_) {
       if (!t.empty() && t[0] != '[' && t[0] != ';') {
-        if (levelActive_) objectLines_.push_back({text, t, number});  // a drawing command: most lines
+        // A drawing command: most lines.
+        if (levelActive_) objectLines_.push_back({text, t, number});
       } else if (t == "[/objects]") {
         objectsOpen_ = false;
         objectsClosed_ = true;

@@ -4,8 +4,8 @@
 // conversion both formats use for their numbers.
 #include <array>
 #include <bit>
-#include <cstdint>
 #include <cstddef>
+#include <cstdint>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -22,7 +22,6 @@ namespace pyrovel {
 // end counts; a text ending with a line end has no empty line after it.
 // The views point into `text`, which must outlive them.
 std::vector<std::string_view> splitLines(std::string_view text);
-// The same lines handed to `take(line)` one by one, without a list.
 // Where the next `byte` from `from` on is, or npos. Lines are short, so
 // sixteen bytes are looked at in place before a library search is called.
 inline std::size_t findByte(std::string_view text, char byte, std::size_t from = 0) {
@@ -38,6 +37,7 @@ inline std::size_t findByte(std::string_view text, char byte, std::size_t from =
   return text.find(byte, from);
 }
 
+// The same lines handed to `take(line)` one by one, without a list.
 template <typename Take>
 void forEachLine(std::string_view text, Take&& take) {
   std::size_t start = 0;

@@ -69,9 +69,10 @@ void c64RandomFillColumns(const RandomFillColumns& fill) {
     std::size_t y = 0;
     if constexpr (std::endian::native == std::endian::little) {
       for (; y + 4 <= rows; y += 4, value += 4 * width) {
-        const std::uint64_t four =
-            std::uint64_t{pick[value[0]]} | std::uint64_t{pick[value[width]]} << 16 |
-            std::uint64_t{pick[value[2 * width]]} << 32 | std::uint64_t{pick[value[3 * width]]} << 48;
+        const std::uint64_t four = std::uint64_t{pick[value[0]]} |
+                                   std::uint64_t{pick[value[width]]} << 16 |
+                                   std::uint64_t{pick[value[2 * width]]} << 32 |
+                                   std::uint64_t{pick[value[3 * width]]} << 48;
         std::memcpy(column + y, &four, sizeof four);
       }
     }

@@ -34,7 +34,8 @@ inline void block8(const std::uint8_t* src, std::size_t srcLine, std::uint8_t* d
 #if defined(__SSE2__)
   if constexpr (std::endian::native == std::endian::little) {
     const auto load = [&](int i) {
-      return _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + static_cast<std::size_t>(i) * srcLine));
+      return _mm_loadu_si128(
+          reinterpret_cast<const __m128i*>(src + static_cast<std::size_t>(i) * srcLine));
     };
     const __m128i r0 = load(0), r1 = load(1), r2 = load(2), r3 = load(3), r4 = load(4),
                   r5 = load(5), r6 = load(6), r7 = load(7);
@@ -60,7 +61,8 @@ inline void block8(const std::uint8_t* src, std::size_t srcLine, std::uint8_t* d
   }
 #endif
   for (std::size_t i = 0; i < 8; ++i) {
-    for (std::size_t j = 0; j < 8; ++j) copyCell(src + i * srcLine + 2 * j, dst + j * dstLine + 2 * i);
+    for (std::size_t j = 0; j < 8; ++j)
+      copyCell(src + i * srcLine + 2 * j, dst + j * dstLine + 2 * i);
   }
 }
 
@@ -80,7 +82,8 @@ inline void transposeCells(const std::uint8_t* src, std::size_t srcLine, int lin
     const std::uint8_t* from = src + static_cast<std::size_t>(i) * srcLine;
     for (int j = 0; j < fullCells; j += 8) {
       block8(from + 2 * static_cast<std::size_t>(j), srcLine,
-             dst + static_cast<std::size_t>(j) * dstLine + 2 * static_cast<std::size_t>(i), dstLine);
+             dst + static_cast<std::size_t>(j) * dstLine + 2 * static_cast<std::size_t>(i),
+             dstLine);
     }
   }
   // What the blocks leave: the last cells of every line, then the last lines.

@@ -113,7 +113,8 @@ TEST(GameFormat, CellsOfALevelOfOddSizeLandWhereTheRowsPutThem) {
   const Bytes written = encodeLevelmap(map, ui);
   const std::size_t cells = 398 + 460;
   ASSERT_GE(written.size(), cells + 4 * w * h);
-  EXPECT_TRUE(std::equal(f.begin() + cells, f.begin() + cells + 4 * w * h, written.begin() + cells));
+  EXPECT_TRUE(
+      std::equal(f.begin() + cells, f.begin() + cells + 4 * w * h, written.begin() + cells));
 }
 
 TEST(GameFormat, VersionOneOneRecordsAreConverted) {

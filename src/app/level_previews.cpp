@@ -24,10 +24,9 @@ LevelPreviewWindow* LevelPreviews::newWindow() {
 void LevelPreviews::setFollowingLevel(bool follow) {
   following_ = follow;
   if (!follow) return;
+  LevelPreviewWindow* preview = registered_.data();
   // The first preview is made when it is first wanted.
-  LevelPreviewWindow* preview = registered_         ? registered_.data()
-                                : previews_.empty() ? newWindow()
-                                                    : previews_.front();
+  if (!preview) preview = previews_.empty() ? newWindow() : previews_.front();
   preview->show();
   preview->raise();
   registered_ = preview;

@@ -3,8 +3,11 @@
 #include <QAction>
 #include <QDockWidget>
 #include <QLabel>
+#include <QMainWindow>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QStyleFactory>
+#include <QToolBar>
 #include <QToolButton>
 
 #include "app/editing_area.h"
@@ -125,6 +128,40 @@ class StartupTest : public QObject {
           }
         }
       }
+    }
+  }
+
+  // The editor's style draws tool bars and scroll bars in small tiles, which
+  // is only quicker: they must come out as Fusion draws them.
+  void editorStyleDrawsToolBarsAndScrollBarsAsFusionDoes() {
+    std::unique_ptr<QStyle> fusion(QStyleFactory::create("fusion"));
+    useEditorStyle();
+    QStyle* editor = QApplication::style();
+    const auto drawn = [](QWidget& widget, QStyle* style) {
+      widget.setStyle(style);
+      QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
+      image.fill(Qt::white);
+      widget.render(&image);
+      return image;
+    };
+    QScrollBar scrollBar(Qt::Vertical);
+    scrollBar.resize(14, 400);
+    scrollBar.setRange(0, 100);
+    scrollBar.setPageStep(30);
+    scrollBar.setValue(40);
+    QCOMPARE(drawn(scrollBar, editor), drawn(scrollBar, fusion.get()));
+
+    QMainWindow window;
+    QToolBar* first = window.addToolBar("first");
+    first->addAction("Open");
+    window.addToolBarBreak();
+    QToolBar* second = window.addToolBar("second");
+    second->addAction("Save");
+    window.resize(700, 200);
+    window.show();
+    for (QToolBar* bar : {first, second}) {
+      QVERIFY(bar->width() > 95);
+      QCOMPARE(drawn(*bar, editor), drawn(*bar, fusion.get()));
     }
   }
 

@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QProxyStyle>
 #include <QStyleOption>
+#include <algorithm>
 #include <initializer_list>
 
 namespace pyrovel::app {
@@ -47,7 +48,9 @@ void drawInTiles(QPainter* painter, const QRect& area, const Draw& draw) {
     draw(painter);
     return;
   }
-  QImage tileImage(kTile, kTile, QImage::Format_ARGB32_Premultiplied);
+  // No larger than the area: each tile is cleared before it is drawn.
+  QImage tileImage(std::min(kTile, area.width()), std::min(kTile, area.height()),
+                   QImage::Format_ARGB32_Premultiplied);
   for (int y = area.top(); y <= area.bottom(); y += kTile) {
     for (int x = area.left(); x <= area.right(); x += kTile) {
       const QRect tile = QRect(x, y, kTile, kTile).intersected(area);

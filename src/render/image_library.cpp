@@ -35,6 +35,12 @@ std::uint32_t ImageLibrary::colour(int i) const {
   return argb(e[0], e[1], e[2]);
 }
 
+std::array<std::uint32_t, 256> ImageLibrary::colours() const {
+  std::array<std::uint32_t, 256> all;
+  for (int i = 0; i < 256; ++i) all[static_cast<std::size_t>(i)] = colour(i);
+  return all;
+}
+
 void ImageLibrary::setColour(int i, std::uint8_t r, std::uint8_t g, std::uint8_t b) {
   std::uint8_t* e = &rawPalette[static_cast<std::size_t>(i) * 4];
   e[0] = r;
@@ -46,8 +52,7 @@ void ImageLibrary::setColour(int i, std::uint8_t r, std::uint8_t g, std::uint8_t
 void ImageLibrary::drawImage(int k, PixelBuffer& out, int left, int top) const {
   if (k < 0 || k >= imageCount()) return;
   const LibraryImage& img = images[static_cast<std::size_t>(k)];
-  std::array<std::uint32_t, 256> colours;
-  for (int i = 0; i < 256; ++i) colours[static_cast<std::size_t>(i)] = colour(i);
+  const std::array<std::uint32_t, 256> colours = this->colours();
   const int x0 = std::max(0, -left), x1 = std::min(img.width, out.width - left);
   const int y0 = std::max(0, -top), y1 = std::min(img.height, out.height - top);
   for (int y = y0; y < y1; ++y) {

@@ -47,6 +47,8 @@ class ImageLibrary {
   int imageCount() const { return static_cast<int>(images.size()); }
   // Palette entry i as a pixel; entry 0 is always black.
   std::uint32_t colour(int i) const;
+  // The whole palette as pixels, entry i at i.
+  std::array<std::uint32_t, 256> colours() const;
   // Sets palette entry i (red, green, blue).
   void setColour(int i, std::uint8_t r, std::uint8_t g, std::uint8_t b);
 

@@ -18,21 +18,28 @@ SpriteStrip::SpriteStrip(std::shared_ptr<const ImageLibrary> library, ObjectTabl
     table_.records.resize(static_cast<std::size_t>(table_.count));
   }
   // Each sprite is the top-left 16 x 16 of its image, doubled. Images that
-  // are smaller leave the rest black; larger ones are cut.
-  PixelBuffer square(kLibrarySpriteSide, kLibrarySpriteSide);
+  // are smaller leave the rest black (the buffer's fill); larger ones are cut.
+  const std::array<std::uint32_t, 256> colours = library_->colours();
+  constexpr int scale = kSpriteSide / kLibrarySpriteSide;
   for (int n = 0; n < table_.count; ++n) {
     const int k = table_.records[static_cast<std::size_t>(n)].image;
-    if (k >= library_->imageCount()) continue;
-    std::fill(square.pixels.begin(), square.pixels.end(), argb(0, 0, 0));
-    library_->drawImage(k, square, 0, 0);
-    constexpr int scale = kSpriteSide / kLibrarySpriteSide;
-    for (int y = 0; y < kSpriteSide; ++y) {
-      std::uint32_t* dst = pixels_.row(n * kSpriteSide + y);
-      const std::uint32_t* src = square.row(y / scale);
-      for (int x = 0; x < kSpriteSide; ++x) dst[x] = src[x / scale];
+    if (k < 0 || k >= library_->imageCount()) continue;
+    const LibraryImage& image = library_->images[static_cast<std::size_t>(k)];
+    const int width = std::min(image.width, kLibrarySpriteSide);
+    const int height = std::min(image.height, kLibrarySpriteSide);
+    for (int y = 0; y < height; ++y) {
+      std::uint32_t* dst = pixels_.row(n * kSpriteSide + y * scale);
+      for (int x = 0; x < width; ++x) {
+        const std::uint32_t colour = colours[image.index(x, y)];
+        for (int i = 0; i < scale; ++i) dst[x * scale + i] = colour;
+      }
+      for (int i = 1; i < scale; ++i) {
+        std::copy_n(dst, kSpriteSide, pixels_.row(n * kSpriteSide + y * scale + i));
+      }
     }
   }
-  opaque_ = std::all_of(pixels_.pixels.begin(), pixels_.pixels.end(),
+  // Every pixel is black or a palette colour.
+  opaque_ = std::all_of(colours.begin(), colours.end(),
                         [](std::uint32_t p) { return (p >> 24) == 0xff; });
 }
 

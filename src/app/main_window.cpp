@@ -132,7 +132,6 @@ MainWindow::MainWindow(AppOptions options)
   const Configuration& config = settings_.config();
   const ImageLibraryFiles library = findImageLibrary(config.gameDir);
   guarded([&] { loadSpriteStrip(strip_, library.iml, library.bam); });
-  toolBars_.chaos->showSprites(strip_);
   guarded([this] { prepareEmptyLevelmap(session_); });
   docks_->apply(config);
   editingArea_->view()->setGridShown(config.gridShown);

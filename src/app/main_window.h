@@ -134,6 +134,7 @@ class MainWindow : public QMainWindow {
   void createMenus();
   void createToolBar();
   SprayOptionsBar* sprayBar();
+  ChaosOptionsBar* chaosBar();
   void createStatusBar();
   void connectSignals();
   void connectDrawingTools();
@@ -200,7 +201,7 @@ class MainWindow : public QMainWindow {
     QToolBar* optionsRow = nullptr;    // the option bars of the tools, under the tool bar
     QWidget* optionBars = nullptr;     // the row's contents
     SprayOptionsBar* spray = nullptr;  // made when the spray is first chosen (sprayBar())
-    ChaosOptionsBar* chaos = nullptr;
+    ChaosOptionsBar* chaos = nullptr;  // made when the chaos fill is first chosen (chaosBar())
     QLabel* toolHint = nullptr;
   };
   // Built on first use, each with its wiring.

@@ -169,7 +169,7 @@ void MainWindow::loadImageLibrary() {
   if (DevelopPanel* develop = panels_.develop.ifBuilt())
     develop->fillObjects(strip_, session_.catalogue);
   docked_.objects->canvas()->update();
-  toolBars_.chaos->showSprites(strip_);
+  if (toolBars_.chaos) toolBars_.chaos->showSprites(strip_);
   if (docked_.properties) docked_.properties->setStrip(&strip_);
   if (ObjectsHelpWindow* help = windows_.objectsHelp.ifBuilt()) help->refreshSprites();
   refresh(kLevelShown | kCellsChanged);

@@ -23,7 +23,8 @@ void MainWindow::connectDrawingTools() {
   widgets.optionBars = {
       {OptionBar::Spray,
        [this](bool make) -> QWidget* { return make ? sprayBar() : toolBars_.spray; }},
-      {OptionBar::Chaos, [this](bool) -> QWidget* { return toolBars_.chaos; }}};
+      {OptionBar::Chaos,
+       [this](bool make) -> QWidget* { return make ? chaosBar() : toolBars_.chaos; }}};
   viewController_ = new LevelViewController(drawingTools_, strip_, std::move(widgets), this);
   connect(viewController_, &LevelViewController::cellsDrawn, this,
           [this] { previews_->updateAll(); });

@@ -175,18 +175,17 @@ void MainWindow::createToolBar() {
   toolBars_.optionBars = row;
   auto* rowLayout = new QHBoxLayout(row);
   rowLayout->setContentsMargins(2, 0, 2, 0);
-  toolBars_.chaos = new ChaosOptionsBar(drawingTools_.tool<ChaosTool>().options, row);
   toolBars_.toolHint = new QLabel(row);
   toolBars_.toolHint->setObjectName("toolHint");
   toolBars_.toolHint->setTextFormat(Qt::PlainText);
   toolBars_.toolHint->setEnabled(false);  // greyed: a note, not a control
-  rowLayout->addWidget(toolBars_.chaos);  // the spray's bar comes first when it is made
   rowLayout->addWidget(toolBars_.toolHint, 1);
   rowLayout->addStretch(0);
-  // The spray's bar, made when the spray is first chosen, is no taller than
-  // the chaos bar: the same number field, and check boxes without sprites.
+  // The bars of the spray and the chaos fill, made when their tool is first
+  // chosen, go before the hint. The spray's is no taller than the chaos
+  // fill's (the same number field, and check boxes without sprites).
   row->setFixedHeight(
-      std::max(toolBars_.chaos->sizeHint().height(), toolBars_.toolHint->sizeHint().height()));
+      std::max(ChaosOptionsBar::heightHint(), toolBars_.toolHint->sizeHint().height()));
   toolBars_.optionsRow->addWidget(row);
   // Whatever the window's width, the row never spills into the tool bar's
   // overflow menu: it takes the width there is, and the chaos boxes drop
@@ -194,9 +193,22 @@ void MainWindow::createToolBar() {
   row->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
   row->setMinimumWidth(0);
   EventWatcher::watch(row, this, [this, row](QObject*, QEvent* event) {
-    if (event->type() == QEvent::Resize) toolBars_.chaos->fitWidth(row->width());
+    if (event->type() == QEvent::Resize && toolBars_.chaos) toolBars_.chaos->fitWidth(row->width());
     return false;
   });
+}
+
+ChaosOptionsBar* MainWindow::chaosBar() {
+  if (!toolBars_.chaos) {
+    QWidget* row = toolBars_.optionBars;
+    toolBars_.chaos = new ChaosOptionsBar(drawingTools_.tool<ChaosTool>().options, row);
+    toolBars_.chaos->hide();  // until the controller shows it
+    auto* rowLayout = static_cast<QHBoxLayout*>(row->layout());
+    rowLayout->insertWidget(rowLayout->indexOf(toolBars_.toolHint), toolBars_.chaos);
+    toolBars_.chaos->showSprites(strip_);
+    toolBars_.chaos->fitWidth(row->width());
+  }
+  return toolBars_.chaos;
 }
 
 SprayOptionsBar* MainWindow::sprayBar() {

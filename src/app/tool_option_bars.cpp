@@ -1,6 +1,8 @@
 #include "app/tool_option_bars.h"
 
 #include <QHBoxLayout>
+#include <QPixmap>
+#include <algorithm>
 
 #include "app/controls.h"
 #include "app/level_paint.h"
@@ -89,6 +91,17 @@ ChaosOptionsBar::ChaosOptionsBar(ChaosOptions& options, QWidget* parent)
     options_.lastBoxObject = v;
     if (strip_) showSprites(*strip_);
   });
+}
+
+int ChaosOptionsBar::heightHint() {
+  QWidget probe;
+  const QSpinBox* number = spinEdit(&probe, "number", 0, ChaosOptions::kMaxObjectNumber, 0);
+  QPixmap sprite(kSpriteIcon, kSpriteIcon);
+  sprite.fill(Qt::black);
+  auto* box = new QCheckBox("Include", &probe);
+  box->setIconSize(QSize(kSpriteIcon, kSpriteIcon));
+  box->setIcon(QIcon(sprite));
+  return std::max(number->sizeHint().height(), box->sizeHint().height());
 }
 
 void ChaosOptionsBar::showSprites(const SpriteStrip& strip) {

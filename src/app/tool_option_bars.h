@@ -28,6 +28,9 @@ class ChaosOptionsBar : public QFrame {
   Q_OBJECT
  public:
   ChaosOptionsBar(ChaosOptions& options, QWidget* parent = nullptr);
+  // The height a bar takes, measured without making one: that of its
+  // tallest controls, the number field and a box with a sprite.
+  static int heightHint();
   // Each box shows the sprite of the object it adds.
   void showSprites(const SpriteStrip& strip);
   // Drops the sprites while `available` pixels cannot hold them with the

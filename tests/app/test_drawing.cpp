@@ -281,9 +281,10 @@ class DrawingTest : public QObject {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {demoMap()});
-    auto* chaos = w->findChild<QWidget*>("chaosOptions");
     QWidget* row = w->findChild<QWidget*>("toolOptionsRow");
-    QVERIFY(!w->findChild<QWidget*>("sprayOptions"));  // made when the spray is first chosen
+    // Each bar is made when its tool is first chosen.
+    QVERIFY(!w->findChild<QWidget*>("sprayOptions"));
+    QVERIFY(!w->findChild<QWidget*>("chaosOptions"));
     QToolButton* sprayButton = button(*w, "sprayTool");
     const int viewHeight = w->editingArea().view()->height();
     const int rowHeight = row->height();
@@ -292,7 +293,6 @@ class DrawingTest : public QObject {
     QVERIFY(spray);
     QVERIFY(spray->isVisible());
     QVERIFY(sprayButton->isChecked());
-    QVERIFY(!chaos->isVisible());
     // Showing a bar never moves or rescales the level view: the row, measured
     // before the spray's bar was made, holds it.
     QTest::qWait(20);
@@ -307,8 +307,15 @@ class DrawingTest : public QObject {
     QVERIFY(w->drawingTools().tool<SprayTool>().options.onlySpaceAndDirt);
 
     button(*w, "chaosTool")->click();
+    auto* chaos = w->findChild<QWidget*>("chaosOptions");
+    QVERIFY(chaos);
     QVERIFY(chaos->isVisible());
     QVERIFY(!spray->isVisible());
+    QTest::qWait(20);
+    QCOMPARE(w->editingArea().view()->height(), viewHeight);
+    QCOMPARE(row->height(), rowHeight);
+    QVERIFY(chaos->sizeHint().height() <= chaos->parentWidget()->height());
+    QCOMPARE(chaos->parentWidget()->layout()->indexOf(chaos), 1);  // after the spray's
     QVERIFY(!sprayButton->isChecked());
     w->findChild<QCheckBox*>("chaosBox3")->setChecked(true);
     QCOMPARE(w->drawingTools().tool<ChaosTool>().options.chaosList(), std::vector<int>{4});

@@ -106,8 +106,10 @@ DockLayout::DockLayout(QMainWindow& window, Contents& contents, const ActionRegi
   properties_ = makeDock(window, "propertiesDock", "   Properties", contents.properties,
                          Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea, all);
   window.addDockWidget(Qt::RightDockWidgetArea, properties_);
-  properties_->setFloating(true);
+  // Hidden first: floating a dock that is not hidden shows it, which makes
+  // its window on the screen only to take it away again.
   properties_->hide();
+  properties_->setFloating(true);
   EventWatcher::watch(properties_, this, [this](QObject*, QEvent* event) {
     if (event->type() == QEvent::Show) propertiesPage();
     return false;

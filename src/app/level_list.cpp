@@ -1,9 +1,14 @@
 #include "app/level_list.h"
 
+#include <QApplication>
 #include <QDrag>
 #include <QDropEvent>
+#include <QHash>
 #include <QHeaderView>
 #include <QMimeData>
+#include <QPainter>
+#include <QStaticText>
+#include <QStyledItemDelegate>
 
 #include "app/text_codec.h"
 
@@ -12,10 +17,74 @@ namespace pyrovel::app {
 namespace {
 constexpr const char* kRowMime = "application/x-prvl-level-row";
 constexpr int kNumberColumnWidth = 28;
+
+// Draws a row's number or title as the style's item view does, from text
+// laid out once: the style lays out a cell's text three times at every
+// paint (to measure it, to elide it and to draw it), which made the list
+// the dearest part of the window to paint. A cell the shortcut cannot draw
+// the same (a text that does not fit, the focus frame, an icon) goes to the
+// style.
+class LevelRowDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    QStyleOptionViewItem item = option;
+    initStyleOption(&item, index);
+    const QWidget* view = item.widget;
+    QStyle* style = view ? view->style() : QApplication::style();
+    const Qt::Alignment across = item.displayAlignment & Qt::AlignHorizontal_Mask;
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+    const QRect room = item.rect.adjusted(margin, 0, -margin, 0);
+    const QStaticText* text = laidOut(item.text, item.font);
+    if ((item.state & QStyle::State_HasFocus) ||
+        item.features != QStyleOptionViewItem::HasDisplay ||
+        (across != Qt::AlignLeft && across != Qt::AlignRight) ||
+        (item.displayAlignment & Qt::AlignVertical_Mask) != Qt::AlignVCenter ||
+        text->size().width() > room.width()) {
+      QStyledItemDelegate::paint(painter, option, index);
+      return;
+    }
+    style->drawPrimitive(QStyle::PE_PanelItemViewItem, &item, painter, view);
+    QPalette::ColorGroup group =
+        item.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
+    if (group == QPalette::Normal && !(item.state & QStyle::State_Active)) {
+      group = QPalette::Inactive;
+    }
+    painter->setPen(item.palette.color(
+        group, item.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+    const qreal x =
+        across == Qt::AlignRight ? room.right() + 1 - text->size().width() : room.left();
+    const int height = item.fontMetrics.height();
+    painter->drawStaticText(QPointF(x, room.top() + (room.height() - height) / 2), *text);
+  }
+
+ private:
+  const QStaticText* laidOut(const QString& text, const QFont& font) const {
+    // A hundred numbers and as many titles: kept while the font stays.
+    if (font != font_ || texts_.size() > 1000) {
+      texts_.clear();
+      font_ = font;
+    }
+    auto it = texts_.find(text);
+    if (it == texts_.end()) {
+      QStaticText laid(text);
+      laid.setTextFormat(Qt::PlainText);
+      laid.prepare(QTransform(), font);
+      it = texts_.insert(text, laid);
+    }
+    return &*it;
+  }
+
+  mutable QFont font_;
+  mutable QHash<QString, QStaticText> texts_;
+};
 }  // namespace
 
 LevelList::LevelList(QWidget* parent) : QTableWidget(parent) {
   setObjectName("levelList");
+  setItemDelegate(new LevelRowDelegate(this));
   // Hidden before the rows come: shown headers would measure every row's label.
   horizontalHeader()->hide();
   verticalHeader()->hide();

@@ -3,6 +3,7 @@
 #include <QDockWidget>
 #include <QLabel>
 #include <QSpinBox>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QToolButton>
 
@@ -67,6 +68,36 @@ class LevelsTest : public QObject {
     QCOMPARE(shownLevel(*w), 0);
     // An empty level becomes 3 x 3 once shown.
     QCOMPARE(w->session().map.header(100).width(), 3);
+  }
+
+  // The list draws its rows from text laid out once: they must look as the
+  // style draws them, whether a row is chosen, its title too long for the
+  // column, or the list has the keyboard.
+  void levelListRowsLookAsTheStyleDrawsThem() {
+    LevelList list;
+    list.resize(180, 400);
+    list.show();
+    list.item(0, 1)->setText("First Steps");
+    list.item(1, 1)->setText("A title far too long for the column it is in");
+    list.item(2, 1)->setText(QString::fromUtf8("D\u00e9j\u00e0 vu"));
+    list.item(3, 1)->setText("");
+    list.markCurrent(2);
+    const auto drawn = [&list] {
+      QImage image(list.viewport()->size(), QImage::Format_ARGB32_Premultiplied);
+      image.fill(Qt::white);
+      list.viewport()->render(&image);
+      return image;
+    };
+    for (const bool focused : {false, true}) {
+      if (focused) list.setFocus();
+      QAbstractItemDelegate* quick = list.itemDelegate();
+      const QImage mine = drawn();
+      QStyledItemDelegate plain;
+      list.setItemDelegate(&plain);
+      const QImage theirs = drawn();
+      list.setItemDelegate(quick);
+      QCOMPARE(mine, theirs);
+    }
   }
 
   void levelListShowsTitlesAndSelectsEditsAndMovesLevels() {

@@ -106,6 +106,31 @@ bool far(int v) {
 
 // Draws one command. Made once the command's paints are known (see
 // BdcffGrid::canvas()).
+// a / b rounded down and up, for b > 0.
+int floorDiv(int a, int b) {
+  return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
+int ceilDiv(int a, int b) {
+  return -floorDiv(-a, b);
+}
+
+// The steps i in [0, count) at which start + i * step lies in [0, limit),
+// as [first, end): they follow each other, whichever way the steps go.
+std::pair<int, int> stepsInside(int start, int step, int count, int limit) {
+  if (count <= 1) step = 0;  // one point: its step is never taken, however large
+  int first = 0, end = count;
+  if (step > 0) {
+    first = std::max(first, ceilDiv(-start, step));
+    end = std::min(end, floorDiv(limit - 1 - start, step) + 1);
+  } else if (step < 0) {
+    first = std::max(first, ceilDiv(start - limit + 1, -step));
+    end = std::min(end, floorDiv(start, -step) + 1);
+  } else if (start < 0 || start >= limit) {
+    end = 0;
+  }
+  return {first, end};
+}
+
 class Drawer {
  public:
   explicit Drawer(BdcffGrid& grid) : grid_(grid), canvas_(grid.canvas()) {}
@@ -160,18 +185,17 @@ class Drawer {
     drawn_ += drawn;
   }
 
-  // nx x ny points from (x, y), dx and dy apart.
+  // nx x ny points from (x, y), dx and dy apart: those inside the cave are
+  // a range of columns times a range of rows of the raster.
   void raster(int x, int y, int nx, int ny, int dx, int dy, BdcffGrid::Paint paint) {
     const BdcffGrid::Canvas c = canvas_;
-    long drawn = 0;
-    for (int j = 0, py = y; j < ny; ++j, py += dy) {
-      for (int i = 0, px = x; i < nx; ++i, px += dx) {
-        if (!c.inside(px, py)) continue;
-        c.set(px, py, paint);
-        ++drawn;
-      }
+    const auto [firstColumn, endColumn] = stepsInside(x, dx, nx, c.width);
+    const auto [firstRow, endRow] = stepsInside(y, dy, ny, c.height);
+    if (firstColumn >= endColumn || firstRow >= endRow) return;
+    for (int j = firstRow; j < endRow; ++j) {
+      for (int i = firstColumn; i < endColumn; ++i) c.set(x + i * dx, y + j * dy, paint);
     }
-    drawn_ += drawn;
+    drawn_ += static_cast<long>(endColumn - firstColumn) * (endRow - firstRow);
   }
 
   // The cells of a rectangle, clipped to the grid first.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -68,6 +69,38 @@ TEST(BdcffObjects, RasterCountsAndSteps) {
   EXPECT_EQ(rowsOf(g),
             (std::vector<std::vector<int>>{
                 {O, E, O, E, O, E}, {O, O, O, O, O, O}, {O, O, O, O, O, O}, {O, E, O, E, O, E}}));
+}
+
+// A raster reaching past the cave on any side, stepping either way or not
+// at all, draws exactly its points that lie inside.
+TEST(BdcffObjects, RasterPartlyOffDrawsItsPointsInside) {
+  for (const auto& [x, y, nx, ny, dx, dy] :
+       {std::array{-5, 1, 6, 2, 2, 1}, {6, 3, 5, 4, -2, -1}, {2, -3, 1, 9, 0, 1},
+        {-1, 0, 3, 1, 3, 0}, {7, 7, 4, 4, -3, -3}, {9, 1, 2, 2, 1, 1}}) {
+    // The cave inside a larger area: nothing outside it may change.
+    constexpr std::size_t kStride = 16;
+    std::vector<Cell> area(kStride * kStride, 99);
+    BdcffGrid g(7, 5, area.data(), kStride);
+    g.fill(0, 0, 6, 4, {O, -1});
+    const std::string command = "Raster=" + std::to_string(x) + " " + std::to_string(y) + " " +
+                                std::to_string(nx) + " " + std::to_string(ny) + " " +
+                                std::to_string(dx) + " " + std::to_string(dy) + " DIAMOND";
+    applyBdcffObject(g, command);
+    std::vector<std::vector<int>> expected(5, std::vector<int>(7, O));
+    for (int j = 0; j < ny; ++j) {
+      for (int i = 0; i < nx; ++i) {
+        const int px = x + i * dx, py = y + j * dy;
+        if (px >= 0 && px < 7 && py >= 0 && py < 5) {
+          expected[static_cast<std::size_t>(py)][static_cast<std::size_t>(px)] = E;
+        }
+      }
+    }
+    EXPECT_EQ(rowsOf(g), expected) << command;
+    for (std::size_t i = 0; i < area.size(); ++i) {
+      if (i / kStride < 7 && i % kStride < 5) continue;
+      ASSERT_EQ(area[i], 99) << command;
+    }
+  }
 }
 
 TEST(BdcffObjects, AddPutsBesideEveryElementOfAKind) {

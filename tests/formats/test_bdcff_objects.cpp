@@ -74,9 +74,12 @@ TEST(BdcffObjects, RasterCountsAndSteps) {
 // A raster reaching past the cave on any side, stepping either way or not
 // at all, draws exactly its points that lie inside.
 TEST(BdcffObjects, RasterPartlyOffDrawsItsPointsInside) {
-  for (const auto& [x, y, nx, ny, dx, dy] :
-       {std::array{-5, 1, 6, 2, 2, 1}, {6, 3, 5, 4, -2, -1}, {2, -3, 1, 9, 0, 1},
-        {-1, 0, 3, 1, 3, 0}, {7, 7, 4, 4, -3, -3}, {9, 1, 2, 2, 1, 1}}) {
+  for (const auto& [x, y, nx, ny, dx, dy] : {std::array{-5, 1, 6, 2, 2, 1},
+                                             {6, 3, 5, 4, -2, -1},
+                                             {2, -3, 1, 9, 0, 1},
+                                             {-1, 0, 3, 1, 3, 0},
+                                             {7, 7, 4, 4, -3, -3},
+                                             {9, 1, 2, 2, 1, 1}}) {
     // The cave inside a larger area: nothing outside it may change.
     constexpr std::size_t kStride = 16;
     std::vector<Cell> area(kStride * kStride, 99);

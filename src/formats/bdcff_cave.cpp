@@ -154,12 +154,31 @@ struct Given {
   }
 };
 
+// A line of the cave kept for its memo.
+struct MemoLine {
+  std::string_view text;
+  bool drawing;  // made the drawn cave: dropped when the cave was drawn
+};
+
+// The lines a cave reader sorts, kept from cave to cave of a file: their
+// room is made once, not for every cave.
+struct CaveLines {
+  std::vector<MemoLine> memo;
+  std::vector<Line> mapRows, objectLines;
+};
+
 class CaveReader {
  public:
-  CaveReader(const FileContext& ctx, std::size_t caveLine, int ordinal)
-      : ctx_(ctx), caveLine_(caveLine), ordinal_(ordinal) {
-    memo_.reserve(16);
-    objectLines_.reserve(16);
+  CaveReader(const FileContext& ctx, CaveLines& lines, std::size_t caveLine, int ordinal)
+      : ctx_(ctx),
+        caveLine_(caveLine),
+        ordinal_(ordinal),
+        memo_(lines.memo),
+        mapRows_(lines.mapRows),
+        objectLines_(lines.objectLines) {
+    memo_.clear();
+    mapRows_.clear();
+    objectLines_.clear();
   }
 
   // The first half of storing the cave in `slot`, once its lines are taken
@@ -244,11 +263,6 @@ class CaveReader {
   }
 
  private:
-  struct MemoLine {
-    std::string_view text;
-    bool drawing;  // made the drawn cave: dropped when the cave was drawn
-  };
-
   std::string caveName(bool capital = true) const {
     std::string s = std::string(capital ? "Cave " : "cave ") + std::to_string(ordinal_);
     if (name_.value) s += " \"" + std::string(*name_.value) + "\"";
@@ -694,8 +708,9 @@ class CaveReader {
   std::string_view otherSection_;  // inside [demo] and the like: kept as it is
   bool levelActive_ = true;        // inside [objects]: the lines are for level 1
 
-  std::vector<MemoLine> memo_;
-  std::vector<Line> mapRows_, objectLines_;
+  std::vector<MemoLine>& memo_;
+  std::vector<Line>& mapRows_;
+  std::vector<Line>& objectLines_;
   bool drawnByMap_ = false;
   std::optional<BdcffGrid> grid_;
   bool mapOpen_ = false, mapClosed_ = false, objectsOpen_ = false, objectsClosed_ = false;
@@ -725,6 +740,7 @@ BdcffLevelsetRead readBdcffLevelset(std::string_view text, const std::string& fi
   // The cave being read, its lines taken as they come; none when there is
   // no slot left for it.
   std::optional<CaveReader> current;
+  CaveLines caveLines;
   const auto takeCave = [&](bool closed) {
     if (!current) {
       ++leftForRoom;
@@ -771,7 +787,7 @@ BdcffLevelsetRead readBdcffLevelset(std::string_view text, const std::string& fi
     if (t == "[cave]") {
       in = Section::Cave;
       ++ordinal;
-      if (read.nextSlot <= kLastSlot) current.emplace(ctx, line.number, ordinal);
+      if (read.nextSlot <= kLastSlot) current.emplace(ctx, caveLines, line.number, ordinal);
       return;
     }
     const auto [key, value] = keyValue(t);

@@ -693,6 +693,7 @@ class CaveReader {
     if (intermission_.value) h.setIntermission(*intermission_.value ? 255 : 0);
 
     memo.clear();
+    memo.reserve(memo_.size());
     for (const MemoLine& m : memo_) {
       if (m.drawing && !drawnByMap) continue;
       memo.emplace_back(m.text);

@@ -42,8 +42,8 @@ QIcon qtStyleImages(std::initializer_list<const char*> names) {
 template <typename Draw>
 void drawInTiles(QPainter* painter, const QRect& area, const Draw& draw) {
   constexpr int kTile = 95;
-  const bool slim = area.width() > kTile || area.height() > kTile;
-  if (!slim || painter->device()->devicePixelRatio() != 1.0 ||
+  const bool oneTile = area.width() <= kTile && area.height() <= kTile;
+  if (oneTile || painter->device()->devicePixelRatio() != 1.0 ||
       painter->transform().type() > QTransform::TxTranslate) {
     draw(painter);
     return;

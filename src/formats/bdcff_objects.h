@@ -144,10 +144,18 @@ inline std::uint64_t rowsHolding(const Cell* column, int count, std::size_t read
   const auto equal = [&](int at) {
     return _mm_cmpeq_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(column + at)), wanted);
   };
+  const auto sixteen = [&](int at) {
+    return static_cast<std::uint64_t>(
+        _mm_movemask_epi8(_mm_packs_epi16(equal(at), equal(at + 8))) & 0xFFFF);
+  };
+  // Most caves are at most 32 rows high: two sets of sixteen, with no loop
+  // and no shift that waits on the last.
+  if (count <= 32 && readable >= 32) {
+    rows = sixteen(0) | sixteen(16) << 16;
+    return count == 32 ? rows : rows & ((std::uint64_t{1} << count) - 1);
+  }
   for (; y < count && static_cast<std::size_t>(y) + 16 <= readable; y += 16) {
-    const auto bits = static_cast<std::uint64_t>(
-        _mm_movemask_epi8(_mm_packs_epi16(equal(y), equal(y + 8))) & 0xFFFF);
-    rows |= bits << y;
+    rows |= sixteen(y) << y;
   }
   for (; y < count && static_cast<std::size_t>(y) + 8 <= readable; y += 8) {
     const auto bits = static_cast<std::uint64_t>(

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -102,6 +103,36 @@ TEST(BdcffObjects, RasterPartlyOffDrawsItsPointsInside) {
     for (std::size_t i = 0; i < area.size(); ++i) {
       if (i / kStride < 7 && i % kStride < 5) continue;
       ASSERT_EQ(area[i], 99) << command;
+    }
+  }
+}
+
+// Add finds every cell of the kind, on any row of a cave of any height, and
+// nothing in the cells below the cave, here all of that kind.
+TEST(BdcffObjects, AddFindsItsKindOnEveryRowAndNothingBelowTheCave) {
+  constexpr std::size_t kStride = 128;
+  for (const int height : {1, 5, 16, 17, 22, 31, 32, 33, 64, 65, 100, 128}) {
+    std::vector<Cell> area(3 * kStride, static_cast<Cell>(E));
+    BdcffGrid g(3, height, area.data(), kStride);
+    g.fill(0, 0, 2, height - 1, {O, -1});
+    std::vector<std::pair<int, int>> diamonds;
+    for (const int y : {0, 15, 16, 31, 32, 63, 64, height - 1}) {
+      if (y < height) diamonds.emplace_back(y % 3, y);
+    }
+    for (const auto& [x, y] : diamonds) g.put(x, y, {E, -1});
+    // A boulder above each diamond: one found below the cave would put one
+    // on its last row.
+    applyBdcffObject(g, "Add=0 -1 DIAMOND BOULDER");
+    const auto holds = [&](int x, int y) {
+      return std::find(diamonds.begin(), diamonds.end(), std::pair{x, y}) != diamonds.end();
+    };
+    for (int x = 0; x < 3; ++x) {
+      for (int y = 0; y < static_cast<int>(kStride); ++y) {
+        const int expected = y >= height ? E : holds(x, y) ? E : holds(x, y + 1) ? R : O;
+        ASSERT_EQ(area[static_cast<std::size_t>(x) * kStride + static_cast<std::size_t>(y)],
+                  expected)
+            << "height " << height << " at " << x << "," << y;
+      }
     }
   }
 }

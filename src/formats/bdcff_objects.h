@@ -145,8 +145,8 @@ inline std::uint64_t rowsHolding(const Cell* column, int count, std::size_t read
     return _mm_cmpeq_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(column + at)), wanted);
   };
   const auto sixteen = [&](int at) {
-    return static_cast<std::uint64_t>(
-        _mm_movemask_epi8(_mm_packs_epi16(equal(at), equal(at + 8))) & 0xFFFF);
+    return static_cast<std::uint64_t>(_mm_movemask_epi8(_mm_packs_epi16(equal(at), equal(at + 8))) &
+                                      0xFFFF);
   };
   // Most caves are at most 32 rows high: two sets of sixteen, with no loop
   // and no shift that waits on the last.

@@ -70,7 +70,7 @@ constexpr BdcffElement kElements[] = {
 // is comparing two pairs of integers.
 class NameIndex {
  public:
-  NameIndex() {
+  constexpr NameIndex() {
     slots_.fill(-1);
     for (std::size_t e = 0; e < std::size(kElements); ++e) {
       const Key key = keyOf(kElements[e].name);
@@ -84,7 +84,7 @@ class NameIndex {
   }
 
   // The object, or -1.
-  int find(std::string_view name) const {
+  constexpr int find(std::string_view name) const {
     // Every name of the table is shorter; an empty name is none of them.
     if (name.empty() || name.size() > kLongest) return -1;
     const Key wanted = keyOf(name);
@@ -105,21 +105,30 @@ class NameIndex {
   // The name's 1..15 bytes as two integers, bytes 0..7 and 8..15, with
   // zeros past the name, made by loads that overlap instead of byte by
   // byte; the length goes into the last byte.
-  static Key keyOf(std::string_view name) {
+  static constexpr Key keyOf(std::string_view name) {
     const char* const p = name.data();
     const std::size_t n = name.size();
-    const auto load8 = [](const char* at) {
-      std::uint64_t v;
-      std::memcpy(&v, at, sizeof v);
-      if constexpr (std::endian::native == std::endian::big) v = __builtin_bswap64(v);
-      return v;  // byte i of the text in bits 8i..8i+7
+    // Byte i of the text in bits 8i..8i+7; byte by byte while the table is
+    // built by the compiler.
+    const auto load = [](const char* at, std::size_t bytes) {
+      std::uint64_t v = 0;
+      if (std::is_constant_evaluated()) {
+        for (std::size_t i = 0; i < bytes; ++i) {
+          v |= std::uint64_t{static_cast<unsigned char>(at[i])} << (8 * i);
+        }
+      } else if (bytes == 8) {
+        std::memcpy(&v, at, 8);
+        if constexpr (std::endian::native == std::endian::big) v = __builtin_bswap64(v);
+      } else {
+        std::uint32_t four = 0;
+        std::memcpy(&four, at, 4);
+        if constexpr (std::endian::native == std::endian::big) four = __builtin_bswap32(four);
+        v = four;
+      }
+      return v;
     };
-    const auto load4 = [](const char* at) {
-      std::uint32_t v;
-      std::memcpy(&v, at, sizeof v);
-      if constexpr (std::endian::native == std::endian::big) v = __builtin_bswap32(v);
-      return std::uint64_t{v};
-    };
+    const auto load8 = [&](const char* at) { return load(at, 8); };
+    const auto load4 = [&](const char* at) { return load(at, 4); };
     Key key{0, 0};
     if (n >= 8) {
       key[0] = load8(p);
@@ -137,7 +146,7 @@ class NameIndex {
     return key;
   }
   // The bytes 'a'..'z' of eight in capitals, the others as they are.
-  static std::uint64_t capitals(std::uint64_t bytes) {
+  static constexpr std::uint64_t capitals(std::uint64_t bytes) {
     constexpr std::uint64_t kOnes = 0x0101010101010101ull, kHigh = kOnes * 0x80;
     const std::uint64_t seven = bytes & ~kHigh;
     const std::uint64_t fromA = seven + kOnes * (0x80 - 'a');      // high bit: >= 'a'
@@ -145,11 +154,11 @@ class NameIndex {
     const std::uint64_t small = fromA & ~pastZ & ~bytes & kHigh;
     return bytes ^ (small >> 2);
   }
-  static std::size_t hashOf(const Key& key) {
+  static constexpr std::size_t hashOf(const Key& key) {
     const std::uint64_t mixed = (key[0] ^ (key[1] * 0x9E3779B97F4A7C15ull)) * 0xC2B2AE3D27D4EB4Full;
     return static_cast<std::size_t>(mixed >> 57) & (kSlots - 1);
   }
-  static std::size_t next(std::size_t i) { return (i + 1) & (kSlots - 1); }
+  static constexpr std::size_t next(std::size_t i) { return (i + 1) & (kSlots - 1); }
 
   std::array<std::int16_t, kSlots> slots_{};  // index into kElements, -1 for none
   std::array<Key, std::size(kElements)> keys_{};
@@ -167,6 +176,9 @@ std::size_t pairIndex(std::string_view code) {
          static_cast<unsigned char>(code[1]);
 }
 
+// Built by the compiler: a lookup waits on no first-use guard.
+constexpr NameIndex kNameIndex;
+
 }  // namespace
 
 std::span<const BdcffElement> bdcffElementTable() {
@@ -174,8 +186,7 @@ std::span<const BdcffElement> bdcffElementTable() {
 }
 
 int bdcffElementObjectOrNone(std::string_view name) {
-  static const NameIndex index;
-  return index.find(name);
+  return kNameIndex.find(name);
 }
 
 std::optional<int> bdcffElementObject(std::string_view name) {

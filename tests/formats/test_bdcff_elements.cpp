@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <string>
 #include <utility>
 
 #include "formats/bdcff_codes.h"
@@ -25,6 +28,20 @@ TEST(BdcffElements, NamesGiveObjectsWithoutRegardToCase) {
   EXPECT_EQ(bdcffElementObject("INVISIBLEOUTBOXX"), std::nullopt);
   EXPECT_EQ(bdcffElementObject(std::string_view("DIRT\0", 5)), std::nullopt);
   EXPECT_EQ(bdcffElementObject("D[RT"), std::nullopt);
+  // The index is built by the compiler and searched at run time: every name
+  // of the table is found, as the first of its spellings.
+  const auto capitals = [](std::string_view name) {
+    std::string s(name);
+    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+  };
+  const auto table = bdcffElementTable();
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    const auto first = std::find_if(table.begin(), table.end(), [&](const BdcffElement& e) {
+      return capitals(e.name) == capitals(table[i].name);
+    });
+    EXPECT_EQ(bdcffElementObject(table[i].name), first->object) << table[i].name;
+  }
 }
 
 // A cave comes out the same drawn by map codes or by element names.

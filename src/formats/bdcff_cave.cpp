@@ -167,6 +167,17 @@ struct CaveLines {
   std::vector<Line> mapRows, objectLines;
 };
 
+// Appends a line part by part. A line built whole is copied in from the
+// stack, in loads of sixteen bytes of parts just stored eight bytes at a
+// time, and such a load waits until the stores are done.
+void keep(std::vector<Line>& lines, std::string_view text, std::string_view t,
+          std::size_t number) {
+  Line& line = lines.emplace_back();
+  line.text = text;
+  line.trimmed = t;
+  line.number = number;
+}
+
 class CaveReader {
  public:
   CaveReader(const FileContext& ctx, CaveLines& lines, std::size_t caveLine, int ordinal)
@@ -284,14 +295,14 @@ class CaveReader {
         mapOpen_ = false;
         mapClosed_ = true;
       } else {
-        mapRows_.push_back({text, t, number});
+        keep(mapRows_, text, t, number);
       }
       return;
     }
     if (objectsOpen_) {
       if (!t.empty() && t[0] != '[' && t[0] != ';') {
         // A drawing command: most lines.
-        if (levelActive_) objectLines_.push_back({text, t, number});
+        if (levelActive_) keep(objectLines_, text, t, number);
       } else if (t == "[/objects]") {
         objectsOpen_ = false;
         objectsClosed_ = true;
@@ -300,7 +311,7 @@ class CaveReader {
       } else if (t == "[/Level]" || t == "[/level]") {
         levelActive_ = true;
       } else if (!t.empty() && t[0] != ';' && levelActive_) {
-        objectLines_.push_back({text, t, number});
+        keep(objectLines_, text, t, number);
       }
       return;
     }

@@ -170,8 +170,7 @@ struct CaveLines {
 // Appends a line part by part. A line built whole is copied in from the
 // stack, in loads of sixteen bytes of parts just stored eight bytes at a
 // time, and such a load waits until the stores are done.
-void keep(std::vector<Line>& lines, std::string_view text, std::string_view t,
-          std::size_t number) {
+void keep(std::vector<Line>& lines, std::string_view text, std::string_view t, std::size_t number) {
   Line& line = lines.emplace_back();
   line.text = text;
   line.trimmed = t;

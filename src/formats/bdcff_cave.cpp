@@ -750,8 +750,8 @@ BdcffLevelsetRead readBdcffLevelset(std::string_view text, const std::string& fi
   bool authorSeen = false;
   // The cave being read, its lines taken as they come; none when there is
   // no slot left for it.
-  std::optional<CaveReader> current;
   CaveLines caveLines;
+  std::optional<CaveReader> current;
   const auto takeCave = [&](bool closed) {
     if (!current) {
       ++leftForRoom;

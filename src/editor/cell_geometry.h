@@ -2,7 +2,7 @@
 // Cells, rectangles of cells and rectangles of level-view pixels.
 #include <algorithm>
 
-#include "editor/int_math.h"
+#include "model/int_math.h"
 #include "model/level_header.h"
 #include "model/levelmap.h"
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <limits>
 
-#include "editor/int_math.h"
+#include "model/int_math.h"
 
 namespace pyrovel {
 

@@ -8,6 +8,7 @@
 #include "formats/bdcff_das_text.h"
 #include "formats/bdcff_elements.h"
 #include "formats/bdcff_random.h"
+#include "model/int_math.h"
 #include "model/straight_line.h"
 
 namespace pyrovel {
@@ -104,12 +105,7 @@ bool far(int v) {
   return v < -kFarOff || v > kFarOff;
 }
 
-// Draws one command. Made once the command's paints are known (see
-// BdcffGrid::canvas()).
-// a / b rounded down and up, for b > 0.
-int floorDiv(int a, int b) {
-  return a >= 0 ? a / b : -((-a + b - 1) / b);
-}
+// a / b rounded up.
 int ceilDiv(int a, int b) {
   return -floorDiv(-a, b);
 }
@@ -131,6 +127,8 @@ std::pair<int, int> stepsInside(int start, int step, int count, int limit) {
   return {first, end};
 }
 
+// Draws one command. Made once the command's paints are known (see
+// BdcffGrid::canvas()).
 class Drawer {
  public:
   explicit Drawer(BdcffGrid& grid) : grid_(grid), canvas_(grid.canvas()) {}

@@ -1,6 +1,7 @@
 #pragma once
 // Division and remainder rounding towards minus infinity: a pixel left of
-// the view lies in column -1, and -1 stored in a byte field is 255.
+// the view lies in column -1, -1 stored in a byte field is 255, and a
+// raster that starts left of a cave enters it at a step rounded up.
 
 namespace pyrovel {
 

@@ -1,6 +1,7 @@
 #pragma once
 // The small movable tool windows of the main window: Move Level, View (leaves
 // full-screen editing) and the conversion progress panel.
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
@@ -51,13 +52,17 @@ class ConvertPanel : public ToolWindow {
  public:
   explicit ConvertPanel(QWidget* owner);
   // max 0 hides the panel; a label different from the last one is listed.
+  // The gauge shows the value of its last paint, at most one every
+  // kPaintEveryMs.
   void progress(int value, int max, const QString& label);
   QProgressBar* gauge() const { return gauge_; }
   QListWidget* list() const { return levels_; }
 
  private:
+  static constexpr qint64 kPaintEveryMs = 40;
   QProgressBar* gauge_;
   QListWidget* levels_;
+  QElapsedTimer lastPaint_;  // since the gauge last painted
 };
 
 }  // namespace pyrovel::app

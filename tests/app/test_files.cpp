@@ -6,7 +6,9 @@
 #include <QUrl>
 
 #include "app/editing_area.h"
+#include "app/event_watcher.h"
 #include "app/level_view.h"
+#include "app/tool_windows.h"
 #include "app_fixture.h"
 #include "editor/dropped_file.h"
 #include "editor/levelmap_files.h"
@@ -210,6 +212,47 @@ class FilesTest : public QObject {
     auto* panel = w->findChild<QWidget*>("infoPanel");
     QVERIFY(panel->isVisible());
     QCOMPARE(w->findChild<QLabel*>("infoLabel")->text(), QString("Imported with a test filter"));
+  }
+
+  // A reader reports every level it reads. The conversion panel lists each
+  // new label (importers tell messages that way), but a new value repaints
+  // the gauge at once, so it takes one only as often as an eye follows it.
+  void theConversionGaugeKeepsPaceWithTheEyeNotTheReader() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs);
+    QTemporaryDir dir;
+    std::string text = "[BDCFF]\n[game]\n";
+    for (int cave = 0; cave < 60; ++cave) text += "[cave]\nSize=10 6\n[/cave]\n";
+    text += "[/game]\n[/BDCFF]\n";
+    const QString path = writeBytes(dir, "sixty.bd", {text.begin(), text.end()});
+    int gaugePaints = 0;
+    EventWatcher watcher(nullptr, [&](QObject* watched, QEvent* event) {
+      if (event->type() == QEvent::Paint && watched->objectName() == "convertGauge") ++gaugePaints;
+      return false;
+    });
+    qApp->installEventFilter(&watcher);
+    dialogs.openChoices = {path};
+    w->action("openLevelset")->trigger();
+    qApp->removeEventFilter(&watcher);
+    QCOMPARE(w->session().map.header(60).width(), 10);
+    QVERIFY2(gaugePaints < 10, qPrintable(QString::number(gaugePaints) + " paints"));
+    auto* panel = w->findChild<ConvertPanel*>();
+    QVERIFY(panel && !panel->isVisible());
+    QCOMPARE(panel->list()->item(panel->list()->count() - 1)->text(), QString("BDCFF import"));
+
+    // Labels told between two paints are listed all the same; the gauge
+    // catches up at its next paint.
+    panel->progress(1, 10, "Unknown object at 1,1");
+    panel->progress(2, 10, "Unknown object at 2,1");
+    QCOMPARE(panel->list()->item(panel->list()->count() - 1)->text(),
+             QString("Unknown object at 2,1"));
+    QCOMPARE(panel->gauge()->value(), 1);
+    QTest::qWait(60);
+    panel->progress(3, 10, "Unknown object at 2,1");
+    QCOMPARE(panel->gauge()->value(), 3);
+    panel->progress(0, 0, "");
+    QVERIFY(!panel->isVisible());
   }
 
   void droppedFilesOpenALevelsetOrImportALevelIntoTheFirstEmptyOne() {

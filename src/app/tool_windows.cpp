@@ -84,21 +84,25 @@ void ConvertPanel::progress(int value, int max, const QString& label) {
     hide();
     return;
   }
+  // A new value would repaint the gauge at once, which costs a hundred times
+  // a level of a fast reader: it is painted with the panel instead.
+  gauge_->setUpdatesEnabled(false);
+  gauge_->setRange(0, max);
+  gauge_->setValue(value);
+  gauge_->setUpdatesEnabled(true);
   if (!label.isEmpty() &&
       (levels_->count() == 0 || levels_->item(levels_->count() - 1)->text() != label)) {
     levels_->addItem(label);
     levels_->scrollToBottom();
   }
-  // The gauge moves as often as an eye can follow it: a new value repaints
-  // it at once, which costs a hundred times a level of a fast reader.
   const bool appearing = !isVisible();
-  if (!appearing && lastPaint_.isValid() && lastPaint_.elapsed() < kPaintEveryMs) return;
-  gauge_->setRange(0, max);
-  gauge_->setValue(value);
   if (appearing) show();
-  // Long imports run on the interface thread: let the panel paint.
-  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-  lastPaint_.start();
+  // Long imports run on the interface thread: the panel paints as often as
+  // an eye can follow it.
+  if (appearing || !lastPaint_.isValid() || lastPaint_.elapsed() >= kPaintEveryMs) {
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    lastPaint_.start();
+  }
 }
 
 }  // namespace pyrovel::app

@@ -52,8 +52,7 @@ class ConvertPanel : public ToolWindow {
  public:
   explicit ConvertPanel(QWidget* owner);
   // max 0 hides the panel; a label different from the last one is listed.
-  // The gauge shows the value of its last paint, at most one every
-  // kPaintEveryMs.
+  // The panel paints at most every kPaintEveryMs.
   void progress(int value, int max, const QString& label);
   QProgressBar* gauge() const { return gauge_; }
   QListWidget* list() const { return levels_; }
@@ -62,7 +61,7 @@ class ConvertPanel : public ToolWindow {
   static constexpr qint64 kPaintEveryMs = 40;
   QProgressBar* gauge_;
   QListWidget* levels_;
-  QElapsedTimer lastPaint_;  // since the gauge last painted
+  QElapsedTimer lastPaint_;  // since the panel last painted
 };
 
 }  // namespace pyrovel::app

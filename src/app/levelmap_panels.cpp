@@ -89,10 +89,20 @@ MessagePanel::MessagePanel(QWidget* owner) : ToolWindow(owner, "messagePanel", "
 }
 
 void MessagePanel::setLines(const std::vector<std::string>& lines) {
+  // Notes pile up over a session: setting them all again at every import
+  // would cost more with each one.
+  const bool adding = shown_ > 0 && lines.size() > shown_;
+  if (lines.size() == shown_) return;
   QStringList text;
-  text.reserve(static_cast<int>(lines.size()));
-  for (const std::string& line : lines) text << QString::fromStdString(line);
-  messages_->setPlainText(text.join('\n'));
+  const std::size_t first = adding ? shown_ : 0;
+  text.reserve(static_cast<int>(lines.size() - first));
+  for (std::size_t i = first; i < lines.size(); ++i) text << QString::fromStdString(lines[i]);
+  if (adding) {
+    messages_->appendPlainText(text.join('\n'));
+  } else {
+    messages_->setPlainText(text.join('\n'));
+  }
+  shown_ = lines.size();
 }
 
 }  // namespace pyrovel::app

@@ -52,6 +52,8 @@ class MessagePanel : public ToolWindow {
   Q_OBJECT
  public:
   explicit MessagePanel(QWidget* owner);
+  // The memo's lines only grow until they are cleared: lines after those
+  // shown are added, anything else is shown anew.
   void setLines(const std::vector<std::string>& lines);
   QPlainTextEdit* memo() const { return messages_; }
 
@@ -60,6 +62,7 @@ class MessagePanel : public ToolWindow {
 
  private:
   QPlainTextEdit* messages_;
+  std::size_t shown_ = 0;  // lines of the memo shown
 };
 
 }  // namespace pyrovel::app

@@ -36,9 +36,33 @@ class LevelmapPanelsTest : public QObject {
     QTRY_VERIFY(panel->isVisible());
     auto* memo = panel->findChild<QPlainTextEdit*>("messages");
     QVERIFY(memo->toPlainText().contains("frobnicate"));
+
+    // The notes of the next file follow those already shown, each once.
+    const QString second = files.filePath("more.das");
+    QFile g(second);
+    QVERIFY(g.open(QIODevice::WriteOnly));
+    g.write("level\n0\nsize\n10\n10\nwibble\nlevel\n1\n");
+    g.close();
+    const auto memoLines = [&] { return memo->toPlainText().split('\n'); };
+    const qsizetype before = memoLines().size();
+    dialogs.answers = {Answer::No};  // not saved first, should it ask
+    dialogs.openChoices = {second};
+    w->action("openLevelset")->trigger();
+    const QStringList lines = memoLines();
+    QCOMPARE(static_cast<std::size_t>(lines.size()), w->session().messages.size());
+    QVERIFY(lines.size() > before);
+    QVERIFY(lines.first().contains("frobnicate") && !lines.first().contains("wibble"));
+    QVERIFY(lines.last().contains("wibble"));
+
     panel->findChild<QPushButton*>("clearMessagesButton")->click();
     QVERIFY(memo->toPlainText().isEmpty());
     QVERIFY(w->session().messages.empty());
+    // After a clear, the next notes stand alone.
+    dialogs.answers = {Answer::No};
+    dialogs.openChoices = {das};
+    w->action("openLevelset")->trigger();
+    QCOMPARE(static_cast<std::size_t>(memoLines().size()), w->session().messages.size());
+    QVERIFY(memo->toPlainText().contains("frobnicate") && !memo->toPlainText().contains("wibble"));
   }
 
   void searchFramesEveryCellAndStepsThroughTheLevels() {

@@ -95,11 +95,13 @@ void ConvertPanel::progress(int value, int max, const QString& label) {
     levels_->addItem(label);
     levels_->scrollToBottom();
   }
-  const bool appearing = !isVisible();
-  if (appearing) show();
   // Long imports run on the interface thread: the panel paints as often as
-  // an eye can follow it.
-  if (appearing || !lastPaint_.isValid() || lastPaint_.elapsed() >= kPaintEveryMs) {
+  // an eye can follow it, first once it has been up that long, so that a
+  // read of a moment does not flash it.
+  if (!isVisible()) {
+    show();
+    lastPaint_.start();
+  } else if (lastPaint_.elapsed() >= kPaintEveryMs) {
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     lastPaint_.start();
   }

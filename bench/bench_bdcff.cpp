@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_levels.h"
 #include "bench_support.h"
 #include "formats/bdcff_random.h"
 #include "formats/levelset_io.h"
@@ -65,38 +66,6 @@ void BM_BdcffImport100Caves(benchmark::State& state) {
 }
 BENCHMARK(BM_BdcffImport100Caves)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// 100 caves of 40 x 22 drawn the way real files draw them: keys kept in
-// the memo, the C64 random fill and a dozen drawing commands each.
-const std::string& hundredObjectCavesFile() {
-  static const std::string path = [] {
-    std::string text = "[BDCFF]\nVersion=0.5\n[game]\nName=Bench\nAuthor=Someone\nLevels=5\n\n";
-    for (int cave = 0; cave < 100; ++cave) {
-      const std::string n = std::to_string(cave % 30);
-      text += "[cave]\nName=Cave " + std::to_string(cave) +
-              "\nIntermission=false\nSize=40 22 0 0 39 21\n"
-              "Colors=Black Black Orange Gray1 White White White\nDiamondsRequired=12 13 14 15 16\n"
-              "DiamondValue=10 15\nCaveTime=150 140 130 120 110\nCaveScheduling=ms\n"
-              "FrameTime=160 150 140 130 120\nCaveDelay=0 0 0 0 0\nRandSeed=" +
-              std::to_string(cave % 256) +
-              " 1 2 3 4\n"
-              "RandomFill=SPACE 60 BOULDER 50 DIAMOND 9 FIREFLYl 2\nAmoebaTime=20 20 20 20 20\n"
-              "MagicWallTime=20 20 20 20 20\nSlimePermeabilityC64=0 0 0 0 0\n\n[objects]\n"
-              "Rectangle=1 1 38 20 DIRT\nFillRect=3 3 12 9 WALL SPACE\nLine=1 " +
-              n + " 30 " + n +
-              " WALL\nLine=5 2 21 18 DIAMOND\nRaster=2 11 7 10 6 1 MAGICWALL\n"
-              "Raster=5 20 6 1 6 2 DIAMOND\nFillRect=18 3 22 7 DIRT\nAdd=0 1 FIREFLYl BOULDER\n"
-              "Line=25 9 34 18 STEELWALL\nPoint=8 6 BUTTERFLYd\nPoint=1 20 INBOX\n"
-              "Point=20 5 OUTBOX\n[/objects]\n[/cave]\n\n";
-    }
-    text += "[/game]\n[/BDCFF]\n";
-    const std::string file =
-        (std::filesystem::temp_directory_path() / "pyrovel_bench_100_object_caves.bd").string();
-    writeFileAtomically(file, text);
-    return file;
-  }();
-  return path;
-}
-
 // The cells of the 100 caves of 40 x 22 the file gives, cave by cave.
 std::vector<std::int32_t> cellsOf(const std::string& path) {
   SilentFrontend ui;
@@ -129,7 +98,7 @@ void readAndWriteCells(const std::string& path, const std::vector<std::int32_t>&
 // The import against what it cannot do without: reading the file's bytes
 // and writing the cells of its 100 caves into a levelmap (x_baseline).
 void BM_BdcffImport100ObjectCaves(benchmark::State& state) {
-  const std::string& path = hundredObjectCavesFile();
+  const std::string& path = bench::hundredObjectCavesFile();
   SilentFrontend ui;
   auto read = std::make_unique<Levelmap>();
   const std::vector<std::int32_t> cells = cellsOf(path);
@@ -153,7 +122,7 @@ BENCHMARK(BM_BdcffImport100ObjectCaves)
 // Against the same reference, this row shows how much of the import's
 // ratio the fill accounts for.
 void BM_BdcffRandomFillAlone(benchmark::State& state) {
-  const std::string& path = hundredObjectCavesFile();
+  const std::string& path = bench::hundredObjectCavesFile();
   const std::array<RandomFillEntry, 4> entries{{{1, 60}, {2, 50}, {3, 9}, {4, 2}}};
   std::vector<Cell> cave(40 * kGridSide);
   RandomFillColumns job;
@@ -163,7 +132,7 @@ void BM_BdcffRandomFillAlone(benchmark::State& state) {
   job.pick = pick.data();
   job.cells = cave.data();
   job.step = kGridSide;
-  const std::vector<std::int32_t> cells = cellsOf(hundredObjectCavesFile());
+  const std::vector<std::int32_t> cells = cellsOf(bench::hundredObjectCavesFile());
   auto target = std::make_unique<Levelmap>();
   bench::compareTimes(
       state, "the random fill alone of those 100 caves",

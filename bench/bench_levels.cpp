@@ -1,5 +1,9 @@
 #include "bench_levels.h"
 
+#include <filesystem>
+
+#include "model/file_io.h"
+
 namespace pyrovel::bench {
 
 std::unique_ptr<Levelmap> typicalLevel() {
@@ -34,6 +38,36 @@ std::unique_ptr<Levelmap> fullLevelmap() {
       }
   }
   return map;
+}
+
+const std::string& hundredObjectCavesFile() {
+  static const std::string path = [] {
+    std::string text = "[BDCFF]\nVersion=0.5\n[game]\nName=Bench\nAuthor=Someone\nLevels=5\n\n";
+    for (int cave = 0; cave < 100; ++cave) {
+      const std::string n = std::to_string(cave % 30);
+      text += "[cave]\nName=Cave " + std::to_string(cave) +
+              "\nIntermission=false\nSize=40 22 0 0 39 21\n"
+              "Colors=Black Black Orange Gray1 White White White\nDiamondsRequired=12 13 14 15 16\n"
+              "DiamondValue=10 15\nCaveTime=150 140 130 120 110\nCaveScheduling=ms\n"
+              "FrameTime=160 150 140 130 120\nCaveDelay=0 0 0 0 0\nRandSeed=" +
+              std::to_string(cave % 256) +
+              " 1 2 3 4\n"
+              "RandomFill=SPACE 60 BOULDER 50 DIAMOND 9 FIREFLYl 2\nAmoebaTime=20 20 20 20 20\n"
+              "MagicWallTime=20 20 20 20 20\nSlimePermeabilityC64=0 0 0 0 0\n\n[objects]\n"
+              "Rectangle=1 1 38 20 DIRT\nFillRect=3 3 12 9 WALL SPACE\nLine=1 " +
+              n + " 30 " + n +
+              " WALL\nLine=5 2 21 18 DIAMOND\nRaster=2 11 7 10 6 1 MAGICWALL\n"
+              "Raster=5 20 6 1 6 2 DIAMOND\nFillRect=18 3 22 7 DIRT\nAdd=0 1 FIREFLYl BOULDER\n"
+              "Line=25 9 34 18 STEELWALL\nPoint=8 6 BUTTERFLYd\nPoint=1 20 INBOX\n"
+              "Point=20 5 OUTBOX\n[/objects]\n[/cave]\n\n";
+    }
+    text += "[/game]\n[/BDCFF]\n";
+    const std::string file =
+        (std::filesystem::temp_directory_path() / "pyrovel_bench_100_object_caves.bd").string();
+    writeFileAtomically(file, text);
+    return file;
+  }();
+  return path;
 }
 
 }  // namespace pyrovel::bench

@@ -3,7 +3,8 @@
 // start (until its window is shown) against a bare Qt main window, both as
 // processes of their own (the bench program's --editor-window and
 // --bare-window commands); for information, also against a main window
-// that shows some text (--text-window).
+// that shows some text (--text-window); and opening a levelset in the
+// editor's window against the same open without a window.
 #include <QApplication>
 #include <QDir>
 #include <QMainWindow>
@@ -13,10 +14,13 @@
 #include <QWindow>
 #include <cstdlib>
 
+#include "app/dialogs.h"
 #include "app/level_view.h"
 #include "app/main_window.h"
 #include "bench_levels.h"
 #include "bench_support.h"
+#include "editor/levelmap_files.h"
+#include "model/editor_session.h"
 #include "render/default_sprites.h"
 
 namespace {
@@ -75,6 +79,51 @@ BENCHMARK(BM_LevelViewRepaint)
     ->Iterations(1)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
+
+// The answers of a user who keeps nothing and chooses nothing; errors are
+// kept, so that a benchmark that met one says so.
+class QuietDialogs : public app::Dialogs {
+ public:
+  Answer ask(QWidget*, const QString&, bool) override { return Answer::No; }
+  void inform(QWidget*, const QString&) override {}
+  void error(QWidget*, const QString& text) override { errors << text; }
+  std::optional<QString> chooseOpenFile(QWidget*, const QString&, bool) override { return {}; }
+  std::optional<Frontend::SaveAsChoice> chooseSaveAs(QWidget*, const QString&,
+                                                     const QString&) override {
+    return {};
+  }
+  std::optional<QString> chooseImageLibrary(QWidget*, const QString&) override { return {}; }
+  QStringList errors;
+};
+
+// Opening a levelset in the editor's window, until the window has painted
+// it, against the same open in a session without a window: what the
+// window adds (its refresh, the conversion panel, the repaint).
+void BM_EditorOpenLevelset(benchmark::State& state) {
+  QApplication& app = application();
+  const std::string& path = bench::hundredObjectCavesFile();
+  QuietDialogs dialogs;
+  app::AppOptions options;
+  options.userConfigDir = QDir::tempPath() + "/prvl_bench_config";
+  options.programDirWritable = false;
+  options.dialogs = &dialogs;
+  app::MainWindow window(options);
+  window.resize(1024, 768);
+  window.show();
+  while (!window.windowHandle() || !window.windowHandle()->isExposed()) app.processEvents();
+  SilentFrontend ui;
+  EditorSession session(ui);
+  bench::compareTimes(
+      state, "opening 100 caves drawn by [objects] in the editor's window, painted",
+      "the same open in a session without a window", 0,
+      [&] {
+        openLevelmap(window.session(), OpenSource::Path, path);
+        app.processEvents();
+      },
+      [&] { openLevelmap(session, OpenSource::Path, path); });
+  if (!dialogs.errors.isEmpty()) state.SkipWithError(qPrintable(dialogs.errors.first()));
+}
+BENCHMARK(BM_EditorOpenLevelset)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // Shows the window and ends the process once it is on the screen: the
 // figure is the start, not the teardown after it (a bare window's exit, for

@@ -3,7 +3,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -44,10 +43,7 @@ const std::string& hundredCaveFile() {
       text += "[/map]\n[/cave]\n";
     }
     text += "[/game]\n[/BDCFF]\n";
-    const std::string file =
-        (std::filesystem::temp_directory_path() / "pyrovel_bench_100_caves.bd").string();
-    writeFileAtomically(file, text);
-    return file;
+    return bench::temporaryTextFile("pyrovel_bench_100_caves.bd", text);
   }();
   return path;
 }

@@ -1,7 +1,6 @@
 #include "bench_levels.h"
 
-#include <filesystem>
-
+#include "io/process.h"
 #include "model/file_io.h"
 
 namespace pyrovel::bench {
@@ -40,6 +39,12 @@ std::unique_ptr<Levelmap> fullLevelmap() {
   return map;
 }
 
+std::string temporaryTextFile(const std::string& name, const std::string& text) {
+  const std::string file = tempPath(name);
+  writeFileAtomically(file, text);
+  return file;
+}
+
 const std::string& hundredObjectCavesFile() {
   static const std::string path = [] {
     std::string text = "[BDCFF]\nVersion=0.5\n[game]\nName=Bench\nAuthor=Someone\nLevels=5\n\n";
@@ -62,10 +67,7 @@ const std::string& hundredObjectCavesFile() {
               "Point=20 5 OUTBOX\n[/objects]\n[/cave]\n\n";
     }
     text += "[/game]\n[/BDCFF]\n";
-    const std::string file =
-        (std::filesystem::temp_directory_path() / "pyrovel_bench_100_object_caves.bd").string();
-    writeFileAtomically(file, text);
-    return file;
+    return temporaryTextFile("pyrovel_bench_100_object_caves.bd", text);
   }();
   return path;
 }

@@ -14,6 +14,9 @@ std::unique_ptr<Levelmap> typicalLevel();
 // 100 levels of 128 x 128 with both layers filled: the largest levelmap.
 std::unique_ptr<Levelmap> fullLevelmap();
 
+// `text` written as the file `name` in the temporary folder; its path.
+std::string temporaryTextFile(const std::string& name, const std::string& text);
+
 // A BDCFF file of 100 caves of 40 x 22 drawn the way real files draw them
 // (keys kept in the memo, the C64 random fill and a dozen drawing commands
 // each), written once into the temporary folder; its path.

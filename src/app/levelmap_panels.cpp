@@ -92,7 +92,6 @@ void MessagePanel::setLines(const std::vector<std::string>& lines) {
   // Notes pile up over a session: setting them all again at every import
   // would cost more with each one.
   const bool adding = shown_ > 0 && lines.size() > shown_;
-  if (lines.size() == shown_) return;
   QStringList text;
   const std::size_t first = adding ? shown_ : 0;
   text.reserve(static_cast<int>(lines.size() - first));

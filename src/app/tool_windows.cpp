@@ -101,7 +101,7 @@ void ConvertPanel::progress(int value, int max, const QString& label) {
   if (!isVisible()) {
     show();
     lastPaint_.start();
-  } else if (lastPaint_.elapsed() >= kPaintEveryMs) {
+  } else if (!lastPaint_.isValid() || lastPaint_.elapsed() >= kPaintEveryMs) {
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     lastPaint_.start();
   }

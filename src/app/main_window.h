@@ -133,6 +133,7 @@ class MainWindow : public QMainWindow {
   void createActions();
   void createMenus();
   void createToolBar();
+  void addOptionBar(QWidget* bar, int index);
   SprayOptionsBar* sprayBar();
   ChaosOptionsBar* chaosBar();
   void createStatusBar();

@@ -198,13 +198,18 @@ void MainWindow::createToolBar() {
   });
 }
 
+// A tool's option bar joins the row at `index`, hidden until the view
+// controller shows it.
+void MainWindow::addOptionBar(QWidget* bar, int index) {
+  bar->hide();
+  static_cast<QHBoxLayout*>(toolBars_.optionBars->layout())->insertWidget(index, bar);
+}
+
 ChaosOptionsBar* MainWindow::chaosBar() {
   if (!toolBars_.chaos) {
     QWidget* row = toolBars_.optionBars;
     toolBars_.chaos = new ChaosOptionsBar(drawingTools_.tool<ChaosTool>().options, row);
-    toolBars_.chaos->hide();  // until the controller shows it
-    auto* rowLayout = static_cast<QHBoxLayout*>(row->layout());
-    rowLayout->insertWidget(rowLayout->indexOf(toolBars_.toolHint), toolBars_.chaos);
+    addOptionBar(toolBars_.chaos, row->layout()->indexOf(toolBars_.toolHint));
     toolBars_.chaos->showSprites(strip_);
     toolBars_.chaos->fitWidth(row->width());
   }
@@ -215,8 +220,7 @@ SprayOptionsBar* MainWindow::sprayBar() {
   if (!toolBars_.spray) {
     toolBars_.spray =
         new SprayOptionsBar(drawingTools_.tool<SprayTool>().options, toolBars_.optionBars);
-    toolBars_.spray->hide();  // until the controller shows it
-    static_cast<QHBoxLayout*>(toolBars_.optionBars->layout())->insertWidget(0, toolBars_.spray);
+    addOptionBar(toolBars_.spray, 0);
   }
   return toolBars_.spray;
 }

@@ -127,14 +127,13 @@ class NameIndex {
       }
       return v;
     };
-    const auto load8 = [&](const char* at) { return load(at, 8); };
-    const auto load4 = [&](const char* at) { return load(at, 4); };
     Key key{0, 0};
     if (n >= 8) {
-      key[0] = load8(p);
-      if (n > 8) key[1] = load8(p + n - 8) >> (8 * (16 - n));
+      key[0] = load(p, 8);
+      if (n > 8) key[1] = load(p + n - 8, 8) >> (8 * (16 - n));
     } else if (n >= 4) {
-      key[0] = load4(p) | load4(p + n - 4) << (8 * (n - 4));  // the overlap holds the same bytes
+      // The overlap holds the same bytes.
+      key[0] = load(p, 4) | load(p + n - 4, 4) << (8 * (n - 4));
     } else {
       const auto byte = [&](std::size_t i) {
         return std::uint64_t{static_cast<unsigned char>(p[i])} << (8 * i);

@@ -638,17 +638,19 @@ class CaveReader {
     const int w = grid.width(), hh = grid.height();
     h.setWidth(w);
     h.setHeight(hh);
-    // The last Little Fellow row by row is the player, as in the map reader.
-    [&] {
-      for (int y = hh - 1; y >= 0; --y) {
-        for (int x = w - 1; x >= 0; --x) {
-          if (grid.at(x, y) != kPlayer) continue;
-          h.setPlayerX(x);
-          h.setPlayerY(y);
-          return;
-        }
-      }
-    }();
+    // The last Little Fellow row by row is the player, as in the map reader:
+    // the lowest row holding one, and the rightmost in it. The cells are
+    // visited column by column, left to right.
+    int playerX = -1, playerY = -1;
+    grid.forEachHolding(kPlayer, [&](int x, int y) {
+      if (y < playerY) return;
+      playerX = x;
+      playerY = y;
+    });
+    if (playerY >= 0) {
+      h.setPlayerX(playerX);
+      h.setPlayerY(playerY);
+    }
 
     if (name_.value) h.setTitle(*name_.value);
     const std::string_view author = author_.value ? *author_.value : ctx_.gameAuthor;

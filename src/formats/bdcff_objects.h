@@ -129,6 +129,22 @@ class BdcffGrid {
 
 namespace bdcff_detail {
 
+#if defined(__SSE2__)
+// The rows among the first 32 of a column that hold `wanted` (eight copies
+// of a cell), as bits; all 32 cells must be readable. Most columns hold
+// none of what is looked for, so one test of all of them comes first.
+inline std::uint32_t rowsAmongThirtyTwo(const Cell* column, __m128i wanted) {
+  const auto equal = [&](int at) {
+    return _mm_cmpeq_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(column + at)), wanted);
+  };
+  const __m128i a = equal(0), b = equal(8), c = equal(16), d = equal(24);
+  if (_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(a, b), _mm_or_si128(c, d))) == 0) return 0;
+  const auto low = static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_packs_epi16(a, b)));
+  const auto high = static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_packs_epi16(c, d)));
+  return low | high << 16;
+}
+#endif
+
 // The rows of one column that hold `value`, as bits: bit y of the result
 // set where column[y] == value, for y < count (at most 64). Cells up to
 // `readable` may be read (and are not counted). Sixteen cells are compared
@@ -144,18 +160,10 @@ inline std::uint64_t rowsHolding(const Cell* column, int count, std::size_t read
   const auto equal = [&](int at) {
     return _mm_cmpeq_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(column + at)), wanted);
   };
-  const auto sixteen = [&](int at) {
-    return static_cast<std::uint64_t>(_mm_movemask_epi8(_mm_packs_epi16(equal(at), equal(at + 8))) &
-                                      0xFFFF);
-  };
-  // Most caves are at most 32 rows high: two sets of sixteen, with no loop
-  // and no shift that waits on the last.
-  if (count <= 32 && readable >= 32) {
-    rows = sixteen(0) | sixteen(16) << 16;
-    return count == 32 ? rows : rows & ((std::uint64_t{1} << count) - 1);
-  }
   for (; y < count && static_cast<std::size_t>(y) + 16 <= readable; y += 16) {
-    rows |= sixteen(y) << y;
+    rows |= static_cast<std::uint64_t>(_mm_movemask_epi8(_mm_packs_epi16(equal(y), equal(y + 8))) &
+                                       0xFFFF)
+            << y;
   }
   for (; y < count && static_cast<std::size_t>(y) + 8 <= readable; y += 8) {
     const auto bits = static_cast<std::uint64_t>(
@@ -177,6 +185,20 @@ template <typename Visit>
 void BdcffGrid::forEachHolding(int object, Visit&& visit) const {
   if (object < 0 || object > 0xFFFF) return;
   const auto value = static_cast<Cell>(object);
+#if defined(__SSE2__)
+  // Most caves are at most 32 rows high; with 32 cells to a column or more,
+  // every column may be read 32 cells down.
+  if (height_ <= 32 && stride_ >= 32) {
+    const __m128i wanted = _mm_set1_epi16(static_cast<short>(value));
+    const std::uint32_t inside =
+        height_ == 32 ? ~std::uint32_t{0} : (std::uint32_t{1} << height_) - 1;
+    for (int x = 0; x < width_; ++x) {
+      std::uint32_t rows = bdcff_detail::rowsAmongThirtyTwo(cells_ + index(x, 0), wanted) & inside;
+      for (; rows != 0; rows &= rows - 1) visit(x, std::countr_zero(rows));
+    }
+    return;
+  }
+#endif
   for (int x = 0; x < width_; ++x) {
     const Cell* column = cells_ + index(x, 0);
     for (int top = 0; top < height_; top += 64) {

@@ -83,6 +83,24 @@ TEST_F(BdcffDrawnCaveTest, FillRandomFillBorderThenObjectsInOrder) {
 // out as the generator gives it alone, whatever the sizes of its neighbour,
 // and a cave whose fill names an element without an object (filled on its
 // own, its Grover cells counted) must not upset the pairs around it.
+// Of several inboxes the player stands on the lowest, and of those on the
+// rightmost, in a short cave and in one taller than 64 rows alike.
+TEST_F(BdcffDrawnCaveTest, ThePlayerIsTheLastInboxRowByRow) {
+  import(
+      "[BDCFF]\n[game]\n[cave]\nSize=12 8\n[objects]\nPoint=9 2 INBOX\nPoint=2 5 INBOX\n"
+      "Point=7 5 INBOX\nPoint=4 3 INBOX\n[/objects]\n[/cave]\n"
+      "[cave]\nSize=6 100\n[objects]\nPoint=4 30 INBOX\nPoint=1 70 INBOX\nPoint=2 70 INBOX\n"
+      "Point=3 69 INBOX\n[/objects]\n[/cave]\n"
+      "[cave]\nSize=6 6\n[/cave]\n[/game]\n[/BDCFF]\n");
+  EXPECT_EQ(header(1).playerX(), 7);
+  EXPECT_EQ(header(1).playerY(), 5);
+  EXPECT_EQ(header(2).playerX(), 2);
+  EXPECT_EQ(header(2).playerY(), 70);
+  // No inbox: the record keeps the player where a new level has it.
+  EXPECT_EQ(header(3).playerX(), LevelHeader{}.playerX());
+  EXPECT_EQ(header(3).playerY(), LevelHeader{}.playerY());
+}
+
 TEST_F(BdcffDrawnCaveTest, EveryRandomCaveOfAFileIsFilledAsIfAlone) {
   struct Cave {
     int width, height, seed;

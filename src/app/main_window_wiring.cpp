@@ -188,10 +188,8 @@ DevelopPanel* MainWindow::makeDevelopPanel() {
   connect(develop->button("Hide Form1 canvas"), &QPushButton::clicked, this,
           [this] { editingArea_->setEditingHidden(!editingArea_->editingHidden()); });
   connect(develop->button("Show levelinfo"), &QPushButton::clicked, this, [this, develop] {
-    for (const std::string& line :
-         session_.map.bdcffMemo[static_cast<std::size_t>(session_.map.currentLevel)]) {
-      develop->memo()->appendPlainText(fromRecordText(line));
-    }
+    session_.map.bdcffMemo[static_cast<std::size_t>(session_.map.currentLevel)].forEach(
+        [&](std::string_view line) { develop->memo()->appendPlainText(fromRecordText(line)); });
   });
   for (const char* caption : {"Load Brel", "EM", "Das", "EM to objects", "Objects to EM"}) {
     develop->button(caption)->setEnabled(false);

@@ -185,23 +185,20 @@ void LevelProperties::setWellDelay(int delay) {
 // --- the BDCFF tab ----------------------------------------------------------------------------
 
 std::string LevelProperties::bdcffMemoText() const {
-  const auto& lines = session_.map.bdcffMemo[static_cast<std::size_t>(session_.map.currentLevel)];
-  std::string text;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (i > 0) text += '\n';
-    text += lines[i];
-  }
-  return text;
+  // The lines joined by line ends: the kept text without its last one.
+  const std::string_view text =
+      session_.map.bdcffMemo[static_cast<std::size_t>(session_.map.currentLevel)].text();
+  return std::string(text.substr(0, text.empty() ? 0 : text.size() - 1));
 }
 
 void LevelProperties::setBdcffMemo(std::string_view text) {
   // The inverse of bdcffMemoText: n newlines make n + 1 lines, no text no lines.
-  std::vector<std::string> lines;
+  KeptLines lines;
   for (std::size_t start = 0; !text.empty();) {
     const std::size_t end = text.find('\n', start);
-    std::string line(text.substr(start, end == std::string_view::npos ? end : end - start));
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(std::move(line));
+    std::string_view line = text.substr(start, end == std::string_view::npos ? end : end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.append(line);
     if (end == std::string_view::npos) break;
     start = end + 1;
   }

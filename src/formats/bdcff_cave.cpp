@@ -633,8 +633,7 @@ class CaveReader {
     return value;
   }
 
-  void commit(LevelHeader& h, std::vector<std::string>& memo, const BdcffGrid& grid,
-              bool drawnByMap) {
+  void commit(LevelHeader& h, KeptLines& memo, const BdcffGrid& grid, bool drawnByMap) {
     const int w = grid.width(), hh = grid.height();
     h.setWidth(w);
     h.setHeight(hh);
@@ -705,10 +704,12 @@ class CaveReader {
     if (intermission_.value) h.setIntermission(*intermission_.value ? 255 : 0);
 
     memo.clear();
-    memo.reserve(memo_.size());
+    std::size_t bytes = 0;
+    for (const MemoLine& m : memo_) bytes += m.text.size() + 1;
+    memo.reserve(bytes);
     for (const MemoLine& m : memo_) {
       if (m.drawing && !drawnByMap) continue;
-      memo.emplace_back(m.text);
+      memo.append(m.text);
     }
   }
 

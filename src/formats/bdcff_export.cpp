@@ -160,14 +160,14 @@ std::string bdcffLevelLines(const Levelmap& map, int slot, bool xml, int codeLen
     out.line("CaveTime=", h.levelTime());
     out.line("MagicWallTime=", h.magicTime());
     writeRecordKeys(out, h);
-    for (const std::string& kept : map.bdcffMemo[static_cast<std::size_t>(slot)]) {
-      if (kept.rfind("Size=", 0) == 0) {
+    map.bdcffMemo[static_cast<std::size_t>(slot)].forEach([&](std::string_view kept) {
+      if (kept.starts_with("Size=")) {
         const int w = std::max(1, cappedSide(h.width())), hh = std::max(1, cappedSide(h.height()));
         out.line(sizeLineFor(kept, w, hh));
       } else {
         out.line(kept);
       }
-    }
+    });
     out.line("[map]");
   }
   const int w = cappedSide(h.width()), hh = cappedSide(h.height());

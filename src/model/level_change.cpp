@@ -66,9 +66,7 @@ bool LevelChange::empty() const {
 std::size_t LevelChange::bytes() const {
   std::size_t n = sizeof(LevelChange) + header_.bytes() + layers_[0].bytes() + layers_[1].bytes();
   if (memo_) {
-    for (const auto& side : *memo_) {
-      for (const std::string& line : side) n += sizeof(std::string) + line.capacity();
-    }
+    for (const KeptLines& side : *memo_) n += side.bytes();
   }
   return n;
 }

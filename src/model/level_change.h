@@ -78,7 +78,7 @@ class ArrayChanges {
 struct LevelState {
   LevelHeader header;
   std::array<std::unique_ptr<LevelGrid>, 2> grids;  // null: the layer was never written
-  std::vector<std::string> memo;
+  KeptLines memo;
 
   static LevelState of(const Levelmap& map, int slot);
 };
@@ -95,7 +95,7 @@ class LevelChange {
  private:
   ArrayChanges header_;
   std::array<ArrayChanges, 2> layers_;
-  std::optional<std::array<std::vector<std::string>, 2>> memo_;  // before, after
+  std::optional<std::array<KeptLines, 2>> memo_;  // before, after
 };
 
 }  // namespace pyrovel

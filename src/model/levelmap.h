@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "model/grid_store.h"
+#include "model/kept_lines.h"
 #include "model/level_header.h"
 
 namespace pyrovel {
@@ -36,7 +37,7 @@ using LevelGrid = std::array<Cell, kGridSide * kGridSide>;
 struct LevelSlot {
   LevelHeader header;
   std::array<std::unique_ptr<LevelGrid>, 2> grids;
-  std::vector<std::string> memo;
+  KeptLines memo;
 };
 
 class Levelmap {
@@ -51,7 +52,7 @@ class Levelmap {
 
   std::array<std::uint8_t, kLevelmapHeaderSize> fileHeader{};
   std::array<LevelHeader, kSlotCount> headers{};
-  std::array<std::vector<std::string>, kSlotCount> bdcffMemo;
+  std::array<KeptLines, kSlotCount> bdcffMemo;
 
   int currentLevel = 1;  // slot 1..100
   int currentLayer = kGameLayer;

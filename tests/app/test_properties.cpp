@@ -166,7 +166,7 @@ class PropertiesTest : public QObject {
     w->docked().properties->pages()->setCurrentIndex(4);
     auto* memo = child<QPlainTextEdit>(*w, "bdcffMemo");
     QTest::keyClicks(memo, "Colors=Red");
-    QCOMPARE(s.map.bdcffMemo[static_cast<std::size_t>(s.map.currentLevel)],
+    QCOMPARE(s.map.bdcffMemo[static_cast<std::size_t>(s.map.currentLevel)].lines(),
              std::vector<std::string>{"Colors=Red"});
 
     // Another level fills every control anew.

@@ -197,7 +197,7 @@ TEST_F(PropertiesTest, BdcffMemoEditsAreKeptWithTheLevel) {
   s.map.bdcffMemo[3] = {"[cave]", "Name=Lava"};
   EXPECT_EQ(props.bdcffMemoText(), "[cave]\nName=Lava");
   props.setBdcffMemo("[cave]\r\nName=Lava\nColors=1 2 3\n");
-  EXPECT_EQ(s.map.bdcffMemo[3],
+  EXPECT_EQ(s.map.bdcffMemo[3].lines(),
             (std::vector<std::string>{"[cave]", "Name=Lava", "Colors=1 2 3", ""}));
   EXPECT_TRUE(s.map.modified);
   props.setBdcffMemo("");

@@ -76,7 +76,7 @@ TEST_F(BdcffDrawnCaveTest, FillRandomFillBorderThenObjectsInOrder) {
   EXPECT_EQ(cell(1, 1, 1), kDirt);
   EXPECT_EQ(cell(1, 2, 1), kPlayer);
   // The lines the cave was drawn from are in its map now.
-  EXPECT_EQ(session.map.bdcffMemo[1], std::vector<std::string>{"Size=10 6"});
+  EXPECT_EQ(session.map.bdcffMemo[1].lines(), std::vector<std::string>{"Size=10 6"});
 }
 
 // Caves with random fills are filled two at a time: each must still come
@@ -147,7 +147,7 @@ TEST_F(BdcffDrawnCaveTest, SizesDefaultsAndTheVisibleArea) {
   EXPECT_EQ(header(2).intermission(), 255);
   EXPECT_EQ(header(3).width(), 40);  // an intermission in a whole cave, seen through 20 x 12
   EXPECT_EQ(header(3).height(), 22);
-  EXPECT_EQ(session.map.bdcffMemo[3], std::vector<std::string>{"Size=40 22 0 0 19 11"});
+  EXPECT_EQ(session.map.bdcffMemo[3].lines(), std::vector<std::string>{"Size=40 22 0 0 19 11"});
   EXPECT_EQ(header(4).width(), 128);
   EXPECT_EQ(header(4).height(), 5);
   EXPECT_NE(noteWith("larger than a level").find("Level 3 (cave 4, "), std::string::npos);
@@ -172,7 +172,7 @@ TEST_F(BdcffDrawnCaveTest, FirstLevelValuesAndTheRecordsKeys) {
   EXPECT_EQ(a.maxAmoeba(), 6);
   EXPECT_EQ(a.slimePermeability(), 31);
   EXPECT_EQ(a.intermission(), 0);
-  EXPECT_EQ(session.map.bdcffMemo[1], std::vector<std::string>{"Colors=Black Orange"});
+  EXPECT_EQ(session.map.bdcffMemo[1].lines(), std::vector<std::string>{"Colors=Black Orange"});
   const LevelHeader& b = header(2);
   EXPECT_EQ(b.author(), "Cave Author");
   EXPECT_EQ(b.slimePermeability(), 7);  // one time in eight
@@ -349,7 +349,7 @@ TEST_F(DustinCorpusTest, TwentyCavesOfTheirSizeInASteelBorder) {
   // Cave O: an exit in the right border.
   EXPECT_EQ(cell(18, 39, 3), kExit);
   // The kept lines: the cave's keys without the ones now in its map.
-  const auto& memo = session.map.bdcffMemo[1];
+  const std::vector<std::string> memo = session.map.bdcffMemo[1].lines();
   EXPECT_NE(std::find(memo.begin(), memo.end(), "Colors=Black Black Orange Red White White White"),
             memo.end());
   EXPECT_EQ(std::find(memo.begin(), memo.end(), "Rectangle=1 1 38 20 DIRT"), memo.end());

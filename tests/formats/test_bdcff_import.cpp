@@ -84,7 +84,7 @@ TEST_F(BdcffImportTest, UnknownLinesAreKeptAndWrittenBack) {
       "[cave]\nName=Kept\nColors=1 2 3\n\n[objects]\nPoint=1 1 DIRT\n[/objects]\n[map]\n"
       "WWWW\nWPxW\nWWWW\n[/map]\nAfterMap=yes\n[/cave]\n");
   const std::vector<std::string> memo = {"Colors=1 2 3", "", "AfterMap=yes"};
-  EXPECT_EQ(session.map.bdcffMemo[1], memo);
+  EXPECT_EQ(session.map.bdcffMemo[1].lines(), memo);
   EXPECT_EQ(cell(1, 1, 1), 1);
   EXPECT_EQ(cell(1, 2, 1), 155);
 
@@ -95,7 +95,7 @@ TEST_F(BdcffImportTest, UnknownLinesAreKeptAndWrittenBack) {
   const std::string path = dir.path("again.bd");
   testing::writeAll(path, std::vector<std::uint8_t>(exported.begin(), exported.end()));
   readWith(again, readBdcff, path);
-  EXPECT_EQ(again.map.bdcffMemo[1], memo);
+  EXPECT_EQ(again.map.bdcffMemo[1].lines(), memo);
   EXPECT_EQ(again.map.header(1).title(), "Kept");
   EXPECT_EQ(again.map.cell(0, 1, 2, 1), 155);
   EXPECT_EQ(bdcffLevelsetText(again.map), exported);
@@ -105,7 +105,7 @@ TEST_F(BdcffImportTest, TheNextCaveClearsTheKeptLinesOfItsSlot) {
   session.map.bdcffMemo[1] = {"Old=1"};
   session.map.bdcffMemo[3] = {"Untouched=1"};
   import("[cave]\nNew=2\n[/cave]\n");
-  EXPECT_EQ(session.map.bdcffMemo[1], std::vector<std::string>{"New=2"});
+  EXPECT_EQ(session.map.bdcffMemo[1].lines(), std::vector<std::string>{"New=2"});
   EXPECT_TRUE(session.map.bdcffMemo[3].empty()) << "a read starts from a fresh levelmap";
 }
 

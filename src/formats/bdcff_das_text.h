@@ -54,6 +54,8 @@ void forEachLine(std::string_view text, Take&& take) {
 // Leading and trailing blanks and control characters removed.
 inline std::string_view trimLine(std::string_view line) {
   const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+  // Most lines have nothing to trim.
+  if (!line.empty() && !blank(line.front()) && !blank(line.back())) return line;
   std::size_t b = 0, e = line.size();
   while (b < e && blank(line[b])) ++b;
   while (e > b && blank(line[e - 1])) --e;

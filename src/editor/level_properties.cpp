@@ -185,23 +185,11 @@ void LevelProperties::setWellDelay(int delay) {
 // --- the BDCFF tab ----------------------------------------------------------------------------
 
 std::string LevelProperties::bdcffMemoText() const {
-  // The lines joined by line ends: the kept text without its last one.
-  const std::string_view text =
-      session_.map.bdcffMemo[static_cast<std::size_t>(session_.map.currentLevel)].text();
-  return std::string(text.substr(0, text.empty() ? 0 : text.size() - 1));
+  return session_.map.bdcffMemo[static_cast<std::size_t>(session_.map.currentLevel)].joined();
 }
 
 void LevelProperties::setBdcffMemo(std::string_view text) {
-  // The inverse of bdcffMemoText: n newlines make n + 1 lines, no text no lines.
-  KeptLines lines;
-  for (std::size_t start = 0; !text.empty();) {
-    const std::size_t end = text.find('\n', start);
-    std::string_view line = text.substr(start, end == std::string_view::npos ? end : end - start);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.append(line);
-    if (end == std::string_view::npos) break;
-    start = end + 1;
-  }
+  KeptLines lines = KeptLines::fromJoined(text);
   auto& memo = session_.map.bdcffMemo[static_cast<std::size_t>(session_.map.currentLevel)];
   if (memo != lines) {
     session_.continueStep(kStepName, "BDCFF lines");

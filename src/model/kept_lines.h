@@ -18,8 +18,6 @@ class KeptLines {
   }
 
   bool empty() const { return text_.empty(); }
-  // The lines, each followed by '\n'.
-  std::string_view text() const { return text_; }
   void clear() { text_.clear(); }
   // Room for `bytes` of lines with their line ends.
   void reserve(std::size_t bytes) { text_.reserve(bytes); }
@@ -39,6 +37,24 @@ class KeptLines {
       start = end + 1;
     }
   }
+  // The lines joined by line ends, and back: n line ends make n + 1 lines
+  // (a CR before one is dropped), no text no lines.
+  std::string joined() const {
+    return text_.empty() ? std::string() : text_.substr(0, text_.size() - 1);
+  }
+  static KeptLines fromJoined(std::string_view text) {
+    KeptLines lines;
+    for (std::size_t start = 0; !text.empty();) {
+      const std::size_t end = text.find('\n', start);
+      std::string_view line = text.substr(start, end == std::string_view::npos ? end : end - start);
+      if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+      lines.append(line);
+      if (end == std::string_view::npos) break;
+      start = end + 1;
+    }
+    return lines;
+  }
+
   std::vector<std::string> lines() const {
     std::vector<std::string> out;
     forEach([&](std::string_view line) { out.emplace_back(line); });

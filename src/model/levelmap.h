@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "model/grid_store.h"
 #include "model/kept_lines.h"

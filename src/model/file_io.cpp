@@ -17,11 +17,28 @@ namespace {
 [[noreturn]] void ioFail(const std::string& path, const std::string& what) {
   throw LevelError(path, std::nullopt, std::nullopt, what);
 }
+
+// What a path names when it is there and not a plain file; empty otherwise.
+// A pipe or a device would block a read (or never end it), so such a path
+// is turned down before anything opens it.
+std::string notAPlainFile(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return {};
+  if (S_ISREG(st.st_mode)) return {};
+  if (S_ISDIR(st.st_mode)) return "is a folder, not a file";
+  if (S_ISFIFO(st.st_mode)) return "is a named pipe (FIFO), not a file";
+  if (S_ISSOCK(st.st_mode)) return "is a socket, not a file";
+  if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode)) return "is a device, not a file";
+  return "is not a plain file";
+}
 }  // namespace
 
+void requirePlainFile(const std::string& path) {
+  if (std::string why = notAPlainFile(path); !why.empty()) ioFail(path, why);
+}
+
 Bytes readFileBytes(const std::string& path) {
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) ioFail(path, "is a folder, not a file");
+  requirePlainFile(path);
   std::ifstream in(path, std::ios::binary);
   if (!in) ioFail(path, std::string("cannot open for reading: ") + std::strerror(errno));
   in.seekg(0, std::ios::end);
@@ -36,8 +53,7 @@ Bytes readFileBytes(const std::string& path) {
 }
 
 Bytes readFileHead(const std::string& path, std::size_t n) {
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) ioFail(path, "is a folder, not a file");
+  requirePlainFile(path);
   std::ifstream in(path, std::ios::binary);
   if (!in) ioFail(path, std::string("cannot open for reading: ") + std::strerror(errno));
   Bytes data(n);
@@ -53,6 +69,7 @@ bool fileExists(const std::string& path) {
 
 AtomicFile::AtomicFile(std::string path) : path_(std::move(path)) {
   namespace fs = std::filesystem;
+  requirePlainFile(path_);  // a pipe or device named as the target is never replaced
   fs::path target(path_);
   fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
   std::string tmpl = (dir / ("." + target.filename().string() + ".XXXXXX")).string();

@@ -7,6 +7,11 @@
 
 namespace pyrovel {
 
+// Throws a LevelError naming the path when something other than a plain
+// file is there (a folder, a named pipe, a device, a socket); a missing
+// path passes.
+void requirePlainFile(const std::string& path);
+
 // Reads the whole file; throws LevelError naming the file when it cannot.
 Bytes readFileBytes(const std::string& path);
 

@@ -77,8 +77,8 @@ bool EditorSession::deleteLevel() {
 
 bool EditorSession::insertLevel() {
   endStep();
-  // A level only looked at is raised to 3 x 3; anything larger holds a level.
-  if ((map.header(kLastSlot).width() > 3 || map.header(kLastSlot).height() > 3) &&
+  // The last level is pushed out of the levelmap: ask whenever it holds anything.
+  if (map.holdsAnything(kLastSlot) &&
       ui_->ask("Level 99 is not Empty. It will be overwritten. Are you sure you want to "
                "continue ?") != Answer::Yes) {
     return false;
@@ -206,6 +206,16 @@ void EditorSession::replaceLevelmap(Levelmap next) {
   open_.reset();
   history_.clear();
   map = std::move(next);
+  notify(kUndoState);
+}
+
+void EditorSession::takeChangedLevels(Levelmap next, std::string_view name) {
+  endStep();
+  std::swap(map, next);  // `next` now holds the levels as they were
+  for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
+    LevelChange change = LevelChange::between(LevelState::of(next, slot), map, slot);
+    if (!change.empty()) history_.push(slot, UndoStep(std::string(name), std::move(change)));
+  }
   notify(kUndoState);
 }
 

@@ -1,5 +1,7 @@
 #include "model/levelmap.h"
 
+#include <algorithm>
+#include <string>
 #include <utility>
 
 #include "model/object_catalogue.h"
@@ -144,6 +146,26 @@ void Levelmap::clearLayer(int layer, int slot) {
   h.setPlayerY(1);
   cell(layer, slot, 1, 1) = obj::LittleFellow;
   h.setConvertTrappedAmoeba(0);
+}
+
+bool Levelmap::holdsAnything(int slot) const {
+  for (int layer : {kGameLayer, kBackgroundLayer}) {
+    if (!holdsCells(layer, slot)) continue;
+    const LevelGrid& g = grid(layer, slot);
+    if (std::any_of(g.begin(), g.end(), [](Cell c) { return c != 0; })) return true;
+  }
+  if (!bdcffMemo[static_cast<std::size_t>(slot)].empty()) return true;
+  LevelHeader h = header(slot);
+  const std::string title = h.title();
+  if (!title.empty() && title != "Empty" &&
+      title != "Level " + std::to_string(levelNumber(slot))) {
+    return true;
+  }
+  // The title's bytes after its length may hold an older title.
+  std::fill_n(h.bytes.begin() + LevelHeader::oTitle, LevelHeader::kTitleLen + 1, 0);
+  if (h.width() <= 3) h.setWidth(0);
+  if (h.height() <= 3) h.setHeight(0);
+  return std::any_of(h.bytes.begin(), h.bytes.end(), [](std::uint8_t b) { return b != 0; });
 }
 
 }  // namespace pyrovel

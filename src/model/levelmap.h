@@ -91,6 +91,11 @@ class Levelmap {
   bool isEmptyLevel(int slot) const {
     return header(slot).width() < 3 && header(slot).height() < 3;
   }
+  // Whether the level holds anything a user could lose: a cell other than
+  // Empty Space in either layer (outside its size too), kept lines, a title
+  // of its own, or any field unlike a new level's (a level only looked at
+  // is 3 x 3 and titled "Empty" or "Level n").
+  bool holdsAnything(int slot) const;
   // Every slot becomes empty (1 x 1); done once at start.
   void resetLevelmap();
   // A copy of everything, grids included (the grids are not copied implicitly).

@@ -1,6 +1,8 @@
 // Moving between levels, rearranging them, and undo.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "model/editor_session.h"
 #include "support/test_support.h"
 
@@ -135,6 +137,30 @@ TEST_F(LevelOps, InsertAsksForANarrowButTallLevel99) {
   EXPECT_FALSE(s.insertLevel());
   EXPECT_EQ(ui.questions.size(), 1u);
   EXPECT_EQ(s.map.header(100).height(), 40);
+}
+
+TEST_F(LevelOps, InsertAsksWhateverLevel99HoldsAndNotForAnUntouchedOne) {
+  // Each of these alone makes level 99 worth a question.
+  const std::vector<std::function<void(Levelmap&)>> contents{
+      [](Levelmap& m) { m.cell(kGameLayer, 100, 1, 1) = obj::Diamond; },     // a 3 x 3 level's cell
+      [](Levelmap& m) { m.cell(kBackgroundLayer, 100, 9, 9) = obj::Dirt; },  // a background cell
+      [](Levelmap& m) { m.header(100).setTitle("Finale"); },                 // a title
+      [](Levelmap& m) { m.header(100).setDiamondsToCollect(12); },              // a property
+      [](Levelmap& m) { m.bdcffMemo[100].append("Colors=Orange"); },         // kept BDCFF lines
+  };
+  for (const auto& put : contents) {
+    EditorSession session(ui);
+    session.selectLevel(100);  // only looked at: 3 x 3, no question
+    session.updateLevelList();
+    session.selectLevel(5);
+    ui.questions.clear();
+    EXPECT_TRUE(session.insertLevel());
+    EXPECT_TRUE(ui.questions.empty());
+    put(session.map);
+    ui.answers = {Answer::No};
+    EXPECT_FALSE(session.insertLevel());
+    EXPECT_EQ(ui.questions.size(), 1u);
+  }
 }
 
 TEST_F(LevelOps, MoveRotatesTheLevelsBetween) {

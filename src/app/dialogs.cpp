@@ -1,6 +1,7 @@
 #include "app/dialogs.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -98,13 +99,23 @@ std::optional<Frontend::SaveAsChoice> QtDialogs::chooseSaveAs(QWidget* parent,
   QFileDialog dialog(parent, "Save Levelset As", folder);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setNameFilters(saveAsFileTypes());
-  dialog.setDefaultSuffix("map");
-  dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+  // The type of the proposed name is chosen with it. The file written gets
+  // its type's extension, so the editor asks about replacing that file
+  // itself, once it knows its name.
+  const auto formats = writableFormats();
+  const LevelsetFormat* proposedFormat = writerForName(proposed.toStdString());
+  const auto proposedAt = std::find(formats.begin(), formats.end(), proposedFormat);
+  if (proposedAt != formats.end()) {
+    dialog.selectNameFilter(saveAsFileTypes().value(proposedAt - formats.begin()));
+    dialog.setDefaultSuffix(QString::fromLatin1((*proposedAt)->saveExtension).mid(1));
+  } else {
+    dialog.setDefaultSuffix("map");
+  }
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
   if (!proposed.isEmpty()) dialog.selectFile(QFileInfo(proposed).fileName());
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   Frontend::SaveAsChoice choice;
   choice.path = dialog.selectedFiles().first().toStdString();
-  const auto formats = writableFormats();
   const qsizetype chosen = saveAsFileTypes().indexOf(dialog.selectedNameFilter());
   if (chosen >= 0 && chosen < static_cast<qsizetype>(formats.size())) {
     choice.format = formats[static_cast<std::size_t>(chosen)]->key;

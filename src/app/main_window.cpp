@@ -210,9 +210,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         keepOpen = true;
         break;
       case Answer::Yes: {
-        // A save that was cancelled or failed must not lose the changes.
+        // A save that was cancelled or failed, or wrote a file that could
+        // not hold everything, must not lose the changes.
         bool saved = false;
-        if (!guarded([&] { saved = saveLevelmap(session_); }) || !saved) keepOpen = true;
+        if (!guarded([&] { saved = saveLevelmap(session_); }) || !saved || session_.map.modified) {
+          keepOpen = true;
+        }
         break;
       }
       case Answer::No:

@@ -1,5 +1,6 @@
 // prvl convert: open any levelmap and write it with the writer its new
 // extension (or --format) chooses.
+#include <filesystem>
 #include <iostream>
 
 #include "cli/cli_frontend.h"
@@ -65,8 +66,17 @@ int cmdConvert(const Args& args) {
     std::cerr << "prvl convert: " << in << ": no levels were read; " << out << " is not written\n";
     return 1;
   }
+  // Writing over the file read is allowed only when nothing is lost by it.
+  std::error_code ec;
+  const bool overInput = std::filesystem::equivalent(in, out, ec);
   const std::size_t readNotes = session.messages.size();
-  saveLevelmapInFormat(session, *writer, out);
+  const std::vector<std::string> lost = saveLevelmapInFormat(session, *writer, out, overInput);
+  if (overInput && !lost.empty()) {
+    for (const std::string& note : lost) std::cerr << "prvl convert: " << note << "\n";
+    std::cerr << "prvl convert: " << out << " is the file read, and " << writer->name
+              << " cannot hold all of it; nothing is written (choose another OUT)\n";
+    return 1;
+  }
   for (std::size_t i = readNotes; i < session.messages.size(); ++i) {
     std::cerr << "prvl convert: " << session.messages[i] << "\n";
   }

@@ -66,7 +66,8 @@ bool offerSaveBeforeReplacing(EditorSession& session) {
                        "levelmap ?",
                        true)) {
     case Answer::Yes:
-      return saveLevelmap(session);
+      // Only a file that holds everything makes the levelmap safe to replace.
+      return saveLevelmap(session) && !session.map.modified;
     case Answer::No:
       return true;
     case Answer::Cancel:
@@ -135,6 +136,25 @@ void openLevelsetBytes(EditorSession& session, LevelsetReader reader, const Byte
   showFirstLevel(session, true);
 }
 
+bool openLevels(EditorSession& session, const LevelsetFill& fill, const std::string& name,
+                bool append) {
+  if (!append && !offerSaveBeforeReplacing(session)) return false;
+  const int shown = session.map.currentLevel;
+  readIntoSession(session, fill, name, append);
+  if (!append) {
+    session.levelPath.clear();
+    session.map.fileName = "New.map";
+    showFirstLevel(session, true);
+    return true;
+  }
+  // New levels that no file holds yet: closing asks to save them.
+  session.map.modified = true;
+  session.updateLevelList();
+  session.selectLevel(shown);
+  session.notify(kCellsChanged | kFileState);
+  return true;
+}
+
 void openLevelmap(EditorSession& session, OpenSource source, const std::string& path) {
   if (session.startupComplete && !offerSaveBeforeReplacing(session)) return;
   switch (source) {
@@ -159,12 +179,40 @@ void openLevelmap(EditorSession& session, OpenSource source, const std::string& 
   showFirstLevel(session, false);
 }
 
+namespace {
+
+// A foreign levelset that cannot hold what the editor holds is not written
+// over: the user is told what would be lost and may save a NAME.map instead.
+bool offerSaveAsInstead(EditorSession& session, const LevelsetFormat& format,
+                        const std::vector<std::string>& notes) {
+  constexpr std::size_t kShown = 8;
+  std::string lost;
+  for (std::size_t i = 0; i < notes.size() && i < kShown; ++i) lost += "\n- " + notes[i];
+  if (notes.size() > kShown) {
+    lost += "\n- and " + std::to_string(notes.size() - kShown) + " more";
+  }
+  const std::string proposed = withExtension(session.levelPath, ".map");
+  const std::string question = fileNamePart(session.levelPath) + " is a " + format.name +
+                               " file, which cannot hold everything in this levelmap:" + lost +
+                               "\n\nNothing has been written. Save the levelmap as " +
+                               fileNamePart(proposed) + " instead?";
+  if (session.ui().ask(question) != Answer::Yes) return false;
+  return saveLevelmapAs(session, proposed);
+}
+
+}  // namespace
+
 bool saveLevelmap(EditorSession& session) {
   Levelmap& map = session.map;
   if (!session.levelPath.empty() && !map.fileName.empty() && map.fileName != "New.map") {
     if (const LevelsetFormat* format = formatSavedInPlace(session.levelPath)) {
-      saveLevelmapInFormat(session, *format, session.levelPath);
-      return true;
+      // The game's own format holds everything; another game's file is
+      // written over only when it keeps all the editor holds.
+      const bool own = std::string_view(format->key) == "map";
+      const std::vector<std::string> lost =
+          saveLevelmapInFormat(session, *format, session.levelPath, !own);
+      if (own || lost.empty()) return true;
+      return offerSaveAsInstead(session, *format, lost);
     }
     // A levelset of another game is never overwritten in the game's format:
     // the user names the new file, NAME.map beside it being proposed.
@@ -182,15 +230,22 @@ bool saveLevelmapAs(EditorSession& session, const std::string& proposed) {
   const std::string path = sameTextIgnoringCase(extensionOf(choice->path), format->saveExtension)
                                ? choice->path
                                : withExtension(choice->path, format->saveExtension);
-  saveLevelmapInFormat(session, *format, path);
+  // The question names the file that will really be written.
+  requirePlainFile(path);
+  if (fileExists(path) &&
+      session.ui().ask(fileNamePart(path) + " already exists. Do you want to replace it?") !=
+          Answer::Yes) {
+    return false;
+  }
+  saveLevelmapInFormat(session, *format, path, false);
   // Only a written file becomes the levelmap's file: Save goes there next.
   session.levelPath = path;
   pushHistory(session, path);
   return true;
 }
 
-void saveLevelmapInFormat(EditorSession& session, const LevelsetFormat& format,
-                          const std::string& path) {
+std::vector<std::string> saveLevelmapInFormat(EditorSession& session, const LevelsetFormat& format,
+                                              const std::string& path, bool onlyWhole) {
   std::vector<std::string> notes;
   AtomicFile file(path);
   LevelmapFileHeader head{};  // the file's first bytes: a levelmap's header
@@ -202,25 +257,29 @@ void saveLevelmapInFormat(EditorSession& session, const LevelsetFormat& format,
                  }
                  file.writeAt(at, piece);
                });
+  if (onlyWhole && !notes.empty()) return notes;  // the temporary file goes, the target stays
   file.commit();
-  // What the file could not hold is said once it is written.
-  if (!notes.empty()) {
-    session.messages.insert(session.messages.end(), notes.begin(), notes.end());
-    session.notify(kMessages);
-  }
   if (std::string_view(format.key) == "map") {
     // The file's header as written (level count, players, game kind) is the
     // levelmap's from now on.
     session.map.fileHeader = head;
   }
   session.map.fileName = fileNamePart(path);
-  session.map.modified = false;
-  session.notify(kHistory);
+  // A file that could not take everything leaves the levelmap unsaved:
+  // closing still asks, so what did not fit is not lost with the window.
+  session.map.modified = !notes.empty();
+  if (!notes.empty()) {
+    session.messages.insert(session.messages.end(), notes.begin(), notes.end());
+    session.notify(kMessages);
+  }
+  session.notify(kHistory | kFileState);
+  return notes;
 }
 
-void newLevelmap(EditorSession& session) {
-  offerSaveBeforeReplacing(session);
+bool newLevelmap(EditorSession& session) {
+  if (!offerSaveBeforeReplacing(session)) return false;
   session.clearLevelmap();
+  return true;
 }
 
 }  // namespace pyrovel

@@ -105,7 +105,8 @@ void noteWhatIsLeftOut(const Levelmap& map, int codeLength, std::vector<std::str
     const LevelHeader& h = map.header(slot);
     const std::string level = "Level " + std::to_string(Levelmap::levelNumber(slot));
     if (h.width() <= 3) {
-      if (!map.isEmptyLevel(slot)) {
+      // An empty slot, or a level only looked at (3 x 3, nothing in it), is no loss.
+      if (!map.isEmptyLevel(slot) && map.holdsAnything(slot)) {
         notes.push_back(level + " (" + std::to_string(h.width()) + " x " +
                         std::to_string(h.height()) +
                         ") is too narrow for a BDCFF cave and is not in the file.");

@@ -203,6 +203,61 @@ class FilesTest : public QObject {
     QVERIFY(dialogs.errors.isEmpty());
   }
 
+  // The flows that once lost work, as a user meets them in the window.
+  void ctrlSOnABdcffFileThatCannotHoldTheLevelsOffersAMapFile() {
+    ProgramFolder folder;
+    QTemporaryDir files;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {demoMap()});
+    const QString bd = files.filePath("Tutorial.bd");
+    dialogs.saveChoices.push_back(Frontend::SaveAsChoice{bd.toStdString(), "bdcff"});
+    w->action("saveLevelsetAs")->trigger();
+    dialogs.openChoices << bd;
+    w->action("openLevelset")->trigger();
+    QCOMPARE(w->session().levelPath, bd.toStdString());
+    QFile original(bd);
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    const QByteArray before = original.readAll();
+    original.close();
+
+    w->session().map.cell(kGameLayer, 1, 2, 2) = obj::Grover;  // no BDCFF code
+    w->session().markModified();
+    dialogs.questions.clear();
+    dialogs.answers = {Answer::No};
+    w->action("saveLevelset")->trigger();
+    QCOMPARE(dialogs.questions.size(), 1);
+    QVERIFY2(dialogs.questions[0].contains("Tutorial.map instead?"), qPrintable(dialogs.questions[0]));
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    QCOMPARE(original.readAll(), before);
+    QVERIFY(w->windowTitle().startsWith("Tutorial.bd*"));
+    QVERIFY(dialogs.errors.isEmpty());
+  }
+
+  void insertAndNewAskBeforeWorkIsLost() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    auto w = makeWindow(folder, dialogs);
+    EditorSession& s = w->session();
+    s.map.cell(kGameLayer, 100, 1, 1) = obj::Diamond;
+    s.selectLevel(6);
+    dialogs.answers = {Answer::No};
+    w->action("insertLevel")->trigger();
+    QCOMPARE(dialogs.questions.size(), 1);
+    QVERIFY(dialogs.questions[0].startsWith("Level 99 is not Empty."));
+    QCOMPARE(s.map.cell(kGameLayer, 100, 1, 1), obj::Diamond);
+
+    s.markModified();
+    dialogs.answers = {Answer::Cancel};
+    w->action("newLevelset")->trigger();
+    QCOMPARE(s.map.cell(kGameLayer, 100, 1, 1), obj::Diamond);
+    QVERIFY(s.map.modified);
+    dialogs.answers = {Answer::Yes};  // then the Save As dialog is cancelled
+    w->action("newLevelset")->trigger();
+    QCOMPARE(s.map.cell(kGameLayer, 100, 1, 1), obj::Diamond);
+    QCOMPARE(s.map.fileName, std::string("New.map"));
+    QVERIFY(dialogs.errors.isEmpty());
+  }
+
   void readerNotesShowInTheInformationPanel() {
     ProgramFolder folder;
     ScriptedDialogs dialogs;

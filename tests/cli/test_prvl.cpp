@@ -1,7 +1,10 @@
 // prvl as a user runs it: real processes, real files.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <array>
+#include <filesystem>
 #include <cstdio>
 #include <memory>
 
@@ -82,6 +85,43 @@ TEST(Prvl, FailuresExitNonZeroWithTheReason) {
   EXPECT_EQ(empty.status, 1) << empty.out;
   EXPECT_NE(empty.out.find("no BDCFF cave"), std::string::npos) << empty.out;
   EXPECT_FALSE(fileExists(dir.path("empty.map")));
+}
+
+TEST(Prvl, ConvertWritesOverItsInputOnlyWhenNothingIsLost) {
+  testing::TempDir dir;
+  // A cave three cells wide: the editor takes it, but its BDCFF writer
+  // leaves levels that narrow out.
+  const std::string caves = dir.path("caves.bd");
+  const std::string text =
+      "[BDCFF]\n[game]\nName=T\n[cave]\nName=A\nSize=3 5\n[map]\nWWW\nWPW\nW.W\nWXW\nWWW\n"
+      "[/map]\n[/cave]\n[/game]\n[/BDCFF]\n";
+  writeFileAtomically(caves, text);
+  const Bytes before = testing::readAll(caves);
+  const std::string link = dir.path("link.bd");
+  std::filesystem::create_symlink(caves, link);
+  for (const std::string& out : {caves, link, dir.path(".") + "/caves.bd"}) {
+    Outcome r = prvl("convert " + caves + " " + out);
+    EXPECT_EQ(r.status, 1) << out << ": " << r.out;
+    EXPECT_NE(r.out.find("is the file read"), std::string::npos) << r.out;
+    EXPECT_EQ(testing::readAll(caves), before) << out;
+  }
+  // The game's own format loses nothing: in place is fine.
+  const std::string map = dir.path("demo.map");
+  testing::writeAll(map, testing::readAll(kDemo));
+  EXPECT_EQ(prvl("convert " + map + " " + map).status, 0);
+  EXPECT_EQ(prvl("info " + map).out, prvl("info " + kDemo).out);
+}
+
+TEST(Prvl, PipesAreTurnedDownAtOnce) {
+  testing::TempDir dir;
+  const std::string fifo = dir.path("pipe.map");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  // `timeout` ends a command that would wait on the pipe for ever.
+  for (const std::string& command : {"info " + fifo, "convert " + fifo + " " + dir.path("x.map")}) {
+    Outcome r = testing::runCommand("timeout 20 " + std::string(PYROVEL_BIN_DIR) + "/prvl " + command);
+    EXPECT_EQ(r.status, 1) << command << ": " << r.out;
+    EXPECT_NE(r.out.find("named pipe"), std::string::npos) << r.out;
+  }
 }
 
 TEST(Prvl, DemoSourceCompilesToTheBundledLevelmap) {

@@ -1,6 +1,8 @@
 // Choosing readers, the file history, saving and new levelmaps.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstring>
 #include <filesystem>
 
@@ -248,6 +250,154 @@ TEST_F(OpenSave, ASaveSaysWhatTheFormatCouldNotHold) {
   EXPECT_NE(s.messages[2].find("Level 90 and the levels after it are not in the file"),
             std::string::npos);
   EXPECT_EQ(s.map.header(3).width(), 100) << "the levelmap keeps the whole level";
+}
+
+TEST_F(OpenSave, SaveWritesOverABdcffFileOnlyWhenItHoldsEverything) {
+  // A BDCFF file made by the editor, opened and saved unchanged: in place.
+  readLevelmap(s, writeMap("seed.map", "Seed"));
+  ui.saveAsChoices.push_back({dir.path("caves.bd"), "bdcff"});
+  ASSERT_TRUE(saveLevelmapAs(s));
+  const std::string bd = dir.path("caves.bd");
+  openLevelmap(s, OpenSource::Path, bd);
+  EXPECT_TRUE(saveLevelmap(s));
+  EXPECT_TRUE(ui.questions.empty()) << ui.questions.front();
+  EXPECT_FALSE(s.map.modified);
+
+  // Grover has no BDCFF code: nothing is written, and the user is told what
+  // would be lost and offered NAME.map.
+  const Bytes before = testing::readAll(bd);
+  s.beginStep("Pen");
+  s.placeObject(2, 2, obj::Grover);
+  s.endStep();
+  ui.answers.push_back(Answer::No);
+  EXPECT_FALSE(saveLevelmap(s));
+  ASSERT_EQ(ui.questions.size(), 1u);
+  EXPECT_NE(ui.questions[0].find("caves.bd"), std::string::npos) << ui.questions[0];
+  EXPECT_NE(ui.questions[0].find("caves.map"), std::string::npos) << ui.questions[0];
+  EXPECT_EQ(testing::readAll(bd), before);
+  EXPECT_TRUE(s.map.modified);
+  EXPECT_EQ(s.levelPath, bd);
+
+  ui.answers.push_back(Answer::Yes);
+  ui.saveAsChoices.push_back({dir.path("caves.map"), "map"});
+  EXPECT_TRUE(saveLevelmap(s));
+  EXPECT_EQ(ui.saveAsProposals.back(), dir.path("caves.map"));
+  EXPECT_EQ(testing::readAll(bd), before);
+  EXPECT_EQ(s.levelPath, dir.path("caves.map"));
+  EXPECT_FALSE(s.map.modified);
+  EditorSession back(ui);
+  readLevelmap(back, dir.path("caves.map"));
+  EXPECT_EQ(back.map.cell(kGameLayer, 1, 2, 2), obj::Grover);
+}
+
+TEST_F(OpenSave, ALossyExportLeavesTheLevelmapUnsaved) {
+  s.map.header(3).setWidth(100);
+  s.map.header(3).setHeight(40);
+  s.map.modified = true;
+  ui.saveAsChoices.push_back({dir.path("set.lev"), "bd4"});
+  ASSERT_TRUE(saveLevelmapAs(s));
+  EXPECT_TRUE(s.map.modified) << "the file holds a cut level: closing must still ask";
+  // ... so a New after a Yes whose save could not hold everything keeps it.
+  ui.answers = {Answer::Yes};
+  ui.saveAsChoices.push_back({dir.path("set2.lev"), "bd4"});
+  EXPECT_FALSE(newLevelmap(s));
+  EXPECT_EQ(s.map.header(3).width(), 100);
+}
+
+TEST_F(OpenSave, SaveAsAsksAboutTheFileItReallyWrites) {
+  const std::string map = writeMap("Tutorial.map", "Kept");
+  const Bytes before = testing::readAll(map);
+  s.map.current().setTitle("New");
+  // "Tutorial.bd" typed with the levelmap type: the file written is Tutorial.map.
+  ui.saveAsChoices.push_back({dir.path("Tutorial.bd"), "map"});
+  ui.answers.push_back(Answer::No);
+  EXPECT_FALSE(saveLevelmapAs(s));
+  ASSERT_EQ(ui.questions.size(), 1u);
+  EXPECT_EQ(ui.questions[0], "Tutorial.map already exists. Do you want to replace it?");
+  EXPECT_EQ(testing::readAll(map), before);
+  EXPECT_FALSE(std::filesystem::exists(dir.path("Tutorial.bd")));
+
+  // A name that exists in no type asks nothing.
+  ui.saveAsChoices.push_back({dir.path("Fresh.bd"), "map"});
+  EXPECT_TRUE(saveLevelmapAs(s));
+  EXPECT_EQ(ui.questions.size(), 1u);
+  EXPECT_TRUE(std::filesystem::exists(dir.path("Fresh.map")));
+}
+
+TEST_F(OpenSave, SaveNeverWritesOverAnotherGamesMapFile) {
+  // A Brel Boulder levelset: a .map that the game's reader does not take.
+  Bytes brel(256 + 2304, 1);
+  std::memcpy(brel.data(), "BPBD", 4);
+  const std::string path = dir.path("brel.map");
+  testing::writeAll(path, brel);
+  openLevelmap(s, OpenSource::Path, path);
+  s.beginStep("Pen");
+  s.placeObject(1, 1, obj::Diamond);
+  s.endStep();
+  EXPECT_FALSE(saveLevelmap(s));  // a name is asked for, and the dialog is cancelled
+  EXPECT_EQ(testing::readAll(path), brel);
+  // Taking the proposed name asks before replacing the other game's file.
+  ui.saveAsChoices.push_back({ui.saveAsProposals.back(), "map"});
+  ui.answers.push_back(Answer::No);
+  EXPECT_FALSE(saveLevelmap(s));
+  EXPECT_EQ(ui.questions.back(), "brel.map already exists. Do you want to replace it?");
+  EXPECT_EQ(testing::readAll(path), brel);
+}
+
+TEST_F(OpenSave, OldestLevelmapsOpenWithTheirOwnReader) {
+  Bytes f(16, 0);
+  std::memcpy(f.data(), kMagicOldest, 12);
+  for (int slot = 1; slot <= 100; ++slot) {
+    Bytes record(256, 0);
+    record[0] = 3;
+    record[1] = 3;
+    f.insert(f.end(), record.begin(), record.end());
+    f.insert(f.end(), 9, static_cast<std::uint8_t>(slot));
+  }
+  const std::string path = dir.path("old.map");
+  testing::writeAll(path, f);
+  openLevelmap(s, OpenSource::Path, path);
+  EXPECT_EQ(s.map.header(100).width(), 3);
+  EXPECT_EQ(s.map.cell(kGameLayer, 1, 2, 2), 1);
+  EXPECT_EQ(s.map.cell(kGameLayer, 100, 2, 2), 100);
+}
+
+TEST_F(OpenSave, NewFollowsTheAnswerToTheSaveQuestion) {
+  readLevelmap(s, writeMap("work.map", "Work"));
+  s.beginStep("Pen");
+  s.placeObject(3, 3, obj::Diamond);
+  s.endStep();
+  const auto unchanged = [&] {
+    return s.map.cell(kGameLayer, 1, 3, 3) == obj::Diamond && s.map.modified &&
+           s.map.fileName == "work.map" && s.canUndo();
+  };
+  ui.answers = {Answer::Cancel};  // Cancel, and Esc, which answers Cancel
+  EXPECT_FALSE(newLevelmap(s));
+  EXPECT_TRUE(unchanged());
+  ui.answers = {Answer::Yes};  // Yes, then the save is cancelled... (no file: Save As)
+  s.levelPath.clear();
+  EXPECT_FALSE(newLevelmap(s));
+  EXPECT_TRUE(unchanged());
+  ui.answers = {Answer::Yes};  // ... or fails
+  ui.saveAsChoices.push_back({dir.path("no-such-folder/x.map"), "map"});
+  EXPECT_ANY_THROW(newLevelmap(s));
+  EXPECT_TRUE(unchanged());
+  ui.answers = {Answer::No};
+  EXPECT_TRUE(newLevelmap(s));
+  EXPECT_EQ(s.map.cell(kGameLayer, 1, 3, 3), obj::Dirt);
+  EXPECT_EQ(s.map.fileName, "New.map");
+}
+
+TEST_F(OpenSave, PipesAndDevicesAreTurnedDownBeforeAnythingReadsThem) {
+  readLevelmap(s, writeMap("work.map", "Work"));
+  const std::string fifo = dir.path("pipe.map");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const LevelError e = testing::errorOf([&] { openLevelmap(s, OpenSource::Path, fifo); });
+  EXPECT_NE(std::string(e.what()).find("named pipe"), std::string::npos) << e.what();
+  EXPECT_EQ(s.map.header(1).title(), "Work");
+  EXPECT_ANY_THROW(readLevelmap(s, "/dev/null"));
+  ui.saveAsChoices.push_back({fifo, "map"});
+  EXPECT_ANY_THROW(saveLevelmapAs(s));
 }
 
 }  // namespace

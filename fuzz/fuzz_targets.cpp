@@ -13,6 +13,7 @@
 #include "formats/session_read.h"
 #include "fuzz/fuzz_support.h"
 #include "import/adf_browser.h"
+#include "editor/c64_levels.h"
 #include "import/c64_dump_convert.h"
 #include "import/d64_browser.h"
 #include "import/import_filters.h"

@@ -15,6 +15,7 @@
 
 #include "app/dialogs.h"
 #include "app/text_codec.h"
+#include "editor/c64_levels.h"
 #include "model/editor_session.h"
 #include "model/file_io.h"
 
@@ -105,7 +106,12 @@ bool C64DumpWindow::convertFile(const QString& path) {
   showDetection(last_->scan);
   if (!last_->loadable()) return false;
   try {
-    loadC64Conversion(session_, *last_, append());
+    // Without Append the conversion replaces the levelmap: the save
+    // question may be cancelled, and then nothing changes.
+    if (!loadC64Conversion(session_, *last_, append())) {
+      addReportLine("Nothing was loaded: the levelmap was kept as it was.");
+      return false;
+    }
   } catch (const std::exception& e) {
     addReportLine(fromStd(e.what()));
     error(fromStd(e.what()));

@@ -4,6 +4,7 @@
 
 #include "cli/cli_frontend.h"
 #include "cli/commands.h"
+#include "editor/c64_levels.h"
 #include "import/c64_dump_convert.h"
 #include "model/editor_session.h"
 #include "model/file_io.h"

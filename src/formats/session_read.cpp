@@ -16,6 +16,12 @@ bool anyLevelRead(const Levelmap& map) {
 
 void readIntoSession(EditorSession& session, LevelsetReader reader, const Bytes& data,
                      const std::string& path, bool append) {
+  readIntoSession(
+      session, [&](LevelsetRead& read) { reader(read, data, path); }, path, append);
+}
+
+void readIntoSession(EditorSession& session, const LevelsetFill& fill, const std::string& path,
+                     bool append) {
   Levelmap map;
   if (append) {
     map = session.map.clone();
@@ -25,7 +31,7 @@ void readIntoSession(EditorSession& session, LevelsetReader reader, const Bytes&
   }
   ReadReport report;
   LevelsetRead read{map, report, session.ui(), append};
-  reader(read, data, path);
+  fill(read);
   // A file that gave no level at all is no levelset: opening it would only
   // throw the current levelmap away.
   if (!append && !anyLevelRead(map)) {
@@ -33,7 +39,8 @@ void readIntoSession(EditorSession& session, LevelsetReader reader, const Bytes&
   }
 
   if (append) {
-    session.map = std::move(map);  // the levels stay where they were, and so do their histories
+    // The levels stay where they were, and so do their histories.
+    session.takeChangedLevels(std::move(map), "Append Levels");
   } else {
     session.replaceLevelmap(std::move(map));
   }

@@ -5,7 +5,7 @@
 
 #include "import/c64_dump_caves.h"
 #include "import/c64_dump_das.h"
-#include "model/editor_session.h"
+#include "formats/levelset_io.h"
 #include "model/file_io.h"
 
 namespace pyrovel {
@@ -157,36 +157,31 @@ C64DumpScan scanConvertibleC64Dump(const Bytes& data, const std::string& file) {
   }
 }
 
-void loadC64Conversion(EditorSession& session, const C64Conversion& conversion, bool append) {
-  Levelmap& map = session.map;
+void readC64Conversion(LevelsetRead& read, const C64Conversion& conversion) {
   if (!conversion.deluxeCaves.empty()) {
-    for (std::size_t i = 0; i < conversion.deluxeCaves.size() && kFirstSlot + i <= kLastSlot; ++i) {
-      const int slot = kFirstSlot + static_cast<int>(i);
+    const LevelsetReadEnd end(read);
+    Levelmap& map = read.map;
+    const int first = read.appending ? map.currentLevel : kFirstSlot;
+    for (std::size_t i = 0; i < conversion.deluxeCaves.size(); ++i) {
+      const int slot = first + static_cast<int>(i);
+      if (slot > kLastSlot) {
+        read.report.notes.push_back("Deluxe kit caves from " + std::to_string(i + 1) +
+                                    " on do not fit after level 99 and were left out");
+        break;
+      }
       map.header(slot).setWidth(kC64CaveWidth);
       map.header(slot).setHeight(kC64CaveHeight);
       const std::vector<int>& objects = conversion.deluxeCaves[i];
       for (int y = 0; y < kC64CaveHeight; ++y) {
         for (int x = 0; x < kC64CaveWidth; ++x) {
-          map.cell(kGameLayer, slot, x, y) = objects[y * kC64CaveWidth + x];
+          map.cell(kGameLayer, slot, x, y) = static_cast<Cell>(objects[y * kC64CaveWidth + x]);
         }
       }
     }
-    map.currentLevel = kFirstSlot - 1;
-    session.nextLevel();
   } else if (!conversion.dasText.empty()) {
-    readDasText(session, conversion.dasText, append);
-  } else {
-    return;
+    const Bytes bytes(conversion.dasText.begin(), conversion.dasText.end());
+    readDasLevels(read, bytes, "C64 memory dump");
   }
-  // New levels in the levelmap that no file holds yet: closing asks to save.
-  map.modified = true;
-  session.notify(kLevelList | kCellsChanged | kProperties);
-}
-
-C64Conversion runC64Converter(EditorSession& session, const std::string& path, bool append) {
-  C64Conversion conversion = convertC64Dump(readFileBytes(path), path);
-  loadC64Conversion(session, conversion, append);
-  return conversion;
 }
 
 }  // namespace pyrovel

@@ -11,7 +11,7 @@
 
 namespace pyrovel {
 
-class EditorSession;
+struct LevelsetRead;
 
 struct C64DumpScan {
   C64InputKind kind = C64InputKind::Raw;
@@ -42,15 +42,11 @@ C64Conversion convertC64Dump(const Bytes& data, const std::string& file);
 // caves run past its end has no match, and the report ends with the error.
 C64DumpScan scanConvertibleC64Dump(const Bytes& data, const std::string& file);
 
-// Puts a conversion into the levelmap: Deluxe kit caves into levels 1..20
-// of the game layer (then level 1 is shown), a DAS levelset through the DAS
-// reader, from level 1 or, with `append`, from the current level on.
-void loadC64Conversion(EditorSession& session, const C64Conversion& conversion, bool append);
-
-// What the converter's "Open" does once a file is chosen: reads it, converts
-// it and loads what it could convert. The report is the window's; an
-// unreadable or truncated file throws a LevelError with the levelmap as it was.
-C64Conversion runC64Converter(EditorSession& session, const std::string& path, bool append);
+// Fills a reader's levelmap with what a conversion holds, as a levelset
+// reader does: Deluxe kit caves from level 0 (from the map's current level
+// when appending), a DAS levelset through the DAS reader. The session's
+// side (the save question, undo) is editor/c64_levels.h's.
+void readC64Conversion(LevelsetRead& read, const C64Conversion& conversion);
 
 // The line the converter's window shows before anything is opened.
 extern const char* const kC64ConverterIdleLine;

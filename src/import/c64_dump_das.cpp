@@ -1,8 +1,5 @@
-// Writing the converter's DAS text and handing it to the DAS reader.
+// Writing the converter's DAS text.
 #include "import/c64_dump_das.h"
-
-#include "formats/levelset_io.h"
-#include "formats/session_read.h"
 
 namespace pyrovel {
 
@@ -20,11 +17,6 @@ std::string DasTextWriter::text() const {
     out += "\r\n";
   }
   return out;
-}
-
-void readDasText(EditorSession& session, std::string_view text, bool append) {
-  const Bytes bytes(text.begin(), text.end());
-  readIntoSession(session, readDasLevels, bytes, "C64 memory dump", append);
 }
 
 }  // namespace pyrovel

@@ -1,13 +1,10 @@
 #pragma once
-// The DAS text the dump converter writes (one token per line), and reading
-// such a text into the levelmap without a file of the caller's.
+// The DAS text the dump converter writes (one token per line).
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace pyrovel {
-
-class EditorSession;
 
 class DasTextWriter {
  public:
@@ -27,10 +24,5 @@ class DasTextWriter {
  private:
   std::vector<std::string> lines_;
 };
-
-// Reads a DAS text with the DAS levelset reader into the session's
-// levelmap (from its current level on when appending); nothing changes when
-// the read fails.
-void readDasText(EditorSession& session, std::string_view text, bool append = false);
 
 }  // namespace pyrovel

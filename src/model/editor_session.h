@@ -81,6 +81,9 @@ class EditorSession {
   void setUndoLimit(int steps) { history_.setLimit(steps); }
   // A whole new levelmap: every history is forgotten.
   void replaceLevelmap(Levelmap next);
+  // The same levelmap with levels changed in place (appended levels): each
+  // level that differs gets a step `name` that takes it back.
+  void takeChangedLevels(Levelmap next, std::string_view name);
 
   // --- cells ----------------------------------------------------------------
   void clearLevel();

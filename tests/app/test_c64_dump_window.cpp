@@ -105,6 +105,62 @@ class C64DumpWindowTest : public QObject {
     QVERIFY2(f.form.append(), "the check box keeps its state for the next conversion");
   }
 
+  // Without Append a conversion replaces the levelmap like an open: the
+  // save question comes first, and Cancel keeps everything.
+  void aConversionAsksBeforeReplacingAndAppendingCanBeUndone() {
+    DumpDialogs dialogs;
+    struct Asking : Frontend {
+      DumpDialogs& d;
+      explicit Asking(DumpDialogs& dialogs) : d(dialogs) {}
+      Answer ask(std::string_view q, bool withCancel) override {
+        return d.ask(nullptr, QString::fromStdString(std::string(q)), withCancel);
+      }
+      void inform(std::string_view) override {}
+    } ui{dialogs};
+    EditorSession session(ui);
+    QTemporaryDir dir;
+    C64DumpWindow form(session, &dialogs);
+    const QString dump = writeBytes(dir, "game.ram", pyrovel::testing::bd1Memory());
+    const auto convert = [&](Answer answer) {
+      dialogs.answers = {answer};
+      dialogs.dumpChoices << dump;
+      form.findChild<QAction*>("openDumpAction")->trigger();
+    };
+    session.selectLevel(50);
+    session.beginStep("Pen");
+    session.placeObject(1, 1, obj::Diamond);
+    session.endStep();
+
+    convert(Answer::Cancel);
+    QCOMPARE(dialogs.questions.size(), 1);
+    QVERIFY(dialogs.questions[0].contains("Do you want to save the current levelmap"));
+    QCOMPARE(session.map.cell(kGameLayer, 50, 1, 1), obj::Diamond);
+    QVERIFY(session.canUndo());
+    QVERIFY(session.map.isEmptyLevel(1));
+    QVERIFY(form.reportLines().contains("Nothing was loaded: the levelmap was kept as it was."));
+
+    // Append: the caves from the current level on, each one undone on its own.
+    form.setAppend(true);
+    session.selectLevel(60);
+    dialogs.questions.clear();
+    convert(Answer::Cancel);
+    QVERIFY(dialogs.questions.isEmpty());
+    QCOMPARE(session.map.header(60).title(), std::string(" Cave A"));
+    QCOMPARE(session.map.cell(kGameLayer, 50, 1, 1), obj::Diamond);
+    QCOMPARE(session.undoName(), std::string("Append Levels"));
+    QVERIFY(session.undo());
+    QVERIFY(session.map.header(60).title() != " Cave A");
+
+    // No: a fresh levelmap of the caves alone.
+    form.setAppend(false);
+    convert(Answer::No);
+    QCOMPARE(session.map.header(1).title(), std::string(" Cave A"));
+    QCOMPARE(session.map.cell(kGameLayer, 50, 1, 1), 0);
+    QCOMPARE(session.map.fileName, std::string("New.map"));
+    QVERIFY(session.map.modified);
+    QVERIFY(dialogs.errors.isEmpty());
+  }
+
   void aSingleCaveImageIsNamedFromItsHeader() {
     Fixture f;
     DumpBytes program;

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "formats/das_codes.h"
+#include "editor/c64_levels.h"
 #include "import/c64_dump_convert.h"
 #include "import/c64_dump_das.h"
 #include "import/import_test_support.h"
@@ -216,7 +217,7 @@ TEST_F(C64Dump, DeluxeKitGameFillsTwentyLevelsDirectly) {
   EXPECT_TRUE(c.dasText.empty());
   ASSERT_EQ(c.deluxeCaves.size(), 20u);
   at(7);
-  loadC64Conversion(session, c, true);
+  loadC64Conversion(session, c, false);
   EXPECT_EQ(session.map.currentLevel, 1);
   EXPECT_EQ(header(1).width(), 40);
   EXPECT_EQ(header(20).height(), 22);
@@ -291,7 +292,9 @@ namespace {
 
 TEST_F(ImportFixture, DasTextIsReadThroughATemporaryFileThatIsRemoved) {
   const testing::OwnTemporaryFolder tmp;
-  readDasText(session, "level\r\n1\r\nname\r\nFROM MEMORY\r\nlevel\r\n1\r\n");
+  C64Conversion c;
+  c.dasText = "level\r\n1\r\nname\r\nFROM MEMORY\r\nlevel\r\n1\r\n";
+  loadC64Conversion(session, c, false);
   EXPECT_EQ(header(1).title(), "FROM MEMORY");
   EXPECT_EQ(tmp.fileCount(), 0) << "a scratch file was left behind";
 }

@@ -20,7 +20,7 @@ FUZZ_SECONDS ?= 60
 ASAN_BUILD_DIR ?= build-asan
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps fuzz-deps configure build run test bench screenshots install package clean \
+.PHONY: all deps fuzz-deps configure build run test soak bench screenshots install package clean \
         fuzz fuzz-seeds test-asan
 
 all: build
@@ -50,6 +50,12 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The model-based session test on fresh random seeds for SECONDS seconds
+# (`make test` runs a few fixed seeds of it).
+SECONDS ?= 600
+soak: build
+	PRVL_SOAK_SECONDS=$(SECONDS) $(BUILD_DIR)/bin/test_editor --gtest_filter='SessionModel.*'
 
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)

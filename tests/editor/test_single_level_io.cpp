@@ -179,6 +179,25 @@ TEST_F(SingleLevelIo, BadFilesEndTheImportAndKeepWhatWasFilled) {
   EXPECT_THROW(importLevel(s, 1, {dir.path("missing.lev")}), std::exception);
 }
 
+TEST_F(SingleLevelIo, AnEmptyFileLeavesTheLevelWhicheverFilterTakesIt) {
+  const std::string empty = file("empty.map", Bytes{});
+  makeLevel(5, 8, 6, "Mine");
+  const auto before = s.map.header(5).bytes;
+  for (const ImportFilter& f : importFilters()) {
+    s.selectLevel(5);
+    ui.answers = {Answer::Yes};  // replace "Mine" when asked
+    bool failed = false;
+    try {
+      failed = !importLevel(s, f.index, {empty}).turnedDown.empty();
+    } catch (const LevelError&) {
+      failed = true;
+    }
+    EXPECT_TRUE(failed) << f.name;
+    EXPECT_EQ(s.map.header(5).bytes, before) << f.name;
+    EXPECT_EQ(s.map.cell(kGameLayer, 5, 3, 2), 23) << f.name;
+  }
+}
+
 TEST_F(SingleLevelIo, OtherFiltersUseTheirRoutines) {
   // A plain Construction Kit cave: 498 bytes, the map after two bytes; the
   // first stored row is the bottom row.

@@ -69,7 +69,7 @@ bool readEmLevel(Levelmap& map, int slot, const Bytes& data, const std::string& 
     notes.push_back("Map only at level " + std::to_string(level) + ": " + name +
                     " has no header (" + std::to_string(size) + " bytes); the level is " +
                     std::to_string(kEmMapWidth) + " x " + std::to_string(kEmMapHeight) +
-                    " and keeps its other settings");
+                    ", none of its other settings come from the file");
     return true;
   }
   // The size alone tells V6 from V4: a V6 record without its version mark

@@ -311,7 +311,6 @@ TEST_F(RndImport, Version2FilesHoldMoreHeadThanTheySay) {
   f.chunk("HEAD", head);
   f.b[12 + 8 + 8 + 4 + 3] = 80;  // the size HEAD gives
   f.chunk("BODY", Bytes(8, 4));  // rocks
-  // The form size after HEAD was patched is no longer checked: the chunks are.
   at(1);
   importRndLevel(session, file("v2.level", f.b));
   const LevelHeader& h = header(1);

@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <utility>
+#include <vector>
 
 #include "editor/levelset_formats.h"
 #include "editor/objects_help.h"
@@ -168,27 +170,36 @@ void singleLevels(Levelmap map) {
   classic[38] = 8;
   classic[39] = 5;
   seed("import_rnd", "classic.lvl", classic);
-  ByteWriter chunks;
-  chunks.text("RND1");
-  chunks.fill(4);
-  chunks.text("CAVE");
-  auto chunk = [&](const char* id, const Bytes& data) {
-    chunks.text(id);
-    for (int shift : {24, 16, 8, 0}) chunks.u8(static_cast<std::uint8_t>(data.size() >> shift));
-    chunks.bytes(data);
+  auto rndChunks = [](const std::vector<std::pair<const char*, Bytes>>& list) {
+    ByteWriter chunks;
+    chunks.text("RND1");
+    chunks.fill(4);
+    chunks.text("CAVE");
+    for (const auto& [id, data] : list) {
+      chunks.text(id);
+      for (int shift : {24, 16, 8, 0}) chunks.u8(static_cast<std::uint8_t>(data.size() >> shift));
+      chunks.bytes(data);
+    }
+    Bytes rnd1 = chunks.take();
+    const auto rest = static_cast<std::uint32_t>(rnd1.size() - 8);
+    for (int i = 0; i < 4; ++i)
+      rnd1[4 + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(rest >> (24 - 8 * i));
+    return rnd1;
   };
   Bytes head(112, 0);
   head[0] = 5;
   head[1] = 3;
-  chunk("VERS", Bytes(8, 3));
-  chunk("HEAD", head);
-  chunk("BODY", Bytes(15, 1));
-  Bytes rnd1 = chunks.take();
-  putU32le(&rnd1[4], 0);
-  const auto rest = static_cast<std::uint32_t>(rnd1.size() - 8);
-  for (int i = 0; i < 4; ++i)
-    rnd1[4 + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(rest >> (24 - 8 * i));
-  seed("import_rnd", "chunks.level", rnd1);
+  seed("import_rnd", "chunks.level",
+       rndChunks({{"VERS", Bytes(8, 3)}, {"HEAD", head}, {"BODY", Bytes(15, 1)}}));
+  // Version 2.0, whose HEAD says 80 bytes and holds 112, and the settings
+  // lists of later versions.
+  Bytes v2 = rndChunks({{"VERS", {2, 0, 0, 0, 2, 0, 0, 0}},
+                        {"HEAD", head},
+                        {"INFO", {0x01, 0x01, 0x41, 0x00, 0x05, 0x42, 0x00, 0x03, 0x0b, 0x01}},
+                        {"ELEM", {0x00, 0x3f, 0x02, 0x05, 0xC3, 0x00, 0x02, 0xAA, 0xBB}},
+                        {"BODY", Bytes(15, 1)}});
+  v2[12 + 16 + 7] = 80;
+  seed("import_rnd", "settings.level", v2);
 
   Bytes plain(700);
   for (std::size_t i = 0; i < plain.size(); ++i) plain[i] = static_cast<std::uint8_t>(i % 7);

@@ -106,6 +106,8 @@ QWidget* D64BrowserWindow::makeListPanel() {
   // A click selects, a double click imports: browsing never changes a level.
   connect(filenames_, &QListWidget::itemDoubleClicked, this,
           [this](QListWidgetItem* item) { importFile(filenames_->row(item)); });
+  // An open text panel follows the selection.
+  connect(filenames_, &QListWidget::currentRowChanged, this, [this] { refreshTextPanel(); });
   return panel;
 }
 
@@ -208,6 +210,22 @@ void D64BrowserWindow::showAsAscii() {
   fileView_->setPlainText(text);
 }
 
+void D64BrowserWindow::refreshTextPanel() {
+  if (viewPanel_->isHidden()) return;
+  const int index = selectedIndex();
+  if (index < 0) {
+    fileView_->clear();
+    return;
+  }
+  // A file that cannot be read says so in the panel: a mere change of
+  // selection brings up no message box.
+  try {
+    fileView_->setPlainText(fromStd(browser_.viewasAscii(index)));
+  } catch (const std::exception& e) {
+    fileView_->setPlainText(fromStd(e.what()));
+  }
+}
+
 void D64BrowserWindow::importFile(int index) {
   if (!browser_.isOpen() || index < 0) return;
   if (filenames_->currentRow() != index) filenames_->setCurrentRow(index);
@@ -220,7 +238,7 @@ void D64BrowserWindow::importFile(int index) {
   } catch (const std::exception& e) {
     error(e);
   }
-  if (!viewPanel_->isHidden()) showAsAscii();
+  refreshTextPanel();
 }
 
 void D64BrowserWindow::showNote() {

@@ -44,6 +44,8 @@ class D64BrowserWindow : public DiskImageWindow {
   QWidget* makeListPanel();
   QWidget* makeSidePanel(const char* name, const QString& caption, QPlainTextEdit* memo);
   void openSidePanel(QWidget* panel);
+  // The text panel, when it is open, shows the selected file.
+  void refreshTextPanel();
   int selectedIndex() const;
   D64Browser browser_;
 

@@ -350,6 +350,60 @@ void paint(Glyph g, QPainter& p) {
       }
       break;
     }
+    case Glyph::ResourceFolder:
+      p.setPen(pen(kInk, 1.3));
+      p.setBrush(kAmber.lighter(120));
+      p.drawRect(QRectF(3, 6, 18, 14));
+      p.drawRect(QRectF(3, 4, 7, 3));
+      break;
+    case Glyph::ResourceCave:
+      p.fillRect(QRectF(3, 4, 18, 16), kDirt);
+      rock(p, QPointF(8, 9), 3);
+      diamond(p, QPointF(15, 14), 4, kCyan);
+      break;
+    case Glyph::ResourceLevelset:
+      p.fillRect(QRectF(7, 2, 14, 12), kDirt.darker(120));
+      p.fillRect(QRectF(3, 8, 14, 13), kDirt);
+      diamond(p, QPointF(10, 14.5), 4, kCyan);
+      break;
+    case Glyph::ResourceBitmap:
+      p.setPen(pen(kInk, 1.3));
+      p.setBrush(QColor(0xcf, 0xe6, 0xf7));
+      p.drawRect(QRectF(3.5, 4.5, 17, 15));
+      p.setPen(Qt::NoPen);
+      p.setBrush(kGreen);
+      p.drawPolygon(QPolygonF{{4, 19}, {10, 11}, {15, 19}});
+      p.setBrush(kAmber);
+      p.drawEllipse(QPointF(16, 9), 2.2, 2.2);
+      break;
+    case Glyph::ResourceIcon:
+      grid3(p, QRectF(4.5, 4.5, 15, 15), [](int x, int y) { return (x + y) % 2 ? kBlue : kPaper; });
+      break;
+    case Glyph::ResourceCursor:
+      p.setPen(pen(kInk, 1.2));
+      p.setBrush(Qt::white);
+      p.drawPolygon(QPolygonF{{7, 3}, {7, 19}, {11, 15}, {14, 21}, {16, 20}, {13, 14}, {18, 14}});
+      break;
+    case Glyph::ResourceStrings:
+      sheet(p, QRectF(5, 3, 14, 18));
+      p.setPen(pen(kInk, 1.2));
+      for (double y : {9.0, 12.5, 16.0}) p.drawLine(QPointF(8, y), QPointF(16, y));
+      break;
+    case Glyph::ResourceMenu:
+      p.setPen(pen(kInk, 1.3));
+      p.setBrush(kPaper);
+      p.drawRect(QRectF(4.5, 3.5, 15, 17));
+      p.fillRect(QRectF(5, 4, 14, 3.5), kBlue);
+      p.setPen(pen(kInk, 1.2));
+      for (double y : {11.0, 14.5, 18.0}) p.drawLine(QPointF(7, y), QPointF(15, y));
+      break;
+    case Glyph::ResourceData:
+      sheet(p, QRectF(5, 3, 14, 18));
+      p.fillRect(QRectF(8, 9, 3, 3), kStone);
+      p.fillRect(QRectF(12, 9, 3, 3), kInk);
+      p.fillRect(QRectF(8, 14, 3, 3), kInk);
+      p.fillRect(QRectF(12, 14, 3, 3), kStone);
+      break;
     case Glyph::ProgramIcon:
       p.fillRect(QRectF(0, 0, kSide, kSide), QColor(0x20, 0x22, 0x2a));
       p.fillRect(QRectF(0, 14, kSide, 10), kDirt);

@@ -39,6 +39,16 @@ enum class Glyph {
   TestLevel,
   TestTarget,
   ProgramIcon,
+  // The resource explorer's tree.
+  ResourceFolder,
+  ResourceCave,
+  ResourceLevelset,
+  ResourceBitmap,
+  ResourceIcon,
+  ResourceCursor,
+  ResourceStrings,
+  ResourceMenu,
+  ResourceData,
 };
 
 QIcon glyphIcon(Glyph glyph);

@@ -15,12 +15,13 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <array>
 #include <exception>
 
 #include "app/dialogs.h"
+#include "app/icons.h"
 #include "app/text_codec.h"
 #include "model/editor_session.h"
 #include "model/file_io.h"
@@ -30,6 +31,19 @@ namespace pyrovel::app {
 namespace {
 
 constexpr int kEntryRole = Qt::UserRole;
+constexpr int kPictureRole = Qt::UserRole + 1;  // the ResourcePicture shown, for tests
+
+// The glyph of each ResourcePicture, in the enum's order.
+constexpr std::array kPictureGlyphs{
+    Glyph::ResourceFolder,  Glyph::ResourceCave, Glyph::ResourceLevelset,
+    Glyph::ResourceBitmap,  Glyph::ResourceIcon, Glyph::ResourceCursor,
+    Glyph::ResourceStrings, Glyph::ResourceMenu, Glyph::ResourceData,
+};
+static_assert(kPictureGlyphs.size() == static_cast<std::size_t>(ResourcePicture::Data) + 1);
+
+QIcon pictureIcon(ResourcePicture picture) {
+  return glyphIcon(kPictureGlyphs[static_cast<std::size_t>(picture)]);
+}
 constexpr std::size_t kHexBytesShown = 4096;
 
 std::uint32_t typeNumber(const ResourceNode& type) {
@@ -169,8 +183,8 @@ void ResourceExplorerWindow::buildTree() {
   if (!pe_) return;
   const std::vector<const ResourceNode*> types = pe_->tree();
   for (const ResourceNode* type : types) {
-    QTreeWidgetItem* item =
-        addItem(nullptr, fromRecordText(resourceTypeName(type->key)), {type, type, {}, false}, 1);
+    QTreeWidgetItem* item = addItem(nullptr, fromRecordText(resourceTypeName(type->key)),
+                                    {type, type, {}, false}, ResourcePicture::Folder);
     addChildren(item, *type, *type);
   }
   try {
@@ -190,11 +204,13 @@ void ResourceExplorerWindow::addChildren(QTreeWidgetItem* parent, const Resource
   for (const ResourceNode& child : node.children) {
     const QString text = fromRecordText(child.key.text());
     if (child.isList()) {
-      addChildren(addItem(parent, text, {&child, &type, {}, false}, 1), child, type);
+      addChildren(addItem(parent, text, {&child, &type, {}, false}, ResourcePicture::Folder), child,
+                  type);
       continue;
     }
     const bool group = isGroupType(type);
-    QTreeWidgetItem* item = addItem(parent, text, {&child, &type, {}, false}, group ? 1 : 2);
+    QTreeWidgetItem* item =
+        addItem(parent, text, {&child, &type, {}, false}, resourcePicture(type.key, group, false));
     const ResourceData* resource = child.leafData();
     if (!group || !resource) continue;
     const bool cursor = type.key.id == kResCursor;
@@ -202,7 +218,8 @@ void ResourceExplorerWindow::addChildren(QTreeWidgetItem* parent, const Resource
       for (const IconGroupEntry& image : pe_->iconGroup(*resource, cursor)) {
         const ResourceData* found = pe_->iconImage(image.imageId, cursor);
         if (!found) continue;
-        addItem(item, fromStd(image.displayName), {nullptr, &type, *found, cursor}, 3);
+        addItem(item, fromStd(image.displayName), {nullptr, &type, *found, cursor},
+                resourcePicture(type.key, false, true));
       }
     } catch (const std::exception&) {
       // A damaged group shows no images; its bytes can still be saved.
@@ -211,11 +228,12 @@ void ResourceExplorerWindow::addChildren(QTreeWidgetItem* parent, const Resource
 }
 
 QTreeWidgetItem* ResourceExplorerWindow::addItem(QTreeWidgetItem* parent, const QString& text,
-                                                 Entry entry, int icon) {
+                                                 Entry entry, ResourcePicture picture) {
   auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(treeView_);
   item->setText(0, text);
   item->setData(0, kEntryRole, static_cast<int>(entries_.size()));
-  item->setIcon(0, style()->standardIcon(icon == 1 ? QStyle::SP_DirIcon : QStyle::SP_FileIcon));
+  item->setData(0, kPictureRole, static_cast<int>(picture));
+  item->setIcon(0, pictureIcon(picture));
   entries_.push_back(std::move(entry));
   return item;
 }

@@ -64,7 +64,8 @@ class ResourceExplorerWindow : public QMainWindow {
   };
   void buildTree();
   void addChildren(QTreeWidgetItem* parent, const ResourceNode& node, const ResourceNode& type);
-  QTreeWidgetItem* addItem(QTreeWidgetItem* parent, const QString& text, Entry entry, int icon);
+  QTreeWidgetItem* addItem(QTreeWidgetItem* parent, const QString& text, Entry entry,
+                           ResourcePicture picture);
   const Entry* entryOf(QTreeWidgetItem* item) const;
   const ResourceData* dataOf(const Entry& entry) const;
   void showResource(const Entry& entry);

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 #include <tuple>
 
+#include "import/disk_text.h"
 #include "model/editor_session.h"
 #include "model/object_catalogue.h"
 #include "model/text_case.h"
@@ -64,12 +66,21 @@ std::optional<std::size_t> stepFound(const std::vector<FoundCell>& found, const 
   return it == found.begin() ? found.size() - 1 : static_cast<std::size_t>(it - found.begin()) - 1;
 }
 
-void replaceAuthorRange(EditorSession& session, const std::string& author, int startLevel) {
+bool replaceAuthorRange(EditorSession& session, const std::string& author, int startLevel) {
+  // A level's author is 8-bit text (Latin-1), as the game's records store it.
+  const std::optional<std::string> recordText = utf8ToLatin1(author);
+  if (!recordText) {
+    session.ui().inform("The author \"" + author +
+                        "\" holds characters a level's author cannot hold (it takes the "
+                        "Latin-1 letters only, such as \u00E9 or \u00FC). No author was replaced.");
+    return false;
+  }
   const int first = std::clamp(startLevel, 0, 100) + 1;
-  for (int slot = first; slot <= kLastSlot; ++slot) session.map.header(slot).setAuthor(author);
+  for (int slot = first; slot <= kLastSlot; ++slot) session.map.header(slot).setAuthor(*recordText);
   // Header changes are changes: without this a close would not ask to save them.
   if (first <= kLastSlot) session.map.modified = true;
   session.notify(kProperties | kLevelShown);
+  return true;
 }
 
 void convertamoebaAll(EditorSession& session, bool on) {

@@ -33,9 +33,11 @@ std::vector<FoundCell> findCells(const Levelmap& map, const std::vector<int>& ob
 std::optional<std::size_t> stepFound(const std::vector<FoundCell>& found, const FoundCell& from,
                                      int direction);
 
-// Sets the author of every level from level number `startLevel` (0..100) on,
-// cut to 20 characters. 100 changes none.
-void replaceAuthorRange(EditorSession& session, const std::string& author, int startLevel);
+// Sets the author (UTF-8 text) of every level from level number
+// `startLevel` (0..100) on, as the record's Latin-1 characters cut to 20.
+// 100 changes none. An author with a character Latin-1 lacks changes
+// nothing: the user is told, and the result is false.
+bool replaceAuthorRange(EditorSession& session, const std::string& author, int startLevel);
 
 // Sets or clears "Convert trapped amoeba" in all 100 levels.
 void convertamoebaAll(EditorSession& session, bool on);

@@ -55,6 +55,14 @@ bool isBd4Levelset(const Bytes& data, const std::string& path) {
   return sameTextIgnoringCase(extensionOf(path), ".levels") || !isEmV6LevelsetSize(data.size());
 }
 
+// Supaplex levelsets: any name whose first six letters are "levels" and
+// whose extension starts with ".d" ("LEVELS.DAT", "levels2.dat",
+// "LEVELS_copy.D01"). The pattern alone would also take "levels.dat.bak".
+bool isSupaplexName(const Bytes&, const std::string& path) {
+  const std::string extension = extensionOf(path);
+  return extension.size() >= 2 && sameTextIgnoringCase(extension.substr(0, 2), ".d");
+}
+
 // The encoders that need no questions.
 template <Bytes (*Encode)(const Levelmap&, std::vector<std::string>&)>
 void withoutQuestions(const Levelmap& map, Frontend&, std::vector<std::string>& notes,
@@ -79,7 +87,7 @@ constexpr std::array<LevelsetFormat, 11> kFormats{{
     {"das", "Dash Dimensions", "*.das", nullptr, readDasLevels, nullptr, ""},
     {"bdcff", "Boulderdash Common File Format", "*.bd", nullptr, readBdcff,
      withoutQuestions<encodeBdcffLevelset>, ".bd", true},
-    {"supaplex", "Supaplex", "levels.d*", nullptr, readSupaplexLevels, nullptr, ""},
+    {"supaplex", "Supaplex", "levels*.d*", isSupaplexName, readSupaplexLevels, nullptr, ""},
 }};
 
 std::vector<std::string_view> patternsOf(const LevelsetFormat& format) {

@@ -22,6 +22,28 @@ ResourceLevelKind resourceLevelKind(const ResourceKey& type) {
   return ResourceLevelKind::None;
 }
 
+ResourcePicture resourcePicture(const ResourceKey& type, bool list, bool image) {
+  if (list) return ResourcePicture::Folder;
+  switch (resourceLevelKind(type)) {
+    case ResourceLevelKind::Cave:
+    case ResourceLevelKind::Intermission:
+      return ResourcePicture::Cave;
+    case ResourceLevelKind::Levelset:
+      return ResourcePicture::Levelset;
+    case ResourceLevelKind::None:
+      break;
+  }
+  if (type.name) return ResourcePicture::Data;
+  if (image || type.id == kResIconEntry || type.id == kResCursorEntry) {
+    return type.id == kResCursor || type.id == kResCursorEntry ? ResourcePicture::CursorImage
+                                                               : ResourcePicture::IconImage;
+  }
+  if (type.id == kResBitmap) return ResourcePicture::Bitmap;
+  if (type.id == kResString) return ResourcePicture::Strings;
+  if (type.id == kResMenu) return ResourcePicture::Menu;
+  return ResourcePicture::Data;
+}
+
 void saveResource(const PeResources& pe, const ResourceNode* selected, const std::string& path) {
   const ResourceData* data = selected && !selected->isList() ? selected->leafData() : nullptr;
   if (!data) throw LevelError("No resource selected");

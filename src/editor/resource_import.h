@@ -17,6 +17,24 @@ enum class ResourceLevelKind { None, Cave, Intermission, Levelset };
 // "BDGAME". Numbered types never hold levels.
 ResourceLevelKind resourceLevelKind(const ResourceKey& type);
 
+// The picture a node of the resource tree shows: a folder for every list
+// (types, names with several languages, icon and cursor groups), and for a
+// resource its type's own picture.
+enum class ResourcePicture {
+  Folder,
+  Cave,
+  Levelset,
+  Bitmap,
+  IconImage,
+  CursorImage,
+  Strings,
+  Menu,
+  Data
+};
+// `type` is the type node above the item; `image` marks the icon or cursor
+// images listed under a group.
+ResourcePicture resourcePicture(const ResourceKey& type, bool list, bool image);
+
 // Writes the leaf's raw bytes, without any header. A missing or list node
 // throws "No resource selected".
 void saveResource(const PeResources& pe, const ResourceNode* selected, const std::string& path);

@@ -24,8 +24,10 @@ inline constexpr std::size_t kEmV6MinSize = 2111;    // 2111 and more: V6
 std::optional<std::string> exportToEm(const Levelmap& map, const std::string& path, int version);
 
 // Reads one Emerald Mine level (V4, the map alone, or V6, by size) into
-// `slot` (game layer); notes on codes the editor lacks go to `notes`. False,
-// with the level untouched, when the bytes are too few for any version.
+// `slot` (game layer); notes on codes the editor lacks go to `notes`. The
+// level becomes 64 x 32; a map without header keeps the rest of the level's
+// settings, with a note. False, with the level untouched, when the bytes are
+// too few for any version.
 bool readEmLevel(Levelmap& map, int slot, const Bytes& data, const std::string& name,
                  std::vector<std::string>& notes);
 

@@ -60,15 +60,24 @@ bool readEmLevel(Levelmap& map, int slot, const Bytes& data, const std::string& 
        decodeEmMap(record.first(kEmMapBytes), map, slot, layer, plain.codeToObject)) {
     notes.push_back(emNoteText(note, level));
   }
-  if (size != kEmMapOnlySize) {
-    LevelHeader& h = map.header(slot);
-    const EmStarts starts =
-        hasEmV6Mark(record) ? readEmV6Header(record, h) : readBd4Header(record, h, false);
-    h.setWidth(kEmMapWidth);
-    h.setHeight(kEmMapHeight);
-    for (std::string& line : placeEmPlayers(starts, map, slot, layer)) notes.push_back(line);
-    h.setIntermission(0);
+  LevelHeader& h = map.header(slot);
+  h.setWidth(kEmMapWidth);
+  h.setHeight(kEmMapHeight);
+  if (size == kEmMapOnlySize) {
+    // The games read such a file as a whole 64 x 32 map; a cleared level
+    // keeps no size, so without this the map could not be seen.
+    notes.push_back("Map only at level " + std::to_string(level) + ": " + name +
+                    " has no header (" + std::to_string(size) + " bytes); the level is " +
+                    std::to_string(kEmMapWidth) + " x " + std::to_string(kEmMapHeight) +
+                    ", none of its other settings come from the file");
+    return true;
   }
+  // The size alone tells V6 from V4: a V6 record without its version mark
+  // still has its header where V6 keeps it.
+  const EmStarts starts =
+      size >= kEmV6MinSize ? readEmV6Header(record, h) : readBd4Header(record, h, false);
+  for (std::string& line : placeEmPlayers(starts, map, slot, layer)) notes.push_back(line);
+  h.setIntermission(0);
   return true;
 }
 

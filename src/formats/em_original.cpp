@@ -1,6 +1,7 @@
 #include "formats/em_original.h"
 
 #include <array>
+#include <utility>
 
 #include "formats/bd4_record.h"
 #include "formats/code_table.h"
@@ -13,13 +14,18 @@ namespace {
 
 constexpr std::uint8_t kFirstKey = 0x65, kKeyStep = 7, kOffset = 0x11;
 
-// Codes whose object in the original games differs from the later table,
-// after the public description of the first level format: the exit is
-// closed at 64 and open at 158, acid is 123, fixed acid 153, and 175 is
-// dynamite already burning.
+// Codes whose object in the original games differs from the later table:
+// acid is 123 and fixed acid 153. The exits (158 closed, 64 open) and the
+// plain dynamite (175) mean what the table says.
 constexpr std::array kOriginalOverrides{
-    code(64, 7), code(123, 62), code(153, 76), code(158, 8), code(175, 73),
+    code(123, 62),
+    code(153, 76),
 };
+
+// The second map byte of an original holds the level's own number; the
+// cell is part of the steel border, which the games show there.
+constexpr std::size_t kLevelNumberByte = 1;
+constexpr std::uint8_t kSteelWallCode = 116;
 static_assert(runsAreDisjoint(kOriginalOverrides, 256));
 
 }  // namespace
@@ -40,7 +46,11 @@ Bytes decryptEmOriginal(std::span<const std::uint8_t> data) {
 }
 
 EmPlainLevel emPlainLevel(std::span<const std::uint8_t> data) {
-  if (isEncryptedEmOriginal(data)) return {decryptEmOriginal(data), true, emOriginalCodeToObject};
+  if (isEncryptedEmOriginal(data)) {
+    Bytes plain = decryptEmOriginal(data);
+    plain[kLevelNumberByte] = kSteelWallCode;
+    return {std::move(plain), true, emOriginalCodeToObject};
+  }
   return {Bytes(data.begin(), data.end()), false, emCodeToObject};
 }
 

@@ -24,7 +24,8 @@ bool isEncryptedEmOriginal(std::span<const std::uint8_t> data);
 Bytes decryptEmOriginal(std::span<const std::uint8_t> data);
 
 // The bytes an EM reader should read: decrypted when the file is an
-// original, the file itself otherwise, and the map code table that goes
+// original (its level number byte, map cell (1, 0), made the steel border it
+// stands in), the file itself otherwise, and the map code table that goes
 // with them.
 struct EmPlainLevel {
   Bytes bytes;

@@ -32,11 +32,6 @@ namespace {
 constexpr std::array<std::uint8_t, 4> kVersionMark{0xFF, '6', '0', '0'};
 }  // namespace
 
-bool hasEmV6Mark(std::span<const std::uint8_t> record) {
-  return record.size() >= emv6::oVersionMark + kVersionMark.size() &&
-         std::equal(kVersionMark.begin(), kVersionMark.end(), record.begin() + emv6::oVersionMark);
-}
-
 EmV6Record writeEmV6Record(Levelmap& map, int slot, int layer) {
   makeLevelFit(map, slot, layer);
   const LevelHeader& h = map.header(slot);

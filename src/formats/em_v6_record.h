@@ -36,10 +36,6 @@ inline constexpr std::size_t emV6YamOffset(int p, int row, int column) {
 // Fits the level to 64 x 32 and builds its V6 record (the well is not written).
 EmV6Record writeEmV6Record(Levelmap& map, int slot, int layer);
 
-// True when the record carries the V6 version mark. Records of V6 size
-// without it keep their header where the V4 record does.
-bool hasEmV6Mark(std::span<const std::uint8_t> record);
-
 // Reads yam patterns, header fields and well of a V6 record into the
 // level's header. Returns the start positions for placing the players.
 EmStarts readEmV6Header(std::span<const std::uint8_t> record, LevelHeader& h);

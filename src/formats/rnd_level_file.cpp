@@ -15,47 +15,122 @@ constexpr std::size_t kHeadNameAt = 6, kNameLength = 32;
 constexpr std::size_t kFormSizeAt = 4, kFormTypeAt = 8, kFirstChunkAt = 12;
 constexpr std::size_t kChunkHeaderSize = 8;
 
-// INFO settings: a 16-bit type whose top two bits give the value's size
-// (1, 2 or 4 bytes, or a 16-bit byte count and that many bytes).
-constexpr std::uint16_t kSizeMask = 0xC000, kTwoBytes = 0x4000, kFourBytes = 0x8000;
-constexpr std::uint16_t kInfoWidth = 0x0002, kInfoHeight = 0x0003, kInfoTime = 0x4001,
-                        kInfoGems = 0x4002;
+// Settings lists (INFO, ELEM, CUSX): a one-byte type whose top two bits give
+// the value's size: 1, 2 or 4 bytes (high byte first), or a 16-bit count
+// and that many bytes.
+constexpr std::uint8_t kSizeBits = 0xC0, kTwoBytes = 0x40, kFourBytes = 0x80, kCounted = 0xC0;
+constexpr std::uint8_t kInfoWidth = 0x41, kInfoHeight = 0x42, kInfoTime = 0x43, kInfoGems = 0x44;
 // What the game assumes for settings INFO leaves out.
 constexpr int kDefaultWidth = 64, kDefaultHeight = 32, kDefaultTime = 100;
+// File version 2.0 wrote a HEAD of the classic header's 112 bytes but gave
+// its size as 80.
+constexpr int kShortHeadMajor = 2, kShortHeadMinor = 0;
+// Settings named one by one in a note; the rest are counted.
+constexpr std::size_t kSettingsNamed = 8;
 
 std::string textOf(std::span<const std::uint8_t> bytes) {
   const char* text = reinterpret_cast<const char*>(bytes.data());
   return std::string(text, strnlen(text, bytes.size()));
 }
 
-void readInfo(std::span<const std::uint8_t> info, std::size_t infoAt, RndLevelFile& level,
-              const ByteReader& in) {
+std::string hexByte(std::uint8_t b) {
+  static constexpr char kDigits[] = "0123456789abcdef";
+  return {kDigits[b >> 4], kDigits[b & 15]};
+}
+
+// A chunk name is four capitals, digits or spaces ("MSG "); anything else
+// means the reader has lost its place in the file.
+bool isChunkName(std::span<const std::uint8_t> id) {
+  return std::all_of(id.begin(), id.end(), [](std::uint8_t c) {
+    return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == ' ';
+  });
+}
+std::string shownBytes(std::span<const std::uint8_t> id) {
+  std::string out;
+  for (std::uint8_t c : id) out += (out.empty() ? "" : " ") + hexByte(c);
+  return out;
+}
+
+struct Setting {
+  std::uint8_t type = 0;
+  std::span<const std::uint8_t> value;
+  std::uint32_t number() const {
+    std::uint32_t n = 0;
+    for (std::uint8_t b : value) n = (n << 8) | b;
+    return n;
+  }
+};
+
+// The entries of a settings list; one that runs past its chunk is an error.
+std::vector<Setting> readSettings(std::span<const std::uint8_t> list, std::size_t listAt,
+                                  const std::string& chunk, const ByteReader& in) {
+  std::vector<Setting> settings;
   std::size_t pos = 0;
   auto need = [&](std::size_t n) {
-    if (n > info.size() - pos) {
-      in.fail(infoAt + pos, "INFO setting runs past the end of its chunk");
+    if (n > list.size() - pos) {
+      in.fail(listAt + pos, chunk + " setting runs past the end of its chunk");
     }
   };
-  while (pos < info.size()) {
-    need(2);
-    const std::uint16_t type = getU16be(&info[pos]);
-    pos += 2;
+  while (pos < list.size()) {
+    Setting s;
+    s.type = list[pos++];
     std::size_t length = 1;
-    if ((type & kSizeMask) == kTwoBytes) length = 2;
-    if ((type & kSizeMask) == kFourBytes) length = 4;
-    if ((type & kSizeMask) == kSizeMask) {
+    if ((s.type & kSizeBits) == kTwoBytes) length = 2;
+    if ((s.type & kSizeBits) == kFourBytes) length = 4;
+    if ((s.type & kSizeBits) == kCounted) {
       need(2);
-      length = getU16be(&info[pos]);
+      length = getU16be(&list[pos]);
       pos += 2;
     }
     need(length);
-    const std::uint8_t* value = &info[pos];
-    if (type == kInfoWidth) level.width = value[0];
-    if (type == kInfoHeight) level.height = value[0];
-    if (type == kInfoTime) level.time = getU16be(value);
-    if (type == kInfoGems) level.gems = getU16be(value);
+    s.value = list.subspan(pos, length);
     pos += length;
+    settings.push_back(s);
   }
+  return settings;
+}
+
+// "01=1, 0b=1" for numbers, "c2=(5 bytes)" for counted values.
+std::string settingsText(const std::vector<Setting>& settings) {
+  std::string out;
+  for (std::size_t i = 0; i < settings.size() && i < kSettingsNamed; ++i) {
+    const Setting& s = settings[i];
+    if (!out.empty()) out += ", ";
+    out += hexByte(s.type) + "=";
+    out += (s.type & kSizeBits) == kCounted ? "(" + std::to_string(s.value.size()) + " bytes)"
+                                            : std::to_string(s.number());
+  }
+  if (settings.size() > kSettingsNamed) {
+    out += " and " + std::to_string(settings.size() - kSettingsNamed) + " more";
+  }
+  return out;
+}
+
+void readInfo(std::span<const std::uint8_t> info, std::size_t infoAt, RndLevelFile& level,
+              const ByteReader& in, std::vector<Setting>& rest) {
+  for (const Setting& s : readSettings(info, infoAt, "INFO", in)) {
+    if (s.type == kInfoWidth) {
+      level.width = static_cast<int>(s.number());
+    } else if (s.type == kInfoHeight) {
+      level.height = static_cast<int>(s.number());
+    } else if (s.type == kInfoTime) {
+      level.time = static_cast<int>(s.number());
+    } else if (s.type == kInfoGems) {
+      level.gems = static_cast<int>(s.number());
+    } else {
+      rest.push_back(s);
+    }
+  }
+}
+
+// ELEM and CUSX: the element the settings are for, then its settings.
+std::string elementSettingsNote(std::span<const std::uint8_t> data, std::size_t dataAt,
+                                const std::string& chunk, const ByteReader& in) {
+  if (data.size() < 2)
+    in.fail(dataAt, chunk + " chunk of " + std::to_string(data.size()) + " bytes");
+  const int element = getU16be(data.data());
+  const auto settings = readSettings(data.subspan(2), dataAt + 2, chunk, in);
+  return chunk + " element " + std::to_string(element) + ": " + settingsText(settings);
 }
 
 void takeHead(std::span<const std::uint8_t> head, std::size_t headAt, RndLevelFile& level) {
@@ -85,31 +160,51 @@ void takeBody(std::span<const std::uint8_t> body, std::size_t bodyAt, RndLevelFi
   }
 }
 
-RndLevelFile readChunks(ByteReader& in) {
+// Chunks that hold nothing of the level itself.
+bool isBookkeeping(const std::string& name) {
+  return name == "VERS" || name == "DATE";
+}
+
+RndLevelFile readChunks(ByteReader& in, int levelNumber) {
   RndLevelFile level;
   in.seek(kFormSizeAt);
   in.u32be();  // the rest of the file; files cut short are caught chunk by chunk
   const auto form = in.bytes(4);
   if (std::string_view(reinterpret_cast<const char*>(form.data()), 4) != "CAVE") {
-    in.fail(kFormTypeAt,
-            "an RND1 file of kind \"" + textOf(form.first(4)) + "\", not a level (CAVE)");
+    in.fail(kFormTypeAt, "an RND1 file of kind \"" +
+                             (isChunkName(form) ? textOf(form.first(4)) : shownBytes(form)) +
+                             "\", not a level (CAVE)");
   }
   std::optional<std::span<const std::uint8_t>> head, info, body;
   std::size_t headAt = 0, infoAt = 0, bodyAt = 0;
+  int major = -1, minor = -1;  // the file version, once VERS is read
+  std::vector<std::string> kept, skipped;
   while (!in.atEnd()) {
     const std::size_t at = in.pos();
     if (in.remaining() < kChunkHeaderSize) in.fail(at, "chunk header cut short");
     const auto id = in.bytes(4);
+    if (!isChunkName(id)) {
+      in.fail(at, "the bytes " + shownBytes(id) + " are not a chunk name");
+    }
     const std::uint32_t size = in.u32be();
     const std::string name(reinterpret_cast<const char*>(id.data()), 4);
-    if (size > in.remaining()) {
-      in.fail(at, "chunk " + name + " of " + std::to_string(size) +
+    std::size_t length = size;
+    if (name == "HEAD" && major == kShortHeadMajor && minor == kShortHeadMinor) {
+      length = std::max<std::size_t>(size, kRndHeadSize);
+    }
+    if (length > in.remaining()) {
+      in.fail(at, "chunk " + name + " of " + std::to_string(length) +
                       " bytes runs past the end of the file (" + std::to_string(in.remaining()) +
                       " left)");
     }
-    const auto data = in.bytes(size);
+    const auto data = in.bytes(length);
     const std::size_t dataAt = at + kChunkHeaderSize;
-    if (name == "HEAD") {
+    if (name == "VERS") {
+      if (data.size() >= 2) {
+        major = data[0];
+        minor = data[1];
+      }
+    } else if (name == "HEAD") {
       if (size < kHeadNameAt) in.fail(at, "HEAD chunk of " + std::to_string(size) + " bytes");
       head = data;
       headAt = dataAt;
@@ -123,6 +218,10 @@ RndLevelFile readChunks(ByteReader& in) {
       level.name = textOf(data);
     } else if (name == "AUTH") {
       level.author = textOf(data);
+    } else if (name == "ELEM" || name == "CUSX") {
+      kept.push_back(elementSettingsNote(data, dataAt, name, in));
+    } else if (!isBookkeeping(name)) {
+      skipped.push_back(name);
     }
   }
   if (!head && !info) in.fail(kFirstChunkAt, "no HEAD or INFO chunk: the level's size is unknown");
@@ -135,10 +234,24 @@ RndLevelFile readChunks(ByteReader& in) {
     level.height = kDefaultHeight;
     level.time = kDefaultTime;
     level.sizeAt = infoAt;
-    readInfo(*info, infoAt, level, in);
+  }
+  if (info) {
+    std::vector<Setting> rest;
+    readInfo(*info, infoAt, level, in, rest);
+    if (!rest.empty()) kept.insert(kept.begin(), "INFO: " + settingsText(rest));
   }
   if (!nameFromChunk.empty()) level.name = nameFromChunk;
   takeBody(*body, bodyAt, level, in);
+
+  const std::string at = " at level " + std::to_string(levelNumber);
+  for (const std::string& k : kept) {
+    level.notes.push_back("Rocks & Diamonds settings" + at + " not converted: " + k);
+  }
+  if (!skipped.empty()) {
+    std::string names;
+    for (const std::string& n : skipped) names += (names.empty() ? "" : ", ") + n;
+    level.notes.push_back("Rocks & Diamonds chunks" + at + " not converted: " + names);
+  }
   return level;
 }
 
@@ -164,7 +277,7 @@ RndLevelFile readRndLevelFile(std::span<const std::uint8_t> data, const std::str
                               int level) {
   ByteReader in(data, file);
   in.setLevel(level);
-  return isRndChunkFile(data) ? readChunks(in) : readClassic(in);
+  return isRndChunkFile(data) ? readChunks(in, level) : readClassic(in);
 }
 
 }  // namespace pyrovel

@@ -219,8 +219,10 @@ Bytes AdfImage::extract(int headerBlock) const {
   return isFastFileSystem() ? extractFfs(e.contentBlock) : extractOfs(e.contentBlock);
 }
 
-// Data blocks carry their own link to the next one; the header's size field
-// says how many of their bytes belong to the file.
+// Data blocks carry their own link to the next one and their own count of
+// the file's bytes they hold; the header's size field says where the file
+// ends. A chain that holds fewer bytes than the header claims is an error:
+// the rest of the blocks is not the file's.
 Bytes AdfImage::extractOfs(int headerBlock) const {
   const std::uint32_t size = blockField32(headerBlock, adf::kFileSize);
   const std::string name = quoted(blockName(headerBlock));
@@ -241,10 +243,17 @@ Bytes AdfImage::extractOfs(int headerBlock) const {
     }
     seen[static_cast<std::size_t>(link)] = true;
     const auto data = block(link).subspan(adf::kDataStart);
-    const std::size_t take = std::min<std::size_t>(kOfsDataBytes, size - out.size());
+    const std::size_t holds =
+        std::min<std::size_t>(kOfsDataBytes, blockField32(link, adf::kDataSize));
+    const std::size_t take = std::min<std::size_t>(holds, size - out.size());
     out.insert(out.end(), data.begin(), data.begin() + static_cast<std::ptrdiff_t>(take));
     from = link;
     link = blockField16(link, adf::kNextDataField);
+  }
+  if (out.size() < size) {
+    blocks_.fail(headerBlock, adf::kFileSize,
+                 name + ": the header says " + std::to_string(size) +
+                     " bytes, but its data blocks hold " + std::to_string(out.size()));
   }
   return out;
 }

@@ -40,6 +40,7 @@ inline constexpr std::uint8_t kAdfDataType = 8;
 // numbers only the low 16 bits are used, which cover every block of a disk).
 namespace adf {
 inline constexpr int kOwnerField = 6;        // data block: its file's header block
+inline constexpr int kDataSize = 12;         // OFS data block: the file's bytes it holds (32 bits)
 inline constexpr int kNextDataField = 18;    // header: first data block; data block: next one
 inline constexpr int kDataStart = 24;        // data block: file data up to the end of the block
 inline constexpr int kHashTable = 24;        // header block: 72 entries of 4 bytes

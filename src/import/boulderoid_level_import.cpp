@@ -76,36 +76,39 @@ void importBoulderoidLevelBytes(EditorSession& session, const Bytes& data,
   Levelmap& map = session.map;
   const int slot = map.currentLevel;
   LineCursor lines(data, name, Levelmap::levelNumber(slot));
-  LevelHeader& h = beginFillingLevel(map, slot);
-  h.setTitle(fileNamePart(name));
-
   if (auto first = lines.next(); first && first->substr(0, 12) == "# Boulderoid") lines.next();
   std::optional<std::string_view> widthLine;
   while ((widthLine = lines.next()) && widthLine->substr(0, 5) != "width") {
   }
-  if (widthLine) {
-    const int width = lines.size(*widthLine, 6, "width");
-    const int height = lines.size(lines.need("the height line"), 7, "height");
-    h.setWidth(width);
-    h.setHeight(height);
-    lines.need("the map");
-    for (int y = 0; y < height; ++y) {
-      const std::string_view row = lines.need("row " + std::to_string(y) + " of the map");
-      // Characters beyond the grid have no cell to go to.
-      for (std::size_t x = 0; x < row.size() && x < static_cast<std::size_t>(kGridSide); ++x) {
-        putImportedCell(map, slot, static_cast<int>(x), y, boulderoidCharToObject(row[x]));
-      }
-    }
-    lines.need("the values after the map");
-    if (lines.need("the values after the map") == "noscroll") lines.need("the level time");
-    const int time = lines.loose("the level time", 5);
-    h.setLevelTime((time % 256) / 8 + 1);
-    setImportedDiamonds(h, lines.loose("the diamonds needed", 8));
-    h.setDiamondScore(lines.loose("the diamond value", 8));
-    h.setTimeScore(lines.loose("the time score", 7));
-    lines.need("the amoeba growth");
-    h.setAmoebaGrowth(lines.loose("the amoeba growth", 8) / 8);
+  // Without the size there is no map to read: nothing of the file comes in,
+  // and the level is left as it was.
+  if (!widthLine) {
+    throw LevelError(name, Levelmap::levelNumber(slot), data.size(),
+                     "no \"width\" line: the file holds no Boulderoid level");
   }
+  LevelHeader& h = beginFillingLevel(map, slot);
+  h.setTitle(fileNamePart(name));
+  const int width = lines.size(*widthLine, 6, "width");
+  const int height = lines.size(lines.need("the height line"), 7, "height");
+  h.setWidth(width);
+  h.setHeight(height);
+  lines.need("the map");
+  for (int y = 0; y < height; ++y) {
+    const std::string_view row = lines.need("row " + std::to_string(y) + " of the map");
+    // Characters beyond the grid have no cell to go to.
+    for (std::size_t x = 0; x < row.size() && x < static_cast<std::size_t>(kGridSide); ++x) {
+      putImportedCell(map, slot, static_cast<int>(x), y, boulderoidCharToObject(row[x]));
+    }
+  }
+  lines.need("the values after the map");
+  if (lines.need("the values after the map") == "noscroll") lines.need("the level time");
+  const int time = lines.loose("the level time", 5);
+  h.setLevelTime((time % 256) / 8 + 1);
+  setImportedDiamonds(h, lines.loose("the diamonds needed", 8));
+  h.setDiamondScore(lines.loose("the diamond value", 8));
+  h.setTimeScore(lines.loose("the time score", 7));
+  lines.need("the amoeba growth");
+  h.setAmoebaGrowth(lines.loose("the amoeba growth", 8) / 8);
   finishLevelImport(session);
 }
 

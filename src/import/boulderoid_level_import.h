@@ -10,7 +10,8 @@ namespace pyrovel {
 class EditorSession;
 
 // Reads the map into the current level (game layer) and steps to the next
-// level. A file without a "width" line only sets the title. A width or
+// level. A file without a "width" line (an empty one included) holds no
+// level: it ends the import with a LevelError before the level is touched. A width or
 // height that is not a whole number, or outside 0..128, and a file that
 // ends before the values, end the import with a LevelError; what was read
 // stays in the level.

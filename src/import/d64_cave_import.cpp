@@ -2,6 +2,7 @@
 
 #include "import/ck_cave_import.h"
 #include "import/disk_level_import.h"
+#include "import/petscii_text.h"
 
 namespace pyrovel {
 
@@ -9,7 +10,8 @@ bool importD64Entry(EditorSession& session, const D64Image& image, const D64Entr
   if (!entry.isCave() && !entry.isIntermission()) return false;
   const Bytes cave = image.extract(entry);
   CavImportOptions options;
-  options.title = entry.plainName();
+  // The readable name, whichever character set it was typed in.
+  options.title = petsciiToRecordText(entry.plainName());
   options.intermission = entry.isIntermission();
   const std::string name = image.path() + ":" + entry.displayName();
   return importIntoShownLevel(session,

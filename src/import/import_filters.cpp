@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <filesystem>
+#include <system_error>
 
 #include "formats/em_formats.h"
 #include "formats/single_level_file.h"
@@ -15,6 +17,8 @@
 #include "import/mikeysoft_level.h"
 #include "import/rnd_level_import.h"
 #include "import/supaplex_level_import.h"
+#include "model/editor_session.h"
+#include "model/errors.h"
 #include "model/file_io.h"
 #include "model/text_case.h"
 
@@ -22,9 +26,17 @@ namespace pyrovel {
 
 namespace {
 
-// Routines that cannot turn a file down, in the registry's shape.
+// Routines that cannot turn a file down, in the registry's shape. An empty
+// file holds no level for any of them: it ends the import with an error
+// instead of coming in as an empty level (or an empty scratch file).
 template <void (*Import)(EditorSession&, const std::string&)>
 bool alwaysReads(EditorSession& session, const std::string& path) {
+  std::error_code ec;
+  if (std::filesystem::is_regular_file(path, ec) && std::filesystem::file_size(path, ec) == 0 &&
+      !ec) {
+    throw LevelError(path, Levelmap::levelNumber(session.map.currentLevel), 0,
+                     "the file is empty: there is no level to import");
+  }
   Import(session, path);
   return true;
 }

@@ -4,6 +4,7 @@
 #include <array>
 #include <cctype>
 #include <cstdio>
+#include <utility>
 
 #include "model/file_io.h"
 #include "model/text_case.h"
@@ -154,7 +155,14 @@ std::string resourceTypeName(const ResourceKey& type) {
 }
 
 PeResources PeResources::load(const std::string& path) {
-  return parse(readFileBytes(path), path);
+  Bytes data;
+  try {
+    data = readFileBytes(path);
+  } catch (const LevelError&) {
+    // Missing, unreadable or not a file at all: the explorer's own words.
+    throw LevelError("Couldn't open: " + path);
+  }
+  return parse(std::move(data), path);
 }
 
 PeResources PeResources::parse(Bytes data, const std::string& file) {

@@ -11,9 +11,12 @@ bool isShiftedLetter(std::uint8_t c) {
   return (c >= 0xC1 && c <= 0xDA) || (c >= 0x61 && c <= 0x7A);
 }
 
-}  // namespace
+// The three characters a name can hold beyond ASCII, as the caller spells them.
+struct Specials {
+  std::string_view pound, upArrow, leftArrow;
+};
 
-std::string petsciiToText(std::string_view stored) {
+std::string petsciiWith(std::string_view stored, const Specials& specials) {
   // A name with capitals from the other character set was typed in that
   // set: its plain letters are the small ones.
   const bool mixedCase = std::any_of(stored.begin(), stored.end(), [](char c) {
@@ -35,16 +38,25 @@ std::string petsciiToText(std::string_view stored) {
     } else if (c == 0x5B || c == 0x5D) {
       text += static_cast<char>(c);
     } else if (c == 0x5C) {
-      text += "\u00A3";
+      text += specials.pound;
     } else if (c == 0x5E) {
-      text += "\u2191";
+      text += specials.upArrow;
     } else if (c == 0x5F) {
-      text += "\u2190";
+      text += specials.leftArrow;
     } else {
       text += '.';
     }
   }
   return text;
+}
+}  // namespace
+
+std::string petsciiToText(std::string_view stored) {
+  return petsciiWith(stored, {"\u00A3", "\u2191", "\u2190"});
+}
+
+std::string petsciiToRecordText(std::string_view stored) {
+  return petsciiWith(stored, {"\xA3", "^", "<"});
 }
 
 }  // namespace pyrovel

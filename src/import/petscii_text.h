@@ -12,4 +12,8 @@ namespace pyrovel {
 // themselves, control codes and graphics characters as '.'.
 std::string petsciiToText(std::string_view stored);
 
+// The same as 8-bit text for a level record (Latin-1): the pound sign is
+// byte 0xA3, the arrows become '^' and '<', which Latin-1 lacks.
+std::string petsciiToRecordText(std::string_view stored);
+
 }  // namespace pyrovel

@@ -9,6 +9,7 @@
 #include "formats/rnd_level_file.h"
 #include "import/import_steps.h"
 #include "model/file_io.h"
+#include "model/object_catalogue.h"
 
 namespace pyrovel {
 
@@ -59,6 +60,22 @@ struct UnknownElement {
   std::vector<std::string> cellLines;
 };
 
+// Sokoban's elements: the game has nothing like them, so each comes in as
+// the nearest object (a box as a Rock, a target as Empty Space) and is
+// named in a note.
+const char* sokobanElementName(int element) {
+  switch (element) {
+    case 67:
+      return "Sokoban box";
+    case 68:
+      return "Sokoban target";
+    case 69:
+      return "Sokoban box on its target";
+    default:
+      return nullptr;
+  }
+}
+
 }  // namespace
 
 void importRndLevel(EditorSession& session, const std::string& path) {
@@ -91,8 +108,9 @@ void importRndLevelBytes(EditorSession& session, const Bytes& data, const std::s
   readHeadFields(file.head, lh);
   lh.setIntermission(0);
 
-  std::vector<std::string> notes;
+  std::vector<std::string> notes = file.notes;
   std::map<int, UnknownElement> unknown;
+  std::map<int, int> sokoban;  // element -> cells
   for (int j = 0; j < h; ++j) {
     for (int i = 0; i < w; ++i) {
       const int element = file.elements[static_cast<std::size_t>(j * w + i)];
@@ -108,6 +126,8 @@ void importRndLevelBytes(EditorSession& session, const Bytes& data, const std::s
         notes.push_back("Biomaze used at level " + std::to_string(level) + ":" + std::to_string(x) +
                         "," + std::to_string(y) + " :" + std::to_string(element));
         object = 0;
+      } else if (sokobanElementName(element)) {
+        ++sokoban[element];
       } else if (object == kTrappedAmoeba) {
         object = kAmoeba;
         lh.setConvertTrappedAmoeba(255);
@@ -120,6 +140,13 @@ void importRndLevelBytes(EditorSession& session, const Bytes& data, const std::s
     notes.push_back("Rocks & Diamonds element " + std::to_string(element) + " has no object: " +
                     std::to_string(u.cells) + " cell" + (u.cells == 1 ? "" : "s") + " at level " +
                     std::to_string(level) + " made Grover");
+  }
+  for (const auto& [element, cells] : sokoban) {
+    notes.push_back(
+        "Rocks & Diamonds element " + std::to_string(element) + " (" + sokobanElementName(element) +
+        ") has no object in the game: " + std::to_string(cells) + " cell" +
+        (cells == 1 ? "" : "s") + " at level " + std::to_string(level) + " made " +
+        ObjectCatalogue::builtInName(rndCodeToObject(static_cast<std::uint8_t>(element))));
   }
   appendMemoLines(session, notes);
 

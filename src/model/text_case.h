@@ -21,7 +21,7 @@ inline bool sameTextIgnoringCase(std::string_view a, std::string_view b) {
   });
 }
 
-// A file-name pattern with '*' for any run of characters ("levels.d*",
+// A file-name pattern with '*' for any run of characters ("levels*.d*",
 // "*.map"), matched in any letter case.
 inline bool matchesFilePattern(std::string_view name, std::string_view pattern) {
   if (pattern.empty()) return name.empty();

@@ -134,6 +134,16 @@ class D64WindowTest : public QObject {
     QVERIFY(!memopanel->isHidden());
     QCOMPARE(f.child<QPlainTextEdit>("fileView")->toPlainText(), QString("AAAAAAAAAA\nHELLO"));
     QVERIFY(f.form.width() > 300);
+    // The open panel follows the selection, with no import in between; a
+    // slot that holds no file says so in the panel, not in a message box.
+    f.list()->setCurrentRow(0);
+    QCOMPARE(f.child<QPlainTextEdit>("fileView")->toPlainText(),
+             QString::fromStdString(f.form.browser().viewasAscii(0)));
+    QVERIFY(f.child<QPlainTextEdit>("fileView")->toPlainText() != QString("AAAAAAAAAA\nHELLO"));
+    f.list()->setCurrentRow(5);
+    QVERIFY(f.dialogs.errors.isEmpty());
+    f.list()->setCurrentRow(2);
+    QCOMPARE(f.child<QPlainTextEdit>("fileView")->toPlainText(), QString("AAAAAAAAAA\nHELLO"));
     memopanel->findChild<QToolButton*>("closeNoteButton")->click();
     QVERIFY(memopanel->isHidden());
     QCOMPARE(f.form.width(), 300);

@@ -45,9 +45,9 @@ class FilesTest : public QObject {
     // then one filter per format, every file last.
     const QStringList open = openFileTypes();
     QCOMPARE(open.at(0), QString("All levelsets (*.map *.caves *.gam *.lev *.levels *.bd4 *.das "
-                                 "*.bd levels.d*)"));
+                                 "*.bd levels*.d*)"));
     QVERIFY(open.contains("Pyrovel levelmap (*.map)"));
-    QVERIFY(open.contains("Supaplex (levels.d*)"));
+    QVERIFY(open.contains("Supaplex (levels*.d*)"));
     QVERIFY(open.contains("Boulderdash Common File Format (*.bd)"));
     QCOMPARE(open.last(), QString("All files (*)"));
     QCOMPARE(saveAsFileTypes(),

@@ -187,6 +187,38 @@ class ResourceWindowTest : public QObject {
     QCOMPARE(f.imported.count(), 0);
   }
 
+  void everyResourceTypeHasAPictureOfItsOwn() {
+    Fixture f;
+    auto resources = gameResources();
+    resources.push_back({{"", 2}, {"", 3}, 0x409, std::vector<std::uint8_t>(40, 0)});  // bitmap
+    resources.push_back({{"", 3}, {"", 1}, 0, std::vector<std::uint8_t>(40, 9)});      // icon image
+    resources.push_back({{"", 14}, {"", 5}, 0x409, {0, 0, 1, 0, 1,  0, 32, 32, 16, 0,
+                                                    1, 0, 1, 0, 40, 0, 0,  0,  1,  0}});
+    f.open(f.write("all.exe", pyrovel::testing::buildPe(resources).bytes));
+    auto picture = [](QTreeWidgetItem* item) {
+      return static_cast<ResourcePicture>(item->data(0, Qt::UserRole + 1).toInt());
+    };
+    for (int i = 0; i < f.tree()->topLevelItemCount(); ++i) {
+      QCOMPARE(picture(f.tree()->topLevelItem(i)), ResourcePicture::Folder);
+    }
+    QCOMPARE(picture(f.type("BDCAV")->child(0)), ResourcePicture::Cave);
+    QCOMPARE(picture(f.type("BDGAME")->child(0)), ResourcePicture::Levelset);
+    QCOMPARE(picture(f.type("String")->child(0)), ResourcePicture::Strings);
+    QCOMPARE(picture(f.type("RCData")->child(0)), ResourcePicture::Data);
+    QCOMPARE(picture(f.type("Bitmap")->child(0)), ResourcePicture::Bitmap);
+    QTreeWidgetItem* group = f.type("Icon")->child(0);
+    QCOMPARE(picture(group), ResourcePicture::Folder);
+    QCOMPARE(picture(group->child(0)), ResourcePicture::IconImage);
+    // The pictures themselves differ, not only the numbers behind them.
+    const QImage cave = f.type("BDCAV")->child(0)->icon(0).pixmap(16).toImage();
+    const QImage data = f.type("RCData")->child(0)->icon(0).pixmap(16).toImage();
+    const QImage folder = f.type("BDCAV")->icon(0).pixmap(16).toImage();
+    QVERIFY(!cave.isNull());
+    QVERIFY(cave != data);
+    QVERIFY(cave != folder);
+    QVERIFY(data != folder);
+  }
+
   void assignNamesRenamesTheLevelsetFromTheStrings() {
     Fixture f;
     f.open(f.write("game.dll", pyrovel::testing::buildPe(gameResources()).bytes));
@@ -203,6 +235,12 @@ class ResourceWindowTest : public QObject {
     QVERIFY(f.dialogs.errors.first().contains("unrecognized file format"));
     QCOMPARE(f.tree()->topLevelItemCount(), 4);
     QCOMPARE(f.form.windowTitle(), QString("Resource Explorer - game.dll"));
+
+    const QString missing = f.dir.filePath("gone.exe");
+    f.open(missing);
+    QCOMPARE(f.dialogs.errors.size(), 2);
+    QCOMPARE(f.dialogs.errors.last(), "Couldn't open: " + missing);
+    QCOMPARE(f.tree()->topLevelItemCount(), 4);
   }
 };
 

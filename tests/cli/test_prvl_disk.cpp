@@ -74,6 +74,20 @@ TEST_F(PrvlDisk, ListsBothKindsOfImage) {
   EXPECT_TRUE(has(prvl("disk ls " + dir.path("disk.img")), "BOULDER1.CAV"));
 }
 
+TEST_F(PrvlDisk, ExtractOfAFileLongerThanItsBlocksFailsAndWritesNothing) {
+  // Readme's header says 700 bytes; its second data block says it holds 100
+  // of its 212, so the file is 588 bytes and the header lies.
+  testing::AdfBuilder adf;
+  adf.image = testing::readAll(dir.path("em.adf"));
+  adf.put32(1002, 12, 100);
+  testing::writeAll(dir.path("cut.adf"), adf.image);
+  const std::string out = dir.path("readme");
+  const Outcome r = prvl("disk extract " + dir.path("cut.adf") + " Readme -o " + out);
+  EXPECT_EQ(r.status, 1) << r.out;
+  EXPECT_TRUE(has(r, "the header says 700 bytes, but its data blocks hold 588")) << r.out;
+  EXPECT_FALSE(std::filesystem::exists(out));
+}
+
 TEST_F(PrvlDisk, ExtractCopiesTheFileBytes) {
   Outcome r = prvl("disk extract " + dir.path("em.adf") + " LEVELS/level1 -o " + dir.path("l.em"));
   ASSERT_EQ(r.status, 0) << r.out;

@@ -144,7 +144,6 @@ TEST_F(PrvlImport, RefusalsAndFailuresWriteNothing) {
   EXPECT_TRUE(has(brc, "set.brc: level 0: a BRC caveset")) << brc.out;
   EXPECT_FALSE(std::ifstream(dir.path("brc.map")).good());
 
-
   EXPECT_FALSE(std::ifstream(out).good());
 }
 
@@ -156,6 +155,22 @@ TEST_F(PrvlImport, AFileThatDoesNotComeInStopsTheCommandAndWritesNothing) {
   EXPECT_TRUE(has(r, "short.cav: not imported")) << r.out;
   EXPECT_TRUE(has(r, "is not written")) << r.out;
   EXPECT_FALSE(std::ifstream(out).good());
+}
+
+TEST_F(PrvlImport, AnEmptyFileComesInAsNothingWhateverItsType) {
+  // Every importer: an empty file is an error (exit 1), no levelmap and no
+  // descrambled scratch file are written.
+  const std::string empty = file("empty.bin", Bytes{});
+  for (const std::string type :
+       {"lev", "boulderoid", "cav", "atari", "dc2", "boulderrush", "rnd", "em", "bou", "sp"}) {
+    const std::string out = dir.path("empty-" + type + ".map");
+    const Outcome r = prvl("import " + out + " " + empty + " --type " + type);
+    EXPECT_EQ(r.status, 1) << type << ": " << r.out;
+    EXPECT_FALSE(std::ifstream(out).good()) << type;
+  }
+  EXPECT_FALSE(std::ifstream(dir.path("temp.dec")).good());
+  const Outcome bou = prvl("import " + dir.path("x.map") + " " + empty + " --type bou");
+  EXPECT_TRUE(has(bou, "empty.bin: level 0: offset 0: the file is empty")) << bou.out;
 }
 
 // The game's own one-level files import through filter 1.

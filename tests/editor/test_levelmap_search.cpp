@@ -64,6 +64,23 @@ TEST_F(LevelmapSearch, ReplaceAuthorFromAStartLevelOn) {
   EXPECT_FALSE(s.map.modified);
   replaceAuthorRange(s, "All", 0);
   EXPECT_EQ(s.map.header(1).author(), "All");
+
+  // The window hands over UTF-8; the record holds Latin-1, one byte a
+  // letter, so twenty accented letters fit whole.
+  EXPECT_TRUE(replaceAuthorRange(s, "Ren\u00E9 M\u00FCller", 99));
+  EXPECT_EQ(s.map.header(100).author(), "Ren\xE9 M\xFCller");
+  std::string accented;
+  for (int i = 0; i < 11; ++i) accented += "\u00E9";
+  EXPECT_TRUE(replaceAuthorRange(s, std::string(10, 'a') + accented, 99));
+  EXPECT_EQ(s.map.header(100).author(), std::string(10, 'a') + std::string(10, '\xE9'));
+  // A character Latin-1 lacks is refused with a message; nothing changes.
+  s.map.modified = false;
+  ui.messages.clear();
+  EXPECT_FALSE(replaceAuthorRange(s, "Jan \u0160imek", 0));
+  EXPECT_EQ(s.map.header(1).author(), "All");
+  EXPECT_FALSE(s.map.modified);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_NE(ui.messages[0].find("Jan \u0160imek"), std::string::npos);
 }
 
 TEST_F(LevelmapSearch, AmoebaFlagForAllLevelsAndClearingMessages) {

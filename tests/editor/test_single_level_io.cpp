@@ -179,6 +179,41 @@ TEST_F(SingleLevelIo, BadFilesEndTheImportAndKeepWhatWasFilled) {
   EXPECT_THROW(importLevel(s, 1, {dir.path("missing.lev")}), std::exception);
 }
 
+TEST_F(SingleLevelIo, AnEmptyFileLeavesTheLevelWhicheverFilterTakesIt) {
+  const std::string empty = file("empty.map", Bytes{});
+  makeLevel(5, 8, 6, "Mine");
+  const auto before = s.map.header(5).bytes;
+  for (const ImportFilter& f : importFilters()) {
+    s.selectLevel(5);
+    ui.answers = {Answer::Yes};  // replace "Mine" when asked
+    bool failed = false;
+    try {
+      failed = !importLevel(s, f.index, {empty}).turnedDown.empty();
+    } catch (const LevelError&) {
+      failed = true;
+    }
+    EXPECT_TRUE(failed) << f.name;
+    EXPECT_EQ(s.map.header(5).bytes, before) << f.name;
+    EXPECT_EQ(s.map.cell(kGameLayer, 5, 3, 2), 23) << f.name;
+  }
+}
+
+TEST_F(SingleLevelIo, AMapOnlyEmeraldMineFileComesInAtTheMapsSize) {
+  // 2110 bytes: the 64 x 32 map and no header. The import clears the level
+  // first, so the size must come from the map, or nothing of it is seen.
+  Bytes mapOnly(2110, 130);    // dirt
+  mapOnly[64 * 31 + 63] = 18;  // a diamond in the last cell
+  s.selectLevel(7);
+  const LevelImportResult r = importLevel(s, 8, {file("map.only", mapOnly)});
+  ASSERT_EQ(r.filledSlots, std::vector<int>{7});
+  EXPECT_EQ(s.map.header(7).width(), 64);
+  EXPECT_EQ(s.map.header(7).height(), 32);
+  EXPECT_EQ(s.map.cell(kGameLayer, 7, 63, 31), 4);
+  ASSERT_FALSE(s.messages.empty());
+  EXPECT_NE(s.messages.back().find("no header (2110 bytes)"), std::string::npos)
+      << s.messages.back();
+}
+
 TEST_F(SingleLevelIo, OtherFiltersUseTheirRoutines) {
   // A plain Construction Kit cave: 498 bytes, the map after two bytes; the
   // first stored row is the bottom row.

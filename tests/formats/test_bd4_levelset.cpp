@@ -220,7 +220,7 @@ TEST_F(Bd4Fixture, EncryptedOriginalRecordsAreReadDecrypted) {
   for (int k = 0; k < 80; ++k) {
     RecordBytes r = emRecord(kRecord, 130);
     for (int y = 0; y < 32; ++y) putCell(r, 63, y, 116);
-    putCell(r, 4, 4, 64);  // the exit, closed in the original codes
+    putCell(r, 4, 4, 123);  // acid in the original codes
     putBe16(r, 2096, 64 * 2 + 2);
     if (k % 2 == 0) r = testing::encryptEmOriginal(r);
     file.insert(file.end(), r.begin(), r.end());
@@ -228,8 +228,10 @@ TEST_F(Bd4Fixture, EncryptedOriginalRecordsAreReadDecrypted) {
   const std::string path = dir.path("originals.lev");
   testing::writeAll(path, file);
   readLevelmap(session, path);
-  EXPECT_EQ(session.map.cell(kGameLayer, 1, 4, 4), 7);  // decrypted, original codes
-  EXPECT_EQ(session.map.cell(kGameLayer, 2, 4, 4), 8);  // plain, later codes
+  EXPECT_EQ(session.map.cell(kGameLayer, 1, 4, 4), 62);  // decrypted, original codes
+  EXPECT_EQ(session.map.cell(kGameLayer, 2, 4, 4), 0);   // plain, later codes
+  EXPECT_EQ(session.map.cell(kGameLayer, 1, 1, 0), 6);   // the level number's cell: steel
+  EXPECT_EQ(session.map.cell(kGameLayer, 2, 1, 0), 1);
   EXPECT_EQ(session.map.cell(kGameLayer, 1, 2, 2), 2);
   EXPECT_EQ(session.map.cell(kGameLayer, 1, 5, 5), 1);
   EXPECT_TRUE(session.messages.empty()) << session.messages.front();

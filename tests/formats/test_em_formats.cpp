@@ -167,15 +167,21 @@ TEST_F(EmFixture, SizeRuleDecidesTheVersion) {
   EXPECT_NE(session.messages[0].find("2000 bytes"), std::string::npos);
   EXPECT_EQ(session.readerNote.rfind(kReaderInfo, 0), 0u);
 
-  // 2110 bytes: the map alone.
-  session.map.header(2).setWidth(9);
+  // 2110 bytes: the map alone. It comes in at the map's own 64 x 32 (a
+  // cleared level has no size to keep), with a note; the rest stays.
+  session.map.header(2).setWidth(1);
+  session.map.header(2).setHeight(1);
   session.map.header(2).setLevelTime(7);
   import(emRecord(2110, 130), 2);
   EXPECT_EQ(cell(2, 40, 20), 1);
-  EXPECT_EQ(session.map.header(2).width(), 9);
+  EXPECT_EQ(session.map.header(2).width(), 64);
+  EXPECT_EQ(session.map.header(2).height(), 32);
   EXPECT_EQ(session.map.header(2).levelTime(), 7);
   EXPECT_EQ(session.map.currentLevel, 3);
   EXPECT_TRUE(session.map.modified);
+  ASSERT_EQ(session.messages.size(), 2u);
+  EXPECT_EQ(session.messages[1].rfind("Map only at level 1: ", 0), 0u) << session.messages[1];
+  EXPECT_NE(session.messages[1].find("64 x 32"), std::string::npos);
 
   // 2111..2171: too short for V6; nothing is filled.
   session.map.cell(kGameLayer, 3, 40, 20) = 4;
@@ -340,15 +346,19 @@ TEST_F(EmFixture, GarbageStartWordsAreReported) {
 
 TEST_F(EmFixture, OriginalFilesAreDecryptedAndReadWithTheirOwnCodes) {
   // A walled level as the original games keep it: the wall at the right
-  // edge of row 30 is what leaves byte 1983 at 0x1B once encrypted.
+  // edge of row 30 is what leaves byte 1983 at 0x1B once encrypted, and the
+  // second map byte holds the level's own number.
   RecordBytes plain = emRecord(kV4, 130);
   for (int y = 0; y < 32; ++y) {
     for (int x = 0; x < 64; ++x) {
       if (x == 0 || y == 0 || x == 63 || y == 31) putCell(plain, x, y, 116);
     }
   }
-  putCell(plain, 5, 5, 64);   // exit, closed in the original codes
+  plain[1] = 0;               // level number 0, the code of a rock: not a cell
+  putCell(plain, 5, 5, 158);  // the closed exit every level has
+  putCell(plain, 5, 6, 64);   // the open exit
   putCell(plain, 6, 6, 123);  // acid
+  putCell(plain, 6, 7, 175);  // plain dynamite
   putCell(plain, 7, 7, 18);   // diamond, the same in every version
   plain[2094] = 90;
   putBe16(plain, 2096, 64 * 2 + 2);
@@ -357,38 +367,66 @@ TEST_F(EmFixture, OriginalFilesAreDecryptedAndReadWithTheirOwnCodes) {
 
   import(encrypted, 1);
   EXPECT_TRUE(session.messages.empty()) << session.messages.front();
+  EXPECT_EQ(cell(1, 1, 0), 6);  // the steel border, not the level number
   EXPECT_EQ(cell(1, 5, 5), 7);
+  EXPECT_EQ(cell(1, 5, 6), 8);
   EXPECT_EQ(cell(1, 6, 6), 62);
+  EXPECT_EQ(cell(1, 6, 7), 71);
   EXPECT_EQ(cell(1, 7, 7), 4);
   EXPECT_EQ(cell(1, 63, 30), 6);
   EXPECT_EQ(cell(1, 2, 2), 2);
   EXPECT_EQ(session.map.header(1).levelTime(), 90);
 
-  // The same record unencrypted is a later V4 file with the later codes.
+  // The same record unencrypted is a later V4 file: its second byte is a
+  // cell like any other.
   import(plain, 2);
-  EXPECT_EQ(cell(2, 5, 5), 8);
+  EXPECT_EQ(cell(2, 1, 0), 3);
+  EXPECT_EQ(cell(2, 5, 5), 7);
   EXPECT_EQ(cell(2, 7, 7), 4);
   EXPECT_EQ(session.map.header(2).levelTime(), 90);
 }
 
-TEST_F(EmFixture, V6SizedRecordsWithoutTheMarkKeepTheV4Header) {
+TEST_F(EmFixture, V6SizedRecordsWithoutTheMarkAreReadAsV6) {
   RecordBytes r = emRecord(kV6, 130);
   std::fill(r.begin() + 2106, r.begin() + 2110, std::uint8_t{0});
-  r[2048 + 3 * 2 + 1] = 1;  // V4 yam code and order: pattern 0, column 2, row 1
-  r[2094] = 120;
+  r[2048 + 3 * 1 + 2] = 18;  // V6: pattern 0, row 1, column 2 as an EM cell code (diamond)
+  r[2094] = 120;             // where V4 keeps its time: not read
   r[2095] = 33;
   putBe16(r, 2096, 64 * 3 + 4);
-  // A set of 81 such records opens as a levelset; each level keeps its time.
+  putBe16(r, 2110, 100);  // V6 time in seconds, 10 a unit
+  import(r);
+  EXPECT_EQ(session.map.header(1).levelTime(), 10);
+  EXPECT_EQ(session.map.header(1).diamondsNeeded(), 33);
+  EXPECT_EQ(session.map.header(1).yam(0, 2, 1), 4);
+  EXPECT_EQ(cell(1, 4, 3), 2);
+
+  // A set of 81 such records opens as a levelset, each level read the same way.
   RecordBytes set;
   for (int i = 0; i < 81; ++i) set.insert(set.end(), r.begin(), r.end());
   ASSERT_TRUE(isEmV6LevelsetSize(set.size()));
   readIntoSession(session, readEmV6Levelset, Bytes(set.begin(), set.end()), "set.lev", false);
   for (int slot : {1, 40, 80}) {
     const LevelHeader& h = session.map.header(slot);
-    EXPECT_EQ(h.levelTime(), 120) << slot;
+    EXPECT_EQ(h.levelTime(), 10) << slot;
     EXPECT_EQ(h.diamondsNeeded(), 33) << slot;
-    EXPECT_EQ(h.yam(0, 2, 1), 4) << slot;
     EXPECT_EQ(cell(slot, 4, 3), 2) << slot;
+  }
+}
+
+TEST_F(EmFixture, ExportNotesACutOnlyBeyondTheMap) {
+  for (int version : {4, 6}) {
+    const std::string path = dir.path("v" + std::to_string(version) + ".lev");
+    session.map.currentLevel = 1;
+    session.map.header(1).setWidth(64);
+    session.map.header(1).setHeight(32);
+    EXPECT_FALSE(exportToEm(session.map, path, version).has_value()) << version;
+    session.map.header(1).setWidth(65);
+    EXPECT_TRUE(exportToEm(session.map, path, version).has_value()) << version;
+    session.map.header(1).setWidth(64);
+    session.map.header(1).setHeight(33);
+    const auto note = exportToEm(session.map, path, version);
+    ASSERT_TRUE(note.has_value()) << version;
+    EXPECT_NE(note->find("64 x 33"), std::string::npos) << *note;
   }
 }
 

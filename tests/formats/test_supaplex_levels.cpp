@@ -154,6 +154,26 @@ TEST_F(SupaplexReaderTest, TheFirstHundredLevelsWithTheirTitlesAndANoteForTheRes
       std::vector<std::string>{path + " holds 111 levels; the first 100 were read, 11 left out"});
 }
 
+TEST_F(SupaplexReaderTest, OpenedByAnyLevelsNameWithADExtension) {
+  SupaplexRecord record;
+  record.at(4, 5, 3);
+  const Bytes8 file = supaplexFile({record});
+  for (const std::string name : {"LEVELS_copy.DAT", "levels2.dat", "Levels.D01", "levels.d"}) {
+    const std::string named = dir.path(name);
+    testing::writeAll(named, file);
+    EditorSession s(ui);
+    EXPECT_TRUE(readLevelmap(s, named)) << name;
+    EXPECT_EQ(s.map.header(1).playerX(), 4) << name;
+    EXPECT_EQ(s.map.header(1).width(), 60) << name;
+  }
+  for (const std::string name : {"levels.dat.bak", "mylevels.dat", "level.dat", "levels.txt"}) {
+    const std::string named = dir.path(name);
+    testing::writeAll(named, file);
+    EditorSession s(ui);
+    EXPECT_FALSE(readLevelmap(s, named)) << name;
+  }
+}
+
 TEST_F(SupaplexReaderTest, RealLevelsDat) {
   const std::string real = testing::corpusPath("supaplex/LEVELS.DAT");
   if (real.empty()) GTEST_SKIP() << "corpus LEVELS.DAT not present";

@@ -2,6 +2,7 @@
 // Builds Amiga disk images block by block for the tests: a root block with
 // its hash table, header blocks with names and hash chain links, OFS data
 // blocks with their 24-byte headers. Numbers are big-endian 32-bit fields.
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -42,11 +43,13 @@ class AdfBuilder {
   }
   // The hash chain link of a header block (offset 496, low half at 498).
   void chain(int n, std::uint32_t next) { put32(n, 496, next); }
-  // An OFS data block (type 8): owner at 4, next data block at 16, data from 24.
+  // An OFS data block (type 8): owner at 4, the count of bytes it holds at
+  // 12, next data block at 16, data from 24.
   void dataBlock(int n, std::uint32_t owner, std::uint32_t next,
                  const std::vector<std::uint8_t>& bytes) {
     put32(n, 0, 8);
     put32(n, 4, owner);
+    put32(n, 12, static_cast<std::uint32_t>(std::min<std::size_t>(bytes.size(), 488)));
     put32(n, 16, next);
     for (std::size_t i = 0; i < bytes.size() && i < 488; ++i) block(n)[24 + i] = bytes[i];
   }

@@ -121,11 +121,44 @@ TEST(AdfFiles, SizeFieldDecidesHowMuchOfTheLastBlockIsTaken) {
   EXPECT_TRUE(adf.extract(990).empty());
 }
 
-TEST(AdfFiles, DataChainEndingEarlyGivesAShorterFile) {
+TEST(AdfFiles, DataBlocksGiveTheirOwnByteCounts) {
+  // A block may hold less than its 488 bytes: the file is what the blocks
+  // say they hold, not whole blocks up to the header's size.
+  AdfBuilder b;
+  const auto first = countingBytes(100, 1), second = countingBytes(300, 50);
+  b.header(900, "SHORTBLOCKS", 901, 400);
+  b.dataBlock(901, 900, 902, first);
+  b.dataBlock(902, 900, 0, second);
+  Bytes whole(first.begin(), first.end());
+  whole.insert(whole.end(), second.begin(), second.end());
+  EXPECT_EQ(image(b).extract(900), whole);
+}
+
+TEST(AdfFiles, AHeaderClaimingMoreThanTheBlocksHoldIsAnError) {
   AdfBuilder b;
   b.file(900, "CUT", countingBytes(1000));
   b.put32(901, 16, 0);  // the first data block ends the chain
-  EXPECT_EQ(image(b).extract(900), countingBytes(488));
+  b.file(920, "LESS", countingBytes(900));
+  b.put32(922, 12, 10);  // the last block holds 10 of its 412 bytes
+  const AdfImage adf = image(b);
+  try {
+    adf.extract(900);
+    FAIL() << "a file cut short came out";
+  } catch (const LevelError& e) {
+    EXPECT_NE(std::string(e.what()).find("\"CUT\": the header says 1000 bytes, but its data "
+                                         "blocks hold 488"),
+              std::string::npos)
+        << e.what();
+    EXPECT_EQ(e.offset(), 900u * 512 + 324);
+  }
+  try {
+    adf.extract(920);
+    FAIL() << "a file cut short came out";
+  } catch (const LevelError& e) {
+    EXPECT_NE(std::string(e.what()).find("says 900 bytes, but its data blocks hold 498"),
+              std::string::npos)
+        << e.what();
+  }
 }
 
 TEST(AdfFiles, DamagedDataChainsAreErrors) {
@@ -152,7 +185,15 @@ TEST(AdfFiles, HugeSizeFieldIsBoundedByTheChain) {
   AdfBuilder b;
   b.file(900, "BIG", countingBytes(600));
   b.put32(900, 324, 0xFFFFFFFF);
-  EXPECT_EQ(image(b).extract(900).size(), 976u);  // both blocks whole, then link 0
+  // Both blocks are read, then link 0 ends the chain far short of the size.
+  try {
+    image(b).extract(900);
+    FAIL() << "no error";
+  } catch (const LevelError& e) {
+    EXPECT_NE(std::string(e.what()).find("says 4294967295 bytes, but its data blocks hold 600"),
+              std::string::npos)
+        << e.what();
+  }
 }
 
 TEST(AdfFiles, SavedUnderTheirNameInsideTheChosenFolderOnly) {

@@ -86,15 +86,26 @@ TEST_F(BoulderoidImport, TimeWrapsAtAByteAndLooseValuesStopAtTheFirstNonDigit) {
   EXPECT_EQ(header(1).amoebaGrowth(), 1);
 }
 
-TEST_F(BoulderoidImport, WithoutWidthLineOnlyTheTitleChangesAndTheLevelAdvances) {
-  at(2);
-  header(2).setWidth(30);
-  session.map.cell(kGameLayer, 2, 0, 0) = 13;
-  importBoulderoidLevel(session, textFile("empty.map", "# Boulderoid\nno map here\n"));
-  EXPECT_EQ(header(2).title(), "empty.map");
-  EXPECT_EQ(header(2).width(), 30);
-  EXPECT_EQ(cell(2, 0, 0), 13);
-  EXPECT_EQ(session.map.currentLevel, 3);
+TEST_F(BoulderoidImport, WithoutWidthLineNothingComesIn) {
+  // A file without a size (an empty one included) holds no level: the
+  // import ends with an error and the level stays as it was, title and all.
+  for (const std::string& text : {std::string("# Boulderoid\nno map here\n"), std::string()}) {
+    at(2);
+    header(2).setWidth(30);
+    header(2).setTitle("Mine");
+    session.map.cell(kGameLayer, 2, 0, 0) = 13;
+    try {
+      importBoulderoidLevel(session, textFile("empty.map", text));
+      ADD_FAILURE() << "no error for '" << text << "'";
+    } catch (const LevelError& e) {
+      EXPECT_NE(e.detail().find("no \"width\" line"), std::string::npos) << e.what();
+      EXPECT_EQ(e.offset(), text.size());
+    }
+    EXPECT_EQ(header(2).title(), "Mine");
+    EXPECT_EQ(header(2).width(), 30);
+    EXPECT_EQ(cell(2, 0, 0), 13);
+    EXPECT_EQ(session.map.currentLevel, 2);
+  }
 }
 
 TEST_F(BoulderoidImport, BadSizesEndTheImportNamingTheLine) {

@@ -64,6 +64,24 @@ TEST_F(D64CaveImport, CaveFillsTheShownLevelTitledByItsEntry) {
   EXPECT_EQ(h.playerY(), 0);
 }
 
+TEST_F(D64CaveImport, TitlesAreTheReadableNames) {
+  // Typed in the other character set: capitals at 0xC1.., and a '?' that
+  // is the same in both sets.
+  b.entry(18, 1, 4, 0x82, 1, 0,
+          "\xC3\xC1\xD6\xC5"
+          "1.\xC3\xC1\xD6",
+          2);
+  b.entry(18, 1, 5, 0x82, 1, 0, "WHAT?.CAV", 2);
+  open();
+  EXPECT_EQ(entry(4).displayName(), "CAVE1.CAV");
+  ASSERT_TRUE(importD64Entry(session, d64, entry(4)));
+  EXPECT_EQ(session.map.header(5).title(), "CAVE1.CAV");
+  EXPECT_EQ(entry(5).displayName(), "WHAT?.CAV");
+  ui.answers = {Answer::Yes};
+  ASSERT_TRUE(importD64Entry(session, d64, entry(5)));
+  EXPECT_EQ(session.map.header(5).title(), "WHAT?.CAV");
+}
+
 TEST_F(D64CaveImport, IntermissionOverwritesTheSameLevelOnASecondClick) {
   open();
   ASSERT_TRUE(importD64Entry(session, d64, entry(0)));

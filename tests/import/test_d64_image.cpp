@@ -49,6 +49,11 @@ TEST(D64Geometry, TrackAndSectorToSectorNumber) {
   EXPECT_EQ(d64TracksForSize(175531), 35);
   EXPECT_EQ(d64TracksForSize(197376), 40);
   EXPECT_EQ(d64TracksForSize(206114), 42);
+  // 42 tracks without error bytes: 802 sectors, the last one readable.
+  EXPECT_EQ(d64TracksForSize(205312), 42);
+  const D64Image d64 = D64Image::fromBytes(Bytes(205312, 0), "42.d64");
+  EXPECT_EQ(d64.sector(801).size(), 256u);
+  EXPECT_THROW(d64.sector(802), LevelError);
 }
 
 TEST(D64Directory, OneSectorListsItsEightSlotsEmptyOnesIncluded) {

@@ -46,7 +46,10 @@ inline void put32(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v)
 // The resources in the order given; types and names keep their first
 // appearance's order (named entries are listed before numbered ones within
 // a directory, as linkers write them, when the test lists them so).
-inline PeImage buildPe(const std::vector<PeResource>& resources, bool pe32Plus = false) {
+// The resource section is named `rsrcName` (".rsrc" as linkers usually
+// write it; the data directory is what finds it).
+inline PeImage buildPe(const std::vector<PeResource>& resources, bool pe32Plus = false,
+                       const char* rsrcName = ".rsrc") {
   PeImage img;
   constexpr std::size_t kNt = 0x80;
   constexpr std::uint32_t kTextRva = 0x1000, kRsrcRva = 0x2000;
@@ -139,7 +142,7 @@ inline PeImage buildPe(const std::vector<PeResource>& resources, bool pe32Plus =
     put32(b, s + 20, static_cast<std::uint32_t>(raw));
   };
   section(0, ".text", kTextRva, kTextRaw, 0x200);
-  section(1, ".rsrc", kRsrcRva, kRsrcRaw, rsrcSize);
+  section(1, rsrcName, kRsrcRva, kRsrcRaw, rsrcSize);
   img.rsrcStart = kRsrcRaw;
   img.rsrcRva = kRsrcRva;
 

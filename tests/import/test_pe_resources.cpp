@@ -79,7 +79,25 @@ TEST_P(PeFiles, TreeShowsTypesAndNamesAsLeaves) {
   EXPECT_NE(resourceStatusText(caves.children[0]).find("  Size: 1f4"), std::string::npos);
 }
 
+TEST_P(PeFiles, ASectionOfAnyNameIsFoundByTheDataDirectory) {
+  const PeResources pe = parsed(testing::buildPe(sampleResources(), GetParam(), ".data2"));
+  ASSERT_EQ(pe.tree().size(), 5u);
+  EXPECT_EQ(pe.bytes(*pe.find("BDCAV", "CAVE1")), testing::ckCave());
+}
+
 INSTANTIATE_TEST_SUITE_P(Pe32AndPe32Plus, PeFiles, ::testing::Bool());
+
+TEST(PeFilesOnDisk, AFileThatCannotBeOpenedSaysSo) {
+  testing::TempDir dir;
+  for (const std::string& path : {dir.path("missing.exe"), dir.path("")}) {
+    try {
+      PeResources::load(path);
+      FAIL() << path;
+    } catch (const LevelError& e) {
+      EXPECT_EQ(std::string(e.what()), "Couldn't open: " + path);
+    }
+  }
+}
 
 using ResourceImport = testing::ImportFixture;
 

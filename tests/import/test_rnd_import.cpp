@@ -2,6 +2,8 @@
 // inside its Solid Wall frame, the memo lines, and files that go wrong.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "import/import_test_support.h"
 #include "import/rnd_level_import.h"
 #include "model/errors.h"
@@ -156,6 +158,20 @@ TEST_F(RndImport, ClassicSetsElementsHaveTheirNearestObjects) {
   importRndLevel(session, file("bd.lvl", l.b));
   const int objects[] = {17, 3, 227, 3, 0, 3, 235, 15};
   for (int i = 0; i < 8; ++i) EXPECT_EQ(cell(1, i + 1, 1), objects[i]) << int{codes[i]};
+  // Sokoban's elements have no counterpart: each kind is named, never silent.
+  const auto noted = [&](const std::string& line) {
+    return std::find(session.messages.begin(), session.messages.end(), line) !=
+           session.messages.end();
+  };
+  EXPECT_TRUE(
+      noted("Rocks & Diamonds element 67 (Sokoban box) has no object in the game: 1 cell "
+            "at level 0 made Rock"));
+  EXPECT_TRUE(
+      noted("Rocks & Diamonds element 68 (Sokoban target) has no object in the game: 1 "
+            "cell at level 0 made Empty Space"));
+  EXPECT_TRUE(
+      noted("Rocks & Diamonds element 69 (Sokoban box on its target) has no object in the "
+            "game: 1 cell at level 0 made Rock"));
 }
 
 // A chunk file: "RND1", the size of the rest, "CAVE", then the chunks.
@@ -227,25 +243,100 @@ TEST_F(RndImport, ChunkFilesGiveSizeNamesTimesScoresAndBody) {
   EXPECT_EQ(cell(2, 6, 4), 6);  // the frame
   EXPECT_EQ(session.messages.back(),
             "Rocks & Diamonds element 63 has no object: 1 cell at level 1 made Grover");
+}
 
-  // Later files keep size, time and gems as INFO settings (left out when they
-  // are the game's defaults) and may store elements in two bytes.
+TEST_F(RndImport, LaterFilesKeepTheirSettingsInLists) {
+  // Size, time and gems as INFO entries of a one-byte type (here the
+  // two-byte kind, 0x41..0x44), the rest kept in a note; ELEM and CUSX
+  // hold one element's settings; elements may take two bytes in BODY.
   ChunkFile g;
-  g.chunk("VERS", Bytes(8, 4));
-  g.chunk("INFO",
-          {0x00, 0x02, 4, 0x00, 0x03, 2, 0x40, 0x02, 0x00, 0x07, 0xC0, 0x01, 0x00, 0x01, 9});
-  Bytes wide{0, 4, 0, 1, 0x01, 0x00, 0, 6, 0, 6, 0, 6, 0, 6};
-  wide.resize(16);
-  g.chunk("BODY", wide);
+  g.chunk("VERS", {4, 1, 0, 0, 4, 1, 0, 0});
+  g.chunk("NAME", text("Later", 32));
+  g.chunk("AUTH", text("Someone", 32));
+  g.chunk("INFO", {0x01, 0x01, 0x41, 0x00, 0x11, 0x42, 0x00, 0x11, 0x43, 0x00, 0x96, 0x44, 0x00,
+                   0x1b, 0x0b, 0x01});
+  g.chunk("ELEM", {0x00, 0x3f, 0x02, 0x05, 0xC3, 0x00, 0x02, 0xAA, 0xBB});
+  Bytes body(2 * 17 * 17, 0);
+  for (std::size_t i = 1; i < body.size(); i += 2) body[i] = 1;  // dirt
+  body[1] = 8;                                                   // the player at (0, 0)
+  body[2] = 0x01;                                                // element 256 at (1, 0)
+  body[3] = 0x00;
+  g.chunk("BODY", body);
+  g.chunk("CUSX", {0x01, 0x68, 0x80, 0x00, 0x00, 0x00, 0x07});
+  at(3);
   importRndLevel(session, file("later.level", g.b));
-  const LevelHeader& h3 = header(3);
-  EXPECT_EQ(h3.width(), 6);
-  EXPECT_EQ(h3.height(), 4);
-  EXPECT_EQ(h3.levelTime(), 10);
-  EXPECT_EQ(h3.diamondsToCollect(), 7);
-  EXPECT_EQ(cell(3, 1, 1), 3);
-  EXPECT_EQ(cell(3, 3, 1), 15);  // element 256
-  EXPECT_EQ(cell(3, 4, 1), 4);
+  const LevelHeader& h = header(3);
+  EXPECT_EQ(h.width(), 19);
+  EXPECT_EQ(h.height(), 19);
+  EXPECT_EQ(h.levelTime(), 15);
+  EXPECT_EQ(h.diamondsToCollect(), 27);
+  EXPECT_EQ(h.title(), "Later");
+  EXPECT_EQ(h.author(), "Someone");
+  EXPECT_EQ(cell(3, 1, 1), 2);
+  EXPECT_EQ(cell(3, 2, 1), 15);  // element 256
+  EXPECT_EQ(cell(3, 17, 17), 1);
+  const std::vector<std::string> settings{
+      "Rocks & Diamonds settings at level 2 not converted: INFO: 01=1, 0b=1",
+      "Rocks & Diamonds settings at level 2 not converted: ELEM element 63: 02=5, c3=(2 bytes)",
+      "Rocks & Diamonds settings at level 2 not converted: CUSX element 360: 80=7"};
+  ASSERT_GE(session.messages.size(), 3u);
+  EXPECT_EQ(std::vector<std::string>(session.messages.begin(), session.messages.begin() + 3),
+            settings);
+
+  // Without INFO entries for them, the game's defaults: 64 x 32, 100 seconds.
+  ChunkFile d;
+  d.chunk("INFO", {0x0b, 0x01});
+  d.chunk("BODY", Bytes(64 * 32, 1));
+  at(4);
+  importRndLevel(session, file("defaults.level", d.b));
+  EXPECT_EQ(header(4).width(), 66);
+  EXPECT_EQ(header(4).height(), 34);
+  EXPECT_EQ(header(4).levelTime(), 10);
+}
+
+TEST_F(RndImport, Version2FilesHoldMoreHeadThanTheySay) {
+  // File version 2.0: HEAD says 80 bytes but holds the classic 112; the next
+  // chunk starts after them.
+  Bytes head(112, 0);
+  head[0] = 4;
+  head[1] = 2;
+  head[3] = 200;  // 200 seconds
+  head[5] = 9;
+  const std::string name = "Old Chunks";
+  std::copy(name.begin(), name.end(), head.begin() + 6);
+  head[38] = 77;  // emerald score
+  head[91] = 33;  // magic wall time, beyond the 80 bytes said
+  ChunkFile f;
+  f.chunk("VERS", {2, 0, 0, 0, 2, 0, 0, 0});
+  f.chunk("HEAD", head);
+  f.b[12 + 8 + 8 + 4 + 3] = 80;  // the size HEAD gives
+  f.chunk("BODY", Bytes(8, 4));  // rocks
+  at(1);
+  importRndLevel(session, file("v2.level", f.b));
+  const LevelHeader& h = header(1);
+  EXPECT_EQ(h.width(), 6);
+  EXPECT_EQ(h.height(), 4);
+  EXPECT_EQ(h.levelTime(), 20);
+  EXPECT_EQ(h.diamondsToCollect(), 9);
+  EXPECT_EQ(h.title(), "Old Chunks");
+  EXPECT_EQ(h.emeraldScore(), 77);
+  EXPECT_EQ(h.magicTime(), 33);
+  EXPECT_EQ(cell(1, 4, 2), 3);
+
+  // The same bytes in a file of another version are taken at their word:
+  // after 80 bytes the reader meets HEAD's own bytes, which are no chunk
+  // name, and says so without printing them raw.
+  f.b[12 + 8] = 3;
+  at(2);
+  try {
+    importRndLevel(session, file("v3.level", f.b));
+    FAIL() << "bytes that are no chunk name were taken for one";
+  } catch (const LevelError& e) {
+    const std::string what = e.what();
+    EXPECT_NE(what.find("the bytes 00 00 00 00 are not a chunk name"), std::string::npos) << what;
+    EXPECT_EQ(what.find('\0'), std::string::npos);
+    EXPECT_EQ(e.offset(), 12u + 16 + 8 + 80);
+  }
 }
 
 TEST_F(RndImport, DamagedChunkFilesAreRefusedWithTheirOffset) {

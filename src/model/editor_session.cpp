@@ -119,6 +119,125 @@ void EditorSession::dragLevel(int fromNumber, int toNumber) {
   moveLevel(toNumber);
 }
 
+// --- whole levels ---------------------------------------------------------------
+
+namespace {
+std::vector<int> validSlots(std::vector<int> slots) {
+  std::erase_if(slots, [](int s) { return s < kFirstSlot || s > kLastSlot; });
+  std::sort(slots.begin(), slots.end());
+  slots.erase(std::unique(slots.begin(), slots.end()), slots.end());
+  return slots;
+}
+
+LevelSlot copyOfLevel(const Levelmap& map, int slot) {
+  LevelSlot copy;
+  copy.header = map.header(slot);
+  for (int layer : {kGameLayer, kBackgroundLayer}) {
+    if (map.holdsCells(layer, slot)) {
+      copy.grids[static_cast<std::size_t>(layer)] =
+          std::make_unique<LevelGrid>(map.grid(layer, slot));
+    }
+  }
+  copy.memo = map.bdcffMemo[static_cast<std::size_t>(slot)];
+  return copy;
+}
+
+std::unique_ptr<StoredLevel> emptyLevel() {
+  auto held = std::make_unique<StoredLevel>();
+  held->level.header.setWidth(1);
+  held->level.header.setHeight(1);
+  return held;
+}
+
+std::string levelRange(int first, int last) {
+  const std::string a = std::to_string(Levelmap::levelNumber(first));
+  return first == last ? "level " + a
+                       : "levels " + a + " to " + std::to_string(Levelmap::levelNumber(last));
+}
+}  // namespace
+
+std::vector<LevelSlot> EditorSession::copyLevels(std::vector<int> slots) const {
+  std::vector<LevelSlot> out;
+  for (int slot : validSlots(std::move(slots))) out.push_back(copyOfLevel(map, slot));
+  return out;
+}
+
+void EditorSession::cutLevels(std::vector<int> slots) {
+  slots = validSlots(std::move(slots));
+  if (slots.empty()) return;
+  endStep();
+  std::vector<LevelShift> shifts;
+  for (auto it = slots.rbegin(); it != slots.rend(); ++it) {
+    auto held = emptyLevel();
+    history_.shiftOut(map, *it, *held);
+    held->history.redo.clear();
+    shifts.emplace_back(LevelShift::Op::Out, *it, std::move(held));
+  }
+  const int home = slots.front();
+  history_.push(home, UndoStep(slots.size() == 1 ? "Cut Level" : "Cut Levels", home,
+                               std::move(shifts)));
+  map.modified = true;
+  updateLevelList();
+  showLevel(home);
+}
+
+bool EditorSession::pasteLevels(std::vector<LevelSlot> levels, bool intoEmpty) {
+  if (levels.empty()) return false;
+  endStep();
+  const int from = map.currentLevel;
+  const int count = static_cast<int>(levels.size());
+  const std::string what = count == 1 ? "the level" : "the " + std::to_string(count) + " levels";
+  std::vector<int> targets;
+  if (intoEmpty) {
+    for (int slot = from; slot <= kLastSlot && static_cast<int>(targets.size()) < count; ++slot) {
+      if (!map.holdsAnything(slot)) targets.push_back(slot);
+    }
+    if (targets.empty()) {
+      ui_->inform("No level from level " + std::to_string(Levelmap::levelNumber(from)) +
+                  " on is empty: nothing was pasted.");
+      return false;
+    }
+  } else {
+    for (int slot = from; slot <= kLastSlot && static_cast<int>(targets.size()) < count; ++slot) {
+      targets.push_back(slot);
+    }
+  }
+  const int fit = static_cast<int>(targets.size());
+  std::string question;
+  if (fit < count) {
+    question = "Only " + std::to_string(fit) + " of " + what + " fit" +
+               (intoEmpty ? " into empty levels" : " before level 99 ends the levelmap") + ". ";
+  }
+  if (!intoEmpty) {
+    // The levels pushed past level 99 leave the levelmap.
+    const int firstOut = kLastSlot - fit + 1;
+    bool anyHeld = false;
+    for (int slot = firstOut; slot <= kLastSlot; ++slot) anyHeld = anyHeld || map.holdsAnything(slot);
+    if (anyHeld) {
+      question += "Pasting pushes " + levelRange(firstOut, kLastSlot) +
+                  " out of the levelmap, and not all of them are empty. ";
+    }
+  }
+  if (!question.empty() && ui_->ask(question + "Do you want to paste?") != Answer::Yes) {
+    return false;
+  }
+  std::vector<LevelShift> shifts;
+  for (int i = 0; i < fit; ++i) {
+    auto held = std::make_unique<StoredLevel>();
+    held->level = std::move(levels[static_cast<std::size_t>(i)]);
+    const int slot = targets[static_cast<std::size_t>(i)];
+    const LevelShift::Op op = intoEmpty ? LevelShift::Op::Swap : LevelShift::Op::In;
+    shifts.emplace_back(op, slot, std::move(held));
+    history_.apply(map, shifts.back(), true);
+  }
+  const int home = targets.front();
+  history_.push(home, UndoStep(fit == 1 ? "Paste Level" : "Paste Levels", home, std::move(shifts)));
+  map.modified = true;
+  updateLevelList();
+  showLevel(home);
+  return true;
+}
+
 // --- undo ---------------------------------------------------------------------
 
 void EditorSession::beginStep(std::string_view name, int slot) {

@@ -58,6 +58,19 @@ class EditorSession {
   // A level-list row dragged from row a to row b.
   void dragLevel(int fromNumber, int toNumber);
 
+  // --- whole levels, within a levelmap or between two ----------------------
+  // Copies of levels (records, both layers, kept lines), in slot order.
+  std::vector<LevelSlot> copyLevels(std::vector<int> slots) const;
+  // Takes the levels out, the levels after them moving up and empty levels
+  // coming in at the end; the first slot is shown. One undo step.
+  void cutLevels(std::vector<int> slots);
+  // Puts levels in before the current level (the levels from it on moving
+  // down), or with `intoEmpty` into the empty levels from the current one
+  // on. Asks before a level that holds anything is pushed out of the
+  // levelmap, or when not all of them fit; the first pasted level is
+  // shown. One undo step. False when nothing was pasted.
+  bool pasteLevels(std::vector<LevelSlot> levels, bool intoEmpty);
+
   // --- undo ---------------------------------------------------------------
   // The edits between beginStep and endStep are one step of the level's
   // history, named for the Undo item ("Rectangle"). A step already open

@@ -16,16 +16,35 @@ UndoStep::UndoStep(std::string stepName, Kind stepKind, int stepSlot, int stepTa
       target(stepTarget),
       held(std::move(stepHeld)) {}
 
+UndoStep::UndoStep(std::string stepName, int stepSlot, std::vector<LevelShift> stepShifts)
+    : name(std::move(stepName)),
+      kind(Kind::Levels),
+      slot(stepSlot),
+      target(stepSlot),
+      shifts(std::move(stepShifts)) {}
+
+LevelShift::LevelShift(Op shiftOp, int shiftSlot, std::unique_ptr<StoredLevel> shiftHeld)
+    : op(shiftOp), slot(shiftSlot), held(std::move(shiftHeld)) {}
+LevelShift::LevelShift(LevelShift&&) noexcept = default;
+LevelShift& LevelShift::operator=(LevelShift&&) noexcept = default;
+LevelShift::~LevelShift() = default;
+
 UndoStep::UndoStep(UndoStep&&) noexcept = default;
 UndoStep& UndoStep::operator=(UndoStep&&) noexcept = default;
 UndoStep::~UndoStep() = default;
 
+namespace {
+std::size_t storedBytes(const std::unique_ptr<StoredLevel>& held) {
+  if (!held) return 0;
+  std::size_t n = sizeof(StoredLevel) + held->history.bytes();
+  for (const auto& grid : held->level.grids) n += grid ? sizeof(LevelGrid) : 0;
+  return n;
+}
+}  // namespace
+
 std::size_t UndoStep::bytes() const {
-  std::size_t n = sizeof(UndoStep) + name.capacity() + change.bytes();
-  if (held) {
-    n += sizeof(StoredLevel) + held->history.bytes();
-    for (const auto& grid : held->level.grids) n += grid ? sizeof(LevelGrid) : 0;
-  }
+  std::size_t n = sizeof(UndoStep) + name.capacity() + change.bytes() + storedBytes(held);
+  for (const LevelShift& shift : shifts) n += sizeof(LevelShift) + storedBytes(shift.held);
   return n;
 }
 
@@ -109,6 +128,14 @@ std::optional<int> UndoHistory::takeStep(Levelmap& map, int slot, bool forward) 
       rotate(map, forward ? step.slot : step.target, forward ? step.target : step.slot);
       home = forward ? step.target : step.slot;
       break;
+    case UndoStep::Kind::Levels:
+      if (forward) {
+        for (LevelShift& shift : step.shifts) apply(map, shift, true);
+      } else {
+        for (auto it = step.shifts.rbegin(); it != step.shifts.rend(); ++it) apply(map, *it, false);
+      }
+      home = step.slot;
+      break;
   }
   LevelHistory& to = levels_[index(home)];
   (forward ? to.undo : to.redo).push_back(std::move(step));
@@ -138,6 +165,20 @@ void UndoHistory::shiftIn(Levelmap& map, int slot, StoredLevel& held) {
 void UndoHistory::rotate(Levelmap& map, int from, int to) {
   for (int s = from; s < to; ++s) swapLevels(map, s, s + 1);
   for (int s = from; s > to; --s) swapLevels(map, s, s - 1);
+}
+
+void UndoHistory::apply(Levelmap& map, LevelShift& shift, bool forward) {
+  switch (shift.op) {
+    case LevelShift::Op::In:
+      forward ? shiftIn(map, shift.slot, *shift.held) : shiftOut(map, shift.slot, *shift.held);
+      break;
+    case LevelShift::Op::Out:
+      forward ? shiftOut(map, shift.slot, *shift.held) : shiftIn(map, shift.slot, *shift.held);
+      break;
+    case LevelShift::Op::Swap:
+      swapLevel(map, shift.slot, *shift.held);
+      break;
+  }
 }
 
 std::size_t UndoHistory::bytes() const {

@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/level_change.h"
 #include "model/levelmap.h"
@@ -19,16 +20,35 @@ namespace pyrovel {
 
 struct StoredLevel;
 
+// One move of a whole level within a step that moves several (levels cut
+// or pasted): the level in `held` put in at `slot` (the levels from there
+// on moving down, the last one into `held`), the level at `slot` taken out
+// into `held` (the rest moving up, what `held` held coming in last), or the
+// two exchanged.
+struct LevelShift {
+  enum class Op { In, Out, Swap };
+  LevelShift(Op op, int slot, std::unique_ptr<StoredLevel> held);
+  LevelShift(LevelShift&&) noexcept;
+  LevelShift& operator=(LevelShift&&) noexcept;
+  ~LevelShift();
+
+  Op op;
+  int slot;
+  std::unique_ptr<StoredLevel> held;
+};
+
 struct UndoStep {
   enum class Kind {
     Change,  // cells, record or BDCFF lines of one level
     Remove,  // the level at `slot` was taken out, the rest moved up
     Insert,  // a level was put in at `slot`, the rest moved down
     Move,    // the level at `slot` was moved to `target`
+    Levels,  // whole levels put in, taken out or exchanged (`shifts`, in order)
   };
 
   UndoStep(std::string name, LevelChange change);
   UndoStep(std::string name, Kind kind, int slot, int target, std::unique_ptr<StoredLevel> held);
+  UndoStep(std::string name, int slot, std::vector<LevelShift> shifts);
   UndoStep(UndoStep&&) noexcept;
   UndoStep& operator=(UndoStep&&) noexcept;
   ~UndoStep();
@@ -40,6 +60,7 @@ struct UndoStep {
   // Remove and Insert: the level out of the levelmap (with its history),
   // the one the step puts back when it is undone or redone.
   std::unique_ptr<StoredLevel> held;
+  std::vector<LevelShift> shifts;  // Levels
 
   std::size_t bytes() const;
 };
@@ -81,6 +102,8 @@ class UndoHistory {
   void shiftOut(Levelmap& map, int slot, StoredLevel& held);
   void shiftIn(Levelmap& map, int slot, StoredLevel& held);
   void rotate(Levelmap& map, int from, int to);
+  // Does a shift (forward) or takes it back.
+  void apply(Levelmap& map, LevelShift& shift, bool forward);
 
   std::size_t bytes() const;
 

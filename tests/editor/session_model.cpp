@@ -210,6 +210,71 @@ void Model::moveLevel(int target) {
   updateLevelList();
 }
 
+void Model::apply(Shift& shift, bool forward) {
+  switch (shift.op) {
+    case LevelShift::Op::In:
+      forward ? shiftIn(shift.slot, *shift.held) : shiftOut(shift.slot, *shift.held);
+      break;
+    case LevelShift::Op::Out:
+      forward ? shiftOut(shift.slot, *shift.held) : shiftIn(shift.slot, *shift.held);
+      break;
+    case LevelShift::Op::Swap:
+      std::swap(levels[static_cast<std::size_t>(shift.slot)], *shift.held);
+      break;
+  }
+}
+
+void Model::cutLevels(const std::vector<int>& slots) {
+  Step step;
+  step.kind = Step::Kind::Levels;
+  step.name = slots.size() == 1 ? "Cut Level" : "Cut Levels";
+  for (auto it = slots.rbegin(); it != slots.rend(); ++it) {
+    auto held = std::make_shared<ModelLevel>();
+    held->level = Level::empty();
+    shiftOut(*it, *held);
+    held->redo.clear();
+    step.shifts.push_back({LevelShift::Op::Out, *it, held});
+  }
+  step.slot = slots.front();
+  push(step.slot, step);
+  updateLevelList();
+  show(slots.front());
+}
+
+bool Model::pasteAsks(int count, bool intoEmpty, std::vector<int>& targets) const {
+  targets.clear();
+  for (int slot = current; slot <= kLastSlot && static_cast<int>(targets.size()) < count; ++slot) {
+    if (!intoEmpty || !at(slot).holdsAnything(slot)) targets.push_back(slot);
+  }
+  bool asks = static_cast<int>(targets.size()) < count;
+  if (!intoEmpty) {
+    for (int slot = kLastSlot - static_cast<int>(targets.size()) + 1; slot <= kLastSlot; ++slot) {
+      asks = asks || at(slot).holdsAnything(slot);
+    }
+  }
+  return asks && !targets.empty();
+}
+
+void Model::pasteLevels(const std::vector<Level>& pasted, bool intoEmpty) {
+  std::vector<int> targets;
+  pasteAsks(static_cast<int>(pasted.size()), intoEmpty, targets);
+  if (targets.empty()) return;
+  Step step;
+  step.kind = Step::Kind::Levels;
+  step.name = targets.size() == 1 ? "Paste Level" : "Paste Levels";
+  for (std::size_t i = 0; i < targets.size(); ++i) {
+    auto held = std::make_shared<ModelLevel>();
+    held->level = pasted[i];
+    step.shifts.push_back(
+        {intoEmpty ? LevelShift::Op::Swap : LevelShift::Op::In, targets[i], held});
+    apply(step.shifts.back(), true);
+  }
+  step.slot = targets.front();
+  push(step.slot, step);
+  updateLevelList();
+  show(targets.front());
+}
+
 bool Model::take(bool forward) {
   ModelLevel& here = levels[static_cast<std::size_t>(current)];
   std::deque<Step>& from = forward ? here.redo : here.undo;
@@ -236,6 +301,14 @@ bool Model::take(bool forward) {
     case Step::Kind::Move:
       rotate(forward ? step.slot : step.target, forward ? step.target : step.slot);
       home = forward ? step.target : step.slot;
+      break;
+    case Step::Kind::Levels:
+      if (forward) {
+        for (Shift& shift : step.shifts) apply(shift, true);
+      } else {
+        for (auto it = step.shifts.rbegin(); it != step.shifts.rend(); ++it) apply(*it, false);
+      }
+      home = step.slot;
       break;
   }
   ModelLevel& to = levels[static_cast<std::size_t>(home)];
@@ -402,6 +475,7 @@ Outcome runSequence(std::uint32_t seed, int steps, const std::vector<Planned>* o
     const Operation& op = ops[static_cast<std::size_t>(planned.op)];
     std::set<std::string> named;
     run.ui.answers.clear();
+    run.ui.questions.clear();
     run.ui.openChoices.clear();
     run.ui.saveAsChoices.clear();
     std::string failure;
@@ -410,11 +484,17 @@ Outcome runSequence(std::uint32_t seed, int steps, const std::vector<Planned>* o
     } catch (const std::exception& e) {
       failure = std::string("threw: ") + e.what();
     }
-    if (failure.empty()) failure = check(run, named);
+    if (failure.empty()) {
+      settleSaved(run);
+      failure = check(run, named);
+    }
     run.log.push_back(op.name);
     if (!failure.empty()) {
+      std::string asked;
+      for (const std::string& q : run.ui.questions) asked += "\n    asked: " + q.substr(0, 120);
       out.failure = "after " + std::string(op.name) + " (step " + std::to_string(i + 1) +
-                    "): " + failure;
+                    "): " + failure + "\n    the levelmap's file: " + run.session.levelPath +
+                    (run.session.map.modified ? " (unsaved)" : "") + asked;
       return out;
     }
   }

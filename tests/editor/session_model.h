@@ -41,12 +41,20 @@ struct Level {
 
 struct ModelLevel;
 
+// One level put in, taken out or exchanged by a step of several.
+struct Shift {
+  LevelShift::Op op;
+  int slot;
+  std::shared_ptr<ModelLevel> held;
+};
+
 struct Step {
-  enum class Kind { Change, Remove, Insert, Move } kind = Kind::Change;
+  enum class Kind { Change, Remove, Insert, Move, Levels } kind = Kind::Change;
   std::string name;
   Level before, after;  // Change
   int slot = 0, target = 0;
   std::shared_ptr<ModelLevel> held;  // Remove, Insert
+  std::vector<Shift> shifts;         // Levels, in order
 };
 
 struct ModelLevel {
@@ -74,6 +82,10 @@ class Model {
   void deleteLevel();
   void insertLevel();
   void moveLevel(int target);  // level number 0..99
+  void cutLevels(const std::vector<int>& slots);  // sorted, each once
+  // Whether pasting `count` levels must ask first, and where they go.
+  bool pasteAsks(int count, bool intoEmpty, std::vector<int>& targets) const;
+  void pasteLevels(const std::vector<Level>& levels, bool intoEmpty);
   bool undo();
   bool redo();
   std::string undoName() const;
@@ -89,6 +101,7 @@ class Model {
   void shiftOut(int slot, ModelLevel& held);
   void shiftIn(int slot, ModelLevel& held);
   void rotate(int from, int to);
+  void apply(Shift& shift, bool forward);
 };
 
 // The run: the session, its scripted front end, the model, a folder of
@@ -109,6 +122,7 @@ struct Run {
   // session may call itself saved.
   std::vector<Level> saved;
   std::vector<std::string> log;  // the operations done so far
+  std::vector<Level> clip;       // whole levels copied or cut
 
   int pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); }
   bool chance(int percent) { return pick(1, 100) <= percent; }
@@ -127,6 +141,10 @@ struct Operation {
   std::function<std::string(Run& run, std::set<std::string>& named)> act;
 };
 const std::vector<Operation>& operations();
+
+// After an operation: a levelmap that calls itself saved, and whose file
+// holds it whole (a save inside an open, say), is what was last saved.
+void settleSaved(Run& run);
 
 // Compares session and model, levels and files; empty when they agree.
 std::string check(Run& run, const std::set<std::string>& named);

@@ -494,7 +494,90 @@ std::string recover(Run& run, std::set<std::string>&) {
   return {};
 }
 
+// A few levels around the current one.
+std::vector<int> someSlots(Run& run) {
+  std::set<int> slots;
+  const int around = run.session.map.currentLevel;
+  for (int i = run.pick(1, 3); i > 0; --i) {
+    slots.insert(std::clamp(around + run.pick(-2, 2), kFirstSlot, kLastSlot));
+  }
+  if (run.chance(10)) slots.insert(kLastSlot);
+  return {slots.begin(), slots.end()};
+}
+
+std::string copyLevels(Run& run, std::set<std::string>&) {
+  const std::vector<int> slots = someSlots(run);
+  run.clip.clear();
+  for (int slot : slots) run.clip.push_back(run.model.at(slot));
+  const std::vector<LevelSlot> copied = run.session.copyLevels(slots);
+  if (copied.size() != slots.size()) return "Copy Levels copied another number of levels";
+  for (std::size_t i = 0; i < copied.size(); ++i) {
+    Level l;
+    l.header = copied[i].header;
+    for (int layer : {kGameLayer, kBackgroundLayer}) {
+      if (const auto& g = copied[i].grids[static_cast<std::size_t>(layer)]) {
+        l.grids[layer] = std::make_shared<const LevelGrid>(*g);
+      }
+    }
+    l.memo = copied[i].memo;
+    if (!(l == run.clip[i])) {
+      return "Copy Levels copied level " + std::to_string(slots[i] - 1) + " otherwise";
+    }
+  }
+  return {};
+}
+
+std::string cutLevels(Run& run, std::set<std::string>&) {
+  const std::vector<int> slots = someSlots(run);
+  run.clip.clear();
+  for (int slot : slots) run.clip.push_back(run.model.at(slot));
+  run.session.cutLevels(slots);
+  run.model.cutLevels(slots);
+  return {};
+}
+
+std::string pasteLevels(Run& run, std::set<std::string>&) {
+  if (run.clip.empty()) return {};
+  const bool intoEmpty = run.chance(30);
+  const Answer answer = run.chance(60) ? Answer::Yes : Answer::No;
+  run.ui.answers.push_back(answer);
+  std::vector<LevelSlot> levels;
+  for (const Level& l : run.clip) {
+    LevelSlot slot;
+    slot.header = l.header;
+    for (int layer : {kGameLayer, kBackgroundLayer}) {
+      if (l.grids[layer]) {
+        slot.grids[static_cast<std::size_t>(layer)] = std::make_unique<LevelGrid>(*l.grids[layer]);
+      }
+    }
+    slot.memo = l.memo;
+    levels.push_back(std::move(slot));
+  }
+  std::vector<int> targets;
+  const bool asks = run.model.pasteAsks(static_cast<int>(run.clip.size()), intoEmpty, targets);
+  run.ui.questions.clear();
+  const bool pasted = run.session.pasteLevels(std::move(levels), intoEmpty);
+  if (asks != !run.ui.questions.empty()) {
+    return asks ? "Paste Levels pushed or left out levels without asking"
+                : "Paste Levels asked though nothing was lost";
+  }
+  if (!targets.empty() && (!asks || answer == Answer::Yes)) {
+    run.model.pasteLevels(run.clip, intoEmpty);
+    if (!pasted) return "Paste Levels pasted nothing";
+  }
+  return {};
+}
+
 }  // namespace
+
+void settleSaved(Run& run) {
+  const EditorSession& s = run.session;
+  if (s.map.modified || s.levelPath.empty()) return;
+  const auto back = readBack(s.levelPath);
+  if (back && sameAsSaved(run.model, *back, extensionOf(s.levelPath) == ".map").empty()) {
+    run.markSaved();
+  }
+}
 
 const std::vector<Operation>& operations() {
   static const std::vector<Operation> table{
@@ -503,7 +586,8 @@ const std::vector<Operation>& operations() {
       {"delete", 4, remove},    {"move", 5, move},            {"undo", 10, undo},
       {"redo", 6, redo},        {"save", 4, save},            {"save as", 3, saveAs},
       {"open", 3, open},        {"new", 2, startNew},         {"convert", 2, convert},
-      {"recover", 3, recover},
+      {"recover", 3, recover},  {"copy levels", 2, copyLevels}, {"cut levels", 2, cutLevels},
+      {"paste levels", 3, pasteLevels},
   };
   return table;
 }

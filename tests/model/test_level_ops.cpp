@@ -351,3 +351,109 @@ TEST_F(LevelOps, OneLittleFellowRule) {
 
 }  // namespace
 }  // namespace pyrovel
+
+namespace pyrovel {
+namespace {
+
+// Levels copied, cut and pasted, within a levelmap and between two.
+class LevelClips : public LevelOps {
+ protected:
+  ScriptedFrontend otherUi;
+  EditorSession other{otherUi};
+  std::string titleIn(const EditorSession& e, int slot) { return e.map.header(slot).title(); }
+};
+
+TEST_F(LevelClips, LevelsPastedIntoAnotherLevelmapArriveWholeAndGoWithOneUndo) {
+  fill(5);
+  s.map.bdcffMemo[3].append("Colors=Orange");
+  s.selectLevel(3);
+  stroke(4, 9);
+  std::vector<LevelSlot> clip = s.copyLevels({4, 3, 3});  // in slot order, once each
+  ASSERT_EQ(clip.size(), 2u);
+
+  for (int slot = 1; slot <= 100; ++slot) {
+    other.map.header(slot).setWidth(10);
+    other.map.header(slot).setHeight(5);
+    other.map.header(slot).setTitle("O" + std::to_string(slot - 1));
+  }
+  other.selectLevel(5);
+  otherUi.answers = {Answer::Yes};  // the last two levels, titled, leave the levelmap
+  ASSERT_TRUE(other.pasteLevels(std::move(clip), false));
+  ASSERT_EQ(otherUi.questions.size(), 1u);
+  EXPECT_EQ(titleIn(other, 5), "L2");
+  EXPECT_EQ(titleIn(other, 6), "L3");
+  EXPECT_EQ(titleIn(other, 7), "O4");
+  EXPECT_EQ(titleIn(other, 100), "O97");
+  EXPECT_EQ(other.map.cell(kGameLayer, 5, 4, 0), 9);
+  EXPECT_EQ(other.map.cell(kBackgroundLayer, 5, 0, 0), 1003);
+  EXPECT_EQ(other.map.bdcffMemo[5].joined(), "Colors=Orange");
+  EXPECT_EQ(other.map.currentLevel, 5);
+  EXPECT_TRUE(other.map.modified);
+  EXPECT_EQ(other.undoName(), "Paste Levels");
+  EXPECT_TRUE(other.undo());
+  EXPECT_EQ(titleIn(other, 5), "O4");
+  EXPECT_EQ(titleIn(other, 99), "O98");
+  EXPECT_EQ(titleIn(other, 100), "O99");
+  EXPECT_TRUE(other.redo());
+  EXPECT_EQ(titleIn(other, 6), "L3");
+  // The source keeps its levels and their history.
+  EXPECT_EQ(title(3), "L2");
+  EXPECT_EQ(s.undoName(), "Draw");
+}
+
+TEST_F(LevelClips, CutLevelsCloseTheGapAndComeBackWithTheirHistories) {
+  fill(6);
+  s.selectLevel(4);
+  stroke(3, 5);
+  s.cutLevels({2, 4});
+  EXPECT_EQ(title(1), "L0");
+  EXPECT_EQ(title(2), "L2");
+  EXPECT_EQ(title(3), "L4");
+  EXPECT_EQ(s.map.header(100).width(), 1);
+  EXPECT_EQ(s.map.currentLevel, 2);
+  EXPECT_EQ(s.undoName(), "Cut Levels");
+  EXPECT_TRUE(s.undo());
+  for (int slot = 1; slot <= 6; ++slot) EXPECT_EQ(title(slot), "L" + std::to_string(slot - 1));
+  s.selectLevel(4);
+  EXPECT_EQ(s.undoName(), "Draw") << "the cut level came back with its own steps";
+}
+
+TEST_F(LevelClips, PastingAsksBeforeLevelsWithContentLeaveTheLevelmap) {
+  fill(100);
+  std::vector<LevelSlot> clip = s.copyLevels({1, 2});
+  s.selectLevel(10);
+  ui.answers = {Answer::No};
+  EXPECT_FALSE(s.pasteLevels(s.copyLevels({1, 2}), false));
+  ASSERT_EQ(ui.questions.size(), 1u);
+  EXPECT_NE(ui.questions[0].find("levels 98 to 99"), std::string::npos) << ui.questions[0];
+  EXPECT_EQ(title(10), "L9");
+  EXPECT_EQ(title(100), "L99");
+
+  // At level 99 only one of two fits.
+  s.selectLevel(100);
+  ui.answers = {Answer::Yes};
+  EXPECT_TRUE(s.pasteLevels(std::move(clip), false));
+  EXPECT_NE(ui.questions[1].find("Only 1 of the 2 levels fit"), std::string::npos) << ui.questions[1];
+  EXPECT_EQ(title(100), "L0");
+}
+
+TEST_F(LevelClips, PastingIntoEmptyLevelsLeavesLevelsWithContentAlone) {
+  fill(3);
+  s.map.header(5).setWidth(10);
+  s.map.header(5).setHeight(10);
+  s.map.header(5).setTitle("Kept");
+  std::vector<LevelSlot> clip = s.copyLevels({1, 2});
+  s.selectLevel(3);
+  ASSERT_TRUE(s.pasteLevels(std::move(clip), true));
+  EXPECT_EQ(title(3), "L2");
+  EXPECT_EQ(title(4), "L0");
+  EXPECT_EQ(title(5), "Kept");
+  EXPECT_EQ(title(6), "L1");
+  EXPECT_EQ(s.map.currentLevel, 4);
+  EXPECT_TRUE(s.undo());
+  EXPECT_TRUE(s.map.isEmptyLevel(6));
+  EXPECT_FALSE(s.map.holdsAnything(4));
+}
+
+}  // namespace
+}  // namespace pyrovel

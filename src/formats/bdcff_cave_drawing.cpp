@@ -1,3 +1,5 @@
+// A BDCFF cave drawn into its level grid: its size, its [map], or its
+// initial fill, random fill and border before the [objects].
 #include <algorithm>
 #include <array>
 #include <cstdint>

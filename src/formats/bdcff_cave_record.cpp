@@ -1,3 +1,5 @@
+// A BDCFF cave's level record: the keys it holds, fitted into its fields,
+// the player, and the cave's kept lines.
 #include <algorithm>
 #include <cmath>
 

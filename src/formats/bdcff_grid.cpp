@@ -28,28 +28,38 @@ BdcffGrid::BdcffGrid(int width, int height, Cell* columns, std::size_t stride)
       cells_(columns),
       element_(static_cast<std::size_t>(width_) * stride_, -1) {}
 
-int BdcffGrid::registerSource(std::string key, std::string label, bool known) {
+int BdcffGrid::registerSource(std::string key, std::string_view label, bool known) {
   const auto it =
       std::find_if(sources_.begin(), sources_.end(), [&](const Source& s) { return s.key == key; });
   if (it != sources_.end()) return static_cast<int>(it - sources_.begin());
+  std::string text = label.empty() ? key : std::string(label);
   if (sources_.size() == kMostSources) {
-    key = label = "further elements";
+    key = text = "further elements";
     known = false;
     if (sources_.back().key == key) return static_cast<int>(sources_.size() - 1);
   }
-  sources_.push_back({std::move(key), std::move(label), line_, known});
+  sources_.push_back({std::move(key), std::move(text), line_, known});
   return static_cast<int>(sources_.size() - 1);
 }
 
 int BdcffGrid::sourceFor(const std::string& label) {
-  return registerSource(label, label, false);
+  return registerSource(label, {}, false);
 }
 
 BdcffGrid::Paint BdcffGrid::paintFor(std::string_view element) {
   std::string key(element);
   for (char& c : key) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  const int object = bdcffElementObjectOrNone(element);
+  // A name met before in this cave is found without looking it up again.
+  for (std::size_t s = 0; s < sources_.size(); ++s) {
+    if (sources_[s].element && sources_[s].key == key) {
+      return {sources_[s].known ? sources_[s].object : kBdcffGrover, static_cast<int>(s)};
+    }
+  }
+  const int object = bdcffElementObjectOrNone(key);
   const int id = registerSource(std::move(key), "element " + std::string(element), object >= 0);
+  Source& added = sources_[static_cast<std::size_t>(id)];
+  added.element = true;
+  added.object = object;
   return {object >= 0 ? object : kBdcffGrover, id};
 }
 

@@ -113,9 +113,13 @@ class BdcffGrid {
     std::string key;    // the name in capitals, or the label
     std::string label;  // what a note calls it
     std::size_t line;
-    bool known;  // has an object
+    bool known;            // has an object
+    bool element = false;  // an element name (else a map code's label)
+    int object = -1;       // an element's object
   };
-  int registerSource(std::string key, std::string label, bool known);
+  // The index of the source with `key`, registered (as `label`, the key
+  // when empty) if it is new.
+  int registerSource(std::string key, std::string_view label, bool known);
 
   int width_, height_;
   std::size_t stride_;

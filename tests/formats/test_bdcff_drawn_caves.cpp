@@ -193,6 +193,15 @@ TEST_F(BdcffDrawnCaveTest, ObjectsOfOtherDifficultyLevelsAreLeftOut) {
   EXPECT_EQ(cell(1, 1, 1), kDirt);
   EXPECT_EQ(cell(1, 2, 1), kRock);
   EXPECT_EQ(cell(1, 3, 1), kRock);
+  // The group of the other levels only is kept for them, to be written back
+  // over level 1's map.
+  EXPECT_EQ(session.map.bdcffMemo[1].lines(),
+            (std::vector<std::string>{"Size=6 4", "[objects]", "[Level=2,3,4,5]",
+                                      "Point=1 1 BOULDER", "[/Level]", "[/objects]"}));
+  // Appended caves join the game the levelmap has.
+  session.map.bdcffGame = {"[game]", "Name=Mine"};
+  import("[game]\nName=Theirs\n[cave]\nSize=6 4\n[/cave]\n", true);
+  EXPECT_EQ(session.map.bdcffGame.lines(), (std::vector<std::string>{"[game]", "Name=Mine"}));
 }
 
 TEST_F(BdcffDrawnCaveTest, WhatDidNotConvertIsNotedWithCaveAndLine) {

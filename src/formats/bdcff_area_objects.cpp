@@ -171,11 +171,26 @@ BdcffDrawResult randomFill(BdcffGrid& grid, const Words& w, bool c64) {
   d.named(x1, y1);
   d.named(x2, y2);
   const std::array<Cell, 256> pick = randomFillPick(0, entries);
+  // Every cell of the rectangle takes a value, row by row; those off the
+  // cave are passed over without walking each (rows below it need none).
   C64Random random(seed);
-  for (int y = y1; y <= y2; ++y) {
-    for (int x = x1; x <= x2; ++x) {
+  const long across = static_cast<long>(x2) - x1 + 1;
+  const int left = std::max(x1, 0), right = std::min(x2, grid.width() - 1);
+  for (int y = y1; y <= std::min(y2, grid.height() - 1); ++y) {
+    if (y < 0) {
+      skipC64Random(random, across * (std::min(y2, -1) - y + 1));
+      y = std::min(y2, -1);
+      continue;
+    }
+    if (left > right) {
+      skipC64Random(random, across);
+      continue;
+    }
+    skipC64Random(random, left - x1);
+    for (int x = left; x <= right; ++x) {
       d.put(x, y, paints[pick[static_cast<std::size_t>(random.next())]]);
     }
+    skipC64Random(random, x2 - right);
   }
   BdcffDrawResult r = d.result();
   if (!c64) {

@@ -110,6 +110,13 @@ void levelsets(const Levelmap& map) {
        "Rectangle=0 0 20 12 STEELWALL\nPoint=2 2 INBOX\nPoint=17 9 OUTBOX\n"
        "Line=3 4 12 4 BRICKWALL\nRaster=5 6 3 2 2 2 DIAMOND\nAdd=1 0 BOULDER DIAMOND\n"
        "[/objects]\n[/cave]\n[/game]\n[/BDCFF]\n");
+  seed("levelset_bdcff", "fills.bd",
+       "[BDCFF]\nVersion=0.5\n[game]\nName=Fills\nLevels=5\n[cave]\nName=B\nSize=16 10\n"
+       "CaveTime=150 140 130 120 110\nAmoebaThreshold=0.227\n[objects]\n"
+       "Rectangle=1 1 6 6 WALL\nBoundaryFill=3 3 SPACE WALL\nFloodFill=9 2 BOULDER DIRT\n"
+       "CopyPaste=1 1 4 4 10 5 mirror flip\nRandomFillC64=2 2 5 5 7 8 9 10 11 SPACE DIAMOND 40\n"
+       "RandomFill=8 8 12 8 3 DIRT NUT 90\nRaster=14 8 -3 -2 2 2 OUTBOXopen\n"
+       "[Level=2,3]\nPoint=2 2 BOULDERf\n[/Level]\n[/objects]\n[/cave]\n[/game]\n[/BDCFF]\n");
   seed("levelset_gam", "two.gam", testing::gamLevelset(2));
 
   const std::string boulderoid =

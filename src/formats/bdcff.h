@@ -8,7 +8,8 @@
 namespace pyrovel {
 
 // 2 when a cell of the current layer inside the size of some slot in
-// first..last holds an object of a family above 1, else 1.
+// first..last holds an object of a family above 1 or one with a code in two
+// characters only, else 1.
 int bdcffCodeLength(const Levelmap& map, int firstSlot, int lastSlot);
 
 // The text of one cave (every line ending with CR LF): the bracketed shape

@@ -23,6 +23,12 @@
 // lines a drawn cave was made of ([objects], InitialFill, RandomFill,
 // RandSeed, InitialBorder) are not, since the map now holds them.
 //
+// The [game] section's own lines come back in the result, to be kept for
+// the file's writer; the caves of every difficulty level but the first are
+// kept in their caves' lines: values given per level stay in their keys
+// (the record takes the first), and [Level=...] groups of [objects] that
+// do not name level 1 are kept as an [objects] section of their own.
+//
 // What could not be converted becomes a note naming the level, the cave and
 // the line: every name or map code without an object (once per cave, with
 // the number of cells that became Grover), drawing commands that are
@@ -41,7 +47,14 @@ namespace pyrovel {
 struct BdcffLevelsetRead {
   int nextSlot = kFirstSlot;  // the slot after the last cave stored
   int caves = 0;              // caves stored
+  // The lines outside the caves and the [mapcodes], in their order: the
+  // [game] line and the game's keys and sections ("Name", "Levels",
+  // [highscores], ...), without the file's frame.
+  KeptLines gameLines;
 };
+
+// The comment line the writer puts first; not kept when read back.
+inline constexpr std::string_view kBdcffWriterComment = "; Exported with PRVL Editor version.dll";
 
 // Reads the caves of `text` into the current layer of slots firstSlot.. of
 // `map`; `file` names the file in the notes. `progress` (when set) is told

@@ -3,12 +3,8 @@
 // splitter that takes LF and CR LF alike, and the lenient integer
 // conversion both formats use for their numbers.
 #include <array>
-#include <bit>
 #include <cstddef>
 #include <cstdint>
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,27 +18,12 @@ namespace pyrovel {
 // end counts; a text ending with a line end has no empty line after it.
 // The views point into `text`, which must outlive them.
 std::vector<std::string_view> splitLines(std::string_view text);
-// Where the next `byte` from `from` on is, or npos. Lines are short, so
-// sixteen bytes are looked at in place before a library search is called.
-inline std::size_t findByte(std::string_view text, char byte, std::size_t from = 0) {
-#if defined(__SSE2__)
-  const __m128i wanted = _mm_set1_epi8(byte);
-  for (; from + 16 <= text.size(); from += 16) {
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + from));
-    if (const int found = _mm_movemask_epi8(_mm_cmpeq_epi8(bytes, wanted)); found != 0) {
-      return from + static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(found)));
-    }
-  }
-#endif
-  return text.find(byte, from);
-}
-
 // The same lines handed to `take(line)` one by one, without a list.
 template <typename Take>
 void forEachLine(std::string_view text, Take&& take) {
   std::size_t start = 0;
   while (start < text.size()) {
-    std::size_t end = findByte(text, '\n', start);
+    std::size_t end = text.find('\n', start);
     const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
     if (end == std::string_view::npos) end = text.size();
     if (end > start && text[end - 1] == '\r') --end;
@@ -89,12 +70,12 @@ inline LooseInt readLooseInt(std::string_view text) {
 }
 
 // The blank-separated words of a value, up to kMost (more are left out:
-// no key or command takes that many); a ';' ends the words (a comment).
-// Plain decimal words are read as numbers on the way, since most words of a
-// file are. Only the first `count` entries are set, so they are left
-// uninitialised: a line of every cave is split.
+// no key or command takes that many; RandomFillC64 takes up to 18); a ';' ends the words (a
+// comment). Plain decimal words are read as numbers on the way, since most words of a file are.
+// Only the first `count` entries are set, so they are left uninitialised: a line of every cave is
+// split.
 struct Words {
-  static constexpr std::size_t kMost = 16;
+  static constexpr std::size_t kMost = 24;
   const char* begin[kMost];
   std::size_t length[kMost];
   int plain[kMost];  // the value of a word of 1..9 decimal digits, else -1

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
-#include <cstring>
+#include <cctype>
 #include <utility>
 
 #include "formats/bdcff_codes.h"
@@ -13,33 +12,52 @@ namespace pyrovel {
 
 namespace {
 
-// Each name to its nearest object. The names with a standard one-character
-// map code follow that code's object in the built-in table: " " Space,
-// "." Dirt, "w" brick wall (Crumble Wall 1), "M" Magic Wall, "W" steel
-// (Solid Wall), "x" / "v" / "V" expanding walls, "r" Rock, "d" diamond
-// (Emerald), "P" inbox (the Little Fellow), "X" / "H" exits (Exit Closed),
-// "Q" "o" "O" "q" fireflies (Ships left, up, right, down), "C" "b" "B" "c"
-// butterflies (Bugs left, up, right, down), "a" Amoeba, "s" Slime, "F"
-// Mrs Rockford. Names without a sensible object (clocks, bladder spenders,
-// switches, biters, ghosts, ...) are not listed: they become Grover with a note.
+// Each name to the object that stands for the same thing in the game
+// (docs/bdcff-elements.md gives the reason for every name of the format's
+// documents, those without an object too). The names with a standard
+// one-character map code follow that code's object in the built-in table,
+// so a cave comes out the same drawn by objects or by map. Names without
+// such an object (clocks, bladder spenders, switches, biters, ghosts, ...)
+// are not listed: they become Grover with a note.
 constexpr BdcffElement kElements[] = {
     {"SPACE", 0},
     {"DIRT", 1},
+    {"DIRTLOOSE", 1},
+    {"DIRTSLOPEDUPRIGHT", 1},
+    {"DIRTSLOPEDUPLEFT", 1},
+    {"DIRTSLOPEDDOWNLEFT", 1},
+    {"DIRTSLOPEDDOWNRIGHT", 1},
     {"DIRT2", 254},
     {"WALL", 17},
+    {"WALLSLOPEDUPRIGHT", 17},
+    {"WALLSLOPEDUPLEFT", 17},
+    {"WALLSLOPEDDOWNLEFT", 17},
+    {"WALLSLOPEDDOWNRIGHT", 17},
     {"MAGICWALL", 16},
     {"STEELWALL", 6},
+    {"STEELWALLSLOPEDUPRIGHT", 6},
+    {"STEELWALLSLOPEDUPLEFT", 6},
+    {"STEELWALLSLOPEDDOWNLEFT", 6},
+    {"STEELWALLSLOPEDDOWNRIGHT", 6},
     {"HEXPANDINGWALL", 155},
     {"VEXPANDINGWALL", 156},
     {"EXPANDINGWALL", 154},
     {"BOULDER", 3},
+    {"BOULDERf", 3},
+    {"FLYINGBOULDER", 3},
+    {"FLYINGBOULDERf", 3},
     {"DIAMOND", 13},
+    {"DIAMONDf", 13},
+    {"FLYINGDIAMOND", 13},
+    {"FLYINGDIAMONDf", 13},
     {"INBOX", 2},
     {"ROCKFORD", 2},
     {"OUTBOX", 7},
     {"PREOUTBOX", 7},
-    {"HIDDENOUTBOX", 7},
-    {"INVISIBLEOUTBOX", 7},
+    {"OUTBOXopen", 8},
+    {"HIDDENOUTBOX", 30},
+    {"HIDDENOUTBOXopen", 30},
+    {"INVISIBLEOUTBOX", 30},
     {"FIREFLYl", 70},
     {"FIREFLYu", 85},
     {"FIREFLYr", 86},
@@ -54,6 +72,7 @@ constexpr BdcffElement kElements[] = {
     {"SLIME", 42},
     {"ACID", 62},
     {"BOMB", 9},
+    {"NUT", 12},
     {"VOODOO", 197},
     {"KEY1", 57},
     {"KEY2", 58},
@@ -62,106 +81,52 @@ constexpr BdcffElement kElements[] = {
     {"DOOR2", 53},
     {"DOOR3", 54},
     {"BLADDER", 243},
+    {"EXPLOSION1", 10},
+    {"EXPLOSION2", 10},
+    {"EXPLOSION3", 10},
+    {"EXPLOSION4", 10},
+    {"EXPLOSION5", 10},
+    {"BOMBEXPLOSION1", 10},
+    {"BOMBEXPLOSION2", 10},
+    {"BOMBEXPLOSION3", 10},
+    {"BOMBEXPLOSION4", 10},
+    {"DIAMONDBIRTH1", 13},
+    {"DIAMONDBIRTH2", 13},
+    {"DIAMONDBIRTH3", 13},
+    {"DIAMONDBIRTH4", 13},
+    {"DIAMONDBIRTH5", 13},
+    {"BOULDERBIRTH1", 78},
+    {"BOULDERBIRTH2", 78},
+    {"BOULDERBIRTH3", 78},
+    {"BOULDERBIRTH4", 78},
+    {"CONVEYORLEFT", 188},
+    {"CONVEYORRIGHT", 188},
+    {"CONVEYORSWITCH", 190},
+    {"CONVEYORDIRSWITCH", 190},
 };
 
-// The names in capitals in a small open-addressed hash table: a name is
-// looked up for every drawing command of every cave. A name is kept as its
-// capitals in 15 bytes and its length in the 16th, so comparing two names
-// is comparing two pairs of integers.
-class NameIndex {
- public:
-  constexpr NameIndex() {
-    slots_.fill(-1);
-    for (std::size_t e = 0; e < std::size(kElements); ++e) {
-      const Key key = keyOf(kElements[e].name);
-      std::size_t i = hashOf(key);
-      // Of two spellings of one name, the first in the table counts.
-      while (slots_[i] >= 0 && keys_[static_cast<std::size_t>(slots_[i])] != key) i = next(i);
-      if (slots_[i] >= 0) continue;
-      slots_[i] = static_cast<std::int16_t>(e);
-      keys_[e] = key;
-    }
-  }
+std::string capitals(std::string_view name) {
+  std::string s(name);
+  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return s;
+}
 
-  // The object, or -1.
-  constexpr int find(std::string_view name) const {
-    // Every name of the table is shorter; an empty name is none of them.
-    if (name.empty() || name.size() > kLongest) return -1;
-    const Key wanted = keyOf(name);
-    for (std::size_t i = hashOf(wanted); slots_[i] >= 0; i = next(i)) {
-      const auto e = static_cast<std::size_t>(slots_[i]);
-      if (keys_[e] == wanted) return kElements[e].object;
-    }
-    return -1;
-  }
-
- private:
-  static constexpr std::size_t kSlots = 128;  // a power of two, over twice the names
-  static constexpr std::size_t kLongest = 15;
-  static_assert(std::all_of(std::begin(kElements), std::end(kElements),
-                            [](const BdcffElement& e) { return e.name.size() <= kLongest; }));
-
-  using Key = std::array<std::uint64_t, 2>;
-  // The name's 1..15 bytes as two integers, bytes 0..7 and 8..15, with
-  // zeros past the name, made by loads that overlap instead of byte by
-  // byte; the length goes into the last byte.
-  static constexpr Key keyOf(std::string_view name) {
-    const char* const p = name.data();
-    const std::size_t n = name.size();
-    // Byte i of the text in bits 8i..8i+7; byte by byte while the table is
-    // built by the compiler.
-    const auto load = [](const char* at, std::size_t bytes) {
-      std::uint64_t v = 0;
-      if (std::is_constant_evaluated()) {
-        for (std::size_t i = 0; i < bytes; ++i) {
-          v |= std::uint64_t{static_cast<unsigned char>(at[i])} << (8 * i);
-        }
-      } else if (bytes == 8) {
-        std::memcpy(&v, at, 8);
-        if constexpr (std::endian::native == std::endian::big) v = __builtin_bswap64(v);
-      } else {
-        std::uint32_t four = 0;
-        std::memcpy(&four, at, 4);
-        if constexpr (std::endian::native == std::endian::big) four = __builtin_bswap32(four);
-        v = four;
+// The names in capitals, sorted, each with its object; of two spellings of
+// one name the first in the table counts.
+const std::vector<std::pair<std::string, int>>& nameIndex() {
+  static const std::vector<std::pair<std::string, int>> index = [] {
+    std::vector<std::pair<std::string, int>> names;
+    for (const BdcffElement& e : kElements) {
+      std::string key = capitals(e.name);
+      if (std::none_of(names.begin(), names.end(), [&](const auto& n) { return n.first == key; })) {
+        names.emplace_back(std::move(key), e.object);
       }
-      return v;
-    };
-    Key key{0, 0};
-    if (n >= 8) {
-      key[0] = load(p, 8);
-      if (n > 8) key[1] = load(p + n - 8, 8) >> (8 * (16 - n));
-    } else if (n >= 4) {
-      // The overlap holds the same bytes.
-      key[0] = load(p, 4) | load(p + n - 4, 4) << (8 * (n - 4));
-    } else {
-      const auto byte = [&](std::size_t i) {
-        return std::uint64_t{static_cast<unsigned char>(p[i])} << (8 * i);
-      };
-      key[0] = byte(0) | byte(n / 2) | byte(n - 1);
     }
-    key[0] = capitals(key[0]);
-    key[1] = capitals(key[1]) | static_cast<std::uint64_t>(n) << 56;
-    return key;
-  }
-  // The bytes 'a'..'z' of eight in capitals, the others as they are.
-  static constexpr std::uint64_t capitals(std::uint64_t bytes) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101ull, kHigh = kOnes * 0x80;
-    const std::uint64_t seven = bytes & ~kHigh;
-    const std::uint64_t fromA = seven + kOnes * (0x80 - 'a');      // high bit: >= 'a'
-    const std::uint64_t pastZ = seven + kOnes * (0x80 - 'z' - 1);  // high bit: > 'z'
-    const std::uint64_t small = fromA & ~pastZ & ~bytes & kHigh;
-    return bytes ^ (small >> 2);
-  }
-  static constexpr std::size_t hashOf(const Key& key) {
-    const std::uint64_t mixed = (key[0] ^ (key[1] * 0x9E3779B97F4A7C15ull)) * 0xC2B2AE3D27D4EB4Full;
-    return static_cast<std::size_t>(mixed >> 57) & (kSlots - 1);
-  }
-  static constexpr std::size_t next(std::size_t i) { return (i + 1) & (kSlots - 1); }
-
-  std::array<std::int16_t, kSlots> slots_{};  // index into kElements, -1 for none
-  std::array<Key, std::size(kElements)> keys_{};
-};
+    std::sort(names.begin(), names.end());
+    return names;
+  }();
+  return index;
+}
 
 // The first word of a text.
 std::string_view firstWord(std::string_view text) {
@@ -175,9 +140,6 @@ std::size_t pairIndex(std::string_view code) {
          static_cast<unsigned char>(code[1]);
 }
 
-// Built by the compiler: a lookup waits on no first-use guard.
-constexpr NameIndex kNameIndex;
-
 }  // namespace
 
 std::span<const BdcffElement> bdcffElementTable() {
@@ -185,7 +147,11 @@ std::span<const BdcffElement> bdcffElementTable() {
 }
 
 int bdcffElementObjectOrNone(std::string_view name) {
-  return kNameIndex.find(name);
+  const auto& index = nameIndex();
+  const std::string key = capitals(name);
+  const auto it = std::lower_bound(index.begin(), index.end(), key,
+                                   [](const auto& n, const std::string& k) { return n.first < k; });
+  return it != index.end() && it->first == key ? it->second : -1;
 }
 
 std::optional<int> bdcffElementObject(std::string_view name) {

@@ -5,8 +5,9 @@
 // one-character map code gives the object that code gives, so a cave comes
 // out the same drawn by objects or by map; every object of the table has a
 // code the BDCFF writer reads back (a one-character code, or a family that
-// makes the writer use two characters), so a BDCFF -> levelmap -> BDCFF
-// round trip keeps every cell.
+// makes the writer use two characters) but the conveyor belts, whose cells
+// the writer notes, so a BDCFF -> levelmap -> BDCFF round trip keeps every
+// other cell.
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -16,7 +17,8 @@
 
 namespace pyrovel {
 
-inline constexpr int kBdcffGrover = 15;  // what a name or code without an object becomes
+inline constexpr int kBdcffGrover = 15;   // what a name or code without an object becomes
+inline constexpr int kBdcffDiamond = 13;  // DIAMOND, the Emerald
 
 struct BdcffElement {
   std::string_view name;  // as GDash and the BDCFF documents spell it
@@ -29,8 +31,7 @@ std::span<const BdcffElement> bdcffElementTable();
 // The object for an element name (compared without regard to case), or
 // nothing when the game has no sensible object for it.
 std::optional<int> bdcffElementObject(std::string_view name);
-// The same, -1 for nothing: for the drawing of every cave, where an optional
-// returned through memory stalls each lookup.
+// The same, -1 for nothing.
 int bdcffElementObjectOrNone(std::string_view name);
 
 // The map codes in force for one file: the built-in code table with the

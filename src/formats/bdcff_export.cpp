@@ -1,12 +1,18 @@
 // Writing BDCFF: the whole levelmap (save as type 4) and single levels.
 #include <algorithm>
+#include <array>
+#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "formats/bdcff.h"
+#include "formats/bdcff_cave.h"
 #include "formats/bdcff_codes.h"
 #include "formats/bdcff_das_text.h"
+#include "formats/bdcff_elements.h"
+#include "formats/bdcff_record_keys.h"
 #include "formats/levelset_io.h"
 #include "model/file_io.h"
 #include "model/object_catalogue.h"
@@ -50,23 +56,16 @@ void writeMapCodes(TextOut& out, int codeLength, bool xml) {
   }
 }
 
-// The keys of the level record beyond the first four, written when the
-// record holds something for them (BDCFF's defaults are zero or empty).
-void writeRecordKeys(TextOut& out, const LevelHeader& h) {
-  if (h.emeraldScore() != 0 || h.diamondScore() != 0) {
-    out.line("DiamondValue=" + std::to_string(h.emeraldScore()) + " " +
-             std::to_string(h.diamondScore()));
-  }
-  if (h.amoebaBrake() != 0) out.line("AmoebaTime=", h.amoebaBrake());
-  if (h.maxAmoeba() != 0) {
-    // Whole percent as a ratio of the cave's cells.
-    const int percent = std::min(h.maxAmoeba(), 100);
-    const std::string hundredths = std::to_string(100 + percent % 100).substr(1);
-    out.line("AmoebaThreshold=" + std::to_string(percent / 100) + "." + hundredths);
-  }
-  if (h.slimePermeability() != 0) out.line("SlimePermeabilityC64=", h.slimePermeability());
-  if (h.intermission() != 0) out.line("Intermission=true");
-  if (!h.author().empty()) out.line("Author=" + h.author());
+// The value of "Key=value" in the game's kept lines, or nothing.
+std::optional<std::string_view> gameValue(const Levelmap& map, std::string_view key) {
+  std::optional<std::string_view> found;
+  map.bdcffGame.forEach([&](std::string_view line) {
+    if (found || !line.starts_with(key) || line.size() <= key.size() || line[key.size()] != '=') {
+      return;
+    }
+    found = trimLine(line.substr(key.size() + 1));
+  });
+  return found;
 }
 
 // A kept "Size=w h [x1 y1 x2 y2]" line follows the level's size: the
@@ -115,16 +114,29 @@ void noteWhatIsLeftOut(const Levelmap& map, int codeLength, std::vector<std::str
     }
     const int w = cappedSide(h.width()), hh = cappedSide(h.height());
     int uncoded = 0;
+    std::map<int, int> byObject;  // the cells of each object without a code
     bool otherLayerHolds = false;
     for (int x = 0; x < w; ++x) {
       for (int y = 0; y < hh; ++y) {
-        uncoded += !bdcffHasCode(map.cell(layer, slot, x, y), codeLength);
+        const int object = map.cell(layer, slot, x, y);
+        if (!bdcffHasCode(object, codeLength)) {
+          ++uncoded;
+          ++byObject[object];
+        }
         otherLayerHolds = otherLayerHolds || map.cell(other, slot, x, y) != 0;
       }
     }
     if (uncoded > 0) {
+      std::string which;
+      for (const auto& [object, cells] : byObject) {
+        const std::string name = object <= 255 ? ObjectCatalogue::builtInName(object) : "";
+        which += (which.empty() ? "" : ", ") +
+                 (name.empty() ? "object " + std::to_string(object) : name) + ": " +
+                 std::to_string(cells);
+      }
       notes.push_back(level + ": " + std::to_string(uncoded) +
-                      " cells of objects without a BDCFF code are written as Solid Wall.");
+                      " cells of objects without a BDCFF code are written as Solid Wall (" + which +
+                      ").");
     }
     if (otherLayerHolds) {
       notes.push_back(level + ": the " + (other == kBackgroundLayer ? "background" : "game") +
@@ -141,7 +153,12 @@ int bdcffCodeLength(const Levelmap& map, int firstSlot, int lastSlot) {
     const int w = cappedSide(h.width()), hh = cappedSide(h.height());
     for (int x = 0; x < w; ++x) {
       for (int y = 0; y < hh; ++y) {
-        if (ObjectCatalogue::family(map.cell(map.currentLayer, slot, x, y) & 0xFF) > 1) return 2;
+        const int object = map.cell(map.currentLayer, slot, x, y) & 0xFF;
+        // A family of its own, or a code in two characters only.
+        if (ObjectCatalogue::family(object) > 1 ||
+            (!bdcffHasCode(object, 1) && bdcffHasCode(object, 2))) {
+          return 2;
+        }
       }
     }
   }
@@ -156,17 +173,41 @@ std::string bdcffLevelLines(const Levelmap& map, int slot, bool xml, int codeLen
     out.line("<map>");
   } else {
     out.line("[cave]");
-    out.line("Name=" + h.title());
-    out.line("DiamondsRequired=", h.diamondsNeeded());
-    out.line("CaveTime=", h.levelTime());
-    out.line("MagicWallTime=", h.magicTime());
-    writeRecordKeys(out, h);
-    map.bdcffMemo[static_cast<std::size_t>(slot)].forEach([&](std::string_view kept) {
-      if (kept.starts_with("Size=")) {
+    const KeptLines& memo = map.bdcffMemo[static_cast<std::size_t>(slot)];
+    // A record key the cave's kept lines hold is written where they hold it.
+    std::array<bool, kBdcffRecordKeys.size()> kept{};
+    memo.forEach([&](std::string_view line) {
+      if (const auto key = bdcffRecordKeyOfLine(line)) {
+        kept[static_cast<std::size_t>(*key)] = true;
+        // Two spellings of one field.
+        if (*key == BdcffRecordKey::SlimePermeability) {
+          kept[static_cast<std::size_t>(BdcffRecordKey::SlimePermeabilityC64)] = true;
+        }
+      }
+    });
+    for (const BdcffRecordKey key : kBdcffRecordKeys) {
+      if (kept[static_cast<std::size_t>(key)]) continue;
+      // The game's author is every cave's that names none.
+      if (key == BdcffRecordKey::Author &&
+          gameValue(map, "Author") == std::optional<std::string_view>(h.author())) {
+        continue;
+      }
+      if (const auto line = bdcffRecordLine(h, key)) out.line(*line);
+    }
+    int diamonds = 0;
+    for (int x = 0; x < cappedSide(h.width()); ++x) {
+      for (int y = 0; y < cappedSide(h.height()); ++y) {
+        diamonds += map.cell(map.currentLayer, slot, x, y) == kBdcffDiamond;
+      }
+    }
+    memo.forEach([&](std::string_view line) {
+      if (line.starts_with("Size=")) {
         const int w = std::max(1, cappedSide(h.width())), hh = std::max(1, cappedSide(h.height()));
-        out.line(sizeLineFor(kept, w, hh));
+        out.line(sizeLineFor(line, w, hh));
+      } else if (bdcffRecordKeyOfLine(line)) {
+        out.line(bdcffKeptRecordLine(h, line, diamonds));
       } else {
-        out.line(kept);
+        out.line(line);
       }
     });
     out.line("[map]");
@@ -193,9 +234,14 @@ std::string bdcffLevelLines(const Levelmap& map, int slot, bool xml, int codeLen
 std::string bdcffLevelsetText(const Levelmap& map) {
   const int codeLength = bdcffCodeLength(map, kFirstSlot, kLastSlot);
   TextOut out;
-  out.line("; Exported with PRVL Editor version.dll");
+  out.line(kBdcffWriterComment);
   out.line("[BDCFF]");
-  out.line("[game]");
+  // The game's own lines as the file had them, [game] among them.
+  bool gameOpened = false;
+  map.bdcffGame.forEach(
+      [&](std::string_view line) { gameOpened = gameOpened || line == "[game]"; });
+  if (!gameOpened) out.line("[game]");
+  map.bdcffGame.forEach([&](std::string_view line) { out.line(line); });
   writeMapCodes(out, codeLength, false);
   for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
     if (map.header(slot).width() > 3) out.text() += bdcffLevelLines(map, slot, false, codeLength);

@@ -23,10 +23,13 @@ void readBdcff(LevelsetRead& read, const Bytes& data, const std::string& path) {
   {
     LevelsetReadEnd end(read);
     read.ui.progress(0, kLastSlot, "BDCFF import");
-    slot =
-        readBdcffLevelset(asText(data), path, read.map, first, read.report.notes, [&](int filled) {
-          read.ui.progress(filled, kLastSlot, "BDCFF import");
-        }).nextSlot;
+    BdcffLevelsetRead caves =
+        readBdcffLevelset(asText(data), path, read.map, first, read.report.notes,
+                          [&](int filled) { read.ui.progress(filled, kLastSlot, "BDCFF import"); });
+    slot = caves.nextSlot;
+    // Appended caves join the game the levelmap has, if it has one.
+    if (!read.appending || read.map.bdcffGame.empty())
+      read.map.bdcffGame = std::move(caves.gameLines);
   }
   // A file without caves is not a levelset: nothing is opened. The reader's
   // first note says why when a cave was there but could not be taken.

@@ -71,6 +71,15 @@ class C64Random {
   std::uint8_t seed2_;
 };
 
+// Takes `steps` values of a generator started from a seed (S1 = 0): a long
+// run is cut short, since such a generator is on the cycle of 949 states
+// after its tail (C64RandomRuns).
+inline void skipC64Random(C64Random& random, long steps) {
+  constexpr long kPastEveryTail = 4096, kCycle = 949;
+  if (steps > 2 * kPastEveryTail) steps = kPastEveryTail + (steps - kPastEveryTail) % kCycle;
+  for (long i = 0; i < steps; ++i) random.next();
+}
+
 // The generator's values from every seed, worked out once. Its state is
 // two bytes and a cave's generator starts at (0, seed), so there are only
 // 256 ways to start; every one of them runs, after a tail of at most about

@@ -25,6 +25,7 @@ Levelmap::Levelmap(Levelmap&& other) noexcept
     : fileHeader(other.fileHeader),
       headers(other.headers),
       bdcffMemo(std::move(other.bdcffMemo)),
+      bdcffGame(std::move(other.bdcffGame)),
       currentLevel(other.currentLevel),
       currentLayer(other.currentLayer),
       modified(other.modified),
@@ -37,6 +38,7 @@ Levelmap& Levelmap::operator=(Levelmap&& other) noexcept {
   fileHeader = other.fileHeader;
   headers = other.headers;
   bdcffMemo = std::move(other.bdcffMemo);
+  bdcffGame = std::move(other.bdcffGame);
   currentLevel = other.currentLevel;
   currentLayer = other.currentLayer;
   modified = other.modified;
@@ -86,6 +88,7 @@ Levelmap Levelmap::clone() const {
   copy.fileHeader = fileHeader;
   copy.headers = headers;
   copy.bdcffMemo = bdcffMemo;
+  copy.bdcffGame = bdcffGame;
   copy.currentLevel = currentLevel;
   copy.currentLayer = currentLayer;
   copy.modified = modified;

@@ -52,6 +52,9 @@ class Levelmap {
   std::array<std::uint8_t, kLevelmapHeaderSize> fileHeader{};
   std::array<LevelHeader, kSlotCount> headers{};
   std::array<KeptLines, kSlotCount> bdcffMemo;
+  // The [game] lines of the BDCFF file the levelmap was read from, for its
+  // writer (the levels' own lines are in bdcffMemo).
+  KeptLines bdcffGame;
 
   int currentLevel = 1;  // slot 1..100
   int currentLayer = kGameLayer;

@@ -15,7 +15,7 @@ TEST(BdcffCodes, OneAndTwoCharacterCodesShareTheTable) {
   EXPECT_EQ(bdcffCodeToObject("  "), 0);
   EXPECT_EQ(bdcffCodeToObject("W"), 6);
   EXPECT_EQ(bdcffCodeToObject("Ws"), 6);
-  EXPECT_EQ(bdcffCodeToObject("H"), 7);
+  EXPECT_EQ(bdcffCodeToObject("H"), 30);  // the hidden outbox is the game's Hidden Exit
   EXPECT_EQ(bdcffCodeToObject("o"), 85);
   EXPECT_EQ(bdcffCodeToObject("ou"), 232);
   EXPECT_EQ(bdcffCodeToObject(".P"), 255);

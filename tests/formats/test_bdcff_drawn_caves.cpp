@@ -172,7 +172,13 @@ TEST_F(BdcffDrawnCaveTest, FirstLevelValuesAndTheRecordsKeys) {
   EXPECT_EQ(a.maxAmoeba(), 6);
   EXPECT_EQ(a.slimePermeability(), 31);
   EXPECT_EQ(a.intermission(), 0);
-  EXPECT_EQ(session.map.bdcffMemo[1].lines(), std::vector<std::string>{"Colors=Black Orange"});
+  // The record holds the first level's values; the lines that say more
+  // stay for the writer, the others (DiamondValue) are written from it.
+  EXPECT_EQ(session.map.bdcffMemo[1].lines(),
+            (std::vector<std::string>{"DiamondsRequired=5 6 7 8 9", "CaveTime=99 98",
+                                      "MagicWallTime=300 1", "AmoebaTime=40 41",
+                                      "AmoebaThreshold=0.0568 0.5", "SlimePermeabilityC64=31 0",
+                                      "Intermission=false", "Colors=Black Orange"}));
   const LevelHeader& b = header(2);
   EXPECT_EQ(b.author(), "Cave Author");
   EXPECT_EQ(b.slimePermeability(), 7);  // one time in eight
@@ -187,6 +193,15 @@ TEST_F(BdcffDrawnCaveTest, ObjectsOfOtherDifficultyLevelsAreLeftOut) {
   EXPECT_EQ(cell(1, 1, 1), kDirt);
   EXPECT_EQ(cell(1, 2, 1), kRock);
   EXPECT_EQ(cell(1, 3, 1), kRock);
+  // The group of the other levels only is kept for them, to be written back
+  // over level 1's map.
+  EXPECT_EQ(session.map.bdcffMemo[1].lines(),
+            (std::vector<std::string>{"Size=6 4", "[objects]", "[Level=2,3,4,5]",
+                                      "Point=1 1 BOULDER", "[/Level]", "[/objects]"}));
+  // Appended caves join the game the levelmap has.
+  session.map.bdcffGame = {"[game]", "Name=Mine"};
+  import("[game]\nName=Theirs\n[cave]\nSize=6 4\n[/cave]\n", true);
+  EXPECT_EQ(session.map.bdcffGame.lines(), (std::vector<std::string>{"[game]", "Name=Mine"}));
 }
 
 TEST_F(BdcffDrawnCaveTest, WhatDidNotConvertIsNotedWithCaveAndLine) {
@@ -301,6 +316,86 @@ TEST_F(BdcffDrawnCaveTest, ADrawnCaveIsWrittenBackAsAMapWithItsOtherKeys) {
   // A size changed in the editor changes the kept Size line with it.
   session.map.header(1).setWidth(4);
   EXPECT_NE(bdcffLevelsetText(session.map).find("Size=4 4 0 0 3 3\r\n"), std::string::npos);
+}
+
+// The drawing commands of real files that used to be refused, read as a
+// user opens them: each draws, and what is not the file's program's own
+// (RandomFill's generator) and what has no object is noted.
+TEST_F(BdcffDrawnCaveTest, FillsCopiesAndRandomRectanglesAreDrawn) {
+  import(
+      "[cave]\nName=Tools\nSize=12 8\nInitialFill=DIRT\n[objects]\n"
+      "Rectangle=1 1 5 5 WALL\n"        // line 6
+      "BoundaryFill=3 3 SPACE WALL\n"   // line 7: the inside of the box
+      "FloodFill=8 2 BOULDER DIRT\n"    // line 8: all Dirt outside the box
+      "CopyPaste=1 1 3 3 8 3 mirror\n"  // line 9: a corner of the box, mirrored
+      "RandomFillC64=2 2 4 4 7 SPACE DIAMOND 40\n"
+      "RandomFill=6 6 7 6 7 SPACE DIAMOND 255\n"  // line 11
+      "Raster=10 6 -2 1 2 0 OUTBOX\n"
+      "Line=0 0 5 0 CLOCK\nLine=6 0 11 0 GHOST\nAdd=0 1 GHOST NUT\n"
+      "[/objects]\n[/cave]\n");
+  constexpr int kWall = 17, kNut = 12;
+  EXPECT_EQ(cell(1, 1, 1), kWall);
+  EXPECT_EQ(cell(1, 1, 6), kRock);  // the Dirt around the box, flooded
+  EXPECT_EQ(cell(1, 10, 2), kRock);
+  EXPECT_EQ(cell(1, 0, 6), kSteel);  // the border is no Dirt
+  // The copy: columns 1..3 of rows 1..3 mirrored to columns 10..8.
+  EXPECT_EQ(cell(1, 10, 3), kWall);
+  EXPECT_EQ(cell(1, 8, 3), kWall);
+  EXPECT_EQ(cell(1, 9, 4), kSpace);
+  EXPECT_EQ(cell(1, 8, 5), kSpace);
+  C64Random random(7);
+  for (int y = 2; y <= 4; ++y) {
+    for (int x = 2; x <= 4; ++x) {
+      EXPECT_EQ(cell(1, x, y), random.next() < 40 ? kEmerald : kSpace) << x << "," << y;
+    }
+  }
+  C64Random again(7);
+  EXPECT_EQ(cell(1, 6, 6), again.next() < 255 ? kEmerald : kSpace);
+  EXPECT_EQ(cell(1, 7, 6), again.next() < 255 ? kEmerald : kSpace);
+  EXPECT_EQ(cell(1, 10, 6), kExit);
+  EXPECT_EQ(cell(1, 8, 6), kExit);
+  // Add finds the ghosts only, though the clocks became Grover too.
+  EXPECT_EQ(cell(1, 3, 1), kWall);
+  EXPECT_EQ(cell(1, 7, 1), kNut);
+  EXPECT_NE(noteWith("element CLOCK").find("6 cells became Grover"), std::string::npos);
+  EXPECT_NE(noteWith("element GHOST").find("6 cells became Grover"), std::string::npos);
+  EXPECT_NE(noteWith("RandomFill=6 6").find("line 11): "), std::string::npos);
+  EXPECT_EQ(noteWith("unknown drawing command"), "");
+  EXPECT_EQ(session.messages.size(), 3u);
+}
+
+// Names of the format with a counterpart in the game come in as it; only
+// the names without one are Grover with a note.
+TEST_F(BdcffDrawnCaveTest, ElementsWithACounterpartInTheGame) {
+  const std::vector<std::pair<std::string, int>> named = {
+      {"NUT", 12},
+      {"OUTBOXopen", 8},
+      {"HIDDENOUTBOXopen", 30},
+      {"HIDDENOUTBOX", 30},
+      {"BOULDERf", kRock},
+      {"DIAMONDf", kEmerald},
+      {"FLYINGDIAMONDf", kEmerald},
+      {"EXPLOSION1", 10},
+      {"BOMBEXPLOSION1", 10},
+      {"DIAMONDBIRTH3", kEmerald},
+      {"BOULDERBIRTH1", 78},
+      {"DIRTLOOSE", kDirt},
+      {"DIRTSLOPEDUPLEFT", kDirt},
+      {"WALLSLOPEDDOWNRIGHT", 17},
+      {"STEELWALLSLOPEDUPRIGHT", kSteel},
+      {"CONVEYORLEFT", 188},
+      {"CLOCK", kGrover},
+  };
+  std::string text = "[cave]\nSize=20 4\nInitialFill=SPACE\n[objects]\n";
+  for (std::size_t i = 0; i < named.size(); ++i) {
+    text += "Point=" + std::to_string(i + 1) + " 1 " + named[i].first + "\n";
+  }
+  import(text + "[/objects]\n[/cave]\n");
+  for (std::size_t i = 0; i < named.size(); ++i) {
+    EXPECT_EQ(cell(1, static_cast<int>(i) + 1, 1), named[i].second) << named[i].first;
+  }
+  ASSERT_EQ(session.messages.size(), 1u);
+  EXPECT_NE(noteWith("element CLOCK").find("1 cell became Grover"), std::string::npos);
 }
 
 // The shared corpus's real file: 20 caves drawn by objects.

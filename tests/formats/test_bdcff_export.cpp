@@ -72,9 +72,10 @@ TEST(BdcffExport, SingleLevelShapes) {
   makeLevel(map, 2, 4, 3);
   map.header(2).setTitle("Ignored in tags");
   map.bdcffMemo[2] = {"Colors=1"};
-  map.cell(0, 2, 2, 1) = 4;  // Diamond: family 1 but no one-character code
+  map.cell(0, 2, 2, 1) = 4;  // Diamond: family 1, a code in two characters only
   EXPECT_EQ(bdcffLevelText(map, true),
-            "<bdcff>\r\n<game>\r\n<cave>\r\n<map>\r\nWWWW\r\nWPWW\r\nWWWW\r\n</map>\r\n"
+            "<bdcff>\r\n<game>\r\n<mapcodes>\r\n<length>2</length>\r\n</mapcodes>\r\n"
+            "<cave>\r\n<map>\r\nWsWsWsWs\r\nWsP1$1Ws\r\nWsWsWsWs\r\n</map>\r\n"
             "</cave>\r\n</game>\r\n</bdcff>\r\n");
   map.cell(0, 2, 2, 1) = 12;  // Nut: family 2
   EXPECT_EQ(bdcffLevelText(map, true),

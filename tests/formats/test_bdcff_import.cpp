@@ -48,7 +48,10 @@ TEST_F(BdcffImportTest, CaveKeysMapAndPlayer) {
   EXPECT_EQ(cell(1, 1, 2), 3);
   EXPECT_EQ(cell(1, 2, 2), 0);
   EXPECT_EQ(cell(1, 3, 2), 13);
-  EXPECT_TRUE(session.map.bdcffMemo[1].empty());
+  // The lines that say more than the record holds stay for the writer.
+  EXPECT_EQ(
+      session.map.bdcffMemo[1].lines(),
+      (std::vector<std::string>{"DiamondsRequired=12 13 14", "CaveTime=300", "MagicWallTime=$1F"}));
   EXPECT_EQ(
       session.readerNote,
       std::string("Imported with BDCFF importfilter V0.1 beta. Editor version:") + kEditorVersion);

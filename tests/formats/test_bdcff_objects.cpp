@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "formats/bdcff_objects.h"
+#include "formats/bdcff_random.h"
 
 namespace pyrovel {
 namespace {
@@ -255,7 +256,7 @@ TEST(BdcffObjects, UnknownAndUnreadableCommandsDrawNothing) {
   EXPECT_NE(unknown.detail.find("Circle"), std::string::npos);
   EXPECT_EQ(applyBdcffObject(g, "Point=1 SPACE").kind, Kind::Unreadable);
   EXPECT_EQ(applyBdcffObject(g, "Point=1 x SPACE").kind, Kind::Unreadable);
-  EXPECT_EQ(applyBdcffObject(g, "Raster=0 0 -1 1 1 1 SPACE").kind, Kind::Unreadable);
+  EXPECT_EQ(applyBdcffObject(g, "Raster=0 0 5000 1 1 1 SPACE").kind, Kind::Unreadable);
   EXPECT_EQ(applyBdcffObject(g, "no equals sign").kind, Kind::Unknown);
   EXPECT_EQ(rowsOf(g), (std::vector<std::vector<int>>(3, std::vector<int>(3, D))));
 }
@@ -277,6 +278,137 @@ TEST(BdcffObjects, NamesWithoutObjectBecomeGroverAndAreCountedPerName) {
   EXPECT_EQ(counts[0].cells, 3);
   EXPECT_EQ(counts[1].label, "element GHOST");
   EXPECT_EQ(counts[1].cells, 1);
+}
+
+TEST(BdcffObjects, RasterWithNegativeCountsOrStepsDrawsTowardsTheTopLeft) {
+  BdcffGrid g(6, 5, D);
+  EXPECT_EQ(applyBdcffObject(g, "Raster=4 3 -3 1 2 9 DIAMOND").kind, Kind::Drawn);
+  EXPECT_EQ(applyBdcffObject(g, "Raster=5 4 1 -2 7 2 BOULDER").kind, Kind::Drawn);
+  EXPECT_EQ(applyBdcffObject(g, "Raster=1 1 2 2 -1 -1 WALL").kind, Kind::Drawn);
+  // Going left from the second column runs off the cave after one step.
+  EXPECT_EQ(applyBdcffObject(g, "Raster=1 4 -3 1 1 0 SPACE").kind, Kind::PartlyOff);
+  EXPECT_EQ(rowsOf(g), (std::vector<std::vector<int>>{{W, W, D, D, D, D},
+                                                      {W, W, D, D, D, D},
+                                                      {D, D, D, D, D, R},
+                                                      {E, D, E, D, E, D},
+                                                      {O, O, D, D, D, R}}));
+}
+
+// Two elements that became the same object are still two: Add finds the
+// one it names. Here both names of the top row have no object (Grover), and
+// BOULDERf is the falling form of BOULDER (both Rock).
+TEST(BdcffObjects, AddComparesTheFilesElementsNotTheirObjects) {
+  BdcffGrid g(4, 3, D);
+  applyBdcffObject(g, "Line=0 0 1 0 CLOCK");
+  applyBdcffObject(g, "Line=2 0 3 0 GHOST");
+  applyBdcffObject(g, "Point=0 2 BOULDER");
+  applyBdcffObject(g, "Point=2 2 BOULDERf");
+  EXPECT_EQ(applyBdcffObject(g, "Add=0 1 GHOST DIAMOND").kind, Kind::Drawn);
+  EXPECT_EQ(applyBdcffObject(g, "Add=1 0 boulderF SPACE").kind, Kind::Drawn);
+  constexpr int G = 15;
+  EXPECT_EQ(rowsOf(g), (std::vector<std::vector<int>>{{G, G, G, G}, {D, D, E, E}, {R, D, R, O}}));
+  // What was drawn over is no longer found: the Grover cells left are counted.
+  const auto counts = g.groverCounts();
+  ASSERT_EQ(counts.size(), 2u);
+  EXPECT_EQ(counts[0].cells, 2);
+  EXPECT_EQ(counts[1].cells, 2);
+}
+
+TEST(BdcffObjects, FloodFillReplacesOneConnectedAreaOfOneElement) {
+  BdcffGrid g(5, 4, D);
+  applyBdcffObject(g, "Line=2 0 2 3 WALL");  // two areas of Dirt
+  applyBdcffObject(g, "Point=0 3 CLOCK");
+  applyBdcffObject(g, "Point=1 3 GHOST");  // Grover too, but another element
+  EXPECT_EQ(applyBdcffObject(g, "FloodFill=0 0 DIAMOND DIRT").kind, Kind::Drawn);
+  // Without the element replaced: the area of what the start holds.
+  EXPECT_EQ(applyBdcffObject(g, "FloodFill=2 1 STEELWALL").kind, Kind::Drawn);
+  EXPECT_EQ(applyBdcffObject(g, "FloodFill=0 3 SPACE CLOCK").kind, Kind::Drawn);
+  // A start that does not hold the element replaced changes nothing.
+  EXPECT_EQ(applyBdcffObject(g, "FloodFill=4 0 BOULDER SPACE").kind, Kind::Drawn);
+  EXPECT_EQ(applyBdcffObject(g, "FloodFill=9 0 BOULDER DIRT").kind, Kind::Off);
+  EXPECT_EQ(applyBdcffObject(g, "FloodFill=1 1").kind, Kind::Unreadable);
+  EXPECT_EQ(rowsOf(g), (std::vector<std::vector<int>>{
+                           {E, E, S, D, D}, {E, E, S, D, D}, {E, E, S, D, D}, {O, 15, S, D, D}}));
+}
+
+TEST(BdcffObjects, BoundaryFillFillsEverythingUpToItsBorder) {
+  BdcffGrid g(6, 5, D);
+  applyBdcffObject(g, "Rectangle=0 0 4 4 WALL");
+  applyBdcffObject(g, "Point=2 2 BOULDER");
+  applyBdcffObject(g, "Point=3 1 CLOCK");
+  EXPECT_EQ(applyBdcffObject(g, "BoundaryFill=1 1 SPACE WALL").kind, Kind::Drawn);
+  EXPECT_EQ(rowsOf(g), (std::vector<std::vector<int>>{{W, W, W, W, W, D},
+                                                      {W, O, O, O, W, D},
+                                                      {W, O, O, O, W, D},
+                                                      {W, O, O, O, W, D},
+                                                      {W, W, W, W, W, D}}));
+  // Started on its border, it fills nothing; the clock is gone.
+  EXPECT_EQ(applyBdcffObject(g, "BoundaryFill=0 0 DIAMOND WALL").kind, Kind::Drawn);
+  EXPECT_EQ(g.at(0, 0), W);
+  EXPECT_EQ(g.groverCounts().at(0).cells, 0);
+}
+
+TEST(BdcffObjects, CopyPasteCopiesMirrorsAndFlips) {
+  // A 2 x 2 pattern at the top left: Rock Emerald / Space Wall.
+  const auto pattern = [] {
+    BdcffGrid g(5, 4, D);
+    applyBdcffObject(g, "Point=0 0 BOULDER");
+    applyBdcffObject(g, "Point=1 0 DIAMOND");
+    applyBdcffObject(g, "Point=0 1 SPACE");
+    applyBdcffObject(g, "Point=1 1 WALL");
+    return g;
+  };
+  const auto copied = [&](const std::string& command) {
+    BdcffGrid g = pattern();
+    EXPECT_EQ(applyBdcffObject(g, command).kind, Kind::Drawn) << command;
+    return std::vector<int>{g.at(3, 2), g.at(4, 2), g.at(3, 3), g.at(4, 3)};
+  };
+  EXPECT_EQ(copied("CopyPaste=0 0 1 1 3 2"), (std::vector<int>{R, E, O, W}));
+  EXPECT_EQ(copied("CopyPaste=1 1 0 0 3 2 nomirror noflip"), (std::vector<int>{R, E, O, W}));
+  EXPECT_EQ(copied("CopyPaste=0 0 1 1 3 2 mirror"), (std::vector<int>{E, R, W, O}));
+  EXPECT_EQ(copied("CopyPaste=0 0 1 1 3 2 flip"), (std::vector<int>{O, W, R, E}));
+  EXPECT_EQ(copied("CopyPaste=0 0 1 1 3 2 mirror flip"), (std::vector<int>{W, O, E, R}));
+  // Overlapping: what is copied is read before anything is written.
+  BdcffGrid g = pattern();
+  applyBdcffObject(g, "CopyPaste=0 0 1 1 1 0");
+  EXPECT_EQ(rowsOf(g)[0], (std::vector<int>{R, R, E, D, D}));
+  EXPECT_EQ(applyBdcffObject(g, "CopyPaste=0 0 1 1 4 3").kind, Kind::PartlyOff);
+  EXPECT_EQ(g.at(4, 3), R);
+  EXPECT_EQ(applyBdcffObject(g, "CopyPaste=0 0 1 1 3 2 sideways").kind, Kind::Unreadable);
+}
+
+// The C64 random fill over a rectangle: one value of the generator per
+// cell, row by row, from the first difficulty level's seed.
+TEST(BdcffObjects, RandomFillOfARectangleUsesTheOriginalGenerator) {
+  const std::string args = "1 1 4 2 10 20 30 40 50 SPACE BOULDER 90 DIAMOND 20";
+  BdcffGrid g(6, 4, D);
+  EXPECT_EQ(applyBdcffObject(g, "RandomFillC64=" + args).kind, Kind::Drawn);
+  C64Random random(10);
+  for (int y = 1; y <= 2; ++y) {
+    for (int x = 1; x <= 4; ++x) {
+      const int value = random.next();
+      EXPECT_EQ(g.at(x, y), value < 20 ? E : value < 90 ? R : O) << x << "," << y;
+    }
+  }
+  EXPECT_EQ(g.at(0, 1), D);
+  EXPECT_EQ(g.at(5, 2), D);
+  EXPECT_EQ(g.at(1, 3), D);
+  // RandomFill draws the same and says that its program may not.
+  BdcffGrid plain(6, 4, D);
+  const BdcffDrawResult r = applyBdcffObject(plain, "RandomFill=" + args);
+  EXPECT_EQ(r.kind, Kind::Approximated);
+  EXPECT_NE(r.detail.find("original game's generator"), std::string::npos);
+  EXPECT_EQ(rowsOf(plain), rowsOf(g));
+  // One seed is enough; a negative one asks for a new fill at each play.
+  BdcffGrid one(6, 4, D);
+  EXPECT_EQ(applyBdcffObject(one, "RandomFillC64=1 1 4 2 10 SPACE BOULDER 90 DIAMOND 20").kind,
+            Kind::Drawn);
+  EXPECT_EQ(rowsOf(one), rowsOf(g));
+  const BdcffDrawResult negative =
+      applyBdcffObject(one, "RandomFillC64=0 0 1 1 -1 SPACE BOULDER 300");
+  EXPECT_NE(negative.detail.find("seed 0 used"), std::string::npos);
+  EXPECT_NE(negative.detail.find("300 is not 0..255"), std::string::npos);
+  EXPECT_EQ(applyBdcffObject(one, "RandomFillC64=0 0 1 1 5 SPACE BOULDER").kind, Kind::Unreadable);
 }
 
 }  // namespace

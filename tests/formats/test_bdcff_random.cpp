@@ -4,6 +4,7 @@
 #include <tuple>
 #include <vector>
 
+#include "formats/bdcff_objects.h"
 #include "formats/bdcff_random.h"
 
 namespace pyrovel {
@@ -119,6 +120,37 @@ TEST(C64Random, FillMatchesThePublishedCaveA) {
             ".r.r...... .........rd..r.... ..... ..");  // (3, 2) is the inbox
   EXPECT_EQ(rows[3].substr(1, 38), ".......... ..r.....r.r..r........r....");
   EXPECT_EQ(rows[4].substr(1, 37), "r.rr.........r......r..r....r...r....");
+}
+
+// A long run of values is passed over by the cycle every seed's generator
+// reaches, landing where stepping through them would.
+TEST(C64Random, SkippingLandsWhereSteppingDoes) {
+  for (int seed = 0; seed < 256; ++seed) {
+    for (const long steps : {0L, 5L, 8192L, 8193L, 20000L, 100003L}) {
+      C64Random skipped(seed), stepped(seed);
+      skipC64Random(skipped, steps);
+      for (long i = 0; i < steps; ++i) stepped.next();
+      ASSERT_EQ(skipped.seed1(), stepped.seed1()) << seed << " " << steps;
+      ASSERT_EQ(skipped.seed2(), stepped.seed2()) << seed << " " << steps;
+    }
+  }
+}
+
+// A random rectangle reaching far off the cave draws what the cells inside
+// would take, row by row.
+TEST(C64Random, ARandomRectangleFarOffTheCaveDrawsItsCellsInside) {
+  BdcffGrid g(5, 4, 1);
+  applyBdcffObject(g, "RandomFillC64=-3000 -2000 3 2 9 SPACE DIAMOND 128");
+  C64Random random(9);
+  for (int y = -2000; y <= 2; ++y) {
+    for (int x = -3000; x <= 3; ++x) {
+      const int value = random.next();
+      if (x >= 0 && y >= 0) {
+        EXPECT_EQ(g.at(x, y), value < 128 ? 13 : 0) << x << "," << y;
+      }
+    }
+  }
+  EXPECT_EQ(g.at(4, 3), 1);
 }
 
 }  // namespace

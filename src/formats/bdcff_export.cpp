@@ -95,40 +95,48 @@ std::string sizeLineFor(std::string_view kept, int w, int h) {
   return line;
 }
 
+}  // namespace
+
+void noteBdcffLevelLosses(const Levelmap& map, int slot, int layer, int codeLength,
+                          std::vector<std::string>& notes) {
+  const int other = layer == kGameLayer ? kBackgroundLayer : kGameLayer;
+  const LevelHeader& h = map.header(slot);
+  const std::string level = "Level " + std::to_string(Levelmap::levelNumber(slot));
+  if (h.width() <= 3) {
+    if (!map.isEmptyLevel(slot)) {
+      notes.push_back(level + " (" + std::to_string(h.width()) + " x " +
+                      std::to_string(h.height()) +
+                      ") is too narrow for a BDCFF cave and is not in the file.");
+    }
+    return;
+  }
+  const int w = cappedSide(h.width()), hh = cappedSide(h.height());
+  int uncoded = 0;
+  bool otherLayerHolds = false;
+  for (int x = 0; x < w; ++x) {
+    for (int y = 0; y < hh; ++y) {
+      uncoded += !bdcffHasCode(map.cell(layer, slot, x, y), codeLength);
+      otherLayerHolds = otherLayerHolds || map.cell(other, slot, x, y) != 0;
+    }
+  }
+  if (uncoded > 0) {
+    notes.push_back(level + ": " + std::to_string(uncoded) +
+                    " cells of objects without a BDCFF code are written as Solid Wall.");
+  }
+  if (otherLayerHolds) {
+    notes.push_back(level + ": the " + (other == kBackgroundLayer ? "background" : "game") +
+                    " layer is not written; BDCFF holds one layer.");
+  }
+}
+
+namespace {
+
 // What the levelset file cannot hold, level by level: a level too narrow to
 // be written, objects without a map code (written as Solid Wall), cells of
 // the layer that is not written.
 void noteWhatIsLeftOut(const Levelmap& map, int codeLength, std::vector<std::string>& notes) {
-  const int layer = map.currentLayer;
-  const int other = layer == kGameLayer ? kBackgroundLayer : kGameLayer;
   for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
-    const LevelHeader& h = map.header(slot);
-    const std::string level = "Level " + std::to_string(Levelmap::levelNumber(slot));
-    if (h.width() <= 3) {
-      if (!map.isEmptyLevel(slot)) {
-        notes.push_back(level + " (" + std::to_string(h.width()) + " x " +
-                        std::to_string(h.height()) +
-                        ") is too narrow for a BDCFF cave and is not in the file.");
-      }
-      continue;
-    }
-    const int w = cappedSide(h.width()), hh = cappedSide(h.height());
-    int uncoded = 0;
-    bool otherLayerHolds = false;
-    for (int x = 0; x < w; ++x) {
-      for (int y = 0; y < hh; ++y) {
-        uncoded += !bdcffHasCode(map.cell(layer, slot, x, y), codeLength);
-        otherLayerHolds = otherLayerHolds || map.cell(other, slot, x, y) != 0;
-      }
-    }
-    if (uncoded > 0) {
-      notes.push_back(level + ": " + std::to_string(uncoded) +
-                      " cells of objects without a BDCFF code are written as Solid Wall.");
-    }
-    if (otherLayerHolds) {
-      notes.push_back(level + ": the " + (other == kBackgroundLayer ? "background" : "game") +
-                      " layer is not written; BDCFF holds one layer.");
-    }
+    noteBdcffLevelLosses(map, slot, map.currentLayer, codeLength, notes);
   }
 }
 

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/configuration.h"
 #include "model/levelmap.h"
 
 namespace pyrovel {
@@ -57,6 +58,15 @@ std::optional<CheckTarget> parseCheckTarget(std::string_view key);
 const char* checkTargetKey(CheckTarget target);
 
 const char* severityName(Severity severity);  // "error", "warning"
+
+// The rules switched off as Edit.ini keeps them: ids with commas between.
+std::set<std::string, std::less<>> parseRuleList(std::string_view text);
+std::string ruleListText(const std::set<std::string, std::less<>>& ids);
+// What the editor's test target is given: the game's own test file, a BD4
+// record, an Emerald Mine V6 level, BDCFF.
+CheckTarget checkTargetFor(TestTarget target);
+// The options the editor's settings give.
+CheckOptions checkOptionsFor(const Configuration& config);
 
 // "FILE: level N (x,y): error RULE: message" (no cell: "FILE: level N: ...").
 std::string problemLine(std::string_view file, const Problem& problem);

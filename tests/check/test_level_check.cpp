@@ -190,6 +190,13 @@ TEST(LevelCheck, SealingIsOnlySolidWallAndTheEdgeAndBlastsReachDiagonally) {
   wrapped.cell(kGameLayer, 1, 3, 0) = 6;
   wrapped.cell(kGameLayer, 1, 3, 1) = 6;
   wrapped.cell(kGameLayer, 1, 3, 2) = 6;
+  // The top and bottom edges join the same way.
+  Levelmap rows;
+  drawLevel(rows, {"P....", "#####", "..E..", "....."});
+  EXPECT_FALSE(fires(checkLevel(rows, 1, {}), "exit-sealed"));
+  for (int x = 0; x < 5; ++x) rows.cell(kGameLayer, 1, x, 3) = 6;
+  EXPECT_TRUE(fires(checkLevel(rows, 1, {}), "exit-sealed"));
+
   const auto found = checkLevel(wrapped, 1, {});
   ASSERT_TRUE(fires(found, "exit-sealed"));
   const Problem& p = *std::find_if(found.begin(), found.end(),
@@ -250,7 +257,7 @@ TEST(LevelCheck, LinesAndJsonNameFileLevelAndCell) {
   ASSERT_EQ(found.size(), 1u);
   EXPECT_EQ(problemLine("a.map", found[0]),
             "a.map: level 3 (3,1): error exit-sealed: the exit is sealed off from the player by "
-            "solid wall or the level's edge");
+            "solid wall");
   EXPECT_EQ(problemJson("a.map", found[0]).substr(0, 60),
             "{\"file\":\"a.map\",\"level\":3,\"x\":3,\"y\":1,\"severity\":\"error\",\"ru");
   Problem levelWide{"no-time", Severity::Warning, 1, -1, -1, "the level time is 0"};

@@ -92,9 +92,13 @@ void ProblemsPanel::levelmapChanged(unsigned what) {
   if (!(what & (kCellsChanged | kProperties | kLevelShown))) return;
   // An import fills the level shown and then steps on: the level left is
   // checked again too.
-  if (what & kLevelShown && shownSlot_ != map_.currentLevel) checkSlot(shownSlot_);
+  bool changed = false;
+  if (what & kLevelShown && shownSlot_ != map_.currentLevel) changed = checkSlot(shownSlot_);
   shownSlot_ = map_.currentLevel;
-  checkSlot(map_.currentLevel);
+  changed = checkSlot(map_.currentLevel) || changed;
+  // A stroke reports every cell it draws: the list is built again only
+  // when what the level shows changed.
+  if (!changed) return;
   showList();
   publishMarks();
 }
@@ -105,8 +109,12 @@ void ProblemsPanel::recheckAll() {
   publishMarks();
 }
 
-void ProblemsPanel::checkSlot(int slot) {
-  problems_[static_cast<std::size_t>(slot)] = checkLevel(map_, slot, checkOptionsFor(config_));
+bool ProblemsPanel::checkSlot(int slot) {
+  auto found = checkLevel(map_, slot, checkOptionsFor(config_));
+  auto& held = problems_[static_cast<std::size_t>(slot)];
+  if (found == held) return false;
+  held = std::move(found);
+  return true;
 }
 
 int ProblemsPanel::errorCount() const {
@@ -192,7 +200,7 @@ void ProblemsPanel::afterTest() {
     if (!first) first = &p;
   }
   if (!first) return;
-  note_->setText(QString("Level %1 was tested with %2; the first: %3")
+  note_->setText(QString("Tested level %1 with %2; the first: %3")
                      .arg(Levelmap::levelNumber(slot))
                      .arg(plural(errors, "error", "errors"))
                      .arg(QString::fromLatin1(first->message.c_str())));

@@ -54,7 +54,8 @@ class ProblemsPanel : public QDockWidget {
   void errorLevelsChanged(const std::vector<bool>& levelHasError);
 
  private:
-  void checkSlot(int slot);
+  // True when the level's problems changed.
+  bool checkSlot(int slot);
   void showList();
   void publishMarks();
 

@@ -39,6 +39,7 @@ struct Problem {
   std::string message;
 
   bool hasCell() const { return x >= 0 && y >= 0; }
+  bool operator==(const Problem&) const = default;
 };
 
 struct CheckOptions {

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
+#include <QToolButton>
 #include <QTreeWidget>
 
 #include "app/editing_area.h"
@@ -14,6 +15,7 @@
 #include "app/options_window.h"
 #include "app/problems_panel.h"
 #include "app_fixture.h"
+#include "editor/program_launcher.h"
 #include "model/game_format.h"
 
 using namespace pyrovel;
@@ -132,6 +134,31 @@ class ProblemsTest : public QObject {
     QVERIFY(problems->isVisible());
     QCOMPARE(problems->note()->text(),
              QString("Saved with 1 error in 1 level: nobody can finish those levels as they are."));
+  }
+
+  void testLevelGoesAheadAndNamesTheErrors() {
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+    RecordingLauncher launcher;
+    QTemporaryDir dir;
+    AppOptions options = folder.options(dialogs);
+    options.launcher = &launcher;
+    options.arguments = {levelmapWithASealedExit(dir)};
+    MainWindow w(options);
+    w.show();
+    QFile game(folder.file("Pyrovel.exe"));
+    QVERIFY(game.open(QIODevice::WriteOnly));
+    game.close();
+    auto* test = w.findChild<QToolButton*>("testLevelButton");
+    QTest::mouseClick(test, Qt::LeftButton);  // level 0 has no error: nothing said
+    QVERIFY(!w.problems()->isVisible());
+    w.session().selectLevel(3);
+    QTest::mouseClick(test, Qt::LeftButton);
+    QCOMPARE(launcher.launches.size(), std::size_t(2));  // the test ran
+    QVERIFY(w.problems()->isVisible());
+    QCOMPARE(w.problems()->note()->text(),
+             QString("Tested level 2 with 1 error; the first: the exit is sealed off from the "
+                     "player by solid wall"));
   }
 };
 

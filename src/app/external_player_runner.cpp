@@ -10,6 +10,7 @@
 #include "app/find_panel.h"
 #include "app/main_window.h"
 #include "app/options_window.h"
+#include "app/problems_panel.h"
 #include "editor/level_test.h"
 #include "editor/player_folders.h"
 #include "editor/program_launcher.h"
@@ -109,6 +110,11 @@ OptionsWindow* ExternalPlayerRunner::makeOptionsWindow() {
   connect(options, &OptionsWindow::oneShotToolsChanged, this, [this](bool oneShot) {
     config_.oneShotTools = oneShot;
     window_.applyEditingSettings();
+  });
+  options->showLevelChecks(config_.levelChecksOff);
+  connect(options, &OptionsWindow::levelChecksChanged, this, [this](const std::string& off) {
+    config_.levelChecksOff = off;
+    if (ProblemsPanel* problems = window_.problems()) problems->recheckAll();
   });
   options->showFolders(config_);
   options->setSpriteSets(window_.settings().spriteSets());

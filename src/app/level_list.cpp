@@ -132,6 +132,34 @@ void LevelList::markCurrent(int levelNumber) {
   scrollToItem(item(levelNumber, 1));
 }
 
+void LevelList::markErrors(const std::vector<bool>& levelHasError) {
+  // A red dot, drawn once.
+  static const QIcon mark = [] {
+    QPixmap dot(10, 10);
+    dot.fill(Qt::transparent);
+    QPainter painter(&dot);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(210, 30, 30));
+    painter.drawEllipse(1, 1, 8, 8);
+    return QIcon(dot);
+  }();
+  const QSignalBlocker quiet(this);
+  for (int row = 0; row < rowCount(); ++row) {
+    const bool marked = static_cast<std::size_t>(row) < levelHasError.size() &&
+                        levelHasError[static_cast<std::size_t>(row)];
+    if (marked == hasErrorMark(row)) continue;
+    QTableWidgetItem* title = item(row, 1);
+    title->setIcon(marked ? mark : QIcon());
+    title->setToolTip(marked ? "This level has errors: see View, Problems" : QString());
+  }
+}
+
+bool LevelList::hasErrorMark(int levelNumber) const {
+  const QTableWidgetItem* title = item(levelNumber, 1);
+  return title && !title->icon().isNull();
+}
+
 void LevelList::resizeEvent(QResizeEvent* event) {
   QTableWidget::resizeEvent(event);
   setColumnWidth(1, std::max(20, viewport()->width() - kNumberColumnWidth));

@@ -3,6 +3,7 @@
 // title. A click shows the level, the title is edited in place, and a row
 // dragged onto another moves the level there.
 #include <QTableWidget>
+#include <vector>
 
 #include "model/levelmap.h"
 
@@ -17,6 +18,9 @@ class LevelList : public QTableWidget {
   void fill(const Levelmap& map);
   // Marks the row of the level shown, without reporting a click.
   void markCurrent(int levelNumber);
+  // A mark beside the title of each level with an error (index: level number).
+  void markErrors(const std::vector<bool>& levelHasError);
+  bool hasErrorMark(int levelNumber) const;
 
  signals:
   void levelClicked(int levelNumber);

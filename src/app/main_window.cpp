@@ -28,6 +28,7 @@
 #include "app/objects_help_window.h"
 #include "app/objects_palette.h"
 #include "app/options_window.h"
+#include "app/problems_panel.h"
 #include "app/properties_panel.h"
 #include "app/resource_explorer_window.h"
 #include "app/splash_window.h"
@@ -120,6 +121,7 @@ MainWindow::MainWindow(AppOptions options)
   connect(docked_.tools->button("testLevelButton"), &QToolButton::clicked, this,
           [this] { players_->testLevel(); });
   docked_.tools->button("testLevelButton")->setEnabled(true);
+  problems_ = ProblemsPanel::install(*this);
   state_.uiReady = true;
 
   resize(1028, 617 + 60);

@@ -61,6 +61,7 @@ class SearchPanel;
 class ObjectsPanel;
 class OptionsWindow;
 class PropertiesPage;
+class ProblemsPanel;
 class SplashWindow;
 class SprayOptionsBar;
 class ToolsCanvas;
@@ -111,6 +112,8 @@ class MainWindow : public QMainWindow {
   QAction* action(const QString& objectName) const { return actions_.action(objectName); }
   // Test runs in the external players and their Options window.
   ExternalPlayerRunner& players() { return *players_; }
+  // The level checker's dock (null while the window is being built).
+  ProblemsPanel* problems() const { return problems_; }
 
   // The core's front end: the window's dialogs and refresh.
   WindowFrontend& frontend() { return frontend_; }
@@ -262,6 +265,7 @@ class MainWindow : public QMainWindow {
   SecondaryWindows windows_;
   ExternalPlayerRunner* players_ = nullptr;
   LevelPreviews* previews_ = nullptr;
+  ProblemsPanel* problems_ = nullptr;
   TextFileOpener textFiles_;
   SingleLevelCommands singleLevels_;
   std::unique_ptr<SplashWindow> ownSplash_;

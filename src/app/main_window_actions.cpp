@@ -31,6 +31,7 @@
 #include "app/main_window.h"
 #include "app/objects_help_window.h"
 #include "app/objects_palette.h"
+#include "app/problems_panel.h"
 #include "app/properties_panel.h"
 #include "app/resource_explorer_window.h"
 #include "app/splash_window.h"
@@ -51,6 +52,7 @@ void MainWindow::refresh(unsigned what) {
   // notification is a chance to show it.
   showFileState();
   followRecovery();
+  if (problems_) problems_->levelmapChanged(what);
   if (what & kLevelList) docked_.levelList->fill(map);
   if (what & kLevelShown) {
     viewController_->applyUpdate(drawingTools_.levelShown(map.currentLevel));

@@ -8,6 +8,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "check/level_check.h"
 #include "model/undo_history.h"
 
 namespace pyrovel::app {
@@ -19,6 +20,7 @@ OptionsWindow::OptionsWindow(QWidget* owner) : ToolWindow(owner, "optionsWindow"
   pages_->addTab(makeFileLocations(), "File Locations");
   pages_->addTab(makePyrovelOptions(), "Pyrovel Options");
   pages_->addTab(makeEditorPage(), "Editor");
+  pages_->addTab(makeLevelChecksPage(), "Level Checks");
   layout->addWidget(pages_, 1);
 
   auto* buttons = new QDialogButtonBox(this);
@@ -159,6 +161,46 @@ QWidget* OptionsWindow::makeEditorPage() {
   connect(oneShotTools_, &QCheckBox::toggled, this, &OptionsWindow::oneShotToolsChanged);
   form->addRow(oneShotTools_);
   return page;
+}
+
+QWidget* OptionsWindow::makeLevelChecksPage() {
+  auto* page = new QWidget;
+  page->setObjectName("levelChecksPage");
+  auto* column = new QVBoxLayout(page);
+  column->addWidget(new QLabel("The level checker's rules shown in the Problems window:", page));
+  for (const LevelRule& rule : levelRules()) {
+    auto* box = new QCheckBox(QString("%1 (%2)").arg(rule.title).arg(
+                                  rule.severity == Severity::Error ? "error" : "warning"),
+                              page);
+    box->setObjectName(QString("check-") + rule.id);
+    box->setChecked(true);
+    connect(box, &QCheckBox::toggled, this, [this] {
+      std::set<std::string, std::less<>> off;
+      for (const auto& [id, b] : ruleBoxes_) {
+        if (!b->isChecked()) off.insert(id);
+      }
+      emit levelChecksChanged(ruleListText(off));
+    });
+    ruleBoxes_.emplace_back(rule.id, box);
+    column->addWidget(box);
+  }
+  column->addStretch(1);
+  return page;
+}
+
+void OptionsWindow::showLevelChecks(const std::string& off) {
+  const auto ids = parseRuleList(off);
+  for (const auto& [id, box] : ruleBoxes_) {
+    const QSignalBlocker quiet(box);
+    box->setChecked(!ids.contains(id));
+  }
+}
+
+QCheckBox* OptionsWindow::levelCheckBox(const std::string& id) const {
+  for (const auto& [ruleId, box] : ruleBoxes_) {
+    if (ruleId == id) return box;
+  }
+  return nullptr;
 }
 
 QLineEdit* OptionsWindow::folderEdit(TestTarget target) const {

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "app/tool_windows.h"
@@ -18,7 +20,7 @@ namespace pyrovel::app {
 class OptionsWindow : public ToolWindow {
   Q_OBJECT
  public:
-  enum Page { FileLocations = 0, PyrovelOptions = 1, EditorPage = 2 };
+  enum Page { FileLocations = 0, PyrovelOptions = 1, EditorPage = 2, LevelChecksPage = 3 };
 
   explicit OptionsWindow(QWidget* owner);
 
@@ -37,6 +39,9 @@ class OptionsWindow : public ToolWindow {
   QCheckBox* onefellow() const { return oneLittleFellow_; }
   QSpinBox* undoSteps() const { return undoSteps_; }
   QCheckBox* oneShotTools() const { return oneShotTools_; }
+  // The level checker's rules, one check box each; `off` as Edit.ini keeps it.
+  void showLevelChecks(const std::string& off);
+  QCheckBox* levelCheckBox(const std::string& id) const;
 
  signals:
   void accepted();                        // "OK"
@@ -44,11 +49,13 @@ class OptionsWindow : public ToolWindow {
   void onefellowChanged(bool allowOnlyOne);
   void undoStepsChanged(int steps);
   void oneShotToolsChanged(bool oneShot);
+  void levelChecksChanged(const std::string& off);  // the rules switched off
 
  private:
   QWidget* makeFileLocations();
   QWidget* makePyrovelOptions();
   QWidget* makeEditorPage();
+  QWidget* makeLevelChecksPage();
   QComboBox* addList(const char* name, const QStringList& items, const QString& text,
                      bool editable);
 
@@ -68,6 +75,7 @@ class OptionsWindow : public ToolWindow {
   QCheckBox* oneLittleFellow_ = nullptr;
   QSpinBox* undoSteps_ = nullptr;
   QCheckBox* oneShotTools_ = nullptr;
+  std::vector<std::pair<std::string, QCheckBox*>> ruleBoxes_;
 };
 
 }  // namespace pyrovel::app

@@ -19,6 +19,7 @@ int cmdImport(const Args& args);
 int cmdDisk(const Args& args);
 int cmdRes(const Args& args);
 int cmdC64(const Args& args);
+int cmdCheck(const Args& args);
 
 // The sprite strip for a command: the library given with --iml (its object
 // table beside it, ".bam" for its last four characters) or else

@@ -23,6 +23,10 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"info", pyrovel::cli::cmdInfo, "info FILE [--json]        list the levels of a levelmap"},
+    {"check", pyrovel::cli::cmdCheck,
+     "check FILE... [--json] [--target game|bd4|emv4|emv6|bdcff] [--level N]\n"
+     "                             problems that make levels unplayable (errors) or look\n"
+     "                             unmeant (warnings); exit 1 when an error was found"},
     {"convert", pyrovel::cli::cmdConvert,
      "convert IN OUT [--format F]  write IN as OUT, the writer chosen by OUT's extension"},
     {"compile", pyrovel::cli::cmdCompile,

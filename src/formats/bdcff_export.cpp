@@ -94,54 +94,62 @@ std::string sizeLineFor(std::string_view kept, int w, int h) {
   return line;
 }
 
+}  // namespace
+
+void noteBdcffLevelLosses(const Levelmap& map, int slot, int layer, int codeLength,
+                          std::vector<std::string>& notes) {
+  const int other = layer == kGameLayer ? kBackgroundLayer : kGameLayer;
+  const LevelHeader& h = map.header(slot);
+  const std::string level = "Level " + std::to_string(Levelmap::levelNumber(slot));
+  if (h.width() <= 3) {
+    // An empty slot, or a level only looked at (3 x 3, nothing in it), is no loss.
+    if (!map.isEmptyLevel(slot) && map.holdsAnything(slot)) {
+      notes.push_back(level + " (" + std::to_string(h.width()) + " x " +
+                      std::to_string(h.height()) +
+                      ") is too narrow for a BDCFF cave and is not in the file.");
+    }
+    return;
+  }
+  const int w = cappedSide(h.width()), hh = cappedSide(h.height());
+  int uncoded = 0;
+  std::map<int, int> byObject;  // the cells of each object without a code
+  bool otherLayerHolds = false;
+  for (int x = 0; x < w; ++x) {
+    for (int y = 0; y < hh; ++y) {
+      const int object = map.cell(layer, slot, x, y);
+      if (!bdcffHasCode(object, codeLength)) {
+        ++uncoded;
+        ++byObject[object];
+      }
+      otherLayerHolds = otherLayerHolds || map.cell(other, slot, x, y) != 0;
+    }
+  }
+  if (uncoded > 0) {
+    std::string which;
+    for (const auto& [object, cells] : byObject) {
+      const std::string name = object <= 255 ? ObjectCatalogue::builtInName(object) : "";
+      which += (which.empty() ? "" : ", ") +
+               (name.empty() ? "object " + std::to_string(object) : name) + ": " +
+               std::to_string(cells);
+    }
+    notes.push_back(level + ": " + std::to_string(uncoded) +
+                    " cells of objects without a BDCFF code are written as Solid Wall (" + which +
+                    ").");
+  }
+  if (otherLayerHolds) {
+    notes.push_back(level + ": the " + (other == kBackgroundLayer ? "background" : "game") +
+                    " layer is not written; BDCFF holds one layer.");
+  }
+}
+
+namespace {
+
 // What the levelset file cannot hold, level by level: a level too narrow to
 // be written, objects without a map code (written as Solid Wall), cells of
 // the layer that is not written.
 void noteWhatIsLeftOut(const Levelmap& map, int codeLength, std::vector<std::string>& notes) {
-  const int layer = map.currentLayer;
-  const int other = layer == kGameLayer ? kBackgroundLayer : kGameLayer;
   for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
-    const LevelHeader& h = map.header(slot);
-    const std::string level = "Level " + std::to_string(Levelmap::levelNumber(slot));
-    if (h.width() <= 3) {
-      // An empty slot, or a level only looked at (3 x 3, nothing in it), is no loss.
-      if (!map.isEmptyLevel(slot) && map.holdsAnything(slot)) {
-        notes.push_back(level + " (" + std::to_string(h.width()) + " x " +
-                        std::to_string(h.height()) +
-                        ") is too narrow for a BDCFF cave and is not in the file.");
-      }
-      continue;
-    }
-    const int w = cappedSide(h.width()), hh = cappedSide(h.height());
-    int uncoded = 0;
-    std::map<int, int> byObject;  // the cells of each object without a code
-    bool otherLayerHolds = false;
-    for (int x = 0; x < w; ++x) {
-      for (int y = 0; y < hh; ++y) {
-        const int object = map.cell(layer, slot, x, y);
-        if (!bdcffHasCode(object, codeLength)) {
-          ++uncoded;
-          ++byObject[object];
-        }
-        otherLayerHolds = otherLayerHolds || map.cell(other, slot, x, y) != 0;
-      }
-    }
-    if (uncoded > 0) {
-      std::string which;
-      for (const auto& [object, cells] : byObject) {
-        const std::string name = object <= 255 ? ObjectCatalogue::builtInName(object) : "";
-        which += (which.empty() ? "" : ", ") +
-                 (name.empty() ? "object " + std::to_string(object) : name) + ": " +
-                 std::to_string(cells);
-      }
-      notes.push_back(level + ": " + std::to_string(uncoded) +
-                      " cells of objects without a BDCFF code are written as Solid Wall (" + which +
-                      ").");
-    }
-    if (otherLayerHolds) {
-      notes.push_back(level + ": the " + (other == kBackgroundLayer ? "background" : "game") +
-                      " layer is not written; BDCFF holds one layer.");
-    }
+    noteBdcffLevelLosses(map, slot, map.currentLayer, codeLength, notes);
   }
 }
 

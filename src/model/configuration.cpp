@@ -108,6 +108,7 @@ void Configuration::read(const IniFile& ini) {
   undoSteps = std::max(ini.readInteger(kEditor, "Undo steps", UndoHistory::kDefaultSteps),
                        UndoHistory::kMinSteps);
   oneShotTools = isYes(ini.readString(kEditor, "One-shot tools", "no"));
+  levelChecksOff = ini.readString(kEditor, "Level checks off", "");
 }
 
 void Configuration::write(IniFile& ini) const {
@@ -138,6 +139,7 @@ void Configuration::write(IniFile& ini) const {
 
   ini.writeInteger(kEditor, "Undo steps", undoSteps);
   ini.writeString(kEditor, "One-shot tools", oneShotTools ? "yes" : "no");
+  ini.writeString(kEditor, "Level checks off", levelChecksOff);
 }
 
 void Configuration::defaultGameDir(const std::string& programDir) {

@@ -45,6 +45,8 @@ struct Configuration {
   // whether the area tools switch themselves off after one use.
   int undoSteps = UndoHistory::kDefaultSteps;
   bool oneShotTools = false;
+  // The level checker's rules switched off, their ids with commas between.
+  std::string levelChecksOff;
 
   // Reads every key; missing keys keep their defaults. The properties
   // window shows for any state but "Invisible"; the tools window floats for

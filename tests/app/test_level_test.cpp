@@ -73,10 +73,11 @@ class LevelTestWindowTest : public QObject {
     QVERIFY(o->isVisible());
     QCOMPARE(o->objectName(), QString("optionsWindow"));
     QTabWidget* tabs = o->pages();
-    QCOMPARE(tabs->count(), 3);
+    QCOMPARE(tabs->count(), 4);
     QCOMPARE(tabs->tabText(0), QString("File Locations"));
     QCOMPARE(tabs->tabText(1), QString("Pyrovel Options"));
     QCOMPARE(tabs->tabText(2), QString("Editor"));
+    QCOMPARE(tabs->tabText(3), QString("Level Checks"));
 
     QCOMPARE(QDir(o->findChild<QLineEdit*>("pyrovelDir")->text()), QDir(e.folder.path()));
     QCOMPARE(o->findChild<QLineEdit*>("bd4Dir")->text(), QString());

@@ -391,7 +391,10 @@ void EditorSession::clearLevelmap() {
   for (int slot = 0; slot < kSlotCount; ++slot) {
     map.header(slot).clear();
     map.grid(kGameLayer, slot).fill(0);
+    map.bdcffMemo[static_cast<std::size_t>(slot)] = KeptLines{};
   }
+  // Nothing of the last file's BDCFF lines goes into the next save.
+  map.bdcffGame = KeptLines{};
   updateLevelList();
   map.currentLevel = 1;
   LevelHeader& h = map.current();

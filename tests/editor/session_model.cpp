@@ -98,6 +98,25 @@ bool Level::holdsAnything(int slot) const {
   return std::any_of(h.bytes.begin(), h.bytes.end(), [](std::uint8_t b) { return b != 0; });
 }
 
+bool sameWork(Level a, Level b, int slot) {
+  for (Level* l : {&a, &b}) {
+    LevelHeader& h = l->header;
+    if (h.width() < 3) h.setWidth(3);
+    if (h.height() < 3) h.setHeight(3);
+    // "Level n" of any n: an imported level brings its file's own default.
+    const std::string title = h.title();
+    const bool numbered = title.rfind("Level ", 0) == 0 && title.size() > 6 &&
+                          title.find_first_not_of("0123456789", 6) == std::string::npos;
+    // (and an empty level's title gives way to "Empty" at the next refresh).
+    const bool emptyLevel = h.width() <= 3 && h.height() <= 3;
+    if (title.empty() || title == "Empty" || numbered || emptyLevel) {
+      std::fill_n(h.bytes.begin() + LevelHeader::oTitle, LevelHeader::kTitleLen + 1, 0);
+    }
+  }
+  (void)slot;
+  return a == b;
+}
+
 // --- the model's levelmap ---------------------------------------------------------------------
 
 Model::Model() : levels(kSlotCount) {
@@ -134,6 +153,15 @@ void Model::change(int slot, const std::string& name, const std::function<void(L
   step.name = name;
   step.before = std::move(before);
   step.after = at(slot);
+  push(slot, std::move(step));
+}
+
+void Model::adopt(int slot, const std::string& name, const Level& before, const Level& after) {
+  Step step;
+  step.name = name;
+  step.before = before;
+  step.after = after;
+  at(slot) = after;
   push(slot, std::move(step));
 }
 
@@ -400,18 +428,8 @@ std::string checkLevels(Run& run) {
   // level raises it to 3 x 3, and the level list gives default titles:
   // neither is work.)
   if (!s.map.modified) {
-    const auto work = [](Level l, int slot) {
-      LevelHeader& h = l.header;
-      if (h.width() < 3) h.setWidth(3);
-      if (h.height() < 3) h.setHeight(3);
-      const std::string title = h.title();
-      if (title.empty() || title == "Empty" || title == "Level " + std::to_string(slot - 1)) {
-        std::fill_n(h.bytes.begin() + LevelHeader::oTitle, LevelHeader::kTitleLen + 1, 0);
-      }
-      return l;
-    };
     for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
-      if (!(work(run.saved[static_cast<std::size_t>(slot - 1)], slot) == work(m.at(slot), slot))) {
+      if (!sameWork(run.saved[static_cast<std::size_t>(slot - 1)], m.at(slot), slot)) {
         return "the levelmap counts as saved, but level " + std::to_string(slot - 1) +
                " differs from what was last saved or opened";
       }

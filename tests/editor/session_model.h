@@ -39,6 +39,10 @@ struct Level {
   bool holdsAnything(int slot) const;
 };
 
+// Whether two states of a level differ only in what is no work: a size
+// raised to 3 x 3 by showing the level, the level list's default titles.
+bool sameWork(Level a, Level b, int slot);
+
 struct ModelLevel;
 
 // One level put in, taken out or exchanged by a step of several.
@@ -79,6 +83,8 @@ class Model {
   void updateLevelList();
   // A change of one level as one step (dropped when nothing changed).
   void change(int slot, const std::string& name, const std::function<void(Level&)>& edit);
+  // A change the session made, taken as it is with the step's own sides.
+  void adopt(int slot, const std::string& name, const Level& before, const Level& after);
   void deleteLevel();
   void insertLevel();
   void moveLevel(int target);  // level number 0..99
@@ -114,6 +120,7 @@ struct Run {
   Model model;
   testing::TempDir dir;
   testing::TempDir recoveryDir;  // the per-user data folder, apart from the user's files
+  testing::TempDir scratch;      // files made for an operation, apart from the user's
   RecoveryCopy recovery{recoveryDir.path("recovery")};
   std::int64_t clock = 0;  // seconds, for the recovery copy
   std::mt19937 random;

@@ -10,6 +10,7 @@
 #include "editor/levelmap_files.h"
 #include "editor/levelset_formats.h"
 #include "editor/recovery_copy.h"
+#include "editor/single_level_io.h"
 #include "editor/session_model.h"
 #include "formats/levelset_io.h"
 #include "model/errors.h"
@@ -104,6 +105,20 @@ std::string sameAsSaved(const Model& model, const Levelmap& map, bool ownFormat)
   return {};
 }
 
+// Whether the file at `path` holds what the model holds, as far as its
+// format keeps; empty when it does. A BDCFF file of no cave opens as
+// nothing, which is right when no level was wide enough to be a cave.
+std::string fileHoldsModel(const Model& model, const std::string& path) {
+  const bool own = extensionOf(path) == ".map";
+  const auto back = readBack(path);
+  if (back) return sameAsSaved(model, *back, own);
+  bool anyCave = own;
+  for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
+    anyCave = anyCave || model.at(slot).header.width() > 3;
+  }
+  return anyCave ? "taken by no reader" : "";
+}
+
 // The session's state that a cancelled action must leave as it was.
 struct FileState {
   std::string levelPath, fileName;
@@ -155,19 +170,7 @@ std::string afterSave(Run& run, const FileState& before, bool written) {
     return {};
   }
   if (s.map.modified) return {};  // the file could not hold everything, and says so
-  const bool own = extensionOf(s.levelPath) == ".map";
-  const auto back = readBack(s.levelPath);
-  if (!back) {
-    // A BDCFF file of no cave opens as nothing, which is all it was given.
-    bool anyCave = own;
-    for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
-      anyCave = anyCave || run.model.at(slot).header.width() > 3;
-    }
-    if (anyCave) return "the saved file " + s.levelPath + " is taken by no reader";
-    run.markSaved();
-    return {};
-  }
-  if (std::string f = sameAsSaved(run.model, *back, own); !f.empty()) {
+  if (std::string f = fileHoldsModel(run.model, s.levelPath); !f.empty()) {
     return s.levelPath + ": " + f;
   }
   run.markSaved();
@@ -203,9 +206,7 @@ std::string replaced(Run& run, const std::set<std::string>& named, bool dirty, A
     std::string why;
     for (const std::string& p : named) {
       if (!std::filesystem::exists(p)) continue;
-      const auto back = readBack(p);
-      const std::string f =
-          back ? sameAsSaved(run.model, *back, extensionOf(p) == ".map") : "no reader";
+      const std::string f = fileHoldsModel(run.model, p);
       kept = kept || f.empty();
       why += "; " + fileNamePart(p) + ": " + f;
     }
@@ -494,6 +495,110 @@ std::string recover(Run& run, std::set<std::string>&) {
   return {};
 }
 
+// Where two states of a level first differ, for a failure's message.
+std::string firstDifference(const Level& expected, const Level& found) {
+  const auto& a = expected.header.bytes;
+  const auto& b = found.header.bytes;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i] != b[i]) {
+      return "record byte " + std::to_string(i) + ": " + std::to_string(a[i]) + " became " +
+             std::to_string(b[i]) + ", title \"" + found.header.title() + "\" for \"" +
+             expected.header.title() + "\"";
+    }
+  }
+  for (int layer : {kGameLayer, kBackgroundLayer}) {
+    for (int x = 0; x < kGridSide; ++x) {
+      for (int y = 0; y < kGridSide; ++y) {
+        if (expected.cell(layer, x, y) != found.cell(layer, x, y)) {
+          return "layer " + std::to_string(layer) + " cell " + std::to_string(x) + "," +
+                 std::to_string(y) + ": " + std::to_string(expected.cell(layer, x, y)) +
+                 " became " + std::to_string(found.cell(layer, x, y));
+        }
+      }
+    }
+  }
+  return "kept lines";
+}
+
+// For an operation whose result the model does not work out itself (an
+// import goes where the importer decides): every level that changed must
+// have an undo step that brings it back and a redo that gives the change
+// again; the model then takes the change as that step.
+std::string adoptChanges(Run& run) {
+  EditorSession& s = run.session;
+  Model& m = run.model;
+  const int shown = s.map.currentLevel;
+  std::vector<Level> pre;  // as the operation found them
+  for (int slot = 0; slot <= kLastSlot; ++slot) pre.push_back(m.at(slot));
+  m.updateLevelList();
+  m.show(shown);
+  for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
+    // A new step on the level counts as a change even when it changed no work.
+    const bool newStep = s.undoHistory().of(slot).undo.size() !=
+                             m.levels[static_cast<std::size_t>(slot)].undo.size() ||
+                         s.undoHistory().of(slot).redo.size() !=
+                             m.levels[static_cast<std::size_t>(slot)].redo.size();
+    if (!newStep && m.at(slot).sameAs(s.map, slot)) continue;
+    if (!newStep && sameWork(m.at(slot), Level::of(s.map, slot), slot)) {
+      m.at(slot) = Level::of(s.map, slot);  // the level list's title, a level shown
+      continue;
+    }
+    const std::string level = "level " + std::to_string(slot - 1);
+    s.selectLevel(slot);
+    m.show(slot);
+    const std::string name = s.undoName();
+    if (name.empty()) {
+      const LevelHeader& h = s.map.header(slot);
+      return level + " changed without an undo step (now " + std::to_string(h.width()) + "x" +
+             std::to_string(h.height()) + " \"" + h.title() + "\", the model's " +
+             std::to_string(m.at(slot).header.width()) + "x" +
+             std::to_string(m.at(slot).header.height()) + " \"" + m.at(slot).header.title() +
+             "\"; " + std::to_string(shown - 1) + " shown)";
+    }
+    const Level after = Level::of(s.map, slot);
+    if (!s.undo()) return "undo of \"" + name + "\" did nothing";
+    // The level as the step found it; the model's may differ only in what
+    // is no work (the level list's titles, a size raised by showing it).
+    const Level before = Level::of(s.map, slot);
+    const Level& found = pre[static_cast<std::size_t>(slot)];
+    if (!sameWork(before, found, slot)) {
+      return "undo of \"" + name + "\" does not bring " + level + " back (" +
+             firstDifference(found, before) + ")";
+    }
+    // Undo and redo put back only the step's own bytes: a default title the
+    // level list gave since may come out otherwise, which is no work.
+    if (!s.redo()) return "redo of \"" + name + "\" did nothing";
+    const Level redone = Level::of(s.map, slot);
+    if (!sameWork(after, redone, slot)) {
+      return "redo of \"" + name + "\" does not give " + level + " its change again (" +
+             firstDifference(after, redone) + ")";
+    }
+    m.adopt(slot, name, before, redone);
+  }
+  s.selectLevel(shown);
+  m.show(shown);
+  return {};
+}
+
+// A level exported earlier (any level of the levelmap) imported again: it
+// goes into the current level, or after a question elsewhere.
+std::string import(Run& run, std::set<std::string>&) {
+  Levelmap source = run.session.map.clone();
+  std::vector<int> levels;
+  for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
+    if (source.header(slot).width() >= 3 && source.header(slot).height() >= 3) {
+      levels.push_back(slot);
+    }
+  }
+  if (levels.empty()) return {};
+  source.currentLevel = levels[static_cast<std::size_t>(run.pick(0, static_cast<int>(levels.size()) - 1))];
+  const std::string path = run.scratch.path("exported.lev");
+  exportLevel(source, 1, path);
+  for (int i = 0; i < 2; ++i) run.ui.answers.push_back(run.anyAnswer());
+  importLevel(run.session, 1, {path});
+  return adoptChanges(run);
+}
+
 // A few levels around the current one.
 std::vector<int> someSlots(Run& run) {
   std::set<int> slots;
@@ -573,10 +678,7 @@ std::string pasteLevels(Run& run, std::set<std::string>&) {
 void settleSaved(Run& run) {
   const EditorSession& s = run.session;
   if (s.map.modified || s.levelPath.empty()) return;
-  const auto back = readBack(s.levelPath);
-  if (back && sameAsSaved(run.model, *back, extensionOf(s.levelPath) == ".map").empty()) {
-    run.markSaved();
-  }
+  if (fileHoldsModel(run.model, s.levelPath).empty()) run.markSaved();
 }
 
 const std::vector<Operation>& operations() {
@@ -587,9 +689,10 @@ const std::vector<Operation>& operations() {
       {"redo", 6, redo},        {"save", 4, save},            {"save as", 3, saveAs},
       {"open", 3, open},        {"new", 2, startNew},         {"convert", 2, convert},
       {"recover", 3, recover},  {"copy levels", 2, copyLevels}, {"cut levels", 2, cutLevels},
-      {"paste levels", 3, pasteLevels},
+      {"paste levels", 3, pasteLevels}, {"import", 3, import},
   };
   return table;
 }
 
 }  // namespace pyrovel::session_model
+

@@ -202,6 +202,8 @@ TEST_F(OpenSave, NewLevelmapLeavesOneClearedLevel) {
   const std::string a = writeMap("a.map", "A");
   readLevelmap(s, a);
   s.map.cell(kBackgroundLayer, 2, 0, 0) = 5;
+  s.map.bdcffMemo[3].append("Colors=Orange");
+  s.map.bdcffGame.append("Name=Last file");
   s.selectLevel(1);
   newLevelmap(s);
   EXPECT_EQ(s.map.fileName, "New.map");
@@ -213,6 +215,8 @@ TEST_F(OpenSave, NewLevelmapLeavesOneClearedLevel) {
   EXPECT_EQ(s.map.header(2).width(), 0);
   EXPECT_EQ(s.map.header(2).title(), "Empty");
   EXPECT_EQ(s.map.cell(kBackgroundLayer, 2, 0, 0), 5);  // background cells stay
+  EXPECT_TRUE(s.map.bdcffMemo[3].empty());                // kept BDCFF lines go
+  EXPECT_TRUE(s.map.bdcffGame.empty());
   EXPECT_FALSE(s.map.modified);
   // Slots of width and height 0 are written as bare records and read as 1 x 1.
   const Bytes b = encodeLevelmap(s.map, ui);

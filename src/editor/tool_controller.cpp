@@ -36,7 +36,9 @@ ToolController::ToolController(EditorSession& session, RandomSource& random)
 ViewUpdate ToolController::press(int px, int py, MouseButton button, int cellSize,
                                  unsigned held) {
   ViewUpdate u;
-  if (cellSize <= 0 || gesture_ != Gesture::Tool) return u;
+  if (cellSize <= 0) return u;
+  endLostGesture(held, u);
+  if (gesture_ != Gesture::Tool) return u;
   const CellPos cell = cellAt(px, py, cellSize);
   // A gesture starts only from a press with no other button down: a middle
   // click in the middle of a stroke belongs to the stroke.
@@ -66,6 +68,7 @@ ViewUpdate ToolController::move(int px, int py, unsigned held, int cellSize) {
   if (cellSize <= 0) return u;
   const CellPos cell = cellAt(px, py, cellSize);
   pointer_ = cell;
+  endLostGesture(held, u);
   switch (gesture_) {
     case Gesture::Pan:
       // Scrolling by this much brings the anchor back under the pointer.
@@ -96,6 +99,14 @@ ViewUpdate ToolController::release(MouseButton button) {
   if (after == AfterRelease::SwitchOff) setTool(*tools_.front(), u);  // the default tool
   context_.session().endStep();
   return u;
+}
+
+void ToolController::endLostGesture(unsigned held, ViewUpdate& u) {
+  // The release went elsewhere (the window lost the pointer mid-drag): the
+  // gesture ends at the first event without its button.
+  if (gesture_ == Gesture::Tool || (held & heldBit(gestureButton_))) return;
+  gesture_ = Gesture::Tool;
+  u.tools = true;
 }
 
 ViewUpdate ToolController::setPanKeyHeld(bool held) {

@@ -119,6 +119,7 @@ class ToolController {
   DrawingTool* find(std::string_view id) const;
   DrawingTool* findByKey(char key) const;
   void setTool(DrawingTool& tool, ViewUpdate& u);
+  void endLostGesture(unsigned held, ViewUpdate& u);
 
   ToolContext context_;
   std::vector<std::unique_ptr<DrawingTool>> tools_;

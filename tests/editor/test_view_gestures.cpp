@@ -27,6 +27,11 @@ TEST_F(ViewGestures, AMiddleClickInAStrokeIsNoPanAndSpaceKeepsTheTool) {
   tools.setPanKeyHeld(false);
   EXPECT_EQ(tools.cursor(), CursorKind::Cross);
   EXPECT_EQ(undoSteps(), 1);
+
+  // A pan whose release went elsewhere ends at the next move without its button.
+  tools.press(px(3), px(3), MouseButton::Middle, kCell, kHeldMiddle);
+  EXPECT_TRUE(tools.move(px(4), px(3), 0, kCell).tools);
+  EXPECT_FALSE(tools.panning());
 }
 
 TEST_F(ViewGestures, APickTakesOnlyObjectsOfTheLevelAndLayerShown) {

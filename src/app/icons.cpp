@@ -337,6 +337,26 @@ void paint(Glyph g, QPainter& p) {
       p.drawEllipse(QPointF(17, 20.5), 5, 1.8);
       break;
     }
+    case Glyph::Pick: {
+      // An eyedropper over the drop it took up.
+      p.save();
+      p.translate(12, 12);
+      p.rotate(45);
+      p.setPen(pen(kInk, 1.3));
+      p.setBrush(kPaper);
+      p.drawRoundedRect(QRectF(-2.5, -4, 5, 12), 1.5, 1.5);  // the glass tube
+      p.setBrush(kInk);
+      p.drawRoundedRect(QRectF(-3.5, -10, 7, 6), 2, 2);  // the bulb
+      p.drawLine(QPointF(0, 8), QPointF(0, 11));           // the tip
+      p.setPen(Qt::NoPen);
+      p.setBrush(kBlue);
+      p.drawRect(QRectF(-1.5, 2, 3, 5));  // what it holds
+      p.restore();
+      p.setPen(Qt::NoPen);
+      p.setBrush(kBlue);
+      p.drawEllipse(QPointF(4.5, 20), 2, 2);
+      break;
+    }
     case Glyph::TestLevel:
     case Glyph::TestTarget: {
       p.setPen(Qt::NoPen);
@@ -442,6 +462,7 @@ constexpr ToolGlyph kToolGlyphs[] = {
     {"line", Glyph::Line},
     {"chaos", Glyph::Chaos},
     {"fill", Glyph::Fill},
+    {"pick", Glyph::Pick},
 };
 
 }  // namespace

@@ -36,6 +36,7 @@ enum class Glyph {
   Line,
   Chaos,
   Fill,
+  Pick,
   TestLevel,
   TestTarget,
   ProgramIcon,

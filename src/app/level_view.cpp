@@ -96,9 +96,17 @@ void LevelView::setHighlights(std::vector<QPoint> cells, QPoint current) {
   update();
 }
 
+int gridAlpha(int cellSize) {
+  // Small cells get faint lines: a line every few pixels would cover the level.
+  constexpr int kFaint = 40, kFull = 150, kFullFrom = 16;
+  if (cellSize >= kFullFrom) return kFull;
+  return kFaint + (std::max(cellSize, kMinGridCell) - kMinGridCell) * (kFull - kFaint) /
+                      (kFullFrom - kMinGridCell);
+}
+
 void LevelView::paintGrid(QPainter& p, const QRect& area, const QRect& level) const {
   // Too dense to help below a few pixels a cell.
-  if (!grid_ || cellSize_ < 4) return;
+  if (!grid_ || cellSize_ < kMinGridCell) return;
   const QRect part = area & level;
   if (part.isEmpty()) return;
   // All lines in one call: one pen, no state changes per cell.
@@ -107,7 +115,7 @@ void LevelView::paintGrid(QPainter& p, const QRect& area, const QRect& level) co
     lines.append(QLine(x, part.top(), x, part.bottom()));
   for (int y = (part.top() / cellSize_ + 1) * cellSize_; y <= part.bottom(); y += cellSize_)
     lines.append(QLine(part.left(), y, part.right(), y));
-  p.setPen(QColor(110, 120, 140, 150));
+  p.setPen(QColor(110, 120, 140, gridAlpha(cellSize_)));
   p.drawLines(lines);
 }
 
@@ -170,9 +178,10 @@ void LevelView::paintEvent(QPaintEvent* event) {
   }
   const QRegion outside = event->region() - QRegion(level);
   for (const QRect& r : outside) p.fillRect(r, kOutsideLevel);
+  if (overlay_) overlay_(p, cellSize_, area, OverlayLayer::UnderGrid);
   paintGrid(p, area, level);
   paintHighlights(p);
-  if (overlay_) overlay_(p, cellSize_, area);
+  if (overlay_) overlay_(p, cellSize_, area, OverlayLayer::OverGrid);
 }
 
 // Draws the level straight into the window's back buffer when that is a

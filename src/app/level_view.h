@@ -18,6 +18,11 @@ class QPainter;
 
 namespace pyrovel::app {
 
+// The grid is drawn from cells of this many pixels on, its lines the
+// fainter the smaller the cells.
+inline constexpr int kMinGridCell = 4;
+int gridAlpha(int cellSize);
+
 // Qt's mouse buttons and keys as the editing core takes them.
 std::optional<MouseButton> toCoreButton(Qt::MouseButton button);
 unsigned heldState(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
@@ -42,9 +47,11 @@ class LevelView : public QWidget {
   // Repaints one cell after a tool changed it.
   void updateCell(int x, int y);
   // Drawn over the level after every paint (the tools' rubber band and
-  // floating selection), given the area being painted; an empty function
-  // draws nothing.
-  using Overlay = std::function<void(QPainter&, int cellSize, const QRect& area)>;
+  // floating selection), given the area being painted, in two layers: the
+  // cells under the grid, frames over it. An empty function draws nothing.
+  enum class OverlayLayer { UnderGrid, OverGrid };
+  using Overlay =
+      std::function<void(QPainter&, int cellSize, const QRect& area, OverlayLayer layer)>;
   void setOverlay(Overlay overlay);
 
   // Lines between the cells, drawn over the level.

@@ -1,8 +1,16 @@
 #include "app/level_view_controller.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QCursor>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextEdit>
 #include <QToolButton>
 #include <algorithm>
 
@@ -34,17 +42,81 @@ LevelViewController::LevelViewController(ToolController& tools, const SpriteStri
                                          LevelViewWidgets widgets, QObject* parent)
     : QObject(parent), tools_(tools), strip_(strip), widgets_(std::move(widgets)) {
   LevelView* view = widgets_.view;
-  connect(view, &LevelView::pressed, this, [this](QPoint at, int cellSize, Qt::MouseButton button) {
-    viewPressed(at, cellSize, button);
-  });
+  connect(view, &LevelView::pressed, this, &LevelViewController::viewPressed);
   connect(view, &LevelView::moved, this, &LevelViewController::viewMoved);
   connect(view, &LevelView::released, this,
           [this](QPoint, int, Qt::MouseButton button) { viewReleased(button); });
-  view->setOverlay([this](QPainter& p, int cellSize, const QRect& area) {
-    paintToolOverlay(p, tools_, strip_, cellSize, area, widgets_.view->rect());
+  view->setOverlay([this](QPainter& p, int cellSize, const QRect& area,
+                          LevelView::OverlayLayer layer) {
+    paintToolOverlay(p, tools_, strip_, cellSize, area, widgets_.view->rect(),
+                     layer == LevelView::OverlayLayer::OverGrid);
+  });
+  // A paste goes under the pointer only while it is over the view.
+  EventWatcher::watch(view, this, [this](QObject*, QEvent* event) {
+    if (event->type() == QEvent::Enter) pointerOverView_ = true;
+    if (event->type() == QEvent::Leave) {
+      pointerOverView_ = false;
+      tools_.pointerLeft();
+    }
+    return false;
   });
   connectToolButtons();
+  watchPanKey();
   updateToolControls();
+}
+
+namespace {
+
+// Whether a Space typed into this widget is text, and no pan (a number
+// box takes no spaces).
+bool takesText(const QWidget* w) {
+  if (!w) return false;
+  if (const auto* box = qobject_cast<const QComboBox*>(w)) return box->isEditable();
+  return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QTextEdit*>(w) ||
+         qobject_cast<const QPlainTextEdit*>(w);
+}
+
+}  // namespace
+
+void LevelViewController::watchPanKey() {
+  EventWatcher::watch(qApp, this, [this](QObject*, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::ApplicationDeactivate && panKeyTaken_) {
+      panKeyTaken_ = false;  // the release goes elsewhere
+      applyUpdate(tools_.setPanKeyHeld(false));
+      return false;
+    }
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_Space || key->modifiers() != Qt::NoModifier) return false;
+    if (type == QEvent::KeyRelease) {
+      if (!panKeyTaken_) return false;
+      if (!key->isAutoRepeat()) {
+        panKeyTaken_ = false;
+        applyUpdate(tools_.setPanKeyHeld(false));
+      }
+      return true;
+    }
+    if (panKeyTaken_) return true;  // held: the repeats go nowhere either
+    if (!pointerOverView_ || QApplication::activeModalWidget() ||
+        takesText(QApplication::focusWidget()) || !widgets_.view->isVisible()) {
+      return false;
+    }
+    panKeyTaken_ = true;
+    applyUpdate(tools_.setPanKeyHeld(true));
+    return true;
+  });
+}
+
+void LevelViewController::addToolKeys(QWidget* window) {
+  for (const auto& tool : tools_.tools()) {
+    const char key = tool->key();
+    auto* action = new QAction(fromStd(tool->buttonHint()), window);
+    action->setObjectName(fromStd(tool->id()) + "Key");
+    action->setShortcut(QKeySequence(QString(QLatin1Char(key))));
+    connect(action, &QAction::triggered, this, [this, key] { applyUpdate(tools_.pressKey(key)); });
+    window->addAction(action);
+  }
 }
 
 void LevelViewController::connectToolButtons() {
@@ -87,17 +159,22 @@ void LevelViewController::freezeWhileDragged(QWidget* dock) {
 
 // --- the level view ----------------------------------------------------------------
 
-void LevelViewController::viewPressed(QPoint at, int cellSize, Qt::MouseButton qtButton) {
+void LevelViewController::viewPressed(QPoint at, int cellSize, Qt::MouseButton qtButton,
+                                      Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
   const auto button = toCoreButton(qtButton);
   if (!button || draggingSelection_) return;
-  // The floating selection lies over the level: a press on it takes it up.
-  if (!tools_.rubberBand() && tools_.clipboard().contains(at.x(), at.y(), cellSize)) {
+  const unsigned held = heldState(buttons | qtButton, modifiers);
+  // The floating selection lies over the level: a left press on it takes it
+  // up, unless it starts a pan or a pick, which look through it.
+  const bool gesture =
+      *button == MouseButton::Middle || (held & kHeldAlt) || tools_.panKeyHeld();
+  if (!gesture && !tools_.rubberBand() && tools_.clipboard().contains(at.x(), at.y(), cellSize)) {
     if (*button != MouseButton::Left) return;
     draggingSelection_ = true;
     applyUpdate(tools_.pressSelection(at.x(), at.y(), cellSize));
     return;
   }
-  applyUpdate(tools_.press(at.x(), at.y(), *button, cellSize));
+  applyUpdate(tools_.press(at.x(), at.y(), *button, cellSize, held));
 }
 
 void LevelViewController::viewMoved(QPoint at, int cellSize, Qt::MouseButtons buttons,
@@ -105,6 +182,7 @@ void LevelViewController::viewMoved(QPoint at, int cellSize, Qt::MouseButtons bu
   // A window move handed to the system may end without a release reaching
   // the Properties window: a move with the button up shows the drag is over.
   if (!(buttons & Qt::LeftButton)) tools_.context().propertiesDragActive = false;
+  pointerOverView_ = true;
   if (draggingSelection_) {
     applyUpdate(tools_.dragSelection(at.x(), at.y(), cellSize));
   } else {
@@ -129,6 +207,13 @@ void LevelViewController::applyUpdate(const ViewUpdate& update) {
   for (const CellPos& cell : update.cells) widgets_.view->updateCell(cell.x, cell.y);
   if (!update.cells.empty()) emit cellsDrawn();
   if (update.redrawLevel) emit levelChanged();
+  if (update.drawingObject) emit drawingObjectPicked(tools_.context().session().drawingObject);
+  if ((update.scrollX || update.scrollY) && widgets_.scrollBox) {
+    QScrollBar* h = widgets_.scrollBox->horizontalScrollBar();
+    QScrollBar* v = widgets_.scrollBox->verticalScrollBar();
+    h->setValue(h->value() + update.scrollX);
+    v->setValue(v->value() + update.scrollY);
+  }
   if (update.overlay) updateOverlay();
   if (update.status) {
     widgets_.pointerCoordinates->setText(fromStd(tools_.context().statusCoordinates()));
@@ -178,9 +263,14 @@ void LevelViewController::updateUsageHint() {
 }
 
 void LevelViewController::updateViewCursor(QPoint at, int cellSize) {
-  Qt::CursorShape shape = tools_.cursor() == CursorKind::Cross ? Qt::CrossCursor : Qt::ArrowCursor;
-  if (draggingSelection_ ||
-      (!tools_.rubberBand() && tools_.clipboard().contains(at.x(), at.y(), cellSize))) {
+  const CursorKind kind = tools_.cursor();
+  Qt::CursorShape shape = kind == CursorKind::Cross        ? Qt::CrossCursor
+                          : kind == CursorKind::OpenHand   ? Qt::OpenHandCursor
+                          : kind == CursorKind::ClosedHand ? Qt::ClosedHandCursor
+                                                           : Qt::ArrowCursor;
+  const bool handOn = kind == CursorKind::OpenHand || kind == CursorKind::ClosedHand;
+  if (draggingSelection_ || (!handOn && !tools_.rubberBand() &&
+                             tools_.clipboard().contains(at.x(), at.y(), cellSize))) {
     shape = Qt::SizeAllCursor;
   }
   if (widgets_.view->cursor().shape() != shape) widgets_.view->setCursor(shape);

@@ -18,12 +18,14 @@ class QLabel;
 
 namespace pyrovel::app {
 
+class LevelScrollBox;
 class LevelView;
 class ToolsCanvas;
 
 // The widgets the controller drives; the window owns them.
 struct LevelViewWidgets {
   LevelView* view = nullptr;
+  LevelScrollBox* scrollBox = nullptr;  // scrolled by a pan
   ToolsCanvas* toolsPanel = nullptr;
   QLabel* usageHint = nullptr;
   QLabel* pointerCoordinates = nullptr;  // status bar panel 0
@@ -44,8 +46,12 @@ class LevelViewController : public QObject {
   void applyUpdate(const ViewUpdate& update);
   // While `dock` is dragged, the level view neither draws nor reads out.
   void freezeWhileDragged(QWidget* dock);
+  // Each tool's letter key, as actions of `window` (Pen P, Rectangle R, ...).
+  void addToolKeys(QWidget* window);
 
  signals:
+  // A pick made the session's drawing object another.
+  void drawingObjectPicked(int object);
   // Cells of the level changed; previews follow.
   void cellsDrawn();
   // The whole level is to be drawn again.
@@ -53,7 +59,10 @@ class LevelViewController : public QObject {
 
  private:
   void connectToolButtons();
-  void viewPressed(QPoint at, int cellSize, Qt::MouseButton button);
+  // Space held while the pointer is over the view turns the left button into a pan.
+  void watchPanKey();
+  void viewPressed(QPoint at, int cellSize, Qt::MouseButton button, Qt::MouseButtons buttons,
+                   Qt::KeyboardModifiers modifiers);
   void viewMoved(QPoint at, int cellSize, Qt::MouseButtons buttons,
                  Qt::KeyboardModifiers modifiers);
   void viewReleased(Qt::MouseButton button);
@@ -67,6 +76,8 @@ class LevelViewController : public QObject {
   LevelViewWidgets widgets_;
   QRegion lastOverlay_;  // view pixels the tools' overlay covered when last shown
   bool draggingSelection_ = false;
+  bool pointerOverView_ = false;
+  bool panKeyTaken_ = false;  // the Space press went to the pan, so does its release
 };
 
 }  // namespace pyrovel::app

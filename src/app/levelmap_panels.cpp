@@ -5,7 +5,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace pyrovel::app {
 
@@ -39,6 +41,13 @@ SearchPanel::SearchPanel(QWidget* owner)
   connect(text_, &QLineEdit::returnPressed, this, [this] { emit stepRequested(+1); });
   connect(next, &QPushButton::clicked, this, [this] { emit stepRequested(+1); });
   connect(previous, &QPushButton::clicked, this, [this] { emit stepRequested(-1); });
+  // F3 and Shift+F3 step here as they do in the main window.
+  for (const auto& [key, button] : {std::pair{"F3", next}, std::pair{"Shift+F3", previous}}) {
+    auto* shortcut = new QShortcut(QKeySequence(key), this);
+    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
+    button->setToolTip(QString("%1 (%2)").arg(button->text(), key));
+  }
   resize(420, sizeHint().height());
 }
 

@@ -150,7 +150,11 @@ MainWindow::MainWindow(AppOptions options)
   openCommandLineFile();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  // The Search window's hiding redraws the view's search frames: it goes
+  // while the window it calls back into is still whole.
+  delete panels_.search.ifBuilt();
+}
 
 QLabel* MainWindow::statusPanel(int index) const {
   return index >= 0 && index < static_cast<int>(statusPanels_.size())

@@ -172,6 +172,11 @@ class MainWindow : public QMainWindow {
   // stepped to framed apart.
   void runSearch();
   void stepSearch(int direction);
+  // Ctrl+F: the Search window with its text ready to type over.
+  void showSearch();
+  // F3 and Shift+F3: the next or previous cell found; with nothing to
+  // look for yet, the Search window.
+  void findAgain(int direction);
   void showSearchHighlights();
   // A file dropped on the window: a levelset opens, a single level is
   // imported into the first empty level.

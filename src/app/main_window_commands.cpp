@@ -96,16 +96,18 @@ void MainWindow::createActions() {
   add({"copy", "&Copy", {key("Ctrl+C")}, "Copy"},
       [this] { viewController_->applyUpdate(drawingTools_.copySelection()); });
   add({"paste", "&Paste", {key("Ctrl+V")}, "Paste"},
-      [this] { viewController_->applyUpdate(drawingTools_.paste()); });
+      [this] { viewController_->applyUpdate(drawingTools_.pasteAtPointer()); });
   add({"selectAll", "Select &All", {key("Ctrl+A")}},
       [this] { viewController_->applyUpdate(drawingTools_.selectAll()); });
-  add({"search", "Search"}, [this] { editingArea_->showPanel(panels_.search.get()); });
+  add({"search", "Search", {key("Ctrl+F")}}, [this] { showSearch(); });
+  add({"findNext", "Find Next", {key("F3")}}, [this] { findAgain(+1); });
+  add({"findPrevious", "Find Previous", {key("Shift+F3")}}, [this] { findAgain(-1); });
   add({"replace", "Replace"}, [this] { editingArea_->showPanel(panels_.replace.get()); });
   // View
   add({"zoomIn", "Zoom &In", {key("Ctrl+D"), key("Ctrl++"), key("Ctrl+=")}},
       [this] { editingArea_->scrollBox()->zoomIn(); });
   add({"zoomOut", "Zoom &Out", {key("Ctrl+-")}}, [this] { editingArea_->scrollBox()->zoomOut(); });
-  add({"fullScreenEdit", "&Full screen Edit", {key("Ctrl+F")}, "Full Screen Edit", true},
+  add({"fullScreenEdit", "&Full screen Edit", {key("F11")}, "Full Screen Edit", true},
       [this] { toggleFullScreen(); });
   add({"objectsPanel", "&Objects", {key("Ctrl+1")}, nullptr, true},
       [this] { DockLayout::toggle(docks_->objects()); });

@@ -16,6 +16,7 @@ namespace pyrovel::app {
 void MainWindow::connectDrawingTools() {
   LevelViewWidgets widgets;
   widgets.view = editingArea_->view();
+  widgets.scrollBox = editingArea_->scrollBox();
   widgets.toolsPanel = docked_.tools;
   widgets.usageHint = toolBars_.toolHint;
   widgets.pointerCoordinates = statusPanels_[0];
@@ -30,6 +31,9 @@ void MainWindow::connectDrawingTools() {
           [this] { previews_->updateAll(); });
   connect(viewController_, &LevelViewController::levelChanged, this,
           [this] { refresh(kCellsChanged); });
+  connect(viewController_, &LevelViewController::drawingObjectPicked, this,
+          [this](int object) { chooseDrawingObject(object, strip_.image(object)); });
+  viewController_->addToolKeys(this);
   viewController_->freezeWhileDragged(docks_->properties());
 }
 

@@ -71,7 +71,7 @@ void MainWindow::createMenus() {
   actions_.addMenu(*bar, "editMenu", "&Edit",
                    {"undo", "redo", "-", "clearLevel", "deleteLevel", "insertLevel", "moveLevel",
                     "-", "nextLevel", "previousLevel", "-", "cut", "copy", "paste", "selectAll",
-                    "-", "search", "replace"});
+                    "-", "search", "findNext", "findPrevious", "replace"});
   actions_.addMenu(
       *bar, "viewMenu", "&View",
       {"zoomIn", "zoomOut", "fitLevel", "-", "showGrid", "gameLayer", "backgroundLayer",

@@ -97,6 +97,22 @@ void MainWindow::showSearchHighlights() {
   editingArea_->view()->setHighlights(std::move(cells), current);
 }
 
+void MainWindow::showSearch() {
+  SearchPanel* panel = panels_.search.get();
+  editingArea_->showPanel(panel);
+  panel->text()->setFocus(Qt::ShortcutFocusReason);
+  panel->text()->selectAll();
+}
+
+void MainWindow::findAgain(int direction) {
+  SearchPanel* panel = panels_.search.ifBuilt();
+  if (!panel || !panel->isVisible() || panel->text()->text().trimmed().isEmpty()) {
+    showSearch();
+    return;
+  }
+  stepSearch(direction);
+}
+
 void MainWindow::stepSearch(int direction) {
   runSearch();  // the cells as they are now
   const int level = session_.map.currentLevel;

@@ -102,7 +102,10 @@ void MainWindow::connectSignals() {
   };
   connect(docked_.tools->button("goButton"), &QToolButton::clicked, this, goToLevel);
   connect(docked_.tools->levelNumber(), &QSpinBox::editingFinished, this, [this, goToLevel] {
-    if (docked_.tools->levelNumber()->hasFocus()) goToLevel();
+    if (!docked_.tools->levelNumber()->hasFocus()) return;
+    goToLevel();
+    // Return hands the keys back to the level: Ctrl+Z then undoes there.
+    editingArea_->view()->setFocus(Qt::OtherFocusReason);
   });
   connect(docked_.tools->button("previousLevelButton"), &QToolButton::clicked, this,
           [this] { guarded([this] { session_.previousLevel(); }); });

@@ -65,35 +65,56 @@ void selectionFrame(QPainter& p, const QRect& r) {
   p.drawRect(r.adjusted(1, 1, -2, -2));
 }
 
-// The cells a line will cover, in view pixels.
+std::optional<QRect> previewAreaRect(const ToolController& tools, int cellSize) {
+  const std::optional<CellArea> a = tools.previewArea();
+  if (!a || cellSize <= 0) return std::nullopt;
+  return QRect(a->c1 * cellSize, a->r1 * cellSize, a->width() * cellSize, a->height() * cellSize);
+}
+
+// The cells a line or a rectangle will cover, in view pixels.
 QRegion previewRegion(const ToolController& tools, int cellSize, const QRect& viewRect) {
   QRegion region;
   if (cellSize <= 0) return region;
   for (const CellPos& c : tools.previewCells()) {
     region += QRect(c.x * cellSize, c.y * cellSize, cellSize, cellSize) & viewRect;
   }
+  if (const auto filled = previewAreaRect(tools, cellSize)) region += *filled & viewRect;
   return region;
 }
 
-// The drawing object, faded, where the tool will draw it, each cell framed
-// so that even Empty Space shows.
+constexpr double kPreviewOpacity = 0.65;
+
+// The drawing object, faded, where the tool will draw it: single cells, and
+// a whole area tiled with it in one fill.
 void paintPreview(QPainter& p, const ToolController& tools, const SpriteStrip& strip, int cellSize,
                   const QRect& area) {
   const std::vector<CellPos> cells = tools.previewCells();
-  if (cells.empty() || cellSize <= 0) return;
+  const auto filled = previewAreaRect(tools, cellSize);
+  if ((cells.empty() && !filled) || cellSize <= 0) return;
   const QPixmap sprite = spritePixmap(strip, tools.context().session().drawingObject, cellSize);
   p.save();
+  p.setOpacity(kPreviewOpacity);
   for (const CellPos& c : cells) {
     const QRect r(c.x * cellSize, c.y * cellSize, cellSize, cellSize);
-    if (!r.intersects(area)) continue;
-    p.setOpacity(0.65);
-    p.drawPixmap(r.topLeft(), sprite);
-    p.setOpacity(1);
-    p.setPen(QPen(kBandDash, 0));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(r.adjusted(0, 0, -1, -1));
+    if (r.intersects(area)) p.drawPixmap(r.topLeft(), sprite);
+  }
+  if (filled) {
+    // The tiles start at the view's corner, as the cells do.
+    p.setBrushOrigin(0, 0);
+    p.fillRect(*filled & area, QBrush(sprite));
   }
   p.restore();
+}
+
+// Each previewed single cell framed, so that even Empty Space shows.
+void framePreview(QPainter& p, const ToolController& tools, int cellSize, const QRect& area) {
+  if (cellSize <= 0) return;
+  p.setPen(QPen(kBandDash, 0));
+  p.setBrush(Qt::NoBrush);
+  for (const CellPos& c : tools.previewCells()) {
+    const QRect r(c.x * cellSize, c.y * cellSize, cellSize, cellSize);
+    if (r.intersects(area)) p.drawRect(r.adjusted(0, 0, -1, -1));
+  }
 }
 
 }  // namespace
@@ -129,17 +150,21 @@ QRegion toolOverlayRegion(const ToolController& tools, int cellSize, const QRect
 }
 
 void paintToolOverlay(QPainter& p, const ToolController& tools, const SpriteStrip& strip,
-                      int cellSize, const QRect& area, const QRect& viewRect) {
-  if (const auto sel = selectionRect(tools, cellSize)) {
-    const QRect part = *sel & area;
-    if (!part.isEmpty()) {
+                      int cellSize, const QRect& area, const QRect& viewRect, bool frames) {
+  const auto sel = selectionRect(tools, cellSize);
+  const bool selectionShown = sel && sel->intersects(area);
+  if (!frames) {
+    if (selectionShown) {
+      const QRect part = *sel & area;
       const PixelBuffer pixels =
           drawClipboardArea(tools.clipboard(), strip, cellSize, sel->topLeft(), part);
       p.drawImage(part.topLeft(), imageOf(pixels));
-      selectionFrame(p, *sel);
     }
+    paintPreview(p, tools, strip, cellSize, area);
+    return;
   }
-  paintPreview(p, tools, strip, cellSize, area);
+  if (selectionShown) selectionFrame(p, *sel);
+  framePreview(p, tools, cellSize, area);
   if (const auto frame = bandFrame(tools, viewRect)) dashedFrame(p, *frame, kBandDash);
 }
 

@@ -16,9 +16,11 @@ namespace pyrovel::app {
 // cells and the selection's rectangle. A change repaints these and the ones of before.
 QRegion toolOverlayRegion(const ToolController& tools, int cellSize, const QRect& viewRect);
 
-// Paints the overlay's part inside `area` (view pixels).
+// Paints the overlay's part inside `area` (view pixels): the cells (the
+// floating selection's, the faded preview) or, `frames`, what is drawn over
+// the grid (their frames and the rubber band).
 void paintToolOverlay(QPainter& p, const ToolController& tools, const SpriteStrip& strip,
-                      int cellSize, const QRect& area, const QRect& viewRect);
+                      int cellSize, const QRect& area, const QRect& viewRect, bool frames);
 
 // The clipboard's cells that fall into `area`, drawn at `cellSize` with the
 // floating selection's top-left at `origin` (view pixels); black where no

@@ -78,7 +78,7 @@ ToolsCanvas::ToolsCanvas(QWidget* parent) : QFrame(parent) {
   });
   const auto tools = drawingToolRegistry();
   for (auto tool = std::next(tools.begin()); tool != tools.end(); ++tool) {
-    QToolButton* b = addButton(fromStd((*tool)->id()), fromStd((*tool)->buttonHint()));
+    QToolButton* b = addButton(fromStd((*tool)->id()), fromStd(buttonHintWithKey(**tool)));
     b->setEnabled((*tool)->available());
     place(b);  // the window gives it its icon
   }

@@ -4,6 +4,7 @@
 #include "editor/tools/fill_tool.h"
 #include "editor/tools/line_tool.h"
 #include "editor/tools/pen_tool.h"
+#include "editor/tools/pick_tool.h"
 #include "editor/tools/rectangle_tool.h"
 #include "editor/tools/selection_tool.h"
 #include "editor/tools/spray_tool.h"
@@ -23,7 +24,16 @@ std::vector<std::unique_ptr<DrawingTool>> drawingToolRegistry() {
   tools.push_back(std::make_unique<LineTool>());
   tools.push_back(std::make_unique<ChaosTool>());
   tools.push_back(std::make_unique<FillTool>());
+  tools.push_back(std::make_unique<PickTool>());
   return tools;
+}
+
+}  // namespace pyrovel
+
+namespace pyrovel {
+
+std::string buttonHintWithKey(const DrawingTool& tool) {
+  return std::string(tool.buttonHint()) + " (" + tool.key() + ")";
 }
 
 }  // namespace pyrovel

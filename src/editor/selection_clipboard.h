@@ -33,6 +33,8 @@ class SelectionClipboard {
   // Its rectangle at the given zoom: the copied cells plus a one-pixel border.
   ViewRect rect(int cellSize) const;
   bool contains(int px, int py, int cellSize) const;
+  // Whether it is shown over this level cell.
+  bool covers(CellPos cell) const { return visible_ && coveredArea().contains(cell.x, cell.y); }
 
   // Dragging: a press on the floating selection, moves, a release. Every
   // move snaps it to the nearest cell (a remainder of half a cell snaps back).
@@ -40,6 +42,8 @@ class SelectionClipboard {
   bool dragTo(int px, int py, int cellSize);  // true when it moved
   void endDrag() { dragging_ = false; }
   bool dragging() const { return dragging_; }
+  // Puts the floating selection's top-left corner on a level cell.
+  void moveTo(CellPos cell) { position_ = cell; }
   // A pixel position snapped to the cell grid as a drag does.
   static int snapToCell(int pixel, int cellSize);
 

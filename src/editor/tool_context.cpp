@@ -53,6 +53,17 @@ bool ToolContext::playerRulesAt(CellPos cell, ViewUpdate& u) {
   return false;
 }
 
+bool ToolContext::pickObject(CellPos cell, ViewUpdate& u) {
+  if (!insideLevel(cell)) return false;
+  const int object = session_.map.at(cell.x, cell.y);
+  if (object < 0 || object > 255) return false;  // files may hold numbers beyond the objects
+  if (object != session_.drawingObject) {
+    session_.drawingObject = object;
+    u.drawingObject = true;
+  }
+  return true;
+}
+
 void ToolContext::fillArea(std::string_view stepName, const CellArea& area, FillStyle style,
                            const std::function<int()>& object, ViewUpdate& u) {
   Levelmap& map = session_.map;

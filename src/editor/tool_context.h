@@ -43,8 +43,11 @@ class ToolContext {
   // Chosen by where the rectangle or chaos button is pressed: the upper-left
   // half of its 24 x 24 face chooses filled, the rest outline.
   FillStyle fillStyle() const { return fillStyle_; }
-  void chooseFillStyle(int x, int y) {
+  // True when the style changed.
+  bool chooseFillStyle(int x, int y) {
+    const FillStyle before = fillStyle_;
     fillStyle_ = x + y < 25 ? FillStyle::Filled : FillStyle::Outline;
+    return fillStyle_ != before;
   }
 
   // A new press starts a stroke that no question has broken off yet.
@@ -61,6 +64,10 @@ class ToolContext {
   // pen puts it (true: the tool's work is done); Fellow2's position becomes
   // `cell`.
   bool playerRulesAt(CellPos cell, ViewUpdate& u);
+  // The object in `cell` of the layer shown becomes the drawing object
+  // (the eyedropper). False outside the level and for a number that is no
+  // object, which leave the drawing object as it was.
+  bool pickObject(CellPos cell, ViewUpdate& u);
   // Writes `object()` into the cells of `area` inside the level, as one
   // undo step. An outline writes only the cells on the dragged area's border,
   // even where the level cuts the area off.

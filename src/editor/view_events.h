@@ -27,14 +27,24 @@ struct ViewUpdate {
   bool overlay = false;        // the rubber band or the floating selection changed
   bool status = false;         // the status bar texts changed
   bool tools = false;          // tool buttons, glyph, cursor or option bars changed
+  bool drawingObject = false;  // the session's drawing object changed (a pick)
+  // Scroll the view by these pixels (a pan): the view's pixel under the
+  // pointer moves by as much, so the level follows the pointer.
+  int scrollX = 0, scrollY = 0;
 
-  bool any() const { return !cells.empty() || redrawLevel || overlay || status || tools; }
+  bool any() const {
+    return !cells.empty() || redrawLevel || overlay || status || tools || drawingObject ||
+           scrollX != 0 || scrollY != 0;
+  }
   void merge(const ViewUpdate& o) {
     cells.insert(cells.end(), o.cells.begin(), o.cells.end());
     redrawLevel |= o.redrawLevel;
     overlay |= o.overlay;
     status |= o.status;
     tools |= o.tools;
+    drawingObject |= o.drawingObject;
+    scrollX += o.scrollX;
+    scrollY += o.scrollY;
   }
 };
 

@@ -199,8 +199,8 @@ class DocksTest : public QObject {
     mouse(canvas, QEvent::MouseButtonPress, QPoint(37, 20));
     mouse(canvas, QEvent::MouseButtonRelease, QPoint(37, 20));
     QCOMPARE(w->session().drawingObject, object);
-    auto* image2 = w->findChild<QLabel*>("drawingObjectImage");
-    QCOMPARE(image2->pixmap().size(), QSize(36, 36));
+    auto* drawingObject = w->findChild<QLabel*>("drawingObjectImage");
+    QCOMPARE(drawingObject->pixmap().size(), QSize(36, 36));
     // Beyond the last column nothing is named.
     QCOMPARE(canvas->entryAt(QPoint(10 * 16 + 1, 0)), -1);
   }

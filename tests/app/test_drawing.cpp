@@ -14,6 +14,7 @@
 #include "app/level_view.h"
 #include "app/text_codec.h"
 #include "app_fixture.h"
+#include "editor/drawing_tool_registry.h"
 #include "editor/tools/chaos_tool.h"
 #include "editor/tools/fill_tool.h"
 #include "editor/tools/line_tool.h"
@@ -342,7 +343,7 @@ class DrawingTest : public QObject {
       }
       QVERIFY2(b, qPrintable(id));
       QVERIFY(!b->icon().isNull());
-      QCOMPARE(b->toolTip(), fromStd(tool->buttonHint()));
+      QCOMPARE(b->toolTip(), fromStd(buttonHintWithKey(*tool)));
       QCOMPARE(b->isEnabled(), tool->available());
       if (!tool->available()) continue;
       b->click();

@@ -11,6 +11,8 @@
 #include "editor/levelset_formats.h"
 #include "editor/recovery_copy.h"
 #include "editor/single_level_io.h"
+#include "editor/tool_controller.h"
+#include "editor/tools/selection_tool.h"
 #include "editor/session_model.h"
 #include "formats/levelset_io.h"
 #include "model/errors.h"
@@ -233,6 +235,41 @@ std::string draw(Run& run, std::set<std::string>&) {
   s.endStep();
   run.model.change(slot, "Pen", [&](Level& l) {
     for (const auto& [x, y, o] : cells) l.setCell(kGameLayer, x, y, static_cast<Cell>(o));
+  });
+  return {};
+}
+
+// A few cells selected with the selection tool and pasted with Ctrl+V with
+// the pointer over another cell: there, or where the floating copy lies
+// when the pointer is over it.
+std::string paste(Run& run, std::set<std::string>&) {
+  constexpr int kCell = 16;
+  const auto px = [](int cell) { return cell * kCell + kCell / 2; };
+  EditorSession& s = run.session;
+  const int w = s.map.current().width(), h = s.map.current().height();
+  CellArea area;
+  area.c1 = run.pick(0, w - 1);
+  area.r1 = run.pick(0, h - 1);
+  area.c2 = std::min(w - 1, area.c1 + run.pick(0, 4));
+  area.r2 = std::min(h - 1, area.r1 + run.pick(0, 4));
+  const CellPos pointer{run.pick(0, w - 1), run.pick(0, h - 1)};
+  SeededRandom random(1);
+  ToolController tools(s, random);
+  tools.toggle(SelectionTool::kId);
+  tools.press(px(area.c1), px(area.r1), MouseButton::Left, kCell, kHeldLeft);
+  tools.move(px(area.c2), px(area.r2), kHeldLeft, kCell);
+  tools.release(MouseButton::Left);
+  tools.move(px(pointer.x), px(pointer.y), 0, kCell);
+  tools.pasteAtPointer();
+  const CellPos to = area.contains(pointer.x, pointer.y) ? CellPos{area.c1, area.r1} : pointer;
+  run.model.change(s.map.currentLevel, "Paste", [&](Level& l) {
+    const Level before = l;
+    for (int i = 0; i < area.width() && to.x + i < w; ++i) {
+      for (int j = 0; j < area.height() && to.y + j < h; ++j) {
+        l.setCell(kGameLayer, to.x + i, to.y + j,
+                  before.cell(kGameLayer, area.c1 + i, area.r1 + j));
+      }
+    }
   });
   return {};
 }
@@ -689,7 +726,7 @@ const std::vector<Operation>& operations() {
       {"redo", 6, redo},        {"save", 4, save},            {"save as", 3, saveAs},
       {"open", 3, open},        {"new", 2, startNew},         {"convert", 2, convert},
       {"recover", 3, recover},  {"copy levels", 2, copyLevels}, {"cut levels", 2, cutLevels},
-      {"paste levels", 3, pasteLevels}, {"import", 3, import},
+      {"paste levels", 3, pasteLevels}, {"import", 3, import}, {"paste", 3, paste},
   };
   return table;
 }

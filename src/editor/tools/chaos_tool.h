@@ -15,10 +15,15 @@ class ChaosTool : public AreaTool {
   std::string_view id() const override { return kId; }
   // The chaos button has always carried the rectangle's tooltip.
   std::string_view buttonHint() const override { return "Chaos tool"; }
+  char key() const override { return 'C'; }
   std::string_view icon(const ToolContext&, bool) const override { return "chaos"; }
   OptionBar optionBar() const override { return OptionBar::Chaos; }
-  // It sits beside the rectangle and chooses the rectangle's style the same way.
-  void pressButton(ToolContext& context, int x, int y) override { context.chooseFillStyle(x, y); }
+  // It sits beside the rectangle and chooses the rectangle's style the same
+  // way; the chaos fill itself always fills, so a click still toggles it.
+  bool pressButton(ToolContext& context, int x, int y) override {
+    context.chooseFillStyle(x, y);
+    return false;
+  }
 
  protected:
   void apply(ToolContext& context, const CellArea& area, ViewUpdate& u) override {

@@ -14,6 +14,7 @@ class FillTool : public DrawingTool {
 
   std::string_view id() const override { return kId; }
   std::string_view buttonHint() const override { return "Flood fill"; }
+  char key() const override { return 'F'; }
   std::string_view icon(const ToolContext&, bool) const override { return "fill"; }
   CursorKind cursor() const override { return CursorKind::Cross; }
   std::string usageHint(const ToolContext&) const override {

@@ -12,6 +12,7 @@ class LineTool : public AreaTool {
 
   std::string_view id() const override { return kId; }
   std::string_view buttonHint() const override { return "Line tool"; }
+  char key() const override { return 'L'; }
   std::string_view icon(const ToolContext&, bool) const override { return "line"; }
   std::string usageHint(const ToolContext&) const override {
     return "Line: drag from one end to the other to draw the drawing object";

@@ -11,6 +11,7 @@ class SelectionTool : public AreaTool {
 
   std::string_view id() const override { return kId; }
   std::string_view buttonHint() const override { return "Selection Tool"; }
+  char key() const override { return 'S'; }
   std::string_view icon(const ToolContext&, bool) const override { return "selection"; }
   std::string usageHint(const ToolContext&) const override {
     return "Selection: drag over the cells to copy";

@@ -17,6 +17,7 @@ class SprayTool : public PenTool {
 
   std::string_view id() const override { return kId; }
   std::string_view buttonHint() const override { return "Spray tool"; }
+  char key() const override { return 'A'; }
   std::string_view icon(const ToolContext&, bool) const override { return "spray"; }
   ButtonLook buttonLook() const override { return ButtonLook::Down; }
   OptionBar optionBar() const override { return OptionBar::Spray; }
@@ -24,6 +25,7 @@ class SprayTool : public PenTool {
 
  protected:
   std::string_view stepName() const override { return "Spray"; }
+  bool joinsMoves() const override { return false; }
 
   void drawAt(ToolContext& context, CellPos cell, ViewUpdate& u) override {
     if (context.playerRulesAt(cell, u)) return;  // the question decides, nothing is sprayed

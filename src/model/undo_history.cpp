@@ -21,7 +21,7 @@ UndoStep& UndoStep::operator=(UndoStep&&) noexcept = default;
 UndoStep::~UndoStep() = default;
 
 std::size_t UndoStep::bytes() const {
-  std::size_t n = sizeof(UndoStep) + name.capacity() + change.bytes();
+  std::size_t n = sizeof(UndoStep) + name.capacity() + readerNote.capacity() + change.bytes();
   if (held) {
     n += sizeof(StoredLevel) + held->history.bytes();
     for (const auto& grid : held->level.grids) n += grid ? sizeof(LevelGrid) : 0;

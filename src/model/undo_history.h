@@ -40,6 +40,8 @@ struct UndoStep {
   // Remove and Insert: the level out of the levelmap (with its history),
   // the one the step puts back when it is undone or redone.
   std::unique_ptr<StoredLevel> held;
+  // An import's step: the note of the reader that brought the level in.
+  std::string readerNote;
 
   std::size_t bytes() const;
 };

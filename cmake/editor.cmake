@@ -25,7 +25,14 @@ add_custom_command(
   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/data/Edit.bdi ${EDITOR_PALETTES}
   DEPENDS ${CMAKE_SOURCE_DIR}/data/Edit.bdi
   COMMENT "Copying the default Edit.bdi")
-add_custom_target(editor_data ALL DEPENDS ${EDITOR_PALETTES})
+# The user guide too, for Help > Help.
+set(EDITOR_GUIDE ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/user-guide.md)
+add_custom_command(
+  OUTPUT ${EDITOR_GUIDE}
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/docs/user-guide.md ${EDITOR_GUIDE}
+  DEPENDS ${CMAKE_SOURCE_DIR}/docs/user-guide.md
+  COMMENT "Copying the user guide")
+add_custom_target(editor_data ALL DEPENDS ${EDITOR_PALETTES} ${EDITOR_GUIDE})
 add_dependencies(prvl-editor editor_data)
 if(TARGET sprite_set)
   add_dependencies(prvl-editor sprite_set)

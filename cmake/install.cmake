@@ -22,7 +22,7 @@ if(TARGET prvl-editor)
   install(TARGETS prvl-editor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
 install(FILES ${SPRITE_SET_OUTPUTS} ${CMAKE_SOURCE_DIR}/data/Edit.bdi
-              ${CMAKE_SOURCE_DIR}/levels/demo.map
+              ${CMAKE_SOURCE_DIR}/levels/demo.map ${CMAKE_SOURCE_DIR}/docs/user-guide.md
         DESTINATION ${PYROVEL_SHARE_SUBDIR})
 
 # Files that carry the version or the installed paths.

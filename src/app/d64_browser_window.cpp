@@ -78,7 +78,7 @@ D64BrowserWindow::D64BrowserWindow(EditorSession& session, Dialogs* dialogs, QWi
       ->setObjectName("importPopupAction");
   popup->addAction("Save file", this, &D64BrowserWindow::saveFile)
       ->setObjectName("saveFilePopupAction");
-  popup->addAction("view as Ascii", this, &D64BrowserWindow::showAsAscii)
+  popup->addAction("View as ASCII", this, &D64BrowserWindow::showAsAscii)
       ->setObjectName("viewAsAsciiAction");
   filenames_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(filenames_, &QWidget::customContextMenuRequested, this, [this, popup](const QPoint& at) {

@@ -29,7 +29,7 @@ class D64BrowserWindow : public DiskImageWindow {
   void openChosenImage();
   // "Save file": the selected file through the save dialog.
   void saveFile();
-  // "view as Ascii": the selected file in the text panel.
+  // "View as ASCII": the selected file in the text panel.
   void showAsAscii();
   // A double click on a file: it becomes current and a cave is imported.
   void importFile(int index);

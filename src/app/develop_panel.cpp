@@ -44,7 +44,19 @@ DevelopPanel::DevelopPanel(QWidget* owner) : ToolWindow(owner, "developPanel", "
   viewUnknown_ = new QCheckBox("View unknown", imports);
   clearInBetween_ = new QCheckBox("Clear in between", imports);
   viewOnly_ = new QCheckBox("View only", imports);
-  for (QCheckBox* c : {viewUnknown_, clearInBetween_, viewOnly_}) col->addWidget(c);
+  for (QCheckBox* c : {viewUnknown_, clearInBetween_}) col->addWidget(c);
+  // "View only" shows just the line of the key typed beside it.
+  onlyKey_ = new QLineEdit(imports);
+  onlyKey_->setObjectName("viewOnlyKey");
+  onlyKey_->setPlaceholderText("unknown2.3");
+  onlyKey_->setToolTip("The one line to show: unknown1, unknown2.1 to unknown2.12 or "
+                       "unknown3.1 to unknown3.10");
+  onlyKey_->setEnabled(false);
+  connect(viewOnly_, &QCheckBox::toggled, onlyKey_, &QWidget::setEnabled);
+  auto* onlyRow = new QHBoxLayout;
+  onlyRow->addWidget(viewOnly_);
+  onlyRow->addWidget(onlyKey_, 1);
+  col->addLayout(onlyRow);
   auto* row = new QHBoxLayout;
   for (const char* caption : {"Show levelinfo", "Clear"}) {
     auto* b = new QPushButton(caption, imports);

@@ -3,6 +3,7 @@
 // lists every sprite to pick a drawing object from, "Temp" holds
 // one-off buttons, "ImportRoutines" the importers' switches and a memo.
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -26,6 +27,8 @@ class DevelopPanel : public ToolWindow {
   bool viewUnknown() const { return viewUnknown_->isChecked(); }
   bool clearInBetween() const { return clearInBetween_->isChecked(); }
   bool viewOnly() const { return viewOnly_->isChecked(); }
+  // The key of the one unknown-byte line "View only" shows ("unknown2.3").
+  QLineEdit* onlyKey() const { return onlyKey_; }
 
  signals:
   void objectPicked(int object);
@@ -44,6 +47,7 @@ class DevelopPanel : public ToolWindow {
   QCheckBox* viewUnknown_;
   QCheckBox* clearInBetween_;
   QCheckBox* viewOnly_;
+  QLineEdit* onlyKey_;
 };
 
 }  // namespace pyrovel::app

@@ -20,6 +20,7 @@
 #include "app/objects_palette.h"
 #include "app/properties_panel.h"
 #include "app/tools_panel.h"
+#include "app/window_placement.h"
 
 namespace pyrovel::app {
 
@@ -284,24 +285,33 @@ void DockLayout::apply(const Configuration& config) {
   if (config.propertiesState != DockState::Invisible) propertiesPage();
   putDock(window_, properties_, config.propertiesState);
   levelList_->setVisible(config.levelListState == DockState::Right);
+  // The docks' order and sizes in each area as they were left (putting a
+  // dock into an area above appends it, which would swap neighbours); the
+  // states of the settings win where the two disagree.
+  if (!config.dockLayout.empty()) {
+    window_.restoreState(QByteArray::fromBase64(QByteArray::fromStdString(config.dockLayout)));
+    const std::pair<QDockWidget*, DockState> states[] = {{tools_, config.toolsState},
+                                                         {objects_, config.objectsState},
+                                                         {properties_, config.propertiesState}};
+    for (const auto& [dock, state] : states) {
+      if (stateOf(window_, dock) != state) putDock(window_, dock, state);
+    }
+    levelList_->setVisible(config.levelListState == DockState::Right);
+  }
   fitObjects();
 }
 
 QPoint DockLayout::onScreen(const QDockWidget* dock, QPoint at) const {
-  const QRect screen = window_.screen() ? window_.screen()->availableGeometry() : QRect();
-  if (screen.isEmpty()) return at;
-  // Never over the menu bar, where it would hide the menus, and never off
-  // the screen (a position saved on another screen layout).
-  const QWidget* menus = window_.menuWidget();
-  const int belowMenus =
-      window_
-          .mapToGlobal(QPoint(0, menus && menus->isVisible() ? menus->geometry().bottom() + 1 : 0))
-          .y();
-  const int top = std::max(screen.top(), belowMenus);
-  at.setX(
-      std::clamp(at.x(), screen.left(), std::max(screen.left(), screen.right() - dock->width())));
-  at.setY(std::clamp(at.y(), top, std::max(top, screen.bottom() - dock->height())));
-  return at;
+  return clearOfMenus(window_, dock->size(), at);
+}
+
+QPoint DockLayout::firstPlace(const QDockWidget* dock) const {
+  if (dock != properties_) return {100, 100};
+  // Beside the level at the right, clear of the Tools and Objects at the left.
+  const QWidget* central = window_.centralWidget();
+  const int top = central ? central->geometry().top() : 0;
+  const int width = std::max({dock->width(), dock->sizeHint().width(), 233});
+  return {std::max(0, window_.width() - width - 24), top + 24};
 }
 
 void DockLayout::placeFloating(const Configuration& config) {
@@ -310,7 +320,7 @@ void DockLayout::placeFloating(const Configuration& config) {
                                                            {objects_, config.objectsPos},
                                                            {properties_, config.propertiesPos}};
   for (const auto& [dock, pos] : panels) {
-    savedAt_[dock] = QPoint(pos.x, pos.y);
+    savedAt_[dock] = pos.kept ? QPoint(pos.x, pos.y) : firstPlace(dock);
     if (dock->isFloating()) dock->move(onScreen(dock, window_.mapToGlobal(savedAt_[dock])));
   }
 }
@@ -343,6 +353,7 @@ void DockLayout::capture(Configuration& config) const {
   config.objectsState = stateOf(window_, objects_);
   position(objects_, config.objectsPos);
   config.levelListState = levelList_->isHidden() ? DockState::Invisible : DockState::Right;
+  config.dockLayout = window_.saveState().toBase64().toStdString();
 }
 
 }  // namespace pyrovel::app

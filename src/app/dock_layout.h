@@ -66,6 +66,8 @@ class DockLayout : public QObject {
   bool objectsLeft() const;
   // `at` moved as little as needed to be on screen and below the menu bar.
   QPoint onScreen(const QDockWidget* dock, QPoint at) const;
+  // Where a floating window goes that was never placed (window pixels).
+  QPoint firstPlace(const QDockWidget* dock) const;
   void placeWhenShown(QDockWidget* dock);
 
   QMainWindow& window_;

@@ -68,6 +68,9 @@ EditingArea::EditingArea(const Levelmap* map, const SpriteStrip* strip, QWidget*
 }
 
 void EditingArea::showReaderNote(const QString& note) {
+  // The same note again (another edit of the level) stays closed when the
+  // user closed it.
+  if (note == noteText_->text()) return;
   noteText_->setText(note);
   notePanel_->setVisible(!note.isEmpty());
 }

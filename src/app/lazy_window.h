@@ -6,6 +6,8 @@
 #include <functional>
 #include <utility>
 
+#include "app/window_placement.h"
+
 namespace pyrovel::app {
 
 template <class Window>
@@ -20,9 +22,11 @@ class LazyWindow {
   Window* operator->() { return get(); }
   // Null while the window has not been needed yet.
   Window* ifBuilt() const { return window_; }
-  // Builds the window if need be and brings it to the front.
+  // Builds the window if need be and brings it to the front: the first
+  // time centred on the main window, later where the user left it.
   void show() {
     Window* w = get();
+    placeSecondaryWindow(w);
     w->show();
     w->raise();
     w->activateWindow();

@@ -1,9 +1,9 @@
 #include "app/level_previews.h"
 
-#include <QMainWindow>
 #include <algorithm>
 
 #include "app/level_preview_window.h"
+#include "app/window_placement.h"
 
 namespace pyrovel::app {
 
@@ -27,6 +27,7 @@ void LevelPreviews::setFollowingLevel(bool follow) {
   LevelPreviewWindow* preview = registered_.data();
   // The first preview is made when it is first wanted.
   if (!preview) preview = previews_.empty() ? newWindow() : previews_.front();
+  placeSecondaryWindow(preview);
   preview->show();
   preview->raise();
   registered_ = preview;
@@ -36,13 +37,7 @@ void LevelPreviews::setFollowingLevel(bool follow) {
 LevelPreviewWindow* LevelPreviews::showCurrentLevel() {
   LevelPreviewWindow* preview = previews_.empty() ? newWindow() : previews_.front();
   preview->drawPreview();
-  if (preview->isHidden()) {
-    // Over the level's top right corner, clear of the menus and tool bars.
-    const auto* main = qobject_cast<QMainWindow*>(window_);
-    const int top = main && main->centralWidget() ? main->centralWidget()->geometry().top() : 0;
-    preview->move(window_->mapToGlobal(
-        QPoint(std::max(0, window_->width() - preview->width() - 24), top + 24)));
-  }
+  placeSecondaryWindow(preview);
   preview->show();
   preview->raise();
   return preview;

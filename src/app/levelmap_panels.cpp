@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QTextCursor>
 #include <QVBoxLayout>
 #include <utility>
 
@@ -65,7 +66,7 @@ ReplacePanel::ReplacePanel(QWidget* owner)
   auto* authorRow = new QHBoxLayout;
   authorRow->addWidget(authorReplace_, 1);
   authorRow->addWidget(applyAuthor);
-  form->addRow("LevelAuthor", authorRow);
+  form->addRow("Level author", authorRow);
   lastLevel_ = new QSpinBox(this);
   lastLevel_->setObjectName("lastLevel");
   lastLevel_->setRange(0, 100);
@@ -83,34 +84,41 @@ ReplacePanel::ReplacePanel(QWidget* owner)
           [this] { emit amoebaRequested(amoebaOn_->isChecked()); });
 }
 
-MessagePanel::MessagePanel(QWidget* owner) : ToolWindow(owner, "messagePanel", "  Message") {
-  auto* layout = new QVBoxLayout(this);
-  messages_ = new QPlainTextEdit(this);
+MessagePanel::MessagePanel(QWidget* owner) : QDockWidget("Messages", owner) {
+  setObjectName("messagePanel");
+  setAllowedAreas(Qt::BottomDockWidgetArea | Qt::TopDockWidgetArea | Qt::LeftDockWidgetArea |
+                  Qt::RightDockWidgetArea);
+  auto* contents = new QWidget(this);
+  auto* layout = new QHBoxLayout(contents);
+  layout->setContentsMargins(4, 2, 4, 4);
+  messages_ = new QTextEdit(contents);
   messages_->setObjectName("messages");
   messages_->setReadOnly(true);
-  messages_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  messages_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  messages_->setLineWrapMode(QTextEdit::WidgetWidth);
   layout->addWidget(messages_, 1);
-  auto* clear = namedButton(this, "clearMessagesButton", "Clear");
-  layout->addWidget(clear, 0, Qt::AlignRight);
+  auto* clear = namedButton(contents, "clearMessagesButton", "Clear");
+  clear->setToolTip("Remove every note from the panel");
+  layout->addWidget(clear, 0, Qt::AlignTop);
   connect(clear, &QPushButton::clicked, this, &MessagePanel::clearRequested);
-  resize(360, 240);
+  setWidget(contents);
 }
 
-void MessagePanel::setLines(const std::vector<std::string>& lines) {
-  // Notes pile up over a session: setting them all again at every import
-  // would cost more with each one.
-  const bool adding = shown_ > 0 && lines.size() > shown_;
-  QStringList text;
-  const std::size_t first = adding ? shown_ : 0;
-  text.reserve(static_cast<int>(lines.size() - first));
-  for (std::size_t i = first; i < lines.size(); ++i) text << QString::fromStdString(lines[i]);
-  if (adding) {
-    messages_->appendPlainText(text.join('\n'));
-  } else {
-    messages_->setPlainText(text.join('\n'));
+void MessagePanel::setMessages(const std::vector<std::string>& lines,
+                               const std::vector<EditorSession::MessageSource>& sources) {
+  QString html;
+  std::size_t next = 0;  // the next source to head its notes
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    for (; next < sources.size() && sources[next].first <= i; ++next) {
+      if (sources[next].file.empty()) continue;
+      html += "<p style=\"margin:6px 0 2px 0\"><b>" +
+              QString::fromStdString(sources[next].file).toHtmlEscaped() + "</b></p>";
+    }
+    html += "<p style=\"margin:0 0 2px 14px\">" +
+            QString::fromStdString(lines[i]).toHtmlEscaped() + "</p>";
   }
-  shown_ = lines.size();
+  messages_->setHtml(html);
+  messages_->moveCursor(QTextCursor::End);
+  messages_->ensureCursorVisible();
 }
 
 }  // namespace pyrovel::app

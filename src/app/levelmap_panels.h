@@ -3,12 +3,15 @@
 // object, replace the author of a run of levels (and set the amoeba flag of
 // all levels), and the message panel with the importers' notes.
 #include <QCheckBox>
+#include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSpinBox>
+#include <QTextEdit>
 
 #include "app/tool_windows.h"
+#include "model/editor_session.h"
 
 namespace pyrovel::app {
 
@@ -47,22 +50,22 @@ class ReplacePanel : public ToolWindow {
   QSpinBox* lastLevel_;
 };
 
-// `MessagePanel`: the message memo and "Clear".
-class MessagePanel : public ToolWindow {
+// `MessagePanel`: the notes of imports and saves, word-wrapped and grouped
+// under the name of the file each is about, and "Clear". A dock window,
+// docked at the bottom of the main window until the user moves it.
+class MessagePanel : public QDockWidget {
   Q_OBJECT
  public:
   explicit MessagePanel(QWidget* owner);
-  // The memo's lines only grow until they are cleared: lines after those
-  // shown are added, anything else is shown anew.
-  void setLines(const std::vector<std::string>& lines);
-  QPlainTextEdit* memo() const { return messages_; }
+  void setMessages(const std::vector<std::string>& lines,
+                   const std::vector<EditorSession::MessageSource>& sources);
+  QTextEdit* memo() const { return messages_; }
 
  signals:
   void clearRequested();
 
  private:
-  QPlainTextEdit* messages_;
-  std::size_t shown_ = 0;  // lines of the memo shown
+  QTextEdit* messages_;
 };
 
 }  // namespace pyrovel::app

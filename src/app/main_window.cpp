@@ -211,7 +211,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   bool keepOpen = false;
   if (session_.map.modified) {
     switch (frontend_.dialogs().ask(
-        this, "The Levelmap is changed. Do you want to save the changes ?", true)) {
+        this, "The levelmap has changed. Do you want to save the changes?", true)) {
       case Answer::Cancel:
         keepOpen = true;
         break;

@@ -60,9 +60,11 @@ void MainWindow::refresh(unsigned what) {
     {
       // The file name is a path (UTF-8); title and author are record texts.
       const LevelHeader& h = map.current();
+      const QString author = fromRecordText(h.author()).trimmed();
       editingArea_->setCaption(fromStd(map.fileName) + " Level " +
                                QString::number(Levelmap::levelNumber(map.currentLevel)) + ": " +
-                               fromRecordText(h.title()) + " by " + fromRecordText(h.author()));
+                               fromRecordText(h.title()) +
+                               (author.isEmpty() ? QString() : " by " + author));
     }
     statusPanels_[1]->setText("Level Width: " + QString::number(map.current().width()));
     statusPanels_[2]->setText("Level Height: " + QString::number(map.current().height()));
@@ -97,8 +99,9 @@ void MainWindow::refresh(unsigned what) {
       item->setVisible(entry != "---");
     }
   }
-  if (what & kReaderInfo) {
-    editingArea_->showReaderNote(QString::fromStdString(session_.readerNote));
+  // The note of the reader that brought the shown level in, while its import is not undone.
+  if (what & (kReaderInfo | kLevelShown | kUndoState)) {
+    editingArea_->showReaderNote(QString::fromStdString(session_.shownReaderNote()));
   }
   if (what & kPalette) {
     docked_.objects->canvas()->setEntries(palette_);
@@ -106,8 +109,8 @@ void MainWindow::refresh(unsigned what) {
   }
   // Importers' notes: the message panel shows them whenever there are some.
   if (what & kMessages && (!session_.messages.empty() || panels_.message.ifBuilt())) {
-    panels_.message->setLines(session_.messages);
-    if (!session_.messages.empty()) editingArea_->showPanel(panels_.message.get());
+    panels_.message->setMessages(session_.messages, session_.messageSources);
+    if (!session_.messages.empty()) panels_.message->show();
   }
   if (what & kLevelShown) levelProperties_.resetLevelSize();
   // Every redraw of the level fills the Properties window anew.

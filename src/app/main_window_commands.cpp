@@ -46,23 +46,23 @@ void MainWindow::createActions() {
   };
 
   // File
-  add({"newLevelset", "New levelset", {key("Ctrl+N")}, "New Levelmap"},
+  add({"newLevelset", "&New Levelset", {key("Ctrl+N")}, "New Levelmap"},
       onSession(&pyrovel::newLevelmap));
-  add({"openLevelset", "&Open levelset", {key("Ctrl+O")}, "Open LevelMap"},
+  add({"openLevelset", "&Open Levelset", {key("Ctrl+O")}, "Open LevelMap"},
       [open] { open(OpenSource::Dialog); });
-  add({"appendLevelset", "Append levelset"}, [open] { open(OpenSource::AppendDialog); });
-  add({"saveLevelset", "&Save levelset", {key("Ctrl+S")}, "Save Levelmap"},
+  add({"appendLevelset", "A&ppend Levelset"}, [open] { open(OpenSource::AppendDialog); });
+  add({"saveLevelset", "&Save Levelset", {key("Ctrl+S")}, "Save Levelmap"},
       onSession(&saveLevelmap));
   add({"saveLevelsetAs", "Save Levelset &As", {key("F12")}},
       [this] { guarded([this] { saveLevelmapAs(session_); }); });
-  add({"importLevel", "&Import level", {key("Ctrl+I")}, "Import Level"},
+  add({"importLevel", "&Import Level", {key("Ctrl+I")}, "Import Level"},
       [this] { singleLevels_.importLevels(); });
   add({"exportLevel", "&Export Level", {key("Ctrl+E")}, "Export Level"},
       [this] { singleLevels_.exportLevel(); });
-  add({"importFromExecutable", "Import from DLL"}, [this] { windows_.resources.show(); });
-  add({"importFromAdf", "Import from ADF image"}, [this] { windows_.adf.show(); });
-  add({"importFromD64", "Import from D64 image"}, [this] { windows_.d64.show(); });
-  add({"importFromC64Dump", "Import from C64 memory dump"}, [this] { windows_.c64Dump.show(); });
+  add({"importFromExecutable", "Import from Game &Executable"}, [this] { windows_.resources.show(); });
+  add({"importFromAdf", "Import from ADF Image"}, [this] { windows_.adf.show(); });
+  add({"importFromD64", "Import from D64 Image"}, [this] { windows_.d64.show(); });
+  add({"importFromC64Dump", "Import from C64 Memory Dump"}, [this] { windows_.c64Dump.show(); });
   add({"merge", "Merge"}, nullptr);
   add({"printLevel", "Print Level", {key("Ctrl+P")}}, nullptr);
   add({"quit", "&Quit", {key("Ctrl+Q")}}, [this] { close(); });
@@ -81,7 +81,7 @@ void MainWindow::createActions() {
       onSession(&EditorSession::redo));
   add({"clearLevel", "&Clear Level", {key("Shift+Del")}}, onSession(&EditorSession::clearLevel));
   add({"deleteLevel", "&Delete Level", {key("Ctrl+Del")}}, onSession(&EditorSession::deleteLevel));
-  add({"insertLevel", "&Insert level", {key("Ctrl+Shift+I")}},
+  add({"insertLevel", "&Insert Level", {key("Ctrl+Shift+I")}},
       onSession(&EditorSession::insertLevel));
   add({"nextLevel", "&Next Level", {key("PgDown")}, "Next Level"},
       [this] { guarded([this] { session_.nextLevel(); }); });
@@ -107,17 +107,17 @@ void MainWindow::createActions() {
   add({"zoomIn", "Zoom &In", {key("Ctrl+D"), key("Ctrl++"), key("Ctrl+=")}},
       [this] { editingArea_->scrollBox()->zoomIn(); });
   add({"zoomOut", "Zoom &Out", {key("Ctrl+-")}}, [this] { editingArea_->scrollBox()->zoomOut(); });
-  add({"fullScreenEdit", "&Full screen Edit", {key("F11")}, "Full Screen Edit", true},
+  add({"fullScreenEdit", "&Full Screen Edit", {key("F11")}, "Full Screen Edit", true},
       [this] { toggleFullScreen(); });
   add({"objectsPanel", "&Objects", {key("Ctrl+1")}, nullptr, true},
       [this] { DockLayout::toggle(docks_->objects()); });
   add({"propertiesPanel", "&Properties", {key("Ctrl+2")}, nullptr, true},
       [this] { DockLayout::toggle(docks_->properties()); });
-  add({"levelListPanel", "&Levellist", {key("Ctrl+3")}, nullptr, true},
+  add({"levelListPanel", "&Level List", {key("Ctrl+3")}, nullptr, true},
       [this] { DockLayout::toggle(docks_->levelList()); });
   add({"toolsPanel", "&Tools", {key("Ctrl+4")}, nullptr, true},
       [this] { DockLayout::toggle(docks_->tools()); });
-  add({"showStatusBar", "Statusbar", {key("Ctrl+5")}, nullptr, true}, [this] {
+  add({"showStatusBar", "Status &Bar", {key("Ctrl+5")}, nullptr, true}, [this] {
     toggleStatusBar();
   })->setChecked(true);
   add({"options", "&Options"}, [this] { players_->showOptions(); });
@@ -128,9 +128,9 @@ void MainWindow::createActions() {
     const char* text;
     EditMode mode;
   } modes[] = {
-      {"pyrovelMode", "Switch to Pyrovel mode", kGameMode},
-      {"emeraldMineV4Mode", "Switch to Emerald mine V4 mode", kEmeraldMode},
-      {"c64BoulderDashMode", "Switch to C64 Boulderdash mode", kC64Mode},
+      {"pyrovelMode", "Switch to Pyrovel Mode", kGameMode},
+      {"emeraldMineV4Mode", "Switch to Emerald Mine V4 Mode", kEmeraldMode},
+      {"c64BoulderDashMode", "Switch to C64 Boulder Dash Mode", kC64Mode},
   };
   for (const auto& m : modes) {
     menus_.modes->addAction(
@@ -139,10 +139,10 @@ void MainWindow::createActions() {
   // Development
   const auto gameDir = [this] { return QString::fromStdString(settings_.config().gameDir); };
   add({"editReadme", "Edit Readme"}, [this, gameDir] { textFiles_.open(gameDir(), "readme.txt"); });
-  add({"editGameTech", "Edit Game_Tech"},
+  add({"editGameTech", "Edit Game Tech"},
       [this, gameDir] { textFiles_.open(gameDir(), "Gametech.txt"); });
   add({"editIdeas", "Edit Ideas"}, [this, gameDir] { textFiles_.open(gameDir(), "Ideas.txt"); });
-  add({"editEditorToDo", "Edit Editor to do"},
+  add({"editEditorToDo", "Edit Editor To-Do"},
       [this] { textFiles_.open(settings_.programDir(), "ToDo.txt"); });
   add({"showDevelopmentPanel", "Show Development Panel"}, [this] {
     panels_.develop->show();
@@ -160,7 +160,7 @@ void MainWindow::createActions() {
   });
   add({"objectsHelp", "&Objects Help", {key("F1")}, "Help"},
       [this] { windows_.objectsHelp.show(); });
-  add({"help", "&Help"}, [this] { textFiles_.openHelp(settings_.programDir()); });
+  add({"help", "&Help"}, [this] { textFiles_.openHelp(settings_.dataDir()); });
 
   // The layer switch of the tool bar.
   menus_.layers = new QActionGroup(this);
@@ -173,8 +173,8 @@ void MainWindow::createActions() {
       ->setChecked(true);
 
   // The property buttons of the tool bar.
-  add({"levelSizeProperty", "LevelSize Property"}, [this] { showProperty(SizeButton::LevelSize); });
-  add({"scoreProperty", "Score Property"}, [this] { showProperty(SizeButton::Scores); });
+  add({"levelSizeProperty", "Level Size"}, [this] { showProperty(SizeButton::LevelSize); });
+  add({"scoreProperty", "Scores"}, [this] { showProperty(SizeButton::Scores); });
   add({"yamProperty", "Yam Content"}, [this] { showProperty(SizeButton::Yam); });
 
   // The test target menu.
@@ -184,10 +184,10 @@ void MainWindow::createActions() {
     const char* text;
     TestTarget target;
   } targets[] = {
-      {"testInPyrovel", "Test level in Pyrovel", TestTarget::Pyrovel},
-      {"testInBd4", "Test level in BD4", TestTarget::BD4},
-      {"testInEmcPlayer", "Test level in EMC player", TestTarget::Emerald},
-      {"testInBoulderflash", "Test level in Boulderflash", TestTarget::Boulderflash},
+      {"testInPyrovel", "Test Level in Pyrovel", TestTarget::Pyrovel},
+      {"testInBd4", "Test Level in BD4", TestTarget::BD4},
+      {"testInEmcPlayer", "Test Level in EMC Player", TestTarget::Emerald},
+      {"testInBoulderflash", "Test Level in Boulderflash", TestTarget::Boulderflash},
   };
   for (const auto& t : targets) {
     QAction* a = add({t.name, t.text, {}, nullptr, true},

@@ -45,7 +45,7 @@ void MainWindow::offerRecoveryCopy() {
   const Answer answer = frontend_.dialogs().ask(
       this,
       QString("The editor was not closed properly last time. A recovery copy of %1 from %2 "
-              "holds changes that were not saved. Do you want to restore it ?")
+              "holds changes that were not saved. Do you want to restore it?")
           .arg(file, when),
       false);
   if (answer != Answer::Yes) {

@@ -31,7 +31,7 @@ void MainWindow::createViewActions() {
                  settings_.config().gridShown = on;
                });
   menus_.layers->addAction(actions_.add(
-      {"bothLayers", "Both layers", {}, "Edit the game layer over the dimmed background", true},
+      {"bothLayers", "Both Layers", {}, "Edit the game layer over the dimmed background", true},
       [this] {
         editingArea_->view()->setBothLayersShown(true);
         guarded([this] { showGameLayer(session_); });

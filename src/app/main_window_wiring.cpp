@@ -1,6 +1,7 @@
 // The main window's tool windows and the wiring of its widgets.
 #include <QAction>
 #include <QActionGroup>
+#include <QDir>
 #include <QDockWidget>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -18,6 +19,7 @@
 #include "app/c64_dump_window.h"
 #include "app/d64_browser_window.h"
 #include "app/develop_panel.h"
+#include "app/dialogs.h"
 #include "app/editing_area.h"
 #include "app/event_watcher.h"
 #include "app/external_player_runner.h"
@@ -38,10 +40,20 @@
 #include "app/tool_option_bars.h"
 #include "app/tool_windows.h"
 #include "app/tools_panel.h"
+#include "app/window_placement.h"
 #include "editor/levelmap_search.h"
+#include "formats/em_formats.h"
+#include "formats/em_table_listings.h"
+#include "import/bpbd_levelset.h"
+#include "model/file_io.h"
 #include "render/view_zoom.h"
 
 namespace pyrovel::app {
+
+namespace {
+// Where the Development panel's "EM" button writes the level.
+constexpr const char* kDevelopEmFile = "develop-em.lev";
+}  // namespace
 
 MainWindow::ToolPanels MainWindow::makeToolPanels() {
   return {
@@ -75,6 +87,8 @@ MainWindow::ToolPanels MainWindow::makeToolPanels() {
       }),
       LazyWindow<MessagePanel>([this] {
         auto* message = new MessagePanel(this);
+        addDockWidget(Qt::BottomDockWidgetArea, message);
+        resizeDocks({message}, {130}, Qt::Vertical);
         connect(message, &MessagePanel::clearRequested, this,
                 [this] { guarded([&] { replaceAuthor(session_); }); });
         return message;
@@ -185,6 +199,7 @@ DevelopPanel* MainWindow::makeDevelopPanel() {
           [this] { switchMode(kEmeraldMode); });
   connect(develop->button("New Window"), &QPushButton::clicked, this, [this] {
     LevelPreviewWindow* preview = previews_->newWindow();
+    placeSecondaryWindow(preview);
     preview->show();
     preview->activateWindow();
   });
@@ -194,9 +209,45 @@ DevelopPanel* MainWindow::makeDevelopPanel() {
     session_.map.bdcffMemo[static_cast<std::size_t>(session_.map.currentLevel)].forEach(
         [&](std::string_view line) { develop->memo()->appendPlainText(fromRecordText(line)); });
   });
-  for (const char* caption : {"Load Brel", "EM", "Das", "EM to objects", "Objects to EM"}) {
-    develop->button(caption)->setEnabled(false);
-  }
+  develop->button("EM to objects")->setToolTip("Lists the object each EM code reads as");
+  develop->button("Objects to EM")->setToolTip("Lists the EM code each object is written as");
+  develop->button("EM")->setToolTip(
+      QString("Writes the level as an Emerald Mine V6 record (%1 in the settings folder)")
+          .arg(kDevelopEmFile));
+  develop->button("Load Brel")->setToolTip("Opens a Brel Boulder levelset, its first level fitted");
+  develop->button("Das")->setToolTip("The C64 memory dump converter");
+  // The EM code tables, listed in the message panel.
+  connect(develop->button("EM to objects"), &QPushButton::clicked, this,
+          [this] { guarded([this] { emToGameTableListing(session_); }); });
+  connect(develop->button("Objects to EM"), &QPushButton::clicked, this,
+          [this] { guarded([this] { gameToEmTableListing(session_); }); });
+  // The current level as an Emerald Mine V6 record in the settings folder.
+  connect(develop->button("EM"), &QPushButton::clicked, this, [this] {
+    const QString path = QDir(settings_.settingsDir()).filePath(kDevelopEmFile);
+    guarded([&] {
+      const auto cut = exportToEm(session_.map, path.toStdString(), 6);
+      frontend_.inform(("The level was written to " + path + ".").toStdString() +
+                       (cut ? " " + *cut : std::string()));
+    });
+  });
+  // A Brel Boulder levelset, its first level fitted into the view.
+  connect(develop->button("Load Brel"), &QPushButton::clicked, this, [this] {
+    const auto path = frontend_.dialogs().chooseOpenFile(this, settings_.openFolder(), false);
+    if (!path) return;
+    bool opened = false;
+    guarded([&] {
+      const std::string file = path->toStdString();
+      const Bytes bytes = readFileBytes(file);
+      opened = openLevels(
+          session_, [&](LevelsetRead& read) { readBpbdLevelset(read, bytes, file); },
+          fileNamePart(file), false);
+    });
+    if (!opened) return;
+    guarded([this] { session_.selectLevel(kFirstSlot); });
+    chooseDrawingObject(obj::Dirt, strip_.image(obj::Dirt));
+    action("fitLevel")->trigger();
+  });
+  connect(develop->button("Das"), &QPushButton::clicked, this, [this] { windows_.c64Dump.show(); });
   return develop;
 }
 

@@ -92,7 +92,7 @@ ObjectsHelpWindow::ObjectsHelpWindow(const ObjectCatalogue& catalogue, const Spr
   connect(prev, &QToolButton::clicked, this, &ObjectsHelpWindow::previousObject);
   connect(next, &QToolButton::clicked, this, &ObjectsHelpWindow::nextObject);
   connect(palette_, &ObjectsCanvas::hovered, this, [this](int object) {
-    objectHint_->setText(object < 0 ? QString() : "  " + fromStd(catalogue_.item(object)));
+    objectHint_->setText(object < 0 ? QString() : "  " + fromStd(catalogue_.label(object)));
   });
   connect(palette_, &ObjectsCanvas::chosen, this, &ObjectsHelpWindow::chooseObject);
   connect(objectText_, &QPlainTextEdit::textChanged, this, [this] {
@@ -156,13 +156,14 @@ void ObjectsHelpWindow::refreshSprites() {
 void ObjectsHelpWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   palette_->setColumns(kPaletteColumns);
-  if (help_.currentObject() == 0) help_.select(2, {});
+  // An edit of section 0 still in the text box is written back first.
+  if (help_.currentObject() == 0) help_.select(2, shownLines());
   displayObjectHelp();
 }
 
 void ObjectsHelpWindow::displayObjectHelp() {
   const int n = help_.displayObjectHelp(catalogue_.size());
-  objectTitle_->setText("Object: " + fromStd(catalogue_.item(n)));
+  objectTitle_->setText("Object " + fromStd(catalogue_.label(n)));
   QStringList lines;
   for (const auto& line : help_.section(n)) lines << fromRecordText(line);
   showing_ = true;

@@ -145,7 +145,7 @@ ObjectsPanel::ObjectsPanel(QWidget* parent) : QWidget(parent) {
 }
 
 void ObjectsPanel::showHint(int object, const ObjectCatalogue& catalogue) {
-  hint_->setText(object < 0 ? QString() : "  " + QString::fromStdString(catalogue.item(object)));
+  hint_->setText(object < 0 ? QString() : "  " + QString::fromStdString(catalogue.label(object)));
 }
 
 QSize ObjectsPanel::fittingSize() const {

@@ -82,6 +82,12 @@ QWidget* OptionsWindow::makeFileLocations() {
         break;
     }
   }
+  runnerEdit_ = new QLineEdit(page);
+  runnerEdit_->setObjectName("windowsRunner");
+  runnerEdit_->setPlaceholderText("wine");
+  runnerEdit_->setToolTip(
+      "The program that starts the players' Windows programs on this system, such as wine");
+  form->addRow("Run Windows programs with", runnerEdit_);
   return page;
 }
 
@@ -222,6 +228,7 @@ void OptionsWindow::showFolders(const Configuration& config) {
   bd4DirEdit_->setText(QString::fromStdString(config.bd4Dir));
   emeraldDirEdit_->setText(QString::fromStdString(config.emeraldDir));
   boulderflashDirEdit_->setText(QString::fromStdString(config.boulderflashDir));
+  runnerEdit_->setText(QString::fromStdString(config.windowsRunner));
 }
 
 void OptionsWindow::showFolder(TestTarget target, const QString& dir) {
@@ -233,6 +240,7 @@ void OptionsWindow::copyFolders(Configuration& config) const {
   config.bd4Dir = bd4DirEdit_->text().toStdString();
   config.emeraldDir = emeraldDirEdit_->text().toStdString();
   config.boulderflashDir = boulderflashDirEdit_->text().toStdString();
+  config.windowsRunner = runnerEdit_->text().trimmed().toStdString();
 }
 
 void OptionsWindow::setSpriteSets(const std::vector<std::string>& names) {

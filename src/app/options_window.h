@@ -28,7 +28,8 @@ class OptionsWindow : public ToolWindow {
   QLineEdit* folderEdit(TestTarget target) const;
   void showFolders(const Configuration& config);
   void showFolder(TestTarget target, const QString& dir);
-  // Copies the four edits into the settings (`findPlayersDialog`).
+  QLineEdit* runnerEdit() const { return runnerEdit_; }
+  // Copies the four edits and the runner into the settings (`findPlayersDialog`).
   void copyFolders(Configuration& config) const;
 
   // The sprite sets of the game folder, for `Spritesetlist`.
@@ -64,6 +65,7 @@ class OptionsWindow : public ToolWindow {
   QLineEdit* bd4DirEdit_ = nullptr;
   QLineEdit* emeraldDirEdit_ = nullptr;
   QLineEdit* boulderflashDirEdit_ = nullptr;
+  QLineEdit* runnerEdit_ = nullptr;
   QComboBox* resolutionList_ = nullptr;
   QComboBox* speedList_ = nullptr;
   QComboBox* spriteSetList_ = nullptr;

@@ -152,7 +152,7 @@ QWidget* PropertiesPage::makeSizePanel() {
   authorEdit_ = lineEdit(panel, "AuthorEdit", static_cast<int>(LevelHeader::kAuthorLen));
   dateEdit_ = lineEdit(panel, "DateEdit", static_cast<int>(LevelHeader::kDateLen));
   descriptionEdit_ = lineEdit(panel, "DescriptionEdit", static_cast<int>(LevelHeader::kInfoLen));
-  amoebaOn_ = new QCheckBox("Convert Trapped Amoeba", panel);
+  amoebaOn_ = new QCheckBox("Convert trapped amoeba", panel);
   amoebaOn_->setObjectName("amoebaOn");
   intermission_ = new QCheckBox("Intermission", panel);
   intermission_->setObjectName("intermission");

@@ -104,10 +104,10 @@ ResourceExplorerWindow::ResourceExplorerWindow(EditorSession& session, Dialogs* 
   appendLevelset_->setObjectName("appendLevelset");
   appendLevelset_->setToolTip("Put a levelset from the current level on instead of from level 0");
   bar->addWidget(appendLevelset_);
-  auto* button1 = new QPushButton("Assign Names", central);
-  button1->setObjectName("saveResourceButton");
-  button1->setToolTip("Name the levelset resources from the string tables");
-  bar->addWidget(button1);
+  auto* assignNames = new QPushButton("Assign Names", central);
+  assignNames->setObjectName("assignNamesButton");
+  assignNames->setToolTip("Name the levelset resources from the string tables");
+  bar->addWidget(assignNames);
   bar->addStretch(1);
   column->addLayout(bar);
 
@@ -139,7 +139,7 @@ ResourceExplorerWindow::ResourceExplorerWindow(EditorSession& session, Dialogs* 
   status_->setObjectName("status");
   statusBar()->addPermanentWidget(status_);
 
-  connect(button1, &QPushButton::clicked, this, &ResourceExplorerWindow::saveShownResource);
+  connect(assignNames, &QPushButton::clicked, this, &ResourceExplorerWindow::nameGamesFromStrings);
   connect(treeView_, &QTreeWidget::currentItemChanged, this,
           [this](QTreeWidgetItem* item) { showResource(item); });
   resize(640, 480);
@@ -341,7 +341,7 @@ void ResourceExplorerWindow::saveExecutable() {
   }
 }
 
-void ResourceExplorerWindow::saveShownResource() {
+void ResourceExplorerWindow::nameGamesFromStrings() {
   QTreeWidgetItem* games = nullptr;
   for (int i = 0; i < treeView_->topLevelItemCount() && !games; ++i) {
     if (treeView_->topLevelItem(i)->text(0) == "BDGAME") games = treeView_->topLevelItem(i);

@@ -43,7 +43,7 @@ class ResourceExplorerWindow : public QMainWindow {
   // "&Save Resource...": the selected resource's raw bytes to a file.
   void saveExecutable();
   // "Assign Names": names the levelset resources from the string tables.
-  void saveShownResource();
+  void nameGamesFromStrings();
   // A node became current: a level resource is imported, any resource shown.
   void showResource(QTreeWidgetItem* item);
 

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QDockWidget>
 #include <QElapsedTimer>
@@ -12,6 +13,7 @@
 #include <cstdio>
 
 #include "app/command_line.h"
+#include "app/level_previews.h"
 #include "app/main_window.h"
 #include "app/objects_palette.h"
 
@@ -93,6 +95,11 @@ int takeScreenshotTour(AppOptions options, const QString& dir) {
 
   window.action("levelPreview")->trigger();
   save("level-preview.png");
+  window.previews().closeAll();
+
+  window.action("moveLevel")->trigger();
+  save("move-level.png");
+  if (auto* move = window.findChild<QDialog*>("moveLevelPanel")) move->reject();
 
   // Nothing the tour did is kept.
   window.session().map.modified = false;

@@ -26,6 +26,7 @@ void SingleLevelCommands::importLevels() {
   view.viewUnknown = developPanel_->viewUnknown();
   view.clearInBetween = developPanel_->clearInBetween();
   view.viewOnly = developPanel_->viewOnly();
+  view.onlyKey = developPanel_->onlyKey()->text().trimmed().toStdString();
   view.show = [this](bool clearFirst, const std::vector<std::string>& lines) {
     if (clearFirst) developPanel_->memo()->clear();
     for (const std::string& line : lines) developPanel_->memo()->appendPlainText(fromStd(line));

@@ -22,15 +22,8 @@ void TextFileOpener::open(const QString& folder, const QString& name) {
   if (!opened) frontend_.inform(("No program was found to open " + path + ".").toStdString());
 }
 
-void TextFileOpener::openHelp(const QString& programFolder) {
-  if (frontend_.dialogs().ask(
-          &window_,
-          "Sorry, Help is not yet available in the beta-version. Do you want to "
-          "read the readme.txt ?",
-          false) != Answer::Yes) {
-    return;
-  }
-  open(programFolder, "EditorReadme.txt");
+void TextFileOpener::openHelp(const QString& dataFolder) {
+  open(dataFolder, kUserGuide);
 }
 
 }  // namespace pyrovel::app

@@ -18,8 +18,9 @@ class TextFileOpener {
       : window_(window), frontend_(frontend), openDocument_(std::move(openDocument)) {}
 
   void open(const QString& folder, const QString& name);
-  // Help "&Help": there is no help yet, the editor's readme is offered.
-  void openHelp(const QString& programFolder);
+  static constexpr const char* kUserGuide = "user-guide.md";
+  // Help "&Help": the user guide shipped with the program (in `dataFolder`).
+  void openHelp(const QString& dataFolder);
 
  private:
   QWidget& window_;

@@ -5,6 +5,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "app/window_placement.h"
+
 namespace pyrovel::app {
 
 ToolWindow::ToolWindow(QWidget* owner, const char* objectName, const QString& caption)
@@ -14,7 +16,10 @@ ToolWindow::ToolWindow(QWidget* owner, const char* objectName, const QString& ca
   setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
-MoveLevelPanel::MoveLevelPanel(QWidget* owner) : ToolWindow(owner, "moveLevelPanel", "Move Level") {
+MoveLevelPanel::MoveLevelPanel(QWidget* owner) : QDialog(owner) {
+  setObjectName("moveLevelPanel");
+  setWindowTitle("Move Level");
+  setModal(true);
   auto* layout = new QVBoxLayout(this);
   label_ = new QLabel(this);
   label_->setObjectName("moveLevelLabel");
@@ -29,19 +34,16 @@ MoveLevelPanel::MoveLevelPanel(QWidget* owner) : ToolWindow(owner, "moveLevelPan
   buttons->button(QDialogButtonBox::Ok)->setObjectName("moveLevelOk");
   buttons->button(QDialogButtonBox::Cancel)->setObjectName("moveLevelCancel");
   layout->addWidget(buttons);
-  connect(buttons, &QDialogButtonBox::accepted, this, [this] {
-    hide();
-    emit moveConfirmed(target_->value());
-  });
-  connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::hide);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  connect(this, &QDialog::accepted, this, [this] { emit moveConfirmed(target_->value()); });
 }
 
 void MoveLevelPanel::open(int levelNumber) {
   label_->setText("Move level " + QString::number(levelNumber) + " to:");
   target_->setValue(levelNumber);
-  show();
-  raise();
-  activateWindow();
+  placeSecondaryWindow(this);
+  QDialog::open();
   target_->setFocus();
   target_->selectAll();
 }

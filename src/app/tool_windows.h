@@ -1,6 +1,8 @@
 #pragma once
-// The small movable tool windows of the main window: Move Level, View (leaves
-// full-screen editing) and the conversion progress panel.
+// The small movable tool windows of the main window: View (leaves
+// full-screen editing) and the conversion progress panel; and the Move Level
+// dialog.
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
@@ -18,8 +20,9 @@ class ToolWindow : public QWidget {
   ToolWindow(QWidget* owner, const char* objectName, const QString& caption);
 };
 
-// `MoveLevelPanel`: "Move level n to:", a number 0..99, OK and Cancel.
-class MoveLevelPanel : public ToolWindow {
+// `MoveLevelPanel`: "Move level n to:", a number 0..99, OK and Cancel. A
+// modal dialog: Enter is OK, Esc is Cancel.
+class MoveLevelPanel : public QDialog {
   Q_OBJECT
  public:
   explicit MoveLevelPanel(QWidget* owner);

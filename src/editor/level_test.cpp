@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cerrno>
+#include <cctype>
 #include <charconv>
 #include <cstring>
 
@@ -14,6 +15,7 @@
 #include "formats/bdcff.h"
 #include "formats/em_formats.h"
 #include "model/errors.h"
+#include "model/file_io.h"
 #include "model/game_format.h"
 #include "model/ini_file.h"
 
@@ -24,6 +26,39 @@ namespace {
 constexpr std::size_t kBd4TestBlock = 2084;  // map and yam bytes
 constexpr std::size_t kBd4TestStart = 2096;  // player start word and two zero bytes
 
+std::string lowerCase(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+}  // namespace
+
+bool needsWindowsRunner(const std::string& program) {
+#ifdef _WIN32
+  (void)program;
+  return false;
+#else
+  const std::string name = lowerCase(fileNamePart(program));
+  return name.size() > 4 && name.compare(name.size() - 4, 4, ".exe") == 0;
+#endif
+}
+
+std::string findWindowsRunner(const std::string& runner) {
+  if (runner.empty()) return {};
+  return SystemLauncher::resolveProgram(runner, {});
+}
+
+std::string windowsRunnerMissing(const std::string& program, const std::string& runner) {
+  const std::string what = program + " is a Windows program. ";
+  const std::string how =
+      "Install Wine (the package \"wine\") to run it, or name the program that runs Windows "
+      "programs under Options, File Locations, \"Run Windows programs with\".";
+  if (runner.empty()) return what + "No program to run it with is set. " + how;
+  return what + "The program to run it with, \"" + runner + "\", was not found. " + how;
+}
+
+namespace {
+
 TestOutcome notFound(LevelTestContext& ctx, const char* caption, const char* text) {
   ctx.ui.message(caption, text);
   ctx.ui.showFileLocations();
@@ -31,11 +66,24 @@ TestOutcome notFound(LevelTestContext& ctx, const char* caption, const char* tex
 }
 
 // Starts a player that runs alongside the editor; a failed start is told.
+// Where the system cannot start a Windows program itself, the runner of the
+// settings starts it, the player's path its one argument.
 TestOutcome startPlayer(LevelTestContext& ctx, const std::string& program, const std::string& dir,
                         bool wait) {
   ProgramLauncher& exec = ctx.launcher;
   exec.reset();
   exec.programName = program;
+  if (needsWindowsRunner(program)) {
+    const std::string runner = findWindowsRunner(ctx.config.windowsRunner);
+    if (runner.empty()) {
+      ctx.ui.message(testmsg::kRunnerCaption,
+                     windowsRunnerMissing(fileNamePart(program), ctx.config.windowsRunner));
+      ctx.ui.showFileLocations();  // where the runner is set
+      return TestOutcome::LaunchFailed;
+    }
+    exec.programName = runner;
+    exec.programArguments = {program};
+  }
   exec.setWorkingFolder(dir);
   exec.waitForEnd = wait;
   exec.changeFolder = true;

@@ -66,6 +66,7 @@ inline constexpr const char* kEmcCaption = "EMC player not found";
 inline constexpr const char* kBoulderflashNotFound =
     "Boulderflash was not found, please supply the correct directory in the Options Menu.";
 inline constexpr const char* kBoulderflashCaption = "Boulderflash not found";
+inline constexpr const char* kRunnerCaption = "Cannot run Windows programs";
 }  // namespace testmsg
 
 // The test slot of bd4.lev: record 81, counted from 0.
@@ -78,6 +79,16 @@ struct LevelTestContext {
   ProgramLauncher& launcher;
   LevelTestFrontend& ui;
 };
+
+// True where the system cannot start `program` itself: a Windows program
+// (".exe", any case) on a system other than Windows.
+bool needsWindowsRunner(const std::string& program);
+// The runner's program file (looked up along PATH), or empty when it is not
+// set or not found.
+std::string findWindowsRunner(const std::string& runner);
+// The message when a Windows program cannot be started for want of a
+// runner: it names what to install and where the runner is set.
+std::string windowsRunnerMissing(const std::string& program, const std::string& runner);
 
 // Runs the test for the chosen target (config.testTarget).
 TestOutcome testLevelExternally(LevelTestContext& ctx);

@@ -63,7 +63,7 @@ bool offerSaveBeforeReplacing(EditorSession& session) {
   if (!session.map.modified) return true;
   switch (
       session.ui().ask("This will erase changes you have made. Do you want to save the current "
-                       "levelmap ?",
+                       "levelmap?",
                        true)) {
     case Answer::Yes:
       // Only a file that holds everything makes the levelmap safe to replace.
@@ -269,7 +269,7 @@ std::vector<std::string> saveLevelmapInFormat(EditorSession& session, const Leve
   // closing still asks, so what did not fit is not lost with the window.
   session.map.modified = !notes.empty();
   if (!notes.empty()) {
-    session.messages.insert(session.messages.end(), notes.begin(), notes.end());
+    session.addMessages(fileNamePart(path), notes);
     session.notify(kMessages);
   }
   session.notify(kHistory | kFileState);

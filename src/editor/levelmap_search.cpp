@@ -92,7 +92,7 @@ void convertamoebaAll(EditorSession& session, bool on) {
 }
 
 void replaceAuthor(EditorSession& session) {
-  session.messages.clear();
+  session.clearMessages();
   session.notify(kMessages);
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <cctype>
 #include <exception>
+#include <utility>
 
 #include "formats/bdcff.h"
 #include "formats/em_formats.h"
@@ -112,7 +113,9 @@ LevelImportResult importLevel(EditorSession& session, int filterIndex,
   if (!filter->routine) {
     throw LevelError(std::string("\"") + filter->name + "\" levels cannot be imported yet");
   }
-  session.readerNote.clear();
+  // The levelmap's own note stays for its other levels; each imported level
+  // carries the note of its import in its undo step.
+  const std::string levelmapNote = std::exchange(session.readerNote, {});
   if (filterIndex == kDc2Filter && dc2ImportDisabledOn(options.computerName)) {
     session.ui().inform(kDc2DisabledMessage);
     result.refused = true;
@@ -122,11 +125,10 @@ LevelImportResult importLevel(EditorSession& session, int filterIndex,
   Levelmap& map = session.map;
   const int startSlot = map.currentLevel;
   const std::size_t memoBefore = session.messages.size();
-  std::unique_ptr<LevelState> lastBefore;  // the undo step of the level shown at the end
   auto finish = [&] {
     // The last level that received a file is shown.
     session.selectLevel(result.filledSlots.empty() ? startSlot : result.filledSlots.back());
-    if (lastBefore) session.recordStepFrom(*lastBefore, "Import");
+    session.readerNote = levelmapNote;
     map.modified = true;
     session.updateLevelList();
     unsigned what = kLevelList | kLevelShown | kProperties | kReaderInfo;
@@ -137,8 +139,13 @@ LevelImportResult importLevel(EditorSession& session, int filterIndex,
   // The Mikeysoft routine only descrambles into a file of its own.
   const bool fillsLevel = std::string_view(filter->key) != "bou";
   auto readOne = [&](const std::string& path) {
-    if (filterIndex == kCavFilter) return importCavWithView(session, path, options.unknownBytes);
-    return filter->routine(session, path);
+    // The notes of each file come under its name in the message panel.
+    const std::size_t notesBefore = session.messages.size();
+    const bool read = filterIndex == kCavFilter
+                          ? importCavWithView(session, path, options.unknownBytes)
+                          : filter->routine(session, path);
+    session.nameMessageSource(notesBefore, fileNamePart(path));
+    return read;
   };
   try {
     int candidate = startSlot;
@@ -159,7 +166,11 @@ LevelImportResult importLevel(EditorSession& session, int filterIndex,
       LevelImport level(session, *slot);
       if (readOne(paths[i])) {
         level.keep();
-        lastBefore = level.takeLevelBefore();
+        // Each filled level gets its undo step, which carries the reader's
+        // note (the importer may have stepped on to the next level).
+        session.selectLevel(*slot);
+        session.recordStepFrom(*level.takeLevelBefore(), "Import",
+                               std::exchange(session.readerNote, {}));
         result.filledSlots.push_back(*slot);
         candidate = *slot + 1;
       } else {

@@ -27,8 +27,8 @@ std::string objectText(const EditorSession& session, CellPos cell) {
   const Levelmap& map = session.map;
   if (!insideLevel(map.current(), cell.x, cell.y)) return "Outside level area";
   const int object = map.at(cell.x, cell.y);
-  const std::string& item = session.catalogue.item(object);
-  if (object != obj::Grover) return "LevelObject: " + item;
+  const std::string item = "Object " + session.catalogue.label(object);
+  if (object != obj::Grover) return item;
   // Importers leave "Unsupported at level n:x,y :code" for what became a Grover.
   const std::string key = std::to_string(Levelmap::levelNumber(map.currentLevel)) + ":" +
                           std::to_string(cell.x) + "," + std::to_string(cell.y) + " :";
@@ -36,7 +36,7 @@ std::string objectText(const EditorSession& session, CellPos cell) {
   for (const std::string& line : session.messages) {
     if (containsLevelKey(line, key)) found = &line;
   }
-  return found ? *found : "LevelObject: " + item + " unknown conversion";
+  return found ? *found : item + " (unknown conversion)";
 }
 
 }  // namespace pyrovel

@@ -107,7 +107,7 @@ class AbdReader {
           const int code = static_cast<unsigned char>(c);
           map_.cell(layer, slot, x, y) = 15;
           read_.report.notes.push_back(unsupportedAt(level, x, y, code));
-          if (read_.ui.ask("Onbekend karakter: " + std::to_string(code) + " Exit ?") ==
+          if (read_.ui.ask("Unknown character " + std::to_string(code) + " in the file. Stop reading?") ==
               Answer::Yes) {
             return false;
           }

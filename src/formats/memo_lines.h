@@ -10,7 +10,7 @@ namespace pyrovel {
 
 inline void appendMemoLines(EditorSession& session, const std::vector<std::string>& lines) {
   if (lines.empty()) return;
-  session.messages.insert(session.messages.end(), lines.begin(), lines.end());
+  session.addMessages({}, lines);
   session.notify(kMessages);
 }
 

@@ -1,6 +1,7 @@
 #include "formats/session_read.h"
 
 #include "model/editor_session.h"
+#include "model/file_io.h"
 
 namespace pyrovel {
 
@@ -40,12 +41,13 @@ void readIntoSession(EditorSession& session, const LevelsetFill& fill, const std
 
   if (append) {
     // The levels stay where they were, and so do their histories.
-    session.takeChangedLevels(std::move(map), "Append Levels");
+    // The reader's note goes with the appended levels alone.
+    session.takeChangedLevels(std::move(map), "Append Levels", report.readerNote);
   } else {
     session.replaceLevelmap(std::move(map));
+    session.readerNote = report.readerNote;
   }
-  session.readerNote = report.readerNote;
-  session.messages.insert(session.messages.end(), report.notes.begin(), report.notes.end());
+  session.addMessages(fileNamePart(path), report.notes);
   session.notify(kReaderInfo | (report.notes.empty() ? 0u : unsigned{kMessages}));
 }
 

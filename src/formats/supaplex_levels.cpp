@@ -50,7 +50,7 @@ class SupaplexReader {
     read_.report.notes.insert(read_.report.notes.end(), read.notes.begin(), read.notes.end());
     if (!read.firstUnknown || asked_) return false;
     asked_ = true;
-    return read_.ui.ask("Onbekend karakter: " + std::to_string(*read.firstUnknown) + " Exit ?") ==
+    return read_.ui.ask("Unknown character " + std::to_string(*read.firstUnknown) + " in the file. Stop reading?") ==
            Answer::Yes;
   }
 

@@ -1,5 +1,6 @@
 // What the ADF browser shows of single blocks: description, hex dump, search.
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 
 #include "import/adf_image.h"
@@ -12,12 +13,23 @@ AdfBlockInfo AdfImage::describeBlock(int n) const {
   info.nextBlock = blockField16(n, adf::kNextDataField);
   info.label = "Block " + std::to_string(n);
   const std::string next = "next block: " + std::to_string(info.nextBlock);
+  // The first two blocks are the boot block, whatever their bytes look like.
+  if (n < 2) {
+    info.kind = AdfBlockKind::Unknown;
+    info.info = n == 0 ? "boot block (\"DOS\" and the file system's flags)" : "boot block";
+    return info;
+  }
   switch (info.kind) {
-    case AdfBlockKind::Header:
-      info.info =
-          "header block of file(or directory) " + latin1ToUtf8(blockName(n, kAdfLongNameLength));
+    case AdfBlockKind::Header: {
+      const std::string name = latin1ToUtf8(blockName(n, kAdfLongNameLength));
+      const auto type = static_cast<std::int32_t>(blockField32(n, adf::kSecondaryType));
+      info.info = n == rootBlock() ? "root block of the disk " + name
+                  : type == -3     ? "header block of the file " + name
+                  : type == 2      ? "header block of the folder " + name
+                                   : "header block of " + name;
       info.details = next;
       break;
+    }
     case AdfBlockKind::Data: {
       // The owner field of a damaged block may point anywhere: only a block
       // on the disk lends its name.
@@ -28,7 +40,7 @@ AdfBlockInfo AdfImage::describeBlock(int n) const {
       break;
     }
     case AdfBlockKind::Unknown:
-      info.info = "onbekend block";
+      info.info = "unknown block";
       break;
   }
   return info;

@@ -37,7 +37,7 @@ class BpbdTranslator {
     notes_.push_back("Unsupported at level " + place() + " :" + std::to_string(code));
     if (!asked_) {
       asked_ = true;
-      if (ui_.ask("Onbekend karakter: " + std::to_string(code) + " Exit ?") == Answer::Yes) {
+      if (ui_.ask("Unknown character " + std::to_string(code) + " in the file. Stop reading?") == Answer::Yes) {
         return std::nullopt;
       }
     }

@@ -31,7 +31,7 @@ class D64Browser {
   // intermission is imported into the current level (which stays shown).
   // True when a level was imported.
   bool importFile(EditorSession& session, int index);
-  // "view as Ascii": the text panel's contents for the entry.
+  // "View as ASCII": the text panel's contents for the entry.
   std::string viewasAscii(int index) const { return image().textView(entry(index)); }
   // "Save file": the name the save dialog proposes, and the save itself.
   std::string proposedFileName(int index) const;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <limits>
 
 #include "model/text_case.h"
 
@@ -33,10 +34,14 @@ bool isYes(const std::string& v) {
 }
 
 PanelPosition readPosition(const IniFile& ini, const char* xKey, const char* yKey) {
-  return {ini.readInteger(kPanels, xKey, 100), ini.readInteger(kPanels, yKey, 100)};
+  constexpr int kMissing = std::numeric_limits<int>::min();
+  const int x = ini.readInteger(kPanels, xKey, kMissing), y = ini.readInteger(kPanels, yKey, kMissing);
+  if (x == kMissing || y == kMissing) return {100, 100, false};
+  return {x, y, true};
 }
 
 void writePosition(IniFile& ini, const char* xKey, const char* yKey, PanelPosition p) {
+  if (!p.kept) return;  // never placed: the window finds its place at the next start too
   ini.writeInteger(kPanels, xKey, p.x);
   ini.writeInteger(kPanels, yKey, p.y);
 }
@@ -63,6 +68,7 @@ void Configuration::read(const IniFile& ini) {
   bd4Dir = ini.readString(kLocations, "BD4", "");
   emeraldDir = ini.readString(kLocations, "Emerald", "");
   boulderflashDir = ini.readString(kLocations, "Boulderflash", "");
+  windowsRunner = ini.readString(kLocations, "Windows runner", kDefaultWindowsRunner);
 
   for (const TargetKey& t : kTargetKeys) {
     if (isYes(ini.readString(kTestIn, t.key, "no"))) testTarget = t.target;
@@ -92,6 +98,7 @@ void Configuration::read(const IniFile& ini) {
   objectsPos = readPosition(ini, "ObjectsX", "ObjectsY");
 
   // Shown at the first start: a new user sees the levels the file holds.
+  dockLayout = ini.readString(kPanels, "Dock layout", "");
   levelListState = ini.readString(kPanels, "LevelList state", "Right") == "Invisible"
                        ? DockState::Invisible
                        : DockState::Right;
@@ -116,6 +123,7 @@ void Configuration::write(IniFile& ini) const {
   ini.writeString(kLocations, "BD4", bd4Dir);
   ini.writeString(kLocations, "Emerald", emeraldDir);
   ini.writeString(kLocations, "Boulderflash", boulderflashDir);
+  ini.writeString(kLocations, "Windows runner", windowsRunner);
 
   for (const TargetKey& t : kTargetKeys) {
     ini.writeString(kTestIn, t.key, t.target == testTarget ? "yes" : "no");
@@ -127,6 +135,7 @@ void Configuration::write(IniFile& ini) const {
   writePosition(ini, "ToolsX", "ToolsY", toolsPos);
   ini.writeString(kPanels, "Objects state", dockStateText(objectsState));
   writePosition(ini, "ObjectsX", "ObjectsY", objectsPos);
+  ini.writeString(kPanels, "Dock layout", dockLayout);
   ini.writeString(kPanels, "LevelList state",
                   levelListState == DockState::Invisible ? "Invisible" : "Right");
   ini.writeString(kPanels, "StatusBar state", statusBarVisible ? "Visible" : "Invisible");

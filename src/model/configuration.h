@@ -14,6 +14,8 @@ inline constexpr const char* kConfigFileName = "Edit.ini";
 inline constexpr const char* kVersionText = "V 0.26 alpha";
 inline constexpr const char* kMainCaptionPrefix = "PRVL Level Editor ";
 
+inline constexpr const char* kDefaultWindowsRunner = "wine";
+
 // The four external players a level can be tested in.
 enum class TestTarget { Pyrovel, BD4, Emerald, Boulderflash };
 
@@ -23,10 +25,14 @@ enum class DockState { Floating, Left, Right, Bottom, Invisible };
 struct PanelPosition {
   int x = 100;
   int y = 100;
+  bool kept = true;  // false: never placed (not in the settings yet)
 };
 
 struct Configuration {
   std::string gameDir, bd4Dir, emeraldDir, boulderflashDir;
+  // The program that starts the players' Windows programs where the system
+  // cannot ("wine"); empty: none.
+  std::string windowsRunner = kDefaultWindowsRunner;
   TestTarget testTarget = TestTarget::Pyrovel;
 
   // The states as they are applied at start (see the read rules below).
@@ -37,7 +43,11 @@ struct Configuration {
   bool statusBarVisible = true;
   int paletteIconSize = 16;  // 16, 24 or 32 pixels
   bool gridShown = false;
-  PanelPosition propertiesPos, toolsPos, objectsPos;
+  PanelPosition propertiesPos{100, 100, false}, toolsPos{100, 100, false},
+      objectsPos{100, 100, false};
+  // The main window's own record of its docks (their order and sizes in
+  // each area), as Qt keeps it, in base 64; empty before the first close.
+  std::string dockLayout;
 
   std::array<std::string, 4> history{"---", "---", "---", "---"};
 

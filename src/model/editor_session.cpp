@@ -6,6 +6,32 @@ namespace pyrovel {
 
 EditorSession::EditorSession(Frontend& ui) : ui_(&ui) {}
 
+std::string EditorSession::shownReaderNote() const {
+  const auto& done = history_.of(map.currentLevel).undo;
+  for (auto step = done.rbegin(); step != done.rend(); ++step) {
+    if (!step->readerNote.empty()) return step->readerNote;
+  }
+  return readerNote;
+}
+
+void EditorSession::addMessages(const std::string& file, const std::vector<std::string>& notes) {
+  if (notes.empty()) return;
+  if (messageSources.empty() || messageSources.back().file != file)
+    messageSources.push_back({messages.size(), file});
+  messages.insert(messages.end(), notes.begin(), notes.end());
+}
+
+void EditorSession::nameMessageSource(std::size_t first, const std::string& file) {
+  if (first >= messages.size()) return;
+  while (!messageSources.empty() && messageSources.back().first >= first) messageSources.pop_back();
+  messageSources.push_back({first, file});
+}
+
+void EditorSession::clearMessages() {
+  messages.clear();
+  messageSources.clear();
+}
+
 // --- levels -----------------------------------------------------------------
 
 void EditorSession::showLevel(int slot) {
@@ -57,7 +83,7 @@ void EditorSession::setLevelTitle(int slot, const std::string& title) {
 
 bool EditorSession::deleteLevel() {
   endStep();
-  if (ui_->ask("Are you sure you want to remove this level from the levelmap ?") != Answer::Yes) {
+  if (ui_->ask("Are you sure you want to remove this level from the levelmap?") != Answer::Yes) {
     return false;
   }
   // The last slot becomes empty rather than a second copy of the last level.
@@ -79,8 +105,8 @@ bool EditorSession::insertLevel() {
   endStep();
   // The last level is pushed out of the levelmap: ask whenever it holds anything.
   if (map.holdsAnything(kLastSlot) &&
-      ui_->ask("Level 99 is not Empty. It will be overwritten. Are you sure you want to "
-               "continue ?") != Answer::Yes) {
+      ui_->ask("Level 99 is not empty. It will be overwritten. Are you sure you want to "
+               "continue?") != Answer::Yes) {
     return false;
   }
   // The inserted level keeps the size and settings of the level that was
@@ -264,11 +290,14 @@ void EditorSession::endStep() {
   notify(kUndoState);
 }
 
-void EditorSession::recordStepFrom(const LevelState& before, std::string_view name) {
+void EditorSession::recordStepFrom(const LevelState& before, std::string_view name,
+                                   std::string stepNote) {
   endStep();
   LevelChange change = LevelChange::between(before, map, map.currentLevel);
   if (change.empty()) return;
-  history_.push(map.currentLevel, UndoStep(std::string(name), std::move(change)));
+  UndoStep step(std::string(name), std::move(change));
+  step.readerNote = std::move(stepNote);
+  history_.push(map.currentLevel, std::move(step));
   notify(kUndoState);
 }
 
@@ -328,12 +357,16 @@ void EditorSession::replaceLevelmap(Levelmap next) {
   notify(kUndoState);
 }
 
-void EditorSession::takeChangedLevels(Levelmap next, std::string_view name) {
+void EditorSession::takeChangedLevels(Levelmap next, std::string_view name,
+                                      const std::string& stepNote) {
   endStep();
   std::swap(map, next);  // `next` now holds the levels as they were
   for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
     LevelChange change = LevelChange::between(LevelState::of(next, slot), map, slot);
-    if (!change.empty()) history_.push(slot, UndoStep(std::string(name), std::move(change)));
+    if (change.empty()) continue;
+    UndoStep step(std::string(name), std::move(change));
+    step.readerNote = stepNote;
+    history_.push(slot, std::move(step));
   }
   notify(kUndoState);
 }
@@ -355,7 +388,7 @@ EditorSession::Placed EditorSession::placeObject(int x, int y, int object) {
   Cell& target = map.at(x, y);
   LevelHeader& h = map.current();
   if (object == obj::LittleFellow && target != obj::LittleFellow && allowOnlyOneLittleFellow) {
-    if (ui_->ask("You can only have 1 Little Fellow, Do you want to move it here ?") !=
+    if (ui_->ask("You can only have 1 Little Fellow, Do you want to move it here?") !=
         Answer::Yes) {
       return result;
     }
@@ -413,8 +446,12 @@ void EditorSession::clearLevelmap() {
 
 std::string EditorSession::levelCaption() const {
   const LevelHeader& h = map.current();
-  return map.fileName + " Level " + std::to_string(Levelmap::levelNumber(map.currentLevel)) + ": " +
-         h.title() + " by " + h.author();
+  std::string caption = map.fileName + " Level " +
+                        std::to_string(Levelmap::levelNumber(map.currentLevel)) + ": " + h.title();
+  // A level without an author says nothing about one.
+  const std::string author = h.author();
+  if (author.find_first_not_of(' ') != std::string::npos) caption += " by " + author;
+  return caption;
 }
 
 }  // namespace pyrovel

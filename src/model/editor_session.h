@@ -33,6 +33,18 @@ class EditorSession {
   std::string readerNote;  // the last reader's note for the information panel
   std::array<std::string, 4> history{"---", "---", "---", "---"};
   std::vector<std::string> messages;  // importers' notes, shown in the message panel
+  // The notes from `first` on (up to the next source's) are about `file`;
+  // an empty name when no file was named.
+  struct MessageSource {
+    std::size_t first = 0;
+    std::string file;
+  };
+  std::vector<MessageSource> messageSources;
+  // Adds notes about `file` (empty: none named) after those there are.
+  void addMessages(const std::string& file, const std::vector<std::string>& notes);
+  // The notes from `first` on are about `file` (they were added without it).
+  void nameMessageSource(std::size_t first, const std::string& file);
+  void clearMessages();
   bool startupComplete = false;
 
   // --- editing state ---------------------------------------------------------
@@ -82,7 +94,9 @@ class EditorSession {
   // while edits of the same `key` follow, and closes at any other step.
   void continueStep(std::string_view name, std::string_view key);
   // One step from the level as it was before a change already made (an import).
-  void recordStepFrom(const LevelState& before, std::string_view name);
+  // `stepNote`: the note of the reader that brought the level in (an
+  // import), shown over the level while the step is done.
+  void recordStepFrom(const LevelState& before, std::string_view name, std::string stepNote = {});
   bool undo();
   bool redo();
   bool canUndo() const;
@@ -96,7 +110,8 @@ class EditorSession {
   void replaceLevelmap(Levelmap next);
   // The same levelmap with levels changed in place (appended levels): each
   // level that differs gets a step `name` that takes it back.
-  void takeChangedLevels(Levelmap next, std::string_view name);
+  // Each changed level's step carries `stepNote` (the reader's note).
+  void takeChangedLevels(Levelmap next, std::string_view name, const std::string& stepNote = {});
 
   // --- cells ----------------------------------------------------------------
   void clearLevel();
@@ -120,6 +135,9 @@ class EditorSession {
   std::string levelCaption() const;
 
   void notify(unsigned what) { ui_->changed(what); }
+  // The reader's note of the level shown: that of the last import into it
+  // that is not undone, else the levelmap's own (`readerNote`).
+  std::string shownReaderNote() const;
   // For edits that tell the front end nothing else: the first one after a
   // save shows the unsaved mark.
   void markModified() {

@@ -291,8 +291,9 @@ LevelmapFileHeader streamLevelmap(const Levelmap& map, Frontend& ui, const ByteS
   int players = survey.players.someHaveTwo ? 2 : 1;
   if (survey.players.someHaveTwo && survey.players.someLackTwo) {
     players = ui.ask(
-                  "Not all levels have 2 players. (but some do.) Do you want to save the "
-                  "levelmap as 2 player map?") == Answer::Yes
+                  "Some levels have 2 players and some have 1. Save the levelmap as a 2-player "
+                  "map? The file holds one player count for all levels: Yes writes 2, No "
+                  "writes 1.") == Answer::Yes
                   ? 2
                   : 1;
   }

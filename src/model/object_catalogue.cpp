@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <fstream>
+#include <string_view>
 
 #include "model/errors.h"
 
@@ -285,6 +286,19 @@ const std::string& ObjectCatalogue::item(int number) const {
   static const std::string none;
   if (number < 0 || number >= size()) return none;
   return items_[static_cast<std::size_t>(number)];
+}
+
+std::string ObjectCatalogue::label(int number) const {
+  const std::string& text = item(number);
+  const std::size_t colon = text.find(':');
+  if (colon == std::string::npos) return text;
+  const auto trimmed = [](std::string_view part) {
+    const std::size_t first = part.find_first_not_of(' ');
+    if (first == std::string_view::npos) return std::string();
+    return std::string(part.substr(first, part.find_last_not_of(' ') - first + 1));
+  };
+  return trimmed(std::string_view(text).substr(0, colon)) + ": " +
+         trimmed(std::string_view(text).substr(colon + 1));
 }
 
 std::string ObjectCatalogue::builtInName(int number) {

@@ -24,6 +24,9 @@ class ObjectCatalogue {
 
   // The item text, e.g. "2 :LittleFellow"; empty for numbers beyond the list.
   const std::string& item(int number) const;
+  // The item as the windows show it, whatever the list's spacing:
+  // "2: LittleFellow" for "2 :LittleFellow" and "52:Door"; empty like item().
+  std::string label(int number) const;
   int size() const { return static_cast<int>(items_.size()); }
   const std::vector<std::string>& items() const { return items_; }
 

@@ -43,7 +43,8 @@ std::size_t storedBytes(const std::unique_ptr<StoredLevel>& held) {
 }  // namespace
 
 std::size_t UndoStep::bytes() const {
-  std::size_t n = sizeof(UndoStep) + name.capacity() + change.bytes() + storedBytes(held);
+  std::size_t n = sizeof(UndoStep) + name.capacity() + readerNote.capacity() + change.bytes() +
+                  storedBytes(held);
   for (const LevelShift& shift : shifts) n += sizeof(LevelShift) + storedBytes(shift.held);
   return n;
 }

@@ -61,6 +61,8 @@ struct UndoStep {
   // the one the step puts back when it is undone or redone.
   std::unique_ptr<StoredLevel> held;
   std::vector<LevelShift> shifts;  // Levels
+  // An import's step: the note of the reader that brought the level in.
+  std::string readerNote;
 
   std::size_t bytes() const;
 };

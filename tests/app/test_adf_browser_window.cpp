@@ -123,9 +123,11 @@ class AdfWindowTest : public QObject {
     auto* next = f.child<QPushButton>("nextBlockButton");
     prev->click();
     QCOMPARE(f.label("blockTitle"), QString("Block 0"));
+    QVERIFY(f.label("blockInfo").startsWith("boot block"));
 
     f.form.showBlock(1000);
-    QCOMPARE(f.label("blockInfo"), QString("header block of file(or directory) NOTE"));
+    QVERIFY(f.label("blockInfo").startsWith("header block of "));
+    QVERIFY(f.label("blockInfo").endsWith(" NOTE"));
     QCOMPARE(f.label("blockDetails"), QString("next block: 1001"));
     QCOMPARE(f.child<QSpinBox>("blockNumber")->value(), 1001);
     // "Go" walks the data chain.
@@ -139,7 +141,7 @@ class AdfWindowTest : public QObject {
     f.form.showBlock(1759);
     next->click();
     QCOMPARE(f.label("blockTitle"), QString("Block 1759"));
-    QCOMPARE(f.label("blockInfo"), QString("onbekend block"));
+    QCOMPARE(f.label("blockInfo"), QString("unknown block"));
 
     f.child<QPushButton>("rootBlockButton")->click();
     QCOMPARE(f.label("blockTitle"), QString("Block 880"));

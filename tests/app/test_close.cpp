@@ -14,7 +14,7 @@ using namespace pyrovel::app;
 using namespace pyrovel::app::testing;
 
 namespace {
-const QString kQuestion = "The Levelmap is changed. Do you want to save the changes ?";
+const QString kQuestion = "The levelmap has changed. Do you want to save the changes?";
 }
 
 class CloseTest : public QObject {

@@ -108,6 +108,39 @@ class DocksTest : public QObject {
     QVERIFY(w->docks().properties()->isHidden());
   }
 
+  void propertiesFirstFloatsClearOfTheToolsAndDocksKeepTheirOrder() {
+    ProgramFolder folder;
+    {
+      ScriptedDialogs dialogs;
+      auto w = makeWindow(folder, dialogs);
+      QDockWidget* properties = w->docks().properties();
+      w->action("propertiesPanel")->trigger();
+      QVERIFY(properties->isFloating());
+      const auto onScreen = [](const QWidget* widget) {
+        return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+      };
+      QTRY_VERIFY(!QRect(properties->pos(), properties->size())
+                       .intersects(onScreen(w->docks().tools()).united(onScreen(w->docks().objects()))));
+      // Docked at the right above the level list.
+      w->addDockWidget(Qt::RightDockWidgetArea, properties);
+      properties->setFloating(false);
+      w->splitDockWidget(properties, w->docks().levelList(), Qt::Vertical);
+      QTest::qWait(20);
+      QVERIFY(properties->y() < w->docks().levelList()->y());
+      QVERIFY(w->close());
+    }
+    for (int restart = 0; restart < 2; ++restart) {
+      ScriptedDialogs dialogs;
+      auto w = makeWindow(folder, dialogs);
+      QTest::qWait(20);
+      QCOMPARE(w->dockWidgetArea(w->docks().properties()), Qt::RightDockWidgetArea);
+      QVERIFY(w->docks().properties()->isVisible() && w->docks().levelList()->isVisible());
+      QVERIFY2(w->docks().properties()->y() < w->docks().levelList()->y(),
+               qPrintable(QString("restart %1").arg(restart)));
+      QVERIFY(w->close());
+    }
+  }
+
   void paletteColumnsFollowTheDock() {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
@@ -170,7 +203,7 @@ class DocksTest : public QObject {
       // The name under the pointer is the filtered entry's.
       mouse(canvas, QEvent::MouseMove, QPoint(3, 3));
       QCOMPARE(w->findChild<QLabel*>("objectHint")->text(),
-               "  " + QString::fromStdString(w->session().catalogue.item(canvas->entries()[0])));
+               "  " + QString::fromStdString(w->session().catalogue.label(canvas->entries()[0])));
       panel->filterBox()->clear();
       QCOMPARE(canvas->entries(), w->activePalette());
 
@@ -195,7 +228,7 @@ class DocksTest : public QObject {
     mouse(canvas, QEvent::MouseMove, QPoint(37, 20));
     const int object = palette[12];
     QCOMPARE(w->findChild<QLabel*>("objectHint")->text(),
-             "  " + QString::fromStdString(w->session().catalogue.item(object)));
+             "  " + QString::fromStdString(w->session().catalogue.label(object)));
     mouse(canvas, QEvent::MouseButtonPress, QPoint(37, 20));
     mouse(canvas, QEvent::MouseButtonRelease, QPoint(37, 20));
     QCOMPARE(w->session().drawingObject, object);

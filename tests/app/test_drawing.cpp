@@ -109,7 +109,7 @@ class DrawingTest : public QObject {
     drag.move(14, 10);  // the readout names what was there before a move draws
     QCOMPARE(w->statusPanel(0)->text(), QString("Co: 14,10"));
     QCOMPARE(w->statusPanel(3)->text(),
-             "LevelObject: " + QString::fromStdString(s.catalogue.item(obj::SolidWall)));
+             "Object " + QString::fromStdString(s.catalogue.label(obj::SolidWall)));
     drag.move(60, 10);  // beyond the 40 columns
     QCOMPARE(w->statusPanel(3)->text(), QString("Outside level area"));
 
@@ -132,7 +132,7 @@ class DrawingTest : public QObject {
     drag.press(20, 12);
     // The question box took the release: the next stroke is undone on its own.
     QCOMPARE(dialogs.questions,
-             QStringList{"You can only have 1 Little Fellow, Do you want to move it here ?"});
+             QStringList{"You can only have 1 Little Fellow, Do you want to move it here?"});
     QCOMPARE(s.map.at(20, 12), obj::LittleFellow);
     QCOMPARE(s.map.at(oldX, oldY), obj::EmptySpace);
     w->chooseDrawingObject(obj::SolidWall);

@@ -95,7 +95,7 @@ class FilesTest : public QObject {
     QCOMPARE(
         dialogs.questions.first(),
         QString(
-            "This will erase changes you have made. Do you want to save the current levelmap ?"));
+            "This will erase changes you have made. Do you want to save the current levelmap?"));
     QCOMPARE(w->session().map.currentLevel, 3);
     QCOMPARE(w->session().map.fileName, std::string("demo.map"));
     QVERIFY(w->session().map.modified);
@@ -243,7 +243,7 @@ class FilesTest : public QObject {
     dialogs.answers = {Answer::No};
     w->action("insertLevel")->trigger();
     QCOMPARE(dialogs.questions.size(), 1);
-    QVERIFY(dialogs.questions[0].startsWith("Level 99 is not Empty."));
+    QVERIFY(dialogs.questions[0].startsWith("Level 99 is not empty."));
     QCOMPARE(s.map.cell(kGameLayer, 100, 1, 1), obj::Diamond);
 
     s.markModified();

@@ -56,7 +56,16 @@ class LevelTestWindowTest : public QObject {
       w->resize(1280, 800);
       w->show();
       QTest::qWait(20);
+      // The players are Windows programs: a runner starts them here.
+      runner = folder.file("run-windows");
+      QFile script(runner);
+      script.open(QIODevice::WriteOnly);
+      script.write("#!/bin/sh\nexec \"$@\"\n");
+      script.close();
+      script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+      w->settings().config().windowsRunner = runner.toStdString();
     }
+    QString runner;
     OptionsWindow* options() const { return w->players().optionsWindow(); }
     void clickTest() {
       QTest::mouseClick(w->findChild<QToolButton*>("testLevelButton"), Qt::LeftButton);
@@ -141,7 +150,9 @@ class LevelTestWindowTest : public QObject {
     QVERIFY2(e.dialogs.messages.isEmpty(), qPrintable(e.dialogs.messages.join("; ")));
     QVERIFY2(e.dialogs.errors.isEmpty(), qPrintable(e.dialogs.errors.join("; ")));
     QCOMPARE(e.launcher.launches.size(), std::size_t(1));
-    QCOMPARE(QString::fromStdString(e.launcher.launches[0].program), emc.filePath("emcgame.exe"));
+    QCOMPARE(QString::fromStdString(e.launcher.launches[0].program), e.runner);
+    QCOMPARE(e.launcher.launches[0].arguments,
+             std::vector<std::string>{emc.filePath("emcgame.exe").toStdString()});
     QVERIFY(!e.launcher.launches[0].wait);
     QCOMPARE(QFileInfo(emc.filePath("cave/test.lev")).size(), qint64(2172));
   }
@@ -168,6 +179,7 @@ class LevelTestWindowTest : public QObject {
     ProgramFolder folder;
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs);  // the real launcher
+    w->settings().config().windowsRunner = "/bin/sh";  // runs the "game" script below
     const QString game = folder.file("Pyrovel.exe");
     auto writeGame = [&](const QByteArray& script) {
       QFile f(game);
@@ -203,6 +215,34 @@ class LevelTestWindowTest : public QObject {
     QVERIFY(clock.elapsed() < 1500);
     const IniFile opt = IniFile::load(folder.file("Opt.bdi").toStdString());
     QCOMPARE(opt.readInteger("Messages", "Testing", -1), 0);
+  }
+
+  void windowsPlayersStartThroughTheRunnerOfTheOptions() {
+    Editor e;
+    touch(e.folder.file("Pyrovel.exe"));
+    e.w->players().setTestTarget(TestTarget::Pyrovel);
+    e.w->players().showOptions();
+    QLineEdit* runner = e.options()->runnerEdit();
+    QCOMPARE(runner->text(), e.runner);
+    // None set: nothing starts, and the message says what to install.
+    runner->clear();
+    e.options()->findChild<QPushButton*>("optionsOk")->click();
+    e.clickTest();
+    QVERIFY(e.launcher.launches.empty());
+    QCOMPARE(e.dialogs.messages.size(), 1);
+    QVERIFY2(e.dialogs.messages[0].contains("Install Wine"), qPrintable(e.dialogs.messages[0]));
+    // Set again: the runner gets the game as its argument.
+    e.w->players().showOptions();
+    runner->setText(e.runner);
+    e.options()->findChild<QPushButton*>("optionsOk")->click();
+    e.clickTest();
+    QCOMPARE(e.launcher.launches.size(), std::size_t(1));
+    QCOMPARE(QString::fromStdString(e.launcher.launches[0].program), e.runner);
+    QCOMPARE(e.launcher.launches[0].arguments,
+             std::vector<std::string>{e.folder.file("Pyrovel.exe").toStdString()});
+    QVERIFY(e.w->close());
+    const IniFile ini = IniFile::load(e.folder.file("Edit.ini").toStdString());
+    QCOMPARE(ini.readString("File Locations", "Windows runner", ""), e.runner.toStdString());
   }
 
   void missingPlayerOpensTheFileLocations() {
@@ -254,24 +294,23 @@ class LevelTestWindowTest : public QObject {
 
   void textFilesOpenInTheDesktopsEditor() {
     Editor e;
+    // Help opens the user guide shipped beside the program, asking nothing.
     e.w->action("help")->trigger();
-    QCOMPARE(e.dialogs.questions.size(), 1);
-    QCOMPARE(e.dialogs.questions[0], QString("Sorry, Help is not yet available in the "
-                                             "beta-version. Do you want to read the readme.txt ?"));
-    QVERIFY(e.opened.isEmpty());  // answered No
-
-    touch(e.folder.file("EditorReadme.txt"));
-    e.dialogs.answers.push_back(Answer::Yes);
+    QVERIFY(e.dialogs.questions.isEmpty());
+    QVERIFY(e.opened.isEmpty());
+    QCOMPARE(e.dialogs.messages.size(), 1);  // not there: says so
+    QVERIFY2(e.dialogs.messages[0].contains("user-guide.md"), qPrintable(e.dialogs.messages[0]));
+    touch(e.folder.file("user-guide.md"));
     e.w->action("help")->trigger();
-    QCOMPARE(e.opened, QStringList{e.folder.file("EditorReadme.txt")});
+    QCOMPARE(e.opened, QStringList{e.folder.file("user-guide.md")});
 
     touch(e.folder.file("ReadMe.txt"));
     e.w->action("editReadme")->trigger();
     QCOMPARE(e.opened.last(), e.folder.file("ReadMe.txt"));
     e.w->action("editIdeas")->trigger();
     QCOMPARE(e.opened.size(), 2);
-    QCOMPARE(e.dialogs.messages.size(), 1);
-    QVERIFY(e.dialogs.messages[0].endsWith("Ideas.txt was not found."));
+    QCOMPARE(e.dialogs.messages.size(), 2);
+    QVERIFY(e.dialogs.messages[1].endsWith("Ideas.txt was not found."));
   }
 };
 

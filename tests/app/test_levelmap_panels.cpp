@@ -1,9 +1,10 @@
 // The search, replace and message panels through the window.
+#include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTextEdit>
 
 #include "app/editing_area.h"
 #include "app/level_view.h"
@@ -20,7 +21,7 @@ class LevelmapPanelsTest : public QObject {
  private slots:
   void initTestCase() { quietPlatform(); }
 
-  void importersNotesShowInTheMessagePanel() {
+  void importersNotesShowDockedAtTheBottomUnderTheirFilesNames() {
     ProgramFolder folder;
     QTemporaryDir files;
     // A DAS level with one line the reader does not know.
@@ -31,28 +32,33 @@ class LevelmapPanelsTest : public QObject {
     f.close();
     ScriptedDialogs dialogs;
     auto w = makeWindow(folder, dialogs, {das});
-    auto* panel = w->findChild<QWidget*>("messagePanel");
+    auto* panel = w->findChild<QDockWidget*>("messagePanel");
     QVERIFY(panel);
     QTRY_VERIFY(panel->isVisible());
-    auto* memo = panel->findChild<QPlainTextEdit*>("messages");
+    QVERIFY(!panel->isFloating());
+    QCOMPARE(w->dockWidgetArea(panel), Qt::BottomDockWidgetArea);
+    auto* memo = panel->findChild<QTextEdit*>("messages");
+    QCOMPARE(memo->lineWrapMode(), QTextEdit::WidgetWidth);
+    const auto memoLines = [&] { return memo->toPlainText().split('\n'); };
+    QCOMPARE(memoLines().first(), QString("notes.das"));  // the file heads its notes
     QVERIFY(memo->toPlainText().contains("frobnicate"));
 
-    // The notes of the next file follow those already shown, each once.
+    // The notes of the next file come under its own name, each once.
     const QString second = files.filePath("more.das");
     QFile g(second);
     QVERIFY(g.open(QIODevice::WriteOnly));
     g.write("level\n0\nsize\n10\n10\nwibble\nlevel\n1\n");
     g.close();
-    const auto memoLines = [&] { return memo->toPlainText().split('\n'); };
-    const qsizetype before = memoLines().size();
     dialogs.answers = {Answer::No};  // not saved first, should it ask
     dialogs.openChoices = {second};
     w->action("openLevelset")->trigger();
     const QStringList lines = memoLines();
-    QCOMPARE(static_cast<std::size_t>(lines.size()), w->session().messages.size());
-    QVERIFY(lines.size() > before);
-    QVERIFY(lines.first().contains("frobnicate") && !lines.first().contains("wibble"));
-    QVERIFY(lines.last().contains("wibble"));
+    QCOMPARE(static_cast<std::size_t>(lines.size()), w->session().messages.size() + 2);
+    const qsizetype heading = lines.indexOf("more.das");
+    QVERIFY(heading > 1);
+    QVERIFY(lines.mid(0, heading).join(' ').contains("frobnicate"));
+    QVERIFY(!lines.mid(0, heading).join(' ').contains("wibble"));
+    QVERIFY(lines.mid(heading).join(' ').contains("wibble"));
 
     panel->findChild<QPushButton*>("clearMessagesButton")->click();
     QVERIFY(memo->toPlainText().isEmpty());
@@ -61,7 +67,7 @@ class LevelmapPanelsTest : public QObject {
     dialogs.answers = {Answer::No};
     dialogs.openChoices = {das};
     w->action("openLevelset")->trigger();
-    QCOMPARE(static_cast<std::size_t>(memoLines().size()), w->session().messages.size());
+    QCOMPARE(static_cast<std::size_t>(memoLines().size()), w->session().messages.size() + 1);
     QVERIFY(memo->toPlainText().contains("frobnicate") && !memo->toPlainText().contains("wibble"));
   }
 

@@ -192,7 +192,7 @@ class LevelsTest : public QObject {
     dialogs.answers = {Answer::No};
     w->action("deleteLevel")->trigger();
     QCOMPARE(dialogs.questions.last(),
-             QString("Are you sure you want to remove this level from the levelmap ?"));
+             QString("Are you sure you want to remove this level from the levelmap?"));
     QVERIFY(w->session().map.header(2).title() == title1);
     dialogs.answers = {Answer::Yes};
     w->action("deleteLevel")->trigger();

@@ -40,16 +40,16 @@ class ObjectsHelpWindowTest : public QObject {
     Fixture f;
     QCOMPARE(f.form.windowTitle(), QString("Help"));
     f.form.show();
-    QCOMPARE(f.label(), QString("Object: 2 :LittleFellow"));
+    QCOMPARE(f.label(), QString("Object 2: LittleFellow"));
     QVERIFY(f.memo()->toPlainText().startsWith("2 :LittleFellow\n\n"));
     QVERIFY(f.memo()->isReadOnly());
     f.click("NextImage");
-    QCOMPARE(f.label(), QString("Object: 3 :Rock"));
+    QCOMPARE(f.label(), QString("Object 3: Rock"));
     f.click("PrevImage");
     f.click("PrevImage");
     f.click("PrevImage");
     f.click("PrevImage");
-    QCOMPARE(f.label(), QString("Object: 0 :Empty Space"));
+    QCOMPARE(f.label(), QString("Object 0: Empty Space"));
     QCOMPARE(f.memo()->toPlainText(), QString("Sorry, no help yet ..."));
 
     // A palette press shows the object; a section without text is empty.
@@ -91,6 +91,27 @@ class ObjectsHelpWindowTest : public QObject {
     const QString doc = readText(out.filePath("ObjectsHelp.txt"));
     QVERIFY(doc.contains("--3--\r\nRocks fall.\r\n--4--\r\n"));
     QCOMPARE(readText(out.filePath("Offsets.txt")).count("\r\n"), 161);
+  }
+
+  void reopeningAtObjectZeroKeepsItsSection() {
+    Fixture f;
+    f.form.show();
+    for (int i = 0; i < 2; ++i) f.click("PrevImage");
+    QCOMPARE(f.form.help().currentObject(), 0);
+    // Closed and opened again without an edit: section 0 keeps its text.
+    f.form.close();
+    f.form.show();
+    QCOMPARE(f.form.help().currentObject(), 2);
+    QCOMPARE(f.form.help().section(0), std::vector<std::string>{"Sorry, no help yet ..."});
+
+    // An edit of section 0 left in the box when the window closes is kept.
+    f.form.setDevelopmentMode(true);
+    for (int i = 0; i < 2; ++i) f.click("PrevImage");
+    f.memo()->setPlainText("Empty space: nothing at all.");
+    f.form.close();
+    f.form.show();
+    QCOMPARE(f.form.help().section(0), std::vector<std::string>{"Empty space: nothing at all."});
+    QCOMPARE(f.label(), QString("Object 2: LittleFellow"));
   }
 
   void withTheSpriteSet() {

@@ -70,7 +70,7 @@ class PropertiesTest : public QObject {
     QVERIFY(w->docks().properties()->isVisible());
     QCOMPARE(w->docked().properties->pages()->currentIndex(), 1);
     auto* grid = child<QTableWidget>(*w, "scoreGrid");
-    QCOMPARE(grid->item(0, 0)->text(), QString("Key Score"));
+    QCOMPARE(grid->item(0, 0)->text(), QString("Key score"));
     QVERIFY(!(grid->item(0, 0)->flags() & Qt::ItemIsEditable));
     const LevelHeader& h = w->session().map.current();
 

@@ -102,7 +102,7 @@ class ResourceWindowTest : public QObject {
   void showsTypesAndNamesAndCollectsTheStrings() {
     Fixture f;
     QCOMPARE(f.form.windowTitle(), QString("Resource Explorer"));
-    QCOMPARE(f.form.findChild<QPushButton*>("saveResourceButton")->text(), QString("Assign Names"));
+    QCOMPARE(f.form.findChild<QPushButton*>("assignNamesButton")->text(), QString("Assign Names"));
     f.open(f.write("Game.DLL", pyrovel::testing::buildPe(gameResources()).bytes));
     QCOMPARE(f.form.windowTitle(), QString("Resource Explorer - game.dll"));
     QStringList types;
@@ -222,7 +222,7 @@ class ResourceWindowTest : public QObject {
   void assignNamesRenamesTheLevelsetFromTheStrings() {
     Fixture f;
     f.open(f.write("game.dll", pyrovel::testing::buildPe(gameResources()).bytes));
-    f.form.findChild<QPushButton*>("saveResourceButton")->click();
+    f.form.findChild<QPushButton*>("assignNamesButton")->click();
     QCOMPARE(f.type("BDGAME")->child(0)->text(0), QString("110,  \"Caves two\""));
     QCOMPARE(f.strings(), QStringList{"10,  \"Caves one\""});
   }

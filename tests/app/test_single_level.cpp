@@ -2,6 +2,7 @@
 // types, two files imported into consecutive levels, one level exported,
 // and a bad file reported by the window's error box.
 #include <QAction>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <utility>
 
@@ -128,6 +129,46 @@ class SingleLevelTest : public QObject {
     w->action("exportLevel")->trigger();
     w->action("importLevel")->trigger();
     QCOMPARE(map.currentLevel, 4);
+  }
+
+  void theReadersStripBelongsToTheImportedLevelAndGoesWithItsUndo() {
+    ProgramFolder folder;
+    QTemporaryDir files;
+    LevelDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {demoMap()});
+    auto* strip = w->findChild<QWidget*>("infoPanel");
+    auto* text = w->findChild<QLabel*>("infoLabel");
+    QVERIFY(strip->isHidden());  // the demo is the game's own levelmap
+    w->session().selectLevel(8);
+    w->action("clearLevel")->trigger();
+    // An Atari cave: 12 bytes, the 440-byte map, a tail.
+    const QString cave = writeFile(files, "cave.cav", QByteArray(12 + 440 + 20, '\x11'));
+    dialogs.importChoice = LevelImportChoice{4, {cave}};
+    w->action("importLevel")->trigger();
+    QVERIFY(dialogs.errors.isEmpty());
+    QCOMPARE(w->session().map.currentLevel, 8);
+    QVERIFY(!strip->isHidden());
+    QVERIFY(text->text().startsWith("Imported with Atari importfilter"));
+    w->action("previousLevel")->trigger();
+    QVERIFY(strip->isHidden());  // not on the other levels
+    w->action("nextLevel")->trigger();
+    QVERIFY(!strip->isHidden());
+    w->action("undo")->trigger();  // the import taken back: its strip goes too
+    QVERIFY(strip->isHidden());
+    w->action("redo")->trigger();
+    QVERIFY(!strip->isHidden());
+  }
+
+  void aLevelWithoutAuthorIsCaptionedWithoutBy() {
+    ProgramFolder folder;
+    LevelDialogs dialogs;
+    auto w = makeWindow(folder, dialogs, {demoMap()});
+    auto* caption = w->findChild<QLabel*>("levelCaptionText");
+    w->session().map.current().setAuthor("");
+    w->session().selectLevel(w->session().map.currentLevel);
+    QVERIFY2(caption->text().endsWith(": " + QString::fromStdString(w->session().map.current().title())),
+             qPrintable(caption->text()));
+    QVERIFY(!caption->text().contains(" by"));
   }
 
   void aBadFileIsReportedAndEarlierLevelsStay() {

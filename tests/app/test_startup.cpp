@@ -52,7 +52,7 @@ class StartupTest : public QObject {
     QCOMPARE(map.header(1).width(), 64);
     QCOMPARE(map.header(1).height(), 32);
     QCOMPARE(w->findChild<QLabel*>("levelCaptionText")->text(),
-             QString("New.map Level 0: Empty by "));
+             QString("New.map Level 0: Empty"));
     QCOMPARE(w->statusPanel(1)->text(), QString("Level Width: 64"));
     QCOMPARE(w->statusPanel(2)->text(), QString("Level Height: 32"));
     QVERIFY(!w->findChild<QToolButton*>("undoButton")->isEnabled());

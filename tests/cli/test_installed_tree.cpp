@@ -62,6 +62,7 @@ TEST_F(InstalledTree, HoldsTheProgramsDataAndDesktopFiles) {
       kShare + "Emerald.iml",
       kShare + "Emerald.bam",
       kShare + "Edit.bdi",
+      kShare + "user-guide.md",
       kShare + "demo.map",
       "share/applications/" + kAppId + ".desktop",
       "share/metainfo/" + kAppId + ".metainfo.xml",

@@ -66,7 +66,7 @@ TEST_F(DrawingTools, LittleFellowQuestionAnsweredNoThenYes) {
   pressCell(5, 5);
   tools.release(MouseButton::Left);
   ASSERT_EQ(ui.questions.size(), 1u);
-  EXPECT_EQ(ui.questions[0], "You can only have 1 Little Fellow, Do you want to move it here ?");
+  EXPECT_EQ(ui.questions[0], "You can only have 1 Little Fellow, Do you want to move it here?");
   EXPECT_EQ(at(5, 5), obj::Dirt);
   EXPECT_EQ(at(1, 1), obj::LittleFellow);
 
@@ -465,7 +465,7 @@ TEST_F(DrawingTools, StatusBarReadsTheCellUnderThePointer) {
   const ViewUpdate u = moveCell(3, 4, 0);
   EXPECT_TRUE(u.status);
   EXPECT_EQ(tools.context().statusCoordinates(), "Co: 3,4");
-  EXPECT_EQ(tools.context().statusObject(), "LevelObject: 3 :Rock");
+  EXPECT_EQ(tools.context().statusObject(), "Object 3: Rock");
   moveCell(22, 4, 0);
   EXPECT_EQ(tools.context().statusCoordinates(), "Co: 22,4");
   EXPECT_EQ(tools.context().statusObject(), "Outside level area");
@@ -474,7 +474,7 @@ TEST_F(DrawingTools, StatusBarReadsTheCellUnderThePointer) {
 TEST_F(DrawingTools, GroverShowsWhereItCameFrom) {
   s.map.at(3, 4) = obj::Grover;
   moveCell(3, 4, 0);
-  EXPECT_EQ(tools.context().statusObject(), "LevelObject: 15:Grover unknown conversion");
+  EXPECT_EQ(tools.context().statusObject(), "Object 15: Grover (unknown conversion)");
   // Level 10's note must not be taken for level 0's.
   s.messages = {"Unsupported at level 10:3,4 :42", "Unsupported at level 0:3,4 :7",
                 "Unsupported at level 0:3,4 :9", "Unsupported at level 10:3,4 :5"};

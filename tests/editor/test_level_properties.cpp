@@ -27,10 +27,10 @@ class PropertiesTest : public ::testing::Test {
 };
 
 TEST_F(PropertiesTest, ScoreRowsFollowTheGridOrder) {
-  EXPECT_EQ(LevelProperties::scoreLabel(0), "Key Score");
-  EXPECT_EQ(LevelProperties::scoreLabel(14), "Diamonds to Collect");
-  EXPECT_EQ(LevelProperties::scoreLabel(16), "Chrystal Score");
-  EXPECT_EQ(LevelProperties::scoreLabel(24), "Forcefield Time");
+  EXPECT_EQ(LevelProperties::scoreLabel(0), "Key score");
+  EXPECT_EQ(LevelProperties::scoreLabel(14), "Diamonds to collect");
+  EXPECT_EQ(LevelProperties::scoreLabel(16), "Crystal score");
+  EXPECT_EQ(LevelProperties::scoreLabel(24), "Forcefield time");
   EXPECT_EQ(LevelProperties::scoreLabel(25), "");
   // Each row lands on its own byte of the record.
   typeScore(0, "11");
@@ -50,7 +50,7 @@ TEST_F(PropertiesTest, ScoreRowsFollowTheGridOrder) {
 }
 
 TEST_F(PropertiesTest, ScoreTextParsingAndModuloRules) {
-  typeScore(4, "300");  // "Nut Score", a byte
+  typeScore(4, "300");  // "Nut score", a byte
   EXPECT_EQ(h().nutScore(), 44);
   EXPECT_EQ(props.scoreText(4), "44");
   typeScore(4, "12a");

@@ -60,9 +60,21 @@ class LevelTestTest : public ::testing::Test {
   RecordingTestUi ui;
   LevelTestContext ctx{s.map, config, options, exec, ui};
 
+  std::string runner;  // the program that starts the players' Windows programs
+
   void SetUp() override {
     prepareEmptyLevelmap(s);
     s.map.fileName = "mine.map";
+    runner = tmp.path("run-windows");
+    writeAll(runner, {'#', '!', '/', 'b', 'i', 'n', '/', 's', 'h', '\n'});
+    fs::permissions(runner, fs::perms::owner_all);
+    config.windowsRunner = runner;
+  }
+  // The runner was started with the player as its one argument.
+  void expectStartedThroughRunner(const std::string& player) {
+    ASSERT_EQ(exec.launches.size(), 1u);
+    EXPECT_EQ(exec.launches[0].program, runner);
+    EXPECT_EQ(exec.launches[0].arguments, std::vector<std::string>{player});
   }
   std::string folder(const std::string& name) {
     const std::string dir = tmp.path(name);
@@ -137,9 +149,7 @@ TEST_F(LevelTestTest, GameGetsTheTestFileAndOptionsAndIsWaitedFor) {
   EXPECT_EQ(opt.readString("Last Game", "Look", ""), "brel.iml");
   EXPECT_EQ(opt.readString("Options", "Language", ""), "nl");
 
-  ASSERT_EQ(exec.launches.size(), 1u);
-  EXPECT_EQ(exec.launches[0].program, config.gameDir + "/pyrovel.exe");
-  EXPECT_TRUE(exec.launches[0].arguments.empty());
+  expectStartedThroughRunner(config.gameDir + "/pyrovel.exe");
   EXPECT_EQ(exec.launches[0].workingDir, config.gameDir);
   EXPECT_TRUE(exec.launches[0].wait);
   EXPECT_EQ(exec.errorNumber, 0);
@@ -260,8 +270,7 @@ TEST_F(Bd4TestTest, WritesOnlyTheNamedBytesOfRecord81) {
   EXPECT_EQ(rec[2098], 0);
   EXPECT_EQ(rec[2099], 0);
 
-  ASSERT_EQ(exec.launches.size(), 1u);
-  EXPECT_EQ(exec.launches[0].program, config.bd4Dir + "/bd4.exe");
+  expectStartedThroughRunner(config.bd4Dir + "/bd4.exe");
   EXPECT_EQ(exec.launches[0].workingDir, config.bd4Dir);
   EXPECT_FALSE(exec.launches[0].wait);
   // Fitting walls off the cells beyond the level in the levelmap too.
@@ -332,8 +341,7 @@ TEST_F(LevelTestTest, EmcPlayerGetsAV6LevelInItsCaveFolder) {
   ASSERT_EQ(lev.size(), 2172u);
   EXPECT_EQ(lev[64 * 1 + 2], emExportCode(obj::SolidWall));
   EXPECT_EQ(lev[64 * 0 + 40], 131);
-  ASSERT_EQ(exec.launches.size(), 1u);
-  EXPECT_EQ(exec.launches[0].program, config.emeraldDir + "/EMCGAME.EXE");
+  expectStartedThroughRunner(config.emeraldDir + "/EMCGAME.EXE");
   EXPECT_EQ(exec.launches[0].workingDir, config.emeraldDir);
   EXPECT_FALSE(exec.launches[0].wait);
   EXPECT_EQ(s.map.fileName, "mine.map");
@@ -376,10 +384,60 @@ TEST_F(LevelTestTest, BoulderflashGetsTheLevelAsBdcffTags) {
   const auto xml = readAll(config.boulderflashDir + "/Levels/test.xml");
   const std::string text(xml.begin(), xml.end());
   EXPECT_EQ(text.rfind("<bdcff>\r\n<game>\r\n", 0), 0u) << text.substr(0, 40);
-  ASSERT_EQ(exec.launches.size(), 1u);
-  EXPECT_EQ(exec.launches[0].program, config.boulderflashDir + "/boulderflash.exe");
+  expectStartedThroughRunner(config.boulderflashDir + "/boulderflash.exe");
   EXPECT_EQ(exec.launches[0].workingDir, config.boulderflashDir);
   EXPECT_FALSE(exec.launches[0].wait);
+}
+
+// --- Windows programs through a runner ---------------------------------------------
+
+TEST_F(LevelTestTest, WindowsPlayersNeedARunnerAndTheMessageNamesWhatToInstall) {
+  config.testTarget = TestTarget::Emerald;
+  config.emeraldDir = folder("emc");
+  touch(config.emeraldDir + "/emcgame.exe");
+  makeLevel(10, 6);
+
+  // None set: nothing is started, and the message says what would help.
+  config.windowsRunner.clear();
+  EXPECT_EQ(testLevelExternally(ctx), TestOutcome::LaunchFailed);
+  EXPECT_TRUE(exec.launches.empty());
+  ASSERT_EQ(ui.boxes.size(), 1u);
+  EXPECT_EQ(ui.boxes[0].first, testmsg::kRunnerCaption);
+  EXPECT_NE(ui.boxes[0].second.find("emcgame.exe is a Windows program"), std::string::npos);
+  EXPECT_NE(ui.boxes[0].second.find("Install Wine"), std::string::npos);
+  EXPECT_NE(ui.boxes[0].second.find("Run Windows programs with"), std::string::npos);
+
+  // One set that is not there: named in the message.
+  config.windowsRunner = "no-such-runner-here";
+  EXPECT_EQ(testLevelExternally(ctx), TestOutcome::LaunchFailed);
+  EXPECT_TRUE(exec.launches.empty());
+  ASSERT_EQ(ui.boxes.size(), 2u);
+  EXPECT_NE(ui.boxes[1].second.find("\"no-such-runner-here\", was not found"), std::string::npos);
+
+  // Programs that are not Windows programs start by themselves.
+  EXPECT_TRUE(needsWindowsRunner("/games/emc/EMCGAME.EXE"));
+  EXPECT_FALSE(needsWindowsRunner("/games/flash/boulderflash"));
+  EXPECT_FALSE(needsWindowsRunner("/games/exe"));
+}
+
+TEST_F(LevelTestTest, GameRunsThroughARealRunnerInItsFolder) {
+  // A runner that notes where it runs and what it was given, as wine would
+  // be started.
+  const std::string log = tmp.path("runner.log");
+  const std::string script = "#!/bin/sh\npwd > '" + log + "'\nfor a in \"$@\"; do echo \"$a\" >> '" +
+                             log + "'; done\n";
+  writeAll(runner, std::vector<std::uint8_t>(script.begin(), script.end()));
+  config.gameDir = folder("my game");
+  touch(config.gameDir + "/Pyrovel.exe");
+  makeLevel(12, 8);
+  SystemLauncher system;
+  LevelTestContext real{s.map, config, options, system, ui};
+  EXPECT_EQ(testLevelExternally(real), TestOutcome::Started);  // waited for
+  const auto written = readAll(log);
+  EXPECT_EQ(std::string(written.begin(), written.end()),
+            fs::canonical(config.gameDir).string() + "\n" + config.gameDir + "/Pyrovel.exe\n");
+  EXPECT_TRUE(ui.boxes.empty());
+  EXPECT_EQ(IniFile::load(config.gameDir + "/Opt.bdi").readInteger("Messages", "Testing", -1), 0);
 }
 
 // --- the folder finder and names -------------------------------------------------

@@ -182,7 +182,7 @@ TEST_F(OpenSave, OpeningAsksToSaveChangesFirst) {
   openLevelmap(s, OpenSource::History, a);
   ASSERT_EQ(ui.questions.size(), 1u);
   EXPECT_EQ(ui.questions[0],
-            "This will erase changes you have made. Do you want to save the current levelmap ?");
+            "This will erase changes you have made. Do you want to save the current levelmap?");
   EXPECT_EQ(s.map.header(1).title(), "A");
   // A cancelled dialog changes nothing, the unsaved mark included.
   s.map.modified = true;

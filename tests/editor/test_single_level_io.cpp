@@ -10,10 +10,14 @@
 #include "import/import_filters.h"
 #include "model/editor_session.h"
 #include "model/errors.h"
+#include "model/version.h"
 #include "support/test_support.h"
 
 namespace pyrovel {
 namespace {
+
+// An Atari cave: 12 bytes before the 440-byte map, some after it.
+constexpr std::size_t kBytesOfAnAtariCave = 12 + 440 + 20;
 
 using testing::readAll;
 using testing::writeAll;
@@ -122,7 +126,7 @@ TEST_F(SingleLevelIo, ThreeFilesFillConsecutiveLevelsAndTheLastStaysShown) {
   EXPECT_EQ(r.filledSlots, (std::vector<int>{5, 6, 7}));
   EXPECT_EQ(s.map.currentLevel, 7);
   EXPECT_TRUE(s.map.modified);
-  EXPECT_TRUE(s.readerNote.empty());
+  EXPECT_EQ(s.readerNote, "left by the last open");  // the levelmap's own, for its other levels
   EXPECT_EQ(s.map.header(5).title(), "A");
   EXPECT_EQ(s.map.header(5).width(), 10);
   EXPECT_EQ(s.map.header(6).title(), "Level 5");  // untitled: the slot's level number
@@ -131,6 +135,52 @@ TEST_F(SingleLevelIo, ThreeFilesFillConsecutiveLevelsAndTheLastStaysShown) {
   EXPECT_EQ(s.map.cell(kGameLayer, 6, 0, 3), 3);  // column 0 holds the row number
   EXPECT_EQ(s.map.cell(kGameLayer, 6, 11, 5), 1);
   EXPECT_TRUE(ui.changes & kLevelList);
+}
+
+TEST_F(SingleLevelIo, EachImportedLevelKeepsItsReaderNoteAndUndoAndItsFileHeadsItsNotes) {
+  s.readerNote = "read by the levelset reader";
+  const Bytes atari(kBytesOfAnAtariCave, 0x11);
+  const std::vector<std::string> files{file("one.cav", atari), file("two.cav", atari)};
+  s.messages = {"an earlier note"};
+  s.selectLevel(3);
+  const LevelImportResult r = importLevel(s, 4, files);
+  ASSERT_EQ(r.filledSlots, (std::vector<int>{3, 4})) << ui.questions.size();
+  const std::string note = "Imported with Atari importfilter. Editor version:" + std::string(kEditorVersion);
+  // Both imported levels show the import's note, the others the levelmap's.
+  for (int slot : {3, 4}) {
+    s.selectLevel(slot);
+    EXPECT_EQ(s.shownReaderNote(), note) << slot;
+    EXPECT_EQ(s.undoName(), "Import") << slot;  // every filled level has its step
+  }
+  s.selectLevel(2);
+  EXPECT_EQ(s.shownReaderNote(), "read by the levelset reader");
+  // Undone, the import's note goes with it; redone, it comes back.
+  s.selectLevel(3);
+  s.beginStep("Draw");
+  s.map.at(0, 0) = 6;
+  s.endStep();
+  EXPECT_EQ(s.shownReaderNote(), note);  // a later edit of the level keeps the note
+  EXPECT_TRUE(s.undo());
+  EXPECT_EQ(s.shownReaderNote(), note);
+  EXPECT_TRUE(s.undo());
+  EXPECT_EQ(s.shownReaderNote(), "read by the levelset reader");
+  EXPECT_TRUE(s.redo());
+  EXPECT_EQ(s.shownReaderNote(), note);
+
+  // Notes are grouped by file: the earlier one under no name.
+  s.addMessages("three.cav", {"a note on three"});
+  s.addMessages("three.cav", {"and another"});  // the same file: one group
+  s.addMessages({}, {"a listing"});
+  ASSERT_EQ(s.messageSources.size(), 2u);
+  EXPECT_EQ(s.messageSources[0].first, 1u);
+  EXPECT_EQ(s.messageSources[0].file, "three.cav");
+  EXPECT_EQ(s.messageSources[1].first, 3u);
+  EXPECT_EQ(s.messageSources[1].file, "");
+  s.nameMessageSource(3, "four.cav");  // the notes were about a file after all
+  ASSERT_EQ(s.messageSources.size(), 2u);
+  EXPECT_EQ(s.messageSources[1].file, "four.cav");
+  s.clearMessages();
+  EXPECT_TRUE(s.messages.empty() && s.messageSources.empty());
 }
 
 TEST_F(SingleLevelIo, LevelNinetyNineTakesOneFileAndTheRestAreNamed) {

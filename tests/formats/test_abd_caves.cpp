@@ -109,7 +109,7 @@ TEST_F(AbdReaderTest, UnknownCharactersAskEachTime) {
   ui.answers = {Answer::No, Answer::No};
   read(abdCave("04", "01", {"Z.Z."}));
   ASSERT_EQ(ui.questions.size(), 2u);
-  EXPECT_EQ(ui.questions[0], "Onbekend karakter: 90 Exit ?");
+  EXPECT_EQ(ui.questions[0], "Unknown character 90 in the file. Stop reading?");
   EXPECT_EQ(cell(0, 0), 15);
   EXPECT_EQ(cell(3, 0), 1);
   const std::vector<std::string> want = {"Unsupported at level 0:0,0 :90",

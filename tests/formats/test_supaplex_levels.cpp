@@ -97,7 +97,7 @@ TEST_F(SupaplexReaderTest, OnlyTheFirstUnknownByteAsks) {
   b.at(0, 0, 255);
   read(supaplexFile({a, b}));
   ASSERT_EQ(ui.questions.size(), 1u);
-  EXPECT_EQ(ui.questions[0], "Onbekend karakter: 41 Exit ?");
+  EXPECT_EQ(ui.questions[0], "Unknown character 41 in the file. Stop reading?");
   EXPECT_EQ(cell(1, 1), 15);
   EXPECT_EQ(cell(2, 1), 15);
   EXPECT_EQ(cell(0, 0, 2), 15);

@@ -63,8 +63,7 @@ TEST(AdfListing, NamesEndAtZeroAndAreCutToTheirLength) {
   const AdfImage adf = image(b);
   const auto list = adf.entries();
   EXPECT_EQ(list[0].name, longName.substr(0, 30));
-  EXPECT_EQ(adf.describeBlock(900).info,
-            "header block of file(or directory) " + longName.substr(0, 41));
+  EXPECT_EQ(adf.describeBlock(900).info, "header block of " + longName.substr(0, 41));
   EXPECT_EQ(list[1].name,
             "fran\xE7"
             "ais");
@@ -262,11 +261,20 @@ TEST(AdfBlocks, DescriptionsOfHeaderDataAndUnknownBlocks) {
   AdfBuilder b;
   b.file(900, "MINE", countingBytes(600));
   b.dataBlock(1000, 4000, 0, {});  // owner beyond the disk
+  b.secondaryType(900, -3);
+  b.header(950, "CAVES");
+  b.secondaryType(950, 2);
+  b.root("DISK");
   const AdfImage adf = image(b);
 
   AdfBlockInfo h = adf.describeBlock(900);
   EXPECT_EQ(h.kind, AdfBlockKind::Header);
-  EXPECT_EQ(h.info, "header block of file(or directory) MINE");
+  EXPECT_EQ(h.info, "header block of the file MINE");
+  EXPECT_EQ(adf.describeBlock(950).info, "header block of the folder CAVES");
+  EXPECT_EQ(adf.describeBlock(880).info, "root block of the disk DISK");
+  // The boot block says "DOS" and a type byte that reads like a header's.
+  EXPECT_EQ(adf.describeBlock(0).info, "boot block (\"DOS\" and the file system's flags)");
+  EXPECT_EQ(adf.describeBlock(1).info, "boot block");
   EXPECT_EQ(h.details, "next block: 901");
   EXPECT_EQ(h.nextBlock, 901);
   EXPECT_EQ(h.label, "Block 900");
@@ -279,7 +287,7 @@ TEST(AdfBlocks, DescriptionsOfHeaderDataAndUnknownBlocks) {
 
   AdfBlockInfo u = adf.describeBlock(5);
   EXPECT_EQ(u.kind, AdfBlockKind::Unknown);
-  EXPECT_EQ(u.info, "onbekend block");
+  EXPECT_EQ(u.info, "unknown block");
   EXPECT_EQ(u.details, "");
 }
 

@@ -101,7 +101,7 @@ TEST_F(BpbdLevelset, UnknownCodeAskedOnceAndNoGoesOn) {
   ui.answers = {Answer::No};
   readWith(session, readBpbdLevelset, file("odd.map", f.bytes));
   ASSERT_EQ(ui.questions.size(), 1u);
-  EXPECT_EQ(ui.questions[0], "Onbekend karakter: 12 Exit ?");
+  EXPECT_EQ(ui.questions[0], "Unknown character 12 in the file. Stop reading?");
   // Never the table's -1: Grover, with a memo line for the status bar.
   EXPECT_EQ(cell(1, 4, 0), 15);
   EXPECT_EQ(cell(1, 6, 2), 15);

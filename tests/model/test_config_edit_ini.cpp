@@ -17,6 +17,7 @@ TEST(EditIni, MissingKeysGiveTheDefaults) {
   EXPECT_TRUE(c.statusBarVisible);
   EXPECT_EQ(c.paletteIconSize, 16);
   EXPECT_FALSE(c.gridShown);
+  EXPECT_EQ(c.windowsRunner, "wine");  // the players' Windows programs run through wine
   EXPECT_EQ(c.objectsPos.x, 100);
   EXPECT_EQ(c.toolsPos.y, 100);
   EXPECT_EQ(c.history[3], "---");
@@ -73,6 +74,8 @@ TEST(EditIni, WriteThenReadGivesTheSameSettings) {
   c.history = {"/a.map", "/b.map", "---", "---"};
   c.undoSteps = 250;
   c.oneShotTools = true;
+  c.windowsRunner = "/opt/wine/bin/wine64";
+  c.dockLayout = "AAAA/w==";
   IniFile ini = IniFile::parse("[Test level in]\nBoulderflash=yes\n[Mine]\nx=1\n");
   c.write(ini);
 
@@ -92,6 +95,11 @@ TEST(EditIni, WriteThenReadGivesTheSameSettings) {
   EXPECT_EQ(back.history[1], "/b.map");
   EXPECT_EQ(back.undoSteps, 250);
   EXPECT_TRUE(back.oneShotTools);
+  EXPECT_EQ(back.windowsRunner, "/opt/wine/bin/wine64");
+  EXPECT_EQ(back.dockLayout, "AAAA/w==");
+  // A window never placed is not written, so it finds its place next time too.
+  EXPECT_FALSE(back.propertiesPos.kept);
+  EXPECT_EQ(ini.readString("PanelStates", "PropertyX", "none"), "none");
   EXPECT_EQ(ini.readString("Mine", "x", ""), "1");
   EXPECT_EQ(ini.readString("PanelStates", "Property state", ""), "Right");
   EXPECT_EQ(ini.readString("PanelStates", "LevelList state", ""), "Right");

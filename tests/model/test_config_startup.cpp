@@ -56,7 +56,9 @@ TEST(Startup, TheEditorStartsWithACleared64x32LevelZero) {
   EXPECT_EQ(s.map.currentLevel, 1);
   EXPECT_FALSE(s.map.modified);
   EXPECT_FALSE(s.canUndo());
-  EXPECT_EQ(s.levelCaption(), "New.map Level 0: Empty by ");
+  EXPECT_EQ(s.levelCaption(), "New.map Level 0: Empty");  // no author, no " by"
+  s.map.current().setAuthor("Ann");
+  EXPECT_EQ(s.levelCaption(), "New.map Level 0: Empty by Ann");
 }
 
 TEST(Startup, BackgroundLayerSwitchStaysAcrossLevelsAndMarksNothing) {

@@ -303,8 +303,8 @@ TEST(GameFormat, TwoPlayerQuestionOnlyWhenSomeLevelsHaveTwo) {
     EXPECT_EQ(encodeLevelmap(*map, ui)[270], 2);
     ASSERT_EQ(ui.questions.size(), 1u);
     EXPECT_EQ(ui.questions[0],
-              "Not all levels have 2 players. (but some do.) Do you want to save the levelmap "
-              "as 2 player map?");
+              "Some levels have 2 players and some have 1. Save the levelmap as a 2-player map? "
+              "The file holds one player count for all levels: Yes writes 2, No writes 1.");
     ui.answers = {Answer::No};
     EXPECT_EQ(encodeLevelmap(*map, ui)[270], 1);
   }

@@ -68,9 +68,15 @@ TEST(ObjectCatalogue, ItemTextsFollowTheListFormat) {
   EXPECT_EQ(c.item(255), "255:Poison Dirt");
   EXPECT_EQ(c.item(274), "274:");
   EXPECT_EQ(c.item(275), "");
-  c.replaceLines({"0 :Nothing", "1 :Soil"});
-  EXPECT_EQ(c.size(), 2);
+  // The windows show every item alike, whatever the list's spacing.
+  EXPECT_EQ(c.label(2), "2: LittleFellow");
+  EXPECT_EQ(c.label(10), "10: Explosion");
+  EXPECT_EQ(c.label(146), "146: ");
+  EXPECT_EQ(c.label(275), "");
+  c.replaceLines({"0 :Nothing", "1 :Soil", "no colon"});
+  EXPECT_EQ(c.size(), 3);
   EXPECT_EQ(c.item(1), "1 :Soil");
+  EXPECT_EQ(c.label(2), "no colon");
 }
 
 TEST(ObjectCatalogue, FamiliesCoverEveryObject) {

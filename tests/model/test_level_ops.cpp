@@ -85,7 +85,7 @@ TEST_F(LevelOps, DeleteShiftsDownAndLeavesTheLastSlotEmpty) {
   EXPECT_EQ(title(1), "L0");
   ui.answers = {Answer::Yes};
   EXPECT_TRUE(s.deleteLevel());
-  EXPECT_EQ(ui.questions.back(), "Are you sure you want to remove this level from the levelmap ?");
+  EXPECT_EQ(ui.questions.back(), "Are you sure you want to remove this level from the levelmap?");
   EXPECT_EQ(title(1), "L1");
   EXPECT_EQ(s.map.cell(kBackgroundLayer, 1, 0, 0), 1002);
   EXPECT_EQ(title(99), "L99");
@@ -122,7 +122,7 @@ TEST_F(LevelOps, InsertShiftsUpAndAsksWhenLevel99IsInUse) {
   ui.answers = {Answer::No};
   EXPECT_FALSE(s.insertLevel());
   EXPECT_EQ(ui.questions.back(),
-            "Level 99 is not Empty. It will be overwritten. Are you sure you want to continue ?");
+            "Level 99 is not empty. It will be overwritten. Are you sure you want to continue?");
   ui.answers = {Answer::Yes};
   EXPECT_TRUE(s.insertLevel());  // at level 99 it only clears
   EXPECT_EQ(title(99), "L98");
@@ -328,7 +328,7 @@ TEST_F(LevelOps, OneLittleFellowRule) {
   EXPECT_FALSE(s.placeObject(5, 5, obj::LittleFellow).changed);
   EXPECT_EQ(s.map.at(5, 5), 0);
   EXPECT_EQ(ui.questions.back(),
-            "You can only have 1 Little Fellow, Do you want to move it here ?");
+            "You can only have 1 Little Fellow, Do you want to move it here?");
   ui.answers = {Answer::Yes};
   auto placed = s.placeObject(5, 5, obj::LittleFellow);
   EXPECT_TRUE(placed.movedPlayer);

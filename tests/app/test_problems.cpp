@@ -146,6 +146,7 @@ class ProblemsTest : public QObject {
     options.arguments = {levelmapWithASealedExit(dir)};
     MainWindow w(options);
     w.show();
+    w.settings().config().windowsRunner = "/bin/sh";  // the player is a Windows program
     QFile game(folder.file("Pyrovel.exe"));
     QVERIFY(game.open(QIODevice::WriteOnly));
     game.close();

@@ -110,7 +110,10 @@ void MainWindow::refresh(unsigned what) {
   // Importers' notes: the message panel shows them whenever there are some.
   if (what & kMessages && (!session_.messages.empty() || panels_.message.ifBuilt())) {
     panels_.message->setMessages(session_.messages, session_.messageSources);
-    if (!session_.messages.empty()) panels_.message->show();
+    if (!session_.messages.empty()) {
+      panels_.message->show();
+      panels_.message->raise();  // in front of the Problems tab it may share
+    }
   }
   if (what & kLevelShown) levelProperties_.resetLevelSize();
   // Every redraw of the level fills the Properties window anew.

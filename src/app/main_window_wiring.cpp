@@ -19,6 +19,7 @@
 #include "app/c64_dump_window.h"
 #include "app/d64_browser_window.h"
 #include "app/develop_panel.h"
+#include "app/problems_panel.h"
 #include "app/dialogs.h"
 #include "app/editing_area.h"
 #include "app/event_watcher.h"
@@ -88,9 +89,12 @@ MainWindow::ToolPanels MainWindow::makeToolPanels() {
       LazyWindow<MessagePanel>([this] {
         auto* message = new MessagePanel(this);
         addDockWidget(Qt::BottomDockWidgetArea, message);
+        // Beside the Problems dock the two share the bottom as tabs: side by
+        // side each would be too narrow to read.
+        if (problems_) tabifyDockWidget(problems_, message);
         resizeDocks({message}, {130}, Qt::Vertical);
         connect(message, &MessagePanel::clearRequested, this,
-                [this] { guarded([&] { replaceAuthor(session_); }); });
+                [this] { guarded([&] { clearMessageMemo(session_); }); });
         return message;
       }),
   };

@@ -91,7 +91,7 @@ void convertamoebaAll(EditorSession& session, bool on) {
   session.notify(kProperties);
 }
 
-void replaceAuthor(EditorSession& session) {
+void clearMessageMemo(EditorSession& session) {
   session.clearMessages();
   session.notify(kMessages);
 }

@@ -43,6 +43,6 @@ bool replaceAuthorRange(EditorSession& session, const std::string& author, int s
 void convertamoebaAll(EditorSession& session, bool on);
 
 // Empties the message memo.
-void replaceAuthor(EditorSession& session);
+void clearMessageMemo(EditorSession& session);
 
 }  // namespace pyrovel

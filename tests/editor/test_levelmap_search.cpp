@@ -90,7 +90,7 @@ TEST_F(LevelmapSearch, AmoebaFlagForAllLevelsAndClearingMessages) {
   convertamoebaAll(s, false);
   EXPECT_EQ(s.map.header(50).convertTrappedAmoeba(), 0);
   s.messages = {"Unsupported at level 0:1,1 :99"};
-  replaceAuthor(s);
+  clearMessageMemo(s);
   EXPECT_TRUE(s.messages.empty());
   EXPECT_TRUE(ui.changes & kMessages);
 }
